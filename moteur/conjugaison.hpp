@@ -1,0 +1,66 @@
+// The engine's entry points: one finished line, or the whole grid.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "verbe.hpp"
+
+namespace florimot {
+
+// One finished line: the form with its pronoun ("je ", "j'", "que ", "qu'"),
+// the markers "-" and "non usité" alone, "" for a word that is not a verb.
+std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                          int Personne);
+
+// One cell of the conjugation grid: a list of the window, a block of the
+// command line's output.
+struct Cellule {
+    std::string_view Nom;    // component name, "PresInd"
+    std::string_view Mode;   // group caption, "Indicatif"
+    std::string_view Temps;  // tense caption, "Présent" ("" for the participle)
+    std::uint8_t CodeTemps;
+    std::uint8_t DecalageMode;
+    std::uint8_t PremierePersonne;
+    std::uint8_t DernierePersonne;
+    std::uint8_t Page;     // 1 or 2
+    std::uint8_t Premier;  // index of its first line in a grid
+
+    constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
+};
+
+inline constexpr int NombreLignesGrille = 97;
+
+// In the order the lists are filled.
+inline constexpr std::array<Cellule, 18> Grille = {{
+    {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 1, 0},
+    {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 1, 6},
+    {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 1, 12},
+    {"PqpInd", "Indicatif", "Plus-que-Parfait", 11, 0, 1, 6, 1, 18},
+    {"PSInd", "Indicatif", "Passé Simple", 2, 0, 1, 6, 1, 24},
+    {"PAInd", "Indicatif", "Passé Antérieur", 12, 0, 1, 6, 1, 30},
+    {"FSInd", "Indicatif", "Futur Simple", 3, 0, 1, 6, 1, 36},
+    {"FAInd", "Indicatif", "Futur Antérieur", 13, 0, 1, 6, 1, 42},
+    {"PresSubj", "Subjonctif", "Présent", 0, 24, 1, 6, 1, 48},
+    {"PCSubj", "Subjonctif", "Passé", 10, 24, 1, 6, 1, 54},
+    {"ImpSubj", "Subjonctif", "Imparfait", 1, 24, 1, 6, 1, 60},
+    {"PQPSubj", "Subjonctif", "Plus-que-Parfait", 11, 24, 1, 6, 1, 66},
+    {"PresImp", "Impératif", "Présent", 0, 42, 1, 3, 2, 72},
+    {"PCImp", "Impératif", "Passé", 10, 42, 1, 3, 2, 75},
+    {"PresCond", "Conditionnel", "Présent", 0, 36, 1, 6, 2, 78},
+    {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 2, 84},
+    {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 2, 90},
+    {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 2, 96},
+}};
+
+using LignesGrille = std::array<std::string, NombreLignesGrille>;
+
+// All 97 lines, cell after cell in the order of Grille.
+LignesGrille ConjugueGrille(const TVerbe& verbe);
+
+// "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
+std::string LegendeGroupe(const TVerbe& verbe);
+
+}  // namespace florimot

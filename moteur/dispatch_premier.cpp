@@ -1,0 +1,72 @@
+#include <string_view>
+
+#include "modeles.hpp"
+#include "premier_groupe.hpp"
+
+namespace florimot {
+
+namespace {
+
+constexpr std::u32string_view Consonnes = U"bcçdfghjklmnpqrstvwz";
+
+bool EstConsonne(char32_t c) {
+    return c != 0 && Consonnes.find(c) != std::u32string_view::npos;
+}
+
+bool EstGroupe(char32_t a, char32_t b) {
+    if ((a == U'c' && b == U'h') || (a == U'g' && b == U'n') || (a == U'g' && b == U'u') ||
+        (a == U'q' && b == U'u'))
+        return true;
+    return std::u32string_view(U"bcdfgkptv").find(a) != std::u32string_view::npos &&
+           (b == U'l' || b == U'r');
+}
+
+bool EstVoyelleMobile(char32_t c) {
+    return c == U'e' || c == U'é';
+}
+
+}  // namespace
+
+int ConsonnesAvantEr(const TVerbe& verbe) {
+    const char32_t c3 = verbe.LettreFin(3), c4 = verbe.LettreFin(4);
+    if (EstConsonne(c3) && EstVoyelleMobile(c4)) return 1;
+    if (EstGroupe(c4, c3) && EstVoyelleMobile(verbe.LettreFin(5))) return 2;
+    return 0;
+}
+
+char32_t VoyelleAvantConsonnes(const TVerbe& verbe) {
+    const int n = ConsonnesAvantEr(verbe);
+    return n == 0 ? 0 : verbe.LettreFin(static_cast<std::uint8_t>(3 + n));
+}
+
+std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
+                                  std::uint8_t DecalageMode, int Personne) {
+    using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
+    // First ending that matches wins: the longer endings stand before the
+    // shorter ones they contain.
+    struct Regle {
+        std::string_view fin;
+        Modele modele;
+    };
+    static constexpr Regle Regles[] = {
+        {"cer", ModeleCer},
+        {"éger", ModeleEger},
+        {"ger", ModeleGer},
+        // Only envoyer and renvoyer have the futur enverrai; convoyer is regular.
+        {"envoyer", ModeleVoyer},
+        // grasseyer, faseyer keep their y everywhere.
+        {"eyer", ModeleEr},
+        {"yer", ModeleYer},
+        {"eler", ModeleAppeler},
+        {"eter", ModeleAppeler},
+    };
+    for (const Regle& r : Regles)
+        if (verbe.TerminePar(r.fin)) return r.modele(verbe, CodeTemps, DecalageMode, Personne);
+    switch (VoyelleAvantConsonnes(verbe)) {
+        case U'é': return ModeleCeder(verbe, CodeTemps, DecalageMode, Personne);
+        case U'e': return ModeleLever(verbe, CodeTemps, DecalageMode, Personne);
+        default: return ModeleEr(verbe, CodeTemps, DecalageMode, Personne);
+    }
+}
+
+}  // namespace florimot

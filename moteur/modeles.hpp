@@ -1,0 +1,102 @@
+// Every conjugation model and the dispatchers that choose among them. Each
+// takes the verb and one request and returns the bare form, without pronoun.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "verbe.hpp"
+
+namespace florimot {
+
+#define FLORIMOT_MODELE(nom)                                                                \
+    std::string nom(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode, \
+                    int Personne)
+
+// Dispatchers
+FLORIMOT_MODELE(ConjuguePremierGroupe);
+FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
+FLORIMOT_MODELE(ConjugueTroisiemeGroupe);
+
+FLORIMOT_MODELE(ModeleEr);
+FLORIMOT_MODELE(ModeleAppeler);
+FLORIMOT_MODELE(ModeleLever);
+FLORIMOT_MODELE(ModeleCeder);
+FLORIMOT_MODELE(ModeleCer);
+FLORIMOT_MODELE(ModeleGer);
+FLORIMOT_MODELE(ModeleYer);
+FLORIMOT_MODELE(ModeleVoyer);
+FLORIMOT_MODELE(ModeleEger);
+
+FLORIMOT_MODELE(ModeleHair);
+
+// Verbs in -dre
+FLORIMOT_MODELE(ModelePrendre);
+FLORIMOT_MODELE(ModeleAndre);
+FLORIMOT_MODELE(ModeleNdre);
+FLORIMOT_MODELE(ModeleSoudre);
+FLORIMOT_MODELE(ModeleCoudre);
+FLORIMOT_MODELE(ModeleMoudre);
+// Verbs in -tre, -aire, -cre, -aître and -oître
+FLORIMOT_MODELE(ModeleBattre);
+FLORIMOT_MODELE(ModeleMettre);
+FLORIMOT_MODELE(ModeleFaire);
+FLORIMOT_MODELE(ModeleTraire);
+FLORIMOT_MODELE(ModeleCre);
+FLORIMOT_MODELE(ModelePlaire);
+FLORIMOT_MODELE(ModeleNaitre);
+FLORIMOT_MODELE(ModeleRepaitre);
+FLORIMOT_MODELE(ModelePaitre);
+FLORIMOT_MODELE(ModeleAitre);
+FLORIMOT_MODELE(ModeleOitre);
+// Verbs in -oire, -ore, -ure and -vre
+FLORIMOT_MODELE(ModeleCroire);
+FLORIMOT_MODELE(ModeleBoire);
+FLORIMOT_MODELE(ModeleClore);
+FLORIMOT_MODELE(ModeleClure);
+FLORIMOT_MODELE(ModeleSuivre);
+FLORIMOT_MODELE(ModeleVivre);
+// Verbs in -ire
+FLORIMOT_MODELE(ModeleLire);
+FLORIMOT_MODELE(ModeleDire);
+FLORIMOT_MODELE(ModeleEcrire);
+FLORIMOT_MODELE(ModeleRire);
+FLORIMOT_MODELE(ModeleUire);
+FLORIMOT_MODELE(ModeleIre);
+// Regular verbs in -oir
+FLORIMOT_MODELE(ModeleCevoir);
+FLORIMOT_MODELE(ModeleOurvoir);
+FLORIMOT_MODELE(ModeleSavoir);
+FLORIMOT_MODELE(ModeleDevoir);
+FLORIMOT_MODELE(ModelePouvoir);
+FLORIMOT_MODELE(ModeleMouvoir);
+FLORIMOT_MODELE(ModeleValoir);
+FLORIMOT_MODELE(ModeleVouloir);
+FLORIMOT_MODELE(ModeleAsseoir);
+FLORIMOT_MODELE(ModeleSurseoir);
+FLORIMOT_MODELE(ModeleChoir);
+FLORIMOT_MODELE(ModeleVoir);
+// Impersonal and defective verbs in -oir
+FLORIMOT_MODELE(ModelePleuvoir);
+FLORIMOT_MODELE(ModeleFalloir);
+FLORIMOT_MODELE(ModeleSeoir);
+FLORIMOT_MODELE(ModeleEchoir);
+// Regular verbs in -ir
+FLORIMOT_MODELE(ModeleEnir);
+FLORIMOT_MODELE(ModeleErir);
+FLORIMOT_MODELE(ModeleVetir);
+FLORIMOT_MODELE(ModeleTir);
+FLORIMOT_MODELE(ModeleVrir);
+FLORIMOT_MODELE(ModeleEillir);
+FLORIMOT_MODELE(ModeleOuillir);
+FLORIMOT_MODELE(ModeleOrmir);
+FLORIMOT_MODELE(ModeleErvir);
+FLORIMOT_MODELE(ModeleFuir);
+// Verbs in -ir with their own rules, and whole verbs
+FLORIMOT_MODELE(ModeleAillir);
+FLORIMOT_MODELE(ModeleOurir);
+FLORIMOT_MODELE(ModeleGesir);
+FLORIMOT_MODELE(ModeleOuir);
+FLORIMOT_MODELE(ModeleAller);
+
+}  // namespace florimot

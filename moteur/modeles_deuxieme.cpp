@@ -1,0 +1,45 @@
+#include "modele.hpp"
+#include "modeles.hpp"
+
+namespace florimot {
+
+namespace {
+
+constexpr TTerminaisons TermDeuxieme = {
+    "",       "is",     "is",     "it",      "issons", "issez",    "issent",  // présent
+    "issais", "issais", "issait", "issions", "issiez", "issaient",            // imparfait
+    "is",     "is",     "it",     "îmes",    "îtes",   "irent",               // passé simple
+    "irai",   "iras",   "ira",    "irons",   "irez",   "iront",               // futur
+    "isse",   "isses",  "isse",   "issions", "issiez", "issent",              // subj. présent
+    "isse",   "isses",  "ît",     "issions", "issiez", "issent",              // subj. imparfait
+    "irais",  "irais",  "irait",  "irions",  "iriez",  "iraient",             // conditionnel
+    "is",     "issons", "issez",                                              // impératif
+    "i",      "issant"};  // participes passé, présent
+
+// The tréma stays everywhere but in the singular of the présent and the impératif tu.
+constexpr TTerminaisons TermHair = {
+    "",       "is",     "is",     "it",      "ïssons", "ïssez",    "ïssent",  // présent
+    "ïssais", "ïssais", "ïssait", "ïssions", "ïssiez", "ïssaient",            // imparfait
+    "ïs",     "ïs",     "ït",     "ïmes",    "ïtes",   "ïrent",               // passé simple
+    "ïrai",   "ïras",   "ïra",    "ïrons",   "ïrez",   "ïront",               // futur
+    "ïsse",   "ïsses",  "ïsse",   "ïssions", "ïssiez", "ïssent",              // subj. présent
+    "ïsse",   "ïsses",  "ït",     "ïssions", "ïssiez", "ïssent",              // subj. imparfait
+    "ïrais",  "ïrais",  "ïrait",  "ïrions",  "ïriez",  "ïraient",             // conditionnel
+    "is",     "ïssons", "ïssez",                                              // impératif
+    "ï",      "ïssant"};  // participes passé, présent
+
+}  // namespace
+
+std::string ConjugueDeuxiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
+                                   std::uint8_t DecalageMode, int Personne) {
+    return AppliqueModele(verbe, Radical(verbe, 2), RadicalParticipe(verbe), TermDeuxieme,
+                          CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleHair(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                       int Personne) {
+    return AppliqueModele(verbe, "ha", RadicalParticipe(verbe), TermHair, CodeTemps, DecalageMode,
+                          Personne);
+}
+
+}  // namespace florimot

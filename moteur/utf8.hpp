@@ -1,0 +1,78 @@
+// Just enough UTF-8 for the engine's boundary and the command line.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace florimot::utf8 {
+
+inline constexpr char32_t Remplacement = 0xFFFD;
+
+struct Decodage {
+    char32_t point;
+    std::size_t taille;  // bytes consumed, at least 1
+    bool valide;
+};
+
+// Decodes the character at the start of `s` (which must not be empty).
+// A malformed sequence, overlong form, surrogate or value past U+10FFFF
+// consumes one byte and is reported invalid.
+constexpr Decodage Decode(std::string_view s) {
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char c = b(0);
+    if (c < 0x80) return {c, 1, true};
+    std::size_t n = 0;
+    char32_t point = 0, minimum = 0;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        point = c & 0x1F;
+        minimum = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        point = c & 0x0F;
+        minimum = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        point = c & 0x07;
+        minimum = 0x10000;
+    } else
+        return {Remplacement, 1, false};
+    if (s.size() < n) return {Remplacement, 1, false};
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((b(i) & 0xC0) != 0x80) return {Remplacement, 1, false};
+        point = (point << 6) | (b(i) & 0x3F);
+    }
+    if (point < minimum || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return {Remplacement, 1, false};
+    return {point, n, true};
+}
+
+inline void Encode(char32_t point, std::string& sortie) {
+    if (point < 0x80) {
+        sortie += static_cast<char>(point);
+    } else if (point < 0x800) {
+        sortie += static_cast<char>(0xC0 | (point >> 6));
+        sortie += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        sortie += static_cast<char>(0xE0 | (point >> 12));
+        sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        sortie += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+        sortie += static_cast<char>(0xF0 | (point >> 18));
+        sortie += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+        sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        sortie += static_cast<char>(0x80 | (point & 0x3F));
+    }
+}
+
+constexpr bool EstValide(std::string_view s) {
+    while (!s.empty()) {
+        const Decodage d = Decode(s);
+        if (!d.valide) return false;
+        s.remove_prefix(d.taille);
+    }
+    return true;
+}
+
+}  // namespace florimot::utf8

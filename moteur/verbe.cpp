@@ -1,0 +1,137 @@
+#include "verbe.hpp"
+
+#include <algorithm>
+
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace {
+
+// Tabs, line ends and other control characters separate words like a blank:
+// a word must never carry them into a tab-separated line or a list box.
+char32_t Lisible(char32_t c) {
+    return (c < 0x20 || c == 0x7F) ? U' ' : c;
+}
+
+}  // namespace
+
+void TText::Affecte(std::string_view texte) {
+    // Blanks before the word are dropped, so that " parler" is parler and no
+    // form starts with a blank; a text of nothing but blanks still gives the
+    // one-blank word, which is no verb.
+    const auto debut = std::find_if(texte.begin(), texte.end(), [](char c) {
+        return Lisible(static_cast<unsigned char>(c)) != U' ';
+    });
+    if (debut != texte.begin() && debut != texte.end())
+        texte.remove_prefix(static_cast<std::size_t>(debut - texte.begin()));
+    std::size_t octet = 0;
+    std::uint8_t i = 1;
+    Debut[1] = 0;
+    while (i <= Capacite && !texte.empty()) {
+        const utf8::Decodage d = utf8::Decode(texte);
+        const char32_t c = Lisible(d.point);
+        // The first character is kept whatever it is (a blank entry gives a
+        // one-blank word); after it, NUL or a blank ends the word.
+        if (i > 1 && (d.point == 0 || c == U' ')) break;
+        std::string encode;
+        if (d.valide && c == d.point) {
+            encode.assign(texte.substr(0, d.taille));
+        } else {
+            utf8::Encode(c, encode);
+        }
+        Lettres[i] = c;
+        for (char b : encode) Octets[octet++] = b;
+        texte.remove_prefix(d.taille);
+        ++i;
+        Debut[i] = static_cast<std::uint16_t>(octet);
+    }
+    Fin = i;
+}
+
+char32_t TText::LettreFin(std::uint8_t k) const {
+    if (k > Fin) return 0;
+    return Lettres[Fin - k];
+}
+
+std::string_view TText::DroiteVue(std::uint8_t n) const {
+    const std::string_view mot = MotVue();
+    if (n >= Longueur()) return mot;
+    return mot.substr(Debut[Fin - n]);
+}
+
+std::string_view TText::GaucheVue(std::uint8_t n) const {
+    const std::string_view mot = MotVue();
+    if (n >= Longueur()) return mot;
+    return mot.substr(0, Debut[n + 1]);
+}
+
+void TVerbe::DefinitVerbe(std::string_view texte) {
+    Affecte(texte);
+    ClasseGroupe();
+}
+
+namespace {
+
+struct RegleGroupe {
+    enum Genre : std::uint8_t { Termine, Egal } genre;
+    std::string_view texte;
+    std::uint8_t groupe;
+};
+
+// First rule that holds wins. The whole-word second-group entries come first:
+// these verbs end like partir, sortir or servir but conjugate like finir.
+constexpr RegleGroupe ReglesGroupe[] = {
+    {RegleGroupe::Egal, "répartir", 2},
+    {RegleGroupe::Egal, "impartir", 2},
+    {RegleGroupe::Egal, "assortir", 2},
+    {RegleGroupe::Egal, "désassortir", 2},
+    {RegleGroupe::Egal, "réassortir", 2},
+    {RegleGroupe::Egal, "rassortir", 2},
+    {RegleGroupe::Egal, "asservir", 2},
+    {RegleGroupe::Egal, "aller", 3},
+    {RegleGroupe::Termine, "tenir", 3},
+    {RegleGroupe::Termine, "venir", 3},
+    {RegleGroupe::Termine, "quérir", 3},
+    {RegleGroupe::Termine, "sentir", 3},
+    {RegleGroupe::Termine, "sortir", 3},
+    {RegleGroupe::Termine, "partir", 3},
+    {RegleGroupe::Termine, "vêtir", 3},
+    {RegleGroupe::Termine, "ouvrir", 3},
+    {RegleGroupe::Egal, "offrir", 3},
+    {RegleGroupe::Egal, "souffrir", 3},
+    {RegleGroupe::Egal, "ouïr", 3},
+    // mentir and its family end in "tir" but are not caught by the -tir
+    // words above; without these they would conjugate like finir.
+    {RegleGroupe::Egal, "mentir", 3},
+    {RegleGroupe::Egal, "démentir", 3},
+    {RegleGroupe::Egal, "repentir", 3},
+    {RegleGroupe::Termine, "cueillir", 3},
+    {RegleGroupe::Termine, "saillir", 3},
+    {RegleGroupe::Termine, "faillir", 3},
+    {RegleGroupe::Termine, "bouillir", 3},
+    {RegleGroupe::Termine, "ourir", 3},
+    {RegleGroupe::Termine, "dormir", 3},
+    {RegleGroupe::Termine, "oir", 3},
+    {RegleGroupe::Termine, "fuir", 3},
+    {RegleGroupe::Termine, "servir", 3},
+    {RegleGroupe::Termine, "re", 3},
+    {RegleGroupe::Egal, "gésir", 3},
+    {RegleGroupe::Termine, "er", 1},
+    {RegleGroupe::Egal, "haïr", 2},
+    {RegleGroupe::Termine, "ir", 2},
+};
+
+}  // namespace
+
+void TVerbe::ClasseGroupe() {
+    NumGroupe = 0;
+    for (const RegleGroupe& r : ReglesGroupe) {
+        if (r.genre == RegleGroupe::Egal ? Est(r.texte) : TerminePar(r.texte)) {
+            NumGroupe = r.groupe;
+            return;
+        }
+    }
+}
+
+}  // namespace florimot

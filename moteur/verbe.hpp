@@ -1,0 +1,66 @@
+// The verb record: the typed infinitive as the engine sees it.
+//
+// Text crosses this boundary as UTF-8, but every count here is in letters:
+// "é" is one letter for Longueur, Droite, Gauche and LettreFin, so the ending
+// tests read the same whether a word carries accents or not.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace florimot {
+
+class TText {
+public:
+    static constexpr std::uint8_t Capacite = 24;  // letters kept from a text
+
+    TText() = default;
+
+    // Copies the word that begins `texte`: its first character whatever it is,
+    // then up to the first blank or end of text, 24 letters at most. Bytes that
+    // are not valid UTF-8 each become U+FFFD, and control characters read as a
+    // blank, so that no caller can smuggle a separator into a word.
+    void Affecte(std::string_view texte);
+
+    std::uint8_t Longueur() const { return Fin == 0 ? 0 : static_cast<std::uint8_t>(Fin - 1); }
+    std::string Mot() const { return std::string(MotVue()); }
+    std::string Droite(std::uint8_t n) const { return std::string(DroiteVue(n)); }
+    std::string Gauche(std::uint8_t n) const { return std::string(GaucheVue(n)); }
+    // k = 1 is the last letter; 0 once k reaches past the first letter.
+    char32_t LettreFin(std::uint8_t k) const;
+
+    // The same texts without a copy, for the hot ending tests.
+    std::string_view MotVue() const { return {Octets.data(), Fin == 0 ? 0u : Debut[Fin]}; }
+    std::string_view DroiteVue(std::uint8_t n) const;
+    std::string_view GaucheVue(std::uint8_t n) const;
+    bool TerminePar(std::string_view s) const { return MotVue().ends_with(s); }
+    bool Est(std::string_view s) const { return MotVue() == s; }
+    bool CommencePar(std::string_view s) const { return MotVue().starts_with(s); }
+
+private:
+    // Letters 1..Longueur; position 0 stays 0 so LettreFin(Longueur + 1) reads 0.
+    std::array<char32_t, Capacite + 1> Lettres{};
+    std::uint8_t Fin = 0;
+    // The same letters as UTF-8, and where letter i starts in it (Debut[Fin]
+    // is the end), so stems and endings are plain byte ranges.
+    std::array<char, Capacite * 4> Octets{};
+    std::array<std::uint16_t, Capacite + 2> Debut{};
+};
+
+class TVerbe : public TText {
+public:
+    TVerbe() = default;
+
+    // Affecte, then ClasseGroupe.
+    void DefinitVerbe(std::string_view texte);
+    // 0 not a verb, 1, 2 or 3.
+    std::uint8_t DonneGroupe() const { return NumGroupe; }
+
+private:
+    void ClasseGroupe();
+    std::uint8_t NumGroupe = 0;
+};
+
+}  // namespace florimot

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "conjugaison.hpp"
+#include "modele.hpp"
+
+namespace {
+
+std::string Forme(const char* mot, int code, int mode, int personne) {
+    florimot::TVerbe v;
+    v.DefinitVerbe(mot);
+    return florimot::ConjugueForme(v, static_cast<std::uint8_t>(code),
+                                   static_cast<std::uint8_t>(mode), personne);
+}
+
+}  // namespace
+
+TEST(Auxiliaires, FormesNuesEtComposees) {
+    florimot::TVerbe v;
+    struct Cas {
+        int kind, code, mode, personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {0, 0, 0, 3, "a"},
+        {0, 0, 47, 0, "ayant"},
+        {1, 0, 47, 0, "étant"},
+        {1, 3, 0, 5, "serez"},
+        {1, 0, 36, 5, "seriez"},
+        {1, 12, 0, 4, "eûmes été"},
+        {1, 15, 36, 6, "eussent été"},
+        {0, 10, 42, 2, "ayons eu"},
+        {1, 11, 24, 3, "eût été"},
+        {0, 15, 36, 1, "eusse eu"},
+        {1, 10, 42, 1, "aie été"},
+        {2, 0, 0, 1, ""},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(florimot::ConjugueAuxiliaire(v, static_cast<std::uint8_t>(c.kind),
+                                               static_cast<std::uint8_t>(c.code),
+                                               static_cast<std::uint8_t>(c.mode), c.personne),
+                  c.attendu);
+}
+
+TEST(ConjugueForme, PronomsEtMarqueurs) {
+    struct Cas {
+        const char* verbe;
+        int code, mode, personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"avoir", 0, 0, 3, "il a"},
+        {"avoir", 15, 36, 1, "j'eusse eu"},
+        {"être", 0, 0, 1, "je suis"},
+        {"être", 10, 0, 1, "j'ai été"},
+        {"être", 12, 0, 4, "nous eûmes été"},
+        {"être", 15, 36, 6, "ils eussent été"},
+        {"être", 11, 24, 3, "qu'il eût été"},
+        {"avoir", 10, 42, 2, "ayons eu"},
+        {"être", 0, 42, 1, "sois"},
+        {"avoir", 0, 24, 1, "que j'aie"},
+        {"maison", 0, 0, 1, ""},
+        {"maison", 0, 47, 0, ""},
+        {"maison", 15, 36, 3, ""},
+        {"haïr", 0, 0, 1, "je hais"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
+            << c.verbe << " " << c.code << "/" << c.mode << "/" << c.personne;
+}
+
+TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
+    struct Cas {
+        const char* verbe;
+        int code, mode, personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"arriver", 10, 0, 1, "je suis arrivé"},
+        {"arriver", 10, 0, 4, "nous sommes arrivés"},
+        {"arriver", 11, 0, 6, "ils étaient arrivés"},
+        {"arriver", 15, 36, 1, "je fusse arrivé"},
+        {"arriver", 15, 36, 5, "vous fussiez arrivés"},
+        {"arriver", 10, 24, 3, "qu'il soit arrivé"},
+        {"arriver", 10, 42, 1, "sois arrivé"},
+        {"arriver", 10, 42, 2, "soyons arrivés"},
+        {"arriver", 10, 42, 3, "soyez arrivés"},
+        {"tomber", 13, 0, 6, "ils seront tombés"},
+        {"rester", 10, 36, 4, "nous serions restés"},
+        {"entrer", 12, 0, 1, "je fus entré"},
+        {"décéder", 10, 0, 3, "il est décédé"},
+        // Only the whole verbs of the list: these keep avoir.
+        {"monter", 10, 0, 1, "j'ai monté"},
+        {"ressembler", 10, 0, 4, "nous avons ressemblé"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu) << c.verbe;
+}
+
+TEST(Grille, LignesDansLOrdreDesCases) {
+    int attendu = 0;
+    for (const florimot::Cellule& c : florimot::Grille) {
+        EXPECT_EQ(c.Premier, attendu) << c.Nom;
+        attendu += c.NombreLignes();
+    }
+    EXPECT_EQ(attendu, florimot::NombreLignesGrille);
+
+    florimot::TVerbe v;
+    v.DefinitVerbe("parler");
+    const florimot::LignesGrille g = florimot::ConjugueGrille(v);
+    for (const florimot::Cellule& c : florimot::Grille)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            EXPECT_EQ(g[c.Premier + p - c.PremierePersonne],
+                      florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, p));
+    EXPECT_EQ(g[96], "parlant");
+    EXPECT_EQ(g[72], "parle");
+}
+
+TEST(Grille, LegendeGroupe) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"avoir", "Auxiliaire"},  {"être", "Auxiliaire"},  {"ravoir", "Groupe : 3"},
+        {"parler", "Groupe : 1"}, {"finir", "Groupe : 2"}, {"maison", "Groupe : 0"},
+    };
+    for (const auto& [mot, legende] : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(mot);
+        EXPECT_EQ(florimot::LegendeGroupe(v), legende);
+    }
+}
+
+TEST(DeuxiemeGroupe, FinirEtHair) {
+    struct Cas {
+        const char* verbe;
+        int code, mode, personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"finir", 0, 0, 1, "je finis"},         {"finir", 0, 0, 4, "nous finissons"},
+        {"finir", 1, 0, 6, "ils finissaient"},  {"finir", 2, 0, 4, "nous finîmes"},
+        {"finir", 3, 0, 1, "je finirai"},       {"finir", 0, 24, 3, "qu'il finisse"},
+        {"finir", 1, 24, 3, "qu'il finît"},     {"finir", 0, 36, 5, "vous finiriez"},
+        {"finir", 0, 42, 1, "finis"},           {"finir", 0, 42, 2, "finissons"},
+        {"finir", 0, 42, 3, "finissez"},        {"finir", 0, 47, 0, "finissant"},
+        {"finir", 10, 0, 1, "j'ai fini"},       {"finir", 15, 36, 6, "ils eussent fini"},
+        {"finir", 2, 0, 1, "je finis"},         {"haïr", 0, 0, 1, "je hais"},
+        {"haïr", 0, 0, 4, "nous haïssons"},     {"haïr", 2, 0, 4, "nous haïmes"},
+        {"haïr", 1, 24, 3, "qu'il haït"},       {"haïr", 0, 42, 1, "hais"},
+        {"haïr", 0, 42, 2, "haïssons"},         {"haïr", 10, 0, 3, "il a haï"},
+        {"répartir", 0, 0, 1, "je répartis"},   {"asservir", 0, 0, 4, "nous asservissons"},
+        {"assortir", 0, 47, 0, "assortissant"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu) << c.verbe;
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "verbe.hpp"
+
+using florimot::TVerbe;
+
+TEST(Verbe, AffecteGardeLePremierMot) {
+    struct Cas {
+        std::string texte, mot;
+        int longueur;
+    };
+    const Cas cas[] = {
+        {"parler         ", "parler", 6},
+        {"               ", " ", 1},
+        {"se lever", "se", 2},
+        {"abcdefghijklmnopqrstuvwxyzabcd", "abcdefghijklmnopqrstuvwx", 24},
+        {"céder", "céder", 5},
+        {"éééééééééééééééééééééééééééé", "éééééééééééééééééééééééé", 24},
+        {"", "", 0},
+        {"par\tler", "par", 3},
+        {"\tparler", "parler", 6},
+        {"   finir  ", "finir", 5},
+        {" \t \r\n", " ", 1},
+        {"a\xff"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b",
+         3},
+    };
+    for (const Cas& c : cas) {
+        TVerbe v;
+        v.DefinitVerbe(c.texte);
+        EXPECT_EQ(v.Mot(), c.mot) << c.texte;
+        EXPECT_EQ(v.Longueur(), c.longueur) << c.texte;
+    }
+}
+
+TEST(Verbe, DroiteGaucheLettreFinComptentEnLettres) {
+    TVerbe v;
+    v.DefinitVerbe("appeler");
+    EXPECT_EQ(v.Droite(4), "eler");
+    EXPECT_EQ(v.Gauche(5), "appel");
+    EXPECT_EQ(v.LettreFin(1), U'r');
+    EXPECT_EQ(v.LettreFin(3), U'l');
+    EXPECT_EQ(v.LettreFin(7), U'a');
+    EXPECT_EQ(v.LettreFin(8), 0);
+    EXPECT_EQ(v.LettreFin(9), 0);
+    EXPECT_EQ(v.Gauche(0), "");
+    EXPECT_EQ(v.Droite(0), "");
+    EXPECT_EQ(v.Droite(30), "appeler");
+
+    TVerbe er;
+    er.DefinitVerbe("er");
+    EXPECT_EQ(er.Droite(3), "er");
+    EXPECT_FALSE(er.TerminePar("ier"));
+
+    TVerbe ceder;
+    ceder.DefinitVerbe("céder");
+    EXPECT_EQ(ceder.LettreFin(4), U'é');
+    EXPECT_EQ(ceder.Droite(4), "éder");
+    EXPECT_EQ(ceder.Gauche(2), "cé");
+}
+
+TEST(Verbe, ClasseGroupe) {
+    struct Cas {
+        const char* mot;
+        int groupe;
+    };
+    const Cas cas[] = {
+        {"parler", 1},
+        {"finir", 2},
+        {"haïr", 2},
+        {"prendre", 3},
+        {"voir", 3},
+        {"avoir", 3},
+        {"être", 3},
+        {"aller", 3},
+        {"gésir", 3},
+        {"ouïr", 3},
+        {"offrir", 3},
+        {"souffrir", 3},
+        {"mésoffrir", 2},
+        {"maison", 0},
+        {" ", 0},
+        {"er", 1},
+        {"ir", 2},
+        {"re", 3},
+        {"obtenir", 3},
+        {"acquérir", 3},
+        {"consentir", 3},
+        {"couvrir", 3},
+        {"accueillir", 3},
+        {"courir", 3},
+        {"endormir", 3},
+        {"enfuir", 3},
+        {"entrehaïr", 0},
+        {"mer", 1},
+        {"", 0},
+        // finir-type despite their endings
+        {"répartir", 2},
+        {"impartir", 2},
+        {"assortir", 2},
+        {"désassortir", 2},
+        {"réassortir", 2},
+        {"rassortir", 2},
+        {"asservir", 2},
+        // mentir-type despite the general -ir rule
+        {"mentir", 3},
+        {"démentir", 3},
+        {"repentir", 3},
+        {"partir", 3},
+        {"servir", 3},
+    };
+    for (const Cas& c : cas) {
+        TVerbe v;
+        v.DefinitVerbe(c.mot);
+        EXPECT_EQ(v.DonneGroupe(), c.groupe) << c.mot;
+    }
+}
