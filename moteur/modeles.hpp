@@ -37,6 +37,7 @@ FLORIMOT_MODELE(ModeleNdre);
 FLORIMOT_MODELE(ModeleSoudre);
 FLORIMOT_MODELE(ModeleCoudre);
 FLORIMOT_MODELE(ModeleMoudre);
+FLORIMOT_MODELE(ModeleRompre);
 // Verbs in -tre, -aire, -cre, -aître and -oître
 FLORIMOT_MODELE(ModeleBattre);
 FLORIMOT_MODELE(ModeleMettre);

@@ -1,14 +1,172 @@
+#include <initializer_list>
+#include <string_view>
+
 #include "modele.hpp"
 #include "modeles.hpp"
 
 namespace florimot {
 
-// Not built yet: every form reads "-".
-FLORIMOT_MODELE(ModeleLire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleDire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleEcrire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleRire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleUire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleIre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
+namespace {
+
+constexpr TTerminaisons TermLire = {
+    "",      "is",    "is",    "it",      "isons",  "isez",    "isent",  // présent
+    "isais", "isais", "isait", "isions",  "isiez",  "isaient",           // imparfait
+    "us",    "us",    "ut",    "ûmes",    "ûtes",   "urent",             // passé simple
+    "irai",  "iras",  "ira",   "irons",   "irez",   "iront",             // futur
+    "ise",   "ises",  "ise",   "isions",  "isiez",  "isent",             // subj. présent
+    "usse",  "usses", "ût",    "ussions", "ussiez", "ussent",            // subj. imparfait
+    "irais", "irais", "irait", "irions",  "iriez",  "iraient",           // conditionnel
+    "is",    "isons", "isez",                                            // impératif
+    "u",     "isant"};  // participes passé, présent
+
+constexpr TTerminaisons TermDire = {
+    "",      "is",    "is",    "it",      "isons",  "ites",    "isent",  // présent
+    "isais", "isais", "isait", "isions",  "isiez",  "isaient",           // imparfait
+    "is",    "is",    "it",    "îmes",    "îtes",   "irent",             // passé simple
+    "irai",  "iras",  "ira",   "irons",   "irez",   "iront",             // futur
+    "ise",   "ises",  "ise",   "isions",  "isiez",  "isent",             // subj. présent
+    "isse",  "isses", "ît",    "issions", "issiez", "issent",            // subj. imparfait
+    "irais", "irais", "irait", "irions",  "iriez",  "iraient",           // conditionnel
+    "is",    "isons", "ites",                                            // impératif
+    "it",    "isant"};  // participes passé, présent
+
+constexpr TTerminaisons TermMaudire = {
+    "",       "is",     "is",     "it",      "issons", "issez",    "issent",  // présent
+    "issais", "issais", "issait", "issions", "issiez", "issaient",            // imparfait
+    "is",     "is",     "it",     "îmes",    "îtes",   "irent",               // passé simple
+    "irai",   "iras",   "ira",    "irons",   "irez",   "iront",               // futur
+    "isse",   "isses",  "isse",   "issions", "issiez", "issent",              // subj. présent
+    "isse",   "isses",  "ît",     "issions", "issiez", "issent",              // subj. imparfait
+    "irais",  "irais",  "irait",  "irions",  "iriez",  "iraient",             // conditionnel
+    "is",     "issons", "issez",                                              // impératif
+    "it",     "issant"};  // participes passé, présent
+
+constexpr TTerminaisons TermEcrire = {
+    "",       "is",      "is",    "it",        "ivons",    "ivez",     "ivent",  // présent
+    "ivais",  "ivais",   "ivait", "ivions",    "iviez",    "ivaient",            // imparfait
+    "ivis",   "ivis",    "ivit",  "ivîmes",    "ivîtes",   "ivirent",            // passé simple
+    "irai",   "iras",    "ira",   "irons",     "irez",     "iront",              // futur
+    "ive",    "ives",    "ive",   "ivions",    "iviez",    "ivent",              // subj. présent
+    "ivisse", "ivisses", "ivît",  "ivissions", "ivissiez", "ivissent",           // subj. imparfait
+    "irais",  "irais",   "irait", "irions",    "iriez",    "iraient",            // conditionnel
+    "is",     "ivons",   "ivez",                                                 // impératif
+    "it",     "ivant"};  // participes passé, présent
+
+constexpr TTerminaisons TermRire = {
+    "",      "is",    "is",    "it",      "ions",   "iez",     "ient",  // présent
+    "iais",  "iais",  "iait",  "iions",   "iiez",   "iaient",           // imparfait
+    "is",    "is",    "it",    "îmes",    "îtes",   "irent",            // passé simple
+    "irai",  "iras",  "ira",   "irons",   "irez",   "iront",            // futur
+    "ie",    "ies",   "ie",    "iions",   "iiez",   "ient",             // subj. présent
+    "isse",  "isses", "ît",    "issions", "issiez", "issent",           // subj. imparfait
+    "irais", "irais", "irait", "irions",  "iriez",  "iraient",          // conditionnel
+    "is",    "ions",  "iez",                                            // impératif
+    "i",     "iant"};  // participes passé, présent
+
+constexpr TTerminaisons TermUire = {
+    "",       "is",      "is",    "it",        "isons",    "isez",     "isent",  // présent
+    "isais",  "isais",   "isait", "isions",    "isiez",    "isaient",            // imparfait
+    "isis",   "isis",    "isit",  "isîmes",    "isîtes",   "isirent",            // passé simple
+    "irai",   "iras",    "ira",   "irons",     "irez",     "iront",              // futur
+    "ise",    "ises",    "ise",   "isions",    "isiez",    "isent",              // subj. présent
+    "isisse", "isisses", "isît",  "isissions", "isissiez", "isissent",           // subj. imparfait
+    "irais",  "irais",   "irait", "irions",    "iriez",    "iraient",            // conditionnel
+    "is",     "isons",   "isez",                                                 // impératif
+    "it",     "isant"};  // participes passé, présent
+
+constexpr TTerminaisons TermIre = {
+    "",      "is",    "is",    "it",      "isons",  "isez",    "isent",  // présent
+    "isais", "isais", "isait", "isions",  "isiez",  "isaient",           // imparfait
+    "is",    "is",    "it",    "îmes",    "îtes",   "irent",             // passé simple
+    "irai",  "iras",  "ira",   "irons",   "irez",   "iront",             // futur
+    "ise",   "ises",  "ise",   "isions",  "isiez",  "isent",             // subj. présent
+    "isse",  "isses", "ît",    "issions", "issiez", "issent",            // subj. imparfait
+    "irais", "irais", "irait", "irions",  "iriez",  "iraient",           // conditionnel
+    "is",    "isons", "isez",                                            // impératif
+    "it",    "isant"};  // participes passé, présent
+
+// The endings [premier, premier + fins.size()) of t replaced by fins.
+constexpr TTerminaisons Avec(TTerminaisons t, int premier,
+                             std::initializer_list<std::string_view> fins) {
+    for (std::string_view fin : fins) t[premier++] = fin;
+    return t;
+}
+
+// The endings premier..dernier of t made lacking.
+constexpr TTerminaisons Sans(TTerminaisons t, int premier, int dernier) {
+    for (int i = premier; i <= dernier; ++i) t[i] = Absent;
+    return t;
+}
+
+// "vous dites" belongs to dire and redire alone: vous contredisez, vous
+// interdisez, vous médisez, vous prédisez.
+constexpr TTerminaisons TermDisez = Avec(Avec(TermDire, 5, {"isez"}), 45, {"isez"});
+
+// luire and reluire: je luis, qu'il luît, lui.
+constexpr TTerminaisons TermLuire =
+    Avec(Avec(Avec(TermUire, 13, {"is", "is", "it", "îmes", "îtes", "irent"}), 31,
+              {"isse", "isses", "ît", "issions", "issiez", "issent"}),
+         SlotParticipePasse, {"i"});
+
+// nuire keeps je nuisis, qu'il nuisît, but its participle is nui.
+constexpr TTerminaisons TermNuire = Avec(TermUire, SlotParticipePasse, {"i"});
+
+constexpr TTerminaisons TermSuffire = Avec(TermIre, SlotParticipePasse, {"i"});
+constexpr TTerminaisons TermCirconcire = Avec(TermIre, SlotParticipePasse, {"is"});
+
+// frire has only je fris, tu fris, il frit, the futur, the conditionnel, the
+// impératif fris and the participle frit.
+constexpr TTerminaisons TermFrire = Sans(Sans(Sans(Sans(TermIre, 4, 18), 25, 36), 44, 45), 47, 47);
+
+// Third-group participles are built on the simple stem itself.
+std::string Applique(const TVerbe& verbe, const TTerminaisons& T, std::uint8_t CodeTemps,
+                     std::uint8_t DecalageMode, int Personne) {
+    const std::string_view S = Radical(verbe, 3);
+    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+}
+
+}  // namespace
+
+std::string ModeleLire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                       int Personne) {
+    return Applique(verbe, TermLire, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleDire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                       int Personne) {
+    const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
+                             : verbe.Est("dire") || verbe.Est("redire") ? TermDire
+                                                                        : TermDisez;
+    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+}
+
+// Also the verbs in -scrire: inscrire, prescrire, souscrire.
+std::string ModeleEcrire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, TermEcrire, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleRire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                       int Personne) {
+    return Applique(verbe, TermRire, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                       int Personne) {
+    const TTerminaisons& T = verbe.TerminePar("luire")   ? TermLuire
+                             : verbe.TerminePar("nuire") ? TermNuire
+                                                         : TermUire;
+    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+}
+
+// Also frire, which the dispatch sends here rather than to rire.
+std::string ModeleIre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                      int Personne) {
+    const TTerminaisons& T = verbe.TerminePar("frire") ? TermFrire
+                             : verbe.Est("circoncire") ? TermCirconcire
+                             : verbe.Est("suffire")    ? TermSuffire
+                                                       : TermIre;
+    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+}
 
 }  // namespace florimot

@@ -1,19 +1,203 @@
+#include <initializer_list>
+
 #include "modele.hpp"
 #include "modeles.hpp"
 
 namespace florimot {
 
-// Not built yet: every form reads "-".
-FLORIMOT_MODELE(ModeleBattre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleMettre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleFaire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleTraire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleCre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModelePlaire) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleNaitre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleRepaitre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModelePaitre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleAitre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleOitre) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
+namespace {
+
+constexpr TTerminaisons TermBattre = {
+    "",       "ts",      "ts",     "t",         "ttons",    "ttez",     "ttent",  // présent
+    "ttais",  "ttais",   "ttait",  "ttions",    "ttiez",    "ttaient",            // imparfait
+    "ttis",   "ttis",    "ttit",   "ttîmes",    "ttîtes",   "ttirent",            // passé simple
+    "ttrai",  "ttras",   "ttra",   "ttrons",    "ttrez",    "ttront",             // futur
+    "tte",    "ttes",    "tte",    "ttions",    "ttiez",    "ttent",              // subj. présent
+    "ttisse", "ttisses", "ttît",   "ttissions", "ttissiez", "ttissent",           // subj. imparfait
+    "ttrais", "ttrais",  "ttrait", "ttrions",   "ttriez",   "ttraient",           // conditionnel
+    "ts",     "ttons",   "ttez",                                                  // impératif
+    "ttu",    "ttant"};  // participes passé, présent
+
+constexpr TTerminaisons TermMettre = {
+    "",        "ets",     "ets",     "et",       "ettons",  "ettez",     "ettent",  // présent
+    "ettais",  "ettais",  "ettait",  "ettions",  "ettiez",  "ettaient",             // imparfait
+    "is",      "is",      "it",      "îmes",     "îtes",    "irent",                // passé simple
+    "ettrai",  "ettras",  "ettra",   "ettrons",  "ettrez",  "ettront",              // futur
+    "ette",    "ettes",   "ette",    "ettions",  "ettiez",  "ettent",     // subj. présent
+    "isse",    "isses",   "ît",      "issions",  "issiez",  "issent",     // subj. imparfait
+    "ettrais", "ettrais", "ettrait", "ettrions", "ettriez", "ettraient",  // conditionnel
+    "ets",     "ettons",  "ettez",                                        // impératif
+    "is",      "ettant"};  // participes passé, présent
+
+constexpr TTerminaisons TermFaire = {
+    "",       "ais",    "ais",    "ait",     "aisons", "aites",    "ont",  // présent
+    "aisais", "aisais", "aisait", "aisions", "aisiez", "aisaient",         // imparfait
+    "is",     "is",     "it",     "îmes",    "îtes",   "irent",            // passé simple
+    "erai",   "eras",   "era",    "erons",   "erez",   "eront",            // futur
+    "asse",   "asses",  "asse",   "assions", "assiez", "assent",           // subj. présent
+    "isse",   "isses",  "ît",     "issions", "issiez", "issent",           // subj. imparfait
+    "erais",  "erais",  "erait",  "erions",  "eriez",  "eraient",          // conditionnel
+    "ais",    "aisons", "aites",                                           // impératif
+    "ait",    "aisant"};  // participes passé, présent
+
+constexpr TTerminaisons TermTraire = {
+    "",       "ais",    "ais",    "ait",     "ayons",  "ayez",     "aient",  // présent
+    "ayais",  "ayais",  "ayait",  "ayions",  "ayiez",  "ayaient",            // imparfait
+    "-",      "-",      "-",      "-",       "-",      "-",                  // passé simple
+    "airai",  "airas",  "aira",   "airons",  "airez",  "airont",             // futur
+    "aie",    "aies",   "aie",    "ayions",  "ayiez",  "aient",              // subj. présent
+    "-",      "-",      "-",      "-",       "-",      "-",                  // subj. imparfait
+    "airais", "airais", "airait", "airions", "airiez", "airaient",           // conditionnel
+    "ais",    "ayons",  "ayez",                                              // impératif
+    "ait",    "ayant"};  // participes passé, présent
+
+constexpr TTerminaisons TermCre = {
+    "",       "cs",      "cs",    "c",         "quons",    "quez",     "quent",  // présent
+    "quais",  "quais",   "quait", "quions",    "quiez",    "quaient",            // imparfait
+    "quis",   "quis",    "quit",  "quîmes",    "quîtes",   "quirent",            // passé simple
+    "crai",   "cras",    "cra",   "crons",     "crez",     "cront",              // futur
+    "que",    "ques",    "que",   "quions",    "quiez",    "quent",              // subj. présent
+    "quisse", "quisses", "quît",  "quissions", "quissiez", "quissent",           // subj. imparfait
+    "crais",  "crais",   "crait", "crions",    "criez",    "craient",            // conditionnel
+    "cs",     "quons",   "quez",                                                 // impératif
+    "cu",     "quant"};  // participes passé, présent
+
+constexpr TTerminaisons TermPlaire = {
+    "",       "ais",    "ais",    "ait",     "aisons", "aisez",    "aisent",  // présent
+    "aisais", "aisais", "aisait", "aisions", "aisiez", "aisaient",            // imparfait
+    "us",     "us",     "ut",     "ûmes",    "ûtes",   "urent",               // passé simple
+    "airai",  "airas",  "aira",   "airons",  "airez",  "airont",              // futur
+    "aise",   "aises",  "aise",   "aisions", "aisiez", "aisent",              // subj. présent
+    "usse",   "usses",  "ût",     "ussions", "ussiez", "ussent",              // subj. imparfait
+    "airais", "airais", "airait", "airions", "airiez", "airaient",            // conditionnel
+    "ais",    "aisons", "aisez",                                              // impératif
+    "u",      "aisant"};  // participes passé, présent
+
+constexpr TTerminaisons TermAitre = {
+    "",        "ais",     "ais",     "aît",      "aissons", "aissez",    "aissent",  // présent
+    "aissais", "aissais", "aissait", "aissions", "aissiez", "aissaient",             // imparfait
+    "us",      "us",      "ut",      "ûmes",     "ûtes",    "urent",      // passé simple
+    "aîtrai",  "aîtras",  "aîtra",   "aîtrons",  "aîtrez",  "aîtront",    // futur
+    "aisse",   "aisses",  "aisse",   "aissions", "aissiez", "aissent",    // subj. présent
+    "usse",    "usses",   "ût",      "ussions",  "ussiez",  "ussent",     // subj. imparfait
+    "aîtrais", "aîtrais", "aîtrait", "aîtrions", "aîtriez", "aîtraient",  // conditionnel
+    "ais",     "aissons", "aissez",                                       // impératif
+    "u",       "aissant"};  // participes passé, présent
+
+// The endings [premier, premier + fins.size()) of t replaced by fins.
+constexpr TTerminaisons Avec(TTerminaisons t, int premier,
+                             std::initializer_list<std::string_view> fins) {
+    for (std::string_view fin : fins) t[premier++] = fin;
+    return t;
+}
+
+constexpr TTerminaisons TermNaitre =
+    Avec(Avec(Avec(TermAitre, 13, {"aquis", "aquis", "aquit", "aquîmes", "aquîtes", "aquirent"}),
+              31, {"aquisse", "aquisses", "aquît", "aquissions", "aquissiez", "aquissent"}),
+         SlotParticipePasse, {"é"});
+
+// renaître has no past participle, hence no compound tenses.
+constexpr TTerminaisons TermRenaitre = Avec(TermNaitre, SlotParticipePasse, {Absent});
+
+// paître lacks the passé simple, the subjonctif imparfait and the past
+// participle, so every compound tense too.
+constexpr TTerminaisons TermPaitre =
+    Avec(Avec(Avec(TermAitre, 13, {Absent, Absent, Absent, Absent, Absent, Absent}), 31,
+              {Absent, Absent, Absent, Absent, Absent, Absent}),
+         SlotParticipePasse, {Absent});
+
+// croître alone keeps the circumflexes that tell it from croire (je croîs,
+// je crûs, crû); accroître, décroître and the rest write them only where
+// paraître does.
+constexpr TTerminaisons TermCroitre = {
+    "",        "oîs",     "oîs",     "oît",      "oissons", "oissez",    "oissent",  // présent
+    "oissais", "oissais", "oissait", "oissions", "oissiez", "oissaient",             // imparfait
+    "ûs",      "ûs",      "ût",      "ûmes",     "ûtes",    "ûrent",      // passé simple
+    "oîtrai",  "oîtras",  "oîtra",   "oîtrons",  "oîtrez",  "oîtront",    // futur
+    "oisse",   "oisses",  "oisse",   "oissions", "oissiez", "oissent",    // subj. présent
+    "ûsse",    "ûsses",   "ût",      "ûssions",  "ûssiez",  "ûssent",     // subj. imparfait
+    "oîtrais", "oîtrais", "oîtrait", "oîtrions", "oîtriez", "oîtraient",  // conditionnel
+    "oîs",     "oissons", "oissez",                                       // impératif
+    "û",       "oissant"};  // participes passé, présent
+
+constexpr TTerminaisons TermAccroitre = {
+    "",        "ois",     "ois",     "oît",      "oissons", "oissez",    "oissent",  // présent
+    "oissais", "oissais", "oissait", "oissions", "oissiez", "oissaient",             // imparfait
+    "us",      "us",      "ut",      "ûmes",     "ûtes",    "urent",      // passé simple
+    "oîtrai",  "oîtras",  "oîtra",   "oîtrons",  "oîtrez",  "oîtront",    // futur
+    "oisse",   "oisses",  "oisse",   "oissions", "oissiez", "oissent",    // subj. présent
+    "usse",    "usses",   "ût",      "ussions",  "ussiez",  "ussent",     // subj. imparfait
+    "oîtrais", "oîtrais", "oîtrait", "oîtrions", "oîtriez", "oîtraient",  // conditionnel
+    "ois",     "oissons", "oissez",                                       // impératif
+    "u",       "oissant"};  // participes passé, présent
+
+// Third-group participles are built on the simple stem itself.
+std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
+                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    const std::string_view S = Radical(verbe, n);
+    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+}
+
+}  // namespace
+
+std::string ModeleBattre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, 4, TermBattre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleMettre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, 5, TermMettre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleFaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                        int Personne) {
+    return Applique(verbe, 4, TermFaire, CodeTemps, DecalageMode, Personne);
+}
+
+// traire, braire, raire: no passé simple nor subjonctif imparfait, but the
+// compound tenses are all there.
+std::string ModeleTraire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, 4, TermTraire, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleCre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                      int Personne) {
+    return Applique(verbe, 3, TermCre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModelePlaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, 4, TermPlaire, CodeTemps, DecalageMode, Personne);
+}
+
+// naître takes être (je suis né, nous sommes nés): the template knows it.
+std::string ModeleNaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    const TTerminaisons& T = verbe.Est("renaître") ? TermRenaitre : TermNaitre;
+    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleRepaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                           int Personne) {
+    return Applique(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModelePaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                         int Personne) {
+    return Applique(verbe, 5, TermPaitre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleAitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                        int Personne) {
+    return Applique(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+}
+
+std::string ModeleOitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                        int Personne) {
+    const TTerminaisons& T = verbe.Est("croître") ? TermCroitre : TermAccroitre;
+    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+}
 
 }  // namespace florimot
