@@ -42,6 +42,11 @@ public:
     ~Sortie() { Vide(); }
     void Ecrit(std::string_view s) {
         tampon_ += s;
+        Libere();
+    }
+    // For writers that append in place; call Libere() after.
+    std::string& Tampon() { return tampon_; }
+    void Libere() {
         if (tampon_.size() >= Seuil) Vide();
     }
     void Vide() {
@@ -88,8 +93,7 @@ public:
 
 private:
     void EcritTsv(const TVerbe& verbe, const std::string& mot, const LignesGrille& lignes) {
-        std::string bloc;
-        bloc.reserve(98 * (mot.size() + 24));
+        std::string& bloc = sortie_.Tampon();
         bloc += mot;
         bloc += "\tGroupe\t0\t";
         bloc += LegendeGroupe(verbe);
@@ -106,7 +110,7 @@ private:
                 bloc += '\n';
             }
         }
-        sortie_.Ecrit(bloc);
+        sortie_.Libere();
     }
 
     void EcritGrille(const TVerbe& verbe, const std::string& mot, const LignesGrille& lignes) {
@@ -189,6 +193,7 @@ void LecteurLignes::Ajoute(std::string_view octets) {
         }
         commencee_ = true;
         if (ligne_.size() < LongueurGardee) ligne_ += c;
+        if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
         enAttente_ += c;
         Verifie(false);
     }

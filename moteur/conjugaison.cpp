@@ -2,6 +2,7 @@
 
 #include "modele.hpp"
 #include "modeles.hpp"
+#include "premier_groupe.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -25,7 +26,34 @@ constexpr TTerminaisons FormesEtre = {
     "serions", "seriez", "seraient", "sois",    "soyons",  "soyez",  "été",    "étant"};
 
 // Letters before which "je" becomes "j'".
-constexpr std::u32string_view Voyelles = U"aâàäeéèêëiîïoôöuûùüyÿœæ";
+bool EstVoyelle(char32_t c) {
+    switch (c) {
+        case U'a':
+        case U'â':
+        case U'à':
+        case U'ä':
+        case U'e':
+        case U'é':
+        case U'è':
+        case U'ê':
+        case U'ë':
+        case U'i':
+        case U'î':
+        case U'ï':
+        case U'o':
+        case U'ô':
+        case U'ö':
+        case U'u':
+        case U'û':
+        case U'ù':
+        case U'ü':
+        case U'y':
+        case U'ÿ':
+        case U'œ':
+        case U'æ': return true;
+        default: return false;
+    }
+}
 
 // Beginnings of the verbs whose h is mute (j'habite); every other h is
 // aspirated (je hais, je hurle). Longest first is not needed: any match wins.
@@ -39,7 +67,7 @@ constexpr std::string_view HMuet[] = {
 
 bool Elide(const TVerbe& verbe, std::string_view forme) {
     const char32_t premiere = utf8::Decode(forme).point;
-    if (Voyelles.find(premiere) != std::u32string_view::npos) return true;
+    if (EstVoyelle(premiere)) return true;
     if (premiere != U'h') return false;
     for (std::string_view debut : HMuet)
         if (verbe.CommencePar(debut)) return true;
@@ -57,18 +85,47 @@ std::string_view Pronom(int Personne) {
     }
 }
 
-std::string FormeNue(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                     int Personne) {
-    if (verbe.Est("avoir")) return ConjugueAuxiliaire(verbe, 0, CodeTemps, DecalageMode, Personne);
-    if (verbe.Est("être")) return ConjugueAuxiliaire(verbe, 1, CodeTemps, DecalageMode, Personne);
+std::string Avoir(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                  int Personne) {
+    return ConjugueAuxiliaire(verbe, 0, CodeTemps, DecalageMode, Personne);
+}
+
+std::string Etre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                 int Personne) {
+    return ConjugueAuxiliaire(verbe, 1, CodeTemps, DecalageMode, Personne);
+}
+
+std::string PasUnVerbe(const TVerbe&, std::uint8_t, std::uint8_t, int) {
+    return {};
+}
+
+// Which routine knows the verb. The choice depends on the word alone, so a
+// whole grid makes it once instead of 97 times.
+Modele ChoisitModele(const TVerbe& verbe) {
+    if (verbe.Est("avoir")) return Avoir;
+    if (verbe.Est("être")) return Etre;
     switch (verbe.DonneGroupe()) {
-        case 1: return ConjuguePremierGroupe(verbe, CodeTemps, DecalageMode, Personne);
-        case 2:
-            if (verbe.Est("haïr")) return ModeleHair(verbe, CodeTemps, DecalageMode, Personne);
-            return ConjugueDeuxiemeGroupe(verbe, CodeTemps, DecalageMode, Personne);
-        case 3: return ConjugueTroisiemeGroupe(verbe, CodeTemps, DecalageMode, Personne);
-        default: return {};
+        case 1: return ChoisitModelePremierGroupe(verbe);
+        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
+        case 3: return ConjugueTroisiemeGroupe;
+        default: return PasUnVerbe;
     }
+}
+
+// Pronoun, elision and "que" around a bare form.
+std::string Finit(const TVerbe& verbe, std::string forme, std::uint8_t DecalageMode, int Personne) {
+    if (forme.empty() || EstMarqueur(forme) || DecalageMode == ModeImperatif ||
+        DecalageMode == ModeParticipe)
+        return forme;
+    // The pronoun goes in front of the form in place: most finished lines
+    // still fit the string's own buffer.
+    std::string_view pronom =
+        Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
+    std::string_view que;
+    if (DecalageMode == ModeSubjonctif) que = (Personne == 3 || Personne == 6) ? "qu'" : "que ";
+    forme.insert(0, pronom);
+    forme.insert(0, que);
+    return forme;
 }
 
 }  // namespace
@@ -94,27 +151,17 @@ std::string ConjugueAuxiliaire(const TVerbe& verbe, std::uint8_t kind, std::uint
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {
-    std::string forme = FormeNue(verbe, CodeTemps, DecalageMode, Personne);
-    if (forme.empty() || EstMarqueur(forme) || DecalageMode == ModeImperatif ||
-        DecalageMode == ModeParticipe)
-        return forme;
-    std::string ligne;
-    ligne.reserve(forme.size() + 9);
-    if (DecalageMode == ModeSubjonctif) ligne += (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-    if (Personne == 1)
-        ligne += Elide(verbe, forme) ? "j'" : "je ";
-    else
-        ligne += Pronom(Personne);
-    ligne += forme;
-    return ligne;
+    return Finit(verbe, ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne),
+                 DecalageMode, Personne);
 }
 
 LignesGrille ConjugueGrille(const TVerbe& verbe) {
     LignesGrille lignes;
+    const Modele modele = ChoisitModele(verbe);
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             lignes[c.Premier + p - c.PremierePersonne] =
-                ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p);
+                Finit(verbe, modele(verbe, c.CodeTemps, c.DecalageMode, p), c.DecalageMode, p);
     return lignes;
 }
 

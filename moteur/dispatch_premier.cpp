@@ -39,9 +39,7 @@ char32_t VoyelleAvantConsonnes(const TVerbe& verbe) {
     return n == 0 ? 0 : verbe.LettreFin(static_cast<std::uint8_t>(3 + n));
 }
 
-std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                  std::uint8_t DecalageMode, int Personne) {
-    using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
+Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
     // First ending that matches wins: the longer endings stand before the
     // shorter ones they contain.
     struct Regle {
@@ -61,12 +59,17 @@ std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
         {"eter", ModeleAppeler},
     };
     for (const Regle& r : Regles)
-        if (verbe.TerminePar(r.fin)) return r.modele(verbe, CodeTemps, DecalageMode, Personne);
+        if (verbe.TerminePar(r.fin)) return r.modele;
     switch (VoyelleAvantConsonnes(verbe)) {
-        case U'é': return ModeleCeder(verbe, CodeTemps, DecalageMode, Personne);
-        case U'e': return ModeleLever(verbe, CodeTemps, DecalageMode, Personne);
-        default: return ModeleEr(verbe, CodeTemps, DecalageMode, Personne);
+        case U'é': return ModeleCeder;
+        case U'e': return ModeleLever;
+        default: return ModeleEr;
     }
+}
+
+std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
+                                  std::uint8_t DecalageMode, int Personne) {
+    return ChoisitModelePremierGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -4,26 +4,12 @@ namespace florimot {
 
 namespace {
 
-// Whole verbs, not endings: "devenir" takes être but "convenir" does not.
-constexpr std::string_view VerbesEtre[] = {
-    "aller",    "arriver",  "décéder",  "devenir",  "entrer",    "rentrer",    "intervenir",
-    "parvenir", "provenir", "survenir", "advenir",  "redevenir", "revenir",    "venir",
-    "partir",   "repartir", "rester",   "retomber", "tomber",    "sortir",     "ressortir",
-    "naître",   "renaître", "mourir",   "échoir",   "éclore",    "apparaître",
-};
-
 bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
 }
 
 }  // namespace
-
-bool SeConjugueAvecEtre(const TVerbe& verbe) {
-    for (std::string_view v : VerbesEtre)
-        if (verbe.Est(v)) return true;
-    return false;
-}
 
 std::string FormeComposee(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, std::string_view participe) {

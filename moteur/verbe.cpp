@@ -34,14 +34,14 @@ void TText::Affecte(std::string_view texte) {
         // The first character is kept whatever it is (a blank entry gives a
         // one-blank word); after it, NUL or a blank ends the word.
         if (i > 1 && (d.point == 0 || c == U' ')) break;
-        std::string encode;
         if (d.valide && c == d.point) {
-            encode.assign(texte.substr(0, d.taille));
+            for (std::size_t k = 0; k < d.taille; ++k) Octets[octet++] = texte[k];
         } else {
+            std::string encode;  // a blank or U+FFFD standing for what was there
             utf8::Encode(c, encode);
+            for (char b : encode) Octets[octet++] = b;
         }
         Lettres[i] = c;
-        for (char b : encode) Octets[octet++] = b;
         texte.remove_prefix(d.taille);
         ++i;
         Debut[i] = static_cast<std::uint16_t>(octet);
@@ -124,7 +124,21 @@ constexpr RegleGroupe ReglesGroupe[] = {
 
 }  // namespace
 
+namespace {
+
+// Whole verbs, not endings: "devenir" takes être but "convenir" does not.
+constexpr std::string_view VerbesEtre[] = {
+    "aller",    "arriver",  "décéder",  "devenir",  "entrer",    "rentrer",    "intervenir",
+    "parvenir", "provenir", "survenir", "advenir",  "redevenir", "revenir",    "venir",
+    "partir",   "repartir", "rester",   "retomber", "tomber",    "sortir",     "ressortir",
+    "naître",   "renaître", "mourir",   "échoir",   "éclore",    "apparaître",
+};
+
+}  // namespace
+
 void TVerbe::ClasseGroupe() {
+    Etre = std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
+                       [this](std::string_view v) { return Est(v); });
     NumGroupe = 0;
     for (const RegleGroupe& r : ReglesGroupe) {
         if (r.genre == RegleGroupe::Egal ? Est(r.texte) : TerminePar(r.texte)) {

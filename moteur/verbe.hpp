@@ -57,10 +57,14 @@ public:
     void DefinitVerbe(std::string_view texte);
     // 0 not a verb, 1, 2 or 3.
     std::uint8_t DonneGroupe() const { return NumGroupe; }
+    // Whether its compound tenses take être (je suis venu) rather than avoir.
+    bool AvecEtre() const { return Etre; }
 
 private:
     void ClasseGroupe();
     std::uint8_t NumGroupe = 0;
+    // Decided once with the group: every compound form asks for it.
+    bool Etre = false;
 };
 
 }  // namespace florimot

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "commande.hpp"
+#include "conjugaison.hpp"
+#include "processus.hpp"
+#include "utf8.hpp"
+
+namespace {
+
+std::vector<std::string> Lignes(const std::string& texte) {
+    std::vector<std::string> lignes;
+    std::istringstream flux(texte);
+    for (std::string l; std::getline(flux, l);) lignes.push_back(l);
+    return lignes;
+}
+
+std::vector<std::string> Champs(const std::string& ligne) {
+    std::vector<std::string> champs;
+    std::size_t debut = 0;
+    for (std::size_t tab; (tab = ligne.find('\t', debut)) != std::string::npos; debut = tab + 1)
+        champs.push_back(ligne.substr(debut, tab - debut));
+    champs.push_back(ligne.substr(debut));
+    return champs;
+}
+
+}  // namespace
+
+TEST(ConjugueTsv, QuatreVingtDixHuitLignesDansLOrdreDeLaGrille) {
+    const Resultat r = Lance({"--tsv", "parler", "haïr"});
+    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    EXPECT_EQ(r.erreurs, "");
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 2u * 98);
+    EXPECT_EQ(lignes[0], "parler\tGroupe\t0\tGroupe : 1");
+    EXPECT_EQ(lignes[1], "parler\tPresInd\t1\tje parle");
+    EXPECT_EQ(lignes[7], "parler\tPCInd\t1\tj'ai parlé");
+    EXPECT_EQ(lignes[97], "parler\tPartPres\t0\tparlant");
+    EXPECT_EQ(lignes[98], "haïr\tGroupe\t0\tGroupe : 2");
+    EXPECT_EQ(lignes[99], "haïr\tPresInd\t1\tje hais");
+
+    // Every request once, in the grid's order, with its person.
+    std::size_t i = 1;
+    for (const florimot::Cellule& c : florimot::Grille)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p, ++i) {
+            const auto champs = Champs(lignes[i]);
+            ASSERT_EQ(champs.size(), 4u) << lignes[i];
+            EXPECT_EQ(champs[1], c.Nom);
+            EXPECT_EQ(champs[2], std::to_string(p));
+        }
+    EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+}
+
+TEST(ConjugueTsv, AuxiliairesEtNonVerbes) {
+    const Resultat r = Lance({"--tsv", "avoir", "maison", "être"});
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, "maison : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 3u * 98);
+    EXPECT_EQ(lignes[0], "avoir\tGroupe\t0\tAuxiliaire");
+    EXPECT_EQ(lignes[98], "maison\tGroupe\t0\tGroupe : 0");
+    for (int i = 99; i < 196; ++i) {
+        const auto champs = Champs(lignes[i]);
+        ASSERT_EQ(champs.size(), 4u);
+        EXPECT_EQ(champs[3], "") << lignes[i];
+    }
+    EXPECT_EQ(lignes[196], "être\tGroupe\t0\tAuxiliaire");
+}
+
+TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
+    const Resultat r = Lance({"--tsv"}, "parler\n\r\nfinir\r\n\nse lever\n  aimer");
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, "se : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 4u * 98);
+    EXPECT_EQ(lignes[0], "parler\tGroupe\t0\tGroupe : 1");
+    EXPECT_EQ(lignes[98], "finir\tGroupe\t0\tGroupe : 2");
+    EXPECT_EQ(lignes[196], "se\tGroupe\t0\tGroupe : 0");
+    EXPECT_EQ(lignes[294], "aimer\tGroupe\t0\tGroupe : 1");
+}
+
+TEST(ConjugueLecture, TexteInvalideSignaleEtSaute) {
+    struct Cas {
+        std::string entree;
+        std::string message;
+        std::size_t verbes;
+    };
+    const Cas cas[] = {
+        {"parler\n\xff\xfe\nfinir\n", "ligne 2", 2},
+        {"parl\xc3\n", "ligne 1", 0},
+        {std::string("a\0b\nfinir\n", 10), "ligne 1", 1},
+        {"finir\n\xed\xa0\x80r\n", "ligne 2", 1},  // a surrogate
+        {"finir\n\xc0\xaf\n", "ligne 2", 1},       // an overlong "/"
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lance({"--tsv"}, c.entree);
+        EXPECT_EQ(r.statut, florimot::SortieTexteInvalide) << c.message;
+        EXPECT_NE(r.erreurs.find(c.message), std::string::npos) << r.erreurs;
+        EXPECT_EQ(Lignes(r.sortie).size(), 98 * c.verbes);
+        EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+    }
+    const Resultat arg = Lance({"--tsv", "parler", "\xe9t\xe9"});
+    EXPECT_EQ(arg.statut, florimot::SortieTexteInvalide);
+    EXPECT_NE(arg.erreurs.find("argument 2"), std::string::npos);
+    EXPECT_EQ(Lignes(arg.sortie).size(), 98u);
+}
+
+TEST(ConjugueLecture, EntreesHostiles) {
+    struct Cas {
+        std::vector<std::string> arguments;
+        std::string entree;
+        int statut;
+    };
+    const Cas cas[] = {
+        {{""}, "", florimot::SortieNonVerbe},
+        {{"   "}, "", florimot::SortieNonVerbe},
+        {{std::string(10000, 'a') + "er"}, "", florimot::SortieNonVerbe},
+        {{"--tsv"}, std::string(3'000'000, 'x') + "\nparler\n", florimot::SortieNonVerbe},
+        {{"--tsv"}, std::string(1 << 20, '\xff'), florimot::SortieTexteInvalide},
+        {{"--tsv"}, "", florimot::SortieSucces},
+        {{"--tsv", "--", "-er"}, "", florimot::SortieSucces},
+        {{"--inconnu"}, "", florimot::SortieTexteInvalide},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lance(c.arguments, c.entree);
+        EXPECT_EQ(r.statut, c.statut) << (c.arguments.empty() ? "" : c.arguments[0].substr(0, 20));
+        EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+    }
+}
+
+TEST(ConjugueAffichage, GrilleLisible) {
+    const Resultat r = Lance({"parler", "avoir"});
+    ASSERT_EQ(r.statut, 0);
+    const std::string& s = r.sortie;
+    EXPECT_EQ(s.rfind("parler — Groupe : 1\n", 0), 0u);
+    for (const char* attendu :
+         {"\nIndicatif\n  Présent\n    je parle\n    tu parles\n",
+          "  Passé Composé\n    j'ai parlé\n",
+          "\nImpératif\n  Présent\n    parle\n    parlons\n    parlez\n  Passé\n",
+          "\nParticipe Présent\n  parlant\n"})
+        EXPECT_NE(s.find(attendu), std::string::npos) << attendu;
+    EXPECT_NE(s.find("\navoir — Auxiliaire\n"), std::string::npos);
+}
+
+TEST(ConjugueOptions, AideEtVersion) {
+    const Resultat aide = Lance({"--help"});
+    EXPECT_EQ(aide.statut, 0);
+    EXPECT_NE(aide.sortie.find("Utilisation : conjugue"), std::string::npos);
+    const Resultat version = Lance({"--version"});
+    EXPECT_EQ(version.statut, 0);
+    EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
+}
+
+TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
+    std::vector<std::pair<std::string, bool>> lues;
+    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
+        lues.emplace_back(std::string(l.texte), l.valide);
+    });
+    const std::string texte = "céder\r\nhaïr\n\nfin";
+    for (char c : texte) lecteur.Ajoute(std::string_view(&c, 1));
+    lecteur.Termine();
+    ASSERT_EQ(lues.size(), 3u);
+    EXPECT_EQ(lues[0], std::make_pair(std::string("céder"), true));
+    EXPECT_EQ(lues[1], std::make_pair(std::string("haïr"), true));
+    EXPECT_EQ(lues[2], std::make_pair(std::string("fin"), true));
+}
+
+TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
+    std::vector<std::pair<std::size_t, bool>> lues;
+    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
+        lues.emplace_back(l.texte.size(), l.valide);
+    });
+    lecteur.Ajoute(std::string(10000, 'a') + "\xff\n" + std::string(10000, 'b') + "\n");
+    lecteur.Termine();
+    ASSERT_EQ(lues.size(), 2u);
+    EXPECT_EQ(lues[0], std::make_pair(florimot::LecteurLignes::LongueurGardee, false));
+    EXPECT_EQ(lues[1], std::make_pair(florimot::LecteurLignes::LongueurGardee, true));
+}
+
+TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
+    std::istringstream entree("lever\n");
+    std::ostringstream sortie, erreurs;
+    EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
+    EXPECT_EQ(sortie.str(), Lance({"--tsv", "lever"}).sortie);
+}
