@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, whatever the build and the tests need
+# and the machine lacks. Needs root (or sudo) only when something is missing.
+set -euo pipefail
+
+paquets=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation
+  clang-14 libclang-rt-14-dev
+  valgrind poppler-utils xvfb xauth
+)
+if [ "$#" -gt 0 ]; then paquets+=("$@"); fi
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if [ "${#manquants[@]}" -gt 0 ]; then
+  echo "Installation : ${manquants[*]}"
+  sudo_=""
+  [ "$(id -u)" -ne 0 ] && sudo_="sudo"
+  $sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+fi

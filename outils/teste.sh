@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: once normally, once
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash outils/dependances.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLORIMOT_SANITIZE=ON
+cmake --build build-san -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-san --output-on-failure -j "$jobs"
