@@ -3,18 +3,221 @@
 
 namespace florimot {
 
-// Not built yet: every form reads "-".
-FLORIMOT_MODELE(ModeleCevoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleOurvoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleSavoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleDevoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModelePouvoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleMouvoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleValoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleVouloir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleAsseoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleSurseoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleChoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
-FLORIMOT_MODELE(ModeleVoir) { (void)verbe; (void)CodeTemps; (void)DecalageMode; (void)Personne; return std::string(Absent); }
+namespace {
+
+// clang-format off
+constexpr TTerminaisons TermCevoir = {
+    "",
+    "çois", "çois", "çoit", "cevons", "cevez", "çoivent",  // présent
+    "cevais", "cevais", "cevait", "cevions", "ceviez", "cevaient",  // imparfait
+    "çus", "çus", "çut", "çûmes", "çûtes", "çurent",  // passé simple
+    "cevrai", "cevras", "cevra", "cevrons", "cevrez", "cevront",  // futur
+    "çoive", "çoives", "çoive", "cevions", "ceviez", "çoivent",  // subj. présent
+    "çusse", "çusses", "çût", "çussions", "çussiez", "çussent",  // subj. imparfait
+    "cevrais", "cevrais", "cevrait", "cevrions", "cevriez", "cevraient",  // conditionnel
+    "çois", "cevons", "cevez",  // impératif
+    "çu", "cevant"};  // participes passé, présent
+
+constexpr TTerminaisons TermSavoir = {
+    "",
+    "ais", "ais", "ait", "avons", "avez", "avent",  // présent
+    "avais", "avais", "avait", "avions", "aviez", "avaient",  // imparfait
+    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
+    "aurai", "auras", "aura", "aurons", "aurez", "auront",  // futur
+    "ache", "aches", "ache", "achions", "achiez", "achent",  // subj. présent
+    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
+    "aurais", "aurais", "aurait", "aurions", "auriez", "auraient",  // conditionnel
+    "ache", "achons", "achez",  // impératif
+    "u", "achant"};  // participes passé, présent
+
+constexpr TTerminaisons TermDevoir = {
+    "",
+    "ois", "ois", "oit", "evons", "evez", "oivent",  // présent
+    "evais", "evais", "evait", "evions", "eviez", "evaient",  // imparfait
+    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
+    "evrai", "evras", "evra", "evrons", "evrez", "evront",  // futur
+    "oive", "oives", "oive", "evions", "eviez", "oivent",  // subj. présent
+    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
+    "evrais", "evrais", "evrait", "evrions", "evriez", "evraient",  // conditionnel
+    "ois", "evons", "evez",  // impératif
+    "û", "evant"};  // participes passé, présent
+
+constexpr TTerminaisons TermPouvoir = {
+    "",
+    "eux", "eux", "eut", "ouvons", "ouvez", "euvent",  // présent
+    "ouvais", "ouvais", "ouvait", "ouvions", "ouviez", "ouvaient",  // imparfait
+    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
+    "ourrai", "ourras", "ourra", "ourrons", "ourrez", "ourront",  // futur
+    "uisse", "uisses", "uisse", "uissions", "uissiez", "uissent",  // subj. présent
+    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
+    "ourrais", "ourrais", "ourrait", "ourrions", "ourriez", "ourraient",  // conditionnel
+    "as d'impératif", "as d'impératif", "as d'impératif",  // impératif
+    "u", "ouvant"};  // participes passé, présent
+
+// Nous and vous keep the stem of the infinitive: que nous mouvions.
+constexpr TTerminaisons TermMouvoir = {
+    "",
+    "eus", "eus", "eut", "ouvons", "ouvez", "euvent",  // présent
+    "ouvais", "ouvais", "ouvait", "ouvions", "ouviez", "ouvaient",  // imparfait
+    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
+    "ouvrai", "ouvras", "ouvra", "ouvrons", "ouvrez", "ouvront",  // futur
+    "euve", "euves", "euve", "ouvions", "ouviez", "euvent",  // subj. présent
+    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
+    "ouvrais", "ouvrais", "ouvrait", "ouvrions", "ouvriez", "ouvraient",  // conditionnel
+    "eus", "ouvons", "ouvez",  // impératif
+    "û", "ouvant"};  // participes passé, présent
+
+constexpr TTerminaisons TermValoir = {
+    "",
+    "aux", "aux", "aut", "alons", "alez", "alent",  // présent
+    "alais", "alais", "alait", "alions", "aliez", "alaient",  // imparfait
+    "alus", "alus", "alut", "alûmes", "alûtes", "alurent",  // passé simple
+    "audrai", "audras", "audra", "audrons", "audrez", "audront",  // futur
+    "aille", "ailles", "aille", "alions", "aliez", "aillent",  // subj. présent
+    "alusse", "alusses", "alût", "alussions", "alussiez", "alussent",  // subj. imparfait
+    "audrais", "audrais", "audrait", "audrions", "audriez", "audraient",  // conditionnel
+    "aux", "alons", "alez",  // impératif
+    "alu", "alant"};  // participes passé, présent
+
+// The impératif is built on the subjonctif throughout: veuille, veuillons, veuillez.
+constexpr TTerminaisons TermVouloir = {
+    "",
+    "eux", "eux", "eut", "oulons", "oulez", "eulent",  // présent
+    "oulais", "oulais", "oulait", "oulions", "ouliez", "oulaient",  // imparfait
+    "oulus", "oulus", "oulut", "oulûmes", "oulûtes", "oulurent",  // passé simple
+    "oudrai", "oudras", "oudra", "oudrons", "oudrez", "oudront",  // futur
+    "euille", "euilles", "euille", "oulions", "ouliez", "euillent",  // subj. présent
+    "oulusse", "oulusses", "oulût", "oulussions", "oulussiez", "oulussent",  // subj. imparfait
+    "oudrais", "oudrais", "oudrait", "oudrions", "oudriez", "oudraient",  // conditionnel
+    "euille", "euillons", "euillez",  // impératif
+    "oulu", "oulant"};  // participes passé, présent
+
+constexpr TTerminaisons TermAsseoir = {
+    "",
+    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
+    "eyais", "eyais", "eyait", "eyions", "eyiez", "eyaient",  // imparfait
+    "is", "is", "it", "îmes", "îtes", "irent",  // passé simple
+    "oirai", "oiras", "oira", "oirons", "oirez", "oiront",  // futur
+    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
+    "isse", "isses", "ît", "issions", "issiez", "issent",  // subj. imparfait
+    "oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient",  // conditionnel
+    "ieds", "eyons", "eyez",  // impératif
+    "is", "eyant"};  // participes passé, présent
+
+constexpr TTerminaisons TermSurseoir = {
+    "",
+    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
+    "oyais", "oyais", "oyait", "oyions", "oyiez", "oyaient",  // imparfait
+    "is", "is", "it", "îmes", "îtes", "irent",  // passé simple
+    "eoirai", "eoiras", "eoira", "eoirons", "eoirez", "eoiront",  // futur
+    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
+    "isse", "isses", "ît", "issions", "issiez", "issent",  // subj. imparfait
+    "eoirais", "eoirais", "eoirait", "eoirions", "eoiriez", "eoiraient",  // conditionnel
+    "ois", "oyons", "oyez",  // impératif
+    "is", "oyant"};  // participes passé, présent
+
+constexpr TTerminaisons TermChoir = {
+    "",
+    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
+    "oyais", "oyais", "oyait", "oyions", "oyiez", "oyaient",  // imparfait
+    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
+    "oirai", "oiras", "oira", "oirons", "oirez", "oiront",  // futur
+    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
+    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
+    "oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient",  // conditionnel
+    "ois", "oyons", "oyez",  // impératif
+    "u", "oyant"};  // participes passé, présent
+
+constexpr TTerminaisons TermVoir = {
+    "",
+    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
+    "oyais", "oyais", "oyait", "oyions", "oyiez", "oyaient",  // imparfait
+    "is", "is", "it", "îmes", "îtes", "irent",  // passé simple
+    "errai", "erras", "erra", "errons", "errez", "erront",  // futur
+    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
+    "isse", "isses", "ît", "issions", "issiez", "issent",  // subj. imparfait
+    "errais", "errais", "errait", "errions", "erriez", "erraient",  // conditionnel
+    "ois", "oyons", "oyez",  // impératif
+    "u", "oyant"};  // participes passé, présent
+// clang-format on
+
+// These verbs build their participle on the same stem as their simple forms.
+std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
+                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    const std::string_view S = Radical(verbe, n);
+    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+}
+
+}  // namespace
+
+FLORIMOT_MODELE(ModeleCevoir) {
+    return Applique(verbe, 6, TermCevoir, CodeTemps, DecalageMode, Personne);
+}
+
+// pourvoir keeps the "oi" of its infinitive where voir has "err": pourvoirai.
+FLORIMOT_MODELE(ModeleOurvoir) {
+    return Applique(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleSavoir) {
+    return Applique(verbe, 5, TermSavoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleDevoir) {
+    return Applique(verbe, 5, TermDevoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModelePouvoir) {
+    return Applique(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleMouvoir) {
+    TTerminaisons T = TermMouvoir;
+    // The circumflex of "mû" only keeps it apart from the Greek letter; its
+    // compounds have none to tell apart: ému, promu.
+    if (!verbe.Est("mouvoir")) T[SlotParticipePasse] = "u";
+    return Applique(verbe, 6, T, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleValoir) {
+    TTerminaisons T = TermValoir;
+    // prévaloir keeps its stem in the subjonctif présent: que je prévale.
+    if (verbe.TerminePar("prévaloir")) {
+        T[Slot(0, ModeSubjonctif, 1)] = "ale";
+        T[Slot(0, ModeSubjonctif, 2)] = "ales";
+        T[Slot(0, ModeSubjonctif, 3)] = "ale";
+        T[Slot(0, ModeSubjonctif, 6)] = "alent";
+    }
+    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleVouloir) {
+    return Applique(verbe, 6, TermVouloir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleAsseoir) {
+    return Applique(verbe, 4, TermAsseoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleSurseoir) {
+    return Applique(verbe, 4, TermSurseoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleChoir) {
+    return Applique(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+}
+
+FLORIMOT_MODELE(ModeleVoir) {
+    TTerminaisons T = TermVoir;
+    // prévoir builds its futur and conditionnel on the infinitive, like
+    // pourvoir: prévoirai, where revoir and entrevoir say reverrai.
+    if (verbe.TerminePar("prévoir")) {
+        for (int p = 1; p <= 6; ++p) {
+            T[Slot(3, ModeIndicatif, p)] = TermChoir[Slot(3, ModeIndicatif, p)];
+            T[Slot(0, ModeConditionnel, p)] = TermChoir[Slot(0, ModeConditionnel, p)];
+        }
+    }
+    return Applique(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+}
 
 }  // namespace florimot
