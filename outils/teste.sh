@@ -15,3 +15,9 @@ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLORIMOT_SANITIZE=ON
 cmake --build build-san -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-san --output-on-failure -j "$jobs"
+
+# libFuzzer, about 30 s a target (clang; the fuzzers carry ASan and UBSan).
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DFLORIMOT_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+ctest --test-dir build-fuzz --output-on-failure
