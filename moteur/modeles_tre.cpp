@@ -131,6 +131,10 @@ constexpr TTerminaisons TermAccroitre = {
     "ois",     "oissons", "oissez",                                       // impératif
     "u",       "oissant"};  // participes passé, présent
 
+// recroître conjugates like accroître but keeps the circumflex of its
+// participle: recrû.
+constexpr TTerminaisons TermRecroitre = Avec(TermAccroitre, SlotParticipePasse, {"û"});
+
 // Third-group participles are built on the simple stem itself.
 std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
                      std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
@@ -196,7 +200,9 @@ std::string ModeleAitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_
 
 std::string ModeleOitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    const TTerminaisons& T = verbe.Est("croître") ? TermCroitre : TermAccroitre;
+    const TTerminaisons& T = verbe.Est("croître")     ? TermCroitre
+                             : verbe.Est("recroître") ? TermRecroitre
+                                                      : TermAccroitre;
     return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
 }
 
