@@ -92,6 +92,28 @@ TEST(TroisiemeGroupeRe, ChaqueVerbeAtteintSonModele) {
     });
 }
 
+// The verbs in -oir and -ir go first, the longer endings before the ones they contain.
+TEST(TroisiemeGroupeRe, VerbesEnOirEtIrAtteignentLeurModele) {
+    Verifie({
+        {"apercevoir", 0, 0, 4, "nous apercevons"},
+        {"pourvoir", 2, 0, 1, "je pourvus"},
+        {"émouvoir", 0, 0, 1, "j'émeus"},
+        {"revoir", 3, 0, 1, "je reverrai"},
+        {"messeoir", 0, 0, 3, "il messied"},
+        {"déchoir", 10, 0, 1, "j'ai déchu"},
+        {"devenir", 10, 0, 1, "je suis devenu"},
+        {"acquérir", 0, 0, 1, "j'acquiers"},
+        {"revêtir", 0, 0, 1, "je revêts"},
+        {"mentir", 0, 0, 1, "je mens"},
+        {"couvrir", 10, 0, 1, "j'ai couvert"},
+        {"souffrir", 10, 0, 1, "j'ai souffert"},
+        {"tressaillir", 0, 0, 1, "je tressaille"},
+        {"accueillir", 0, 0, 1, "j'accueille"},
+        {"mourir", 10, 0, 1, "je suis mort"},
+        {"ouïr", 0, 0, 4, "nous oyons"},
+    });
+}
+
 // A word in -re that no rule knows, or too short for every literal, has no form.
 TEST(TroisiemeGroupeRe, VerbeInconnuToutTiret) {
     for (const char* mot : {"foutre", "re", "apparoir"}) {
