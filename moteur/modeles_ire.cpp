@@ -112,6 +112,7 @@ constexpr TTerminaisons TermLuire =
 constexpr TTerminaisons TermNuire = Avec(TermUire, SlotParticipePasse, {"i"});
 
 constexpr TTerminaisons TermSuffire = Avec(TermIre, SlotParticipePasse, {"i"});
+// circoncis, occis.
 constexpr TTerminaisons TermCirconcire = Avec(TermIre, SlotParticipePasse, {"is"});
 
 // frire has only je fris, tu fris, il frit, the futur, the conditionnel, the
@@ -162,10 +163,10 @@ std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t
 // Also frire, which the dispatch sends here rather than to rire.
 std::string ModeleIre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                       int Personne) {
-    const TTerminaisons& T = verbe.TerminePar("frire") ? TermFrire
-                             : verbe.Est("circoncire") ? TermCirconcire
-                             : verbe.Est("suffire")    ? TermSuffire
-                                                       : TermIre;
+    const TTerminaisons& T = verbe.TerminePar("frire")                        ? TermFrire
+                             : verbe.Est("circoncire") || verbe.Est("occire") ? TermCirconcire
+                             : verbe.Est("suffire")                           ? TermSuffire
+                                                                              : TermIre;
     return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
 }
 

@@ -406,9 +406,10 @@ TEST(TroisiemeGroupeRe, Corrections) {
         {"naître", 15, 36, 4, "nous fussions nés"},
         {"naître", 10, 42, 1, "sois né"},
         {"naître", 10, 42, 2, "soyons nés"},
-        // occlure like inclure; reclure too.
+        // Participles in s: occlus and reclus like inclus, occis like circoncis.
         {"occlure", 10, 0, 1, "j'ai occlus"},
         {"reclure", 10, 0, 1, "j'ai reclus"},
+        {"occire", 10, 0, 1, "j'ai occis"},
         // nuire keeps its passé simple in -isis, with the participle nui.
         {"nuire", 2, 0, 1, "je nuisis"},
         {"nuire", 2, 0, 4, "nous nuisîmes"},
