@@ -168,6 +168,9 @@ FLORIMOT_MODELE(ModeleDevoir) {
 }
 
 FLORIMOT_MODELE(ModelePouvoir) {
+    // pouvoir has no impératif, so no impératif passé either ("aie pu" is no
+    // French): both read as the présent's own words.
+    if (DecalageMode == ModeImperatif) CodeTemps = 0;
     return Applique(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
 }
 

@@ -78,6 +78,8 @@ TEST(VerbesEnOir, ModelesReguliers) {
         {"pouvoir", 3, 0, 1, "je pourrai"},
         {"pouvoir", 0, 42, 1, "pas d'impératif"},
         {"pouvoir", 0, 42, 3, "pas d'impératif"},
+        {"pouvoir", 10, 42, 1, "pas d'impératif"},
+        {"pouvoir", 10, 42, 2, "pas d'impératif"},
         {"pouvoir", 10, 0, 1, "j'ai pu"},
         {"mouvoir", 0, 0, 1, "je meus"},
         {"mouvoir", 3, 0, 4, "nous mouvrons"},
