@@ -1,29 +1,14 @@
 #include "conjugaison.hpp"
 
+#include <cstring>
+
 #include "modele.hpp"
 #include "modeles.hpp"
-#include "premier_groupe.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
 
 namespace {
-
-// Whole forms of the two auxiliaries, slot for slot like a model's endings.
-constexpr TTerminaisons FormesAvoir = {
-    "",        "ai",     "as",       "a",       "avons",   "avez",   "ont",    "avais",
-    "avais",   "avait",  "avions",   "aviez",   "avaient", "eus",    "eus",    "eut",
-    "eûmes",   "eûtes",  "eurent",   "aurai",   "auras",   "aura",   "aurons", "aurez",
-    "auront",  "aie",    "aies",     "ait",     "ayons",   "ayez",   "aient",  "eusse",
-    "eusses",  "eût",    "eussions", "eussiez", "eussent", "aurais", "aurais", "aurait",
-    "aurions", "auriez", "auraient", "aie",     "ayons",   "ayez",   "eu",     "ayant"};
-constexpr TTerminaisons FormesEtre = {
-    "",        "suis",   "es",       "est",     "sommes",  "êtes",   "sont",   "étais",
-    "étais",   "était",  "étions",   "étiez",   "étaient", "fus",    "fus",    "fut",
-    "fûmes",   "fûtes",  "furent",   "serai",   "seras",   "sera",   "serons", "serez",
-    "seront",  "sois",   "sois",     "soit",    "soyons",  "soyez",  "soient", "fusse",
-    "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais", "serais", "serait",
-    "serions", "seriez", "seraient", "sois",    "soyons",  "soyez",  "été",    "étant"};
 
 // Letters before which "je" becomes "j'".
 bool EstVoyelle(char32_t c) {
@@ -107,7 +92,7 @@ Modele ChoisitModele(const TVerbe& verbe) {
     switch (verbe.DonneGroupe()) {
         case 1: return ChoisitModelePremierGroupe(verbe);
         case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
-        case 3: return ConjugueTroisiemeGroupe;
+        case 3: return ChoisitModeleTroisiemeGroupe(verbe);
         default: return PasUnVerbe;
     }
 }
@@ -117,37 +102,21 @@ std::string Finit(const TVerbe& verbe, std::string forme, std::uint8_t DecalageM
     if (forme.empty() || EstMarqueur(forme) || DecalageMode == ModeImperatif ||
         DecalageMode == ModeParticipe)
         return forme;
-    // The pronoun goes in front of the form in place: most finished lines
-    // still fit the string's own buffer.
     std::string_view pronom =
         Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
     std::string_view que;
     if (DecalageMode == ModeSubjonctif) que = (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-    forme.insert(0, pronom);
-    forme.insert(0, que);
+    // In place: the models leave room for the pronoun, so the line needs no
+    // second allocation.
+    const std::size_t n = forme.size(), k = que.size() + pronom.size();
+    forme.resize(n + k);
+    std::memmove(forme.data() + k, forme.data(), n);
+    std::memcpy(forme.data(), que.data(), que.size());
+    std::memcpy(forme.data() + que.size(), pronom.data(), pronom.size());
     return forme;
 }
 
 }  // namespace
-
-std::string ConjugueAuxiliaire(const TVerbe& verbe, std::uint8_t kind, std::uint8_t CodeTemps,
-                               std::uint8_t DecalageMode, int Personne) {
-    if (kind > 1) return {};
-    if (CodeTemps == 15) {
-        std::string forme = ConjugueAuxiliaire(verbe, 0, 1, ModeSubjonctif, Personne);
-        forme += SeparateurAuxiliaire;
-        forme += kind == 0 ? FormesAvoir[SlotParticipePasse] : FormesEtre[SlotParticipePasse];
-        return forme;
-    }
-    if (EstCompose(CodeTemps)) {
-        std::string forme = ConjugueAuxiliaire(verbe, 0, CodeTemps % 10, DecalageMode, Personne);
-        forme += SeparateurAuxiliaire;
-        forme += kind == 0 ? FormesAvoir[SlotParticipePasse] : FormesEtre[SlotParticipePasse];
-        return forme;
-    }
-    const TTerminaisons& T = kind == 0 ? FormesAvoir : FormesEtre;
-    return std::string(T[Slot(CodeTemps, DecalageMode, Personne)]);
-}
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {

@@ -7,8 +7,6 @@ namespace florimot {
 
 namespace {
 
-using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
-
 struct Regle {
     std::string_view texte;
     bool motEntier;  // the whole verb, not its ending
@@ -109,15 +107,22 @@ constexpr Regle Regles[] = {
     Fin("ire", ModeleIre),
 };
 
+std::string Inconnu(const TVerbe&, std::uint8_t, std::uint8_t, int) {
+    // A word in -re or -oir that no rule knows has no form at all.
+    return std::string(Absent);
+}
+
 }  // namespace
+
+Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe) {
+    for (const Regle& r : Regles)
+        if (r.motEntier ? verbe.Est(r.texte) : verbe.TerminePar(r.texte)) return r.modele;
+    return Inconnu;
+}
 
 std::string ConjugueTroisiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
                                     std::uint8_t DecalageMode, int Personne) {
-    for (const Regle& r : Regles)
-        if (r.motEntier ? verbe.Est(r.texte) : verbe.TerminePar(r.texte))
-            return r.modele(verbe, CodeTemps, DecalageMode, Personne);
-    // A word in -re or -oir that no rule knows has no form at all.
-    return std::string(Absent);
+    return ChoisitModeleTroisiemeGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

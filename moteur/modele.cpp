@@ -4,6 +4,14 @@ namespace florimot {
 
 namespace {
 
+// Room for a form of n bytes: once the finished line will not fit in the
+// string's inline buffer anyway, leave space for its pronoun too, so that the
+// line costs one allocation, not two.
+std::size_t Capacite(std::size_t n) {
+    constexpr std::size_t EnLigne = 15, PlusCourtPronom = 3;
+    return n + PlusCourtPronom > EnLigne ? n + PlacePronom : n;
+}
+
 bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
@@ -11,28 +19,43 @@ bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
 
 }  // namespace
 
+namespace {
+
+// Auxiliary, blank, participle (in two pieces, so that no temporary is
+// built), and the plural agreement of the être verbs.
+std::string Compose(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                    int Personne, std::string_view radical, std::string_view fin) {
+    const bool etre = SeConjugueAvecEtre(verbe);
+    // The conditionnel passé 2e forme borrows the subjonctif plus-que-parfait.
+    if (CodeTemps == 15) DecalageMode = ModeSubjonctif;
+    const std::string_view auxiliaire =
+        FormeAuxiliaire(etre, CodeTemps == 15 ? 1 : CodeTemps % 10, DecalageMode, Personne);
+    const char derniere = !fin.empty() ? fin.back() : !radical.empty() ? radical.back() : '\0';
+    // "éclos" and the like are already plural.
+    const bool accord =
+        etre && EstPluriel(DecalageMode, Personne) && derniere != 's' && derniere != 'x';
+    std::string forme;
+    forme.reserve(Capacite(auxiliaire.size() + 2 + radical.size() + fin.size()));
+    forme += auxiliaire;
+    forme += SeparateurAuxiliaire;
+    forme += radical;
+    forme += fin;
+    if (accord) forme += 's';
+    return forme;
+}
+
+}  // namespace
+
 std::string FormeComposee(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, std::string_view participe) {
     if (EstMarqueur(participe)) return std::string(participe);
-    const bool etre = SeConjugueAvecEtre(verbe);
-    const std::uint8_t kind = etre ? 1 : 0;
-    // The conditionnel passé 2e forme borrows the subjonctif plus-que-parfait.
-    std::string forme =
-        CodeTemps == 15 ? ConjugueAuxiliaire(verbe, kind, 1, ModeSubjonctif, Personne)
-                        : ConjugueAuxiliaire(verbe, kind, CodeTemps % 10, DecalageMode, Personne);
-    forme += SeparateurAuxiliaire;
-    forme += participe;
-    // "éclos" and the like are already plural.
-    if (etre && EstPluriel(CodeTemps == 15 ? ModeSubjonctif : DecalageMode, Personne) &&
-        !participe.ends_with('s') && !participe.ends_with('x'))
-        forme += 's';
-    return forme;
+    return Compose(verbe, CodeTemps, DecalageMode, Personne, participe, {});
 }
 
 std::string FormeSimple(std::string_view radical, std::string_view terminaison) {
     if (EstMarqueur(terminaison)) return std::string(terminaison);
     std::string forme;
-    forme.reserve(radical.size() + terminaison.size());
+    forme.reserve(Capacite(radical.size() + terminaison.size()));
     forme += radical;
     forme += terminaison;
     return forme;
@@ -44,11 +67,7 @@ std::string AppliqueModele(const TVerbe& verbe, std::string_view S, std::string_
     if (EstCompose(CodeTemps)) {
         const std::string_view fin = T[SlotParticipePasse];
         if (EstMarqueur(fin)) return std::string(fin);
-        std::string participe;
-        participe.reserve(P.size() + fin.size());
-        participe += P;
-        participe += fin;
-        return FormeComposee(verbe, CodeTemps, DecalageMode, Personne, participe);
+        return Compose(verbe, CodeTemps, DecalageMode, Personne, P, fin);
     }
     return FormeSimple(S, T[Slot(CodeTemps, DecalageMode, Personne)]);
 }

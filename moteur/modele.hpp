@@ -28,6 +28,10 @@ inline constexpr std::uint8_t ModeParticipe = 47;
 
 inline constexpr std::uint8_t SlotParticipePasse = 46;
 
+// What a finished line may put before a bare form ("que nous "): the forms
+// are built with that much room to spare.
+inline constexpr std::size_t PlacePronom = 9;
+
 constexpr bool EstMarqueur(std::string_view s) {
     return s == Absent || s == NonUsite;
 }
@@ -70,6 +74,10 @@ inline std::string_view Radical(const TVerbe& verbe, std::uint8_t n) {
 inline std::string_view RadicalParticipe(const TVerbe& verbe) {
     return Radical(verbe, 2);
 }
+
+// One simple form of avoir or être, straight from its table.
+std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                 int Personne);
 
 // The avoir/être forms, kind 0 avoir, 1 être (any other kind gives "").
 std::string ConjugueAuxiliaire(const TVerbe& verbe, std::uint8_t kind, std::uint8_t CodeTemps,

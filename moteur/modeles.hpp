@@ -13,7 +13,12 @@ namespace florimot {
     std::string nom(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode, \
                     int Personne)
 
-// Dispatchers
+using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
+
+// Dispatchers: the first two pick the model from the verb's letters alone, so
+// a whole grid asks once; the others pick it again on every call.
+Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
+Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
 FLORIMOT_MODELE(ConjuguePremierGroupe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
 FLORIMOT_MODELE(ConjugueTroisiemeGroupe);

@@ -1,17 +1,9 @@
 // Shared by the first-group dispatch and its models.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 #include "verbe.hpp"
 
 namespace florimot {
-
-using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
-
-// The first-group model that fits the verb's spelling.
-Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 
 // How many consonants stand between the stem vowel and the final "er" when
 // they act as one: 1 for a single consonant (lev-er), 2 for ch, gn, gu, qu
