@@ -72,4 +72,10 @@ std::string AppliqueModele(const TVerbe& verbe, std::string_view S, std::string_
     return FormeSimple(S, T[Slot(CodeTemps, DecalageMode, Personne)]);
 }
 
+std::string AppliqueTroisieme(const TVerbe& verbe, std::uint8_t N, const TTerminaisons& T,
+                              std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    const std::string_view S = Radical(verbe, N);
+    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+}
+
 }  // namespace florimot

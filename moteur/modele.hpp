@@ -65,6 +65,11 @@ std::string AppliqueModele(const TVerbe& verbe, std::string_view S, std::string_
                            const TTerminaisons& T, std::uint8_t CodeTemps,
                            std::uint8_t DecalageMode, int Personne);
 
+// The third group's usual template: the participle is built on the same
+// stem S = the infinitive less its last N letters.
+std::string AppliqueTroisieme(const TVerbe& verbe, std::uint8_t N, const TTerminaisons& T,
+                              std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne);
+
 // Gauche(Longueur - n) without a copy; the dispatch tests guarantee n fits.
 inline std::string_view Radical(const TVerbe& verbe, std::uint8_t n) {
     return verbe.GaucheVue(static_cast<std::uint8_t>(verbe.Longueur() - n));

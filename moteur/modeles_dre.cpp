@@ -85,49 +85,42 @@ constexpr TTerminaisons TermRompre = [] {
     return t;
 }();
 
-// Third-group participles are built on the simple stem itself.
-std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 std::string ModelePrendre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {
-    return Applique(verbe, 5, TermPrendre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermPrendre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleAndre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 2, TermAndre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 2, TermAndre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleNdre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                        int Personne) {
-    return Applique(verbe, 4, TermNdre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermNdre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleSoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
     const TTerminaisons& T = verbe.Est("résoudre") ? TermResoudre : TermSoudre;
-    return Applique(verbe, 4, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, T, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleCoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 3, TermCoudre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermCoudre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleMoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 3, TermMoudre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermMoudre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleRompre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 2, TermRompre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 2, TermRompre, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -129,29 +129,23 @@ constexpr TTerminaisons TermFuir = {
     "i", "yant"};  // participes passé, présent
 // clang-format on
 
-std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 FLORIMOT_MODELE(ModeleEnir) {
-    return Applique(verbe, 4, TermEnir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermEnir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleErir) {
-    return Applique(verbe, 4, TermErir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermErir, CodeTemps, DecalageMode, Personne);
 }
 
 // The endings carry "vêt" whole, so the stem is what stands before it (re-, dé-).
 FLORIMOT_MODELE(ModeleVetir) {
-    return Applique(verbe, 5, TermVetir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermVetir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleTir) {
-    return Applique(verbe, 3, TermTir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermTir, CodeTemps, DecalageMode, Personne);
 }
 
 // The participle drops the "r" the simple forms keep: ouvr-e, ouv-ert.
@@ -161,23 +155,23 @@ FLORIMOT_MODELE(ModeleVrir) {
 }
 
 FLORIMOT_MODELE(ModeleEillir) {
-    return Applique(verbe, 2, TermEillir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 2, TermEillir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleOuillir) {
-    return Applique(verbe, 5, TermOuillir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermOuillir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleOrmir) {
-    return Applique(verbe, 3, TermOrmir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermOrmir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleErvir) {
-    return Applique(verbe, 3, TermErvir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermErvir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleFuir) {
-    return Applique(verbe, 2, TermFuir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 2, TermFuir, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

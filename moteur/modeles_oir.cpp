@@ -141,37 +141,30 @@ constexpr TTerminaisons TermVoir = {
     "u", "oyant"};  // participes passé, présent
 // clang-format on
 
-// These verbs build their participle on the same stem as their simple forms.
-std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 FLORIMOT_MODELE(ModeleCevoir) {
-    return Applique(verbe, 6, TermCevoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 6, TermCevoir, CodeTemps, DecalageMode, Personne);
 }
 
 // pourvoir keeps the "oi" of its infinitive where voir has "err": pourvoirai.
 FLORIMOT_MODELE(ModeleOurvoir) {
-    return Applique(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleSavoir) {
-    return Applique(verbe, 5, TermSavoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermSavoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleDevoir) {
-    return Applique(verbe, 5, TermDevoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermDevoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModelePouvoir) {
     // pouvoir has no impératif, so no impératif passé either ("aie pu" is no
     // French): both read as the présent's own words.
     if (DecalageMode == ModeImperatif) CodeTemps = 0;
-    return Applique(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleMouvoir) {
@@ -179,7 +172,7 @@ FLORIMOT_MODELE(ModeleMouvoir) {
     // The circumflex of "mû" only keeps it apart from the Greek letter; its
     // compounds have none to tell apart: ému, promu.
     if (!verbe.Est("mouvoir")) T[SlotParticipePasse] = "u";
-    return Applique(verbe, 6, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 6, T, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleValoir) {
@@ -191,23 +184,23 @@ FLORIMOT_MODELE(ModeleValoir) {
         T[Slot(0, ModeSubjonctif, 3)] = "ale";
         T[Slot(0, ModeSubjonctif, 6)] = "alent";
     }
-    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleVouloir) {
-    return Applique(verbe, 6, TermVouloir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 6, TermVouloir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleAsseoir) {
-    return Applique(verbe, 4, TermAsseoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermAsseoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleSurseoir) {
-    return Applique(verbe, 4, TermSurseoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermSurseoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleChoir) {
-    return Applique(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleVoir) {
@@ -220,7 +213,7 @@ FLORIMOT_MODELE(ModeleVoir) {
             T[Slot(0, ModeConditionnel, p)] = TermChoir[Slot(0, ModeConditionnel, p)];
         }
     }
-    return Applique(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

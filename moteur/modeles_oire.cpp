@@ -85,46 +85,39 @@ bool ParticipeEnUs(const TVerbe& verbe) {
     return verbe.Est("inclure") || verbe.Est("occlure") || verbe.Est("reclure");
 }
 
-// Third-group participles are built on the simple stem itself.
-std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 std::string ModeleCroire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 4, TermCroire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermCroire, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleBoire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 4, TermBoire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermBoire, CodeTemps, DecalageMode, Personne);
 }
 
 // Defective in its simple forms, complete in its compound ones; éclore takes
 // être (ils sont éclos) through the template.
 std::string ModeleClore(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 3, TermClore, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermClore, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleClure(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
     const TTerminaisons& T = ParticipeEnUs(verbe) ? TermInclure : TermClure;
-    return Applique(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleSuivre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 3, TermSuivre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermSuivre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleVivre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 4, TermVivre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermVivre, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -135,67 +135,60 @@ constexpr TTerminaisons TermAccroitre = {
 // participle: recrû.
 constexpr TTerminaisons TermRecroitre = Avec(TermAccroitre, SlotParticipePasse, {"û"});
 
-// Third-group participles are built on the simple stem itself.
-std::string Applique(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 std::string ModeleBattre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 4, TermBattre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermBattre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleMettre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 5, TermMettre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermMettre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleFaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 4, TermFaire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermFaire, CodeTemps, DecalageMode, Personne);
 }
 
 // traire, braire, raire: no passé simple nor subjonctif imparfait, but the
 // compound tenses are all there.
 std::string ModeleTraire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 4, TermTraire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermTraire, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleCre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                       int Personne) {
-    return Applique(verbe, 3, TermCre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermCre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModelePlaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 4, TermPlaire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 4, TermPlaire, CodeTemps, DecalageMode, Personne);
 }
 
 // naître takes être (je suis né, nous sommes nés): the template knows it.
 std::string ModeleNaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
     const TTerminaisons& T = verbe.Est("renaître") ? TermRenaitre : TermNaitre;
-    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleRepaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                            int Personne) {
-    return Applique(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModelePaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, 5, TermPaitre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermPaitre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleAitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                         int Personne) {
-    return Applique(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleOitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
@@ -203,7 +196,7 @@ std::string ModeleOitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_
     const TTerminaisons& T = verbe.Est("croître")     ? TermCroitre
                              : verbe.Est("recroître") ? TermRecroitre
                                                       : TermAccroitre;
-    return Applique(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -1,29 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "conjugaison.hpp"
+#include "formes.hpp"
 
-namespace {
-
-struct Cas {
-    const char* verbe;
-    int code, mode, personne;
-    const char* attendu;
-};
-
-std::string Forme(const char* mot, int code, int mode, int personne) {
-    florimot::TVerbe v;
-    v.DefinitVerbe(mot);
-    return florimot::ConjugueForme(v, static_cast<std::uint8_t>(code),
-                                   static_cast<std::uint8_t>(mode), personne);
-}
-
-void Verifie(std::initializer_list<Cas> cas) {
-    for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
-            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
-}
-
-}  // namespace
+using essais::Verifie;
 
 TEST(PremierGroupe, ParlerDansLaGrille) {
     Verifie({

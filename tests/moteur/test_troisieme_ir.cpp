@@ -1,35 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "conjugaison.hpp"
+#include "formes.hpp"
 #include "modeles.hpp"
 
 namespace {
 
-struct Cas {
-    const char* verbe;
-    int code, mode, personne;
-    const char* attendu;
-};
-
-florimot::TVerbe Verbe(const char* mot) {
-    florimot::TVerbe v;
-    v.DefinitVerbe(mot);
-    return v;
-}
-
-// The finished line, as the window shows it.
-void Verifie(std::initializer_list<Cas> cas) {
-    for (const Cas& c : cas)
-        EXPECT_EQ(florimot::ConjugueForme(Verbe(c.verbe), static_cast<std::uint8_t>(c.code),
-                                          static_cast<std::uint8_t>(c.mode), c.personne),
-                  c.attendu)
-            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
-}
-
-using Modele = std::string (*)(const florimot::TVerbe&, std::uint8_t, std::uint8_t, int);
+using essais::Cas;
+using essais::Verbe;
+using essais::Verifie;
 
 struct CasModele {
-    Modele modele;
+    florimot::Modele modele;
     const char* verbe;
     int code, mode, personne;
     const char* attendu;

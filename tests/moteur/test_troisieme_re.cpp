@@ -3,34 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "conjugaison.hpp"
+#include "formes.hpp"
 
 namespace {
 
-struct Cas {
-    const char* verbe;
-    int code, mode, personne;
-    const char* attendu;
-};
-
-std::string Forme(const char* mot, int code, int mode, int personne) {
-    florimot::TVerbe v;
-    v.DefinitVerbe(mot);
-    return florimot::ConjugueForme(v, static_cast<std::uint8_t>(code),
-                                   static_cast<std::uint8_t>(mode), personne);
-}
-
-void Verifie(std::initializer_list<Cas> cas) {
-    for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
-            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
-}
-
-florimot::LignesGrille Grille(const char* mot) {
-    florimot::TVerbe v;
-    v.DefinitVerbe(mot);
-    return florimot::ConjugueGrille(v);
-}
+using essais::Cas;
+using essais::Forme;
+using essais::Grille;
+using essais::Verifie;
 
 // Index of the first line of a cell in a grid.
 int Debut(std::string_view nom) {

@@ -1,0 +1,41 @@
+// Shared by the engine tests: one request through ConjugueForme, checked
+// against the finished line the window would show.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "conjugaison.hpp"
+
+namespace essais {
+
+struct Cas {
+    const char* verbe;
+    int code, mode, personne;
+    const char* attendu;
+};
+
+inline florimot::TVerbe Verbe(const char* mot) {
+    florimot::TVerbe v;
+    v.DefinitVerbe(mot);
+    return v;
+}
+
+inline std::string Forme(const char* mot, int code, int mode, int personne) {
+    return florimot::ConjugueForme(Verbe(mot), static_cast<std::uint8_t>(code),
+                                   static_cast<std::uint8_t>(mode), personne);
+}
+
+inline void Verifie(std::initializer_list<Cas> cas) {
+    for (const Cas& c : cas)
+        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
+            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
+}
+
+inline florimot::LignesGrille Grille(const char* mot) {
+    return florimot::ConjugueGrille(Verbe(mot));
+}
+
+}  // namespace essais
