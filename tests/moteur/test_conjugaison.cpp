@@ -1,18 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "conjugaison.hpp"
+#include "formes.hpp"
 #include "modele.hpp"
 
-namespace {
-
-std::string Forme(const char* mot, int code, int mode, int personne) {
-    florimot::TVerbe v;
-    v.DefinitVerbe(mot);
-    return florimot::ConjugueForme(v, static_cast<std::uint8_t>(code),
-                                   static_cast<std::uint8_t>(mode), personne);
-}
-
-}  // namespace
+using essais::Verifie;
 
 TEST(Auxiliaires, FormesNuesEtComposees) {
     florimot::TVerbe v;
@@ -42,12 +33,7 @@ TEST(Auxiliaires, FormesNuesEtComposees) {
 }
 
 TEST(ConjugueForme, PronomsEtMarqueurs) {
-    struct Cas {
-        const char* verbe;
-        int code, mode, personne;
-        const char* attendu;
-    };
-    const Cas cas[] = {
+    Verifie({
         {"avoir", 0, 0, 3, "il a"},
         {"avoir", 15, 36, 1, "j'eusse eu"},
         {"être", 0, 0, 1, "je suis"},
@@ -62,19 +48,11 @@ TEST(ConjugueForme, PronomsEtMarqueurs) {
         {"maison", 0, 47, 0, ""},
         {"maison", 15, 36, 3, ""},
         {"haïr", 0, 0, 1, "je hais"},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
-            << c.verbe << " " << c.code << "/" << c.mode << "/" << c.personne;
+    });
 }
 
 TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
-    struct Cas {
-        const char* verbe;
-        int code, mode, personne;
-        const char* attendu;
-    };
-    const Cas cas[] = {
+    Verifie({
         {"arriver", 10, 0, 1, "je suis arrivé"},
         {"arriver", 10, 0, 4, "nous sommes arrivés"},
         {"arriver", 11, 0, 6, "ils étaient arrivés"},
@@ -91,9 +69,7 @@ TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
         // Only the whole verbs of the list: these keep avoir.
         {"monter", 10, 0, 1, "j'ai monté"},
         {"ressembler", 10, 0, 4, "nous avons ressemblé"},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu) << c.verbe;
+    });
 }
 
 TEST(Grille, LignesDansLOrdreDesCases) {
@@ -128,12 +104,7 @@ TEST(Grille, LegendeGroupe) {
 }
 
 TEST(DeuxiemeGroupe, FinirEtHair) {
-    struct Cas {
-        const char* verbe;
-        int code, mode, personne;
-        const char* attendu;
-    };
-    const Cas cas[] = {
+    Verifie({
         {"finir", 0, 0, 1, "je finis"},         {"finir", 0, 0, 4, "nous finissons"},
         {"finir", 1, 0, 6, "ils finissaient"},  {"finir", 2, 0, 4, "nous finîmes"},
         {"finir", 3, 0, 1, "je finirai"},       {"finir", 0, 24, 3, "qu'il finisse"},
@@ -147,7 +118,5 @@ TEST(DeuxiemeGroupe, FinirEtHair) {
         {"haïr", 0, 42, 2, "haïssons"},         {"haïr", 10, 0, 3, "il a haï"},
         {"répartir", 0, 0, 1, "je répartis"},   {"asservir", 0, 0, 4, "nous asservissons"},
         {"assortir", 0, 47, 0, "assortissant"},
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu) << c.verbe;
+    });
 }
