@@ -1,5 +1,6 @@
 #include "conjugaison.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 #include "modele.hpp"
@@ -111,8 +112,9 @@ std::string Finit(const TVerbe& verbe, std::string forme, std::uint8_t DecalageM
     const std::size_t n = forme.size(), k = que.size() + pronom.size();
     forme.resize(n + k);
     std::memmove(forme.data() + k, forme.data(), n);
-    std::memcpy(forme.data(), que.data(), que.size());
-    std::memcpy(forme.data() + que.size(), pronom.data(), pronom.size());
+    std::copy(que.begin(), que.end(), forme.begin());
+    std::copy(pronom.begin(), pronom.end(),
+              forme.begin() + static_cast<std::ptrdiff_t>(que.size()));
     return forme;
 }
 
