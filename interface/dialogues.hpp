@@ -1,0 +1,35 @@
+// What the windows ask of the user, and how the program ends: kept behind an
+// interface so that the windows can be driven without a person at the screen.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace florimot {
+
+class TDialogues {
+public:
+    enum class Icone { Information, Question };
+    enum class Boutons { Ok, OuiNon };
+    enum class Reponse { Ok, Oui, Non };
+
+    virtual ~TDialogues() = default;
+
+    // A modal box owned by `proprietaire`; returns the button pressed. Closing
+    // a Yes/No box without choosing answers No.
+    virtual Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre,
+                            Icone icone, Boutons boutons) = 0;
+    // Ends the program with `statut`, without closing the windows one by one.
+    virtual void Termine(int statut) = 0;
+};
+
+// The real thing: QMessageBox, and the end of the event loop.
+class TDialoguesQt final : public TDialogues {
+public:
+    Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
+                    Boutons boutons) override;
+    void Termine(int statut) override;
+};
+
+}  // namespace florimot

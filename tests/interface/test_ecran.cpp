@@ -1,0 +1,612 @@
+// The main window driven as a user would: keys, clicks, shortcuts, pages.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "about.hpp"
+#include "apparence.hpp"
+#include "conjugaison.hpp"
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+
+using namespace florimot;
+
+namespace {
+
+QString Blancs(const QString& mot) {
+    return mot + QString(TEcran::LongueurEntree - mot.size(), u' ');
+}
+
+QStringList Lignes(const QListWidget* liste) {
+    QStringList lignes;
+    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
+    return lignes;
+}
+
+}  // namespace
+
+class TestEcran : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialoguesEnregistres> Dialogues;
+    std::unique_ptr<TEcran> Ecran;
+    TAbout* About = nullptr;
+
+    template <typename T>
+    T* Composant(const char* nom) {
+        T* composant = Ecran->findChild<T*>(QString::fromLatin1(nom));
+        if (composant == nullptr) qFatal("composant absent : %s", nom);
+        return composant;
+    }
+    QLineEdit* Verbe() { return Composant<QLineEdit>("Verbe"); }
+    QLabel* Etiquette(const char* nom) { return Composant<QLabel>(nom); }
+    QListWidget* Liste(std::string_view nom) {
+        return Composant<QListWidget>(QByteArray(nom.data(), qsizetype(nom.size())).constData());
+    }
+    QAction* Commande(const char* nom) { return Composant<QAction>(nom); }
+
+    void Tape(const QString& texte) {
+        Verbe()->setFocus();
+        QTest::keyClick(Verbe(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Verbe(), Qt::Key_Backspace);
+        for (const QChar c : texte) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(Verbe(), c.toLatin1());
+            } else {
+                // Keys beyond ASCII carry their letter as text, as a keyboard sends them.
+                const auto touche = Qt::Key(c.toUpper().unicode());
+                QTest::sendKeyEvent(QTest::Press, Verbe(), touche, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, Verbe(), touche, QString(c), Qt::NoModifier);
+            }
+        }
+    }
+    void Conjugue(const QString& texte) {
+        Tape(texte);
+        QTest::keyClick(Verbe(), Qt::Key_Return);
+    }
+
+    // Everything the window shows, to prove a command changed nothing.
+    QStringList Etat() {
+        QStringList etat{Verbe()->displayText(), Etiquette("VerbeL")->text(),
+                         Etiquette("Groupe")->text(), Etiquette("PartPres")->text(),
+                         QString::number(Composant<QTabBar>("PageSet")->currentIndex())};
+        for (const Cellule& c : Grille)
+            if (c.Nom != "PartPres") etat << Lignes(Liste(c.Nom));
+        return etat;
+    }
+
+    // The lists and the participle hold exactly the engine's grid for `mot`.
+    void VerifieGrille(const QString& mot) {
+        TVerbe verbe;
+        verbe.DefinitVerbe(Blancs(mot).toStdString());
+        const LignesGrille attendu = ConjugueGrille(verbe);
+        for (const Cellule& c : Grille) {
+            QStringList lignes;
+            for (int k = 0; k < c.NombreLignes(); ++k)
+                lignes << QString::fromStdString(attendu[c.Premier + k]);
+            if (c.Nom == "PartPres")
+                QCOMPARE(Etiquette("PartPres")->text(), lignes.front());
+            else
+                QCOMPARE(Lignes(Liste(c.Nom)), lignes);
+        }
+    }
+
+    void VerifiePage(int page) {
+        for (const char* nom : {"Indicatif", "Subjonctif"})
+            QCOMPARE(Composant<QGroupBox>(nom)->isVisible(), page == 1);
+        for (const char* nom : {"Conditionnel", "Imperatif", "Participe"})
+            QCOMPARE(Composant<QGroupBox>(nom)->isVisible(), page == 2);
+        QCOMPARE(Composant<QTabBar>("PageSet")->currentIndex(), page - 1);
+    }
+
+private slots:
+    void init() {
+        Dialogues = std::make_unique<TDialoguesEnregistres>();
+        Ecran = std::make_unique<TEcran>(*Dialogues);
+        About = new TAbout(Ecran.get());
+        Ecran->AttacheAbout(About);
+        Ecran->show();
+        Ecran->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Ecran.get()));
+    }
+    void cleanup() {
+        About = nullptr;
+        Ecran.reset();
+        Dialogues.reset();
+    }
+
+    void fenetreAuDepart() {
+        QCOMPARE(Ecran->objectName(), QStringLiteral("Ecran"));
+        QCOMPARE(Ecran->windowTitle(), QStringLiteral("Florimot"));
+        QCOMPARE(Ecran->size(), QSize(640, 480));
+        QVERIFY(!Ecran->windowIcon().pixmap(32, 32).isNull());
+        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((Ecran->frameGeometry().center() - ecran.center()).manhattanLength() <= 1);
+        QCOMPARE(QApplication::focusWidget(), Verbe());
+
+        QCOMPARE(Verbe()->text(), QStringLiteral("verbe"));
+        QCOMPARE(Ecran->TexteVerbe(), Blancs("verbe"));
+        QCOMPARE(Verbe()->toolTip(), QStringLiteral("Verbe à Conjuguer"));
+        QCOMPARE(Verbe()->geometry(), QRect(8, 8, 81, 21));
+        auto* bouton = Composant<QPushButton>("Conjugue");
+        QCOMPARE(bouton->text(), QStringLiteral("Conjugue"));
+        QCOMPARE(bouton->toolTip(), QStringLiteral("Conjugue un verbe"));
+        QCOMPARE(bouton->geometry(), QRect(96, 8, 81, 23));
+        QVERIFY(bouton->isDefault());
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("Verbe"));
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe"));
+        QCOMPARE(Etiquette("PartPres")->text(), QStringLiteral("PartPres"));
+        QCOMPARE(Composant<QWidget>("Rectangl")->geometry(), QRect(1, 32, 625, 377));
+        auto* onglets = Composant<QTabBar>("PageSet");
+        QCOMPARE(onglets->geometry(), QRect(2, 408, 625, 21));
+        QCOMPARE(onglets->count(), 2);
+        QCOMPARE(onglets->tabText(0), QStringLiteral("Page1"));
+        QCOMPARE(onglets->tabText(1), QStringLiteral("Page2"));
+        VerifiePage(1);
+
+        // Every cell of the engine's grid has its list, empty, on its page,
+        // under its tense caption.
+        for (const Cellule& c : Grille) {
+            if (c.Nom == "PartPres") continue;
+            QListWidget* liste = Liste(c.Nom);
+            QCOMPARE(liste->count(), 0);
+            QCOMPARE(liste->isVisible(), c.Page == 1);
+            // Its caption: the nearest label above it, in its column.
+            QLabel* legende = nullptr;
+            for (QLabel* e : liste->parentWidget()->findChildren<QLabel*>())
+                if (e->x() == liste->x() && e->geometry().bottom() < liste->y() &&
+                    (legende == nullptr || e->y() > legende->y()))
+                    legende = e;
+            QVERIFY2(legende != nullptr, liste->objectName().toUtf8());
+            QCOMPARE(legende->text(), QString::fromUtf8(c.Temps.data(), c.Temps.size()));
+            QVERIFY(legende->font().bold());
+        }
+    }
+
+    void menu() {
+        struct Cas {
+            const char* nom;
+            const char* menu;
+            QString legende;
+            QKeySequence raccourci;
+        };
+        const Cas cas[] = {
+            {"Conjuguer1", "Action", "&Conjuguer", QKeySequence(Qt::Key_F1)},
+            {"Imprimer1", "Action", "&Imprimer", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"Quitter1", "Action", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
+            {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        };
+        QCOMPARE(Composant<QMenu>("Action")->title(), QStringLiteral("&Action"));
+        QCOMPARE(Composant<QMenu>("Aide")->title(), QStringLiteral("&?"));
+        QCOMPARE(Ecran->menuBar()->objectName(), QStringLiteral("MainMenu1"));
+        for (const Cas& c : cas) {
+            QAction* action = Commande(c.nom);
+            QCOMPARE(action->text(), c.legende);
+            QCOMPARE(action->shortcut(), c.raccourci);
+            QVERIFY(Composant<QMenu>(c.menu)->actions().contains(action));
+        }
+    }
+
+    void saisie_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<QString>("lu");
+        QTest::newRow("majuscules") << "AIMER" << Blancs("aimer");
+        QTest::newRow("capitale accentuée") << "É" << Blancs("é");
+        QTest::newRow("accents") << "ÊTRE" << Blancs("être");
+        QTest::newRow("tréma") << "HAÏR" << Blancs("haïr");
+        QTest::newRow("chiffres") << "a1b2" << Blancs("a1b2");
+        QTest::newRow("signes refusés") << "ai-m'er!" << Blancs("aimer");
+        QTest::newRow("blanc intérieur") << "ai mer" << Blancs("ai mer");
+        QTest::newRow("quinze au plus") << "abcdefghijklmnopqrst"
+                                        << "abcdefghijklmno";
+        QTest::newRow("vide") << "" << Blancs("");
+    }
+    void saisie() {
+        QFETCH(QString, touches);
+        QFETCH(QString, lu);
+        Tape(touches);
+        QCOMPARE(Ecran->TexteVerbe(), lu);
+        QCOMPARE(Ecran->TexteVerbe().size(), TEcran::LongueurEntree);
+    }
+
+    // Every road into the conjugation gives the same, complete grid.
+    void declencheurs_data() {
+        QTest::addColumn<int>("declencheur");
+        QTest::newRow("Entrée dans l'entrée") << 0;
+        QTest::newRow("Entrée du pavé") << 1;
+        QTest::newRow("F1") << 2;
+        QTest::newRow("clic sur le bouton") << 3;
+        QTest::newRow("menu Conjuguer") << 4;
+        QTest::newRow("Entrée dans une liste") << 5;
+    }
+    void declencheurs() {
+        QFETCH(int, declencheur);
+        Tape("AIMER");
+        QCOMPARE(Verbe()->displayText().trimmed(), QStringLiteral("aimer"));
+        switch (declencheur) {
+            case 0: QTest::keyClick(Verbe(), Qt::Key_Return); break;
+            case 1: QTest::keyClick(Verbe(), Qt::Key_Enter, Qt::KeypadModifier); break;
+            case 2: QTest::keyClick(Verbe(), Qt::Key_F1); break;
+            case 3: QTest::mouseClick(Composant<QPushButton>("Conjugue"), Qt::LeftButton); break;
+            case 4: Commande("Conjuguer1")->trigger(); break;
+            case 5:
+                Liste("PCInd")->setFocus();
+                QTest::keyClick(Liste("PCInd"), Qt::Key_Return);
+                break;
+        }
+        QCOMPARE(Etiquette("VerbeL")->text(), Blancs("aimer"));
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 1"));
+        QVERIFY(Dialogues->Boites.isEmpty());
+        VerifieGrille("aimer");
+        QCOMPARE(Liste("PresInd")->item(0)->text(), QStringLiteral("j'aime"));
+        QCOMPARE(Liste("PCInd")->item(3)->text(), QStringLiteral("nous avons aimé"));
+        QCOMPARE(Etiquette("PartPres")->text(), QStringLiteral("aimant"));
+    }
+
+    void groupes_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<QString>("groupe");
+        QTest::newRow("avoir") << "avoir"
+                               << "Auxiliaire";
+        QTest::newRow("être") << "ÊTRE"
+                              << "Auxiliaire";
+        QTest::newRow("ravoir") << "ravoir"
+                                << "Groupe : 3";
+        QTest::newRow("parler") << "parler"
+                                << "Groupe : 1";
+        QTest::newRow("finir") << "finir"
+                               << "Groupe : 2";
+    }
+    void groupes() {
+        QFETCH(QString, touches);
+        QFETCH(QString, groupe);
+        Conjugue(touches);
+        QCOMPARE(Etiquette("Groupe")->text(), groupe);
+        QVERIFY(Dialogues->Boites.isEmpty());
+        VerifieGrille(Ecran->TexteVerbe().trimmed());
+    }
+
+    void pasUnVerbe_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::newRow("mot quelconque") << "maison";
+        QTest::newRow("entrée vide") << "";
+    }
+    void pasUnVerbe() {
+        QFETCH(QString, touches);
+        Conjugue("aimer");
+        const QStringList avant = Lignes(Liste("PresInd"));
+        // While the warning is up, nothing has been refilled yet.
+        QStringList pendant;
+        Dialogues->PendantLaBoite = [&] { pendant = Lignes(Liste("PresInd")); };
+        Conjugue(touches);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(pendant, avant);
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        const auto& boite = Dialogues->Boites.front();
+        QCOMPARE(boite.Texte, QStringLiteral("Ceci n'est pas un Verbe"));
+        QCOMPARE(boite.Titre, QStringLiteral("Avertissement"));
+        QVERIFY(boite.Genre == TDialogues::Icone::Information);
+        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        for (const Cellule& c : Grille) {
+            if (c.Nom == "PartPres") continue;
+            QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
+        }
+        QCOMPARE(Etiquette("PartPres")->text(), QString());
+    }
+
+    void deuxFoisDeSuite() {
+        Conjugue("aimer");
+        Conjugue("finir");
+        for (const Cellule& c : Grille)
+            if (c.Nom != "PartPres") QCOMPARE(Liste(c.Nom)->count(), c.NombreLignes());
+        QCOMPARE(Liste("PresImp")->count(), 3);
+        QCOMPARE(Liste("PCImp")->count(), 3);
+        VerifieGrille("finir");
+    }
+
+    void pages() {
+        auto* onglets = Composant<QTabBar>("PageSet");
+        Conjugue("parler");
+        const QStringList avant = Etat();
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(1).center());
+        VerifiePage(2);
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center());
+        VerifiePage(1);
+        QCOMPARE(Etat(), avant);
+
+        // Conjugating on page 2 stays there and fills both pages.
+        onglets->setCurrentIndex(1);
+        Conjugue("finir");
+        VerifiePage(2);
+        VerifieGrille("finir");
+    }
+
+    void participeDansSonCadre_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::newRow("court") << "être";
+        QTest::newRow("moyen") << "parler";
+        QTest::newRow("long") << "déshumidifier";
+        QTest::newRow("très long") << "wwwwwwwwwwwwwer";
+    }
+    void participeDansSonCadre() {
+        QFETCH(QString, touches);
+        Conjugue(touches);
+        QLabel* participe = Etiquette("PartPres");
+        QVERIFY(!participe->text().isEmpty());
+        QVERIFY(participe->fontMetrics().horizontalAdvance(participe->text()) <=
+                participe->width());
+        QVERIFY(participe->parentWidget()->rect().contains(participe->geometry()));
+    }
+
+    // No caption of the window is cut: each label is as wide as its text and
+    // lies inside its parent.
+    void legendesEntieres() {
+        Conjugue("être");
+        for (QLabel* etiquette : Ecran->findChildren<QLabel*>()) {
+            if (etiquette->text().isEmpty()) continue;
+            QVERIFY2(
+                etiquette->fontMetrics().horizontalAdvance(etiquette->text()) <= etiquette->width(),
+                etiquette->objectName().toUtf8());
+            QVERIFY2(etiquette->parentWidget()->rect().contains(etiquette->geometry()),
+                     etiquette->objectName().toUtf8());
+        }
+        auto* onglets = Composant<QTabBar>("PageSet");
+        for (int i = 0; i < onglets->count(); ++i)
+            QVERIFY(onglets->rect().contains(onglets->tabRect(i)));
+    }
+
+    void aPropos() {
+        QVERIFY(!About->isVisible());
+        QTest::keyClick(Verbe(), Qt::Key_F2);
+        QVERIFY(About->isVisible());
+        QVERIFY(!About->isModal());
+        Ecran->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Ecran.get()));
+        QTest::keyClick(Verbe(), Qt::Key_F2);
+        QCOMPARE(Ecran->findChildren<TAbout*>().size(), 1);
+        QVERIFY(About->isVisible());
+
+        // The main window still works with the About window open.
+        Ecran->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Ecran.get()));
+        Conjugue("parler");
+        VerifieGrille("parler");
+        QVERIFY(About->isVisible());
+
+        About->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(About));
+        QTest::keyClick(About, Qt::Key_Return);
+        QVERIFY(!About->isVisible());
+
+        Commande("APropos1")->trigger();
+        QVERIFY(About->isVisible());
+        QTest::mouseClick(About->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        QVERIFY(!About->isVisible());
+        QVERIFY(Dialogues->Boites.isEmpty());
+    }
+
+    void fenetreAPropos() {
+        QCOMPARE(About->windowTitle(), QStringLiteral("A Propos de Florimot"));
+        QCOMPARE(About->size(), QSize(427, 273));
+        QVERIFY(!(About->windowFlags() & Qt::WindowCloseButtonHint));
+        auto* image = About->findChild<QLabel*>("Image1");
+        QVERIFY(image);
+        QCOMPARE(image->geometry(), QRect(8, 8, 200, 150));
+        const QImage dessin = image->pixmap().toImage();
+        QCOMPARE(dessin.size(), QSize(200, 150));
+        QSet<QRgb> couleurs;
+        for (int y = 0; y < dessin.height(); ++y)
+            for (int x = 0; x < dessin.width(); ++x) couleurs.insert(dessin.pixel(x, y));
+        QVERIFY(couleurs.size() > 4 && couleurs.size() <= 16);
+
+        struct Cas {
+            const char* nom;
+            QPoint position;
+            QString texte;
+        };
+        const Cas cas[] = {
+            {"Label1", {248, 24}, "Florimot"},
+            {"Label2", {280, 56}, "Version 1.00"},
+            {"Label3", {248, 128}, "Programmé par "},
+            {"Label5", {264, 72}, "En principe sans faute"},
+            {"Label7", {8, 176}, "Si vous découvrez une faute, merci de m'en faire part au"},
+        };
+        for (const Cas& c : cas) {
+            auto* etiquette = About->findChild<QLabel*>(c.nom);
+            QVERIFY2(etiquette, c.nom);
+            QCOMPARE(etiquette->pos(), c.position);
+            QCOMPARE(etiquette->text(), c.texte);
+        }
+        for (const char* nom : {"Label4", "Label6", "Label8"})
+            QVERIFY(!About->findChild<QLabel*>(nom)->text().isEmpty());
+        QCOMPARE(About->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
+                 QColor(0, 128, 0));
+        QCOMPARE(About->findChild<QLabel*>("Label3")->palette().color(QPalette::WindowText),
+                 QColor(128, 0, 128));
+        const QPalette auteur = About->findChild<QLabel*>("Label4")->palette();
+        QVERIFY(Contraste(auteur.color(QPalette::WindowText), auteur.color(QPalette::Window)) >=
+                4.5);
+        auto* ok = About->findChild<QPushButton*>("OK");
+        QCOMPARE(ok->geometry(), QRect(192, 216, 75, 25));
+        QVERIFY(ok->isDefault());
+        for (QLabel* etiquette : About->findChildren<QLabel*>()) {
+            if (etiquette->text().isEmpty()) continue;
+            QVERIFY(About->rect().contains(etiquette->geometry()));
+            QVERIFY(etiquette->fontMetrics().horizontalAdvance(etiquette->text()) <=
+                    etiquette->width());
+        }
+    }
+
+    void fondLisible_data() {
+        QTest::addColumn<QColor>("texte");
+        QTest::addColumn<QColor>("fond");
+        QTest::newRow("blanc sur gris clair") << QColor(Qt::white) << QColor(0xef, 0xef, 0xef);
+        QTest::newRow("blanc sur gris moyen") << QColor(Qt::white) << QColor(0xc0, 0xc0, 0xc0);
+        QTest::newRow("blanc sur blanc") << QColor(Qt::white) << QColor(Qt::white);
+        QTest::newRow("noir sur noir") << QColor(Qt::black) << QColor(Qt::black);
+        QTest::newRow("déjà lisible") << QColor(Qt::white) << QColor(0x20, 0x20, 0x60);
+    }
+    void fondLisible() {
+        QFETCH(QColor, texte);
+        QFETCH(QColor, fond);
+        const QColor resultat = FondLisible(texte, fond);
+        QVERIFY(Contraste(texte, resultat) >= 4.5);
+        if (Contraste(texte, fond) >= 4.5) QCOMPARE(resultat, fond);
+    }
+
+    void aide() {
+        Conjugue("parler");
+        const QStringList avant = Etat();
+        QTest::keyClick(Verbe(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        const auto& boite = Dialogues->Boites.front();
+        QCOMPARE(boite.Texte, QStringLiteral("Entrez le verbe sans faute et appuyer sur Enter"));
+        QCOMPARE(boite.Titre, QStringLiteral("Aide"));
+        QVERIFY(boite.Genre == TDialogues::Icone::Information);
+        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        QCOMPARE(Etat(), avant);
+    }
+
+    void quitter_data() {
+        QTest::addColumn<bool>("oui");
+        QTest::newRow("non") << false;
+        QTest::newRow("oui") << true;
+    }
+    void quitter() {
+        QFETCH(bool, oui);
+        Conjugue("parler");
+        const QStringList avant = Etat();
+        Dialogues->ReponseOuiNon = oui ? TDialogues::Reponse::Oui : TDialogues::Reponse::Non;
+        QTest::keyClick(Verbe(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        const auto& boite = Dialogues->Boites.front();
+        QCOMPARE(boite.Texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
+        QCOMPARE(boite.Titre, QStringLiteral("Quitter"));
+        QVERIFY(boite.Genre == TDialogues::Icone::Question);
+        QVERIFY(boite.Choix == TDialogues::Boutons::OuiNon);
+        QCOMPARE(Dialogues->Fins, oui ? QList<int>{0} : QList<int>{});
+        QCOMPARE(Etat(), avant);
+    }
+
+    void imprimerSansDommage() {
+        Conjugue("parler");
+        const QStringList avant = Etat();
+        QTest::keyClick(Verbe(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(Etat(), avant);
+        QVERIFY(Dialogues->Boites.isEmpty());
+    }
+
+    // The real message boxes, answered from here.
+    void vraiesBoites_data() {
+        QTest::addColumn<int>("commande");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<int>("icone");
+        QTest::addColumn<int>("boutons");
+        QTest::addColumn<int>("reponse");
+        const int ok = QMessageBox::Ok, oui = QMessageBox::Yes, non = QMessageBox::No;
+        QTest::newRow("avertissement")
+            << 0 << "Ceci n'est pas un Verbe"
+            << "Avertissement" << int(QMessageBox::Information) << ok << ok;
+        QTest::newRow("aide") << 1 << "Entrez le verbe sans faute et appuyer sur Enter"
+                              << "Aide" << int(QMessageBox::Information) << ok << ok;
+        QTest::newRow("quitter, non")
+            << 2 << "Êtes-vous sûr de vouloir quitter ?"
+            << "Quitter" << int(QMessageBox::Question) << (oui | non) << non;
+        QTest::newRow("quitter, oui")
+            << 2 << "Êtes-vous sûr de vouloir quitter ?"
+            << "Quitter" << int(QMessageBox::Question) << (oui | non) << oui;
+    }
+    void vraiesBoites() {
+        QFETCH(int, commande);
+        QFETCH(QString, texte);
+        QFETCH(QString, titre);
+        QFETCH(int, icone);
+        QFETCH(int, boutons);
+        QFETCH(int, reponse);
+
+        TDialoguesQt vraies;
+        // The end of the program is recorded, not carried out.
+        struct Relais final : TDialogues {
+            TDialoguesQt& Vraies;
+            QList<int> Fins;
+            explicit Relais(TDialoguesQt& v) : Vraies(v) {}
+            Reponse Demande(QWidget* p, const QString& t, const QString& ti, Icone i,
+                            Boutons b) override {
+                return Vraies.Demande(p, t, ti, i, b);
+            }
+            void Termine(int statut) override { Fins.append(statut); }
+        } relais(vraies);
+        TEcran ecran(relais);
+        ecran.show();
+        ecran.findChild<QLineEdit*>("Verbe")->setText("maison");
+
+        bool vue = false;
+        QTimer attente;
+        attente.setInterval(10);
+        connect(&attente, &QTimer::timeout, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (boite == nullptr) return;
+            attente.stop();
+            vue = true;
+            QCOMPARE(boite->text(), texte);
+            QCOMPARE(boite->windowTitle(), titre);
+            QCOMPARE(int(boite->icon()), icone);
+            QCOMPARE(int(boite->standardButtons()), boutons);
+            boite->button(QMessageBox::StandardButton(reponse))->click();
+        });
+        attente.start();
+        switch (commande) {
+            case 0: ecran.ConjugueClick(); break;
+            case 1: ecran.Aide1Click(); break;
+            case 2: ecran.Quitter1Click(); break;
+        }
+        QVERIFY(vue);
+        QCOMPARE(relais.Fins, reponse == QMessageBox::Yes ? QList<int>{0} : QList<int>{});
+        if (commande == 0) QCOMPARE(ecran.findChild<QListWidget*>("PresInd")->count(), 6);
+    }
+
+    // Pictures of the two pages and of the About window, for a look by eye;
+    // written only when FLORIMOT_CAPTURES names a folder.
+    void captures() {
+        Conjugue("aimer");
+        auto* onglets = Composant<QTabBar>("PageSet");
+        const QImage page1 = Ecran->grab().toImage();
+        onglets->setCurrentIndex(1);
+        const QImage page2 = Ecran->grab().toImage();
+        About->show();
+        const QImage apropos = About->grab().toImage();
+        QCOMPARE(page1.size(), Ecran->size() * page1.devicePixelRatio());
+        QVERIFY(page1 != page2);
+        const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");
+        if (dossier.isEmpty()) return;
+        QVERIFY(page1.save(dossier + "/ecran-page1.png"));
+        QVERIFY(page2.save(dossier + "/ecran-page2.png"));
+        QVERIFY(apropos.save(dossier + "/apropos.png"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    TestEcran test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_ecran.moc"
