@@ -27,6 +27,7 @@ namespace florimot {
 namespace {
 
 constexpr int HauteurLigne = 13;
+constexpr int PositionGroupe = 320;
 
 // Where each group box stands and on which page it shows.
 struct PlaceGroupe {
@@ -180,8 +181,8 @@ void TEcran::CreeComposants() {
     Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
     Conjugue->setDefault(true);
     connect(Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
-    Groupe =
-        CreeEtiquette(fond, "Groupe", QStringLiteral("Groupe"), {320, 8}, PoliceTexte(16, true));
+    Groupe = CreeEtiquette(fond, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
+                           PoliceTexte(16, true));
     VerbeL =
         CreeEtiquette(fond, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
 
@@ -284,6 +285,9 @@ void TEcran::ConjugueClick() {
     verbe.DefinitVerbe(TexteVerbe().toStdString());
     Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
     Groupe->adjustSize();
+    // A word of wide letters would run into the group's caption: the caption
+    // then steps aside instead of being written over.
+    Groupe->move(std::max(PositionGroupe, VerbeL->geometry().right() + 8), Groupe->y());
     if (verbe.DonneGroupe() == 0)
         Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"),
                            QStringLiteral("Avertissement"), TDialogues::Icone::Information,

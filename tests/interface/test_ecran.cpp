@@ -371,6 +371,37 @@ private slots:
             QVERIFY(onglets->rect().contains(onglets->tabRect(i)));
     }
 
+    // Lines too long for their list end in an ellipsis and show whole under
+    // the pointer; the verb and its group never overlap.
+    void textesLongs_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<bool>("coupures");
+        QTest::newRow("ordinaire") << "aimer" << false;
+        QTest::newRow("long") << "déshumidifier" << true;
+        QTest::newRow("lettres larges") << "wwwwwwwwwwwwwer" << true;
+    }
+    void textesLongs() {
+        QFETCH(QString, touches);
+        QFETCH(bool, coupures);
+        Conjugue(touches);
+        int coupees = 0;
+        for (QListWidget* liste : Ecran->findChildren<QListWidget*>()) {
+            for (int i = 0; i < liste->count(); ++i) {
+                const QListWidgetItem* ligne = liste->item(i);
+                const bool coupee = liste->fontMetrics().horizontalAdvance(ligne->text()) >
+                                    liste->contentsRect().width() - 6;
+                QCOMPARE(ligne->toolTip(), coupee ? ligne->text() : QString());
+                coupees += coupee;
+            }
+        }
+        QCOMPARE(coupees > 0, coupures);
+        const QRect verbe = Etiquette("VerbeL")->geometry(),
+                    groupe = Etiquette("Groupe")->geometry();
+        QVERIFY(!verbe.intersects(groupe));
+        QVERIFY(groupe.x() >= 320);
+        QVERIFY(Ecran->centralWidget()->rect().contains(groupe));
+    }
+
     void aPropos() {
         QVERIFY(!About->isVisible());
         QTest::keyClick(Verbe(), Qt::Key_F2);

@@ -1,0 +1,97 @@
+// How the program ends, inside a running event loop: each case runs in its
+// own process (one ctest entry per function).
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "about.hpp"
+#include "apparence.hpp"
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+
+using namespace florimot;
+
+namespace {
+
+constexpr int StatutGarde = 99;
+
+// Ends the loop if nothing else did, so that a failure cannot hang.
+void Garde() {
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(StatutGarde); });
+}
+
+// Answers the next message box with `bouton`, and returns what it showed.
+void Repond(QMessageBox::StandardButton bouton, QString* texte) {
+    auto* attente = new QTimer(qApp);
+    attente->setInterval(10);
+    QObject::connect(attente, &QTimer::timeout, [=] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (boite == nullptr) return;
+        attente->deleteLater();
+        attente->stop();
+        *texte = boite->text();
+        boite->button(bouton)->click();
+    });
+    attente->start();
+}
+
+}  // namespace
+
+class TestSortie : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The frame's close control ends the program without a question, even
+    // with the About window open.
+    void fermeture() {
+        TDialoguesEnregistres dialogues;
+        TEcran ecran(dialogues);
+        auto* about = new TAbout(&ecran);
+        ecran.AttacheAbout(about);
+        ecran.show();
+        ecran.APropos1Click();
+        QVERIFY(about->isVisible());
+        QTimer::singleShot(0, &ecran, &QWidget::close);
+        Garde();
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(dialogues.Boites.isEmpty());
+    }
+
+    // Yes to the question leaves the event loop at once with status 0.
+    void quitterOui() {
+        TDialoguesQt dialogues;
+        TEcran ecran(dialogues);
+        ecran.show();
+        QString texte;
+        Repond(QMessageBox::Yes, &texte);
+        QTimer::singleShot(0, &ecran, [&] { ecran.Quitter1Click(); });
+        Garde();
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
+    }
+
+    // No keeps the program running: only the guard ends this loop.
+    void quitterNon() {
+        TDialoguesQt dialogues;
+        TEcran ecran(dialogues);
+        ecran.show();
+        QString texte;
+        Repond(QMessageBox::No, &texte);
+        QTimer::singleShot(0, &ecran, [&] { ecran.Quitter1Click(); });
+        QTimer::singleShot(300, [] { QCoreApplication::exit(StatutGarde); });
+        QCOMPARE(QApplication::exec(), StatutGarde);
+        QCOMPARE(texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
+        QVERIFY(ecran.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    TestSortie test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_sortie.moc"
