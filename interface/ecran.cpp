@@ -1,6 +1,7 @@
 #include "ecran.hpp"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -108,6 +109,20 @@ protected:
     }
 };
 
+// The entry offers its whole text when the keyboard brings the focus to it
+// (start-up, Tab, back from a message box), so a new verb simply replaces the
+// last one; a click still places the cursor where it falls.
+class EntreeVerbe : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* evenement) override {
+        QLineEdit::focusInEvent(evenement);
+        if (evenement->reason() != Qt::MouseFocusReason) selectAll();
+    }
+};
+
 QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QPoint position,
                       const QFont& police) {
     auto* etiquette = new QLabel(texte, parent);
@@ -166,7 +181,7 @@ void TEcran::CreeComposants() {
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
 
-    Verbe = new QLineEdit(fond);
+    Verbe = new EntreeVerbe(fond);
     Verbe->setObjectName(QStringLiteral("Verbe"));
     // Lower case, letters (accented ones too) and digits, every position
     // optional; an empty position reads as a blank.

@@ -202,6 +202,20 @@ private slots:
         }
     }
 
+    // At start-up, and whenever the keyboard brings the focus back, typing
+    // replaces the whole entry.
+    void saisieDirecte() {
+        QTest::keyClicks(Verbe(), "finir");
+        QCOMPARE(Ecran->TexteVerbe(), Blancs("finir"));
+        QTest::keyClick(Verbe(), Qt::Key_Return);
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 2"));
+        Composant<QPushButton>("Conjugue")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Ecran.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), Verbe());
+        QTest::keyClicks(Verbe(), "parler");
+        QCOMPARE(Ecran->TexteVerbe(), Blancs("parler"));
+    }
+
     void saisie_data() {
         QTest::addColumn<QString>("touches");
         QTest::addColumn<QString>("lu");
