@@ -313,7 +313,7 @@ void TEcran::ConjugueClick() {
         const Cellule& cellule = Grille[i];
         QListWidget* liste = Listes_[i];
         if (liste == nullptr) {
-            PartPres->setText(QString::fromStdString(lignes[cellule.Premier]));
+            PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
             PlaceParticipe();
             continue;
         }
@@ -321,7 +321,7 @@ void TEcran::ConjugueClick() {
         const QFontMetrics mesure(liste->font());
         const int largeur = liste->contentsRect().width() - 6;
         for (int k = 0; k < cellule.NombreLignes(); ++k) {
-            auto* ligne = new QListWidgetItem(QString::fromStdString(lignes[cellule.Premier + k]));
+            auto* ligne = new QListWidgetItem(QString::fromUtf8(lignes[cellule.Premier + k]));
             // A line too long for its list is cut with an ellipsis; the whole
             // line is then readable under the pointer.
             if (mesure.horizontalAdvance(ligne->text()) > largeur) ligne->setToolTip(ligne->text());

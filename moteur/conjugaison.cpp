@@ -1,8 +1,5 @@
 #include "conjugaison.hpp"
 
-#include <algorithm>
-#include <cstring>
-
 #include "modele.hpp"
 #include "modeles.hpp"
 #include "utf8.hpp"
@@ -98,41 +95,51 @@ Modele ChoisitModele(const TVerbe& verbe) {
     }
 }
 
-// Pronoun, elision and "que" around a bare form.
-std::string Finit(const TVerbe& verbe, std::string forme, std::uint8_t DecalageMode, int Personne) {
+// What goes before a bare form: "que " or "qu'", then the pronoun; nothing
+// for the markers, empty forms, the impératif and the participe.
+struct Prefixe {
+    std::string_view que, pronom;
+};
+
+Prefixe PrefixeDe(const TVerbe& verbe, std::string_view forme, std::uint8_t DecalageMode,
+                  int Personne) {
     if (forme.empty() || EstMarqueur(forme) || DecalageMode == ModeImperatif ||
         DecalageMode == ModeParticipe)
-        return forme;
-    std::string_view pronom =
-        Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
-    std::string_view que;
-    if (DecalageMode == ModeSubjonctif) que = (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-    // In place: the models leave room for the pronoun, so the line needs no
-    // second allocation.
-    const std::size_t n = forme.size(), k = que.size() + pronom.size();
-    forme.resize(n + k);
-    std::memmove(forme.data() + k, forme.data(), n);
-    std::copy(que.begin(), que.end(), forme.begin());
-    std::copy(pronom.begin(), pronom.end(),
-              forme.begin() + static_cast<std::ptrdiff_t>(que.size()));
-    return forme;
+        return {};
+    Prefixe p;
+    p.pronom = Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
+    if (DecalageMode == ModeSubjonctif) p.que = (Personne == 3 || Personne == 6) ? "qu'" : "que ";
+    return p;
 }
 
 }  // namespace
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {
-    return Finit(verbe, ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne),
-                 DecalageMode, Personne);
+    const std::string forme = ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne);
+    const Prefixe p = PrefixeDe(verbe, forme, DecalageMode, Personne);
+    std::string ligne;
+    ligne.reserve(p.que.size() + p.pronom.size() + forme.size());
+    ligne += p.que;
+    ligne += p.pronom;
+    ligne += forme;
+    return ligne;
 }
 
 LignesGrille ConjugueGrille(const TVerbe& verbe) {
     LignesGrille lignes;
+    lignes.Texte.reserve(2048);
     const Modele modele = ChoisitModele(verbe);
+    std::size_t i = 0;
     for (const Cellule& c : Grille)
-        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
-            lignes[c.Premier + p - c.PremierePersonne] =
-                Finit(verbe, modele(verbe, c.CodeTemps, c.DecalageMode, p), c.DecalageMode, p);
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+            const std::string forme = modele(verbe, c.CodeTemps, c.DecalageMode, p);
+            const Prefixe prefixe = PrefixeDe(verbe, forme, c.DecalageMode, p);
+            lignes.Texte += prefixe.que;
+            lignes.Texte += prefixe.pronom;
+            lignes.Texte += forme;
+            lignes.Debut[++i] = static_cast<std::uint32_t>(lignes.Texte.size());
+        }
     return lignes;
 }
 

@@ -55,9 +55,22 @@ inline constexpr std::array<Cellule, 18> Grille = {{
     {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 2, 96},
 }};
 
-using LignesGrille = std::array<std::string, NombreLignesGrille>;
+// The 97 finished lines of one verb, cell after cell in the order of Grille,
+// kept end to end in one buffer: a grid costs one allocation, not 97.
+class LignesGrille {
+public:
+    std::string_view operator[](std::size_t i) const {
+        return std::string_view(Texte).substr(Debut[i], Debut[i + 1] - Debut[i]);
+    }
+    static constexpr std::size_t size() { return NombreLignesGrille; }
+    bool operator==(const LignesGrille&) const = default;
 
-// All 97 lines, cell after cell in the order of Grille.
+private:
+    friend LignesGrille ConjugueGrille(const TVerbe& verbe);
+    std::string Texte;
+    std::array<std::uint32_t, NombreLignesGrille + 1> Debut{};
+};
+
 LignesGrille ConjugueGrille(const TVerbe& verbe);
 
 // "Groupe : 1", or "Auxiliaire" for avoir and être themselves.

@@ -4,14 +4,6 @@ namespace florimot {
 
 namespace {
 
-// Room for a form of n bytes: once the finished line will not fit in the
-// string's inline buffer anyway, leave space for its pronoun too, so that the
-// line costs one allocation, not two.
-std::size_t Capacite(std::size_t n) {
-    constexpr std::size_t EnLigne = 15, PlusCourtPronom = 3;
-    return n + PlusCourtPronom > EnLigne ? n + PlacePronom : n;
-}
-
 bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
@@ -35,7 +27,7 @@ std::string Compose(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t De
     const bool accord =
         etre && EstPluriel(DecalageMode, Personne) && derniere != 's' && derniere != 'x';
     std::string forme;
-    forme.reserve(Capacite(auxiliaire.size() + 2 + radical.size() + fin.size()));
+    forme.reserve(auxiliaire.size() + 2 + radical.size() + fin.size());
     forme += auxiliaire;
     forme += SeparateurAuxiliaire;
     forme += radical;
@@ -55,7 +47,7 @@ std::string FormeComposee(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
 std::string FormeSimple(std::string_view radical, std::string_view terminaison) {
     if (EstMarqueur(terminaison)) return std::string(terminaison);
     std::string forme;
-    forme.reserve(Capacite(radical.size() + terminaison.size()));
+    forme.reserve(radical.size() + terminaison.size());
     forme += radical;
     forme += terminaison;
     return forme;

@@ -28,10 +28,6 @@ inline constexpr std::uint8_t ModeParticipe = 47;
 
 inline constexpr std::uint8_t SlotParticipePasse = 46;
 
-// What a finished line may put before a bare form ("que nous "): the forms
-// are built with that much room to spare.
-inline constexpr std::size_t PlacePronom = 9;
-
 constexpr bool EstMarqueur(std::string_view s) {
     return s == Absent || s == NonUsite;
 }

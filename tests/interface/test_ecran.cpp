@@ -97,7 +97,7 @@ class TestEcran : public QObject {
         for (const Cellule& c : Grille) {
             QStringList lignes;
             for (int k = 0; k < c.NombreLignes(); ++k)
-                lignes << QString::fromStdString(attendu[c.Premier + k]);
+                lignes << QString::fromUtf8(attendu[c.Premier + k]);
             if (c.Nom == "PartPres")
                 QCOMPARE(Etiquette("PartPres")->text(), lignes.front());
             else

@@ -98,9 +98,8 @@ TEST(TroisiemeGroupeRe, VerbesEnOirEtIrAtteignentLeurModele) {
 TEST(TroisiemeGroupeRe, VerbeInconnuToutTiret) {
     for (const char* mot : {"foutre", "re", "apparoir"}) {
         const auto lignes = Grille(mot);
-        EXPECT_TRUE(std::all_of(lignes.begin(), lignes.end(), [](const std::string& l) {
-            return l == "-";
-        })) << mot;
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            EXPECT_EQ(lignes[i], "-") << mot << " " << i;
     }
 }
 
