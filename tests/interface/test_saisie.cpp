@@ -1,0 +1,86 @@
+// Whatever is pasted into the entry, the text the conjugation reads is 15
+// characters, lower case letters and digits then blanks, and the window
+// shows the engine's grid for it.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "conjugaison.hpp"
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+
+using namespace florimot;
+
+class TestSaisie : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialoguesEnregistres> Dialogues;
+    std::unique_ptr<TEcran> Ecran;
+
+    QLineEdit* Verbe() { return Ecran->findChild<QLineEdit*>(QStringLiteral("Verbe")); }
+
+    void Colle(const QString& texte) {
+        Verbe()->setFocus();
+        QTest::keyClick(Verbe(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Verbe(), Qt::Key_Backspace);
+        QGuiApplication::clipboard()->setText(texte);
+        QTest::keyClick(Verbe(), Qt::Key_V, Qt::ControlModifier);
+    }
+
+private slots:
+    void init() {
+        Dialogues = std::make_unique<TDialoguesEnregistres>();
+        Ecran = std::make_unique<TEcran>(*Dialogues);
+        Ecran->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Ecran.get()));
+    }
+    void cleanup() {
+        Ecran.reset();
+        Dialogues.reset();
+    }
+
+    void collage_data() {
+        QTest::addColumn<QString>("colle");
+        QTest::addColumn<QString>("lu");
+        const auto cas = [](const char* nom, const QString& colle, const QString& lu) {
+            QTest::newRow(nom) << colle << lu;
+        };
+        cas("trop long", QStringLiteral("anticonstitutionnellement"), QStringLiteral("anticonstitutio"));
+        cas("espaces", QStringLiteral("se lever"), QStringLiteral("se lever"));
+        cas("tabulation", QStringLiteral("par\tler"), QStringLiteral("parler"));
+        cas("retour a la ligne", QStringLiteral("par\nler\r\n"), QStringLiteral("parler"));
+        cas("chiffres", QStringLiteral("1234567890123456789"), QStringLiteral("123456789012345"));
+        cas("emoji", QStringLiteral("aimer\U0001F600"), QStringLiteral("aimer"));
+        cas("accent combinant", QStringLiteral("ce\u0301der"), QStringLiteral("ceder"));
+        cas("majuscules accentuees", QStringLiteral("ÉTÉ ÊTRE HAÏR"), QStringLiteral("été être haïr"));
+        cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("baimerb"));
+        cas("vide", QString(), QString());
+    }
+    void collage() {
+        QFETCH(QString, colle);
+        QFETCH(QString, lu);
+        Colle(colle);
+        const QString texte = Ecran->TexteVerbe();
+        QCOMPARE(texte.size(), TEcran::LongueurEntree);
+        QCOMPARE(texte, lu + QString(TEcran::LongueurEntree - lu.size(), u' '));
+        for (const QChar c : texte) QVERIFY(c.isLetterOrNumber() || c == u' ');
+        QCOMPARE(texte, texte.toLower());
+
+        QTest::keyClick(Verbe(), Qt::Key_Return);
+        TVerbe verbe;
+        verbe.DefinitVerbe(texte.toStdString());
+        const LignesGrille grille = ConjugueGrille(verbe);
+        const auto* present = Ecran->findChild<QListWidget*>(QStringLiteral("PresInd"));
+        QCOMPARE(present->count(), 6);
+        for (int i = 0; i < 6; ++i) QCOMPARE(present->item(i)->text(), QString::fromUtf8(grille[i]));
+        const auto* participe = Ecran->findChild<QLabel*>(QStringLiteral("PartPres"));
+        QCOMPARE(participe->text(), QString::fromUtf8(grille[NombreLignesGrille - 1]));
+    }
+};
+
+QTEST_MAIN(TestSaisie)
+#include "test_saisie.moc"
