@@ -10,9 +10,10 @@ TDialogues::Reponse TDialoguesQt::Demande(QWidget* proprietaire, const QString& 
     const QMessageBox::StandardButtons choix = boutons == Boutons::Ok
                                                    ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                    : QMessageBox::Yes | QMessageBox::No;
-    QMessageBox boite(
-        icone == Icone::Information ? QMessageBox::Information : QMessageBox::Question, titre,
-        texte, choix, proprietaire);
+    const QMessageBox::Icon genre = icone == Icone::Information ? QMessageBox::Information
+                                    : icone == Icone::Question  ? QMessageBox::Question
+                                                                : QMessageBox::Critical;
+    QMessageBox boite(genre, titre, texte, choix, proprietaire);
     boite.setObjectName(QStringLiteral("Message"));
     const int bouton = boite.exec();
     if (boutons == Boutons::Ok) return Reponse::Ok;

@@ -10,7 +10,7 @@ namespace florimot {
 
 class TDialogues {
 public:
-    enum class Icone { Information, Question };
+    enum class Icone { Information, Question, Erreur };
     enum class Boutons { Ok, OuiNon };
     enum class Reponse { Ok, Oui, Non };
 

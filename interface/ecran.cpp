@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -344,7 +345,79 @@ void TEcran::SetPage(int onglet) {
 }
 
 void TEcran::Imprimer1Click() {
-    // Printing is not available yet: the command leaves the window as it is.
+    // The printer lets the window handle its events while a job is produced:
+    // a second request arriving then must not start a second job.
+    if (Impression_ == nullptr || Imprime_ || Impression_->EnCours()) return;
+    Imprime_ = true;
+    struct Fin {
+        bool& Drapeau;
+        ~Fin() { Drapeau = false; }
+    } fin{Imprime_};
+    const QString nom = QStringLiteral("Florimot du verbe ") + TexteVerbe();
+
+    // Taken away first, so that it does not pass to a list that would then
+    // be printed with the focus mark.
+    Verbe->clearFocus();
+    Verbe->hide();
+    Conjugue->hide();
+
+    const QRect source = RectangleImpression();
+    const QSize page = Impression_->TaillePage();
+    const QRect destination(0, 0, page.width(), page.height() / 2);
+
+    SetPage(0);
+
+    std::array<int, Grille.size()> cadres{};
+    for (std::size_t i = 0; i < Listes_.size(); ++i) {
+        if (Listes_[i] == nullptr) continue;
+        cadres[i] = Listes_[i]->frameStyle();
+        Listes_[i]->setFrameStyle(QFrame::NoFrame);
+    }
+
+    bool reussi = !destination.isEmpty();
+    bool commence = false;
+    if (reussi) reussi = commence = Impression_->Commence(nom);
+    if (reussi) reussi = Impression_->Dessine(destination, ImagePage(0, source));
+    SetPage(1);
+    if (reussi) reussi = Impression_->NouvellePage();
+    if (reussi) reussi = Impression_->Dessine(destination, ImagePage(1, source));
+    if (reussi) reussi = Impression_->Termine();
+    if (!reussi && commence && Impression_->EnCours()) Impression_->Abandonne();
+
+    // Whatever happened, the window goes back to what the user works with.
+    RetablitApresImpression(cadres);
+    if (!reussi) {
+        QString raison = Impression_->Erreur();
+        if (raison.isEmpty()) raison = QStringLiteral("L'impression n'a pas pu se faire.");
+        Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
+                           TDialogues::Boutons::Ok);
+        Verbe->setFocus();
+    }
+}
+
+QRect TEcran::RectangleImpression() const {
+    const QRect biseau = Rectangl->geometry();
+    // From the top left corner, 30 pixels above the bevel, to 5 pixels short
+    // of its right and bottom edges (both excluded).
+    return {QPoint(biseau.left(), biseau.top() - 30),
+            QSize(biseau.width() - 5, biseau.height() + 25)};
+}
+
+QPixmap TEcran::ImagePage(int onglet, const QRect& source) {
+    // Events handled while the job started or changed pages may have
+    // switched the page: the picture shows the page it is taken for.
+    SetPage(onglet);
+    return centralWidget()->grab(source);
+}
+
+void TEcran::RetablitApresImpression(const std::array<int, Grille.size()>& cadres) {
+    for (std::size_t i = 0; i < Listes_.size(); ++i)
+        if (Listes_[i] != nullptr) Listes_[i]->setFrameStyle(cadres[i]);
+    PageSet->setCurrentIndex(0);
+    SetPage(0);
+    Verbe->show();
+    Conjugue->show();
+    Verbe->setFocus();
 }
 
 void TEcran::Quitter1Click() {

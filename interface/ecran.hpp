@@ -8,6 +8,7 @@
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
+#include "impression.hpp"
 
 class QAction;
 class QFrame;
@@ -35,6 +36,8 @@ public:
 
     // The About window the "A Propos..." command shows; the window does not own it.
     void AttacheAbout(TAbout* about) { About_ = about; }
+    // The printer the "Imprimer" command uses; the window does not own it.
+    void AttacheImpression(TImpression* impression) { Impression_ = impression; }
 
     // The entry's text as the conjugation reads it: what was typed, lower
     // case, then blanks up to 15 characters.
@@ -57,9 +60,16 @@ private:
     void CreeComposants();
     void CreeMenu();
     void PlaceParticipe();
+    // The part of the window a printed page shows: the verb's row and the
+    // page area, without the tabs.
+    QRect RectangleImpression() const;
+    QPixmap ImagePage(int onglet, const QRect& source);
+    void RetablitApresImpression(const std::array<int, Grille.size()>& cadres);
 
     TDialogues& Dialogues_;
     TAbout* About_ = nullptr;
+    TImpression* Impression_ = nullptr;
+    bool Imprime_ = false;
     bool Centree_ = false;
 
     QLineEdit* Verbe = nullptr;

@@ -10,6 +10,7 @@
 #include "demarrage.hpp"
 #include "dialogues.hpp"
 #include "ecran.hpp"
+#include "impression.hpp"
 
 namespace {
 
@@ -36,7 +37,9 @@ int main(int argc, char** argv) {
         try {
             PrepareApplication(application);
             TDialoguesQt dialogues;
+            TImpressionQt impression;
             TEcran Ecran(dialogues);
+            Ecran.AttacheImpression(&impression);
             // Owned by the main window, so it goes with it and never keeps the
             // program alive on its own.
             auto* About = new TAbout(&Ecran);

@@ -1,0 +1,124 @@
+#include "impression.hpp"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStringList>
+
+namespace florimot {
+
+TImpressionQt::TImpressionQt(QString fichierPdf) : FichierPdf_(std::move(fichierPdf)) {}
+
+TImpressionQt::~TImpressionQt() {
+    if (EnCours()) Abandonne();
+}
+
+QPrinter* TImpressionQt::Imprimante() {
+    if (Imprimante_) return Imprimante_.get();
+    if (!FichierPdf_.isEmpty()) {
+        Imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        Imprimante_->setOutputFormat(QPrinter::PdfFormat);
+        Imprimante_->setOutputFileName(FichierPdf_);
+        return Imprimante_.get();
+    }
+    const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
+    if (defaut.isNull()) {
+        Echec(QPrinterInfo::availablePrinterNames().isEmpty()
+                  ? QStringLiteral("Aucune imprimante n'est installée : impression impossible.")
+                  : QStringLiteral("Aucune imprimante par défaut n'est choisie : "
+                                   "impression impossible."));
+        return nullptr;
+    }
+    Imprimante_ = std::make_unique<QPrinter>(defaut, QPrinter::HighResolution);
+    if (!Imprimante_->isValid()) {
+        Imprimante_.reset();
+        Echec(QStringLiteral("L'imprimante « %1 » n'est pas utilisable : impression impossible.")
+                  .arg(defaut.printerName()));
+        return nullptr;
+    }
+    return Imprimante_.get();
+}
+
+QSize TImpressionQt::TaillePage() {
+    QPrinter* imprimante = Imprimante();
+    if (imprimante == nullptr) return {};
+    // The paint device of a printer is the printable area of the page.
+    return {imprimante->width(), imprimante->height()};
+}
+
+bool TImpressionQt::Commence(const QString& nom) {
+    if (EnCours()) return Echec(QStringLiteral("Une impression est déjà en cours."));
+    QPrinter* imprimante = Imprimante();
+    if (imprimante == nullptr) return false;
+    imprimante->setDocName(nom);
+    Peintre_ = std::make_unique<QPainter>();
+    if (!Peintre_->begin(imprimante)) {
+        const QString raison =
+            FichierPdf_.isEmpty()
+                ? QStringLiteral("L'impression ne peut pas commencer sur l'imprimante « %1 ».")
+                      .arg(imprimante->printerName())
+                : QStringLiteral("Le fichier « %1 » ne peut pas être écrit.").arg(FichierPdf_);
+        Libere();
+        return Echec(raison);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool TImpressionQt::Dessine(const QRect& destination, const QPixmap& image) {
+    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (image.isNull())
+        return Echec(QStringLiteral("L'image de la fenêtre n'a pas pu être prise."));
+    Peintre_->setRenderHint(QPainter::SmoothPixmapTransform);
+    Peintre_->drawPixmap(destination, image);
+    return true;
+}
+
+bool TImpressionQt::NouvellePage() {
+    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (!Imprimante_->newPage())
+        return Echec(QStringLiteral("L'imprimante n'a pas pu passer à la page suivante."));
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool TImpressionQt::Termine() {
+    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    const bool fini = Peintre_->end() && Imprimante_->printerState() != QPrinter::Error;
+    const QString fichier = FichierPdf_;
+    Libere();
+    if (!fini) {
+        if (!fichier.isEmpty()) QFile::remove(fichier);
+        return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+void TImpressionQt::Abandonne() {
+    if (Imprimante_) Imprimante_->abort();
+    if (Peintre_ && Peintre_->isActive()) Peintre_->end();
+    Libere();
+    // Half a document is worth nothing: it does not stay behind either.
+    if (!FichierPdf_.isEmpty()) QFile::remove(FichierPdf_);
+}
+
+bool TImpressionQt::EnCours() const {
+    return Peintre_ && Peintre_->isActive();
+}
+
+bool TImpressionQt::Echec(const QString& raison) {
+    Erreur_ = raison;
+    return false;
+}
+
+void TImpressionQt::Libere() {
+    // The painter works on the printer: it goes first.
+    Peintre_.reset();
+    Imprimante_.reset();
+}
+
+}  // namespace florimot

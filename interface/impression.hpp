@@ -1,0 +1,74 @@
+// Printing: what the window needs of a printer, kept behind an interface so
+// that what the window puts on paper can be checked without paper.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QPixmap;
+class QPrinter;
+
+namespace florimot {
+
+class TImpression {
+public:
+    virtual ~TImpression() = default;
+
+    // The printable area of a page of the printer the next job goes to (of
+    // the running one during a job), in device pixels; empty, with Erreur()
+    // set, when there is no printer to ask.
+    virtual QSize TaillePage() = 0;
+    // Starts a job under `nom`. False, with Erreur() set, when it cannot start
+    // or when a job is already running.
+    virtual bool Commence(const QString& nom) = 0;
+    // Draws `image` stretched into `destination` on the current page.
+    virtual bool Dessine(const QRect& destination, const QPixmap& image) = 0;
+    // Ends the current page and starts the next one.
+    virtual bool NouvellePage() = 0;
+    // Ends the job and hands it to the printer.
+    virtual bool Termine() = 0;
+    // Drops a job that failed part-way: nothing of it is printed.
+    virtual void Abandonne() = 0;
+    virtual bool EnCours() const = 0;
+    // Why the last operation failed, in French, for the user.
+    virtual QString Erreur() const = 0;
+};
+
+// The real thing: a QPrinter on the system's default printer (the CUPS
+// default destination on Linux), or a PDF file when one is named. While it
+// starts a job, changes pages and ends a job it lets the application handle
+// its pending events, repaints included.
+class TImpressionQt final : public TImpression {
+public:
+    explicit TImpressionQt(QString fichierPdf = {});
+    ~TImpressionQt() override;
+    TImpressionQt(const TImpressionQt&) = delete;
+    TImpressionQt& operator=(const TImpressionQt&) = delete;
+
+    QSize TaillePage() override;
+    bool Commence(const QString& nom) override;
+    bool Dessine(const QRect& destination, const QPixmap& image) override;
+    bool NouvellePage() override;
+    bool Termine() override;
+    void Abandonne() override;
+    bool EnCours() const override;
+    QString Erreur() const override { return Erreur_; }
+
+private:
+    // The printer of the next job, chosen afresh for each job so that a
+    // change of default printer is followed; null, with Erreur_ set, when
+    // there is none.
+    QPrinter* Imprimante();
+    bool Echec(const QString& raison);
+    void Libere();
+
+    QString FichierPdf_;
+    std::unique_ptr<QPrinter> Imprimante_;
+    std::unique_ptr<QPainter> Peintre_;
+    QString Erreur_;
+};
+
+}  // namespace florimot

@@ -1,0 +1,96 @@
+// A stand-in for the printer: records the jobs the window makes, with what
+// the window showed at each drawing, and fails where it is told to.
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "impression.hpp"
+
+namespace florimot {
+
+class TImpressionEnregistree final : public TImpression {
+public:
+    enum class Etape { Aucune, TaillePage, Commence, Dessin1, NouvellePage, Dessin2, Termine };
+
+    struct Dessin {
+        QRect Destination;
+        QPixmap Image;
+        QStringList Releve;  // what Releve() answered at that moment
+    };
+    struct Travail {
+        QString Nom;
+        QList<QList<Dessin>> Pages;
+        bool Termine = false;
+        bool Abandonne = false;
+    };
+
+    QSize TaillePage() override {
+        if (Panne == Etape::TaillePage) {
+            Raison = QStringLiteral("pas de taille");
+            return {};
+        }
+        return Page;
+    }
+    bool Commence(const QString& nom) override {
+        ++Demarrages;
+        if (EnCours()) return Echoue(QStringLiteral("déjà en cours"));
+        if (Panne == Etape::Commence) return Echoue(QStringLiteral("pas de travail"));
+        Travaux.append({nom, {{}}, false, false});
+        Actif = true;
+        if (PendantLeTravail) PendantLeTravail();
+        return true;
+    }
+    bool Dessine(const QRect& destination, const QPixmap& image) override {
+        if (!EnCours()) return Echoue(QStringLiteral("dessin hors travail"));
+        auto& pages = Travaux.back().Pages;
+        if (Panne == (pages.size() == 1 ? Etape::Dessin1 : Etape::Dessin2))
+            return Echoue(QStringLiteral("pas de dessin"));
+        pages.back().append({destination, image, Releve ? Releve() : QStringList{}});
+        return true;
+    }
+    bool NouvellePage() override {
+        if (!EnCours()) return Echoue(QStringLiteral("page hors travail"));
+        if (Panne == Etape::NouvellePage) return Echoue(QStringLiteral("pas de page"));
+        Travaux.back().Pages.append(QList<Dessin>{});
+        if (PendantLeTravail) PendantLeTravail();
+        return true;
+    }
+    bool Termine() override {
+        if (!EnCours()) return Echoue(QStringLiteral("fin hors travail"));
+        if (Panne == Etape::Termine) return Echoue(QStringLiteral("pas de fin"));
+        Travaux.back().Termine = true;
+        Actif = false;
+        return true;
+    }
+    void Abandonne() override {
+        if (Actif) Travaux.back().Abandonne = true;
+        Actif = false;
+    }
+    bool EnCours() const override { return Actif; }
+    QString Erreur() const override { return Raison; }
+
+    QSize Page{4800, 6600};
+    Etape Panne = Etape::Aucune;
+    QList<Travail> Travaux;
+    int Demarrages = 0;
+    // Called at each drawing: what the window shows then.
+    std::function<QStringList()> Releve;
+    // Runs inside the job, where the real printer lets events through.
+    std::function<void()> PendantLeTravail;
+
+private:
+    bool Echoue(const QString& raison) {
+        Raison = raison;
+        return false;
+    }
+    bool Actif = false;
+    QString Raison;
+};
+
+}  // namespace florimot

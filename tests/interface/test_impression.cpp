@@ -1,0 +1,341 @@
+// Printing from the main window, on a stand-in printer that records the
+// jobs: their names, their pages, what each page showed, and the window
+// afterwards, when all goes well and when the printer fails.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+#include "conjugaison.hpp"
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+#include "impression_enregistree.hpp"
+
+using namespace florimot;
+
+using Etape = TImpressionEnregistree::Etape;
+Q_DECLARE_METATYPE(Etape)
+
+namespace {
+
+QString Blancs(const QString& mot) {
+    return mot + QString(TEcran::LongueurEntree - mot.size(), u' ');
+}
+
+// The controls inside the printed rectangle.
+const char* const Visibles[] = {"Verbe",      "Conjugue",     "VerbeL",    "Groupe",   "Indicatif",
+                                "Subjonctif", "Conditionnel", "Imperatif", "Participe"};
+
+}  // namespace
+
+class TestImpression : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialoguesEnregistres> Dialogues;
+    std::unique_ptr<TImpressionEnregistree> Imprimante;
+    std::unique_ptr<TEcran> Ecran;
+
+    template <typename T>
+    T* Composant(const char* nom) {
+        T* composant = Ecran->findChild<T*>(QString::fromLatin1(nom));
+        if (composant == nullptr) qFatal("composant absent : %s", nom);
+        return composant;
+    }
+    QLineEdit* Verbe() { return Composant<QLineEdit>("Verbe"); }
+    QTabBar* Onglets() { return Composant<QTabBar>("PageSet"); }
+    QList<QListWidget*> Listes() {
+        QList<QListWidget*> listes;
+        for (const Cellule& c : Grille)
+            if (c.Nom != "PartPres")
+                listes << Composant<QListWidget>(
+                    QByteArray(c.Nom.data(), c.Nom.size()).constData());
+        return listes;
+    }
+
+    void Tape(const QString& texte) {
+        Verbe()->setFocus();
+        QTest::keyClick(Verbe(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Verbe(), Qt::Key_Backspace);
+        QTest::keyClicks(Verbe(), texte);
+    }
+    void Conjugue(const QString& texte) {
+        Tape(texte);
+        QTest::keyClick(Verbe(), Qt::Key_Return);
+    }
+    void Imprime() { QTest::keyClick(Ecran.get(), Qt::Key_P, Qt::ControlModifier); }
+
+    // What a printed page shows: the visible controls, any list still framed,
+    // and where the keyboard focus is if it sits inside the printed area.
+    QStringList Releve() {
+        QStringList releve;
+        for (const char* nom : Visibles)
+            if (Composant<QWidget>(nom)->isVisible()) releve << QString::fromLatin1(nom);
+        for (QListWidget* liste : Listes()) {
+            if (liste->frameShape() != QFrame::NoFrame)
+                releve << QStringLiteral("cadre ") + liste->objectName();
+            if (liste->hasFocus()) releve << QStringLiteral("focus ") + liste->objectName();
+        }
+        return releve;
+    }
+
+    // Everything the user sees and works with, to compare before and after.
+    QStringList Etat() {
+        QStringList etat{Ecran->TexteVerbe(), Composant<QLabel>("VerbeL")->text(),
+                         Composant<QLabel>("Groupe")->text(),
+                         Composant<QLabel>("PartPres")->text()};
+        for (QListWidget* liste : Listes()) {
+            etat << liste->objectName() + QStringLiteral(" cadre ") +
+                        QString::number(liste->frameStyle());
+            for (int i = 0; i < liste->count(); ++i) etat << liste->item(i)->text();
+        }
+        return etat;
+    }
+
+    // The window as the user had it before printing, on "Page1".
+    void VerifieRetabli(const QStringList& avant) {
+        QCOMPARE(Etat(), avant);
+        QCOMPARE(Onglets()->currentIndex(), 0);
+        QCOMPARE(
+            Releve(),
+            (QStringList{"Verbe", "Conjugue", "VerbeL", "Groupe", "Indicatif", "Subjonctif"}) +
+                [this] {
+                    QStringList cadres;
+                    for (QListWidget* l : Listes())
+                        cadres << QStringLiteral("cadre ") + l->objectName();
+                    return cadres;
+                }());
+        QCOMPARE(QApplication::focusWidget(), Verbe());
+    }
+
+private slots:
+    void init() {
+        Dialogues = std::make_unique<TDialoguesEnregistres>();
+        Imprimante = std::make_unique<TImpressionEnregistree>();
+        Ecran = std::make_unique<TEcran>(*Dialogues);
+        Ecran->AttacheImpression(Imprimante.get());
+        Imprimante->Releve = [this] { return Releve(); };
+        Ecran->show();
+        Ecran->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Ecran.get()));
+    }
+    void cleanup() {
+        Ecran.reset();
+        Imprimante.reset();
+        Dialogues.reset();
+    }
+
+    // One job of two pages: the first with the indicative and subjunctive,
+    // the second with the other three boxes; never the entry, the button,
+    // the tabs, a list's frame or the focus.
+    void deuxPages_data() {
+        QTest::addColumn<int>("onglet");
+        QTest::newRow("depuis Page1") << 0;
+        QTest::newRow("depuis Page2") << 1;
+    }
+    void deuxPages() {
+        QFETCH(int, onglet);
+        Conjugue("parler");
+        Onglets()->setCurrentIndex(onglet);
+        Verbe()->setFocus();
+        const QStringList avant = Etat();
+
+        Imprime();
+
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        const auto& travail = Imprimante->Travaux.front();
+        QVERIFY(travail.Termine);
+        QVERIFY(!travail.Abandonne);
+        QCOMPARE(travail.Pages.size(), 2);
+        const QStringList montre[] = {
+            {"VerbeL", "Groupe", "Indicatif", "Subjonctif"},
+            {"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"}};
+        for (int p = 0; p < 2; ++p) {
+            QCOMPARE(travail.Pages[p].size(), 1);
+            const auto& dessin = travail.Pages[p].front();
+            QCOMPARE(dessin.Releve, montre[p]);
+            QCOMPARE(dessin.Image.deviceIndependentSize().toSize(), QSize(620, 402));
+        }
+        QVERIFY(travail.Pages[0].front().Image.toImage() !=
+                travail.Pages[1].front().Image.toImage());
+        QVERIFY(Dialogues->Boites.isEmpty());
+        VerifieRetabli(avant);
+    }
+
+    // The job is named after the entry as it is when printing starts.
+    void nomDuTravail_data() {
+        QTest::addColumn<QString>("conjugue");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("au départ") << ""
+                                   << "" << Blancs("verbe");
+        QTest::newRow("le verbe conjugué") << "finir"
+                                           << "" << Blancs("finir");
+        QTest::newRow("un autre mot tapé depuis") << "parler"
+                                                  << "venir" << Blancs("venir");
+        QTest::newRow("blanc intérieur") << ""
+                                         << "ai mer" << Blancs("ai mer");
+        QTest::newRow("quinze lettres") << ""
+                                        << "anticonstitutionnellement"
+                                        << "anticonstitutio";
+        QTest::newRow("entrée vide") << "parler"
+                                     << " " << Blancs("");
+    }
+    void nomDuTravail() {
+        QFETCH(QString, conjugue);
+        QFETCH(QString, tape);
+        QFETCH(QString, nom);
+        if (!conjugue.isEmpty()) Conjugue(conjugue);
+        if (!tape.isEmpty()) Tape(tape.trimmed());
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        QCOMPARE(Imprimante->Travaux.front().Nom, QStringLiteral("Florimot du verbe ") + nom);
+        QCOMPARE(Imprimante->Travaux.front().Nom.size(), 18 + TEcran::LongueurEntree);
+    }
+
+    // The full printable width, the upper half of the printable height.
+    void destination_data() {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<QRect>("destination");
+        QTest::newRow("A4 à 600 ppp") << QSize(4760, 6814) << QRect(0, 0, 4760, 3407);
+        QTest::newRow("hauteur impaire") << QSize(9583, 13699) << QRect(0, 0, 9583, 6849);
+        QTest::newRow("paysage") << QSize(3300, 2400) << QRect(0, 0, 3300, 1200);
+        QTest::newRow("étroite") << QSize(1, 3) << QRect(0, 0, 1, 1);
+    }
+    void destination() {
+        QFETCH(QSize, page);
+        QFETCH(QRect, destination);
+        Imprimante->Page = page;
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        for (const auto& dessins : Imprimante->Travaux.front().Pages)
+            QCOMPARE(dessins.front().Destination, destination);
+    }
+
+    // Printing twice makes two jobs, each of two pages.
+    void deuxFois() {
+        Conjugue("aimer");
+        Imprime();
+        Tape("finir");
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 2);
+        QCOMPARE(Imprimante->Travaux[0].Nom,
+                 QStringLiteral("Florimot du verbe ") + Blancs("aimer"));
+        QCOMPARE(Imprimante->Travaux[1].Nom,
+                 QStringLiteral("Florimot du verbe ") + Blancs("finir"));
+        for (const auto& travail : Imprimante->Travaux) QCOMPARE(travail.Pages.size(), 2);
+    }
+
+    // Wherever the printer fails, the user is told why and gets the window
+    // back as after a print; the next print works.
+    void echec_data() {
+        QTest::addColumn<Etape>("panne");
+        QTest::addColumn<QString>("raison");
+        QTest::addColumn<int>("travaux");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("pas d'imprimante") << Etape::TaillePage << "pas de taille" << 0 << 0;
+        QTest::newRow("le travail ne commence pas")
+            << Etape::Commence << "pas de travail" << 0 << 0;
+        QTest::newRow("première page") << Etape::Dessin1 << "pas de dessin" << 1 << 1;
+        QTest::newRow("changement de page") << Etape::NouvellePage << "pas de page" << 1 << 1;
+        QTest::newRow("deuxième page") << Etape::Dessin2 << "pas de dessin" << 1 << 2;
+        QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 2;
+    }
+    void echec() {
+        QFETCH(Etape, panne);
+        QFETCH(QString, raison);
+        QFETCH(int, travaux);
+        QFETCH(int, pages);
+        Conjugue("venir");
+        Onglets()->setCurrentIndex(1);
+        Verbe()->setFocus();
+        const QStringList avant = Etat();
+        Imprimante->Panne = panne;
+        QStringList pendantLaBoite;
+        Dialogues->PendantLaBoite = [&] { pendantLaBoite = Releve(); };
+
+        Imprime();
+
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        const auto& boite = Dialogues->Boites.front();
+        QCOMPARE(boite.Texte, raison);
+        QCOMPARE(boite.Titre, QStringLiteral("Florimot"));
+        QVERIFY(boite.Genre == TDialogues::Icone::Erreur);
+        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        // Behind the box the window is already back to normal.
+        QVERIFY(pendantLaBoite.contains(QStringLiteral("Verbe")));
+        QVERIFY(pendantLaBoite.contains(QStringLiteral("cadre PresInd")));
+        QCOMPARE(Imprimante->Travaux.size(), travaux);
+        if (travaux > 0) {
+            QVERIFY(Imprimante->Travaux.front().Abandonne);
+            QVERIFY(!Imprimante->Travaux.front().Termine);
+            QCOMPARE(Imprimante->Travaux.front().Pages.size(), pages);
+        }
+        QVERIFY(!Imprimante->EnCours());
+        VerifieRetabli(avant);
+
+        Imprimante->Panne = Etape::Aucune;
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), travaux + 1);
+        QVERIFY(Imprimante->Travaux.back().Termine);
+        QCOMPARE(Imprimante->Travaux.back().Pages.size(), 2);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+    }
+
+    // Events handled inside a job: a second print request starts nothing, a
+    // page switch does not change what the pages show.
+    void pendantLeTravail_data() {
+        QTest::addColumn<int>("evenement");
+        QTest::newRow("Ctrl+P") << 0;
+        QTest::newRow("menu Imprimer") << 1;
+        QTest::newRow("onglet Page2") << 2;
+        QTest::newRow("onglet Page1") << 3;
+    }
+    void pendantLeTravail() {
+        QFETCH(int, evenement);
+        Conjugue("prendre");
+        const QStringList avant = Etat();
+        Imprimante->PendantLeTravail = [&] {
+            switch (evenement) {
+                case 0: Imprime(); break;
+                case 1: Composant<QAction>("Imprimer1")->trigger(); break;
+                case 2: Onglets()->setCurrentIndex(1); break;
+                case 3: Onglets()->setCurrentIndex(0); break;
+            }
+        };
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        const auto& travail = Imprimante->Travaux.front();
+        QVERIFY(travail.Termine);
+        QCOMPARE(travail.Pages.size(), 2);
+        QCOMPARE(travail.Pages[0].front().Releve,
+                 (QStringList{"VerbeL", "Groupe", "Indicatif", "Subjonctif"}));
+        QCOMPARE(travail.Pages[1].front().Releve,
+                 (QStringList{"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"}));
+        QVERIFY(Dialogues->Boites.isEmpty());
+        VerifieRetabli(avant);
+
+        // Once the job is over, the command prints again.
+        Imprimante->PendantLeTravail = nullptr;
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 2);
+    }
+
+    // A window with no printer attached prints nothing and changes nothing.
+    void sansImprimante() {
+        Ecran->AttacheImpression(nullptr);
+        Conjugue("parler");
+        const QStringList avant = Etat();
+        Imprime();
+        QCOMPARE(Etat(), avant);
+        QCOMPARE(Imprimante->Demarrages, 0);
+    }
+};
+
+QTEST_MAIN(TestImpression)
+#include "test_impression.moc"
