@@ -10,6 +10,7 @@ paquets=(
   fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
   valgrind poppler-utils xvfb xauth
+  cups printer-driver-cups-pdf
 )
 if [ "$#" -gt 0 ]; then paquets+=("$@"); fi
 

@@ -1,0 +1,205 @@
+// The real printing service, writing a PDF file: the window's pages as they
+// come out on paper, rasterised and looked at pixel by pixel.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+#include "impression.hpp"
+
+using namespace florimot;
+
+namespace {
+
+constexpr int Resolution = 50;  // dots per inch of the rasterised pages
+
+// A pixel a printer would put ink on.
+bool Encre(QRgb pixel) {
+    return qRed(pixel) < 250 || qGreen(pixel) < 250 || qBlue(pixel) < 250;
+}
+
+// The smallest rectangle holding every inked pixel (empty if none).
+QRect ZoneEncree(const QImage& page) {
+    QRect zone;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x)
+            if (Encre(ligne[x])) zone |= QRect(x, y, 1, 1);
+    }
+    return zone;
+}
+
+QString Lance(const QString& programme, const QStringList& arguments, bool* reussi) {
+    QProcess processus;
+    processus.start(programme, arguments);
+    *reussi = processus.waitForFinished(60000) && processus.exitStatus() == QProcess::NormalExit &&
+              processus.exitCode() == 0;
+    return QString::fromUtf8(processus.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TestImpressionPdf : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Dossier;
+
+    // Conjugates `verbe` in a real window printing into `fichier`; returns
+    // the boxes the window showed.
+    QList<TDialoguesEnregistres::Boite> ImprimeFenetre(const QString& verbe, TImpression& service) {
+        TDialoguesEnregistres dialogues;
+        TEcran ecran(dialogues);
+        ecran.AttacheImpression(&service);
+        ecran.show();
+        if (!QTest::qWaitForWindowExposed(&ecran)) qFatal("fenêtre non affichée");
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setFocus();
+        QTest::keyClick(entree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(entree, verbe);
+        QTest::keyClick(entree, Qt::Key_Return);
+        QTest::keyClick(&ecran, Qt::Key_P, Qt::ControlModifier);
+        if (!entree->isVisible() || QApplication::focusWidget() != entree)
+            qFatal("fenêtre non rétablie après l'impression");
+        return dialogues.Boites;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(Dossier.isValid());
+        // No print server here: the tests do not depend on the machine's
+        // printers, and the case of a machine without any is covered.
+        qputenv("CUPS_SERVER", Dossier.filePath(QStringLiteral("aucun-serveur")).toLocal8Bit());
+    }
+
+    // No printer at all: the box says so and the window is back as before.
+    void sansImprimante() {
+        TImpressionQt service;
+        const auto boites = ImprimeFenetre(QStringLiteral("parler"), service);
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites.front().Texte,
+                 QStringLiteral("Aucune imprimante n'est installée : impression impossible."));
+        QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
+        QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY(!service.EnCours());
+    }
+
+    void deuxPagesEnHautDeLaFeuille() {
+        for (const char* outil : {"pdfinfo", "pdftoppm"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
+                QSKIP("poppler-utils absent (pdfinfo, pdftoppm)");
+        const QString pdf = Dossier.filePath(QStringLiteral("parler.pdf"));
+        TImpressionQt service(pdf);
+        QVERIFY(ImprimeFenetre(QStringLiteral("parler"), service).isEmpty());
+        QVERIFY(QFile::exists(pdf));
+
+        bool reussi = false;
+        const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
+        QVERIFY(reussi);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+2$"),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Florimot du verbe parler")), qPrintable(info));
+
+        const QString prefixe = Dossier.filePath(QStringLiteral("page"));
+        Lance(QStringLiteral("pdftoppm"),
+              {QStringLiteral("-r"), QString::number(Resolution), QStringLiteral("-png"), pdf,
+               prefixe},
+              &reussi);
+        QVERIFY(reussi);
+
+        // Where the printable area lies on the sheet, for the same printer.
+        QPrinter modele(QPrinter::HighResolution);
+        modele.setOutputFormat(QPrinter::PdfFormat);
+        const QRectF imprimable = modele.pageLayout().paintRectPoints();
+        const double echelle = Resolution / 72.0;
+        const QRect attendu(qRound(imprimable.left() * echelle), qRound(imprimable.top() * echelle),
+                            qRound(imprimable.width() * echelle),
+                            qRound(imprimable.height() / 2 * echelle));
+
+        // For a person to look at.
+        const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
+        if (!garde.isEmpty()) {
+            for (int p = 0; p < 2; ++p)
+                QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
+                    .save(QDir(garde).filePath(QStringLiteral("impression-page%1.png").arg(p + 1)));
+        }
+        QImage pages[2];
+        for (int p = 0; p < 2; ++p) {
+            pages[p] = QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
+                           .convertToFormat(QImage::Format_RGB32);
+            QVERIFY(!pages[p].isNull());
+            const QRect zone = ZoneEncree(pages[p]);
+            // Ink over the full printable width and the upper half of the
+            // printable height, and nowhere in the lower half of the sheet.
+            const QString message =
+                QStringLiteral("page %1 : encre %2,%3 %4x%5, attendu %6,%7 %8x%9")
+                    .arg(p + 1)
+                    .arg(zone.x())
+                    .arg(zone.y())
+                    .arg(zone.width())
+                    .arg(zone.height())
+                    .arg(attendu.x())
+                    .arg(attendu.y())
+                    .arg(attendu.width())
+                    .arg(attendu.height());
+            QVERIFY2(!zone.isEmpty(), qPrintable(message));
+            for (const auto& [obtenu, voulu] : {std::pair{zone.left(), attendu.left()},
+                                                {zone.top(), attendu.top()},
+                                                {zone.right(), attendu.right()},
+                                                {zone.bottom(), attendu.bottom()}})
+                QVERIFY2(std::abs(obtenu - voulu) <= 2, qPrintable(message));
+            QVERIFY2(zone.bottom() <= pages[p].height() / 2, qPrintable(message));
+        }
+        QVERIFY(pages[0] != pages[1]);
+    }
+
+    // A file that cannot be written: the box says so, nothing is left behind.
+    void fichierImpossible() {
+        const QString pdf = Dossier.filePath(QStringLiteral("absent/parler.pdf"));
+        TImpressionQt service(pdf);
+        const auto boites = ImprimeFenetre(QStringLiteral("parler"), service);
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
+        QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY2(boites.front().Texte.contains(QStringLiteral("ne peut pas être écrit")),
+                 qPrintable(boites.front().Texte));
+        QVERIFY(!service.EnCours());
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    // The service itself: one job at a time, pages only inside a job.
+    void unTravailALaFois() {
+        const QString pdf = Dossier.filePath(QStringLiteral("seul.pdf"));
+        TImpressionQt service(pdf);
+        QVERIFY(!service.TaillePage().isEmpty());
+        QVERIFY(!service.NouvellePage());
+        QVERIFY(service.Commence(QStringLiteral("un")));
+        QVERIFY(!service.Commence(QStringLiteral("deux")));
+        QCOMPARE(service.Erreur(), QStringLiteral("Une impression est déjà en cours."));
+        QVERIFY(service.EnCours());
+        QVERIFY(service.Termine());
+        QVERIFY(!service.EnCours());
+        QVERIFY(QFile::exists(pdf));
+        // A dropped job leaves no half document.
+        QVERIFY(service.Commence(QStringLiteral("trois")));
+        service.Abandonne();
+        QVERIFY(!service.EnCours());
+        QVERIFY(!QFile::exists(pdf));
+    }
+};
+
+QTEST_MAIN(TestImpressionPdf)
+#include "test_impression_pdf.moc"
