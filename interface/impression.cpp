@@ -8,7 +8,35 @@
 #include <QPrinterInfo>
 #include <QStringList>
 
+#ifdef FLORIMOT_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace florimot {
+
+namespace {
+
+#ifdef FLORIMOT_CUPS
+// Qt hands the finished document to the print server when the job ends and
+// drops the server's answer: a refused job would pass for a printed one. The
+// answer is read back from the CUPS library (its last error is kept per
+// thread, and Qt talks to CUPS on this one), after a harmless request that
+// clears what an earlier call left there.
+void OublieReponseServeur() {
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+}
+QString RefusServeur() {
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return {};
+    return QString::fromUtf8(cupsLastErrorString());
+}
+#else
+void OublieReponseServeur() {}
+QString RefusServeur() {
+    return {};
+}
+#endif
+
+}  // namespace
 
 TImpressionQt::TImpressionQt(QString fichierPdf) : FichierPdf_(std::move(fichierPdf)) {}
 
@@ -87,13 +115,20 @@ bool TImpressionQt::NouvellePage() {
 
 bool TImpressionQt::Termine() {
     if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    const bool serveur = Imprimante_->outputFormat() == QPrinter::NativeFormat;
+    const QString imprimante = Imprimante_->printerName();
+    if (serveur) OublieReponseServeur();
     const bool fini = Peintre_->end() && Imprimante_->printerState() != QPrinter::Error;
+    const QString refus = serveur ? RefusServeur() : QString();
     const QString fichier = FichierPdf_;
     Libere();
     if (!fini) {
         if (!fichier.isEmpty()) QFile::remove(fichier);
         return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
     }
+    if (!refus.isEmpty())
+        return Echec(QStringLiteral("L'imprimante « %1 » a refusé l'impression : %2")
+                         .arg(imprimante, refus));
     QCoreApplication::processEvents();
     return true;
 }

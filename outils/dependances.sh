@@ -10,7 +10,7 @@ paquets=(
   fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
   valgrind poppler-utils xvfb xauth
-  cups printer-driver-cups-pdf
+  cups printer-driver-cups-pdf libcups2-dev
 )
 if [ "$#" -gt 0 ]; then paquets+=("$@"); fi
 

@@ -164,3 +164,10 @@ titre=${titre#(}
 titre=${titre%)}
 [ "$titre" = "$TITRE" ] || echoue "titre du travail « $titre » au lieu de « $TITRE »"
 echo "OK : $(basename "$pdf"), $pages pages, titre « $titre »"
+
+# A queue that refuses jobs: the window says so instead of passing the job
+# off as printed.
+cupsreject PDF >/dev/null 2>&1 || saute "la file PDF ne peut pas refuser les travaux"
+refus=$(QT_QPA_PLATFORM=offscreen "$aide" "$VERBE" 2>&1) && echoue "travail refusé annoncé comme imprimé"
+grep -q "a refusé l'impression" <<<"$refus" || echoue "refus mal expliqué : $refus"
+echo "OK : $(grep "a refusé" <<<"$refus")"
