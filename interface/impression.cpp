@@ -134,6 +134,11 @@ bool TImpressionQt::Termine() {
 }
 
 void TImpressionQt::Abandonne() {
+    // Qt's engines cannot take back what they have drawn for a print
+    // server (abort is not supported there): a job that went wrong after
+    // its start may still reach the printer. On this route only the start
+    // and the end can fail, and those are reported before anything is sent
+    // or by the server's own refusal.
     if (Imprimante_) Imprimante_->abort();
     if (Peintre_ && Peintre_->isActive()) Peintre_->end();
     Libere();

@@ -30,7 +30,7 @@ public:
     virtual bool NouvellePage() = 0;
     // Ends the job and hands it to the printer.
     virtual bool Termine() = 0;
-    // Drops a job that failed part-way: nothing of it is printed.
+    // Drops a job that failed part-way.
     virtual void Abandonne() = 0;
     virtual bool EnCours() const = 0;
     // Why the last operation failed, in French, for the user.

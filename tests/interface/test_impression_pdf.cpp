@@ -5,13 +5,16 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -178,6 +181,50 @@ private slots:
                  qPrintable(boites.front().Texte));
         QVERIFY(!service.EnCours());
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // The real error box: modal, titled "Florimot", with the error icon and
+    // a single OK; behind it the window is already back as before.
+    void vraieBoiteErreur() {
+        const QString pdf = Dossier.filePath(QStringLiteral("absent/boite.pdf"));
+        TImpressionQt service(pdf);
+        TDialoguesQt dialogues;
+        TEcran ecran(dialogues);
+        ecran.AttacheImpression(&service);
+        ecran.show();
+        ecran.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ecran));
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        QMessageBox::Icon icone = QMessageBox::NoIcon;
+        QString titre, texte;
+        bool entreeVisible = false;
+        int boutons = 0;
+        QTimer attente;
+        attente.setInterval(10);
+        connect(&attente, &QTimer::timeout, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (boite == nullptr) return;
+            attente.stop();
+            icone = boite->icon();
+            titre = boite->windowTitle();
+            texte = boite->text();
+            boutons = boite->buttons().size();
+            entreeVisible = entree->isVisible();
+            boite->button(QMessageBox::Ok)->click();
+        });
+        attente.start();
+        QTimer::singleShot(10000, [] {
+            if (auto* boite = QApplication::activeModalWidget()) boite->close();
+        });
+        ecran.Imprimer1Click();
+        QCOMPARE(icone, QMessageBox::Critical);
+        QCOMPARE(titre, QStringLiteral("Florimot"));
+        QVERIFY2(texte.contains(QStringLiteral("ne peut pas être écrit")), qPrintable(texte));
+        QCOMPARE(boutons, 1);
+        QVERIFY(entreeVisible);
+        // The keyboard goes back to the entry when the window is active again
+        // (the offscreen platform does not reactivate it by itself).
+        QCOMPARE(ecran.focusWidget(), entree);
     }
 
     // The service itself: one job at a time, pages only inside a job.
