@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
+#include <algorithm>
 
 #ifdef FLORIMOT_CUPS
 #include <cups/cups.h>
@@ -29,8 +30,24 @@ QString RefusServeur() {
     if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return {};
     return QString::fromUtf8(cupsLastErrorString());
 }
+// Takes back the job just handed to the server under `nom`, if it is still
+// waiting or printing: Qt's engines cannot abort, they send what they hold.
+void AnnuleTravailRemis(const QString& imprimante, const QString& nom) {
+    // A printer instance ("file/instance") prints through its queue.
+    const QByteArray file = imprimante.section(u'/', 0, 0).toLocal8Bit();
+    cups_job_t* travaux = nullptr;
+    const int nombre =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &travaux, file.constData(), 1, CUPS_WHICHJOBS_ACTIVE);
+    int dernier = 0;
+    for (int i = 0; i < nombre; ++i)
+        if (QString::fromLocal8Bit(travaux[i].title) == nom)
+            dernier = std::max(dernier, travaux[i].id);
+    cupsFreeJobs(nombre, travaux);
+    if (dernier > 0) cupsCancelJob2(CUPS_HTTP_DEFAULT, file.constData(), dernier, 0);
+}
 #else
 void OublieReponseServeur() {}
+void AnnuleTravailRemis(const QString&, const QString&) {}
 QString RefusServeur() {
     return {};
 }
@@ -134,14 +151,16 @@ bool TImpressionQt::Termine() {
 }
 
 void TImpressionQt::Abandonne() {
-    // Qt's engines cannot take back what they have drawn for a print
-    // server (abort is not supported there): a job that went wrong after
-    // its start may still reach the printer. On this route only the start
-    // and the end can fail, and those are reported before anything is sent
-    // or by the server's own refusal.
+    const bool commence = EnCours();
+    const bool serveur = commence && Imprimante_->outputFormat() == QPrinter::NativeFormat;
+    const QString imprimante = serveur ? Imprimante_->printerName() : QString();
+    const QString nom = serveur ? Imprimante_->docName() : QString();
     if (Imprimante_) Imprimante_->abort();
-    if (Peintre_ && Peintre_->isActive()) Peintre_->end();
+    if (commence) Peintre_->end();
     Libere();
+    // Ending the painter has handed what was drawn to the print server: it
+    // is cancelled there before it reaches paper.
+    if (serveur) AnnuleTravailRemis(imprimante, nom);
     // Half a document is worth nothing: it does not stay behind either.
     if (!FichierPdf_.isEmpty()) QFile::remove(FichierPdf_);
 }

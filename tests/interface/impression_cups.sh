@@ -165,6 +165,26 @@ titre=${titre%)}
 [ "$titre" = "$TITRE" ] || echoue "titre du travail « $titre » au lieu de « $TITRE »"
 echo "OK : $(basename "$pdf"), $pages pages, titre « $titre »"
 
+# A job dropped part-way never reaches the queue's output.
+repere_abandon="$dossier/repere-abandon"
+touch "$repere_abandon"
+sleep 1
+QT_QPA_PLATFORM=offscreen "$aide" --abandonne "Florimot abandon" || echoue "le travail à abandonner n'a pas commencé"
+for _ in $(seq $((ATTENTE * 2))); do
+    [ -z "$(lpstat -o PDF 2>/dev/null)" ] && break
+    sleep 0.5
+done
+[ -z "$(lpstat -o PDF 2>/dev/null)" ] || echoue "la file ne se vide pas : $(lpstat -o PDF 2>&1)"
+for d in "${sorties[@]}"; do
+    [ -d "$d" ] || continue
+    reste=$(find "$d" -maxdepth 1 -name '*.pdf' -newer "$repere_abandon" -print -quit 2>/dev/null)
+    if [ -n "$reste" ]; then
+        rm -f "$reste"
+        echoue "le travail abandonné a été imprimé : $(basename "$reste")"
+    fi
+done
+echo "OK : travail abandonné, rien d'imprimé"
+
 # A queue that refuses jobs: the window says so instead of passing the job
 # off as printed.
 cupsreject PDF >/dev/null 2>&1 || saute "la file PDF ne peut pas refuser les travaux"

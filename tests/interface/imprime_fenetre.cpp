@@ -2,8 +2,12 @@
 // types the verb given on the command line, presses Enter, then Ctrl+P.
 // The job goes to the system's default printer. Exit status 0 when the
 // window printed without complaint, 1 with the window's message otherwise.
+//
+// With --abandonne NOM instead, starts a job named NOM on the default
+// printer, draws a page and drops the job, as after a failure part-way.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QTest>
 #include <cstdio>
 
@@ -17,8 +21,21 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     PrepareApplication(application);
     const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--abandonne")) {
+        TImpressionQt impression;
+        const QSize page = impression.TaillePage();
+        QPixmap image(64, 64);
+        image.fill(Qt::black);
+        if (page.isEmpty() || !impression.Commence(arguments[2]) ||
+            !impression.Dessine(QRect(0, 0, page.width(), page.height() / 2), image)) {
+            std::fprintf(stderr, "imprime_fenetre : %s\n", qPrintable(impression.Erreur()));
+            return 1;
+        }
+        impression.Abandonne();
+        return 0;
+    }
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage : imprime_fenetre VERBE\n");
+        std::fprintf(stderr, "usage : imprime_fenetre VERBE | --abandonne NOM\n");
         return 2;
     }
 
