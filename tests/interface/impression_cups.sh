@@ -34,7 +34,7 @@ echoue() {
 manquants=()
 command -v cupsd >/dev/null || manquants+=(cups)
 command -v lpadmin >/dev/null || manquants+=(cups-client)
-[ -x /usr/lib/cups/backend/cups-pdf ] && [ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] ||
+[ -f /usr/lib/cups/backend/cups-pdf ] && [ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] ||
     manquants+=(printer-driver-cups-pdf)
 command -v pdfinfo >/dev/null || manquants+=(poppler-utils)
 if [ "${#manquants[@]}" -gt 0 ]; then
