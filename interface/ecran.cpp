@@ -374,7 +374,12 @@ void TEcran::Imprimer1Click() {
         Listes_[i]->setFrameStyle(QFrame::NoFrame);
     }
 
-    bool reussi = !destination.isEmpty();
+    bool reussi = !page.isEmpty();
+    QString raison;
+    if (reussi && destination.isEmpty()) {
+        reussi = false;
+        raison = QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
+    }
     bool commence = false;
     if (reussi) reussi = commence = Impression_->Commence(nom);
     if (reussi) reussi = Impression_->Dessine(destination, ImagePage(0, source));
@@ -387,7 +392,7 @@ void TEcran::Imprimer1Click() {
     // Whatever happened, the window goes back to what the user works with.
     RetablitApresImpression(cadres);
     if (!reussi) {
-        QString raison = Impression_->Erreur();
+        if (raison.isEmpty()) raison = Impression_->Erreur();
         if (raison.isEmpty()) raison = QStringLiteral("L'impression n'a pas pu se faire.");
         Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
                            TDialogues::Boutons::Ok);

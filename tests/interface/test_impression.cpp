@@ -246,6 +246,17 @@ private slots:
         QTest::newRow("deuxième page") << Etape::Dessin2 << "pas de dessin" << 1 << 2;
         QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 2;
     }
+    // A page with no height to halve: told, and nothing is started.
+    void pageTropPetite() {
+        Imprimante->Page = QSize(4800, 1);
+        Imprime();
+        QCOMPARE(Imprimante->Demarrages, 0);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(Dialogues->Boites.front().Texte,
+                 QStringLiteral("La page de l'imprimante est trop petite pour y imprimer."));
+        QVERIFY(Verbe()->isVisible());
+    }
+
     void echec() {
         QFETCH(Etape, panne);
         QFETCH(QString, raison);
