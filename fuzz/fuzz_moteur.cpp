@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     for (const florimot::Cellule& c : florimot::Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            const std::string& ligne = grille[c.Premier + p - c.PremierePersonne];
+            const std::string_view ligne = grille[c.Premier + p - c.PremierePersonne];
             Exige(florimot::utf8::EstValide(ligne));
             Exige(ligne == florimot::ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p));
             if (verbe.DonneGroupe() == 0) {
