@@ -1,10 +1,13 @@
 #include "ecran.hpp"
 
 #include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "about.hpp"
@@ -113,14 +117,38 @@ protected:
 // The entry offers its whole text when the keyboard brings the focus to it
 // (start-up, Tab, back from a message box), so a new verb simply replaces the
 // last one; a click still places the cursor where it falls.
+//
+// Pasted text is composed first (NFC): "céder" copied from a page that writes
+// the accent as a separate combining mark must still read as céder, not as
+// "ceder" once the mask has dropped the mark.
 class EntreeVerbe : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
+
+    void ColleCompose() {
+        insert(QGuiApplication::clipboard()->text().normalized(QString::NormalizationForm_C));
+    }
 
 protected:
     void focusInEvent(QFocusEvent* evenement) override {
         QLineEdit::focusInEvent(evenement);
         if (evenement->reason() != Qt::MouseFocusReason) selectAll();
+    }
+    void keyPressEvent(QKeyEvent* evenement) override {
+        if (evenement->matches(QKeySequence::Paste) && !isReadOnly()) {
+            ColleCompose();
+            evenement->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(evenement);
+    }
+    void contextMenuEvent(QContextMenuEvent* evenement) override {
+        const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+        if (auto* coller = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            coller->disconnect(this);
+            connect(coller, &QAction::triggered, this, &EntreeVerbe::ColleCompose);
+        }
+        menu->exec(evenement->globalPos());
     }
 };
 

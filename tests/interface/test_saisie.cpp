@@ -49,14 +49,18 @@ private slots:
         const auto cas = [](const char* nom, const QString& colle, const QString& lu) {
             QTest::newRow(nom) << colle << lu;
         };
-        cas("trop long", QStringLiteral("anticonstitutionnellement"), QStringLiteral("anticonstitutio"));
+        cas("trop long", QStringLiteral("anticonstitutionnellement"),
+            QStringLiteral("anticonstitutio"));
         cas("espaces", QStringLiteral("se lever"), QStringLiteral("se lever"));
         cas("tabulation", QStringLiteral("par\tler"), QStringLiteral("parler"));
         cas("retour a la ligne", QStringLiteral("par\nler\r\n"), QStringLiteral("parler"));
         cas("chiffres", QStringLiteral("1234567890123456789"), QStringLiteral("123456789012345"));
         cas("emoji", QStringLiteral("aimer\U0001F600"), QStringLiteral("aimer"));
-        cas("accent combinant", QStringLiteral("ce\u0301der"), QStringLiteral("ceder"));
-        cas("majuscules accentuees", QStringLiteral("ÉTÉ ÊTRE HAÏR"), QStringLiteral("été être haïr"));
+        cas("accent combinant", QStringLiteral("ce\u0301der"), QStringLiteral("céder"));
+        cas("accent combinant majuscule", QStringLiteral("CE\u0301DER"), QStringLiteral("céder"));
+        cas("marque seule", QStringLiteral("\u0301\u0301aimer"), QStringLiteral("aimer"));
+        cas("majuscules accentuees", QStringLiteral("ÉTÉ ÊTRE HAÏR"),
+            QStringLiteral("été être haïr"));
         cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("baimerb"));
         cas("vide", QString(), QString());
     }
@@ -76,7 +80,8 @@ private slots:
         const LignesGrille grille = ConjugueGrille(verbe);
         const auto* present = Ecran->findChild<QListWidget*>(QStringLiteral("PresInd"));
         QCOMPARE(present->count(), 6);
-        for (int i = 0; i < 6; ++i) QCOMPARE(present->item(i)->text(), QString::fromUtf8(grille[i]));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(present->item(i)->text(), QString::fromUtf8(grille[i]));
         const auto* participe = Ecran->findChild<QLabel*>(QStringLiteral("PartPres"));
         QCOMPARE(participe->text(), QString::fromUtf8(grille[NombreLignesGrille - 1]));
     }
