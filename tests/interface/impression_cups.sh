@@ -164,7 +164,12 @@ titre=${titre%)}
 [ "$titre" = "$TITRE" ] || echoue "titre du travail « $titre » au lieu de « $TITRE »"
 echo "OK : $(basename "$pdf"), $pages pages, titre « $titre »"
 
-# A job dropped part-way never reaches the queue's output.
+# A job dropped part-way never reaches the queue's output. The first job must
+# be finished first: its own file may still be written to for a moment.
+for _ in $(seq 30); do
+    [ -z "$(lpstat -o PDF 2>/dev/null)" ] && break
+    sleep 0.5
+done
 repere_abandon="$dossier/repere-abandon"
 touch "$repere_abandon"
 sleep 1
@@ -176,7 +181,8 @@ done
 [ -z "$(lpstat -o PDF 2>/dev/null)" ] || echoue "la file ne se vide pas : $(lpstat -o PDF 2>&1)"
 for d in "${sorties[@]}"; do
     [ -d "$d" ] || continue
-    reste=$(find "$d" -maxdepth 1 -name '*.pdf' -newer "$repere_abandon" -print -quit 2>/dev/null)
+    reste=$(find "$d" -maxdepth 1 -name '*.pdf' -newer "$repere_abandon" ! -name "$(basename "$pdf")" \
+        -print -quit 2>/dev/null)
     if [ -n "$reste" ]; then
         rm -f "$reste"
         echoue "le travail abandonné a été imprimé : $(basename "$reste")"
