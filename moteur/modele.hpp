@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,14 @@ inline constexpr std::uint8_t ModeImperatif = 42;
 inline constexpr std::uint8_t ModeParticipe = 47;
 
 inline constexpr std::uint8_t SlotParticipePasse = 46;
+
+// A table that differs from another in a few slots: the endings
+// [premier, premier + fins.size()) of t replaced by fins.
+constexpr TTerminaisons Avec(TTerminaisons t, int premier,
+                             std::initializer_list<std::string_view> fins) {
+    for (std::string_view fin : fins) t[premier++] = fin;
+    return t;
+}
 
 constexpr bool EstMarqueur(std::string_view s) {
     return s == Absent || s == NonUsite;

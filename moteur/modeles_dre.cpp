@@ -72,18 +72,10 @@ constexpr TTerminaisons TermMoudre = {
     "lu",    "lant"};  // participes passé, présent
 
 // résoudre alone has the participle résolu; absoudre and dissoudre keep absous, dissous.
-constexpr TTerminaisons TermResoudre = [] {
-    TTerminaisons t = TermSoudre;
-    t[SlotParticipePasse] = "lu";
-    return t;
-}();
+constexpr TTerminaisons TermResoudre = Avec(TermSoudre, SlotParticipePasse, {"lu"});
 
 // rompre is rendre but for its t: il rompt.
-constexpr TTerminaisons TermRompre = [] {
-    TTerminaisons t = TermAndre;
-    t[3] = "t";
-    return t;
-}();
+constexpr TTerminaisons TermRompre = Avec(TermAndre, 3, {"t"});
 
 }  // namespace
 

@@ -85,13 +85,6 @@ constexpr TTerminaisons TermIre = {
     "is",    "isons", "isez",                                            // impératif
     "it",    "isant"};  // participes passé, présent
 
-// The endings [premier, premier + fins.size()) of t replaced by fins.
-constexpr TTerminaisons Avec(TTerminaisons t, int premier,
-                             std::initializer_list<std::string_view> fins) {
-    for (std::string_view fin : fins) t[premier++] = fin;
-    return t;
-}
-
 // The endings premier..dernier of t made lacking.
 constexpr TTerminaisons Sans(TTerminaisons t, int premier, int dernier) {
     for (int i = premier; i <= dernier; ++i) t[i] = Absent;

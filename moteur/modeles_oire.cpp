@@ -75,11 +75,7 @@ constexpr TTerminaisons TermVivre = {
 
 // inclure, occlure and reclure end their participle in s (inclus);
 // conclure and exclure do not (conclu, exclu).
-constexpr TTerminaisons TermInclure = [] {
-    TTerminaisons t = TermClure;
-    t[SlotParticipePasse] = "us";
-    return t;
-}();
+constexpr TTerminaisons TermInclure = Avec(TermClure, SlotParticipePasse, {"us"});
 
 bool ParticipeEnUs(const TVerbe& verbe) {
     return verbe.Est("inclure") || verbe.Est("occlure") || verbe.Est("reclure");

@@ -84,13 +84,6 @@ constexpr TTerminaisons TermAitre = {
     "ais",     "aissons", "aissez",                                       // impératif
     "u",       "aissant"};  // participes passé, présent
 
-// The endings [premier, premier + fins.size()) of t replaced by fins.
-constexpr TTerminaisons Avec(TTerminaisons t, int premier,
-                             std::initializer_list<std::string_view> fins) {
-    for (std::string_view fin : fins) t[premier++] = fin;
-    return t;
-}
-
 constexpr TTerminaisons TermNaitre =
     Avec(Avec(Avec(TermAitre, 13, {"aquis", "aquis", "aquit", "aquîmes", "aquîtes", "aquirent"}),
               31, {"aquisse", "aquisses", "aquît", "aquissions", "aquissiez", "aquissent"}),
