@@ -59,6 +59,12 @@ std::string AppliqueModele(const TVerbe& verbe, std::string_view S, std::string_
     if (EstCompose(CodeTemps)) {
         const std::string_view fin = T[SlotParticipePasse];
         if (EstMarqueur(fin)) return std::string(fin);
+        // A verb without this person of the impératif has no impératif passé
+        // for it either.
+        if (DecalageMode == ModeImperatif) {
+            const std::string_view present = T[Slot(0, ModeImperatif, Personne)];
+            if (EstMarqueur(present)) return std::string(present);
+        }
         return Compose(verbe, CodeTemps, DecalageMode, Personne, P, fin);
     }
     return FormeSimple(S, T[Slot(CodeTemps, DecalageMode, Personne)]);

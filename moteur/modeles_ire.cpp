@@ -104,6 +104,17 @@ constexpr TTerminaisons TermLuire =
 // nuire keeps je nuisis, qu'il nuisît, but its participle is nui.
 constexpr TTerminaisons TermNuire = Avec(TermUire, SlotParticipePasse, {"i"});
 
+// bruire is defective and builds on "bruiss-" (nous bruissons, il bruissait,
+// bruissant), never "bruis-"; it has no passé simple, no subjonctif imparfait
+// and no impératif.
+constexpr TTerminaisons TermBruire =
+    Avec(Avec(Avec(Avec(Avec(Avec(TermUire, 4, {"issons", "issez", "issent"}), 7,
+                             {"issais", "issais", "issait", "issions", "issiez", "issaient"}),
+                        13, {"-", "-", "-", "-", "-", "-"}),
+                   25, {"isse", "isses", "isse", "issions", "issiez", "issent"}),
+              31, {"-", "-", "-", "-", "-", "-"}),
+         43, {"-", "-", "-", "it", "issant"});
+
 constexpr TTerminaisons TermSuffire = Avec(TermIre, SlotParticipePasse, {"i"});
 // circoncis, occis.
 constexpr TTerminaisons TermCirconcire = Avec(TermIre, SlotParticipePasse, {"is"});
@@ -149,6 +160,7 @@ std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t
                        int Personne) {
     const TTerminaisons& T = verbe.TerminePar("luire")   ? TermLuire
                              : verbe.TerminePar("nuire") ? TermNuire
+                             : verbe.Est("bruire")       ? TermBruire
                                                          : TermUire;
     return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
 }

@@ -480,3 +480,27 @@ TEST(TroisiemeGroupeRe, GrillesCompletes) {
     const auto traire = Grille("traire");
     for (int i = Debut("PAInd"); i < Debut("PAInd") + 6; ++i) EXPECT_NE(traire[i], "-");
 }
+
+// bruire: the "bruiss-" stem, and none of the forms it lacks.
+TEST(TroisiemeGroupeRe, BruireDefectif) {
+    Verifie({
+        {"bruire", 0, 0, 3, "il bruit"},
+        {"bruire", 0, 0, 4, "nous bruissons"},
+        {"bruire", 0, 0, 6, "ils bruissent"},
+        {"bruire", 1, 0, 3, "il bruissait"},
+        {"bruire", 3, 0, 3, "il bruira"},
+        {"bruire", 0, 24, 3, "qu'il bruisse"},
+        {"bruire", 0, 36, 6, "ils bruiraient"},
+        {"bruire", 0, 47, 0, "bruissant"},
+        {"bruire", 10, 0, 3, "il a bruit"},
+        {"bruire", 2, 0, 3, "-"},
+        {"bruire", 1, 24, 3, "-"},
+        {"bruire", 0, 42, 1, "-"},
+        {"bruire", 10, 42, 2, "-"},
+        // frire has the impératif "fris" alone
+        {"frire", 10, 42, 1, "aie frit"},
+        {"frire", 10, 42, 2, "-"},
+        // conduire keeps its own endings
+        {"conduire", 0, 0, 4, "nous conduisons"},
+    });
+}
