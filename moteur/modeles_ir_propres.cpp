@@ -82,28 +82,20 @@ constexpr TTerminaisons TermGesir = {
     NonUsite, "gisant"};  // participes passé, présent
 // clang-format on
 
+// faillir and défaillir keep the old singular of their présent (faux,
+// défaus), and défaillir its old futur (défaudrai).
+constexpr TTerminaisons TermFaillir = Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {"aux"});
+constexpr TTerminaisons TermDefaillir =
+    Avec(Avec(Avec(TermAillir, 1, {"aus", "aus", "aut"}), 43, {"aus"}), 19,
+         {"audrai", "audras", "audra", "audrons", "audrez", "audront"});
+
 }  // namespace
 
 FLORIMOT_MODELE(ModeleAillir) {
-    TTerminaisons T = TermAillir;
-    // faillir and défaillir keep the old singular of their présent (faux,
-    // défaus), and défaillir its old futur (défaudrai).
-    if (verbe.Est("faillir")) {
-        T[Slot(0, ModeIndicatif, 1)] = "aux";
-        T[Slot(0, ModeIndicatif, 2)] = "aux";
-        T[Slot(0, ModeIndicatif, 3)] = "aut";
-        T[Slot(0, ModeImperatif, 1)] = "aux";
-    } else if (verbe.Est("défaillir")) {
-        T[Slot(0, ModeIndicatif, 1)] = "aus";
-        T[Slot(0, ModeIndicatif, 2)] = "aus";
-        T[Slot(0, ModeIndicatif, 3)] = "aut";
-        T[Slot(0, ModeImperatif, 1)] = "aus";
-        constexpr std::string_view Futur[] = {"audrai",  "audras", "audra",
-                                              "audrons", "audrez", "audront"};
-        for (int p = 1; p <= 6; ++p) T[Slot(3, ModeIndicatif, p)] = Futur[p - 1];
-    }
-    const std::string_view S = Radical(verbe, 6);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+    const TTerminaisons& T = verbe.Est("faillir")     ? TermFaillir
+                             : verbe.Est("défaillir") ? TermDefaillir
+                                                      : TermAillir;
+    return AppliqueTroisieme(verbe, 6, T, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleOurir) {

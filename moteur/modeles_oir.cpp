@@ -141,6 +141,25 @@ constexpr TTerminaisons TermVoir = {
     "u", "oyant"};  // participes passé, présent
 // clang-format on
 
+// The circumflex of "mû" only keeps it apart from the Greek letter; its
+// compounds have none to tell apart: ému, promu.
+constexpr TTerminaisons TermEmouvoir = Avec(TermMouvoir, SlotParticipePasse, {"u"});
+
+// prévaloir keeps its stem in the subjonctif présent: que je prévale.
+constexpr TTerminaisons TermPrevaloir =
+    Avec(Avec(TermValoir, 25, {"ale", "ales", "ale"}), 30, {"alent"});
+
+// prévoir builds its futur and conditionnel on the infinitive, like
+// pourvoir: prévoirai, where revoir and entrevoir say reverrai.
+constexpr TTerminaisons TermPrevoir = [] {
+    TTerminaisons t = TermVoir;
+    for (int p = 1; p <= 6; ++p) {
+        t[Slot(3, ModeIndicatif, p)] = TermChoir[Slot(3, ModeIndicatif, p)];
+        t[Slot(0, ModeConditionnel, p)] = TermChoir[Slot(0, ModeConditionnel, p)];
+    }
+    return t;
+}();
+
 }  // namespace
 
 FLORIMOT_MODELE(ModeleCevoir) {
@@ -168,23 +187,13 @@ FLORIMOT_MODELE(ModelePouvoir) {
 }
 
 FLORIMOT_MODELE(ModeleMouvoir) {
-    TTerminaisons T = TermMouvoir;
-    // The circumflex of "mû" only keeps it apart from the Greek letter; its
-    // compounds have none to tell apart: ému, promu.
-    if (!verbe.Est("mouvoir")) T[SlotParticipePasse] = "u";
-    return AppliqueTroisieme(verbe, 6, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 6, verbe.Est("mouvoir") ? TermMouvoir : TermEmouvoir, CodeTemps,
+                             DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleValoir) {
-    TTerminaisons T = TermValoir;
-    // prévaloir keeps its stem in the subjonctif présent: que je prévale.
-    if (verbe.TerminePar("prévaloir")) {
-        T[Slot(0, ModeSubjonctif, 1)] = "ale";
-        T[Slot(0, ModeSubjonctif, 2)] = "ales";
-        T[Slot(0, ModeSubjonctif, 3)] = "ale";
-        T[Slot(0, ModeSubjonctif, 6)] = "alent";
-    }
-    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 5, verbe.TerminePar("prévaloir") ? TermPrevaloir : TermValoir,
+                             CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleVouloir) {
@@ -204,15 +213,7 @@ FLORIMOT_MODELE(ModeleChoir) {
 }
 
 FLORIMOT_MODELE(ModeleVoir) {
-    TTerminaisons T = TermVoir;
-    // prévoir builds its futur and conditionnel on the infinitive, like
-    // pourvoir: prévoirai, where revoir and entrevoir say reverrai.
-    if (verbe.TerminePar("prévoir")) {
-        for (int p = 1; p <= 6; ++p) {
-            T[Slot(3, ModeIndicatif, p)] = TermChoir[Slot(3, ModeIndicatif, p)];
-            T[Slot(0, ModeConditionnel, p)] = TermChoir[Slot(0, ModeConditionnel, p)];
-        }
-    }
+    const TTerminaisons& T = verbe.TerminePar("prévoir") ? TermPrevoir : TermVoir;
     return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 

@@ -71,6 +71,9 @@ std::string Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T
     return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
 }
 
+// Only seoir itself has the second sense that gives "seyant".
+constexpr TTerminaisons TermMesseoir = Avec(TermSeoir, Slot(0, ModeParticipe, 0), {"séant"});
+
 }  // namespace
 
 FLORIMOT_MODELE(ModelePleuvoir) {
@@ -84,9 +87,7 @@ FLORIMOT_MODELE(ModeleFalloir) {
 FLORIMOT_MODELE(ModeleSeoir) {
     // "Il sied" has no participle to build a compound tense on.
     if (EstCompose(CodeTemps)) return std::string(Absent);
-    TTerminaisons T = TermSeoir;
-    // Only seoir itself has the second sense that gives "seyant".
-    if (!verbe.Est("seoir")) T[Slot(0, ModeParticipe, 0)] = "séant";
+    const TTerminaisons& T = verbe.Est("seoir") ? TermSeoir : TermMesseoir;
     return FormeSimple(Radical(verbe, 5), T[Slot(CodeTemps, DecalageMode, Personne)]);
 }
 
