@@ -95,21 +95,17 @@ Modele ChoisitModele(const TVerbe& verbe) {
     }
 }
 
-// What goes before a bare form: "que " or "qu'", then the pronoun; nothing
-// for the markers, empty forms, the impératif and the participe.
-struct Prefixe {
-    std::string_view que, pronom;
-};
-
-Prefixe PrefixeDe(const TVerbe& verbe, std::string_view forme, std::uint8_t DecalageMode,
-                  int Personne) {
-    if (forme.empty() || EstMarqueur(forme) || DecalageMode == ModeImperatif ||
-        DecalageMode == ModeParticipe)
-        return {};
-    Prefixe p;
-    p.pronom = Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
-    if (DecalageMode == ModeSubjonctif) p.que = (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-    return p;
+// Appends the finished line of a bare form: "que " or "qu'", the pronoun,
+// the form; the markers, empty forms, the impératif and the participe alone.
+void AjouteLigne(std::string& sortie, const TVerbe& verbe, std::string_view forme,
+                 std::uint8_t DecalageMode, int Personne) {
+    if (!forme.empty() && !EstMarqueur(forme) && DecalageMode != ModeImperatif &&
+        DecalageMode != ModeParticipe) {
+        if (DecalageMode == ModeSubjonctif)
+            sortie += (Personne == 3 || Personne == 6) ? "qu'" : "que ";
+        sortie += Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
+    }
+    sortie += forme;
 }
 
 }  // namespace
@@ -117,12 +113,9 @@ Prefixe PrefixeDe(const TVerbe& verbe, std::string_view forme, std::uint8_t Deca
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {
     const std::string forme = ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne);
-    const Prefixe p = PrefixeDe(verbe, forme, DecalageMode, Personne);
     std::string ligne;
-    ligne.reserve(p.que.size() + p.pronom.size() + forme.size());
-    ligne += p.que;
-    ligne += p.pronom;
-    ligne += forme;
+    ligne.reserve(forme.size() + 9);  // "que nous "
+    AjouteLigne(ligne, verbe, forme, DecalageMode, Personne);
     return ligne;
 }
 
@@ -133,11 +126,8 @@ LignesGrille ConjugueGrille(const TVerbe& verbe) {
     std::size_t i = 0;
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            const std::string forme = modele(verbe, c.CodeTemps, c.DecalageMode, p);
-            const Prefixe prefixe = PrefixeDe(verbe, forme, c.DecalageMode, p);
-            lignes.Texte += prefixe.que;
-            lignes.Texte += prefixe.pronom;
-            lignes.Texte += forme;
+            AjouteLigne(lignes.Texte, verbe, modele(verbe, c.CodeTemps, c.DecalageMode, p),
+                        c.DecalageMode, p);
             lignes.Debut[++i] = static_cast<std::uint32_t>(lignes.Texte.size());
         }
     return lignes;

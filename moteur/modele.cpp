@@ -9,15 +9,11 @@ bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
 }
 
-}  // namespace
-
-namespace {
-
 // Auxiliary, blank, participle (in two pieces, so that no temporary is
 // built), and the plural agreement of the être verbs.
 std::string Compose(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                     int Personne, std::string_view radical, std::string_view fin) {
-    const bool etre = SeConjugueAvecEtre(verbe);
+    const bool etre = verbe.AvecEtre();
     // The conditionnel passé 2e forme borrows the subjonctif plus-que-parfait.
     if (CodeTemps == 15) DecalageMode = ModeSubjonctif;
     const std::string_view auxiliaire =

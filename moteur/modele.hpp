@@ -49,12 +49,6 @@ constexpr bool EstCompose(std::uint8_t CodeTemps) {
     return CodeTemps > 9;
 }
 
-// A compound form of these verbs takes être, and its participle agrees in
-// number with the plural persons.
-inline bool SeConjugueAvecEtre(const TVerbe& verbe) {
-    return verbe.AvecEtre();
-}
-
 // Auxiliary, blank and participle for a compound CodeTemps (10-13, 15), with
 // the verb's own auxiliary and agreement. A marker as participle stands alone:
 // a verb without a past participle has no compound tenses.

@@ -103,8 +103,7 @@ FLORIMOT_MODELE(ModeleOurir) {
     // tenses take être, which the template decides for it.
     if (verbe.Est("mourir"))
         return AppliqueModele(verbe, "m", "m", TermMourir, CodeTemps, DecalageMode, Personne);
-    const std::string_view S = Radical(verbe, 3);
-    return AppliqueModele(verbe, S, S, TermOurir, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermOurir, CodeTemps, DecalageMode, Personne);
 }
 
 FLORIMOT_MODELE(ModeleGesir) {

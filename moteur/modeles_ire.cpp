@@ -123,18 +123,11 @@ constexpr TTerminaisons TermCirconcire = Avec(TermIre, SlotParticipePasse, {"is"
 // impératif fris and the participle frit.
 constexpr TTerminaisons TermFrire = Sans(Sans(Sans(Sans(TermIre, 4, 18), 25, 36), 44, 45), 47, 47);
 
-// Third-group participles are built on the simple stem itself.
-std::string Applique(const TVerbe& verbe, const TTerminaisons& T, std::uint8_t CodeTemps,
-                     std::uint8_t DecalageMode, int Personne) {
-    const std::string_view S = Radical(verbe, 3);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace
 
 std::string ModeleLire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                        int Personne) {
-    return Applique(verbe, TermLire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermLire, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleDire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
@@ -142,18 +135,18 @@ std::string ModeleDire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t
     const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
                              : verbe.Est("dire") || verbe.Est("redire") ? TermDire
                                                                         : TermDisez;
-    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 
 // Also the verbs in -scrire: inscrire, prescrire, souscrire.
 std::string ModeleEcrire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                          int Personne) {
-    return Applique(verbe, TermEcrire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermEcrire, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleRire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                        int Personne) {
-    return Applique(verbe, TermRire, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, TermRire, CodeTemps, DecalageMode, Personne);
 }
 
 std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
@@ -162,7 +155,7 @@ std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t
                              : verbe.TerminePar("nuire") ? TermNuire
                              : verbe.Est("bruire")       ? TermBruire
                                                          : TermUire;
-    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 
 // Also frire, which the dispatch sends here rather than to rire.
@@ -172,7 +165,7 @@ std::string ModeleIre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t 
                              : verbe.Est("circoncire") || verbe.Est("occire") ? TermCirconcire
                              : verbe.Est("suffire")                           ? TermSuffire
                                                                               : TermIre;
-    return Applique(verbe, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -67,8 +67,7 @@ bool FormeExiste(const TTerminaisons& T, std::uint8_t CodeTemps, std::uint8_t De
 std::string Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
                      std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
     if (!FormeExiste(T, CodeTemps, DecalageMode, Personne)) return std::string(Absent);
-    const std::string_view S = Radical(verbe, n);
-    return AppliqueModele(verbe, S, S, T, CodeTemps, DecalageMode, Personne);
+    return AppliqueTroisieme(verbe, n, T, CodeTemps, DecalageMode, Personne);
 }
 
 // Only seoir itself has the second sense that gives "seyant".
