@@ -22,14 +22,12 @@
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "pilote.hpp"
 
 using namespace florimot;
+using pilote::Blancs;
 
 namespace {
-
-QString Blancs(const QString& mot) {
-    return mot + QString(TEcran::LongueurEntree - mot.size(), u' ');
-}
 
 QStringList Lignes(const QListWidget* liste) {
     QStringList lignes;
@@ -48,9 +46,7 @@ class TestEcran : public QObject {
 
     template <typename T>
     T* Composant(const char* nom) {
-        T* composant = Ecran->findChild<T*>(QString::fromLatin1(nom));
-        if (composant == nullptr) qFatal("composant absent : %s", nom);
-        return composant;
+        return pilote::Composant<T>(Ecran.get(), nom);
     }
     QLineEdit* Verbe() { return Composant<QLineEdit>("Verbe"); }
     QLabel* Etiquette(const char* nom) { return Composant<QLabel>(nom); }
@@ -59,25 +55,8 @@ class TestEcran : public QObject {
     }
     QAction* Commande(const char* nom) { return Composant<QAction>(nom); }
 
-    void Tape(const QString& texte) {
-        Verbe()->setFocus();
-        QTest::keyClick(Verbe(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(Verbe(), Qt::Key_Backspace);
-        for (const QChar c : texte) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClick(Verbe(), c.toLatin1());
-            } else {
-                // Keys beyond ASCII carry their letter as text, as a keyboard sends them.
-                const auto touche = Qt::Key(c.toUpper().unicode());
-                QTest::sendKeyEvent(QTest::Press, Verbe(), touche, QString(c), Qt::NoModifier);
-                QTest::sendKeyEvent(QTest::Release, Verbe(), touche, QString(c), Qt::NoModifier);
-            }
-        }
-    }
-    void Conjugue(const QString& texte) {
-        Tape(texte);
-        QTest::keyClick(Verbe(), Qt::Key_Return);
-    }
+    void Tape(const QString& texte) { pilote::Tape(Verbe(), texte); }
+    void Conjugue(const QString& texte) { pilote::Conjugue(Verbe(), texte); }
 
     // Everything the window shows, to prove a command changed nothing.
     QStringList Etat() {

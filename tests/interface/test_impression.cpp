@@ -16,17 +16,15 @@
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
 #include "impression_enregistree.hpp"
+#include "pilote.hpp"
 
 using namespace florimot;
+using pilote::Blancs;
 
 using Etape = TImpressionEnregistree::Etape;
 Q_DECLARE_METATYPE(Etape)
 
 namespace {
-
-QString Blancs(const QString& mot) {
-    return mot + QString(TEcran::LongueurEntree - mot.size(), u' ');
-}
 
 // The controls inside the printed rectangle.
 const char* const Visibles[] = {"Verbe",      "Conjugue",     "VerbeL",    "Groupe",   "Indicatif",
@@ -43,9 +41,7 @@ class TestImpression : public QObject {
 
     template <typename T>
     T* Composant(const char* nom) {
-        T* composant = Ecran->findChild<T*>(QString::fromLatin1(nom));
-        if (composant == nullptr) qFatal("composant absent : %s", nom);
-        return composant;
+        return pilote::Composant<T>(Ecran.get(), nom);
     }
     QLineEdit* Verbe() { return Composant<QLineEdit>("Verbe"); }
     QTabBar* Onglets() { return Composant<QTabBar>("PageSet"); }
@@ -58,16 +54,8 @@ class TestImpression : public QObject {
         return listes;
     }
 
-    void Tape(const QString& texte) {
-        Verbe()->setFocus();
-        QTest::keyClick(Verbe(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(Verbe(), Qt::Key_Backspace);
-        QTest::keyClicks(Verbe(), texte);
-    }
-    void Conjugue(const QString& texte) {
-        Tape(texte);
-        QTest::keyClick(Verbe(), Qt::Key_Return);
-    }
+    void Tape(const QString& texte) { pilote::Tape(Verbe(), texte); }
+    void Conjugue(const QString& texte) { pilote::Conjugue(Verbe(), texte); }
     void Imprime() { QTest::keyClick(Ecran.get(), Qt::Key_P, Qt::ControlModifier); }
 
     // What a printed page shows: the visible controls, any list still framed,
