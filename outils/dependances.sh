@@ -11,6 +11,9 @@ paquets=(
   clang-14 libclang-rt-14-dev
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
+  libhunspell-dev hunspell-fr-comprehensive
+  nlohmann-json3-dev
+  mandoc desktop-file-utils appstream
 )
 if [ "$#" -gt 0 ]; then paquets+=("$@"); fi
 
