@@ -1,7 +1,6 @@
 #include "conjugaison.hpp"
 
-#include "modele.hpp"
-#include "modeles.hpp"
+#include "formes_nues.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -68,66 +67,56 @@ std::string_view Pronom(int Personne) {
     }
 }
 
-std::string Avoir(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                  int Personne) {
-    return ConjugueAuxiliaire(verbe, 0, CodeTemps, DecalageMode, Personne);
-}
-
-std::string Etre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                 int Personne) {
-    return ConjugueAuxiliaire(verbe, 1, CodeTemps, DecalageMode, Personne);
-}
-
-std::string PasUnVerbe(const TVerbe&, std::uint8_t, std::uint8_t, int) {
-    return {};
-}
-
-// Which routine knows the verb. The choice depends on the word alone, so a
-// whole grid makes it once instead of 97 times.
-Modele ChoisitModele(const TVerbe& verbe) {
-    if (verbe.Est("avoir")) return Avoir;
-    if (verbe.Est("être")) return Etre;
-    switch (verbe.DonneGroupe()) {
-        case 1: return ChoisitModelePremierGroupe(verbe);
-        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
-        case 3: return ChoisitModeleTroisiemeGroupe(verbe);
-        default: return PasUnVerbe;
-    }
-}
-
-// Appends the finished line of a bare form: "que " or "qu'", the pronoun,
-// the form; the markers, empty forms, the impératif and the participe alone.
-void AjouteLigne(std::string& sortie, const TVerbe& verbe, std::string_view forme,
+// Appends the finished line of one request: "que " or "qu'", the pronoun,
+// the form; the markers alone; nothing for a word that is not a verb; the
+// impératif and the participe without pronoun.
+void AjouteLigne(std::string& sortie, const TFormes& formes, std::uint8_t CodeTemps,
                  std::uint8_t DecalageMode, int Personne) {
-    if (!forme.empty() && !EstMarqueur(forme) && DecalageMode != ModeImperatif &&
-        DecalageMode != ModeParticipe) {
+    const TFormeNue f = formes.Nue(CodeTemps, DecalageMode, Personne);
+    if (!f.Marqueur.empty()) {
+        sortie += f.Marqueur;
+        return;
+    }
+    if (f.Verbe.empty()) return;
+    if (DecalageMode != ModeImperatif && DecalageMode != ModeParticipe) {
         if (DecalageMode == ModeSubjonctif)
             sortie += (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-        sortie += Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
+        sortie += Personne == 1 ? (Elide(formes.Verbe(), f.Verbe) ? "j'" : "je ") : Pronom(Personne);
     }
-    sortie += forme;
+    sortie += f.Verbe;
+    if (!f.EstCompose()) return;
+    sortie += SeparateurAuxiliaire;
+    sortie += f.Participe;
+    sortie += f.Accord;
+}
+
+// Whether a request is one of the grid's: any other has no line.
+bool DansLaGrille(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    for (const Cellule& c : Grille)
+        if (c.CodeTemps == CodeTemps && c.DecalageMode == DecalageMode)
+            return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne;
+    return false;
 }
 
 }  // namespace
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne) {
-    const std::string forme = ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne);
     std::string ligne;
-    ligne.reserve(forme.size() + 9);  // "que nous "
-    AjouteLigne(ligne, verbe, forme, DecalageMode, Personne);
+    if (!DansLaGrille(CodeTemps, DecalageMode, Personne)) return ligne;
+    const TFormes formes(verbe);
+    AjouteLigne(ligne, formes, CodeTemps, DecalageMode, Personne);
     return ligne;
 }
 
 LignesGrille ConjugueGrille(const TVerbe& verbe) {
     LignesGrille lignes;
     lignes.Texte.reserve(2048);
-    const Modele modele = ChoisitModele(verbe);
+    const TFormes formes(verbe);
     std::size_t i = 0;
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            AjouteLigne(lignes.Texte, verbe, modele(verbe, c.CodeTemps, c.DecalageMode, p),
-                        c.DecalageMode, p);
+            AjouteLigne(lignes.Texte, formes, c.CodeTemps, c.DecalageMode, p);
             lignes.Debut[++i] = static_cast<std::uint32_t>(lignes.Texte.size());
         }
     return lignes;

@@ -67,9 +67,4 @@ Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
     }
 }
 
-std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                  std::uint8_t DecalageMode, int Personne) {
-    return ChoisitModelePremierGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
-}
-
 }  // namespace florimot

@@ -107,9 +107,15 @@ constexpr Regle Regles[] = {
     Fin("ire", ModeleIre),
 };
 
-std::string Inconnu(const TVerbe&, std::uint8_t, std::uint8_t, int) {
-    // A word in -re or -oir that no rule knows has no form at all.
-    return std::string(Absent);
+// A word in -re or -oir that no rule knows has no form at all.
+constexpr TTerminaisons TermInconnu = [] {
+    TTerminaisons t;
+    t.fill(Absent);
+    return t;
+}();
+
+TPlan Inconnu(const TVerbe&) {
+    return Plan({}, {}, TermInconnu);
 }
 
 }  // namespace
@@ -118,11 +124,6 @@ Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe) {
     for (const Regle& r : Regles)
         if (r.motEntier ? verbe.Est(r.texte) : verbe.TerminePar(r.texte)) return r.modele;
     return Inconnu;
-}
-
-std::string ConjugueTroisiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                    std::uint8_t DecalageMode, int Personne) {
-    return ChoisitModeleTroisiemeGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -1,27 +1,19 @@
 // Every conjugation model and the dispatchers that choose among them. Each
-// takes the verb and one request and returns the bare form, without pronoun.
+// draws, once per verb, the plan its bare forms are built from.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "verbe.hpp"
+#include "modele.hpp"
 
 namespace florimot {
 
-#define FLORIMOT_MODELE(nom)                                                                \
-    std::string nom(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode, \
-                    int Personne)
+#define FLORIMOT_MODELE(nom) TPlan nom([[maybe_unused]] const TVerbe& verbe)
 
-using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
+using Modele = TPlan (*)(const TVerbe&);
 
-// Dispatchers: the first two pick the model from the verb's letters alone, so
-// a whole grid asks once; the others pick it again on every call.
+// Dispatchers: they pick the model from the verb's letters alone.
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
-FLORIMOT_MODELE(ConjuguePremierGroupe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
-FLORIMOT_MODELE(ConjugueTroisiemeGroupe);
 
 FLORIMOT_MODELE(ModeleEr);
 FLORIMOT_MODELE(ModeleAppeler);

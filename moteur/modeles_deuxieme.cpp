@@ -30,16 +30,12 @@ constexpr TTerminaisons TermHair = {
 
 }  // namespace
 
-std::string ConjugueDeuxiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                   std::uint8_t DecalageMode, int Personne) {
-    return AppliqueModele(verbe, Radical(verbe, 2), RadicalParticipe(verbe), TermDeuxieme,
-                          CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ConjugueDeuxiemeGroupe) {
+    return Plan(Radical(verbe, 2), RadicalParticipe(verbe), TermDeuxieme);
 }
 
-std::string ModeleHair(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return AppliqueModele(verbe, "ha", RadicalParticipe(verbe), TermHair, CodeTemps, DecalageMode,
-                          Personne);
+FLORIMOT_MODELE(ModeleHair) {
+    return Plan("ha", RadicalParticipe(verbe), TermHair);
 }
 
 }  // namespace florimot

@@ -95,27 +95,27 @@ FLORIMOT_MODELE(ModeleAillir) {
     const TTerminaisons& T = verbe.Est("faillir")     ? TermFaillir
                              : verbe.Est("défaillir") ? TermDefaillir
                                                       : TermAillir;
-    return AppliqueTroisieme(verbe, 6, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, T);
 }
 
 FLORIMOT_MODELE(ModeleOurir) {
     // mourir alone changes its stem (meurs, mourons, mort); its compound
     // tenses take être, which the template decides for it.
     if (verbe.Est("mourir"))
-        return AppliqueModele(verbe, "m", "m", TermMourir, CodeTemps, DecalageMode, Personne);
-    return AppliqueTroisieme(verbe, 3, TermOurir, CodeTemps, DecalageMode, Personne);
+        return Plan("m", "m", TermMourir);
+    return Troisieme(verbe, 3, TermOurir);
 }
 
 FLORIMOT_MODELE(ModeleGesir) {
-    return AppliqueModele(verbe, "", "", TermGesir, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermGesir);
 }
 
 FLORIMOT_MODELE(ModeleOuir) {
-    return AppliqueModele(verbe, "", "", TermOuir, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermOuir);
 }
 
 FLORIMOT_MODELE(ModeleAller) {
-    return AppliqueModele(verbe, "", "", TermAller, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermAller);
 }
 
 }  // namespace florimot

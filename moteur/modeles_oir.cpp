@@ -51,7 +51,7 @@ constexpr TTerminaisons TermPouvoir = {
     "uisse", "uisses", "uisse", "uissions", "uissiez", "uissent",  // subj. présent
     "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
     "ourrais", "ourrais", "ourrait", "ourrions", "ourriez", "ourraient",  // conditionnel
-    "as d'impératif", "as d'impératif", "as d'impératif",  // impératif
+    PasDImperatif, PasDImperatif, PasDImperatif,  // impératif
     "u", "ouvant"};  // participes passé, présent
 
 // Nous and vous keep the stem of the infinitive: que nous mouvions.
@@ -163,58 +163,55 @@ constexpr TTerminaisons TermPrevoir = [] {
 }  // namespace
 
 FLORIMOT_MODELE(ModeleCevoir) {
-    return AppliqueTroisieme(verbe, 6, TermCevoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermCevoir);
 }
 
 // pourvoir keeps the "oi" of its infinitive where voir has "err": pourvoirai.
 FLORIMOT_MODELE(ModeleOurvoir) {
-    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermChoir);
 }
 
 FLORIMOT_MODELE(ModeleSavoir) {
-    return AppliqueTroisieme(verbe, 5, TermSavoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermSavoir);
 }
 
 FLORIMOT_MODELE(ModeleDevoir) {
-    return AppliqueTroisieme(verbe, 5, TermDevoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermDevoir);
 }
 
+// pouvoir has no impératif, so no impératif passé either ("aie pu" is no
+// French): the template gives the passé the présent's marker.
 FLORIMOT_MODELE(ModelePouvoir) {
-    // pouvoir has no impératif, so no impératif passé either ("aie pu" is no
-    // French): both read as the présent's own words.
-    if (DecalageMode == ModeImperatif) CodeTemps = 0;
-    return AppliqueTroisieme(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermPouvoir);
 }
 
 FLORIMOT_MODELE(ModeleMouvoir) {
-    return AppliqueTroisieme(verbe, 6, verbe.Est("mouvoir") ? TermMouvoir : TermEmouvoir, CodeTemps,
-                             DecalageMode, Personne);
+    return Troisieme(verbe, 6, verbe.Est("mouvoir") ? TermMouvoir : TermEmouvoir);
 }
 
 FLORIMOT_MODELE(ModeleValoir) {
-    return AppliqueTroisieme(verbe, 5, verbe.TerminePar("prévaloir") ? TermPrevaloir : TermValoir,
-                             CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, verbe.TerminePar("prévaloir") ? TermPrevaloir : TermValoir);
 }
 
 FLORIMOT_MODELE(ModeleVouloir) {
-    return AppliqueTroisieme(verbe, 6, TermVouloir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermVouloir);
 }
 
 FLORIMOT_MODELE(ModeleAsseoir) {
-    return AppliqueTroisieme(verbe, 4, TermAsseoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermAsseoir);
 }
 
 FLORIMOT_MODELE(ModeleSurseoir) {
-    return AppliqueTroisieme(verbe, 4, TermSurseoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermSurseoir);
 }
 
 FLORIMOT_MODELE(ModeleChoir) {
-    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermChoir);
 }
 
 FLORIMOT_MODELE(ModeleVoir) {
     const TTerminaisons& T = verbe.TerminePar("prévoir") ? TermPrevoir : TermVoir;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
 }  // namespace florimot
