@@ -1,60 +1,10 @@
 #include "conjugaison.hpp"
 
 #include "formes_nues.hpp"
-#include "utf8.hpp"
 
 namespace florimot {
 
 namespace {
-
-// Letters before which "je" becomes "j'".
-bool EstVoyelle(char32_t c) {
-    switch (c) {
-        case U'a':
-        case U'â':
-        case U'à':
-        case U'ä':
-        case U'e':
-        case U'é':
-        case U'è':
-        case U'ê':
-        case U'ë':
-        case U'i':
-        case U'î':
-        case U'ï':
-        case U'o':
-        case U'ô':
-        case U'ö':
-        case U'u':
-        case U'û':
-        case U'ù':
-        case U'ü':
-        case U'y':
-        case U'ÿ':
-        case U'œ':
-        case U'æ': return true;
-        default: return false;
-    }
-}
-
-// Beginnings of the verbs whose h is mute (j'habite); every other h is
-// aspirated (je hais, je hurle). Longest first is not needed: any match wins.
-constexpr std::string_view HMuet[] = {
-    "habil",       "habit",       "hallucin", "harmonis",  "hébét",    "héberg",  "hébraïs",
-    "hélitreuill", "hellénis",    "herboris", "hérit",     "hésit",    "hibern",  "histori",
-    "hivern",      "homogénéis",  "homologu", "honor",     "horodat",  "horrifi", "hospitalis",
-    "huil",        "humanis",     "humect",   "humidifi",  "humili",   "hybrid",  "hydr",
-    "hyperbolis",  "hypertrophi", "hypnotis", "hypothéqu", "hystéris",
-};
-
-bool Elide(const TVerbe& verbe, std::string_view forme) {
-    const char32_t premiere = utf8::Decode(forme).point;
-    if (EstVoyelle(premiere)) return true;
-    if (premiere != U'h') return false;
-    for (std::string_view debut : HMuet)
-        if (verbe.CommencePar(debut)) return true;
-    return false;
-}
 
 std::string_view Pronom(int Personne) {
     switch (Personne) {
@@ -81,7 +31,7 @@ void AjouteLigne(std::string& sortie, const TFormes& formes, std::uint8_t CodeTe
     if (DecalageMode != ModeImperatif && DecalageMode != ModeParticipe) {
         if (DecalageMode == ModeSubjonctif)
             sortie += (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-        sortie += Personne == 1 ? (Elide(formes.Verbe(), f.Verbe) ? "j'" : "je ") : Pronom(Personne);
+        sortie += Personne == 1 ? (ElideDevant(formes.Verbe(), f.Verbe) ? "j'" : "je ") : Pronom(Personne);
     }
     sortie += f.Verbe;
     if (!f.EstCompose()) return;

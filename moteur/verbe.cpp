@@ -16,6 +16,60 @@ char32_t Lisible(char32_t c) {
 
 }  // namespace
 
+namespace {
+
+// Letters before which "je" becomes "j'".
+bool EstVoyelle(char32_t c) {
+    switch (c) {
+        case U'a':
+        case U'â':
+        case U'à':
+        case U'ä':
+        case U'e':
+        case U'é':
+        case U'è':
+        case U'ê':
+        case U'ë':
+        case U'i':
+        case U'î':
+        case U'ï':
+        case U'o':
+        case U'ô':
+        case U'ö':
+        case U'u':
+        case U'û':
+        case U'ù':
+        case U'ü':
+        case U'y':
+        case U'ÿ':
+        case U'œ':
+        case U'æ': return true;
+        default: return false;
+    }
+}
+
+// Beginnings of the verbs whose h is mute (j'habite); every other h is
+// aspirated (je hais, je hurle). Longest first is not needed: any match wins.
+constexpr std::string_view HMuet[] = {
+    "habil",       "habit",       "hallucin", "harmonis",  "hébét",    "héberg",  "hébraïs",
+    "hélitreuill", "hellénis",    "herboris", "hérit",     "hésit",    "hibern",  "histori",
+    "hivern",      "homogénéis",  "homologu", "honor",     "horodat",  "horrifi", "hospitalis",
+    "huil",        "humanis",     "humect",   "humidifi",  "humili",   "hybrid",  "hydr",
+    "hyperbolis",  "hypertrophi", "hypnotis", "hypothéqu", "hystéris",
+};
+
+}  // namespace
+
+bool ElideDevant(const TVerbe& verbe, std::string_view mot) {
+    if (mot.empty()) return false;
+    const char32_t premiere = utf8::Decode(mot).point;
+    if (EstVoyelle(premiere)) return true;
+    if (premiere != U'h') return false;
+    for (std::string_view debut : HMuet)
+        if (verbe.CommencePar(debut)) return true;
+    return false;
+}
+
 void TText::Affecte(std::string_view texte) {
     // Blanks before the word are dropped, so that " parler" is parler and no
     // form starts with a blank; a text of nothing but blanks still gives the

@@ -67,4 +67,9 @@ private:
     bool Etre = false;
 };
 
+// Whether je, me, te, se, ne and que elide before `mot`, a word of this verb's
+// lines: before a vowel, and before the mute h of the verbs known to have one
+// (j'habite, but je hais).
+bool ElideDevant(const TVerbe& verbe, std::string_view mot);
+
 }  // namespace florimot
