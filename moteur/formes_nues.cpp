@@ -50,12 +50,13 @@ void TFormes::Remplit(Modele modele) {
         Debut_.fill(0);
         return;
     }
-    const TPlan plan = modele(verbe);
+    TPlan plan = modele(verbe);
+    AppliqueDefectifs(verbe, plan);
     Composes_ = plan.composes;
     const TTerminaisons& T = *plan.T;
     const std::string_view S2 = plan.Radical2();
     for (int slot = 1; slot <= NombreSlots; ++slot) {
-        const std::string_view fin = T[slot];
+        const std::string_view fin = (plan.Manquants >> slot & 1) ? Absent : T[slot];
         if (!EstMarqueur(fin)) {
             if (slot == SlotParticipePasse)
                 copie(plan.P);

@@ -73,6 +73,8 @@ struct TPlan {
     std::uint64_t Variantes = 0;
     std::array<char, 4 * TText::Capacite + 4> S2{};
     std::uint8_t TailleS2 = 0;
+    // The slots the verb lacks whatever its model gives: they read "-".
+    std::uint64_t Manquants = 0;
     Composes composes = Composes::Tous;
 
     std::string_view Radical2() const { return {S2.data(), TailleS2}; }

@@ -15,6 +15,9 @@ Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
 
+// The defective verbs: what their model gives, less the forms they lack.
+void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan);
+
 FLORIMOT_MODELE(ModeleEr);
 FLORIMOT_MODELE(ModeleAppeler);
 FLORIMOT_MODELE(ModeleLever);

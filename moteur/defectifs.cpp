@@ -1,0 +1,7 @@
+#include "modeles.hpp"
+
+namespace florimot {
+
+void AppliqueDefectifs(const TVerbe&, TPlan&) {}
+
+}  // namespace florimot
