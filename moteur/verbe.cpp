@@ -2,16 +2,18 @@
 
 #include <algorithm>
 
+#include "saisie.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
 
 namespace {
 
-// Tabs, line ends and other control characters separate words like a blank:
-// a word must never carry them into a tab-separated line or a list box.
+// Tabs, line ends, every other control character and every line or
+// paragraph separator end a word like a blank: a word must never carry them
+// into a tab-separated line or a list box.
 char32_t Lisible(char32_t c) {
-    return (c < 0x20 || c == 0x7F) ? U' ' : c;
+    return EstSeparateur(c) ? U' ' : c;
 }
 
 }  // namespace
@@ -74,11 +76,15 @@ void TText::Affecte(std::string_view texte) {
     // Blanks before the word are dropped, so that " parler" is parler and no
     // form starts with a blank; a text of nothing but blanks still gives the
     // one-blank word, which is no verb.
-    const auto debut = std::find_if(texte.begin(), texte.end(), [](char c) {
-        return Lisible(static_cast<unsigned char>(c)) != U' ';
-    });
-    if (debut != texte.begin() && debut != texte.end())
-        texte.remove_prefix(static_cast<std::size_t>(debut - texte.begin()));
+    std::string_view mot = texte;
+    while (!mot.empty()) {
+        const utf8::Decodage d = utf8::Decode(mot);
+        if (Lisible(d.point) != U' ') {
+            texte = mot;
+            break;
+        }
+        mot.remove_prefix(d.taille);
+    }
     std::size_t octet = 0;
     std::uint8_t i = 1;
     Debut[1] = 0;
@@ -104,7 +110,7 @@ void TText::Affecte(std::string_view texte) {
 }
 
 char32_t TText::LettreFin(std::uint8_t k) const {
-    if (k > Fin) return 0;
+    if (k == 0 || k > Fin) return 0;
     return Lettres[Fin - k];
 }
 
@@ -120,9 +126,52 @@ std::string_view TText::GaucheVue(std::uint8_t n) const {
     return mot.substr(0, Debut[n + 1]);
 }
 
+namespace {
+
+// Only a text made of these needs no normalising: the common case, kept fast.
+bool DejaNormal(std::string_view texte) {
+    for (char c : texte)
+        if (!((c >= 'a' && c <= 'z') || c == '\'')) return false;
+    return true;
+}
+
+}  // namespace
+
 void TVerbe::DefinitVerbe(std::string_view texte) {
+    std::string normal;
+    if (!DejaNormal(texte)) {
+        normal = NormaliseSaisie(texte);
+        texte = normal;
+    }
+    // "se lever", "s'asseoir", "s'en aller": the verb after its pronoun.
+    Pronominal = En = false;
+    const std::size_t debut = texte.find_first_not_of(' ');
+    std::string_view reste = texte.substr(debut == std::string_view::npos ? texte.size() : debut);
+    if (reste.starts_with("se ") || reste.starts_with("s'")) {
+        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
+        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        bool en = false;
+        if (reste.starts_with("en ")) {
+            en = true;
+            reste.remove_prefix(3);
+            reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        }
+        // "se" or "s'en" alone is no verb: the word stays what was typed.
+        if (!reste.empty()) {
+            Pronominal = true;
+            En = en;
+            texte = reste;
+        }
+    }
     Affecte(texte);
     ClasseGroupe();
+}
+
+std::string TVerbe::Intitule() const {
+    std::string texte;
+    if (Pronominal) texte = En ? "s'en " : ElideDevant(*this, MotVue()) ? "s'" : "se ";
+    texte += MotVue();
+    return texte;
 }
 
 namespace {
