@@ -28,7 +28,97 @@ Modele ChoisitModele(const TVerbe& verbe) {
     }
 }
 
+struct TypeModele {
+    Modele modele;
+    std::string_view type;
+};
+
+// The verb conjugation books name each model by.
+constexpr TypeModele Types[] = {
+    {Avoir, "avoir"},
+    {Etre, "être"},
+    {ModeleEr, "aimer"},
+    {ModeleAppeler, "appeler"},
+    {ModeleLever, "lever"},
+    {ModeleCeder, "céder"},
+    {ModeleCer, "placer"},
+    {ModeleGer, "manger"},
+    {ModeleYer, "nettoyer"},
+    {ModeleVoyer, "envoyer"},
+    {ModeleEger, "protéger"},
+    {ConjugueDeuxiemeGroupe, "finir"},
+    {ModeleHair, "haïr"},
+    {ModelePrendre, "prendre"},
+    {ModeleAndre, "rendre"},
+    {ModeleNdre, "peindre"},
+    {ModeleSoudre, "absoudre"},
+    {ModeleCoudre, "coudre"},
+    {ModeleMoudre, "moudre"},
+    {ModeleRompre, "rompre"},
+    {ModeleBattre, "battre"},
+    {ModeleMettre, "mettre"},
+    {ModeleFaire, "faire"},
+    {ModeleTraire, "traire"},
+    {ModeleCre, "vaincre"},
+    {ModelePlaire, "plaire"},
+    {ModeleNaitre, "naître"},
+    {ModeleRepaitre, "repaître"},
+    {ModelePaitre, "paître"},
+    {ModeleAitre, "paraître"},
+    {ModeleOitre, "accroître"},
+    {ModeleCroire, "croire"},
+    {ModeleBoire, "boire"},
+    {ModeleClore, "clore"},
+    {ModeleClure, "conclure"},
+    {ModeleSuivre, "suivre"},
+    {ModeleVivre, "vivre"},
+    {ModeleLire, "lire"},
+    {ModeleDire, "dire"},
+    {ModeleEcrire, "écrire"},
+    {ModeleRire, "rire"},
+    {ModeleUire, "conduire"},
+    {ModeleIre, "suffire"},
+    {ModeleCevoir, "recevoir"},
+    {ModeleOurvoir, "pourvoir"},
+    {ModeleSavoir, "savoir"},
+    {ModeleDevoir, "devoir"},
+    {ModelePouvoir, "pouvoir"},
+    {ModeleMouvoir, "mouvoir"},
+    {ModeleValoir, "valoir"},
+    {ModeleVouloir, "vouloir"},
+    {ModeleAsseoir, "asseoir"},
+    {ModeleSurseoir, "surseoir"},
+    {ModeleChoir, "choir"},
+    {ModeleVoir, "voir"},
+    {ModelePleuvoir, "pleuvoir"},
+    {ModeleFalloir, "falloir"},
+    {ModeleSeoir, "seoir"},
+    {ModeleEchoir, "échoir"},
+    {ModeleEnir, "venir"},
+    {ModeleErir, "acquérir"},
+    {ModeleVetir, "vêtir"},
+    {ModeleTir, "sentir"},
+    {ModeleVrir, "ouvrir"},
+    {ModeleEillir, "cueillir"},
+    {ModeleOuillir, "bouillir"},
+    {ModeleOrmir, "dormir"},
+    {ModeleErvir, "servir"},
+    {ModeleFuir, "fuir"},
+    {ModeleAillir, "assaillir"},
+    {ModeleOurir, "courir"},
+    {ModeleGesir, "gésir"},
+    {ModeleOuir, "ouïr"},
+    {ModeleAller, "aller"},
+};
+
 }  // namespace
+
+std::string_view TypeDuModele(const TVerbe& verbe) {
+    const Modele modele = ChoisitModele(verbe);
+    for (const TypeModele& t : Types)
+        if (t.modele == modele) return t.type;
+    return {};
+}
 
 TFormes::TFormes(const TVerbe& verbe) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
     Remplit(ChoisitModele(verbe));
