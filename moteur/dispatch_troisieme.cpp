@@ -36,9 +36,15 @@ constexpr Regle Regles[] = {
     Fin("pleuvoir", ModelePleuvoir),
     Fin("falloir", ModeleFalloir),
     Fin("valoir", ModeleValoir),
+    // chaloir is valoir's kin (il chaut, like il vaut), of which only that
+    // form is left.
+    Mot("chaloir", ModeleValoir),
+    Mot("apparoir", ModeleApparoir),
     Fin("vouloir", ModeleVouloir),
     Fin("asseoir", ModeleAsseoir),
     Fin("surseoir", ModeleSurseoir),
+    Fin("assoir", ModeleAssoir),
+    Fin("sursoir", ModeleAssoir),
     Fin("seoir", ModeleSeoir),
     Fin("échoir", ModeleEchoir),
     Fin("choir", ModeleChoir),
@@ -76,6 +82,7 @@ constexpr Regle Regles[] = {
     // -tre, -aire, -cre
     Fin("battre", ModeleBattre),
     Fin("mettre", ModeleMettre),
+    Fin("foutre", ModeleFoutre),
     Fin("faire", ModeleFaire),
     // traire, braire, raire: je brais, nous rayons.
     Fin("raire", ModeleTraire),

@@ -41,6 +41,7 @@ FLORIMOT_MODELE(ModeleRompre);
 // Verbs in -tre, -aire, -cre, -aître and -oître
 FLORIMOT_MODELE(ModeleBattre);
 FLORIMOT_MODELE(ModeleMettre);
+FLORIMOT_MODELE(ModeleFoutre);
 FLORIMOT_MODELE(ModeleFaire);
 FLORIMOT_MODELE(ModeleTraire);
 FLORIMOT_MODELE(ModeleCre);
@@ -75,6 +76,7 @@ FLORIMOT_MODELE(ModeleValoir);
 FLORIMOT_MODELE(ModeleVouloir);
 FLORIMOT_MODELE(ModeleAsseoir);
 FLORIMOT_MODELE(ModeleSurseoir);
+FLORIMOT_MODELE(ModeleAssoir);
 FLORIMOT_MODELE(ModeleChoir);
 FLORIMOT_MODELE(ModeleVoir);
 // Impersonal and defective verbs in -oir
@@ -82,6 +84,7 @@ FLORIMOT_MODELE(ModelePleuvoir);
 FLORIMOT_MODELE(ModeleFalloir);
 FLORIMOT_MODELE(ModeleSeoir);
 FLORIMOT_MODELE(ModeleEchoir);
+FLORIMOT_MODELE(ModeleApparoir);
 // Regular verbs in -ir
 FLORIMOT_MODELE(ModeleEnir);
 FLORIMOT_MODELE(ModeleErir);

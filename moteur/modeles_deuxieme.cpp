@@ -28,10 +28,15 @@ constexpr TTerminaisons TermHair = {
     "is",     "ïssons", "ïssez",                                              // impératif
     "ï",      "ïssant"};  // participes passé, présent
 
+// amuïr keeps its tréma in every form, the singular of the présent too: j'amuïs.
+constexpr TTerminaisons TermTrema = Avec(Avec(TermHair, 1, {"ïs", "ïs", "ït"}), 43, {"ïs"});
+
 }  // namespace
 
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe) {
-    return Plan(Radical(verbe, 2), RadicalParticipe(verbe), TermDeuxieme);
+    // The ending's i is the infinitive's ï where it has one.
+    const TTerminaisons& T = verbe.TerminePar("ïr") ? TermTrema : TermDeuxieme;
+    return Plan(Radical(verbe, 2), RadicalParticipe(verbe), T);
 }
 
 FLORIMOT_MODELE(ModeleHair) {

@@ -82,20 +82,15 @@ constexpr TTerminaisons TermGesir = {
     NonUsite, "gisant"};  // participes passé, présent
 // clang-format on
 
-// faillir and défaillir keep the old singular of their présent (faux,
-// défaus), and défaillir its old futur (défaudrai).
-constexpr TTerminaisons TermFaillir = Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {"aux"});
-constexpr TTerminaisons TermDefaillir =
-    Avec(Avec(Avec(TermAillir, 1, {"aus", "aus", "aut"}), 43, {"aus"}), 19,
-         {"audrai", "audras", "audra", "audrons", "audrez", "audront"});
+// faillir keeps the old singular of its présent (je faux) and has no
+// impératif; défaillir goes like assaillir (je défaille, je défaillirai).
+constexpr TTerminaisons TermFaillir =
+    Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {Absent, Absent, Absent});
 
 }  // namespace
 
 FLORIMOT_MODELE(ModeleAillir) {
-    const TTerminaisons& T = verbe.Est("faillir")     ? TermFaillir
-                             : verbe.Est("défaillir") ? TermDefaillir
-                                                      : TermAillir;
-    return Troisieme(verbe, 6, T);
+    return Troisieme(verbe, 6, verbe.Est("faillir") ? TermFaillir : TermAillir);
 }
 
 FLORIMOT_MODELE(ModeleOurir) {

@@ -145,6 +145,12 @@ constexpr TTerminaisons TermVoir = {
 // compounds have none to tell apart: ému, promu.
 constexpr TTerminaisons TermEmouvoir = Avec(TermMouvoir, SlotParticipePasse, {"u"});
 
+// assoir, rassoir and sursoir, the spellings without e: "oi" or "oy"
+// throughout, the futur on the infinitive (j'assoirai, je sursoirai).
+constexpr TTerminaisons TermAssoir =
+    Avec(Avec(TermSurseoir, 19, {"oirai", "oiras", "oira", "oirons", "oirez", "oiront"}), 37,
+         {"oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient"});
+
 // prévaloir keeps its stem in the subjonctif présent: que je prévale.
 constexpr TTerminaisons TermPrevaloir =
     Avec(Avec(TermValoir, 25, {"ale", "ales", "ale"}), 30, {"alent"});
@@ -203,6 +209,10 @@ FLORIMOT_MODELE(ModeleAsseoir) {
 
 FLORIMOT_MODELE(ModeleSurseoir) {
     return Troisieme(verbe, 4, TermSurseoir);
+}
+
+FLORIMOT_MODELE(ModeleAssoir) {
+    return Troisieme(verbe, 3, TermAssoir);
 }
 
 FLORIMOT_MODELE(ModeleChoir) {

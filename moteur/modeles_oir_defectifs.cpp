@@ -6,15 +6,16 @@ namespace florimot {
 namespace {
 
 // clang-format off
+// The plural is figurative: "les coups pleuvent".
 constexpr TTerminaisons TermPleuvoir = {
     "",
-    "-", "-", "pleut", "-", "-", "-",  // présent
-    "-", "-", "pleuvait", "-", "-", "-",  // imparfait
-    "-", "-", "plut", "-", "-", "-",  // passé simple
-    "-", "-", "pleuvra", "-", "-", "-",  // futur
-    "-", "-", "pleuve", "-", "-", "-",  // subj. présent
-    "-", "-", "plût", "-", "-", "-",  // subj. imparfait
-    "-", "-", "pleuvrait", "-", "-", "-",  // conditionnel
+    "-", "-", "pleut", "-", "-", "pleuvent",  // présent
+    "-", "-", "pleuvait", "-", "-", "pleuvaient",  // imparfait
+    "-", "-", "plut", "-", "-", "plurent",  // passé simple
+    "-", "-", "pleuvra", "-", "-", "pleuvront",  // futur
+    "-", "-", "pleuve", "-", "-", "pleuvent",  // subj. présent
+    "-", "-", "plût", "-", "-", "plussent",  // subj. imparfait
+    "-", "-", "pleuvrait", "-", "-", "pleuvraient",  // conditionnel
     "-", "-", "-",  // impératif
     "plu", "pleuvant"};  // participes passé, présent
 
@@ -55,6 +56,14 @@ constexpr TTerminaisons TermEchoir = {
     "u", "éant"};  // participes passé, présent
 // clang-format on
 
+// apparoir lives on in "il appert" alone: no other form is built.
+constexpr TTerminaisons TermApparoir = [] {
+    TTerminaisons t;
+    t.fill(Absent);
+    t[Slot(0, ModeIndicatif, 3)] = "ert";
+    return t;
+}();
+
 TPlan Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T) {
     TPlan plan = Troisieme(verbe, n, T);
     plan.composes = Composes::SelonSimples;
@@ -80,6 +89,10 @@ FLORIMOT_MODELE(ModeleSeoir) {
     // "Il sied" has no participle to build a compound tense on.
     plan.composes = Composes::Aucun;
     return plan;
+}
+
+FLORIMOT_MODELE(ModeleApparoir) {
+    return Troisieme(verbe, 5, TermApparoir);
 }
 
 FLORIMOT_MODELE(ModeleEchoir) {

@@ -74,10 +74,11 @@ constexpr TTerminaisons TermEger = {
 
 // Verbs in -eler and -eter that take è instead of doubling their consonant.
 constexpr std::string_view ListeCelerAcheter[] = {
-    "celer",   "déceler",  "receler",    "ciseler",    "démanteler", "écarteler", "encasteler",
-    "geler",   "dégeler",  "congeler",   "surgeler",   "marteler",   "modeler",   "peler",
-    "acheter", "racheter", "bégueter",   "corseter",   "crocheter",  "fileter",   "fureter",
-    "haleter", "aciseler", "décongeler", "recongeler", "préacheter",
+    "celer",      "déceler",    "receler",  "ciseler",  "démanteler", "écarteler",
+    "encasteler", "geler",      "dégeler",  "congeler", "surgeler",   "marteler",
+    "modeler",    "peler",      "acheter",  "racheter", "bégueter",   "corseter",
+    "crocheter",  "fileter",    "fureter",  "haleter",  "aciseler",   "décongeler",
+    "recongeler", "préacheter", "harceler", "regeler",  "remodeler",
 };
 
 // Slots whose stem vowel is stressed: indicatif and subjonctif présent je,

@@ -29,6 +29,18 @@ constexpr TTerminaisons TermMettre = {
     "ets",     "ettons",  "ettez",                                        // impératif
     "is",      "ettant"};  // participes passé, présent
 
+// foutre and contrefoutre: no passé simple, no subjonctif imparfait.
+constexpr TTerminaisons TermFoutre = {
+    "",      "s",     "s",     "t",      "tons",  "tez",     "tent",  // présent
+    "tais",  "tais",  "tait",  "tions",  "tiez",  "taient",           // imparfait
+    "-",     "-",     "-",     "-",      "-",     "-",                // passé simple
+    "trai",  "tras",  "tra",   "trons",  "trez",  "tront",            // futur
+    "te",    "tes",   "te",    "tions",  "tiez",  "tent",             // subj. présent
+    "-",     "-",     "-",     "-",      "-",     "-",                // subj. imparfait
+    "trais", "trais", "trait", "trions", "triez", "traient",          // conditionnel
+    "s",     "tons",  "tez",                                          // impératif
+    "tu",    "tant"};                                                 // participes passé, présent
+
 constexpr TTerminaisons TermFaire = {
     "",       "ais",    "ais",    "ait",     "aisons", "aites",    "ont",  // présent
     "aisais", "aisais", "aisait", "aisions", "aisiez", "aisaient",         // imparfait
@@ -72,6 +84,10 @@ constexpr TTerminaisons TermPlaire = {
     "airais", "airais", "airait", "airions", "airiez", "airaient",            // conditionnel
     "ais",    "aisons", "aisez",                                              // impératif
     "u",      "aisant"};  // participes passé, présent
+
+// plaire, déplaire, complaire: il plaît, with the circumflex of il paraît;
+// taire has none (il tait).
+constexpr TTerminaisons TermPlait = Avec(TermPlaire, 3, {"aît"});
 
 constexpr TTerminaisons TermAitre = {
     "",        "ais",     "ais",     "aît",      "aissons", "aissez",    "aissent",  // présent
@@ -138,6 +154,10 @@ FLORIMOT_MODELE(ModeleMettre) {
     return Troisieme(verbe, 5, TermMettre);
 }
 
+FLORIMOT_MODELE(ModeleFoutre) {
+    return Troisieme(verbe, 3, TermFoutre);
+}
+
 FLORIMOT_MODELE(ModeleFaire) {
     return Troisieme(verbe, 4, TermFaire);
 }
@@ -153,7 +173,7 @@ FLORIMOT_MODELE(ModeleCre) {
 }
 
 FLORIMOT_MODELE(ModelePlaire) {
-    return Troisieme(verbe, 4, TermPlaire);
+    return Troisieme(verbe, 4, verbe.TerminePar("plaire") ? TermPlait : TermPlaire);
 }
 
 // naître takes être (je suis né, nous sommes nés): the template knows it.

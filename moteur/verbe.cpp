@@ -53,11 +53,12 @@ bool EstVoyelle(char32_t c) {
 // Beginnings of the verbs whose h is mute (j'habite); every other h is
 // aspirated (je hais, je hurle). Longest first is not needed: any match wins.
 constexpr std::string_view HMuet[] = {
-    "habil",       "habit",       "hallucin", "harmonis",  "hébét",    "héberg",  "hébraïs",
-    "hélitreuill", "hellénis",    "herboris", "hérit",     "hésit",    "hibern",  "histori",
-    "hivern",      "homogénéis",  "homologu", "honor",     "horodat",  "horrifi", "hospitalis",
-    "huil",        "humanis",     "humect",   "humidifi",  "humili",   "hybrid",  "hydr",
-    "hyperbolis",  "hypertrophi", "hypnotis", "hypothéqu", "hystéris",
+    "habil",     "habit",       "hallucin",   "hameçonn",   "harmonis",    "hébét",    "héberg",
+    "hébraïs",   "hélitreuill", "hellénis",   "herb",       "hérit",       "hésit",    "hibern",
+    "histori",   "hivern",      "homogénéi",  "homologu",   "honor",       "hormon",   "horodat",
+    "horrifi",   "horripil",    "hospitalis", "huil",       "humanis",     "humect",   "humidifi",
+    "humili",    "hybrid",      "hydr",       "hyperbolis", "hypertrophi", "hypnotis", "hypostasi",
+    "hypothéqu", "hystéris",
 };
 
 }  // namespace
@@ -196,6 +197,8 @@ constexpr RegleGroupe ReglesGroupe[] = {
     {RegleGroupe::Termine, "tenir", 3},
     {RegleGroupe::Termine, "venir", 3},
     {RegleGroupe::Termine, "quérir", 3},
+    // férir ends like the second group but was always of the third (féru).
+    {RegleGroupe::Egal, "férir", 3},
     {RegleGroupe::Termine, "sentir", 3},
     {RegleGroupe::Termine, "sortir", 3},
     {RegleGroupe::Termine, "partir", 3},
@@ -222,6 +225,7 @@ constexpr RegleGroupe ReglesGroupe[] = {
     {RegleGroupe::Egal, "gésir", 3},
     {RegleGroupe::Termine, "er", 1},
     {RegleGroupe::Egal, "haïr", 2},
+    {RegleGroupe::Egal, "amuïr", 2},
     {RegleGroupe::Termine, "ir", 2},
 };
 
