@@ -1,6 +1,6 @@
 #include "formes_nues.hpp"
 
-#include <cstring>
+#include "copie.hpp"
 
 #include "modeles.hpp"
 
@@ -135,7 +135,7 @@ void TFormes::Remplit(Modele modele) {
     const TVerbe& verbe = *Verbe_;
     std::size_t n = 0;
     const auto copie = [&](std::string_view s) {
-        std::memcpy(Octets_.data() + n, s.data(), s.size());
+        CopieCourte(Octets_.data() + n, s.data(), s.size());
         n += s.size();
     };
     Debut_[0] = Debut_[1] = 0;
@@ -159,16 +159,15 @@ void TFormes::Remplit(Modele modele) {
         copie(fin);
         Debut_[slot + 1] = static_cast<std::uint16_t>(n);
     }
-}
-
-std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                   int Personne) {
-    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
-    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
+    ComposesComplets_ = Composes_ == Composes::Tous && !EstMarqueur(Participe());
+    ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
+    for (int p = 1; p <= 3; ++p)
+        ComposesComplets_ = ComposesComplets_ && !EstMarqueur(Simple(Slot(0, ModeImperatif, p)));
 }
 
 std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                         int Personne) const {
+    if (ComposesComplets_) return {};
     const std::string_view participe = Participe();
     if (EstMarqueur(participe)) return participe;
     if (Composes_ == Composes::Aucun) return Absent;
@@ -195,12 +194,8 @@ TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Pe
     }
     const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
     if (!manque.empty()) return {manque, {}, {}, {}};
-    const std::string_view participe = Participe();
-    // The être verbs agree in number; "éclos" and the like are already plural.
-    const bool accord = Etre_ && EstPluriel(DecalageMode, Personne) && !participe.ends_with('s') &&
-                        !participe.ends_with('x');
-    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), participe,
-            accord ? "s" : ""};
+    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), Participe(),
+            Accord(DecalageMode, Personne)};
 }
 
 std::string TFormes::Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
