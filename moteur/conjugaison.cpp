@@ -182,8 +182,9 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
         participe = f.Participe();
         accord = f.Accord(DecalageMode, Personne);
     } else {
-        verbe = f.Simple(Slot(CodeTemps, DecalageMode, Personne));
-        if (EstMarqueur(verbe)) {
+        const int slot = Slot(CodeTemps, DecalageMode, Personne);
+        verbe = f.Simple(slot);
+        if (f.Manque(slot)) {
             e << verbe;
             return;
         }

@@ -150,37 +150,36 @@ void TFormes::Remplit(Modele modele) {
     const std::string_view S2 = plan.Radical2();
     for (int slot = 1; slot <= NombreSlots; ++slot) {
         const std::string_view fin = (plan.Manquants >> slot & 1) ? Absent : T[slot];
-        if (!EstMarqueur(fin)) {
-            if (slot == SlotParticipePasse)
-                copie(plan.P);
-            else
-                copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
-        }
+        if (EstMarqueur(fin))
+            Marqueurs_ |= std::uint64_t{1} << slot;
+        else if (slot == SlotParticipePasse)
+            copie(plan.P);
+        else
+            copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
         copie(fin);
         Debut_[slot + 1] = static_cast<std::uint16_t>(n);
     }
-    ComposesComplets_ = Composes_ == Composes::Tous && !EstMarqueur(Participe());
+    constexpr std::uint64_t Imperatif = std::uint64_t{0b111} << Slot(0, ModeImperatif, 1);
+    ComposesComplets_ = Composes_ == Composes::Tous && !Manque(SlotParticipePasse) &&
+                        (Marqueurs_ & Imperatif) == 0;
     ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
-    for (int p = 1; p <= 3; ++p)
-        ComposesComplets_ = ComposesComplets_ && !EstMarqueur(Simple(Slot(0, ModeImperatif, p)));
 }
 
 std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                         int Personne) const {
     if (ComposesComplets_) return {};
-    const std::string_view participe = Participe();
-    if (EstMarqueur(participe)) return participe;
+    if (Manque(SlotParticipePasse)) return Participe();
     if (Composes_ == Composes::Aucun) return Absent;
     // A verb without this person of the impératif has no impératif passé
     // for it either.
     if (DecalageMode == ModeImperatif) {
-        const std::string_view present = Simple(Slot(0, ModeImperatif, Personne));
-        if (EstMarqueur(present)) return present;
+        const int present = Slot(0, ModeImperatif, Personne);
+        if (Manque(present)) return Simple(present);
     }
     if (Composes_ == Composes::SelonSimples) {
         const int slot = CodeTemps == 15 ? Slot(1, ModeSubjonctif, Personne)
                                          : Slot(CodeTemps, DecalageMode, Personne);
-        if (EstMarqueur(Simple(slot))) return Absent;
+        if (Manque(slot)) return Absent;
     }
     return {};
 }
@@ -188,9 +187,9 @@ std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t Dec
 TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
     if (!EstVerbe()) return {};
     if (!EstCompose(CodeTemps)) {
-        const std::string_view forme = Simple(Slot(CodeTemps, DecalageMode, Personne));
-        if (EstMarqueur(forme)) return {forme, {}, {}, {}};
-        return {{}, forme, {}, {}};
+        const int slot = Slot(CodeTemps, DecalageMode, Personne);
+        if (Manque(slot)) return {Simple(slot), {}, {}, {}};
+        return {{}, Simple(slot), {}, {}};
     }
     const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
     if (!manque.empty()) return {manque, {}, {}, {}};

@@ -49,6 +49,8 @@ public:
         return {Octets_.data() + Debut_[slot], static_cast<std::size_t>(Debut_[slot + 1] - Debut_[slot])};
     }
     std::string_view Participe() const { return Simple(SlotParticipePasse); }
+    // Whether the slot holds a marker rather than a form.
+    bool Manque(int slot) const { return Marqueurs_ >> slot & 1; }
     // Whether the verb's own compound tenses take être (je suis venu).
     bool AvecEtre() const { return Etre_; }
 
@@ -73,6 +75,7 @@ private:
     const TVerbe* Verbe_;
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
+    std::uint64_t Marqueurs_ = 0;
     Composes Composes_ = Composes::Tous;
     // The common case, decided once: every compound form exists.
     bool ComposesComplets_ = false;
