@@ -179,8 +179,8 @@ TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
 }
 
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
-    std::istringstream entree("lever\n");
-    std::ostringstream sortie, erreurs;
+    florimot::TEntreeMemoire entree("lever\n");
+    florimot::TSortieMemoire sortie, erreurs;
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
-    EXPECT_EQ(sortie.str(), Lance({"--tsv", "lever"}).sortie);
+    EXPECT_EQ(sortie.Texte(), Lance({"--tsv", "lever"}).sortie);
 }
