@@ -45,14 +45,15 @@ constexpr std::string_view Aide =
     "Sans --tsv ni --json, chaque verbe est une grille lisible. Dans un terminal, les\n"
     "temps sont côte à côte sur autant de colonnes que la largeur en permet (COLUMNS,\n"
     "sinon la largeur du terminal ; une seule sous 40), avec les titres en gras sauf si\n"
-    "NO_COLOR est défini. Hors terminal, une seule colonne, sans gras. Un mot qui n'est\n"
-    "pas un verbe n'a que son message sur la sortie d'erreur.\n"
+    "NO_COLOR est défini et non vide. Hors terminal, une seule colonne, sans gras. Un\n"
+    "mot qui n'est pas un verbe n'a que son message sur la sortie d'erreur.\n"
     "\n"
     "Statut de sortie : 0 si tout est conjugué, 1 si un mot n'est pas un verbe,\n"
     "2 si une ligne ou un argument n'est pas du texte UTF-8 valide (ou option inconnue,\n"
     "ou --tsv avec --json), 3 si la sortie ne peut être écrite (arrêt à la première\n"
     "écriture manquée ; sans message si la sortie est un tube refermé, comme avec\n"
-    "« conjugue … | head »), 4 si l'entrée standard ne peut être lue.\n";
+    "« conjugue … | head » : SIGPIPE est ignoré), 4 si l'entrée standard ne peut\n"
+    "être lue.\n";
 
 struct EchecSortie {
     int erreur;
