@@ -244,9 +244,8 @@ Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char
     if (colonnes != nullptr && *colonnes != '\0') {
         // Digits only, and no absurd width: anything else is not a width.
         const std::string_view s(colonnes);
-        if (s.size() <= 6 && std::all_of(s.begin(), s.end(), [](char c) {
-                return c >= '0' && c <= '9';
-            }))
+        if (s.size() <= 6 &&
+            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
             p.largeur = std::stoi(std::string(s));
     }
     return p;
@@ -294,9 +293,8 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         }
 
         const OptionsConjugaison optionsConjugaison;
-        const std::unique_ptr<TEcrivain> ecrivain =
-            CreeEcrivain(format, sorties.texte, optionsConjugaison, presentation.largeur,
-                         presentation.gras);
+        const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
+            format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
         Conjugueur conjugueur(*ecrivain, sorties);
         if (!verbes.empty()) {
             for (std::size_t i = 0; i < verbes.size(); ++i) {

@@ -16,8 +16,8 @@ namespace florimot {
 inline constexpr int SortieSucces = 0;
 inline constexpr int SortieNonVerbe = 1;       // at least one word was not a verb
 inline constexpr int SortieTexteInvalide = 2;  // bad UTF-8 or NUL in a line or argument; bad usage
-inline constexpr int SortieEcriture = 3;       // standard output could not be written (or was closed)
-inline constexpr int SortieLecture = 4;        // standard input could not be read
+inline constexpr int SortieEcriture = 3;  // standard output could not be written (or was closed)
+inline constexpr int SortieLecture = 4;   // standard input could not be read
 
 // Splits a byte stream into lines ("\n", "\r\n"), whatever their length or
 // content. Blanks before a line's word are skipped, as the engine skips them in

@@ -43,8 +43,7 @@ public:
 // A non-verb has no grid to show: its message on standard error is all.
 class TEcrivainLisible final : public TEcrivain {
 public:
-    TEcrivainLisible(std::string& sortie, const OptionsConjugaison& options, int largeur,
-                     bool gras)
+    TEcrivainLisible(std::string& sortie, const OptionsConjugaison& options, int largeur, bool gras)
         : TEcrivain(sortie, options), largeur_(largeur), gras_(gras) {}
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
@@ -113,8 +112,7 @@ std::string EnteteLisible(const TVerbe& verbe, const OptionsConjugaison&) {
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
-                                        const OptionsConjugaison& options, int largeur,
-                                        bool gras) {
+                                        const OptionsConjugaison& options, int largeur, bool gras) {
     switch (format) {
         case FormatSortie::Tsv: return std::make_unique<TEcrivainTsv>(sortie, options);
         case FormatSortie::Json: return std::make_unique<TEcrivainJson>(sortie, options);

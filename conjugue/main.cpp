@@ -29,9 +29,9 @@ int main(int argc, char** argv) {
     std::setlocale(LC_CTYPE, "");
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const bool terminal = isatty(STDOUT_FILENO) == 1;
-    const florimot::Presentation presentation = florimot::ChoisitPresentation(
-        terminal, std::getenv("COLUMNS"), std::getenv("NO_COLOR"),
-        terminal ? LargeurTerminal(STDOUT_FILENO) : 0);
+    const florimot::Presentation presentation =
+        florimot::ChoisitPresentation(terminal, std::getenv("COLUMNS"), std::getenv("NO_COLOR"),
+                                      terminal ? LargeurTerminal(STDOUT_FILENO) : 0);
     florimot::TEntreeFichier entree(STDIN_FILENO);
     florimot::TSortieFichier sortie(STDOUT_FILENO), erreurs(STDERR_FILENO);
     return florimot::ExecuteConjugue(arguments, entree, sortie, erreurs, presentation);

@@ -1,8 +1,8 @@
 // --json against --tsv for the same words, and what a non-verb prints.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "commande.hpp"
@@ -30,8 +30,8 @@ const florimot::Cellule& CelluleNommee(const std::string& nom) {
 }  // namespace
 
 TEST(ConjugueJson, MemesFormesQueLeTsv) {
-    const std::vector<std::string> mots = {"parler", "céder",  "finir",  "haïr",  "prendre",
-                                           "aller",  "bruire", "avoir",  "être",  "maison",
+    const std::vector<std::string> mots = {"parler",    "céder",    "finir",   "haïr", "prendre",
+                                           "aller",     "bruire",   "avoir",   "être", "maison",
                                            "s'asseoir", "pleuvoir", "résoudre"};
     std::vector<std::string> json = {"--json"}, tsv = {"--tsv"};
     json.insert(json.end(), mots.begin(), mots.end());
@@ -88,12 +88,15 @@ TEST(ConjugueJson, NonVerbeEtUsage) {
         std::string sortie, erreurs;
     };
     const Cas cas[] = {
-        {{"--json", "maison"}, florimot::SortieNonVerbe,
+        {{"--json", "maison"},
+         florimot::SortieNonVerbe,
          "{\"mot\":\"maison\",\"verbe\":false,\"erreur\":\"Ceci n'est pas un Verbe\"}\n",
          "maison : Ceci n'est pas un Verbe\n"},
         // Readable: the message alone, never an empty grid.
         {{"maison"}, florimot::SortieNonVerbe, "", "maison : Ceci n'est pas un Verbe\n"},
-        {{"--tsv", "--json", "parler"}, florimot::SortieTexteInvalide, "",
+        {{"--tsv", "--json", "parler"},
+         florimot::SortieTexteInvalide,
+         "",
          "conjugue : --tsv et --json s'excluent (conjugue --help)\n"},
     };
     for (const Cas& c : cas) {

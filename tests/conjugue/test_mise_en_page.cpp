@@ -23,7 +23,8 @@ std::vector<std::string> Lignes(const std::string& texte) {
 
 std::string SansGras(std::string texte) {
     for (const std::string code : {"\x1b[1m", "\x1b[0m"})
-        for (std::size_t i; (i = texte.find(code)) != std::string::npos;) texte.erase(i, code.size());
+        for (std::size_t i; (i = texte.find(code)) != std::string::npos;)
+            texte.erase(i, code.size());
     return texte;
 }
 
@@ -57,7 +58,8 @@ TEST(MiseEnPage, ColonnesSelonLaLargeur) {
         bool presentEtCompose, quatreTemps;  // side by side on one line
     };
     // "    que nous parlassions" alone is 24 characters: two columns need 47.
-    const Cas cas[] = {{39, false, false}, {40, false, false}, {80, true, false}, {160, true, true}};
+    const Cas cas[] = {
+        {39, false, false}, {40, false, false}, {80, true, false}, {160, true, true}};
     for (const Cas& c : cas) {
         const std::string texte = Grille("parler", c.largeur);
         const auto lignes = Lignes(texte);
@@ -93,7 +95,8 @@ TEST(MiseEnPage, ColonnesAligneesEtModesDansLOrdre) {
     EXPECT_EQ(Colonne(lignes[LigneDe(lignes, "Passé 1° Forme")], "Passé 1° Forme"), compose);
     EXPECT_EQ(Colonne(lignes[LigneDe(lignes, "que j'aie fini")], "que j'aie fini"), compose + 2);
     int precedente = -1;
-    for (const char* mode : {"Indicatif", "Subjonctif", "Impératif", "Conditionnel", "Participe Présent"}) {
+    for (const char* mode :
+         {"Indicatif", "Subjonctif", "Impératif", "Conditionnel", "Participe Présent"}) {
         const int l = LigneDe(lignes, mode);
         EXPECT_GT(l, precedente) << mode;
         precedente = l;
@@ -130,9 +133,12 @@ TEST(Presentation, TerminalCOLUMNSEtNO_COLOR) {
         bool gras;
     };
     const Cas cas[] = {
-        {false, "120", nullptr, 0, 0, false},  {true, nullptr, nullptr, 100, 100, true},
-        {true, "120", nullptr, 100, 120, true}, {true, "12x", nullptr, 100, 100, true},
-        {true, "", "", 90, 90, true},           {true, "-5", "1", 90, 90, false},
+        {false, "120", nullptr, 0, 0, false},
+        {true, nullptr, nullptr, 100, 100, true},
+        {true, "120", nullptr, 100, 120, true},
+        {true, "12x", nullptr, 100, 100, true},
+        {true, "", "", 90, 90, true},
+        {true, "-5", "1", 90, 90, false},
         {true, "99999999999", nullptr, 0, 0, true},
     };
     for (const Cas& c : cas) {
@@ -159,8 +165,8 @@ TEST(Presentation, DansUnVraiTerminal) {
     for (const Cas& c : cas) {
         const Resultat r = LanceTerminal({"parler", "maison"}, c.variables, c.colonnesTerminal);
         EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-        EXPECT_EQ(r.sortie, Grille("parler", c.largeur, c.gras) +
-                                "maison : Ceci n'est pas un Verbe\n")
+        EXPECT_EQ(r.sortie,
+                  Grille("parler", c.largeur, c.gras) + "maison : Ceci n'est pas un Verbe\n")
             << c.colonnesTerminal;
     }
 }

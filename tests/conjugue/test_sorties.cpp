@@ -94,8 +94,9 @@ TEST(ConjugueEchecs, LectureManqueeApresDesLignes) {
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs),
               florimot::SortieLecture);
     EXPECT_EQ(CompteLignes(sortie.Texte()), 2u * 98);
-    EXPECT_EQ(erreurs.Texte(), std::string("conjugue : lecture de l'entrée standard impossible : ") +
-                                   std::strerror(EIO) + "\n");
+    EXPECT_EQ(erreurs.Texte(),
+              std::string("conjugue : lecture de l'entrée standard impossible : ") +
+                  std::strerror(EIO) + "\n");
 }
 
 TEST(ConjugueTampons, PeuDEcrituresPourBeaucoupDeNonVerbes) {
@@ -131,7 +132,8 @@ TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {
     const std::string textes[] = {
         std::string(4094, ' ') + "parler",
         std::string(5000, ' ') + "finir tout",
-        "\t \x01\x7f" "aimer",
+        "\t \x01\x7f"
+        "aimer",
         "   ",
         "\t",
         std::string(5000, 'a') + "er",
