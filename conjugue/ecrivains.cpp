@@ -67,14 +67,7 @@ public:
     using TEcrivain::TEcrivain;
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
-        Json objet;
-        objet["mot"] = verbe.Mot();
-        objet["groupe"] = LegendeGroupe(verbe);
-        objet["verbe"] = true;
-        objet["options"] = {{"feminin", options_.feminin},
-                            {"negation", options_.negation},
-                            {"interrogation", options_.interrogation},
-                            {"passif", options_.passif}};
+        Json objet = Entete(verbe);
         Json cellules = Json::object();
         for (const Cellule& c : Grille) {
             Json formes = Json::array();
@@ -94,6 +87,20 @@ public:
     }
 
 private:
+    // Everything said about a verb before its forms: an item for every
+    // reader of the output goes here, and in EnteteLisible.
+    Json Entete(const TVerbe& verbe) const {
+        Json objet;
+        objet["mot"] = verbe.Mot();
+        objet["groupe"] = LegendeGroupe(verbe);
+        objet["verbe"] = true;
+        objet["options"] = {{"feminin", options_.feminin},
+                            {"negation", options_.negation},
+                            {"interrogation", options_.interrogation},
+                            {"passif", options_.passif}};
+        return objet;
+    }
+
     void Ajoute(const Json& objet) {
         // The engine's text is valid UTF-8; should it ever not be, a
         // replacement character beats a half-written line.

@@ -46,7 +46,8 @@ enum class FormatSortie { Lisible, Tsv, Json };
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
                                         const OptionsConjugaison& options, int largeur, bool gras);
 
-// The readable header: "parler — Groupe : 1".
+// The readable header: "parler — Groupe : 1". The TSV header line is frozen
+// (other programs read it); the readable and JSON ones take new items.
 std::string EnteteLisible(const TVerbe& verbe, const OptionsConjugaison& options);
 
 }  // namespace florimot
