@@ -2,8 +2,6 @@
 // the command line's batch path. Run: build/bench/bench_moteur
 #include <benchmark/benchmark.h>
 
-#include <sstream>
-
 #include "commande.hpp"
 #include "conjugaison.hpp"
 
@@ -72,8 +70,8 @@ void Lot7000Tsv(benchmark::State& etat) {
         lot += '\n';
     }
     for (auto _ : etat) {
-        std::istringstream entree(lot);
-        std::ostringstream sortie, erreurs;
+        florimot::TEntreeMemoire entree(lot);
+        florimot::TSortieMemoire sortie, erreurs;
         benchmark::DoNotOptimize(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs));
     }
 }

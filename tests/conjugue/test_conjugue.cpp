@@ -147,6 +147,8 @@ TEST(ConjugueOptions, AideEtVersion) {
     const Resultat aide = Lance({"--help"});
     EXPECT_EQ(aide.statut, 0);
     EXPECT_NE(aide.sortie.find("Utilisation : conjugue"), std::string::npos);
+    for (const char* mention : {"--json", "COLUMNS", "NO_COLOR", "head", "4 si"})
+        EXPECT_NE(aide.sortie.find(mention), std::string::npos) << mention;
     const Resultat version = Lance({"--version"});
     EXPECT_EQ(version.statut, 0);
     EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
@@ -179,8 +181,8 @@ TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
 }
 
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
-    std::istringstream entree("lever\n");
-    std::ostringstream sortie, erreurs;
+    florimot::TEntreeMemoire entree("lever\n");
+    florimot::TSortieMemoire sortie, erreurs;
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
-    EXPECT_EQ(sortie.str(), Lance({"--tsv", "lever"}).sortie);
+    EXPECT_EQ(sortie.Texte(), Lance({"--tsv", "lever"}).sortie);
 }
