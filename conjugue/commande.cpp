@@ -28,10 +28,18 @@ bool EstBlanc(char c) {
 }
 
 constexpr std::string_view Aide =
-    "Utilisation : conjugue [--tsv | --json] [VERBE...]\n"
-    "Conjugue chaque VERBE (un infinitif en UTF-8) à tous les temps.\n"
+    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--] [VERBE...]\n"
+    "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
+    "guillemets : \"se lever\", \"s'asseoir\", \"s'en aller\") à tous les temps.\n"
+    "Les majuscules sont lues en minuscules (PARLER est parler).\n"
     "Sans VERBE, lit un texte par ligne sur l'entrée standard (lignes vides ignorées).\n"
     "\n"
+    "  --feminin, --féminin   elle, elles ; les participes qui s'accordent prennent e, es\n"
+    "  --negation, --négation ne … pas\n"
+    "  --interrogation        questions (parles-tu ?) ; subjonctif, impératif et\n"
+    "                         participe : « - »\n"
+    "  --passif               voix passive (je suis aimé)\n"
+    "                         Les options se combinent ; sans forme, la ligne est « - ».\n"
     "  --tsv        98 lignes par texte, séparées par des tabulations :\n"
     "               <mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
     "               (un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n"
@@ -102,14 +110,15 @@ private:
 
 class Conjugueur {
 public:
-    Conjugueur(TEcrivain& ecrivain, Sorties& sorties) : ecrivain_(ecrivain), sorties_(sorties) {}
+    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, const TOptions& options)
+        : ecrivain_(ecrivain), sorties_(sorties), options_(options) {}
 
     void Traite(std::string_view texte) {
         verbe_.DefinitVerbe(texte);
-        const LignesGrille lignes = ConjugueGrille(verbe_);
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
         if (verbe_.DonneGroupe() == 0) {
             ecrivain_.NonVerbe(verbe_, lignes);
-            sorties_.messages += verbe_.MotVue();
+            sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
             sorties_.messages += MessageNonVerbe;
             sorties_.messages += '\n';
@@ -140,6 +149,7 @@ public:
 private:
     TEcrivain& ecrivain_;
     Sorties& sorties_;
+    const TOptions& options_;
     TVerbe verbe_;
     int statut_ = SortieSucces;
 };
@@ -256,6 +266,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
     Sorties sorties(sortie, erreurs);
     try {
         FormatSortie format = FormatSortie::Lisible;
+        TOptions optionsConjugaison;
         bool tsv = false, json = false;
         std::vector<std::string_view> verbes;
         bool options = true;
@@ -276,6 +287,14 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
             } else if (options && a == "--json") {
                 json = true;
                 format = FormatSortie::Json;
+            } else if (options && (a == "--feminin" || a == "--féminin")) {
+                optionsConjugaison.Feminin = true;
+            } else if (options && (a == "--negation" || a == "--négation")) {
+                optionsConjugaison.Negation = true;
+            } else if (options && a == "--interrogation") {
+                optionsConjugaison.Interrogation = true;
+            } else if (options && a == "--passif") {
+                optionsConjugaison.Passif = true;
             } else if (options && a.size() > 1 && a[0] == '-') {
                 sorties.messages += "conjugue : option inconnue « ";
                 sorties.messages += EstTexteAcceptable(a) ? std::string_view(a) : "?";
@@ -292,10 +311,9 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
             return SortieTexteInvalide;
         }
 
-        const OptionsConjugaison optionsConjugaison;
         const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
             format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
-        Conjugueur conjugueur(*ecrivain, sorties);
+        Conjugueur conjugueur(*ecrivain, sorties, optionsConjugaison);
         if (!verbes.empty()) {
             for (std::size_t i = 0; i < verbes.size(); ++i) {
                 if (EstTexteAcceptable(verbes[i]))

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "formes_nues.hpp"
 #include "mise_en_page.hpp"
 
 namespace florimot {
@@ -17,7 +18,7 @@ public:
     using TEcrivain::TEcrivain;
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
-        const std::string_view mot = verbe.MotVue();
+        const std::string mot = verbe.Intitule();
         sortie_ += mot;
         sortie_ += "\tGroupe\t0\t";
         sortie_ += LegendeGroupe(verbe);
@@ -43,7 +44,7 @@ public:
 // A non-verb has no grid to show: its message on standard error is all.
 class TEcrivainLisible final : public TEcrivain {
 public:
-    TEcrivainLisible(std::string& sortie, const OptionsConjugaison& options, int largeur, bool gras)
+    TEcrivainLisible(std::string& sortie, const TOptions& options, int largeur, bool gras)
         : TEcrivain(sortie, options), largeur_(largeur), gras_(gras) {}
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
@@ -80,7 +81,7 @@ public:
     }
     void NonVerbe(const TVerbe& verbe, const LignesGrille&) override {
         Json objet;
-        objet["mot"] = verbe.Mot();
+        objet["mot"] = verbe.Intitule();
         objet["verbe"] = false;
         objet["erreur"] = MessageNonVerbe;
         Ajoute(objet);
@@ -91,13 +92,14 @@ private:
     // reader of the output goes here, and in EnteteLisible.
     Json Entete(const TVerbe& verbe) const {
         Json objet;
-        objet["mot"] = verbe.Mot();
+        objet["mot"] = verbe.Intitule();
         objet["groupe"] = LegendeGroupe(verbe);
         objet["verbe"] = true;
-        objet["options"] = {{"feminin", options_.feminin},
-                            {"negation", options_.negation},
-                            {"interrogation", options_.interrogation},
-                            {"passif", options_.passif}};
+        objet["modele"] = TypeDuModele(verbe);
+        objet["options"] = {{"feminin", options_.Feminin},
+                            {"negation", options_.Negation},
+                            {"interrogation", options_.Interrogation},
+                            {"passif", options_.Passif}};
         return objet;
     }
 
@@ -111,15 +113,23 @@ private:
 
 }  // namespace
 
-std::string EnteteLisible(const TVerbe& verbe, const OptionsConjugaison&) {
-    std::string entete = verbe.Mot();
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
+    std::string entete = verbe.Intitule();
     entete += " — ";
     entete += LegendeGroupe(verbe);
+    if (const std::string_view modele = ModeleDuVerbe(verbe); !modele.empty()) {
+        entete += " — se conjugue comme ";
+        entete += modele;
+    }
+    if (!options.Aucune()) {
+        entete += " — ";
+        entete += DecritOptions(options);
+    }
     return entete;
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
-                                        const OptionsConjugaison& options, int largeur, bool gras) {
+                                        const TOptions& options, int largeur, bool gras) {
     switch (format) {
         case FormatSortie::Tsv: return std::make_unique<TEcrivainTsv>(sortie, options);
         case FormatSortie::Json: return std::make_unique<TEcrivainJson>(sortie, options);

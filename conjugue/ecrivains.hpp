@@ -10,20 +10,11 @@
 
 namespace florimot {
 
-// How the forms were asked for: stated in every header, so that a reader of
-// the output never has to guess.
-struct OptionsConjugaison {
-    bool feminin = false;
-    bool negation = false;
-    bool interrogation = false;
-    bool passif = false;
-};
-
 // A writer appends to `sortie` (standard output's buffer); the caller writes
 // it out and reports a non-verb on standard error itself.
 class TEcrivain {
 public:
-    TEcrivain(std::string& sortie, const OptionsConjugaison& options)
+    TEcrivain(std::string& sortie, const TOptions& options)
         : sortie_(sortie), options_(options) {}
     virtual ~TEcrivain() = default;
 
@@ -34,7 +25,7 @@ public:
 
 protected:
     std::string& sortie_;
-    const OptionsConjugaison& options_;
+    const TOptions& options_;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.
@@ -44,10 +35,11 @@ enum class FormatSortie { Lisible, Tsv, Json };
 
 // `largeur` and `gras` are MiseEnPage's, for the readable output only.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
-                                        const OptionsConjugaison& options, int largeur, bool gras);
+                                        const TOptions& options, int largeur, bool gras);
 
-// The readable header: "parler — Groupe : 1". The TSV header line is frozen
-// (other programs read it); the readable and JSON ones take new items.
-std::string EnteteLisible(const TVerbe& verbe, const OptionsConjugaison& options);
+// The readable header: "commencer — Groupe : 1 — se conjugue comme placer —
+// négation". The TSV header line is frozen (other programs read it); the
+// readable and JSON ones take new items.
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options);
 
 }  // namespace florimot

@@ -37,7 +37,7 @@ struct TypeModele {
 constexpr TypeModele Types[] = {
     {Avoir, "avoir"},
     {Etre, "être"},
-    {ModeleEr, "aimer"},
+    {ModeleEr, "parler"},
     {ModeleAppeler, "appeler"},
     {ModeleLever, "lever"},
     {ModeleCeder, "céder"},

@@ -72,7 +72,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
 
     // Keys in the grid's order, options stated.
     const std::string parler = Coupe(rj.sortie, '\n')[0];
-    EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,"
+    EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
                            "\"options\":{\"feminin\":false,\"negation\":false,"
                            "\"interrogation\":false,\"passif\":false},"
                            "\"cellules\":{\"PresInd\":[\"je parle\",",
