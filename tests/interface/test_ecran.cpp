@@ -166,6 +166,10 @@ private slots:
         const Cas cas[] = {
             {"Conjuguer1", "Action", "&Conjuguer", QKeySequence(Qt::Key_F1)},
             {"Imprimer1", "Action", "&Imprimer", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"EnregistrerPdf1", "Action", "&Enregistrer en PDF…",
+             QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"CopierConjugaison1", "Action", "C&opier la conjugaison",
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
             {"Quitter1", "Action", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
@@ -282,15 +286,15 @@ private slots:
     void pasUnVerbe() {
         QFETCH(QString, touches);
         Conjugue("aimer");
-        const QStringList avant = Lignes(Liste("PresInd"));
-        // While the warning is up, nothing has been refilled yet.
+        // While the warning is up, the window already shows what it is
+        // about: the word, its group, emptied lists.
         QStringList pendant;
-        Dialogues->PendantLaBoite = [&] { pendant = Lignes(Liste("PresInd")); };
+        Dialogues->PendantLaBoite = [&] { pendant = Etat(); };
         Conjugue(touches);
         QCOMPARE(Dialogues->Boites.size(), 1);
-        QCOMPARE(pendant, avant);
+        QCOMPARE(pendant, Etat());
+        QCOMPARE(Etiquette("VerbeL")->text(), Blancs(touches));
         QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
-        QCOMPARE(Dialogues->Boites.size(), 1);
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Ceci n'est pas un Verbe"));
         QCOMPARE(boite.Titre, QStringLiteral("Avertissement"));
@@ -301,6 +305,40 @@ private slots:
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
         }
         QCOMPARE(Etiquette("PartPres")->text(), QString());
+    }
+
+    // A conjugation asked for from inside the warning (as a suggestion's
+    // button would) runs once the first is over, and is not overwritten by
+    // it; the first never runs twice at once.
+    void conjugaisonDansLaBoite_data() {
+        QTest::addColumn<int>("declencheur");
+        QTest::newRow("ConjugueClick") << 0;
+        QTest::newRow("menu Conjuguer") << 1;
+        QTest::newRow("bouton") << 2;
+    }
+    void conjugaisonDansLaBoite() {
+        QFETCH(int, declencheur);
+        int profondeur = 0, plusProfond = 0;
+        Dialogues->PendantLaBoite = [&] {
+            plusProfond = std::max(plusProfond, ++profondeur);
+            if (Dialogues->Boites.size() == 1) {
+                Verbe()->setText(QStringLiteral("finir"));
+                switch (declencheur) {
+                    case 0: Ecran->ConjugueClick(); break;
+                    case 1: Commande("Conjuguer1")->trigger(); break;
+                    case 2: Composant<QPushButton>("Conjugue")->click(); break;
+                }
+                // Not yet: the warning is still up.
+                QCOMPARE(Etiquette("VerbeL")->text(), Blancs("maison"));
+            }
+            --profondeur;
+        };
+        Conjugue("maison");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(plusProfond, 1);
+        QCOMPARE(Etiquette("VerbeL")->text(), Blancs("finir"));
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 2"));
+        VerifieGrille("finir");
     }
 
     void deuxFoisDeSuite() {
@@ -574,6 +612,10 @@ private slots:
             Reponse Demande(QWidget* p, const QString& t, const QString& ti, Icone i,
                             Boutons b) override {
                 return Vraies.Demande(p, t, ti, i, b);
+            }
+            QString DemandeFichier(QWidget*, const QString&, const QString&,
+                                   const QString&) override {
+                return {};
             }
             void Termine(int statut) override { Fins.append(statut); }
         } relais(vraies);

@@ -100,13 +100,19 @@ private slots:
     }
 
     void deuxPagesEnHautDeLaFeuille() {
-        for (const char* outil : {"pdfinfo", "pdftoppm"})
+        for (const char* outil : {"pdfinfo", "pdftoppm", "pdftotext"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
-                QSKIP("poppler-utils absent (pdfinfo, pdftoppm)");
+                QSKIP("poppler-utils absent (pdfinfo, pdftoppm, pdftotext)");
         const QString pdf = Dossier.filePath(QStringLiteral("parler.pdf"));
         TImpressionQt service(pdf);
         QVERIFY(ImprimeFenetre(QStringLiteral("parler"), service).isEmpty());
         QVERIFY(QFile::exists(pdf));
+        // For a person to look at.
+        const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
+        if (!garde.isEmpty()) {
+            QFile::remove(QDir(garde).filePath(QStringLiteral("impression.pdf")));
+            QFile::copy(pdf, QDir(garde).filePath(QStringLiteral("impression.pdf")));
+        }
 
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
@@ -115,6 +121,26 @@ private slots:
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("Florimot du verbe parler")), qPrintable(info));
+
+        // The widgets were drawn at the printer's resolution: their text is
+        // in the document as text, each page with its own tenses.
+        for (int p = 1; p <= 2; ++p) {
+            const QString texte =
+                Lance(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-f"), QString::number(p), QStringLiteral("-l"),
+                       QString::number(p), pdf, QStringLiteral("-")},
+                      &reussi);
+            QVERIFY(reussi);
+            const QStringList attendus =
+                p == 1 ? QStringList{"parler",       "Groupe : 1",   "je parle",
+                                     "nous parlons", "que je parle", "Plus-que-Parfait"}
+                       : QStringList{"parlerais", "Participe Présent", "parlant", "parlons"};
+            for (const QString& attendu : attendus)
+                QVERIFY2(texte.contains(attendu),
+                         qPrintable(QStringLiteral("page %1 : « %2 » absent de :\n%3")
+                                        .arg(p)
+                                        .arg(attendu, texte)));
+        }
 
         const QString prefixe = Dossier.filePath(QStringLiteral("page"));
         Lance(QStringLiteral("pdftoppm"),
@@ -132,8 +158,6 @@ private slots:
                             qRound(imprimable.width() * echelle),
                             qRound(imprimable.height() / 2 * echelle));
 
-        // For a person to look at.
-        const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
         if (!garde.isEmpty()) {
             for (int p = 0; p < 2; ++p)
                 QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
