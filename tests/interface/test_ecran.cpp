@@ -1,13 +1,16 @@
 // The main window driven as a user would: keys, clicks, shortcuts, pages.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -646,6 +649,119 @@ private slots:
         QVERIFY(vue);
         QCOMPARE(relais.Fins, reponse == QMessageBox::Yes ? QList<int>{0} : QList<int>{});
         if (commande == 0) QCOMPARE(ecran.findChild<QListWidget*>("PresInd")->count(), 6);
+    }
+
+    // Ctrl+C in a list copies its selected lines, one a line, in the list's
+    // order; the command copies the whole conjugation as the command line
+    // writes it.
+    void copie_data() {
+        QTest::addColumn<QList<int>>("choisies");
+        QTest::addColumn<QString>("copie");
+        QTest::newRow("une ligne") << QList<int>{3} << "nous parlons";
+        QTest::newRow("plusieurs, dans l'ordre de la liste")
+            << QList<int>{5, 0, 3} << "je parle\nnous parlons\nils parlent";
+        QTest::newRow("aucune") << QList<int>{} << "avant";
+    }
+    void copie() {
+        QFETCH(QList<int>, choisies);
+        QFETCH(QString, copie);
+        Conjugue("parler");
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QListWidget* liste = Liste("PresInd");
+        QCOMPARE(liste->selectionMode(), QAbstractItemView::ExtendedSelection);
+        liste->setFocus();
+        for (int i : choisies) liste->item(i)->setSelected(true);
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copie);
+    }
+    void copieSelectionSouris() {
+        Conjugue("finir");
+        QListWidget* liste = Liste("ImpInd");
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(liste->item(1)).center());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          liste->visualItemRect(liste->item(2)).center());
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("tu finissais\nil finissait"));
+    }
+
+    void copieConjugaison() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        // Nothing conjugated yet: nothing to copy.
+        QTest::keyClick(Verbe(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
+        Conjugue("parler");
+        Tape("finir");  // typed, not conjugated: the copy is of what is shown
+        Liste("PCInd")->setFocus();
+        QTest::keyClick(Liste("PCInd"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString texte = QGuiApplication::clipboard()->text();
+        QVERIFY2(texte.startsWith(QStringLiteral("parler — Groupe : 1\n\nIndicatif\n  Présent\n"
+                                                 "    je parle\n    tu parles\n")),
+                 qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral("\n\nSubjonctif\n  Présent\n    que je parle\n")));
+        QVERIFY(texte.contains(
+            QStringLiteral("\n  Passé 2° Forme\n    j'eusse parlé\n    tu eusses parlé\n")));
+        QVERIFY(texte.endsWith(QStringLiteral("\n\nParticipe Présent\n  parlant\n")));
+        // A title line, a blank and a caption for each of the five modes,
+        // 17 tense captions, 97 lines.
+        QCOMPARE(texte.count(u'\n'), 1 + 5 * 2 + 17 + 97);
+#ifdef FLORIMOT_CONJUGUE
+        // Word for word what the command line prints.
+        QProcess conjugue;
+        conjugue.start(QStringLiteral(FLORIMOT_CONJUGUE), {QStringLiteral("parler")});
+        QVERIFY(conjugue.waitForFinished(30000));
+        QCOMPARE(texte, QString::fromUtf8(conjugue.readAllStandardOutput()));
+#endif
+    }
+
+    // A larger window widens the lists: a line cut at the default size shows
+    // whole, without its tooltip; back at the default size, every control is
+    // where it was and the line is cut again. The default size is also the
+    // smallest.
+    void agrandissement() {
+        Conjugue("déshumidifier");
+        QListWidget* liste = Liste("PQPSubj");
+        const QListWidgetItem* longue = liste->item(3);
+        QCOMPARE(longue->text(), QStringLiteral("que nous eussions déshumidifié"));
+        const auto entiere = [&](const QListWidget* l, const QListWidgetItem* ligne) {
+            return l->fontMetrics().horizontalAdvance(ligne->text()) <=
+                   l->contentsRect().width() - 6;
+        };
+        QVERIFY(!entiere(liste, longue));
+        QCOMPARE(longue->toolTip(), longue->text());
+        // The window's own controls (the toolkit's inner parts aside).
+        QMap<QWidget*, QRect> avant;
+        for (QWidget* w : Ecran->centralWidget()->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QStringLiteral("qt_")) &&
+                w->objectName() != QStringLiteral("PartPres"))
+                avant[w] = w->geometry();
+
+        Ecran->resize(1100, 700);
+        QTRY_COMPARE(Ecran->size(), QSize(1100, 700));
+        for (QListWidget* l : Ecran->findChildren<QListWidget*>()) {
+            for (int i = 0; i < l->count(); ++i) {
+                QVERIFY2(entiere(l, l->item(i)), qPrintable(l->item(i)->text()));
+                QCOMPARE(l->item(i)->toolTip(), QString());
+            }
+            QVERIFY(l->width() > avant[l].width());
+            QVERIFY(l->parentWidget()->rect().contains(l->geometry()));
+        }
+        for (const char* nom : {"Indicatif", "Subjonctif", "Rectangl", "PageSet"})
+            QVERIFY(Ecran->centralWidget()->rect().contains(Composant<QWidget>(nom)->geometry()));
+        QVERIFY(Composant<QWidget>("Rectangl")->width() > 1000);
+        Composant<QTabBar>("PageSet")->setCurrentIndex(1);
+        QVERIFY(Etiquette("PartPres")
+                    ->parentWidget()
+                    ->rect()
+                    .contains(Etiquette("PartPres")->geometry()));
+
+        Ecran->resize(500, 300);
+        QTRY_COMPARE(Ecran->size(), QSize(640, 480));
+        for (auto c = avant.cbegin(); c != avant.cend(); ++c)
+            QVERIFY2(c.key()->geometry() == c.value(), qPrintable(c.key()->objectName()));
+        QVERIFY(!entiere(liste, longue));
+        QCOMPARE(longue->toolTip(), longue->text());
     }
 
     // Pictures of the two pages and of the About window, for a look by eye;
