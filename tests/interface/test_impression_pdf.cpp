@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -77,6 +78,19 @@ class TestImpressionPdf : public QObject {
         if (!entree->isVisible() || QApplication::focusWidget() != entree)
             qFatal("fenêtre non rétablie après l'impression");
         return dialogues.Boites;
+    }
+
+    // Conjugates `verbe` in a real window and saves it with Ctrl+S.
+    static void Enregistre(TDialoguesEnregistres& dialogues, const QString& verbe) {
+        TEcran ecran(dialogues);
+        ecran.show();
+        if (!QTest::qWaitForWindowExposed(&ecran)) qFatal("fenêtre non affichée");
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setFocus();
+        QTest::keyClick(entree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(entree, verbe);
+        QTest::keyClick(entree, Qt::Key_Return);
+        QTest::keyClick(&ecran, Qt::Key_S, Qt::ControlModifier);
     }
 
 private slots:
@@ -249,6 +263,75 @@ private slots:
         // The keyboard goes back to the entry when the window is active again
         // (the offscreen platform does not reactivate it by itself).
         QCOMPARE(ecran.focusWidget(), entree);
+    }
+
+    // "Enregistrer en PDF…" (Ctrl+S): the name is asked for, the verb's in
+    // the documents folder offered, ".pdf" added when missing; the file
+    // holds the same two pages as paper, its text as text.
+    void enregistrerEnPdf_data() {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QString>("fichier");
+        QTest::newRow("avec .pdf") << "copie.pdf"
+                                   << "copie.pdf";
+        QTest::newRow("sans suffixe") << "conjugaison"
+                                      << "conjugaison.pdf";
+        QTest::newRow("suffixe en capitales") << "GRAND.PDF"
+                                              << "GRAND.PDF";
+    }
+    void enregistrerEnPdf() {
+        QFETCH(QString, reponse);
+        QFETCH(QString, fichier);
+        for (const char* outil : {"pdfinfo", "pdftotext"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
+                QSKIP("poppler-utils absent (pdfinfo, pdftotext)");
+        TDialoguesEnregistres dialogues;
+        dialogues.Fichier = Dossier.filePath(reponse);
+        Enregistre(dialogues, QStringLiteral("parler"));
+        QVERIFY(dialogues.Boites.isEmpty());
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(QFileInfo(dialogues.Fichiers.front()[0]).fileName(), QStringLiteral("parler.pdf"));
+        QCOMPARE(dialogues.Fichiers.front()[1], QStringLiteral("Enregistrer en PDF"));
+        const QString pdf = Dossier.filePath(fichier);
+        QVERIFY(QFile::exists(pdf));
+        bool reussi = false;
+        const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
+        QVERIFY(reussi);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+2$"),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        const QString texte =
+            Lance(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}, &reussi);
+        QVERIFY(reussi);
+        for (const char* forme : {"je parle", "nous parlons", "que nous parlions", "parlant"})
+            QVERIFY2(texte.contains(QString::fromUtf8(forme)), forme);
+    }
+
+    // A file that cannot be written is reported in an error box, as a
+    // printing failure is; giving up in the dialog writes nothing, says nothing.
+    void enregistrerImpossible_data() {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<bool>("boite");
+        QTest::newRow("dossier absent") << "absent/parler.pdf" << true;
+        QTest::newRow("abandon") << "" << false;
+    }
+    void enregistrerImpossible() {
+        QFETCH(QString, reponse);
+        QFETCH(bool, boite);
+        TDialoguesEnregistres dialogues;
+        if (!reponse.isEmpty()) dialogues.Fichier = Dossier.filePath(reponse);
+        const QStringList avant = QDir(Dossier.path()).entryList(QDir::Files);
+        Enregistre(dialogues, QStringLiteral("parler"));
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(dialogues.Boites.size(), boite ? 1 : 0);
+        if (boite) {
+            QCOMPARE(dialogues.Boites.front().Titre, QStringLiteral("Florimot"));
+            QVERIFY(dialogues.Boites.front().Genre == TDialogues::Icone::Erreur);
+            QVERIFY2(
+                dialogues.Boites.front().Texte.contains(QStringLiteral("ne peut pas être écrit")),
+                qPrintable(dialogues.Boites.front().Texte));
+            QVERIFY(!QFile::exists(dialogues.Fichier));
+        }
+        QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), avant);
     }
 
     // The service itself: one job at a time, pages only inside a job.
