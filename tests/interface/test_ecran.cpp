@@ -775,12 +775,17 @@ private slots:
         About->show();
         const QImage apropos = About->grab().toImage();
         QCOMPARE(page1.size(), Ecran->size() * page1.devicePixelRatio());
+        onglets->setCurrentIndex(0);
+        Conjugue("déshumidifier");
+        Ecran->resize(1000, 600);
+        const QImage agrandie = Ecran->grab().toImage();
         QVERIFY(page1 != page2);
         const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");
         if (dossier.isEmpty()) return;
         QVERIFY(page1.save(dossier + "/ecran-page1.png"));
         QVERIFY(page2.save(dossier + "/ecran-page2.png"));
         QVERIFY(apropos.save(dossier + "/apropos.png"));
+        QVERIFY(agrandie.save(dossier + "/ecran-agrandie.png"));
     }
 };
 
