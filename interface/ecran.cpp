@@ -534,7 +534,8 @@ void TEcran::showEvent(QShowEvent* evenement) {
     // the window stays where the user puts it.
     if (!Centree_) {
         Centree_ = true;
-        if (const QScreen* ecran = screen())
+        const QScreen* ecran = screen();
+        if (ecran != nullptr && !isMaximized())
             move(pos() + ecran->availableGeometry().center() - frameGeometry().center());
     }
     QMainWindow::showEvent(evenement);
