@@ -113,21 +113,6 @@ private:
 
 }  // namespace
 
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
-    std::string entete = verbe.Intitule();
-    entete += " — ";
-    entete += LegendeGroupe(verbe);
-    if (const std::string_view modele = ModeleDuVerbe(verbe); !modele.empty()) {
-        entete += " — se conjugue comme ";
-        entete += modele;
-    }
-    if (!options.Aucune()) {
-        entete += " — ";
-        entete += DecritOptions(options);
-    }
-    return entete;
-}
-
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
                                         const TOptions& options, int largeur, bool gras) {
     switch (format) {

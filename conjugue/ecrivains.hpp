@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conjugaison.hpp"
+#include "mise_en_page.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
@@ -36,10 +37,5 @@ enum class FormatSortie { Lisible, Tsv, Json };
 // `largeur` and `gras` are MiseEnPage's, for the readable output only.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
                                         const TOptions& options, int largeur, bool gras);
-
-// The readable header: "commencer — Groupe : 1 — se conjugue comme placer —
-// négation". The TSV header line is frozen (other programs read it); the
-// readable and JSON ones take new items.
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options);
 
 }  // namespace florimot

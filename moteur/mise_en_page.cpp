@@ -137,4 +137,19 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
     return sortie;
 }
 
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
+    std::string entete = verbe.Intitule();
+    entete += " — ";
+    entete += LegendeGroupe(verbe);
+    if (const std::string_view modele = ModeleDuVerbe(verbe); !modele.empty()) {
+        entete += " — se conjugue comme ";
+        entete += modele;
+    }
+    if (!options.Aucune()) {
+        entete += " — ";
+        entete += DecritOptions(options);
+    }
+    return entete;
+}
+
 }  // namespace florimot

@@ -13,6 +13,11 @@ namespace florimot {
 // Below this many columns the grid is one block under another.
 inline constexpr int LargeurMinimaleColonnes = 40;
 
+// The readable header: "commencer — Groupe : 1 — se conjugue comme placer —
+// négation". The TSV header line is frozen (other programs read it); the
+// readable and JSON ones take new items.
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options);
+
 // `entete` on the first line, then each mode with its tenses. With `largeur`
 // of 0 or under LargeurMinimaleColonnes, one tense under another; otherwise as
 // many tenses side by side as fit in `largeur` characters, each column as wide
