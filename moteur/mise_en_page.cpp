@@ -88,7 +88,10 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
     if (largeur >= LargeurMinimaleColonnes) {
         std::size_t plusLong = 1;
         for (const Mode& m : modes) plusLong = std::max(plusLong, m.nombre);
+        // An even count keeps each simple tense beside its compound one, as the
+        // window shows them.
         for (std::size_t n = plusLong; n > 1; --n) {
+            if (n % 2 != 0) continue;
             const std::vector<std::size_t> l = LargeursColonnes(modes, largeursBlocs, n);
             std::size_t total = 0;
             for (std::size_t x : l) total += x;

@@ -20,7 +20,8 @@ std::string EnteteLisible(const TVerbe& verbe, const TOptions& options);
 
 // `entete` on the first line, then each mode with its tenses. With `largeur`
 // of 0 or under LargeurMinimaleColonnes, one tense under another; otherwise as
-// many tenses side by side as fit in `largeur` characters, each column as wide
+// many tenses side by side as fit in `largeur` characters, an even count so that
+// each simple tense stands beside its compound one, each column as wide
 // as its longest line (a line is never cut: fewer columns are taken instead),
 // the tenses of a mode kept together in the grid's order. `gras` puts the mode
 // and tense captions in ANSI bold. Every line ends with "\n", none with a blank.
