@@ -120,3 +120,17 @@ TEST(DeuxiemeGroupe, FinirEtHair) {
         {"assortir", 0, 47, 0, "assortissant"},
     });
 }
+
+// A request outside the grid has no line, whatever its codes: nothing is read
+// past a table.
+TEST(ConjugueForme, HorsDeLaGrille) {
+    Verifie({
+        {"parler", 3, 24, 6, ""},
+        {"parler", 15, 0, 1, ""},
+        {"parler", 0, 0, 7, ""},
+        {"parler", 0, 42, 4, ""},
+        {"parler", 0, 47, 1, ""},
+        {"parler", 255, 255, -1, ""},
+        {"parler", 15, 36, 1, "j'eusse parlé"},
+    });
+}
