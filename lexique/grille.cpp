@@ -175,11 +175,12 @@ constexpr std::string_view Terminaisons[] = {
     "oir", "eoir", "cevoir", "evoir", "avoir", "ouvoir", "euvoir", "loir", "lloir", "ouloir",
     // -re
     "re", "dre", "endre", "ndre", "udre", "tre", "ettre", "aître", "ître", "oître", "aire", "ire",
-    "cre", "oire", "ivre", "vre"};
+    "cre", "oire", "ore", "ure", "ivre", "vre"};
 
-// Letters of a tail tried after each head: "erraient" is the longest an
-// ending of the engine takes past the head it shares with its infinitive.
-constexpr std::size_t TailleQueue = 8;
+// Letters of a tail tried after each head: "convain|quissions" and
+// "cong|èleraient" are about the longest the engine's endings take past the
+// head they share with their infinitive.
+constexpr std::size_t TailleQueue = 10;
 
 // One verb or more of every model of the engine. What their forms put after
 // each head they share with their infinitive is all any verb of the same
@@ -321,12 +322,14 @@ std::string Enumere(const std::vector<std::string>& mots) {
     return r;
 }
 
-// Whether the engine elides before this verb: "d'être", "s'évanouir", but
-// "de haïr", "se hâter". Its first-person lines already know.
+// Whether to elide before this verb: "d'être", "s'évanouir", but "de haïr",
+// "se hâter". For an h the engine's first person already knows.
 bool Elide(std::string_view infinitif) {
-    TVerbe v;
-    v.DefinitVerbe(infinitif);
-    if (v.DonneGroupe() != 0) {
+    const char32_t premiere = infinitif.empty() ? 0 : utf8::Decode(infinitif).point;
+    if (premiere == U'h') {
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        if (v.DonneGroupe() == 0) return false;
         const LignesGrille lignes = ConjugueGrille(v);
         for (const Cellule& c : Grille) {
             if (!AvecPronom(c) || c.DecalageMode == 24) continue;
@@ -334,8 +337,8 @@ bool Elide(std::string_view infinitif) {
             if (ligne.starts_with("j'")) return true;
             if (ligne.starts_with("je ")) return false;
         }
+        return false;
     }
-    const char32_t premiere = infinitif.empty() ? 0 : utf8::Decode(infinitif).point;
     return std::u32string_view(U"aâàeéèêiîoôuûy").find(premiere) != std::u32string_view::npos;
 }
 
@@ -382,6 +385,8 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
 }  // namespace
 
 std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& analyse) {
+    const std::optional<std::string> mot = lexique::Normalise(forme);
+    if (mot) forme = *mot;
     std::string r = "« " + std::string(forme) + " » : ";
     std::vector<std::string> verbes;
     for (const TAnalyse& a : analyse)
