@@ -63,6 +63,20 @@ std::string SansInversion(std::string_view forme) {
     return {};
 }
 
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme) {
+    if (mot == forme) return true;
+    if (mot.find('/') == std::string_view::npos) return false;
+    while (!mot.empty()) {
+        const std::size_t barre = mot.find('/');
+        if (mot.substr(0, barre) == forme) return true;
+        if (barre == std::string_view::npos) break;
+        mot.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
 const Cellule* Cherche(std::string_view nom) {
     for (const Cellule& c : Grille)
         if (c.Nom == nom) return &c;
@@ -74,7 +88,7 @@ bool ParticipeDansGrille(const LignesGrille& lignes, std::string_view forme) {
         if (!EstCompose(c)) continue;
         for (int i = 0; i < c.NombreLignes(); ++i) {
             const std::string_view ligne = lignes[c.Premier + i];
-            if (!EstMarqueur(ligne) && Participe(ligne) == forme) return true;
+            if (!EstMarqueur(ligne) && Tient(Participe(ligne), forme)) return true;
         }
     }
     return false;
@@ -89,7 +103,7 @@ std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string
         if (EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
             const std::string_view ligne = lignes[c.Premier + p - c.PremierePersonne];
-            if (!EstMarqueur(ligne) && FormeNue(c, ligne) == forme)
+            if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), forme))
                 lectures.push_back({c.Nom, p, false});
         }
     }
@@ -107,11 +121,11 @@ bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TL
         return false;
     const std::string_view ligne = lignes[c->Premier + lecture.personne - c->PremierePersonne];
     if (EstMarqueur(ligne)) return false;
-    if (!lecture.inversion) return FormeNue(*c, ligne) == forme;
+    if (!lecture.inversion) return Tient(FormeNue(*c, ligne), forme);
     // Only a first person with a pronoun turns its e before an inverted je.
     const std::string simple = SansInversion(forme);
     return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() &&
-           FormeNue(*c, ligne) == simple;
+           Tient(FormeNue(*c, ligne), simple);
 }
 
 namespace lexique {
@@ -123,7 +137,7 @@ std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_
     for (const Cellule& c : Grille) {
         if (EstCompose(c) || !AvecPronom(c)) continue;
         const std::string_view ligne = lignes[c.Premier];
-        if (!EstMarqueur(ligne) && FormeNue(c, ligne) == simple)
+        if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), simple))
             lectures.push_back({c.Nom, 1, true});
     }
     return lectures;
