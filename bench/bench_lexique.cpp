@@ -13,20 +13,18 @@ namespace {
 // Forms of every model family, ambiguous forms, participles, inverted first
 // persons, words of no verb and words the dictionary lacks.
 constexpr const char* Formes[] = {
-    "allions",    "vainquît",   "assieds",   "eussé",      "suis",        "été",
-    "finissons",  "prîmes",     "peignit",   "mouvons",    "plu",         "allés",
-    "parlons",    "plaçâmes",   "mangeait",  "envoie",     "appelleront", "achète",
-    "cède",       "protégeons", "haïssent",  "viendrais",  "acquiers",    "vêtu",
-    "sentirent",  "ouvrit",     "cueillerai", "bous",      "dormîmes",    "courut",
-    "meurent",    "servais",    "fuyons",    "gît",        "oyez",        "reçois",
-    "pourvus",    "sachant",    "dois",      "peux",       "meus",        "pleuvra",
-    "faut",       "vaille",     "veulent",   "sied",       "sursis",      "échut",
-    "vit",        "prenne",     "rendu",     "craignîmes", "résolu",      "cousez",
-    "moulu",      "rompt",      "battîmes",  "mis",        "fassent",     "trayons",
-    "plut",       "naquit",     "paraissait", "crûmes",    "crois",       "buvait",
-    "close",      "conclûmes",  "suivit",    "vécurent",   "lisez",       "dites",
-    "écrivions",  "riions",     "conduisit", "maison",     "table",       "rapidement",
-    "googlions",  "twittâmes",  "xyzzy",     "puissé",     "aurions",     "fut",
+    "allions",    "vainquît",  "assieds",     "eussé",     "suis",      "été",        "finissons",
+    "prîmes",     "peignit",   "mouvons",     "plu",       "allés",     "parlons",    "plaçâmes",
+    "mangeait",   "envoie",    "appelleront", "achète",    "cède",      "protégeons", "haïssent",
+    "viendrais",  "acquiers",  "vêtu",        "sentirent", "ouvrit",    "cueillerai", "bous",
+    "dormîmes",   "courut",    "meurent",     "servais",   "fuyons",    "gît",        "oyez",
+    "reçois",     "pourvus",   "sachant",     "dois",      "peux",      "meus",       "pleuvra",
+    "faut",       "vaille",    "veulent",     "sied",      "sursis",    "échut",      "vit",
+    "prenne",     "rendu",     "craignîmes",  "résolu",    "cousez",    "moulu",      "rompt",
+    "battîmes",   "mis",       "fassent",     "trayons",   "plut",      "naquit",     "paraissait",
+    "crûmes",     "crois",     "buvait",      "close",     "conclûmes", "suivit",     "vécurent",
+    "lisez",      "dites",     "écrivions",   "riions",    "conduisit", "maison",     "table",
+    "rapidement", "googlions", "twittâmes",   "xyzzy",     "puissé",    "aurions",    "fut",
 };
 
 florimot::TLexique& Lexique() {

@@ -163,10 +163,14 @@ std::optional<std::string> Normalise(std::string_view texte) {
         char32_t c = d.point;
         if (c >= U'A' && c <= U'Z') c += 0x20;
         // Latin-1 capitals, but not the multiplication sign.
-        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) c += 0x20;
-        else if (c == U'Œ') c = U'œ';
-        else if (c == U'Ÿ') c = U'ÿ';
-        else if (c == U'’') c = U'\'';
+        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+            c += 0x20;
+        else if (c == U'Œ')
+            c = U'œ';
+        else if (c == U'Ÿ')
+            c = U'ÿ';
+        else if (c == U'’')
+            c = U'\'';
         utf8::Encode(c, mot);
         texte.remove_prefix(d.taille);
     }
@@ -200,18 +204,21 @@ constexpr std::size_t TailleQueue = 10;
 // each head they share with their infinitive is all any verb of the same
 // ending can put there: a head and a tail no model joins are not worth a grid.
 constexpr std::string_view Modeles[] = {
-    "parler", "placer", "manger", "protéger", "envoyer", "grasseyer", "payer", "nettoyer",
-    "essuyer", "appeler", "jeter", "acheter", "geler", "lever", "semer", "céder", "régler",
-    "célébrer", "arriver", "créer", "crier", "jouer", "finir", "haïr", "ouïr", "venir", "tenir",
-    "acquérir", "vêtir", "sentir", "partir", "mentir", "sortir", "ouvrir", "offrir", "cueillir",
-    "assaillir", "faillir", "bouillir", "dormir", "courir", "mourir", "servir", "fuir", "gésir",
-    "recevoir", "pourvoir", "savoir", "devoir", "pouvoir", "mouvoir", "pleuvoir", "falloir",
-    "valoir", "vouloir", "asseoir", "surseoir", "seoir", "échoir", "choir", "voir", "prendre",
-    "rendre", "répondre", "perdre", "peindre", "joindre", "craindre", "coudre", "moudre",
-    "résoudre", "absoudre", "rompre", "battre", "mettre", "faire", "traire", "plaire", "taire",
-    "vaincre", "naître", "connaître", "paître", "repaître", "croître", "accroître", "croire",
-    "boire", "clore", "éclore", "conclure", "suivre", "vivre", "lire", "dire", "écrire", "rire",
-    "conduire", "suffire", "frire", "tomber", "apparaître"};
+    "parler",   "placer",    "manger",   "protéger",  "envoyer",   "grasseyer", "payer",
+    "nettoyer", "essuyer",   "appeler",  "jeter",     "acheter",   "geler",     "lever",
+    "semer",    "céder",     "régler",   "célébrer",  "arriver",   "créer",     "crier",
+    "jouer",    "finir",     "haïr",     "ouïr",      "venir",     "tenir",     "acquérir",
+    "vêtir",    "sentir",    "partir",   "mentir",    "sortir",    "ouvrir",    "offrir",
+    "cueillir", "assaillir", "faillir",  "bouillir",  "dormir",    "courir",    "mourir",
+    "servir",   "fuir",      "gésir",    "recevoir",  "pourvoir",  "savoir",    "devoir",
+    "pouvoir",  "mouvoir",   "pleuvoir", "falloir",   "valoir",    "vouloir",   "asseoir",
+    "surseoir", "seoir",     "échoir",   "choir",     "voir",      "prendre",   "rendre",
+    "répondre", "perdre",    "peindre",  "joindre",   "craindre",  "coudre",    "moudre",
+    "résoudre", "absoudre",  "rompre",   "battre",    "mettre",    "faire",     "traire",
+    "plaire",   "taire",     "vaincre",  "naître",    "connaître", "paître",    "repaître",
+    "croître",  "accroître", "croire",   "boire",     "clore",     "éclore",    "conclure",
+    "suivre",   "vivre",     "lire",     "dire",      "écrire",    "rire",      "conduire",
+    "suffire",  "frire",     "tomber",   "apparaître"};
 
 // For each ending of Terminaisons, the tails its models' forms put after the
 // head: built once, from the grids of Modeles.
@@ -385,8 +392,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
         }
         g->cellules.push_back(Legende(l.cellule));
     }
-    if (groupes.empty())
-        return Enumere(sansPersonne) + (Elide(a.infinitif) ? " d'" : " de ") + nom;
+    if (groupes.empty()) return Enumere(sansPersonne) + (Elide(a.infinitif) ? " d'" : " de ") + nom;
     std::string r = nom;
     for (std::size_t i = 0; i < groupes.size(); ++i) {
         r += i == 0 ? ", " : " ; ";

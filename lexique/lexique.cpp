@@ -1,9 +1,8 @@
 // The dictionary's side of the lexicon: loading, lemmas, suggestions, facts.
 #include "lexique.hpp"
 
-#include <hunspell.hxx>
-
 #include <algorithm>
+#include <hunspell.hxx>
 #include <optional>
 #include <system_error>
 #include <unordered_map>
@@ -119,9 +118,10 @@ void TLexique::Donnees::Charge() {
             ". Installez le paquet hunspell-fr-comprehensive.";
     } catch (const std::exception& e) {
         dico.reset();
-        raison = "Analyse des formes et suggestions indisponibles : le dictionnaire n'a pas pu "
-                 "être chargé (" +
-                 std::string(e.what()) + ").";
+        raison =
+            "Analyse des formes et suggestions indisponibles : le dictionnaire n'a pas pu "
+            "être chargé (" +
+            std::string(e.what()) + ").";
     }
 }
 
@@ -169,8 +169,8 @@ std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& 
     for (bool inversion : {false, true}) {
         for (const std::string& lemme : lemmes)
             if (const LignesGrille* g = GrilleDe(lemme)) {
-                std::vector<TLecture> l = inversion ? lexique::LecturesInversees(*g, mot)
-                                                    : LecturesDansGrille(*g, mot);
+                std::vector<TLecture> l =
+                    inversion ? lexique::LecturesInversees(*g, mot) : LecturesDansGrille(*g, mot);
                 if (!l.empty()) analyses.push_back({lemme, true, std::move(l)});
             }
         if (!analyses.empty()) break;
@@ -184,8 +184,7 @@ std::vector<std::filesystem::path> TLexique::DossiersStandard() {
 
 TLexique::TLexique() : TLexique(DossiersStandard()) {}
 
-TLexique::TLexique(std::vector<std::filesystem::path> dossiers)
-    : d(std::make_unique<Donnees>()) {
+TLexique::TLexique(std::vector<std::filesystem::path> dossiers) : d(std::make_unique<Donnees>()) {
     d->dossiers = std::move(dossiers);
     try {
         chargement = std::async(std::launch::async, [donnees = d.get()] { donnees->Charge(); });
@@ -242,11 +241,11 @@ std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
     // Of two guesses, the one that reads more of the form as an ending comes
     // first: twittâmes is rather twitter's than twittâmer's.
     const auto tete = [&](const TAnalyse& a) {
-        return a.connu ? 0
-                       : std::mismatch(a.infinitif.begin(), a.infinitif.end(), mot->begin(),
-                                       mot->end())
-                                 .first -
-                             a.infinitif.begin();
+        return a.connu
+                   ? 0
+                   : std::mismatch(a.infinitif.begin(), a.infinitif.end(), mot->begin(), mot->end())
+                             .first -
+                         a.infinitif.begin();
     };
     std::stable_sort(analyses.begin(), analyses.end(), [&](const TAnalyse& a, const TAnalyse& b) {
         if (a.connu != b.connu) return a.connu;

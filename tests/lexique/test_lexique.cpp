@@ -69,13 +69,15 @@ TEST(Analyse, FormesDeChaqueFamille) {
     };
     const std::vector<Cas> cas = {
         {"allions",
-         {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}}, {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
+         {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
+          {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
         {"vainquît", {{"vaincre", {{"ImpSubj", 3}}}}},
         {"assieds", {{"asseoir", {{"PresImp", 1}}}}},
         {"eussé", {{"avoir", {{"ImpSubj", 1, true}}}}},
         {"puissé", {{"pouvoir", {{"PresSubj", 1, true}}}}},
         {"suis",
-         {{"être", {{"PresInd", 1}}}, {"suivre", {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}}},
+         {{"être", {{"PresInd", 1}}},
+          {"suivre", {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}}},
         {"été", {{"être", {{"PartPasse", 0}}}}},
         {"allés", {{"aller", {{"PartPasse", 0}}}}},
         {"plu", {{"plaire", {{"PartPasse", 0}}}, {"pleuvoir", {{"PartPasse", 0}}}}},
@@ -84,7 +86,8 @@ TEST(Analyse, FormesDeChaqueFamille) {
         {"prîmes", {{"prendre", {{"PSInd", 4}}}}},
         {"peignit", {{"peindre", {{"PSInd", 3}}}}},
         {"mouvons",
-         {{"mouver", {{"PresInd", 4}, {"PresImp", 2}}}, {"mouvoir", {{"PresInd", 4}, {"PresImp", 2}}}}},
+         {{"mouver", {{"PresInd", 4}, {"PresImp", 2}}},
+          {"mouvoir", {{"PresInd", 4}, {"PresImp", 2}}}}},
         {"reçois", {{"recevoir", {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}}},
         {"enverraient", {{"envoyer", {{"PresCond", 6}}}}},
         {"naquit", {{"naître", {{"PSInd", 3}}}}},
@@ -92,7 +95,9 @@ TEST(Analyse, FormesDeChaqueFamille) {
         {"gît", {{"gésir", {{"PresInd", 3}}}}},
         {"seyant", {{"seoir", {{"PartPres", 0}}}}},
         {"sache", {{"savoir", {{"PresSubj", 1}, {"PresSubj", 3}, {"PresImp", 1}}}}},
-        {"  Allions ", {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}}, {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        {"  Allions ",
+         {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
+          {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
         // Known words that are no verb form, markers, and what is no word.
         {"maison", {}},
         {"parler", {}},
@@ -142,17 +147,17 @@ TEST(Analyse, VerbesAbsentsDuDictionnaire) {
 // These verbs are not the ones the guesses were built from.
 TEST(InfinitifsPossibles, RetrouventChaqueModele) {
     const char* verbes[] = {
-        "remplacer",  "arranger",   "abréger",    "renvoyer",     "balayer",    "appuyer",
-        "rappeler",   "projeter",   "racheter",   "congeler",     "soulever",   "accélérer",
-        "agréer",     "étudier",    "choisir",    "retenir",      "conquérir",  "revêtir",
-        "consentir",  "ressortir",  "découvrir",  "souffrir",     "recueillir", "tressaillir",
-        "endormir",   "parcourir",  "desservir",  "enfuir",       "apercevoir", "entreprendre",
-        "éteindre",   "rejoindre",  "découdre",   "dissoudre",    "corrompre",  "combattre",
-        "soumettre",  "défaire",    "extraire",   "complaire",    "convaincre", "renaître",
-        "reconnaître", "décroître", "exclure",    "poursuivre",   "survivre",   "relire",
-        "prédire",    "décrire",    "sourire",    "détruire",     "revoir",     "prévoir",
-        "émouvoir",   "revaloir",   "rasseoir",   "déchoir",      "redevoir",   "repleuvoir",
-        "enclore",    "reclure",
+        "remplacer",   "arranger",  "abréger",   "renvoyer",   "balayer",    "appuyer",
+        "rappeler",    "projeter",  "racheter",  "congeler",   "soulever",   "accélérer",
+        "agréer",      "étudier",   "choisir",   "retenir",    "conquérir",  "revêtir",
+        "consentir",   "ressortir", "découvrir", "souffrir",   "recueillir", "tressaillir",
+        "endormir",    "parcourir", "desservir", "enfuir",     "apercevoir", "entreprendre",
+        "éteindre",    "rejoindre", "découdre",  "dissoudre",  "corrompre",  "combattre",
+        "soumettre",   "défaire",   "extraire",  "complaire",  "convaincre", "renaître",
+        "reconnaître", "décroître", "exclure",   "poursuivre", "survivre",   "relire",
+        "prédire",     "décrire",   "sourire",   "détruire",   "revoir",     "prévoir",
+        "émouvoir",    "revaloir",  "rasseoir",  "déchoir",    "redevoir",   "repleuvoir",
+        "enclore",     "reclure",
     };
     for (const char* verbe : verbes) {
         const florimot::LignesGrille lignes = GrilleDe(verbe);
@@ -169,9 +174,8 @@ TEST(InfinitifsPossibles, RetrouventChaqueModele) {
 }
 
 TEST(Description, TextesFrancais) {
-    const std::vector<TAnalyse> allions = {
-        {"aller", true, {{"ImpInd", 4}, {"PresSubj", 4}}},
-        {"allier", true, {{"PresInd", 4}, {"PresImp", 2}}}};
+    const std::vector<TAnalyse> allions = {{"aller", true, {{"ImpInd", 4}, {"PresSubj", 4}}},
+                                           {"allier", true, {{"PresInd", 4}, {"PresImp", 2}}}};
     const std::vector<TAnalyse> suis = {
         {"être", true, {{"PresInd", 1}}},
         {"suivre", true, {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}};
@@ -189,15 +193,20 @@ TEST(Description, TextesFrancais) {
          "impératif présent, tu"},
         {"été", {{"être", true, {{"PartPasse", 0}}}}, "« été » : participe passé d'être"},
         {"haï", {{"haïr", true, {{"PartPasse", 0}}}}, "« haï » : participe passé de haïr"},
-        {"habité", {{"habiter", true, {{"PartPasse", 0}}}},
+        {"habité",
+         {{"habiter", true, {{"PartPasse", 0}}}},
          "« habité » : participe passé d'habiter"},
-        {"dit", {{"dire", true, {{"PresInd", 3}, {"PSInd", 3}, {"PartPasse", 0}}}},
+        {"dit",
+         {{"dire", true, {{"PresInd", 3}, {"PSInd", 3}, {"PartPasse", 0}}}},
          "« dit » : dire, indicatif présent et indicatif passé simple, il ; participe passé"},
-        {"eussé", {{"avoir", true, {{"ImpSubj", 1, true}}}},
+        {"eussé",
+         {{"avoir", true, {{"ImpSubj", 1, true}}}},
          "« eussé » : avoir, subjonctif imparfait, je (eussé-je)"},
-        {"aurions", {{"avoir", true, {{"P1Cond", 4}}}},
+        {"aurions",
+         {{"avoir", true, {{"P1Cond", 4}}}},
          "« aurions » : avoir, conditionnel passé première forme, nous"},
-        {"googlions", {{"googler", false, {{"ImpInd", 4}}}},
+        {"googlions",
+         {{"googler", false, {{"ImpInd", 4}}}},
          "« googlions » : googler (absent du dictionnaire), indicatif imparfait, nous"},
         {"xyz", {}, "« xyz » : aucune forme verbale connue"},
     };
