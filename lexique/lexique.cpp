@@ -79,6 +79,7 @@ struct TLexique::Donnees {
     void Charge();
     const LignesGrille* GrilleDe(const std::string& infinitif);
     bool InfinitifConnu(const std::string& mot);
+    bool Conjugable(const std::string& infinitif);
     std::vector<TAnalyse> AnalyseDictionnaire(const std::string& mot, bool& connuDuDico);
 };
 
@@ -150,6 +151,16 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
     if (infinitifs.size() >= GrillesMax) infinitifs.clear();
     infinitifs.emplace(mot, connu);
     return connu;
+}
+
+// Whether the engine's grid of the verb holds at least one form: a verb it
+// leaves empty (connaitre) is no suggestion worth the click.
+bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
+    const LignesGrille* g = GrilleDe(infinitif);
+    if (g == nullptr) return false;
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if ((*g)[i] != "-" && (*g)[i] != "non usité" && !(*g)[i].empty()) return true;
+    return false;
 }
 
 // The readings of the verbs the dictionary proposes; the inverted first
@@ -265,7 +276,7 @@ std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size
         // Names and phrases are no verb of the grid.
         if (lexique::Normalise(s) != s) continue;
         bool connu = false;
-        if (d->InfinitifConnu(s) || !d->AnalyseDictionnaire(s, connu).empty())
+        if ((d->InfinitifConnu(s) && d->Conjugable(s)) || !d->AnalyseDictionnaire(s, connu).empty())
             retenues.push_back(s);
         if (retenues.size() == maximum) break;
     }

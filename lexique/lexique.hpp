@@ -80,11 +80,15 @@ public:
     // and capitals are forgiven). Verbs the dictionary knows come first;
     // a word the dictionary does not know at all is matched against the
     // infinitives its letters suggest. Empty without the dictionary, for a
-    // word that is no verb form, or for text that is not valid UTF-8.
+    // word that is no verb form, or for text that is not valid UTF-8. An
+    // infinitive is no reading (no line of the grid shows it): Faits() says
+    // whether the dictionary knows it.
     std::vector<TAnalyse> Analyse(std::string_view forme);
 
     // At most `maximum` verbs or verb forms close to a misspelt `texte`,
-    // the dictionary's best first.
+    // the dictionary's best first: infinitives the engine conjugates, and
+    // forms Analyse reads. Takes a tenth of a second or more: call it when
+    // Analyse found nothing, not on every key.
     std::vector<std::string> Suggestions(std::string_view texte, std::size_t maximum = 6);
 
     TFaitsVerbe Faits(std::string_view infinitif);
