@@ -1,141 +1,332 @@
 #include "conjugaison.hpp"
 
-#include "modele.hpp"
-#include "modeles.hpp"
-#include "utf8.hpp"
+#include <cstring>
+#include <span>
+
+#include "formes_nues.hpp"
 
 namespace florimot {
 
 namespace {
 
-// Letters before which "je" becomes "j'".
-bool EstVoyelle(char32_t c) {
-    switch (c) {
-        case U'a':
-        case U'â':
-        case U'à':
-        case U'ä':
-        case U'e':
-        case U'é':
-        case U'è':
-        case U'ê':
-        case U'ë':
-        case U'i':
-        case U'î':
-        case U'ï':
-        case U'o':
-        case U'ô':
-        case U'ö':
-        case U'u':
-        case U'û':
-        case U'ù':
-        case U'ü':
-        case U'y':
-        case U'ÿ':
-        case U'œ':
-        case U'æ': return true;
-        default: return false;
-    }
-}
+// Lines are written into a buffer every line fits in: no allocation per
+// line, one per grid.
+constexpr std::size_t LigneMax = 4 * TText::Capacite + 160;
 
-// Beginnings of the verbs whose h is mute (j'habite); every other h is
-// aspirated (je hais, je hurle). Longest first is not needed: any match wins.
-constexpr std::string_view HMuet[] = {
-    "habil",       "habit",       "hallucin", "harmonis",  "hébét",    "héberg",  "hébraïs",
-    "hélitreuill", "hellénis",    "herboris", "hérit",     "hésit",    "hibern",  "histori",
-    "hivern",      "homogénéis",  "homologu", "honor",     "horodat",  "horrifi", "hospitalis",
-    "huil",        "humanis",     "humect",   "humidifi",  "humili",   "hybrid",  "hydr",
-    "hyperbolis",  "hypertrophi", "hypnotis", "hypothéqu", "hystéris",
+class TEcriture {
+public:
+    explicit TEcriture(char* debut) : p_(debut) {}
+    void operator<<(std::string_view s) {
+        std::memcpy(p_, s.data(), s.size());
+        p_ += s.size();
+    }
+    void operator<<(char c) { *p_++ = c; }
+    char* Position() const { return p_; }
+
+private:
+    char* p_;
 };
 
-bool Elide(const TVerbe& verbe, std::string_view forme) {
-    const char32_t premiere = utf8::Decode(forme).point;
-    if (EstVoyelle(premiere)) return true;
-    if (premiere != U'h') return false;
-    for (std::string_view debut : HMuet)
-        if (verbe.CommencePar(debut)) return true;
+// Words separated by blanks, where je, me, te, se, ne and que elide before
+// the word that follows them (j'aime, ne m'habitue, qu'il).
+class TPhrase {
+public:
+    TPhrase(TEcriture& e, const TVerbe& verbe) : e_(e), verbe_(verbe) {}
+    void Elidable(std::string_view mot) {
+        Pose(mot);
+        enAttente_ = mot;
+    }
+    void Mot(std::string_view mot) {
+        Pose(mot);
+        e_ << mot;
+    }
+    // Starts a word the caller writes itself, piece by piece.
+    TEcriture& NouveauMot() {
+        Pose({});
+        return e_;
+    }
+    // Glued to the word before: "-t-il", "-toi", " ?".
+    void Colle(std::string_view s) { e_ << s; }
+
+private:
+    void Pose(std::string_view suivant) {
+        if (!enAttente_.empty()) {
+            if (ElideDevant(verbe_, suivant)) {
+                e_ << enAttente_.substr(0, enAttente_.size() - 1);  // je: j', que: qu'
+                e_ << '\'';
+            } else {
+                e_ << enAttente_;
+                e_ << ' ';
+            }
+            enAttente_ = {};
+        } else if (!premier_) {
+            e_ << ' ';
+        }
+        premier_ = false;
+    }
+
+    TEcriture& e_;
+    const TVerbe& verbe_;
+    std::string_view enAttente_;
+    bool premier_ = true;
+};
+
+// Pronominal verbs whose pronoun is an indirect object: their participle
+// never agrees (ils se sont parlé, elles se sont plu).
+constexpr std::string_view SansAccordPronominal[] = {
+    "parler",  "plaire", "complaire", "déplaire",  "succéder",    "nuire",     "sourire",
+    "rire",    "mentir", "téléphoner", "répondre", "ressembler", "suffire",
+};
+
+// The verbs whose first person of the présent asks by inversion (puis-je,
+// sais-je); every other asks with "est-ce que je".
+constexpr std::string_view InversionJe[] = {
+    "avoir", "être", "dire", "devoir", "pouvoir", "savoir", "faire", "aller", "vouloir", "voir",
+};
+
+bool Dans(const TVerbe& verbe, std::span<const std::string_view> liste) {
+    for (std::string_view v : liste)
+        if (verbe.Est(v)) return true;
     return false;
 }
 
-std::string_view Pronom(int Personne) {
+// What every line of one verb under one set of options shares.
+struct TContexte {
+    TContexte(const TFormes& f, const TOptions& o)
+        : formes(f), verbe(f.Verbe()), options(o), pronominal(verbe.EstPronominal()) {
+        impersonnel = EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
+                      !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3)));
+        passif = o.Passif;
+        sansPassif = passif && (pronominal || f.AvecEtre() || impersonnel ||
+                                EstMarqueur(f.Participe()) || verbe.Est("être") ||
+                                verbe.Est("avoir"));
+        accordPronominal = !Dans(verbe, SansAccordPronominal);
+        inversionJe = Dans(verbe, InversionJe);
+    }
+
+    const TFormes& formes;
+    const TVerbe& verbe;
+    TOptions options;
+    bool pronominal;
+    bool impersonnel;
+    bool passif;
+    bool sansPassif;
+    bool accordPronominal;
+    bool inversionJe;
+};
+
+std::string_view Sujet(const TContexte& x, int Personne) {
+    // The impersonal il stays il: il faut, il pleut.
+    const bool f = x.options.Feminin;
     switch (Personne) {
-        case 2: return "tu ";
-        case 3: return "il ";
-        case 4: return "nous ";
-        case 5: return "vous ";
-        case 6: return "ils ";
+        case 1: return "je";
+        case 2: return "tu";
+        case 3: return f && !x.impersonnel ? "elle" : "il";
+        case 4: return "nous";
+        case 5: return "vous";
+        case 6: return f ? "elles" : "ils";
         default: return "";
     }
 }
 
-std::string Avoir(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                  int Personne) {
-    return ConjugueAuxiliaire(verbe, 0, CodeTemps, DecalageMode, Personne);
+std::string_view Reflechi(std::uint8_t DecalageMode, int Personne) {
+    if (DecalageMode == ModeParticipe) return "se";
+    if (DecalageMode == ModeImperatif) Personne = Personne == 1 ? 2 : Personne + 2;
+    constexpr std::string_view R[] = {"", "me", "te", "se", "nous", "vous", "se"};
+    return R[Personne];
 }
 
-std::string Etre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                 int Personne) {
-    return ConjugueAuxiliaire(verbe, 1, CodeTemps, DecalageMode, Personne);
+void Pronoms(TPhrase& phrase, const TContexte& x, std::uint8_t DecalageMode, int Personne) {
+    if (!x.pronominal) return;
+    const std::string_view r = Reflechi(DecalageMode, Personne);
+    if (r.size() == 2)
+        phrase.Elidable(r);
+    else
+        phrase.Mot(r);
+    if (x.verbe.AvecEn()) phrase.Mot("en");
 }
 
-std::string PasUnVerbe(const TVerbe&, std::uint8_t, std::uint8_t, int) {
-    return {};
-}
-
-// Which routine knows the verb. The choice depends on the word alone, so a
-// whole grid makes it once instead of 97 times.
-Modele ChoisitModele(const TVerbe& verbe) {
-    if (verbe.Est("avoir")) return Avoir;
-    if (verbe.Est("être")) return Etre;
-    switch (verbe.DonneGroupe()) {
-        case 1: return ChoisitModelePremierGroupe(verbe);
-        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
-        case 3: return ChoisitModeleTroisiemeGroupe(verbe);
-        default: return PasUnVerbe;
+// The participle with its agreement: venu, venus, venue, venues; absous,
+// absoute; dû, dus, due.
+void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool pluriel) {
+    TEcriture& e = phrase.NouveauMot();
+    const bool circonflexe = participe.ends_with("û");
+    if (circonflexe && (feminin || pluriel)) {
+        participe.remove_suffix(std::string_view("û").size());
+        e << participe;
+        e << 'u';
+    } else if (feminin && participe.ends_with("ous")) {
+        participe.remove_suffix(1);
+        e << participe;
+        e << 't';
+    } else {
+        e << participe;
     }
+    if (feminin) e << 'e';
+    if (pluriel && (feminin || (!participe.ends_with('s') && !participe.ends_with('x')))) e << 's';
 }
 
-// Appends the finished line of a bare form: "que " or "qu'", the pronoun,
-// the form; the markers, empty forms, the impératif and the participe alone.
-void AjouteLigne(std::string& sortie, const TVerbe& verbe, std::string_view forme,
-                 std::uint8_t DecalageMode, int Personne) {
-    if (!forme.empty() && !EstMarqueur(forme) && DecalageMode != ModeImperatif &&
-        DecalageMode != ModeParticipe) {
-        if (DecalageMode == ModeSubjonctif)
-            sortie += (Personne == 3 || Personne == 6) ? "qu'" : "que ";
-        sortie += Personne == 1 ? (Elide(verbe, forme) ? "j'" : "je ") : Pronom(Personne);
+// Appends the finished line of one request of the grid.
+void Ligne(TEcriture& e, const TContexte& x, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+           int Personne) {
+    const TFormes& f = x.formes;
+    if (!f.EstVerbe()) return;
+    const TOptions& o = x.options;
+    const bool imperatif = DecalageMode == ModeImperatif;
+    const bool participe = DecalageMode == ModeParticipe;
+    const bool compose = EstCompose(CodeTemps);
+    if (x.sansPassif ||
+        (o.Interrogation && DecalageMode != ModeIndicatif && DecalageMode != ModeConditionnel) ||
+        (x.pronominal && imperatif && compose)) {
+        e << Absent;
+        return;
     }
-    sortie += forme;
+
+    // The conjugated word, and the participle that follows it.
+    std::string_view conjugue, ete, partic;
+    bool accord = false;
+    if (x.passif) {
+        conjugue = compose ? AuxiliaireCompose(false, CodeTemps, DecalageMode, Personne)
+                           : FormeAuxiliaire(true, CodeTemps, DecalageMode, Personne);
+        if (compose) ete = FormesEtre()[SlotParticipePasse];
+        partic = f.Participe();
+        accord = true;
+    } else if (compose) {
+        const std::string_view manque = f.ManqueCompose(CodeTemps, DecalageMode, Personne);
+        if (!manque.empty()) {
+            e << manque;
+            return;
+        }
+        conjugue = AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+        partic = f.Participe();
+        accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
+    } else {
+        conjugue = f.Simple(Slot(CodeTemps, DecalageMode, Personne));
+        if (EstMarqueur(conjugue)) {
+            e << conjugue;
+            return;
+        }
+    }
+
+    TPhrase phrase(e, x.verbe);
+    const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
+    const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
+                                               Personne == 1 && !x.passif && !x.inversionJe);
+    if (o.Interrogation && !inverse) {
+        phrase.Mot("est-ce");
+        phrase.Elidable("que");
+    }
+    if (DecalageMode == ModeSubjonctif) phrase.Elidable("que");
+    if (!inverse && !sujet.empty()) {
+        if (Personne == 1)
+            phrase.Elidable(sujet);
+        else
+            phrase.Mot(sujet);
+    }
+    if (o.Negation) phrase.Elidable("ne");
+    const bool pronomApres = imperatif && x.pronominal && !o.Negation;
+    if (!pronomApres) Pronoms(phrase, x, DecalageMode, Personne);
+    if (inverse) {
+        // puis-je; eussé-je: the e before je is written é.
+        if (Personne == 1 && x.verbe.Est("pouvoir") && CodeTemps == 0) conjugue = "puis";
+        if (Personne == 1 && conjugue.ends_with('e')) {
+            conjugue.remove_suffix(1);
+            phrase.Mot(conjugue);
+            phrase.Colle("é");
+        } else {
+            phrase.Mot(conjugue);
+        }
+        // parle-t-il, va-t-il; vient-il, vainc-il.
+        const bool euphonique =
+            Personne == 3 && (conjugue.ends_with('e') || conjugue.ends_with('a'));
+        phrase.Colle(euphonique ? "-t-" : "-");
+        phrase.Colle(sujet);
+    } else {
+        phrase.Mot(conjugue);
+    }
+    if (pronomApres) {
+        // lève-toi, levons-nous; va-t'en, allons-nous-en.
+        constexpr std::string_view Toniques[] = {"", "-toi", "-nous", "-vous"};
+        if (x.verbe.AvecEn())
+            phrase.Colle(Personne == 1 ? std::string_view("-t'en") : Toniques[Personne]);
+        else
+            phrase.Colle(Toniques[Personne]);
+        if (x.verbe.AvecEn() && Personne != 1) phrase.Colle("-en");
+    }
+    if (o.Negation) phrase.Mot("pas");
+    if (!ete.empty()) phrase.Mot(ete);
+    if (!partic.empty()) {
+        if (accord)
+            Accorde(phrase, partic, o.Feminin, EstPluriel(DecalageMode, Personne));
+        else
+            phrase.Mot(partic);
+    }
+    if (o.Interrogation) phrase.Colle("\u00A0?");
+}
+
+// Whether a request is one of the grid's: any other has no line.
+bool DansLaGrille(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    for (const Cellule& c : Grille)
+        if (c.CodeTemps == CodeTemps && c.DecalageMode == DecalageMode)
+            return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne;
+    return false;
 }
 
 }  // namespace
 
-std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne) {
-    const std::string forme = ChoisitModele(verbe)(verbe, CodeTemps, DecalageMode, Personne);
-    std::string ligne;
-    ligne.reserve(forme.size() + 9);  // "que nous "
-    AjouteLigne(ligne, verbe, forme, DecalageMode, Personne);
-    return ligne;
+std::string DecritOptions(const TOptions& options) {
+    std::string texte;
+    const auto ajoute = [&](bool oui, std::string_view nom) {
+        if (!oui) return;
+        if (!texte.empty()) texte += ", ";
+        texte += nom;
+    };
+    ajoute(options.Feminin, "féminin");
+    ajoute(options.Negation, "négation");
+    ajoute(options.Interrogation, "interrogation");
+    ajoute(options.Passif, "voix passive");
+    return texte;
 }
 
-LignesGrille ConjugueGrille(const TVerbe& verbe) {
+std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                          int Personne, const TOptions& options) {
+    if (!DansLaGrille(CodeTemps, DecalageMode, Personne)) return {};
+    const TFormes formes(verbe);
+    const TContexte contexte(formes, options);
+    char tampon[LigneMax];
+    TEcriture e(tampon);
+    Ligne(e, contexte, CodeTemps, DecalageMode, Personne);
+    return std::string(tampon, e.Position());
+}
+
+LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options) {
     LignesGrille lignes;
-    lignes.Texte.reserve(2048);
-    const Modele modele = ChoisitModele(verbe);
+    const TFormes formes(verbe);
+    const TContexte contexte(formes, options);
+    char tampon[NombreLignesGrille * LigneMax];
+    TEcriture e(tampon);
     std::size_t i = 0;
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            AjouteLigne(lignes.Texte, verbe, modele(verbe, c.CodeTemps, c.DecalageMode, p),
-                        c.DecalageMode, p);
-            lignes.Debut[++i] = static_cast<std::uint32_t>(lignes.Texte.size());
+            Ligne(e, contexte, c.CodeTemps, c.DecalageMode, p);
+            lignes.Debut[++i] = static_cast<std::uint32_t>(e.Position() - tampon);
         }
+    lignes.Texte.assign(tampon, e.Position());
     return lignes;
 }
 
 std::string LegendeGroupe(const TVerbe& verbe) {
     if (verbe.Est("avoir") || verbe.Est("être")) return "Auxiliaire";
     return "Groupe : " + std::to_string(verbe.DonneGroupe());
+}
+
+}  // namespace florimot
+
+namespace florimot {
+
+std::string_view ModeleDuVerbe(const TVerbe& verbe) {
+    const std::string_view type = TypeDuModele(verbe);
+    return type == verbe.MotVue() ? std::string_view() : type;
 }
 
 }  // namespace florimot

@@ -10,10 +10,26 @@
 
 namespace florimot {
 
-// One finished line: the form with its pronoun ("je ", "j'", "que ", "qu'"),
-// the markers "-" and "non usité" alone, "" for a word that is not a verb.
+// How a line is written beyond its plain form. They combine freely; where
+// grammar gives no form, the line is "-".
+struct TOptions {
+    bool Feminin = false;        // elle, elles; the participles that agree take e, es
+    bool Negation = false;       // ne … pas
+    bool Interrogation = false;  // parles-tu ?; only the indicatif and the conditionnel ask
+    bool Passif = false;         // je suis aimé
+
+    bool operator==(const TOptions&) const = default;
+    bool Aucune() const { return *this == TOptions{}; }
+};
+
+// The options in force, as a caption: "féminin, négation"; "" for none.
+std::string DecritOptions(const TOptions& options);
+
+// One finished line: the form with its pronouns ("je ", "j'", "que ", "qu'",
+// "je me "), the markers "-", "non usité" and "pas d'impératif" alone, "" for
+// a word that is not a verb or a request outside the grid.
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne);
+                          int Personne, const TOptions& options = {});
 
 // One cell of the conjugation grid: a list of the window, a block of the
 // command line's output.
@@ -66,14 +82,18 @@ public:
     bool operator==(const LignesGrille&) const = default;
 
 private:
-    friend LignesGrille ConjugueGrille(const TVerbe& verbe);
+    friend LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options);
     std::string Texte;
     std::array<std::uint32_t, NombreLignesGrille + 1> Debut{};
 };
 
-LignesGrille ConjugueGrille(const TVerbe& verbe);
+LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {});
 
 // "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
 std::string LegendeGroupe(const TVerbe& verbe);
+
+// The verb whose conjugation this one follows, as conjugation books name it
+// ("placer" for commencer); "" for a verb that is its own model, or no verb.
+std::string_view ModeleDuVerbe(const TVerbe& verbe);
 
 }  // namespace florimot

@@ -21,16 +21,19 @@ bool EstGroupe(char32_t a, char32_t b) {
            (b == U'l' || b == U'r');
 }
 
-bool EstVoyelleMobile(char32_t c) {
-    return c == U'e' || c == U'é';
+// Whether the vowel before the consonants can take the grave accent: an é
+// always (j'inquiète), an e unless it follows an i, where it is no mute e
+// (je briefe, j'interviewe).
+bool VoyelleChange(char32_t voyelle, char32_t avant) {
+    return voyelle == U'é' || (voyelle == U'e' && avant != U'i');
 }
 
 }  // namespace
 
 int ConsonnesAvantEr(const TVerbe& verbe) {
     const char32_t c3 = verbe.LettreFin(3), c4 = verbe.LettreFin(4);
-    if (EstConsonne(c3) && EstVoyelleMobile(c4)) return 1;
-    if (EstGroupe(c4, c3) && EstVoyelleMobile(verbe.LettreFin(5))) return 2;
+    if (EstConsonne(c3) && VoyelleChange(c4, verbe.LettreFin(5))) return 1;
+    if (EstGroupe(c4, c3) && VoyelleChange(verbe.LettreFin(5), verbe.LettreFin(6))) return 2;
     return 0;
 }
 
@@ -49,6 +52,8 @@ Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
     static constexpr Regle Regles[] = {
         {"cer", ModeleCer},
         {"éger", ModeleEger},
+        // jogger: the g stays hard before a, o (nous joggons, joggant).
+        {"gger", ModeleEr},
         {"ger", ModeleGer},
         // Only envoyer and renvoyer have the futur enverrai; convoyer is regular.
         {"envoyer", ModeleVoyer},
@@ -65,11 +70,6 @@ Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
         case U'e': return ModeleLever;
         default: return ModeleEr;
     }
-}
-
-std::string ConjuguePremierGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                  std::uint8_t DecalageMode, int Personne) {
-    return ChoisitModelePremierGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

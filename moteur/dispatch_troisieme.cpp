@@ -36,9 +36,15 @@ constexpr Regle Regles[] = {
     Fin("pleuvoir", ModelePleuvoir),
     Fin("falloir", ModeleFalloir),
     Fin("valoir", ModeleValoir),
+    // chaloir is valoir's kin (il chaut, like il vaut), of which only that
+    // form is left.
+    Mot("chaloir", ModeleValoir),
+    Mot("apparoir", ModeleApparoir),
     Fin("vouloir", ModeleVouloir),
     Fin("asseoir", ModeleAsseoir),
     Fin("surseoir", ModeleSurseoir),
+    Fin("assoir", ModeleAssoir),
+    Fin("sursoir", ModeleAssoir),
     Fin("seoir", ModeleSeoir),
     Fin("échoir", ModeleEchoir),
     Fin("choir", ModeleChoir),
@@ -76,6 +82,7 @@ constexpr Regle Regles[] = {
     // -tre, -aire, -cre
     Fin("battre", ModeleBattre),
     Fin("mettre", ModeleMettre),
+    Fin("foutre", ModeleFoutre),
     Fin("faire", ModeleFaire),
     // traire, braire, raire: je brais, nous rayons.
     Fin("raire", ModeleTraire),
@@ -107,9 +114,15 @@ constexpr Regle Regles[] = {
     Fin("ire", ModeleIre),
 };
 
-std::string Inconnu(const TVerbe&, std::uint8_t, std::uint8_t, int) {
-    // A word in -re or -oir that no rule knows has no form at all.
-    return std::string(Absent);
+// A word in -re or -oir that no rule knows has no form at all.
+constexpr TTerminaisons TermInconnu = [] {
+    TTerminaisons t;
+    t.fill(Absent);
+    return t;
+}();
+
+TPlan Inconnu(const TVerbe&) {
+    return Plan({}, {}, TermInconnu);
 }
 
 }  // namespace
@@ -118,11 +131,6 @@ Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe) {
     for (const Regle& r : Regles)
         if (r.motEntier ? verbe.Est(r.texte) : verbe.TerminePar(r.texte)) return r.modele;
     return Inconnu;
-}
-
-std::string ConjugueTroisiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                    std::uint8_t DecalageMode, int Personne) {
-    return ChoisitModeleTroisiemeGroupe(verbe)(verbe, CodeTemps, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -1,11 +1,10 @@
 // What every conjugation model shares: the 47-slot ending table, the slot
-// arithmetic, the compound tenses and the choice of auxiliary.
+// arithmetic, and the plan a model draws for one verb.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
-#include <string>
 #include <string_view>
 
 #include "verbe.hpp"
@@ -19,6 +18,7 @@ using TTerminaisons = std::array<std::string_view, 48>;
 
 inline constexpr std::string_view Absent = "-";
 inline constexpr std::string_view NonUsite = "non usité";
+inline constexpr std::string_view PasDImperatif = "pas d'impératif";
 inline constexpr std::string_view SeparateurAuxiliaire = " ";
 
 inline constexpr std::uint8_t ModeIndicatif = 0;
@@ -27,7 +27,9 @@ inline constexpr std::uint8_t ModeConditionnel = 36;
 inline constexpr std::uint8_t ModeImperatif = 42;
 inline constexpr std::uint8_t ModeParticipe = 47;
 
+inline constexpr int NombreSlots = 47;
 inline constexpr std::uint8_t SlotParticipePasse = 46;
+inline constexpr std::uint8_t SlotParticipePresent = 47;
 
 // A table that differs from another in a few slots: the endings
 // [premier, premier + fins.size()) of t replaced by fins.
@@ -37,8 +39,10 @@ constexpr TTerminaisons Avec(TTerminaisons t, int premier,
     return t;
 }
 
+// What a verb lacks is said by a marker, which always stands alone: never
+// glued to a stem, never given a pronoun.
 constexpr bool EstMarqueur(std::string_view s) {
-    return s == Absent || s == NonUsite;
+    return s == Absent || s == NonUsite || s == PasDImperatif;
 }
 
 constexpr int Slot(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
@@ -49,25 +53,40 @@ constexpr bool EstCompose(std::uint8_t CodeTemps) {
     return CodeTemps > 9;
 }
 
-// Auxiliary, blank and participle for a compound CodeTemps (10-13, 15), with
-// the verb's own auxiliary and agreement. A marker as participle stands alone:
-// a verb without a past participle has no compound tenses.
-std::string FormeComposee(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne, std::string_view participe);
+// Which compound forms a verb has, beyond what its participle allows.
+enum class Composes : std::uint8_t {
+    Tous,
+    // A defective verb has a compound form exactly where it has the simple
+    // form of the same mode and person: "il a plu", but no "j'ai plu".
+    SelonSimples,
+    Aucun,
+};
 
-// stem + ending, or the marker alone when the table holds one in that slot.
-std::string FormeSimple(std::string_view radical, std::string_view terminaison);
+// What a model decides for one verb; the rest (stem + ending in every slot,
+// the compound tenses) is the same for every model. The views point into the
+// verb record or into constant data.
+struct TPlan {
+    std::string_view S;  // stem of the simple forms
+    std::string_view P;  // stem of the past participle
+    const TTerminaisons* T = nullptr;
+    // The slots whose stem changes (je lève, j'appelle): they take S2.
+    std::uint64_t Variantes = 0;
+    std::array<char, 4 * TText::Capacite + 4> S2{};
+    std::uint8_t TailleS2 = 0;
+    // The slots the verb lacks whatever its model gives: they read "-".
+    std::uint64_t Manquants = 0;
+    Composes composes = Composes::Tous;
 
-// The whole template for one request: simple forms are S + T[slot]; compound
-// forms are built on P + T[46].
-std::string AppliqueModele(const TVerbe& verbe, std::string_view S, std::string_view P,
-                           const TTerminaisons& T, std::uint8_t CodeTemps,
-                           std::uint8_t DecalageMode, int Personne);
+    std::string_view Radical2() const { return {S2.data(), TailleS2}; }
+};
 
-// The third group's usual template: the participle is built on the same
-// stem S = the infinitive less its last N letters.
-std::string AppliqueTroisieme(const TVerbe& verbe, std::uint8_t N, const TTerminaisons& T,
-                              std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne);
+constexpr TPlan Plan(std::string_view S, std::string_view P, const TTerminaisons& T) {
+    TPlan p;
+    p.S = S;
+    p.P = P;
+    p.T = &T;
+    return p;
+}
 
 // Gauche(Longueur - n) without a copy; the dispatch tests guarantee n fits.
 inline std::string_view Radical(const TVerbe& verbe, std::uint8_t n) {
@@ -79,12 +98,19 @@ inline std::string_view RadicalParticipe(const TVerbe& verbe) {
     return Radical(verbe, 2);
 }
 
+// The third group's usual plan: the participle is built on the same stem
+// S = the infinitive less its last N letters.
+inline TPlan Troisieme(const TVerbe& verbe, std::uint8_t N, const TTerminaisons& T) {
+    const std::string_view S = Radical(verbe, N);
+    return Plan(S, S, T);
+}
+
 // One simple form of avoir or être, straight from its table.
 std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                  int Personne);
 
-// The avoir/être forms, kind 0 avoir, 1 être (any other kind gives "").
-std::string ConjugueAuxiliaire(const TVerbe& verbe, std::uint8_t kind, std::uint8_t CodeTemps,
-                               std::uint8_t DecalageMode, int Personne);
+// The whole forms of avoir and être, slot for slot like a model's endings.
+const TTerminaisons& FormesAvoir();
+const TTerminaisons& FormesEtre();
 
 }  // namespace florimot

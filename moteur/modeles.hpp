@@ -1,27 +1,22 @@
 // Every conjugation model and the dispatchers that choose among them. Each
-// takes the verb and one request and returns the bare form, without pronoun.
+// draws, once per verb, the plan its bare forms are built from.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "verbe.hpp"
+#include "modele.hpp"
 
 namespace florimot {
 
-#define FLORIMOT_MODELE(nom)                                                                \
-    std::string nom(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode, \
-                    int Personne)
+#define FLORIMOT_MODELE(nom) TPlan nom([[maybe_unused]] const TVerbe& verbe)
 
-using Modele = std::string (*)(const TVerbe&, std::uint8_t, std::uint8_t, int);
+using Modele = TPlan (*)(const TVerbe&);
 
-// Dispatchers: the first two pick the model from the verb's letters alone, so
-// a whole grid asks once; the others pick it again on every call.
+// Dispatchers: they pick the model from the verb's letters alone.
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
-FLORIMOT_MODELE(ConjuguePremierGroupe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
-FLORIMOT_MODELE(ConjugueTroisiemeGroupe);
+
+// The defective verbs: what their model gives, less the forms they lack.
+void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan);
 
 FLORIMOT_MODELE(ModeleEr);
 FLORIMOT_MODELE(ModeleAppeler);
@@ -46,6 +41,7 @@ FLORIMOT_MODELE(ModeleRompre);
 // Verbs in -tre, -aire, -cre, -aître and -oître
 FLORIMOT_MODELE(ModeleBattre);
 FLORIMOT_MODELE(ModeleMettre);
+FLORIMOT_MODELE(ModeleFoutre);
 FLORIMOT_MODELE(ModeleFaire);
 FLORIMOT_MODELE(ModeleTraire);
 FLORIMOT_MODELE(ModeleCre);
@@ -80,6 +76,7 @@ FLORIMOT_MODELE(ModeleValoir);
 FLORIMOT_MODELE(ModeleVouloir);
 FLORIMOT_MODELE(ModeleAsseoir);
 FLORIMOT_MODELE(ModeleSurseoir);
+FLORIMOT_MODELE(ModeleAssoir);
 FLORIMOT_MODELE(ModeleChoir);
 FLORIMOT_MODELE(ModeleVoir);
 // Impersonal and defective verbs in -oir
@@ -87,6 +84,7 @@ FLORIMOT_MODELE(ModelePleuvoir);
 FLORIMOT_MODELE(ModeleFalloir);
 FLORIMOT_MODELE(ModeleSeoir);
 FLORIMOT_MODELE(ModeleEchoir);
+FLORIMOT_MODELE(ModeleApparoir);
 // Regular verbs in -ir
 FLORIMOT_MODELE(ModeleEnir);
 FLORIMOT_MODELE(ModeleErir);

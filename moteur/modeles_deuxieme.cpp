@@ -28,18 +28,19 @@ constexpr TTerminaisons TermHair = {
     "is",     "ïssons", "ïssez",                                              // impératif
     "ï",      "ïssant"};  // participes passé, présent
 
+// amuïr keeps its tréma in every form, the singular of the présent too: j'amuïs.
+constexpr TTerminaisons TermTrema = Avec(Avec(TermHair, 1, {"ïs", "ïs", "ït"}), 43, {"ïs"});
+
 }  // namespace
 
-std::string ConjugueDeuxiemeGroupe(const TVerbe& verbe, std::uint8_t CodeTemps,
-                                   std::uint8_t DecalageMode, int Personne) {
-    return AppliqueModele(verbe, Radical(verbe, 2), RadicalParticipe(verbe), TermDeuxieme,
-                          CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ConjugueDeuxiemeGroupe) {
+    // The ending's i is the infinitive's ï where it has one.
+    const TTerminaisons& T = verbe.TerminePar("ïr") ? TermTrema : TermDeuxieme;
+    return Plan(Radical(verbe, 2), RadicalParticipe(verbe), T);
 }
 
-std::string ModeleHair(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return AppliqueModele(verbe, "ha", RadicalParticipe(verbe), TermHair, CodeTemps, DecalageMode,
-                          Personne);
+FLORIMOT_MODELE(ModeleHair) {
+    return Plan("ha", RadicalParticipe(verbe), TermHair);
 }
 
 }  // namespace florimot

@@ -79,40 +79,33 @@ constexpr TTerminaisons TermRompre = Avec(TermAndre, 3, {"t"});
 
 }  // namespace
 
-std::string ModelePrendre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne) {
-    return AppliqueTroisieme(verbe, 5, TermPrendre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModelePrendre) {
+    return Troisieme(verbe, 5, TermPrendre);
 }
 
-std::string ModeleAndre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 2, TermAndre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleAndre) {
+    return Troisieme(verbe, 2, TermAndre);
 }
 
-std::string ModeleNdre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermNdre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleNdre) {
+    return Troisieme(verbe, 4, TermNdre);
 }
 
-std::string ModeleSoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
+FLORIMOT_MODELE(ModeleSoudre) {
     const TTerminaisons& T = verbe.Est("résoudre") ? TermResoudre : TermSoudre;
-    return AppliqueTroisieme(verbe, 4, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, T);
 }
 
-std::string ModeleCoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermCoudre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleCoudre) {
+    return Troisieme(verbe, 3, TermCoudre);
 }
 
-std::string ModeleMoudre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermMoudre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleMoudre) {
+    return Troisieme(verbe, 3, TermMoudre);
 }
 
-std::string ModeleRompre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 2, TermRompre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleRompre) {
+    return Troisieme(verbe, 2, TermRompre);
 }
 
 }  // namespace florimot

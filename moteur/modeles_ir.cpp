@@ -132,46 +132,45 @@ constexpr TTerminaisons TermFuir = {
 }  // namespace
 
 FLORIMOT_MODELE(ModeleEnir) {
-    return AppliqueTroisieme(verbe, 4, TermEnir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermEnir);
 }
 
 FLORIMOT_MODELE(ModeleErir) {
-    return AppliqueTroisieme(verbe, 4, TermErir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermErir);
 }
 
 // The endings carry "vêt" whole, so the stem is what stands before it (re-, dé-).
 FLORIMOT_MODELE(ModeleVetir) {
-    return AppliqueTroisieme(verbe, 5, TermVetir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermVetir);
 }
 
 FLORIMOT_MODELE(ModeleTir) {
-    return AppliqueTroisieme(verbe, 3, TermTir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermTir);
 }
 
 // The participle drops the "r" the simple forms keep: ouvr-e, ouv-ert.
 FLORIMOT_MODELE(ModeleVrir) {
-    return AppliqueModele(verbe, Radical(verbe, 2), Radical(verbe, 3), TermVrir, CodeTemps,
-                          DecalageMode, Personne);
+    return Plan(Radical(verbe, 2), Radical(verbe, 3), TermVrir);
 }
 
 FLORIMOT_MODELE(ModeleEillir) {
-    return AppliqueTroisieme(verbe, 2, TermEillir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 2, TermEillir);
 }
 
 FLORIMOT_MODELE(ModeleOuillir) {
-    return AppliqueTroisieme(verbe, 5, TermOuillir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermOuillir);
 }
 
 FLORIMOT_MODELE(ModeleOrmir) {
-    return AppliqueTroisieme(verbe, 3, TermOrmir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermOrmir);
 }
 
 FLORIMOT_MODELE(ModeleErvir) {
-    return AppliqueTroisieme(verbe, 3, TermErvir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermErvir);
 }
 
 FLORIMOT_MODELE(ModeleFuir) {
-    return AppliqueTroisieme(verbe, 2, TermFuir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 2, TermFuir);
 }
 
 }  // namespace florimot

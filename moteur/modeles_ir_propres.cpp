@@ -82,40 +82,35 @@ constexpr TTerminaisons TermGesir = {
     NonUsite, "gisant"};  // participes passé, présent
 // clang-format on
 
-// faillir and défaillir keep the old singular of their présent (faux,
-// défaus), and défaillir its old futur (défaudrai).
-constexpr TTerminaisons TermFaillir = Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {"aux"});
-constexpr TTerminaisons TermDefaillir =
-    Avec(Avec(Avec(TermAillir, 1, {"aus", "aus", "aut"}), 43, {"aus"}), 19,
-         {"audrai", "audras", "audra", "audrons", "audrez", "audront"});
+// faillir keeps the old singular of its présent (je faux) and has no
+// impératif; défaillir goes like assaillir (je défaille, je défaillirai).
+constexpr TTerminaisons TermFaillir =
+    Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {Absent, Absent, Absent});
 
 }  // namespace
 
 FLORIMOT_MODELE(ModeleAillir) {
-    const TTerminaisons& T = verbe.Est("faillir")     ? TermFaillir
-                             : verbe.Est("défaillir") ? TermDefaillir
-                                                      : TermAillir;
-    return AppliqueTroisieme(verbe, 6, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, verbe.Est("faillir") ? TermFaillir : TermAillir);
 }
 
 FLORIMOT_MODELE(ModeleOurir) {
     // mourir alone changes its stem (meurs, mourons, mort); its compound
     // tenses take être, which the template decides for it.
     if (verbe.Est("mourir"))
-        return AppliqueModele(verbe, "m", "m", TermMourir, CodeTemps, DecalageMode, Personne);
-    return AppliqueTroisieme(verbe, 3, TermOurir, CodeTemps, DecalageMode, Personne);
+        return Plan("m", "m", TermMourir);
+    return Troisieme(verbe, 3, TermOurir);
 }
 
 FLORIMOT_MODELE(ModeleGesir) {
-    return AppliqueModele(verbe, "", "", TermGesir, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermGesir);
 }
 
 FLORIMOT_MODELE(ModeleOuir) {
-    return AppliqueModele(verbe, "", "", TermOuir, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermOuir);
 }
 
 FLORIMOT_MODELE(ModeleAller) {
-    return AppliqueModele(verbe, "", "", TermAller, CodeTemps, DecalageMode, Personne);
+    return Plan("", "", TermAller);
 }
 
 }  // namespace florimot

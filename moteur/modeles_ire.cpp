@@ -125,47 +125,41 @@ constexpr TTerminaisons TermFrire = Sans(Sans(Sans(Sans(TermIre, 4, 18), 25, 36)
 
 }  // namespace
 
-std::string ModeleLire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermLire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleLire) {
+    return Troisieme(verbe, 3, TermLire);
 }
 
-std::string ModeleDire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
+FLORIMOT_MODELE(ModeleDire) {
     const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
                              : verbe.Est("dire") || verbe.Est("redire") ? TermDire
                                                                         : TermDisez;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
 // Also the verbs in -scrire: inscrire, prescrire, souscrire.
-std::string ModeleEcrire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermEcrire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleEcrire) {
+    return Troisieme(verbe, 3, TermEcrire);
 }
 
-std::string ModeleRire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermRire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleRire) {
+    return Troisieme(verbe, 3, TermRire);
 }
 
-std::string ModeleUire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
+FLORIMOT_MODELE(ModeleUire) {
     const TTerminaisons& T = verbe.TerminePar("luire")   ? TermLuire
                              : verbe.TerminePar("nuire") ? TermNuire
                              : verbe.Est("bruire")       ? TermBruire
                                                          : TermUire;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
 // Also frire, which the dispatch sends here rather than to rire.
-std::string ModeleIre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                      int Personne) {
+FLORIMOT_MODELE(ModeleIre) {
     const TTerminaisons& T = verbe.TerminePar("frire")                        ? TermFrire
                              : verbe.Est("circoncire") || verbe.Est("occire") ? TermCirconcire
                              : verbe.Est("suffire")                           ? TermSuffire
                                                                               : TermIre;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
 }  // namespace florimot

@@ -51,7 +51,7 @@ constexpr TTerminaisons TermPouvoir = {
     "uisse", "uisses", "uisse", "uissions", "uissiez", "uissent",  // subj. présent
     "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
     "ourrais", "ourrais", "ourrait", "ourrions", "ourriez", "ourraient",  // conditionnel
-    "as d'impératif", "as d'impératif", "as d'impératif",  // impératif
+    PasDImperatif, PasDImperatif, PasDImperatif,  // impératif
     "u", "ouvant"};  // participes passé, présent
 
 // Nous and vous keep the stem of the infinitive: que nous mouvions.
@@ -145,6 +145,12 @@ constexpr TTerminaisons TermVoir = {
 // compounds have none to tell apart: ému, promu.
 constexpr TTerminaisons TermEmouvoir = Avec(TermMouvoir, SlotParticipePasse, {"u"});
 
+// assoir, rassoir and sursoir, the spellings without e: "oi" or "oy"
+// throughout, the futur on the infinitive (j'assoirai, je sursoirai).
+constexpr TTerminaisons TermAssoir =
+    Avec(Avec(TermSurseoir, 19, {"oirai", "oiras", "oira", "oirons", "oirez", "oiront"}), 37,
+         {"oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient"});
+
 // prévaloir keeps its stem in the subjonctif présent: que je prévale.
 constexpr TTerminaisons TermPrevaloir =
     Avec(Avec(TermValoir, 25, {"ale", "ales", "ale"}), 30, {"alent"});
@@ -163,58 +169,59 @@ constexpr TTerminaisons TermPrevoir = [] {
 }  // namespace
 
 FLORIMOT_MODELE(ModeleCevoir) {
-    return AppliqueTroisieme(verbe, 6, TermCevoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermCevoir);
 }
 
 // pourvoir keeps the "oi" of its infinitive where voir has "err": pourvoirai.
 FLORIMOT_MODELE(ModeleOurvoir) {
-    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermChoir);
 }
 
 FLORIMOT_MODELE(ModeleSavoir) {
-    return AppliqueTroisieme(verbe, 5, TermSavoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermSavoir);
 }
 
 FLORIMOT_MODELE(ModeleDevoir) {
-    return AppliqueTroisieme(verbe, 5, TermDevoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, TermDevoir);
 }
 
+// pouvoir has no impératif, so no impératif passé either ("aie pu" is no
+// French): the template gives the passé the présent's marker.
 FLORIMOT_MODELE(ModelePouvoir) {
-    // pouvoir has no impératif, so no impératif passé either ("aie pu" is no
-    // French): both read as the présent's own words.
-    if (DecalageMode == ModeImperatif) CodeTemps = 0;
-    return AppliqueTroisieme(verbe, 6, TermPouvoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermPouvoir);
 }
 
 FLORIMOT_MODELE(ModeleMouvoir) {
-    return AppliqueTroisieme(verbe, 6, verbe.Est("mouvoir") ? TermMouvoir : TermEmouvoir, CodeTemps,
-                             DecalageMode, Personne);
+    return Troisieme(verbe, 6, verbe.Est("mouvoir") ? TermMouvoir : TermEmouvoir);
 }
 
 FLORIMOT_MODELE(ModeleValoir) {
-    return AppliqueTroisieme(verbe, 5, verbe.TerminePar("prévaloir") ? TermPrevaloir : TermValoir,
-                             CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, verbe.TerminePar("prévaloir") ? TermPrevaloir : TermValoir);
 }
 
 FLORIMOT_MODELE(ModeleVouloir) {
-    return AppliqueTroisieme(verbe, 6, TermVouloir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 6, TermVouloir);
 }
 
 FLORIMOT_MODELE(ModeleAsseoir) {
-    return AppliqueTroisieme(verbe, 4, TermAsseoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermAsseoir);
 }
 
 FLORIMOT_MODELE(ModeleSurseoir) {
-    return AppliqueTroisieme(verbe, 4, TermSurseoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 4, TermSurseoir);
+}
+
+FLORIMOT_MODELE(ModeleAssoir) {
+    return Troisieme(verbe, 3, TermAssoir);
 }
 
 FLORIMOT_MODELE(ModeleChoir) {
-    return AppliqueTroisieme(verbe, 3, TermChoir, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, TermChoir);
 }
 
 FLORIMOT_MODELE(ModeleVoir) {
     const TTerminaisons& T = verbe.TerminePar("prévoir") ? TermPrevoir : TermVoir;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
 }  // namespace florimot

@@ -6,15 +6,16 @@ namespace florimot {
 namespace {
 
 // clang-format off
+// The plural is figurative: "les coups pleuvent".
 constexpr TTerminaisons TermPleuvoir = {
     "",
-    "-", "-", "pleut", "-", "-", "-",  // présent
-    "-", "-", "pleuvait", "-", "-", "-",  // imparfait
-    "-", "-", "plut", "-", "-", "-",  // passé simple
-    "-", "-", "pleuvra", "-", "-", "-",  // futur
-    "-", "-", "pleuve", "-", "-", "-",  // subj. présent
-    "-", "-", "plût", "-", "-", "-",  // subj. imparfait
-    "-", "-", "pleuvrait", "-", "-", "-",  // conditionnel
+    "-", "-", "pleut", "-", "-", "pleuvent",  // présent
+    "-", "-", "pleuvait", "-", "-", "pleuvaient",  // imparfait
+    "-", "-", "plut", "-", "-", "plurent",  // passé simple
+    "-", "-", "pleuvra", "-", "-", "pleuvront",  // futur
+    "-", "-", "pleuve", "-", "-", "pleuvent",  // subj. présent
+    "-", "-", "plût", "-", "-", "plussent",  // subj. imparfait
+    "-", "-", "pleuvrait", "-", "-", "pleuvraient",  // conditionnel
     "-", "-", "-",  // impératif
     "plu", "pleuvant"};  // participes passé, présent
 
@@ -55,19 +56,18 @@ constexpr TTerminaisons TermEchoir = {
     "u", "éant"};  // participes passé, présent
 // clang-format on
 
-// A defective verb has a compound form exactly where it has the simple form
-// of the same mode and person: "il a plu", but no "j'ai plu".
-bool FormeExiste(const TTerminaisons& T, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                 int Personne) {
-    // The conditionnel passé 2e forme stands on the subjonctif imparfait.
-    if (CodeTemps == 15) return !EstMarqueur(T[Slot(1, ModeSubjonctif, Personne)]);
-    return !EstMarqueur(T[Slot(CodeTemps, DecalageMode, Personne)]);
-}
+// apparoir lives on in "il appert" alone: no other form is built.
+constexpr TTerminaisons TermApparoir = [] {
+    TTerminaisons t;
+    t.fill(Absent);
+    t[Slot(0, ModeIndicatif, 3)] = "ert";
+    return t;
+}();
 
-std::string Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    if (!FormeExiste(T, CodeTemps, DecalageMode, Personne)) return std::string(Absent);
-    return AppliqueTroisieme(verbe, n, T, CodeTemps, DecalageMode, Personne);
+TPlan Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T) {
+    TPlan plan = Troisieme(verbe, n, T);
+    plan.composes = Composes::SelonSimples;
+    return plan;
 }
 
 // Only seoir itself has the second sense that gives "seyant".
@@ -76,24 +76,29 @@ constexpr TTerminaisons TermMesseoir = Avec(TermSeoir, Slot(0, ModeParticipe, 0)
 }  // namespace
 
 FLORIMOT_MODELE(ModelePleuvoir) {
-    return Defectif(verbe, 8, TermPleuvoir, CodeTemps, DecalageMode, Personne);
+    return Defectif(verbe, 8, TermPleuvoir);
 }
 
 FLORIMOT_MODELE(ModeleFalloir) {
-    return Defectif(verbe, 7, TermFalloir, CodeTemps, DecalageMode, Personne);
+    return Defectif(verbe, 7, TermFalloir);
 }
 
 FLORIMOT_MODELE(ModeleSeoir) {
-    // "Il sied" has no participle to build a compound tense on.
-    if (EstCompose(CodeTemps)) return std::string(Absent);
     const TTerminaisons& T = verbe.Est("seoir") ? TermSeoir : TermMesseoir;
-    return FormeSimple(Radical(verbe, 5), T[Slot(CodeTemps, DecalageMode, Personne)]);
+    TPlan plan = Troisieme(verbe, 5, T);
+    // "Il sied" has no participle to build a compound tense on.
+    plan.composes = Composes::Aucun;
+    return plan;
+}
+
+FLORIMOT_MODELE(ModeleApparoir) {
+    return Troisieme(verbe, 5, TermApparoir);
 }
 
 FLORIMOT_MODELE(ModeleEchoir) {
     // déchoir ends like échoir but has every person of choir: je déchois.
-    if (verbe.TerminePar("déchoir")) return ModeleChoir(verbe, CodeTemps, DecalageMode, Personne);
-    return Defectif(verbe, 3, TermEchoir, CodeTemps, DecalageMode, Personne);
+    if (verbe.TerminePar("déchoir")) return ModeleChoir(verbe);
+    return Defectif(verbe, 3, TermEchoir);
 }
 
 }  // namespace florimot

@@ -83,37 +83,31 @@ bool ParticipeEnUs(const TVerbe& verbe) {
 
 }  // namespace
 
-std::string ModeleCroire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermCroire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleCroire) {
+    return Troisieme(verbe, 4, TermCroire);
 }
 
-std::string ModeleBoire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermBoire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleBoire) {
+    return Troisieme(verbe, 4, TermBoire);
 }
 
 // Defective in its simple forms, complete in its compound ones; éclore takes
 // être (ils sont éclos) through the template.
-std::string ModeleClore(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermClore, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleClore) {
+    return Troisieme(verbe, 3, TermClore);
 }
 
-std::string ModeleClure(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
+FLORIMOT_MODELE(ModeleClure) {
     const TTerminaisons& T = ParticipeEnUs(verbe) ? TermInclure : TermClure;
-    return AppliqueTroisieme(verbe, 3, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 3, T);
 }
 
-std::string ModeleSuivre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermSuivre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleSuivre) {
+    return Troisieme(verbe, 3, TermSuivre);
 }
 
-std::string ModeleVivre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermVivre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleVivre) {
+    return Troisieme(verbe, 4, TermVivre);
 }
 
 }  // namespace florimot

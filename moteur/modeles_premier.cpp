@@ -74,123 +74,116 @@ constexpr TTerminaisons TermEger = {
 
 // Verbs in -eler and -eter that take è instead of doubling their consonant.
 constexpr std::string_view ListeCelerAcheter[] = {
-    "celer",   "déceler",  "receler",    "ciseler",    "démanteler", "écarteler", "encasteler",
-    "geler",   "dégeler",  "congeler",   "surgeler",   "marteler",   "modeler",   "peler",
-    "acheter", "racheter", "bégueter",   "corseter",   "crocheter",  "fileter",   "fureter",
-    "haleter", "aciseler", "décongeler", "recongeler", "préacheter",
+    "celer",      "déceler",    "receler",  "ciseler",  "démanteler", "écarteler",
+    "encasteler", "geler",      "dégeler",  "congeler", "surgeler",   "marteler",
+    "modeler",    "peler",      "acheter",  "racheter", "bégueter",   "corseter",
+    "crocheter",  "fileter",    "fureter",  "haleter",  "aciseler",   "décongeler",
+    "recongeler", "préacheter", "harceler", "regeler",  "remodeler",
 };
 
-// Present forms whose stem vowel is stressed: indicatif and subjonctif
-// présent je, tu, il, ils, and the impératif tu.
-bool GroupePresent(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    if (CodeTemps != 0 || Personne == 4 || Personne == 5) return false;
-    if (DecalageMode == ModeIndicatif || DecalageMode == ModeSubjonctif) return true;
-    return DecalageMode == ModeImperatif && Personne == 1;
-}
+// Slots whose stem vowel is stressed: indicatif and subjonctif présent je,
+// tu, il, ils, and the impératif tu.
+constexpr std::uint64_t SlotsPresent = [] {
+    std::uint64_t m = 0;
+    for (int p : {1, 2, 3, 6}) {
+        m |= std::uint64_t{1} << Slot(0, ModeIndicatif, p);
+        m |= std::uint64_t{1} << Slot(0, ModeSubjonctif, p);
+    }
+    return m | std::uint64_t{1} << Slot(0, ModeImperatif, 1);
+}();
 
 // The whole futur and conditionnel présent.
-bool GroupeFutur(std::uint8_t CodeTemps, std::uint8_t DecalageMode) {
-    return (CodeTemps == 3 && DecalageMode == ModeIndicatif) ||
-           (CodeTemps == 0 && DecalageMode == ModeConditionnel);
+constexpr std::uint64_t SlotsFutur = [] {
+    std::uint64_t m = 0;
+    for (int p = 1; p <= 6; ++p) {
+        m |= std::uint64_t{1} << Slot(3, ModeIndicatif, p);
+        m |= std::uint64_t{1} << Slot(0, ModeConditionnel, p);
+    }
+    return m;
+}();
+
+void Ajoute(TPlan& plan, std::string_view s) {
+    for (char c : s) plan.S2[plan.TailleS2++] = c;
 }
 
-// `stem` with its vowel before the last `consonnes` letters turned into è:
-// lev -> lèv, régl -> règl, dépe(c) -> dépè(c).
-std::string AvecAccentGrave(std::string_view stem, std::string_view consonnes,
-                            std::string_view terminaison) {
+// The plan with its changed stem: `stem` with its vowel before the last
+// `consonnes` bytes turned into è (lev -> lèv, régl -> règl, dépe(c) -> dépè(c)),
+// taken in the slots of `slots`.
+TPlan AvecAccentGrave(TPlan plan, std::string_view stem, std::string_view consonnes,
+                      std::uint64_t slots) {
     // The vowel is e (1 byte) or é (2 bytes) just before the consonants.
     const std::string_view avant = stem.substr(0, stem.size() - consonnes.size());
     const std::size_t voyelle = avant.ends_with("é") ? 2 : 1;
-    std::string forme(avant.substr(0, avant.size() - voyelle));
-    forme += "è";
-    forme += consonnes;
-    forme += terminaison;
-    return forme;
+    Ajoute(plan, avant.substr(0, avant.size() - voyelle));
+    Ajoute(plan, "è");
+    Ajoute(plan, consonnes);
+    plan.Variantes = slots;
+    return plan;
 }
 
-std::string Regulier(const TVerbe& verbe, const TTerminaisons& T, std::uint8_t N,
-                     std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    return AppliqueModele(verbe, Radical(verbe, N), RadicalParticipe(verbe), T, CodeTemps,
-                          DecalageMode, Personne);
+TPlan Regulier(const TVerbe& verbe, const TTerminaisons& T, std::uint8_t N) {
+    return Plan(Radical(verbe, N), RadicalParticipe(verbe), T);
 }
 
 // e or é + consonants + "er": è where the stem vowel is stressed, in the
 // present and, when `futurAussi`, in the futur and conditionnel too.
-std::string AccentSurVoyelle(const TVerbe& verbe, bool futurAussi, std::uint8_t CodeTemps,
-                             std::uint8_t DecalageMode, int Personne) {
+TPlan AccentSurVoyelle(const TVerbe& verbe, bool futurAussi) {
+    const TPlan plan = Regulier(verbe, TermEr, 2);
     const int n = ConsonnesAvantEr(verbe);
-    if (n > 0 && (GroupePresent(CodeTemps, DecalageMode, Personne) ||
-                  (futurAussi && GroupeFutur(CodeTemps, DecalageMode)))) {
-        std::string_view consonnes = verbe.DroiteVue(static_cast<std::uint8_t>(n + 2));
-        consonnes.remove_suffix(2);  // the final "er"
-        return AvecAccentGrave(Radical(verbe, 2), consonnes,
-                               TermEr[Slot(CodeTemps, DecalageMode, Personne)]);
-    }
-    return Regulier(verbe, TermEr, 2, CodeTemps, DecalageMode, Personne);
+    if (n == 0) return plan;
+    std::string_view consonnes = verbe.DroiteVue(static_cast<std::uint8_t>(n + 2));
+    consonnes.remove_suffix(2);  // the final "er"
+    return AvecAccentGrave(plan, plan.S, consonnes,
+                           futurAussi ? SlotsPresent | SlotsFutur : SlotsPresent);
 }
 
 }  // namespace
 
-std::string ModeleEr(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                     int Personne) {
-    return Regulier(verbe, TermEr, 2, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleEr) {
+    return Regulier(verbe, TermEr, 2);
 }
 
-std::string ModeleAppeler(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne) {
+FLORIMOT_MODELE(ModeleAppeler) {
     for (std::string_view v : ListeCelerAcheter)
-        if (verbe.Est(v)) return ModeleLever(verbe, CodeTemps, DecalageMode, Personne);
-    if (GroupePresent(CodeTemps, DecalageMode, Personne) || GroupeFutur(CodeTemps, DecalageMode)) {
-        const std::string_view S = Radical(verbe, 2);
-        std::string forme(S);
-        forme += S.back();  // the l or t, doubled: appelle, jette
-        forme += TermEr[Slot(CodeTemps, DecalageMode, Personne)];
-        return forme;
-    }
-    return Regulier(verbe, TermEr, 2, CodeTemps, DecalageMode, Personne);
+        if (verbe.Est(v)) return ModeleLever(verbe);
+    TPlan plan = Regulier(verbe, TermEr, 2);
+    Ajoute(plan, plan.S);
+    Ajoute(plan, plan.S.substr(plan.S.size() - 1));  // the l or t, doubled: appelle, jette
+    plan.Variantes = SlotsPresent | SlotsFutur;
+    return plan;
 }
 
-std::string ModeleLever(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AccentSurVoyelle(verbe, true, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleLever) {
+    return AccentSurVoyelle(verbe, true);
 }
 
-std::string ModeleCeder(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AccentSurVoyelle(verbe, false, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleCeder) {
+    return AccentSurVoyelle(verbe, false);
 }
 
-std::string ModeleCer(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                      int Personne) {
+FLORIMOT_MODELE(ModeleCer) {
     // dépecer, rapiécer: the vowel before the c changes like lever's or
     // céder's; the c/ç of the ending is untouched.
+    const TPlan plan = Regulier(verbe, TermCer, 3);
     const char32_t voyelle = verbe.LettreFin(4);
-    if ((voyelle == U'e' || voyelle == U'é') &&
-        (GroupePresent(CodeTemps, DecalageMode, Personne) ||
-         (voyelle == U'e' && GroupeFutur(CodeTemps, DecalageMode))))
-        return AvecAccentGrave(Radical(verbe, 3), "",
-                               TermCer[Slot(CodeTemps, DecalageMode, Personne)]);
-    return Regulier(verbe, TermCer, 3, CodeTemps, DecalageMode, Personne);
+    if (voyelle != U'e' && voyelle != U'é') return plan;
+    return AvecAccentGrave(plan, plan.S, "", voyelle == U'e' ? SlotsPresent | SlotsFutur : SlotsPresent);
 }
 
-std::string ModeleGer(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                      int Personne) {
-    return Regulier(verbe, TermGer, 3, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleGer) {
+    return Regulier(verbe, TermGer, 3);
 }
 
-std::string ModeleYer(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                      int Personne) {
-    return Regulier(verbe, TermYer, 3, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleYer) {
+    return Regulier(verbe, TermYer, 3);
 }
 
-std::string ModeleVoyer(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return Regulier(verbe, TermVoyer, 5, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleVoyer) {
+    return Regulier(verbe, TermVoyer, 5);
 }
 
-std::string ModeleEger(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                       int Personne) {
-    return Regulier(verbe, TermEger, 4, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleEger) {
+    return Regulier(verbe, TermEger, 4);
 }
 
 }  // namespace florimot

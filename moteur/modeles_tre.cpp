@@ -29,6 +29,18 @@ constexpr TTerminaisons TermMettre = {
     "ets",     "ettons",  "ettez",                                        // impératif
     "is",      "ettant"};  // participes passé, présent
 
+// foutre and contrefoutre: no passé simple, no subjonctif imparfait.
+constexpr TTerminaisons TermFoutre = {
+    "",      "s",     "s",     "t",      "tons",  "tez",     "tent",  // présent
+    "tais",  "tais",  "tait",  "tions",  "tiez",  "taient",           // imparfait
+    "-",     "-",     "-",     "-",      "-",     "-",                // passé simple
+    "trai",  "tras",  "tra",   "trons",  "trez",  "tront",            // futur
+    "te",    "tes",   "te",    "tions",  "tiez",  "tent",             // subj. présent
+    "-",     "-",     "-",     "-",      "-",     "-",                // subj. imparfait
+    "trais", "trais", "trait", "trions", "triez", "traient",          // conditionnel
+    "s",     "tons",  "tez",                                          // impératif
+    "tu",    "tant"};                                                 // participes passé, présent
+
 constexpr TTerminaisons TermFaire = {
     "",       "ais",    "ais",    "ait",     "aisons", "aites",    "ont",  // présent
     "aisais", "aisais", "aisait", "aisions", "aisiez", "aisaient",         // imparfait
@@ -72,6 +84,10 @@ constexpr TTerminaisons TermPlaire = {
     "airais", "airais", "airait", "airions", "airiez", "airaient",            // conditionnel
     "ais",    "aisons", "aisez",                                              // impératif
     "u",      "aisant"};  // participes passé, présent
+
+// plaire, déplaire, complaire: il plaît, with the circumflex of il paraît;
+// taire has none (il tait).
+constexpr TTerminaisons TermPlait = Avec(TermPlaire, 3, {"aît"});
 
 constexpr TTerminaisons TermAitre = {
     "",        "ais",     "ais",     "aît",      "aissons", "aissez",    "aissent",  // présent
@@ -130,66 +146,59 @@ constexpr TTerminaisons TermRecroitre = Avec(TermAccroitre, SlotParticipePasse, 
 
 }  // namespace
 
-std::string ModeleBattre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermBattre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleBattre) {
+    return Troisieme(verbe, 4, TermBattre);
 }
 
-std::string ModeleMettre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 5, TermMettre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleMettre) {
+    return Troisieme(verbe, 5, TermMettre);
 }
 
-std::string ModeleFaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermFaire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleFoutre) {
+    return Troisieme(verbe, 3, TermFoutre);
+}
+
+FLORIMOT_MODELE(ModeleFaire) {
+    return Troisieme(verbe, 4, TermFaire);
 }
 
 // traire, braire, raire: no passé simple nor subjonctif imparfait, but the
 // compound tenses are all there.
-std::string ModeleTraire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermTraire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleTraire) {
+    return Troisieme(verbe, 4, TermTraire);
 }
 
-std::string ModeleCre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                      int Personne) {
-    return AppliqueTroisieme(verbe, 3, TermCre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleCre) {
+    return Troisieme(verbe, 3, TermCre);
 }
 
-std::string ModelePlaire(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 4, TermPlaire, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModelePlaire) {
+    return Troisieme(verbe, 4, verbe.TerminePar("plaire") ? TermPlait : TermPlaire);
 }
 
 // naître takes être (je suis né, nous sommes nés): the template knows it.
-std::string ModeleNaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
+FLORIMOT_MODELE(ModeleNaitre) {
     const TTerminaisons& T = verbe.Est("renaître") ? TermRenaitre : TermNaitre;
-    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, T);
 }
 
-std::string ModeleRepaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                           int Personne) {
-    return AppliqueTroisieme(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleRepaitre) {
+    return Troisieme(verbe, 5, TermAitre);
 }
 
-std::string ModelePaitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                         int Personne) {
-    return AppliqueTroisieme(verbe, 5, TermPaitre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModelePaitre) {
+    return Troisieme(verbe, 5, TermPaitre);
 }
 
-std::string ModeleAitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
-    return AppliqueTroisieme(verbe, 5, TermAitre, CodeTemps, DecalageMode, Personne);
+FLORIMOT_MODELE(ModeleAitre) {
+    return Troisieme(verbe, 5, TermAitre);
 }
 
-std::string ModeleOitre(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                        int Personne) {
+FLORIMOT_MODELE(ModeleOitre) {
     const TTerminaisons& T = verbe.Est("croître")     ? TermCroitre
                              : verbe.Est("recroître") ? TermRecroitre
                                                       : TermAccroitre;
-    return AppliqueTroisieme(verbe, 5, T, CodeTemps, DecalageMode, Personne);
+    return Troisieme(verbe, 5, T);
 }
 
 }  // namespace florimot

@@ -2,29 +2,90 @@
 
 #include <algorithm>
 
+#include "saisie.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
 
 namespace {
 
-// Tabs, line ends and other control characters separate words like a blank:
-// a word must never carry them into a tab-separated line or a list box.
+// Tabs, line ends, every other control character and every line or
+// paragraph separator end a word like a blank: a word must never carry them
+// into a tab-separated line or a list box.
 char32_t Lisible(char32_t c) {
-    return (c < 0x20 || c == 0x7F) ? U' ' : c;
+    return EstSeparateur(c) ? U' ' : c;
 }
 
 }  // namespace
+
+namespace {
+
+// Letters before which "je" becomes "j'".
+bool EstVoyelle(char32_t c) {
+    switch (c) {
+        case U'a':
+        case U'â':
+        case U'à':
+        case U'ä':
+        case U'e':
+        case U'é':
+        case U'è':
+        case U'ê':
+        case U'ë':
+        case U'i':
+        case U'î':
+        case U'ï':
+        case U'o':
+        case U'ô':
+        case U'ö':
+        case U'u':
+        case U'û':
+        case U'ù':
+        case U'ü':
+        case U'y':
+        case U'ÿ':
+        case U'œ':
+        case U'æ': return true;
+        default: return false;
+    }
+}
+
+// Beginnings of the verbs whose h is mute (j'habite); every other h is
+// aspirated (je hais, je hurle). Longest first is not needed: any match wins.
+constexpr std::string_view HMuet[] = {
+    "habil",     "habit",       "hallucin",   "hameçonn",   "harmonis",    "hébét",    "héberg",
+    "hébraïs",   "hélitreuill", "hellénis",   "herb",       "hérit",       "hésit",    "hibern",
+    "histori",   "hivern",      "homogénéi",  "homologu",   "honor",       "hormon",   "horodat",
+    "horrifi",   "horripil",    "hospitalis", "huil",       "humanis",     "humect",   "humidifi",
+    "humili",    "hybrid",      "hydr",       "hyperbolis", "hypertrophi", "hypnotis", "hypostasi",
+    "hypothéqu", "hystéris",
+};
+
+}  // namespace
+
+bool ElideDevant(const TVerbe& verbe, std::string_view mot) {
+    if (mot.empty()) return false;
+    const char32_t premiere = utf8::Decode(mot).point;
+    if (EstVoyelle(premiere)) return true;
+    if (premiere != U'h') return false;
+    for (std::string_view debut : HMuet)
+        if (verbe.CommencePar(debut)) return true;
+    return false;
+}
 
 void TText::Affecte(std::string_view texte) {
     // Blanks before the word are dropped, so that " parler" is parler and no
     // form starts with a blank; a text of nothing but blanks still gives the
     // one-blank word, which is no verb.
-    const auto debut = std::find_if(texte.begin(), texte.end(), [](char c) {
-        return Lisible(static_cast<unsigned char>(c)) != U' ';
-    });
-    if (debut != texte.begin() && debut != texte.end())
-        texte.remove_prefix(static_cast<std::size_t>(debut - texte.begin()));
+    std::string_view mot = texte;
+    while (!mot.empty()) {
+        const utf8::Decodage d = utf8::Decode(mot);
+        if (Lisible(d.point) != U' ') {
+            texte = mot;
+            break;
+        }
+        mot.remove_prefix(d.taille);
+    }
     std::size_t octet = 0;
     std::uint8_t i = 1;
     Debut[1] = 0;
@@ -50,7 +111,7 @@ void TText::Affecte(std::string_view texte) {
 }
 
 char32_t TText::LettreFin(std::uint8_t k) const {
-    if (k > Fin) return 0;
+    if (k == 0 || k > Fin) return 0;
     return Lettres[Fin - k];
 }
 
@@ -66,9 +127,52 @@ std::string_view TText::GaucheVue(std::uint8_t n) const {
     return mot.substr(0, Debut[n + 1]);
 }
 
+namespace {
+
+// Only a text made of these needs no normalising: the common case, kept fast.
+bool DejaNormal(std::string_view texte) {
+    for (char c : texte)
+        if (!((c >= 'a' && c <= 'z') || c == '\'')) return false;
+    return true;
+}
+
+}  // namespace
+
 void TVerbe::DefinitVerbe(std::string_view texte) {
+    std::string normal;
+    if (!DejaNormal(texte)) {
+        normal = NormaliseSaisie(texte);
+        texte = normal;
+    }
+    // "se lever", "s'asseoir", "s'en aller": the verb after its pronoun.
+    Pronominal = En = false;
+    const std::size_t debut = texte.find_first_not_of(' ');
+    std::string_view reste = texte.substr(debut == std::string_view::npos ? texte.size() : debut);
+    if (reste.starts_with("se ") || reste.starts_with("s'")) {
+        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
+        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        bool en = false;
+        if (reste.starts_with("en ")) {
+            en = true;
+            reste.remove_prefix(3);
+            reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        }
+        // "se" or "s'en" alone is no verb: the word stays what was typed.
+        if (!reste.empty()) {
+            Pronominal = true;
+            En = en;
+            texte = reste;
+        }
+    }
     Affecte(texte);
     ClasseGroupe();
+}
+
+std::string TVerbe::Intitule() const {
+    std::string texte;
+    if (Pronominal) texte = En ? "s'en " : ElideDevant(*this, MotVue()) ? "s'" : "se ";
+    texte += MotVue();
+    return texte;
 }
 
 namespace {
@@ -93,6 +197,8 @@ constexpr RegleGroupe ReglesGroupe[] = {
     {RegleGroupe::Termine, "tenir", 3},
     {RegleGroupe::Termine, "venir", 3},
     {RegleGroupe::Termine, "quérir", 3},
+    // férir ends like the second group but was always of the third (féru).
+    {RegleGroupe::Egal, "férir", 3},
     {RegleGroupe::Termine, "sentir", 3},
     {RegleGroupe::Termine, "sortir", 3},
     {RegleGroupe::Termine, "partir", 3},
@@ -119,6 +225,7 @@ constexpr RegleGroupe ReglesGroupe[] = {
     {RegleGroupe::Egal, "gésir", 3},
     {RegleGroupe::Termine, "er", 1},
     {RegleGroupe::Egal, "haïr", 2},
+    {RegleGroupe::Egal, "amuïr", 2},
     {RegleGroupe::Termine, "ir", 2},
 };
 

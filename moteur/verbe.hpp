@@ -18,9 +18,10 @@ public:
 
     TText() = default;
 
-    // Copies the word that begins `texte`: its first character whatever it is,
-    // then up to the first blank or end of text, 24 letters at most. Bytes that
-    // are not valid UTF-8 each become U+FFFD, and control characters read as a
+    // Copies the word that begins `texte` (blanks before it skipped): its first
+    // character whatever it is, then up to the first blank or end of text, 24
+    // letters at most. Bytes that are not valid UTF-8 each become U+FFFD, and
+    // every control character and line or paragraph separator reads as a
     // blank, so that no caller can smuggle a separator into a word.
     void Affecte(std::string_view texte);
 
@@ -53,8 +54,17 @@ class TVerbe : public TText {
 public:
     TVerbe() = default;
 
-    // Affecte, then ClasseGroupe.
+    // The text normalised as typed text is (NormaliseSaisie), its pronoun
+    // read ("se lever", "s'asseoir", "s'en aller"), then Affecte on the
+    // infinitive and ClasseGroupe.
     void DefinitVerbe(std::string_view texte);
+    // "se lever": its compound tenses take être, its lines a reflexive pronoun.
+    bool EstPronominal() const { return Pronominal; }
+    // "s'en aller": the pronoun "en" follows the reflexive one.
+    bool AvecEn() const { return En; }
+    // The text as people write it: "se lever", "s'asseoir", "s'en aller", or
+    // the infinitive alone.
+    std::string Intitule() const;
     // 0 not a verb, 1, 2 or 3.
     std::uint8_t DonneGroupe() const { return NumGroupe; }
     // Whether its compound tenses take être (je suis venu) rather than avoir.
@@ -63,8 +73,15 @@ public:
 private:
     void ClasseGroupe();
     std::uint8_t NumGroupe = 0;
+    bool Pronominal = false;
+    bool En = false;
     // Decided once with the group: every compound form asks for it.
     bool Etre = false;
 };
+
+// Whether je, me, te, se, ne and que elide before `mot`, a word of this verb's
+// lines: before a vowel, and before the mute h of the verbs known to have one
+// (j'habite, but je hais).
+bool ElideDevant(const TVerbe& verbe, std::string_view mot);
 
 }  // namespace florimot

@@ -1,34 +1,34 @@
 #include <gtest/gtest.h>
 
 #include "formes.hpp"
-#include "modele.hpp"
+#include "formes_nues.hpp"
 
 using essais::Verifie;
 
 TEST(Auxiliaires, FormesNuesEtComposees) {
-    florimot::TVerbe v;
     struct Cas {
-        int kind, code, mode, personne;
+        const char* verbe;
+        int code, mode, personne;
         const char* attendu;
     };
     const Cas cas[] = {
-        {0, 0, 0, 3, "a"},
-        {0, 0, 47, 0, "ayant"},
-        {1, 0, 47, 0, "étant"},
-        {1, 3, 0, 5, "serez"},
-        {1, 0, 36, 5, "seriez"},
-        {1, 12, 0, 4, "eûmes été"},
-        {1, 15, 36, 6, "eussent été"},
-        {0, 10, 42, 2, "ayons eu"},
-        {1, 11, 24, 3, "eût été"},
-        {0, 15, 36, 1, "eusse eu"},
-        {1, 10, 42, 1, "aie été"},
-        {2, 0, 0, 1, ""},
+        {"avoir", 0, 0, 3, "a"},
+        {"avoir", 0, 47, 0, "ayant"},
+        {"être", 0, 47, 0, "étant"},
+        {"être", 3, 0, 5, "serez"},
+        {"être", 0, 36, 5, "seriez"},
+        {"être", 12, 0, 4, "eûmes été"},
+        {"être", 15, 36, 6, "eussent été"},
+        {"avoir", 10, 42, 2, "ayons eu"},
+        {"être", 11, 24, 3, "eût été"},
+        {"avoir", 15, 36, 1, "eusse eu"},
+        {"être", 10, 42, 1, "aie été"},
+        {"maison", 0, 0, 1, ""},
     };
     for (const Cas& c : cas)
-        EXPECT_EQ(florimot::ConjugueAuxiliaire(v, static_cast<std::uint8_t>(c.kind),
-                                               static_cast<std::uint8_t>(c.code),
-                                               static_cast<std::uint8_t>(c.mode), c.personne),
+        EXPECT_EQ(florimot::TFormes(essais::Verbe(c.verbe))
+                      .Texte(static_cast<std::uint8_t>(c.code), static_cast<std::uint8_t>(c.mode),
+                             c.personne),
                   c.attendu);
 }
 

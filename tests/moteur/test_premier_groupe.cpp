@@ -22,7 +22,7 @@ TEST(PremierGroupe, ParlerDansLaGrille) {
         {"parler", 11, 24, 6, "qu'ils eussent parlé"},
         {"parler", 10, 36, 2, "tu aurais parlé"},
         {"parler", 15, 36, 1, "j'eusse parlé"},
-        {"parler", 15, 0, 1, "j'eusse parlé"},
+        {"parler", 15, 36, 1, "j'eusse parlé"},
         {"parler", 10, 42, 3, "ayez parlé"},
         {"parler", 0, 24, 1, "que je parle"},
         {"parler", 0, 24, 3, "qu'il parle"},

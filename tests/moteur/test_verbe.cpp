@@ -12,7 +12,7 @@ TEST(Verbe, AffecteGardeLePremierMot) {
     const Cas cas[] = {
         {"parler         ", "parler", 6},
         {"               ", " ", 1},
-        {"se lever", "se", 2},
+        {"se lever", "lever", 5},
         {"abcdefghijklmnopqrstuvwxyzabcd", "abcdefghijklmnopqrstuvwx", 24},
         {"céder", "céder", 5},
         {"éééééééééééééééééééééééééééé", "éééééééééééééééééééééééé", 24},
@@ -116,4 +116,49 @@ TEST(Verbe, ClasseGroupe) {
         v.DefinitVerbe(c.mot);
         EXPECT_EQ(v.DonneGroupe(), c.groupe) << c.mot;
     }
+}
+
+// What people type reaches the engine as one text, whatever the front end.
+TEST(Verbe, SaisieNormaliseeEtPronominale) {
+    struct Cas {
+        std::string texte, intitule;
+        int groupe;
+    };
+    const Cas cas[] = {
+        {"PARLER", "parler", 1},
+        {"Été", "été", 0},
+        {"ÊTRE", "être", 3},
+        {"Haïr", "haïr", 2},
+        {"ce\u0301der", "céder", 1},
+        {"CE\u0301DER", "céder", 1},
+        {"par\u2028ler", "par", 0},
+        {"par\u2029ler", "par", 0},
+        {"par\u0085ler", "par", 0},
+        {"se lever", "se lever", 1},
+        {"Se  Lever", "se lever", 1},
+        {"s'asseoir", "s'asseoir", 3},
+        {"s\u2019asseoir", "s'asseoir", 3},
+        {"se asseoir", "s'asseoir", 3},
+        {"se habituer", "s'habituer", 1},
+        {"se hâter", "se hâter", 1},
+        {"s'en aller", "s'en aller", 3},
+        {"s'enivrer", "s'enivrer", 1},
+        {"se", "se", 0},
+        {"s'en", "s'en", 0},
+    };
+    for (const Cas& c : cas) {
+        TVerbe v;
+        v.DefinitVerbe(c.texte);
+        EXPECT_EQ(v.Intitule(), c.intitule) << c.texte;
+        EXPECT_EQ(v.DonneGroupe(), c.groupe) << c.texte;
+    }
+}
+
+// A 24-letter word has no letter before its first: nothing is read past it.
+TEST(Verbe, LettreFinHorsDuMot) {
+    TVerbe v;
+    v.DefinitVerbe("abcdefghijklmnopqrstuvwx");
+    EXPECT_EQ(v.LettreFin(0), 0U);
+    EXPECT_EQ(v.LettreFin(1), U'x');
+    EXPECT_EQ(v.LettreFin(25), 0U);
 }

@@ -1,0 +1,218 @@
+#include "formes_nues.hpp"
+
+#include <cstring>
+
+#include "modeles.hpp"
+
+namespace florimot {
+
+namespace {
+
+TPlan Avoir(const TVerbe&) {
+    return Plan({}, {}, FormesAvoir());
+}
+
+TPlan Etre(const TVerbe&) {
+    return Plan({}, {}, FormesEtre());
+}
+
+// Which model knows the verb: the choice depends on the word alone.
+Modele ChoisitModele(const TVerbe& verbe) {
+    if (verbe.Est("avoir")) return Avoir;
+    if (verbe.Est("être")) return Etre;
+    switch (verbe.DonneGroupe()) {
+        case 1: return ChoisitModelePremierGroupe(verbe);
+        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
+        case 3: return ChoisitModeleTroisiemeGroupe(verbe);
+        default: return nullptr;
+    }
+}
+
+struct TypeModele {
+    Modele modele;
+    std::string_view type;
+};
+
+// The verb conjugation books name each model by.
+constexpr TypeModele Types[] = {
+    {Avoir, "avoir"},
+    {Etre, "être"},
+    {ModeleEr, "aimer"},
+    {ModeleAppeler, "appeler"},
+    {ModeleLever, "lever"},
+    {ModeleCeder, "céder"},
+    {ModeleCer, "placer"},
+    {ModeleGer, "manger"},
+    {ModeleYer, "nettoyer"},
+    {ModeleVoyer, "envoyer"},
+    {ModeleEger, "protéger"},
+    {ConjugueDeuxiemeGroupe, "finir"},
+    {ModeleHair, "haïr"},
+    {ModelePrendre, "prendre"},
+    {ModeleAndre, "rendre"},
+    {ModeleNdre, "peindre"},
+    {ModeleSoudre, "absoudre"},
+    {ModeleCoudre, "coudre"},
+    {ModeleMoudre, "moudre"},
+    {ModeleRompre, "rompre"},
+    {ModeleBattre, "battre"},
+    {ModeleMettre, "mettre"},
+    {ModeleFaire, "faire"},
+    {ModeleTraire, "traire"},
+    {ModeleFoutre, "foutre"},
+    {ModeleCre, "vaincre"},
+    {ModelePlaire, "plaire"},
+    {ModeleNaitre, "naître"},
+    {ModeleRepaitre, "repaître"},
+    {ModelePaitre, "paître"},
+    {ModeleAitre, "paraître"},
+    {ModeleOitre, "accroître"},
+    {ModeleCroire, "croire"},
+    {ModeleBoire, "boire"},
+    {ModeleClore, "clore"},
+    {ModeleClure, "conclure"},
+    {ModeleSuivre, "suivre"},
+    {ModeleVivre, "vivre"},
+    {ModeleLire, "lire"},
+    {ModeleDire, "dire"},
+    {ModeleEcrire, "écrire"},
+    {ModeleRire, "rire"},
+    {ModeleUire, "conduire"},
+    {ModeleIre, "suffire"},
+    {ModeleCevoir, "recevoir"},
+    {ModeleOurvoir, "pourvoir"},
+    {ModeleSavoir, "savoir"},
+    {ModeleDevoir, "devoir"},
+    {ModelePouvoir, "pouvoir"},
+    {ModeleMouvoir, "mouvoir"},
+    {ModeleValoir, "valoir"},
+    {ModeleVouloir, "vouloir"},
+    {ModeleAsseoir, "asseoir"},
+    {ModeleAssoir, "assoir"},
+    {ModeleApparoir, "apparoir"},
+    {ModeleSurseoir, "surseoir"},
+    {ModeleChoir, "choir"},
+    {ModeleVoir, "voir"},
+    {ModelePleuvoir, "pleuvoir"},
+    {ModeleFalloir, "falloir"},
+    {ModeleSeoir, "seoir"},
+    {ModeleEchoir, "échoir"},
+    {ModeleEnir, "venir"},
+    {ModeleErir, "acquérir"},
+    {ModeleVetir, "vêtir"},
+    {ModeleTir, "sentir"},
+    {ModeleVrir, "ouvrir"},
+    {ModeleEillir, "cueillir"},
+    {ModeleOuillir, "bouillir"},
+    {ModeleOrmir, "dormir"},
+    {ModeleErvir, "servir"},
+    {ModeleFuir, "fuir"},
+    {ModeleAillir, "assaillir"},
+    {ModeleOurir, "courir"},
+    {ModeleGesir, "gésir"},
+    {ModeleOuir, "ouïr"},
+    {ModeleAller, "aller"},
+};
+
+}  // namespace
+
+std::string_view TypeDuModele(const TVerbe& verbe) {
+    const Modele modele = ChoisitModele(verbe);
+    for (const TypeModele& t : Types)
+        if (t.modele == modele) return t.type;
+    return {};
+}
+
+TFormes::TFormes(const TVerbe& verbe) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
+    Remplit(ChoisitModele(verbe));
+}
+
+TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
+    Remplit(modele);
+}
+
+void TFormes::Remplit(Modele modele) {
+    const TVerbe& verbe = *Verbe_;
+    std::size_t n = 0;
+    const auto copie = [&](std::string_view s) {
+        std::memcpy(Octets_.data() + n, s.data(), s.size());
+        n += s.size();
+    };
+    Debut_[0] = Debut_[1] = 0;
+    if (modele == nullptr) {
+        Debut_.fill(0);
+        return;
+    }
+    TPlan plan = modele(verbe);
+    AppliqueDefectifs(verbe, plan);
+    Composes_ = plan.composes;
+    const TTerminaisons& T = *plan.T;
+    const std::string_view S2 = plan.Radical2();
+    for (int slot = 1; slot <= NombreSlots; ++slot) {
+        const std::string_view fin = (plan.Manquants >> slot & 1) ? Absent : T[slot];
+        if (!EstMarqueur(fin)) {
+            if (slot == SlotParticipePasse)
+                copie(plan.P);
+            else
+                copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
+        }
+        copie(fin);
+        Debut_[slot + 1] = static_cast<std::uint16_t>(n);
+    }
+}
+
+std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                   int Personne) {
+    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
+    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
+}
+
+std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                        int Personne) const {
+    const std::string_view participe = Participe();
+    if (EstMarqueur(participe)) return participe;
+    if (Composes_ == Composes::Aucun) return Absent;
+    // A verb without this person of the impératif has no impératif passé
+    // for it either.
+    if (DecalageMode == ModeImperatif) {
+        const std::string_view present = Simple(Slot(0, ModeImperatif, Personne));
+        if (EstMarqueur(present)) return present;
+    }
+    if (Composes_ == Composes::SelonSimples) {
+        const int slot = CodeTemps == 15 ? Slot(1, ModeSubjonctif, Personne)
+                                         : Slot(CodeTemps, DecalageMode, Personne);
+        if (EstMarqueur(Simple(slot))) return Absent;
+    }
+    return {};
+}
+
+TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
+    if (!EstVerbe()) return {};
+    if (!EstCompose(CodeTemps)) {
+        const std::string_view forme = Simple(Slot(CodeTemps, DecalageMode, Personne));
+        if (EstMarqueur(forme)) return {forme, {}, {}, {}};
+        return {{}, forme, {}, {}};
+    }
+    const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
+    if (!manque.empty()) return {manque, {}, {}, {}};
+    const std::string_view participe = Participe();
+    // The être verbs agree in number; "éclos" and the like are already plural.
+    const bool accord = Etre_ && EstPluriel(DecalageMode, Personne) && !participe.ends_with('s') &&
+                        !participe.ends_with('x');
+    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), participe,
+            accord ? "s" : ""};
+}
+
+std::string TFormes::Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
+    const TFormeNue f = Nue(CodeTemps, DecalageMode, Personne);
+    if (!f.Marqueur.empty()) return std::string(f.Marqueur);
+    std::string texte(f.Verbe);
+    if (f.EstCompose()) {
+        texte += SeparateurAuxiliaire;
+        texte += f.Participe;
+        texte += f.Accord;
+    }
+    return texte;
+}
+
+}  // namespace florimot

@@ -1,0 +1,85 @@
+// A verb's table of bare forms: the 47 slots of its model built once (stem +
+// ending, or a marker alone), with what its compound tenses need. Every
+// finished line is read from it, so a whole grid asks its model once.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "modele.hpp"
+#include "verbe.hpp"
+
+namespace florimot {
+
+// One request's bare form, in pieces, so that a line can put its pronouns,
+// its negation or its inversion between them.
+struct TFormeNue {
+    // When not empty, the form is this marker alone ("-", "non usité" …).
+    std::string_view Marqueur;
+    // The simple form, or the auxiliary of a compound form.
+    std::string_view Verbe;
+    // The past participle of a compound form; empty for a simple form.
+    std::string_view Participe;
+    // What the participle takes to agree ("s" for nous sommes venus).
+    std::string_view Accord;
+
+    bool EstVide() const { return Marqueur.empty() && Verbe.empty(); }
+    bool EstCompose() const { return !Participe.empty(); }
+};
+
+class TFormes {
+public:
+    explicit TFormes(const TVerbe& verbe);
+    // The forms the verb would have under `modele`, whatever the dispatch
+    // would choose.
+    TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
+
+    const TVerbe& Verbe() const { return *Verbe_; }
+    // A word that is not a verb has no form at all: every request is empty.
+    bool EstVerbe() const { return Verbe_->DonneGroupe() != 0; }
+    // Slot 1..47: stem + ending, or a marker alone.
+    std::string_view Simple(int slot) const {
+        return {Octets_.data() + Debut_[slot], static_cast<std::size_t>(Debut_[slot + 1] - Debut_[slot])};
+    }
+    std::string_view Participe() const { return Simple(SlotParticipePasse); }
+    // Whether the verb's own compound tenses take être (je suis venu).
+    bool AvecEtre() const { return Etre_; }
+
+    // The bare form of a request of the grid, with the verb's own auxiliary.
+    TFormeNue Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
+    // The same as one text: the marker, the simple form, or the auxiliary, a
+    // blank and the agreed participle.
+    std::string Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
+    // The marker that stands for a compound form the verb lacks, or "".
+    std::string_view ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                   int Personne) const;
+
+private:
+    void Remplit(TPlan (*modele)(const TVerbe&));
+
+    static constexpr std::size_t Capacite = NombreSlots * (4 * TText::Capacite + 24);
+    const TVerbe* Verbe_;
+    std::array<char, Capacite> Octets_;
+    std::array<std::uint16_t, NombreSlots + 2> Debut_;
+    Composes Composes_ = Composes::Tous;
+    bool Etre_ = false;
+};
+
+// The verb that names the model conjugating this one ("placer" for every verb
+// in -cer); "" for a word that is not a verb.
+std::string_view TypeDuModele(const TVerbe& verbe);
+
+// The auxiliary of a compound request: avoir's or être's form in the tense the
+// compound tense stands on (the conditionnel passé 2e forme borrows the
+// subjonctif imparfait).
+std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                   int Personne);
+
+constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
+    // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
+    return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
+}
+
+}  // namespace florimot

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "conjugaison.hpp"
+
+namespace {
+
+using florimot::TOptions;
+
+// "f" féminin, "n" négation, "i" interrogation, "p" passif.
+TOptions Options(std::string_view lettres) {
+    TOptions o;
+    o.Feminin = lettres.find('f') != std::string_view::npos;
+    o.Negation = lettres.find('n') != std::string_view::npos;
+    o.Interrogation = lettres.find('i') != std::string_view::npos;
+    o.Passif = lettres.find('p') != std::string_view::npos;
+    return o;
+}
+
+struct Cas {
+    const char* texte;
+    const char* options;
+    const char* cellule;
+    int personne;
+    const char* attendu;
+};
+
+// The line of the grid, and the same line asked alone: both must agree.
+void Verifie(std::initializer_list<Cas> cas) {
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        const TOptions o = Options(c.options);
+        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o);
+        for (const florimot::Cellule& cel : florimot::Grille) {
+            if (cel.Nom != c.cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
+                << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
+            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o),
+                      c.attendu);
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Options, Pronominaux) {
+    Verifie({
+        {"se lever", "", "PresInd", 1, "je me lève"},
+        {"se lever", "", "PresInd", 4, "nous nous levons"},
+        {"se lever", "", "PCInd", 4, "nous nous sommes levés"},
+        {"se lever", "", "PCSubj", 1, "que je me sois levé"},
+        {"se lever", "", "PresImp", 1, "lève-toi"},
+        {"se lever", "", "PCImp", 1, "-"},
+        {"se lever", "", "PartPres", 0, "se levant"},
+        {"s'asseoir", "", "PresInd", 3, "il s'assoit"},
+        {"s'asseoir", "", "PartPres", 0, "s'asseyant"},
+        {"s'habituer", "", "PresInd", 1, "je m'habitue"},
+        {"se hâter", "", "PresInd", 1, "je me hâte"},
+        {"se souvenir", "", "PresSubj", 3, "qu'il se souvienne"},
+        {"s'en aller", "", "PresInd", 1, "je m'en vais"},
+        {"s'en aller", "", "PresInd", 4, "nous nous en allons"},
+        {"s'en aller", "", "PCInd", 1, "je m'en suis allé"},
+        {"s'en aller", "", "PresSubj", 1, "que je m'en aille"},
+        {"s'en aller", "", "PresImp", 1, "va-t'en"},
+        {"s'en aller", "", "PresImp", 2, "allons-nous-en"},
+        {"s'en aller", "", "PartPres", 0, "s'en allant"},
+        {"se parler", "", "PCInd", 6, "ils se sont parlé"},
+        {"se plaire", "f", "PCInd", 6, "elles se sont plu"},
+        {"se lever", "f", "PCInd", 6, "elles se sont levées"},
+    });
+}
+
+TEST(Options, FemininNegationInterrogation) {
+    Verifie({
+        {"venir", "f", "PCInd", 3, "elle est venue"},
+        {"venir", "f", "PCInd", 4, "nous sommes venues"},
+        {"naître", "f", "PCInd", 1, "je suis née"},
+        {"éclore", "f", "PCInd", 6, "elles sont écloses"},
+        {"mourir", "f", "PCInd", 3, "elle est morte"},
+        {"parler", "f", "PCInd", 3, "elle a parlé"},
+        {"parler", "f", "PresSubj", 6, "qu'elles parlent"},
+        {"falloir", "f", "PresInd", 3, "il faut"},
+        {"parler", "n", "PresInd", 1, "je ne parle pas"},
+        {"aimer", "n", "PresInd", 1, "je n'aime pas"},
+        {"parler", "n", "PCInd", 1, "je n'ai pas parlé"},
+        {"parler", "n", "PresSubj", 1, "que je ne parle pas"},
+        {"parler", "n", "PresImp", 1, "ne parle pas"},
+        {"parler", "n", "PartPres", 0, "ne parlant pas"},
+        {"se lever", "n", "PCInd", 1, "je ne me suis pas levé"},
+        {"se lever", "n", "PresImp", 1, "ne te lève pas"},
+        {"se lever", "n", "PresImp", 2, "ne nous levons pas"},
+        {"s'en aller", "n", "PresImp", 3, "ne vous en allez pas"},
+        {"s'en aller", "n", "PresImp", 1, "ne t'en va pas"},
+        {"parler", "i", "PresInd", 2, "parles-tu\u00a0?"},
+        {"parler", "i", "PresInd", 3, "parle-t-il\u00a0?"},
+        {"parler", "i", "PresInd", 6, "parlent-ils\u00a0?"},
+        {"aller", "i", "PresInd", 3, "va-t-il\u00a0?"},
+        {"parler", "i", "FSInd", 3, "parlera-t-il\u00a0?"},
+        {"parler", "i", "PCInd", 3, "a-t-il parlé\u00a0?"},
+        {"venir", "i", "PresInd", 3, "vient-il\u00a0?"},
+        {"prendre", "i", "PresInd", 3, "prend-il\u00a0?"},
+        {"vaincre", "i", "PresInd", 3, "vainc-il\u00a0?"},
+        {"parler", "i", "PCInd", 1, "ai-je parlé\u00a0?"},
+        {"venir", "i", "PCInd", 1, "suis-je venu\u00a0?"},
+        {"se lever", "i", "PCInd", 2, "t'es-tu levé\u00a0?"},
+        {"se lever", "i", "PCInd", 3, "s'est-il levé\u00a0?"},
+        {"pouvoir", "i", "PresInd", 1, "puis-je\u00a0?"},
+        {"être", "i", "PresInd", 1, "suis-je\u00a0?"},
+        {"parler", "i", "PresInd", 1, "est-ce que je parle\u00a0?"},
+        {"aimer", "i", "PresInd", 1, "est-ce que j'aime\u00a0?"},
+        {"se lever", "i", "PresInd", 1, "est-ce que je me lève\u00a0?"},
+        {"parler", "i", "ImpInd", 1, "parlais-je\u00a0?"},
+        {"parler", "i", "P2Cond", 1, "eussé-je parlé\u00a0?"},
+        {"venir", "i", "P2Cond", 1, "fussé-je venu\u00a0?"},
+        {"parler", "i", "PresSubj", 1, "-"},
+        {"parler", "i", "PresImp", 1, "-"},
+        {"parler", "i", "PartPres", 0, "-"},
+        {"parler", "in", "PresInd", 2, "ne parles-tu pas\u00a0?"},
+        {"parler", "in", "PCInd", 1, "n'ai-je pas parlé\u00a0?"},
+        {"se lever", "in", "PresInd", 3, "ne se lève-t-il pas\u00a0?"},
+        {"se lever", "in", "PCInd", 1, "ne me suis-je pas levé\u00a0?"},
+        {"parler", "in", "PresInd", 1, "est-ce que je ne parle pas\u00a0?"},
+        {"finir", "if", "PresInd", 3, "finit-elle\u00a0?"},
+    });
+}
+
+TEST(Options, Passif) {
+    Verifie({
+        {"aimer", "p", "PresInd", 1, "je suis aimé"},
+        {"aimer", "p", "PCInd", 1, "j'ai été aimé"},
+        {"aimer", "p", "PSInd", 1, "je fus aimé"},
+        {"aimer", "p", "PresSubj", 1, "que je sois aimé"},
+        {"aimer", "p", "PresImp", 1, "sois aimé"},
+        {"aimer", "p", "PartPres", 0, "étant aimé"},
+        {"aimer", "pf", "PresInd", 3, "elle est aimée"},
+        {"aimer", "pf", "PresInd", 4, "nous sommes aimées"},
+        {"absoudre", "pf", "PresInd", 3, "elle est absoute"},
+        {"dissoudre", "pf", "PresInd", 6, "elles sont dissoutes"},
+        {"prendre", "pni", "PCInd", 3, "n'a-t-il pas été pris\u00a0?"},
+        {"venir", "p", "PresInd", 1, "-"},
+        {"se lever", "p", "PresInd", 1, "-"},
+        {"falloir", "p", "PresInd", 3, "-"},
+        {"pleuvoir", "p", "PresInd", 3, "-"},
+        {"ester", "p", "PresInd", 1, "-"},
+    });
+}
+
+TEST(Options, ModeleDuVerbe) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"commencer", "placer"}, {"placer", ""},       {"choisir", "finir"},
+        {"attendre", "rendre"},  {"apercevoir", "recevoir"}, {"maison", ""},
+        {"se lever", ""},        {"s'asseoir", ""},    {"se souvenir", "venir"},
+    };
+    for (const auto& [texte, modele] : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(texte);
+        EXPECT_EQ(florimot::ModeleDuVerbe(v), modele) << texte;
+    }
+}
