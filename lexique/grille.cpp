@@ -8,6 +8,7 @@
 
 #include "interne.hpp"
 #include "lexique.hpp"
+#include "saisie.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -150,30 +151,17 @@ int RangCellule(std::string_view cellule) {
 }
 
 std::optional<std::string> Normalise(std::string_view texte) {
-    const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!texte.empty() && blanc(texte.front())) texte.remove_prefix(1);
-    while (!texte.empty() && blanc(texte.back())) texte.remove_suffix(1);
-    if (texte.empty()) return std::nullopt;
-    std::string mot;
+    if (!utf8::EstValide(texte)) return std::nullopt;
+    // The engine's own reading of typed text, so that the entry, the command
+    // line and the lexicon agree on what a word is.
+    std::string mot = NormaliseSaisie(texte);
+    if (!mot.empty() && mot.front() == ' ') mot.erase(0, 1);
+    if (!mot.empty() && mot.back() == ' ') mot.pop_back();
+    if (mot.empty() || mot.find(' ') != std::string::npos) return std::nullopt;
     std::size_t lettres = 0;
-    while (!texte.empty()) {
-        const utf8::Decodage d = utf8::Decode(texte);
-        if (!d.valide || d.point < 0x20 || d.point == 0x7F || d.point == U' ') return std::nullopt;
-        if (++lettres > LettresMax) return std::nullopt;
-        char32_t c = d.point;
-        if (c >= U'A' && c <= U'Z') c += 0x20;
-        // Latin-1 capitals, but not the multiplication sign.
-        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-            c += 0x20;
-        else if (c == U'Œ')
-            c = U'œ';
-        else if (c == U'Ÿ')
-            c = U'ÿ';
-        else if (c == U'’')
-            c = U'\'';
-        utf8::Encode(c, mot);
-        texte.remove_prefix(d.taille);
-    }
+    for (std::string_view reste = mot; !reste.empty(); ++lettres)
+        reste.remove_prefix(utf8::Decode(reste).taille);
+    if (lettres > LettresMax) return std::nullopt;
     return mot;
 }
 

@@ -14,10 +14,10 @@ namespace florimot::lexique {
 // an infinitive, and no ending adds more than a few.
 inline constexpr std::size_t LettresMax = 40;
 
-// The word as the grids spell it: blanks around it dropped, capitals made
-// small, the typographic apostrophe made straight. Nothing for text that is
-// not valid UTF-8, that holds a blank or a control character inside, that is
-// empty or longer than LettresMax letters.
+// The word as the grids spell it: the engine's NormaliseSaisie (accents
+// composed, lower case, ’ read as '), blanks around it dropped. Nothing for
+// text that is not valid UTF-8, that is empty, that holds more than one word,
+// or that is longer than LettresMax letters.
 std::optional<std::string> Normalise(std::string_view texte);
 
 // The infinitives whose letters could give `forme`: every head of the form

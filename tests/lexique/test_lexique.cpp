@@ -95,6 +95,7 @@ TEST(Analyse, FormesDeChaqueFamille) {
         {"gît", {{"gésir", {{"PresInd", 3}}}}},
         {"seyant", {{"seoir", {{"PartPres", 0}}}}},
         {"sache", {{"savoir", {{"PresSubj", 1}, {"PresSubj", 3}, {"PresImp", 1}}}}},
+        {"E\xCC\x81te\xCC\x81", {{"être", {{"PartPasse", 0}}}}},
         {"  Allions ",
          {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
           {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
