@@ -331,24 +331,12 @@ std::string Enumere(const std::vector<std::string>& mots) {
     return r;
 }
 
-// Whether to elide before this verb: "d'être", "s'évanouir", but "de haïr",
-// "se hâter". For an h the engine's first person already knows.
+// "d'être", "s'évanouir", but "de haïr", "se hâter": the engine knows
+// which h is mute.
 bool Elide(std::string_view infinitif) {
-    const char32_t premiere = infinitif.empty() ? 0 : utf8::Decode(infinitif).point;
-    if (premiere == U'h') {
-        TVerbe v;
-        v.DefinitVerbe(infinitif);
-        if (v.DonneGroupe() == 0) return false;
-        const LignesGrille lignes = ConjugueGrille(v);
-        for (const Cellule& c : Grille) {
-            if (!AvecPronom(c) || c.DecalageMode == 24) continue;
-            const std::string_view ligne = lignes[c.Premier];
-            if (ligne.starts_with("j'")) return true;
-            if (ligne.starts_with("je ")) return false;
-        }
-        return false;
-    }
-    return std::u32string_view(U"aâàeéèêiîoôuûy").find(premiere) != std::u32string_view::npos;
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    return ElideDevant(v, infinitif);
 }
 
 std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {

@@ -64,6 +64,15 @@ std::string Plie(std::string_view s) {
     return r;
 }
 
+// The infinitive of what a front end typed: "s'évanouir", "se lever" and
+// "s'en aller" name évanouir, lever and aller, as they do for the engine.
+std::optional<std::string> Infinitif(std::string_view texte) {
+    if (!utf8::EstValide(texte)) return std::nullopt;
+    TVerbe v;
+    v.DefinitVerbe(texte);
+    return lexique::Normalise(v.MotVue());
+}
+
 }  // namespace
 
 struct TLexique::Donnees {
@@ -286,7 +295,7 @@ std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size
 TFaitsVerbe TLexique::Faits(std::string_view infinitif) {
     TFaitsVerbe f;
     if (!Disponible()) return f;
-    const std::optional<std::string> mot = lexique::Normalise(infinitif);
+    const std::optional<std::string> mot = Infinitif(infinitif);
     if (!mot) return f;
     bool toujoursPronominal = true;
     for (const std::string& m : d->dico->analyze(*mot)) {
@@ -306,7 +315,7 @@ TFaitsVerbe TLexique::Faits(std::string_view infinitif) {
 std::string TLexique::Note(std::string_view infinitif) {
     // Without the dictionary there is nothing to say, not "absent du dictionnaire".
     if (!Disponible()) return {};
-    const std::optional<std::string> mot = lexique::Normalise(infinitif);
+    const std::optional<std::string> mot = Infinitif(infinitif);
     return NoteVerbe(mot ? *mot : std::string(infinitif), Faits(infinitif));
 }
 

@@ -91,6 +91,8 @@ public:
     // Analyse found nothing, not on every key.
     std::vector<std::string> Suggestions(std::string_view texte, std::size_t maximum = 6);
 
+    // The infinitive as the engine reads it: "s'évanouir" and "se lever"
+    // are évanouir and lever.
     TFaitsVerbe Faits(std::string_view infinitif);
     // A short French note on the verb for the front ends: "" when there is
     // nothing to say, NoteVerbeInconnu for a verb the dictionary lacks.

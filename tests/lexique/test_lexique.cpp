@@ -255,6 +255,8 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
     };
     const Cas cas[] = {
         {"évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
+        {"s'évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
+        {"se  Lever", true, false, false, false, true, ""},
         {"neiger", true, false, true, false, true, "impersonnel : il neige"},
         {"monter", true, false, false, true, true, "se conjugue aussi avec être"},
         {"sortir", true, false, false, true, true, "se conjugue aussi avec avoir"},
