@@ -8,6 +8,7 @@
 
 #include "interne.hpp"
 #include "lexique.hpp"
+#include "modele.hpp"  // EstMarqueur: the engine's own list of markers
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -16,10 +17,6 @@ namespace florimot {
 namespace {
 
 constexpr std::string_view PartPasse = "PartPasse";
-
-bool EstMarqueur(std::string_view ligne) {
-    return ligne == "-" || ligne == "non usité";
-}
 
 bool EstCompose(const Cellule& c) {
     return c.CodeTemps > 9;

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "interne.hpp"
+#include "modele.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -168,7 +169,7 @@ bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
     const LignesGrille* g = GrilleDe(infinitif);
     if (g == nullptr) return false;
     for (std::size_t i = 0; i < LignesGrille::size(); ++i)
-        if ((*g)[i] != "-" && (*g)[i] != "non usité" && !(*g)[i].empty()) return true;
+        if (!EstMarqueur((*g)[i]) && !(*g)[i].empty()) return true;
     return false;
 }
 

@@ -19,7 +19,7 @@ CELLULES = {'ipre': 'PresInd', 'iimp': 'ImpInd', 'ipsi': 'PSInd', 'ifut': 'FSInd
             'ppre': 'PartPres', 'ppas': 'PartPasse'}
 PERSONNES = {'1sg': 1, '2sg': 2, '3sg': 3, '1pl': 4, '2pl': 5, '3pl': 6}
 IMPERATIF = {'2sg': 1, '1pl': 2, '2pl': 3}
-MARQUEURS = ('-', 'non usité', '')
+MARQUEURS = ('-', 'non usité', "pas d'impératif", '')
 COMPOSES = ('PCInd', 'PqpInd', 'PAInd', 'FAInd', 'PCSubj', 'PQPSubj', 'PCImp', 'P1Cond', 'P2Cond')
 
 

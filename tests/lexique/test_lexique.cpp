@@ -7,6 +7,7 @@
 
 #include "interne.hpp"
 #include "lexique.hpp"
+#include "modele.hpp"
 
 namespace {
 
@@ -165,7 +166,7 @@ TEST(InfinitifsPossibles, RetrouventChaqueModele) {
         for (const florimot::Cellule& c : florimot::Grille)
             for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
                 const std::string ligne(lignes[c.Premier + p - c.PremierePersonne]);
-                if (ligne == "-" || ligne == "non usité") continue;
+                if (florimot::EstMarqueur(ligne)) continue;
                 std::string forme = ligne.substr(ligne.find_last_of(" '") + 1);
                 const auto candidats = florimot::lexique::InfinitifsPossibles(forme);
                 EXPECT_NE(std::find(candidats.begin(), candidats.end(), verbe), candidats.end())
@@ -219,7 +220,7 @@ TEST(Description, TextesFrancais) {
 bool Conjugue(const std::string& infinitif) {
     const florimot::LignesGrille lignes = GrilleDe(infinitif);
     for (std::size_t i = 0; i < lignes.size(); ++i)
-        if (!lignes[i].empty() && lignes[i] != "-" && lignes[i] != "non usité") return true;
+        if (!lignes[i].empty() && !florimot::EstMarqueur(lignes[i])) return true;
     return false;
 }
 
