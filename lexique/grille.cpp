@@ -128,6 +128,50 @@ bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TL
 
 namespace lexique {
 
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
+    // féminin agrees the participle of the verbs with être (allée), passif
+    // that of every verb with an object (prise, aimés).
+    static constexpr TOptions Accords[] = {
+        {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
+    std::vector<std::string> participes;
+    if (verbe.DonneGroupe() == 0) return participes;
+    for (const TOptions& options : Accords) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options);
+        for (const Cellule& c : Grille) {
+            // Without the passif, a simple line ends in the verb itself.
+            if (!options.Passif && !EstCompose(c)) continue;
+            for (int i = 0; i < c.NombreLignes(); ++i) {
+                const std::string_view ligne = lignes[c.Premier + i];
+                if (EstMarqueur(ligne)) continue;
+                const std::string_view p = Participe(ligne);
+                if (!p.empty() &&
+                    std::find(participes.begin(), participes.end(), p) == participes.end())
+                    participes.emplace_back(p);
+            }
+        }
+    }
+    return participes;
+}
+
+bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme) {
+    return std::any_of(participes.begin(), participes.end(),
+                       [&](const std::string& p) { return Tient(p, forme); });
+}
+
+}  // namespace lexique
+
+bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture) {
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
+    if (GrilleConfirme(ConjugueGrille(v), forme, lecture)) return true;
+    return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
+           !forme.empty() && !EstMarqueur(forme) &&
+           lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
+}
+
+namespace lexique {
+
 std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme) {
     std::vector<TLecture> lectures;
     const std::string simple = SansInversion(forme);
@@ -221,6 +265,8 @@ const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Que
                     if (EstMarqueur(ligne)) continue;
                     formes.push_back(EstCompose(c) ? Participe(ligne) : FormeNue(c, ligne));
                 }
+            const std::vector<std::string> accords = ParticipesAccordes(v);
+            formes.insert(formes.end(), accords.begin(), accords.end());
             for (std::string_view fin : Terminaisons) {
                 if (!m.ends_with(fin) || m.size() == fin.size()) continue;
                 const std::string_view tete = m.substr(0, m.size() - fin.size());

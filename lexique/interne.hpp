@@ -29,6 +29,11 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // turned é or è before an inverted je: "eussé" (eussé-je) for "eusse".
 std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme);
 
+// The past participles the grids with the féminin and passif options show
+// ("allée", "prises"), beyond the default grid's.
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe);
+bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme);
+
 // Where a reading's cell stands in the grid, the past participle last.
 int RangCellule(std::string_view cellule);
 

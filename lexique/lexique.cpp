@@ -90,6 +90,8 @@ struct TLexique::Donnees {
     const LignesGrille* GrilleDe(const std::string& infinitif);
     bool InfinitifConnu(const std::string& mot);
     bool Conjugable(const std::string& infinitif);
+    std::unordered_map<std::string, std::vector<std::string>> accords;
+    std::vector<TLecture> Lectures(const std::string& infinitif, const std::string& mot);
     std::vector<TAnalyse> AnalyseDictionnaire(const std::string& mot, bool& connuDuDico);
 };
 
@@ -163,6 +165,27 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
     return connu;
 }
 
+// The readings of one verb: its default grid, then its agreed participles
+// for a form that may be one (a final e or s).
+std::vector<TLecture> TLexique::Donnees::Lectures(const std::string& infinitif,
+                                                  const std::string& mot) {
+    const LignesGrille* g = GrilleDe(infinitif);
+    if (g == nullptr) return {};
+    std::vector<TLecture> l = LecturesDansGrille(*g, mot);
+    if ((!l.empty() && l.back().cellule == "PartPasse") ||
+        !(mot.ends_with('e') || mot.ends_with('s')))
+        return l;
+    auto a = accords.find(infinitif);
+    if (a == accords.end()) {
+        if (accords.size() >= GrillesMax) accords.clear();
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        a = accords.emplace(infinitif, lexique::ParticipesAccordes(v)).first;
+    }
+    if (lexique::ParticipeAccorde(a->second, mot)) l.push_back({"PartPasse", 0, false});
+    return l;
+}
+
 // Whether the engine's grid of the verb holds at least one form: a verb it
 // leaves empty (connaitre) is no suggestion worth the click.
 bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
@@ -191,7 +214,7 @@ std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& 
         for (const std::string& lemme : lemmes)
             if (const LignesGrille* g = GrilleDe(lemme)) {
                 std::vector<TLecture> l =
-                    inversion ? lexique::LecturesInversees(*g, mot) : LecturesDansGrille(*g, mot);
+                    inversion ? lexique::LecturesInversees(*g, mot) : Lectures(lemme, mot);
                 if (!l.empty()) analyses.push_back({lemme, true, std::move(l)});
             }
         if (!analyses.empty()) break;
@@ -252,10 +275,8 @@ std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
     // (googlions) or of one whose form it lacks: its letters say which.
     if (analyses.empty() && (!connu || !d->dico->spell(*mot)))
         for (const std::string& v : lexique::InfinitifsPossibles(*mot))
-            if (const LignesGrille* g = d->GrilleDe(v)) {
-                std::vector<TLecture> l = LecturesDansGrille(*g, *mot);
-                if (!l.empty()) analyses.push_back({v, d->InfinitifConnu(v), std::move(l)});
-            }
+            if (std::vector<TLecture> l = d->Lectures(v, *mot); !l.empty())
+                analyses.push_back({v, d->InfinitifConnu(v), std::move(l)});
     const auto rang = [](const TAnalyse& a) {
         return a.infinitif == "être" || a.infinitif == "avoir" ? 0 : 1;
     };

@@ -24,7 +24,9 @@
 
 namespace florimot {
 
-// One reading of a form: a cell of Grille and a person of that cell.
+// One reading of a form: a cell of Grille and a person of that cell. A past
+// participle is found as the compound lines show it ("allés"), or agreed as
+// the féminin and passif options show it ("allée", "prises").
 struct TLecture {
     std::string_view cellule;  // Grille[i].Nom, or "PartPasse" for the past participle
     int personne = 0;          // as in the grid: 1..6, 1..3 for the impératif, 0 for participles
@@ -108,9 +110,13 @@ private:
 // The readings of `forme` in one verb's grid (no dictionary needed).
 std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);
 
-// Whether that reading of the grid holds `forme`: the check every reported
-// reading passes.
+// Whether that reading of the default grid holds `forme`.
 bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture);
+
+// The check every reported reading passes, from the infinitive: its grid
+// holds `forme` in that cell and person; a past participle may also be
+// agreed as the féminin and passif options show it ("allée", "prises").
+bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture);
 
 // "« allions » : aller, indicatif imparfait et subjonctif présent, nous —
 // allier, indicatif présent et impératif présent, nous"; "« été » : participe
