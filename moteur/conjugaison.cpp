@@ -17,6 +17,7 @@ class TEcriture {
 public:
     explicit TEcriture(char* debut) : p_(debut) {}
     void operator<<(std::string_view s) {
+        if (s.empty()) return;  // an empty view may hold no pointer for memcpy
         std::memcpy(p_, s.data(), s.size());
         p_ += s.size();
     }

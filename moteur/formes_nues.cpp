@@ -135,6 +135,8 @@ void TFormes::Remplit(Modele modele) {
     const TVerbe& verbe = *Verbe_;
     std::size_t n = 0;
     const auto copie = [&](std::string_view s) {
+        // An empty view may hold no pointer at all, which memcpy must not see.
+        if (s.empty()) return;
         std::memcpy(Octets_.data() + n, s.data(), s.size());
         n += s.size();
     };
