@@ -10,6 +10,17 @@
 // constructor; the first call that needs it waits for the end of loading,
 // nothing before. After that, one TLexique serves one thread at a time (its
 // grid cache is not locked): give each thread its own object, or serialise.
+//
+//     florimot::TLexique lexique;  // returns at once
+//     ...
+//     if (!lexique.Disponible()) montre(lexique.Raison());
+//     const auto analyse = lexique.Analyse(texte);
+//     if (!analyse.empty()) montre(florimot::DecritAnalyse(texte, analyse));
+//     else for (const std::string& s : lexique.Suggestions(texte)) propose(s);
+//     montre(lexique.Note(infinitif));  // "" when there is nothing to say
+//
+// CMake: the target `lexique` exists only where libhunspell was found; link
+// it under `if(TARGET lexique)`.
 #pragma once
 
 #include <cstddef>
