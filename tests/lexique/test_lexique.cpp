@@ -31,13 +31,12 @@ florimot::LignesGrille GrilleDe(const std::string& infinitif) {
     return florimot::ConjugueGrille(v);
 }
 
-// Every reading re-conjugates to the form: through the grid, and through
+// Every reading re-conjugates to the form: through Confirme, and through
 // ConjugueForme, whose line must end in the form after a pronoun or a blank.
 void VerifieRelecture(const std::string& forme, const std::vector<TAnalyse>& analyses) {
     const std::string mot = florimot::lexique::Normalise(forme).value_or(forme);
     for (const TAnalyse& a : analyses) {
         ASSERT_FALSE(a.lectures.empty()) << forme << " : " << a.infinitif;
-        const florimot::LignesGrille lignes = GrilleDe(a.infinitif);
         florimot::TVerbe v;
         v.DefinitVerbe(a.infinitif);
         for (const TLecture& l : a.lectures) {
