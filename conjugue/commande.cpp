@@ -1,10 +1,12 @@
 #include "commande.hpp"
 
 #include <algorithm>
-#include <istream>
-#include <ostream>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 #include "conjugaison.hpp"
+#include "ecrivains.hpp"
 #include "utf8.hpp"
 #include "verbe.hpp"
 
@@ -19,142 +21,168 @@ std::size_t LongueurSequence(unsigned char c) {
     return 1;
 }
 
+// What the engine takes for a blank before a word: space and control bytes.
+bool EstBlanc(char c) {
+    const auto o = static_cast<unsigned char>(c);
+    return o <= 0x20 || o == 0x7F;
+}
+
 constexpr std::string_view Aide =
-    "Utilisation : conjugue [--tsv] [VERBE...]\n"
-    "Conjugue chaque VERBE (un infinitif en UTF-8) à tous les temps.\n"
+    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--] [VERBE...]\n"
+    "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
+    "guillemets : \"se lever\", \"s'asseoir\", \"s'en aller\") à tous les temps.\n"
+    "Les majuscules sont lues en minuscules (PARLER est parler).\n"
     "Sans VERBE, lit un texte par ligne sur l'entrée standard (lignes vides ignorées).\n"
     "\n"
-    "  --tsv        98 lignes par verbe, séparées par des tabulations :\n"
+    "  --feminin, --féminin   elle, elles ; les participes qui s'accordent prennent e, es\n"
+    "  --negation, --négation ne … pas\n"
+    "  --interrogation        questions (parles-tu ?) ; subjonctif, impératif et\n"
+    "                         participe : « - »\n"
+    "  --passif               voix passive (je suis aimé)\n"
+    "                         Les options se combinent ; sans forme, la ligne est « - ».\n"
+    "  --tsv        98 lignes par texte, séparées par des tabulations :\n"
     "               <mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
+    "               (un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n"
+    "  --json       un objet JSON par ligne et par texte : mot, groupe, verbe, options,\n"
+    "               cellules (chaque case et ses formes) ; pour un mot qui n'est pas un\n"
+    "               verbe : mot, verbe (false) et erreur\n"
     "  -h, --help   affiche cette aide\n"
     "  -V, --version  affiche la version\n"
     "  --           la suite n'est faite que de verbes\n"
     "\n"
+    "Sans --tsv ni --json, chaque verbe est une grille lisible. Dans un terminal, les\n"
+    "temps sont côte à côte sur autant de colonnes que la largeur en permet (COLUMNS,\n"
+    "sinon la largeur du terminal ; une seule sous 40), avec les titres en gras sauf si\n"
+    "NO_COLOR est défini et non vide. Hors terminal, une seule colonne, sans gras. Un\n"
+    "mot qui n'est pas un verbe n'a que son message sur la sortie d'erreur.\n"
+    "\n"
     "Statut de sortie : 0 si tout est conjugué, 1 si un mot n'est pas un verbe,\n"
-    "2 si une ligne ou un argument n'est pas du texte UTF-8 valide (ou option inconnue),\n"
-    "3 si la sortie ne peut être écrite.\n";
+    "2 si une ligne ou un argument n'est pas du texte UTF-8 valide (ou option inconnue,\n"
+    "ou --tsv avec --json), 3 si la sortie ne peut être écrite (arrêt à la première\n"
+    "écriture manquée ; sans message si la sortie est un tube refermé, comme avec\n"
+    "« conjugue … | head » : SIGPIPE est ignoré), 4 si l'entrée standard ne peut\n"
+    "être lue.\n";
 
-// Output is gathered and written in large blocks: a batch of thousands of
-// verbs must not pay one write per line.
-class Sortie {
+struct EchecSortie {
+    int erreur;
+};
+
+// Standard output and standard error, each gathered in a large block: a
+// batch of thousands of texts pays a few writes, not one per line or per
+// non-verb. Standard error is written right after standard output, so that on
+// a shared terminal a message comes no earlier than the output before it.
+class Sorties {
 public:
-    explicit Sortie(std::ostream& flux) : flux_(flux) { tampon_.reserve(Seuil + 4096); }
-    ~Sortie() { Vide(); }
-    void Ecrit(std::string_view s) {
-        tampon_ += s;
-        Libere();
+    Sorties(TSortie& sortie, TSortie& erreurs) : sortie_(sortie), erreurs_(erreurs) {
+        texte.reserve(Seuil + (1 << 14));
     }
-    // For writers that append in place; call Libere() after.
-    std::string& Tampon() { return tampon_; }
+
+    std::string texte;     // for standard output
+    std::string messages;  // for standard error
+
     void Libere() {
-        if (tampon_.size() >= Seuil) Vide();
+        if (texte.size() >= Seuil || messages.size() >= Seuil) Vide();
     }
+    // Throws EchecSortie when standard output fails: nothing more is done
+    // after the first failed write.
     void Vide() {
-        if (!tampon_.empty())
-            flux_.write(tampon_.data(), static_cast<std::streamsize>(tampon_.size()));
-        tampon_.clear();
+        if (!texte.empty()) {
+            const int erreur = sortie_.Ecrit(texte);
+            texte.clear();
+            if (erreur != 0) {
+                VideMessages();
+                throw EchecSortie{erreur};
+            }
+        }
+        VideMessages();
     }
-    bool Echec() const { return flux_.fail(); }
+    // A failing standard error has nowhere to be reported: it is let be.
+    void VideMessages() {
+        if (!messages.empty()) erreurs_.Ecrit(messages);
+        messages.clear();
+    }
 
 private:
-    static constexpr std::size_t Seuil = 1 << 16;
-    std::ostream& flux_;
-    std::string tampon_;
+    static constexpr std::size_t Seuil = 1 << 17;
+    TSortie& sortie_;
+    TSortie& erreurs_;
 };
 
 class Conjugueur {
 public:
-    Conjugueur(bool tsv, Sortie& sortie, std::ostream& erreurs)
-        : tsv_(tsv), sortie_(sortie), erreurs_(erreurs) {}
+    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, const TOptions& options)
+        : ecrivain_(ecrivain), sorties_(sorties), options_(options) {}
 
     void Traite(std::string_view texte) {
-        TVerbe verbe;
-        verbe.DefinitVerbe(texte);
-        const std::string mot = verbe.Mot();
-        const LignesGrille lignes = ConjugueGrille(verbe);
-        if (tsv_)
-            EcritTsv(verbe, mot, lignes);
-        else
-            EcritGrille(verbe, mot, lignes);
-        if (verbe.DonneGroupe() == 0) {
-            sortie_.Vide();  // keep the report next to the word on a shared terminal
-            erreurs_ << mot << " : Ceci n'est pas un Verbe\n";
+        verbe_.DefinitVerbe(texte);
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
+        if (verbe_.DonneGroupe() == 0) {
+            ecrivain_.NonVerbe(verbe_, lignes);
+            sorties_.messages += verbe_.Intitule();
+            sorties_.messages += " : ";
+            sorties_.messages += MessageNonVerbe;
+            sorties_.messages += '\n';
             statut_ = std::max(statut_, SortieNonVerbe);
+        } else {
+            ecrivain_.Ecrit(verbe_, lignes);
         }
+        sorties_.Libere();
     }
 
     void Refuse(std::string_view ou) {
-        sortie_.Vide();
-        erreurs_ << "conjugue : " << ou << " : texte UTF-8 invalide ou caractère NUL, ignoré\n";
-        statut_ = SortieTexteInvalide;
+        sorties_.messages += "conjugue : ";
+        sorties_.messages += ou;
+        sorties_.messages += " : texte UTF-8 invalide ou caractère NUL, ignoré\n";
+        statut_ = std::max(statut_, SortieTexteInvalide);
+        sorties_.Libere();
+    }
+
+    void EchecLecture(int erreur) {
+        sorties_.messages += "conjugue : lecture de l'entrée standard impossible : ";
+        sorties_.messages += std::strerror(erreur);
+        sorties_.messages += '\n';
+        statut_ = SortieLecture;
     }
 
     int Statut() const { return statut_; }
 
 private:
-    void EcritTsv(const TVerbe& verbe, const std::string& mot, const LignesGrille& lignes) {
-        std::string& bloc = sortie_.Tampon();
-        bloc += mot;
-        bloc += "\tGroupe\t0\t";
-        bloc += LegendeGroupe(verbe);
-        bloc += '\n';
-        for (const Cellule& c : Grille) {
-            for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-                bloc += mot;
-                bloc += '\t';
-                bloc += c.Nom;
-                bloc += '\t';
-                bloc += static_cast<char>('0' + p);
-                bloc += '\t';
-                bloc += lignes[c.Premier + p - c.PremierePersonne];
-                bloc += '\n';
-            }
-        }
-        sortie_.Libere();
-    }
-
-    void EcritGrille(const TVerbe& verbe, const std::string& mot, const LignesGrille& lignes) {
-        std::string bloc;
-        if (premier_)
-            premier_ = false;
-        else
-            bloc += '\n';
-        bloc += mot;
-        bloc += " — ";
-        bloc += LegendeGroupe(verbe);
-        bloc += '\n';
-        std::string_view mode;
-        for (const Cellule& c : Grille) {
-            if (c.Mode != mode) {
-                mode = c.Mode;
-                bloc += '\n';
-                bloc += mode;
-                bloc += '\n';
-            }
-            const bool avecTemps = !c.Temps.empty();
-            if (avecTemps) {
-                bloc += "  ";
-                bloc += c.Temps;
-                bloc += '\n';
-            }
-            for (int i = 0; i < c.NombreLignes(); ++i) {
-                bloc += avecTemps ? "    " : "  ";
-                bloc += lignes[c.Premier + i];
-                bloc += '\n';
-            }
-        }
-        sortie_.Ecrit(bloc);
-    }
-
-    bool tsv_;
-    bool premier_ = true;
-    Sortie& sortie_;
-    std::ostream& erreurs_;
+    TEcrivain& ecrivain_;
+    Sorties& sorties_;
+    const TOptions& options_;
+    TVerbe verbe_;
     int statut_ = SortieSucces;
 };
 
 bool EstTexteAcceptable(std::string_view s) {
     return utf8::EstValide(s) && s.find('\0') == std::string_view::npos;
+}
+
+void LitEntree(TEntree& entree, Conjugueur& conjugueur, Sorties& sorties) {
+    LecteurLignes lecteur([&](const LecteurLignes::Ligne& l) {
+        if (l.valide)
+            conjugueur.Traite(l.texte);
+        else
+            conjugueur.Refuse("ligne " + std::to_string(l.numero));
+    });
+    constexpr std::size_t Taille = 1 << 16;
+    const auto bloc = std::make_unique<char[]>(Taille);
+    for (;;) {
+        const Lecture lu = entree.Lit(bloc.get(), Taille);
+        if (lu.erreur != 0) {
+            // The line cut short by the failure is not conjugated: it may be
+            // only the start of a word.
+            conjugueur.EchecLecture(lu.erreur);
+            return;
+        }
+        if (lu.taille == 0) break;
+        lecteur.Ajoute(std::string_view(bloc.get(), lu.taille));
+        // A short read means the writer has nothing more ready for now: what
+        // is done is shown before waiting, so that someone typing sees each
+        // answer while a file or a fast pipe still goes out in large blocks.
+        if (lu.taille < Taille) sorties.Vide();
+    }
+    lecteur.Termine();
 }
 
 }  // namespace
@@ -177,12 +205,20 @@ void LecteurLignes::Verifie(bool fin) {
 void LecteurLignes::Emet() {
     Verifie(true);
     ++numero_;
-    if (!ligne_.empty() && ligne_.back() == '\r' && ligne_.size() < LongueurGardee)
-        ligne_.pop_back();
-    if (!ligne_.empty() || !valide_) rappel_(Ligne{numero_, ligne_, valide_});
+    if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
+    // Blanks alone are the one-blank word, as for an argument; a lone "\r"
+    // is the end of an empty line.
+    const bool blanche = ligne_.empty() && (blancs_ > 1 || (blancs_ == 1 && !dernierRetour_));
+    if (blanche)
+        rappel_(Ligne{numero_, " ", valide_});
+    else if (!ligne_.empty() || !valide_)
+        rappel_(Ligne{numero_, ligne_, valide_});
     ligne_.clear();
+    blancs_ = 0;
     valide_ = true;
     commencee_ = false;
+    coupee_ = false;
+    dernierRetour_ = false;
 }
 
 void LecteurLignes::Ajoute(std::string_view octets) {
@@ -192,7 +228,13 @@ void LecteurLignes::Ajoute(std::string_view octets) {
             continue;
         }
         commencee_ = true;
-        if (ligne_.size() < LongueurGardee) ligne_ += c;
+        dernierRetour_ = c == '\r';
+        if (ligne_.empty() && EstBlanc(c))
+            ++blancs_;
+        else if (ligne_.size() < LongueurGardee)
+            ligne_ += c;
+        else
+            coupee_ = true;
         if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
         enAttente_ += c;
         Verifie(false);
@@ -203,59 +245,99 @@ void LecteurLignes::Termine() {
     if (commencee_) Emet();
 }
 
-int ExecuteConjugue(const std::vector<std::string>& arguments, std::istream& entree,
-                    std::ostream& sortie, std::ostream& erreurs) {
-    bool tsv = false;
-    std::vector<std::string_view> verbes;
-    bool options = true;
-    for (const std::string& a : arguments) {
-        if (options && a == "--") {
-            options = false;
-        } else if (options && (a == "-h" || a == "--help")) {
-            sortie << Aide;
-            return sortie.flush() ? SortieSucces : SortieEcriture;
-        } else if (options && (a == "-V" || a == "--version")) {
-            sortie << "conjugue (Florimot) " << FLORIMOT_VERSION << '\n';
-            return sortie.flush() ? SortieSucces : SortieEcriture;
-        } else if (options && a == "--tsv") {
-            tsv = true;
-        } else if (options && a.size() > 1 && a[0] == '-') {
-            erreurs << "conjugue : option inconnue « " << (EstTexteAcceptable(a) ? a : "?")
-                    << " » (conjugue --help)\n";
-            return SortieTexteInvalide;
-        } else {
-            verbes.push_back(a);
-        }
+Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
+                                 int largeurTerminal) {
+    if (!terminal) return {};
+    Presentation p;
+    p.gras = sansCouleur == nullptr || *sansCouleur == '\0';
+    p.largeur = std::max(largeurTerminal, 0);
+    if (colonnes != nullptr && *colonnes != '\0') {
+        // Digits only, and no absurd width: anything else is not a width.
+        const std::string_view s(colonnes);
+        if (s.size() <= 6 &&
+            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            p.largeur = std::stoi(std::string(s));
     }
+    return p;
+}
 
-    Sortie tampon(sortie);
-    Conjugueur conjugueur(tsv, tampon, erreurs);
-    if (!verbes.empty()) {
-        for (std::size_t i = 0; i < verbes.size(); ++i) {
-            if (EstTexteAcceptable(verbes[i]))
-                conjugueur.Traite(verbes[i]);
-            else
-                conjugueur.Refuse("argument " + std::to_string(i + 1));
+int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, TSortie& sortie,
+                    TSortie& erreurs, Presentation presentation) {
+    Sorties sorties(sortie, erreurs);
+    try {
+        FormatSortie format = FormatSortie::Lisible;
+        TOptions optionsConjugaison;
+        bool tsv = false, json = false;
+        std::vector<std::string_view> verbes;
+        bool options = true;
+        for (const std::string& a : arguments) {
+            if (options && a == "--") {
+                options = false;
+            } else if (options && (a == "-h" || a == "--help")) {
+                sorties.texte += Aide;
+                sorties.Vide();
+                return SortieSucces;
+            } else if (options && (a == "-V" || a == "--version")) {
+                sorties.texte += "conjugue (Florimot) " FLORIMOT_VERSION "\n";
+                sorties.Vide();
+                return SortieSucces;
+            } else if (options && a == "--tsv") {
+                tsv = true;
+                format = FormatSortie::Tsv;
+            } else if (options && a == "--json") {
+                json = true;
+                format = FormatSortie::Json;
+            } else if (options && (a == "--feminin" || a == "--féminin")) {
+                optionsConjugaison.Feminin = true;
+            } else if (options && (a == "--negation" || a == "--négation")) {
+                optionsConjugaison.Negation = true;
+            } else if (options && a == "--interrogation") {
+                optionsConjugaison.Interrogation = true;
+            } else if (options && a == "--passif") {
+                optionsConjugaison.Passif = true;
+            } else if (options && a.size() > 1 && a[0] == '-') {
+                sorties.messages += "conjugue : option inconnue « ";
+                sorties.messages += EstTexteAcceptable(a) ? std::string_view(a) : "?";
+                sorties.messages += " » (conjugue --help)\n";
+                sorties.Vide();
+                return SortieTexteInvalide;
+            } else {
+                verbes.push_back(a);
+            }
         }
-    } else {
-        LecteurLignes lecteur([&](const LecteurLignes::Ligne& l) {
-            if (l.valide)
-                conjugueur.Traite(l.texte);
-            else
-                conjugueur.Refuse("ligne " + std::to_string(l.numero));
-        });
-        char bloc[1 << 16];
-        while (entree.read(bloc, sizeof bloc) || entree.gcount() > 0)
-            lecteur.Ajoute(std::string_view(bloc, static_cast<std::size_t>(entree.gcount())));
-        lecteur.Termine();
-    }
-    tampon.Vide();
-    sortie.flush();
-    if (tampon.Echec()) {
-        erreurs << "conjugue : impossible d'écrire la sortie\n";
+        if (tsv && json) {
+            sorties.messages += "conjugue : --tsv et --json s'excluent (conjugue --help)\n";
+            sorties.Vide();
+            return SortieTexteInvalide;
+        }
+
+        const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
+            format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
+        Conjugueur conjugueur(*ecrivain, sorties, optionsConjugaison);
+        if (!verbes.empty()) {
+            for (std::size_t i = 0; i < verbes.size(); ++i) {
+                if (EstTexteAcceptable(verbes[i]))
+                    conjugueur.Traite(verbes[i]);
+                else
+                    conjugueur.Refuse("argument " + std::to_string(i + 1));
+            }
+        } else {
+            LitEntree(entree, conjugueur, sorties);
+        }
+        ecrivain->Fin();
+        sorties.Vide();
+        return conjugueur.Statut();
+    } catch (const EchecSortie& e) {
+        // A reader that went away (… | head) has all it wanted: not an error
+        // worth a message, but not a success either.
+        if (e.erreur != EPIPE) {
+            sorties.messages += "conjugue : impossible d'écrire la sortie : ";
+            sorties.messages += std::strerror(e.erreur);
+            sorties.messages += '\n';
+            sorties.VideMessages();
+        }
         return SortieEcriture;
     }
-    return conjugueur.Statut();
 }
 
 }  // namespace florimot

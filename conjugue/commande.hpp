@@ -4,10 +4,11 @@
 
 #include <cstddef>
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "flux.hpp"
 
 namespace florimot {
 
@@ -15,19 +16,21 @@ namespace florimot {
 inline constexpr int SortieSucces = 0;
 inline constexpr int SortieNonVerbe = 1;       // at least one word was not a verb
 inline constexpr int SortieTexteInvalide = 2;  // bad UTF-8 or NUL in a line or argument; bad usage
-inline constexpr int SortieEcriture = 3;       // standard output could not be written
+inline constexpr int SortieEcriture = 3;  // standard output could not be written (or was closed)
+inline constexpr int SortieLecture = 4;   // standard input could not be read
 
 // Splits a byte stream into lines ("\n", "\r\n"), whatever their length or
-// content. A line longer than LongueurGardee is kept only as its first
+// content. Blanks before a line's word are skipped, as the engine skips them in
+// an argument; from the word on, a line is kept only as its first
 // LongueurGardee bytes (a word is never longer than 24 letters), but its
-// validity is judged on all of it.
+// validity is judged on all of it. A line of blanks alone is given as " ".
 class LecteurLignes {
 public:
     static constexpr std::size_t LongueurGardee = 4096;
 
     struct Ligne {
         std::size_t numero;      // 1-based
-        std::string_view texte;  // without its line end; cut to LongueurGardee
+        std::string_view texte;  // from its word on, without its line end; cut to LongueurGardee
         bool valide;             // UTF-8 without NUL, over the whole line
     };
     using Rappel = std::function<void(const Ligne&)>;
@@ -44,12 +47,30 @@ private:
     std::string ligne_;      // kept part of the current line
     std::string enAttente_;  // bytes not yet judged (an incomplete sequence)
     std::size_t numero_ = 0;
+    std::size_t blancs_ = 0;  // blanks skipped before the word
     bool valide_ = true;
     bool commencee_ = false;
+    bool coupee_ = false;         // bytes were dropped past LongueurGardee
+    bool dernierRetour_ = false;  // the last byte so far is "\r"
 };
 
-// Runs the whole command: `arguments` excludes the program name.
-int ExecuteConjugue(const std::vector<std::string>& arguments, std::istream& entree,
-                    std::ostream& sortie, std::ostream& erreurs);
+// How the readable output is laid out.
+struct Presentation {
+    int largeur = 0;  // MiseEnPage's: 0 for one column
+    bool gras = false;
+};
+
+// At a terminal: the width from COLUMNS when it is a whole number, else the
+// terminal's own (`largeurTerminal`, 0 when unknown); bold unless NO_COLOR is
+// set and not empty. Elsewhere, one column without bold. The two texts are the
+// variables' values, null when unset.
+Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
+                                 int largeurTerminal);
+
+// Runs the whole command: `arguments` excludes the program name. Output and
+// messages are gathered in large blocks; the first failed write to `sortie`
+// ends the run (quietly for a closed pipe, EPIPE).
+int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, TSortie& sortie,
+                    TSortie& erreurs, Presentation presentation = {});
 
 }  // namespace florimot

@@ -1,18 +1,25 @@
-// Arbitrary standard input for conjugue --tsv: lines, bad UTF-8, NUL bytes,
-// long lines, CR LF.
+// Arbitrary standard input for conjugue: lines, bad UTF-8, NUL bytes, long
+// lines, CR LF, leading blanks, read in pieces of any size.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "commande.hpp"
+#include "flux.hpp"
 #include "utf8.hpp"
 
 namespace {
 
 void Exige(bool condition) {
     if (!condition) std::abort();
+}
+
+std::size_t CompteLignes(const std::string& texte) {
+    std::size_t lignes = 0;
+    for (char c : texte) lignes += c == '\n';
+    return lignes;
 }
 
 }  // namespace
@@ -30,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             trace += '\n';
             Exige(l.texte.size() <= florimot::LecteurLignes::LongueurGardee);
             Exige(!l.valide || florimot::utf8::EstValide(l.texte));
+            // The word is where the text starts, wherever it was on the line.
+            Exige(l.texte.empty() || l.texte == " " ||
+                  static_cast<unsigned char>(l.texte[0]) > 0x20);
         });
         lecteur.Ajoute(std::string_view(entree).substr(0, coupure));
         lecteur.Ajoute(std::string_view(entree).substr(coupure));
@@ -38,15 +48,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     };
     Exige(lit(0) == lit(taille / 2));
 
-    std::istringstream flux(entree);
-    std::ostringstream sortie, erreurs;
-    const int statut = florimot::ExecuteConjugue({"--tsv"}, flux, sortie, erreurs);
-    Exige(statut == florimot::SortieSucces || statut == florimot::SortieNonVerbe ||
-          statut == florimot::SortieTexteInvalide);
-    const std::string texte = sortie.str();
-    Exige(florimot::utf8::EstValide(texte));
-    std::size_t lignes = 0;
-    for (char c : texte) lignes += c == '\n';
-    Exige(lignes % 98 == 0);
+    // The whole command, standard input handed out in pieces of a size the
+    // input chooses.
+    const std::size_t bloc = taille == 0 ? 1 : 1 + donnees[0] % 64 * (taille / 64 + 1);
+    auto execute = [&](const char* format, std::string& sortie) {
+        florimot::TEntreeMemoire flux(entree, bloc);
+        florimot::TSortieMemoire ecrit, erreurs;
+        const int statut = florimot::ExecuteConjugue({format}, flux, ecrit, erreurs);
+        Exige(statut == florimot::SortieSucces || statut == florimot::SortieNonVerbe ||
+              statut == florimot::SortieTexteInvalide);
+        Exige(florimot::utf8::EstValide(ecrit.Texte()));
+        sortie = ecrit.Texte();
+        return statut;
+    };
+    std::string tsv, json;
+    const int statut = execute("--tsv", tsv);
+    Exige(CompteLignes(tsv) % 98 == 0);
+
+    // JSON: the same texts, one object each.
+    Exige(execute("--json", json) == statut);
+    Exige(CompteLignes(json) * 98 == CompteLignes(tsv));
+    std::size_t debut = 0;
+    for (std::size_t fin; (fin = json.find('\n', debut)) != std::string::npos; debut = fin + 1) {
+        const auto objet =
+            nlohmann::json::parse(json.begin() + static_cast<std::ptrdiff_t>(debut),
+                                  json.begin() + static_cast<std::ptrdiff_t>(fin), nullptr, false);
+        Exige(objet.is_object() && objet.contains("mot") && objet.contains("verbe"));
+    }
     return 0;
 }

@@ -1,8 +1,10 @@
 // Arbitrary bytes through what a front end does: the UTF-8 boundary of the
-// record, classification, and the whole grid.
+// record, classification, and the whole grid under any options; and a request
+// of any codes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "conjugaison.hpp"
@@ -16,25 +18,61 @@ void Exige(bool condition) {
 
 bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// The first byte draws the options and a request of any codes; the rest is
+// the text.
+struct Tirage {
+    florimot::TOptions options;
+    std::uint8_t code = 0, mode = 0;
+    int personne = 0;
+};
+
+Tirage Tire(std::string_view& texte) {
+    Tirage t;
+    if (texte.size() < 4) return t;
+    const auto octet = [&](std::size_t i) { return static_cast<std::uint8_t>(texte[i]); };
+    t.options.Feminin = octet(0) & 1;
+    t.options.Negation = octet(0) & 2;
+    t.options.Interrogation = octet(0) & 4;
+    t.options.Passif = octet(0) & 8;
+    t.code = octet(1);
+    t.mode = octet(2);
+    t.personne = static_cast<std::int8_t>(octet(3));
+    texte.remove_prefix(4);
+    return t;
+}
+
+bool DansLaGrille(const Tirage& t) {
+    for (const florimot::Cellule& c : florimot::Grille)
+        if (c.CodeTemps == t.code && c.DecalageMode == t.mode)
+            return t.personne >= c.PremierePersonne && t.personne <= c.DernierePersonne;
+    return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
+    std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
+    const Tirage tirage = Tire(texte);
+    const florimot::TOptions& options = tirage.options;
     florimot::TVerbe verbe;
     verbe.DefinitVerbe(texte);
     Exige(verbe.Longueur() <= florimot::TText::Capacite);
     Exige(florimot::utf8::EstValide(verbe.MotVue()));
 
-    const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe);
+    const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe, options);
     florimot::TVerbe encore;
     encore.DefinitVerbe(texte);
-    Exige(florimot::ConjugueGrille(encore) == grille);
+    Exige(florimot::ConjugueGrille(encore, options) == grille);
+    // Any codes at all: outside the grid, no line, and nothing read astray.
+    const std::string seule =
+        florimot::ConjugueForme(verbe, tirage.code, tirage.mode, tirage.personne, options);
+    Exige(DansLaGrille(tirage) || seule.empty());
 
     for (const florimot::Cellule& c : florimot::Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
             const std::string_view ligne = grille[c.Premier + p - c.PremierePersonne];
             Exige(florimot::utf8::EstValide(ligne));
-            Exige(ligne == florimot::ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p));
+            Exige(ligne == florimot::ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p, options));
             if (verbe.DonneGroupe() == 0) {
                 Exige(ligne.empty());
             } else {

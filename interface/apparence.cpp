@@ -77,7 +77,7 @@ QColor FondLisible(const QColor& texte, const QColor& fond) {
 void PrepareApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Florimot"));
     QApplication::setApplicationVersion(QStringLiteral(FLORIMOT_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("florimot"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Florimot"));
     // The layout is in fixed pixels: one style everywhere keeps it as drawn.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         application.setStyle(style);

@@ -1,6 +1,8 @@
 #include "dialogues.hpp"
 
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace florimot {
@@ -18,6 +20,19 @@ TDialogues::Reponse TDialoguesQt::Demande(QWidget* proprietaire, const QString& 
     const int bouton = boite.exec();
     if (boutons == Boutons::Ok) return Reponse::Ok;
     return bouton == QMessageBox::Yes ? Reponse::Oui : Reponse::Non;
+}
+
+QString TDialoguesQt::DemandeFichier(QWidget* proprietaire, const QString& titre,
+                                     const QString& propose, const QString& filtre) {
+    QFileDialog boite(proprietaire, titre, propose, filtre);
+    boite.setObjectName(QStringLiteral("Fichier"));
+    boite.setAcceptMode(QFileDialog::AcceptSave);
+    boite.setFileMode(QFileDialog::AnyFile);
+    // The suffix is added before the dialog asks about replacing a file.
+    boite.setDefaultSuffix(QFileInfo(propose).suffix());
+    boite.selectFile(propose);
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty()) return {};
+    return boite.selectedFiles().front();
 }
 
 void TDialoguesQt::Termine(int statut) {

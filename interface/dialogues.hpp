@@ -20,15 +20,21 @@ public:
     // a Yes/No box without choosing answers No.
     virtual Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre,
                             Icone icone, Boutons boutons) = 0;
+    // Asks for the name of a file to write, offering `propose` (a full path);
+    // an empty text when the user gives up. `filtre` as QFileDialog takes it.
+    virtual QString DemandeFichier(QWidget* proprietaire, const QString& titre,
+                                   const QString& propose, const QString& filtre) = 0;
     // Ends the program with `statut`, without closing the windows one by one.
     virtual void Termine(int statut) = 0;
 };
 
-// The real thing: QMessageBox, and the end of the event loop.
+// The real thing: QMessageBox, QFileDialog, and the end of the event loop.
 class TDialoguesQt final : public TDialogues {
 public:
     Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
                     Boutons boutons) override;
+    QString DemandeFichier(QWidget* proprietaire, const QString& titre, const QString& propose,
+                           const QString& filtre) override;
     void Termine(int statut) override;
 };
 

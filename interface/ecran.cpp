@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -17,15 +20,20 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <algorithm>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "about.hpp"
 #include "apparence.hpp"
+#include "reglages.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
@@ -34,6 +42,8 @@ namespace {
 
 constexpr int HauteurLigne = 13;
 constexpr int PositionGroupe = 320;
+// The verb's row above the pages keeps its height when the window grows.
+constexpr int HautPages = 32;
 
 // Where each group box stands and on which page it shows.
 struct PlaceGroupe {
@@ -152,6 +162,40 @@ protected:
     }
 };
 
+// A line too long for its list is cut with an ellipsis; the whole line is
+// then readable under the pointer. Checked again whenever the list's width
+// changes.
+void MarqueCoupures(QListWidget* liste) {
+    const QFontMetrics mesure(liste->font());
+    const int largeur = liste->contentsRect().width() - 6;
+    for (int i = 0; i < liste->count(); ++i) {
+        QListWidgetItem* ligne = liste->item(i);
+        ligne->setToolTip(mesure.horizontalAdvance(ligne->text()) > largeur ? ligne->text()
+                                                                            : QString());
+    }
+}
+
+// The lines of a tense: several can be selected, and Ctrl+C copies them all,
+// one a line, in the list's order (the view alone would copy the current
+// line only).
+class ListeTemps : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override {
+        if (evenement->matches(QKeySequence::Copy)) {
+            QStringList lignes;
+            for (int i = 0; i < count(); ++i)
+                if (item(i)->isSelected()) lignes << item(i)->text();
+            if (!lignes.isEmpty()) QGuiApplication::clipboard()->setText(lignes.join(u'\n'));
+            evenement->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(evenement);
+    }
+};
+
 QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QPoint position,
                       const QFont& police) {
     auto* etiquette = new QLabel(texte, parent);
@@ -165,17 +209,313 @@ QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QP
 
 }  // namespace
 
+// The window's content: the verb's row and the two pages. The window shows
+// one; a print job draws from another, never shown, filled with the same
+// lines, so that nothing done in the window during the job reaches paper.
+class TContenu : public QWidget {
+public:
+    enum class Usage { Ecran, Impression };
+
+    TContenu(Usage usage, QWidget* parent);
+
+    // The size the fixed layout was drawn for; larger sizes spread it out.
+    void DefinitReference(QSize reference);
+    QSize Reference() const { return Reference_; }
+
+    void Remplit(const QString& texte, const QString& groupe, const LignesGrille& lignes);
+    void CopieDe(const TContenu& autre);
+    void MontrePage(int onglet);
+    // The part a printed page shows: the verb's row and the page area,
+    // without the tabs, at the reference size.
+    QRect RectangleImpression() const;
+
+    QLineEdit* Verbe = nullptr;
+    QPushButton* Conjugue = nullptr;
+    QLabel* Groupe = nullptr;
+    QLabel* VerbeL = nullptr;
+    QFrame* Rectangl = nullptr;
+    QTabBar* PageSet = nullptr;
+    QGroupBox* Indicatif = nullptr;
+    QGroupBox* Subjonctif = nullptr;
+    QGroupBox* Imperatif = nullptr;
+    QGroupBox* Conditionnel = nullptr;
+    QGroupBox* Participe = nullptr;
+    QLabel* PartPres = nullptr;
+    // The list of each cell of the engine's grid, in the grid's order, and
+    // its tense caption; the participle's cell has none (it fills PartPres).
+    std::array<QListWidget*, Grille.size()> Listes{};
+    std::array<QLabel*, Grille.size()> Legendes{};
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override {
+        QWidget::resizeEvent(evenement);
+        Dispose();
+    }
+
+private:
+    void Dispose();
+    void AligneGroupe();
+    void PlaceParticipe();
+
+    QSize Reference_{TEcran::TailleInitiale};
+};
+
+TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
+    setFont(PoliceTexte(11));
+    // The captions of the group boxes sit on their frame line, leaving the
+    // whole inside to the tense captions placed near the top.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
+
+    Verbe = new EntreeVerbe(this);
+    Verbe->setObjectName(QStringLiteral("Verbe"));
+    // Lower case, letters (accented ones too) and digits, every position
+    // optional; an empty position reads as a blank.
+    Verbe->setInputMask(QStringLiteral("<nnnnnnnnnnnnnnn; "));
+    Verbe->setText(QStringLiteral("verbe"));
+    Verbe->setGeometry(8, 8, 81, 21);
+    Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
+
+    Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
+    Conjugue->setObjectName(QStringLiteral("Conjugue"));
+    Conjugue->setGeometry(96, 8, 81, 23);
+    Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
+    Conjugue->setDefault(true);
+    Groupe = CreeEtiquette(this, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
+                           PoliceTexte(16, true));
+    VerbeL =
+        CreeEtiquette(this, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
+
+    Rectangl = new QFrame(this);
+    Rectangl->setObjectName(QStringLiteral("Rectangl"));
+    Rectangl->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Rectangl->lower();  // a bevel is drawn beneath the controls it frames
+
+    for (const PlaceGroupe& place : Groupes) {
+        auto* groupe = new QGroupBox(QString::fromUtf8(place.Legende), this);
+        groupe->setObjectName(QString::fromLatin1(place.Nom));
+        groupe->setVisible(place.Page == 0);
+    }
+    Indicatif = findChild<QGroupBox*>(QStringLiteral("Indicatif"));
+    Subjonctif = findChild<QGroupBox*>(QStringLiteral("Subjonctif"));
+    Imperatif = findChild<QGroupBox*>(QStringLiteral("Imperatif"));
+    Conditionnel = findChild<QGroupBox*>(QStringLiteral("Conditionnel"));
+    Participe = findChild<QGroupBox*>(QStringLiteral("Participe"));
+
+    const QFont policeTemps = PoliceTexte(11, true);
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        const Cellule& cellule = Grille[i];
+        const PlaceListe* place = TrouvePlace(cellule.Nom);
+        if (place == nullptr) continue;  // the participle, a label
+        auto* groupe = findChild<QGroupBox*>(QString::fromLatin1(place->Groupe));
+        Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
+                                    place->PositionEtiquette, policeTemps);
+        auto* liste = new ListeTemps(groupe);
+        liste->setObjectName(Texte(cellule.Nom));
+        liste->setItemDelegate(new DelegueLigne(liste));
+        liste->setUniformItemSizes(true);
+        liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        liste->setTextElideMode(Qt::ElideRight);
+        liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        Listes[i] = liste;
+    }
+
+    PartPres = CreeEtiquette(Participe, "PartPres", QStringLiteral("PartPres"), {80, 56},
+                             PoliceParticipe(48));
+
+    PageSet = new OngletsPages(this);
+    PageSet->setObjectName(QStringLiteral("PageSet"));
+    PageSet->setShape(QTabBar::RoundedSouth);
+    PageSet->setExpanding(false);
+    PageSet->addTab(QStringLiteral("Page1"));
+    PageSet->addTab(QStringLiteral("Page2"));
+    PageSet->setCurrentIndex(0);
+
+    if (usage == Usage::Impression) {
+        // Paper shows neither what is typed nor how to change pages, nor the
+        // lists' frames.
+        Verbe->hide();
+        Conjugue->hide();
+        PageSet->hide();
+        for (QListWidget* liste : Listes)
+            if (liste != nullptr) liste->setFrameStyle(QFrame::NoFrame);
+    }
+    resize(Reference_);
+    Dispose();
+}
+
+void TContenu::DefinitReference(QSize reference) {
+    Reference_ = reference;
+    Dispose();
+}
+
+void TContenu::Dispose() {
+    // At the reference size every control stands where it was drawn; a
+    // larger content spreads the pages proportionally (the verb's row
+    // keeps its place), so that the lists widen and long lines show whole.
+    const double sx = std::max(1.0, double(width()) / Reference_.width());
+    const double sy =
+        std::max(1.0, double(height() - HautPages) / (Reference_.height() - HautPages));
+    const auto X = [sx](int x) { return qRound(x * sx); };
+    const auto Y = [sy](int y) {
+        return y <= HautPages ? y : HautPages + qRound((y - HautPages) * sy);
+    };
+    const auto Cadre = [&](const QRect& r) {
+        return QRect(QPoint(X(r.left()), Y(r.top())),
+                     QPoint(X(r.left() + r.width()) - 1, Y(r.top() + r.height()) - 1));
+    };
+
+    Rectangl->setGeometry(Cadre({1, 32, 625, 377}));
+    PageSet->setGeometry(X(2), Y(408), X(627) - X(2), OngletsPages::Hauteur);
+    for (const PlaceGroupe& place : Groupes)
+        findChild<QGroupBox*>(QString::fromLatin1(place.Nom))->setGeometry(Cadre(place.Cadre));
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        QListWidget* liste = Listes[i];
+        if (liste == nullptr) continue;
+        const PlaceListe& place = *TrouvePlace(Grille[i].Nom);
+        const QRect groupe = liste->parentWidget()->geometry();
+        const PlaceGroupe& dessin = *std::find_if(
+            std::begin(Groupes), std::end(Groupes),
+            [&](const PlaceGroupe& g) { return std::string_view(g.Nom) == place.Groupe; });
+        const QRect cadre =
+            Cadre(place.Cadre.translated(dessin.Cadre.topLeft())).translated(-groupe.topLeft());
+        liste->setGeometry(cadre);
+        // The caption keeps its distance above its list.
+        Legendes[i]->move(cadre.x(), cadre.y() - (place.Cadre.y() - place.PositionEtiquette.y()));
+        MarqueCoupures(liste);
+    }
+    PlaceParticipe();
+}
+
+void TContenu::Remplit(const QString& texte, const QString& groupe, const LignesGrille& lignes) {
+    VerbeL->setText(texte);
+    Groupe->setText(groupe);
+    AligneGroupe();
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        const Cellule& cellule = Grille[i];
+        QListWidget* liste = Listes[i];
+        if (liste == nullptr) {
+            PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
+            continue;
+        }
+        liste->clear();
+        for (int k = 0; k < cellule.NombreLignes(); ++k)
+            liste->addItem(QString::fromUtf8(lignes[cellule.Premier + k]));
+        MarqueCoupures(liste);
+    }
+    PlaceParticipe();
+}
+
+void TContenu::CopieDe(const TContenu& autre) {
+    VerbeL->setText(autre.VerbeL->text());
+    Groupe->setText(autre.Groupe->text());
+    AligneGroupe();
+    PartPres->setText(autre.PartPres->text());
+    PlaceParticipe();
+    for (std::size_t i = 0; i < Listes.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        Listes[i]->clear();
+        for (int k = 0; k < autre.Listes[i]->count(); ++k)
+            Listes[i]->addItem(autre.Listes[i]->item(k)->text());
+        MarqueCoupures(Listes[i]);
+    }
+}
+
+void TContenu::MontrePage(int onglet) {
+    const bool page2 = onglet == 1;
+    Indicatif->setVisible(!page2);
+    Subjonctif->setVisible(!page2);
+    Conditionnel->setVisible(page2);
+    Imperatif->setVisible(page2);
+    Participe->setVisible(page2);
+}
+
+QRect TContenu::RectangleImpression() const {
+    // From the top left corner, 30 pixels above the bevel, to 5 pixels short
+    // of its right and bottom edges (both excluded), as drawn.
+    const QRect biseau(1, 32, 625, 377);
+    return {QPoint(biseau.left(), biseau.top() - 30),
+            QSize(biseau.width() - 5, biseau.height() + 25)};
+}
+
+void TContenu::AligneGroupe() {
+    VerbeL->adjustSize();
+    Groupe->adjustSize();
+    // A word of wide letters would run into the group's caption: the caption
+    // then steps aside instead of being written over.
+    Groupe->move(std::max(PositionGroupe, VerbeL->geometry().right() + 8), Groupe->y());
+}
+
+void TContenu::PlaceParticipe() {
+    // The label grows with its text from where it was drawn; a participle too
+    // long for the box moves left, then takes a smaller size, rather than
+    // being cut.
+    constexpr int Marge = 8;
+    constexpr int Gauche = 80, Haut = 56, Hauteur = 55, HauteurBoite = 177;
+    const int droite = Participe->width() - Marge;
+    QFont police = PoliceParticipe(48);
+    int largeur = QFontMetrics(police).horizontalAdvance(PartPres->text()) + 4;
+    while (largeur > droite - Marge && police.pixelSize() > 12) {
+        police.setPixelSize(police.pixelSize() - 2);
+        largeur = QFontMetrics(police).horizontalAdvance(PartPres->text()) + 4;
+    }
+    PartPres->setFont(police);
+    const int gauche = std::max(Marge, std::min(Gauche, droite - largeur));
+    PartPres->setGeometry(gauche, Haut + (Participe->height() - HauteurBoite) / 2, largeur,
+                          Hauteur);
+}
+
+std::string TexteConjugaison(const TVerbe& verbe, const LignesGrille& lignes) {
+    std::string texte = verbe.Mot();
+    texte += " — ";
+    texte += LegendeGroupe(verbe);
+    texte += '\n';
+    std::string_view mode;
+    for (const Cellule& c : Grille) {
+        if (c.Mode != mode) {
+            mode = c.Mode;
+            texte += '\n';
+            texte += mode;
+            texte += '\n';
+        }
+        const bool avecTemps = !c.Temps.empty();
+        if (avecTemps) {
+            texte += "  ";
+            texte += c.Temps;
+            texte += '\n';
+        }
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            texte += avecTemps ? "    " : "  ";
+            texte += lignes[c.Premier + i];
+            texte += '\n';
+        }
+    }
+    return texte;
+}
+
 TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     : QMainWindow(parent), Dialogues_(dialogues) {
     setObjectName(QStringLiteral("Ecran"));
     setWindowTitle(QStringLiteral("Florimot"));
     setWindowIcon(IconeApplication());
     setFont(PoliceTexte(11));
-    CreeComposants();
+    Contenu_ = new TContenu(TContenu::Usage::Ecran, this);
+    Contenu_->setObjectName(QStringLiteral("Fond"));
+    setCentralWidget(Contenu_);
+    connect(Contenu_->Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
+    connect(Contenu_->PageSet, &QTabBar::currentChanged, this, &TEcran::SetPage);
     CreeMenu();
-    setFixedSize(640, 480);
-    Verbe->setFocus();
+    // The layout was drawn for the inside of a 640 x 480 window under its menu.
+    Contenu_->DefinitReference(
+        {TailleInitiale.width(), TailleInitiale.height() - MainMenu1->sizeHint().height()});
+    setMinimumSize(TailleInitiale);
+    resize(TailleInitiale);
+    RestaureReglages();
+    Contenu_->Verbe->setFocus();
 }
+
+TEcran::~TEcran() = default;
 
 void TEcran::keyPressEvent(QKeyEvent* evenement) {
     // A main window has no default button of its own: Enter that no control
@@ -183,7 +523,7 @@ void TEcran::keyPressEvent(QKeyEvent* evenement) {
     // its own, so its keys never arrive here.
     if ((evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) &&
         (evenement->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Conjugue->click();
+        Contenu_->Conjugue->click();
         return;
     }
     QMainWindow::keyPressEvent(evenement);
@@ -194,91 +534,33 @@ void TEcran::showEvent(QShowEvent* evenement) {
     // the window stays where the user puts it.
     if (!Centree_) {
         Centree_ = true;
-        if (const QScreen* ecran = screen())
+        const QScreen* ecran = screen();
+        if (ecran != nullptr && !isMaximized())
             move(pos() + ecran->availableGeometry().center() - frameGeometry().center());
     }
     QMainWindow::showEvent(evenement);
 }
 
-void TEcran::CreeComposants() {
-    auto* fond = new QWidget(this);
-    fond->setObjectName(QStringLiteral("Fond"));
-    setCentralWidget(fond);
-    // The captions of the group boxes sit on their frame line, leaving the
-    // whole inside to the tense captions placed near the top.
-    fond->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
+void TEcran::closeEvent(QCloseEvent* evenement) {
+    GardeReglages();
+    QMainWindow::closeEvent(evenement);
+}
 
-    Verbe = new EntreeVerbe(fond);
-    Verbe->setObjectName(QStringLiteral("Verbe"));
-    // Lower case, letters (accented ones too) and digits, every position
-    // optional; an empty position reads as a blank.
-    Verbe->setInputMask(QStringLiteral("<nnnnnnnnnnnnnnn; "));
-    Verbe->setText(QStringLiteral("verbe"));
-    Verbe->setGeometry(8, 8, 81, 21);
-    Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
-
-    Conjugue = new QPushButton(QStringLiteral("Conjugue"), fond);
-    Conjugue->setObjectName(QStringLiteral("Conjugue"));
-    Conjugue->setGeometry(96, 8, 81, 23);
-    Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
-    Conjugue->setDefault(true);
-    connect(Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
-    Groupe = CreeEtiquette(fond, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
-                           PoliceTexte(16, true));
-    VerbeL =
-        CreeEtiquette(fond, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
-
-    Rectangl = new QFrame(fond);
-    Rectangl->setObjectName(QStringLiteral("Rectangl"));
-    Rectangl->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Rectangl->setGeometry(1, 32, 625, 377);
-    Rectangl->lower();  // a bevel is drawn beneath the controls it frames
-
-    for (const PlaceGroupe& place : Groupes) {
-        auto* groupe = new QGroupBox(QString::fromUtf8(place.Legende), fond);
-        groupe->setObjectName(QString::fromLatin1(place.Nom));
-        groupe->setGeometry(place.Cadre);
-        groupe->setVisible(place.Page == 0);
+void TEcran::RestaureReglages() {
+    const TReglages reglages = LitReglages();
+    const QRect cadre = reglages.Cadre;
+    // A place on a screen that is gone, or a size below the smallest, is
+    // not taken back: the window then opens centred, at its default size.
+    if (CadreVisible(cadre) && cadre.width() >= TailleInitiale.width() &&
+        cadre.height() >= TailleInitiale.height()) {
+        setGeometry(cadre);
+        Centree_ = true;
     }
-    Indicatif = fond->findChild<QGroupBox*>(QStringLiteral("Indicatif"));
-    Subjonctif = fond->findChild<QGroupBox*>(QStringLiteral("Subjonctif"));
-    Imperatif = fond->findChild<QGroupBox*>(QStringLiteral("Imperatif"));
-    Conditionnel = fond->findChild<QGroupBox*>(QStringLiteral("Conditionnel"));
-    Participe = fond->findChild<QGroupBox*>(QStringLiteral("Participe"));
+    if (reglages.Agrandie) setWindowState(windowState() | Qt::WindowMaximized);
+}
 
-    const QFont policeTemps = PoliceTexte(11, true);
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
-        const PlaceListe* place = TrouvePlace(cellule.Nom);
-        if (place == nullptr) continue;  // the participle, a label
-        auto* groupe = fond->findChild<QGroupBox*>(QString::fromLatin1(place->Groupe));
-        CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps), place->PositionEtiquette,
-                      policeTemps);
-        auto* liste = new QListWidget(groupe);
-        liste->setObjectName(Texte(cellule.Nom));
-        liste->setGeometry(place->Cadre);
-        liste->setItemDelegate(new DelegueLigne(liste));
-        liste->setUniformItemSizes(true);
-        liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        liste->setTextElideMode(Qt::ElideRight);
-        Listes_[i] = liste;
-    }
-
-    PartPres = CreeEtiquette(Participe, "PartPres", QStringLiteral("PartPres"), {80, 56},
-                             PoliceParticipe(48));
-    PlaceParticipe();
-
-    PageSet = new OngletsPages(fond);
-    PageSet->setObjectName(QStringLiteral("PageSet"));
-    PageSet->setShape(QTabBar::RoundedSouth);
-    PageSet->setExpanding(false);
-    PageSet->addTab(QStringLiteral("Page1"));
-    PageSet->addTab(QStringLiteral("Page2"));
-    PageSet->setGeometry(2, 408, 625, OngletsPages::Hauteur);
-    PageSet->setCurrentIndex(0);
-    connect(PageSet, &QTabBar::currentChanged, this, &TEcran::SetPage);
+void TEcran::GardeReglages() const {
+    EcritReglages({normalGeometry(), isMaximized()});
 }
 
 void TEcran::CreeMenu() {
@@ -302,6 +584,11 @@ void TEcran::CreeMenu() {
                           QKeySequence(Qt::Key_F1), &TEcran::Conjuguer1Click);
     Imprimer1 = commande(Action, "Imprimer1", QStringLiteral("&Imprimer"),
                          QKeySequence(Qt::CTRL | Qt::Key_P), &TEcran::Imprimer1Click);
+    EnregistrerPdf1 = commande(Action, "EnregistrerPdf1", QStringLiteral("&Enregistrer en PDF…"),
+                               QKeySequence(Qt::CTRL | Qt::Key_S), &TEcran::EnregistrerPdf1Click);
+    CopierConjugaison1 =
+        commande(Action, "CopierConjugaison1", QStringLiteral("C&opier la conjugaison"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TEcran::CopierConjugaison1Click);
     Quitter1 = commande(Action, "Quitter1", QStringLiteral("&Quitter"),
                         QKeySequence(Qt::CTRL | Qt::Key_Q), &TEcran::Quitter1Click);
 
@@ -316,47 +603,46 @@ void TEcran::CreeMenu() {
 QString TEcran::TexteVerbe() const {
     // The displayed text keeps a blank for every empty position, inner ones
     // included, where text() would drop them all.
-    QString texte = Verbe->displayText().left(LongueurEntree);
+    QString texte = Contenu_->Verbe->displayText().left(LongueurEntree);
     if (texte.size() < LongueurEntree) texte += QString(LongueurEntree - texte.size(), u' ');
     return texte;
 }
 
 void TEcran::ConjugueClick() {
-    TVerbe verbe;
-    const QString texte = TexteVerbe();
-    VerbeL->setText(texte);
-    VerbeL->adjustSize();
-    verbe.DefinitVerbe(TexteVerbe().toStdString());
-    Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
-    Groupe->adjustSize();
-    // A word of wide letters would run into the group's caption: the caption
-    // then steps aside instead of being written over.
-    Groupe->move(std::max(PositionGroupe, VerbeL->geometry().right() + 8), Groupe->y());
-    if (verbe.DonneGroupe() == 0)
-        Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"),
-                           QStringLiteral("Avertissement"), TDialogues::Icone::Information,
-                           TDialogues::Boutons::Ok);
+    Conjugue(TexteVerbe());
+}
 
-    const LignesGrille lignes = ConjugueGrille(verbe);
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
-        QListWidget* liste = Listes_[i];
-        if (liste == nullptr) {
-            PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
-            PlaceParticipe();
-            continue;
-        }
-        liste->clear();
-        const QFontMetrics mesure(liste->font());
-        const int largeur = liste->contentsRect().width() - 6;
-        for (int k = 0; k < cellule.NombreLignes(); ++k) {
-            auto* ligne = new QListWidgetItem(QString::fromUtf8(lignes[cellule.Premier + k]));
-            // A line too long for its list is cut with an ellipsis; the whole
-            // line is then readable under the pointer.
-            if (mesure.horizontalAdvance(ligne->text()) > largeur) ligne->setToolTip(ligne->text());
-            liste->addItem(ligne);
-        }
+void TEcran::Conjugue(const QString& texte) {
+    // Asked again from inside a conjugation (its message box), or during a
+    // print job: done once that is over, so that neither half-fills the
+    // window nor overwrites the other's result.
+    if (Conjugue_ || Imprime_) {
+        EnAttente_ = texte;
+        return;
     }
+    {
+        Conjugue_ = true;
+        const struct Fin {
+            bool& Drapeau;
+            ~Fin() { Drapeau = false; }
+        } fin{Conjugue_};
+        TVerbe verbe;
+        verbe.DefinitVerbe(texte.toStdString());
+        Montre_ = texte;
+        Contenu_->Remplit(texte, QString::fromStdString(LegendeGroupe(verbe)),
+                          ConjugueGrille(verbe));
+        // The window already shows what the warning is about.
+        if (verbe.DonneGroupe() == 0)
+            Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"),
+                               QStringLiteral("Avertissement"), TDialogues::Icone::Information,
+                               TDialogues::Boutons::Ok);
+    }
+    ConjugueEnAttente();
+}
+
+void TEcran::ConjugueEnAttente() {
+    if (EnAttente_.isEmpty()) return;
+    Conjugue(std::exchange(EnAttente_, QString()));
 }
 
 void TEcran::Conjuguer1Click() {
@@ -364,100 +650,100 @@ void TEcran::Conjuguer1Click() {
 }
 
 void TEcran::SetPage(int onglet) {
-    const bool page2 = onglet == 1;
-    Indicatif->setVisible(!page2);
-    Subjonctif->setVisible(!page2);
-    Conditionnel->setVisible(page2);
-    Imperatif->setVisible(page2);
-    Participe->setVisible(page2);
+    Contenu_->MontrePage(onglet);
 }
 
 void TEcran::Imprimer1Click() {
     // The printer lets the window handle its events while a job is produced:
     // a second request arriving then must not start a second job.
     if (Impression_ == nullptr || Imprime_ || Impression_->EnCours()) return;
+    const QString raison = ImprimeSur(*Impression_);
+    if (!raison.isEmpty()) SignaleEchec(raison);
+    ConjugueEnAttente();
+}
+
+void TEcran::EnregistrerPdf1Click() {
+    if (Imprime_) return;
+    const QString mot = TexteVerbe().trimmed();
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
+    const QString propose = QDir(dossier).filePath(
+        (mot.isEmpty() ? QStringLiteral("florimot") : mot) + QStringLiteral(".pdf"));
+    QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"), propose,
+                                                QStringLiteral("Documents PDF (*.pdf)"));
+    if (fichier.isEmpty()) return;
+    if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        fichier += QStringLiteral(".pdf");
+    TImpressionQt pdf(fichier);
+    const QString raison = ImprimeSur(pdf);
+    if (!raison.isEmpty()) SignaleEchec(raison);
+    ConjugueEnAttente();
+}
+
+QString TEcran::ImprimeSur(TImpression& service) {
     Imprime_ = true;
-    struct Fin {
+    const struct Fin {
         bool& Drapeau;
         ~Fin() { Drapeau = false; }
     } fin{Imprime_};
     const QString nom = QStringLiteral("Florimot du verbe ") + TexteVerbe();
 
-    // Taken away first, so that it does not pass to a list that would then
-    // be printed with the focus mark.
-    Verbe->clearFocus();
-    Verbe->hide();
-    Conjugue->hide();
-
-    const QRect source = RectangleImpression();
-    const QSize page = Impression_->TaillePage();
+    const QSize page = service.TaillePage();
+    if (page.isEmpty()) {
+        const QString raison = service.Erreur();
+        return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
+    }
     const QRect destination(0, 0, page.width(), page.height() / 2);
+    if (destination.isEmpty())
+        return QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
 
-    SetPage(0);
+    // The pages are drawn from a copy of the window's content made now: the
+    // window stays as the user has it, and nothing done in it while the
+    // printer lets events through changes what is printed.
+    TContenu copie(TContenu::Usage::Impression, nullptr);
+    copie.DefinitReference(Contenu_->Reference());
+    copie.resize(Contenu_->Reference());
+    copie.CopieDe(*Contenu_);
+    const QRect zone = copie.RectangleImpression();
 
-    std::array<int, Grille.size()> cadres{};
-    for (std::size_t i = 0; i < Listes_.size(); ++i) {
-        if (Listes_[i] == nullptr) continue;
-        cadres[i] = Listes_[i]->frameStyle();
-        Listes_[i]->setFrameStyle(QFrame::NoFrame);
+    copie.MontrePage(0);
+    if (!service.Commence(nom)) {
+        const QString raison = service.Erreur();
+        return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
     }
-
-    bool reussi = !page.isEmpty();
-    QString raison;
-    if (reussi && destination.isEmpty()) {
-        reussi = false;
-        raison = QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
-    }
-    bool commence = false;
-    if (reussi) reussi = commence = Impression_->Commence(nom);
-    if (reussi) reussi = Impression_->Dessine(destination, ImagePage(0, source));
-    SetPage(1);
-    if (reussi) reussi = Impression_->NouvellePage();
-    if (reussi) reussi = Impression_->Dessine(destination, ImagePage(1, source));
-    if (reussi) reussi = Impression_->Termine();
-    if (!reussi && commence && Impression_->EnCours()) Impression_->Abandonne();
-
-    // Whatever happened, the window goes back to what the user works with.
-    RetablitApresImpression(cadres);
-    if (!reussi) {
-        if (raison.isEmpty()) raison = Impression_->Erreur();
-        if (raison.isEmpty()) raison = QStringLiteral("L'impression n'a pas pu se faire.");
-        Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
-                           TDialogues::Boutons::Ok);
-        Verbe->setFocus();
-    }
+    bool reussi = service.Dessine(destination, copie, zone);
+    copie.MontrePage(1);
+    if (reussi) reussi = service.NouvellePage();
+    if (reussi) reussi = service.Dessine(destination, copie, zone);
+    if (reussi) reussi = service.Termine();
+    if (reussi) return {};
+    const QString raison = service.Erreur();
+    if (service.EnCours()) service.Abandonne();
+    return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
 }
 
-QRect TEcran::RectangleImpression() const {
-    const QRect biseau = Rectangl->geometry();
-    // From the top left corner, 30 pixels above the bevel, to 5 pixels short
-    // of its right and bottom edges (both excluded).
-    return {QPoint(biseau.left(), biseau.top() - 30),
-            QSize(biseau.width() - 5, biseau.height() + 25)};
+void TEcran::SignaleEchec(const QString& raison) {
+    Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
+                       TDialogues::Boutons::Ok);
+    Contenu_->Verbe->setFocus();
 }
 
-QPixmap TEcran::ImagePage(int onglet, const QRect& source) {
-    // Events handled while the job started or changed pages may have
-    // switched the page: the picture shows the page it is taken for.
-    SetPage(onglet);
-    return centralWidget()->grab(source);
-}
-
-void TEcran::RetablitApresImpression(const std::array<int, Grille.size()>& cadres) {
-    for (std::size_t i = 0; i < Listes_.size(); ++i)
-        if (Listes_[i] != nullptr) Listes_[i]->setFrameStyle(cadres[i]);
-    PageSet->setCurrentIndex(0);
-    SetPage(0);
-    Verbe->show();
-    Conjugue->show();
-    Verbe->setFocus();
+void TEcran::CopierConjugaison1Click() {
+    if (Montre_.isEmpty()) return;  // nothing conjugated yet
+    TVerbe verbe;
+    verbe.DefinitVerbe(Montre_.toStdString());
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(TexteConjugaison(verbe, ConjugueGrille(verbe))));
 }
 
 void TEcran::Quitter1Click() {
     const auto reponse = Dialogues_.Demande(
         this, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"), QStringLiteral("Quitter"),
         TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
-    if (reponse == TDialogues::Reponse::Oui) Dialogues_.Termine(0);
+    if (reponse != TDialogues::Reponse::Oui) return;
+    // The program ends without closing its window: what it keeps is written now.
+    GardeReglages();
+    Dialogues_.Termine(0);
 }
 
 void TEcran::APropos1Click() {
@@ -471,24 +757,6 @@ void TEcran::Aide1Click() {
     Dialogues_.Demande(this, QStringLiteral("Entrez le verbe sans faute et appuyer sur Enter"),
                        QStringLiteral("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
-}
-
-void TEcran::PlaceParticipe() {
-    // The label grows with its text from where it was drawn; a participle too
-    // long for the box moves left, then takes a smaller size, rather than
-    // being cut.
-    constexpr int Marge = 8;
-    constexpr int Gauche = 80, Haut = 56, Hauteur = 55;
-    const int droite = Participe->width() - Marge;
-    QFont police = PoliceParticipe(48);
-    int largeur = QFontMetrics(police).horizontalAdvance(PartPres->text()) + 4;
-    while (largeur > droite - Marge && police.pixelSize() > 12) {
-        police.setPixelSize(police.pixelSize() - 2);
-        largeur = QFontMetrics(police).horizontalAdvance(PartPres->text()) + 4;
-    }
-    PartPres->setFont(police);
-    const int gauche = std::max(Marge, std::min(Gauche, droite - largeur));
-    PartPres->setGeometry(gauche, Haut, largeur, Hauteur);
 }
 
 }  // namespace florimot

@@ -4,26 +4,25 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
+#include <string>
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
 #include "impression.hpp"
 
 class QAction;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
 class QMenuBar;
-class QPushButton;
-class QTabBar;
 
 namespace florimot {
 
 class TAbout;
+class TContenu;
+
+// The whole conjugation of `verbe` as plain text, one column: the word and
+// its group, then each mode, its tenses indented by 2 and their lines by 4
+// (the participle's line by 2), as the command line writes it.
+std::string TexteConjugaison(const TVerbe& verbe, const LignesGrille& lignes);
 
 class TEcran : public QMainWindow {
     Q_OBJECT
@@ -31,8 +30,11 @@ class TEcran : public QMainWindow {
 public:
     // Characters the entry holds, and the length of the text read from it.
     static constexpr int LongueurEntree = 15;
+    // The window's default and smallest size.
+    static constexpr QSize TailleInitiale{640, 480};
 
     explicit TEcran(TDialogues& dialogues, QWidget* parent = nullptr);
+    ~TEcran() override;
 
     // The About window the "A Propos..." command shows; the window does not own it.
     void AttacheAbout(TAbout* about) { About_ = about; }
@@ -43,59 +45,62 @@ public:
     // case, then blanks up to 15 characters.
     QString TexteVerbe() const;
 
-    // Handlers.
+    // Handlers. A conjugation asked for while one is running (from inside
+    // its message box) or while a print job runs is not lost: it runs once
+    // that is over, on the entry's text as it was when asked.
     void ConjugueClick();
     void Conjuguer1Click();
     void SetPage(int onglet);
     void Imprimer1Click();
+    void EnregistrerPdf1Click();
+    void CopierConjugaison1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
 
+    // Keeps the window's size, place and state for the next run (done when
+    // the window closes and when the program quits).
+    void GardeReglages() const;
+
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    void CreeComposants();
     void CreeMenu();
-    void PlaceParticipe();
-    // The part of the window a printed page shows: the verb's row and the
-    // page area, without the tabs.
-    QRect RectangleImpression() const;
-    QPixmap ImagePage(int onglet, const QRect& source);
-    void RetablitApresImpression(const std::array<int, Grille.size()>& cadres);
+    // Takes back the size, place and state the last run left, if they fit
+    // on a screen of this one.
+    void RestaureReglages();
+    void Conjugue(const QString& texte);
+    void ConjugueEnAttente();
+    // Prints the two pages on `service`; an empty text when all went well,
+    // else why not, for the user.
+    QString ImprimeSur(TImpression& service);
+    void SignaleEchec(const QString& raison);
 
     TDialogues& Dialogues_;
     TAbout* About_ = nullptr;
     TImpression* Impression_ = nullptr;
+    TContenu* Contenu_ = nullptr;
     bool Imprime_ = false;
+    bool Conjugue_ = false;
     bool Centree_ = false;
+    // The text of a conjugation asked for at a moment it could not run.
+    QString EnAttente_;
+    // The text the lists show the conjugation of (empty before the first).
+    QString Montre_;
 
-    QLineEdit* Verbe = nullptr;
-    QPushButton* Conjugue = nullptr;
-    QLabel* Groupe = nullptr;
-    QLabel* VerbeL = nullptr;
-    QGroupBox* Indicatif = nullptr;
-    QGroupBox* Subjonctif = nullptr;
-    QTabBar* PageSet = nullptr;
-    QFrame* Rectangl = nullptr;
-    QGroupBox* Imperatif = nullptr;
-    QGroupBox* Conditionnel = nullptr;
-    QGroupBox* Participe = nullptr;
-    QLabel* PartPres = nullptr;
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Action = nullptr;
     QAction* Conjuguer1 = nullptr;
     QAction* Imprimer1 = nullptr;
+    QAction* EnregistrerPdf1 = nullptr;
+    QAction* CopierConjugaison1 = nullptr;
     QAction* Quitter1 = nullptr;
     QMenu* Aide = nullptr;
     QAction* APropos1 = nullptr;
     QAction* Aide1 = nullptr;
-
-    // The list of each cell of the engine's grid, in the grid's order; the
-    // participle's cell has none (it fills PartPres).
-    std::array<QListWidget*, Grille.size()> Listes_{};
 };
 
 }  // namespace florimot

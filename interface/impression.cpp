@@ -3,10 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
-#include <QPixmap>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
 
 #ifdef FLORIMOT_CUPS
@@ -113,12 +114,31 @@ bool TImpressionQt::Commence(const QString& nom) {
     return true;
 }
 
-bool TImpressionQt::Dessine(const QRect& destination, const QPixmap& image) {
+bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRect& zone) {
     if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
-    if (image.isNull())
-        return Echec(QStringLiteral("L'image de la fenêtre n'a pas pu être prise."));
-    Peintre_->setRenderHint(QPainter::SmoothPixmapTransform);
-    Peintre_->drawPixmap(destination, image);
+    if (zone.isEmpty() || destination.isEmpty())
+        return Echec(QStringLiteral("Il n'y a rien à imprimer sur cette page."));
+    // The widgets are recorded as drawing commands, then played onto the page
+    // through a scaling painter: text stays text, lines stay lines, sharp at
+    // any resolution. (Rendered straight onto a printer, a widget would be
+    // turned into a picture first.)
+    QPicture dessin;
+    {
+        QPainter enregistreur(&dessin);
+        source.render(&enregistreur, QPoint(0, 0), QRegion(zone),
+                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    Peintre_->save();
+    Peintre_->translate(destination.topLeft());
+    Peintre_->scale(double(destination.width()) / zone.width(),
+                    double(destination.height()) / zone.height());
+    Peintre_->setClipRect(QRect(QPoint(0, 0), zone.size()));
+    // A picture played on a device of another resolution is scaled to it:
+    // the scale above already does that.
+    Peintre_->scale(double(dessin.logicalDpiX()) / Imprimante_->logicalDpiX(),
+                    double(dessin.logicalDpiY()) / Imprimante_->logicalDpiY());
+    Peintre_->drawPicture(0, 0, dessin);
+    Peintre_->restore();
     return true;
 }
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 class QPainter;
-class QPixmap;
 class QPrinter;
+class QWidget;
 
 namespace florimot {
 
@@ -24,8 +24,10 @@ public:
     // Starts a job under `nom`. False, with Erreur() set, when it cannot start
     // or when a job is already running.
     virtual bool Commence(const QString& nom) = 0;
-    // Draws `image` stretched into `destination` on the current page.
-    virtual bool Dessine(const QRect& destination, const QPixmap& image) = 0;
+    // Draws the part `zone` of `source` (and its children) stretched into
+    // `destination` on the current page, at the printer's own resolution:
+    // text goes to the printer as text. `source` need not be shown.
+    virtual bool Dessine(const QRect& destination, QWidget& source, const QRect& zone) = 0;
     // Ends the current page and starts the next one.
     virtual bool NouvellePage() = 0;
     // Ends the job and hands it to the printer.
@@ -50,7 +52,7 @@ public:
 
     QSize TaillePage() override;
     bool Commence(const QString& nom) override;
-    bool Dessine(const QRect& destination, const QPixmap& image) override;
+    bool Dessine(const QRect& destination, QWidget& source, const QRect& zone) override;
     bool NouvellePage() override;
     bool Termine() override;
     void Abandonne() override;

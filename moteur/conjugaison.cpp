@@ -1,8 +1,8 @@
 #include "conjugaison.hpp"
 
-#include <cstring>
 #include <span>
 
+#include "copie.hpp"
 #include "formes_nues.hpp"
 
 namespace florimot {
@@ -17,8 +17,7 @@ class TEcriture {
 public:
     explicit TEcriture(char* debut) : p_(debut) {}
     void operator<<(std::string_view s) {
-        if (s.empty()) return;  // an empty view may hold no pointer for memcpy
-        std::memcpy(p_, s.data(), s.size());
+        CopieCourte(p_, s.data(), s.size());
         p_ += s.size();
     }
     void operator<<(char c) { *p_++ = c; }
@@ -103,6 +102,7 @@ struct TContexte {
                                 verbe.Est("avoir"));
         accordPronominal = !Dans(verbe, SansAccordPronominal);
         inversionJe = Dans(verbe, InversionJe);
+        simple = o.Aucune() && !pronominal;
     }
 
     const TFormes& formes;
@@ -114,6 +114,7 @@ struct TContexte {
     bool sansPassif;
     bool accordPronominal;
     bool inversionJe;
+    bool simple;  // no option, no pronoun: the plain line
 };
 
 std::string_view Sujet(const TContexte& x, int Personne) {
@@ -167,12 +168,51 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
     if (pluriel && (feminin || (!participe.ends_with('s') && !participe.ends_with('x')))) e << 's';
 }
 
+// The plain line, the most asked for: its pronouns from one table.
+void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                 int Personne) {
+    std::string_view verbe, participe, accord;
+    if (EstCompose(CodeTemps)) {
+        const std::string_view manque = f.ManqueCompose(CodeTemps, DecalageMode, Personne);
+        if (!manque.empty()) {
+            e << manque;
+            return;
+        }
+        verbe = AuxiliaireCompose(f.AvecEtre(), CodeTemps, DecalageMode, Personne);
+        participe = f.Participe();
+        accord = f.Accord(DecalageMode, Personne);
+    } else {
+        const int slot = Slot(CodeTemps, DecalageMode, Personne);
+        verbe = f.Simple(slot);
+        if (f.Manque(slot)) {
+            e << verbe;
+            return;
+        }
+    }
+    if (DecalageMode != ModeImperatif && DecalageMode != ModeParticipe) {
+        constexpr std::string_view Pronoms[2][7] = {
+            {"j'", "je ", "tu ", "il ", "nous ", "vous ", "ils "},
+            {"que j'", "que je ", "que tu ", "qu'il ", "que nous ", "que vous ", "qu'ils "}};
+        const int i = Personne == 1 && ElideDevant(f.Verbe(), verbe) ? 0 : Personne;
+        e << Pronoms[DecalageMode == ModeSubjonctif][i];
+    }
+    e << verbe;
+    if (participe.empty()) return;
+    e << ' ';
+    e << participe;
+    e << accord;
+}
+
 // Appends the finished line of one request of the grid.
 void Ligne(TEcriture& e, const TContexte& x, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
            int Personne) {
     const TFormes& f = x.formes;
     if (!f.EstVerbe()) return;
     const TOptions& o = x.options;
+    if (x.simple) {
+        LigneSimple(e, f, CodeTemps, DecalageMode, Personne);
+        return;
+    }
     const bool imperatif = DecalageMode == ModeImperatif;
     const bool participe = DecalageMode == ModeParticipe;
     const bool compose = EstCompose(CodeTemps);

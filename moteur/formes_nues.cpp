@@ -1,6 +1,6 @@
 #include "formes_nues.hpp"
 
-#include <cstring>
+#include "copie.hpp"
 
 #include "modeles.hpp"
 
@@ -37,7 +37,7 @@ struct TypeModele {
 constexpr TypeModele Types[] = {
     {Avoir, "avoir"},
     {Etre, "être"},
-    {ModeleEr, "aimer"},
+    {ModeleEr, "parler"},
     {ModeleAppeler, "appeler"},
     {ModeleLever, "lever"},
     {ModeleCeder, "céder"},
@@ -135,9 +135,7 @@ void TFormes::Remplit(Modele modele) {
     const TVerbe& verbe = *Verbe_;
     std::size_t n = 0;
     const auto copie = [&](std::string_view s) {
-        // An empty view may hold no pointer at all, which memcpy must not see.
-        if (s.empty()) return;
-        std::memcpy(Octets_.data() + n, s.data(), s.size());
+        CopieCourte(Octets_.data() + n, s.data(), s.size());
         n += s.size();
     };
     Debut_[0] = Debut_[1] = 0;
@@ -152,38 +150,36 @@ void TFormes::Remplit(Modele modele) {
     const std::string_view S2 = plan.Radical2();
     for (int slot = 1; slot <= NombreSlots; ++slot) {
         const std::string_view fin = (plan.Manquants >> slot & 1) ? Absent : T[slot];
-        if (!EstMarqueur(fin)) {
-            if (slot == SlotParticipePasse)
-                copie(plan.P);
-            else
-                copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
-        }
+        if (EstMarqueur(fin))
+            Marqueurs_ |= std::uint64_t{1} << slot;
+        else if (slot == SlotParticipePasse)
+            copie(plan.P);
+        else
+            copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
         copie(fin);
         Debut_[slot + 1] = static_cast<std::uint16_t>(n);
     }
-}
-
-std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                   int Personne) {
-    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
-    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
+    constexpr std::uint64_t Imperatif = std::uint64_t{0b111} << Slot(0, ModeImperatif, 1);
+    ComposesComplets_ = Composes_ == Composes::Tous && !Manque(SlotParticipePasse) &&
+                        (Marqueurs_ & Imperatif) == 0;
+    ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
 }
 
 std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                         int Personne) const {
-    const std::string_view participe = Participe();
-    if (EstMarqueur(participe)) return participe;
+    if (ComposesComplets_) return {};
+    if (Manque(SlotParticipePasse)) return Participe();
     if (Composes_ == Composes::Aucun) return Absent;
     // A verb without this person of the impératif has no impératif passé
     // for it either.
     if (DecalageMode == ModeImperatif) {
-        const std::string_view present = Simple(Slot(0, ModeImperatif, Personne));
-        if (EstMarqueur(present)) return present;
+        const int present = Slot(0, ModeImperatif, Personne);
+        if (Manque(present)) return Simple(present);
     }
     if (Composes_ == Composes::SelonSimples) {
         const int slot = CodeTemps == 15 ? Slot(1, ModeSubjonctif, Personne)
                                          : Slot(CodeTemps, DecalageMode, Personne);
-        if (EstMarqueur(Simple(slot))) return Absent;
+        if (Manque(slot)) return Absent;
     }
     return {};
 }
@@ -191,18 +187,14 @@ std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t Dec
 TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
     if (!EstVerbe()) return {};
     if (!EstCompose(CodeTemps)) {
-        const std::string_view forme = Simple(Slot(CodeTemps, DecalageMode, Personne));
-        if (EstMarqueur(forme)) return {forme, {}, {}, {}};
-        return {{}, forme, {}, {}};
+        const int slot = Slot(CodeTemps, DecalageMode, Personne);
+        if (Manque(slot)) return {Simple(slot), {}, {}, {}};
+        return {{}, Simple(slot), {}, {}};
     }
     const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
     if (!manque.empty()) return {manque, {}, {}, {}};
-    const std::string_view participe = Participe();
-    // The être verbs agree in number; "éclos" and the like are already plural.
-    const bool accord = Etre_ && EstPluriel(DecalageMode, Personne) && !participe.ends_with('s') &&
-                        !participe.ends_with('x');
-    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), participe,
-            accord ? "s" : ""};
+    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), Participe(),
+            Accord(DecalageMode, Personne)};
 }
 
 std::string TFormes::Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {

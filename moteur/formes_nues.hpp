@@ -29,6 +29,11 @@ struct TFormeNue {
     bool EstCompose() const { return !Participe.empty(); }
 };
 
+constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
+    // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
+    return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
+}
+
 class TFormes {
 public:
     explicit TFormes(const TVerbe& verbe);
@@ -44,9 +49,16 @@ public:
         return {Octets_.data() + Debut_[slot], static_cast<std::size_t>(Debut_[slot + 1] - Debut_[slot])};
     }
     std::string_view Participe() const { return Simple(SlotParticipePasse); }
+    // Whether the slot holds a marker rather than a form.
+    bool Manque(int slot) const { return Marqueurs_ >> slot & 1; }
     // Whether the verb's own compound tenses take être (je suis venu).
     bool AvecEtre() const { return Etre_; }
 
+    // What the participle of the verb's own compound forms takes to agree:
+    // "s" for the être verbs in the plural, unless it ends in s or x (éclos).
+    std::string_view Accord(std::uint8_t DecalageMode, int Personne) const {
+        return Etre_ && !ParticipePluriel_ && EstPluriel(DecalageMode, Personne) ? "s" : "";
+    }
     // The bare form of a request of the grid, with the verb's own auxiliary.
     TFormeNue Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
     // The same as one text: the marker, the simple form, or the auxiliary, a
@@ -63,7 +75,11 @@ private:
     const TVerbe* Verbe_;
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
+    std::uint64_t Marqueurs_ = 0;
     Composes Composes_ = Composes::Tous;
+    // The common case, decided once: every compound form exists.
+    bool ComposesComplets_ = false;
+    bool ParticipePluriel_ = false;
     bool Etre_ = false;
 };
 
@@ -74,12 +90,11 @@ std::string_view TypeDuModele(const TVerbe& verbe);
 // The auxiliary of a compound request: avoir's or être's form in the tense the
 // compound tense stands on (the conditionnel passé 2e forme borrows the
 // subjonctif imparfait).
-std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                   int Personne);
-
-constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
-    // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
-    return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
+inline std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps,
+                                          std::uint8_t DecalageMode, int Personne) {
+    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
+    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
 }
+
 
 }  // namespace florimot

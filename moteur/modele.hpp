@@ -105,12 +105,35 @@ inline TPlan Troisieme(const TVerbe& verbe, std::uint8_t N, const TTerminaisons&
     return Plan(S, S, T);
 }
 
-// One simple form of avoir or être, straight from its table.
-std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                 int Personne);
-
 // The whole forms of avoir and être, slot for slot like a model's endings.
-const TTerminaisons& FormesAvoir();
-const TTerminaisons& FormesEtre();
+inline constexpr TTerminaisons TableAvoir = {
+    "",        "ai",     "as",       "a",       "avons",   "avez",   "ont",    "avais",
+    "avais",   "avait",  "avions",   "aviez",   "avaient", "eus",    "eus",    "eut",
+    "eûmes",   "eûtes",  "eurent",   "aurai",   "auras",   "aura",   "aurons", "aurez",
+    "auront",  "aie",    "aies",     "ait",     "ayons",   "ayez",   "aient",  "eusse",
+    "eusses",  "eût",    "eussions", "eussiez", "eussent", "aurais", "aurais", "aurait",
+    "aurions", "auriez", "auraient", "aie",     "ayons",   "ayez",   "eu",     "ayant"};
+inline constexpr TTerminaisons TableEtre = {
+    "",        "suis",   "es",       "est",     "sommes",  "êtes",   "sont",   "étais",
+    "étais",   "était",  "étions",   "étiez",   "étaient", "fus",    "fus",    "fut",
+    "fûmes",   "fûtes",  "furent",   "serai",   "seras",   "sera",   "serons", "serez",
+    "seront",  "sois",   "sois",     "soit",    "soyons",  "soyez",  "soient", "fusse",
+    "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais", "serais", "serait",
+    "serions", "seriez", "seraient", "sois",    "soyons",  "soyez",  "été",    "étant"};
+
+
+inline const TTerminaisons& FormesAvoir() {
+    return TableAvoir;
+}
+
+inline const TTerminaisons& FormesEtre() {
+    return TableEtre;
+}
+
+// One simple form of avoir or être, straight from its table.
+inline std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps,
+                                        std::uint8_t DecalageMode, int Personne) {
+    return (etre ? TableEtre : TableAvoir)[Slot(CodeTemps, DecalageMode, Personne)];
+}
 
 }  // namespace florimot

@@ -1,20 +1,12 @@
 #include "modele.hpp"
 #include "modeles.hpp"
+#include "terminaisons.hpp"
 
 namespace florimot {
 
 namespace {
 
-constexpr TTerminaisons TermDeuxieme = {
-    "",       "is",     "is",     "it",      "issons", "issez",    "issent",  // présent
-    "issais", "issais", "issait", "issions", "issiez", "issaient",            // imparfait
-    "is",     "is",     "it",     "îmes",    "îtes",   "irent",               // passé simple
-    "irai",   "iras",   "ira",    "irons",   "irez",   "iront",               // futur
-    "isse",   "isses",  "isse",   "issions", "issiez", "issent",              // subj. présent
-    "isse",   "isses",  "ît",     "issions", "issiez", "issent",              // subj. imparfait
-    "irais",  "irais",  "irait",  "irions",  "iriez",  "iraient",             // conditionnel
-    "is",     "issons", "issez",                                              // impératif
-    "i",      "issant"};  // participes passé, présent
+  // participes passé, présent
 
 // The tréma stays everywhere but in the singular of the présent and the impératif tu.
 constexpr TTerminaisons TermHair = {

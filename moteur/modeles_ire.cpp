@@ -3,6 +3,7 @@
 
 #include "modele.hpp"
 #include "modeles.hpp"
+#include "terminaisons.hpp"
 
 namespace florimot {
 
@@ -30,16 +31,10 @@ constexpr TTerminaisons TermDire = {
     "is",    "isons", "ites",                                            // impératif
     "it",    "isant"};  // participes passé, présent
 
-constexpr TTerminaisons TermMaudire = {
-    "",       "is",     "is",     "it",      "issons", "issez",    "issent",  // présent
-    "issais", "issais", "issait", "issions", "issiez", "issaient",            // imparfait
-    "is",     "is",     "it",     "îmes",    "îtes",   "irent",               // passé simple
-    "irai",   "iras",   "ira",    "irons",   "irez",   "iront",               // futur
-    "isse",   "isses",  "isse",   "issions", "issiez", "issent",              // subj. présent
-    "isse",   "isses",  "ît",     "issions", "issiez", "issent",              // subj. imparfait
-    "irais",  "irais",  "irait",  "irions",  "iriez",  "iraient",             // conditionnel
-    "is",     "issons", "issez",                                              // impératif
-    "it",     "issant"};  // participes passé, présent
+// maudire goes like finir, but for its participle: maudit.
+constexpr TTerminaisons TermMaudire = Avec(TermDeuxieme, SlotParticipePasse, {"it"});
+
+  // participes passé, présent
 
 constexpr TTerminaisons TermEcrire = {
     "",       "is",      "is",    "it",        "ivons",    "ivez",     "ivent",  // présent
@@ -92,8 +87,7 @@ constexpr TTerminaisons Sans(TTerminaisons t, int premier, int dernier) {
 }
 
 // "vous dites" belongs to dire and redire alone: vous contredisez, vous
-// interdisez, vous médisez, vous prédisez.
-constexpr TTerminaisons TermDisez = Avec(Avec(TermDire, 5, {"isez"}), 45, {"isez"});
+// interdisez, vous médisez, vous prédisez, like suffire's table.
 
 // luire and reluire: je luis, qu'il luît, lui.
 constexpr TTerminaisons TermLuire =
@@ -132,7 +126,7 @@ FLORIMOT_MODELE(ModeleLire) {
 FLORIMOT_MODELE(ModeleDire) {
     const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
                              : verbe.Est("dire") || verbe.Est("redire") ? TermDire
-                                                                        : TermDisez;
+                                                                        : TermIre;
     return Troisieme(verbe, 3, T);
 }
 

@@ -1,5 +1,6 @@
 #include "modele.hpp"
 #include "modeles.hpp"
+#include "terminaisons.hpp"
 
 namespace florimot {
 
@@ -116,17 +117,7 @@ constexpr TTerminaisons TermSurseoir = {
     "ois", "oyons", "oyez",  // impératif
     "is", "oyant"};  // participes passé, présent
 
-constexpr TTerminaisons TermChoir = {
-    "",
-    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
-    "oyais", "oyais", "oyait", "oyions", "oyiez", "oyaient",  // imparfait
-    "us", "us", "ut", "ûmes", "ûtes", "urent",  // passé simple
-    "oirai", "oiras", "oira", "oirons", "oirez", "oiront",  // futur
-    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
-    "usse", "usses", "ût", "ussions", "ussiez", "ussent",  // subj. imparfait
-    "oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient",  // conditionnel
-    "ois", "oyons", "oyez",  // impératif
-    "u", "oyant"};  // participes passé, présent
+  // participes passé, présent
 
 constexpr TTerminaisons TermVoir = {
     "",
@@ -160,8 +151,8 @@ constexpr TTerminaisons TermPrevaloir =
 constexpr TTerminaisons TermPrevoir = [] {
     TTerminaisons t = TermVoir;
     for (int p = 1; p <= 6; ++p) {
-        t[Slot(3, ModeIndicatif, p)] = TermChoir[Slot(3, ModeIndicatif, p)];
-        t[Slot(0, ModeConditionnel, p)] = TermChoir[Slot(0, ModeConditionnel, p)];
+        t[Slot(3, ModeIndicatif, p)] = TermOi[Slot(3, ModeIndicatif, p)];
+        t[Slot(0, ModeConditionnel, p)] = TermOi[Slot(0, ModeConditionnel, p)];
     }
     return t;
 }();
@@ -174,7 +165,7 @@ FLORIMOT_MODELE(ModeleCevoir) {
 
 // pourvoir keeps the "oi" of its infinitive where voir has "err": pourvoirai.
 FLORIMOT_MODELE(ModeleOurvoir) {
-    return Troisieme(verbe, 3, TermChoir);
+    return Troisieme(verbe, 3, TermOi);
 }
 
 FLORIMOT_MODELE(ModeleSavoir) {
@@ -216,7 +207,7 @@ FLORIMOT_MODELE(ModeleAssoir) {
 }
 
 FLORIMOT_MODELE(ModeleChoir) {
-    return Troisieme(verbe, 3, TermChoir);
+    return Troisieme(verbe, 3, TermOi);
 }
 
 FLORIMOT_MODELE(ModeleVoir) {

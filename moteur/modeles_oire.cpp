@@ -2,21 +2,13 @@
 
 #include "modele.hpp"
 #include "modeles.hpp"
+#include "terminaisons.hpp"
 
 namespace florimot {
 
 namespace {
 
-constexpr TTerminaisons TermCroire = {
-    "",       "ois",    "ois",    "oit",     "oyons",  "oyez",     "oient",  // présent
-    "oyais",  "oyais",  "oyait",  "oyions",  "oyiez",  "oyaient",            // imparfait
-    "us",     "us",     "ut",     "ûmes",    "ûtes",   "urent",              // passé simple
-    "oirai",  "oiras",  "oira",   "oirons",  "oirez",  "oiront",             // futur
-    "oie",    "oies",   "oie",    "oyions",  "oyiez",  "oient",              // subj. présent
-    "usse",   "usses",  "ût",     "ussions", "ussiez", "ussent",             // subj. imparfait
-    "oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient",           // conditionnel
-    "ois",    "oyons",  "oyez",                                              // impératif
-    "u",      "oyant"};  // participes passé, présent
+  // participes passé, présent
 
 constexpr TTerminaisons TermBoire = {
     "",       "ois",    "ois",    "oit",     "uvons",  "uvez",     "oivent",  // présent
@@ -84,7 +76,7 @@ bool ParticipeEnUs(const TVerbe& verbe) {
 }  // namespace
 
 FLORIMOT_MODELE(ModeleCroire) {
-    return Troisieme(verbe, 4, TermCroire);
+    return Troisieme(verbe, 4, TermOi);
 }
 
 FLORIMOT_MODELE(ModeleBoire) {

@@ -36,7 +36,16 @@ public:
     std::string_view MotVue() const { return {Octets.data(), Fin == 0 ? 0u : Debut[Fin]}; }
     std::string_view DroiteVue(std::uint8_t n) const;
     std::string_view GaucheVue(std::uint8_t n) const;
-    bool TerminePar(std::string_view s) const { return MotVue().ends_with(s); }
+    // Compared from the end, byte by byte: the ordered ending lists are read
+    // for every verb, and most endings differ from the word in their last
+    // three bytes, where a call to memcmp would cost more than the loop.
+    bool TerminePar(std::string_view s) const {
+        const std::string_view mot = MotVue();
+        if (s.size() > mot.size()) return false;
+        for (std::size_t i = 1; i <= s.size(); ++i)
+            if (mot[mot.size() - i] != s[s.size() - i]) return false;
+        return true;
+    }
     bool Est(std::string_view s) const { return MotVue() == s; }
     bool CommencePar(std::string_view s) const { return MotVue().starts_with(s); }
 

@@ -1,9 +1,11 @@
 #include "processus.hpp"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -51,5 +53,75 @@ Resultat Lance(const std::vector<std::string>& arguments, const std::string& ent
     std::remove(out.c_str());
     std::remove(err.c_str());
     rmdir(dossier.c_str());
+    return r;
+}
+
+Resultat LanceScript(const std::string& script) {
+    char modele[] = "/tmp/conjugue-test-XXXXXX";
+    const std::string dossier = mkdtemp(modele);
+    const std::string out = dossier + "/out", err = dossier + "/err";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int fi = open("/dev/null", O_RDONLY);
+        const int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(fi, 0);
+        dup2(fo, 1);
+        dup2(fe, 2);
+        setenv("CONJUGUE", CONJUGUE_EXE, 1);
+        execl("/bin/bash", "bash", "-c", script.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int etat = 0;
+    waitpid(pid, &etat, 0);
+    Resultat r;
+    r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
+    r.sortie = Lit(out);
+    r.erreurs = Lit(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    rmdir(dossier.c_str());
+    return r;
+}
+
+Resultat LanceTerminal(const std::vector<std::string>& arguments,
+                       const std::vector<std::string>& variables, unsigned short colonnes) {
+    winsize taille{};
+    taille.ws_row = 50;
+    taille.ws_col = colonnes;
+    int maitre = -1;
+    const pid_t pid = forkpty(&maitre, nullptr, nullptr, &taille);
+    if (pid == 0) {
+        unsetenv("COLUMNS");
+        unsetenv("NO_COLOR");
+        for (const std::string& v : variables) putenv(const_cast<char*>(v.c_str()));
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(CONJUGUE_EXE));
+        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(CONJUGUE_EXE, argv.data());
+        _exit(127);
+    }
+    Resultat r;
+    if (pid < 0) return r;
+    char bloc[4096];
+    for (;;) {
+        const ssize_t n = read(maitre, bloc, sizeof bloc);
+        if (n > 0) {
+            r.sortie.append(bloc, static_cast<std::size_t>(n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // EIO once the program and its terminal are gone
+        }
+    }
+    close(maitre);
+    int etat = 0;
+    waitpid(pid, &etat, 0);
+    r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
+    std::string sansRetours;
+    for (char c : r.sortie)
+        if (c != '\r') sansRetours += c;
+    r.sortie = std::move(sansRetours);
     return r;
 }

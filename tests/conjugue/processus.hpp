@@ -10,3 +10,13 @@ struct Resultat {
 };
 
 Resultat Lance(const std::vector<std::string>& arguments, const std::string& entree = {});
+
+// Runs `script` with bash, the program's path in $CONJUGUE; the status is the
+// script's, its standard output and error are kept.
+Resultat LanceScript(const std::string& script);
+
+// Runs conjugue at a pseudo-terminal `colonnes` wide, with the environment
+// variables `variables` ("NOM=valeur") set and COLUMNS and NO_COLOR otherwise
+// unset. What the terminal shows is in `sortie` ("\r\n" read as "\n").
+Resultat LanceTerminal(const std::vector<std::string>& arguments,
+                       const std::vector<std::string>& variables, unsigned short colonnes);

@@ -70,13 +70,14 @@ TEST(ConjugueTsv, AuxiliairesEtNonVerbes) {
 
 TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
     const Resultat r = Lance({"--tsv"}, "parler\n\r\nfinir\r\n\nse lever\n  aimer");
-    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-    EXPECT_EQ(r.erreurs, "se : Ceci n'est pas un Verbe\n");
+    EXPECT_EQ(r.statut, florimot::SortieSucces);
+    EXPECT_EQ(r.erreurs, "");
     const auto lignes = Lignes(r.sortie);
     ASSERT_EQ(lignes.size(), 4u * 98);
     EXPECT_EQ(lignes[0], "parler\tGroupe\t0\tGroupe : 1");
     EXPECT_EQ(lignes[98], "finir\tGroupe\t0\tGroupe : 2");
-    EXPECT_EQ(lignes[196], "se\tGroupe\t0\tGroupe : 0");
+    EXPECT_EQ(lignes[196], "se lever\tGroupe\t0\tGroupe : 1");
+    EXPECT_EQ(lignes[197], "se lever\tPresInd\t1\tje me lève");
     EXPECT_EQ(lignes[294], "aimer\tGroupe\t0\tGroupe : 1");
 }
 
@@ -147,6 +148,8 @@ TEST(ConjugueOptions, AideEtVersion) {
     const Resultat aide = Lance({"--help"});
     EXPECT_EQ(aide.statut, 0);
     EXPECT_NE(aide.sortie.find("Utilisation : conjugue"), std::string::npos);
+    for (const char* mention : {"--json", "COLUMNS", "NO_COLOR", "head", "4 si"})
+        EXPECT_NE(aide.sortie.find(mention), std::string::npos) << mention;
     const Resultat version = Lance({"--version"});
     EXPECT_EQ(version.statut, 0);
     EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
@@ -179,8 +182,33 @@ TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
 }
 
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
-    std::istringstream entree("lever\n");
-    std::ostringstream sortie, erreurs;
+    florimot::TEntreeMemoire entree("lever\n");
+    florimot::TSortieMemoire sortie, erreurs;
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
-    EXPECT_EQ(sortie.str(), Lance({"--tsv", "lever"}).sortie);
+    EXPECT_EQ(sortie.Texte(), Lance({"--tsv", "lever"}).sortie);
+}
+
+// The options reach every output, in either spelling, and the header says
+// which are in force and which model the verb follows.
+TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
+    struct Cas {
+        std::vector<std::string> arguments;
+        std::size_t ligne;
+        std::string attendu;
+    };
+    const Cas cas[] = {
+        {{"--tsv", "--negation", "se lever"}, 1, "se lever\tPresInd\t1\tje ne me lève pas"},
+        {{"--tsv", "--négation", "--féminin", "venir"}, 9, "venir\tPCInd\t3\telle n'est pas venue"},
+        {{"--tsv", "--interrogation", "PARLER"}, 3, "parler\tPresInd\t3\tparle-t-il\u00a0?"},
+        {{"--tsv", "--passif", "--feminin", "aimer"}, 3, "aimer\tPresInd\t3\telle est aimée"},
+        {{"--tsv", "s'en aller"}, 73, "s'en aller\tPresImp\t1\tva-t'en"},
+        {{"--negation", "commencer"}, 0, "commencer — Groupe : 1 — se conjugue comme placer — négation"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lance(c.arguments);
+        EXPECT_EQ(r.statut, florimot::SortieSucces) << c.attendu;
+        const auto lignes = Lignes(r.sortie);
+        ASSERT_GT(lignes.size(), c.ligne);
+        EXPECT_EQ(lignes[c.ligne], c.attendu);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "dialogues.hpp"
@@ -25,9 +26,18 @@ public:
         if (PendantLaBoite) PendantLaBoite();
         return boutons == Boutons::Ok ? Reponse::Ok : ReponseOuiNon;
     }
+    QString DemandeFichier(QWidget*, const QString& titre, const QString& propose,
+                           const QString& filtre) override {
+        Fichiers.append({propose, titre, filtre});
+        return Fichier;
+    }
     void Termine(int statut) override { Fins.append(statut); }
 
     QList<Boite> Boites;
+    // For each file asked for: the name offered, the title, the filter.
+    QList<QStringList> Fichiers;
+    // The answer to a file dialog; empty, the user gives up.
+    QString Fichier;
     QList<int> Fins;
     Reponse ReponseOuiNon = Reponse::Non;
     // Runs while a box would be on the screen.

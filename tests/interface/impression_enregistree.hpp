@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 #include "impression.hpp"
@@ -20,8 +21,9 @@ public:
 
     struct Dessin {
         QRect Destination;
-        QPixmap Image;
-        QStringList Releve;  // what Releve() answered at that moment
+        QRect Zone;
+        QPixmap Image;       // the zone of the widget drawn, as on the screen
+        QStringList Releve;  // what Releve() answered about it at that moment
     };
     struct Travail {
         QString Nom;
@@ -46,12 +48,14 @@ public:
         if (PendantLeTravail) PendantLeTravail();
         return true;
     }
-    bool Dessine(const QRect& destination, const QPixmap& image) override {
+    bool Dessine(const QRect& destination, QWidget& source, const QRect& zone) override {
         if (!EnCours()) return Echoue(QStringLiteral("dessin hors travail"));
         auto& pages = Travaux.back().Pages;
         if (Panne == (pages.size() == 1 ? Etape::Dessin1 : Etape::Dessin2))
             return Echoue(QStringLiteral("pas de dessin"));
-        pages.back().append({destination, image, Releve ? Releve() : QStringList{}});
+        pages.back().append(
+            {destination, zone, source.grab(zone), Releve ? Releve(source) : QStringList{}});
+        if (PendantLeTravail) PendantLeTravail();
         return true;
     }
     bool NouvellePage() override {
@@ -79,9 +83,10 @@ public:
     Etape Panne = Etape::Aucune;
     QList<Travail> Travaux;
     int Demarrages = 0;
-    // Called at each drawing: what the window shows then.
-    std::function<QStringList()> Releve;
-    // Runs inside the job, where the real printer lets events through.
+    // Called at each drawing with the widget drawn: what it shows then.
+    std::function<QStringList(QWidget&)> Releve;
+    // Runs inside the job (after starting, each drawing and each new page),
+    // where the real printer lets events through.
     std::function<void()> PendantLeTravail;
 
 private:

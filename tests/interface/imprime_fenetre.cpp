@@ -7,8 +7,8 @@
 // printer, draws a page and drops the job, as after a failure part-way.
 #include <QApplication>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QTest>
+#include <QWidget>
 #include <cstdio>
 
 #include "apparence.hpp"
@@ -24,10 +24,11 @@ int main(int argc, char** argv) {
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--abandonne")) {
         TImpressionQt impression;
         const QSize page = impression.TaillePage();
-        QPixmap image(64, 64);
-        image.fill(Qt::black);
+        QWidget noir;
+        noir.resize(64, 64);
+        noir.setStyleSheet(QStringLiteral("background: black"));
         if (page.isEmpty() || !impression.Commence(arguments[2]) ||
-            !impression.Dessine(QRect(0, 0, page.width(), page.height() / 2), image)) {
+            !impression.Dessine(QRect(0, 0, page.width(), page.height() / 2), noir, noir.rect())) {
             std::fprintf(stderr, "imprime_fenetre : %s\n", qPrintable(impression.Erreur()));
             return 1;
         }

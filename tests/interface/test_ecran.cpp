@@ -1,13 +1,16 @@
 // The main window driven as a user would: keys, clicks, shortcuts, pages.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -166,6 +169,10 @@ private slots:
         const Cas cas[] = {
             {"Conjuguer1", "Action", "&Conjuguer", QKeySequence(Qt::Key_F1)},
             {"Imprimer1", "Action", "&Imprimer", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"EnregistrerPdf1", "Action", "&Enregistrer en PDF…",
+             QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"CopierConjugaison1", "Action", "C&opier la conjugaison",
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
             {"Quitter1", "Action", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
@@ -282,15 +289,15 @@ private slots:
     void pasUnVerbe() {
         QFETCH(QString, touches);
         Conjugue("aimer");
-        const QStringList avant = Lignes(Liste("PresInd"));
-        // While the warning is up, nothing has been refilled yet.
+        // While the warning is up, the window already shows what it is
+        // about: the word, its group, emptied lists.
         QStringList pendant;
-        Dialogues->PendantLaBoite = [&] { pendant = Lignes(Liste("PresInd")); };
+        Dialogues->PendantLaBoite = [&] { pendant = Etat(); };
         Conjugue(touches);
         QCOMPARE(Dialogues->Boites.size(), 1);
-        QCOMPARE(pendant, avant);
+        QCOMPARE(pendant, Etat());
+        QCOMPARE(Etiquette("VerbeL")->text(), Blancs(touches));
         QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
-        QCOMPARE(Dialogues->Boites.size(), 1);
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Ceci n'est pas un Verbe"));
         QCOMPARE(boite.Titre, QStringLiteral("Avertissement"));
@@ -301,6 +308,40 @@ private slots:
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
         }
         QCOMPARE(Etiquette("PartPres")->text(), QString());
+    }
+
+    // A conjugation asked for from inside the warning (as a suggestion's
+    // button would) runs once the first is over, and is not overwritten by
+    // it; the first never runs twice at once.
+    void conjugaisonDansLaBoite_data() {
+        QTest::addColumn<int>("declencheur");
+        QTest::newRow("ConjugueClick") << 0;
+        QTest::newRow("menu Conjuguer") << 1;
+        QTest::newRow("bouton") << 2;
+    }
+    void conjugaisonDansLaBoite() {
+        QFETCH(int, declencheur);
+        int profondeur = 0, plusProfond = 0;
+        Dialogues->PendantLaBoite = [&] {
+            plusProfond = std::max(plusProfond, ++profondeur);
+            if (Dialogues->Boites.size() == 1) {
+                Verbe()->setText(QStringLiteral("finir"));
+                switch (declencheur) {
+                    case 0: Ecran->ConjugueClick(); break;
+                    case 1: Commande("Conjuguer1")->trigger(); break;
+                    case 2: Composant<QPushButton>("Conjugue")->click(); break;
+                }
+                // Not yet: the warning is still up.
+                QCOMPARE(Etiquette("VerbeL")->text(), Blancs("maison"));
+            }
+            --profondeur;
+        };
+        Conjugue("maison");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(plusProfond, 1);
+        QCOMPARE(Etiquette("VerbeL")->text(), Blancs("finir"));
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 2"));
+        VerifieGrille("finir");
     }
 
     void deuxFoisDeSuite() {
@@ -575,6 +616,10 @@ private slots:
                             Boutons b) override {
                 return Vraies.Demande(p, t, ti, i, b);
             }
+            QString DemandeFichier(QWidget*, const QString&, const QString&,
+                                   const QString&) override {
+                return {};
+            }
             void Termine(int statut) override { Fins.append(statut); }
         } relais(vraies);
         TEcran ecran(relais);
@@ -606,6 +651,119 @@ private slots:
         if (commande == 0) QCOMPARE(ecran.findChild<QListWidget*>("PresInd")->count(), 6);
     }
 
+    // Ctrl+C in a list copies its selected lines, one a line, in the list's
+    // order; the command copies the whole conjugation as the command line
+    // writes it.
+    void copie_data() {
+        QTest::addColumn<QList<int>>("choisies");
+        QTest::addColumn<QString>("copie");
+        QTest::newRow("une ligne") << QList<int>{3} << "nous parlons";
+        QTest::newRow("plusieurs, dans l'ordre de la liste")
+            << QList<int>{5, 0, 3} << "je parle\nnous parlons\nils parlent";
+        QTest::newRow("aucune") << QList<int>{} << "avant";
+    }
+    void copie() {
+        QFETCH(QList<int>, choisies);
+        QFETCH(QString, copie);
+        Conjugue("parler");
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QListWidget* liste = Liste("PresInd");
+        QCOMPARE(liste->selectionMode(), QAbstractItemView::ExtendedSelection);
+        liste->setFocus();
+        for (int i : choisies) liste->item(i)->setSelected(true);
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copie);
+    }
+    void copieSelectionSouris() {
+        Conjugue("finir");
+        QListWidget* liste = Liste("ImpInd");
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(liste->item(1)).center());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          liste->visualItemRect(liste->item(2)).center());
+        QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("tu finissais\nil finissait"));
+    }
+
+    void copieConjugaison() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        // Nothing conjugated yet: nothing to copy.
+        QTest::keyClick(Verbe(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
+        Conjugue("parler");
+        Tape("finir");  // typed, not conjugated: the copy is of what is shown
+        Liste("PCInd")->setFocus();
+        QTest::keyClick(Liste("PCInd"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString texte = QGuiApplication::clipboard()->text();
+        QVERIFY2(texte.startsWith(QStringLiteral("parler — Groupe : 1\n\nIndicatif\n  Présent\n"
+                                                 "    je parle\n    tu parles\n")),
+                 qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral("\n\nSubjonctif\n  Présent\n    que je parle\n")));
+        QVERIFY(texte.contains(
+            QStringLiteral("\n  Passé 2° Forme\n    j'eusse parlé\n    tu eusses parlé\n")));
+        QVERIFY(texte.endsWith(QStringLiteral("\n\nParticipe Présent\n  parlant\n")));
+        // A title line, a blank and a caption for each of the five modes,
+        // 17 tense captions, 97 lines.
+        QCOMPARE(texte.count(u'\n'), 1 + 5 * 2 + 17 + 97);
+#ifdef FLORIMOT_CONJUGUE
+        // Word for word what the command line prints.
+        QProcess conjugue;
+        conjugue.start(QStringLiteral(FLORIMOT_CONJUGUE), {QStringLiteral("parler")});
+        QVERIFY(conjugue.waitForFinished(30000));
+        QCOMPARE(texte, QString::fromUtf8(conjugue.readAllStandardOutput()));
+#endif
+    }
+
+    // A larger window widens the lists: a line cut at the default size shows
+    // whole, without its tooltip; back at the default size, every control is
+    // where it was and the line is cut again. The default size is also the
+    // smallest.
+    void agrandissement() {
+        Conjugue("déshumidifier");
+        QListWidget* liste = Liste("PQPSubj");
+        const QListWidgetItem* longue = liste->item(3);
+        QCOMPARE(longue->text(), QStringLiteral("que nous eussions déshumidifié"));
+        const auto entiere = [&](const QListWidget* l, const QListWidgetItem* ligne) {
+            return l->fontMetrics().horizontalAdvance(ligne->text()) <=
+                   l->contentsRect().width() - 6;
+        };
+        QVERIFY(!entiere(liste, longue));
+        QCOMPARE(longue->toolTip(), longue->text());
+        // The window's own controls (the toolkit's inner parts aside).
+        QMap<QWidget*, QRect> avant;
+        for (QWidget* w : Ecran->centralWidget()->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QStringLiteral("qt_")) &&
+                w->objectName() != QStringLiteral("PartPres"))
+                avant[w] = w->geometry();
+
+        Ecran->resize(1100, 700);
+        QTRY_COMPARE(Ecran->size(), QSize(1100, 700));
+        for (QListWidget* l : Ecran->findChildren<QListWidget*>()) {
+            for (int i = 0; i < l->count(); ++i) {
+                QVERIFY2(entiere(l, l->item(i)), qPrintable(l->item(i)->text()));
+                QCOMPARE(l->item(i)->toolTip(), QString());
+            }
+            QVERIFY(l->width() > avant[l].width());
+            QVERIFY(l->parentWidget()->rect().contains(l->geometry()));
+        }
+        for (const char* nom : {"Indicatif", "Subjonctif", "Rectangl", "PageSet"})
+            QVERIFY(Ecran->centralWidget()->rect().contains(Composant<QWidget>(nom)->geometry()));
+        QVERIFY(Composant<QWidget>("Rectangl")->width() > 1000);
+        Composant<QTabBar>("PageSet")->setCurrentIndex(1);
+        QVERIFY(Etiquette("PartPres")
+                    ->parentWidget()
+                    ->rect()
+                    .contains(Etiquette("PartPres")->geometry()));
+
+        Ecran->resize(500, 300);
+        QTRY_COMPARE(Ecran->size(), QSize(640, 480));
+        for (auto c = avant.cbegin(); c != avant.cend(); ++c)
+            QVERIFY2(c.key()->geometry() == c.value(), qPrintable(c.key()->objectName()));
+        QVERIFY(!entiere(liste, longue));
+        QCOMPARE(longue->toolTip(), longue->text());
+    }
+
     // Pictures of the two pages and of the About window, for a look by eye;
     // written only when FLORIMOT_CAPTURES names a folder.
     void captures() {
@@ -617,12 +775,17 @@ private slots:
         About->show();
         const QImage apropos = About->grab().toImage();
         QCOMPARE(page1.size(), Ecran->size() * page1.devicePixelRatio());
+        onglets->setCurrentIndex(0);
+        Conjugue("déshumidifier");
+        Ecran->resize(1000, 600);
+        const QImage agrandie = Ecran->grab().toImage();
         QVERIFY(page1 != page2);
         const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");
         if (dossier.isEmpty()) return;
         QVERIFY(page1.save(dossier + "/ecran-page1.png"));
         QVERIFY(page2.save(dossier + "/ecran-page2.png"));
         QVERIFY(apropos.save(dossier + "/apropos.png"));
+        QVERIFY(agrandie.save(dossier + "/ecran-agrandie.png"));
     }
 };
 

@@ -58,19 +58,25 @@ class TestImpression : public QObject {
     void Conjugue(const QString& texte) { pilote::Conjugue(Verbe(), texte); }
     void Imprime() { QTest::keyClick(Ecran.get(), Qt::Key_P, Qt::ControlModifier); }
 
-    // What a printed page shows: the visible controls, any list still framed,
-    // and where the keyboard focus is if it sits inside the printed area.
-    QStringList Releve() {
+    // What `racine` shows (the window, or the copy a page is drawn from):
+    // its visible controls, any list still framed, and where the keyboard
+    // focus is if it sits inside the printed area.
+    QStringList Releve(QWidget& racine) {
         QStringList releve;
         for (const char* nom : Visibles)
-            if (Composant<QWidget>(nom)->isVisible()) releve << QString::fromLatin1(nom);
-        for (QListWidget* liste : Listes()) {
+            if (pilote::Composant<QWidget>(&racine, nom)->isVisibleTo(&racine))
+                releve << QString::fromLatin1(nom);
+        for (const Cellule& c : Grille) {
+            if (c.Nom == "PartPres") continue;
+            auto* liste = pilote::Composant<QListWidget>(
+                &racine, QByteArray(c.Nom.data(), c.Nom.size()).constData());
             if (liste->frameShape() != QFrame::NoFrame)
                 releve << QStringLiteral("cadre ") + liste->objectName();
             if (liste->hasFocus()) releve << QStringLiteral("focus ") + liste->objectName();
         }
         return releve;
     }
+    QStringList Releve() { return Releve(*Ecran); }
 
     // Everything the user sees and works with, to compare before and after.
     QStringList Etat() {
@@ -85,19 +91,18 @@ class TestImpression : public QObject {
         return etat;
     }
 
-    // The window as the user had it before printing, on "Page1".
-    void VerifieRetabli(const QStringList& avant) {
+    // The window as the user has it, on the page `onglet` (the one it was on
+    // before printing, unless the user changed it meanwhile): printing
+    // never alters the window.
+    void VerifieRetabli(const QStringList& avant, int onglet = 0) {
         QCOMPARE(Etat(), avant);
-        QCOMPARE(Onglets()->currentIndex(), 0);
-        QCOMPARE(
-            Releve(),
-            (QStringList{"Verbe", "Conjugue", "VerbeL", "Groupe", "Indicatif", "Subjonctif"}) +
-                [this] {
-                    QStringList cadres;
-                    for (QListWidget* l : Listes())
-                        cadres << QStringLiteral("cadre ") + l->objectName();
-                    return cadres;
-                }());
+        QCOMPARE(Onglets()->currentIndex(), onglet);
+        const QStringList page = onglet == 0
+                                     ? QStringList{"Indicatif", "Subjonctif"}
+                                     : QStringList{"Conditionnel", "Imperatif", "Participe"};
+        QStringList attendu = QStringList{"Verbe", "Conjugue", "VerbeL", "Groupe"} + page;
+        for (QListWidget* l : Listes()) attendu << QStringLiteral("cadre ") + l->objectName();
+        QCOMPARE(Releve(), attendu);
         QCOMPARE(QApplication::focusWidget(), Verbe());
     }
 
@@ -107,7 +112,7 @@ private slots:
         Imprimante = std::make_unique<TImpressionEnregistree>();
         Ecran = std::make_unique<TEcran>(*Dialogues);
         Ecran->AttacheImpression(Imprimante.get());
-        Imprimante->Releve = [this] { return Releve(); };
+        Imprimante->Releve = [this](QWidget& source) { return Releve(source); };
         Ecran->show();
         Ecran->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Ecran.get()));
@@ -152,7 +157,7 @@ private slots:
         QVERIFY(travail.Pages[0].front().Image.toImage() !=
                 travail.Pages[1].front().Image.toImage());
         QVERIFY(Dialogues->Boites.isEmpty());
-        VerifieRetabli(avant);
+        VerifieRetabli(avant, onglet);
     }
 
     // The job is named after the entry as it is when printing starts.
@@ -276,7 +281,7 @@ private slots:
             QCOMPARE(Imprimante->Travaux.front().Pages.size(), pages);
         }
         QVERIFY(!Imprimante->EnCours());
-        VerifieRetabli(avant);
+        VerifieRetabli(avant, 1);
 
         Imprimante->Panne = Etape::Aucune;
         Imprime();
@@ -286,18 +291,31 @@ private slots:
         QCOMPARE(Dialogues->Boites.size(), 1);
     }
 
-    // Events handled inside a job: a second print request starts nothing, a
-    // page switch does not change what the pages show.
+    // Events handled inside a job: a second print request starts nothing;
+    // a page switch, a new word typed, Enter or F1 change nothing on paper
+    // (the pages match those of a job left alone). A conjugation asked for
+    // meanwhile is done once the job is over.
     void pendantLeTravail_data() {
         QTest::addColumn<int>("evenement");
-        QTest::newRow("Ctrl+P") << 0;
-        QTest::newRow("menu Imprimer") << 1;
-        QTest::newRow("onglet Page2") << 2;
-        QTest::newRow("onglet Page1") << 3;
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QString>("ensuite");
+        QTest::newRow("Ctrl+P") << 0 << 0 << "";
+        QTest::newRow("menu Imprimer") << 1 << 0 << "";
+        QTest::newRow("onglet Page2") << 2 << 1 << "";
+        QTest::newRow("onglet Page1") << 3 << 0 << "";
+        QTest::newRow("un mot tapé") << 4 << 0 << "";
+        QTest::newRow("Entrée") << 5 << 0 << "je finis";
+        QTest::newRow("F1") << 6 << 0 << "je finis";
+        QTest::newRow("menu Conjuguer") << 7 << 0 << "je finis";
     }
     void pendantLeTravail() {
         QFETCH(int, evenement);
+        QFETCH(int, onglet);
+        QFETCH(QString, ensuite);
         Conjugue("prendre");
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        const auto temoin = Imprimante->Travaux.front();
         const QStringList avant = Etat();
         Imprimante->PendantLeTravail = [&] {
             switch (evenement) {
@@ -305,24 +323,43 @@ private slots:
                 case 1: Composant<QAction>("Imprimer1")->trigger(); break;
                 case 2: Onglets()->setCurrentIndex(1); break;
                 case 3: Onglets()->setCurrentIndex(0); break;
+                case 4: Tape("finir"); break;
+                case 5: Conjugue("finir"); break;
+                case 6:
+                    Tape("finir");
+                    QTest::keyClick(Verbe(), Qt::Key_F1);
+                    break;
+                case 7:
+                    Tape("finir");
+                    Composant<QAction>("Conjuguer1")->trigger();
+                    break;
             }
         };
         Imprime();
-        QCOMPARE(Imprimante->Travaux.size(), 1);
-        const auto& travail = Imprimante->Travaux.front();
+        QCOMPARE(Imprimante->Travaux.size(), 2);
+        const auto& travail = Imprimante->Travaux.back();
         QVERIFY(travail.Termine);
         QCOMPARE(travail.Pages.size(), 2);
         QCOMPARE(travail.Pages[0].front().Releve,
                  (QStringList{"VerbeL", "Groupe", "Indicatif", "Subjonctif"}));
         QCOMPARE(travail.Pages[1].front().Releve,
                  (QStringList{"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"}));
+        for (int p = 0; p < 2; ++p)
+            QVERIFY2(
+                travail.Pages[p].front().Image.toImage() == temoin.Pages[p].front().Image.toImage(),
+                qPrintable(QStringLiteral("page %1").arg(p + 1)));
         QVERIFY(Dialogues->Boites.isEmpty());
-        VerifieRetabli(avant);
+        if (ensuite.isEmpty()) {
+            if (evenement != 4) VerifieRetabli(avant, onglet);
+        } else {
+            QCOMPARE(Composant<QLabel>("VerbeL")->text(), Blancs("finir"));
+            QCOMPARE(Composant<QListWidget>("PresInd")->item(0)->text(), ensuite);
+        }
 
         // Once the job is over, the command prints again.
         Imprimante->PendantLeTravail = nullptr;
         Imprime();
-        QCOMPARE(Imprimante->Travaux.size(), 2);
+        QCOMPARE(Imprimante->Travaux.size(), 3);
     }
 
     // A window with no printer attached prints nothing and changes nothing.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -79,6 +80,19 @@ class TestImpressionPdf : public QObject {
         return dialogues.Boites;
     }
 
+    // Conjugates `verbe` in a real window and saves it with Ctrl+S.
+    static void Enregistre(TDialoguesEnregistres& dialogues, const QString& verbe) {
+        TEcran ecran(dialogues);
+        ecran.show();
+        if (!QTest::qWaitForWindowExposed(&ecran)) qFatal("fenêtre non affichée");
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setFocus();
+        QTest::keyClick(entree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(entree, verbe);
+        QTest::keyClick(entree, Qt::Key_Return);
+        QTest::keyClick(&ecran, Qt::Key_S, Qt::ControlModifier);
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(Dossier.isValid());
@@ -100,13 +114,19 @@ private slots:
     }
 
     void deuxPagesEnHautDeLaFeuille() {
-        for (const char* outil : {"pdfinfo", "pdftoppm"})
+        for (const char* outil : {"pdfinfo", "pdftoppm", "pdftotext"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
-                QSKIP("poppler-utils absent (pdfinfo, pdftoppm)");
+                QSKIP("poppler-utils absent (pdfinfo, pdftoppm, pdftotext)");
         const QString pdf = Dossier.filePath(QStringLiteral("parler.pdf"));
         TImpressionQt service(pdf);
         QVERIFY(ImprimeFenetre(QStringLiteral("parler"), service).isEmpty());
         QVERIFY(QFile::exists(pdf));
+        // For a person to look at.
+        const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
+        if (!garde.isEmpty()) {
+            QFile::remove(QDir(garde).filePath(QStringLiteral("impression.pdf")));
+            QFile::copy(pdf, QDir(garde).filePath(QStringLiteral("impression.pdf")));
+        }
 
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
@@ -115,6 +135,26 @@ private slots:
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("Florimot du verbe parler")), qPrintable(info));
+
+        // The widgets were drawn at the printer's resolution: their text is
+        // in the document as text, each page with its own tenses.
+        for (int p = 1; p <= 2; ++p) {
+            const QString texte =
+                Lance(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-f"), QString::number(p), QStringLiteral("-l"),
+                       QString::number(p), pdf, QStringLiteral("-")},
+                      &reussi);
+            QVERIFY(reussi);
+            const QStringList attendus =
+                p == 1 ? QStringList{"parler",       "Groupe : 1",   "je parle",
+                                     "nous parlons", "que je parle", "Plus-que-Parfait"}
+                       : QStringList{"parlerais", "Participe Présent", "parlant", "parlons"};
+            for (const QString& attendu : attendus)
+                QVERIFY2(texte.contains(attendu),
+                         qPrintable(QStringLiteral("page %1 : « %2 » absent de :\n%3")
+                                        .arg(p)
+                                        .arg(attendu, texte)));
+        }
 
         const QString prefixe = Dossier.filePath(QStringLiteral("page"));
         Lance(QStringLiteral("pdftoppm"),
@@ -132,8 +172,6 @@ private slots:
                             qRound(imprimable.width() * echelle),
                             qRound(imprimable.height() / 2 * echelle));
 
-        // For a person to look at.
-        const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
         if (!garde.isEmpty()) {
             for (int p = 0; p < 2; ++p)
                 QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
@@ -225,6 +263,75 @@ private slots:
         // The keyboard goes back to the entry when the window is active again
         // (the offscreen platform does not reactivate it by itself).
         QCOMPARE(ecran.focusWidget(), entree);
+    }
+
+    // "Enregistrer en PDF…" (Ctrl+S): the name is asked for, the verb's in
+    // the documents folder offered, ".pdf" added when missing; the file
+    // holds the same two pages as paper, its text as text.
+    void enregistrerEnPdf_data() {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QString>("fichier");
+        QTest::newRow("avec .pdf") << "copie.pdf"
+                                   << "copie.pdf";
+        QTest::newRow("sans suffixe") << "conjugaison"
+                                      << "conjugaison.pdf";
+        QTest::newRow("suffixe en capitales") << "GRAND.PDF"
+                                              << "GRAND.PDF";
+    }
+    void enregistrerEnPdf() {
+        QFETCH(QString, reponse);
+        QFETCH(QString, fichier);
+        for (const char* outil : {"pdfinfo", "pdftotext"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
+                QSKIP("poppler-utils absent (pdfinfo, pdftotext)");
+        TDialoguesEnregistres dialogues;
+        dialogues.Fichier = Dossier.filePath(reponse);
+        Enregistre(dialogues, QStringLiteral("parler"));
+        QVERIFY(dialogues.Boites.isEmpty());
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(QFileInfo(dialogues.Fichiers.front()[0]).fileName(), QStringLiteral("parler.pdf"));
+        QCOMPARE(dialogues.Fichiers.front()[1], QStringLiteral("Enregistrer en PDF"));
+        const QString pdf = Dossier.filePath(fichier);
+        QVERIFY(QFile::exists(pdf));
+        bool reussi = false;
+        const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
+        QVERIFY(reussi);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+2$"),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        const QString texte =
+            Lance(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}, &reussi);
+        QVERIFY(reussi);
+        for (const char* forme : {"je parle", "nous parlons", "que nous parlions", "parlant"})
+            QVERIFY2(texte.contains(QString::fromUtf8(forme)), forme);
+    }
+
+    // A file that cannot be written is reported in an error box, as a
+    // printing failure is; giving up in the dialog writes nothing, says nothing.
+    void enregistrerImpossible_data() {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<bool>("boite");
+        QTest::newRow("dossier absent") << "absent/parler.pdf" << true;
+        QTest::newRow("abandon") << "" << false;
+    }
+    void enregistrerImpossible() {
+        QFETCH(QString, reponse);
+        QFETCH(bool, boite);
+        TDialoguesEnregistres dialogues;
+        if (!reponse.isEmpty()) dialogues.Fichier = Dossier.filePath(reponse);
+        const QStringList avant = QDir(Dossier.path()).entryList(QDir::Files);
+        Enregistre(dialogues, QStringLiteral("parler"));
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(dialogues.Boites.size(), boite ? 1 : 0);
+        if (boite) {
+            QCOMPARE(dialogues.Boites.front().Titre, QStringLiteral("Florimot"));
+            QVERIFY(dialogues.Boites.front().Genre == TDialogues::Icone::Erreur);
+            QVERIFY2(
+                dialogues.Boites.front().Texte.contains(QStringLiteral("ne peut pas être écrit")),
+                qPrintable(dialogues.Boites.front().Texte));
+            QVERIFY(!QFile::exists(dialogues.Fichier));
+        }
+        QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), avant);
     }
 
     // The service itself: one job at a time, pages only inside a job.

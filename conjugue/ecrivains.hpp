@@ -1,0 +1,41 @@
+// The shapes of conjugue's output, one writer each, all fed the same way.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "conjugaison.hpp"
+#include "mise_en_page.hpp"
+#include "verbe.hpp"
+
+namespace florimot {
+
+// A writer appends to `sortie` (standard output's buffer); the caller writes
+// it out and reports a non-verb on standard error itself.
+class TEcrivain {
+public:
+    TEcrivain(std::string& sortie, const TOptions& options)
+        : sortie_(sortie), options_(options) {}
+    virtual ~TEcrivain() = default;
+
+    virtual void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) = 0;
+    virtual void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) = 0;
+    // After the last text.
+    virtual void Fin() {}
+
+protected:
+    std::string& sortie_;
+    const TOptions& options_;
+};
+
+// What standard error says after a word that is not a verb, and JSON with it.
+inline constexpr std::string_view MessageNonVerbe = "Ceci n'est pas un Verbe";
+
+enum class FormatSortie { Lisible, Tsv, Json };
+
+// `largeur` and `gras` are MiseEnPage's, for the readable output only.
+std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
+                                        const TOptions& options, int largeur, bool gras);
+
+}  // namespace florimot

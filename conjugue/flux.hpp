@@ -1,0 +1,81 @@
+// Where conjugue reads its texts and writes its results: file descriptors for
+// the process, memory for the tests and the fuzzer.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace florimot {
+
+struct Lecture {
+    std::size_t taille = 0;  // bytes read; 0 with erreur 0 is the end of input
+    int erreur = 0;          // errno of a failed read
+};
+
+class TEntree {
+public:
+    virtual ~TEntree() = default;
+    virtual Lecture Lit(char* tampon, std::size_t capacite) = 0;
+};
+
+class TSortie {
+public:
+    virtual ~TSortie() = default;
+    // Writes all of `octets`; 0, or the errno that stopped it.
+    virtual int Ecrit(std::string_view octets) = 0;
+};
+
+class TEntreeFichier final : public TEntree {
+public:
+    explicit TEntreeFichier(int fd) : fd_(fd) {}
+    Lecture Lit(char* tampon, std::size_t capacite) override;
+
+private:
+    int fd_;
+};
+
+class TSortieFichier final : public TSortie {
+public:
+    explicit TSortieFichier(int fd) : fd_(fd) {}
+    int Ecrit(std::string_view octets) override;
+
+private:
+    int fd_;
+};
+
+// Hands out `texte` in pieces of at most `bloc` bytes, then the end of input,
+// or `erreurFinale` when it is not 0.
+class TEntreeMemoire final : public TEntree {
+public:
+    explicit TEntreeMemoire(std::string texte, std::size_t bloc = 1 << 16, int erreurFinale = 0)
+        : texte_(std::move(texte)), bloc_(bloc == 0 ? 1 : bloc), erreurFinale_(erreurFinale) {}
+    Lecture Lit(char* tampon, std::size_t capacite) override;
+    std::size_t Lectures() const { return lectures_; }
+
+private:
+    std::string texte_;
+    std::size_t bloc_;
+    int erreurFinale_;
+    std::size_t lu_ = 0;
+    std::size_t lectures_ = 0;
+};
+
+// Keeps what is written and counts the writes. With `erreur` not 0, every
+// write that would take the text past `limite` bytes fails with it.
+class TSortieMemoire final : public TSortie {
+public:
+    TSortieMemoire() = default;
+    TSortieMemoire(int erreur, std::size_t limite) : erreur_(erreur), limite_(limite) {}
+    int Ecrit(std::string_view octets) override;
+    const std::string& Texte() const { return texte_; }
+    std::size_t Ecritures() const { return ecritures_; }
+
+private:
+    std::string texte_;
+    std::size_t ecritures_ = 0;
+    int erreur_ = 0;
+    std::size_t limite_ = 0;
+};
+
+}  // namespace florimot

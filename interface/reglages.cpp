@@ -1,0 +1,39 @@
+#include "reglages.hpp"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+
+namespace florimot {
+
+namespace {
+
+QSettings Reglages() {
+    return QSettings(QStringLiteral("Florimot"), QStringLiteral("Florimot"));
+}
+
+}  // namespace
+
+TReglages LitReglages() {
+    const QSettings reglages = Reglages();
+    TReglages lus;
+    lus.Cadre = reglages.value(QStringLiteral("fenetre/cadre")).toRect();
+    lus.Agrandie = reglages.value(QStringLiteral("fenetre/agrandie"), false).toBool();
+    return lus;
+}
+
+void EcritReglages(const TReglages& reglages) {
+    QSettings ecrits = Reglages();
+    ecrits.setValue(QStringLiteral("fenetre/cadre"), reglages.Cadre);
+    ecrits.setValue(QStringLiteral("fenetre/agrandie"), reglages.Agrandie);
+    ecrits.sync();
+}
+
+bool CadreVisible(const QRect& cadre) {
+    if (!cadre.isValid()) return false;
+    for (const QScreen* ecran : QGuiApplication::screens())
+        if (ecran->availableGeometry().contains(cadre)) return true;
+    return false;
+}
+
+}  // namespace florimot

@@ -1,0 +1,23 @@
+// What the window keeps between runs, read and written in this one place
+// (QSettings, organisation and application "Florimot").
+#pragma once
+
+#include <QRect>
+
+namespace florimot {
+
+struct TReglages {
+    // The window's normal geometry (its inside, in screen coordinates);
+    // invalid when nothing was kept.
+    QRect Cadre;
+    bool Agrandie = false;
+};
+
+TReglages LitReglages();
+void EcritReglages(const TReglages& reglages);
+
+// Whether `cadre` lies whole on one of the screens' available areas, so
+// that a window put there can be reached.
+bool CadreVisible(const QRect& cadre);
+
+}  // namespace florimot

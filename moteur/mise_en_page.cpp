@@ -1,0 +1,155 @@
+#include "mise_en_page.hpp"
+
+#include <algorithm>
+#include <vector>
+
+namespace florimot {
+
+namespace {
+
+constexpr std::string_view DebutGras = "\x1b[1m";
+constexpr std::string_view FinGras = "\x1b[0m";
+
+struct LigneBloc {
+    std::size_t retrait;
+    std::string_view texte;
+    bool legende;
+};
+
+// One cell as its lines: the tense caption, then the forms under it.
+std::vector<LigneBloc> LignesBloc(const Cellule& c, const LignesGrille& lignes) {
+    std::vector<LigneBloc> bloc;
+    const bool avecTemps = !c.Temps.empty();
+    if (avecTemps) bloc.push_back({2, c.Temps, true});
+    for (int i = 0; i < c.NombreLignes(); ++i)
+        bloc.push_back({avecTemps ? 4u : 2u, lignes[c.Premier + i], false});
+    return bloc;
+}
+
+std::size_t LargeurBloc(const std::vector<LigneBloc>& bloc) {
+    std::size_t largeur = 0;
+    for (const LigneBloc& l : bloc) largeur = std::max(largeur, l.retrait + LargeurTexte(l.texte));
+    return largeur;
+}
+
+struct Mode {
+    std::string_view nom;
+    std::size_t premier;  // index of its first cell in Grille
+    std::size_t nombre;
+};
+
+std::vector<Mode> Modes() {
+    std::vector<Mode> modes;
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        if (modes.empty() || modes.back().nom != Grille[i].Mode)
+            modes.push_back({Grille[i].Mode, i, 0});
+        ++modes.back().nombre;
+    }
+    return modes;
+}
+
+// Column j holds the cells whose rank in their mode is j modulo the count, in
+// every mode, so that columns line up from one mode to the next.
+std::vector<std::size_t> LargeursColonnes(const std::vector<Mode>& modes,
+                                          const std::vector<std::size_t>& largeursBlocs,
+                                          std::size_t colonnes) {
+    std::vector<std::size_t> largeurs(colonnes, 0);
+    for (const Mode& m : modes)
+        for (std::size_t k = 0; k < m.nombre; ++k)
+            largeurs[k % colonnes] = std::max(largeurs[k % colonnes], largeursBlocs[m.premier + k]);
+    return largeurs;
+}
+
+void AjouteLegende(std::string& sortie, std::string_view texte, bool gras) {
+    if (gras) sortie += DebutGras;
+    sortie += texte;
+    if (gras) sortie += FinGras;
+}
+
+}  // namespace
+
+std::size_t LargeurTexte(std::string_view texte) {
+    return static_cast<std::size_t>(std::count_if(texte.begin(), texte.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int largeur,
+                       bool gras) {
+    std::vector<std::vector<LigneBloc>> blocs;
+    std::vector<std::size_t> largeursBlocs;
+    for (const Cellule& c : Grille) {
+        blocs.push_back(LignesBloc(c, lignes));
+        largeursBlocs.push_back(LargeurBloc(blocs.back()));
+    }
+    const std::vector<Mode> modes = Modes();
+
+    std::size_t colonnes = 1;
+    if (largeur >= LargeurMinimaleColonnes) {
+        std::size_t plusLong = 1;
+        for (const Mode& m : modes) plusLong = std::max(plusLong, m.nombre);
+        for (std::size_t n = plusLong; n > 1; --n) {
+            const std::vector<std::size_t> l = LargeursColonnes(modes, largeursBlocs, n);
+            std::size_t total = 0;
+            for (std::size_t x : l) total += x;
+            if (total <= static_cast<std::size_t>(largeur)) {
+                colonnes = n;
+                break;
+            }
+        }
+    }
+    const std::vector<std::size_t> largeurs = LargeursColonnes(modes, largeursBlocs, colonnes);
+
+    std::string sortie;
+    sortie += entete;
+    sortie += '\n';
+    for (const Mode& m : modes) {
+        sortie += '\n';
+        AjouteLegende(sortie, m.nom, gras);
+        sortie += '\n';
+        for (std::size_t rang = 0; rang < m.nombre; rang += colonnes) {
+            // Side by side, a blank line tells one row of tenses from the next.
+            if (rang > 0 && colonnes > 1) sortie += '\n';
+            const std::size_t fin = std::min(m.nombre, rang + colonnes);
+            std::size_t hauteur = 0;
+            for (std::size_t k = rang; k < fin; ++k)
+                hauteur = std::max(hauteur, blocs[m.premier + k].size());
+            for (std::size_t i = 0; i < hauteur; ++i) {
+                std::size_t occupe = 0, debutColonne = 0;
+                for (std::size_t k = rang; k < fin; ++k) {
+                    const std::vector<LigneBloc>& bloc = blocs[m.premier + k];
+                    if (i < bloc.size()) {
+                        const LigneBloc& l = bloc[i];
+                        // Blanks only before something: no line ends with one.
+                        sortie.append(debutColonne + l.retrait - occupe, ' ');
+                        if (l.legende)
+                            AjouteLegende(sortie, l.texte, gras);
+                        else
+                            sortie += l.texte;
+                        occupe = debutColonne + l.retrait + LargeurTexte(l.texte);
+                    }
+                    debutColonne += largeurs[k - rang];
+                }
+                sortie += '\n';
+            }
+        }
+    }
+    return sortie;
+}
+
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
+    std::string entete = verbe.Intitule();
+    entete += " — ";
+    entete += LegendeGroupe(verbe);
+    if (const std::string_view modele = ModeleDuVerbe(verbe); !modele.empty()) {
+        entete += " — se conjugue comme ";
+        entete += modele;
+    }
+    if (!options.Aucune()) {
+        entete += " — ";
+        entete += DecritOptions(options);
+    }
+    return entete;
+}
+
+}  // namespace florimot

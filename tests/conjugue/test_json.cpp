@@ -1,0 +1,111 @@
+// --json against --tsv for the same words, and what a non-verb prints.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "commande.hpp"
+#include "conjugaison.hpp"
+#include "processus.hpp"
+
+namespace {
+
+std::vector<std::string> Coupe(const std::string& texte, char separateur) {
+    std::vector<std::string> morceaux;
+    std::size_t debut = 0;
+    for (std::size_t fin; (fin = texte.find(separateur, debut)) != std::string::npos;
+         debut = fin + 1)
+        morceaux.push_back(texte.substr(debut, fin - debut));
+    if (separateur != '\n' || debut < texte.size()) morceaux.push_back(texte.substr(debut));
+    return morceaux;
+}
+
+const florimot::Cellule& CelluleNommee(const std::string& nom) {
+    for (const florimot::Cellule& c : florimot::Grille)
+        if (c.Nom == nom) return c;
+    throw std::out_of_range(nom);
+}
+
+}  // namespace
+
+TEST(ConjugueJson, MemesFormesQueLeTsv) {
+    const std::vector<std::string> mots = {"parler",    "céder",    "finir",   "haïr", "prendre",
+                                           "aller",     "bruire",   "avoir",   "être", "maison",
+                                           "s'asseoir", "pleuvoir", "résoudre"};
+    std::vector<std::string> json = {"--json"}, tsv = {"--tsv"};
+    json.insert(json.end(), mots.begin(), mots.end());
+    tsv.insert(tsv.end(), mots.begin(), mots.end());
+    const Resultat rj = Lance(json), rt = Lance(tsv);
+    EXPECT_EQ(rj.statut, rt.statut);
+    EXPECT_EQ(rj.erreurs, rt.erreurs);
+
+    std::map<std::string, nlohmann::json> objets;
+    for (const std::string& ligne : Coupe(rj.sortie, '\n')) {
+        const auto objet = nlohmann::json::parse(ligne);  // throws on a bad line
+        objets[objet.at("mot").get<std::string>()] = objet;
+    }
+    ASSERT_EQ(objets.size(), mots.size());
+
+    std::size_t comparees = 0;
+    for (const std::string& ligne : Coupe(rt.sortie, '\n')) {
+        const auto champs = Coupe(ligne, '\t');
+        ASSERT_EQ(champs.size(), 4u) << ligne;
+        const nlohmann::json& objet = objets.at(champs[0]);
+        if (!objet.at("verbe").get<bool>()) {
+            EXPECT_EQ(objet.at("erreur"), "Ceci n'est pas un Verbe");
+            EXPECT_FALSE(objet.contains("cellules"));
+            if (champs[1] != "Groupe") {
+                EXPECT_EQ(champs[3], "");
+            }
+        } else if (champs[1] == "Groupe") {
+            EXPECT_EQ(objet.at("groupe"), champs[3]);
+        } else {
+            const florimot::Cellule& c = CelluleNommee(champs[1]);
+            const nlohmann::json& formes = objet.at("cellules").at(champs[1]);
+            ASSERT_EQ(formes.size(), std::size_t(c.NombreLignes()));
+            EXPECT_EQ(formes.at(std::stoul(champs[2]) - c.PremierePersonne), champs[3]) << ligne;
+            ++comparees;
+        }
+    }
+    EXPECT_EQ(comparees, (mots.size() - 1) * florimot::NombreLignesGrille);
+
+    // Keys in the grid's order, options stated.
+    const std::string parler = Coupe(rj.sortie, '\n')[0];
+    EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
+                           "\"options\":{\"feminin\":false,\"negation\":false,"
+                           "\"interrogation\":false,\"passif\":false},"
+                           "\"cellules\":{\"PresInd\":[\"je parle\",",
+                           0),
+              0u);
+    EXPECT_NE(parler.find("\"PartPres\":[\"parlant\"]}}"), std::string::npos);
+}
+
+TEST(ConjugueJson, NonVerbeEtUsage) {
+    struct Cas {
+        std::vector<std::string> arguments;
+        int statut;
+        std::string sortie, erreurs;
+    };
+    const Cas cas[] = {
+        {{"--json", "maison"},
+         florimot::SortieNonVerbe,
+         "{\"mot\":\"maison\",\"verbe\":false,\"erreur\":\"Ceci n'est pas un Verbe\"}\n",
+         "maison : Ceci n'est pas un Verbe\n"},
+        // Readable: the message alone, never an empty grid.
+        {{"maison"}, florimot::SortieNonVerbe, "", "maison : Ceci n'est pas un Verbe\n"},
+        {{"--tsv", "--json", "parler"},
+         florimot::SortieTexteInvalide,
+         "",
+         "conjugue : --tsv et --json s'excluent (conjugue --help)\n"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments[0];
+        EXPECT_EQ(r.sortie, c.sortie);
+        EXPECT_EQ(r.erreurs, c.erreurs);
+    }
+    // Between two grids, one blank line; none for the non-verb between them.
+    const Resultat r = Lance({"parler", "maison", "finir"});
+    EXPECT_NE(r.sortie.find("\n  parlant\n\nfinir — Groupe : 2\n"), std::string::npos);
+}

@@ -1,0 +1,155 @@
+// Failure paths of the command, its buffering, and where a line's word starts.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "commande.hpp"
+#include "flux.hpp"
+#include "processus.hpp"
+
+namespace {
+
+std::size_t CompteLignes(const std::string& texte) {
+    return static_cast<std::size_t>(std::count(texte.begin(), texte.end(), '\n'));
+}
+
+// Standard input that never ends: one verb per read, for ever.
+class TEntreeSansFin final : public florimot::TEntree {
+public:
+    florimot::Lecture Lit(char* tampon, std::size_t capacite) override {
+        ++lectures;
+        const std::string_view ligne = "parler\n";
+        const std::size_t n = std::min(capacite, ligne.size());
+        std::memcpy(tampon, ligne.data(), n);
+        return {n, 0};
+    }
+    std::size_t lectures = 0;
+};
+
+// One line per read, noting how much of the output was written by then.
+class TEntreeTapee final : public florimot::TEntree {
+public:
+    explicit TEntreeTapee(const florimot::TSortieMemoire& sortie) : sortie_(sortie) {}
+    florimot::Lecture Lit(char* tampon, std::size_t) override {
+        ecritAvant.push_back(sortie_.Texte().size());
+        if (ecritAvant.size() > 2) return {};
+        std::memcpy(tampon, "finir\n", 6);
+        return {6, 0};
+    }
+    std::vector<std::size_t> ecritAvant;
+
+private:
+    const florimot::TSortieMemoire& sortie_;
+};
+
+}  // namespace
+
+TEST(ConjugueEchecs, EnProcessus) {
+    struct Cas {
+        const char* script;
+        int statut;
+        std::string erreurs;  // expected start of standard error ("" for none at all)
+    };
+    const Cas cas[] = {
+        // The output fails: end at once, not when the input does.
+        {"yes parler | timeout 20 \"$CONJUGUE\" > /dev/full", florimot::SortieEcriture,
+         "conjugue : impossible d'écrire la sortie : "},
+        {"timeout 20 \"$CONJUGUE\" --tsv < /tmp", florimot::SortieLecture,
+         "conjugue : lecture de l'entrée standard impossible : "},
+        // A reader that has had enough closes the pipe: quiet, not a signal.
+        {"yes parler | head -n 3000 | timeout 20 \"$CONJUGUE\" | head -c10 > /dev/null;"
+         " exit \"${PIPESTATUS[2]}\"",
+         florimot::SortieEcriture, ""},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = LanceScript(c.script);
+        EXPECT_EQ(r.statut, c.statut) << c.script << "\n" << r.erreurs;
+        if (c.erreurs.empty()) {
+            EXPECT_EQ(r.erreurs, "") << c.script;
+        } else {
+            EXPECT_EQ(r.erreurs.rfind(c.erreurs, 0), 0u) << r.erreurs;
+            EXPECT_EQ(CompteLignes(r.erreurs), 1u) << r.erreurs;
+            EXPECT_GT(r.erreurs.size(), c.erreurs.size() + 1) << "the system's reason is missing";
+        }
+    }
+}
+
+TEST(ConjugueEchecs, PremiereEcritureManqueeArreteTout) {
+    for (const int erreur : {ENOSPC, EPIPE}) {
+        TEntreeSansFin entree;
+        florimot::TSortieMemoire sortie(erreur, 0), erreurs;
+        EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs),
+                  florimot::SortieEcriture);
+        EXPECT_EQ(sortie.Ecritures(), 1u);
+        EXPECT_LE(entree.lectures, 2u);
+        EXPECT_EQ(erreurs.Texte().empty(), erreur == EPIPE) << erreurs.Texte();
+    }
+}
+
+TEST(ConjugueEchecs, LectureManqueeApresDesLignes) {
+    // Blocks of 5 bytes: the failure comes in the middle of "pre".
+    florimot::TEntreeMemoire entree("parler\nfinir\npre", 5, EIO);
+    florimot::TSortieMemoire sortie, erreurs;
+    EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs),
+              florimot::SortieLecture);
+    EXPECT_EQ(CompteLignes(sortie.Texte()), 2u * 98);
+    EXPECT_EQ(erreurs.Texte(),
+              std::string("conjugue : lecture de l'entrée standard impossible : ") +
+                  std::strerror(EIO) + "\n");
+}
+
+TEST(ConjugueTampons, PeuDEcrituresPourBeaucoupDeNonVerbes) {
+    std::string lot;
+    for (int i = 0; i < 5000; ++i) lot += "maison\n";
+    struct Cas {
+        const char* format;
+        std::size_t ecrituresMax;
+    };
+    // Before, each non-verb cost a write on each side: 10,000 writes.
+    for (const Cas& c : {Cas{"--tsv", 200}, Cas{"--json", 10}, Cas{"--", 4}}) {
+        florimot::TEntreeMemoire entree(lot);
+        florimot::TSortieMemoire sortie, erreurs;
+        EXPECT_EQ(florimot::ExecuteConjugue({c.format}, entree, sortie, erreurs),
+                  florimot::SortieNonVerbe);
+        EXPECT_LE(sortie.Ecritures() + erreurs.Ecritures(), c.ecrituresMax) << c.format;
+        EXPECT_EQ(CompteLignes(erreurs.Texte()), 5000u);
+        EXPECT_EQ(erreurs.Texte().rfind("maison : Ceci n'est pas un Verbe\n", 0), 0u);
+    }
+}
+
+TEST(ConjugueTampons, ChaqueReponseMontreeAvantDAttendreLaSuivante) {
+    florimot::TSortieMemoire sortie, erreurs;
+    TEntreeTapee entree(sortie);
+    EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
+    ASSERT_EQ(entree.ecritAvant.size(), 3u);
+    EXPECT_EQ(entree.ecritAvant[0], 0u);
+    EXPECT_EQ(entree.ecritAvant[1], sortie.Texte().size() / 2);
+    EXPECT_EQ(entree.ecritAvant[2], sortie.Texte().size());
+}
+
+TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {
+    const std::string textes[] = {
+        std::string(4094, ' ') + "parler",
+        std::string(5000, ' ') + "finir tout",
+        "\t \x01\x7f"
+        "aimer",
+        "   ",
+        "\t",
+        std::string(5000, 'a') + "er",
+        "  bruire\r",
+    };
+    for (const std::string& t : textes) {
+        florimot::TEntreeMemoire ligne(t + "\n", 1000), rien("");
+        florimot::TSortieMemoire parLigne, parArgument, e1, e2;
+        const int s1 = florimot::ExecuteConjugue({"--tsv"}, ligne, parLigne, e1);
+        const int s2 = florimot::ExecuteConjugue({"--tsv", "--", t}, rien, parArgument, e2);
+        EXPECT_EQ(s1, s2) << t.substr(0, 30);
+        EXPECT_EQ(parLigne.Texte(), parArgument.Texte()) << t.substr(0, 30);
+        EXPECT_EQ(CompteLignes(parLigne.Texte()), 98u);
+    }
+    florimot::TEntreeMemoire ligne(std::string(4094, ' ') + "parler\n");
+    florimot::TSortieMemoire sortie, erreurs;
+    EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, ligne, sortie, erreurs), 0);
+    EXPECT_EQ(sortie.Texte().rfind("parler\tGroupe\t0\tGroupe : 1\n", 0), 0u);
+}

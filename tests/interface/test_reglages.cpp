@@ -1,0 +1,127 @@
+// What the window keeps between runs: its size, its place and whether it
+// was maximised, in a settings folder of the test's own.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "apparence.hpp"
+#include "dialogues_enregistres.hpp"
+#include "ecran.hpp"
+#include "reglages.hpp"
+
+using namespace florimot;
+
+namespace {
+
+QTemporaryDir* Dossier = nullptr;
+
+QString FichierReglages() {
+    return QDir(Dossier->path()).filePath(QStringLiteral("Florimot/Florimot.conf"));
+}
+
+bool Centree(const QWidget& fenetre) {
+    const QRect ecran = fenetre.screen()->availableGeometry();
+    return (fenetre.frameGeometry().center() - ecran.center()).manhattanLength() <= 1;
+}
+
+}  // namespace
+
+class TestReglages : public QObject {
+    Q_OBJECT
+
+    TDialoguesEnregistres Dialogues;
+
+    std::unique_ptr<TEcran> Ouvre() {
+        auto ecran = std::make_unique<TEcran>(Dialogues);
+        ecran->show();
+        if (!QTest::qWaitForWindowExposed(ecran.get())) qFatal("fenêtre non affichée");
+        return ecran;
+    }
+
+private slots:
+    void init() { QFile::remove(FichierReglages()); }
+
+    void premierLancement() {
+        const auto ecran = Ouvre();
+        QCOMPARE(ecran->size(), TEcran::TailleInitiale);
+        QVERIFY(Centree(*ecran));
+        QVERIFY(!ecran->isMaximized());
+    }
+
+    // Closed by its frame or by Quitter, the window comes back the next time
+    // as the user left it.
+    void tailleEtPlace_data() {
+        QTest::addColumn<bool>("quitter");
+        QTest::newRow("fermeture") << false;
+        QTest::newRow("Quitter") << true;
+    }
+    void tailleEtPlace() {
+        QFETCH(bool, quitter);
+        const QRect cadre(12, 34, 760, 520);
+        {
+            const auto ecran = Ouvre();
+            ecran->setGeometry(cadre);
+            QTRY_COMPARE(ecran->geometry(), cadre);
+            if (quitter) {
+                Dialogues.ReponseOuiNon = TDialogues::Reponse::Oui;
+                ecran->Quitter1Click();
+            } else {
+                ecran->close();
+            }
+        }
+        QVERIFY(QFile::exists(FichierReglages()));
+        const auto ecran = Ouvre();
+        QCOMPARE(ecran->geometry(), cadre);
+        QVERIFY(!ecran->isMaximized());
+    }
+
+    void agrandie() {
+        const QRect cadre(20, 30, 700, 500);
+        {
+            const auto ecran = Ouvre();
+            ecran->setGeometry(cadre);
+            QTRY_COMPARE(ecran->geometry(), cadre);
+            ecran->showMaximized();
+            QTRY_VERIFY(ecran->isMaximized());
+            ecran->close();
+        }
+        const auto ecran = Ouvre();
+        QVERIFY(ecran->isMaximized());
+        QCOMPARE(ecran->normalGeometry(), cadre);
+    }
+
+    // A place no screen shows now, or a size below the smallest, is not
+    // taken back: the window opens centred at its default size.
+    void cadreRefuse_data() {
+        QTest::addColumn<QRect>("cadre");
+        QTest::newRow("écran disparu") << QRect(5000, 5000, 700, 500);
+        QTest::newRow("à moitié dehors") << QRect(500, 300, 700, 500);
+        QTest::newRow("trop petite") << QRect(10, 10, 300, 200);
+        QTest::newRow("rien") << QRect();
+    }
+    void cadreRefuse() {
+        QFETCH(QRect, cadre);
+        EcritReglages({cadre, false});
+        const auto ecran = Ouvre();
+        QCOMPARE(ecran->size(), TEcran::TailleInitiale);
+        QVERIFY(Centree(*ecran));
+    }
+};
+
+int main(int argc, char** argv) {
+    // Never the user's settings: a folder of this run's own.
+    QTemporaryDir dossier;
+    if (!dossier.isValid()) return 2;
+    Dossier = &dossier;
+    qputenv("XDG_CONFIG_HOME", dossier.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    TestReglages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_reglages.moc"
