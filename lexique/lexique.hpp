@@ -131,7 +131,9 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
 
 // "« allions » : aller, indicatif imparfait et subjonctif présent, nous —
 // allier, indicatif présent et impératif présent, nous"; "« été » : participe
-// passé de être"; "« xyz » : aucune forme verbale connue" for no reading.
+// passé d'être"; "« eussé » : avoir, subjonctif imparfait, je (eussé-je)";
+// a guessed verb is followed by "(absent du dictionnaire)"; "« xyz » : aucune
+// forme verbale connue" for no reading.
 std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& analyse);
 
 // The note of Note() built from facts already at hand.
