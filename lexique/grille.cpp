@@ -1,0 +1,466 @@
+// The engine's side of the lexicon: reading a form off a grid, the
+// infinitives a form's letters suggest, and the French descriptions.
+#include <algorithm>
+#include <array>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "interne.hpp"
+#include "lexique.hpp"
+#include "modele.hpp"  // EstMarqueur: the engine's own list of markers
+#include "saisie.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace {
+
+constexpr std::string_view PartPasse = "PartPasse";
+
+bool EstCompose(const Cellule& c) {
+    return c.CodeTemps > 9;
+}
+
+// Moods whose simple lines carry a pronoun, and "que" in the subjonctif.
+bool AvecPronom(const Cellule& c) {
+    return c.DecalageMode == 0 || c.DecalageMode == 24 || c.DecalageMode == 36;
+}
+
+// The verb word of a simple line.
+std::string_view FormeNue(const Cellule& c, std::string_view ligne) {
+    if (!AvecPronom(c)) return ligne;
+    for (std::string_view que : {"que ", "qu'"})
+        if (ligne.starts_with(que)) {
+            ligne.remove_prefix(que.size());
+            break;
+        }
+    for (std::string_view pronom : {"je ", "j'", "tu ", "il ", "nous ", "vous ", "ils "})
+        if (ligne.starts_with(pronom)) {
+            ligne.remove_prefix(pronom.size());
+            break;
+        }
+    return ligne;
+}
+
+// The participle of a compound line: its last word, agreement included.
+std::string_view Participe(std::string_view ligne) {
+    const std::size_t blanc = ligne.rfind(' ');
+    if (blanc == std::string_view::npos) return {};
+    return ligne.substr(blanc + 1);
+}
+
+// "eussé" → "eusse": the plain first person behind an inverted je, or ""
+// when the form does not end in é or è.
+std::string SansInversion(std::string_view forme) {
+    for (std::string_view fin : {"é", "è"})
+        if (forme.size() > fin.size() && forme.ends_with(fin)) {
+            std::string s(forme.substr(0, forme.size() - fin.size()));
+            return s + 'e';
+        }
+    return {};
+}
+
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme) {
+    if (mot == forme) return true;
+    if (mot.find('/') == std::string_view::npos) return false;
+    while (!mot.empty()) {
+        const std::size_t barre = mot.find('/');
+        if (mot.substr(0, barre) == forme) return true;
+        if (barre == std::string_view::npos) break;
+        mot.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
+const Cellule* Cherche(std::string_view nom) {
+    for (const Cellule& c : Grille)
+        if (c.Nom == nom) return &c;
+    return nullptr;
+}
+
+bool ParticipeDansGrille(const LignesGrille& lignes, std::string_view forme) {
+    for (const Cellule& c : Grille) {
+        if (!EstCompose(c)) continue;
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            const std::string_view ligne = lignes[c.Premier + i];
+            if (!EstMarqueur(ligne) && Tient(Participe(ligne), forme)) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme) {
+    std::vector<TLecture> lectures;
+    if (forme.empty() || EstMarqueur(forme)) return lectures;
+    for (const Cellule& c : Grille) {
+        if (EstCompose(c)) continue;
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+            const std::string_view ligne = lignes[c.Premier + p - c.PremierePersonne];
+            if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), forme))
+                lectures.push_back({c.Nom, p, false});
+        }
+    }
+    if (ParticipeDansGrille(lignes, forme)) lectures.push_back({PartPasse, 0, false});
+    return lectures;
+}
+
+bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture) {
+    if (forme.empty() || EstMarqueur(forme)) return false;
+    if (lecture.cellule == PartPasse)
+        return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(lignes, forme);
+    const Cellule* c = Cherche(lecture.cellule);
+    if (c == nullptr || EstCompose(*c) || lecture.personne < c->PremierePersonne ||
+        lecture.personne > c->DernierePersonne)
+        return false;
+    const std::string_view ligne = lignes[c->Premier + lecture.personne - c->PremierePersonne];
+    if (EstMarqueur(ligne)) return false;
+    if (!lecture.inversion) return Tient(FormeNue(*c, ligne), forme);
+    // Only a first person with a pronoun turns its e before an inverted je.
+    const std::string simple = SansInversion(forme);
+    return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() &&
+           Tient(FormeNue(*c, ligne), simple);
+}
+
+namespace lexique {
+
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
+    // féminin agrees the participle of the verbs with être (allée), passif
+    // that of every verb with an object (prise, aimés).
+    static constexpr TOptions Accords[] = {
+        {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
+    std::vector<std::string> participes;
+    if (verbe.DonneGroupe() == 0) return participes;
+    for (const TOptions& options : Accords) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options);
+        for (const Cellule& c : Grille) {
+            // Without the passif, a simple line ends in the verb itself.
+            if (!options.Passif && !EstCompose(c)) continue;
+            for (int i = 0; i < c.NombreLignes(); ++i) {
+                const std::string_view ligne = lignes[c.Premier + i];
+                if (EstMarqueur(ligne)) continue;
+                const std::string_view p = Participe(ligne);
+                if (!p.empty() &&
+                    std::find(participes.begin(), participes.end(), p) == participes.end())
+                    participes.emplace_back(p);
+            }
+        }
+    }
+    return participes;
+}
+
+bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme) {
+    return std::any_of(participes.begin(), participes.end(),
+                       [&](const std::string& p) { return Tient(p, forme); });
+}
+
+}  // namespace lexique
+
+bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture) {
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
+    if (GrilleConfirme(ConjugueGrille(v), forme, lecture)) return true;
+    return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
+           !forme.empty() && !EstMarqueur(forme) &&
+           lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
+}
+
+namespace lexique {
+
+std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme) {
+    std::vector<TLecture> lectures;
+    const std::string simple = SansInversion(forme);
+    if (simple.empty()) return lectures;
+    for (const Cellule& c : Grille) {
+        if (EstCompose(c) || !AvecPronom(c)) continue;
+        const std::string_view ligne = lignes[c.Premier];
+        if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), simple))
+            lectures.push_back({c.Nom, 1, true});
+    }
+    return lectures;
+}
+
+int RangCellule(std::string_view cellule) {
+    for (std::size_t i = 0; i < Grille.size(); ++i)
+        if (Grille[i].Nom == cellule) return static_cast<int>(i);
+    return static_cast<int>(Grille.size());
+}
+
+std::optional<std::string> Normalise(std::string_view texte) {
+    if (!utf8::EstValide(texte)) return std::nullopt;
+    // The engine's own reading of typed text, so that the entry, the command
+    // line and the lexicon agree on what a word is.
+    std::string mot = NormaliseSaisie(texte);
+    if (!mot.empty() && mot.front() == ' ') mot.erase(0, 1);
+    if (!mot.empty() && mot.back() == ' ') mot.pop_back();
+    if (mot.empty() || mot.find(' ') != std::string::npos) return std::nullopt;
+    std::size_t lettres = 0;
+    for (std::string_view reste = mot; !reste.empty(); ++lettres)
+        reste.remove_prefix(utf8::Decode(reste).taille);
+    if (lettres > LettresMax) return std::nullopt;
+    return mot;
+}
+
+namespace {
+
+// Enough of every infinitive for each model of the engine: for any verb and
+// any of its forms, some head the two share, followed by one of these, gives
+// the verb back. The stems that change their first letters (reçois, meus,
+// acquiers, enverrai) need the longer endings; aller, avoir and être are in
+// the dictionary and are not guessed.
+constexpr std::string_view Terminaisons[] = {
+    // first and second groups
+    "er", "cer", "yer", "oyer", "ir", "ïr", "uïr",
+    // -ir of the third group
+    "enir", "érir", "rir", "illir", "ourir", "tir", "vir", "mir", "ésir",
+    // -oir
+    "oir", "eoir", "cevoir", "evoir", "avoir", "ouvoir", "euvoir", "loir", "lloir", "ouloir",
+    // -re
+    "re", "dre", "endre", "ndre", "udre", "tre", "ettre", "aître", "ître", "oître", "aire", "ire",
+    "cre", "oire", "ore", "ure", "ivre", "vre"};
+
+// Letters of a tail tried after each head: "convain|quissions" and
+// "cong|èleraient" are about the longest the engine's endings take past the
+// head they share with their infinitive.
+constexpr std::size_t TailleQueue = 10;
+
+// One verb or more of every model of the engine. What their forms put after
+// each head they share with their infinitive is all any verb of the same
+// ending can put there: a head and a tail no model joins are not worth a grid.
+constexpr std::string_view Modeles[] = {
+    "parler",   "placer",    "manger",   "protéger",  "envoyer",   "grasseyer", "payer",
+    "nettoyer", "essuyer",   "appeler",  "jeter",     "acheter",   "geler",     "lever",
+    "semer",    "céder",     "régler",   "célébrer",  "arriver",   "créer",     "crier",
+    "jouer",    "finir",     "haïr",     "ouïr",      "venir",     "tenir",     "acquérir",
+    "vêtir",    "sentir",    "partir",   "mentir",    "sortir",    "ouvrir",    "offrir",
+    "cueillir", "assaillir", "faillir",  "bouillir",  "dormir",    "courir",    "mourir",
+    "servir",   "fuir",      "gésir",    "recevoir",  "pourvoir",  "savoir",    "devoir",
+    "pouvoir",  "mouvoir",   "pleuvoir", "falloir",   "valoir",    "vouloir",   "asseoir",
+    "surseoir", "seoir",     "échoir",   "choir",     "voir",      "prendre",   "rendre",
+    "répondre", "perdre",    "peindre",  "joindre",   "craindre",  "coudre",    "moudre",
+    "résoudre", "absoudre",  "rompre",   "battre",    "mettre",    "faire",     "traire",
+    "plaire",   "taire",     "vaincre",  "naître",    "connaître", "paître",    "repaître",
+    "croître",  "accroître", "croire",   "boire",     "clore",     "éclore",    "conclure",
+    "suivre",   "vivre",     "lire",     "dire",      "écrire",    "rire",      "conduire",
+    "suffire",  "frire",     "tomber",   "apparaître"};
+
+// For each ending of Terminaisons, the tails its models' forms put after the
+// head: built once, from the grids of Modeles.
+const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Queues() {
+    static const auto queues = [] {
+        std::unordered_map<std::string_view, std::unordered_set<std::string>> q;
+        for (std::string_view m : Modeles) {
+            TVerbe v;
+            v.DefinitVerbe(m);
+            const LignesGrille lignes = ConjugueGrille(v);
+            std::vector<std::string_view> formes;
+            for (const Cellule& c : Grille)
+                for (int i = 0; i < c.NombreLignes(); ++i) {
+                    const std::string_view ligne = lignes[c.Premier + i];
+                    if (EstMarqueur(ligne)) continue;
+                    formes.push_back(EstCompose(c) ? Participe(ligne) : FormeNue(c, ligne));
+                }
+            const std::vector<std::string> accords = ParticipesAccordes(v);
+            formes.insert(formes.end(), accords.begin(), accords.end());
+            for (std::string_view fin : Terminaisons) {
+                if (!m.ends_with(fin) || m.size() == fin.size()) continue;
+                const std::string_view tete = m.substr(0, m.size() - fin.size());
+                for (std::string_view f : formes)
+                    if (f.starts_with(tete)) q[fin].emplace(f.substr(tete.size()));
+            }
+        }
+        return q;
+    }();
+    return queues;
+}
+
+}  // namespace
+
+std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
+    // Where each letter starts.
+    std::vector<std::size_t> debuts;
+    for (std::size_t i = 0; i < forme.size();) {
+        debuts.push_back(i);
+        i += utf8::Decode(forme.substr(i)).taille;
+    }
+    debuts.push_back(forme.size());
+    const std::size_t n = debuts.size() - 1;
+    const auto& queues = Queues();
+    std::set<std::string> vus;
+    std::vector<std::string> candidats;
+    const auto ajoute = [&](std::string v) {
+        std::size_t lettres = 0;
+        for (std::size_t i = 0; i < v.size();
+             i += utf8::Decode(std::string_view(v).substr(i)).taille)
+            ++lettres;
+        if (lettres <= TText::Capacite && vus.insert(v).second) candidats.push_back(std::move(v));
+    };
+    for (std::size_t tete = n; tete >= 1; --tete) {
+        if (n - tete > TailleQueue) break;
+        const std::string_view debut = forme.substr(0, debuts[tete]);
+        const std::string queue(forme.substr(debuts[tete]));
+        for (std::string_view fin : Terminaisons) {
+            const auto q = queues.find(fin);
+            if (q != queues.end() && q->second.contains(queue))
+                ajoute(std::string(debut) + std::string(fin));
+        }
+        // achète, célèbre: the first group's e or é turned è before one or
+        // two consonants of the stem, which no head shares with the infinitive.
+        if (queue.starts_with("è"))
+            for (std::size_t k = 1; k <= 2 && tete + 1 + k <= n; ++k) {
+                const std::string_view consonnes =
+                    forme.substr(debuts[tete + 1], debuts[tete + 1 + k] - debuts[tete + 1]);
+                for (std::string_view voyelle : {"e", "é"})
+                    ajoute(std::string(debut) + std::string(voyelle) + std::string(consonnes) +
+                           "er");
+            }
+    }
+    return candidats;
+}
+
+}  // namespace lexique
+
+// ---------------------------------------------------------------------------
+// French descriptions
+
+namespace {
+
+std::string Minuscules(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
+std::string Legende(std::string_view cellule) {
+    if (cellule == PartPasse) return "participe passé";
+    const Cellule* c = Cherche(cellule);
+    if (c == nullptr) return std::string(cellule);
+    std::string temps = Minuscules(c->Temps);
+    if (const auto i = temps.find("1° forme"); i != std::string::npos)
+        temps.replace(i, std::string_view("1° forme").size(), "première forme");
+    if (const auto i = temps.find("2° forme"); i != std::string::npos)
+        temps.replace(i, std::string_view("2° forme").size(), "deuxième forme");
+    std::string legende = Minuscules(c->Mode);
+    if (!temps.empty()) legende += ' ' + temps;
+    return legende;
+}
+
+std::string NomPersonne(const TLecture& l, std::string_view forme) {
+    static constexpr std::array<std::string_view, 6> Pronoms = {"je",   "tu",   "il",
+                                                                "nous", "vous", "ils"};
+    static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
+    if (l.personne < 1 || l.personne > 6) return {};
+    const Cellule* c = Cherche(l.cellule);
+    std::string nom(c != nullptr && c->DecalageMode == 42 && l.personne <= 3
+                        ? Imperatif[l.personne - 1]
+                        : Pronoms[l.personne - 1]);
+    if (l.inversion) nom += " (" + std::string(forme) + "-je)";
+    return nom;
+}
+
+// "a", "a et b", "a, b et c".
+std::string Enumere(const std::vector<std::string>& mots) {
+    std::string r;
+    for (std::size_t i = 0; i < mots.size(); ++i) {
+        if (i > 0) r += i + 1 == mots.size() ? " et " : ", ";
+        r += mots[i];
+    }
+    return r;
+}
+
+// "d'être", "s'évanouir", but "de haïr", "se hâter": the engine knows
+// which h is mute.
+bool Elide(std::string_view infinitif) {
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    return ElideDevant(v, infinitif);
+}
+
+std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
+    std::string nom = a.infinitif;
+    if (!a.connu) nom += " (absent du dictionnaire)";
+    // Cells that share the same persons go together, in grid order.
+    struct Groupe {
+        std::vector<std::string> cellules;
+        std::vector<std::string> personnes;
+    };
+    std::vector<Groupe> groupes;
+    std::vector<std::string> sansPersonne;  // the participles
+    std::vector<std::string_view> vues;
+    for (const TLecture& l : a.lectures) {
+        if (l.personne == 0) {
+            sansPersonne.push_back(Legende(l.cellule));
+            continue;
+        }
+        if (std::find(vues.begin(), vues.end(), l.cellule) != vues.end()) continue;
+        vues.push_back(l.cellule);
+        std::vector<std::string> personnes;
+        for (const TLecture& m : a.lectures)
+            if (m.cellule == l.cellule) personnes.push_back(NomPersonne(m, forme));
+        auto g = std::find_if(groupes.begin(), groupes.end(),
+                              [&](const Groupe& x) { return x.personnes == personnes; });
+        if (g == groupes.end()) {
+            groupes.push_back({{}, personnes});
+            g = groupes.end() - 1;
+        }
+        g->cellules.push_back(Legende(l.cellule));
+    }
+    if (groupes.empty()) return Enumere(sansPersonne) + (Elide(a.infinitif) ? " d'" : " de ") + nom;
+    std::string r = nom;
+    for (std::size_t i = 0; i < groupes.size(); ++i) {
+        r += i == 0 ? ", " : " ; ";
+        r += Enumere(groupes[i].cellules) + ", " + Enumere(groupes[i].personnes);
+    }
+    for (const std::string& s : sansPersonne) r += " ; " + s;
+    return r;
+}
+
+}  // namespace
+
+std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& analyse) {
+    const std::optional<std::string> mot = lexique::Normalise(forme);
+    if (mot) forme = *mot;
+    std::string r = "« " + std::string(forme) + " » : ";
+    std::vector<std::string> verbes;
+    for (const TAnalyse& a : analyse)
+        if (!a.lectures.empty()) verbes.push_back(DecritVerbe(forme, a));
+    if (verbes.empty()) return r + "aucune forme verbale connue";
+    for (std::size_t i = 0; i < verbes.size(); ++i) r += (i > 0 ? " — " : "") + verbes[i];
+    return r;
+}
+
+std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits) {
+    if (!faits.connu) return std::string(NoteVerbeInconnu);
+    std::vector<std::string> parties;
+    if (faits.pronominal)
+        parties.push_back("essentiellement pronominal : " +
+                          std::string(Elide(infinitif) ? "s'" : "se ") + std::string(infinitif));
+    if (faits.impersonnel) {
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        const std::string il = v.DonneGroupe() != 0 ? ConjugueForme(v, 0, 0, 3) : "";
+        parties.push_back(il.starts_with("il ") ? "impersonnel : " + il : "impersonnel");
+    }
+    // A pronominal verb takes être whatever it is; say so only of the others.
+    // "aussi" names the auxiliary the grid does not show.
+    if (!faits.pronominal && faits.etre) {
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        if (!faits.avoir)
+            parties.push_back("se conjugue avec être");
+        else
+            parties.push_back(v.AvecEtre() ? "se conjugue aussi avec avoir"
+                                           : "se conjugue aussi avec être");
+    }
+    std::string r;
+    for (std::size_t i = 0; i < parties.size(); ++i) r += (i > 0 ? " ; " : "") + parties[i];
+    return r;
+}
+
+}  // namespace florimot

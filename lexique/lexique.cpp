@@ -1,0 +1,344 @@
+// The dictionary's side of the lexicon: loading, lemmas, suggestions, facts.
+#include "lexique.hpp"
+
+#include <algorithm>
+#include <hunspell.hxx>
+#include <optional>
+#include <system_error>
+#include <unordered_map>
+
+#include "interne.hpp"
+#include "modele.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace {
+
+// Past this many verbs the grid cache starts again: about 2.5 kB each.
+constexpr std::size_t GrillesMax = 2000;
+
+// One entry of the dictionary's answer to analyze(): "st:aller po:v1_i__e_e_
+// po:spre po:1pl". The verb tag is the nine letters after "po:v" and a
+// digit: group, verb of state, i, t, n/x, pronominal (q may be, p always,
+// r reciprocal, e with en), impersonal, être, avoir ("zz": not checked).
+struct Entree {
+    std::string_view lemme;
+    std::string_view etiquette;  // "" when the entry is no verb
+    bool infinitif = false;
+};
+
+Entree LitEntree(std::string_view morph) {
+    Entree e;
+    std::size_t i = 0;
+    while (i < morph.size()) {
+        while (i < morph.size() && (morph[i] == ' ' || morph[i] == '\t')) ++i;
+        std::size_t fin = i;
+        while (fin < morph.size() && morph[fin] != ' ' && morph[fin] != '\t') ++fin;
+        const std::string_view champ = morph.substr(i, fin - i);
+        if (champ.starts_with("st:"))
+            e.lemme = champ.substr(3);
+        else if (champ.size() >= 5 && champ.starts_with("po:v") && champ[4] >= '0' &&
+                 champ[4] <= '9')
+            e.etiquette = champ.substr(4);
+        else if (champ == "po:infi")
+            e.infinitif = true;
+        i = fin;
+    }
+    return e;
+}
+
+// Letters folded to their base for sorting: é sorts with e, not after z.
+std::string Plie(std::string_view s) {
+    std::string r;
+    while (!s.empty()) {
+        const utf8::Decodage d = utf8::Decode(s);
+        const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
+        if (const auto k = a.find(d.point); k != std::u32string_view::npos)
+            utf8::Encode(b[k], r);
+        else if (d.point == U'œ')
+            r += "oe";
+        else
+            r.append(s.substr(0, d.taille));
+        s.remove_prefix(d.taille);
+    }
+    return r;
+}
+
+// The infinitive of what a front end typed: "s'évanouir", "se lever" and
+// "s'en aller" name évanouir, lever and aller, as they do for the engine.
+std::optional<std::string> Infinitif(std::string_view texte) {
+    if (!utf8::EstValide(texte)) return std::nullopt;
+    TVerbe v;
+    v.DefinitVerbe(texte);
+    return lexique::Normalise(v.MotVue());
+}
+
+}  // namespace
+
+struct TLexique::Donnees {
+    std::vector<std::filesystem::path> dossiers;
+    // Written by the loading thread only, read only after it has ended.
+    std::unique_ptr<Hunspell> dico;
+    std::string raison;
+    std::filesystem::path dossier;
+
+    std::unordered_map<std::string, std::optional<LignesGrille>> grilles;
+    std::unordered_map<std::string, bool> infinitifs;
+
+    void Charge();
+    const LignesGrille* GrilleDe(const std::string& infinitif);
+    bool InfinitifConnu(const std::string& mot);
+    bool Conjugable(const std::string& infinitif);
+    std::unordered_map<std::string, std::vector<std::string>> accords;
+    std::vector<TLecture> Lectures(const std::string& infinitif, const std::string& mot);
+    std::vector<TAnalyse> AnalyseDictionnaire(const std::string& mot, bool& connuDuDico);
+};
+
+void TLexique::Donnees::Charge() {
+    try {
+        for (const std::filesystem::path& d : dossiers)
+            for (const char* nom : {"fr", "fr_FR"}) {
+                const std::filesystem::path aff = d / (std::string(nom) + ".aff");
+                const std::filesystem::path dic = d / (std::string(nom) + ".dic");
+                std::error_code e1, e2;
+                if (!std::filesystem::is_regular_file(aff, e1) ||
+                    !std::filesystem::is_regular_file(dic, e2))
+                    continue;
+                dico = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+                // A dictionary without morphology gives lemmas to nobody.
+                bool morphologie = false;
+                for (const std::string& m : dico->analyze("parlons"))
+                    morphologie = morphologie || !LitEntree(m).etiquette.empty();
+                if (!morphologie) {
+                    dico.reset();
+                    raison =
+                        "Analyse des formes et suggestions indisponibles : le dictionnaire "
+                        "français de " +
+                        d.string() + " ne décrit pas les formes des verbes.";
+                    return;
+                }
+                dossier = d;
+                return;
+            }
+        std::string liste;
+        for (const std::filesystem::path& d : dossiers)
+            liste += (liste.empty() ? "" : ", ") + d.string();
+        raison =
+            "Analyse des formes et suggestions indisponibles : aucun dictionnaire français "
+            "(fr.aff et fr.dic) n'a été trouvé dans " +
+            (liste.empty() ? std::string("aucun dossier") : liste) +
+            ". Installez le paquet hunspell-fr-comprehensive.";
+    } catch (const std::exception& e) {
+        dico.reset();
+        raison =
+            "Analyse des formes et suggestions indisponibles : le dictionnaire n'a pas pu "
+            "être chargé (" +
+            std::string(e.what()) + ").";
+    }
+}
+
+const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif) {
+    auto i = grilles.find(infinitif);
+    if (i == grilles.end()) {
+        if (grilles.size() >= GrillesMax) grilles.clear();
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        std::optional<LignesGrille> g;
+        // A word the engine cuts or reads otherwise would be reported under
+        // a name that is not the verb conjugated.
+        if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = ConjugueGrille(v);
+        i = grilles.emplace(infinitif, std::move(g)).first;
+    }
+    return i->second ? &*i->second : nullptr;
+}
+
+bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
+    if (const auto i = infinitifs.find(mot); i != infinitifs.end()) return i->second;
+    bool connu = false;
+    for (const std::string& m : dico->analyze(mot)) {
+        const Entree e = LitEntree(m);
+        connu = connu || (!e.etiquette.empty() && e.infinitif && e.lemme == mot);
+    }
+    if (infinitifs.size() >= GrillesMax) infinitifs.clear();
+    infinitifs.emplace(mot, connu);
+    return connu;
+}
+
+// The readings of one verb: its default grid, then its agreed participles
+// for a form that may be one (a final e or s).
+std::vector<TLecture> TLexique::Donnees::Lectures(const std::string& infinitif,
+                                                  const std::string& mot) {
+    const LignesGrille* g = GrilleDe(infinitif);
+    if (g == nullptr) return {};
+    std::vector<TLecture> l = LecturesDansGrille(*g, mot);
+    if ((!l.empty() && l.back().cellule == "PartPasse") ||
+        !(mot.ends_with('e') || mot.ends_with('s')))
+        return l;
+    auto a = accords.find(infinitif);
+    if (a == accords.end()) {
+        if (accords.size() >= GrillesMax) accords.clear();
+        TVerbe v;
+        v.DefinitVerbe(infinitif);
+        a = accords.emplace(infinitif, lexique::ParticipesAccordes(v)).first;
+    }
+    if (lexique::ParticipeAccorde(a->second, mot)) l.push_back({"PartPasse", 0, false});
+    return l;
+}
+
+// Whether the engine's grid of the verb holds at least one form: a verb it
+// leaves empty (connaitre) is no suggestion worth the click.
+bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
+    const LignesGrille* g = GrilleDe(infinitif);
+    if (g == nullptr) return false;
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if (!EstMarqueur((*g)[i]) && !(*g)[i].empty()) return true;
+    return false;
+}
+
+// The readings of the verbs the dictionary proposes; the inverted first
+// person only when nothing else holds the form.
+std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& mot,
+                                                             bool& connuDuDico) {
+    const std::vector<std::string> morphs = dico->analyze(mot);
+    connuDuDico = !morphs.empty();
+    std::vector<std::string> lemmes;
+    for (const std::string& m : morphs) {
+        const Entree e = LitEntree(m);
+        if (e.etiquette.empty() || e.lemme.empty()) continue;
+        if (std::find(lemmes.begin(), lemmes.end(), e.lemme) == lemmes.end())
+            lemmes.emplace_back(e.lemme);
+    }
+    std::vector<TAnalyse> analyses;
+    for (bool inversion : {false, true}) {
+        for (const std::string& lemme : lemmes)
+            if (const LignesGrille* g = GrilleDe(lemme)) {
+                std::vector<TLecture> l =
+                    inversion ? lexique::LecturesInversees(*g, mot) : Lectures(lemme, mot);
+                if (!l.empty()) analyses.push_back({lemme, true, std::move(l)});
+            }
+        if (!analyses.empty()) break;
+    }
+    return analyses;
+}
+
+std::vector<std::filesystem::path> TLexique::DossiersStandard() {
+    return {"/usr/share/hunspell", "/usr/share/myspell/dicts"};
+}
+
+TLexique::TLexique() : TLexique(DossiersStandard()) {}
+
+TLexique::TLexique(std::vector<std::filesystem::path> dossiers) : d(std::make_unique<Donnees>()) {
+    d->dossiers = std::move(dossiers);
+    try {
+        chargement = std::async(std::launch::async, [donnees = d.get()] { donnees->Charge(); });
+    } catch (const std::system_error&) {
+        d->Charge();  // no thread to be had: load now rather than never
+    }
+}
+
+TLexique::~TLexique() {
+    if (chargement.valid()) chargement.wait();
+}
+
+void TLexique::Attend() const {
+    if (chargement.valid()) chargement.get();
+}
+
+bool TLexique::Pret() const {
+    return !chargement.valid() ||
+           chargement.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+bool TLexique::Disponible() const {
+    Attend();
+    return d->dico != nullptr;
+}
+
+const std::string& TLexique::Raison() const {
+    Attend();
+    return d->raison;
+}
+
+std::filesystem::path TLexique::Dossier() const {
+    Attend();
+    return d->dossier;
+}
+
+std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
+    if (!Disponible()) return {};
+    const std::optional<std::string> mot = lexique::Normalise(forme);
+    if (!mot) return {};
+    bool connu = false;
+    std::vector<TAnalyse> analyses = d->AnalyseDictionnaire(*mot, connu);
+    // A word the dictionary lacks may still be a form of a verb it lacks
+    // (googlions) or of one whose form it lacks: its letters say which.
+    if (analyses.empty() && (!connu || !d->dico->spell(*mot)))
+        for (const std::string& v : lexique::InfinitifsPossibles(*mot))
+            if (std::vector<TLecture> l = d->Lectures(v, *mot); !l.empty())
+                analyses.push_back({v, d->InfinitifConnu(v), std::move(l)});
+    const auto rang = [](const TAnalyse& a) {
+        return a.infinitif == "être" || a.infinitif == "avoir" ? 0 : 1;
+    };
+    // Of two guesses, the one that reads more of the form as an ending comes
+    // first: twittâmes is rather twitter's than twittâmer's.
+    const auto tete = [&](const TAnalyse& a) {
+        return a.connu
+                   ? 0
+                   : std::mismatch(a.infinitif.begin(), a.infinitif.end(), mot->begin(), mot->end())
+                             .first -
+                         a.infinitif.begin();
+    };
+    std::stable_sort(analyses.begin(), analyses.end(), [&](const TAnalyse& a, const TAnalyse& b) {
+        if (a.connu != b.connu) return a.connu;
+        if (rang(a) != rang(b)) return rang(a) < rang(b);
+        if (tete(a) != tete(b)) return tete(a) < tete(b);
+        return Plie(a.infinitif) < Plie(b.infinitif);
+    });
+    return analyses;
+}
+
+std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size_t maximum) {
+    std::vector<std::string> retenues;
+    if (!Disponible() || maximum == 0) return retenues;
+    const std::optional<std::string> mot = lexique::Normalise(texte);
+    if (!mot) return retenues;
+    for (const std::string& s : d->dico->suggest(*mot)) {
+        // Names and phrases are no verb of the grid.
+        if (lexique::Normalise(s) != s) continue;
+        bool connu = false;
+        if ((d->InfinitifConnu(s) && d->Conjugable(s)) || !d->AnalyseDictionnaire(s, connu).empty())
+            retenues.push_back(s);
+        if (retenues.size() == maximum) break;
+    }
+    return retenues;
+}
+
+TFaitsVerbe TLexique::Faits(std::string_view infinitif) {
+    TFaitsVerbe f;
+    if (!Disponible()) return f;
+    const std::optional<std::string> mot = Infinitif(infinitif);
+    if (!mot) return f;
+    bool toujoursPronominal = true;
+    for (const std::string& m : d->dico->analyze(*mot)) {
+        const Entree e = LitEntree(m);
+        if (e.etiquette.size() < 9 || !e.infinitif || e.lemme != *mot) continue;
+        f.connu = true;
+        const std::string_view t = e.etiquette;
+        toujoursPronominal = toujoursPronominal && (t[5] == 'p' || t[5] == 'r');
+        f.impersonnel = f.impersonnel || t[6] == 'm';
+        f.etre = f.etre || t[7] == 'e';
+        f.avoir = f.avoir || t[8] == 'a' || t[8] == 'z';
+    }
+    f.pronominal = f.connu && toujoursPronominal;
+    return f;
+}
+
+std::string TLexique::Note(std::string_view infinitif) {
+    // Without the dictionary there is nothing to say, not "absent du dictionnaire".
+    if (!Disponible()) return {};
+    const std::optional<std::string> mot = Infinitif(infinitif);
+    return NoteVerbe(mot ? *mot : std::string(infinitif), Faits(infinitif));
+}
+
+}  // namespace florimot

@@ -1,0 +1,142 @@
+// The lexicon: from a form met in a text back to its verb, tense and person;
+// suggestions for a misspelt verb; what the dictionary knows of a verb.
+//
+// The dictionary (hunspell, French, with morphology) only proposes lemmas;
+// every reading is then checked against the engine's own grid, so a reading
+// is never one the displayed conjugation does not contain. The engine knows
+// nothing of this layer, and Florimot works without the dictionary.
+//
+// Threads: the dictionary loads on a thread of its own, started by the
+// constructor; the first call that needs it waits for the end of loading,
+// nothing before. After that, one TLexique serves one thread at a time (its
+// grid cache is not locked): give each thread its own object, or serialise.
+//
+//     florimot::TLexique lexique;  // returns at once
+//     ...
+//     if (!lexique.Disponible()) montre(lexique.Raison());
+//     const auto analyse = lexique.Analyse(texte);
+//     if (!analyse.empty()) montre(florimot::DecritAnalyse(texte, analyse));
+//     else for (const std::string& s : lexique.Suggestions(texte)) propose(s);
+//     montre(lexique.Note(infinitif));  // "" when there is nothing to say
+//
+// CMake: the target `lexique` exists only where libhunspell was found; link
+// it under `if(TARGET lexique)`.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <future>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conjugaison.hpp"
+
+namespace florimot {
+
+// One reading of a form: a cell of Grille and a person of that cell. A past
+// participle is found as the compound lines show it ("allés"), or agreed as
+// the féminin and passif options show it ("allée", "prises").
+struct TLecture {
+    std::string_view cellule;  // Grille[i].Nom, or "PartPasse" for the past participle
+    int personne = 0;          // as in the grid: 1..6, 1..3 for the impératif, 0 for participles
+    // The form is the first person's final e turned é or è before an inverted
+    // je ("eussé-je", "aimè-je"); the grid holds it with its plain e.
+    bool inversion = false;
+
+    bool operator==(const TLecture&) const = default;
+};
+
+// The readings of one verb, in grid order (the past participle last).
+struct TAnalyse {
+    std::string infinitif;
+    bool connu = false;  // the dictionary knows this infinitive as a verb
+    std::vector<TLecture> lectures;
+};
+
+// What the dictionary says of an infinitive, all its verb entries together.
+struct TFaitsVerbe {
+    bool connu = false;
+    bool pronominal = false;   // only used with se: s'évanouir
+    bool impersonnel = false;  // il neige
+    bool etre = false;         // its compound tenses may take être
+    bool avoir = false;        // its compound tenses may take avoir (both: monter)
+};
+
+inline constexpr std::string_view NoteVerbeInconnu =
+    "absent du dictionnaire : formes déduites des lettres";
+
+class TLexique {
+public:
+    // /usr/share/hunspell, then /usr/share/myspell/dicts.
+    static std::vector<std::filesystem::path> DossiersStandard();
+
+    // Starts loading the French dictionary of the first folder that has one
+    // (fr.aff and fr.dic, or fr_FR.aff and fr_FR.dic) and returns at once.
+    TLexique();
+    explicit TLexique(std::vector<std::filesystem::path> dossiers);
+    ~TLexique();
+    TLexique(const TLexique&) = delete;
+    TLexique& operator=(const TLexique&) = delete;
+
+    // Whether loading has ended; never waits.
+    bool Pret() const;
+    // Wait for loading. Raison() is "" when the dictionary is available, else
+    // a French sentence saying why analysis and suggestions are not.
+    bool Disponible() const;
+    const std::string& Raison() const;
+    // The folder the dictionary was read from ("" without one).
+    std::filesystem::path Dossier() const;
+
+    // The verbs whose grid holds `forme` (one word, UTF-8; blanks around it
+    // and capitals are forgiven). Verbs the dictionary knows come first;
+    // a word the dictionary does not know at all is matched against the
+    // infinitives its letters suggest. Empty without the dictionary, for a
+    // word that is no verb form, or for text that is not valid UTF-8. An
+    // infinitive is no reading (no line of the grid shows it): Faits() says
+    // whether the dictionary knows it.
+    std::vector<TAnalyse> Analyse(std::string_view forme);
+
+    // At most `maximum` verbs or verb forms close to a misspelt `texte`,
+    // the dictionary's best first: infinitives the engine conjugates, and
+    // forms Analyse reads. Takes a tenth of a second or more: call it when
+    // Analyse found nothing, not on every key.
+    std::vector<std::string> Suggestions(std::string_view texte, std::size_t maximum = 6);
+
+    // The infinitive as the engine reads it: "s'évanouir" and "se lever"
+    // are évanouir and lever.
+    TFaitsVerbe Faits(std::string_view infinitif);
+    // A short French note on the verb for the front ends: "" when there is
+    // nothing to say, NoteVerbeInconnu for a verb the dictionary lacks.
+    std::string Note(std::string_view infinitif);
+
+private:
+    struct Donnees;
+    std::unique_ptr<Donnees> d;
+    mutable std::future<void> chargement;
+    void Attend() const;
+};
+
+// The readings of `forme` in one verb's grid (no dictionary needed).
+std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);
+
+// Whether that reading of the default grid holds `forme`.
+bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture);
+
+// The check every reported reading passes, from the infinitive: its grid
+// holds `forme` in that cell and person; a past participle may also be
+// agreed as the féminin and passif options show it ("allée", "prises").
+bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture);
+
+// "« allions » : aller, indicatif imparfait et subjonctif présent, nous —
+// allier, indicatif présent et impératif présent, nous"; "« été » : participe
+// passé d'être"; "« eussé » : avoir, subjonctif imparfait, je (eussé-je)";
+// a guessed verb is followed by "(absent du dictionnaire)"; "« xyz » : aucune
+// forme verbale connue" for no reading.
+std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& analyse);
+
+// The note of Note() built from facts already at hand.
+std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits);
+
+}  // namespace florimot

@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "interne.hpp"
+#include "lexique.hpp"
+#include "modele.hpp"
+
+namespace {
+
+using florimot::TAnalyse;
+using florimot::TLecture;
+
+// One lexicon for the whole run: loading it is the slow part.
+florimot::TLexique& Lexique() {
+    static florimot::TLexique lexique;
+    return lexique;
+}
+
+#define EXIGE_DICTIONNAIRE()                                                              \
+    if (!Lexique().Disponible())                                                          \
+    GTEST_SKIP() << "dictionnaire français absent (paquet hunspell-fr-comprehensive) : " \
+                 << Lexique().Raison()
+
+florimot::LignesGrille GrilleDe(const std::string& infinitif) {
+    florimot::TVerbe v;
+    v.DefinitVerbe(infinitif);
+    return florimot::ConjugueGrille(v);
+}
+
+// Every reading re-conjugates to the form: through Confirme, and through
+// ConjugueForme, whose line must end in the form after a pronoun or a blank.
+void VerifieRelecture(const std::string& forme, const std::vector<TAnalyse>& analyses) {
+    const std::string mot = florimot::lexique::Normalise(forme).value_or(forme);
+    for (const TAnalyse& a : analyses) {
+        ASSERT_FALSE(a.lectures.empty()) << forme << " : " << a.infinitif;
+        florimot::TVerbe v;
+        v.DefinitVerbe(a.infinitif);
+        for (const TLecture& l : a.lectures) {
+            EXPECT_TRUE(florimot::Confirme(a.infinitif, mot, l))
+                << forme << " : " << a.infinitif << " " << l.cellule << " " << l.personne;
+            if (l.cellule == "PartPasse" || l.inversion) continue;
+            for (const florimot::Cellule& c : florimot::Grille)
+                if (c.Nom == l.cellule) {
+                    const std::string ligne =
+                        florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, l.personne);
+                    EXPECT_TRUE(ligne == mot || ligne.ends_with(" " + mot) ||
+                                ligne.ends_with("'" + mot) || ligne.ends_with("/" + mot) ||
+                                ligne.starts_with(mot + "/"))
+                        << forme << " : " << a.infinitif << " " << l.cellule << " → " << ligne;
+                }
+        }
+    }
+}
+
+struct Attendu {
+    std::string infinitif;
+    std::vector<TLecture> lectures;
+};
+
+TEST(Analyse, FormesDeChaqueFamille) {
+    EXIGE_DICTIONNAIRE();
+    struct Cas {
+        std::string forme;
+        std::vector<Attendu> verbes;
+    };
+    const std::vector<Cas> cas = {
+        {"allions",
+         {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
+          {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        {"vainquît", {{"vaincre", {{"ImpSubj", 3}}}}},
+        {"assieds", {{"asseoir", {{"PresImp", 1}}}}},
+        {"eussé", {{"avoir", {{"ImpSubj", 1, true}}}}},
+        {"puissé", {{"pouvoir", {{"PresSubj", 1, true}}}}},
+        {"suis",
+         {{"être", {{"PresInd", 1}}},
+          {"suivre", {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}}},
+        {"été", {{"être", {{"PartPasse", 0}}}}},
+        {"allés", {{"aller", {{"PartPasse", 0}}}}},
+        // Agreed as the féminin and passif options show them.
+        {"allée", {{"aller", {{"PartPasse", 0}}}}},
+        {"dissoute", {{"dissoudre", {{"PartPasse", 0}}}}},
+        {"prises",
+         {{"prendre", {{"PartPasse", 0}}}, {"priser", {{"PresInd", 2}, {"PresSubj", 2}}}}},
+        {"plu", {{"plaire", {{"PartPasse", 0}}}, {"pleuvoir", {{"PartPasse", 0}}}}},
+        {"dit", {{"dire", {{"PresInd", 3}, {"PSInd", 3}, {"PartPasse", 0}}}}},
+        {"finissons", {{"finir", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        {"prîmes", {{"prendre", {{"PSInd", 4}}}}},
+        {"peignit", {{"peindre", {{"PSInd", 3}}}}},
+        {"mouvons",
+         {{"mouver", {{"PresInd", 4}, {"PresImp", 2}}},
+          {"mouvoir", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        {"reçois", {{"recevoir", {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}}},
+        {"enverraient", {{"envoyer", {{"PresCond", 6}}}}},
+        {"naquit", {{"naître", {{"PSInd", 3}}}}},
+        {"oyons", {{"ouïr", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        {"gît", {{"gésir", {{"PresInd", 3}}}}},
+        {"seyant", {{"seoir", {{"PartPres", 0}}}}},
+        {"sache", {{"savoir", {{"PresSubj", 1}, {"PresSubj", 3}, {"PresImp", 1}}}}},
+        {"E\xCC\x81te\xCC\x81", {{"être", {{"PartPasse", 0}}}}},
+        {"  Allions ",
+         {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
+          {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
+        // Known words that are no verb form, markers, and what is no word.
+        {"maison", {}},
+        {"parler", {}},
+        {"usité", {}},
+        {"-", {}},
+        {"", {}},
+        {"a b", {}},
+        {"\xff\xfe", {}},
+        {std::string(60, 'e'), {}},
+    };
+    for (const Cas& c : cas) {
+        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.forme);
+        ASSERT_EQ(analyses.size(), c.verbes.size()) << c.forme;
+        for (std::size_t i = 0; i < analyses.size(); ++i) {
+            EXPECT_EQ(analyses[i].infinitif, c.verbes[i].infinitif) << c.forme;
+            EXPECT_TRUE(analyses[i].connu) << c.forme;
+            EXPECT_EQ(analyses[i].lectures, c.verbes[i].lectures) << c.forme;
+        }
+        VerifieRelecture(c.forme, analyses);
+    }
+}
+
+TEST(Analyse, VerbesAbsentsDuDictionnaire) {
+    EXIGE_DICTIONNAIRE();
+    struct Cas {
+        const char* forme;
+        Attendu premier;
+    };
+    const Cas cas[] = {
+        {"googlions", {"googler", {{"ImpInd", 4}, {"PresSubj", 4}}}},
+        {"twittâmes", {"twitter", {{"PSInd", 4}}}},
+        {"googlé", {"googler", {{"PartPasse", 0}}}},
+        {"googlées", {"googler", {{"PartPasse", 0}}}},
+        {"reblablatèrent", {"reblablater", {{"PSInd", 6}}}},
+    };
+    for (const Cas& c : cas) {
+        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.forme);
+        ASSERT_FALSE(analyses.empty()) << c.forme;
+        EXPECT_EQ(analyses[0].infinitif, c.premier.infinitif) << c.forme;
+        EXPECT_FALSE(analyses[0].connu) << c.forme;
+        EXPECT_EQ(analyses[0].lectures, c.premier.lectures) << c.forme;
+        VerifieRelecture(c.forme, analyses);
+    }
+}
+
+// The guesses for unknown words: every form of a verb of each model, read
+// from its letters alone, must bring the verb back among the candidates.
+// These verbs are not the ones the guesses were built from.
+TEST(InfinitifsPossibles, RetrouventChaqueModele) {
+    const char* verbes[] = {
+        "remplacer",   "arranger",  "abréger",   "renvoyer",   "balayer",    "appuyer",
+        "rappeler",    "projeter",  "racheter",  "congeler",   "soulever",   "accélérer",
+        "agréer",      "étudier",   "choisir",   "retenir",    "conquérir",  "revêtir",
+        "consentir",   "ressortir", "découvrir", "souffrir",   "recueillir", "tressaillir",
+        "endormir",    "parcourir", "desservir", "enfuir",     "apercevoir", "entreprendre",
+        "éteindre",    "rejoindre", "découdre",  "dissoudre",  "corrompre",  "combattre",
+        "soumettre",   "défaire",   "extraire",  "complaire",  "convaincre", "renaître",
+        "reconnaître", "décroître", "exclure",   "poursuivre", "survivre",   "relire",
+        "prédire",     "décrire",   "sourire",   "détruire",   "revoir",     "prévoir",
+        "émouvoir",    "revaloir",  "rasseoir",  "déchoir",    "redevoir",   "repleuvoir",
+        "enclore",     "reclure",
+    };
+    for (const char* verbe : verbes) {
+        const florimot::LignesGrille lignes = GrilleDe(verbe);
+        florimot::TVerbe v;
+        v.DefinitVerbe(verbe);
+        std::vector<std::string> formes = florimot::lexique::ParticipesAccordes(v);
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            if (!florimot::EstMarqueur(lignes[i]))
+                formes.emplace_back(lignes[i].substr(lignes[i].find_last_of(" '") + 1));
+        for (const std::string& forme : formes) {
+            const auto candidats = florimot::lexique::InfinitifsPossibles(forme);
+            EXPECT_NE(std::find(candidats.begin(), candidats.end(), verbe), candidats.end())
+                << verbe << " : " << forme;
+        }
+    }
+}
+
+TEST(Description, TextesFrancais) {
+    const std::vector<TAnalyse> allions = {{"aller", true, {{"ImpInd", 4}, {"PresSubj", 4}}},
+                                           {"allier", true, {{"PresInd", 4}, {"PresImp", 2}}}};
+    const std::vector<TAnalyse> suis = {
+        {"être", true, {{"PresInd", 1}}},
+        {"suivre", true, {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}};
+    struct Cas {
+        std::string forme;
+        std::vector<TAnalyse> analyse;
+        std::string attendu;
+    };
+    const Cas cas[] = {
+        {"allions", allions,
+         "« allions » : aller, indicatif imparfait et subjonctif présent, nous — allier, "
+         "indicatif présent et impératif présent, nous"},
+        {"suis", suis,
+         "« suis » : être, indicatif présent, je — suivre, indicatif présent, je et tu ; "
+         "impératif présent, tu"},
+        {"été", {{"être", true, {{"PartPasse", 0}}}}, "« été » : participe passé d'être"},
+        {"haï", {{"haïr", true, {{"PartPasse", 0}}}}, "« haï » : participe passé de haïr"},
+        {"habité",
+         {{"habiter", true, {{"PartPasse", 0}}}},
+         "« habité » : participe passé d'habiter"},
+        {"dit",
+         {{"dire", true, {{"PresInd", 3}, {"PSInd", 3}, {"PartPasse", 0}}}},
+         "« dit » : dire, indicatif présent et indicatif passé simple, il ; participe passé"},
+        {"eussé",
+         {{"avoir", true, {{"ImpSubj", 1, true}}}},
+         "« eussé » : avoir, subjonctif imparfait, je (eussé-je)"},
+        {"aurions",
+         {{"avoir", true, {{"P1Cond", 4}}}},
+         "« aurions » : avoir, conditionnel passé première forme, nous"},
+        {"googlions",
+         {{"googler", false, {{"ImpInd", 4}}}},
+         "« googlions » : googler (absent du dictionnaire), indicatif imparfait, nous"},
+        {"xyz", {}, "« xyz » : aucune forme verbale connue"},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(florimot::DecritAnalyse(c.forme, c.analyse), c.attendu);
+}
+
+// Only verbs the grid conjugates and forms it holds: "connaitre", whose
+// grid the engine leaves empty, is no suggestion for "conaitre".
+bool Conjugue(const std::string& infinitif) {
+    const florimot::LignesGrille lignes = GrilleDe(infinitif);
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (!lignes[i].empty() && !florimot::EstMarqueur(lignes[i])) return true;
+    return false;
+}
+
+TEST(Suggestions, VerbesProchesSeulement) {
+    EXIGE_DICTIONNAIRE();
+    struct Cas {
+        const char* texte;
+        const char* premiere;  // nullptr: whatever comes, if anything
+    };
+    const Cas cas[] = {{"aqcuérir", "acquérir"}, {"prendes", "prends"}, {"conaitre", nullptr}};
+    for (const Cas& c : cas) {
+        const std::vector<std::string> s = Lexique().Suggestions(c.texte);
+        EXPECT_LE(s.size(), 6u);
+        if (c.premiere != nullptr) {
+            ASSERT_FALSE(s.empty()) << c.texte;
+            EXPECT_EQ(s.front(), c.premiere);
+        }
+        for (const std::string& mot : s)
+            EXPECT_TRUE((Lexique().Faits(mot).connu && Conjugue(mot)) ||
+                        !Lexique().Analyse(mot).empty())
+                << c.texte << " → " << mot;
+    }
+    EXPECT_TRUE(Lexique().Suggestions("aqcuérir", 0).empty());
+    EXPECT_TRUE(Lexique().Suggestions("\xff").empty());
+}
+
+TEST(Faits, CeQueSaitLeDictionnaire) {
+    EXIGE_DICTIONNAIRE();
+    struct Cas {
+        const char* infinitif;
+        bool connu, pronominal, impersonnel, etre, avoir;
+        std::string note;
+    };
+    const Cas cas[] = {
+        {"évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
+        {"s'évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
+        {"se  Lever", true, false, false, false, true, ""},
+        {"neiger", true, false, true, false, true, "impersonnel : il neige"},
+        {"monter", true, false, false, true, true, "se conjugue aussi avec être"},
+        {"sortir", true, false, false, true, true, "se conjugue aussi avec avoir"},
+        {"tomber", true, false, false, true, false, "se conjugue avec être"},
+        {"parler", true, false, false, false, true, ""},
+        {"googler", false, false, false, false, false, std::string(florimot::NoteVerbeInconnu)},
+    };
+    for (const Cas& c : cas) {
+        const florimot::TFaitsVerbe f = Lexique().Faits(c.infinitif);
+        EXPECT_EQ(f.connu, c.connu) << c.infinitif;
+        EXPECT_EQ(f.pronominal, c.pronominal) << c.infinitif;
+        EXPECT_EQ(f.impersonnel, c.impersonnel) << c.infinitif;
+        EXPECT_EQ(f.etre, c.etre) << c.infinitif;
+        EXPECT_EQ(f.avoir, c.avoir) << c.infinitif;
+        EXPECT_EQ(Lexique().Note(c.infinitif), c.note) << c.infinitif;
+    }
+}
+
+// No dictionary in the folder, or one that says nothing of verbs: nothing
+// is available, the reason says so, and every call answers empty.
+TEST(Chargement, SansDictionnaireUtilisable) {
+    const std::filesystem::path vide =
+        std::filesystem::temp_directory_path() / ("florimot_lexique_" + std::to_string(::getpid()));
+    const std::filesystem::path sansMorphologie = vide / "nu";
+    std::filesystem::create_directories(sansMorphologie);
+    std::ofstream(sansMorphologie / "fr.aff") << "SET UTF-8\n";
+    std::ofstream(sansMorphologie / "fr.dic") << "1\nparlons\n";
+    for (const auto& dossier : {vide, sansMorphologie}) {
+        florimot::TLexique lexique({dossier});
+        EXPECT_FALSE(lexique.Disponible()) << dossier;
+        EXPECT_TRUE(lexique.Pret());
+        EXPECT_NE(lexique.Raison().find("indisponibles"), std::string::npos) << lexique.Raison();
+        EXPECT_NE(lexique.Raison().find(dossier.string()), std::string::npos) << lexique.Raison();
+        EXPECT_TRUE(lexique.Analyse("allions").empty());
+        EXPECT_TRUE(lexique.Suggestions("aqcuérir").empty());
+        EXPECT_FALSE(lexique.Faits("parler").connu);
+        EXPECT_EQ(lexique.Note("parler"), "");
+    }
+    std::filesystem::remove_all(vide);
+}
+
+}  // namespace
