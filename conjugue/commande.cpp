@@ -7,6 +7,12 @@
 
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
+#include "saisie.hpp"
+#ifdef FLORIMOT_LEXIQUE
+#include <nlohmann/json.hpp>
+
+#include "lexique.hpp"
+#endif
 #include "utf8.hpp"
 #include "verbe.hpp"
 
@@ -108,26 +114,93 @@ private:
     TSortie& erreurs_;
 };
 
-class Conjugueur {
+// The lexicon, loaded only when a text needs it: conjugating verbs never
+// waits for the dictionary.
+class Conseils {
 public:
-    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, const TOptions& options)
-        : ecrivain_(ecrivain), sorties_(sorties), options_(options) {}
+    explicit Conseils(Sorties& sorties) : sorties_(sorties) {}
 
-    void Traite(std::string_view texte) {
-        verbe_.DefinitVerbe(texte);
-        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
-        if (verbe_.DonneGroupe() == 0) {
-            ecrivain_.NonVerbe(verbe_, lignes);
-            sorties_.messages += verbe_.Intitule();
-            sorties_.messages += " : ";
-            sorties_.messages += MessageNonVerbe;
-            sorties_.messages += '\n';
-            statut_ = std::max(statut_, SortieNonVerbe);
-        } else {
-            ecrivain_.Ecrit(verbe_, lignes);
-        }
-        sorties_.Libere();
+#ifdef FLORIMOT_LEXIQUE
+    std::vector<TAnalyse> Analyse(std::string_view forme) {
+        TLexique* l = Lexique();
+        return l == nullptr ? std::vector<TAnalyse>() : l->Analyse(forme);
     }
+#endif
+
+    // What the lexicon says of a text, one line each: the verbs whose grid
+    // holds it ("« allions » : aller, …"), then, when `suggestions` and no verb
+    // the dictionary knows was found, the verbs it may be a misspelling of.
+    std::vector<std::string> Dit(std::string_view texte, bool suggestions) {
+        std::vector<std::string> lignes;
+#ifdef FLORIMOT_LEXIQUE
+        const std::vector<TAnalyse> analyse = Analyse(texte);
+        if (!analyse.empty()) lignes.push_back(DecritAnalyse(texte, analyse));
+        if (suggestions && !Connu(analyse))
+            if (std::string s = Suggere(texte); !s.empty()) lignes.push_back(std::move(s));
+#else
+        (void)texte;
+        (void)suggestions;
+        Indisponible();
+#endif
+        return lignes;
+    }
+
+#ifdef FLORIMOT_LEXIQUE
+    // Whether a verb the dictionary knows was found, not only verbs guessed
+    // from the letters (which may hide a misspelling).
+    static bool Connu(const std::vector<TAnalyse>& analyse) {
+        return std::any_of(analyse.begin(), analyse.end(),
+                           [](const TAnalyse& a) { return a.connu; });
+    }
+
+    // "suggestions : acquérir", or "".
+    std::string Suggere(std::string_view texte) {
+        std::string liste;
+        if (TLexique* l = Lexique())
+            for (const std::string& s : l->Suggestions(texte)) {
+                liste += liste.empty() ? "suggestions : " : ", ";
+                liste += s;
+            }
+        return liste;
+    }
+#endif
+
+private:
+#ifdef FLORIMOT_LEXIQUE
+    TLexique* Lexique() {
+        if (!lexique_) lexique_ = std::make_unique<TLexique>();
+        if (lexique_->Disponible()) return lexique_.get();
+        Indisponible(lexique_->Raison());
+        return nullptr;
+    }
+    std::unique_ptr<TLexique> lexique_;
+#endif
+
+    // Said once, not at every word.
+    void Indisponible(std::string_view raison = "Florimot a été construit sans libhunspell : "
+                                                "analyse des formes et suggestions indisponibles") {
+        if (dit_) return;
+        dit_ = true;
+        sorties_.messages += "conjugue : ";
+        sorties_.messages += raison;
+        sorties_.messages += '\n';
+    }
+
+    Sorties& sorties_;
+    bool dit_ = false;
+};
+
+// What every way of handling the texts shares: the reports and the status.
+class Traitement {
+public:
+    Traitement(Sorties& sorties, Conseils& conseils) : sorties_(sorties), conseils_(conseils) {}
+    virtual ~Traitement() = default;
+
+    virtual void Traite(std::string_view texte) = 0;
+
+    // Suggestions cost a tenth of a second each: they are given for texts a
+    // person typed as arguments, not for a batch read on standard input.
+    void AvecSuggestions(bool oui) { suggestions_ = oui; }
 
     void Refuse(std::string_view ou) {
         sorties_.messages += "conjugue : ";
@@ -146,19 +219,129 @@ public:
 
     int Statut() const { return statut_; }
 
+protected:
+    bool suggestions_ = false;
+
+    // Under a message, what the lexicon says of the text.
+    void Conseille(std::string_view texte) {
+        for (const std::string& ligne : conseils_.Dit(texte, suggestions_)) {
+            sorties_.messages += "  ";
+            sorties_.messages += ligne;
+            sorties_.messages += '\n';
+        }
+    }
+
+    Sorties& sorties_;
+    Conseils& conseils_;
+    int statut_ = SortieSucces;
+};
+
+class Conjugueur final : public Traitement {
+public:
+    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, const TOptions& options, Conseils& conseils)
+        : Traitement(sorties, conseils), ecrivain_(ecrivain), options_(options) {}
+
+    void Traite(std::string_view texte) override {
+        verbe_.DefinitVerbe(texte);
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
+        if (verbe_.DonneGroupe() == 0) {
+            ecrivain_.NonVerbe(verbe_, lignes);
+            sorties_.messages += verbe_.Intitule();
+            sorties_.messages += " : ";
+            sorties_.messages += MessageNonVerbe;
+            sorties_.messages += '\n';
+            Conseille(verbe_.Intitule());
+            statut_ = std::max(statut_, SortieNonVerbe);
+        } else {
+            ecrivain_.Ecrit(verbe_, lignes);
+        }
+        sorties_.Libere();
+    }
+
 private:
     TEcrivain& ecrivain_;
-    Sorties& sorties_;
     const TOptions& options_;
     TVerbe verbe_;
-    int statut_ = SortieSucces;
+};
+
+// --analyse: from each form back to the verbs whose grid holds it.
+class Analyseur final : public Traitement {
+public:
+    Analyseur(FormatSortie format, Sorties& sorties, Conseils& conseils)
+        : Traitement(sorties, conseils), format_(format) {}
+
+    void Traite(std::string_view texte) override {
+        std::string forme = NormaliseSaisie(texte);
+        const std::size_t debut = forme.find_first_not_of(' ');
+        forme = debut == std::string::npos ? std::string() : forme.substr(debut);
+        while (!forme.empty() && forme.back() == ' ') forme.pop_back();
+#ifdef FLORIMOT_LEXIQUE
+        const std::vector<TAnalyse> analyse = conseils_.Analyse(forme);
+#else
+        conseils_.Dit(forme, false);  // says once why there is no analysis
+        const std::vector<int> analyse;
+#endif
+        if (analyse.empty()) {
+            sorties_.messages += "« ";
+            sorties_.messages += forme;
+            sorties_.messages += " » : aucune forme verbale connue\n";
+            Conseille(forme);
+            statut_ = std::max(statut_, SortieNonVerbe);
+        }
+#ifdef FLORIMOT_LEXIQUE
+        else if (suggestions_ && !Conseils::Connu(analyse)) {
+            if (const std::string s = conseils_.Suggere(forme); !s.empty()) {
+                sorties_.messages += "  ";
+                sorties_.messages += s;
+                sorties_.messages += '\n';
+            }
+        }
+#endif
+#ifdef FLORIMOT_LEXIQUE
+        if (format_ == FormatSortie::Json) {
+            nlohmann::ordered_json objet;
+            objet["forme"] = forme;
+            objet["verbes"] = nlohmann::ordered_json::array();
+            for (const TAnalyse& a : analyse) {
+                nlohmann::ordered_json verbe;
+                verbe["infinitif"] = a.infinitif;
+                verbe["connu"] = a.connu;
+                verbe["lectures"] = nlohmann::ordered_json::array();
+                for (const TLecture& l : a.lectures)
+                    verbe["lectures"].push_back({{"cellule", l.cellule}, {"personne", l.personne}});
+                objet["verbes"].push_back(std::move(verbe));
+            }
+            sorties_.texte += objet.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+            sorties_.texte += '\n';
+        } else if (format_ == FormatSortie::Tsv) {
+            for (const TAnalyse& a : analyse)
+                for (const TLecture& l : a.lectures) {
+                    sorties_.texte += forme;
+                    sorties_.texte += '\t';
+                    sorties_.texte += a.infinitif;
+                    sorties_.texte += '\t';
+                    sorties_.texte += l.cellule;
+                    sorties_.texte += '\t';
+                    sorties_.texte += static_cast<char>('0' + l.personne);
+                    sorties_.texte += '\n';
+                }
+        } else if (!analyse.empty()) {
+            sorties_.texte += DecritAnalyse(forme, analyse);
+            sorties_.texte += '\n';
+        }
+#endif
+        sorties_.Libere();
+    }
+
+private:
+    FormatSortie format_;
 };
 
 bool EstTexteAcceptable(std::string_view s) {
     return utf8::EstValide(s) && s.find('\0') == std::string_view::npos;
 }
 
-void LitEntree(TEntree& entree, Conjugueur& conjugueur, Sorties& sorties) {
+void LitEntree(TEntree& entree, Traitement& conjugueur, Sorties& sorties) {
     LecteurLignes lecteur([&](const LecteurLignes::Ligne& l) {
         if (l.valide)
             conjugueur.Traite(l.texte);
@@ -267,7 +450,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
     try {
         FormatSortie format = FormatSortie::Lisible;
         TOptions optionsConjugaison;
-        bool tsv = false, json = false;
+        bool tsv = false, json = false, analyse = false;
         std::vector<std::string_view> verbes;
         bool options = true;
         for (const std::string& a : arguments) {
@@ -295,6 +478,8 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 optionsConjugaison.Interrogation = true;
             } else if (options && a == "--passif") {
                 optionsConjugaison.Passif = true;
+            } else if (options && a == "--analyse") {
+                analyse = true;
             } else if (options && a.size() > 1 && a[0] == '-') {
                 sorties.messages += "conjugue : option inconnue « ";
                 sorties.messages += EstTexteAcceptable(a) ? std::string_view(a) : "?";
@@ -313,7 +498,11 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
 
         const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
             format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
-        Conjugueur conjugueur(*ecrivain, sorties, optionsConjugaison);
+        Conseils conseils(sorties);
+        Conjugueur conjugaison(*ecrivain, sorties, optionsConjugaison, conseils);
+        Analyseur analyseur(format, sorties, conseils);
+        Traitement& conjugueur = analyse ? static_cast<Traitement&>(analyseur) : conjugaison;
+        conjugueur.AvecSuggestions(!verbes.empty());
         if (!verbes.empty()) {
             for (std::size_t i = 0; i < verbes.size(); ++i) {
                 if (EstTexteAcceptable(verbes[i]))

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sstream>
 
 #include "commande.hpp"
@@ -210,5 +212,43 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
         const auto lignes = Lignes(r.sortie);
         ASSERT_GT(lignes.size(), c.ligne);
         EXPECT_EQ(lignes[c.ligne], c.attendu);
+    }
+}
+
+// From a form back to its verbs, on the French dictionary the test command
+// installs.
+TEST(ConjugueAnalyse, FormesEtSuggestions) {
+    if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
+        GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
+    struct Cas {
+        std::vector<std::string> arguments;
+        int statut;
+        std::string sortie, erreurs;
+    };
+    const Cas cas[] = {
+        {{"--analyse", "--tsv", "allions", "été"},
+         0,
+         "allions\taller\tImpInd\t4\nallions\taller\tPresSubj\t4\nallions\tallier\tPresInd\t4\n"
+         "allions\tallier\tPresImp\t2\nété\têtre\tPartPasse\t0\n",
+         ""},
+        {{"--analyse", "vainquît"}, 0, "« vainquît » : vaincre, subjonctif imparfait, il\n", ""},
+        // A word the dictionary lacks: every infinitive its letters allow.
+        {{"--analyse", "--tsv", "twittâmes"},
+         0,
+         "twittâmes\ttwitter\tPSInd\t4\ntwittâmes\ttwittâmer\tPresInd\t2\n"
+         "twittâmes\ttwittâmer\tPresSubj\t2\n",
+         ""},
+        {{"--analyse", "aqcuerir"}, 1, "", "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
+        {{"allions"},
+         1,
+         "",
+         "allions : Ceci n'est pas un Verbe\n  « allions » : aller, indicatif imparfait et subjonctif "
+         "présent, nous — allier, indicatif présent et impératif présent, nous\n"},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lance(c.arguments);
+        EXPECT_EQ(r.statut, c.statut) << c.arguments.back();
+        EXPECT_EQ(r.sortie, c.sortie);
+        EXPECT_EQ(r.erreurs, c.erreurs);
     }
 }
