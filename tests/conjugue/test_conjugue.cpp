@@ -237,7 +237,7 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          0,
          "twittâmes\ttwitter\tPSInd\t4\ntwittâmes\ttwittâmer\tPresInd\t2\n"
          "twittâmes\ttwittâmer\tPresSubj\t2\n",
-         ""},
+         "  suggestions : twistâmes, splittâmes\n"},
         {{"--analyse", "aqcuerir"}, 1, "", "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
         {{"allions"},
          1,
