@@ -69,8 +69,8 @@ constexpr std::string_view Aide =
     "NO_COLOR est défini et non vide. Hors terminal, une seule colonne, sans gras. Un\n"
     "mot qui n'est pas un verbe n'a que son message sur la sortie d'erreur.\n"
     "\n"
-    "Un mot qui n'est pas un verbe est suivi, sur la sortie d'erreur, de ce que le\n"
-    "dictionnaire en sait (« allions » : aller, …) et, pour les arguments, de\n"
+    "Un mot donné en argument qui n'est pas un verbe est suivi, sur la sortie\n"
+    "d'erreur, de ce que le dictionnaire en sait (« allions » : aller, …) ou de\n"
     "suggestions.\n"
     "\n"
     "Statut de sortie : 0 si tout est conjugué, 1 si un mot n'est pas un verbe,\n"
@@ -209,8 +209,10 @@ public:
 
     virtual void Traite(std::string_view texte) = 0;
 
-    // Suggestions cost a tenth of a second each: they are given for texts a
-    // person typed as arguments, not for a batch read on standard input.
+    // The dictionary takes a tenth of a second and 15 MB to load, and each
+    // suggestion as long: what it says of a non-verb, and the suggestions, are
+    // given for texts a person typed as arguments, not for a batch read on
+    // standard input (--analyse reads the dictionary in either case).
     void AvecSuggestions(bool oui) { suggestions_ = oui; }
 
     void Refuse(std::string_view ou) {
@@ -261,7 +263,7 @@ public:
             sorties_.messages += " : ";
             sorties_.messages += MessageNonVerbe;
             sorties_.messages += '\n';
-            Conseille(verbe_.Intitule());
+            if (suggestions_) Conseille(verbe_.Intitule());
             statut_ = std::max(statut_, SortieNonVerbe);
         } else {
             ecrivain_.Ecrit(verbe_, lignes);
