@@ -2,6 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+
+#include "copie.hpp"
 #include "formes_nues.hpp"
 #include "mise_en_page.hpp"
 
@@ -11,6 +14,26 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+constexpr std::string_view EnteteTsv = "\tGroupe\t0\t";
+
+// "\tPresInd\t1\t" for each line of the grid, in its order.
+const std::array<std::string, NombreLignesGrille>& Champs() {
+    static const std::array<std::string, NombreLignesGrille> champs = [] {
+        std::array<std::string, NombreLignesGrille> c;
+        for (const Cellule& cel : Grille)
+            for (int p = cel.PremierePersonne; p <= cel.DernierePersonne; ++p) {
+                std::string& champ = c[cel.Premier + p - cel.PremierePersonne];
+                champ = '\t';
+                champ += cel.Nom;
+                champ += '\t';
+                champ += static_cast<char>('0' + p);
+                champ += '\t';
+            }
+        return c;
+    }();
+    return champs;
+}
+
 // Read by other programs: not one byte of it may change. A non-verb keeps its
 // 98 lines (empty forms), since scripts count 98 lines per text.
 class TEcrivainTsv final : public TEcrivain {
@@ -18,22 +41,30 @@ public:
     using TEcrivain::TEcrivain;
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
+        // The block's size is known before it is written: one resize, then
+        // plain copies, instead of some 700 appends per text.
         const std::string mot = verbe.Intitule();
-        sortie_ += mot;
-        sortie_ += "\tGroupe\t0\t";
-        sortie_ += LegendeGroupe(verbe);
-        sortie_ += '\n';
-        for (const Cellule& c : Grille) {
-            for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-                sortie_ += mot;
-                sortie_ += '\t';
-                sortie_ += c.Nom;
-                sortie_ += '\t';
-                sortie_ += static_cast<char>('0' + p);
-                sortie_ += '\t';
-                sortie_ += lignes[c.Premier + p - c.PremierePersonne];
-                sortie_ += '\n';
-            }
+        const std::string legende = LegendeGroupe(verbe);
+        const std::array<std::string, NombreLignesGrille>& champs = Champs();
+        std::size_t taille = mot.size() + EnteteTsv.size() + legende.size() + 1;
+        for (std::size_t i = 0; i < NombreLignesGrille; ++i)
+            taille += mot.size() + champs[i].size() + lignes[i].size() + 1;
+        const std::size_t debut = sortie_.size();
+        sortie_.resize(debut + taille);
+        char* p = sortie_.data() + debut;
+        const auto copie = [&p](std::string_view s) {
+            CopieCourte(p, s.data(), s.size());
+            p += s.size();
+        };
+        copie(mot);
+        copie(EnteteTsv);
+        copie(legende);
+        *p++ = '\n';
+        for (std::size_t i = 0; i < NombreLignesGrille; ++i) {
+            copie(mot);
+            copie(champs[i]);
+            copie(lignes[i]);
+            *p++ = '\n';
         }
     }
     void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) override {

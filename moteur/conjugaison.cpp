@@ -1,6 +1,7 @@
 #include "conjugaison.hpp"
 
 #include <span>
+#include <array>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
@@ -168,49 +169,76 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
     if (pluriel && (feminin || (!participe.ends_with('s') && !participe.ends_with('x')))) e << 's';
 }
 
-// The plain line, the most asked for: its pronouns from one table.
+// The pronouns of the plain lines, with "que" in the subjonctif [1]; index 0
+// is the elided je.
+constexpr std::string_view PronomsSimples[2][7] = {
+    {"j'", "je ", "tu ", "il ", "nous ", "vous ", "ils "},
+    {"que j'", "que je ", "que tu ", "qu'il ", "que nous ", "que vous ", "qu'ils "}};
+
+// What stands before the participle in each compound line of the plain grid,
+// with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Built once:
+// the auxiliary's forms never change, nor their elision.
+using Prefixes = std::array<std::array<std::string, NombreLignesGrille>, 2>;
+
+const Prefixes& PrefixesComposes() {
+    static const Prefixes prefixes = [] {
+        Prefixes t;
+        const TVerbe rien;
+        for (int etre = 0; etre < 2; ++etre)
+            for (const Cellule& c : Grille) {
+                if (!EstCompose(c.CodeTemps)) continue;
+                for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+                    std::string& prefixe = t[etre][c.Premier + p - c.PremierePersonne];
+                    const std::string_view aux =
+                        AuxiliaireCompose(etre == 1, c.CodeTemps, c.DecalageMode, p);
+                    if (c.DecalageMode != ModeImperatif)
+                        prefixe = PronomsSimples[c.DecalageMode == ModeSubjonctif]
+                                         [p == 1 && ElideDevant(rien, aux) ? 0 : p];
+                    prefixe += aux;
+                    prefixe += ' ';
+                }
+            }
+        return t;
+    }();
+    return prefixes;
+}
+
+// The plain line, the most asked for: its pronouns from tables.
 void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                 int Personne) {
-    std::string_view verbe, participe, accord;
+                 int Personne, std::size_t indice) {
     if (EstCompose(CodeTemps)) {
         const std::string_view manque = f.ManqueCompose(CodeTemps, DecalageMode, Personne);
         if (!manque.empty()) {
             e << manque;
             return;
         }
-        verbe = AuxiliaireCompose(f.AvecEtre(), CodeTemps, DecalageMode, Personne);
-        participe = f.Participe();
-        accord = f.Accord(DecalageMode, Personne);
-    } else {
-        const int slot = Slot(CodeTemps, DecalageMode, Personne);
-        verbe = f.Simple(slot);
-        if (f.Manque(slot)) {
-            e << verbe;
-            return;
-        }
+        e << PrefixesComposes()[f.AvecEtre()][indice];
+        e << f.Participe();
+        e << f.Accord(DecalageMode, Personne);
+        return;
+    }
+    const int slot = Slot(CodeTemps, DecalageMode, Personne);
+    const std::string_view verbe = f.Simple(slot);
+    if (f.Manque(slot)) {
+        e << verbe;
+        return;
     }
     if (DecalageMode != ModeImperatif && DecalageMode != ModeParticipe) {
-        constexpr std::string_view Pronoms[2][7] = {
-            {"j'", "je ", "tu ", "il ", "nous ", "vous ", "ils "},
-            {"que j'", "que je ", "que tu ", "qu'il ", "que nous ", "que vous ", "qu'ils "}};
         const int i = Personne == 1 && ElideDevant(f.Verbe(), verbe) ? 0 : Personne;
-        e << Pronoms[DecalageMode == ModeSubjonctif][i];
+        e << PronomsSimples[DecalageMode == ModeSubjonctif][i];
     }
     e << verbe;
-    if (participe.empty()) return;
-    e << ' ';
-    e << participe;
-    e << accord;
 }
 
 // Appends the finished line of one request of the grid.
-void Ligne(TEcriture& e, const TContexte& x, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-           int Personne) {
+void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
+    const std::uint8_t CodeTemps = c.CodeTemps, DecalageMode = c.DecalageMode;
     const TFormes& f = x.formes;
     if (!f.EstVerbe()) return;
     const TOptions& o = x.options;
     if (x.simple) {
-        LigneSimple(e, f, CodeTemps, DecalageMode, Personne);
+        LigneSimple(e, f, CodeTemps, DecalageMode, Personne,
+                    c.Premier + Personne - c.PremierePersonne);
         return;
     }
     const bool imperatif = DecalageMode == ModeImperatif;
@@ -305,12 +333,12 @@ void Ligne(TEcriture& e, const TContexte& x, std::uint8_t CodeTemps, std::uint8_
     if (o.Interrogation) phrase.Colle("\u00A0?");
 }
 
-// Whether a request is one of the grid's: any other has no line.
-bool DansLaGrille(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+// The cell of a request of the grid; null for any other, which has no line.
+const Cellule* CelluleDe(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
     for (const Cellule& c : Grille)
         if (c.CodeTemps == CodeTemps && c.DecalageMode == DecalageMode)
-            return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne;
-    return false;
+            return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne ? &c : nullptr;
+    return nullptr;
 }
 
 }  // namespace
@@ -331,12 +359,13 @@ std::string DecritOptions(const TOptions& options) {
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options) {
-    if (!DansLaGrille(CodeTemps, DecalageMode, Personne)) return {};
+    const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
+    if (cellule == nullptr) return {};
     const TFormes formes(verbe);
     const TContexte contexte(formes, options);
     char tampon[LigneMax];
     TEcriture e(tampon);
-    Ligne(e, contexte, CodeTemps, DecalageMode, Personne);
+    Ligne(e, contexte, *cellule, Personne);
     return std::string(tampon, e.Position());
 }
 
@@ -349,7 +378,7 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options) {
     std::size_t i = 0;
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            Ligne(e, contexte, c.CodeTemps, c.DecalageMode, p);
+            Ligne(e, contexte, c, p);
             lignes.Debut[++i] = static_cast<std::uint32_t>(e.Position() - tampon);
         }
     lignes.Texte.assign(tampon, e.Position());

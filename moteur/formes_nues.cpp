@@ -165,9 +165,8 @@ void TFormes::Remplit(Modele modele) {
     ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
 }
 
-std::string_view TFormes::ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                        int Personne) const {
-    if (ComposesComplets_) return {};
+std::string_view TFormes::Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                                   int Personne) const {
     if (Manque(SlotParticipePasse)) return Participe();
     if (Composes_ == Composes::Aucun) return Absent;
     // A verb without this person of the impératif has no impératif passé

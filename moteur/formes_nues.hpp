@@ -66,9 +66,12 @@ public:
     std::string Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
     // The marker that stands for a compound form the verb lacks, or "".
     std::string_view ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                                   int Personne) const;
+                                   int Personne) const {
+        return ComposesComplets_ ? std::string_view() : Manquant(CodeTemps, DecalageMode, Personne);
+    }
 
 private:
+    std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
     void Remplit(TPlan (*modele)(const TVerbe&));
 
     static constexpr std::size_t Capacite = NombreSlots * (4 * TText::Capacite + 24);
