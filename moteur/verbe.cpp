@@ -129,10 +129,19 @@ std::string_view TText::GaucheVue(std::uint8_t n) const {
 
 namespace {
 
-// Only a text made of these needs no normalising: the common case, kept fast.
+// Only a text made of these needs no normalising: small letters, the
+// apostrophe, and the precomposed small letters of Latin-1 (U+00E0..U+00FF
+// but ÷) and œ. The common case, kept fast.
 bool DejaNormal(std::string_view texte) {
-    for (char c : texte)
-        if (!((c >= 'a' && c <= 'z') || c == '\'')) return false;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texte[i]);
+        if ((c >= 'a' && c <= 'z') || c == '\'') continue;
+        if (i + 1 >= texte.size()) return false;
+        const auto suite = static_cast<unsigned char>(texte[++i]);
+        if (c == 0xC3 && suite >= 0xA0 && suite <= 0xBF && suite != 0xB7) continue;
+        if (c == 0xC5 && suite == 0x93) continue;
+        return false;
+    }
     return true;
 }
 
