@@ -20,14 +20,16 @@ std::string Lit(const std::string& chemin) {
     return s.str();
 }
 
-}  // namespace
-
-Resultat Lance(const std::vector<std::string>& arguments, const std::string& entree) {
+// Runs `execute` (which replaces the process) in a child whose standard
+// input holds `contenuEntree` (or is empty) and whose outputs are kept, in a
+// folder of its own that goes when the run is over.
+template <typename Execute>
+Resultat Capture(const std::string& contenuEntree, bool avecEntree, Execute execute) {
     char modele[] = "/tmp/conjugue-test-XXXXXX";
     const std::string dossier = mkdtemp(modele);
-    const std::string in = dossier + "/in", out = dossier + "/out", err = dossier + "/err";
-    std::ofstream(in, std::ios::binary) << entree;
-
+    const std::string in = avecEntree ? dossier + "/in" : "/dev/null";
+    const std::string out = dossier + "/out", err = dossier + "/err";
+    if (avecEntree) std::ofstream(in, std::ios::binary) << contenuEntree;
     const pid_t pid = fork();
     if (pid == 0) {
         const int fi = open(in.c_str(), O_RDONLY);
@@ -36,11 +38,7 @@ Resultat Lance(const std::vector<std::string>& arguments, const std::string& ent
         dup2(fi, 0);
         dup2(fo, 1);
         dup2(fe, 2);
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(CONJUGUE_EXE));
-        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(CONJUGUE_EXE, argv.data());
+        execute();
         _exit(127);
     }
     int etat = 0;
@@ -49,39 +47,30 @@ Resultat Lance(const std::vector<std::string>& arguments, const std::string& ent
     r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
     r.sortie = Lit(out);
     r.erreurs = Lit(err);
-    std::remove(in.c_str());
+    if (avecEntree) std::remove(in.c_str());
     std::remove(out.c_str());
     std::remove(err.c_str());
     rmdir(dossier.c_str());
     return r;
 }
 
+}  // namespace
+
+Resultat Lance(const std::vector<std::string>& arguments, const std::string& entree) {
+    return Capture(entree, true, [&] {
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(CONJUGUE_EXE));
+        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(CONJUGUE_EXE, argv.data());
+    });
+}
+
 Resultat LanceScript(const std::string& script) {
-    char modele[] = "/tmp/conjugue-test-XXXXXX";
-    const std::string dossier = mkdtemp(modele);
-    const std::string out = dossier + "/out", err = dossier + "/err";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int fi = open("/dev/null", O_RDONLY);
-        const int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fi, 0);
-        dup2(fo, 1);
-        dup2(fe, 2);
+    return Capture({}, false, [&] {
         setenv("CONJUGUE", CONJUGUE_EXE, 1);
         execl("/bin/bash", "bash", "-c", script.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int etat = 0;
-    waitpid(pid, &etat, 0);
-    Resultat r;
-    r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
-    r.sortie = Lit(out);
-    r.erreurs = Lit(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    rmdir(dossier.c_str());
-    return r;
+    });
 }
 
 Resultat LanceTerminal(const std::vector<std::string>& arguments,
