@@ -105,7 +105,7 @@ private slots:
     }
     void cadreRefuse() {
         QFETCH(QRect, cadre);
-        EcritReglages({cadre, false});
+        EcritReglages({cadre, false, {}});
         const auto ecran = Ouvre();
         QCOMPARE(ecran->size(), TEcran::TailleInitiale);
         QVERIFY(Centree(*ecran));
