@@ -174,17 +174,151 @@ private slots:
             {"CopierConjugaison1", "Action", "C&opier la conjugaison",
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
             {"Quitter1", "Action", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {"Feminin1", "Options", "&Féminin", QKeySequence(Qt::Key_F5)},
+            {"Negation1", "Options", "&Négation", QKeySequence(Qt::Key_F6)},
+            {"Interrogation1", "Options", "&Interrogation", QKeySequence(Qt::Key_F7)},
+            {"Passif1", "Options", "&Voix passive", QKeySequence(Qt::Key_F8)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
         };
         QCOMPARE(Composant<QMenu>("Action")->title(), QStringLiteral("&Action"));
         QCOMPARE(Composant<QMenu>("Aide")->title(), QStringLiteral("&?"));
+        QCOMPARE(Ecran->menuBar()->actions(),
+                 (QList<QAction*>{Composant<QMenu>("Action")->menuAction(),
+                                  Composant<QMenu>("Options")->menuAction(),
+                                  Composant<QMenu>("Aide")->menuAction()}));
+        for (QAction* action : Composant<QMenu>("Options")->actions())
+            QVERIFY(action->isCheckable() && !action->isChecked());
         QCOMPARE(Ecran->menuBar()->objectName(), QStringLiteral("MainMenu1"));
         for (const Cas& c : cas) {
             QAction* action = Commande(c.nom);
             QCOMPARE(action->text(), c.legende);
             QCOMPARE(action->shortcut(), c.raccourci);
             QVERIFY(Composant<QMenu>(c.menu)->actions().contains(action));
+        }
+    }
+
+    // Checked by their keys after the conjugation, the options give the
+    // lines again at once, are named beside the word, and the copy reads as
+    // the command line's output with the same options.
+    void options_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<QList<int>>("cles");  // F5 to F8
+        QTest::addColumn<QString>("intitule");
+        QTest::addColumn<QString>("legende");
+        QTest::addColumn<QString>("modele");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("se lever, négation")
+            << "se lever" << QList<int>{Qt::Key_F6} << "se lever"
+            << "négation"
+            << ""
+            << "je ne me lève pas" << QStringList{"--negation", "se lever"};
+        QTest::newRow("s’asseoir") << "s’asseoir" << QList<int>{} << "s'asseoir"
+                                   << ""
+                                   << ""
+                                   << "je m'assois" << QStringList{"s'asseoir"};
+        QTest::newRow("s'asseoir, féminin, interrogation")
+            << "s'asseoir" << QList<int>{Qt::Key_F5, Qt::Key_F7} << "s'asseoir"
+            << "féminin, interrogation"
+            << ""
+            << "est-ce que je m'assois\u00A0?"
+            << QStringList{"--feminin", "--interrogation", "s'asseoir"};
+        QTest::newRow("se asseoir") << "se asseoir" << QList<int>{} << "s'asseoir"
+                                    << ""
+                                    << ""
+                                    << "je m'assois" << QStringList{"s'asseoir"};
+        QTest::newRow("s'en aller, négation, interrogation")
+            << "s'en aller" << QList<int>{Qt::Key_F7, Qt::Key_F6} << "s'en aller"
+            << "négation, interrogation"
+            << ""
+            << "ne m'en vais-je pas\u00A0?"
+            << QStringList{"--negation", "--interrogation", "s'en aller"};
+        QTest::newRow("commencer, passif")
+            << "commencer" << QList<int>{Qt::Key_F8} << "commencer"
+            << "voix passive"
+            << "comme placer"
+            << "je suis commencé" << QStringList{"--passif", "commencer"};
+    }
+    void options() {
+        QFETCH(QString, touches);
+        QFETCH(QList<int>, cles);
+        QFETCH(QString, intitule);
+        QFETCH(QString, legende);
+        QFETCH(QString, modele);
+        QFETCH(QString, present);
+        QFETCH(QStringList, arguments);
+        Conjugue(touches);
+        for (const int cle : cles) QTest::keyClick(Verbe(), Qt::Key(cle));
+        QCOMPARE(Etiquette("VerbeL")->text(), intitule);
+        QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '), legende);
+        QCOMPARE(Etiquette("ModeleL")->text(), modele);
+        QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options())), legende);
+        QCOMPARE(Liste("PresInd")->item(0)->text(), present);
+        TVerbe verbe;
+        verbe.DefinitVerbe(touches.toStdString());
+        const LignesGrille attendu = ConjugueGrille(verbe, Ecran->Options());
+        for (const Cellule& c : Grille)
+            if (c.Nom != "PartPres")
+                for (int k = 0; k < c.NombreLignes(); ++k)
+                    QCOMPARE(Liste(c.Nom)->item(k)->text(),
+                             QString::fromUtf8(attendu[c.Premier + k]));
+        QVERIFY(Dialogues->Boites.isEmpty());
+#ifdef FLORIMOT_CONJUGUE
+        QTest::keyClick(Verbe(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QProcess conjugue;
+        conjugue.start(QStringLiteral(FLORIMOT_CONJUGUE), arguments);
+        QVERIFY(conjugue.waitForFinished(30000));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromUtf8(conjugue.readAllStandardOutput()));
+#endif
+        // Unchecked, the plain lines come back, and the caption goes.
+        for (const int cle : cles) QTest::keyClick(Verbe(), Qt::Key(cle));
+        QVERIFY(Ecran->Options().Aucune());
+        QCOMPARE(Etiquette("OptionsL")->text(), QString());
+        QCOMPARE(Liste("PresInd")->item(0)->text(), QString::fromUtf8(ConjugueGrille(verbe)[0]));
+    }
+
+    // An option changed before anything is conjugated waits for the first
+    // conjugation; one changed while a word that is not a verb is shown
+    // does not give the warning twice.
+    void optionsSansVerbe() {
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("Verbe"));
+        QCOMPARE(Liste("PresInd")->count(), 0);
+        Conjugue("maison");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QTest::keyClick(Verbe(), Qt::Key_F7);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '),
+                 QStringLiteral("négation, interrogation"));
+    }
+
+    // The verb's row at the smallest size, every option on: the word, the
+    // options, the group and the model side by side, none over another, all
+    // inside the window and above the pages.
+    void ligneDuVerbe_data() {
+        QTest::addColumn<QString>("touches");
+        for (const char* mot : {"se désolidariser", "s'entremettre", "s'en abcdefghijklmno",
+                                "se mmmmmmmmmmmmmmm", "commencer"})
+            QTest::newRow(mot) << QString::fromUtf8(mot);
+    }
+    void ligneDuVerbe() {
+        QFETCH(QString, touches);
+        for (const Qt::Key cle : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8})
+            QTest::keyClick(Verbe(), cle);
+        Conjugue(touches);
+        QCOMPARE(Ecran->size(), TEcran::TailleInitiale);
+        QList<QRect> cadres;
+        for (const char* nom : {"VerbeL", "OptionsL", "Groupe", "ModeleL"})
+            if (!Etiquette(nom)->text().isEmpty()) cadres << Etiquette(nom)->geometry();
+        QVERIFY(cadres.size() >= 3);
+        const QRect ligne(Composant<QPushButton>("Conjugue")->geometry().right() + 1, 0,
+                          Ecran->centralWidget()->width(), Composant<QWidget>("Rectangl")->y());
+        for (qsizetype i = 0; i < cadres.size(); ++i) {
+            QVERIFY2(ligne.contains(cadres[i]), qPrintable(QString::number(i)));
+            for (qsizetype j = i + 1; j < cadres.size(); ++j)
+                QVERIFY(!cadres[i].intersects(cadres[j]));
         }
     }
 
@@ -783,6 +917,10 @@ private slots:
         const QImage apropos = About->grab().toImage();
         QCOMPARE(page1.size(), Ecran->size() * page1.devicePixelRatio());
         onglets->setCurrentIndex(0);
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Conjugue("se lever");
+        const QImage pronominal = Ecran->grab().toImage();
+        QTest::keyClick(Verbe(), Qt::Key_F6);
         Conjugue("déshumidifier");
         Ecran->resize(1000, 600);
         const QImage agrandie = Ecran->grab().toImage();
@@ -793,6 +931,7 @@ private slots:
         QVERIFY(page2.save(dossier + "/ecran-page2.png"));
         QVERIFY(apropos.save(dossier + "/apropos.png"));
         QVERIFY(agrandie.save(dossier + "/ecran-agrandie.png"));
+        QVERIFY(pronominal.save(dossier + "/ecran-pronominal.png"));
     }
 };
 
