@@ -191,6 +191,42 @@ private slots:
         QCOMPARE(Imprimante->Travaux.front().Nom.size(), 18 + TEcran::LongueurEntree);
     }
 
+    // Options in force: the job's name carries them after the word as people
+    // write it, and the pages show them, and the model, as the window does.
+    void nomAvecOptions_data() {
+        QTest::addColumn<QString>("conjugue");
+        QTest::addColumn<QList<int>>("cles");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("legendes");
+        QTest::newRow("se lever") << "se lever" << QList<int>{Qt::Key_F7, Qt::Key_F6}
+                                  << "se lever (négation, interrogation)"
+                                  << QStringList{"se lever", "négation, interrogation", ""};
+        QTest::newRow("commencer")
+            << "commencer" << QList<int>{Qt::Key_F8} << "commencer (voix passive)"
+            << QStringList{"commencer", "voix passive", "comme placer"};
+        QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
+                                     << QStringList{"s'asseoir", "", ""};
+    }
+    void nomAvecOptions() {
+        QFETCH(QString, conjugue);
+        QFETCH(QList<int>, cles);
+        QFETCH(QString, nom);
+        QFETCH(QStringList, legendes);
+        Conjugue(conjugue);
+        for (const int cle : cles) QTest::keyClick(Ecran.get(), Qt::Key(cle));
+        Imprimante->Releve = [](QWidget& source) {
+            QStringList textes;
+            for (const char* legende : {"VerbeL", "OptionsL", "ModeleL"})
+                textes << pilote::Composant<QLabel>(&source, legende)->text().replace(u'\n', u' ');
+            return textes;
+        };
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        QCOMPARE(Imprimante->Travaux.front().Nom, QStringLiteral("Florimot du verbe ") + nom);
+        for (const auto& page : Imprimante->Travaux.front().Pages)
+            QCOMPARE(page.front().Releve, legendes);
+    }
+
     // The full printable width, the upper half of the printable height.
     void destination_data() {
         QTest::addColumn<QSize>("page");
