@@ -554,6 +554,7 @@ void TContenu::AligneGroupe() {
     const int limite = std::max(width(), Reference_.width()) - 8;
     const auto aligne = [&](QLabel* legende, const QLabel* sur, int x) {
         // On the baseline of the caption it qualifies; two lines centred on it.
+        legende->setVisible(!legende->text().isEmpty());
         legende->adjustSize();
         const int haut =
             legende->text().contains(u'\n')
