@@ -351,6 +351,10 @@ private slots:
         QTest::newRow("s'en") << "s'en aller" << Blancs("s'en aller");
         QTest::newRow("apostrophe hors pronom") << "l'aimer se" << Blancs("laimerse");
         // The limit counts the verb's own letters, not its pronoun's.
+        QTest::newRow("seize lettres") << "réapprovisionner" << Blancs("réapprovisionne");
+        QTest::newRow("seize lettres après se") << "se réapprovisionner"
+                                                << "se réapprovisionne";
+        QTest::newRow("se désister") << "se désister" << Blancs("se désister");
         QTest::newRow("quinze lettres après s'en") << "s'en abcdefghijklmnopq"
                                                    << "s'en abcdefghijklmno";
         QTest::newRow("quinze au plus") << "abcdefghijklmnopqrst"
