@@ -269,6 +269,20 @@ protected:
     }
 };
 
+// Between the text's colour and the window's, as faded as it can be while
+// still reading at 4.5:1.
+QColor TexteDiscret(const QPalette& palette) {
+    const QColor texte = palette.color(QPalette::WindowText);
+    const QColor fond = palette.color(QPalette::Window);
+    for (int part = 40; part < 100; part += 5) {
+        const auto melange = [&](int a, int b) { return (a * part + b * (100 - part)) / 100; };
+        const QColor couleur(melange(texte.red(), fond.red()), melange(texte.green(), fond.green()),
+                             melange(texte.blue(), fond.blue()));
+        if (Contraste(couleur, fond) >= 4.5) return couleur;
+    }
+    return texte;
+}
+
 QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QPoint position,
                       const QFont& police) {
     auto* etiquette = new QLabel(texte, parent);
@@ -369,8 +383,11 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     // Discreet beside the word and the group: they qualify them.
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
-    for (QLabel* legende : {OptionsL, ModeleL})
-        legende->setForegroundRole(QPalette::PlaceholderText);
+    for (QLabel* legende : {OptionsL, ModeleL}) {
+        QPalette palette = legende->palette();
+        palette.setColor(QPalette::WindowText, TexteDiscret(palette));
+        legende->setPalette(palette);
+    }
 
     Rectangl = new QFrame(this);
     Rectangl->setObjectName(QStringLiteral("Rectangl"));

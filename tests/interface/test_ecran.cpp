@@ -313,6 +313,9 @@ private slots:
         for (const char* nom : {"VerbeL", "OptionsL", "Groupe", "ModeleL"})
             if (!Etiquette(nom)->text().isEmpty()) cadres << Etiquette(nom)->geometry();
         QVERIFY(cadres.size() >= 3);
+        for (const char* nom : {"OptionsL", "ModeleL"})
+            QVERIFY(Contraste(Etiquette(nom)->palette().color(QPalette::WindowText),
+                              Etiquette(nom)->palette().color(QPalette::Window)) >= 4.5);
         const QRect ligne(Composant<QPushButton>("Conjugue")->geometry().right() + 1, 0,
                           Ecran->centralWidget()->width(), Composant<QWidget>("Rectangl")->y());
         for (qsizetype i = 0; i < cadres.size(); ++i) {
