@@ -751,7 +751,9 @@ QString TEcran::TexteVerbe() const {
 void TEcran::OptionClick() {
     Options_ = {Feminin1->isChecked(), Negation1->isChecked(), Interrogation1->isChecked(),
                 Passif1->isChecked()};
-    if (!Montre_.isEmpty()) Conjugue(Montre_, false);
+    // A word asked for and not yet conjugated is conjugated with them: it
+    // must not give way to the word shown.
+    if (!Montre_.isEmpty() && EnAttente_.isEmpty()) Conjugue(Montre_, false);
 }
 
 void TEcran::CocheOptions() {
@@ -771,6 +773,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit) {
     // window nor overwrites the other's result.
     if (Conjugue_ || Imprime_) {
         EnAttente_ = texte;
+        AvertitEnAttente_ = avertit;
         return;
     }
     {
@@ -799,7 +802,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit) {
 
 void TEcran::ConjugueEnAttente() {
     if (EnAttente_.isEmpty()) return;
-    Conjugue(std::exchange(EnAttente_, QString()));
+    Conjugue(std::exchange(EnAttente_, QString()), AvertitEnAttente_);
 }
 
 void TEcran::Conjuguer1Click() {

@@ -101,6 +101,7 @@ private:
     bool Centree_ = false;
     // The text of a conjugation asked for at a moment it could not run.
     QString EnAttente_;
+    bool AvertitEnAttente_ = true;
     // The text the lists show the conjugation of (empty before the first).
     QString Montre_;
     TOptions Options_;

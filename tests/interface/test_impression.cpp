@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <memory>
+#include <utility>
 
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
@@ -343,6 +344,8 @@ private slots:
         QTest::newRow("Entrée") << 5 << 0 << "je finis";
         QTest::newRow("F1") << 6 << 0 << "je finis";
         QTest::newRow("menu Conjuguer") << 7 << 0 << "je finis";
+        QTest::newRow("F6") << 8 << 0 << "je ne prends pas";
+        QTest::newRow("Entrée puis F6") << 9 << 0 << "je ne finis pas";
     }
     void pendantLeTravail() {
         QFETCH(int, evenement);
@@ -353,6 +356,7 @@ private slots:
         QCOMPARE(Imprimante->Travaux.size(), 1);
         const auto temoin = Imprimante->Travaux.front();
         const QStringList avant = Etat();
+        bool option = false;  // F6 pressed once, whatever the events of the job
         Imprimante->PendantLeTravail = [&] {
             switch (evenement) {
                 case 0: Imprime(); break;
@@ -368,6 +372,14 @@ private slots:
                 case 7:
                     Tape("finir");
                     Composant<QAction>("Conjuguer1")->trigger();
+                    break;
+                case 8:
+                    if (!std::exchange(option, true)) QTest::keyClick(Verbe(), Qt::Key_F6);
+                    break;
+                case 9:
+                    if (std::exchange(option, true)) break;
+                    Conjugue("finir");
+                    QTest::keyClick(Verbe(), Qt::Key_F6);
                     break;
             }
         };
@@ -388,7 +400,8 @@ private slots:
         if (ensuite.isEmpty()) {
             if (evenement != 4) VerifieRetabli(avant, onglet);
         } else {
-            QCOMPARE(Composant<QLabel>("VerbeL")->text(), QStringLiteral("finir"));
+            QCOMPARE(Composant<QLabel>("VerbeL")->text(),
+                     evenement == 8 ? QStringLiteral("prendre") : QStringLiteral("finir"));
             QCOMPARE(Composant<QListWidget>("PresInd")->item(0)->text(), ensuite);
         }
 
