@@ -154,10 +154,14 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
         const QChar c = lu[i];
         bool garde = false;
         if (c.isLetter()) {
-            garde = sortie.size() - DebutDuVerbe(sortie) < TEcran::LongueurEntree;
+            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
+            garde = std::count_if(verbe.begin(), verbe.end(),
+                                  [](QChar l) { return l.isLetter(); }) < TEcran::LongueurEntree;
             trop = trop || !garde;
         } else if (c == u'\'') {
-            garde = sortie == u"s";
+            // After a letter: the pronoun's (s'asseoir) or the verb's own
+            // elision (entr'apercevoir).
+            garde = !sortie.isEmpty() && sortie.back().isLetter();
         } else if (c == u' ') {
             garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
         }

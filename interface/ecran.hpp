@@ -20,9 +20,10 @@ class TAbout;
 class TContenu;
 
 // What the entry keeps of `texte`: composed (NFC), lower case, ’ read as ',
-// letters only, but for the pronoun of a pronominal verb and its apostrophe
-// and blank ("se lever", "s'asseoir", "s'en aller"); at most
-// TEcran::LongueurEntree letters of the verb itself, the pronoun not counted.
+// letters, an apostrophe after a letter ("s'asseoir", "entr'apercevoir"),
+// and the blank after the pronoun of a pronominal verb ("se lever",
+// "s'en aller"); at most TEcran::LongueurEntree letters of the verb itself,
+// the pronoun not counted.
 // `curseur`, when given, is moved to the same place in the text kept;
 // `coupe`, when given, tells whether letters past the limit were dropped.
 QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);

@@ -65,7 +65,7 @@ private slots:
         cas("marque seule", QStringLiteral("\u0301\u0301aimer"), QStringLiteral("aimer"));
         cas("majuscules accentuees", QStringLiteral("ÉTÉ ÊTRE HAÏR"),
             QStringLiteral("étéêtrehaïr"));
-        cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("baimerb"));
+        cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("baimerb'"));
         cas("vide", QString(), QString());
     }
     void collage() {
