@@ -856,9 +856,9 @@ QString TEcran::ImprimeSur(TImpression& service) {
     if (!Options_.Aucune()) {
         TVerbe verbe;
         verbe.DefinitVerbe(TexteVerbe().toStdString());
-        nom = QStringLiteral("Florimot du verbe %1 (%2)")
-                  .arg(QString::fromStdString(verbe.Intitule()).trimmed(),
-                       QString::fromStdString(DecritOptions(Options_)));
+        const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
+        nom = QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
+              u'(' + QString::fromStdString(DecritOptions(Options_)) + u')';
     }
 
     const QSize page = service.TaillePage();

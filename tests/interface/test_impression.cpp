@@ -205,6 +205,8 @@ private slots:
         QTest::newRow("commencer")
             << "commencer" << QList<int>{Qt::Key_F8} << "commencer (voix passive)"
             << QStringList{"commencer", "voix passive", "comme placer"};
+        QTest::newRow("entrée vide")
+            << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
         QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
                                      << QStringList{"s'asseoir", "", ""};
     }
