@@ -26,13 +26,16 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QValidator>
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <utility>
 
 #include "about.hpp"
 #include "apparence.hpp"
+#include "mise_en_page.hpp"
 #include "reglages.hpp"
 #include "verbe.hpp"
 
@@ -124,19 +127,93 @@ protected:
     }
 };
 
+// Where the verb's own letters begin in a text of the entry: after "se ",
+// "s'", "s' " or "s'en ", none of which counts towards the letter limit.
+qsizetype DebutDuVerbe(const QString& texte) {
+    for (const QStringView pronom : {u"s'en ", u"se ", u"s' ", u"s'"})
+        if (texte.startsWith(pronom)) return pronom.size();
+    return 0;
+}
+
+}  // namespace
+
+QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
+    // Composed first: "ce\u0301der" pasted from a page that writes the accent
+    // as a separate mark is céder, not "ceder" once the mark is dropped.
+    const auto normalise = [](QString t) {
+        t = t.normalized(QString::NormalizationForm_C).toLower();
+        t.replace(QChar(0x2019), u'\'').replace(QChar(0x02BC), u'\'');
+        return t.normalized(QString::NormalizationForm_C);
+    };
+    const QString lu = normalise(texte);
+    const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
+    QString sortie;
+    int gardesAvant = 0;
+    bool trop = false;
+    for (qsizetype i = 0; i < lu.size(); ++i) {
+        const QChar c = lu[i];
+        bool garde = false;
+        if (c.isLetter()) {
+            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
+            garde = std::count_if(verbe.begin(), verbe.end(),
+                                  [](QChar l) { return l.isLetter(); }) < TEcran::LongueurEntree;
+            trop = trop || !garde;
+        } else if (c == u'\'') {
+            // After a letter: the pronoun's (s'asseoir) or the verb's own
+            // elision (entr'apercevoir).
+            garde = !sortie.isEmpty() && sortie.back().isLetter();
+        } else if (c == u' ') {
+            garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
+        }
+        if (!garde) continue;
+        sortie += c;
+        if (i < avantCurseur) ++gardesAvant;
+    }
+    if (curseur) *curseur = gardesAvant;
+    if (coupe) *coupe = trop;
+    return sortie;
+}
+
+namespace {
+
+// Typing keeps the entry to what FormeSaisie gives; a letter past the limit
+// is refused, as a full entry refuses a key.
+class ValideurVerbe : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int& curseur) const override {
+        bool coupe = false;
+        const QString forme = FormeSaisie(texte, &curseur, &coupe);
+        if (coupe) return Invalid;
+        texte = forme;
+        return Acceptable;
+    }
+};
+
 // The entry offers its whole text when the keyboard brings the focus to it
 // (start-up, Tab, back from a message box), so a new verb simply replaces the
 // last one; a click still places the cursor where it falls.
 //
-// Pasted text is composed first (NFC): "céder" copied from a page that writes
-// the accent as a separate combining mark must still read as céder, not as
-// "ceder" once the mask has dropped the mark.
+// A paste keeps what fits: a text too long for the entry is cut at the letter
+// limit rather than refused whole, as the validator would.
 class EntreeVerbe : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
     void ColleCompose() {
-        insert(QGuiApplication::clipboard()->text().normalized(QString::NormalizationForm_C));
+        QString texte = text();
+        int debut = cursorPosition();
+        if (hasSelectedText()) {
+            debut = selectionStart();
+            texte.remove(debut, selectedText().size());
+        }
+        const QString colle = QGuiApplication::clipboard()->text();
+        int curseur = debut + int(colle.size());
+        const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, nullptr);
+        // One step to undo, as any paste.
+        selectAll();
+        insert(forme);
+        setCursorPosition(curseur);
     }
 
 protected:
@@ -196,6 +273,20 @@ protected:
     }
 };
 
+// Between the text's colour and the window's, as faded as it can be while
+// still reading at 4.5:1.
+QColor TexteDiscret(const QPalette& palette) {
+    const QColor texte = palette.color(QPalette::WindowText);
+    const QColor fond = palette.color(QPalette::Window);
+    for (int part = 40; part < 100; part += 5) {
+        const auto melange = [&](int a, int b) { return (a * part + b * (100 - part)) / 100; };
+        const QColor couleur(melange(texte.red(), fond.red()), melange(texte.green(), fond.green()),
+                             melange(texte.blue(), fond.blue()));
+        if (Contraste(couleur, fond) >= 4.5) return couleur;
+    }
+    return texte;
+}
+
 QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QPoint position,
                       const QFont& police) {
     auto* etiquette = new QLabel(texte, parent);
@@ -222,7 +313,10 @@ public:
     void DefinitReference(QSize reference);
     QSize Reference() const { return Reference_; }
 
-    void Remplit(const QString& texte, const QString& groupe, const LignesGrille& lignes);
+    // The word as people write it, the options in force ("" for none), the
+    // group's caption and the model ("" for a verb that is its own).
+    void Remplit(const QString& texte, const QString& options, const QString& groupe,
+                 const QString& modele, const LignesGrille& lignes);
     void CopieDe(const TContenu& autre);
     void MontrePage(int onglet);
     // The part a printed page shows: the verb's row and the page area,
@@ -233,6 +327,8 @@ public:
     QPushButton* Conjugue = nullptr;
     QLabel* Groupe = nullptr;
     QLabel* VerbeL = nullptr;
+    QLabel* OptionsL = nullptr;
+    QLabel* ModeleL = nullptr;
     QFrame* Rectangl = nullptr;
     QTabBar* PageSet = nullptr;
     QGroupBox* Indicatif = nullptr;
@@ -255,6 +351,10 @@ protected:
 private:
     void Dispose();
     void AligneGroupe();
+    // The options' caption, on one line or two.
+    void EcritOptions(bool deuxLignes);
+
+    QString Options_;
     void PlaceParticipe();
 
     QSize Reference_{TEcran::TailleInitiale};
@@ -270,9 +370,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
 
     Verbe = new EntreeVerbe(this);
     Verbe->setObjectName(QStringLiteral("Verbe"));
-    // Lower case, letters (accented ones too) and digits, every position
-    // optional; an empty position reads as a blank.
-    Verbe->setInputMask(QStringLiteral("<nnnnnnnnnnnnnnn; "));
+    Verbe->setValidator(new ValideurVerbe(Verbe));
     Verbe->setText(QStringLiteral("verbe"));
     Verbe->setGeometry(8, 8, 81, 21);
     Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
@@ -286,6 +384,14 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
                            PoliceTexte(16, true));
     VerbeL =
         CreeEtiquette(this, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
+    // Discreet beside the word and the group: they qualify them.
+    OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
+    ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    for (QLabel* legende : {OptionsL, ModeleL}) {
+        QPalette palette = legende->palette();
+        palette.setColor(QPalette::WindowText, TexteDiscret(palette));
+        legende->setPalette(palette);
+    }
 
     Rectangl = new QFrame(this);
     Rectangl->setObjectName(QStringLiteral("Rectangl"));
@@ -386,11 +492,15 @@ void TContenu::Dispose() {
         MarqueCoupures(liste);
     }
     PlaceParticipe();
+    AligneGroupe();
 }
 
-void TContenu::Remplit(const QString& texte, const QString& groupe, const LignesGrille& lignes) {
+void TContenu::Remplit(const QString& texte, const QString& options, const QString& groupe,
+                       const QString& modele, const LignesGrille& lignes) {
     VerbeL->setText(texte);
+    Options_ = options;
     Groupe->setText(groupe);
+    ModeleL->setText(modele);
     AligneGroupe();
     for (std::size_t i = 0; i < Grille.size(); ++i) {
         const Cellule& cellule = Grille[i];
@@ -409,7 +519,9 @@ void TContenu::Remplit(const QString& texte, const QString& groupe, const Lignes
 
 void TContenu::CopieDe(const TContenu& autre) {
     VerbeL->setText(autre.VerbeL->text());
+    Options_ = autre.Options_;
     Groupe->setText(autre.Groupe->text());
+    ModeleL->setText(autre.ModeleL->text());
     AligneGroupe();
     PartPres->setText(autre.PartPres->text());
     PlaceParticipe();
@@ -439,12 +551,57 @@ QRect TContenu::RectangleImpression() const {
             QSize(biseau.width() - 5, biseau.height() + 25)};
 }
 
+void TContenu::EcritOptions(bool deuxLignes) {
+    // Broken at the comma nearest the middle.
+    QString texte = Options_;
+    if (deuxLignes) {
+        qsizetype coupure = -1;
+        for (qsizetype i = texte.indexOf(u','); i >= 0; i = texte.indexOf(u',', i + 1))
+            if (coupure < 0 ||
+                std::abs(texte.size() - 2 * i) < std::abs(texte.size() - 2 * coupure))
+                coupure = i;
+        if (coupure >= 0) texte.replace(coupure + 1, 1, u'\n');
+    }
+    OptionsL->setText(texte);
+}
+
 void TContenu::AligneGroupe() {
-    VerbeL->adjustSize();
-    Groupe->adjustSize();
+    // Left to right: the word, the options in force, the group, the model.
     // A word of wide letters would run into the group's caption: the caption
-    // then steps aside instead of being written over.
-    Groupe->move(std::max(PositionGroupe, VerbeL->geometry().right() + 8), Groupe->y());
+    // then steps aside instead of being written over. A row still too wide
+    // for the window breaks the options' caption in two lines, then takes
+    // smaller type, rather than running off the window's edge.
+    constexpr int Ecart = 6;
+    const int limite = std::max(width(), Reference_.width()) - 8;
+    const auto aligne = [&](QLabel* legende, const QLabel* sur, int x) {
+        // On the baseline of the caption it qualifies; two lines centred on it.
+        legende->setVisible(!legende->text().isEmpty());
+        legende->adjustSize();
+        const int haut =
+            legende->text().contains(u'\n')
+                ? sur->y() + (sur->height() - legende->height()) / 2
+                : sur->y() + sur->fontMetrics().ascent() - legende->fontMetrics().ascent();
+        legende->move(x, std::max(0, haut));
+    };
+    for (int taille = 16, essai = 0;; ++essai) {
+        const bool deuxLignes = essai % 2 == 1;
+        EcritOptions(deuxLignes);
+        VerbeL->setFont(PoliceTexte(taille, true));
+        Groupe->setFont(PoliceTexte(taille, true));
+        VerbeL->adjustSize();
+        Groupe->adjustSize();
+        VerbeL->move(VerbeL->x(), 8 + (16 - taille) / 2);
+        Groupe->move(Groupe->x(), VerbeL->y());
+        aligne(OptionsL, VerbeL, VerbeL->geometry().right() + Ecart);
+        const int apresVerbe =
+            OptionsL->text().isEmpty() ? VerbeL->geometry().right() : OptionsL->geometry().right();
+        Groupe->move(std::max(PositionGroupe, apresVerbe + 8), Groupe->y());
+        aligne(ModeleL, Groupe, Groupe->geometry().right() + Ecart);
+        const int droite =
+            ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right();
+        if (droite <= limite || taille <= 11) break;
+        if (deuxLignes || !Options_.contains(u',')) --taille;
+    }
 }
 
 void TContenu::PlaceParticipe() {
@@ -464,34 +621,6 @@ void TContenu::PlaceParticipe() {
     const int gauche = std::max(Marge, std::min(Gauche, droite - largeur));
     PartPres->setGeometry(gauche, Haut + (Participe->height() - HauteurBoite) / 2, largeur,
                           Hauteur);
-}
-
-std::string TexteConjugaison(const TVerbe& verbe, const LignesGrille& lignes) {
-    std::string texte = verbe.Mot();
-    texte += " — ";
-    texte += LegendeGroupe(verbe);
-    texte += '\n';
-    std::string_view mode;
-    for (const Cellule& c : Grille) {
-        if (c.Mode != mode) {
-            mode = c.Mode;
-            texte += '\n';
-            texte += mode;
-            texte += '\n';
-        }
-        const bool avecTemps = !c.Temps.empty();
-        if (avecTemps) {
-            texte += "  ";
-            texte += c.Temps;
-            texte += '\n';
-        }
-        for (int i = 0; i < c.NombreLignes(); ++i) {
-            texte += avecTemps ? "    " : "  ";
-            texte += lignes[c.Premier + i];
-            texte += '\n';
-        }
-    }
-    return texte;
 }
 
 TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
@@ -557,10 +686,12 @@ void TEcran::RestaureReglages() {
         Centree_ = true;
     }
     if (reglages.Agrandie) setWindowState(windowState() | Qt::WindowMaximized);
+    Options_ = reglages.Options;
+    CocheOptions();
 }
 
 void TEcran::GardeReglages() const {
-    EcritReglages({normalGeometry(), isMaximized()});
+    EcritReglages({normalGeometry(), isMaximized(), Options_});
 }
 
 void TEcran::CreeMenu() {
@@ -592,6 +723,19 @@ void TEcran::CreeMenu() {
     Quitter1 = commande(Action, "Quitter1", QStringLiteral("&Quitter"),
                         QKeySequence(Qt::CTRL | Qt::Key_Q), &TEcran::Quitter1Click);
 
+    MenuOptions = MainMenu1->addMenu(QStringLiteral("&Options"));
+    MenuOptions->setObjectName(QStringLiteral("Options"));
+    const auto option = [&](const char* nom, const QString& legende, Qt::Key touche) {
+        QAction* action =
+            commande(MenuOptions, nom, legende, QKeySequence(touche), &TEcran::OptionClick);
+        action->setCheckable(true);
+        return action;
+    };
+    Feminin1 = option("Feminin1", QStringLiteral("&Féminin"), Qt::Key_F5);
+    Negation1 = option("Negation1", QStringLiteral("&Négation"), Qt::Key_F6);
+    Interrogation1 = option("Interrogation1", QStringLiteral("&Interrogation"), Qt::Key_F7);
+    Passif1 = option("Passif1", QStringLiteral("&Voix passive"), Qt::Key_F8);
+
     Aide = MainMenu1->addMenu(QStringLiteral("&?"));
     Aide->setObjectName(QStringLiteral("Aide"));
     APropos1 = commande(Aide, "APropos1", QStringLiteral("A &Propos..."), QKeySequence(Qt::Key_F2),
@@ -601,23 +745,39 @@ void TEcran::CreeMenu() {
 }
 
 QString TEcran::TexteVerbe() const {
-    // The displayed text keeps a blank for every empty position, inner ones
-    // included, where text() would drop them all.
-    QString texte = Contenu_->Verbe->displayText().left(LongueurEntree);
+    // Read through the entry's rule again: text set by the program skips
+    // the validator.
+    QString texte = FormeSaisie(Contenu_->Verbe->text());
     if (texte.size() < LongueurEntree) texte += QString(LongueurEntree - texte.size(), u' ');
     return texte;
+}
+
+void TEcran::OptionClick() {
+    Options_ = {Feminin1->isChecked(), Negation1->isChecked(), Interrogation1->isChecked(),
+                Passif1->isChecked()};
+    // A word asked for and not yet conjugated is conjugated with them: it
+    // must not give way to the word shown.
+    if (!Montre_.isEmpty() && EnAttente_.isEmpty()) Conjugue(Montre_, false);
+}
+
+void TEcran::CocheOptions() {
+    Feminin1->setChecked(Options_.Feminin);
+    Negation1->setChecked(Options_.Negation);
+    Interrogation1->setChecked(Options_.Interrogation);
+    Passif1->setChecked(Options_.Passif);
 }
 
 void TEcran::ConjugueClick() {
     Conjugue(TexteVerbe());
 }
 
-void TEcran::Conjugue(const QString& texte) {
+void TEcran::Conjugue(const QString& texte, bool avertit) {
     // Asked again from inside a conjugation (its message box), or during a
     // print job: done once that is over, so that neither half-fills the
     // window nor overwrites the other's result.
     if (Conjugue_ || Imprime_) {
         EnAttente_ = texte;
+        AvertitEnAttente_ = avertit;
         return;
     }
     {
@@ -629,10 +789,14 @@ void TEcran::Conjugue(const QString& texte) {
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
         Montre_ = texte;
-        Contenu_->Remplit(texte, QString::fromStdString(LegendeGroupe(verbe)),
-                          ConjugueGrille(verbe));
+        const std::string_view modele = ModeleDuVerbe(verbe);
+        Contenu_->Remplit(QString::fromStdString(verbe.Intitule()).trimmed(),
+                          QString::fromStdString(DecritOptions(Options_)),
+                          QString::fromStdString(LegendeGroupe(verbe)),
+                          modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
+                          ConjugueGrille(verbe, Options_));
         // The window already shows what the warning is about.
-        if (verbe.DonneGroupe() == 0)
+        if (avertit && verbe.DonneGroupe() == 0)
             Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"),
                                QStringLiteral("Avertissement"), TDialogues::Icone::Information,
                                TDialogues::Boutons::Ok);
@@ -642,7 +806,7 @@ void TEcran::Conjugue(const QString& texte) {
 
 void TEcran::ConjugueEnAttente() {
     if (EnAttente_.isEmpty()) return;
-    Conjugue(std::exchange(EnAttente_, QString()));
+    Conjugue(std::exchange(EnAttente_, QString()), AvertitEnAttente_);
 }
 
 void TEcran::Conjuguer1Click() {
@@ -664,7 +828,9 @@ void TEcran::Imprimer1Click() {
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
-    const QString mot = TexteVerbe().trimmed();
+    TVerbe verbe;
+    verbe.DefinitVerbe(TexteVerbe().toStdString());
+    const QString mot = QString::fromStdString(verbe.Intitule()).trimmed();
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
     const QString propose = QDir(dossier).filePath(
@@ -686,7 +852,14 @@ QString TEcran::ImprimeSur(TImpression& service) {
         bool& Drapeau;
         ~Fin() { Drapeau = false; }
     } fin{Imprime_};
-    const QString nom = QStringLiteral("Florimot du verbe ") + TexteVerbe();
+    QString nom = QStringLiteral("Florimot du verbe ") + TexteVerbe();
+    if (!Options_.Aucune()) {
+        TVerbe verbe;
+        verbe.DefinitVerbe(TexteVerbe().toStdString());
+        const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
+        nom = QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
+              u'(' + QString::fromStdString(DecritOptions(Options_)) + u')';
+    }
 
     const QSize page = service.TaillePage();
     if (page.isEmpty()) {
@@ -732,8 +905,9 @@ void TEcran::CopierConjugaison1Click() {
     if (Montre_.isEmpty()) return;  // nothing conjugated yet
     TVerbe verbe;
     verbe.DefinitVerbe(Montre_.toStdString());
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(TexteConjugaison(verbe, ConjugueGrille(verbe))));
+    // Word for word the command line's readable output, one column.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(
+        MiseEnPage(EnteteLisible(verbe, Options_), ConjugueGrille(verbe, Options_), 0, false)));
 }
 
 void TEcran::Quitter1Click() {

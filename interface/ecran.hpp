@@ -19,16 +19,21 @@ namespace florimot {
 class TAbout;
 class TContenu;
 
-// The whole conjugation of `verbe` as plain text, one column: the word and
-// its group, then each mode, its tenses indented by 2 and their lines by 4
-// (the participle's line by 2), as the command line writes it.
-std::string TexteConjugaison(const TVerbe& verbe, const LignesGrille& lignes);
+// What the entry keeps of `texte`: composed (NFC), lower case, ’ read as ',
+// letters, an apostrophe after a letter ("s'asseoir", "entr'apercevoir"),
+// and the blank after the pronoun of a pronominal verb ("se lever",
+// "s'en aller"); at most TEcran::LongueurEntree letters of the verb itself,
+// the pronoun not counted.
+// `curseur`, when given, is moved to the same place in the text kept;
+// `coupe`, when given, tells whether letters past the limit were dropped.
+QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
 
 class TEcran : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Characters the entry holds, and the length of the text read from it.
+    // Letters of the verb the entry holds, and the length the text read
+    // from it is padded to.
     static constexpr int LongueurEntree = 15;
     // The window's default and smallest size.
     static constexpr QSize TailleInitiale{640, 480};
@@ -42,8 +47,11 @@ public:
     void AttacheImpression(TImpression* impression) { Impression_ = impression; }
 
     // The entry's text as the conjugation reads it: what was typed, lower
-    // case, then blanks up to 15 characters.
+    // case, then blanks up to 15 characters (a pronominal text may be longer).
     QString TexteVerbe() const;
+
+    // The options the menu "Options" has checked.
+    TOptions Options() const { return Options_; }
 
     // Handlers. A conjugation asked for while one is running (from inside
     // its message box) or while a print job runs is not lost: it runs once
@@ -57,6 +65,9 @@ public:
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
+    // An item of the menu "Options" checked or unchecked: what is shown is
+    // conjugated again with the options now in force.
+    void OptionClick();
 
     // Keeps the window's size, place and state for the next run (done when
     // the window closes and when the program quits).
@@ -72,7 +83,10 @@ private:
     // Takes back the size, place and state the last run left, if they fit
     // on a screen of this one.
     void RestaureReglages();
-    void Conjugue(const QString& texte);
+    // `avertit` false: a word already shown is only conjugated again, and
+    // its warning is not given twice.
+    void Conjugue(const QString& texte, bool avertit = true);
+    void CocheOptions();
     void ConjugueEnAttente();
     // Prints the two pages on `service`; an empty text when all went well,
     // else why not, for the user.
@@ -88,8 +102,10 @@ private:
     bool Centree_ = false;
     // The text of a conjugation asked for at a moment it could not run.
     QString EnAttente_;
+    bool AvertitEnAttente_ = true;
     // The text the lists show the conjugation of (empty before the first).
     QString Montre_;
+    TOptions Options_;
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Action = nullptr;
@@ -98,6 +114,11 @@ private:
     QAction* EnregistrerPdf1 = nullptr;
     QAction* CopierConjugaison1 = nullptr;
     QAction* Quitter1 = nullptr;
+    QMenu* MenuOptions = nullptr;
+    QAction* Feminin1 = nullptr;
+    QAction* Negation1 = nullptr;
+    QAction* Interrogation1 = nullptr;
+    QAction* Passif1 = nullptr;
     QMenu* Aide = nullptr;
     QAction* APropos1 = nullptr;
     QAction* Aide1 = nullptr;

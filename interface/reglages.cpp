@@ -12,6 +12,18 @@ QSettings Reglages() {
     return QSettings(QStringLiteral("Florimot"), QStringLiteral("Florimot"));
 }
 
+struct CleOption {
+    QString Cle;
+    bool TOptions::*Option;
+};
+
+const CleOption Cles[] = {
+    {QStringLiteral("options/feminin"), &TOptions::Feminin},
+    {QStringLiteral("options/negation"), &TOptions::Negation},
+    {QStringLiteral("options/interrogation"), &TOptions::Interrogation},
+    {QStringLiteral("options/passif"), &TOptions::Passif},
+};
+
 }  // namespace
 
 TReglages LitReglages() {
@@ -19,6 +31,8 @@ TReglages LitReglages() {
     TReglages lus;
     lus.Cadre = reglages.value(QStringLiteral("fenetre/cadre")).toRect();
     lus.Agrandie = reglages.value(QStringLiteral("fenetre/agrandie"), false).toBool();
+    for (const auto& [cle, option] : Cles)
+        lus.Options.*option = reglages.value(cle, false).toBool();
     return lus;
 }
 
@@ -26,6 +40,7 @@ void EcritReglages(const TReglages& reglages) {
     QSettings ecrits = Reglages();
     ecrits.setValue(QStringLiteral("fenetre/cadre"), reglages.Cadre);
     ecrits.setValue(QStringLiteral("fenetre/agrandie"), reglages.Agrandie);
+    for (const auto& [cle, option] : Cles) ecrits.setValue(cle, reglages.Options.*option);
     ecrits.sync();
 }
 

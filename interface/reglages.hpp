@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+#include "conjugaison.hpp"
+
 namespace florimot {
 
 struct TReglages {
@@ -11,6 +13,8 @@ struct TReglages {
     // invalid when nothing was kept.
     QRect Cadre;
     bool Agrandie = false;
+    // The menu "Options" as it was left.
+    TOptions Options;
 };
 
 TReglages LitReglages();

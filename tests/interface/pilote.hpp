@@ -12,7 +12,7 @@ namespace pilote {
 
 // What the entry reads back for `mot`: the word, then blanks up to 15.
 inline QString Blancs(const QString& mot) {
-    return mot + QString(florimot::TEcran::LongueurEntree - mot.size(), u' ');
+    return mot.leftJustified(florimot::TEcran::LongueurEntree);
 }
 
 // The child of `fenetre` named `nom`; a missing one ends the test run.

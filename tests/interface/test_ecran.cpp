@@ -174,17 +174,154 @@ private slots:
             {"CopierConjugaison1", "Action", "C&opier la conjugaison",
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
             {"Quitter1", "Action", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {"Feminin1", "Options", "&Féminin", QKeySequence(Qt::Key_F5)},
+            {"Negation1", "Options", "&Négation", QKeySequence(Qt::Key_F6)},
+            {"Interrogation1", "Options", "&Interrogation", QKeySequence(Qt::Key_F7)},
+            {"Passif1", "Options", "&Voix passive", QKeySequence(Qt::Key_F8)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
         };
         QCOMPARE(Composant<QMenu>("Action")->title(), QStringLiteral("&Action"));
         QCOMPARE(Composant<QMenu>("Aide")->title(), QStringLiteral("&?"));
+        QCOMPARE(Ecran->menuBar()->actions(),
+                 (QList<QAction*>{Composant<QMenu>("Action")->menuAction(),
+                                  Composant<QMenu>("Options")->menuAction(),
+                                  Composant<QMenu>("Aide")->menuAction()}));
+        for (QAction* action : Composant<QMenu>("Options")->actions())
+            QVERIFY(action->isCheckable() && !action->isChecked());
         QCOMPARE(Ecran->menuBar()->objectName(), QStringLiteral("MainMenu1"));
         for (const Cas& c : cas) {
             QAction* action = Commande(c.nom);
             QCOMPARE(action->text(), c.legende);
             QCOMPARE(action->shortcut(), c.raccourci);
             QVERIFY(Composant<QMenu>(c.menu)->actions().contains(action));
+        }
+    }
+
+    // Checked by their keys after the conjugation, the options give the
+    // lines again at once, are named beside the word, and the copy reads as
+    // the command line's output with the same options.
+    void options_data() {
+        QTest::addColumn<QString>("touches");
+        QTest::addColumn<QList<int>>("cles");  // F5 to F8
+        QTest::addColumn<QString>("intitule");
+        QTest::addColumn<QString>("legende");
+        QTest::addColumn<QString>("modele");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("se lever, négation")
+            << "se lever" << QList<int>{Qt::Key_F6} << "se lever"
+            << "négation"
+            << ""
+            << "je ne me lève pas" << QStringList{"--negation", "se lever"};
+        QTest::newRow("s’asseoir") << "s’asseoir" << QList<int>{} << "s'asseoir"
+                                   << ""
+                                   << ""
+                                   << "je m'assois" << QStringList{"s'asseoir"};
+        QTest::newRow("s'asseoir, féminin, interrogation")
+            << "s'asseoir" << QList<int>{Qt::Key_F5, Qt::Key_F7} << "s'asseoir"
+            << "féminin, interrogation"
+            << ""
+            << "est-ce que je m'assois\u00A0?"
+            << QStringList{"--feminin", "--interrogation", "s'asseoir"};
+        QTest::newRow("se asseoir") << "se asseoir" << QList<int>{} << "s'asseoir"
+                                    << ""
+                                    << ""
+                                    << "je m'assois" << QStringList{"s'asseoir"};
+        QTest::newRow("s'en aller, négation, interrogation")
+            << "s'en aller" << QList<int>{Qt::Key_F7, Qt::Key_F6} << "s'en aller"
+            << "négation, interrogation"
+            << ""
+            << "ne m'en vais-je pas\u00A0?"
+            << QStringList{"--negation", "--interrogation", "s'en aller"};
+        QTest::newRow("commencer, passif")
+            << "commencer" << QList<int>{Qt::Key_F8} << "commencer"
+            << "voix passive"
+            << "comme placer"
+            << "je suis commencé" << QStringList{"--passif", "commencer"};
+    }
+    void options() {
+        QFETCH(QString, touches);
+        QFETCH(QList<int>, cles);
+        QFETCH(QString, intitule);
+        QFETCH(QString, legende);
+        QFETCH(QString, modele);
+        QFETCH(QString, present);
+        QFETCH(QStringList, arguments);
+        Conjugue(touches);
+        for (const int cle : cles) QTest::keyClick(Verbe(), Qt::Key(cle));
+        QCOMPARE(Etiquette("VerbeL")->text(), intitule);
+        QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '), legende);
+        QCOMPARE(Etiquette("ModeleL")->text(), modele);
+        QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options())), legende);
+        QCOMPARE(Liste("PresInd")->item(0)->text(), present);
+        TVerbe verbe;
+        verbe.DefinitVerbe(touches.toStdString());
+        const LignesGrille attendu = ConjugueGrille(verbe, Ecran->Options());
+        for (const Cellule& c : Grille)
+            if (c.Nom != "PartPres")
+                for (int k = 0; k < c.NombreLignes(); ++k)
+                    QCOMPARE(Liste(c.Nom)->item(k)->text(),
+                             QString::fromUtf8(attendu[c.Premier + k]));
+        QVERIFY(Dialogues->Boites.isEmpty());
+#ifdef FLORIMOT_CONJUGUE
+        QTest::keyClick(Verbe(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QProcess conjugue;
+        conjugue.start(QStringLiteral(FLORIMOT_CONJUGUE), arguments);
+        QVERIFY(conjugue.waitForFinished(30000));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromUtf8(conjugue.readAllStandardOutput()));
+#endif
+        // Unchecked, the plain lines come back, and the caption goes.
+        for (const int cle : cles) QTest::keyClick(Verbe(), Qt::Key(cle));
+        QVERIFY(Ecran->Options().Aucune());
+        QCOMPARE(Etiquette("OptionsL")->text(), QString());
+        QCOMPARE(Liste("PresInd")->item(0)->text(), QString::fromUtf8(ConjugueGrille(verbe)[0]));
+    }
+
+    // An option changed before anything is conjugated waits for the first
+    // conjugation; one changed while a word that is not a verb is shown
+    // does not give the warning twice.
+    void optionsSansVerbe() {
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("Verbe"));
+        QCOMPARE(Liste("PresInd")->count(), 0);
+        Conjugue("maison");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QTest::keyClick(Verbe(), Qt::Key_F7);
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '),
+                 QStringLiteral("négation, interrogation"));
+    }
+
+    // The verb's row at the smallest size, every option on: the word, the
+    // options, the group and the model side by side, none over another, all
+    // inside the window and above the pages.
+    void ligneDuVerbe_data() {
+        QTest::addColumn<QString>("touches");
+        for (const char* mot : {"se désolidariser", "s'entremettre", "s'en abcdefghijklmno",
+                                "se mmmmmmmmmmmmmmm", "commencer"})
+            QTest::newRow(mot) << QString::fromUtf8(mot);
+    }
+    void ligneDuVerbe() {
+        QFETCH(QString, touches);
+        for (const Qt::Key cle : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8})
+            QTest::keyClick(Verbe(), cle);
+        Conjugue(touches);
+        QCOMPARE(Ecran->size(), TEcran::TailleInitiale);
+        QList<QRect> cadres;
+        for (const char* nom : {"VerbeL", "OptionsL", "Groupe", "ModeleL"})
+            if (!Etiquette(nom)->text().isEmpty()) cadres << Etiquette(nom)->geometry();
+        QVERIFY(cadres.size() >= 3);
+        for (const char* nom : {"OptionsL", "ModeleL"})
+            QVERIFY(Contraste(Etiquette(nom)->palette().color(QPalette::WindowText),
+                              Etiquette(nom)->palette().color(QPalette::Window)) >= 4.5);
+        const QRect ligne(Composant<QPushButton>("Conjugue")->geometry().right() + 1, 0,
+                          Ecran->centralWidget()->width(), Composant<QWidget>("Rectangl")->y());
+        for (qsizetype i = 0; i < cadres.size(); ++i) {
+            QVERIFY2(ligne.contains(cadres[i]), qPrintable(QString::number(i)));
+            for (qsizetype j = i + 1; j < cadres.size(); ++j)
+                QVERIFY(!cadres[i].intersects(cadres[j]));
         }
     }
 
@@ -209,9 +346,21 @@ private slots:
         QTest::newRow("capitale accentuée") << "É" << Blancs("é");
         QTest::newRow("accents") << "ÊTRE" << Blancs("être");
         QTest::newRow("tréma") << "HAÏR" << Blancs("haïr");
-        QTest::newRow("chiffres") << "a1b2" << Blancs("a1b2");
-        QTest::newRow("signes refusés") << "ai-m'er!" << Blancs("aimer");
-        QTest::newRow("blanc intérieur") << "ai mer" << Blancs("ai mer");
+        QTest::newRow("chiffres refusés") << "a1b2" << Blancs("ab");
+        QTest::newRow("signes refusés") << "ai-m'er!" << Blancs("aim'er");
+        QTest::newRow("blanc hors pronom") << "ai mer" << Blancs("aimer");
+        QTest::newRow("se") << "se lever" << Blancs("se lever");
+        QTest::newRow("apostrophe courbe") << "S’ASSEOIR" << Blancs("s'asseoir");
+        QTest::newRow("s'en") << "s'en aller" << Blancs("s'en aller");
+        QTest::newRow("apostrophe après une lettre") << "'S’ENTR''APERCEVOIR"
+                                                     << "s'entr'apercevoir";
+        // The limit counts the verb's own letters, not its pronoun's.
+        QTest::newRow("seize lettres") << "réapprovisionner" << Blancs("réapprovisionne");
+        QTest::newRow("seize lettres après se") << "se réapprovisionner"
+                                                << "se réapprovisionne";
+        QTest::newRow("se désister") << "se désister" << Blancs("se désister");
+        QTest::newRow("quinze lettres après s'en") << "s'en abcdefghijklmnopq"
+                                                   << "s'en abcdefghijklmno";
         QTest::newRow("quinze au plus") << "abcdefghijklmnopqrst"
                                         << "abcdefghijklmno";
         QTest::newRow("vide") << "" << Blancs("");
@@ -221,7 +370,7 @@ private slots:
         QFETCH(QString, lu);
         Tape(touches);
         QCOMPARE(Ecran->TexteVerbe(), lu);
-        QCOMPARE(Ecran->TexteVerbe().size(), TEcran::LongueurEntree);
+        QCOMPARE(Verbe()->text(), lu.trimmed());
     }
 
     // Every road into the conjugation gives the same, complete grid.
@@ -249,7 +398,7 @@ private slots:
                 QTest::keyClick(Liste("PCInd"), Qt::Key_Return);
                 break;
         }
-        QCOMPARE(Etiquette("VerbeL")->text(), Blancs("aimer"));
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("aimer"));
         QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 1"));
         QVERIFY(Dialogues->Boites.isEmpty());
         VerifieGrille("aimer");
@@ -296,7 +445,7 @@ private slots:
         Conjugue(touches);
         QCOMPARE(Dialogues->Boites.size(), 1);
         QCOMPARE(pendant, Etat());
-        QCOMPARE(Etiquette("VerbeL")->text(), Blancs(touches));
+        QCOMPARE(Etiquette("VerbeL")->text(), touches);
         QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Ceci n'est pas un Verbe"));
@@ -332,14 +481,14 @@ private slots:
                     case 2: Composant<QPushButton>("Conjugue")->click(); break;
                 }
                 // Not yet: the warning is still up.
-                QCOMPARE(Etiquette("VerbeL")->text(), Blancs("maison"));
+                QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("maison"));
             }
             --profondeur;
         };
         Conjugue("maison");
         QCOMPARE(Dialogues->Boites.size(), 1);
         QCOMPARE(plusProfond, 1);
-        QCOMPARE(Etiquette("VerbeL")->text(), Blancs("finir"));
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("finir"));
         QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 2"));
         VerifieGrille("finir");
     }
@@ -776,6 +925,10 @@ private slots:
         const QImage apropos = About->grab().toImage();
         QCOMPARE(page1.size(), Ecran->size() * page1.devicePixelRatio());
         onglets->setCurrentIndex(0);
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Conjugue("se lever");
+        const QImage pronominal = Ecran->grab().toImage();
+        QTest::keyClick(Verbe(), Qt::Key_F6);
         Conjugue("déshumidifier");
         Ecran->resize(1000, 600);
         const QImage agrandie = Ecran->grab().toImage();
@@ -786,6 +939,7 @@ private slots:
         QVERIFY(page2.save(dossier + "/ecran-page2.png"));
         QVERIFY(apropos.save(dossier + "/apropos.png"));
         QVERIFY(agrandie.save(dossier + "/ecran-agrandie.png"));
+        QVERIFY(pronominal.save(dossier + "/ecran-pronominal.png"));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <memory>
+#include <utility>
 
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
@@ -171,8 +172,8 @@ private slots:
                                            << "" << Blancs("finir");
         QTest::newRow("un autre mot tapé depuis") << "parler"
                                                   << "venir" << Blancs("venir");
-        QTest::newRow("blanc intérieur") << ""
-                                         << "ai mer" << Blancs("ai mer");
+        QTest::newRow("blanc hors pronom") << ""
+                                           << "ai mer" << Blancs("aimer");
         QTest::newRow("quinze lettres") << ""
                                         << "anticonstitutionnellement"
                                         << "anticonstitutio";
@@ -189,6 +190,44 @@ private slots:
         QCOMPARE(Imprimante->Travaux.size(), 1);
         QCOMPARE(Imprimante->Travaux.front().Nom, QStringLiteral("Florimot du verbe ") + nom);
         QCOMPARE(Imprimante->Travaux.front().Nom.size(), 18 + TEcran::LongueurEntree);
+    }
+
+    // Options in force: the job's name carries them after the word as people
+    // write it, and the pages show them, and the model, as the window does.
+    void nomAvecOptions_data() {
+        QTest::addColumn<QString>("conjugue");
+        QTest::addColumn<QList<int>>("cles");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("legendes");
+        QTest::newRow("se lever") << "se lever" << QList<int>{Qt::Key_F7, Qt::Key_F6}
+                                  << "se lever (négation, interrogation)"
+                                  << QStringList{"se lever", "négation, interrogation", ""};
+        QTest::newRow("commencer")
+            << "commencer" << QList<int>{Qt::Key_F8} << "commencer (voix passive)"
+            << QStringList{"commencer", "voix passive", "comme placer"};
+        QTest::newRow("entrée vide")
+            << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
+        QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
+                                     << QStringList{"s'asseoir", "", ""};
+    }
+    void nomAvecOptions() {
+        QFETCH(QString, conjugue);
+        QFETCH(QList<int>, cles);
+        QFETCH(QString, nom);
+        QFETCH(QStringList, legendes);
+        Conjugue(conjugue);
+        for (const int cle : cles) QTest::keyClick(Ecran.get(), Qt::Key(cle));
+        Imprimante->Releve = [](QWidget& source) {
+            QStringList textes;
+            for (const char* legende : {"VerbeL", "OptionsL", "ModeleL"})
+                textes << pilote::Composant<QLabel>(&source, legende)->text().replace(u'\n', u' ');
+            return textes;
+        };
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        QCOMPARE(Imprimante->Travaux.front().Nom, QStringLiteral("Florimot du verbe ") + nom);
+        for (const auto& page : Imprimante->Travaux.front().Pages)
+            QCOMPARE(page.front().Releve, legendes);
     }
 
     // The full printable width, the upper half of the printable height.
@@ -307,6 +346,8 @@ private slots:
         QTest::newRow("Entrée") << 5 << 0 << "je finis";
         QTest::newRow("F1") << 6 << 0 << "je finis";
         QTest::newRow("menu Conjuguer") << 7 << 0 << "je finis";
+        QTest::newRow("F6") << 8 << 0 << "je ne prends pas";
+        QTest::newRow("Entrée puis F6") << 9 << 0 << "je ne finis pas";
     }
     void pendantLeTravail() {
         QFETCH(int, evenement);
@@ -317,6 +358,7 @@ private slots:
         QCOMPARE(Imprimante->Travaux.size(), 1);
         const auto temoin = Imprimante->Travaux.front();
         const QStringList avant = Etat();
+        bool option = false;  // F6 pressed once, whatever the events of the job
         Imprimante->PendantLeTravail = [&] {
             switch (evenement) {
                 case 0: Imprime(); break;
@@ -332,6 +374,14 @@ private slots:
                 case 7:
                     Tape("finir");
                     Composant<QAction>("Conjuguer1")->trigger();
+                    break;
+                case 8:
+                    if (!std::exchange(option, true)) QTest::keyClick(Verbe(), Qt::Key_F6);
+                    break;
+                case 9:
+                    if (std::exchange(option, true)) break;
+                    Conjugue("finir");
+                    QTest::keyClick(Verbe(), Qt::Key_F6);
                     break;
             }
         };
@@ -352,7 +402,8 @@ private slots:
         if (ensuite.isEmpty()) {
             if (evenement != 4) VerifieRetabli(avant, onglet);
         } else {
-            QCOMPARE(Composant<QLabel>("VerbeL")->text(), Blancs("finir"));
+            QCOMPARE(Composant<QLabel>("VerbeL")->text(),
+                     evenement == 8 ? QStringLiteral("prendre") : QStringLiteral("finir"));
             QCOMPARE(Composant<QListWidget>("PresInd")->item(0)->text(), ensuite);
         }
 

@@ -334,6 +334,26 @@ private slots:
         QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), avant);
     }
 
+    // The name offered is the verb as people write it.
+    void nomPropose_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("propose");
+        QTest::newRow("se lever") << "se lever"
+                                  << "se lever.pdf";
+        QTest::newRow("se asseoir") << "se asseoir"
+                                    << "s'asseoir.pdf";
+        QTest::newRow("s'en aller") << "s'en aller"
+                                    << "s'en aller.pdf";
+    }
+    void nomPropose() {
+        QFETCH(QString, tape);
+        QFETCH(QString, propose);
+        TDialoguesEnregistres dialogues;
+        Enregistre(dialogues, tape);
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(QFileInfo(dialogues.Fichiers.front()[0]).fileName(), propose);
+    }
+
     // The service itself: one job at a time, pages only inside a job.
     void unTravailALaFois() {
         const QString pdf = Dossier.filePath(QStringLiteral("seul.pdf"));

@@ -1,8 +1,12 @@
 // What the window keeps between runs: its size, its place and whether it
 // was maximised, in a settings folder of the test's own.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +98,27 @@ private slots:
         QCOMPARE(ecran->normalGeometry(), cadre);
     }
 
+    // The options checked come back checked, and in force, the next time.
+    void options() {
+        {
+            const auto ecran = Ouvre();
+            QTest::keyClick(ecran.get(), Qt::Key_F6);
+            QTest::keyClick(ecran.get(), Qt::Key_F8);
+            ecran->close();
+        }
+        const auto ecran = Ouvre();
+        QVERIFY(ecran->Options() == (TOptions{false, true, false, true}));
+        QStringList coches;
+        for (const QAction* action : ecran->findChild<QMenu*>(QStringLiteral("Options"))->actions())
+            if (action->isChecked()) coches << action->objectName();
+        QCOMPARE(coches, (QStringList{"Negation1", "Passif1"}));
+        auto* entree = ecran->findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setText(QStringLiteral("aimer"));
+        QTest::keyClick(entree, Qt::Key_Return);
+        QCOMPARE(ecran->findChild<QLabel*>(QStringLiteral("OptionsL"))->text().replace(u'\n', u' '),
+                 QStringLiteral("négation, voix passive"));
+    }
+
     // A place no screen shows now, or a size below the smallest, is not
     // taken back: the window opens centred at its default size.
     void cadreRefuse_data() {
@@ -105,7 +130,7 @@ private slots:
     }
     void cadreRefuse() {
         QFETCH(QRect, cadre);
-        EcritReglages({cadre, false});
+        EcritReglages({cadre, false, {}});
         const auto ecran = Ouvre();
         QCOMPARE(ecran->size(), TEcran::TailleInitiale);
         QVERIFY(Centree(*ecran));
