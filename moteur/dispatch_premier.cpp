@@ -22,10 +22,10 @@ bool EstGroupe(char32_t a, char32_t b) {
 }
 
 // Whether the vowel before the consonants can take the grave accent: an é
-// always (j'inquiète), an e unless it follows an i, where it is no mute e
-// (je briefe, j'interviewe).
+// always (j'inquiète), an e unless it follows an i or another e, where it is
+// no mute e (je briefe, j'interviewe, je speede, je tweete).
 bool VoyelleChange(char32_t voyelle, char32_t avant) {
-    return voyelle == U'é' || (voyelle == U'e' && avant != U'i');
+    return voyelle == U'é' || (voyelle == U'e' && avant != U'i' && avant != U'e');
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ constexpr std::string_view ListeCelerAcheter[] = {
     "encasteler", "geler",      "dégeler",  "congeler", "surgeler",   "marteler",
     "modeler",    "peler",      "acheter",  "racheter", "bégueter",   "corseter",
     "crocheter",  "fileter",    "fureter",  "haleter",  "aciseler",   "décongeler",
-    "recongeler", "préacheter", "harceler", "regeler",  "remodeler",
+    "recongeler", "préacheter", "harceler", "regeler",  "remodeler",  "remarteler",
 };
 
 // Slots whose stem vowel is stressed: indicatif and subjonctif présent je,
@@ -146,6 +146,8 @@ FLORIMOT_MODELE(ModeleEr) {
 FLORIMOT_MODELE(ModeleAppeler) {
     for (std::string_view v : ListeCelerAcheter)
         if (verbe.Est(v)) return ModeleLever(verbe);
+    // An e after another vowel is no mute e: tweeter keeps its t (je tweete).
+    if (ConsonnesAvantEr(verbe) == 0) return ModeleEr(verbe);
     TPlan plan = Regulier(verbe, TermEr, 2);
     Ajoute(plan, plan.S);
     Ajoute(plan, plan.S.substr(plan.S.size() - 1));  // the l or t, doubled: appelle, jette

@@ -25,6 +25,10 @@ TEST(Corrections, Formes) {
         {"briefer", 0, 0, 1, "je briefe"},
         {"briefer", 3, 0, 1, "je brieferai"},
         {"débriefer", 0, 0, 6, "ils débriefent"},
+        {"speeder", 0, 0, 1, "je speede"},
+        {"tweeter", 0, 0, 1, "je tweete"},
+        {"tweeter", 3, 0, 1, "je tweeterai"},
+        {"remarteler", 0, 0, 1, "je remartèle"},
         {"interviewer", 0, 0, 1, "j'interviewe"},
         {"inquiéter", 0, 0, 1, "j'inquiète"},
         // -gger keeps a hard g
