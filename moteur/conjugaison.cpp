@@ -178,28 +178,39 @@ constexpr std::string_view PronomsSimples[2][7] = {
 // What stands before the participle in each compound line of the plain grid,
 // with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Built once:
 // the auxiliary's forms never change, nor their elision.
-using Prefixes = std::array<std::array<std::string, NombreLignesGrille>, 2>;
-
-const Prefixes& PrefixesComposes() {
-    static const Prefixes prefixes = [] {
-        Prefixes t;
+// Kept end to end in one block, so that reading one is a single load.
+class Prefixes {
+public:
+    Prefixes() {
         const TVerbe rien;
         for (int etre = 0; etre < 2; ++etre)
-            for (const Cellule& c : Grille) {
-                if (!EstCompose(c.CodeTemps)) continue;
+            for (const Cellule& c : Grille)
                 for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-                    std::string& prefixe = t[etre][c.Premier + p - c.PremierePersonne];
-                    const std::string_view aux =
-                        AuxiliaireCompose(etre == 1, c.CodeTemps, c.DecalageMode, p);
-                    if (c.DecalageMode != ModeImperatif)
-                        prefixe = PronomsSimples[c.DecalageMode == ModeSubjonctif]
-                                         [p == 1 && ElideDevant(rien, aux) ? 0 : p];
-                    prefixe += aux;
-                    prefixe += ' ';
+                    const std::size_t i = c.Premier + p - c.PremierePersonne;
+                    Debut_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
+                    if (EstCompose(c.CodeTemps)) {
+                        const std::string_view aux =
+                            AuxiliaireCompose(etre == 1, c.CodeTemps, c.DecalageMode, p);
+                        if (c.DecalageMode != ModeImperatif)
+                            Texte_ += PronomsSimples[c.DecalageMode == ModeSubjonctif]
+                                                    [p == 1 && ElideDevant(rien, aux) ? 0 : p];
+                        Texte_ += aux;
+                        Texte_ += ' ';
+                    }
+                    Fin_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
                 }
-            }
-        return t;
-    }();
+    }
+    std::string_view operator()(bool etre, std::size_t i) const {
+        return std::string_view(Texte_).substr(Debut_[etre][i], Fin_[etre][i] - Debut_[etre][i]);
+    }
+
+private:
+    std::string Texte_;
+    std::array<std::array<std::uint16_t, NombreLignesGrille>, 2> Debut_{}, Fin_{};
+};
+
+const Prefixes& PrefixesComposes() {
+    static const Prefixes prefixes;
     return prefixes;
 }
 
@@ -212,7 +223,7 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
             e << manque;
             return;
         }
-        e << PrefixesComposes()[f.AvecEtre()][indice];
+        e << PrefixesComposes()(f.AvecEtre(), indice);
         e << f.Participe();
         e << f.Accord(DecalageMode, Personne);
         return;
@@ -376,9 +387,13 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options) {
     char tampon[NombreLignesGrille * LigneMax];
     TEcriture e(tampon);
     std::size_t i = 0;
+    const bool simple = contexte.simple && formes.EstVerbe();
     for (const Cellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            Ligne(e, contexte, c, p);
+            if (simple)
+                LigneSimple(e, formes, c.CodeTemps, c.DecalageMode, p, i);
+            else
+                Ligne(e, contexte, c, p);
             lignes.Debut[++i] = static_cast<std::uint32_t>(e.Position() - tampon);
         }
     lignes.Texte.assign(tampon, e.Position());
