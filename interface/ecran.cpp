@@ -1153,7 +1153,7 @@ void TEcran::Avertit(const QString& texte) {
     ConjugueClick();
 }
 
-void TEcran::MetNote(const QString& intitule) {
+void TEcran::MetNote(QString intitule) {
     Dictionnaire& d = *Dictionnaire_;
     d.NoteEnAttente = intitule;
 #ifdef FLORIMOT_LEXIQUE

@@ -111,7 +111,7 @@ private:
     void Avertit(const QString& texte);
     // The dictionary's note on `intitule` beside the group, at once if the
     // dictionary is loaded, else when it is.
-    void MetNote(const QString& intitule);
+    void MetNote(QString intitule);
     // The text the print job and the PDF are named after.
     QString TexteNomme() const;
     void CocheOptions();
