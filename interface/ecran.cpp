@@ -620,7 +620,11 @@ void TContenu::DefinitNote(const QString& note) {
 void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
                               const std::function<void(int)>& choix) {
     Analyse_ = texte;
-    for (QPushButton* bouton : AutresVerbes) bouton->deleteLater();
+    // Possibly the very button pressed: gone from sight now, deleted later.
+    for (QPushButton* bouton : AutresVerbes) {
+        bouton->hide();
+        bouton->deleteLater();
+    }
     AutresVerbes.clear();
     for (int i = 0; i < autres.size(); ++i) {
         auto* bouton = new QPushButton(autres[i], this);
@@ -993,10 +997,13 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
         const LignesGrille lignes = ConjugueGrille(verbe, Options_);
+        // Whether the word has forms at all, whatever the options leave of them.
+        const bool sansForme =
+            SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe));
         Dictionnaire& d = *Dictionnaire_;
         d.Verbes.clear();
         // A word shown again for an option was looked up already.
-        if ((avertit || !prefere.isEmpty()) && SansForme(verbe, lignes) && Cherche(texte.trimmed())) {
+        if ((avertit || !prefere.isEmpty()) && sansForme && Cherche(texte.trimmed())) {
             std::size_t rang = 0;
             for (std::size_t i = 0; i < d.Verbes.size(); ++i)
                 if (d.Verbes[i].Infinitif == prefere) rang = i;
@@ -1012,7 +1019,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
                               lignes);
             Contenu_->DefinitAnalyse(std::exchange(d.Message, QString()), {}, {});
             // Of a word with no form the dictionary has nothing to say.
-            MetNote(SansForme(verbe, lignes) ? QString() : intitule);
+            MetNote(sansForme ? QString() : intitule);
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
         }
