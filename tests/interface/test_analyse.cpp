@@ -174,6 +174,11 @@ private slots:
         QCOMPARE(Choisies(Ecran.get()),
                  (QStringList{"ImpInd:nous n'allions pas", "PresSubj:que nous n'allions pas"}));
         QTest::keyClick(Verbe(), Qt::Key_F6);
+        // The PDF is named after the verb shown, not the form typed.
+        QTest::keyClick(Verbe(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Dialogues.Fichiers.size(), 1);
+        QVERIFY2(Dialogues.Fichiers.front().front().endsWith(QStringLiteral("/aller.pdf")),
+                 qPrintable(Dialogues.Fichiers.front().front()));
         // An ordinary verb afterwards: no selection, nothing under the pages.
         pilote::Conjugue(Verbe(), QStringLiteral("parler"));
         QVERIFY(Choisies(Ecran.get()).isEmpty());
