@@ -998,8 +998,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         verbe.DefinitVerbe(texte.toStdString());
         const LignesGrille lignes = ConjugueGrille(verbe, Options_);
         // Whether the word has forms at all, whatever the options leave of them.
-        const bool sansForme =
-            SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe));
+        const bool sansForme = SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe));
         Dictionnaire& d = *Dictionnaire_;
         d.Verbes.clear();
         // A word shown again for an option was looked up already.

@@ -29,7 +29,8 @@ namespace {
 QStringList Choisies(QWidget* fenetre) {
     QStringList choisies;
     for (const Cellule& c : Grille) {
-        auto* liste = fenetre->findChild<QListWidget*>(QString::fromLatin1(c.Nom.data(), c.Nom.size()));
+        auto* liste =
+            fenetre->findChild<QListWidget*>(QString::fromLatin1(c.Nom.data(), c.Nom.size()));
         if (liste == nullptr) continue;
         for (int i = 0; i < liste->count(); ++i)
             if (liste->item(i)->isSelected())
@@ -54,7 +55,9 @@ class TestAnalyse : public QObject {
     std::unique_ptr<TEcran> Ecran;
 
     QLineEdit* Verbe() { return pilote::Composant<QLineEdit>(Ecran.get(), "Verbe"); }
-    QString Texte(const char* nom) { return TexteEntier(pilote::Composant<QLabel>(Ecran.get(), nom)); }
+    QString Texte(const char* nom) {
+        return TexteEntier(pilote::Composant<QLabel>(Ecran.get(), nom));
+    }
     QPushButton* AutreVerbe(const QString& infinitif) {
         for (auto* b : Ecran->findChildren<QPushButton*>(QStringLiteral("AutreVerbe")))
             if (b->text() == infinitif && b->isVisible()) return b;
@@ -76,7 +79,9 @@ private slots:
         if (!QFile::exists(QStringLiteral("/usr/share/hunspell/fr.dic")))
             QSKIP("dictionnaire absent : /usr/share/hunspell/fr.dic (hunspell-fr-comprehensive)");
     }
-    void cleanup() { Ecran.reset(); }
+    void cleanup() {
+        Ecran.reset();
+    }
 
     // Typed at once after start-up: the first look-up waits for the
     // dictionary, the window does not.
@@ -91,9 +96,10 @@ private slots:
         QElapsedTimer seconde;
         seconde.start();
         Ecran->ConjugueClick();
-        qInfo("fenêtre créée en %.1f ms ; première analyse finie %.1f ms après la création ; "
-              "une autre en %.2f ms",
-              creation, premiere, seconde.nsecsElapsed() / 1e6);
+        qInfo(
+            "fenêtre créée en %.1f ms ; première analyse finie %.1f ms après la création ; "
+            "une autre en %.2f ms",
+            creation, premiere, seconde.nsecsElapsed() / 1e6);
         QVERIFY(creation < 300);
         QCOMPARE(Texte("VerbeL"), QStringLiteral("aller"));
         QVERIFY(Dialogues.Boites.isEmpty());
@@ -107,10 +113,10 @@ private slots:
         QTest::addColumn<QStringList>("choisies");
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("autres");
-        QTest::newRow("allions")
-            << "allions"
-            << "aller" << QStringList{"ImpInd:nous allions", "PresSubj:que nous allions"} << 0
-            << QStringList{"allier"};
+        QTest::newRow("allions") << "allions"
+                                 << "aller"
+                                 << QStringList{"ImpInd:nous allions", "PresSubj:que nous allions"}
+                                 << 0 << QStringList{"allier"};
         QTest::newRow("entre, sans modèle")
             << "entre"
             << "entrer"
@@ -123,9 +129,9 @@ private slots:
         QTest::newRow("allâmes") << "allâmes"
                                  << "aller" << QStringList{"PSInd:nous allâmes"} << 0
                                  << QStringList{};
-        QTest::newRow("irions, page 2") << "irions"
-                                        << "aller" << QStringList{"PresCond:nous irions"} << 1
-                                        << QStringList{};
+        QTest::newRow("irions, page 2")
+            << "irions"
+            << "aller" << QStringList{"PresCond:nous irions"} << 1 << QStringList{};
     }
     void formeConjuguee() {
         QFETCH(QString, forme);
@@ -159,8 +165,7 @@ private slots:
         pilote::Conjugue(Verbe(), QStringLiteral("allions"));
         QTest::mouseClick(AutreVerbe(QStringLiteral("allier")), Qt::LeftButton);
         QCOMPARE(Texte("VerbeL"), QStringLiteral("allier"));
-        QCOMPARE(Choisies(Ecran.get()),
-                 (QStringList{"PresInd:nous allions", "PresImp:allions"}));
+        QCOMPARE(Choisies(Ecran.get()), (QStringList{"PresInd:nous allions", "PresImp:allions"}));
         QCOMPARE(Verbe()->text(), QStringLiteral("allions"));
         QVERIFY(Texte("AnalyseL").contains(QStringLiteral("allier")));
         QVERIFY(AutreVerbe(QStringLiteral("aller")) != nullptr);
@@ -281,7 +286,9 @@ private slots:
     void note_data() {
         QTest::addColumn<QString>("touches");
         QTest::addColumn<QString>("note");
-        QTest::newRow("googler") << "googler" << QStringLiteral("absent du dictionnaire : formes déduites des lettres");
+        QTest::newRow("googler") << "googler"
+                                 << QStringLiteral(
+                                        "absent du dictionnaire : formes déduites des lettres");
         QTest::newRow("monter") << "monter"
                                 << "se conjugue aussi avec être";
         QTest::newRow("s'évanouir") << "s'évanouir"
@@ -330,9 +337,9 @@ private slots:
         QCOMPARE(Dialogues.Boites.size(), 1);
         QCOMPARE(Dialogues.Boites.front().Texte, QStringLiteral("Ceci n'est pas un Verbe"));
         QVERIFY(pilote::Composant<QLabel>(Ecran.get(), "AnalyseL")->isVisible());
-        QVERIFY2(Texte("AnalyseL").contains(
-                     QStringLiteral("analyse des formes et suggestions indisponibles"),
-                     Qt::CaseInsensitive),
+        QVERIFY2(Texte("AnalyseL")
+                     .contains(QStringLiteral("analyse des formes et suggestions indisponibles"),
+                               Qt::CaseInsensitive),
                  qPrintable(Texte("AnalyseL")));
         pilote::Conjugue(Verbe(), QStringLiteral("finr"));
         QCOMPARE(Dialogues.Boites.size(), 2);

@@ -141,8 +141,8 @@ private slots:
                 QTest::keyClick(Ecran.get(), cle);
         if (!verbe.isEmpty())
             pilote::Conjugue(pilote::Composant<QLineEdit>(Ecran.get(), "Verbe"), verbe);
-        // The note comes when the dictionary is loaded, without a new conjugation.
 #ifdef FLORIMOT_LEXIQUE
+        // The note comes when the dictionary is loaded, without a new conjugation.
         if (verbe == u"googler" && QFile::exists(QStringLiteral("/usr/share/hunspell/fr.dic")))
             QTRY_VERIFY(!pilote::Composant<QLabel>(Ecran.get(), "NoteL")->text().isEmpty());
 #endif
