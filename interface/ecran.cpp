@@ -1139,6 +1139,8 @@ void TEcran::Avertit(const QString& texte) {
     if (!texte.trimmed().isEmpty() && lexique.Disponible())
         for (const std::string& s : lexique.Suggestions(texte.trimmed().toStdString()))
             suggestions << QString::fromStdString(s);
+#else
+    (void)texte;
 #endif
     const QString titre = QStringLiteral("Avertissement");
     if (suggestions.isEmpty()) {
