@@ -155,6 +155,16 @@ private slots:
         }
         QCOMPARE(Ecran->findChildren<QPushButton*>(QStringLiteral("AutreVerbe")).size(),
                  autres.size());
+        // Under the tabs, inside the window, side by side.
+        QList<QRect> cadres{pilote::Composant<QLabel>(Ecran.get(), "AnalyseL")->geometry()};
+        for (const QString& autre : autres) cadres << AutreVerbe(autre)->geometry();
+        const int onglets = pilote::Composant<QTabBar>(Ecran.get(), "PageSet")->geometry().bottom();
+        for (qsizetype i = 0; i < cadres.size(); ++i) {
+            QVERIFY(Ecran->centralWidget()->rect().contains(cadres[i]));
+            QVERIFY(cadres[i].top() > onglets);
+            for (qsizetype j = i + 1; j < cadres.size(); ++j)
+                QVERIFY(!cadres[i].intersects(cadres[j]));
+        }
     }
 
     // One click to the other verb, its lines selected; back again; an
