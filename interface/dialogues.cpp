@@ -4,22 +4,44 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace florimot {
+
+namespace {
+
+QMessageBox::Icon Genre(TDialogues::Icone icone) {
+    return icone == TDialogues::Icone::Information ? QMessageBox::Information
+           : icone == TDialogues::Icone::Question  ? QMessageBox::Question
+                                                   : QMessageBox::Critical;
+}
+
+}  // namespace
 
 TDialogues::Reponse TDialoguesQt::Demande(QWidget* proprietaire, const QString& texte,
                                           const QString& titre, Icone icone, Boutons boutons) {
     const QMessageBox::StandardButtons choix = boutons == Boutons::Ok
                                                    ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                    : QMessageBox::Yes | QMessageBox::No;
-    const QMessageBox::Icon genre = icone == Icone::Information ? QMessageBox::Information
-                                    : icone == Icone::Question  ? QMessageBox::Question
-                                                                : QMessageBox::Critical;
-    QMessageBox boite(genre, titre, texte, choix, proprietaire);
+    QMessageBox boite(Genre(icone), titre, texte, choix, proprietaire);
     boite.setObjectName(QStringLiteral("Message"));
     const int bouton = boite.exec();
     if (boutons == Boutons::Ok) return Reponse::Ok;
     return bouton == QMessageBox::Yes ? Reponse::Oui : Reponse::Non;
+}
+
+bool TDialoguesQt::Propose(QWidget* proprietaire, const QString& texte, const QString& titre,
+                           Icone icone, const QString& action) {
+    QMessageBox boite(Genre(icone), titre, texte, QMessageBox::Ok, proprietaire);
+    boite.setObjectName(QStringLiteral("Message"));
+    QPushButton* choix = boite.addButton(action, QMessageBox::AcceptRole);
+    choix->setObjectName(QStringLiteral("Propose"));
+    // Enter and Escape still only close the box, as they do the plain one:
+    // the offer is taken on purpose.
+    boite.setDefaultButton(QMessageBox::Ok);
+    boite.setEscapeButton(QMessageBox::Ok);
+    boite.exec();
+    return boite.clickedButton() == choix;
 }
 
 QString TDialoguesQt::DemandeFichier(QWidget* proprietaire, const QString& titre,

@@ -20,6 +20,14 @@ public:
     // a Yes/No box without choosing answers No.
     virtual Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre,
                             Icone icone, Boutons boutons) = 0;
+    // A box with OK and one button more, named `action`, that offers what to
+    // do instead; true when that button was pressed. A stand-in that knows no
+    // such button shows the plain box.
+    virtual bool Propose(QWidget* proprietaire, const QString& texte, const QString& titre,
+                         Icone icone, const QString& /*action*/) {
+        Demande(proprietaire, texte, titre, icone, Boutons::Ok);
+        return false;
+    }
     // Asks for the name of a file to write, offering `propose` (a full path);
     // an empty text when the user gives up. `filtre` as QFileDialog takes it.
     virtual QString DemandeFichier(QWidget* proprietaire, const QString& titre,
@@ -33,6 +41,8 @@ class TDialoguesQt final : public TDialogues {
 public:
     Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
                     Boutons boutons) override;
+    bool Propose(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
+                 const QString& action) override;
     QString DemandeFichier(QWidget* proprietaire, const QString& titre, const QString& propose,
                            const QString& filtre) override;
     void Termine(int statut) override;

@@ -26,18 +26,27 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string_view>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "about.hpp"
 #include "apparence.hpp"
 #include "mise_en_page.hpp"
+#include "modele.hpp"
 #include "reglages.hpp"
 #include "verbe.hpp"
+
+#ifdef FLORIMOT_LEXIQUE
+#include "lexique.hpp"
+#endif
 
 namespace florimot {
 
@@ -287,6 +296,54 @@ QColor TexteDiscret(const QPalette& palette) {
     return texte;
 }
 
+// `texte` on one line when it fits `largeur`, else on two, broken after the
+// strongest stop that lets both fit (a dash, a semicolon, a colon, a comma,
+// a blank), each line cut with an ellipsis if none does; the whole text is
+// then readable under the pointer.
+void EcritSurDeuxLignes(QLabel* etiquette, const QString& texte, int largeur) {
+    const QFontMetrics mesure(etiquette->font());
+    const auto large = [&](QStringView t) { return mesure.horizontalAdvance(t.toString()); };
+    // Too little room for even an ellipsis and a letter: nothing rather than a mark.
+    const bool rien = largeur < large(u"m…");
+    if (rien || large(texte) <= largeur) {
+        etiquette->setText(rien ? QString() : texte);
+        etiquette->setToolTip(QString());
+        return;
+    }
+    const auto force = [](QChar avant) {
+        const QString fortes = QStringLiteral("—;:,");
+        const qsizetype rang = fortes.indexOf(avant);
+        return rang < 0 ? int(fortes.size()) : int(rang);
+    };
+    // The best break: one that fits, at the strongest stop, lines as even as
+    // can be; failing that, the most even.
+    qsizetype coupure = -1;
+    std::tuple<bool, int, int> meilleure;
+    for (qsizetype i = 1; i + 1 < texte.size(); ++i) {
+        // Never between a guillemet and the word it quotes.
+        if (texte[i] != u' ' || texte[i - 1] == u'«' || texte[i + 1] == u'»') continue;
+        const QStringView t(texte);
+        const int l = std::max(large(t.left(i)), large(t.mid(i + 1)));
+        const bool tient = l <= largeur;
+        const std::tuple<bool, int, int> cle{!tient, tient ? force(texte[i - 1]) : 0, l};
+        if (coupure < 0 || cle < meilleure) {
+            coupure = i;
+            meilleure = cle;
+        }
+    }
+    const QString premiere = coupure < 0 ? texte : texte.left(coupure);
+    const QString seconde = coupure < 0 ? QString() : texte.mid(coupure + 1);
+    QString lignes = mesure.elidedText(premiere, Qt::ElideRight, largeur);
+    bool coupe = lignes != premiere;
+    if (!seconde.isEmpty()) {
+        const QString fin = mesure.elidedText(seconde, Qt::ElideRight, largeur);
+        coupe = coupe || fin != seconde;
+        lignes += u'\n' + fin;
+    }
+    etiquette->setText(lignes);
+    etiquette->setToolTip(coupe ? texte : QString());
+}
+
 QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QPoint position,
                       const QFont& police) {
     auto* etiquette = new QLabel(texte, parent);
@@ -318,6 +375,14 @@ public:
     void Remplit(const QString& texte, const QString& options, const QString& groupe,
                  const QString& modele, const LignesGrille& lignes);
     void CopieDe(const TContenu& autre);
+    // What the dictionary says of the verb shown, beside the group ("" for
+    // nothing). Remplit clears it.
+    void DefinitNote(const QString& note);
+    // Under the pages: what the dictionary found behind the text typed, or
+    // why it cannot tell ("" for nothing), and a button for each other verb
+    // the text may belong to; `choix` is told the index of the one pressed.
+    void DefinitAnalyse(const QString& texte, const QStringList& autres,
+                        const std::function<void(int)>& choix);
     void MontrePage(int onglet);
     // The part a printed page shows: the verb's row and the page area,
     // without the tabs, at the reference size.
@@ -329,6 +394,9 @@ public:
     QLabel* VerbeL = nullptr;
     QLabel* OptionsL = nullptr;
     QLabel* ModeleL = nullptr;
+    QLabel* NoteL = nullptr;
+    QLabel* AnalyseL = nullptr;
+    std::vector<QPushButton*> AutresVerbes;
     QFrame* Rectangl = nullptr;
     QTabBar* PageSet = nullptr;
     QGroupBox* Indicatif = nullptr;
@@ -355,7 +423,10 @@ private:
     void EcritOptions(bool deuxLignes);
 
     QString Options_;
+    QString Note_;
+    QString Analyse_;
     void PlaceParticipe();
+    void PlaceAnalyse();
 
     QSize Reference_{TEcran::TailleInitiale};
 };
@@ -387,7 +458,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     // Discreet beside the word and the group: they qualify them.
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
-    for (QLabel* legende : {OptionsL, ModeleL}) {
+    NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    for (QLabel* legende : {OptionsL, ModeleL, NoteL}) {
         QPalette palette = legende->palette();
         palette.setColor(QPalette::WindowText, TexteDiscret(palette));
         legende->setPalette(palette);
@@ -437,6 +509,9 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     PageSet->addTab(QStringLiteral("Page1"));
     PageSet->addTab(QStringLiteral("Page2"));
     PageSet->setCurrentIndex(0);
+
+    AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
+    AnalyseL->hide();
 
     if (usage == Usage::Impression) {
         // Paper shows neither what is typed nor how to change pages, nor the
@@ -493,6 +568,7 @@ void TContenu::Dispose() {
     }
     PlaceParticipe();
     AligneGroupe();
+    PlaceAnalyse();
 }
 
 void TContenu::Remplit(const QString& texte, const QString& options, const QString& groupe,
@@ -501,6 +577,7 @@ void TContenu::Remplit(const QString& texte, const QString& options, const QStri
     Options_ = options;
     Groupe->setText(groupe);
     ModeleL->setText(modele);
+    Note_.clear();
     AligneGroupe();
     for (std::size_t i = 0; i < Grille.size(); ++i) {
         const Cellule& cellule = Grille[i];
@@ -522,6 +599,7 @@ void TContenu::CopieDe(const TContenu& autre) {
     Options_ = autre.Options_;
     Groupe->setText(autre.Groupe->text());
     ModeleL->setText(autre.ModeleL->text());
+    Note_ = autre.Note_;
     AligneGroupe();
     PartPres->setText(autre.PartPres->text());
     PlaceParticipe();
@@ -532,6 +610,54 @@ void TContenu::CopieDe(const TContenu& autre) {
             Listes[i]->addItem(autre.Listes[i]->item(k)->text());
         MarqueCoupures(Listes[i]);
     }
+}
+
+void TContenu::DefinitNote(const QString& note) {
+    Note_ = note;
+    AligneGroupe();
+}
+
+void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
+                              const std::function<void(int)>& choix) {
+    Analyse_ = texte;
+    // Possibly the very button pressed: gone from sight now, deleted later.
+    for (QPushButton* bouton : AutresVerbes) {
+        bouton->hide();
+        bouton->deleteLater();
+    }
+    AutresVerbes.clear();
+    for (int i = 0; i < autres.size(); ++i) {
+        auto* bouton = new QPushButton(autres[i], this);
+        bouton->setObjectName(QStringLiteral("AutreVerbe"));
+        bouton->setToolTip(QStringLiteral("Conjuguer ") + autres[i]);
+        bouton->setFont(PoliceTexte(11));
+        bouton->setAutoDefault(false);
+        connect(bouton, &QPushButton::clicked, bouton, [choix, i] { choix(i); });
+        bouton->show();
+        AutresVerbes.push_back(bouton);
+    }
+    PlaceAnalyse();
+}
+
+void TContenu::PlaceAnalyse() {
+    // A strip between the tabs and the window's bottom edge: the buttons at
+    // the right, the text in what is left, on two lines if need be.
+    const int haut = PageSet->geometry().bottom() + 2;
+    const int hauteur = std::max(0, height() - haut - 1);
+    int droite = PageSet->geometry().right();
+    for (auto i = AutresVerbes.rbegin(); i != AutresVerbes.rend(); ++i) {
+        QPushButton* bouton = *i;
+        const QSize taille(bouton->sizeHint().width(), std::min(hauteur, 22));
+        bouton->setGeometry(droite - taille.width() + 1, haut + (hauteur - taille.height()) / 2,
+                            taille.width(), taille.height());
+        droite -= taille.width() + 4;
+    }
+    const int gauche = 8;
+    AnalyseL->setVisible(!Analyse_.isEmpty());
+    if (Analyse_.isEmpty()) return;
+    EcritSurDeuxLignes(AnalyseL, Analyse_, droite - 4 - gauche);
+    AnalyseL->adjustSize();
+    AnalyseL->move(gauche, haut + std::max(0, (hauteur - AnalyseL->height()) / 2));
 }
 
 void TContenu::MontrePage(int onglet) {
@@ -602,6 +728,12 @@ void TContenu::AligneGroupe() {
         if (droite <= limite || taille <= 11) break;
         if (deuxLignes || !Options_.contains(u',')) --taille;
     }
+    // The dictionary's note takes what the row leaves, on two lines if need be.
+    const int apres =
+        (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
+        Ecart;
+    EcritSurDeuxLignes(NoteL, Note_, std::max(0, limite - apres));
+    aligne(NoteL, Groupe, apres);
 }
 
 void TContenu::PlaceParticipe() {
@@ -623,8 +755,74 @@ void TContenu::PlaceParticipe() {
                           Hauteur);
 }
 
+namespace {
+
+// One verb found behind a form: its readings as the window selects them.
+struct VerbeTrouve {
+    QString Infinitif;
+    struct Lecture {
+        int Cellule;  // index in Grille; -1 for the past participle
+        int Personne;
+    };
+    std::vector<Lecture> Lectures;
+};
+
+// Whether the engine gives no form of the word: no verb, or one no model
+// knows ("entre"), every line a marker.
+bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
+    if (verbe.DonneGroupe() == 0) return true;
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
+    return true;
+}
+
+// Whether `ligne` holds `forme` as a word of its own ("nous sommes allés ?").
+bool TientLeMot(QString ligne, const QString& forme) {
+    ligne.replace(QChar(0x00A0), u' ');
+    return ligne.split(u' ', Qt::SkipEmptyParts).contains(forme);
+}
+
+}  // namespace
+
+// The lexicon where Florimot was built with it, and what it found behind
+// the text shown.
+struct TEcran::Dictionnaire {
+#ifdef FLORIMOT_LEXIQUE
+    explicit Dictionnaire(std::vector<std::filesystem::path> dossiers)
+        : Lexique(std::move(dossiers)) {}
+    TLexique Lexique;
+#else
+    explicit Dictionnaire(const std::vector<std::filesystem::path>&) {}
+#endif
+    static std::vector<std::filesystem::path> DossiersStandard() {
+#ifdef FLORIMOT_LEXIQUE
+        return TLexique::DossiersStandard();
+#else
+        return {};
+#endif
+    }
+
+    // Why analysis is unavailable is said once, the first time it is needed.
+    bool IndisponibleDit = false;
+    // Under the pages at the next filling: that reason, once.
+    QString Message;
+    // The form looked up and what was found, while its verb is shown.
+    QString Forme;
+    QString Description;
+    std::vector<VerbeTrouve> Verbes;
+    // The verb whose note waits for the end of loading ("" for none).
+    QString NoteEnAttente;
+    QTimer Attente;
+};
+
 TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
-    : QMainWindow(parent), Dialogues_(dialogues) {
+    : TEcran(dialogues, Dictionnaire::DossiersStandard(), parent) {}
+
+TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
+               QWidget* parent)
+    : QMainWindow(parent),
+      Dialogues_(dialogues),
+      Dictionnaire_(std::make_unique<Dictionnaire>(std::move(dossiersDictionnaire))) {
     setObjectName(QStringLiteral("Ecran"));
     setWindowTitle(QStringLiteral("Florimot"));
     setWindowIcon(IconeApplication());
@@ -634,6 +832,10 @@ TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     setCentralWidget(Contenu_);
     connect(Contenu_->Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
     connect(Contenu_->PageSet, &QTabBar::currentChanged, this, &TEcran::SetPage);
+    // Loading is watched only while a note waits for it.
+    Dictionnaire_->Attente.setInterval(25);
+    connect(&Dictionnaire_->Attente, &QTimer::timeout, this,
+            [this] { MetNote(Dictionnaire_->NoteEnAttente); });
     CreeMenu();
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
@@ -756,8 +958,13 @@ void TEcran::OptionClick() {
     Options_ = {Feminin1->isChecked(), Negation1->isChecked(), Interrogation1->isChecked(),
                 Passif1->isChecked()};
     // A word asked for and not yet conjugated is conjugated with them: it
-    // must not give way to the word shown.
-    if (!Montre_.isEmpty() && EnAttente_.isEmpty()) Conjugue(Montre_, false);
+    // must not give way to the word shown. A verb found behind a form keeps
+    // its selection.
+    if (Montre_.isEmpty() || !EnAttente_.isEmpty()) return;
+    if (Dictionnaire_->Verbes.empty())
+        Conjugue(Montre_, false);
+    else
+        Conjugue(Dictionnaire_->Forme, false, Montre_);
 }
 
 void TEcran::CocheOptions() {
@@ -771,13 +978,14 @@ void TEcran::ConjugueClick() {
     Conjugue(TexteVerbe());
 }
 
-void TEcran::Conjugue(const QString& texte, bool avertit) {
+void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere) {
     // Asked again from inside a conjugation (its message box), or during a
     // print job: done once that is over, so that neither half-fills the
     // window nor overwrites the other's result.
     if (Conjugue_ || Imprime_) {
         EnAttente_ = texte;
         AvertitEnAttente_ = avertit;
+        PrefereEnAttente_ = prefere;
         return;
     }
     {
@@ -788,25 +996,199 @@ void TEcran::Conjugue(const QString& texte, bool avertit) {
         } fin{Conjugue_};
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
-        Montre_ = texte;
-        const std::string_view modele = ModeleDuVerbe(verbe);
-        Contenu_->Remplit(QString::fromStdString(verbe.Intitule()).trimmed(),
-                          QString::fromStdString(DecritOptions(Options_)),
-                          QString::fromStdString(LegendeGroupe(verbe)),
-                          modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
-                          ConjugueGrille(verbe, Options_));
-        // The window already shows what the warning is about.
-        if (avertit && verbe.DonneGroupe() == 0)
-            Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"),
-                               QStringLiteral("Avertissement"), TDialogues::Icone::Information,
-                               TDialogues::Boutons::Ok);
+        const LignesGrille lignes = ConjugueGrille(verbe, Options_);
+        // Whether the word has forms at all, whatever the options leave of them.
+        const bool sansForme = SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe));
+        Dictionnaire& d = *Dictionnaire_;
+        d.Verbes.clear();
+        // A word shown again for an option was looked up already.
+        if ((avertit || !prefere.isEmpty()) && sansForme && Cherche(texte.trimmed())) {
+            std::size_t rang = 0;
+            for (std::size_t i = 0; i < d.Verbes.size(); ++i)
+                if (d.Verbes[i].Infinitif == prefere) rang = i;
+            MontreTrouve(rang);
+        } else {
+            d.Verbes.clear();
+            Montre_ = texte;
+            const std::string_view modele = ModeleDuVerbe(verbe);
+            const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
+            Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
+                              QString::fromStdString(LegendeGroupe(verbe)),
+                              modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
+                              lignes);
+            Contenu_->DefinitAnalyse(std::exchange(d.Message, QString()), {}, {});
+            // Of a word with no form the dictionary has nothing to say.
+            MetNote(sansForme ? QString() : intitule);
+            // The window already shows what the warning is about.
+            if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
+        }
     }
     ConjugueEnAttente();
 }
 
+bool TEcran::Cherche(const QString& forme) {
+    Dictionnaire& d = *Dictionnaire_;
+    d.Verbes.clear();
+    if (forme.isEmpty()) return false;
+#ifdef FLORIMOT_LEXIQUE
+    // The first look-up may wait for the end of loading, once.
+    if (!d.Lexique.Disponible()) {
+        if (!std::exchange(d.IndisponibleDit, true))
+            d.Message = QString::fromStdString(d.Lexique.Raison());
+        return false;
+    }
+    const std::string mot = forme.toStdString();
+    const std::vector<TAnalyse> analyse = d.Lexique.Analyse(mot);
+    for (const TAnalyse& a : analyse) {
+        VerbeTrouve v{QString::fromStdString(a.infinitif), {}};
+        for (const TLecture& l : a.lectures) {
+            int cellule = -1;
+            for (std::size_t i = 0; i < Grille.size(); ++i)
+                if (Grille[i].Nom == l.cellule) cellule = int(i);
+            v.Lectures.push_back({cellule, l.personne});
+        }
+        d.Verbes.push_back(std::move(v));
+    }
+    if (d.Verbes.empty()) return false;
+    d.Forme = forme;
+    d.Description = QString::fromStdString(DecritAnalyse(mot, analyse));
+    return true;
+#else
+    if (!std::exchange(d.IndisponibleDit, true))
+        d.Message = QStringLiteral(
+            "Florimot a été construit sans libhunspell : analyse des formes et suggestions "
+            "indisponibles.");
+    return false;
+#endif
+}
+
+void TEcran::MontreTrouve(std::size_t rang) {
+    Dictionnaire& d = *Dictionnaire_;
+    const VerbeTrouve& trouve = d.Verbes[rang];
+    TVerbe verbe;
+    verbe.DefinitVerbe(trouve.Infinitif.toStdString());
+    Montre_ = trouve.Infinitif;
+    const LignesGrille lignes = ConjugueGrille(verbe, Options_);
+    const std::string_view modele = ModeleDuVerbe(verbe);
+    const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
+    Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
+                      QString::fromStdString(LegendeGroupe(verbe)),
+                      modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
+                      lignes);
+
+    // The lines to select, by cell and row. A simple tense's reading names
+    // its person; the past participle is wherever a compound line shows it,
+    // with the options in force, or failing that as an agreement would
+    // ("allée" with féminin).
+    std::vector<std::pair<std::size_t, int>> choisies;
+    const auto estCompose = [](const Cellule& c) { return c.CodeTemps > 9; };
+    for (const VerbeTrouve::Lecture& l : trouve.Lectures) {
+        if (l.Cellule >= 0) {
+            const Cellule& c = Grille[std::size_t(l.Cellule)];
+            const int ligne = l.Personne - c.PremierePersonne;
+            if (ligne >= 0 && ligne < c.NombreLignes()) choisies.emplace_back(l.Cellule, ligne);
+            continue;
+        }
+        const TOptions accords[] = {Options_,
+                                    {true, Options_.Negation, Options_.Interrogation, false},
+                                    {false, Options_.Negation, Options_.Interrogation, true},
+                                    {true, Options_.Negation, Options_.Interrogation, true}};
+        for (const TOptions& o : accords) {
+            const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o);
+            const std::size_t avant = choisies.size();
+            for (std::size_t i = 0; i < Grille.size(); ++i)
+                if (estCompose(Grille[i]))
+                    for (int k = 0; k < Grille[i].NombreLignes(); ++k)
+                        if (TientLeMot(QString::fromUtf8(g[Grille[i].Premier + k]), d.Forme))
+                            choisies.emplace_back(i, k);
+            if (choisies.size() > avant) break;
+        }
+    }
+    int page = -1;
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        QListWidget* liste = Contenu_->Listes[i];
+        if (liste == nullptr) continue;
+        for (const auto& [cellule, ligne] : choisies) {
+            if (cellule != i || ligne >= liste->count()) continue;
+            QListWidgetItem* item = liste->item(ligne);
+            // A line the options leave without a form holds nothing to show.
+            if (EstMarqueur(item->text().toStdString())) continue;
+            item->setSelected(true);
+            liste->scrollToItem(item);
+            if (page < 0) page = Grille[i].Page - 1;
+        }
+    }
+    if (page >= 0) Contenu_->PageSet->setCurrentIndex(page);
+
+    QStringList autres;
+    for (const VerbeTrouve& v : d.Verbes)
+        if (&v != &trouve) autres << v.Infinitif;
+    Contenu_->DefinitAnalyse(d.Description, autres, [this, rang](int i) {
+        // The buttons stand for the verbs other than the one shown, in order.
+        const std::size_t choisi = std::size_t(i) < rang ? std::size_t(i) : std::size_t(i) + 1;
+        Conjugue(Dictionnaire_->Forme, false, Dictionnaire_->Verbes[choisi].Infinitif);
+    });
+    d.Message.clear();
+    MetNote(intitule);
+}
+
+void TEcran::Avertit(const QString& texte) {
+    QStringList suggestions;
+#ifdef FLORIMOT_LEXIQUE
+    TLexique& lexique = Dictionnaire_->Lexique;
+    if (!texte.trimmed().isEmpty() && lexique.Disponible())
+        for (const std::string& s : lexique.Suggestions(texte.trimmed().toStdString()))
+            suggestions << QString::fromStdString(s);
+#else
+    (void)texte;
+#endif
+    const QString titre = QStringLiteral("Avertissement");
+    if (suggestions.isEmpty()) {
+        Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"), titre,
+                           TDialogues::Icone::Information, TDialogues::Boutons::Ok);
+        return;
+    }
+    const QString premiere = suggestions.front();
+    if (!Dialogues_.Propose(this,
+                            QStringLiteral("Ceci n'est pas un Verbe\n\nSuggestions : ") +
+                                suggestions.join(QStringLiteral(", ")),
+                            titre, TDialogues::Icone::Information,
+                            QStringLiteral("Conjuguer « ") + premiere + QStringLiteral(" »")))
+        return;
+    // The entry takes the word conjugated; this conjugation is still running,
+    // so the suggestion's waits for it to end.
+    Contenu_->Verbe->setText(premiere);
+    ConjugueClick();
+}
+
+void TEcran::MetNote(QString intitule) {
+    Dictionnaire& d = *Dictionnaire_;
+    d.NoteEnAttente = intitule;
+#ifdef FLORIMOT_LEXIQUE
+    // Never waits: until loading ends, the note is left to the timer.
+    if (!intitule.isEmpty() && !d.Lexique.Pret()) {
+        if (!d.Attente.isActive()) d.Attente.start();
+        return;
+    }
+    d.Attente.stop();
+    d.NoteEnAttente.clear();
+    if (!intitule.isEmpty())
+        Contenu_->DefinitNote(QString::fromStdString(d.Lexique.Note(intitule.toStdString())));
+#endif
+}
+
+QString TEcran::TexteNomme() const {
+    // A verb found behind the form the entry still holds is named as itself.
+    const Dictionnaire& d = *Dictionnaire_;
+    if (!d.Verbes.empty() && FormeSaisie(Contenu_->Verbe->text()) == d.Forme)
+        return Montre_.leftJustified(LongueurEntree);
+    return TexteVerbe();
+}
+
 void TEcran::ConjugueEnAttente() {
     if (EnAttente_.isEmpty()) return;
-    Conjugue(std::exchange(EnAttente_, QString()), AvertitEnAttente_);
+    Conjugue(std::exchange(EnAttente_, QString()), AvertitEnAttente_,
+             std::exchange(PrefereEnAttente_, QString()));
 }
 
 void TEcran::Conjuguer1Click() {
@@ -829,7 +1211,7 @@ void TEcran::Imprimer1Click() {
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
     TVerbe verbe;
-    verbe.DefinitVerbe(TexteVerbe().toStdString());
+    verbe.DefinitVerbe(TexteNomme().toStdString());
     const QString mot = QString::fromStdString(verbe.Intitule()).trimmed();
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
@@ -852,10 +1234,10 @@ QString TEcran::ImprimeSur(TImpression& service) {
         bool& Drapeau;
         ~Fin() { Drapeau = false; }
     } fin{Imprime_};
-    QString nom = QStringLiteral("Florimot du verbe ") + TexteVerbe();
+    QString nom = QStringLiteral("Florimot du verbe ") + TexteNomme();
     if (!Options_.Aucune()) {
         TVerbe verbe;
-        verbe.DefinitVerbe(TexteVerbe().toStdString());
+        verbe.DefinitVerbe(TexteNomme().toStdString());
         const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
         nom = QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
               u'(' + QString::fromStdString(DecritOptions(Options_)) + u')';

@@ -4,7 +4,10 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
@@ -38,7 +41,12 @@ public:
     // The window's default and smallest size.
     static constexpr QSize TailleInitiale{640, 480};
 
+    // The dictionary is looked for in its standard folders, on a thread of
+    // its own: the window is up before it is loaded.
     explicit TEcran(TDialogues& dialogues, QWidget* parent = nullptr);
+    // The dictionary looked for in `dossiersDictionnaire` instead (tests).
+    TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
+           QWidget* parent = nullptr);
     ~TEcran() override;
 
     // The About window the "A Propos..." command shows; the window does not own it.
@@ -56,6 +64,12 @@ public:
     // Handlers. A conjugation asked for while one is running (from inside
     // its message box) or while a print job runs is not lost: it runs once
     // that is over, on the entry's text as it was when asked.
+    //
+    // A text that is no verb, or a verb the engine gives no form of, is
+    // looked up in the dictionary: a conjugated form ("allions") shows its
+    // verb with the lines holding the form selected, and a button for each
+    // other verb it may belong to; a misspelt verb is offered suggestions in
+    // the warning.
     void ConjugueClick();
     void Conjuguer1Click();
     void SetPage(int onglet);
@@ -84,8 +98,22 @@ private:
     // on a screen of this one.
     void RestaureReglages();
     // `avertit` false: a word already shown is only conjugated again, and
-    // its warning is not given twice.
-    void Conjugue(const QString& texte, bool avertit = true);
+    // its warning is not given twice. `prefere`: of the verbs the dictionary
+    // finds behind `texte`, the one to show ("" for its first).
+    void Conjugue(const QString& texte, bool avertit = true, const QString& prefere = {});
+    // The verbs the dictionary finds behind `forme`, kept for the window;
+    // false when there is none, or no dictionary.
+    bool Cherche(const QString& forme);
+    // The found verb `rang` conjugated, the lines that hold the form selected.
+    void MontreTrouve(std::size_t rang);
+    // The warning for a text that is no verb, with suggestions when the
+    // dictionary has some.
+    void Avertit(const QString& texte);
+    // The dictionary's note on `intitule` beside the group, at once if the
+    // dictionary is loaded, else when it is.
+    void MetNote(QString intitule);
+    // The text the print job and the PDF are named after.
+    QString TexteNomme() const;
     void CocheOptions();
     void ConjugueEnAttente();
     // Prints the two pages on `service`; an empty text when all went well,
@@ -103,9 +131,12 @@ private:
     // The text of a conjugation asked for at a moment it could not run.
     QString EnAttente_;
     bool AvertitEnAttente_ = true;
+    QString PrefereEnAttente_;
     // The text the lists show the conjugation of (empty before the first).
     QString Montre_;
     TOptions Options_;
+    struct Dictionnaire;
+    std::unique_ptr<Dictionnaire> Dictionnaire_;
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Action = nullptr;

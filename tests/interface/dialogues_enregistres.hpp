@@ -18,6 +18,7 @@ public:
         QString Titre;
         TDialogues::Icone Genre;
         TDialogues::Boutons Choix;
+        QString Action = {};  // the offer's button, for a box that makes one
     };
 
     Reponse Demande(QWidget*, const QString& texte, const QString& titre, Icone icone,
@@ -25,6 +26,12 @@ public:
         Boites.append({texte, titre, icone, boutons});
         if (PendantLaBoite) PendantLaBoite();
         return boutons == Boutons::Ok ? Reponse::Ok : ReponseOuiNon;
+    }
+    bool Propose(QWidget*, const QString& texte, const QString& titre, Icone icone,
+                 const QString& action) override {
+        Boites.append({texte, titre, icone, Boutons::Ok, action});
+        if (PendantLaBoite) PendantLaBoite();
+        return AccepteOffre;
     }
     QString DemandeFichier(QWidget*, const QString& titre, const QString& propose,
                            const QString& filtre) override {
@@ -40,6 +47,8 @@ public:
     QString Fichier;
     QList<int> Fins;
     Reponse ReponseOuiNon = Reponse::Non;
+    // Whether the offer of a box that makes one is taken.
+    bool AccepteOffre = false;
     // Runs while a box would be on the screen.
     std::function<void()> PendantLaBoite;
 };

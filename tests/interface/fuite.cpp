@@ -1,5 +1,6 @@
 // The program's own life, for the leak checkers: the window started as the
-// program starts it, one conjugation, then Quit answered Yes in the real box.
+// program starts it, one conjugation, one form looked up in the dictionary,
+// then Quit answered Yes in the real box.
 // Run under valgrind (memcheck) and under LeakSanitizer by ctest.
 #include <QApplication>
 #include <QLineEdit>
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
 
     QTimer::singleShot(0, &Ecran, [&] {
         Ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"))->setText(QStringLiteral("parler"));
+        Ecran.ConjugueClick();
+        // A form: the dictionary read, looked up, its verb shown.
+        Ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"))->setText(QStringLiteral("allions"));
         Ecran.ConjugueClick();
         Ecran.APropos1Click();
         // Answers the Quit box with Yes as soon as it is up.

@@ -4,6 +4,7 @@
 // folder.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +126,10 @@ private slots:
         QTest::newRow("parler, page 1") << "parler" << 0;
         QTest::newRow("parler, page 2") << "parler" << 1;
         QTest::newRow("déshumidifier, page 2") << "déshumidifier" << 1;
+        // The dictionary's note beside the group, and what it found behind
+        // a form under the pages (when it is installed).
+        QTest::newRow("googler, page 1") << "googler" << 0;
+        QTest::newRow("allions, page 1") << "allions" << 0;
         // The last: the options stay on.
         QTest::newRow("se désolidariser, toutes les options") << "se désolidariser" << 0;
     }
@@ -136,6 +141,11 @@ private slots:
                 QTest::keyClick(Ecran.get(), cle);
         if (!verbe.isEmpty())
             pilote::Conjugue(pilote::Composant<QLineEdit>(Ecran.get(), "Verbe"), verbe);
+#ifdef FLORIMOT_LEXIQUE
+        // The note comes when the dictionary is loaded, without a new conjugation.
+        if (verbe == u"googler" && QFile::exists(QStringLiteral("/usr/share/hunspell/fr.dic")))
+            QTRY_VERIFY(!pilote::Composant<QLabel>(Ecran.get(), "NoteL")->text().isEmpty());
+#endif
         pilote::Composant<QTabBar>(Ecran.get(), "PageSet")->setCurrentIndex(onglet);
         const QStringList coupures = Coupures(Ecran.get());
         QVERIFY2(coupures.isEmpty(), qPrintable(coupures.join(u'\n')));
