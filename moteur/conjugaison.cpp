@@ -95,6 +95,8 @@ bool Dans(const TVerbe& verbe, std::span<const std::string_view> liste) {
 struct TContexte {
     TContexte(const TFormes& f, const TOptions& o)
         : formes(f), verbe(f.Verbe()), options(o), pronominal(verbe.EstPronominal()) {
+        simple = o.Aucune() && !pronominal;
+        if (simple) return;  // the plain line needs none of the rest
         impersonnel = EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
                       !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3)));
         passif = o.Passif;
@@ -103,18 +105,17 @@ struct TContexte {
                                 verbe.Est("avoir"));
         accordPronominal = !Dans(verbe, SansAccordPronominal);
         inversionJe = Dans(verbe, InversionJe);
-        simple = o.Aucune() && !pronominal;
     }
 
     const TFormes& formes;
     const TVerbe& verbe;
     TOptions options;
     bool pronominal;
-    bool impersonnel;
-    bool passif;
-    bool sansPassif;
-    bool accordPronominal;
-    bool inversionJe;
+    bool impersonnel = false;
+    bool passif = false;
+    bool sansPassif = false;
+    bool accordPronominal = true;
+    bool inversionJe = false;
     bool simple;  // no option, no pronoun: the plain line
 };
 
