@@ -1,9 +1,12 @@
 // Driving the main window as a user would, shared by the window tests.
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "ecran.hpp"
@@ -44,6 +47,22 @@ inline void Tape(QLineEdit* entree, const QString& texte) {
 inline void Conjugue(QLineEdit* entree, const QString& texte) {
     Tape(entree, texte);
     QTest::keyClick(entree, Qt::Key_Return);
+}
+
+// Runs `agir` on the next modal message box as soon as it is up: the window
+// opens its boxes inside its own handlers, which wait for an answer.
+template <typename Agir>
+void QuandBoite(Agir agir) {
+    auto* attente = new QTimer(qApp);
+    attente->setInterval(10);
+    QObject::connect(attente, &QTimer::timeout, [attente, agir] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (boite == nullptr) return;
+        attente->stop();
+        attente->deleteLater();
+        agir(boite);
+    });
+    attente->start();
 }
 
 }  // namespace pilote

@@ -211,10 +211,8 @@ private slots:
         Dialogues.AccepteOffre = reponse == 1;
         QString pendant;
         Dialogues.PendantLaBoite = [&] { pendant = Texte("VerbeL"); };
-        QTimer attente;
-        connect(&attente, &QTimer::timeout, [&] {
-            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                attente.stop();
+        if (reponse == 2)
+            pilote::QuandBoite([&](QMessageBox* boite) {
                 Dialogues.Boites.append({boite->text(),
                                          boite->windowTitle(),
                                          {},
@@ -222,9 +220,7 @@ private slots:
                                          boite->findChild<QPushButton*>("Propose")->text()});
                 pendant = Texte("VerbeL");
                 boite->findChild<QPushButton*>("Propose")->click();
-            }
-        });
-        if (reponse == 2) attente.start(10);
+            });
         W<QLineEdit>("Verbe")->setText(QStringLiteral("finr"));
         Ecran->ConjugueClick();
         QCOMPARE(Dialogues.Boites.size(), 1);

@@ -776,12 +776,7 @@ private slots:
         ecran.findChild<QLineEdit*>("Verbe")->setText("maison");
 
         bool vue = false;
-        QTimer attente;
-        attente.setInterval(10);
-        connect(&attente, &QTimer::timeout, [&] {
-            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (boite == nullptr) return;
-            attente.stop();
+        pilote::QuandBoite([&](QMessageBox* boite) {
             vue = true;
             QCOMPARE(boite->text(), texte);
             QCOMPARE(boite->windowTitle(), titre);
@@ -789,7 +784,6 @@ private slots:
             QCOMPARE(int(boite->standardButtons()), boutons);
             boite->button(QMessageBox::StandardButton(reponse))->click();
         });
-        attente.start();
         switch (commande) {
             case 0: ecran.ConjugueClick(); break;
             case 1: ecran.Aide1Click(); break;

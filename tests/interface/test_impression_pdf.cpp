@@ -23,6 +23,7 @@
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
 #include "impression.hpp"
+#include "pilote.hpp"
 
 using namespace florimot;
 
@@ -237,12 +238,7 @@ private slots:
         QString titre, texte;
         bool entreeVisible = false;
         int boutons = 0;
-        QTimer attente;
-        attente.setInterval(10);
-        connect(&attente, &QTimer::timeout, [&] {
-            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (boite == nullptr) return;
-            attente.stop();
+        pilote::QuandBoite([&](QMessageBox* boite) {
             icone = boite->icon();
             titre = boite->windowTitle();
             texte = boite->text();
@@ -250,7 +246,6 @@ private slots:
             entreeVisible = entree->isVisible();
             boite->button(QMessageBox::Ok)->click();
         });
-        attente.start();
         QTimer::singleShot(10000, [] {
             if (auto* boite = QApplication::activeModalWidget()) boite->close();
         });

@@ -9,6 +9,7 @@
 #include "about.hpp"
 #include "apparence.hpp"
 #include "dialogues_enregistres.hpp"
+#include "pilote.hpp"
 #include "ecran.hpp"
 
 using namespace florimot;
@@ -24,17 +25,10 @@ void Garde() {
 
 // Answers the next message box with `bouton`, and returns what it showed.
 void Repond(QMessageBox::StandardButton bouton, QString* texte) {
-    auto* attente = new QTimer(qApp);
-    attente->setInterval(10);
-    QObject::connect(attente, &QTimer::timeout, [=] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (boite == nullptr) return;
-        attente->deleteLater();
-        attente->stop();
+    pilote::QuandBoite([=](QMessageBox* boite) {
         *texte = boite->text();
         boite->button(bouton)->click();
     });
-    attente->start();
 }
 
 }  // namespace
