@@ -1010,12 +1010,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         } else {
             d.Verbes.clear();
             Montre_ = texte;
-            const std::string_view modele = ModeleDuVerbe(verbe);
-            const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
-            Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
-                              QString::fromStdString(LegendeGroupe(verbe)),
-                              modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
-                              lignes);
+            const QString intitule = Remplit(verbe, lignes);
             Contenu_->DefinitAnalyse(std::exchange(d.Message, QString()), {}, {});
             // Of a word with no form the dictionary has nothing to say.
             MetNote(sansForme ? QString() : intitule);
@@ -1062,6 +1057,16 @@ bool TEcran::Cherche(const QString& forme) {
 #endif
 }
 
+QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes) {
+    const std::string_view modele = ModeleDuVerbe(verbe);
+    const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
+    Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
+                      QString::fromStdString(LegendeGroupe(verbe)),
+                      modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
+                      lignes);
+    return intitule;
+}
+
 void TEcran::MontreTrouve(std::size_t rang) {
     Dictionnaire& d = *Dictionnaire_;
     const VerbeTrouve& trouve = d.Verbes[rang];
@@ -1069,12 +1074,7 @@ void TEcran::MontreTrouve(std::size_t rang) {
     verbe.DefinitVerbe(trouve.Infinitif.toStdString());
     Montre_ = trouve.Infinitif;
     const LignesGrille lignes = ConjugueGrille(verbe, Options_);
-    const std::string_view modele = ModeleDuVerbe(verbe);
-    const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
-    Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
-                      QString::fromStdString(LegendeGroupe(verbe)),
-                      modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
-                      lignes);
+    const QString intitule = Remplit(verbe, lignes);
 
     // The lines to select, by cell and row. A simple tense's reading names
     // its person; the past participle is wherever a compound line shows it,

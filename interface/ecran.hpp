@@ -106,6 +106,9 @@ private:
     bool Cherche(const QString& forme);
     // The found verb `rang` conjugated, the lines that hold the form selected.
     void MontreTrouve(std::size_t rang);
+    // The verb's row (word, options, group, model) and its lists; returns the
+    // word as shown.
+    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes);
     // The warning for a text that is no verb, with suggestions when the
     // dictionary has some.
     void Avertit(const QString& texte);
