@@ -129,7 +129,9 @@ private:
 // waits for the dictionary.
 class Conseils {
 public:
-    explicit Conseils(Sorties& sorties) : sorties_(sorties) {}
+    // `signale`: whether a missing dictionary is reported (once). Conjugating
+    // works exactly as without a dictionary, so only --analyse says it.
+    Conseils(Sorties& sorties, bool signale) : sorties_(sorties), signale_(signale) {}
 
 #ifdef FLORIMOT_LEXIQUE
     std::vector<TAnalyse> Analyse(std::string_view forme) {
@@ -190,7 +192,7 @@ private:
     // Said once, not at every word.
     void Indisponible(std::string_view raison = "Florimot a été construit sans libhunspell : "
                                                 "analyse des formes et suggestions indisponibles") {
-        if (dit_) return;
+        if (dit_ || !signale_) return;
         dit_ = true;
         sorties_.messages += "conjugue : ";
         sorties_.messages += raison;
@@ -198,6 +200,7 @@ private:
     }
 
     Sorties& sorties_;
+    bool signale_;
     bool dit_ = false;
 };
 
@@ -298,19 +301,17 @@ public:
             sorties_.messages += "« ";
             sorties_.messages += forme;
             sorties_.messages += " » : aucune forme verbale connue\n";
-            Conseille(forme);
             statut_ = std::max(statut_, SortieNonVerbe);
         }
 #ifdef FLORIMOT_LEXIQUE
-        else if (suggestions_ && !Conseils::Connu(analyse)) {
+        // Nothing found, or only verbs guessed from the letters: maybe a
+        // misspelling.
+        if (suggestions_ && !Conseils::Connu(analyse))
             if (const std::string s = conseils_.Suggere(forme); !s.empty()) {
                 sorties_.messages += "  ";
                 sorties_.messages += s;
                 sorties_.messages += '\n';
             }
-        }
-#endif
-#ifdef FLORIMOT_LEXIQUE
         if (format_ == FormatSortie::Json) {
             nlohmann::ordered_json objet;
             objet["forme"] = forme;
@@ -511,7 +512,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
 
         const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
             format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
-        Conseils conseils(sorties);
+        Conseils conseils(sorties, analyse);
         Conjugueur conjugaison(*ecrivain, sorties, optionsConjugaison, conseils);
         Analyseur analyseur(format, sorties, conseils);
         Traitement& conjugueur = analyse ? static_cast<Traitement&>(analyseur) : conjugaison;

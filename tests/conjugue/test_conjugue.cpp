@@ -218,6 +218,9 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
 // From a form back to its verbs, on the French dictionary the test command
 // installs.
 TEST(ConjugueAnalyse, FormesEtSuggestions) {
+#ifndef FLORIMOT_LEXIQUE
+    GTEST_SKIP() << "conjugue construit sans libhunspell";
+#endif
     if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
         GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
     struct Cas {
