@@ -27,7 +27,9 @@ std::size_t LongueurSequence(unsigned char c) {
     return 1;
 }
 
-// What the engine takes for a blank before a word: space and control bytes.
+// The one-byte blanks before a word (space and control bytes), which the
+// line reader skips so that a long line keeps its word; the engine reads the
+// longer ones (U+00A0, U+2028 …) as blanks itself.
 bool EstBlanc(char c) {
     const auto o = static_cast<unsigned char>(c);
     return o <= 0x20 || o == 0x7F;

@@ -42,6 +42,7 @@
 #include "mise_en_page.hpp"
 #include "modele.hpp"
 #include "reglages.hpp"
+#include "saisie.hpp"
 #include "verbe.hpp"
 
 #ifdef FLORIMOT_LEXIQUE
@@ -147,12 +148,11 @@ qsizetype DebutDuVerbe(const QString& texte) {
 }  // namespace
 
 QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
-    // Composed first: "ce\u0301der" pasted from a page that writes the accent
-    // as a separate mark is céder, not "ceder" once the mark is dropped.
-    const auto normalise = [](QString t) {
-        t = t.normalized(QString::NormalizationForm_C).toLower();
-        t.replace(QChar(0x2019), u'\'').replace(QChar(0x02BC), u'\'');
-        return t.normalized(QString::NormalizationForm_C);
+    // The engine's own normaliser, so that the entry shows what the engine
+    // reads: "ce\u0301der" pasted from a page that writes the accent as a
+    // separate mark is céder, not "ceder" once the mark is dropped.
+    const auto normalise = [](const QString& t) {
+        return QString::fromStdString(NormaliseSaisie(t.toStdString()));
     };
     const QString lu = normalise(texte);
     const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
