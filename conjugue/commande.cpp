@@ -4,14 +4,17 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
+#include "filtre.hpp"
 #include "saisie.hpp"
 #ifdef FLORIMOT_LEXIQUE
 #include <nlohmann/json.hpp>
 
 #include "lexique.hpp"
+#include "proches.hpp"
 #endif
 #include "utf8.hpp"
 #include "verbe.hpp"
@@ -36,7 +39,7 @@ bool EstBlanc(char c) {
 }
 
 constexpr std::string_view Aide =
-    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--] [VERBE...]\n"
+    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--temps T] [--personne P] [--] [VERBE...]\n"
     "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
     "guillemets : \"se lever\", \"s'asseoir\", \"s'en aller\") à tous les temps.\n"
     "Les majuscules sont lues en minuscules (PARLER est parler).\n"
@@ -48,6 +51,15 @@ constexpr std::string_view Aide =
     "                         participe : « - »\n"
     "  --passif               voix passive (je suis aimé)\n"
     "                         Les options se combinent ; sans forme, la ligne est « - ».\n"
+    "  --temps T              un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
+    "                         nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
+    "                         passé-composé, subjonctif-imparfait, impératif-présent,\n"
+    "                         conditionnel-passé-1, participe-présent…)\n"
+    "  --personne P           une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
+    "                         on, nous, vous, ils, elles) ; à l'impératif, tu, nous,\n"
+    "                         vous. Avec --temps, la forme seule (conjugue --temps\n"
+    "                         ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
+    "                         --tsv ou --json, les seules lignes ou cases retenues\n"
     "  --analyse FORME...     retrouve le verbe, le temps et la personne d'une forme\n"
     "                         conjuguée (allions : aller, indicatif imparfait…), avec le\n"
     "                         dictionnaire français de hunspell ; avec --tsv, une ligne\n"
@@ -73,11 +85,14 @@ constexpr std::string_view Aide =
     "\n"
     "Un mot donné en argument qui n'est pas un verbe est suivi, sur la sortie\n"
     "d'erreur, de ce que le dictionnaire en sait (« allions » : aller, …) ou de\n"
-    "suggestions.\n"
+    "suggestions. Un verbe donné en argument que le dictionnaire ne connaît pas,\n"
+    "mais proche d'un verbe qu'il connaît, est précédé sur la sortie d'erreur de\n"
+    "« acceuillir : Vouliez-vous dire « accueillir » ? » ; il est conjugué quand même\n"
+    "(en JSON : \"connu\": false et \"suggestions\").\n"
     "\n"
     "Statut de sortie : 0 si tout est conjugué, 1 si un mot n'est pas un verbe,\n"
     "2 si une ligne ou un argument n'est pas du texte UTF-8 valide (ou option inconnue,\n"
-    "ou --tsv avec --json), 3 si la sortie ne peut être écrite (arrêt à la première\n"
+    "ou autre usage invalide), 3 si la sortie ne peut être écrite (arrêt à la première\n"
     "écriture manquée ; sans message si la sortie est un tube refermé, comme avec\n"
     "« conjugue … | head » : SIGPIPE est ignoré), 4 si l'entrée standard ne peut\n"
     "être lue.\n";
@@ -127,8 +142,8 @@ private:
     TSortie& erreurs_;
 };
 
-// The lexicon, loaded only when a text needs it: conjugating verbs never
-// waits for the dictionary.
+// The lexicon, loaded only when a text needs it: conjugating a batch read on
+// standard input never waits for the dictionary.
 class Conseils {
 public:
     // `signale`: whether a missing dictionary is reported (once). Conjugating
@@ -166,6 +181,14 @@ public:
     static bool Connu(const std::vector<TAnalyse>& analyse) {
         return std::any_of(analyse.begin(), analyse.end(),
                            [](const TAnalyse& a) { return a.connu; });
+    }
+
+    // For a verb typed as an argument: std::nullopt when the dictionary knows
+    // it (or there is none), else the verbs close to it, maybe none.
+    std::optional<std::vector<std::string>> Inconnu(std::string_view infinitif) {
+        TLexique* l = Lexique();
+        if (l == nullptr || l->Faits(infinitif).connu) return std::nullopt;
+        return VerbesProches(*l, infinitif);
     }
 
     // "suggestions : acquérir", or "".
@@ -271,6 +294,22 @@ public:
             if (suggestions_) Conseille(verbe_.Intitule());
             statut_ = std::max(statut_, SortieNonVerbe);
         } else {
+#ifdef FLORIMOT_LEXIQUE
+            // A misspelt verb is still conjugated from its letters (new verbs
+            // must work), but the likely verb is named first, ahead of the
+            // grid on a shared terminal.
+            std::optional<std::vector<std::string>> inconnu;
+            if (suggestions_) inconnu = conseils_.Inconnu(verbe_.Intitule());
+            if (inconnu && !inconnu->empty()) {
+                sorties_.Vide();
+                sorties_.messages += verbe_.Intitule();
+                sorties_.messages += " : ";
+                sorties_.messages += PhraseVerbesProches(*inconnu);
+                sorties_.messages += '\n';
+                sorties_.VideMessages();
+            }
+            ecrivain_.DefinitInconnu(std::move(inconnu));
+#endif
             ecrivain_.Ecrit(verbe_, lignes);
         }
         sorties_.Libere();
@@ -467,10 +506,36 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         FormatSortie format = FormatSortie::Lisible;
         TOptions optionsConjugaison;
         bool tsv = false, json = false, analyse = false;
+        TFiltre filtre;
         std::vector<std::string_view> verbes;
         bool options = true;
-        for (const std::string& a : arguments) {
-            if (options && a == "--") {
+        const auto refuse = [&](std::string_view message) {
+            sorties.messages += message;
+            sorties.Vide();
+            return SortieTexteInvalide;
+        };
+        for (std::size_t n = 0; n < arguments.size(); ++n) {
+            const std::string& a = arguments[n];
+            // "--temps X" or "--temps=X".
+            const auto valeur = [&](std::string_view option) -> std::optional<std::string_view> {
+                if (!options) return std::nullopt;
+                if (a == option) {
+                    if (n + 1 == arguments.size()) return std::string_view();
+                    return arguments[++n];
+                }
+                if (a.size() > option.size() && a.starts_with(option) && a[option.size()] == '=')
+                    return std::string_view(a).substr(option.size() + 1);
+                return std::nullopt;
+            };
+            if (const auto t = valeur("--temps")) {
+                if (const std::string m = LitTemps(EstTexteAcceptable(*t) ? *t : "?", filtre);
+                    !m.empty())
+                    return refuse(m);
+            } else if (const auto p = valeur("--personne")) {
+                if (const std::string m = LitPersonne(EstTexteAcceptable(*p) ? *p : "?", filtre);
+                    !m.empty())
+                    return refuse(m);
+            } else if (options && a == "--") {
                 options = false;
             } else if (options && (a == "-h" || a == "--help")) {
                 sorties.texte += Aide;
@@ -506,14 +571,15 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 verbes.push_back(a);
             }
         }
-        if (tsv && json) {
-            sorties.messages += "conjugue : --tsv et --json s'excluent (conjugue --help)\n";
-            sorties.Vide();
-            return SortieTexteInvalide;
-        }
+        if (tsv && json) return refuse("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
+        if (const std::string m = VerifieFiltre(filtre); !m.empty()) return refuse(m);
+        if (analyse && filtre.Actif())
+            return refuse("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
 
-        const std::unique_ptr<TEcrivain> ecrivain = CreeEcrivain(
-            format, sorties.texte, optionsConjugaison, presentation.largeur, presentation.gras);
+        const std::unique_ptr<TEcrivain> ecrivain =
+            filtre.Actif() ? CreeEcrivainFiltre(format, sorties.texte, optionsConjugaison, filtre)
+                           : CreeEcrivain(format, sorties.texte, optionsConjugaison,
+                                          presentation.largeur, presentation.gras);
         Conseils conseils(sorties, analyse);
         Conjugueur conjugaison(*ecrivain, sorties, optionsConjugaison, conseils);
         Analyseur analyseur(format, sorties, conseils);

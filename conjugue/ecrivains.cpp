@@ -1,8 +1,7 @@
 #include "ecrivains.hpp"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
+#include <nlohmann/json.hpp>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
@@ -127,6 +126,10 @@ private:
         objet["groupe"] = LegendeGroupe(verbe);
         objet["verbe"] = true;
         objet["modele"] = TypeDuModele(verbe);
+        if (inconnu_) {
+            objet["connu"] = false;
+            objet["suggestions"] = *inconnu_;
+        }
         objet["options"] = {{"feminin", options_.Feminin},
                             {"negation", options_.Negation},
                             {"interrogation", options_.Interrogation},

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conjugaison.hpp"
 #include "mise_en_page.hpp"
@@ -15,8 +17,7 @@ namespace florimot {
 // it out and reports a non-verb on standard error itself.
 class TEcrivain {
 public:
-    TEcrivain(std::string& sortie, const TOptions& options)
-        : sortie_(sortie), options_(options) {}
+    TEcrivain(std::string& sortie, const TOptions& options) : sortie_(sortie), options_(options) {}
     virtual ~TEcrivain() = default;
 
     virtual void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) = 0;
@@ -24,9 +25,17 @@ public:
     // After the last text.
     virtual void Fin() {}
 
+    // For the next verb: the dictionary lacks it, and these are the verbs
+    // close to it (JSON says so); std::nullopt when it knows the verb or was
+    // not asked.
+    void DefinitInconnu(std::optional<std::vector<std::string>> proches) {
+        inconnu_ = std::move(proches);
+    }
+
 protected:
     std::string& sortie_;
     const TOptions& options_;
+    std::optional<std::vector<std::string>> inconnu_;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.

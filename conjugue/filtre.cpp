@@ -1,0 +1,245 @@
+#include "filtre.hpp"
+
+#include <algorithm>
+#include <array>
+#include <nlohmann/json.hpp>
+
+#include "mise_en_page.hpp"
+
+namespace florimot {
+
+namespace {
+
+// The readable name of each cell of Grille, in its order: mode-tense, the
+// indicatif left out (it may also be written).
+constexpr std::array<std::string_view, Grille.size()> Noms = {
+    "présent",
+    "passé-composé",
+    "imparfait",
+    "plus-que-parfait",
+    "passé-simple",
+    "passé-antérieur",
+    "futur-simple",
+    "futur-antérieur",
+    "subjonctif-présent",
+    "subjonctif-passé",
+    "subjonctif-imparfait",
+    "subjonctif-plus-que-parfait",
+    "impératif-présent",
+    "impératif-passé",
+    "conditionnel-présent",
+    "conditionnel-passé-1",
+    "conditionnel-passé-2",
+    "participe-présent",
+};
+
+constexpr std::array<std::string_view, 6> Pronoms = {"je", "tu", "il", "nous", "vous", "ils"};
+
+// Lower case, é and è as e, blanks and "_" as "-": "Passé composé" is
+// passe-compose.
+std::string Plie(std::string_view s) {
+    std::string plie;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const std::string_view reste = s.substr(i);
+        if (reste.starts_with("é") || reste.starts_with("è") || reste.starts_with("É") ||
+            reste.starts_with("È")) {
+            plie += 'e';
+            ++i;
+        } else if (s[i] == ' ' || s[i] == '_') {
+            plie += '-';
+        } else {
+            plie += (s[i] >= 'A' && s[i] <= 'Z') ? char(s[i] - 'A' + 'a') : s[i];
+        }
+    }
+    return plie;
+}
+
+bool EstImperatif(const Cellule& c) {
+    return c.Mode == "Impératif";
+}
+
+// The cell's row of the grid for person `p`, or -1: the impératif's rows are
+// tu, nous, vous.
+int Rang(const Cellule& c, int p) {
+    if (EstImperatif(c)) {
+        constexpr int rangs[] = {-1, -1, 0, -1, 1, 2, -1};
+        return rangs[p];
+    }
+    return p >= c.PremierePersonne && p <= c.DernierePersonne ? p - c.PremierePersonne : -1;
+}
+
+std::string Refus(std::string_view option, std::string_view inconnu, std::string_view valeur,
+                  std::string_view possibles) {
+    std::string m = "conjugue : ";
+    m += option;
+    if (valeur.empty()) {
+        m += " : valeur manquante";
+    } else {
+        m += " : ";
+        m += inconnu;
+        m += " « ";
+        m += valeur;
+        m += " »";
+    }
+    m += " ; valeurs possibles :\n  ";
+    m += possibles;
+    m += '\n';
+    return m;
+}
+
+// The full output of another writer, cut down to the kept lines.
+class TEcrivainFiltre final : public TEcrivain {
+public:
+    TEcrivainFiltre(FormatSortie format, std::string& sortie, const TOptions& options,
+                    const TFiltre& filtre)
+        : TEcrivain(sortie, options),
+          format_(format),
+          lignes_(filtre.Lignes()),
+          personne_(filtre.personne),
+          complet_(CreeEcrivain(format, tampon_, options, 0, false)) {}
+
+    void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
+        if (format_ == FormatSortie::Lisible) return Lisible(lignes);
+        complet_->DefinitInconnu(inconnu_);
+        complet_->Ecrit(verbe, lignes);
+        Filtre();
+    }
+    void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) override {
+        if (format_ == FormatSortie::Lisible) return;
+        complet_->NonVerbe(verbe, lignes);
+        Filtre();
+    }
+
+private:
+    void Filtre() {
+        if (format_ == FormatSortie::Tsv) {
+            // The group's line, then one line per line of the grid.
+            std::vector<std::string_view> l;
+            for (std::size_t debut = 0; debut < tampon_.size();) {
+                const std::size_t fin = tampon_.find('\n', debut);
+                l.push_back(std::string_view(tampon_).substr(debut, fin - debut + 1));
+                debut = fin + 1;
+            }
+            sortie_ += l.at(0);
+            for (const std::size_t i : lignes_) sortie_ += l.at(i + 1);
+        } else {
+            using Json = nlohmann::ordered_json;
+            const Json complet = Json::parse(tampon_);
+            Json objet;
+            for (const auto& [cle, valeur] : complet.items())
+                if (cle != "cellules") objet[cle] = valeur;
+            if (complet.contains("cellules")) {
+                if (personne_ > 0) objet["personne"] = personne_;
+                Json cellules = Json::object();
+                for (const Cellule& c : Grille) {
+                    Json formes = Json::array();
+                    for (const std::size_t i : lignes_)
+                        if (i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes()))
+                            formes.push_back(
+                                complet["cellules"][std::string(c.Nom)][i - c.Premier]);
+                    if (!formes.empty()) cellules[std::string(c.Nom)] = std::move(formes);
+                }
+                objet["cellules"] = std::move(cellules);
+            }
+            sortie_ += objet.dump(-1, ' ', false, Json::error_handler_t::replace);
+            sortie_ += '\n';
+        }
+        tampon_.clear();
+    }
+
+    void Lisible(const LignesGrille& lignes) {
+        // One form per verb needs no separation; longer answers are set
+        // apart by a blank line, as full grids are.
+        if (lignes_.size() > 1 && !premier_) sortie_ += '\n';
+        premier_ = false;
+        if (personne_ == 0 || lignes_.size() == 1) {
+            for (const std::size_t i : lignes_) {
+                sortie_ += lignes[i];
+                sortie_ += '\n';
+            }
+            return;
+        }
+        // One person across the tenses: each line after its tense's caption.
+        std::vector<std::pair<std::string, std::string_view>> rangees;
+        std::size_t largeur = 0;
+        for (const std::size_t i : lignes_) {
+            const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& c) {
+                return i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes());
+            });
+            std::string legende = std::string(c.Mode) + ' ' + std::string(c.Temps);
+            largeur = std::max(largeur, LargeurTexte(legende));
+            rangees.emplace_back(std::move(legende), lignes[i]);
+        }
+        for (const auto& [legende, forme] : rangees) {
+            sortie_ += legende;
+            sortie_.append(largeur - LargeurTexte(legende) + 2, ' ');
+            sortie_ += forme;
+            sortie_ += '\n';
+        }
+    }
+
+    FormatSortie format_;
+    std::vector<std::size_t> lignes_;
+    int personne_;
+    std::string tampon_;
+    std::unique_ptr<TEcrivain> complet_;
+    bool premier_ = true;
+};
+
+}  // namespace
+
+std::vector<std::size_t> TFiltre::Lignes() const {
+    std::vector<std::size_t> lignes;
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        const Cellule& c = Grille[i];
+        if (cellule >= 0 && std::size_t(cellule) != i) continue;
+        for (int k = 0; k < c.NombreLignes(); ++k)
+            if (personne == 0 || Rang(c, personne) == k) lignes.push_back(c.Premier + k);
+    }
+    return lignes;
+}
+
+std::string LitTemps(std::string_view valeur, TFiltre& filtre) {
+    const std::string plie = Plie(valeur);
+    std::string possibles;
+    for (std::size_t i = 0; i < Grille.size(); ++i) {
+        const std::string nom(Noms[i]);
+        if (plie == Plie(Grille[i].Nom) || plie == Plie(nom) ||
+            (i < 8 && plie == Plie("indicatif-" + nom))) {
+            filtre.cellule = int(i);
+            return {};
+        }
+        if (i > 0) possibles += ", ";
+        possibles += std::string(Grille[i].Nom) + " (" + nom + ")";
+    }
+    return Refus("--temps", "temps inconnu", valeur, possibles);
+}
+
+std::string LitPersonne(std::string_view valeur, TFiltre& filtre) {
+    const std::string plie = Plie(valeur);
+    for (int p = 1; p <= 6; ++p) {
+        const bool feminin =
+            (p == 3 && (plie == "elle" || plie == "on")) || (p == 6 && plie == "elles");
+        if (plie == std::to_string(p) || plie == Pronoms[p - 1] || feminin) {
+            filtre.personne = p;
+            return {};
+        }
+    }
+    return Refus("--personne", "personne inconnue", valeur,
+                 "1 à 6, je, tu, il, elle, on, nous, vous, ils, elles");
+}
+
+std::string VerifieFiltre(const TFiltre& filtre) {
+    if (!filtre.Actif() || !filtre.Lignes().empty()) return {};
+    const Cellule& c = Grille[std::size_t(filtre.cellule)];
+    if (EstImperatif(c))
+        return "conjugue : l'impératif n'a que tu, nous et vous (--personne 2, 4 ou 5)\n";
+    return "conjugue : le participe présent n'a pas de personne (--personne ne s'y applique pas)\n";
+}
+
+std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, std::string& sortie,
+                                              const TOptions& options, const TFiltre& filtre) {
+    return std::make_unique<TEcrivainFiltre>(format, sortie, options, filtre);
+}
+
+}  // namespace florimot

@@ -1,0 +1,123 @@
+// One tense, one person or one form on demand; the likely verb behind a
+// misspelt one.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "commande.hpp"
+#include "processus.hpp"
+
+namespace {
+
+struct Cas {
+    std::vector<std::string> arguments;
+    int statut;
+    std::string sortie;   // whole, or its first line when `debut`
+    std::string erreurs;  // a part of standard error ("" for none at all)
+    bool debut = false;
+};
+
+void Verifie(const Cas& c) {
+    const Resultat r = Lance(c.arguments);
+    std::string nom;
+    for (const std::string& a : c.arguments) nom += a + ' ';
+    EXPECT_EQ(r.statut, c.statut) << nom;
+    EXPECT_EQ(c.debut ? r.sortie.substr(0, r.sortie.find('\n') + 1) : r.sortie, c.sortie) << nom;
+    if (c.erreurs.empty())
+        EXPECT_EQ(r.erreurs, "") << nom;
+    else
+        EXPECT_NE(r.erreurs.find(c.erreurs), std::string::npos) << nom << r.erreurs;
+}
+
+}  // namespace
+
+TEST(ConjugueFiltre, TempsEtPersonne) {
+    const Cas cas[] = {
+        {{"--temps", "ImpSubj", "--personne", "6", "vouloir"}, 0, "qu'ils voulussent\n", ""},
+        {{"--temps=subjonctif-imparfait", "--personne=ils", "vouloir", "finir"},
+         0,
+         "qu'ils voulussent\nqu'ils finissent\n",
+         ""},
+        {{"--personne", "elle", "--temps", "Passé composé", "--feminin", "--negation", "venir"},
+         0,
+         "elle n'est pas venue\n",
+         ""},
+        {{"--temps", "indicatif-présent", "--personne", "nous", "--interrogation", "aller"},
+         0,
+         "allons-nous\u00a0?\n",
+         ""},
+        {{"--temps", "impératif-présent", "--personne", "vous", "s'en aller"},
+         0,
+         "allez-vous-en\n",
+         ""},
+        {{"--temps", "PresImp", "--personne", "2", "finir"}, 0, "finis\n", ""},
+        {{"--temps", "PARTICIPE-PRESENT", "être"}, 0, "étant\n", ""},
+        {{"--temps", "futur-simple", "être"},
+         0,
+         "je serai\ntu seras\nil sera\nnous serons\nvous serez\nils seront\n",
+         ""},
+        {{"--personne", "je", "avoir"}, 0, "Indicatif Présent            j'ai\n", "", true},
+        {{"--tsv", "--temps", "P2Cond", "--personne", "1", "aimer"},
+         0,
+         "aimer\tGroupe\t0\tGroupe : 1\naimer\tP2Cond\t1\tj'eusse aimé\n",
+         ""},
+        {{"--json", "--temps", "PCImp", "--personne", "tu", "partir"},
+         0,
+         "{\"mot\":\"partir\",\"groupe\":\"Groupe : 3\",\"verbe\":true,\"modele\":\"sentir\","
+         "\"options\":{\"feminin\":false,\"negation\":false,\"interrogation\":false,\"passif\":"
+         "false},\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
+         ""},
+        {{"--temps", "ImpSubj", "--personne", "6", "maison"}, 1, "", "maison : Ceci n'est pas"},
+        // Usage errors list what is valid.
+        {{"--temps", "subjonctif-futur", "aller"}, 2, "", "ImpSubj (subjonctif-imparfait)"},
+        {{"--personne", "7", "aller"}, 2, "", "1 à 6, je, tu, il"},
+        {{"aller", "--temps"}, 2, "", "--temps : valeur manquante"},
+        {{"--temps", "PresImp", "--personne", "je", "aller"}, 2, "", "n'a que tu, nous et vous"},
+        {{"--temps", "PartPres", "--personne", "3", "aller"}, 2, "", "pas de personne"},
+        {{"--analyse", "--temps", "PresInd", "allions"}, 2, "", "--analyse"},
+    };
+    for (const Cas& c : cas) Verifie(c);
+}
+
+// Only for a text given as an argument, on standard error before its grid;
+// the verb is still conjugated and the status unchanged.
+TEST(ConjugueFiltre, VerbeInconnuProche) {
+#ifndef FLORIMOT_LEXIQUE
+    GTEST_SKIP() << "conjugue construit sans libhunspell";
+#endif
+    if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
+        GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
+    const Cas cas[] = {
+        {{"acceuillir"},
+         0,
+         "acceuillir — Groupe : 2 — se conjugue comme finir\n",
+         "acceuillir : Vouliez-vous dire « accueillir » ?\n",
+         true},
+        {{"--temps", "PresInd", "--personne", "1", "boullir"},
+         0,
+         "je boullis\n",
+         "boullir : Vouliez-vous dire « bouillir » ?\n"},
+        {{"--json", "--temps", "PartPres", "googler"},
+         0,
+         "{\"mot\":\"googler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
+         "\"connu\":false,\"suggestions\":[],\"options\":{\"feminin\":false,\"negation\":false,"
+         "\"interrogation\":false,\"passif\":false},\"cellules\":{\"PartPres\":[\"googlant\"]}}\n",
+         ""},
+        {{"--json", "--temps", "PartPres", "ammener"},
+         0,
+         "{\"mot\":\"ammener\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"lever\","
+         "\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options\":{\"feminin\":false,"
+         "\"negation\":false,\"interrogation\":false,\"passif\":false},\"cellules\":{\"PartPres\":"
+         "[\"ammenant\"]}}\n",
+         "ammener : Vouliez-vous dire « amener » ou « emmener » ?\n"},
+        {{"--tsv", "--temps", "PartPres", "parler"},
+         0,
+         "parler\tGroupe\t0\tGroupe : 1\nparler\tPartPres\t0\tparlant\n",
+         ""},
+    };
+    for (const Cas& c : cas) Verifie(c);
+    // A batch on standard input does not load the dictionary: nothing said.
+    const Resultat r = Lance({"--tsv"}, "acceuillir\n");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_EQ(r.erreurs, "");
+}
