@@ -27,8 +27,10 @@
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -38,15 +40,19 @@
 #include <vector>
 
 #include "about.hpp"
+#include "aide.hpp"
 #include "apparence.hpp"
+#include "feuille.hpp"
 #include "mise_en_page.hpp"
 #include "modele.hpp"
+#include "proposition.hpp"
 #include "reglages.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
 
 #ifdef FLORIMOT_LEXIQUE
 #include "lexique.hpp"
+#include "proches.hpp"
 #endif
 
 namespace florimot {
@@ -201,13 +207,18 @@ public:
 
 // The entry offers its whole text when the keyboard brings the focus to it
 // (start-up, Tab, back from a message box), so a new verb simply replaces the
-// last one; a click still places the cursor where it falls.
+// last one; a click still places the cursor where it falls, except in the
+// initial word "verbe", which a click selects whole: typing replaces it
+// instead of running on from it ("verbefinir").
 //
 // A paste keeps what fits: a text too long for the entry is cut at the letter
 // limit rather than refused whole, as the validator would.
 class EntreeVerbe : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit EntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
+        connect(this, &QLineEdit::textChanged, this,
+                [this](const QString& t) { Initial_ = Initial_ && t == QStringLiteral("verbe"); });
+    }
 
     void ColleCompose() {
         QString texte = text();
@@ -230,6 +241,17 @@ protected:
         QLineEdit::focusInEvent(evenement);
         if (evenement->reason() != Qt::MouseFocusReason) selectAll();
     }
+    void mousePressEvent(QMouseEvent* evenement) override {
+        QLineEdit::mousePressEvent(evenement);
+        if (Initial_) selectAll();
+    }
+    void mouseMoveEvent(QMouseEvent* evenement) override {
+        if (!Initial_) QLineEdit::mouseMoveEvent(evenement);
+    }
+    void mouseReleaseEvent(QMouseEvent* evenement) override {
+        QLineEdit::mouseReleaseEvent(evenement);
+        if (Initial_) selectAll();
+    }
     void keyPressEvent(QKeyEvent* evenement) override {
         if (evenement->matches(QKeySequence::Paste) && !isReadOnly()) {
             ColleCompose();
@@ -246,6 +268,9 @@ protected:
         }
         menu->exec(evenement->globalPos());
     }
+
+private:
+    bool Initial_ = true;  // still the word the window opened with
 };
 
 // A line too long for its list is cut with an ellipsis; the whole line is
@@ -384,9 +409,10 @@ public:
     void DefinitAnalyse(const QString& texte, const QStringList& autres,
                         const std::function<void(int)>& choix);
     void MontrePage(int onglet);
-    // The part a printed page shows: the verb's row and the page area,
-    // without the tabs, at the reference size.
-    QRect RectangleImpression() const;
+    // Lays page `onglet` out for a sheet of `page`'s proportions (a content
+    // made for printing only) and takes the size that layout needs, which is
+    // then the whole of what the sheet shows.
+    QSize DisposePourFeuille(int onglet, QSize page);
 
     QLineEdit* Verbe = nullptr;
     QPushButton* Conjugue = nullptr;
@@ -425,6 +451,9 @@ private:
     QString Options_;
     QString Note_;
     QString Analyse_;
+    // The page laid out for a sheet; -1 for the window's layout.
+    int OngletFeuille_ = -1;
+    QSize PageFeuille_;
     void PlaceParticipe();
     void PlaceAnalyse();
 
@@ -442,7 +471,6 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Verbe = new EntreeVerbe(this);
     Verbe->setObjectName(QStringLiteral("Verbe"));
     Verbe->setValidator(new ValideurVerbe(Verbe));
-    Verbe->setText(QStringLiteral("verbe"));
     Verbe->setGeometry(8, 8, 81, 21);
     Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
 
@@ -508,6 +536,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     PageSet->setExpanding(false);
     PageSet->addTab(QStringLiteral("Page1"));
     PageSet->addTab(QStringLiteral("Page2"));
+    PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
+    PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
     PageSet->setCurrentIndex(0);
 
     AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
@@ -532,6 +562,10 @@ void TContenu::DefinitReference(QSize reference) {
 }
 
 void TContenu::Dispose() {
+    if (OngletFeuille_ >= 0) {
+        DisposePourFeuille(OngletFeuille_, PageFeuille_);
+        return;
+    }
     // At the reference size every control stands where it was drawn; a
     // larger content spreads the pages proportionally (the verb's row
     // keeps its place), so that the lists widen and long lines show whole.
@@ -547,6 +581,11 @@ void TContenu::Dispose() {
                      QPoint(X(r.left() + r.width()) - 1, Y(r.top() + r.height()) - 1));
     };
 
+    // The entry widens with the window, as the lists do, so that a long verb
+    // shows whole; the button and the word shown keep their distance after it.
+    Verbe->setGeometry(8, 8, X(89) - 8, 21);
+    Conjugue->move(X(96), Conjugue->y());
+    VerbeL->move(X(96) + 112, VerbeL->y());
     Rectangl->setGeometry(Cadre({1, 32, 625, 377}));
     PageSet->setGeometry(X(2), Y(408), X(627) - X(2), OngletsPages::Hauteur);
     for (const PlaceGroupe& place : Groupes)
@@ -669,12 +708,15 @@ void TContenu::MontrePage(int onglet) {
     Participe->setVisible(page2);
 }
 
-QRect TContenu::RectangleImpression() const {
-    // From the top left corner, 30 pixels above the bevel, to 5 pixels short
-    // of its right and bottom edges (both excluded), as drawn.
-    const QRect biseau(1, 32, 625, 377);
-    return {QPoint(biseau.left(), biseau.top() - 30),
-            QSize(biseau.width() - 5, biseau.height() + 25)};
+QSize TContenu::DisposePourFeuille(int onglet, QSize page) {
+    OngletFeuille_ = onglet;
+    PageFeuille_ = page;
+    TPiecesFeuille pieces{VerbeL,    OptionsL, Groupe,    ModeleL,    NoteL,     Options_,
+                          Note_,     Rectangl, Indicatif, Subjonctif, Imperatif, Conditionnel,
+                          Participe, PartPres, Listes,    Legendes};
+    const QSize taille = DisposeFeuille(pieces, onglet, page);
+    if (size() != taille) resize(taille);
+    return taille;
 }
 
 void TContenu::EcritOptions(bool deuxLignes) {
@@ -827,9 +869,18 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     setWindowTitle(QStringLiteral("Florimot"));
     setWindowIcon(IconeApplication());
     setFont(PoliceTexte(11));
-    Contenu_ = new TContenu(TContenu::Usage::Ecran, this);
+    // The strip naming a likely verb sits above the content, taking its
+    // height only while shown (the content's bottom strip is then empty).
+    auto* centre = new QWidget(this);
+    auto* pile = new QVBoxLayout(centre);
+    pile->setContentsMargins(0, 0, 0, 0);
+    pile->setSpacing(0);
+    Proposition_ = new TBandeauProposition(centre);
+    pile->addWidget(Proposition_);
+    Contenu_ = new TContenu(TContenu::Usage::Ecran, centre);
     Contenu_->setObjectName(QStringLiteral("Fond"));
-    setCentralWidget(Contenu_);
+    pile->addWidget(Contenu_, 1);
+    setCentralWidget(centre);
     connect(Contenu_->Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
     connect(Contenu_->PageSet, &QTabBar::currentChanged, this, &TEcran::SetPage);
     // Loading is watched only while a note waits for it.
@@ -837,6 +888,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     connect(&Dictionnaire_->Attente, &QTimer::timeout, this,
             [this] { MetNote(Dictionnaire_->NoteEnAttente); });
     CreeMenu();
+    CreeRaccourcisPages();
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
         {TailleInitiale.width(), TailleInitiale.height() - MainMenu1->sizeHint().height()});
@@ -946,6 +998,51 @@ void TEcran::CreeMenu() {
                      &TEcran::Aide1Click);
 }
 
+void TEcran::CreeRaccourcisPages() {
+    // Window-wide, as the menu's shortcuts: no control of the window takes
+    // these keys for itself.
+    const auto raccourci = [this](const QList<QKeySequence>& touches, auto page) {
+        auto* action = new QAction(this);
+        action->setShortcuts(touches);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, page] { Contenu_->PageSet->setCurrentIndex(page(Contenu_->PageSet)); });
+    };
+    const auto suivante = [](const QTabBar* b) { return (b->currentIndex() + 1) % b->count(); };
+    const auto precedente = [](const QTabBar* b) {
+        return (b->currentIndex() + b->count() - 1) % b->count();
+    };
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+              suivante);
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+              precedente);
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_1)}, [](const QTabBar*) { return 0; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_2)}, [](const QTabBar*) { return 1; });
+}
+
+void TEcran::ProposeProches(const QString& intitule) {
+    QStringList proches;
+    QString phrase;
+#ifdef FLORIMOT_LEXIQUE
+    // The first look-up may wait for the end of loading, once, as a form's.
+    TLexique& lexique = Dictionnaire_->Lexique;
+    if (!intitule.isEmpty() && lexique.Disponible()) {
+        const std::vector<std::string> verbes = VerbesProches(lexique, intitule.toStdString());
+        for (const std::string& v : verbes) proches << QString::fromStdString(v);
+        phrase = QString::fromStdString(PhraseVerbesProches(verbes));
+    }
+#else
+    (void)intitule;
+#endif
+    Proposition_->Definit(phrase, proches, [this](const QString& verbe) {
+        Contenu_->Verbe->setText(verbe);
+        ConjugueClick();
+    });
+}
+
 QString TEcran::TexteVerbe() const {
     // Read through the entry's rule again: text set by the program skips
     // the validator.
@@ -1007,13 +1104,16 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             for (std::size_t i = 0; i < d.Verbes.size(); ++i)
                 if (d.Verbes[i].Infinitif == prefere) rang = i;
             MontreTrouve(rang);
+            ProposeProches({});
         } else {
             d.Verbes.clear();
             Montre_ = texte;
             const QString intitule = Remplit(verbe, lignes);
             Contenu_->DefinitAnalyse(std::exchange(d.Message, QString()), {}, {});
-            // Of a word with no form the dictionary has nothing to say.
+            // Of a word with no form the dictionary has nothing to say. A
+            // word shown again for an option keeps its strip.
             MetNote(sansForme ? QString() : intitule);
+            if (avertit) ProposeProches(sansForme ? QString() : intitule);
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
         }
@@ -1248,28 +1348,34 @@ QString TEcran::ImprimeSur(TImpression& service) {
         const QString raison = service.Erreur();
         return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
     }
-    const QRect destination(0, 0, page.width(), page.height() / 2);
-    if (destination.isEmpty())
-        return QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
-
     // The pages are drawn from a copy of the window's content made now: the
     // window stays as the user has it, and nothing done in it while the
-    // printer lets events through changes what is printed.
+    // printer lets events through changes what is printed. Each page is laid
+    // out for the sheet and stretched over all of it.
     TContenu copie(TContenu::Usage::Impression, nullptr);
     copie.DefinitReference(Contenu_->Reference());
     copie.resize(Contenu_->Reference());
     copie.CopieDe(*Contenu_);
-    const QRect zone = copie.RectangleImpression();
+    const QRect destination(QPoint(0, 0), page);
+    for (int onglet = 0; onglet < 2; ++onglet) {
+        // A line less than a dot high is no print.
+        const QSize taille = copie.DisposePourFeuille(onglet, page);
+        if (std::int64_t(page.width()) * HauteurLigne < taille.width() ||
+            std::int64_t(page.height()) * HauteurLigne < taille.height())
+            return QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
+    }
+    const auto dessine = [&](int onglet) {
+        const QSize taille = copie.DisposePourFeuille(onglet, page);
+        return service.Dessine(destination, copie, QRect(QPoint(0, 0), taille));
+    };
 
-    copie.MontrePage(0);
     if (!service.Commence(nom)) {
         const QString raison = service.Erreur();
         return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
     }
-    bool reussi = service.Dessine(destination, copie, zone);
-    copie.MontrePage(1);
+    bool reussi = dessine(0);
     if (reussi) reussi = service.NouvellePage();
-    if (reussi) reussi = service.Dessine(destination, copie, zone);
+    if (reussi) reussi = dessine(1);
     if (reussi) reussi = service.Termine();
     if (reussi) return {};
     const QString raison = service.Erreur();
@@ -1310,8 +1416,7 @@ void TEcran::APropos1Click() {
 }
 
 void TEcran::Aide1Click() {
-    Dialogues_.Demande(this, QStringLiteral("Entrez le verbe sans faute et appuyer sur Enter"),
-                       QStringLiteral("Aide"), TDialogues::Icone::Information,
+    Dialogues_.Demande(this, TexteAide(), QStringLiteral("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
 }
 

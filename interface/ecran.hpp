@@ -20,6 +20,7 @@ class QMenuBar;
 namespace florimot {
 
 class TAbout;
+class TBandeauProposition;
 class TContenu;
 
 // What the entry keeps of `texte`: composed (NFC), lower case, ’ read as ',
@@ -94,6 +95,13 @@ protected:
 
 private:
     void CreeMenu();
+    // The page keys, wherever the focus is: Ctrl+PgDown, Ctrl+PgUp,
+    // Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2.
+    void CreeRaccourcisPages();
+    // Above the pages, for a verb the dictionary does not know: the verbs it
+    // knows that are close to it ("acceuillir": accueillir). Hidden for
+    // `intitule` "" or a verb it knows.
+    void ProposeProches(const QString& intitule);
     // Takes back the size, place and state the last run left, if they fit
     // on a screen of this one.
     void RestaureReglages();
@@ -128,6 +136,7 @@ private:
     TAbout* About_ = nullptr;
     TImpression* Impression_ = nullptr;
     TContenu* Contenu_ = nullptr;
+    TBandeauProposition* Proposition_ = nullptr;
     bool Imprime_ = false;
     bool Conjugue_ = false;
     bool Centree_ = false;

@@ -263,6 +263,62 @@ private slots:
         QVERIFY(cadre.bottom() < W<QWidget>("Rectangl")->y());
     }
 
+    // A verb the dictionary lacks but that lies a slip from one it knows:
+    // named above the pages, in plain readable type, with a button that
+    // conjugates it; the letters' conjugation stays below, and an option
+    // keeps the strip. A picture when FLORIMOT_CAPTURES names a folder.
+    void proposition_data() {
+        QTest::addColumn<QString>("verbe");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("present");  // the letters' first line
+        QTest::newRow("acceuillir") << "acceuillir"
+                                    << "Vouliez-vous dire « accueillir » ?"
+                                    << "j'acceuillis";
+        QTest::newRow("s'acceuillir") << "s'acceuillir"
+                                      << "Vouliez-vous dire « s'accueillir » ?"
+                                      << "je m'acceuillis";
+        QTest::newRow("rappeller") << "rappeller"
+                                   << "Vouliez-vous dire « rappeler » ?"
+                                   << "je rappelle";
+        QTest::newRow("googler, rien de proche") << "googler"
+                                                 << ""
+                                                 << "je google";
+        QTest::newRow("parler, connu") << "parler"
+                                       << ""
+                                       << "je parle";
+    }
+    void proposition() {
+        QFETCH(QString, verbe);
+        QFETCH(QString, phrase);
+        QFETCH(QString, present);
+        Ouvre();
+        Conjugue(verbe);
+        auto* bandeau = W<QWidget>("Proposition");
+        QCOMPARE(bandeau->isVisible(), !phrase.isEmpty());
+        QCOMPARE(W<QListWidget>("PresInd")->item(0)->text(), present);
+        QCOMPARE(Dialogues.Boites.size(), 0);
+        if (phrase.isEmpty()) return;
+        QLabel* texte = W("PhraseProposition");
+        QCOMPARE(texte->text(), phrase);
+        QVERIFY(Contraste(texte->palette().color(texte->foregroundRole()),
+                          bandeau->palette().color(bandeau->backgroundRole())) >= 4.5);
+        QVERIFY(bandeau->mapTo(Ecran.get(), QPoint(0, bandeau->height())).y() <=
+                W<QWidget>("Rectangl")->mapTo(Ecran.get(), QPoint(0, 0)).y());
+        QTest::keyClick(Ecran.get(), Qt::Key_F6);
+        QVERIFY(bandeau->isVisible());
+        const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");
+        if (!dossier.isEmpty() && verbe == QStringLiteral("acceuillir"))
+            QVERIFY(Ecran->grab().save(dossier + "/ecran-suggestion.png"));
+        QTest::keyClick(Ecran.get(), Qt::Key_F6);
+        auto* bouton = W<QPushButton>("ConjugueProposition");
+        const QString propose = phrase.section(u'«', 1).section(u'»', 0, 0).trimmed();
+        QCOMPARE(bouton->text(), QStringLiteral("Conjuguer « %1 »").arg(propose));
+        bouton->click();
+        QTRY_COMPARE(W("VerbeL")->text(), propose);
+        QCOMPARE(W<QLineEdit>("Verbe")->text(), propose);
+        QVERIFY(!bandeau->isVisible());
+    }
+
     // No dictionary in the folder: conjugating works as before; the first
     // text that needed it says why it cannot, once.
     void sansDictionnaire() {

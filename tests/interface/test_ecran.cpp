@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "about.hpp"
+#include "aide.hpp"
 #include "apparence.hpp"
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
@@ -520,6 +521,89 @@ private slots:
         VerifieGrille("finir");
     }
 
+    // The tabs name their modes; the keyboard changes pages wherever the
+    // focus is, the entry and a list included.
+    void pagesAuClavier_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        QTest::addColumn<int>("depart");
+        QTest::addColumn<int>("page");
+        const int ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+        const int ctrlMaj = Qt::ControlModifier | Qt::ShiftModifier;
+        for (const char* focus : {"Verbe", "PresInd", "Conjugue"}) {
+            const auto ligne = [&](const char* nom, int touche, int mod, int depart, int page) {
+                QTest::addRow("%s, %s", focus, nom) << focus << touche << mod << depart << page;
+            };
+            ligne("Ctrl+PgDown", Qt::Key_PageDown, ctrl, 1, 2);
+            ligne("Ctrl+PgUp", Qt::Key_PageUp, ctrl, 2, 1);
+            ligne("Ctrl+Tab", Qt::Key_Tab, ctrl, 1, 2);
+            ligne("Ctrl+Tab, retour", Qt::Key_Tab, ctrl, 2, 1);
+            ligne("Ctrl+Maj+Tab", Qt::Key_Backtab, ctrlMaj, 1, 2);
+            ligne("Alt+1", Qt::Key_1, alt, 2, 1);
+            ligne("Alt+2", Qt::Key_2, alt, 1, 2);
+        }
+    }
+    void pagesAuClavier() {
+        QFETCH(QString, focus);
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        QFETCH(int, depart);
+        QFETCH(int, page);
+        auto* onglets = Composant<QTabBar>("PageSet");
+        QCOMPARE(onglets->tabToolTip(0), QStringLiteral("Indicatif, subjonctif"));
+        QCOMPARE(onglets->tabToolTip(1), QStringLiteral("Conditionnel, impératif, participe"));
+        Conjugue("parler");
+        auto* cible = Composant<QWidget>(focus.toLatin1().constData());
+        onglets->setCurrentIndex(depart - 1);
+        cible->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche),
+                        Qt::KeyboardModifiers(modificateurs));
+        VerifiePage(page);
+        VerifieGrille("parler");
+    }
+
+    // While the entry holds the word it opened with, a click selects it
+    // whole and typing replaces it; afterwards a click places the cursor.
+    void motInitial_data() {
+        QTest::addColumn<bool>("modifie");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("mot initial") << false << "finir";
+        QTest::newRow("après une saisie") << true << "fifinirnir";
+    }
+    void motInitial() {
+        QFETCH(bool, modifie);
+        QFETCH(QString, attendu);
+        if (modifie) Tape("finir");
+        Composant<QPushButton>("Conjugue")->setFocus();
+        QTest::mouseClick(Verbe(), Qt::LeftButton, {}, Verbe()->rect().center());
+        if (modifie) Verbe()->setCursorPosition(2);
+        QTest::keyClicks(Verbe(), QStringLiteral("finir"));
+        QCOMPARE(Verbe()->text(), attendu);
+    }
+
+    // The entry widens with the window: a long pronominal verb shows whole.
+    void entreeElargie_data() {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<bool>("entier");
+        QTest::newRow("640") << 640 << false;
+        QTest::newRow("1270") << 1270 << true;
+    }
+    void entreeElargie() {
+        QFETCH(int, largeur);
+        QFETCH(bool, entier);
+        Ecran->resize(largeur, 600);
+        QTRY_COMPARE(Ecran->width(), largeur);
+        Tape(QStringLiteral("s'entr'apercevoir"));
+        const int texte = Verbe()->fontMetrics().horizontalAdvance(Verbe()->text());
+        QCOMPARE(texte + 8 <= Verbe()->contentsRect().width(), entier);
+        // The button and the word shown keep clear of it.
+        auto* bouton = Composant<QPushButton>("Conjugue");
+        QVERIFY(bouton->x() > Verbe()->geometry().right());
+        QVERIFY(Etiquette("VerbeL")->x() > bouton->geometry().right());
+        QVERIFY(bouton->geometry().right() < Ecran->width());
+    }
+
     void participeDansSonCadre_data() {
         QTest::addColumn<QString>("touches");
         QTest::newRow("court") << "être";
@@ -690,7 +774,15 @@ private slots:
         QTest::keyClick(Verbe(), Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(Dialogues->Boites.size(), 1);
         const auto& boite = Dialogues->Boites.front();
-        QCOMPARE(boite.Texte, QStringLiteral("Entrez le verbe sans faute et appuyer sur Enter"));
+        QVERIFY(boite.Texte.startsWith(
+            QStringLiteral("Entrez le verbe sans faute et appuyez sur Entrée.\n")));
+        // The guide: the options, the pages and how to switch, a conjugated
+        // form, copying and the PDF, each with the key that does it.
+        for (const char* sujet :
+             {"F5 Féminin", "F6 Négation", "F7 Interrogation", "F8 Voix passive", "Page1",
+              "Ctrl+Page suivante", "Ctrl+Tab", "Alt+2", "« allions »", "Ctrl+C", "Ctrl+Maj+C",
+              "Ctrl+S l'enregistre en PDF"})
+            QVERIFY2(boite.Texte.contains(QString::fromUtf8(sujet)), sujet);
         QCOMPARE(boite.Titre, QStringLiteral("Aide"));
         QVERIFY(boite.Genre == TDialogues::Icone::Information);
         QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
@@ -738,8 +830,8 @@ private slots:
         QTest::newRow("avertissement")
             << 0 << "Ceci n'est pas un Verbe"
             << "Avertissement" << int(QMessageBox::Information) << ok << ok;
-        QTest::newRow("aide") << 1 << "Entrez le verbe sans faute et appuyer sur Enter"
-                              << "Aide" << int(QMessageBox::Information) << ok << ok;
+        QTest::newRow("aide") << 1 << TexteAide() << "Aide" << int(QMessageBox::Information) << ok
+                              << ok;
         QTest::newRow("quitter, non")
             << 2 << "Êtes-vous sûr de vouloir quitter ?"
             << "Quitter" << int(QMessageBox::Question) << (oui | non) << non;

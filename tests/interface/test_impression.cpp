@@ -153,7 +153,11 @@ private slots:
             QCOMPARE(travail.Pages[p].size(), 1);
             const auto& dessin = travail.Pages[p].front();
             QCOMPARE(dessin.Releve, montre[p]);
-            QCOMPARE(dessin.Image.deviceIndependentSize().toSize(), QSize(620, 402));
+            // Laid out at the window's width, with the sheet's proportions.
+            const QSize image = dessin.Image.deviceIndependentSize().toSize();
+            QCOMPARE(image.width(), 620);
+            QVERIFY(std::abs(image.height() - qRound(620.0 * Imprimante->Page.height() /
+                                                     Imprimante->Page.width())) <= 1);
         }
         QVERIFY(travail.Pages[0].front().Image.toImage() !=
                 travail.Pages[1].front().Image.toImage());
@@ -230,14 +234,13 @@ private slots:
             QCOMPARE(page.front().Releve, legendes);
     }
 
-    // The full printable width, the upper half of the printable height.
+    // The whole printable area.
     void destination_data() {
         QTest::addColumn<QSize>("page");
         QTest::addColumn<QRect>("destination");
-        QTest::newRow("A4 à 600 ppp") << QSize(4760, 6814) << QRect(0, 0, 4760, 3407);
-        QTest::newRow("hauteur impaire") << QSize(9583, 13699) << QRect(0, 0, 9583, 6849);
-        QTest::newRow("paysage") << QSize(3300, 2400) << QRect(0, 0, 3300, 1200);
-        QTest::newRow("étroite") << QSize(1, 3) << QRect(0, 0, 1, 1);
+        QTest::newRow("A4 à 600 ppp") << QSize(4760, 6814) << QRect(0, 0, 4760, 6814);
+        QTest::newRow("hauteur impaire") << QSize(9583, 13699) << QRect(0, 0, 9583, 13699);
+        QTest::newRow("paysage") << QSize(3300, 2400) << QRect(0, 0, 3300, 2400);
     }
     void destination() {
         QFETCH(QSize, page);
@@ -247,6 +250,80 @@ private slots:
         QCOMPARE(Imprimante->Travaux.size(), 1);
         for (const auto& dessins : Imprimante->Travaux.front().Pages)
             QCOMPARE(dessins.front().Destination, destination);
+    }
+
+    // Every line of every list, the participle and the verb's row show whole
+    // on paper, in the sheet's proportions, the groups filling its height;
+    // the type is made smaller (the page drawn wider than the window) only
+    // when the lines need it.
+    void lignesEntieres_data() {
+        QTest::addColumn<QString>("verbe");
+        QTest::addColumn<QList<int>>("cles");
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<bool>("reduit");
+        const QSize a4(4760, 6814), paysage(6814, 4760);
+        QTest::newRow("parler, A4") << "parler" << QList<int>{} << a4 << false;
+        QTest::newRow("se lever, négation, A4")
+            << "se lever" << QList<int>{Qt::Key_F6} << a4 << true;
+        QTest::newRow("se lever, négation, paysage")
+            << "se lever" << QList<int>{Qt::Key_F6} << paysage << true;
+        QTest::newRow("déshumidifier, tout, A4")
+            << "déshumidifier" << QList<int>{Qt::Key_F5, Qt::Key_F6, Qt::Key_F7} << a4 << true;
+        QTest::newRow("wwwwwwwwwwwwwer, passif, étroite")
+            << "wwwwwwwwwwwwwer" << QList<int>{Qt::Key_F8} << QSize(2000, 9000) << true;
+    }
+    void lignesEntieres() {
+        QFETCH(QString, verbe);
+        QFETCH(QList<int>, cles);
+        QFETCH(QSize, page);
+        QFETCH(bool, reduit);
+        Conjugue(verbe);
+        for (const int cle : cles) QTest::keyClick(Ecran.get(), Qt::Key(cle));
+        Imprimante->Page = page;
+        Imprimante->Releve = [](QWidget& source) {
+            QStringList fautes;
+            const QRect feuille = source.rect();
+            int bas = 0;
+            for (auto* groupe : source.findChildren<QGroupBox*>()) {
+                if (!groupe->isVisibleTo(&source)) continue;
+                if (!feuille.contains(groupe->geometry())) fautes << groupe->objectName();
+                bas = std::max(bas, groupe->geometry().bottom());
+            }
+            if (bas < feuille.height() * 9 / 10) fautes << QStringLiteral("bas %1").arg(bas);
+            for (auto* liste : source.findChildren<QListWidget*>()) {
+                if (!liste->isVisibleTo(&source)) continue;
+                if (!liste->parentWidget()->rect().contains(liste->geometry()))
+                    fautes << liste->objectName();
+                const QRect vue = liste->viewport()->rect();
+                for (int i = 0; i < liste->count(); ++i) {
+                    const QRect r = liste->visualItemRect(liste->item(i));
+                    if (!vue.contains(r) ||
+                        liste->fontMetrics().horizontalAdvance(liste->item(i)->text()) > r.width())
+                        fautes << liste->item(i)->text();
+                }
+            }
+            for (auto* e : source.findChildren<QLabel*>()) {
+                if (!e->isVisibleTo(&source) || e->text().isEmpty()) continue;
+                const QRect cadre(e->mapTo(&source, QPoint(0, 0)), e->size());
+                if (e->text().contains(u'…') || !feuille.contains(cadre) ||
+                    e->fontMetrics().horizontalAdvance(e->text()) > e->contentsRect().width())
+                    fautes << e->text();
+            }
+            return fautes;
+        };
+        Imprime();
+        QCOMPARE(Imprimante->Travaux.size(), 1);
+        const auto& pages = Imprimante->Travaux.front().Pages;
+        QCOMPARE(pages.size(), 2);
+        bool plusLarge = false;
+        for (const auto& p : pages) {
+            QVERIFY2(p.front().Releve.isEmpty(), qPrintable(p.front().Releve.join(u'|')));
+            const QSize zone = p.front().Zone.size();
+            QVERIFY(std::abs(zone.height() - zone.width() * page.height() / page.width()) <= 1);
+            QVERIFY(zone.width() >= 620);
+            plusLarge = plusLarge || zone.width() > 620;
+        }
+        QCOMPARE(plusLarge, reduit);
     }
 
     // Printing twice makes two jobs, each of two pages.
@@ -278,9 +355,16 @@ private slots:
         QTest::newRow("deuxième page") << Etape::Dessin2 << "pas de dessin" << 1 << 2;
         QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 2;
     }
-    // A page with no height to halve: told, and nothing is started.
+    // A page on which a line would be less than a dot high: told, and
+    // nothing is started.
+    void pageTropPetite_data() {
+        QTest::addColumn<QSize>("page");
+        QTest::newRow("sans hauteur") << QSize(4800, 1);
+        QTest::newRow("étroite") << QSize(1, 3);
+    }
     void pageTropPetite() {
-        Imprimante->Page = QSize(4800, 1);
+        QFETCH(QSize, page);
+        Imprimante->Page = page;
         Imprime();
         QCOMPARE(Imprimante->Demarrages, 0);
         QCOMPARE(Dialogues->Boites.size(), 1);

@@ -1,0 +1,28 @@
+#include "aide.hpp"
+
+namespace florimot {
+
+QString TexteAide() {
+    return QStringLiteral(
+        "Entrez le verbe sans faute et appuyez sur Entrée.\n"
+        "\n"
+        "Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive "
+        "(menu Options). Elles se combinent, et la conjugaison affichée est refaite "
+        "aussitôt.\n"
+        "\n"
+        "Deux pages : la page 1 présente l'indicatif et le subjonctif ; la page 2, "
+        "le conditionnel, l'impératif et le participe présent. Pour changer de page, "
+        "cliquez sur l'onglet « Page1 » ou « Page2 » en bas, ou appuyez sur "
+        "Ctrl+Page suivante ou Ctrl+Page précédente, Ctrl+Tab, Alt+1 ou Alt+2.\n"
+        "\n"
+        "Forme conjuguée : tapez-la seule, sans son pronom (« allions », et non "
+        "« nous allions ») ; Florimot affiche son verbe et sélectionne la ligne qui "
+        "la contient. Un verbe pronominal s'écrit avec son pronom : « se lever », "
+        "« s'en aller ».\n"
+        "\n"
+        "Copier : Ctrl+C copie les lignes sélectionnées d'une liste ; Ctrl+Maj+C "
+        "(menu Action) copie toute la conjugaison en texte. Ctrl+P l'imprime, et "
+        "Ctrl+S l'enregistre en PDF : les deux pages, sans ligne coupée.");
+}
+
+}  // namespace florimot

@@ -1,0 +1,198 @@
+#include "feuille.hpp"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <algorithm>
+#include <vector>
+
+#include "apparence.hpp"
+
+namespace florimot {
+
+namespace {
+
+// The width a page is drawn at when nothing is too wide for it: the window's
+// own, so that paper shows the window's type sizes.
+constexpr int LargeurNominale = 620;
+constexpr int Marge = 8;           // around the page and inside a group
+constexpr int EcartColonnes = 14;  // between two lists
+constexpr int EcartGroupes = 10;
+constexpr int HauteurLigne = 13;  // as in the window's lists
+constexpr int HauteurLegende = 16;
+constexpr int HautGroupe = 18;  // the group's caption, on its frame line
+// The lines are spread at most to twice their height; past that the room
+// left goes between the groups.
+constexpr int EspacementMaximal = HauteurLigne;
+
+struct Groupe {
+    QGroupBox* Boite;
+    std::vector<std::size_t> Cellules;  // indices in Grille, in order
+    int Colonnes;
+};
+
+// The groups of each page, rows of them, as the window shows them.
+std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, int onglet) {
+    if (onglet == 0)
+        return {{{p.Indicatif, {0, 1, 2, 3, 4, 5, 6, 7}, 4}}, {{p.Subjonctif, {8, 9, 10, 11}, 4}}};
+    return {{{p.Imperatif, {12, 13}, 2}, {p.Participe, {17}, 1}},
+            {{p.Conditionnel, {14, 15, 16}, 3}}};
+}
+
+int LargeurTexte(const QWidget* w, const QString& texte) {
+    return QFontMetrics(w->font()).horizontalAdvance(texte);
+}
+
+// A list's width: its longest line, and room for the view's own margins.
+int LargeurListe(const QListWidget* liste, int espacement) {
+    int largeur = 0;
+    for (int i = 0; i < liste->count(); ++i)
+        largeur = std::max(largeur, LargeurTexte(liste, liste->item(i)->text()));
+    return largeur + 8 + 2 * espacement;
+}
+
+// As the view itself lays its lines out with that spacing.
+int HauteurListe(QListWidget* liste, int espacement) {
+    liste->setSpacing(espacement);
+    if (liste->count() == 0) return 4;
+    liste->doItemsLayout();
+    liste->scrollToTop();
+    const QRect derniere = liste->visualItemRect(liste->item(liste->count() - 1));
+    return derniere.bottom() + 1 + espacement + 4;
+}
+
+class Disposition {
+public:
+    Disposition(const TPiecesFeuille& p, int onglet) : p_(p), rangees_(Rangees(p, onglet)) {}
+
+    // Lays the page out with `espacement` pixels between lines and `ecart`
+    // more in the height of each row of groups (their content centred in
+    // it), the last group of each row reaching
+    // `largeurPage` when given; returns its size.
+    QSize Place(int espacement, int ecart, int largeurPage = 0) {
+        int y = Marge + Entete() + EcartGroupes;
+        int largeur = entete_ + 2 * Marge;
+        for (const std::vector<Groupe>& rangee : rangees_) {
+            int x = Marge, hauteur = 0;
+            for (const Groupe& g : rangee) {
+                const QSize taille = PlaceGroupe(g, espacement, ecart / 2);
+                g.Boite->setGeometry(x, y, taille.width(), taille.height() + ecart);
+                x += taille.width() + EcartGroupes;
+                hauteur = std::max(hauteur, taille.height() + ecart);
+            }
+            // Side by side, the groups of a row are as tall as the tallest.
+            for (const Groupe& g : rangee) g.Boite->resize(g.Boite->width(), hauteur);
+            QGroupBox* derniere = rangee.back().Boite;
+            if (largeurPage > 0)
+                derniere->resize(std::max(derniere->width(), largeurPage - Marge - derniere->x()),
+                                 hauteur);
+            largeur = std::max(largeur, x - EcartGroupes + Marge);
+            y += hauteur + EcartGroupes;
+        }
+        return {largeur, y - EcartGroupes + Marge};
+    }
+    int NombreRangees() const { return int(rangees_.size()); }
+
+private:
+    // The verb's row on one line, each caption whole; returns its height.
+    int Entete() {
+        int x = Marge, hauteur = 0;
+        p_.Options->setText(p_.TexteOptions);
+        p_.Note->setText(p_.TexteNote);
+        p_.Note->setToolTip({});
+        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele, p_.Note}) {
+            l->setVisible(!l->text().isEmpty());
+            if (l->text().isEmpty()) continue;
+            l->adjustSize();
+            hauteur = std::max(hauteur, l->height());
+        }
+        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele, p_.Note}) {
+            if (l->text().isEmpty()) continue;
+            // On the baseline of the word.
+            l->move(x, Marge + p_.Verbe->fontMetrics().ascent() - l->fontMetrics().ascent());
+            x += l->width() + (l == p_.Options || l == p_.Verbe ? 16 : 10);
+        }
+        entete_ = x - Marge;
+        return hauteur;
+    }
+
+    QSize PlaceGroupe(const Groupe& g, int espacement, int decalage) {
+        if (g.Boite == p_.Participe) {
+            p_.PartPres->setFont(PoliceParticipe(48));
+            p_.PartPres->adjustSize();
+            const QSize t = p_.PartPres->size();
+            p_.PartPres->move(Marge, HautGroupe + espacement + decalage);
+            return {std::max(t.width(), LargeurTexte(g.Boite, g.Boite->title()) + 16) + 2 * Marge,
+                    HautGroupe + t.height() + 2 * espacement + Marge};
+        }
+        // Each column as wide as its widest list or caption.
+        std::vector<int> colonnes(std::size_t(g.Colonnes), 0);
+        for (std::size_t k = 0; k < g.Cellules.size(); ++k) {
+            const std::size_t c = g.Cellules[k];
+            int& l = colonnes[k % colonnes.size()];
+            l = std::max({l, LargeurListe(p_.Listes[c], espacement),
+                          LargeurTexte(p_.Legendes[c], p_.Legendes[c]->text())});
+        }
+        int y = HautGroupe + decalage, largeur = 0;
+        for (std::size_t debut = 0; debut < g.Cellules.size(); debut += colonnes.size()) {
+            int x = Marge, hauteur = 0;
+            for (std::size_t k = debut; k < std::min(g.Cellules.size(), debut + colonnes.size());
+                 ++k) {
+                const std::size_t c = g.Cellules[k];
+                const int l = colonnes[k - debut];
+                p_.Legendes[c]->adjustSize();
+                p_.Legendes[c]->move(x, y);
+                const int h = HauteurListe(p_.Listes[c], espacement);
+                p_.Listes[c]->setGeometry(x, y + HauteurLegende, l, h);
+                hauteur = std::max(hauteur, HauteurLegende + h);
+                x += l + EcartColonnes;
+            }
+            largeur = std::max(largeur, x - EcartColonnes + Marge);
+            y += hauteur + 6;
+        }
+        return {largeur, y - 6 + Marge - decalage};
+    }
+
+    const TPiecesFeuille& p_;
+    std::vector<std::vector<Groupe>> rangees_;
+    int entete_ = 0;
+};
+
+}  // namespace
+
+QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
+    const bool page2 = onglet == 1;
+    pieces.Biseau->hide();
+    pieces.Indicatif->setVisible(!page2);
+    pieces.Subjonctif->setVisible(!page2);
+    pieces.Conditionnel->setVisible(page2);
+    pieces.Imperatif->setVisible(page2);
+    pieces.Participe->setVisible(page2);
+
+    Disposition d(pieces, onglet);
+    const QSize serree = d.Place(0, 0);
+    const double proportion = page.isEmpty() ? 1.0 : double(page.height()) / page.width();
+    // Never narrower than the window: the type is then as large as on screen.
+    int largeur = std::max(LargeurNominale, serree.width());
+    int hauteur = qRound(largeur * proportion);
+    if (serree.height() > hauteur) {
+        // A sheet wider than tall: the height decides.
+        hauteur = serree.height();
+        largeur = std::max(largeur, qRound(hauteur / proportion));
+    }
+    // The room left spreads the lines, then the groups, down the page.
+    const QSize un = d.Place(1, 0);
+    const int parEspacement = std::max(1, un.height() - serree.height());
+    int espacement = std::clamp((hauteur - serree.height()) / parEspacement, 0, EspacementMaximal);
+    // The spacing also widens the lists a little: never past the page.
+    QSize etale = d.Place(espacement, 0);
+    while (espacement > 0 && (etale.width() > largeur || etale.height() > hauteur))
+        etale = d.Place(--espacement, 0);
+    const int ecart = std::max(0, hauteur - etale.height()) / d.NombreRangees();
+    d.Place(espacement, ecart, largeur);
+    return {largeur, hauteur};
+}
+
+}  // namespace florimot

@@ -1,0 +1,55 @@
+#include "proposition.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "apparence.hpp"
+
+namespace florimot {
+
+TBandeauProposition::TBandeauProposition(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Proposition"));
+    // Meant to be seen before the lists: the palette's tooltip colours, which
+    // every theme keeps readable, not the discreet grey of the notes.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    auto* rangee = new QHBoxLayout(this);
+    rangee->setContentsMargins(8, 1, 8, 1);
+    rangee->setSpacing(6);
+    Phrase_ = new QLabel(this);
+    Phrase_->setObjectName(QStringLiteral("PhraseProposition"));
+    Phrase_->setTextFormat(Qt::PlainText);
+    Phrase_->setFont(PoliceTexte(12, true));
+    Phrase_->setForegroundRole(QPalette::ToolTipText);
+    rangee->addWidget(Phrase_);
+    rangee->addStretch(1);
+    hide();
+}
+
+void TBandeauProposition::Definit(const QString& phrase, const QStringList& verbes,
+                                  std::function<void(const QString&)> choix) {
+    Verbes_ = verbes;
+    Phrase_->setText(phrase);
+    // Possibly the very button pressed: gone from sight now, deleted later.
+    for (QPushButton* bouton : Boutons_) {
+        bouton->hide();
+        bouton->deleteLater();
+    }
+    Boutons_.clear();
+    for (const QString& verbe : verbes) {
+        auto* bouton = new QPushButton(QStringLiteral("Conjuguer « %1 »").arg(verbe), this);
+        bouton->setObjectName(QStringLiteral("ConjugueProposition"));
+        bouton->setFont(PoliceTexte(11));
+        bouton->setAutoDefault(false);
+        bouton->setFixedHeight(20);
+        connect(bouton, &QPushButton::clicked, bouton, [choix, verbe] { choix(verbe); });
+        static_cast<QHBoxLayout*>(layout())->addWidget(bouton);
+        Boutons_.push_back(bouton);
+    }
+    setVisible(!verbes.isEmpty());
+}
+
+}  // namespace florimot
