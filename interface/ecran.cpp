@@ -1027,9 +1027,14 @@ void TEcran::ProposeProches(const QString& intitule) {
     QStringList proches;
     QString phrase;
 #ifdef FLORIMOT_LEXIQUE
-    // The first look-up may wait for the end of loading, once, as a form's.
+    // A verb typed before the dictionary is loaded is not held up for it:
+    // the strip comes once loading ends, if the verb is still shown.
     TLexique& lexique = Dictionnaire_->Lexique;
-    if (!intitule.isEmpty() && lexique.Disponible()) {
+    if (!intitule.isEmpty() && !lexique.Pret()) {
+        QTimer::singleShot(25, this, [this, intitule, montre = Montre_] {
+            if (Montre_ == montre) ProposeProches(intitule);
+        });
+    } else if (!intitule.isEmpty() && lexique.Disponible()) {
         const std::vector<std::string> verbes = VerbesProches(lexique, intitule.toStdString());
         for (const std::string& v : verbes) proches << QString::fromStdString(v);
         phrase = QString::fromStdString(PhraseVerbesProches(verbes));

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <vector>
 
@@ -45,31 +47,46 @@ int LargeurTexte(const QWidget* w, const QString& texte) {
     return QFontMetrics(w->font()).horizontalAdvance(texte);
 }
 
+// Lines taller than the window's, their text centred in them: the room a
+// sheet has to spare spreads the lines without widening the lists.
+class DelegueFeuille : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int Hauteur = HauteurLigne;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), Hauteur};
+    }
+};
+
 // A list's width: its longest line, and room for the view's own margins.
-int LargeurListe(const QListWidget* liste, int espacement) {
+int LargeurListe(const QListWidget* liste) {
     int largeur = 0;
     for (int i = 0; i < liste->count(); ++i)
         largeur = std::max(largeur, LargeurTexte(liste, liste->item(i)->text()));
-    return largeur + 8 + 2 * espacement;
+    return largeur + 8;
 }
 
-// As the view itself lays its lines out with that spacing.
+// As the view itself lays its lines out, each `espacement` pixels taller.
 int HauteurListe(QListWidget* liste, int espacement) {
-    liste->setSpacing(espacement);
+    auto* delegue = dynamic_cast<DelegueFeuille*>(liste->itemDelegate());
+    if (delegue == nullptr) {
+        delegue = new DelegueFeuille(liste);
+        liste->setItemDelegate(delegue);
+    }
+    delegue->Hauteur = HauteurLigne + espacement;
     if (liste->count() == 0) return 4;
     liste->doItemsLayout();
     liste->scrollToTop();
     const QRect derniere = liste->visualItemRect(liste->item(liste->count() - 1));
-    return derniere.bottom() + 1 + espacement + 4;
+    return derniere.bottom() + 1 + 4;
 }
 
 class Disposition {
 public:
     Disposition(const TPiecesFeuille& p, int onglet) : p_(p), rangees_(Rangees(p, onglet)) {}
 
-    // Lays the page out with `espacement` pixels between lines and `ecart`
-    // more in the height of each row of groups (their content centred in
-    // it), the last group of each row reaching
+    // Lays the page out with lines `espacement` pixels taller and `ecart`
+    // more at the foot of each row of groups, the last group of each row reaching
     // `largeurPage` when given; returns its size.
     QSize Place(int espacement, int ecart, int largeurPage = 0) {
         int y = Marge + Entete() + EcartGroupes;
@@ -77,7 +94,7 @@ public:
         for (const std::vector<Groupe>& rangee : rangees_) {
             int x = Marge, hauteur = 0;
             for (const Groupe& g : rangee) {
-                const QSize taille = PlaceGroupe(g, espacement, ecart / 2);
+                const QSize taille = PlaceGroupe(g, espacement);
                 g.Boite->setGeometry(x, y, taille.width(), taille.height() + ecart);
                 x += taille.width() + EcartGroupes;
                 hauteur = std::max(hauteur, taille.height() + ecart);
@@ -118,12 +135,12 @@ private:
         return hauteur;
     }
 
-    QSize PlaceGroupe(const Groupe& g, int espacement, int decalage) {
+    QSize PlaceGroupe(const Groupe& g, int espacement) {
         if (g.Boite == p_.Participe) {
             p_.PartPres->setFont(PoliceParticipe(48));
             p_.PartPres->adjustSize();
             const QSize t = p_.PartPres->size();
-            p_.PartPres->move(Marge, HautGroupe + espacement + decalage);
+            p_.PartPres->move(Marge, HautGroupe + espacement);
             return {std::max(t.width(), LargeurTexte(g.Boite, g.Boite->title()) + 16) + 2 * Marge,
                     HautGroupe + t.height() + 2 * espacement + Marge};
         }
@@ -132,10 +149,10 @@ private:
         for (std::size_t k = 0; k < g.Cellules.size(); ++k) {
             const std::size_t c = g.Cellules[k];
             int& l = colonnes[k % colonnes.size()];
-            l = std::max({l, LargeurListe(p_.Listes[c], espacement),
+            l = std::max({l, LargeurListe(p_.Listes[c]),
                           LargeurTexte(p_.Legendes[c], p_.Legendes[c]->text())});
         }
-        int y = HautGroupe + decalage, largeur = 0;
+        int y = HautGroupe, largeur = 0;
         for (std::size_t debut = 0; debut < g.Cellules.size(); debut += colonnes.size()) {
             int x = Marge, hauteur = 0;
             for (std::size_t k = debut; k < std::min(g.Cellules.size(), debut + colonnes.size());
@@ -152,7 +169,7 @@ private:
             largeur = std::max(largeur, x - EcartColonnes + Marge);
             y += hauteur + 6;
         }
-        return {largeur, y - 6 + Marge - decalage};
+        return {largeur, y - 6 + Marge};
     }
 
     const TPiecesFeuille& p_;
@@ -164,6 +181,11 @@ private:
 
 QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
     const bool page2 = onglet == 1;
+    // Paper is white: no window grey behind the lists.
+    QWidget* racine = pieces.Biseau->parentWidget();
+    QPalette palette = racine->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    racine->setPalette(palette);
     pieces.Biseau->hide();
     pieces.Indicatif->setVisible(!page2);
     pieces.Subjonctif->setVisible(!page2);
@@ -186,10 +208,8 @@ QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
     const QSize un = d.Place(1, 0);
     const int parEspacement = std::max(1, un.height() - serree.height());
     int espacement = std::clamp((hauteur - serree.height()) / parEspacement, 0, EspacementMaximal);
-    // The spacing also widens the lists a little: never past the page.
     QSize etale = d.Place(espacement, 0);
-    while (espacement > 0 && (etale.width() > largeur || etale.height() > hauteur))
-        etale = d.Place(--espacement, 0);
+    while (espacement > 0 && etale.height() > hauteur) etale = d.Place(--espacement, 0);
     const int ecart = std::max(0, hauteur - etale.height()) / d.NombreRangees();
     d.Place(espacement, ecart, largeur);
     return {largeur, hauteur};
