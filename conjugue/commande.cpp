@@ -39,7 +39,7 @@ bool EstBlanc(char c) {
 }
 
 constexpr std::string_view Aide =
-    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--temps T] [--personne P] [--] [VERBE...]\n"
+    "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--] [VERBE...]\n"
     "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
     "guillemets : \"se lever\", \"s'asseoir\", \"s'en aller\") à tous les temps.\n"
     "Les majuscules sont lues en minuscules (PARLER est parler).\n"

@@ -523,43 +523,29 @@ private slots:
 
     // The tabs name their modes; the keyboard changes pages wherever the
     // focus is, the entry and a list included.
-    void pagesAuClavier_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("modificateurs");
-        QTest::addColumn<int>("depart");
-        QTest::addColumn<int>("page");
-        const int ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-        const int ctrlMaj = Qt::ControlModifier | Qt::ShiftModifier;
-        for (const char* focus : {"Verbe", "PresInd", "Conjugue"}) {
-            const auto ligne = [&](const char* nom, int touche, int mod, int depart, int page) {
-                QTest::addRow("%s, %s", focus, nom) << focus << touche << mod << depart << page;
-            };
-            ligne("Ctrl+PgDown", Qt::Key_PageDown, ctrl, 1, 2);
-            ligne("Ctrl+PgUp", Qt::Key_PageUp, ctrl, 2, 1);
-            ligne("Ctrl+Tab", Qt::Key_Tab, ctrl, 1, 2);
-            ligne("Ctrl+Tab, retour", Qt::Key_Tab, ctrl, 2, 1);
-            ligne("Ctrl+Maj+Tab", Qt::Key_Backtab, ctrlMaj, 1, 2);
-            ligne("Alt+1", Qt::Key_1, alt, 2, 1);
-            ligne("Alt+2", Qt::Key_2, alt, 1, 2);
-        }
-    }
     void pagesAuClavier() {
-        QFETCH(QString, focus);
-        QFETCH(int, touche);
-        QFETCH(int, modificateurs);
-        QFETCH(int, depart);
-        QFETCH(int, page);
         auto* onglets = Composant<QTabBar>("PageSet");
         QCOMPARE(onglets->tabToolTip(0), QStringLiteral("Indicatif, subjonctif"));
         QCOMPARE(onglets->tabToolTip(1), QStringLiteral("Conditionnel, impératif, participe"));
         Conjugue("parler");
-        auto* cible = Composant<QWidget>(focus.toLatin1().constData());
-        onglets->setCurrentIndex(depart - 1);
-        cible->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche),
-                        Qt::KeyboardModifiers(modificateurs));
-        VerifiePage(page);
+        const struct {
+            QKeyCombination touche;
+            int depart, page;
+        } cas[] = {{Qt::CTRL | Qt::Key_PageDown, 1, 2},
+                   {Qt::CTRL | Qt::Key_PageUp, 2, 1},
+                   {Qt::CTRL | Qt::Key_Tab, 1, 2},
+                   {Qt::CTRL | Qt::Key_Tab, 2, 1},
+                   {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1, 2},
+                   {Qt::ALT | Qt::Key_1, 2, 1},
+                   {Qt::ALT | Qt::Key_2, 1, 2}};
+        for (const char* focus : {"Verbe", "PresInd", "Conjugue"})
+            for (const auto& c : cas) {
+                onglets->setCurrentIndex(c.depart - 1);
+                Composant<QWidget>(focus)->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), c.touche.key(),
+                                c.touche.keyboardModifiers());
+                VerifiePage(c.page);
+            }
         VerifieGrille("parler");
     }
 
