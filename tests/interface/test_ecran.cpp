@@ -551,21 +551,16 @@ private slots:
 
     // While the entry holds the word it opened with, a click selects it
     // whole and typing replaces it; afterwards a click places the cursor.
-    void motInitial_data() {
-        QTest::addColumn<bool>("modifie");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("mot initial") << false << "finir";
-        QTest::newRow("après une saisie") << true << "fifinirnir";
-    }
     void motInitial() {
-        QFETCH(bool, modifie);
-        QFETCH(QString, attendu);
-        if (modifie) Tape("finir");
-        Composant<QPushButton>("Conjugue")->setFocus();
-        QTest::mouseClick(Verbe(), Qt::LeftButton, {}, Verbe()->rect().center());
-        if (modifie) Verbe()->setCursorPosition(2);
-        QTest::keyClicks(Verbe(), QStringLiteral("finir"));
-        QCOMPARE(Verbe()->text(), attendu);
+        for (const bool modifie : {false, true}) {
+            if (modifie) Tape("finir");
+            Composant<QPushButton>("Conjugue")->setFocus();
+            QTest::mouseClick(Verbe(), Qt::LeftButton, {}, Verbe()->rect().center());
+            if (modifie) Verbe()->setCursorPosition(2);
+            QTest::keyClicks(Verbe(), QStringLiteral("finir"));
+            QCOMPARE(Verbe()->text(),
+                     modifie ? QStringLiteral("fifinirnir") : QStringLiteral("finir"));
+        }
     }
 
     // The entry widens with the window: a long pronominal verb shows whole.
