@@ -7,6 +7,7 @@
 
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
+#include "faits.hpp"
 #include "saisie.hpp"
 #ifdef FLORIMOT_LEXIQUE
 #include <nlohmann/json.hpp>
@@ -261,7 +262,9 @@ public:
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
-        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
+        const TFaits faits = PrepareVerbe(verbe_);
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_, faits);
+        ecrivain_.DefinitFaits(faits);
         if (verbe_.DonneGroupe() == 0) {
             ecrivain_.NonVerbe(verbe_, lignes);
             sorties_.messages += verbe_.Intitule();

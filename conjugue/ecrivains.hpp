@@ -19,6 +19,8 @@ public:
         : sortie_(sortie), options_(options) {}
     virtual ~TEcrivain() = default;
 
+    // The facts the next verb's lines were built with.
+    void DefinitFaits(const TFaits& faits) { faits_ = faits; }
     virtual void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) = 0;
     virtual void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) = 0;
     // After the last text.
@@ -27,6 +29,7 @@ public:
 protected:
     std::string& sortie_;
     const TOptions& options_;
+    TFaits faits_;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.

@@ -1,0 +1,106 @@
+// The verb facts: the table generated from the dictionary, corrected by the
+// curated list, and what the front ends do to a typed verb with them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "faits.hpp"
+
+namespace {
+
+#ifdef FLORIMOT_TABLE_FAITS
+#define EXIGE_TABLE() (void)0
+#else
+#define EXIGE_TABLE() GTEST_SKIP() << "built without the dictionary: the table is empty"
+#endif
+
+TEST(Table, TrieeSansDoublon) {
+    EXIGE_TABLE();
+    const auto verbes = florimot::VerbesConnus();
+    EXPECT_GT(verbes.size(), 8000u);
+    EXPECT_TRUE(std::adjacent_find(verbes.begin(), verbes.end(), std::greater_equal<>()) ==
+                verbes.end());
+    for (std::string_view v : {"parler", "évanouir", "entre-nuire", "être"})
+        EXPECT_TRUE(std::binary_search(verbes.begin(), verbes.end(), v)) << v;
+}
+
+TEST(Faits, ParVerbe) {
+    EXIGE_TABLE();
+    struct Cas {
+        const char* texte;
+        bool connu, passif, impersonnel, troisiemes, pronominal, reciproque, indirect;
+    };
+    const Cas cas[] = {
+        // impersonal only, from the curated list; pleuvoir is also personal
+        {"neiger", true, false, true, false, false, false, false},
+        {"falloir", true, false, true, false, false, false, false},
+        {"grêler", true, false, true, false, false, false, false},
+        {"s'en falloir", true, false, true, false, false, false, false},
+        {"pleuvoir", true, true, false, false, false, false, false},
+        // impersonal in the pronominal use only
+        {"s'agir", true, false, true, false, false, false, false},
+        {"agir", true, false, false, false, false, false, false},
+        {"se pouvoir", true, false, true, false, false, false, false},
+        {"pouvoir", true, true, false, false, false, false, false},
+        {"s'ensuivre", true, false, false, true, true, false, false},
+        // the passive: a direct object, or one of the three exceptions
+        {"dormir", true, false, false, false, false, false, false},
+        {"nuire", true, false, false, false, false, false, false},
+        {"aimer", true, true, false, false, false, false, false},
+        {"obéir", true, true, false, false, false, false, false},
+        {"désobéir", true, true, false, false, false, false, false},
+        {"pardonner", true, true, false, false, false, false, false},
+        // pronominal only, reciprocal
+        {"évanouir", true, false, false, false, true, false, false},
+        {"arroger", true, false, false, false, true, false, true},
+        {"entraider", true, false, false, false, true, true, false},
+        {"s'entre-nuire", true, false, false, false, true, true, true},
+        // the reflexive pronoun as an indirect object
+        {"se plaire", true, false, false, false, false, false, true},
+        {"plaire", true, false, false, false, false, false, false},
+        {"se demander", true, true, false, false, false, false, true},
+        {"s'en vouloir", true, true, false, false, false, false, true},
+        {"vouloir", true, true, false, false, false, false, false},
+        // unknown: today's behaviour
+        {"googler", false, true, false, false, false, false, false},
+        {"xyz", false, true, false, false, false, false, false},
+    };
+    for (const Cas& c : cas) {
+        const florimot::TFaits f = florimot::FaitsDuVerbe(c.texte);
+        EXPECT_EQ(f.Connu, c.connu) << c.texte;
+        EXPECT_EQ(f.Passif, c.passif) << c.texte;
+        EXPECT_EQ(f.Impersonnel, c.impersonnel) << c.texte;
+        EXPECT_EQ(f.TroisiemesPersonnes, c.troisiemes) << c.texte;
+        EXPECT_EQ(f.Pronominal, c.pronominal) << c.texte;
+        EXPECT_EQ(f.Reciproque, c.reciproque) << c.texte;
+        EXPECT_EQ(f.ReflechiIndirect, c.indirect) << c.texte;
+    }
+}
+
+// A verb that never goes without its pronoun is conjugated with it, and its
+// title shows it.
+TEST(Faits, PronomAjoute) {
+    EXIGE_TABLE();
+    const std::pair<const char*, const char*> cas[] = {
+        {"évanouir", "s'évanouir"}, {"méfier", "se méfier"},     {"entraider", "s'entraider"},
+        {"se méfier", "se méfier"}, {"parler", "parler"},         {"googler", "googler"},
+        {"ensuivre", "s'ensuivre"}, {"arroger", "s'arroger"},
+    };
+    for (const auto& [texte, intitule] : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(texte);
+        florimot::PrepareVerbe(v);
+        EXPECT_EQ(v.Intitule(), intitule) << texte;
+    }
+}
+
+// The participle's agreement was the engine's knowledge before the table:
+// it holds in a build without the dictionary too, where nothing else does.
+TEST(Faits, AccordSansTable) {
+    for (const char* texte : {"se parler", "se plaire", "se succéder", "s'en vouloir"})
+        EXPECT_TRUE(florimot::FaitsDuVerbe(texte).ReflechiIndirect) << texte;
+    for (const char* texte : {"se lever", "parler"})
+        EXPECT_FALSE(florimot::FaitsDuVerbe(texte).ReflechiIndirect) << texte;
+}
+
+}  // namespace
