@@ -1,6 +1,6 @@
 #include "faits.hpp"
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "table.hpp"
@@ -39,7 +39,7 @@ struct TCorrection {
 //   agrees: the verbs taking "à quelqu'un" (ils se sont plu, parlé, nui),
 //   and those the tables write with a direct object that follows (elles se
 //   sont demandé, elle s'est arrogé).
-// In byte order of the infinitive, then of the use.
+// In alphabetical order, for the reader.
 constexpr TCorrection Corrections[] = {
     {"agir", Emploi::Pronominal, Impersonnel},  // il s'agit
     {"arroger", Emploi::Pronominal, ReflechiIndirect},
@@ -91,12 +91,13 @@ constexpr TCorrection Corrections[] = {
     {"vouloir", Emploi::AvecEn, ReflechiIndirect},  // ils s'en sont voulu
 };
 
-static_assert(std::is_sorted(std::begin(Corrections), std::end(Corrections),
-                             [](const TCorrection& a, const TCorrection& b) {
-                                 return a.infinitif != b.infinitif ? a.infinitif < b.infinitif
-                                                                   : a.emploi < b.emploi;
-                             }),
-              "Corrections must stay sorted: it is searched by halves");
+// Their infinitives' hashes, so that the verbs not in the list, nearly all,
+// cost a scan of integers.
+constexpr auto HachesCorrections = [] {
+    std::array<std::uint32_t, std::size(Corrections)> h{};
+    for (std::size_t i = 0; i < h.size(); ++i) h[i] = faits::Hache(Corrections[i].infinitif);
+    return h;
+}();
 
 bool Concerne(Emploi emploi, bool pronominal, bool en) {
     switch (emploi) {
@@ -107,11 +108,22 @@ bool Concerne(Emploi emploi, bool pronominal, bool en) {
     return false;
 }
 
+// Index + 1 of the infinitive in the table, 0 if absent.
+std::size_t Indice(std::string_view infinitif, std::uint32_t hache) {
+    const std::span<const std::uint16_t> alveoles = faits::Alveoles;
+    if (alveoles.empty()) return 0;
+    const std::size_t masque = alveoles.size() - 1;
+    for (std::size_t a = hache & masque;; a = (a + 1) & masque) {
+        const std::size_t i = alveoles[a];
+        if (i == 0 || faits::Infinitifs[i - 1] == infinitif) return i;
+    }
+}
+
 TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
     TFaits faits;
-    const auto t = std::lower_bound(faits::Infinitifs.begin(), faits::Infinitifs.end(), infinitif);
-    if (t != faits::Infinitifs.end() && *t == infinitif) {
-        const std::uint8_t m = faits::Marques[static_cast<std::size_t>(t - faits::Infinitifs.begin())];
+    const std::uint32_t hache = faits::Hache(infinitif);
+    if (const std::size_t i = Indice(infinitif, hache); i != 0) {
+        const std::uint8_t m = faits::Marques[i - 1];
         faits.Connu = true;
         faits.Passif = (m & faits::MarqueTransitif) != 0;
         faits.Pronominal = (m & faits::MarquePronominal) != 0;
@@ -119,11 +131,11 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
     }
     // A verb that never goes without its pronoun is read with it.
     pronominal = pronominal || faits.Pronominal;
-    const auto c = std::lower_bound(
-        std::begin(Corrections), std::end(Corrections), infinitif,
-        [](const TCorrection& a, std::string_view v) { return a.infinitif < v; });
-    for (auto i = c; i != std::end(Corrections) && i->infinitif == infinitif; ++i) {
-        if (!Concerne(i->emploi, pronominal, en)) continue;
+    for (std::size_t k = 0; k < HachesCorrections.size(); ++k) {
+        const TCorrection* i = &Corrections[k];
+        if (HachesCorrections[k] != hache || i->infinitif != infinitif ||
+            !Concerne(i->emploi, pronominal, en))
+            continue;
         // The agreement of the participle was the engine's own knowledge
         // before the table: it holds without it. The rest corrects the
         // table's tags, and a build without the table keeps the letters' word.

@@ -29,6 +29,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "table.hpp"
 
@@ -110,6 +111,10 @@ int main(int argc, char** argv) {
             source = std::string("derived from ") + argv[2];
         }
     }
+    if (verbes.size() >= 0xFFFF) {
+        std::cerr << "genere_table : trop de verbes pour des indices de 16 bits\n";
+        return 1;
+    }
     std::ostringstream sortie;
     sortie << "// Generated at build time by faits/genere_table.cpp: do not edit.\n"
            << "// The verb facts of " << verbes.size() << " infinitives, " << source << ".\n";
@@ -131,13 +136,29 @@ int main(int argc, char** argv) {
                                   (m.reciproque ? MarqueReciproque : 0);
             sortie << (n++ % 24 == 0 ? "\n    " : " ") << bits << ',';
         }
+        sortie << "\n};\n\n";
+        // Twice as many slots as verbs at least: probes stay short.
+        std::size_t taille = 1;
+        while (taille < 2 * verbes.size()) taille *= 2;
+        std::vector<std::uint16_t> alveoles(taille, 0);
+        std::size_t indice = 0;
+        for (const auto& [mot, m] : verbes) {
+            std::size_t a = florimot::faits::Hache(mot) & (taille - 1);
+            while (alveoles[a] != 0) a = (a + 1) & (taille - 1);
+            alveoles[a] = static_cast<std::uint16_t>(++indice);
+        }
+        sortie << "constexpr std::uint16_t A[] = {";
+        for (std::size_t a = 0; a < taille; ++a)
+            sortie << (a % 16 == 0 ? "\n    " : " ") << alveoles[a] << ',';
         sortie << "\n};\n\n}  // namespace\n\n"
                << "constinit const std::span<const std::string_view> Infinitifs(I);\n"
-               << "constinit const std::span<const std::uint8_t> Marques(M);\n";
+               << "constinit const std::span<const std::uint8_t> Marques(M);\n"
+               << "constinit const std::span<const std::uint16_t> Alveoles(A);\n";
     } else {
         sortie << "}  // namespace\n\n"
                << "constinit const std::span<const std::string_view> Infinitifs;\n"
-               << "constinit const std::span<const std::uint8_t> Marques;\n";
+               << "constinit const std::span<const std::uint8_t> Marques;\n"
+               << "constinit const std::span<const std::uint16_t> Alveoles;\n";
     }
     sortie << "\n}  // namespace florimot::faits\n";
 

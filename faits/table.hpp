@@ -11,6 +11,22 @@ namespace florimot::faits {
 extern const std::span<const std::string_view> Infinitifs;
 extern const std::span<const std::uint8_t> Marques;
 
+// An open-addressing hash table over them, a power of two long: index + 1 of
+// the infinitive whose hash lands there (or after, by linear probing), 0 for
+// none. A verb is looked up for every text conjugated: one or two probes
+// cost less than the dozen string comparisons of a search by halves.
+extern const std::span<const std::uint16_t> Alveoles;
+
+// FNV-1a: the generator and the look-up must hash alike.
+constexpr std::uint32_t Hache(std::string_view mot) {
+    std::uint32_t h = 2166136261u;
+    for (const char c : mot) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 16777619u;
+    }
+    return h;
+}
+
 inline constexpr std::uint8_t MarqueTransitif = 1;   // a direct object, hence a passive
 inline constexpr std::uint8_t MarquePronominal = 2;  // never without its pronoun
 inline constexpr std::uint8_t MarqueReciproque = 4;  // pronominal, in the plural alone
