@@ -144,7 +144,8 @@ private:
                           {"troisiemes_personnes", faits_.TroisiemesPersonnes},
                           {"pronominal", faits_.Pronominal},
                           {"reciproque", faits_.Reciproque},
-                          {"reflechi_indirect", faits_.ReflechiIndirect}};
+                          {"reflechi_indirect", faits_.ReflechiIndirect},
+                          {"peut_etre_pronominal", faits_.PeutEtrePronominal}};
     }
 
     void Ajoute(const Json& objet) {

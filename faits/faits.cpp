@@ -128,6 +128,7 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
         faits.Passif = (m & faits::MarqueTransitif) != 0;
         faits.Pronominal = (m & faits::MarquePronominal) != 0;
         faits.Reciproque = (m & faits::MarqueReciproque) != 0;
+        faits.PeutEtrePronominal = (m & faits::MarquePeutPronominal) != 0;
     }
     // A verb that never goes without its pronoun is read with it.
     pronominal = pronominal || faits.Pronominal;

@@ -36,11 +36,13 @@
 namespace {
 
 // Of all the entries of one infinitive: whether some takes a direct object
-// (or is unchecked), whether every one is pronominal only, reciprocal.
+// (or is unchecked), whether every one is pronominal only, reciprocal, and
+// whether some has a pronominal use.
 struct TMarques {
     bool transitif = false;
     bool pronominal = true;
     bool reciproque = true;
+    bool peutPronominal = false;
 };
 
 bool MotSur(std::string_view mot) {
@@ -73,6 +75,8 @@ std::map<std::string, TMarques> LitDictionnaire(std::istream& dic) {
         m.transitif = m.transitif || etiquette[3] == 't' || etiquette[3] == 'x';
         m.pronominal = m.pronominal && (etiquette[5] == 'p' || etiquette[5] == 'r');
         m.reciproque = m.reciproque && etiquette[5] == 'r';
+        m.peutPronominal = m.peutPronominal || etiquette[5] == 'p' || etiquette[5] == 'q' ||
+                           etiquette[5] == 'r';
     }
     return verbes;
 }
@@ -133,7 +137,8 @@ int main(int argc, char** argv) {
             using namespace florimot::faits;
             const unsigned bits = (m.transitif ? MarqueTransitif : 0) |
                                   (m.pronominal ? MarquePronominal : 0) |
-                                  (m.reciproque ? MarqueReciproque : 0);
+                                  (m.reciproque ? MarqueReciproque : 0) |
+                                  (m.peutPronominal ? MarquePeutPronominal : 0);
             sortie << (n++ % 24 == 0 ? "\n    " : " ") << bits << ',';
         }
         sortie << "\n};\n\n";

@@ -37,6 +37,7 @@ struct TFaits {
     bool Pronominal = false;            // never without its pronoun: s'évanouir
     bool Reciproque = false;            // in the plural alone: nous nous entraidons
     bool ReflechiIndirect = false;      // se is an indirect object: ils se sont plu
+    bool PeutEtrePronominal = false;    // has a pronominal use besides: se lever
 
     bool operator==(const TFaits&) const = default;
 };
