@@ -104,3 +104,61 @@ TEST(Faits, AccordSansTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// The lines a careful reader found wrong, as every front end now builds them.
+TEST(Faits, LignesDesVerbesConnus) {
+    EXIGE_TABLE();
+    struct Cas {
+        const char *texte, *options, *cellule;
+        int personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"neiger", "", "PresInd", 1, "-"},
+        {"neiger", "", "PresInd", 3, "il neige"},
+        {"s'agir", "", "PresInd", 1, "-"},
+        {"s'agir", "", "PresImp", 1, "-"},
+        {"se pouvoir", "", "PresInd", 1, "-"},
+        {"se pouvoir", "", "PresInd", 3, "il se peut"},
+        {"s'ensuivre", "", "PresInd", 1, "-"},
+        {"s'ensuivre", "", "PresInd", 6, "ils s'ensuivent"},
+        {"pleuvoir", "", "PresInd", 6, "ils pleuvent"},
+        {"advenir", "f", "PCInd", 3, "il est advenu"},
+        {"s'en falloir", "f", "PCInd", 3, "il s'en est fallu"},
+        {"échoir", "f", "PCInd", 3, "il est échu"},
+        {"dormir", "p", "PresInd", 1, "-"},
+        {"dormir", "p", "PCInd", 1, "-"},
+        {"plaire", "p", "PresInd", 4, "-"},
+        {"obéir", "p", "PresInd", 2, "tu es obéi"},
+        {"googler", "p", "PresInd", 1, "je suis googlé"},
+        {"se survivre", "", "PCInd", 6, "ils se sont survécu"},
+        {"se convenir", "", "PCInd", 6, "ils se sont convenu"},
+        {"s'en vouloir", "", "PCInd", 6, "ils s'en sont voulu"},
+        {"se demander", "f", "PCInd", 6, "elles se sont demandé"},
+        {"se procurer", "f", "PCInd", 6, "elles se sont procuré"},
+        {"s'arroger", "f", "PCInd", 3, "elle s'est arrogé"},
+        {"s'entraider", "", "PresInd", 1, "-"},
+        {"s'entraider", "", "PresImp", 1, "-"},
+        {"entraider", "", "PresInd", 4, "nous nous entraidons"},
+        {"évanouir", "", "PresInd", 1, "je m'évanouis"},
+        {"méfier", "n", "PresImp", 1, "ne te méfie pas"},
+    };
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        const florimot::TFaits f = florimot::PrepareVerbe(v);
+        const std::string_view o = c.options;
+        const florimot::TOptions options{o.find('f') != o.npos, o.find('n') != o.npos, false,
+                                         o.find('p') != o.npos};
+        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, options, f);
+        for (const florimot::Cellule& cel : florimot::Grille) {
+            if (cel.Nom != c.cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
+                << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
+        }
+    }
+}
+
+}  // namespace

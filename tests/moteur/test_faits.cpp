@@ -46,7 +46,7 @@ TEST(Faits, Lignes) {
         {"neiger", "I-", "", "PartPres", 0, "neigeant"},
         {"neiger", "I-", "f", "PresInd", 3, "il neige"},
         {"neiger", "I-", "p", "PresInd", 3, "-"},
-        {"neiger", "I-", "ni", "PresInd", 3, "ne neige-t-il pas ?"},
+        {"neiger", "I-", "ni", "PresInd", 3, "ne neige-t-il pas\u00A0?"},
         {"s'agir", "I-", "", "PresInd", 3, "il s'agit"},
         {"s'agir", "I-", "", "PresImp", 1, "-"},
         {"s'agir", "I-", "f", "PCInd", 3, "il s'est agi"},
