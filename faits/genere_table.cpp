@@ -65,7 +65,8 @@ std::map<std::string, TMarques> LitDictionnaire(std::istream& dic) {
         bool forme = false;
         while (champs >> champ) {
             if (champ.starts_with("is:")) forme = true;
-            if (champ.size() >= 13 && champ.starts_with("po:v") && champ[4] >= '0' && champ[4] <= '3')
+            if (champ.size() >= 13 && champ.starts_with("po:v") && champ[4] >= '0' &&
+                champ[4] <= '3')
                 etiquette = champ.substr(4, 9);
         }
         if (etiquette.empty() || forme) continue;
@@ -75,8 +76,8 @@ std::map<std::string, TMarques> LitDictionnaire(std::istream& dic) {
         m.transitif = m.transitif || etiquette[3] == 't' || etiquette[3] == 'x';
         m.pronominal = m.pronominal && (etiquette[5] == 'p' || etiquette[5] == 'r');
         m.reciproque = m.reciproque && etiquette[5] == 'r';
-        m.peutPronominal = m.peutPronominal || etiquette[5] == 'p' || etiquette[5] == 'q' ||
-                           etiquette[5] == 'r';
+        m.peutPronominal =
+            m.peutPronominal || etiquette[5] == 'p' || etiquette[5] == 'q' || etiquette[5] == 'r';
     }
     return verbes;
 }
@@ -88,7 +89,8 @@ std::string Licence(const char* chemin) {
     std::string texte, ligne;
     bool stanza = false;
     while (std::getline(f, ligne)) {
-        if (ligne.starts_with("Upstream-Name:") || ligne.starts_with("Source:")) texte += "// " + ligne + '\n';
+        if (ligne.starts_with("Upstream-Name:") || ligne.starts_with("Source:"))
+            texte += "// " + ligne + '\n';
         if (ligne.starts_with("Files:")) {
             if (stanza) break;
             stanza = true;

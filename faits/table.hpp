@@ -27,9 +27,9 @@ constexpr std::uint32_t Hache(std::string_view mot) {
     return h;
 }
 
-inline constexpr std::uint8_t MarqueTransitif = 1;   // a direct object, hence a passive
-inline constexpr std::uint8_t MarquePronominal = 2;  // never without its pronoun
-inline constexpr std::uint8_t MarqueReciproque = 4;  // pronominal, in the plural alone
+inline constexpr std::uint8_t MarqueTransitif = 1;       // a direct object, hence a passive
+inline constexpr std::uint8_t MarquePronominal = 2;      // never without its pronoun
+inline constexpr std::uint8_t MarqueReciproque = 4;      // pronominal, in the plural alone
 inline constexpr std::uint8_t MarquePeutPronominal = 8;  // has a pronominal use
 
 }  // namespace florimot::faits

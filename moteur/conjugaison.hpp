@@ -30,14 +30,14 @@ std::string DecritOptions(const TOptions& options);
 // a word nobody knows, conjugated as its letters say (every person, a passive,
 // the participle agreeing in the pronominal voice).
 struct TFaits {
-    bool Connu = false;                 // the table knows the verb
-    bool Passif = true;                 // it takes a direct object, hence a passive
-    bool Impersonnel = false;           // il alone: il neige, il faut, il s'agit
-    bool TroisiemesPersonnes = false;   // il and ils alone: il s'ensuit, ils s'ensuivent
-    bool Pronominal = false;            // never without its pronoun: s'évanouir
-    bool Reciproque = false;            // in the plural alone: nous nous entraidons
-    bool ReflechiIndirect = false;      // se is an indirect object: ils se sont plu
-    bool PeutEtrePronominal = false;    // has a pronominal use besides: se lever
+    bool Connu = false;                // the table knows the verb
+    bool Passif = true;                // it takes a direct object, hence a passive
+    bool Impersonnel = false;          // il alone: il neige, il faut, il s'agit
+    bool TroisiemesPersonnes = false;  // il and ils alone: il s'ensuit, ils s'ensuivent
+    bool Pronominal = false;           // never without its pronoun: s'évanouir
+    bool Reciproque = false;           // in the plural alone: nous nous entraidons
+    bool ReflechiIndirect = false;     // se is an indirect object: ils se sont plu
+    bool PeutEtrePronominal = false;   // has a pronominal use besides: se lever
 
     bool operator==(const TFaits&) const = default;
 };

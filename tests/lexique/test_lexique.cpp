@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "interne.hpp"
@@ -147,6 +148,23 @@ TEST(Analyse, VerbesAbsentsDuDictionnaire) {
         EXPECT_EQ(analyses[0].lectures, c.premier.lectures) << c.forme;
         VerifieRelecture(c.forme, analyses);
     }
+}
+
+// A participle is read agreed only where the verb's lines agree it: a direct
+// object, être, or a pronominal use.
+TEST(Analyse, ParticipesAccordes) {
+#ifndef FLORIMOT_TABLE_FAITS
+    GTEST_SKIP() << "built without the dictionary: no verb facts";
+#endif
+    const florimot::TLecture participe{"PartPasse", 0, false};
+    const std::tuple<const char*, const char*, bool> cas[] = {
+        {"exister", "existée", false}, {"dormir", "dormie", false}, {"sembler", "semblée", false},
+        {"nuire", "nuies", false},     {"falloir", "fallue", false}, {"plaire", "plues", false},
+        {"aimer", "aimées", true},     {"aller", "allée", true},     {"évanouir", "évanouie", true},
+        {"moquer", "moquée", true},    {"dormir", "dormi", true},
+    };
+    for (const auto& [infinitif, forme, lu] : cas)
+        EXPECT_EQ(florimot::Confirme(infinitif, forme, participe), lu) << forme;
 }
 
 // The guesses for unknown words: every form of a verb of each model, read

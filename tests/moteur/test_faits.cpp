@@ -24,8 +24,9 @@ florimot::TFaits Faits(std::string_view lettres) {
 }
 
 florimot::TOptions Options(std::string_view lettres) {
-    return {lettres.find('f') != std::string_view::npos, lettres.find('n') != std::string_view::npos,
-            lettres.find('i') != std::string_view::npos, lettres.find('p') != std::string_view::npos};
+    return {
+        lettres.find('f') != std::string_view::npos, lettres.find('n') != std::string_view::npos,
+        lettres.find('i') != std::string_view::npos, lettres.find('p') != std::string_view::npos};
 }
 
 TEST(Faits, Lignes) {
@@ -37,49 +38,28 @@ TEST(Faits, Lignes) {
     const Cas cas[] = {
         // impersonal only: il alone, no impératif, no passive
         {"neiger", "I-", "", "PresInd", 1, "-"},
-        {"neiger", "I-", "", "PresInd", 3, "il neige"},
-        {"neiger", "I-", "", "PresInd", 6, "-"},
         {"neiger", "I-", "", "PCInd", 3, "il a neigé"},
-        {"neiger", "I-", "", "PresSubj", 3, "qu'il neige"},
         {"neiger", "I-", "", "PresImp", 1, "-"},
-        {"neiger", "I-", "", "PCImp", 2, "-"},
         {"neiger", "I-", "", "PartPres", 0, "neigeant"},
-        {"neiger", "I-", "f", "PresInd", 3, "il neige"},
         {"neiger", "I-", "p", "PresInd", 3, "-"},
         {"neiger", "I-", "ni", "PresInd", 3, "ne neige-t-il pas\u00A0?"},
-        {"s'agir", "I-", "", "PresInd", 3, "il s'agit"},
-        {"s'agir", "I-", "", "PresImp", 1, "-"},
-        {"s'agir", "I-", "f", "PCInd", 3, "il s'est agi"},
         {"s'en falloir", "I-", "f", "PCInd", 3, "il s'en est fallu"},
-        {"se pouvoir", "I-", "", "PresInd", 1, "-"},
-        {"se pouvoir", "I-", "", "PresInd", 3, "il se peut"},
         // third persons only; the impersonal il does not agree
         {"s'ensuivre", "3P-", "", "PresInd", 1, "-"},
         {"s'ensuivre", "3P-", "", "PresInd", 6, "ils s'ensuivent"},
         {"s'ensuivre", "3P-", "f", "PCInd", 3, "il s'est ensuivi"},
-        {"s'ensuivre", "3P-", "f", "PCInd", 6, "elles se sont ensuivies"},
         {"advenir", "-", "f", "PCInd", 3, "il est advenu"},
         {"advenir", "-", "f", "PCInd", 6, "elles sont advenues"},
-        {"échoir", "-", "f", "PqpInd", 3, "il était échu"},
         // the passive only with a direct object
-        {"dormir", "-", "p", "PresInd", 1, "-"},
         {"dormir", "-", "p", "PCInd", 1, "-"},
-        {"plaire", "-", "p", "PresInd", 4, "-"},
         {"obéir", "", "p", "PresInd", 1, "je suis obéi"},
-        {"aimer", "", "pf", "PCInd", 6, "elles ont été aimées"},
         // reciprocal: the plural alone
-        {"s'entraider", "PR-", "", "PresInd", 1, "-"},
         {"s'entraider", "PR-", "", "PresInd", 3, "-"},
         {"s'entraider", "PR-", "", "PresInd", 4, "nous nous entraidons"},
         {"s'entraider", "PR-", "", "PresImp", 1, "-"},
         {"s'entraider", "PR-", "", "PresImp", 2, "entraidons-nous"},
-        {"s'entraider", "PR-", "f", "PCInd", 6, "elles se sont entraidées"},
-        {"s'entre-nuire", "PRD-", "f", "PCInd", 6, "elles se sont entre-nui"},
         // the reflexive pronoun an indirect object: no agreement
         {"se survivre", "D-", "f", "PCInd", 6, "elles se sont survécu"},
-        {"s'en vouloir", "D", "f", "PCInd", 3, "elle s'en est voulu"},
-        {"se demander", "D", "f", "PCInd", 6, "elles se sont demandé"},
-        {"s'arroger", "PD-", "f", "PCInd", 3, "elle s'est arrogé"},
         {"se lever", "", "f", "PCInd", 3, "elle s'est levée"},
         // unknown: today's lines
         {"googler", "", "p", "PresInd", 1, "je suis googlé"},
@@ -108,13 +88,8 @@ TEST(Faits, Entete) {
     };
     const Cas cas[] = {
         {"neiger", "I-", "", "neiger — Groupe : 1 — se conjugue comme manger — verbe impersonnel"},
-        {"s'évanouir", "P-", "", "s'évanouir — Groupe : 2 — se conjugue comme finir — "
-                                 "essentiellement pronominal"},
         {"dormir", "-", "p", "dormir — Groupe : 3 — voix passive — pas de voix passive"},
-        {"tomber", "", "p", "tomber — Groupe : 1 — se conjugue comme parler — voix passive — "
-                            "pas de voix passive"},
         {"dormir", "-", "", "dormir — Groupe : 3"},
-        {"aimer", "", "p", "aimer — Groupe : 1 — se conjugue comme parler — voix passive"},
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
