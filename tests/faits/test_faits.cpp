@@ -24,44 +24,6 @@ TEST(Table, TrieeSansDoublon) {
         EXPECT_TRUE(std::binary_search(verbes.begin(), verbes.end(), v)) << v;
 }
 
-TEST(Faits, ParVerbe) {
-    EXIGE_TABLE();
-    struct Cas {
-        const char* texte;
-        bool connu, passif, impersonnel, troisiemes, pronominal, reciproque, indirect;
-    };
-    const Cas cas[] = {
-        // impersonal only from the curated list; pleuvoir is also personal
-        {"neiger", true, false, true, false, false, false, false},
-        {"pleuvoir", true, true, false, false, false, false, false},
-        // impersonal in the pronominal use only
-        {"s'agir", true, false, true, false, false, false, false},
-        {"agir", true, false, false, false, false, false, false},
-        {"s'ensuivre", true, false, false, true, true, false, false},
-        // the passive: a direct object, or one of the exceptions
-        {"dormir", true, false, false, false, false, false, false},
-        {"obéir", true, true, false, false, false, false, false},
-        // pronominal only, reciprocal, the reflexive pronoun indirect
-        {"arroger", true, false, false, false, true, false, true},
-        {"s'entre-nuire", true, false, false, false, true, true, true},
-        {"se demander", true, true, false, false, false, false, true},
-        {"s'en vouloir", true, true, false, false, false, false, true},
-        {"vouloir", true, true, false, false, false, false, false},
-        // unknown: today's behaviour
-        {"googler", false, true, false, false, false, false, false},
-    };
-    for (const Cas& c : cas) {
-        const florimot::TFaits f = florimot::FaitsDuVerbe(c.texte);
-        EXPECT_EQ(f.Connu, c.connu) << c.texte;
-        EXPECT_EQ(f.Passif, c.passif) << c.texte;
-        EXPECT_EQ(f.Impersonnel, c.impersonnel) << c.texte;
-        EXPECT_EQ(f.TroisiemesPersonnes, c.troisiemes) << c.texte;
-        EXPECT_EQ(f.Pronominal, c.pronominal) << c.texte;
-        EXPECT_EQ(f.Reciproque, c.reciproque) << c.texte;
-        EXPECT_EQ(f.ReflechiIndirect, c.indirect) << c.texte;
-    }
-}
-
 // A verb that never goes without its pronoun is conjugated with it, and its
 // title shows it.
 TEST(Faits, PronomAjoute) {
@@ -120,6 +82,8 @@ TEST(Faits, LignesDesVerbesConnus) {
         {"s'entraider", "", "PresImp", 1, "-"},
         {"entraider", "", "PresInd", 1, "-"},
         {"évanouir", "", "PresInd", 1, "je m'évanouis"},
+        {"agir", "", "PresInd", 1, "j'agis"},
+        {"googler", "p", "PresInd", 1, "je suis googlé"},
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
