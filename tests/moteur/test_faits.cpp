@@ -9,24 +9,18 @@
 
 namespace {
 
-// "I" impersonal, "3" third persons only, "P" pronominal only, "R"
-// reciprocal, "D" indirect reflexive, "-" no passive.
-florimot::TFaits Faits(std::string_view lettres) {
-    florimot::TFaits f;
-    f.Connu = true;
-    f.Impersonnel = lettres.find('I') != std::string_view::npos;
-    f.TroisiemesPersonnes = lettres.find('3') != std::string_view::npos;
-    f.Pronominal = lettres.find('P') != std::string_view::npos;
-    f.Reciproque = lettres.find('R') != std::string_view::npos;
-    f.ReflechiIndirect = lettres.find('D') != std::string_view::npos;
-    f.Passif = lettres.find('-') == std::string_view::npos;
-    return f;
+bool A(std::string_view lettres, char c) {
+    return lettres.find(c) != std::string_view::npos;
 }
 
-florimot::TOptions Options(std::string_view lettres) {
-    return {
-        lettres.find('f') != std::string_view::npos, lettres.find('n') != std::string_view::npos,
-        lettres.find('i') != std::string_view::npos, lettres.find('p') != std::string_view::npos};
+// "I" impersonal, "3" third persons only, "P" pronominal only, "R"
+// reciprocal, "D" indirect reflexive, "-" no passive.
+florimot::TFaits Faits(std::string_view l) {
+    return {true, !A(l, '-'), A(l, 'I'), A(l, '3'), A(l, 'P'), A(l, 'R'), A(l, 'D')};
+}
+
+florimot::TOptions Options(std::string_view l) {
+    return {A(l, 'f'), A(l, 'n'), A(l, 'i'), A(l, 'p')};
 }
 
 TEST(Faits, Lignes) {
