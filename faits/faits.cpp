@@ -91,12 +91,23 @@ constexpr TCorrection Corrections[] = {
     {"vouloir", Emploi::AvecEn, ReflechiIndirect},  // ils s'en sont voulu
 };
 
-// Their infinitives' hashes, so that the verbs not in the list, nearly all,
-// cost a scan of integers.
+// Their infinitives' hashes, and a filter of 1,024 bits over them: the
+// verbs not in the list, nearly all, cost one bit test.
 constexpr auto HachesCorrections = [] {
     std::array<std::uint32_t, std::size(Corrections)> h{};
     for (std::size_t i = 0; i < h.size(); ++i) h[i] = faits::Hache(Corrections[i].infinitif);
     return h;
+}();
+
+constexpr std::size_t BitFiltre(std::uint32_t hache) {
+    return hache >> 22;
+}
+
+constexpr auto FiltreCorrections = [] {
+    std::array<std::uint64_t, 16> filtre{};
+    for (const std::uint32_t h : HachesCorrections)
+        filtre[BitFiltre(h) / 64] |= std::uint64_t{1} << BitFiltre(h) % 64;
+    return filtre;
 }();
 
 bool Concerne(Emploi emploi, bool pronominal, bool en) {
@@ -132,7 +143,9 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
     }
     // A verb that never goes without its pronoun is read with it.
     pronominal = pronominal || faits.Pronominal;
-    for (std::size_t k = 0; k < HachesCorrections.size(); ++k) {
+    const bool corrige =
+        (FiltreCorrections[BitFiltre(hache) / 64] >> BitFiltre(hache) % 64 & 1) != 0;
+    for (std::size_t k = 0; corrige && k < HachesCorrections.size(); ++k) {
         const TCorrection* i = &Corrections[k];
         if (HachesCorrections[k] != hache || i->infinitif != infinitif ||
             !Concerne(i->emploi, pronominal, en))
