@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "table.hpp"
 
@@ -119,22 +120,25 @@ bool Concerne(Emploi emploi, bool pronominal, bool en) {
     return false;
 }
 
-// Index + 1 of the infinitive in the table, 0 if absent.
-std::size_t Indice(std::string_view infinitif, std::uint32_t hache) {
-    const std::span<const std::uint16_t> alveoles = faits::Alveoles;
-    if (alveoles.empty()) return 0;
+// The infinitive's entry in the table: its marks, or -1 if absent.
+int Marques(std::string_view infinitif, std::uint32_t hache) {
+    const std::span<const std::uint32_t> alveoles = faits::Alveoles;
+    if (alveoles.empty()) return -1;
     const std::size_t masque = alveoles.size() - 1;
     for (std::size_t a = hache & masque;; a = (a + 1) & masque) {
-        const std::size_t i = alveoles[a];
-        if (i == 0 || faits::Infinitifs[i - 1] == infinitif) return i;
+        const std::uint32_t debut = alveoles[a];
+        if (debut == 0) return -1;
+        const char* entree = faits::Entrees.data() + debut - 1;
+        const auto longueur = static_cast<unsigned char>(entree[0]);
+        if (std::string_view(entree + 2, longueur) == infinitif)
+            return static_cast<unsigned char>(entree[1]);
     }
 }
 
 TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
     TFaits faits;
     const std::uint32_t hache = faits::Hache(infinitif);
-    if (const std::size_t i = Indice(infinitif, hache); i != 0) {
-        const std::uint8_t m = faits::Marques[i - 1];
+    if (const int m = Marques(infinitif, hache); m >= 0) {
         faits.Connu = true;
         faits.Passif = (m & faits::MarqueTransitif) != 0;
         faits.Pronominal = (m & faits::MarquePronominal) != 0;
@@ -167,7 +171,15 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
 }  // namespace
 
 std::span<const std::string_view> VerbesConnus() {
-    return faits::Infinitifs;
+    // Built at the first call: only the window's completion asks for it.
+    static const std::vector<std::string_view> verbes = [] {
+        std::vector<std::string_view> v;
+        const std::span<const char> e = faits::Entrees;
+        for (std::size_t i = 0; i < e.size(); i += 2 + static_cast<unsigned char>(e[i]))
+            v.emplace_back(e.data() + i + 2, static_cast<unsigned char>(e[i]));
+        return v;
+    }();
+    return verbes;
 }
 
 TFaits FaitsDuVerbe(const TVerbe& verbe) {

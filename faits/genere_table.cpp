@@ -46,7 +46,7 @@ struct TMarques {
 };
 
 bool MotSur(std::string_view mot) {
-    if (mot.empty()) return false;
+    if (mot.empty() || mot.size() > 255) return false;
     for (const char c : mot) {
         const auto o = static_cast<unsigned char>(c);
         if (o < 0x20 || o == 0x7F || c == '"' || c == '\\' || c == ' ') return false;
@@ -117,10 +117,6 @@ int main(int argc, char** argv) {
             source = std::string("derived from ") + argv[2];
         }
     }
-    if (verbes.size() >= 0xFFFF) {
-        std::cerr << "genere_table : trop de verbes pour des indices de 16 bits\n";
-        return 1;
-    }
     std::ostringstream sortie;
     sortie << "// Generated at build time by faits/genere_table.cpp: do not edit.\n"
            << "// The verb facts of " << verbes.size() << " infinitives, " << source << ".\n";
@@ -131,41 +127,44 @@ int main(int argc, char** argv) {
     }
     sortie << "#include \"table.hpp\"\n\nnamespace florimot::faits {\n\nnamespace {\n\n";
     if (!verbes.empty()) {
-        sortie << "constexpr std::string_view I[] = {\n";
-        for (const auto& [mot, m] : verbes) sortie << "    \"" << mot << "\",\n";
-        sortie << "};\n\nconstexpr std::uint8_t M[] = {";
-        std::size_t n = 0;
+        // Each entry as two escaped bytes, then its letters in a literal of
+        // their own, so that no letter is read as part of an escape.
+        sortie << "constexpr char E[] =\n";
+        std::vector<std::uint32_t> debuts;
+        std::uint32_t position = 0;
+        char octets[16];
         for (const auto& [mot, m] : verbes) {
             using namespace florimot::faits;
             const unsigned bits = (m.transitif ? MarqueTransitif : 0) |
                                   (m.pronominal ? MarquePronominal : 0) |
                                   (m.reciproque ? MarqueReciproque : 0) |
                                   (m.peutPronominal ? MarquePeutPronominal : 0);
-            sortie << (n++ % 24 == 0 ? "\n    " : " ") << bits << ',';
+            std::snprintf(octets, sizeof octets, "\\x%02zx\\x%02x", mot.size(), bits);
+            sortie << "    \"" << octets << "\" \"" << mot << "\"\n";
+            debuts.push_back(position);
+            position += static_cast<std::uint32_t>(2 + mot.size());
         }
-        sortie << "\n};\n\n";
+        sortie << ";\n\n";
         // Twice as many slots as verbs at least: probes stay short.
         std::size_t taille = 1;
         while (taille < 2 * verbes.size()) taille *= 2;
-        std::vector<std::uint16_t> alveoles(taille, 0);
+        std::vector<std::uint32_t> alveoles(taille, 0);
         std::size_t indice = 0;
         for (const auto& [mot, m] : verbes) {
             std::size_t a = florimot::faits::Hache(mot) & (taille - 1);
             while (alveoles[a] != 0) a = (a + 1) & (taille - 1);
-            alveoles[a] = static_cast<std::uint16_t>(++indice);
+            alveoles[a] = debuts[indice++] + 1;
         }
-        sortie << "constexpr std::uint16_t A[] = {";
+        sortie << "constexpr std::uint32_t A[] = {";
         for (std::size_t a = 0; a < taille; ++a)
-            sortie << (a % 16 == 0 ? "\n    " : " ") << alveoles[a] << ',';
+            sortie << (a % 12 == 0 ? "\n    " : " ") << alveoles[a] << ',';
         sortie << "\n};\n\n}  // namespace\n\n"
-               << "constinit const std::span<const std::string_view> Infinitifs(I);\n"
-               << "constinit const std::span<const std::uint8_t> Marques(M);\n"
-               << "constinit const std::span<const std::uint16_t> Alveoles(A);\n";
+               << "constinit const std::span<const char> Entrees(E, sizeof E - 1);\n"
+               << "constinit const std::span<const std::uint32_t> Alveoles(A);\n";
     } else {
         sortie << "}  // namespace\n\n"
-               << "constinit const std::span<const std::string_view> Infinitifs;\n"
-               << "constinit const std::span<const std::uint8_t> Marques;\n"
-               << "constinit const std::span<const std::uint16_t> Alveoles;\n";
+               << "constinit const std::span<const char> Entrees;\n"
+               << "constinit const std::span<const std::uint32_t> Alveoles;\n";
     }
     sortie << "\n}  // namespace florimot::faits\n";
 

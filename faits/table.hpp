@@ -7,15 +7,17 @@
 
 namespace florimot::faits {
 
-// The infinitives in byte order, and each one's marks at the same index.
-extern const std::span<const std::string_view> Infinitifs;
-extern const std::span<const std::uint8_t> Marques;
+// The infinitives end to end in byte order, each one as its length (one
+// byte), its marks (one byte) and its letters: one entry is one read.
+extern const std::span<const char> Entrees;
 
-// An open-addressing hash table over them, a power of two long: index + 1 of
-// the infinitive whose hash lands there (or after, by linear probing), 0 for
-// none. A verb is looked up for every text conjugated: one or two probes
-// cost less than the dozen string comparisons of a search by halves.
-extern const std::span<const std::uint16_t> Alveoles;
+// An open-addressing hash table over them, a power of two long: the offset
+// + 1 in Entrees of the infinitive whose hash lands there (or after, by
+// linear probing), 0 for none. A verb is looked up for every text
+// conjugated: a probe or two, then its entry, cost less than the dozen
+// string comparisons of a search by halves, and plain offsets need no
+// relocation at start-up.
+extern const std::span<const std::uint32_t> Alveoles;
 
 // FNV-1a: the generator and the look-up must hash alike.
 constexpr std::uint32_t Hache(std::string_view mot) {
