@@ -9,6 +9,7 @@
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
 #include "filtre.hpp"
+#include "faits.hpp"
 #include "saisie.hpp"
 #ifdef FLORIMOT_LEXIQUE
 #include <nlohmann/json.hpp>
@@ -49,7 +50,8 @@ constexpr std::string_view Aide =
     "  --negation, --négation ne … pas\n"
     "  --interrogation        questions (parles-tu ?) ; subjonctif, impératif et\n"
     "                         participe : « - »\n"
-    "  --passif               voix passive (je suis aimé)\n"
+    "  --passif               voix passive (je suis aimé), pour un verbe qui a un\n"
+    "                         complément d'objet direct\n"
     "                         Les options se combinent ; sans forme, la ligne est « - ».\n"
     "  --temps T              un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
     "                         nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
@@ -70,7 +72,8 @@ constexpr std::string_view Aide =
     "               <mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
     "               (un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n"
     "  --json       un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
-    "               options, cellules (chaque case et ses formes) ; pour un mot qui\n"
+    "               options, cellules (chaque case et ses formes), faits (ce que le\n"
+    "               verbe admet : impersonnel, passif…) ; pour un mot qui\n"
     "               n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
     "               forme, verbes (infinitif, connu, lectures : cellule, personne)\n"
     "  -h, --help   affiche cette aide\n"
@@ -284,7 +287,9 @@ public:
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
-        const LignesGrille lignes = ConjugueGrille(verbe_, options_);
+        const TFaits faits = PrepareVerbe(verbe_);
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_, faits);
+        ecrivain_.DefinitFaits(faits);
         if (verbe_.DonneGroupe() == 0) {
             ecrivain_.NonVerbe(verbe_, lignes);
             sorties_.messages += verbe_.Intitule();

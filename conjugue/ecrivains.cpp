@@ -82,7 +82,7 @@ public:
             premier_ = false;
         else
             sortie_ += '\n';
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_), lignes, largeur_, gras_);
+        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_), lignes, largeur_, gras_);
     }
     void NonVerbe(const TVerbe&, const LignesGrille&) override {}
 
@@ -107,6 +107,7 @@ public:
             cellules[std::string(c.Nom)] = std::move(formes);
         }
         objet["cellules"] = std::move(cellules);
+        AjouteFaits(objet);
         Ajoute(objet);
     }
     void NonVerbe(const TVerbe& verbe, const LignesGrille&) override {
@@ -135,6 +136,19 @@ private:
                             {"interrogation", options_.Interrogation},
                             {"passif", options_.Passif}};
         return objet;
+    }
+
+    // What the verb allows, as the lines were built with it; after the
+    // forms, so that the keys before keep their order.
+    void AjouteFaits(Json& objet) const {
+        objet["faits"] = {{"connu", faits_.Connu},
+                          {"passif", faits_.Passif},
+                          {"impersonnel", faits_.Impersonnel},
+                          {"troisiemes_personnes", faits_.TroisiemesPersonnes},
+                          {"pronominal", faits_.Pronominal},
+                          {"reciproque", faits_.Reciproque},
+                          {"reflechi_indirect", faits_.ReflechiIndirect},
+                          {"peut_etre_pronominal", faits_.PeutEtrePronominal}};
     }
 
     void Ajoute(const Json& objet) {

@@ -20,6 +20,8 @@ public:
     TEcrivain(std::string& sortie, const TOptions& options) : sortie_(sortie), options_(options) {}
     virtual ~TEcrivain() = default;
 
+    // The facts the next verb's lines were built with.
+    void DefinitFaits(const TFaits& faits) { faits_ = faits; }
     virtual void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) = 0;
     virtual void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) = 0;
     // After the last text.
@@ -36,6 +38,7 @@ protected:
     std::string& sortie_;
     const TOptions& options_;
     std::optional<std::vector<std::string>> inconnu_;
+    TFaits faits_;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.

@@ -22,6 +22,7 @@ bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; 
 // the text.
 struct Tirage {
     florimot::TOptions options;
+    florimot::TFaits faits;
     std::uint8_t code = 0, mode = 0;
     int personne = 0;
 };
@@ -34,6 +35,12 @@ Tirage Tire(std::string_view& texte) {
     t.options.Negation = octet(0) & 2;
     t.options.Interrogation = octet(0) & 4;
     t.options.Passif = octet(0) & 8;
+    // The facts any table could give, in any combination.
+    t.faits.Impersonnel = octet(0) & 16;
+    t.faits.TroisiemesPersonnes = octet(0) & 32;
+    t.faits.Reciproque = octet(0) & 64;
+    t.faits.ReflechiIndirect = octet(0) & 128;
+    t.faits.Passif = !t.faits.ReflechiIndirect;
     t.code = octet(1);
     t.mode = octet(2);
     t.personne = static_cast<std::int8_t>(octet(3));
@@ -54,25 +61,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
     const Tirage tirage = Tire(texte);
     const florimot::TOptions& options = tirage.options;
+    const florimot::TFaits& faits = tirage.faits;
     florimot::TVerbe verbe;
     verbe.DefinitVerbe(texte);
     Exige(verbe.Longueur() <= florimot::TText::Capacite);
     Exige(florimot::utf8::EstValide(verbe.MotVue()));
 
-    const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe, options);
+    const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe, options, faits);
     florimot::TVerbe encore;
     encore.DefinitVerbe(texte);
-    Exige(florimot::ConjugueGrille(encore, options) == grille);
+    Exige(florimot::ConjugueGrille(encore, options, faits) == grille);
     // Any codes at all: outside the grid, no line, and nothing read astray.
     const std::string seule =
-        florimot::ConjugueForme(verbe, tirage.code, tirage.mode, tirage.personne, options);
+        florimot::ConjugueForme(verbe, tirage.code, tirage.mode, tirage.personne, options, faits);
     Exige(DansLaGrille(tirage) || seule.empty());
 
     for (const florimot::Cellule& c : florimot::Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
             const std::string_view ligne = grille[c.Premier + p - c.PremierePersonne];
             Exige(florimot::utf8::EstValide(ligne));
-            Exige(ligne == florimot::ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p, options));
+            Exige(ligne ==
+                  florimot::ConjugueForme(verbe, c.CodeTemps, c.DecalageMode, p, options, faits));
             if (verbe.DonneGroupe() == 0) {
                 Exige(ligne.empty());
             } else {

@@ -43,6 +43,7 @@
 #include "aide.hpp"
 #include "apparence.hpp"
 #include "feuille.hpp"
+#include "faits.hpp"
 #include "mise_en_page.hpp"
 #include "modele.hpp"
 #include "proposition.hpp"
@@ -818,6 +819,19 @@ bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
     return true;
 }
 
+// The note beside the group: what the verb's facts change in its lines
+// ("verbe impersonnel, pas de voix passive"), then the dictionary's note; a
+// fact the dictionary's note already says ("essentiellement pronominal :
+// s'évanouir") is not said twice.
+QString NoteComplete(const QString& faits, const QString& dictionnaire) {
+    QStringList parties;
+    for (const QString& f : faits.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+        if (!dictionnaire.contains(f)) parties << f;
+    QString note = parties.join(QStringLiteral(", "));
+    if (!note.isEmpty() && !dictionnaire.isEmpty()) note += QStringLiteral(" ; ");
+    return note + dictionnaire;
+}
+
 // Whether `ligne` holds `forme` as a word of its own ("nous sommes allés ?").
 bool TientLeMot(QString ligne, const QString& forme) {
     ligne.replace(QChar(0x00A0), u' ');
@@ -1098,9 +1112,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         } fin{Conjugue_};
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
-        const LignesGrille lignes = ConjugueGrille(verbe, Options_);
+        const TFaits faits = PrepareVerbe(verbe);
+        const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
         // Whether the word has forms at all, whatever the options leave of them.
-        const bool sansForme = SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe));
+        const bool sansForme =
+            SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe, {}, faits));
         Dictionnaire& d = *Dictionnaire_;
         d.Verbes.clear();
         // A word shown again for an option was looked up already.
@@ -1113,7 +1129,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         } else {
             d.Verbes.clear();
             Montre_ = texte;
-            const QString intitule = Remplit(verbe, lignes);
+            const QString intitule = Remplit(verbe, lignes, faits);
             Contenu_->DefinitAnalyse(std::exchange(d.Message, QString()), {}, {});
             // Of a word with no form the dictionary has nothing to say. A
             // word shown again for an option keeps its strip.
@@ -1162,8 +1178,9 @@ bool TEcran::Cherche(const QString& forme) {
 #endif
 }
 
-QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes) {
+QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits) {
     const std::string_view modele = ModeleDuVerbe(verbe);
+    NoteFaits_ = QString::fromStdString(DecritFaits(verbe, faits, Options_));
     const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
     Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
                       QString::fromStdString(LegendeGroupe(verbe)),
@@ -1177,9 +1194,10 @@ void TEcran::MontreTrouve(std::size_t rang) {
     const VerbeTrouve& trouve = d.Verbes[rang];
     TVerbe verbe;
     verbe.DefinitVerbe(trouve.Infinitif.toStdString());
+    const TFaits faits = PrepareVerbe(verbe);
     Montre_ = trouve.Infinitif;
-    const LignesGrille lignes = ConjugueGrille(verbe, Options_);
-    const QString intitule = Remplit(verbe, lignes);
+    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const QString intitule = Remplit(verbe, lignes, faits);
 
     // The lines to select, by cell and row. A simple tense's reading names
     // its person; the past participle is wherever a compound line shows it,
@@ -1199,7 +1217,7 @@ void TEcran::MontreTrouve(std::size_t rang) {
                                     {false, Options_.Negation, Options_.Interrogation, true},
                                     {true, Options_.Negation, Options_.Interrogation, true}};
         for (const TOptions& o : accords) {
-            const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o);
+            const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
             for (std::size_t i = 0; i < Grille.size(); ++i)
                 if (estCompose(Grille[i]))
@@ -1269,6 +1287,8 @@ void TEcran::Avertit(const QString& texte) {
 void TEcran::MetNote(QString intitule) {
     Dictionnaire& d = *Dictionnaire_;
     d.NoteEnAttente = intitule;
+    // The facts are at hand: said now, the dictionary's note joins them.
+    Contenu_->DefinitNote(intitule.isEmpty() ? QString() : NoteFaits_);
 #ifdef FLORIMOT_LEXIQUE
     // Never waits: until loading ends, the note is left to the timer.
     if (!intitule.isEmpty() && !d.Lexique.Pret()) {
@@ -1278,7 +1298,8 @@ void TEcran::MetNote(QString intitule) {
     d.Attente.stop();
     d.NoteEnAttente.clear();
     if (!intitule.isEmpty())
-        Contenu_->DefinitNote(QString::fromStdString(d.Lexique.Note(intitule.toStdString())));
+        Contenu_->DefinitNote(NoteComplete(
+            NoteFaits_, QString::fromStdString(d.Lexique.Note(intitule.toStdString()))));
 #endif
 }
 
@@ -1317,6 +1338,7 @@ void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
     TVerbe verbe;
     verbe.DefinitVerbe(TexteNomme().toStdString());
+    PrepareVerbe(verbe);
     const QString mot = QString::fromStdString(verbe.Intitule()).trimmed();
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
@@ -1343,6 +1365,7 @@ QString TEcran::ImprimeSur(TImpression& service) {
     if (!Options_.Aucune()) {
         TVerbe verbe;
         verbe.DefinitVerbe(TexteNomme().toStdString());
+        PrepareVerbe(verbe);
         const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
         nom = QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
               u'(' + QString::fromStdString(DecritOptions(Options_)) + u')';
@@ -1398,9 +1421,10 @@ void TEcran::CopierConjugaison1Click() {
     if (Montre_.isEmpty()) return;  // nothing conjugated yet
     TVerbe verbe;
     verbe.DefinitVerbe(Montre_.toStdString());
+    const TFaits faits = PrepareVerbe(verbe);
     // Word for word the command line's readable output, one column.
-    QGuiApplication::clipboard()->setText(QString::fromStdString(
-        MiseEnPage(EnteteLisible(verbe, Options_), ConjugueGrille(verbe, Options_), 0, false)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(MiseEnPage(
+        EnteteLisible(verbe, Options_, faits), ConjugueGrille(verbe, Options_, faits), 0, false)));
 }
 
 void TEcran::Quitter1Click() {

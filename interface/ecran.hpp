@@ -114,14 +114,14 @@ private:
     bool Cherche(const QString& forme);
     // The found verb `rang` conjugated, the lines that hold the form selected.
     void MontreTrouve(std::size_t rang);
-    // The verb's row (word, options, group, model) and its lists; returns the
-    // word as shown.
-    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes);
+    // The verb's row (word, options, group, model, what its facts change)
+    // and its lists; returns the word as shown.
+    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits);
     // The warning for a text that is no verb, with suggestions when the
     // dictionary has some.
     void Avertit(const QString& texte);
-    // The dictionary's note on `intitule` beside the group, at once if the
-    // dictionary is loaded, else when it is.
+    // The note on `intitule` beside the group: what its facts change at
+    // once, the dictionary's note as soon as the dictionary is loaded.
     void MetNote(QString intitule);
     // The text the print job and the PDF are named after.
     QString TexteNomme() const;
@@ -147,6 +147,8 @@ private:
     // The text the lists show the conjugation of (empty before the first).
     QString Montre_;
     TOptions Options_;
+    // What the facts of the verb shown change in its lines, for its note.
+    QString NoteFaits_;
     struct Dictionnaire;
     std::unique_ptr<Dictionnaire> Dictionnaire_;
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "faits.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "modele.hpp"  // EstMarqueur: the engine's own list of markers
@@ -128,15 +129,21 @@ bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TL
 
 namespace lexique {
 
+LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
+    return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
+}
+
 std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
-    // féminin agrees the participle of the verbs with être (allée), passif
-    // that of every verb with an object (prise, aimés).
+    // A participle agrees only where the verb's lines make it: féminin
+    // agrees that of the verbs with être (allée) and of the pronominal ones
+    // (évanouie), passif that of the verbs with a direct object (prise,
+    // aimés). Existée, dormie or fallue are no form.
     static constexpr TOptions Accords[] = {
         {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
     std::vector<std::string> participes;
     if (verbe.DonneGroupe() == 0) return participes;
-    for (const TOptions& options : Accords) {
-        const LignesGrille lignes = ConjugueGrille(verbe, options);
+    const auto releve = [&](const TVerbe& v, const TOptions& options, const TFaits& faits) {
+        const LignesGrille lignes = ConjugueGrille(v, options, faits);
         for (const Cellule& c : Grille) {
             // Without the passif, a simple line ends in the verb itself.
             if (!options.Passif && !EstCompose(c)) continue;
@@ -149,6 +156,14 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
                     participes.emplace_back(p);
             }
         }
+    };
+    const TFaits faits = FaitsDuVerbe(verbe);
+    for (const TOptions& options : Accords) releve(verbe, options, faits);
+    // And its pronominal use, where it has one: elle s'est évanouie, moquée.
+    if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {
+        TVerbe pronominal = verbe;
+        pronominal.AjoutePronom();
+        releve(pronominal, {.Feminin = true}, FaitsDuVerbe(pronominal));
     }
     return participes;
 }
@@ -164,7 +179,7 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     TVerbe v;
     v.DefinitVerbe(infinitif);
     if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
-    if (GrilleConfirme(ConjugueGrille(v), forme, lecture)) return true;
+    if (GrilleConfirme(lexique::GrilleLue(v), forme, lecture)) return true;
     return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
            !forme.empty() && !EstMarqueur(forme) &&
            lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
@@ -444,8 +459,11 @@ std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits) {
     if (faits.impersonnel) {
         TVerbe v;
         v.DefinitVerbe(infinitif);
-        const std::string il = v.DonneGroupe() != 0 ? ConjugueForme(v, 0, 0, 3) : "";
-        parties.push_back(il.starts_with("il ") ? "impersonnel : " + il : "impersonnel");
+        const std::string il =
+            v.DonneGroupe() != 0 ? ConjugueForme(v, 0, 0, 3, {}, FaitsDuVerbe(v)) : "";
+        // Said as the facts' note says it of a verb that is nothing else.
+        const std::string nom = FaitsDuVerbe(v).Impersonnel ? "verbe impersonnel" : "impersonnel";
+        parties.push_back(il.starts_with("il ") ? nom + " : " + il : nom);
     }
     // A pronominal verb takes être whatever it is; say so only of the others.
     // "aussi" names the auxiliary the grid does not show.

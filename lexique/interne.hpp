@@ -29,6 +29,11 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // turned é or è before an inverted je: "eussé" (eussé-je) for "eusse".
 std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme);
 
+// The grid a form is read in: the verb's own facts applied (il neige has no
+// je), its pronoun not written, so that a simple line is its subject and
+// its verb alone.
+LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
+
 // The past participles the grids with the féminin and passif options show
 // ("allée", "prises"), beyond the default grid's.
 std::vector<std::string> ParticipesAccordes(const TVerbe& verbe);

@@ -147,7 +147,7 @@ const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif) {
         std::optional<LignesGrille> g;
         // A word the engine cuts or reads otherwise would be reported under
         // a name that is not the verb conjugated.
-        if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = ConjugueGrille(v);
+        if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = lexique::GrilleLue(v);
         i = grilles.emplace(infinitif, std::move(g)).first;
     }
     return i->second ? &*i->second : nullptr;

@@ -72,13 +72,6 @@ private:
     bool premier_ = true;
 };
 
-// Pronominal verbs whose pronoun is an indirect object: their participle
-// never agrees (ils se sont parlé, elles se sont plu).
-constexpr std::string_view SansAccordPronominal[] = {
-    "parler",  "plaire", "complaire", "déplaire",  "succéder",    "nuire",     "sourire",
-    "rire",    "mentir", "téléphoner", "répondre", "ressembler", "suffire",
-};
-
 // The verbs whose first person of the présent asks by inversion (puis-je,
 // sais-je); every other asks with "est-ce que je".
 constexpr std::string_view InversionJe[] = {
@@ -91,19 +84,55 @@ bool Dans(const TVerbe& verbe, std::span<const std::string_view> liste) {
     return false;
 }
 
+// The persons a verb's facts leave it, one bit per person of the personal
+// moods (bit 1 je … bit 6 ils); the impératif's tu, nous, vous are bits 2, 4, 5.
+constexpr std::uint8_t ToutesPersonnes = 0b1111110;
+
+std::uint8_t PersonnesPermises(const TFaits& faits) {
+    std::uint8_t permises = ToutesPersonnes;
+    if (faits.Impersonnel) permises &= 1 << 3;
+    if (faits.TroisiemesPersonnes) permises &= 1 << 3 | 1 << 6;
+    if (faits.Reciproque) permises &= 1 << 4 | 1 << 5 | 1 << 6;
+    return permises;
+}
+
+bool PersonnePermise(std::uint8_t permises, std::uint8_t DecalageMode, int Personne) {
+    if (DecalageMode == ModeParticipe) return true;
+    if (DecalageMode == ModeImperatif) Personne = Personne == 1 ? 2 : Personne + 2;
+    return (permises >> Personne & 1) != 0;
+}
+
+// The subject of the third person singular is the impersonal il: the verb
+// has no je while it has il (advenir, échoir), or its facts say so.
+bool IlImpersonnel(const TFormes& f, const TFaits& faits) {
+    return faits.Impersonnel || faits.TroisiemesPersonnes ||
+           (EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
+            !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3))));
+}
+
+// Only a verb with a direct object turns passive: not a pronominal verb, not
+// one conjugated with être, not an impersonal one, not a verb without
+// participle, not the auxiliaries.
+bool SansPassif(const TFormes& f, const TFaits& faits) {
+    const TVerbe& verbe = f.Verbe();
+    return !faits.Passif || verbe.EstPronominal() || f.AvecEtre() || IlImpersonnel(f, faits) ||
+           EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir");
+}
+
 // What every line of one verb under one set of options shares.
 struct TContexte {
-    TContexte(const TFormes& f, const TOptions& o)
-        : formes(f), verbe(f.Verbe()), options(o), pronominal(verbe.EstPronominal()) {
-        simple = o.Aucune() && !pronominal;
+    TContexte(const TFormes& f, const TOptions& o, const TFaits& faits)
+        : formes(f),
+          verbe(f.Verbe()),
+          options(o),
+          pronominal(verbe.EstPronominal()),
+          personnes(PersonnesPermises(faits)) {
+        simple = o.Aucune() && !pronominal && personnes == ToutesPersonnes;
         if (simple) return;  // the plain line needs none of the rest
-        impersonnel = EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
-                      !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3)));
+        impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
-        sansPassif = passif && (pronominal || f.AvecEtre() || impersonnel ||
-                                EstMarqueur(f.Participe()) || verbe.Est("être") ||
-                                verbe.Est("avoir"));
-        accordPronominal = !Dans(verbe, SansAccordPronominal);
+        sansPassif = passif && SansPassif(f, faits);
+        accordPronominal = !faits.ReflechiIndirect;
         inversionJe = Dans(verbe, InversionJe);
     }
 
@@ -111,12 +140,13 @@ struct TContexte {
     const TVerbe& verbe;
     TOptions options;
     bool pronominal;
+    std::uint8_t personnes;
     bool impersonnel = false;
     bool passif = false;
     bool sansPassif = false;
     bool accordPronominal = true;
     bool inversionJe = false;
-    bool simple;  // no option, no pronoun: the plain line
+    bool simple;  // no option, no pronoun, every person: the plain line
 };
 
 std::string_view Sujet(const TContexte& x, int Personne) {
@@ -256,7 +286,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     const bool imperatif = DecalageMode == ModeImperatif;
     const bool participe = DecalageMode == ModeParticipe;
     const bool compose = EstCompose(CodeTemps);
-    if (x.sansPassif ||
+    if (x.sansPassif || !PersonnePermise(x.personnes, DecalageMode, Personne) ||
         (o.Interrogation && DecalageMode != ModeIndicatif && DecalageMode != ModeConditionnel) ||
         (x.pronominal && imperatif && compose)) {
         e << Absent;
@@ -337,8 +367,10 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     if (o.Negation) phrase.Mot("pas");
     if (!ete.empty()) phrase.Mot(ete);
     if (!partic.empty()) {
+        // The impersonal il is no feminine subject: il s'en est fallu.
+        const bool feminin = o.Feminin && !(x.impersonnel && !imperatif && Personne == 3);
         if (accord)
-            Accorde(phrase, partic, o.Feminin, EstPluriel(DecalageMode, Personne));
+            Accorde(phrase, partic, feminin, EstPluriel(DecalageMode, Personne));
         else
             phrase.Mot(partic);
     }
@@ -369,22 +401,40 @@ std::string DecritOptions(const TOptions& options) {
     return texte;
 }
 
+std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options) {
+    std::string texte;
+    const auto ajoute = [&](bool oui, std::string_view nom) {
+        if (!oui) return;
+        if (!texte.empty()) texte += ", ";
+        texte += nom;
+    };
+    ajoute(faits.Impersonnel, "verbe impersonnel");
+    ajoute(faits.Pronominal || faits.Reciproque, "essentiellement pronominal");
+    ajoute(faits.Reciproque, "pluriel seulement");
+    ajoute(faits.TroisiemesPersonnes, "troisièmes personnes seulement");
+    if (options.Passif && verbe.DonneGroupe() != 0) {
+        const TFormes formes(verbe);
+        ajoute(SansPassif(formes, faits), "pas de voix passive");
+    }
+    return texte;
+}
+
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne, const TOptions& options) {
+                          int Personne, const TOptions& options, const TFaits& faits) {
     const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
     if (cellule == nullptr) return {};
     const TFormes formes(verbe);
-    const TContexte contexte(formes, options);
+    const TContexte contexte(formes, options, faits);
     char tampon[LigneMax];
     TEcriture e(tampon);
     Ligne(e, contexte, *cellule, Personne);
     return std::string(tampon, e.Position());
 }
 
-LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options) {
+LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
     LignesGrille lignes;
     const TFormes formes(verbe);
-    const TContexte contexte(formes, options);
+    const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesGrille * LigneMax];
     TEcriture e(tampon);
     std::size_t i = 0;

@@ -25,11 +25,32 @@ struct TOptions {
 // The options in force, as a caption: "féminin, négation"; "" for none.
 std::string DecritOptions(const TOptions& options);
 
+// What a verb allows beyond what its letters say, known from a table the
+// engine does not hold: the caller passes it with the options. The default is
+// a word nobody knows, conjugated as its letters say (every person, a passive,
+// the participle agreeing in the pronominal voice).
+struct TFaits {
+    bool Connu = false;                // the table knows the verb
+    bool Passif = true;                // it takes a direct object, hence a passive
+    bool Impersonnel = false;          // il alone: il neige, il faut, il s'agit
+    bool TroisiemesPersonnes = false;  // il and ils alone: il s'ensuit, ils s'ensuivent
+    bool Pronominal = false;           // never without its pronoun: s'évanouir
+    bool Reciproque = false;           // in the plural alone: nous nous entraidons
+    bool ReflechiIndirect = false;     // se is an indirect object: ils se sont plu
+    bool PeutEtrePronominal = false;   // has a pronominal use besides: se lever
+
+    bool operator==(const TFaits&) const = default;
+};
+
+// What the facts change in the lines under these options, as a caption:
+// "verbe impersonnel, pas de voix passive"; "" for nothing worth saying.
+std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options);
+
 // One finished line: the form with its pronouns ("je ", "j'", "que ", "qu'",
 // "je me "), the markers "-", "non usité" and "pas d'impératif" alone, "" for
 // a word that is not a verb or a request outside the grid.
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
-                          int Personne, const TOptions& options = {});
+                          int Personne, const TOptions& options = {}, const TFaits& faits = {});
 
 // One cell of the conjugation grid: a list of the window, a block of the
 // command line's output.
@@ -82,12 +103,14 @@ public:
     bool operator==(const LignesGrille&) const = default;
 
 private:
-    friend LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options);
+    friend LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options,
+                                       const TFaits& faits);
     std::string Texte;
     std::array<std::uint32_t, NombreLignesGrille + 1> Debut{};
 };
 
-LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {});
+LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
+                            const TFaits& faits = {});
 
 // "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
 std::string LegendeGroupe(const TVerbe& verbe);

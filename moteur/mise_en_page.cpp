@@ -140,7 +140,7 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
     return sortie;
 }
 
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
     std::string entete = verbe.Intitule();
     entete += " — ";
     entete += LegendeGroupe(verbe);
@@ -151,6 +151,10 @@ std::string EnteteLisible(const TVerbe& verbe, const TOptions& options) {
     if (!options.Aucune()) {
         entete += " — ";
         entete += DecritOptions(options);
+    }
+    if (const std::string note = DecritFaits(verbe, faits, options); !note.empty()) {
+        entete += " — ";
+        entete += note;
     }
     return entete;
 }

@@ -14,9 +14,10 @@ namespace florimot {
 inline constexpr int LargeurMinimaleColonnes = 40;
 
 // The readable header: "commencer — Groupe : 1 — se conjugue comme placer —
-// négation". The TSV header line is frozen (other programs read it); the
-// readable and JSON ones take new items.
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options);
+// négation", then what the verb's facts change ("verbe impersonnel"). The TSV
+// header line is frozen (other programs read it); the readable and JSON ones
+// take new items.
+std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits = {});
 
 // `entete` on the first line, then each mode with its tenses. With `largeur`
 // of 0 or under LargeurMinimaleColonnes, one tense under another; otherwise as

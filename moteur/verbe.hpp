@@ -69,6 +69,11 @@ public:
     void DefinitVerbe(std::string_view texte);
     // "se lever": its compound tenses take être, its lines a reflexive pronoun.
     bool EstPronominal() const { return Pronominal; }
+    // For a verb that never goes without its pronoun (évanouir typed alone
+    // is s'évanouir): the verb takes it, as if typed with it.
+    void AjoutePronom() {
+        if (NumGroupe != 0) Pronominal = true;
+    }
     // "s'en aller": the pronoun "en" follows the reflexive one.
     bool AvecEn() const { return En; }
     // The text as people write it: "se lever", "s'asseoir", "s'en aller", or

@@ -248,6 +248,11 @@ private slots:
                                     << "essentiellement pronominal : s'évanouir";
         QTest::newRow("parler") << "parler"
                                 << "";
+        // The verb's facts first, unless the dictionary's note says them.
+        QTest::newRow("neiger") << "neiger"
+                                << "verbe impersonnel : il neige";
+        QTest::newRow("évanouir") << "évanouir"
+                                  << "essentiellement pronominal : s'évanouir";
     }
     void note() {
         QFETCH(QString, verbe);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "interne.hpp"
@@ -149,6 +150,23 @@ TEST(Analyse, VerbesAbsentsDuDictionnaire) {
     }
 }
 
+// A participle is read agreed only where the verb's lines agree it: a direct
+// object, être, or a pronominal use.
+TEST(Analyse, ParticipesAccordes) {
+#ifndef FLORIMOT_TABLE_FAITS
+    GTEST_SKIP() << "built without the dictionary: no verb facts";
+#endif
+    const florimot::TLecture participe{"PartPasse", 0, false};
+    const std::tuple<const char*, const char*, bool> cas[] = {
+        {"exister", "existée", false}, {"dormir", "dormie", false}, {"sembler", "semblée", false},
+        {"nuire", "nuies", false},     {"falloir", "fallue", false}, {"plaire", "plues", false},
+        {"aimer", "aimées", true},     {"aller", "allée", true},     {"évanouir", "évanouie", true},
+        {"moquer", "moquée", true},    {"dormir", "dormi", true},
+    };
+    for (const auto& [infinitif, forme, lu] : cas)
+        EXPECT_EQ(florimot::Confirme(infinitif, forme, participe), lu) << forme;
+}
+
 // The guesses for unknown words: every form of a verb of each model, read
 // from its letters alone, must bring the verb back among the candidates.
 // These verbs are not the ones the guesses were built from.
@@ -265,7 +283,8 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
         {"évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
         {"s'évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
         {"se  Lever", true, false, false, false, true, ""},
-        {"neiger", true, false, true, false, true, "impersonnel : il neige"},
+        {"neiger", true, false, true, false, true, "verbe impersonnel : il neige"},
+        {"pleuvoir", true, false, true, false, true, "impersonnel : il pleut"},
         {"monter", true, false, false, true, true, "se conjugue aussi avec être"},
         {"sortir", true, false, false, true, true, "se conjugue aussi avec avoir"},
         {"tomber", true, false, false, true, false, "se conjugue avec être"},

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "conjugaison.hpp"
+#include "faits.hpp"
 
 namespace {
 
@@ -27,17 +28,19 @@ struct Cas {
 };
 
 // The line of the grid, and the same line asked alone: both must agree.
+// Built as the front ends build them, with the verb's facts.
 void Verifie(std::initializer_list<Cas> cas) {
     for (const Cas& c : cas) {
         florimot::TVerbe v;
         v.DefinitVerbe(c.texte);
+        const florimot::TFaits f = florimot::PrepareVerbe(v);
         const TOptions o = Options(c.options);
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o);
+        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o, f);
         for (const florimot::Cellule& cel : florimot::Grille) {
             if (cel.Nom != c.cellule) continue;
             EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
                 << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
-            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o),
+            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o, f),
                       c.attendu);
         }
     }

@@ -1,0 +1,202 @@
+#include "faits.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "table.hpp"
+
+namespace florimot {
+
+namespace {
+
+// How the verb is typed, for a correction that holds for one use only:
+// "se pouvoir" is impersonal, "pouvoir" is not.
+enum class Emploi : std::uint8_t { Tout, Pronominal, AvecEn };
+
+enum Correction : std::uint8_t {
+    Impersonnel = 1,          // il alone
+    TroisiemesPersonnes = 2,  // il and ils alone
+    Passif = 4,               // a passive without a direct object
+    ReflechiIndirect = 8,     // se is an indirect object: the participle never agrees
+};
+
+struct TCorrection {
+    std::string_view infinitif;
+    Emploi emploi;
+    std::uint8_t correction;
+};
+
+// Where the dictionary's tags say too little or too much. Sources: the
+// Bescherelle (La conjugaison pour tous, the impersonal and pronominal verbs
+// and the agreement of the participle) and Grevisse (Le Bon Usage, the
+// impersonal verbs, the passive, the participle of pronominal verbs).
+// - Impersonal only: the tags mark a verb that can be impersonal, pleuvoir
+//   (also personal) as well as neiger; these have nothing but il.
+// - Third persons only: s'ensuivre (il s'ensuit, ils s'ensuivent).
+// - obéir, désobéir and pardonner take a passive with no direct object left
+//   in today's use (vous serez obéi).
+// - The reflexive pronoun is an indirect object, so the participle never
+//   agrees: the verbs taking "à quelqu'un" (ils se sont plu, parlé, nui),
+//   and those the tables write with a direct object that follows (elles se
+//   sont demandé, elle s'est arrogé).
+// In alphabetical order, for the reader.
+constexpr TCorrection Corrections[] = {
+    {"agir", Emploi::Pronominal, Impersonnel},  // il s'agit
+    {"arroger", Emploi::Pronominal, ReflechiIndirect},
+    {"brouillasser", Emploi::Tout, Impersonnel},
+    {"bruiner", Emploi::Tout, Impersonnel},
+    {"brumasser", Emploi::Tout, Impersonnel},
+    {"brumer", Emploi::Tout, Impersonnel},
+    {"complaire", Emploi::Pronominal, ReflechiIndirect},
+    {"convenir", Emploi::Pronominal, ReflechiIndirect},
+    {"crachiner", Emploi::Tout, Impersonnel},
+    {"demander", Emploi::Pronominal, ReflechiIndirect},
+    {"dire", Emploi::Pronominal, ReflechiIndirect},
+    {"dracher", Emploi::Tout, Impersonnel},
+    {"déplaire", Emploi::Pronominal, ReflechiIndirect},
+    {"désobéir", Emploi::Tout, Passif},
+    {"ensuivre", Emploi::Tout, TroisiemesPersonnes},
+    {"entre-nuire", Emploi::Pronominal, ReflechiIndirect},
+    {"falloir", Emploi::Tout, Impersonnel},
+    {"gouttiner", Emploi::Tout, Impersonnel},
+    {"grêler", Emploi::Tout, Impersonnel},
+    {"mentir", Emploi::Pronominal, ReflechiIndirect},
+    {"neigeoter", Emploi::Tout, Impersonnel},
+    {"neiger", Emploi::Tout, Impersonnel},
+    {"nuire", Emploi::Pronominal, ReflechiIndirect},
+    {"obéir", Emploi::Tout, Passif},
+    {"pardonner", Emploi::Tout, Passif},
+    {"parler", Emploi::Pronominal, ReflechiIndirect},
+    {"permettre", Emploi::Pronominal, ReflechiIndirect},
+    {"plaire", Emploi::Pronominal, ReflechiIndirect},
+    {"pleuvasser", Emploi::Tout, Impersonnel},
+    {"pleuviner", Emploi::Tout, Impersonnel},
+    {"pleuvioter", Emploi::Tout, Impersonnel},
+    {"pleuvoter", Emploi::Tout, Impersonnel},
+    {"pluviner", Emploi::Tout, Impersonnel},
+    {"pouvoir", Emploi::Pronominal, Impersonnel},  // il se peut
+    {"procurer", Emploi::Pronominal, ReflechiIndirect},
+    {"promettre", Emploi::Pronominal, ReflechiIndirect},
+    {"reneiger", Emploi::Tout, Impersonnel},
+    {"ressembler", Emploi::Pronominal, ReflechiIndirect},
+    {"rire", Emploi::Pronominal, ReflechiIndirect},
+    {"répondre", Emploi::Pronominal, ReflechiIndirect},
+    {"sourire", Emploi::Pronominal, ReflechiIndirect},
+    {"succéder", Emploi::Pronominal, ReflechiIndirect},
+    {"suffire", Emploi::Pronominal, ReflechiIndirect},
+    {"survivre", Emploi::Pronominal, ReflechiIndirect},
+    {"téléphoner", Emploi::Pronominal, ReflechiIndirect},
+    {"venter", Emploi::Tout, Impersonnel},
+    {"verglacer", Emploi::Tout, Impersonnel},
+    {"vouloir", Emploi::AvecEn, ReflechiIndirect},  // ils s'en sont voulu
+};
+
+// Their infinitives' hashes, and a filter of 1,024 bits over them: the
+// verbs not in the list, nearly all, cost one bit test.
+constexpr auto HachesCorrections = [] {
+    std::array<std::uint32_t, std::size(Corrections)> h{};
+    for (std::size_t i = 0; i < h.size(); ++i) h[i] = faits::Hache(Corrections[i].infinitif);
+    return h;
+}();
+
+constexpr std::size_t BitFiltre(std::uint32_t hache) {
+    return hache >> 22;
+}
+
+constexpr auto FiltreCorrections = [] {
+    std::array<std::uint64_t, 16> filtre{};
+    for (const std::uint32_t h : HachesCorrections)
+        filtre[BitFiltre(h) / 64] |= std::uint64_t{1} << BitFiltre(h) % 64;
+    return filtre;
+}();
+
+bool Concerne(Emploi emploi, bool pronominal, bool en) {
+    switch (emploi) {
+        case Emploi::Tout: return true;
+        case Emploi::Pronominal: return pronominal && !en;
+        case Emploi::AvecEn: return pronominal && en;
+    }
+    return false;
+}
+
+// The infinitive's entry in the table: its marks, or -1 if absent.
+int Marques(std::string_view infinitif, std::uint32_t hache) {
+    const std::span<const std::uint32_t> alveoles = faits::Alveoles;
+    if (alveoles.empty()) return -1;
+    const std::size_t masque = alveoles.size() - 1;
+    for (std::size_t a = hache & masque;; a = (a + 1) & masque) {
+        const std::uint32_t debut = alveoles[a];
+        if (debut == 0) return -1;
+        const char* entree = faits::Entrees.data() + debut - 1;
+        const auto longueur = static_cast<unsigned char>(entree[0]);
+        if (std::string_view(entree + 2, longueur) == infinitif)
+            return static_cast<unsigned char>(entree[1]);
+    }
+}
+
+TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
+    TFaits faits;
+    const std::uint32_t hache = faits::Hache(infinitif);
+    if (const int m = Marques(infinitif, hache); m >= 0) {
+        faits.Connu = true;
+        faits.Passif = (m & faits::MarqueTransitif) != 0;
+        faits.Pronominal = (m & faits::MarquePronominal) != 0;
+        faits.Reciproque = (m & faits::MarqueReciproque) != 0;
+        faits.PeutEtrePronominal = (m & faits::MarquePeutPronominal) != 0;
+    }
+    // A verb that never goes without its pronoun is read with it.
+    pronominal = pronominal || faits.Pronominal;
+    const bool corrige =
+        (FiltreCorrections[BitFiltre(hache) / 64] >> BitFiltre(hache) % 64 & 1) != 0;
+    for (std::size_t k = 0; corrige && k < HachesCorrections.size(); ++k) {
+        const TCorrection* i = &Corrections[k];
+        if (HachesCorrections[k] != hache || i->infinitif != infinitif ||
+            !Concerne(i->emploi, pronominal, en))
+            continue;
+        // The agreement of the participle was the engine's own knowledge
+        // before the table: it holds without it. The rest corrects the
+        // table's tags, and a build without the table keeps the letters' word.
+        if (i->correction & ReflechiIndirect) faits.ReflechiIndirect = true;
+        if (!faits.Connu) continue;
+        if (i->correction & Impersonnel) faits.Impersonnel = true;
+        if (i->correction & TroisiemesPersonnes) faits.TroisiemesPersonnes = true;
+        if (i->correction & Passif) faits.Passif = true;
+    }
+    // Il neige has no object: no passive.
+    if (faits.Impersonnel) faits.Passif = false;
+    return faits;
+}
+
+}  // namespace
+
+std::span<const std::string_view> VerbesConnus() {
+    // Built at the first call: only the window's completion asks for it.
+    static const std::vector<std::string_view> verbes = [] {
+        std::vector<std::string_view> v;
+        const std::span<const char> e = faits::Entrees;
+        for (std::size_t i = 0; i < e.size(); i += 2 + static_cast<unsigned char>(e[i]))
+            v.emplace_back(e.data() + i + 2, static_cast<unsigned char>(e[i]));
+        return v;
+    }();
+    return verbes;
+}
+
+TFaits FaitsDuVerbe(const TVerbe& verbe) {
+    if (verbe.DonneGroupe() == 0) return {};
+    return Faits(verbe.MotVue(), verbe.EstPronominal(), verbe.AvecEn());
+}
+
+TFaits FaitsDuVerbe(std::string_view infinitif) {
+    TVerbe verbe;
+    verbe.DefinitVerbe(infinitif);
+    return FaitsDuVerbe(verbe);
+}
+
+TFaits PrepareVerbe(TVerbe& verbe) {
+    const TFaits faits = FaitsDuVerbe(verbe);
+    if (faits.Pronominal && !verbe.EstPronominal()) verbe.AjoutePronom();
+    return faits;
+}
+
+}  // namespace florimot

@@ -1,0 +1,36 @@
+// The verb facts: what each verb allows (a passive, every person, its
+// pronoun or none), from a table generated at build time from the French
+// hunspell dictionary and compiled in, corrected by a curated list. The
+// engine takes them as an input to its line builder, like the options:
+//
+//     florimot::TVerbe verbe;
+//     verbe.DefinitVerbe(texte);
+//     const florimot::TFaits faits = florimot::PrepareVerbe(verbe);  // évanouir: s'évanouir
+//     const auto lignes = florimot::ConjugueGrille(verbe, options, faits);
+//
+// In a build without the dictionary the table is empty: every verb is
+// conjugated as its letters say.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "conjugaison.hpp"
+#include "verbe.hpp"
+
+namespace florimot {
+
+// The infinitives the table knows, in byte order; empty without the dictionary.
+std::span<const std::string_view> VerbesConnus();
+
+// What the verb allows as typed: "se pouvoir" (il se peut) is not "pouvoir".
+TFaits FaitsDuVerbe(const TVerbe& verbe);
+// The same from an infinitive, with its pronoun if any ("s'agir", "neiger").
+TFaits FaitsDuVerbe(std::string_view infinitif);
+
+// What every front end does to a typed verb before conjugating it: a verb
+// that never goes without its pronoun takes it (évanouir is s'évanouir, and
+// says so in its title); returns its facts.
+TFaits PrepareVerbe(TVerbe& verbe);
+
+}  // namespace florimot

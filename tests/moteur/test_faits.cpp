@@ -1,0 +1,87 @@
+// The line builder under a verb's facts, given by hand: the engine knows no
+// table, it is told.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "conjugaison.hpp"
+#include "mise_en_page.hpp"
+
+namespace {
+
+bool A(std::string_view lettres, char c) {
+    return lettres.find(c) != std::string_view::npos;
+}
+
+// "I" impersonal, "3" third persons only, "P" pronominal only, "R"
+// reciprocal, "D" indirect reflexive, "-" no passive.
+florimot::TFaits Faits(std::string_view l) {
+    return {true, !A(l, '-'), A(l, 'I'), A(l, '3'), A(l, 'P'), A(l, 'R'), A(l, 'D')};
+}
+
+florimot::TOptions Options(std::string_view l) {
+    return {A(l, 'f'), A(l, 'n'), A(l, 'i'), A(l, 'p')};
+}
+
+TEST(Faits, Lignes) {
+    struct Cas {
+        const char *texte, *faits, *options, *cellule;
+        int personne;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        // impersonal only: il alone, no impératif, no passive, il stays il
+        {"neiger", "I-", "", "PresInd", 1, "-"},
+        {"neiger", "I-", "", "PCInd", 3, "il a neigé"},
+        {"neiger", "I-", "", "PresImp", 1, "-"},
+        {"neiger", "I-", "p", "PresInd", 3, "-"},
+        {"s'en falloir", "I-", "f", "PCInd", 3, "il s'en est fallu"},
+        // third persons only
+        {"s'ensuivre", "3P-", "", "PresInd", 1, "-"},
+        {"s'ensuivre", "3P-", "f", "PCInd", 6, "elles se sont ensuivies"},
+        {"advenir", "-", "f", "PCInd", 3, "il est advenu"},
+        // the passive only with a direct object
+        {"dormir", "-", "p", "PCInd", 1, "-"},
+        // reciprocal: the plural alone
+        {"s'entraider", "PR-", "", "PresInd", 3, "-"},
+        {"s'entraider", "PR-", "", "PresImp", 2, "entraidons-nous"},
+        // the reflexive pronoun an indirect object: no agreement
+        {"se survivre", "D-", "f", "PCInd", 6, "elles se sont survécu"},
+        // unknown: today's lines
+        {"googler", "", "p", "PresInd", 1, "je suis googlé"},
+    };
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        const florimot::TFaits f = Faits(c.faits);
+        const florimot::TOptions o = Options(c.options);
+        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o, f);
+        for (const florimot::Cellule& cel : florimot::Grille) {
+            if (cel.Nom != c.cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
+                << c.texte << " [" << c.faits << "|" << c.options << "] " << c.cellule;
+            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o, f),
+                      c.attendu);
+        }
+    }
+}
+
+// The header says what the facts change; a verb the table does not know
+// keeps today's header.
+TEST(Faits, Entete) {
+    struct Cas {
+        const char *texte, *faits, *options, *attendu;
+    };
+    const Cas cas[] = {
+        {"neiger", "I-", "", "neiger — Groupe : 1 — se conjugue comme manger — verbe impersonnel"},
+        {"dormir", "-", "p", "dormir — Groupe : 3 — voix passive — pas de voix passive"},
+        {"dormir", "-", "", "dormir — Groupe : 3"},
+    };
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        EXPECT_EQ(florimot::EnteteLisible(v, Options(c.options), Faits(c.faits)), c.attendu);
+    }
+}
+
+}  // namespace
