@@ -52,6 +52,9 @@ constexpr std::string_view Aide =
     "                         participe : « - »\n"
     "  --passif               voix passive (je suis aimé), pour un verbe qui a un\n"
     "                         complément d'objet direct\n"
+    "  --rectifiee, --rectifiée  orthographe rectifiée de 1990 (il connait)\n"
+    "  --variante             autre forme des verbes qui en ont deux (je paye,\n"
+    "                         j'assieds, je puis)\n"
     "                         Les options se combinent ; sans forme, la ligne est « - ».\n"
     "  --temps T              un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
     "                         nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
@@ -564,6 +567,10 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 optionsConjugaison.Interrogation = true;
             } else if (options && a == "--passif") {
                 optionsConjugaison.Passif = true;
+            } else if (options && (a == "--rectifiee" || a == "--rectifiée")) {
+                optionsConjugaison.Rectifiee = true;
+            } else if (options && a == "--variante") {
+                optionsConjugaison.Variante = true;
             } else if (options && a == "--analyse") {
                 analyse = true;
             } else if (options && a.size() > 1 && a[0] == '-') {

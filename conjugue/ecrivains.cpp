@@ -134,7 +134,9 @@ private:
         objet["options"] = {{"feminin", options_.Feminin},
                             {"negation", options_.Negation},
                             {"interrogation", options_.Interrogation},
-                            {"passif", options_.Passif}};
+                            {"passif", options_.Passif},
+                            {"rectifiee", options_.Rectifiee},
+                            {"variante", options_.Variante}};
         return objet;
     }
 

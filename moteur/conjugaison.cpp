@@ -127,7 +127,10 @@ struct TContexte {
           options(o),
           pronominal(verbe.EstPronominal()),
           personnes(PersonnesPermises(faits)) {
-        simple = o.Aucune() && !pronominal && personnes == ToutesPersonnes;
+        // The spelling and the series are the bare forms' business.
+        TOptions ligne = o;
+        ligne.Rectifiee = ligne.Variante = false;
+        simple = ligne.Aucune() && !pronominal && personnes == ToutesPersonnes;
         if (simple) return;  // the plain line needs none of the rest
         impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
@@ -338,12 +341,13 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     const bool pronomApres = imperatif && x.pronominal && !o.Negation;
     if (!pronomApres) Pronoms(phrase, x, DecalageMode, Personne);
     if (inverse) {
-        // puis-je; eussé-je: the e before je is written é.
+        // puis-je; eussé-je: the e before je is written é, è in the
+        // rectified spelling (aimè-je).
         if (Personne == 1 && x.verbe.Est("pouvoir") && CodeTemps == 0) conjugue = "puis";
         if (Personne == 1 && conjugue.ends_with('e')) {
             conjugue.remove_suffix(1);
             phrase.Mot(conjugue);
-            phrase.Colle("é");
+            phrase.Colle(o.Rectifiee ? "è" : "é");
         } else {
             phrase.Mot(conjugue);
         }
@@ -398,6 +402,8 @@ std::string DecritOptions(const TOptions& options) {
     ajoute(options.Negation, "négation");
     ajoute(options.Interrogation, "interrogation");
     ajoute(options.Passif, "voix passive");
+    ajoute(options.Rectifiee, "orthographe rectifiée");
+    ajoute(options.Variante, "autre forme");
     return texte;
 }
 
@@ -419,11 +425,20 @@ std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions
     return texte;
 }
 
+std::string AutreForme(const TVerbe& verbe, const TOptions& options) {
+    TOptions autre = options;
+    autre.Variante = !options.Variante;
+    const LignesGrille ici = ConjugueGrille(verbe, options), la = ConjugueGrille(verbe, autre);
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if (ici[i] != la[i]) return std::string(la[i]);
+    return {};
+}
+
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options, const TFaits& faits) {
     const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
     if (cellule == nullptr) return {};
-    const TFormes formes(verbe);
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
     char tampon[LigneMax];
     TEcriture e(tampon);
@@ -433,7 +448,7 @@ std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
 
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
     LignesGrille lignes;
-    const TFormes formes(verbe);
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesGrille * LigneMax];
     TEcriture e(tampon);

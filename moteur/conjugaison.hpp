@@ -17,6 +17,8 @@ struct TOptions {
     bool Negation = false;       // ne … pas
     bool Interrogation = false;  // parles-tu ?; only the indicatif and the conditionnel ask
     bool Passif = false;         // je suis aimé
+    bool Rectifiee = false;      // the rectified spelling of 1990: il connait, je cèderai
+    bool Variante = false;       // the other accepted series: je paye, j'assieds, je puis
 
     bool operator==(const TOptions&) const = default;
     bool Aucune() const { return *this == TOptions{}; }
@@ -45,6 +47,11 @@ struct TFaits {
 // What the facts change in the lines under these options, as a caption:
 // "verbe impersonnel, pas de voix passive"; "" for nothing worth saying.
 std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options);
+
+// The first line where the verb's other series differs from the one the
+// options show ("je paye" for payer, "je paie" under Variante); "" for a
+// verb with one series only.
+std::string AutreForme(const TVerbe& verbe, const TOptions& options = {});
 
 // One finished line: the form with its pronouns ("je ", "j'", "que ", "qu'",
 // "je me "), the markers "-", "non usité" and "pas d'impératif" alone, "" for

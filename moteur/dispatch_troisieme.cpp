@@ -96,6 +96,13 @@ constexpr Regle Regles[] = {
     Fin("paître", ModelePaitre),
     Fin("aître", ModeleAitre),
     Fin("oître", ModeleOitre),
+    // The same infinitives in the rectified spelling: connaitre, croitre.
+    Mot("naitre", ModeleNaitre),
+    Mot("renaitre", ModeleNaitre),
+    Fin("repaitre", ModeleRepaitre),
+    Fin("paitre", ModelePaitre),
+    Fin("aitre", ModeleAitre),
+    Fin("oitre", ModeleOitre),
     // -oire, -ore, -ure, -vre
     Fin("croire", ModeleCroire),
     Fin("boire", ModeleBoire),

@@ -1,7 +1,6 @@
 #include "formes_nues.hpp"
 
 #include "copie.hpp"
-
 #include "modeles.hpp"
 
 namespace florimot {
@@ -123,20 +122,66 @@ std::string_view TypeDuModele(const TVerbe& verbe) {
     return {};
 }
 
-TFormes::TFormes(const TVerbe& verbe) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
-    Remplit(ChoisitModele(verbe));
+namespace {
+
+// î and û are two bytes each in UTF-8, the same first byte and then these.
+constexpr char Prefixe = '\xC3', ICirconflexe = '\xAE', UCirconflexe = '\xBB';
+
+// `s` without the circumflex on i and u, written at `p`; returns its end.
+char* SansCirconflexe(char* p, std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == Prefixe && i + 1 < s.size() &&
+            (s[i + 1] == ICirconflexe || s[i + 1] == UCirconflexe)) {
+            *p++ = s[i + 1] == ICirconflexe ? 'i' : 'u';
+            ++i;
+        } else {
+            *p++ = s[i];
+        }
+    }
+    return p;
+}
+
+}  // namespace
+
+TFormes::TFormes(const TVerbe& verbe, TGraphie graphie) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
+    Modele modele = ChoisitModele(verbe);
+    // The plain grid, the most asked for, skips every test of spelling but
+    // the infinitive's own.
+    if (!graphie.Rectifiee && !graphie.Variante) {
+        Remplit(modele, modele != nullptr && InfinitifRectifie(verbe));
+        return;
+    }
+    const bool rectifiee = graphie.Rectifiee || InfinitifRectifie(verbe);
+    if (modele != nullptr) modele = ModeleSelonGraphie(verbe, modele, rectifiee, graphie.Variante);
+    Remplit(modele, rectifiee);
 }
 
 TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
-    Remplit(modele);
+    Remplit(modele, false);
 }
 
-void TFormes::Remplit(Modele modele) {
+void TFormes::Remplit(Modele modele, bool rectifiee) {
     const TVerbe& verbe = *Verbe_;
     std::size_t n = 0;
+    const bool radicalRectifie = rectifiee && !RadicalGardeCirconflexe(verbe);
+    int slot = 0;
     const auto copie = [&](std::string_view s) {
         CopieCourte(Octets_.data() + n, s.data(), s.size());
         n += s.size();
+    };
+    // Under the rectified spelling, a stem or an ending is written without
+    // its circumflex unless that slot keeps it.
+    const auto copieRadical = [&](std::string_view s) {
+        if (radicalRectifie)
+            n = static_cast<std::size_t>(SansCirconflexe(Octets_.data() + n, s) - Octets_.data());
+        else
+            copie(s);
+    };
+    const auto copieFin = [&](std::string_view s) {
+        if (rectifiee && !GardeCirconflexe(verbe, slot))
+            n = static_cast<std::size_t>(SansCirconflexe(Octets_.data() + n, s) - Octets_.data());
+        else
+            copie(s);
     };
     Debut_[0] = Debut_[1] = 0;
     if (modele == nullptr) {
@@ -148,20 +193,20 @@ void TFormes::Remplit(Modele modele) {
     Composes_ = plan.composes;
     const TTerminaisons& T = *plan.T;
     const std::string_view S2 = plan.Radical2();
-    for (int slot = 1; slot <= NombreSlots; ++slot) {
+    for (slot = 1; slot <= NombreSlots; ++slot) {
         const std::string_view fin = (plan.Manquants >> slot & 1) ? Absent : T[slot];
         if (EstMarqueur(fin))
             Marqueurs_ |= std::uint64_t{1} << slot;
         else if (slot == SlotParticipePasse)
-            copie(plan.P);
+            copieRadical(plan.P);
         else
-            copie((plan.Variantes >> slot & 1) ? S2 : plan.S);
-        copie(fin);
+            copieRadical((plan.Variantes >> slot & 1) ? S2 : plan.S);
+        copieFin(fin);
         Debut_[slot + 1] = static_cast<std::uint16_t>(n);
     }
     constexpr std::uint64_t Imperatif = std::uint64_t{0b111} << Slot(0, ModeImperatif, 1);
-    ComposesComplets_ = Composes_ == Composes::Tous && !Manque(SlotParticipePasse) &&
-                        (Marqueurs_ & Imperatif) == 0;
+    ComposesComplets_ =
+        Composes_ == Composes::Tous && !Manque(SlotParticipePasse) && (Marqueurs_ & Imperatif) == 0;
     ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
 }
 
@@ -192,7 +237,9 @@ TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Pe
     }
     const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
     if (!manque.empty()) return {manque, {}, {}, {}};
-    return {{}, AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne), Participe(),
+    return {{},
+            AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne),
+            Participe(),
             Accord(DecalageMode, Personne)};
 }
 

@@ -34,9 +34,15 @@ constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
 }
 
+// The spelling and the series the forms are written in.
+struct TGraphie {
+    bool Rectifiee = false;  // the rectified spelling of 1990: il connait
+    bool Variante = false;   // the other accepted series: je paye, j'assieds
+};
+
 class TFormes {
 public:
-    explicit TFormes(const TVerbe& verbe);
+    explicit TFormes(const TVerbe& verbe, TGraphie graphie = {});
     // The forms the verb would have under `modele`, whatever the dispatch
     // would choose.
     TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
@@ -46,7 +52,8 @@ public:
     bool EstVerbe() const { return Verbe_->DonneGroupe() != 0; }
     // Slot 1..47: stem + ending, or a marker alone.
     std::string_view Simple(int slot) const {
-        return {Octets_.data() + Debut_[slot], static_cast<std::size_t>(Debut_[slot + 1] - Debut_[slot])};
+        return {Octets_.data() + Debut_[slot],
+                static_cast<std::size_t>(Debut_[slot + 1] - Debut_[slot])};
     }
     std::string_view Participe() const { return Simple(SlotParticipePasse); }
     // Whether the slot holds a marker rather than a form.
@@ -71,8 +78,9 @@ public:
     }
 
 private:
-    std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
-    void Remplit(TPlan (*modele)(const TVerbe&));
+    std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
+                              int Personne) const;
+    void Remplit(TPlan (*modele)(const TVerbe&), bool rectifiee);
 
     static constexpr std::size_t Capacite = NombreSlots * (4 * TText::Capacite + 24);
     const TVerbe* Verbe_;
@@ -98,6 +106,5 @@ inline std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps,
     if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
     return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
 }
-
 
 }  // namespace florimot

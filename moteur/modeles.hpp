@@ -15,6 +15,15 @@ Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
 
+// The model of a verb in the spelling and series asked for: `modele` itself
+// when they change nothing for it.
+Modele ModeleSelonGraphie(const TVerbe& verbe, Modele modele, bool rectifiee, bool variante);
+// Under the rectified spelling, whether the circumflex on i or u stays in
+// the ending of that slot (nous vînmes, qu'il connût, dû, je croîs), and in
+// the verb's stem (je jeûne).
+bool GardeCirconflexe(const TVerbe& verbe, int slot);
+bool RadicalGardeCirconflexe(const TVerbe& verbe);
+
 // The defective verbs: what their model gives, less the forms they lack.
 void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan);
 
@@ -27,6 +36,10 @@ FLORIMOT_MODELE(ModeleGer);
 FLORIMOT_MODELE(ModeleYer);
 FLORIMOT_MODELE(ModeleVoyer);
 FLORIMOT_MODELE(ModeleEger);
+// The rectified spelling's è in the futur and conditionnel: je cèderai,
+// je protègerai, je rapiècerai.
+FLORIMOT_MODELE(ModeleEgerRectifie);
+FLORIMOT_MODELE(ModeleCerRectifie);
 
 FLORIMOT_MODELE(ModeleHair);
 
@@ -35,6 +48,7 @@ FLORIMOT_MODELE(ModelePrendre);
 FLORIMOT_MODELE(ModeleAndre);
 FLORIMOT_MODELE(ModeleNdre);
 FLORIMOT_MODELE(ModeleSoudre);
+FLORIMOT_MODELE(ModeleSoudreRectifie);  // absout, dissout
 FLORIMOT_MODELE(ModeleCoudre);
 FLORIMOT_MODELE(ModeleMoudre);
 FLORIMOT_MODELE(ModeleRompre);
@@ -75,6 +89,9 @@ FLORIMOT_MODELE(ModeleMouvoir);
 FLORIMOT_MODELE(ModeleValoir);
 FLORIMOT_MODELE(ModeleVouloir);
 FLORIMOT_MODELE(ModeleAsseoir);
+FLORIMOT_MODELE(ModeleAsseoirIe);
+FLORIMOT_MODELE(ModeleAssoirIe);
+FLORIMOT_MODELE(ModelePouvoirPuis);
 FLORIMOT_MODELE(ModeleSurseoir);
 FLORIMOT_MODELE(ModeleAssoir);
 FLORIMOT_MODELE(ModeleChoir);

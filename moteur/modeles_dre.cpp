@@ -74,6 +74,10 @@ constexpr TTerminaisons TermMoudre = {
 // résoudre alone has the participle résolu; absoudre and dissoudre keep absous, dissous.
 constexpr TTerminaisons TermResoudre = Avec(TermSoudre, SlotParticipePasse, {"lu"});
 
+// The rectified spelling writes the masculine as the feminine is: absout
+// like absoute.
+constexpr TTerminaisons TermSoudreRectifie = Avec(TermSoudre, SlotParticipePasse, {"ut"});
+
 // rompre is rendre but for its t: il rompt.
 constexpr TTerminaisons TermRompre = Avec(TermAndre, 3, {"t"});
 
@@ -94,6 +98,11 @@ FLORIMOT_MODELE(ModeleNdre) {
 FLORIMOT_MODELE(ModeleSoudre) {
     const TTerminaisons& T = verbe.Est("résoudre") ? TermResoudre : TermSoudre;
     return Troisieme(verbe, 4, T);
+}
+
+FLORIMOT_MODELE(ModeleSoudreRectifie) {
+    if (verbe.Est("résoudre")) return ModeleSoudre(verbe);
+    return Troisieme(verbe, 4, TermSoudreRectifie);
 }
 
 FLORIMOT_MODELE(ModeleCoudre) {

@@ -93,15 +93,17 @@ constexpr TTerminaisons TermVouloir = {
     "euille", "euillons", "euillez",  // impératif
     "oulu", "oulant"};  // participes passé, présent
 
-constexpr TTerminaisons TermAsseoir = {
+// asseoir's second series, the ie/ey one: j'assieds, nous asseyons,
+// j'assiérai. Its first series is assoir's oi one (TermAssoir).
+constexpr TTerminaisons TermAsseoirIe = {
     "",
-    "ois", "ois", "oit", "oyons", "oyez", "oient",  // présent
+    "ieds", "ieds", "ied", "eyons", "eyez", "eyent",  // présent
     "eyais", "eyais", "eyait", "eyions", "eyiez", "eyaient",  // imparfait
     "is", "is", "it", "îmes", "îtes", "irent",  // passé simple
-    "oirai", "oiras", "oira", "oirons", "oirez", "oiront",  // futur
-    "oie", "oies", "oie", "oyions", "oyiez", "oient",  // subj. présent
+    "iérai", "iéras", "iéra", "iérons", "iérez", "iéront",  // futur
+    "eye", "eyes", "eye", "eyions", "eyiez", "eyent",  // subj. présent
     "isse", "isses", "ît", "issions", "issiez", "issent",  // subj. imparfait
-    "oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient",  // conditionnel
+    "iérais", "iérais", "iérait", "iérions", "iériez", "iéraient",  // conditionnel
     "ieds", "eyons", "eyez",  // impératif
     "is", "eyant"};  // participes passé, présent
 
@@ -116,8 +118,6 @@ constexpr TTerminaisons TermSurseoir = {
     "eoirais", "eoirais", "eoirait", "eoirions", "eoiriez", "eoiraient",  // conditionnel
     "ois", "oyons", "oyez",  // impératif
     "is", "oyant"};  // participes passé, présent
-
-  // participes passé, présent
 
 constexpr TTerminaisons TermVoir = {
     "",
@@ -141,6 +141,9 @@ constexpr TTerminaisons TermEmouvoir = Avec(TermMouvoir, SlotParticipePasse, {"u
 constexpr TTerminaisons TermAssoir =
     Avec(Avec(TermSurseoir, 19, {"oirai", "oiras", "oira", "oirons", "oirez", "oiront"}), 37,
          {"oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient"});
+
+// pouvoir's older first person, still written: je puis.
+constexpr TTerminaisons TermPouvoirPuis = Avec(TermPouvoir, 1, {"uis"});
 
 // prévaloir keeps its stem in the subjonctif présent: que je prévale.
 constexpr TTerminaisons TermPrevaloir =
@@ -194,8 +197,22 @@ FLORIMOT_MODELE(ModeleVouloir) {
     return Troisieme(verbe, 6, TermVouloir);
 }
 
+FLORIMOT_MODELE(ModelePouvoirPuis) {
+    return Troisieme(verbe, 6, TermPouvoirPuis);
+}
+
+// asseoir, rasseoir: the oi series throughout, as assoir is (j'assois,
+// j'assoyais, assois-toi); the ie/ey series is the other one.
 FLORIMOT_MODELE(ModeleAsseoir) {
-    return Troisieme(verbe, 4, TermAsseoir);
+    return Troisieme(verbe, 4, TermAssoir);
+}
+
+FLORIMOT_MODELE(ModeleAsseoirIe) {
+    return Troisieme(verbe, 4, TermAsseoirIe);
+}
+
+FLORIMOT_MODELE(ModeleAssoirIe) {
+    return Troisieme(verbe, 3, TermAsseoirIe);
 }
 
 FLORIMOT_MODELE(ModeleSurseoir) {

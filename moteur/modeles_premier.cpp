@@ -72,6 +72,10 @@ constexpr TTerminaisons TermEger = {
     "ège",     "égeons",   "égez",                                             // impératif
     "é",       "égeant"};  // participes passé, présent
 
+constexpr TTerminaisons TermEgerRectifie =
+    Avec(Avec(TermEger, 19, {"ègerai", "ègeras", "ègera", "ègerons", "ègerez", "ègeront"}), 37,
+         {"ègerais", "ègerais", "ègerait", "ègerions", "ègeriez", "ègeraient"});
+
 // Verbs in -eler and -eter that take è instead of doubling their consonant.
 constexpr std::string_view ListeCelerAcheter[] = {
     "celer",      "déceler",    "receler",  "ciseler",  "démanteler", "écarteler",
@@ -163,13 +167,22 @@ FLORIMOT_MODELE(ModeleCeder) {
     return AccentSurVoyelle(verbe, false);
 }
 
-FLORIMOT_MODELE(ModeleCer) {
-    // dépecer, rapiécer: the vowel before the c changes like lever's or
-    // céder's; the c/ç of the ending is untouched.
+// dépecer, rapiécer: the vowel before the c changes like lever's or
+// céder's; the c/ç of the ending is untouched.
+TPlan Cer(const TVerbe& verbe, bool rectifiee) {
     const TPlan plan = Regulier(verbe, TermCer, 3);
     const char32_t voyelle = verbe.LettreFin(4);
     if (voyelle != U'e' && voyelle != U'é') return plan;
-    return AvecAccentGrave(plan, plan.S, "", voyelle == U'e' ? SlotsPresent | SlotsFutur : SlotsPresent);
+    return AvecAccentGrave(plan, plan.S, "",
+                           voyelle == U'e' || rectifiee ? SlotsPresent | SlotsFutur : SlotsPresent);
+}
+
+FLORIMOT_MODELE(ModeleCer) {
+    return Cer(verbe, false);
+}
+
+FLORIMOT_MODELE(ModeleCerRectifie) {
+    return Cer(verbe, true);
 }
 
 FLORIMOT_MODELE(ModeleGer) {
@@ -186,6 +199,10 @@ FLORIMOT_MODELE(ModeleVoyer) {
 
 FLORIMOT_MODELE(ModeleEger) {
     return Regulier(verbe, TermEger, 4);
+}
+
+FLORIMOT_MODELE(ModeleEgerRectifie) {
+    return Regulier(verbe, TermEgerRectifie, 4);
 }
 
 }  // namespace florimot

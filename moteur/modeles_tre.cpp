@@ -178,7 +178,7 @@ FLORIMOT_MODELE(ModelePlaire) {
 
 // naître takes être (je suis né, nous sommes nés): the template knows it.
 FLORIMOT_MODELE(ModeleNaitre) {
-    const TTerminaisons& T = verbe.Est("renaître") ? TermRenaitre : TermNaitre;
+    const TTerminaisons& T = verbe.Est("renaître") || verbe.Est("renaitre") ? TermRenaitre : TermNaitre;
     return Troisieme(verbe, 5, T);
 }
 
@@ -195,9 +195,9 @@ FLORIMOT_MODELE(ModeleAitre) {
 }
 
 FLORIMOT_MODELE(ModeleOitre) {
-    const TTerminaisons& T = verbe.Est("croître")     ? TermCroitre
-                             : verbe.Est("recroître") ? TermRecroitre
-                                                      : TermAccroitre;
+    const TTerminaisons& T = verbe.Est("croître") || verbe.Est("croitre") ? TermCroitre
+                             : verbe.Est("recroître") || verbe.Est("recroitre") ? TermRecroitre
+                                                                                : TermAccroitre;
     return Troisieme(verbe, 5, T);
 }
 

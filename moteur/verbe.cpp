@@ -248,6 +248,7 @@ constexpr std::string_view VerbesEtre[] = {
     "parvenir", "provenir", "survenir", "advenir",  "redevenir", "revenir",    "venir",
     "partir",   "repartir", "rester",   "retomber", "tomber",    "sortir",     "ressortir",
     "naître",   "renaître", "mourir",   "échoir",   "éclore",    "apparaître",
+    "naitre",   "renaitre", "apparaitre",
 };
 
 }  // namespace

@@ -93,6 +93,10 @@ private:
     bool Etre = false;
 };
 
+// Whether the infinitive is itself written in the rectified spelling of 1990
+// (connaitre, croitre): its forms then are too, whatever was asked.
+bool InfinitifRectifie(const TVerbe& verbe);
+
 // Whether je, me, te, se, ne and que elide before `mot`, a word of this verb's
 // lines: before a vowel, and before the mute h of the verbs known to have one
 // (j'habite, but je hais).
