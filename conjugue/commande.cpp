@@ -78,7 +78,9 @@ constexpr std::string_view Aide =
     "               options, cellules (chaque case et ses formes), faits (ce que le\n"
     "               verbe admet : impersonnel, passif…) ; pour un mot qui\n"
     "               n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
-    "               forme, verbes (infinitif, connu, lectures : cellule, personne)\n"
+    "               forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
+    "               rectifiee et variante, vraies pour une forme de l'orthographe\n"
+    "               rectifiée ou de l'autre forme seulement)\n"
     "  -h, --help   affiche cette aide\n"
     "  -V, --version  affiche la version\n"
     "  --           la suite n'est faite que de verbes\n"
@@ -371,7 +373,10 @@ public:
                 verbe["connu"] = a.connu;
                 verbe["lectures"] = nlohmann::ordered_json::array();
                 for (const TLecture& l : a.lectures)
-                    verbe["lectures"].push_back({{"cellule", l.cellule}, {"personne", l.personne}});
+                    verbe["lectures"].push_back({{"cellule", l.cellule},
+                                                 {"personne", l.personne},
+                                                 {"rectifiee", l.rectifiee},
+                                                 {"variante", l.variante}});
                 objet["verbes"].push_back(std::move(verbe));
             }
             sorties_.texte += objet.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

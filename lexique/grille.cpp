@@ -110,6 +110,13 @@ std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string
     return lectures;
 }
 
+TOptions OptionsDeLecture(const TLecture& lecture) {
+    TOptions options;
+    options.Rectifiee = lecture.rectifiee;
+    options.Variante = lecture.variante;
+    return options;
+}
+
 bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture) {
     if (forme.empty() || EstMarqueur(forme)) return false;
     if (lecture.cellule == PartPasse)
@@ -179,7 +186,8 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     TVerbe v;
     v.DefinitVerbe(infinitif);
     if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
-    if (GrilleConfirme(lexique::GrilleLue(v), forme, lecture)) return true;
+    if (GrilleConfirme(lexique::GrilleLue(v, OptionsDeLecture(lecture)), forme, lecture))
+        return true;
     return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
            !forme.empty() && !EstMarqueur(forme) &&
            lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
@@ -198,6 +206,15 @@ std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_
             lectures.push_back({c.Nom, 1, true});
     }
     return lectures;
+}
+
+std::string InfinitifTraditionnel(std::string_view infinitif) {
+    for (std::string_view fin : {"aitre", "oitre"})
+        if (infinitif.ends_with(fin)) {
+            std::string r(infinitif.substr(0, infinitif.size() - 4));
+            return r + "ître";
+        }
+    return {};
 }
 
 int RangCellule(std::string_view cellule) {
@@ -272,14 +289,17 @@ const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Que
         for (std::string_view m : Modeles) {
             TVerbe v;
             v.DefinitVerbe(m);
-            const LignesGrille lignes = ConjugueGrille(v);
-            std::vector<std::string_view> formes;
-            for (const Cellule& c : Grille)
-                for (int i = 0; i < c.NombreLignes(); ++i) {
-                    const std::string_view ligne = lignes[c.Premier + i];
-                    if (EstMarqueur(ligne)) continue;
-                    formes.push_back(EstCompose(c) ? Participe(ligne) : FormeNue(c, ligne));
-                }
+            std::vector<std::string> formes;
+            // Both spellings and both series: cèderai, assieds, paye.
+            for (const TOptions& graphie : Graphies) {
+                const LignesGrille lignes = ConjugueGrille(v, graphie);
+                for (const Cellule& c : Grille)
+                    for (int i = 0; i < c.NombreLignes(); ++i) {
+                        const std::string_view ligne = lignes[c.Premier + i];
+                        if (EstMarqueur(ligne)) continue;
+                        formes.emplace_back(EstCompose(c) ? Participe(ligne) : FormeNue(c, ligne));
+                    }
+            }
             const std::vector<std::string> accords = ParticipesAccordes(v);
             formes.insert(formes.end(), accords.begin(), accords.end());
             for (std::string_view fin : Terminaisons) {
@@ -397,31 +417,45 @@ bool Elide(std::string_view infinitif) {
     return ElideDevant(v, infinitif);
 }
 
+// What a reading of one spelling or series only is marked with: "" for the
+// usual grid's.
+std::string_view Graphie(const TLecture& l) {
+    if (l.rectifiee && l.variante) return " (orthographe rectifiée, autre forme)";
+    if (l.rectifiee) return " (orthographe rectifiée)";
+    if (l.variante) return " (autre forme)";
+    return {};
+}
+
 std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
     std::string nom = a.infinitif;
     if (!a.connu) nom += " (absent du dictionnaire)";
     // Cells that share the same persons go together, in grid order.
+    // A cell's readings of another spelling or series stand apart.
     struct Groupe {
         std::vector<std::string> cellules;
         std::vector<std::string> personnes;
+        std::string_view graphie;
     };
     std::vector<Groupe> groupes;
     std::vector<std::string> sansPersonne;  // the participles
-    std::vector<std::string_view> vues;
+    std::vector<std::pair<std::string_view, std::string_view>> vues;
     for (const TLecture& l : a.lectures) {
         if (l.personne == 0) {
-            sansPersonne.push_back(Legende(l.cellule));
+            sansPersonne.push_back(Legende(l.cellule) + std::string(Graphie(l)));
             continue;
         }
-        if (std::find(vues.begin(), vues.end(), l.cellule) != vues.end()) continue;
-        vues.push_back(l.cellule);
+        const std::pair<std::string_view, std::string_view> cle(l.cellule, Graphie(l));
+        if (std::find(vues.begin(), vues.end(), cle) != vues.end()) continue;
+        vues.push_back(cle);
         std::vector<std::string> personnes;
         for (const TLecture& m : a.lectures)
-            if (m.cellule == l.cellule) personnes.push_back(NomPersonne(m, forme));
-        auto g = std::find_if(groupes.begin(), groupes.end(),
-                              [&](const Groupe& x) { return x.personnes == personnes; });
+            if (m.cellule == l.cellule && Graphie(m) == cle.second)
+                personnes.push_back(NomPersonne(m, forme));
+        auto g = std::find_if(groupes.begin(), groupes.end(), [&](const Groupe& x) {
+            return x.personnes == personnes && x.graphie == cle.second;
+        });
         if (g == groupes.end()) {
-            groupes.push_back({{}, personnes});
+            groupes.push_back({{}, personnes, cle.second});
             g = groupes.end() - 1;
         }
         g->cellules.push_back(Legende(l.cellule));
@@ -431,6 +465,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
     for (std::size_t i = 0; i < groupes.size(); ++i) {
         r += i == 0 ? ", " : " ; ";
         r += Enumere(groupes[i].cellules) + ", " + Enumere(groupes[i].personnes);
+        r += groupes[i].graphie;
     }
     for (const std::string& s : sansPersonne) r += " ; " + s;
     return r;

@@ -1,6 +1,7 @@
 // What the two halves of the lexicon share and the front ends need not see.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +40,44 @@ LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
 std::vector<std::string> ParticipesAccordes(const TVerbe& verbe);
 bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme);
 
+// The spellings and series a form is looked for in, the usual grid first;
+// and the readings of a form in every one of them, each with the first that
+// holds it, in grid order. `lit` reads one grid.
+inline constexpr TOptions Graphies[] = {
+    {}, {.Rectifiee = true}, {.Variante = true}, {.Rectifiee = true, .Variante = true}};
+template <class Lecteur>
+std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit);
+
+// The traditional spelling of a rectified infinitive (connaître for
+// connaitre); "" for any other word.
+std::string InfinitifTraditionnel(std::string_view infinitif);
+
 // Where a reading's cell stands in the grid, the past participle last.
 int RangCellule(std::string_view cellule);
+
+template <class Lecteur>
+std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {
+    std::vector<TLecture> lectures;
+    // A rectified infinitive (connaitre) has its forms in that spelling only.
+    const bool infinitifRectifie = InfinitifRectifie(verbe);
+    for (const TOptions& g : Graphies) {
+        if (infinitifRectifie && !g.Rectifiee) continue;
+        for (TLecture l : lit(g)) {
+            const auto meme = [&](const TLecture& m) {
+                return m.cellule == l.cellule && m.personne == l.personne &&
+                       m.inversion == l.inversion;
+            };
+            if (std::find_if(lectures.begin(), lectures.end(), meme) != lectures.end()) continue;
+            l.rectifiee = g.Rectifiee;
+            l.variante = g.Variante;
+            lectures.push_back(l);
+        }
+    }
+    std::stable_sort(lectures.begin(), lectures.end(), [](const TLecture& a, const TLecture& b) {
+        const int ra = RangCellule(a.cellule), rb = RangCellule(b.cellule);
+        return ra != rb ? ra < rb : a.personne < b.personne;
+    });
+    return lectures;
+}
 
 }  // namespace florimot::lexique

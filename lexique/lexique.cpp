@@ -87,7 +87,7 @@ struct TLexique::Donnees {
     std::unordered_map<std::string, bool> infinitifs;
 
     void Charge();
-    const LignesGrille* GrilleDe(const std::string& infinitif);
+    const LignesGrille* GrilleDe(const std::string& infinitif, const TOptions& graphie = {});
     bool InfinitifConnu(const std::string& mot);
     bool Conjugable(const std::string& infinitif);
     std::unordered_map<std::string, std::vector<std::string>> accords;
@@ -138,8 +138,16 @@ void TLexique::Donnees::Charge() {
     }
 }
 
-const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif) {
-    auto i = grilles.find(infinitif);
+const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
+                                                const TOptions& graphie) {
+    // The same infinitive in another spelling or series is another grid.
+    std::string cle = infinitif;
+    if (graphie.Rectifiee || graphie.Variante) {
+        cle += '\t';
+        cle += graphie.Rectifiee ? 'r' : '-';
+        cle += graphie.Variante ? 'v' : '-';
+    }
+    auto i = grilles.find(cle);
     if (i == grilles.end()) {
         if (grilles.size() >= GrillesMax) grilles.clear();
         TVerbe v;
@@ -147,8 +155,8 @@ const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif) {
         std::optional<LignesGrille> g;
         // A word the engine cuts or reads otherwise would be reported under
         // a name that is not the verb conjugated.
-        if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = lexique::GrilleLue(v);
-        i = grilles.emplace(infinitif, std::move(g)).first;
+        if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = lexique::GrilleLue(v, graphie);
+        i = grilles.emplace(std::move(cle), std::move(g)).first;
     }
     return i->second ? &*i->second : nullptr;
 }
@@ -165,21 +173,22 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
     return connu;
 }
 
-// The readings of one verb: its default grid, then its agreed participles
-// for a form that may be one (a final e or s).
+// The readings of one verb: its grids in both spellings and both series,
+// then its agreed participles for a form that may be one (a final e or s).
 std::vector<TLecture> TLexique::Donnees::Lectures(const std::string& infinitif,
                                                   const std::string& mot) {
-    const LignesGrille* g = GrilleDe(infinitif);
-    if (g == nullptr) return {};
-    std::vector<TLecture> l = LecturesDansGrille(*g, mot);
+    if (GrilleDe(infinitif) == nullptr) return {};
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    std::vector<TLecture> l = lexique::LecturesDesGraphies(v, [&](const TOptions& graphie) {
+        return LecturesDansGrille(*GrilleDe(infinitif, graphie), mot);
+    });
     if ((!l.empty() && l.back().cellule == "PartPasse") ||
         !(mot.ends_with('e') || mot.ends_with('s')))
         return l;
     auto a = accords.find(infinitif);
     if (a == accords.end()) {
         if (accords.size() >= GrillesMax) accords.clear();
-        TVerbe v;
-        v.DefinitVerbe(infinitif);
         a = accords.emplace(infinitif, lexique::ParticipesAccordes(v)).first;
     }
     if (lexique::ParticipeAccorde(a->second, mot)) l.push_back({"PartPasse", 0, false});
@@ -206,15 +215,27 @@ std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& 
     for (const std::string& m : morphs) {
         const Entree e = LitEntree(m);
         if (e.etiquette.empty() || e.lemme.empty()) continue;
-        if (std::find(lemmes.begin(), lemmes.end(), e.lemme) == lemmes.end())
-            lemmes.emplace_back(e.lemme);
+        // connait is connaître's as much as connaitre's: the traditional
+        // infinitive first.
+        for (const std::string& lemme :
+             {lexique::InfinitifTraditionnel(e.lemme), std::string(e.lemme)})
+            if (!lemme.empty() && std::find(lemmes.begin(), lemmes.end(), lemme) == lemmes.end())
+                lemmes.push_back(lemme);
     }
     std::vector<TAnalyse> analyses;
     for (bool inversion : {false, true}) {
         for (const std::string& lemme : lemmes)
-            if (const LignesGrille* g = GrilleDe(lemme)) {
+            if (GrilleDe(lemme) != nullptr) {
+                TVerbe v;
+                v.DefinitVerbe(lemme);
+                const auto inversees = [&](const TOptions& graphie) {
+                    return lexique::LecturesInversees(*GrilleDe(lemme, graphie), mot);
+                };
                 std::vector<TLecture> l =
-                    inversion ? lexique::LecturesInversees(*g, mot) : Lectures(lemme, mot);
+                    inversion ? lexique::LecturesDesGraphies(v, inversees) : Lectures(lemme, mot);
+                // aimè-je is the rectified spelling of aimé-je.
+                if (inversion && mot.ends_with("è"))
+                    for (TLecture& x : l) x.rectifiee = true;
                 if (!l.empty()) analyses.push_back({lemme, true, std::move(l)});
             }
         if (!analyses.empty()) break;

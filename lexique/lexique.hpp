@@ -44,6 +44,11 @@ struct TLecture {
     // The form is the first person's final e turned é or è before an inverted
     // je ("eussé-je", "aimè-je"); the grid holds it with its plain e.
     bool inversion = false;
+    // The form is written so only in the rectified spelling of 1990
+    // ("connait", "cèderai"), or belongs only to the other series of a verb
+    // that has two ("paye", "assieds"): the grid with that option holds it.
+    bool rectifiee = false;
+    bool variante = false;
 
     bool operator==(const TLecture&) const = default;
 };
@@ -121,19 +126,25 @@ private:
 // The readings of `forme` in one verb's grid (no dictionary needed).
 std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);
 
+// The options of the grid a reading is read from: the spelling and the
+// series it belongs to.
+TOptions OptionsDeLecture(const TLecture& lecture);
+
 // Whether that reading of the default grid holds `forme`.
 bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture);
 
-// The check every reported reading passes, from the infinitive: its grid
-// holds `forme` in that cell and person; a past participle may also be
-// agreed as the féminin and passif options show it ("allée", "prises").
+// The check every reported reading passes, from the infinitive: its grid in
+// the reading's spelling and series holds `forme` in that cell and person; a
+// past participle may also be agreed as the féminin and passif options show
+// it ("allée", "prises").
 bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture);
 
 // "« allions » : aller, indicatif imparfait et subjonctif présent, nous —
 // allier, indicatif présent et impératif présent, nous"; "« été » : participe
 // passé d'être"; "« eussé » : avoir, subjonctif imparfait, je (eussé-je)";
-// a guessed verb is followed by "(absent du dictionnaire)"; "« xyz » : aucune
-// forme verbale connue" for no reading.
+// a guessed verb is followed by "(absent du dictionnaire)", a reading of one
+// spelling or series only by "(orthographe rectifiée)" or "(autre forme)";
+// "« xyz » : aucune forme verbale connue" for no reading.
 std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& analyse);
 
 // The note of Note() built from facts already at hand.
