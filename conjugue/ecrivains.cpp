@@ -126,7 +126,7 @@ private:
         objet["mot"] = verbe.Intitule();
         objet["groupe"] = LegendeGroupe(verbe);
         objet["verbe"] = true;
-        objet["modele"] = TypeDuModele(verbe);
+        objet["modele"] = TypeDuModele(verbe, {options_.Rectifiee, options_.Variante});
         if (inconnu_) {
             objet["connu"] = false;
             objet["suggestions"] = *inconnu_;

@@ -42,8 +42,8 @@
 #include "about.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
-#include "feuille.hpp"
 #include "faits.hpp"
+#include "feuille.hpp"
 #include "mise_en_page.hpp"
 #include "modele.hpp"
 #include "proposition.hpp"
@@ -1003,6 +1003,8 @@ void TEcran::CreeMenu() {
     Negation1 = option("Negation1", QStringLiteral("&Négation"), Qt::Key_F6);
     Interrogation1 = option("Interrogation1", QStringLiteral("&Interrogation"), Qt::Key_F7);
     Passif1 = option("Passif1", QStringLiteral("&Voix passive"), Qt::Key_F8);
+    Rectifiee1 = option("Rectifiee1", QStringLiteral("&Orthographe rectifiée (1990)"), Qt::Key_F9);
+    Variante1 = option("Variante1", QStringLiteral("&Autre forme"), Qt::Key_F10);
 
     Aide = MainMenu1->addMenu(QStringLiteral("&?"));
     Aide->setObjectName(QStringLiteral("Aide"));
@@ -1071,8 +1073,8 @@ QString TEcran::TexteVerbe() const {
 }
 
 void TEcran::OptionClick() {
-    Options_ = {Feminin1->isChecked(), Negation1->isChecked(), Interrogation1->isChecked(),
-                Passif1->isChecked()};
+    Options_ = {Feminin1->isChecked(), Negation1->isChecked(),  Interrogation1->isChecked(),
+                Passif1->isChecked(),  Rectifiee1->isChecked(), Variante1->isChecked()};
     // A word asked for and not yet conjugated is conjugated with them: it
     // must not give way to the word shown. A verb found behind a form keeps
     // its selection.
@@ -1088,6 +1090,8 @@ void TEcran::CocheOptions() {
     Negation1->setChecked(Options_.Negation);
     Interrogation1->setChecked(Options_.Interrogation);
     Passif1->setChecked(Options_.Passif);
+    Rectifiee1->setChecked(Options_.Rectifiee);
+    Variante1->setChecked(Options_.Variante);
 }
 
 void TEcran::ConjugueClick() {
@@ -1179,7 +1183,7 @@ bool TEcran::Cherche(const QString& forme) {
 }
 
 QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits) {
-    const std::string_view modele = ModeleDuVerbe(verbe);
+    const std::string_view modele = ModeleDuVerbe(verbe, Options_);
     NoteFaits_ = QString::fromStdString(DecritFaits(verbe, faits, Options_));
     const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
     Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
@@ -1212,10 +1216,14 @@ void TEcran::MontreTrouve(std::size_t rang) {
             if (ligne >= 0 && ligne < c.NombreLignes()) choisies.emplace_back(l.Cellule, ligne);
             continue;
         }
-        const TOptions accords[] = {Options_,
-                                    {true, Options_.Negation, Options_.Interrogation, false},
-                                    {false, Options_.Negation, Options_.Interrogation, true},
-                                    {true, Options_.Negation, Options_.Interrogation, true}};
+        const auto accord = [&](bool feminin, bool passif) {
+            TOptions o = Options_;
+            o.Feminin = feminin;
+            o.Passif = passif;
+            return o;
+        };
+        const TOptions accords[] = {Options_, accord(true, false), accord(false, true),
+                                    accord(true, true)};
         for (const TOptions& o : accords) {
             const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
@@ -1287,8 +1295,21 @@ void TEcran::Avertit(const QString& texte) {
 void TEcran::MetNote(QString intitule) {
     Dictionnaire& d = *Dictionnaire_;
     d.NoteEnAttente = intitule;
+    // The verb's other series, which the grid does not show: "autre forme :
+    // je paye"; it needs no dictionary.
+    QString autre;
+    if (!intitule.isEmpty()) {
+        TVerbe verbe;
+        verbe.DefinitVerbe(intitule.toStdString());
+        if (const std::string forme = AutreForme(verbe, Options_); !forme.empty())
+            autre = QStringLiteral("autre forme : ") + QString::fromStdString(forme);
+    }
+    const auto avecAutre = [&](QString note) {
+        if (!note.isEmpty() && !autre.isEmpty()) note += QStringLiteral(" ; ");
+        return note + autre;
+    };
     // The facts are at hand: said now, the dictionary's note joins them.
-    Contenu_->DefinitNote(intitule.isEmpty() ? QString() : NoteFaits_);
+    Contenu_->DefinitNote(intitule.isEmpty() ? QString() : avecAutre(NoteFaits_));
 #ifdef FLORIMOT_LEXIQUE
     // Never waits: until loading ends, the note is left to the timer.
     if (!intitule.isEmpty() && !d.Lexique.Pret()) {
@@ -1298,8 +1319,8 @@ void TEcran::MetNote(QString intitule) {
     d.Attente.stop();
     d.NoteEnAttente.clear();
     if (!intitule.isEmpty())
-        Contenu_->DefinitNote(NoteComplete(
-            NoteFaits_, QString::fromStdString(d.Lexique.Note(intitule.toStdString()))));
+        Contenu_->DefinitNote(avecAutre(NoteComplete(
+            NoteFaits_, QString::fromStdString(d.Lexique.Note(intitule.toStdString())))));
 #endif
 }
 

@@ -164,6 +164,8 @@ private:
     QAction* Negation1 = nullptr;
     QAction* Interrogation1 = nullptr;
     QAction* Passif1 = nullptr;
+    QAction* Rectifiee1 = nullptr;
+    QAction* Variante1 = nullptr;
     QMenu* Aide = nullptr;
     QAction* APropos1 = nullptr;
     QAction* Aide1 = nullptr;

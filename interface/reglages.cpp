@@ -22,6 +22,8 @@ const CleOption Cles[] = {
     {QStringLiteral("options/negation"), &TOptions::Negation},
     {QStringLiteral("options/interrogation"), &TOptions::Interrogation},
     {QStringLiteral("options/passif"), &TOptions::Passif},
+    {QStringLiteral("options/rectifiee"), &TOptions::Rectifiee},
+    {QStringLiteral("options/variante"), &TOptions::Variante},
 };
 
 }  // namespace

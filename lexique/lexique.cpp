@@ -240,6 +240,18 @@ std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& 
             }
         if (!analyses.empty()) break;
     }
+    // A form both spellings share (naquit) is the traditional infinitive's
+    // alone: naitre would only repeat naître.
+    std::vector<std::string> repetes;
+    for (const TAnalyse& b : analyses)
+        if (std::none_of(b.lectures.begin(), b.lectures.end(),
+                         [](const TLecture& l) { return l.rectifiee; }))
+            for (const TAnalyse& a : analyses)
+                if (lexique::InfinitifTraditionnel(a.infinitif) == b.infinitif)
+                    repetes.push_back(a.infinitif);
+    std::erase_if(analyses, [&](const TAnalyse& a) {
+        return std::find(repetes.begin(), repetes.end(), a.infinitif) != repetes.end();
+    });
     return analyses;
 }
 

@@ -475,8 +475,8 @@ std::string LegendeGroupe(const TVerbe& verbe) {
 
 namespace florimot {
 
-std::string_view ModeleDuVerbe(const TVerbe& verbe) {
-    const std::string_view type = TypeDuModele(verbe);
+std::string_view ModeleDuVerbe(const TVerbe& verbe, const TOptions& options) {
+    const std::string_view type = TypeDuModele(verbe, {options.Rectifiee, options.Variante});
     return type == verbe.MotVue() ? std::string_view() : type;
 }
 

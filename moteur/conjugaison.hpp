@@ -124,6 +124,6 @@ std::string LegendeGroupe(const TVerbe& verbe);
 
 // The verb whose conjugation this one follows, as conjugation books name it
 // ("placer" for commencer); "" for a verb that is its own model, or no verb.
-std::string_view ModeleDuVerbe(const TVerbe& verbe);
+std::string_view ModeleDuVerbe(const TVerbe& verbe, const TOptions& options = {});
 
 }  // namespace florimot

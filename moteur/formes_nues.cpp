@@ -45,12 +45,15 @@ constexpr TypeModele Types[] = {
     {ModeleYer, "nettoyer"},
     {ModeleVoyer, "envoyer"},
     {ModeleEger, "protéger"},
+    {ModeleEgerRectifie, "protéger"},
+    {ModeleCerRectifie, "placer"},
     {ConjugueDeuxiemeGroupe, "finir"},
     {ModeleHair, "haïr"},
     {ModelePrendre, "prendre"},
     {ModeleAndre, "rendre"},
     {ModeleNdre, "peindre"},
     {ModeleSoudre, "absoudre"},
+    {ModeleSoudreRectifie, "absoudre"},
     {ModeleCoudre, "coudre"},
     {ModeleMoudre, "moudre"},
     {ModeleRompre, "rompre"},
@@ -83,11 +86,14 @@ constexpr TypeModele Types[] = {
     {ModeleSavoir, "savoir"},
     {ModeleDevoir, "devoir"},
     {ModelePouvoir, "pouvoir"},
+    {ModelePouvoirPuis, "pouvoir"},
     {ModeleMouvoir, "mouvoir"},
     {ModeleValoir, "valoir"},
     {ModeleVouloir, "vouloir"},
     {ModeleAsseoir, "asseoir"},
     {ModeleAssoir, "assoir"},
+    {ModeleAsseoirIe, "asseoir"},
+    {ModeleAssoirIe, "asseoir"},
     {ModeleApparoir, "apparoir"},
     {ModeleSurseoir, "surseoir"},
     {ModeleChoir, "choir"},
@@ -115,8 +121,11 @@ constexpr TypeModele Types[] = {
 
 }  // namespace
 
-std::string_view TypeDuModele(const TVerbe& verbe) {
-    const Modele modele = ChoisitModele(verbe);
+std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie) {
+    Modele modele = ChoisitModele(verbe);
+    if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
+        modele = ModeleSelonGraphie(verbe, modele, graphie.Rectifiee || InfinitifRectifie(verbe),
+                                    graphie.Variante);
     for (const TypeModele& t : Types)
         if (t.modele == modele) return t.type;
     return {};

@@ -94,9 +94,10 @@ private:
     bool Etre_ = false;
 };
 
-// The verb that names the model conjugating this one ("placer" for every verb
-// in -cer); "" for a word that is not a verb.
-std::string_view TypeDuModele(const TVerbe& verbe);
+// The verb that names the model conjugating this one, in that spelling and
+// series ("placer" for every verb in -cer, "lever" for amonceler in the
+// rectified spelling); "" for a word that is not a verb.
+std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie = {});
 
 // The auxiliary of a compound request: avoir's or être's form in the tense the
 // compound tense stands on (the conditionnel passé 2e forme borrows the

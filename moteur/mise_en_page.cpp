@@ -144,7 +144,7 @@ std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TF
     std::string entete = verbe.Intitule();
     entete += " — ";
     entete += LegendeGroupe(verbe);
-    if (const std::string_view modele = ModeleDuVerbe(verbe); !modele.empty()) {
+    if (const std::string_view modele = ModeleDuVerbe(verbe, options); !modele.empty()) {
         entete += " — se conjugue comme ";
         entete += modele;
     }

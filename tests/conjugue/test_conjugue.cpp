@@ -205,6 +205,10 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
         {{"--tsv", "--passif", "--feminin", "aimer"}, 3, "aimer\tPresInd\t3\telle est aimée"},
         {{"--tsv", "s'en aller"}, 73, "s'en aller\tPresImp\t1\tva-t'en"},
         {{"--negation", "commencer"}, 0, "commencer — Groupe : 1 — se conjugue comme placer — négation"},
+        {{"--tsv", "--rectifiée", "connaître"}, 3, "connaître\tPresInd\t3\til connait"},
+        {{"--tsv", "--variante", "payer"}, 1, "payer\tPresInd\t1\tje paye"},
+        {{"--tsv", "connaitre"}, 3, "connaitre\tPresInd\t3\til connait"},
+        {{"--rectifiee", "--variante", "asseoir"}, 0, "asseoir — Groupe : 3 — orthographe rectifiée, autre forme"},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lance(c.arguments);
@@ -235,6 +239,13 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "allions\tallier\tPresImp\t2\nété\têtre\tPartPasse\t0\n",
          ""},
         {{"--analyse", "vainquît"}, 0, "« vainquît » : vaincre, subjonctif imparfait, il\n", ""},
+        {{"--analyse", "--tsv", "cèderai", "puis"}, 0, "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n", ""},
+        {{"--analyse", "--json", "puis"},
+         0,
+         "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
+         "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
+         "\"variante\":true}]}]}\n",
+         ""},
         // A word the dictionary lacks: every infinitive its letters allow.
         {{"--analyse", "--tsv", "twittâmes"},
          0,

@@ -74,7 +74,8 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     const std::string parler = Coupe(rj.sortie, '\n')[0];
     EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
                            "\"options\":{\"feminin\":false,\"negation\":false,"
-                           "\"interrogation\":false,\"passif\":false},"
+                           "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
+                           "\"variante\":false},"
                            "\"cellules\":{\"PresInd\":[\"je parle\",",
                            0),
               0u);

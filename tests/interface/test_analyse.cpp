@@ -253,6 +253,11 @@ private slots:
                                 << "verbe impersonnel : il neige";
         QTest::newRow("évanouir") << "évanouir"
                                   << "essentiellement pronominal : s'évanouir";
+        // The other series the grid does not show, dictionary or not.
+        QTest::newRow("payer") << "payer"
+                               << "autre forme : je paye";
+        QTest::newRow("s'asseoir") << "s'asseoir"
+                                   << "autre forme : je m'assieds";
     }
     void note() {
         QFETCH(QString, verbe);

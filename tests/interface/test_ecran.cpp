@@ -179,6 +179,8 @@ private slots:
             {"Negation1", "Options", "&Négation", QKeySequence(Qt::Key_F6)},
             {"Interrogation1", "Options", "&Interrogation", QKeySequence(Qt::Key_F7)},
             {"Passif1", "Options", "&Voix passive", QKeySequence(Qt::Key_F8)},
+            {"Rectifiee1", "Options", "&Orthographe rectifiée (1990)", QKeySequence(Qt::Key_F9)},
+            {"Variante1", "Options", "&Autre forme", QKeySequence(Qt::Key_F10)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
         };
@@ -204,7 +206,7 @@ private slots:
     // the command line's output with the same options.
     void options_data() {
         QTest::addColumn<QString>("touches");
-        QTest::addColumn<QList<int>>("cles");  // F5 to F8
+        QTest::addColumn<QList<int>>("cles");  // F5 to F10
         QTest::addColumn<QString>("intitule");
         QTest::addColumn<QString>("legende");
         QTest::addColumn<QString>("modele");
@@ -240,6 +242,21 @@ private slots:
             << "voix passive"
             << "comme placer"
             << "je suis commencé" << QStringList{"--passif", "commencer"};
+        QTest::newRow("amonceler, orthographe rectifiée")
+            << "amonceler" << QList<int>{Qt::Key_F9} << "amonceler"
+            << "orthographe rectifiée"
+            << "comme lever"
+            << "j'amoncèle" << QStringList{"--rectifiee", "amonceler"};
+        QTest::newRow("s'asseoir, autre forme")
+            << "s'asseoir" << QList<int>{Qt::Key_F10} << "s'asseoir"
+            << "autre forme"
+            << ""
+            << "je m'assieds" << QStringList{"--variante", "s'asseoir"};
+        QTest::newRow("payer, négation, les deux")
+            << "payer" << QList<int>{Qt::Key_F6, Qt::Key_F9, Qt::Key_F10} << "payer"
+            << "négation, orthographe rectifiée, autre forme"
+            << "comme parler"
+            << "je ne paye pas" << QStringList{"--negation", "--rectifiee", "--variante", "payer"};
     }
     void options() {
         QFETCH(QString, touches);

@@ -104,19 +104,20 @@ private slots:
             const auto ecran = Ouvre();
             QTest::keyClick(ecran.get(), Qt::Key_F6);
             QTest::keyClick(ecran.get(), Qt::Key_F8);
+            QTest::keyClick(ecran.get(), Qt::Key_F10);
             ecran->close();
         }
         const auto ecran = Ouvre();
-        QVERIFY(ecran->Options() == (TOptions{false, true, false, true}));
+        QVERIFY(ecran->Options() == (TOptions{false, true, false, true, false, true}));
         QStringList coches;
         for (const QAction* action : ecran->findChild<QMenu*>(QStringLiteral("Options"))->actions())
             if (action->isChecked()) coches << action->objectName();
-        QCOMPARE(coches, (QStringList{"Negation1", "Passif1"}));
+        QCOMPARE(coches, (QStringList{"Negation1", "Passif1", "Variante1"}));
         auto* entree = ecran->findChild<QLineEdit*>(QStringLiteral("Verbe"));
         entree->setText(QStringLiteral("aimer"));
         QTest::keyClick(entree, Qt::Key_Return);
         QCOMPARE(ecran->findChild<QLabel*>(QStringLiteral("OptionsL"))->text().replace(u'\n', u' '),
-                 QStringLiteral("négation, voix passive"));
+                 QStringLiteral("négation, voix passive, autre forme"));
     }
 
     // A place no screen shows now, or a size below the smallest, is not

@@ -46,8 +46,8 @@ void VerifieRelecture(const std::string& forme, const std::vector<TAnalyse>& ana
             if (l.cellule == "PartPasse" || l.inversion) continue;
             for (const florimot::Cellule& c : florimot::Grille)
                 if (c.Nom == l.cellule) {
-                    const std::string ligne =
-                        florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, l.personne);
+                    const std::string ligne = florimot::ConjugueForme(
+                        v, c.CodeTemps, c.DecalageMode, l.personne, florimot::OptionsDeLecture(l));
                     EXPECT_TRUE(ligne == mot || ligne.ends_with(" " + mot) ||
                                 ligne.ends_with("'" + mot) || ligne.ends_with("/" + mot) ||
                                 ligne.starts_with(mot + "/"))
@@ -62,6 +62,14 @@ struct Attendu {
     std::vector<TLecture> lectures;
 };
 
+TLecture Rectifiee(std::string_view cellule, int personne) {
+    return {cellule, personne, false, true, false};
+}
+
+TLecture Autre(std::string_view cellule, int personne) {
+    return {cellule, personne, false, false, true};
+}
+
 TEST(Analyse, FormesDeChaqueFamille) {
     EXIGE_DICTIONNAIRE();
     struct Cas {
@@ -73,7 +81,27 @@ TEST(Analyse, FormesDeChaqueFamille) {
          {{"aller", {{"ImpInd", 4}, {"PresSubj", 4}}},
           {"allier", {{"PresInd", 4}, {"PresImp", 2}}}}},
         {"vainquît", {{"vaincre", {{"ImpSubj", 3}}}}},
-        {"assieds", {{"asseoir", {{"PresImp", 1}}}}},
+        // Both spellings and both series: a reading of one of them only says so.
+        {"assieds",
+         {{"asseoir", {Autre("PresInd", 1), Autre("PresInd", 2), Autre("PresImp", 1)}},
+          {"assoir", {Autre("PresInd", 1), Autre("PresInd", 2), Autre("PresImp", 1)}}}},
+        {"assiérai", {{"asseoir", {Autre("FSInd", 1)}}, {"assoir", {Autre("FSInd", 1)}}}},
+        {"assoyions",
+         {{"asseoir", {{"ImpInd", 4}, {"PresSubj", 4}}},
+          {"assoir", {{"ImpInd", 4}, {"PresSubj", 4}}}}},
+        {"paye",
+         {{"payer",
+           {Autre("PresInd", 1), Autre("PresInd", 3), Autre("PresSubj", 1), Autre("PresSubj", 3),
+            Autre("PresImp", 1)}}}},
+        {"puis", {{"pouvoir", {Autre("PresInd", 1)}}}},
+        {"connait",
+         {{"connaître", {Rectifiee("PresInd", 3)}}, {"connaitre", {Rectifiee("PresInd", 3)}}}},
+        {"cèderai", {{"céder", {Rectifiee("FSInd", 1)}}}},
+        {"amoncèle",
+         {{"amonceler",
+           {Rectifiee("PresInd", 1), Rectifiee("PresInd", 3), Rectifiee("PresSubj", 1),
+            Rectifiee("PresSubj", 3), Rectifiee("PresImp", 1)}}}},
+        {"absout", {{"absoudre", {{"PresInd", 3}, Rectifiee("PartPasse", 0)}}}},
         {"eussé", {{"avoir", {{"ImpSubj", 1, true}}}}},
         {"puissé", {{"pouvoir", {{"PresSubj", 1, true}}}}},
         {"suis",
@@ -235,13 +263,23 @@ TEST(Description, TextesFrancais) {
         {"googlions",
          {{"googler", false, {{"ImpInd", 4}}}},
          "« googlions » : googler (absent du dictionnaire), indicatif imparfait, nous"},
+        {"absout",
+         {{"absoudre", true, {{"PresInd", 3}, Rectifiee("PartPasse", 0)}}},
+         "« absout » : absoudre, indicatif présent, il ; participe passé (orthographe "
+         "rectifiée)"},
+        {"assieds",
+         {{"asseoir", true, {{"PresInd", 1}, Autre("PresInd", 2), Autre("PresImp", 1)}}},
+         "« assieds » : asseoir, indicatif présent, je ; indicatif présent et impératif présent, "
+         "tu (autre forme)"},
+        {"connait",
+         {{"connaître", true, {Rectifiee("PresInd", 3)}}},
+         "« connait » : connaître, indicatif présent, il (orthographe rectifiée)"},
         {"xyz", {}, "« xyz » : aucune forme verbale connue"},
     };
     for (const Cas& c : cas) EXPECT_EQ(florimot::DecritAnalyse(c.forme, c.analyse), c.attendu);
 }
 
-// Only verbs the grid conjugates and forms it holds: "connaitre", whose
-// grid the engine leaves empty, is no suggestion for "conaitre".
+// Only verbs the grid conjugates and forms it holds.
 bool Conjugue(const std::string& infinitif) {
     const florimot::LignesGrille lignes = GrilleDe(infinitif);
     for (std::size_t i = 0; i < lignes.size(); ++i)

@@ -64,7 +64,7 @@ TEST(Corrections, Formes) {
         {"sursoir", 0, 0, 1, "je sursois"},
         {"sursoir", 3, 0, 1, "je sursoirai"},
         {"sursoir", 10, 0, 1, "j'ai sursis"},
-        {"asseoir", 1, 0, 1, "j'asseyais"},
+        {"asseoir", 1, 0, 1, "j'assoyais"},
         {"surseoir", 3, 0, 1, "je surseoirai"},
         // foutre, contrefoutre
         {"foutre", 0, 0, 1, "je fous"},
