@@ -181,6 +181,10 @@ private slots:
         QTest::newRow("quinze lettres") << ""
                                         << "anticonstitutionnellement"
                                         << "anticonstitutio";
+        QTest::newRow("amonceler")
+            << "amonceler" << QList<int>{Qt::Key_F9, Qt::Key_F10}
+            << "amonceler (orthographe rectifiée, autre forme)"
+            << QStringList{"amonceler", "orthographe rectifiée, autre forme", "comme lever"};
         QTest::newRow("entrée vide") << "parler"
                                      << " " << Blancs("");
     }
@@ -209,6 +213,10 @@ private slots:
         QTest::newRow("commencer")
             << "commencer" << QList<int>{Qt::Key_F8} << "commencer (voix passive)"
             << QStringList{"commencer", "voix passive", "comme placer"};
+        QTest::newRow("amonceler")
+            << "amonceler" << QList<int>{Qt::Key_F9, Qt::Key_F10}
+            << "amonceler (orthographe rectifiée, autre forme)"
+            << QStringList{"amonceler", "orthographe rectifiée, autre forme", "comme lever"};
         QTest::newRow("entrée vide")
             << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
         QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
