@@ -181,10 +181,6 @@ private slots:
         QTest::newRow("quinze lettres") << ""
                                         << "anticonstitutionnellement"
                                         << "anticonstitutio";
-        QTest::newRow("amonceler")
-            << "amonceler" << QList<int>{Qt::Key_F9, Qt::Key_F10}
-            << "amonceler (orthographe rectifiée, autre forme)"
-            << QStringList{"amonceler", "orthographe rectifiée, autre forme", "comme lever"};
         QTest::newRow("entrée vide") << "parler"
                                      << " " << Blancs("");
     }
