@@ -154,25 +154,24 @@ char* SansCirconflexe(char* p, std::string_view s) {
 
 TFormes::TFormes(const TVerbe& verbe, TGraphie graphie) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
     Modele modele = ChoisitModele(verbe);
-    // The plain grid, the most asked for, skips every test of spelling but
-    // the infinitive's own.
-    if (!graphie.Rectifiee && !graphie.Variante) {
-        Remplit(modele, modele != nullptr && InfinitifRectifie(verbe));
-        return;
-    }
     const bool rectifiee = graphie.Rectifiee || InfinitifRectifie(verbe);
-    if (modele != nullptr) modele = ModeleSelonGraphie(verbe, modele, rectifiee, graphie.Variante);
-    Remplit(modele, rectifiee);
+    if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
+        modele = ModeleSelonGraphie(verbe, modele, rectifiee, graphie.Variante);
+    if (rectifiee)
+        Remplit<true>(modele);
+    else
+        Remplit<false>(modele);
 }
 
 TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
-    Remplit(modele, false);
+    Remplit<false>(modele);
 }
 
-void TFormes::Remplit(Modele modele, bool rectifiee) {
+template <bool Rectifiee>
+void TFormes::Remplit(Modele modele) {
     const TVerbe& verbe = *Verbe_;
     std::size_t n = 0;
-    const bool radicalRectifie = rectifiee && !RadicalGardeCirconflexe(verbe);
+    const bool radicalRectifie = Rectifiee && !RadicalGardeCirconflexe(verbe);
     int slot = 0;
     const auto copie = [&](std::string_view s) {
         CopieCourte(Octets_.data() + n, s.data(), s.size());
@@ -181,13 +180,13 @@ void TFormes::Remplit(Modele modele, bool rectifiee) {
     // Under the rectified spelling, a stem or an ending is written without
     // its circumflex unless that slot keeps it.
     const auto copieRadical = [&](std::string_view s) {
-        if (radicalRectifie)
+        if (Rectifiee && radicalRectifie)
             n = static_cast<std::size_t>(SansCirconflexe(Octets_.data() + n, s) - Octets_.data());
         else
             copie(s);
     };
     const auto copieFin = [&](std::string_view s) {
-        if (rectifiee && !GardeCirconflexe(verbe, slot))
+        if (Rectifiee && !GardeCirconflexe(verbe, slot))
             n = static_cast<std::size_t>(SansCirconflexe(Octets_.data() + n, s) - Octets_.data());
         else
             copie(s);

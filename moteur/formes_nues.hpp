@@ -80,7 +80,10 @@ public:
 private:
     std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                               int Personne) const;
-    void Remplit(TPlan (*modele)(const TVerbe&), bool rectifiee);
+    // The plain spelling's table is built by the very loop it was before the
+    // rectified spelling came: the grid most asked for pays nothing for it.
+    template <bool Rectifiee>
+    void Remplit(TPlan (*modele)(const TVerbe&));
 
     static constexpr std::size_t Capacite = NombreSlots * (4 * TText::Capacite + 24);
     const TVerbe* Verbe_;
