@@ -207,7 +207,6 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
         {{"--negation", "commencer"}, 0, "commencer — Groupe : 1 — se conjugue comme placer — négation"},
         {{"--tsv", "--rectifiée", "connaître"}, 3, "connaître\tPresInd\t3\til connait"},
         {{"--tsv", "--variante", "payer"}, 1, "payer\tPresInd\t1\tje paye"},
-        {{"--tsv", "connaitre"}, 3, "connaitre\tPresInd\t3\til connait"},
         {{"--rectifiee", "--variante", "asseoir"}, 0, "asseoir — Groupe : 3 — orthographe rectifiée, autre forme"},
     };
     for (const Cas& c : cas) {

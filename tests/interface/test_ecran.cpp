@@ -242,11 +242,6 @@ private slots:
             << "voix passive"
             << "comme placer"
             << "je suis commencé" << QStringList{"--passif", "commencer"};
-        QTest::newRow("amonceler, orthographe rectifiée")
-            << "amonceler" << QList<int>{Qt::Key_F9} << "amonceler"
-            << "orthographe rectifiée"
-            << "comme lever"
-            << "j'amoncèle" << QStringList{"--rectifiee", "amonceler"};
         QTest::newRow("s'asseoir, autre forme")
             << "s'asseoir" << QList<int>{Qt::Key_F10} << "s'asseoir"
             << "autre forme"

@@ -267,10 +267,6 @@ TEST(Description, TextesFrancais) {
          {{"absoudre", true, {{"PresInd", 3}, Rectifiee("PartPasse", 0)}}},
          "« absout » : absoudre, indicatif présent, il ; participe passé (orthographe "
          "rectifiée)"},
-        {"assieds",
-         {{"asseoir", true, {{"PresInd", 1}, Autre("PresInd", 2), Autre("PresImp", 1)}}},
-         "« assieds » : asseoir, indicatif présent, je ; indicatif présent et impératif présent, "
-         "tu (autre forme)"},
         {"connait",
          {{"connaître", true, {Rectifiee("PresInd", 3)}}},
          "« connait » : connaître, indicatif présent, il (orthographe rectifiée)"},
