@@ -303,8 +303,10 @@ public:
             // A misspelt verb is still conjugated from its letters (new verbs
             // must work), but the likely verb is named first, ahead of the
             // grid on a shared terminal.
+            // The facts table holds the dictionary's verbs: a verb it knows
+            // needs no dictionary loaded to be called known.
             std::optional<std::vector<std::string>> inconnu;
-            if (suggestions_) inconnu = conseils_.Inconnu(verbe_.Intitule());
+            if (suggestions_ && !faits.Connu) inconnu = conseils_.Inconnu(verbe_.Intitule());
             if (inconnu && !inconnu->empty()) {
                 sorties_.Vide();
                 sorties_.messages += verbe_.Intitule();
