@@ -27,6 +27,7 @@
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QValidator>
 #include <algorithm>
 #include <cstdlib>
@@ -152,31 +153,32 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
     // reads: "ce\u0301der" pasted from a page that writes the accent as a
     // separate mark is céder, not "ceder" once the mark is dropped.
     const auto normalise = [](const QString& t) {
-        return QString::fromStdString(NormaliseSaisie(t.toStdString()));
+        return QString::fromStdString(NormaliseSaisie(t.toStdString())).toUcs4();
     };
-    const QString lu = normalise(texte);
+    const QList<uint> lu = normalise(texte);
     const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
     QString sortie;
     int gardesAvant = 0;
     bool trop = false;
     for (qsizetype i = 0; i < lu.size(); ++i) {
-        const QChar c = lu[i];
+        const char32_t c = lu[i];
         bool garde = false;
-        if (c.isLetter()) {
-            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
-            garde = std::count_if(verbe.begin(), verbe.end(),
-                                  [](QChar l) { return l.isLetter(); }) < TEcran::LongueurEntree;
-            trop = trop || !garde;
-        } else if (c == u'\'') {
-            // After a letter: the pronoun's (s'asseoir) or the verb's own
-            // elision (entr'apercevoir).
-            garde = !sortie.isEmpty() && sortie.back().isLetter();
-        } else if (c == u' ') {
+        if (c == U' ') {
             garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
+        } else if (c == U'\'' || c == U'-') {
+            garde = sortie.isEmpty() || (sortie.back() != u'\'' && sortie.back() != u'-');
+        } else {
+            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
+            const auto comptes = std::count_if(verbe.begin(), verbe.end(), [](QChar l) {
+                return l != u'\'' && l != u'-' && !l.isLowSurrogate();
+            });
+            garde = comptes < TEcran::LongueurEntree;
+            trop = trop || !garde;
         }
         if (!garde) continue;
-        sortie += c;
-        if (i < avantCurseur) ++gardesAvant;
+        const QString caractere = QString::fromUcs4(&c, 1);
+        sortie += caractere;
+        if (i < avantCurseur) gardesAvant += int(caractere.size());
     }
     if (curseur) *curseur = gardesAvant;
     if (coupe) *coupe = trop;
@@ -207,7 +209,11 @@ public:
 // limit rather than refused whole, as the validator would.
 class EntreeVerbe : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit EntreeVerbe(QWidget* parent) : QLineEdit(parent) {
+        setToolTip(Bulle());
+        connect(this, &QLineEdit::textEdited, this, [this] { setToolTip(Bulle()); });
+    }
+    static QString Bulle() { return QStringLiteral("Verbe à Conjuguer"); }
 
     void ColleCompose() {
         QString texte = text();
@@ -218,11 +224,20 @@ public:
         }
         const QString colle = QGuiApplication::clipboard()->text();
         int curseur = debut + int(colle.size());
-        const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, nullptr);
+        bool coupe = false;
+        const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, &coupe);
         // One step to undo, as any paste.
         selectAll();
         insert(forme);
         setCursorPosition(curseur);
+        // Nothing is cut without a word: the text pasted stays readable under
+        // the pointer until the entry is typed in.
+        if (coupe) {
+            setToolTip(QStringLiteral("Collage coupé à %1 lettres : « %2 »")
+                           .arg(TEcran::LongueurEntree)
+                           .arg(colle.simplified()));
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+        }
     }
 
 protected:
@@ -444,7 +459,6 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Verbe->setValidator(new ValideurVerbe(Verbe));
     Verbe->setText(QStringLiteral("verbe"));
     Verbe->setGeometry(8, 8, 81, 21);
-    Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
 
     Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
     Conjugue->setObjectName(QStringLiteral("Conjugue"));

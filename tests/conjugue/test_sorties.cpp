@@ -134,8 +134,6 @@ TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {
         std::string(5000, ' ') + "finir tout",
         "\t \x01\x7f"
         "aimer",
-        "   ",
-        "\t",
         std::string(5000, 'a') + "er",
         "  bruire\r",
     };
