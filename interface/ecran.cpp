@@ -138,6 +138,10 @@ protected:
     }
 };
 
+bool EstLiaison(char32_t c) {
+    return c == U'\'' || c == U'-';
+}
+
 // Where the verb's own letters begin in a text of the entry: after "se ",
 // "s'", "s' " or "s'en ", none of which counts towards the letter limit.
 qsizetype DebutDuVerbe(const QString& texte) {
@@ -165,13 +169,15 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
         bool garde = false;
         if (c == U' ') {
             garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
-        } else if (c == U'\'' || c == U'-') {
-            garde = sortie.isEmpty() || (sortie.back() != u'\'' && sortie.back() != u'-');
+        } else if (EstLiaison(c) && !sortie.isEmpty() && EstLettre(sortie.back().unicode())) {
+            garde = true;  // entr'apercevoir, entre-nuire: not counted as a letter
         } else {
             const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
-            const auto comptes = std::count_if(verbe.begin(), verbe.end(), [](QChar l) {
-                return l != u'\'' && l != u'-' && !l.isLowSurrogate();
-            });
+            int comptes = 0;
+            for (qsizetype k = 0; k < verbe.size(); ++k)
+                comptes += !verbe[k].isLowSurrogate() &&
+                           !(EstLiaison(verbe[k].unicode()) && k > 0 &&
+                             EstLettre(verbe[k - 1].unicode()));
             garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
         }

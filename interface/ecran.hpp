@@ -26,10 +26,10 @@ class TContenu;
 // lower case, ’ read as ', invisible characters dropped) without its blanks
 // but the one after the pronoun of a pronominal verb ("se lever", "s'en
 // aller"); at most TEcran::LongueurEntree characters of the verb itself, the
-// pronoun, apostrophes and hyphens not counted, and no two apostrophes or
-// hyphens in a row. Digits and symbols are kept: the conjugation then says
-// the text is no verb, as the command line does, instead of conjugating
-// what is left once they are dropped.
+// pronoun and an apostrophe or hyphen after a letter not counted. Digits
+// and symbols are kept: the conjugation then says the text is no verb, as
+// the command line does, instead of conjugating what is left once they are
+// dropped.
 // `curseur`, when given, is moved to the same place in the text kept;
 // `coupe`, when given, tells whether letters past the limit were dropped.
 QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
