@@ -175,9 +175,9 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
             const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
             int comptes = 0;
             for (qsizetype k = 0; k < verbe.size(); ++k)
-                comptes += !verbe[k].isLowSurrogate() &&
-                           !(EstLiaison(verbe[k].unicode()) && k > 0 &&
-                             EstLettre(verbe[k - 1].unicode()));
+                comptes +=
+                    !verbe[k].isLowSurrogate() &&
+                    !(EstLiaison(verbe[k].unicode()) && k > 0 && EstLettre(verbe[k - 1].unicode()));
             garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
         }

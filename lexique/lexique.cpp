@@ -133,8 +133,8 @@ void TLexique::Donnees::Charge() {
                 // A folder that cannot be searched hides whether they are there.
                 if (e1 && e1 != std::errc::no_such_file_or_directory &&
                     e1 != std::errc::not_a_directory && illisible.empty())
-                    illisible = "le dossier " + d.string() + " ne peut être lu (" + e1.message() +
-                                ")";
+                    illisible =
+                        "le dossier " + d.string() + " ne peut être lu (" + e1.message() + ")";
                 if (!affVu || !dicVu) continue;
                 std::string pourquoi;
                 for (const std::filesystem::path& f : {aff, dic})

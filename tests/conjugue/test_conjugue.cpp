@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <sstream>
 
+#include "../textes_hostiles.hpp"
 #include "commande.hpp"
 #include "conjugaison.hpp"
-#include "../textes_hostiles.hpp"
 #include "processus.hpp"
 #include "utf8.hpp"
 
@@ -270,9 +269,10 @@ TEST(ConjugueLecture, TextesHostiles) {
         EXPECT_EQ(florimot::ExecuteConjugue({"--tsv", "--", texte}, rien, parArgument, e2), statut);
         EXPECT_EQ(parLigne.Texte(), parArgument.Texte()) << lu;
         EXPECT_EQ(statut, c.issue == Issue::Verbe ? 0 : florimot::SortieNonVerbe) << lu;
-        const std::string message = c.issue == Issue::Verbe     ? ""
-                                    : c.issue == Issue::TropLong ? " : trop long : 24 lettres au plus\n"
-                                                                 : " : Ceci n'est pas un Verbe\n";
+        const std::string message = c.issue == Issue::Verbe ? ""
+                                    : c.issue == Issue::TropLong
+                                        ? " : trop long : 24 lettres au plus\n"
+                                        : " : Ceci n'est pas un Verbe\n";
         EXPECT_EQ(e1.Texte(), message.empty() ? "" : lu + message);
         EXPECT_TRUE(e2.Texte().starts_with(e1.Texte())) << e2.Texte();  // then suggestions
         const auto lignes = Lignes(parLigne.Texte());

@@ -1,7 +1,6 @@
 // Failure paths of the command, its buffering, and where a line's word starts.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

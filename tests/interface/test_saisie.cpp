@@ -64,10 +64,12 @@ private slots:
         cas("emoji", QStringLiteral("aimer\U0001F600"), QStringLiteral("aimer\U0001F600"));
         cas("accent combinant", QStringLiteral("ce\u0301der"), QStringLiteral("céder"));
         cas("accent combinant majuscule", QStringLiteral("CE\u0301DER"), QStringLiteral("céder"));
-        cas("marque seule", QStringLiteral("\u0301\u0301aimer"), QStringLiteral("\u0301\u0301aimer"));
+        cas("marque seule", QStringLiteral("\u0301\u0301aimer"),
+            QStringLiteral("\u0301\u0301aimer"));
         cas("majuscules accentuees", QStringLiteral("ÉTÉ ÊTRE HAÏR"),
             QStringLiteral("étéêtrehaïr"));
-        cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("<b>aimer</b>;'\""), true);
+        cas("signes", QStringLiteral("<b>aimer</b>;'\"\\"), QStringLiteral("<b>aimer</b>;'\""),
+            true);
         cas("trait d'union", QStringLiteral("S'ENTRE-NUIRE"), QStringLiteral("s'entre-nuire"));
         cas("invisibles", QStringLiteral("\uFEFFpar\u00ADler\u200B"), QStringLiteral("parler"));
         cas("vide", QString(), QString());

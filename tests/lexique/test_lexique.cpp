@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -314,8 +313,8 @@ TEST(Chargement, SansDictionnaireUtilisable) {
 // gives the system's words; libhunspell never gets to write its own.
 TEST(Chargement, DictionnaireIlisible) {
     namespace fs = std::filesystem;
-    const fs::path racine = fs::temp_directory_path() / ("florimot_illisible_" +
-                                                          std::to_string(::getpid()));
+    const fs::path racine =
+        fs::temp_directory_path() / ("florimot_illisible_" + std::to_string(::getpid()));
     const fs::path dossierDic = racine / "dic", fermes = racine / "ferme";
     fs::create_directories(dossierDic / "fr.dic");  // a folder where the file should be
     std::ofstream(dossierDic / "fr.aff") << "SET UTF-8\n";
