@@ -1,6 +1,6 @@
-// Texts as people paste them or careless scripts send them, and what each
-// must give. The command line's tests and the window's entry read the same
-// table: one rule for both.
+// Texts as people paste them, and what each must give: the text the engine
+// reads, or why it is no verb. The command line's tests and the window's read
+// this one table; `fenetre`: fits the window's entry.
 #pragma once
 
 #include <string_view>
@@ -8,43 +8,30 @@
 namespace hostiles {
 
 enum class Issue { Verbe, NonVerbe, TropLong };
-
 struct Cas {
     std::string_view texte;
     Issue issue;
-    std::string_view lu;  // the text the engine reads, as its output names it
-    bool fenetre;         // fits the window's entry (15 letters, no blank inside)
+    std::string_view lu;
+    bool fenetre = true;
 };
-
+using enum Issue;
+// clang-format off
 inline constexpr Cas Textes[] = {
-    {"xxxxxxxxxxxxxxxxxxxxxxerzzzz", Issue::TropLong, "xxxxxxxxxxxxxxxxxxxxxxer…", false},
-    {"ANTIconstitutionnellementer", Issue::TropLong, "anticonstitutionnellemen…", false},
-    {"xxxxxxxxxxxxxxxxxxxxxxer", Issue::Verbe, "xxxxxxxxxxxxxxxxxxxxxxer", false},
-    {"-parler", Issue::NonVerbe, "-parler", true},
-    {"parler-", Issue::NonVerbe, "parler-", true},
-    {"'parler", Issue::NonVerbe, "'parler", true},
-    {"par--ler", Issue::NonVerbe, "par--ler", true},
-    {"s''asseoir", Issue::NonVerbe, "se 'asseoir", true},
-    {"se s'lever", Issue::NonVerbe, "se s'lever", true},
-    {"123er", Issue::NonVerbe, "123er", true},
-    {"!!er", Issue::NonVerbe, "!!er", true},
-    {"€er", Issue::NonVerbe, "€er", true},
-    {"中er", Issue::NonVerbe, "中er", true},
-    {"er", Issue::NonVerbe, "er", true},
-    {"aimer\U0001F600", Issue::NonVerbe, "aimer\U0001F600", true},
-    {"<b>aimer</b>", Issue::NonVerbe, "<b>aimer</b>", true},
-    {"\x1b[31mparler", Issue::NonVerbe, "[31mparler", true},
-    {"entr'apercevoir", Issue::Verbe, "entr'apercevoir", true},
-    {"s'entre-nuire", Issue::Verbe, "s'entre-nuire", true},
-    {"S\u2019asseoir", Issue::Verbe, "s'asseoir", true},
-    {"\uFEFFparler", Issue::Verbe, "parler", true},
-    {"par\u00ADler", Issue::Verbe, "parler", true},
-    {"se\u200Blever", Issue::Verbe, "selever", true},
-    {"a\u200Cimer", Issue::Verbe, "aimer", true},
-    {"a\u200Dimer", Issue::Verbe, "aimer", true},
-    {"fi\u2060nir", Issue::Verbe, "finir", true},
-    {"finir\u180E", Issue::Verbe, "finir", true},
-    {"CE\u0301DER", Issue::Verbe, "céder", true},
+    {"xxxxxxxxxxxxxxxxxxxxxxerzzzz", TropLong, "xxxxxxxxxxxxxxxxxxxxxxer…", false},
+    {"ANTIconstitutionnellementer", TropLong, "anticonstitutionnellemen…", false},
+    {"xxxxxxxxxxxxxxxxxxxxxxer", Verbe, "xxxxxxxxxxxxxxxxxxxxxxer", false},
+    {"-parler", NonVerbe, "-parler"}, {"parler-", NonVerbe, "parler-"},
+    {"'parler", NonVerbe, "'parler"}, {"par--ler", NonVerbe, "par--ler"},
+    {"s''asseoir", NonVerbe, "se 'asseoir"}, {"se s'lever", NonVerbe, "se s'lever"},
+    {"123er", NonVerbe, "123er"}, {"!!er", NonVerbe, "!!er"}, {"€er", NonVerbe, "€er"},
+    {"中er", NonVerbe, "中er"}, {"er", NonVerbe, "er"}, {"<b>aimer</b>", NonVerbe, "<b>aimer</b>"},
+    {"aimer\U0001F600", NonVerbe, "aimer\U0001F600"}, {"\x1b[31mparler", NonVerbe, "[31mparler"},
+    {"entr'apercevoir", Verbe, "entr'apercevoir"}, {"s'entre-nuire", Verbe, "s'entre-nuire"},
+    {"S\u2019asseoir", Verbe, "s'asseoir"}, {"\uFEFFparler", Verbe, "parler"},
+    {"par\u00ADler", Verbe, "parler"}, {"se\u200Blever", Verbe, "selever"},
+    {"a\u200Cimer", Verbe, "aimer"}, {"a\u200Dimer", Verbe, "aimer"},
+    {"fi\u2060nir", Verbe, "finir"}, {"finir\u180E", Verbe, "finir"}, {"CE\u0301DER", Verbe, "céder"},
 };
+// clang-format on
 
 }  // namespace hostiles

@@ -256,43 +256,28 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
     }
 }
 
-// Each text as an argument and as a line of standard input: the verb it
-// reads, or the message that says why it is none; never a cut or a symbol
-// inside the forms.
+// The hostile texts on standard input, after a byte-order mark and each
+// followed by a line of blanks, controls or invisible characters, which are
+// skipped: the verb each reads, or the message that says why it is none.
 TEST(ConjugueLecture, TextesHostiles) {
-    using hostiles::Issue;
-    for (const hostiles::Cas& c : hostiles::Textes) {
-        const std::string texte(c.texte), lu(c.lu);
-        florimot::TEntreeMemoire ligne(texte + "\n"), rien("");
-        florimot::TSortieMemoire parLigne, parArgument, e1, e2;
-        const int statut = florimot::ExecuteConjugue({"--tsv"}, ligne, parLigne, e1);
-        EXPECT_EQ(florimot::ExecuteConjugue({"--tsv", "--", texte}, rien, parArgument, e2), statut);
-        EXPECT_EQ(parLigne.Texte(), parArgument.Texte()) << lu;
-        EXPECT_EQ(statut, c.issue == Issue::Verbe ? 0 : florimot::SortieNonVerbe) << lu;
-        const std::string message = c.issue == Issue::Verbe ? ""
-                                    : c.issue == Issue::TropLong
-                                        ? " : trop long : 24 lettres au plus\n"
-                                        : " : Ceci n'est pas un Verbe\n";
-        EXPECT_EQ(e1.Texte(), message.empty() ? "" : lu + message);
-        EXPECT_TRUE(e2.Texte().starts_with(e1.Texte())) << e2.Texte();  // then suggestions
-        const auto lignes = Lignes(parLigne.Texte());
-        ASSERT_EQ(lignes.size(), 98u) << lu;
-        EXPECT_EQ(Champs(lignes[0])[0], lu);
-        EXPECT_EQ(lignes[0].ends_with("Groupe : 0"), c.issue != Issue::Verbe) << lignes[0];
+    const char* blanches[] = {" \t", "\xc2\xa0\a\x7f\r", "\xe3\x80\x80\xe2\x80\x8a",
+                              "\xef\xbb\xbf"};
+    std::string entree = "\xef\xbb\xbf", attendu;
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        const hostiles::Cas& c = hostiles::Textes[i];
+        entree += std::string(c.texte) + "\n" + blanches[i % std::size(blanches)] + "\n";
+        if (c.issue != hostiles::Verbe)
+            attendu += std::string(c.lu) + (c.issue == hostiles::TropLong
+                                                ? " : trop long : 24 lettres au plus\n"
+                                                : " : Ceci n'est pas un Verbe\n");
     }
-}
-
-// A byte-order mark at the start, lines of blanks, controls and invisible
-// characters: nothing to conjugate, nothing said.
-TEST(ConjugueLecture, MarqueEtLignesBlanchesIgnorees) {
-    const Resultat r = Lance({"--tsv"},
-                             "\xef\xbb\xbf"
-                             "parler\n \t\n\xc2\xa0\n\a\x7f\r\n\xe3\x80\x80\xe2\x80\x8a\n"
-                             "\xe2\x80\x8b\n\xef\xbb\xbf\nfinir");
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.erreurs, "");
+    const Resultat r = Lance({"--tsv"}, entree);
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, attendu);
     const auto lignes = Lignes(r.sortie);
-    ASSERT_EQ(lignes.size(), 2u * 98);
-    EXPECT_EQ(lignes[1], "parler\tPresInd\t1\tje parle");
-    EXPECT_EQ(lignes[98], "finir\tGroupe\t0\tGroupe : 2");
+    ASSERT_EQ(lignes.size(), 98 * std::size(hostiles::Textes));
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        EXPECT_EQ(Champs(lignes[98 * i])[0], hostiles::Textes[i].lu);
+        EXPECT_EQ(lignes[98 * i].ends_with(" 0"), hostiles::Textes[i].issue != hostiles::Verbe);
+    }
 }
