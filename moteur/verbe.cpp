@@ -89,12 +89,17 @@ void TText::Affecte(std::string_view texte) {
     std::size_t octet = 0;
     std::uint8_t i = 1;
     Debut[1] = 0;
-    while (i <= Capacite && !texte.empty()) {
+    TropLong_ = false;
+    while (!texte.empty()) {
         const utf8::Decodage d = utf8::Decode(texte);
         const char32_t c = Lisible(d.point);
         // The first character is kept whatever it is (a blank entry gives a
         // one-blank word); after it, NUL or a blank ends the word.
         if (i > 1 && (d.point == 0 || c == U' ')) break;
+        if (i > Capacite) {
+            TropLong_ = true;
+            break;
+        }
         if (d.valide && c == d.point) {
             for (std::size_t k = 0; k < d.taille; ++k) Octets[octet++] = texte[k];
         } else {
@@ -174,6 +179,15 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
         }
     }
     Affecte(texte);
+    // A verb has a stem before its ending (er, ir, re: "er" alone is none),
+    // and one pronoun only ("se s'lever" is none; "se se lever" is too
+    // short).
+    const bool secondPronom = Pronominal && CommencePar("s'");
+    if (TropLong() || Longueur() < 3 || secondPronom || !EstMotDeVerbe(MotVue())) {
+        NumGroupe = 0;
+        Etre = false;
+        return;
+    }
     ClasseGroupe();
 }
 
@@ -181,6 +195,8 @@ std::string TVerbe::Intitule() const {
     std::string texte;
     if (Pronominal) texte = En ? "s'en " : ElideDevant(*this, MotVue()) ? "s'" : "se ";
     texte += MotVue();
+    // The letters kept are not the word: the ellipsis says so.
+    if (TropLong()) texte += "…";
     return texte;
 }
 

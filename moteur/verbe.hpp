@@ -19,11 +19,14 @@ public:
     TText() = default;
 
     // Copies the word that begins `texte` (blanks before it skipped): its first
-    // character whatever it is, then up to the first blank or end of text, 24
-    // letters at most. Bytes that are not valid UTF-8 each become U+FFFD, and
-    // every control character and line or paragraph separator reads as a
-    // blank, so that no caller can smuggle a separator into a word.
+    // character whatever it is, then up to the first blank or end of text.
+    // Bytes that are not valid UTF-8 each become U+FFFD, and every control
+    // character and line or paragraph separator reads as a blank, so that no
+    // caller can smuggle a separator into a word. A word longer than Capacite
+    // keeps its first Capacite letters and is TropLong: never taken for the
+    // shorter word.
     void Affecte(std::string_view texte);
+    bool TropLong() const { return TropLong_; }
 
     std::uint8_t Longueur() const { return Fin == 0 ? 0 : static_cast<std::uint8_t>(Fin - 1); }
     std::string Mot() const { return std::string(MotVue()); }
@@ -57,6 +60,7 @@ private:
     // is the end), so stems and endings are plain byte ranges.
     std::array<char, Capacite * 4> Octets{};
     std::array<std::uint16_t, Capacite + 2> Debut{};
+    bool TropLong_ = false;
 };
 
 class TVerbe : public TText {
@@ -65,7 +69,9 @@ public:
 
     // The text normalised as typed text is (NormaliseSaisie), its pronoun
     // read ("se lever", "s'asseoir", "s'en aller"), then Affecte on the
-    // infinitive and ClasseGroupe.
+    // infinitive and ClasseGroupe. A word not written as a verb is
+    // (EstMotDeVerbe), a second pronoun ("se s'lever") or a word too long is
+    // no verb.
     void DefinitVerbe(std::string_view texte);
     // "se lever": its compound tenses take être, its lines a reflexive pronoun.
     bool EstPronominal() const { return Pronominal; }
@@ -77,7 +83,8 @@ public:
     // "s'en aller": the pronoun "en" follows the reflexive one.
     bool AvecEn() const { return En; }
     // The text as people write it: "se lever", "s'asseoir", "s'en aller", or
-    // the infinitive alone.
+    // the infinitive alone; a word too long, as its first Capacite letters
+    // and "…".
     std::string Intitule() const;
     // 0 not a verb, 1, 2 or 3.
     std::uint8_t DonneGroupe() const { return NumGroupe; }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <sstream>
 
+#include "../textes_hostiles.hpp"
 #include "commande.hpp"
 #include "conjugaison.hpp"
 #include "processus.hpp"
@@ -122,7 +122,7 @@ TEST(ConjugueLecture, EntreesHostiles) {
         {{"--tsv"}, std::string(3'000'000, 'x') + "\nparler\n", florimot::SortieNonVerbe},
         {{"--tsv"}, std::string(1 << 20, '\xff'), florimot::SortieTexteInvalide},
         {{"--tsv"}, "", florimot::SortieSucces},
-        {{"--tsv", "--", "-er"}, "", florimot::SortieSucces},
+        {{"--tsv", "--", "-er"}, "", florimot::SortieNonVerbe},
         {{"--inconnu"}, "", florimot::SortieTexteInvalide},
     };
     for (const Cas& c : cas) {
@@ -253,5 +253,31 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
         EXPECT_EQ(r.statut, c.statut) << c.arguments.back();
         EXPECT_EQ(r.sortie, c.sortie);
         EXPECT_EQ(r.erreurs, c.erreurs);
+    }
+}
+
+// The hostile texts on standard input, after a byte-order mark and each
+// followed by a line of blanks, controls or invisible characters, which are
+// skipped: the verb each reads, or the message that says why it is none.
+TEST(ConjugueLecture, TextesHostiles) {
+    const char* blanches[] = {" \t", "\xc2\xa0\a\x7f\r", "\xe3\x80\x80\xe2\x80\x8a",
+                              "\xef\xbb\xbf"};
+    std::string entree = "\xef\xbb\xbf", attendu;
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        const hostiles::Cas& c = hostiles::Textes[i];
+        entree += std::string(c.texte) + "\n" + blanches[i % std::size(blanches)] + "\n";
+        if (c.issue != hostiles::Verbe)
+            attendu += std::string(c.lu) + (c.issue == hostiles::TropLong
+                                                ? " : trop long : 24 lettres au plus\n"
+                                                : " : Ceci n'est pas un Verbe\n");
+    }
+    const Resultat r = Lance({"--tsv"}, entree);
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, attendu);
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 98 * std::size(hostiles::Textes));
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        EXPECT_EQ(Champs(lignes[98 * i])[0], hostiles::Textes[i].lu);
+        EXPECT_EQ(lignes[98 * i].ends_with(" 0"), hostiles::Textes[i].issue != hostiles::Verbe);
     }
 }
