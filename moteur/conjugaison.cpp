@@ -1,7 +1,7 @@
 #include "conjugaison.hpp"
 
-#include <span>
 #include <array>
+#include <span>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
@@ -12,7 +12,7 @@ namespace {
 
 // Lines are written into a buffer every line fits in: no allocation per
 // line, one per grid.
-constexpr std::size_t LigneMax = 4 * TText::Capacite + 160;
+constexpr std::size_t LigneMax = 4 * TText::Capacite + 160 + 1 + ComplementMax;
 
 class TEcriture {
 public:
@@ -75,8 +75,8 @@ private:
 // Pronominal verbs whose pronoun is an indirect object: their participle
 // never agrees (ils se sont parlé, elles se sont plu).
 constexpr std::string_view SansAccordPronominal[] = {
-    "parler",  "plaire", "complaire", "déplaire",  "succéder",    "nuire",     "sourire",
-    "rire",    "mentir", "téléphoner", "répondre", "ressembler", "suffire",
+    "parler", "plaire", "complaire",  "déplaire", "succéder",   "nuire",   "sourire",
+    "rire",   "mentir", "téléphoner", "répondre", "ressembler", "suffire",
 };
 
 // The verbs whose first person of the présent asks by inversion (puis-je,
@@ -94,16 +94,21 @@ bool Dans(const TVerbe& verbe, std::span<const std::string_view> liste) {
 // What every line of one verb under one set of options shares.
 struct TContexte {
     TContexte(const TFormes& f, const TOptions& o)
-        : formes(f), verbe(f.Verbe()), options(o), pronominal(verbe.EstPronominal()) {
-        simple = o.Aucune() && !pronominal;
+        : formes(f),
+          verbe(f.Verbe()),
+          options(o),
+          pronominal(verbe.EstPronominal()),
+          complement(verbe.Complement()) {
+        simple = o.Aucune() && !pronominal && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
         impersonnel = EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
                       !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3)));
         passif = o.Passif;
-        sansPassif = passif && (pronominal || f.AvecEtre() || impersonnel ||
-                                EstMarqueur(f.Participe()) || verbe.Est("être") ||
-                                verbe.Est("avoir"));
-        accordPronominal = !Dans(verbe, SansAccordPronominal);
+        // A phrase has no passive: its complement is the verb's object.
+        sansPassif =
+            passif && (pronominal || !complement.empty() || f.AvecEtre() || impersonnel ||
+                       EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir"));
+        accordPronominal = !Dans(verbe, SansAccordPronominal) && !verbe.ReflechiIndirect();
         inversionJe = Dans(verbe, InversionJe);
     }
 
@@ -111,6 +116,7 @@ struct TContexte {
     const TVerbe& verbe;
     TOptions options;
     bool pronominal;
+    std::string_view complement;  // of a phrase: after everything else
     bool impersonnel = false;
     bool passif = false;
     bool sansPassif = false;
@@ -148,6 +154,7 @@ void Pronoms(TPhrase& phrase, const TContexte& x, std::uint8_t DecalageMode, int
     else
         phrase.Mot(r);
     if (x.verbe.AvecEn()) phrase.Mot("en");
+    if (x.verbe.AvecY()) phrase.Mot("y");
 }
 
 // The participle with its agreement: venu, venus, venue, venues; absous,
@@ -278,7 +285,8 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
             e << manque;
             return;
         }
-        conjugue = AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+        conjugue =
+            AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
         partic = f.Participe();
         accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
     } else {
@@ -292,7 +300,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     TPhrase phrase(e, x.verbe);
     const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
     const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
-                                               Personne == 1 && !x.passif && !x.inversionJe);
+                                              Personne == 1 && !x.passif && !x.inversionJe);
     if (o.Interrogation && !inverse) {
         phrase.Mot("est-ce");
         phrase.Elidable("que");
@@ -308,8 +316,11 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     const bool pronomApres = imperatif && x.pronominal && !o.Negation;
     if (!pronomApres) Pronoms(phrase, x, DecalageMode, Personne);
     if (inverse) {
-        // puis-je; eussé-je: the e before je is written é.
-        if (Personne == 1 && x.verbe.Est("pouvoir") && CodeTemps == 0) conjugue = "puis";
+        // puis-je, the inverted form of peux, only in pouvoir's own présent
+        // (pourrais-je, suis-je pu); eussé-je: the e before je is written é.
+        if (Personne == 1 && DecalageMode == ModeIndicatif && CodeTemps == 0 && !x.passif &&
+            x.verbe.Est("pouvoir"))
+            conjugue = "puis";
         if (Personne == 1 && conjugue.ends_with('e')) {
             conjugue.remove_suffix(1);
             phrase.Mot(conjugue);
@@ -326,13 +337,17 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
         phrase.Mot(conjugue);
     }
     if (pronomApres) {
-        // lève-toi, levons-nous; va-t'en, allons-nous-en.
+        // lève-toi, levons-nous; va-t'en, allons-nous-en; prends-t'y,
+        // prenons-nous-y.
         constexpr std::string_view Toniques[] = {"", "-toi", "-nous", "-vous"};
-        if (x.verbe.AvecEn())
-            phrase.Colle(Personne == 1 ? std::string_view("-t'en") : Toniques[Personne]);
-        else
+        const std::string_view adverbe = x.verbe.AvecEn() ? "en" : x.verbe.AvecY() ? "y" : "";
+        if (adverbe.empty()) {
             phrase.Colle(Toniques[Personne]);
-        if (x.verbe.AvecEn() && Personne != 1) phrase.Colle("-en");
+        } else {
+            phrase.Colle(Personne == 1 ? std::string_view("-t'") : Toniques[Personne]);
+            if (Personne != 1) phrase.Colle("-");
+            phrase.Colle(adverbe);
+        }
     }
     if (o.Negation) phrase.Mot("pas");
     if (!ete.empty()) phrase.Mot(ete);
@@ -342,6 +357,8 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
         else
             phrase.Mot(partic);
     }
+    // je n'ai pas fait attention, te rends-tu compte ?
+    if (!x.complement.empty()) phrase.Mot(x.complement);
     if (o.Interrogation) phrase.Colle("\u00A0?");
 }
 
@@ -402,7 +419,9 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options) {
 }
 
 std::string LegendeGroupe(const TVerbe& verbe) {
-    if (verbe.Est("avoir") || verbe.Est("être")) return "Auxiliaire";
+    // In a phrase (avoir besoin) avoir is a verb like any other.
+    if ((verbe.Est("avoir") || verbe.Est("être")) && verbe.Complement().empty())
+        return "Auxiliaire";
     return "Groupe : " + std::to_string(verbe.DonneGroupe());
 }
 
