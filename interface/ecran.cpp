@@ -144,11 +144,19 @@ protected:
 };
 
 // Where the verb's own letters begin in a text of the entry: after "se ",
-// "s'", "s' " or "s'en ", none of which counts towards the letter limit.
+// "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
+// limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"se ", u"s' ", u"s'"})
+    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
         if (texte.startsWith(pronom)) return pronom.size();
     return 0;
+}
+
+// The word being typed: the verb, or the complement after it.
+QStringView MotEnCours(const QString& texte) {
+    const QStringView verbe = QStringView(texte).mid(DebutDuVerbe(texte));
+    const qsizetype blanc = verbe.indexOf(u' ');
+    return blanc < 0 ? verbe : verbe.mid(blanc + 1);
 }
 
 }  // namespace
@@ -169,16 +177,16 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
         const QChar c = lu[i];
         bool garde = false;
         if (c.isLetter()) {
-            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
-            garde = std::count_if(verbe.begin(), verbe.end(),
-                                  [](QChar l) { return l.isLetter(); }) < TEcran::LongueurEntree;
+            const QStringView mot = MotEnCours(sortie);
+            garde = std::count_if(mot.begin(), mot.end(), [](QChar l) { return l.isLetter(); }) <
+                    TEcran::LongueurEntree;
             trop = trop || !garde;
         } else if (c == u'\'') {
             // After a letter: the pronoun's (s'asseoir) or the verb's own
             // elision (entr'apercevoir).
             garde = !sortie.isEmpty() && sortie.back().isLetter();
         } else if (c == u' ') {
-            garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
+            garde = BlancPermisApres(sortie.toStdString());
         }
         if (!garde) continue;
         sortie += c;

@@ -25,9 +25,11 @@ class TContenu;
 
 // What the entry keeps of `texte`: composed (NFC), lower case, ’ read as ',
 // letters, an apostrophe after a letter ("s'asseoir", "entr'apercevoir"),
-// and the blank after the pronoun of a pronominal verb ("se lever",
-// "s'en aller"); at most TEcran::LongueurEntree letters of the verb itself,
-// the pronoun not counted.
+// and the blanks the engine reads: after the pronoun of a pronominal verb
+// ("se lever", "s'en aller", "s'y prendre") and after the verb of a phrase
+// ("faire attention", "se rendre compte"); at most TEcran::LongueurEntree
+// letters of the verb itself, the pronoun not counted, and as many in its
+// complement.
 // `curseur`, when given, is moved to the same place in the text kept;
 // `coupe`, when given, tells whether letters past the limit were dropped.
 QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
