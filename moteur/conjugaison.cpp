@@ -1,7 +1,7 @@
 #include "conjugaison.hpp"
 
-#include <array>
 #include <span>
+#include <array>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
@@ -75,8 +75,8 @@ private:
 // Pronominal verbs whose pronoun is an indirect object: their participle
 // never agrees (ils se sont parlé, elles se sont plu).
 constexpr std::string_view SansAccordPronominal[] = {
-    "parler", "plaire", "complaire",  "déplaire", "succéder",   "nuire",   "sourire",
-    "rire",   "mentir", "téléphoner", "répondre", "ressembler", "suffire",
+    "parler",  "plaire", "complaire", "déplaire",  "succéder",    "nuire",     "sourire",
+    "rire",    "mentir", "téléphoner", "répondre", "ressembler", "suffire",
 };
 
 // The verbs whose first person of the présent asks by inversion (puis-je,
@@ -94,20 +94,17 @@ bool Dans(const TVerbe& verbe, std::span<const std::string_view> liste) {
 // What every line of one verb under one set of options shares.
 struct TContexte {
     TContexte(const TFormes& f, const TOptions& o)
-        : formes(f),
-          verbe(f.Verbe()),
-          options(o),
-          pronominal(verbe.EstPronominal()),
-          complement(verbe.Complement()) {
+        : formes(f), verbe(f.Verbe()), options(o), pronominal(verbe.EstPronominal()) {
+        complement = verbe.Complement();
         simple = o.Aucune() && !pronominal && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
         impersonnel = EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
                       !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3)));
         passif = o.Passif;
         // A phrase has no passive: its complement is the verb's object.
-        sansPassif =
-            passif && (pronominal || !complement.empty() || f.AvecEtre() || impersonnel ||
-                       EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir"));
+        sansPassif = passif && (pronominal || f.AvecEtre() || impersonnel ||
+                                EstMarqueur(f.Participe()) || verbe.Est("être") ||
+                                verbe.Est("avoir") || !complement.empty());
         accordPronominal = !Dans(verbe, SansAccordPronominal) && !verbe.ReflechiIndirect();
         inversionJe = Dans(verbe, InversionJe);
     }
@@ -285,8 +282,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
             e << manque;
             return;
         }
-        conjugue =
-            AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+        conjugue = AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
         partic = f.Participe();
         accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
     } else {
@@ -300,7 +296,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     TPhrase phrase(e, x.verbe);
     const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
     const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
-                                              Personne == 1 && !x.passif && !x.inversionJe);
+                                               Personne == 1 && !x.passif && !x.inversionJe);
     if (o.Interrogation && !inverse) {
         phrase.Mot("est-ce");
         phrase.Elidable("que");

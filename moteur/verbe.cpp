@@ -214,7 +214,7 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
     if (Locution == nullptr && (!l.complement.empty() || Y)) {
         NumGroupe = 0;
         // The whole text, so that a message names what was refused.
-        std::string_view lu = SansBlancs(texte);
+        const std::string_view lu = SansBlancs(texte);
         std::size_t lettres = 0, fin = 0;
         while (fin < lu.size() && lettres++ < EchoMax) fin += utf8::Decode(lu.substr(fin)).taille;
         Refuse = lu.substr(0, fin);

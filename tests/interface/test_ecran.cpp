@@ -241,11 +241,6 @@ private slots:
             << ""
             << "je ne me rends pas compte"
             << QStringList{"--feminin", "--negation", "se rendre compte"};
-        QTest::newRow("s'y prendre, interrogation")
-            << "s'y prendre" << QList<int>{Qt::Key_F7} << "s'y prendre"
-            << "interrogation"
-            << ""
-            << "est-ce que je m'y prends ?" << QStringList{"--interrogation", "s'y prendre"};
         QTest::newRow("commencer, passif")
             << "commencer" << QList<int>{Qt::Key_F8} << "commencer"
             << "voix passive"
@@ -377,8 +372,6 @@ private slots:
         // has its own limit.
         QTest::newRow("faire attention") << "FAIRE ATTENTION" << Blancs("faire attention");
         QTest::newRow("s'y prendre") << "s’y  prendre" << Blancs("s'y prendre");
-        QTest::newRow("se rendre compte") << "se rendre compte"
-                                          << "se rendre compte";
         QTest::newRow("quinze lettres du complément") << "faire abcdefghijklmnopqrst"
                                                       << "faire abcdefghijklmno";
         QTest::newRow("un blanc après le complément")
