@@ -150,11 +150,19 @@ bool EstLiaison(char32_t c) {
 }
 
 // Where the verb's own letters begin in a text of the entry: after "se ",
-// "s'", "s' " or "s'en ", none of which counts towards the letter limit.
+// "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
+// limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"se ", u"s' ", u"s'"})
+    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
         if (texte.startsWith(pronom)) return pronom.size();
     return 0;
+}
+
+// The word being typed: the verb, or the complement after it.
+QStringView MotEnCours(const QString& texte) {
+    const QStringView verbe = QStringView(texte).mid(DebutDuVerbe(texte));
+    const qsizetype blanc = verbe.indexOf(u' ');
+    return blanc < 0 ? verbe : verbe.mid(blanc + 1);
 }
 
 }  // namespace
@@ -175,16 +183,16 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
         const char32_t c = lu[i];
         bool garde = false;
         if (c == U' ') {
-            garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
+            garde = BlancPermisApres(sortie.toStdString());
         } else if (EstLiaison(c) && !sortie.isEmpty() && EstLettre(sortie.back().unicode())) {
             garde = true;  // entr'apercevoir, entre-nuire: not counted as a letter
         } else {
-            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
+            // The verb, or the complement after it: each has its own limit.
+            const QStringView mot = MotEnCours(sortie);
             int comptes = 0;
-            for (qsizetype k = 0; k < verbe.size(); ++k)
-                comptes +=
-                    !verbe[k].isLowSurrogate() &&
-                    !(EstLiaison(verbe[k].unicode()) && k > 0 && EstLettre(verbe[k - 1].unicode()));
+            for (qsizetype k = 0; k < mot.size(); ++k)
+                comptes += !mot[k].isLowSurrogate() &&
+                           !(EstLiaison(mot[k].unicode()) && k > 0 && EstLettre(mot[k - 1].unicode()));
             garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
         }

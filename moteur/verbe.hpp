@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "locutions.hpp"
+
 namespace florimot {
 
 class TText {
@@ -68,10 +70,13 @@ public:
     TVerbe() = default;
 
     // The text normalised as typed text is (NormaliseSaisie), its pronoun
-    // read ("se lever", "s'asseoir", "s'en aller"), then Affecte on the
-    // infinitive and ClasseGroupe. A word not written as a verb is
-    // (EstMotDeVerbe), a second pronoun ("se s'lever") or a word too long is
-    // no verb.
+    // read ("se lever", "s'asseoir", "s'en aller", "s'y prendre"), then
+    // Affecte on the infinitive and ClasseGroupe. A word not written as a
+    // verb is (EstMotDeVerbe), a second pronoun ("se s'lever") or a word too
+    // long is no verb. Whatever follows the infinitive must be the
+    // complement of a known phrase ("faire attention"); a text that is not,
+    // or "s'y" before a verb that does not take it, is no verb (group 0),
+    // never cut to its first word.
     void DefinitVerbe(std::string_view texte);
     // "se lever": its compound tenses take être, its lines a reflexive pronoun.
     bool EstPronominal() const { return Pronominal; }
@@ -82,10 +87,20 @@ public:
     }
     // "s'en aller": the pronoun "en" follows the reflexive one.
     bool AvecEn() const { return En; }
-    // The text as people write it: "se lever", "s'asseoir", "s'en aller", or
-    // the infinitive alone; a word too long, as its first Capacite letters
-    // and "…".
+    // "s'y prendre": the pronoun "y" follows the reflexive one.
+    bool AvecY() const { return Y; }
+    // What follows the verb in every line ("compte" for se rendre compte),
+    // or "".
+    std::string_view Complement() const { return Locution ? Locution->Complement : ""; }
+    // The participle of its compound lines never agrees: the reflexive
+    // pronoun is an indirect object (elle s'est rendu compte).
+    bool ReflechiIndirect() const { return Locution && Locution->ReflechiIndirect; }
+    // The text as people write it: "se lever", "s'asseoir", "s'en aller",
+    // "se rendre compte", or the infinitive alone; a text refused as no verb
+    // is echoed whole (up to EchoMax letters); a word too long, as its first
+    // Capacite letters and "…".
     std::string Intitule() const;
+    static constexpr std::size_t EchoMax = 2 * Capacite;
     // 0 not a verb, 1, 2 or 3.
     std::uint8_t DonneGroupe() const { return NumGroupe; }
     // Whether its compound tenses take être (je suis venu) rather than avoir.
@@ -96,6 +111,10 @@ private:
     std::uint8_t NumGroupe = 0;
     bool Pronominal = false;
     bool En = false;
+    bool Y = false;
+    const TLocution* Locution = nullptr;
+    // The text as read, for a text refused for what follows its first word.
+    std::string Refuse;
     // Decided once with the group: every compound form asks for it.
     bool Etre = false;
 };
@@ -104,5 +123,10 @@ private:
 // lines: before a vowel, and before the mute h of the verbs known to have one
 // (j'habite, but je hais).
 bool ElideDevant(const TVerbe& verbe, std::string_view mot);
+
+// Whether a blank typed after `texte` may lead to a text DefinitVerbe reads:
+// after the pronoun ("se", "s'en", "s'y") or the verb of a phrase that takes a
+// complement ("faire", "se rendre"). An entry keeps such blanks only.
+bool BlancPermisApres(std::string_view texte);
 
 }  // namespace florimot

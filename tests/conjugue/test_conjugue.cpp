@@ -83,6 +83,20 @@ TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
     EXPECT_EQ(lignes[294], "aimer\tGroupe\t0\tGroupe : 1");
 }
 
+// A phrase is one text, whole in <mot>; a text the engine cannot read is
+// refused whole, not cut to its verb.
+TEST(ConjugueLecture, Locutions) {
+    const Resultat r = Lance({"--tsv"}, "  se rendre  compte\nse rendre comte\n");
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, "se rendre comte : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 2u * 98);
+    EXPECT_EQ(lignes[7], "se rendre compte\tPCInd\t1\tje me suis rendu compte");
+    EXPECT_EQ(lignes[98], "se rendre comte\tGroupe\t0\tGroupe : 0");
+    EXPECT_EQ(Lance({"--json", "faire attention"}).sortie.rfind("{\"mot\":\"faire attention\",", 0),
+              0u);
+}
+
 TEST(ConjugueLecture, TexteInvalideSignaleEtSaute) {
     struct Cas {
         std::string entree;

@@ -235,6 +235,12 @@ private slots:
             << ""
             << "ne m'en vais-je pas\u00A0?"
             << QStringList{"--negation", "--interrogation", "s'en aller"};
+        QTest::newRow("se rendre compte, féminin, négation")
+            << "se rendre compte" << QList<int>{Qt::Key_F5, Qt::Key_F6} << "se rendre compte"
+            << "féminin, négation"
+            << ""
+            << "je ne me rends pas compte"
+            << QStringList{"--feminin", "--negation", "se rendre compte"};
         QTest::newRow("commencer, passif")
             << "commencer" << QList<int>{Qt::Key_F8} << "commencer"
             << "voix passive"
@@ -366,6 +372,14 @@ private slots:
         QTest::newRow("se désister") << "se désister" << Blancs("se désister");
         QTest::newRow("quinze lettres après s'en") << "s'en abcdefghijklmnopq"
                                                    << "s'en abcdefghijklmno";
+        // A blank after a verb only where a phrase goes on; the complement
+        // has its own limit.
+        QTest::newRow("faire attention") << "FAIRE ATTENTION" << Blancs("faire attention");
+        QTest::newRow("s'y prendre") << "s’y  prendre" << Blancs("s'y prendre");
+        QTest::newRow("quinze lettres du complément") << "faire abcdefghijklmnopqrst"
+                                                      << "faire abcdefghijklmno";
+        QTest::newRow("un blanc après le complément")
+            << "avoir l'air las" << Blancs("avoir l'airlas");
         QTest::newRow("quinze au plus") << "abcdefghijklmnopqrst"
                                         << "abcdefghijklmno";
         QTest::newRow("vide") << "" << Blancs("");
