@@ -215,6 +215,9 @@ private slots:
             << QStringList{"amonceler", "orthographe rectifiée, autre forme", "comme lever"};
         QTest::newRow("entrée vide")
             << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
+        QTest::newRow("locution") << "se rendre compte" << QList<int>{Qt::Key_F6}
+                                  << "se rendre compte (négation)"
+                                  << QStringList{"se rendre compte", "négation", ""};
         QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
                                      << QStringList{"s'asseoir", "", ""};
     }
