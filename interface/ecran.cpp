@@ -48,6 +48,7 @@
 #include "modele.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
+#include "regles.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
 
@@ -404,6 +405,8 @@ public:
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
     void DefinitNote(const QString& note);
+    // The rule of the verb's model, first in the note ("" for none).
+    void DefinitRegle(const QString& regle);
     // Under the pages: what the dictionary found behind the text typed, or
     // why it cannot tell ("" for nothing), and a button for each other verb
     // the text may belong to; `choix` is told the index of the one pressed.
@@ -451,6 +454,7 @@ private:
 
     QString Options_;
     QString Note_;
+    QString Regle_;
     QString Analyse_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
@@ -640,6 +644,7 @@ void TContenu::CopieDe(const TContenu& autre) {
     Groupe->setText(autre.Groupe->text());
     ModeleL->setText(autre.ModeleL->text());
     Note_ = autre.Note_;
+    Regle_ = autre.Regle_;
     AligneGroupe();
     PartPres->setText(autre.PartPres->text());
     PlaceParticipe();
@@ -654,6 +659,11 @@ void TContenu::CopieDe(const TContenu& autre) {
 
 void TContenu::DefinitNote(const QString& note) {
     Note_ = note;
+    AligneGroupe();
+}
+
+void TContenu::DefinitRegle(const QString& regle) {
+    Regle_ = regle;
     AligneGroupe();
 }
 
@@ -775,7 +785,12 @@ void TContenu::AligneGroupe() {
     const int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
-    EcritSurDeuxLignes(NoteL, Note_, std::max(0, limite - apres));
+    const QString note = Regle_.isEmpty() || Note_.isEmpty()
+                             ? Regle_ + Note_
+                             : Regle_ + QStringLiteral(" — ") + Note_;
+    EcritSurDeuxLignes(NoteL, note, std::max(0, limite - apres));
+    // Read whole by a screen reader, however little of it the row shows.
+    NoteL->setAccessibleDescription(note);
     aligne(NoteL, Groupe, apres);
 }
 
@@ -1186,6 +1201,7 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                       QString::fromStdString(LegendeGroupe(verbe)),
                       modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
                       lignes);
+    Contenu_->DefinitRegle(Texte(RegleDuModele(verbe)));
     return intitule;
 }
 

@@ -204,7 +204,10 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
         {{"--tsv", "--interrogation", "PARLER"}, 3, "parler\tPresInd\t3\tparle-t-il\u00a0?"},
         {{"--tsv", "--passif", "--feminin", "aimer"}, 3, "aimer\tPresInd\t3\telle est aimée"},
         {{"--tsv", "s'en aller"}, 73, "s'en aller\tPresImp\t1\tva-t'en"},
-        {{"--negation", "commencer"}, 0, "commencer — Groupe : 1 — se conjugue comme placer — négation"},
+        {{"--negation", "commencer"},
+         0,
+         "commencer — Groupe : 1 — se conjugue comme placer — c prend une cédille devant a et o "
+         ": nous plaçons — négation"},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lance(c.arguments);
