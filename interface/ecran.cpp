@@ -71,8 +71,9 @@ struct PlaceGroupe {
     const char* Nom;
     const char* Legende;
     QRect Cadre;
-    int Page;  // 0 "Page1", 1 "Page2"
+    int Page;  // 0 "Page1", 1 "Page2", 2 "Page3"
 };
+
 
 constexpr PlaceGroupe Groupes[] = {
     {"Indicatif", "Indicatif", {5, 33, 616, 241}, 0},
@@ -80,6 +81,9 @@ constexpr PlaceGroupe Groupes[] = {
     {"Imperatif", "Impératif", {80, 80, 137, 177}, 1},
     {"Conditionnel", "Conditionnel", {80, 264, 465, 129}, 1},
     {"Participe", "Participe Présent", {224, 80, 321, 177}, 1},
+    {"Infinitif", "Infinitif", {80, 64, 465, 65}, 2},
+    {"ParticipePasse", "Participe", {80, 152, 465, 103}, 2},
+    {"Gerondif", "Gérondif", {80, 280, 465, 65}, 2},
 };
 
 // Where each list of the grid and its tense caption stand; which cell a list
@@ -110,6 +114,12 @@ constexpr PlaceListe Listes[] = {
     {"PresCond", "Conditionnel", "Label15", {8, 17}, {8, 33, 145, 89}},
     {"P1Cond", "Conditionnel", "Label16", {160, 17}, {160, 33, 145, 89}},
     {"P2Cond", "Conditionnel", "Label17", {312, 17}, {312, 33, 145, 89}},
+    {"InfPres", "Infinitif", "Label18", {8, 17}, {8, 33, 220, 20}},
+    {"InfPasse", "Infinitif", "Label19", {236, 17}, {236, 33, 220, 20}},
+    {"PartPasse", "ParticipePasse", "Label20", {8, 17}, {8, 33, 220, 58}},
+    {"PartPasseComp", "ParticipePasse", "Label21", {236, 17}, {236, 33, 220, 20}},
+    {"GerPres", "Gerondif", "Label22", {8, 17}, {8, 33, 220, 20}},
+    {"GerPasse", "Gerondif", "Label23", {236, 17}, {236, 33, 220, 20}},
 };
 
 const PlaceListe* TrouvePlace(std::string_view nom) {
@@ -437,8 +447,8 @@ public:
     QLabel* PartPres = nullptr;
     // The list of each cell of the engine's grid, in the grid's order, and
     // its tense caption; the participle's cell has none (it fills PartPres).
-    std::array<QListWidget*, Grille.size()> Listes{};
-    std::array<QLabel*, Grille.size()> Legendes{};
+    std::array<QListWidget*, GrilleComplete.size()> Listes{};
+    std::array<QLabel*, GrilleComplete.size()> Legendes{};
 
 protected:
     void resizeEvent(QResizeEvent* evenement) override {
@@ -451,6 +461,8 @@ private:
     void AligneGroupe();
     // The options' caption, on one line or two.
     void EcritOptions(bool deuxLignes);
+    // What a screen reader says of each control, and the Tab order.
+    void NommePourLecteurs();
 
     QString Options_;
     QString Note_;
@@ -515,8 +527,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Participe = findChild<QGroupBox*>(QStringLiteral("Participe"));
 
     const QFont policeTemps = PoliceTexte(11, true);
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
         const PlaceListe* place = TrouvePlace(cellule.Nom);
         if (place == nullptr) continue;  // the participle, a label
         auto* groupe = findChild<QGroupBox*>(QString::fromLatin1(place->Groupe));
@@ -543,10 +555,13 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     PageSet->addTab(QStringLiteral("Page2"));
     PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
     PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
+    PageSet->addTab(QStringLiteral("Page3"));
+    PageSet->setTabToolTip(2, QStringLiteral("Infinitif, participe passé, gérondif"));
     PageSet->setCurrentIndex(0);
 
     AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
     AnalyseL->hide();
+    NommePourLecteurs();
 
     if (usage == Usage::Impression) {
         // Paper shows neither what is typed nor how to change pages, nor the
@@ -559,6 +574,34 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     }
     resize(Reference_);
     Dispose();
+}
+
+void TContenu::NommePourLecteurs() {
+    const auto nomme = [](QWidget* w, const QString& nom, const QString& description) {
+        w->setAccessibleName(nom);
+        w->setAccessibleDescription(description);
+    };
+    nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
+          QStringLiteral("Un infinitif, ou un verbe pronominal : se lever, s'en aller"));
+    nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
+    nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
+    nomme(OptionsL, QStringLiteral("Options"), QString());
+    nomme(Groupe, QStringLiteral("Groupe"), QString());
+    nomme(ModeleL, QStringLiteral("Modèle"), QString());
+    nomme(NoteL, QStringLiteral("Note"), QString());
+    nomme(PartPres, QStringLiteral("Participe présent"), QString());
+    QWidget* precedent = Conjugue;
+    setTabOrder(Verbe, Conjugue);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        // "Indicatif présent", "Participe passé composé".
+        const Cellule& c = GrilleComplete[i];
+        const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
+        nomme(Listes[i], nom,
+              QStringLiteral("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
+        setTabOrder(precedent, Listes[i]);
+        precedent = Listes[i];
+    }
 }
 
 void TContenu::DefinitReference(QSize reference) {
@@ -595,10 +638,10 @@ void TContenu::Dispose() {
     PageSet->setGeometry(X(2), Y(408), X(627) - X(2), OngletsPages::Hauteur);
     for (const PlaceGroupe& place : Groupes)
         findChild<QGroupBox*>(QString::fromLatin1(place.Nom))->setGeometry(Cadre(place.Cadre));
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         QListWidget* liste = Listes[i];
         if (liste == nullptr) continue;
-        const PlaceListe& place = *TrouvePlace(Grille[i].Nom);
+        const PlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
         const QRect groupe = liste->parentWidget()->geometry();
         const PlaceGroupe& dessin = *std::find_if(
             std::begin(Groupes), std::end(Groupes),
@@ -623,8 +666,8 @@ void TContenu::Remplit(const QString& texte, const QString& options, const QStri
     ModeleL->setText(modele);
     Note_.clear();
     AligneGroupe();
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
         QListWidget* liste = Listes[i];
         if (liste == nullptr) {
             PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
@@ -711,12 +754,8 @@ void TContenu::PlaceAnalyse() {
 }
 
 void TContenu::MontrePage(int onglet) {
-    const bool page2 = onglet == 1;
-    Indicatif->setVisible(!page2);
-    Subjonctif->setVisible(!page2);
-    Conditionnel->setVisible(page2);
-    Imperatif->setVisible(page2);
-    Participe->setVisible(page2);
+    for (const PlaceGroupe& place : Groupes)
+        findChild<QGroupBox*>(QString::fromLatin1(place.Nom))->setVisible(place.Page == onglet);
 }
 
 QSize TContenu::DisposePourFeuille(int onglet, QSize page) {
