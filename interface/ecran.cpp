@@ -31,6 +31,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -1042,6 +1043,13 @@ void TEcran::CreeMenu() {
     CopierConjugaison1 =
         commande(Action, "CopierConjugaison1", QStringLiteral("C&opier la conjugaison"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TEcran::CopierConjugaison1Click);
+    Action->addSeparator();
+    Precedent1 = commande(Action, "Precedent1", QStringLiteral("P&récédent"),
+                          QKeySequence(Qt::ALT | Qt::Key_Left), &TEcran::Precedent1Click);
+    Suivant1 = commande(Action, "Suivant1", QStringLiteral("&Suivant"),
+                        QKeySequence(Qt::ALT | Qt::Key_Right), &TEcran::Suivant1Click);
+    ActiveHistorique();
+    Action->addSeparator();
     Quitter1 = commande(Action, "Quitter1", QStringLiteral("&Quitter"),
                         QKeySequence(Qt::CTRL | Qt::Key_Q), &TEcran::Quitter1Click);
 
@@ -1180,6 +1188,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
                 if (d.Verbes[i].Infinitif == prefere) rang = i;
             MontreTrouve(rang);
             ProposeProches({});
+            Memorise();
         } else {
             d.Verbes.clear();
             Montre_ = texte;
@@ -1189,6 +1198,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             // word shown again for an option keeps its strip.
             MetNote(sansForme ? QString() : intitule);
             if (avertit) ProposeProches(sansForme ? QString() : intitule);
+            if (!sansForme) Memorise();
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
         }
@@ -1378,6 +1388,80 @@ void TEcran::Conjuguer1Click() {
 
 void TEcran::SetPage(int onglet) {
     Contenu_->MontrePage(onglet);
+    AjusteLargeur();
+}
+
+void TEcran::Memorise() {
+    AjusteLargeur();
+    if (Navigue_) return;
+    const int page = Contenu_->PageSet->currentIndex();
+    if (!Historique_.empty() && Historique_[Position_].Texte == Montre_) {
+        Historique_[Position_].Options = Options_;
+    } else {
+        if (!Historique_.empty()) {
+            Historique_[Position_].Page = page;
+            Historique_.resize(Position_ + 1);
+        }
+        Historique_.push_back({Montre_, Options_, page});
+        Position_ = Historique_.size() - 1;
+    }
+    ActiveHistorique();
+}
+
+void TEcran::ActiveHistorique() {
+    Precedent1->setEnabled(Position_ > 0);
+    Suivant1->setEnabled(Position_ + 1 < Historique_.size());
+}
+
+void TEcran::RevientA(std::size_t position) {
+    if (Conjugue_ || Imprime_ || position >= Historique_.size()) return;
+    Historique_[Position_].Page = Contenu_->PageSet->currentIndex();
+    Position_ = position;
+    const Etape etape = Historique_[position];
+    Options_ = etape.Options;
+    CocheOptions();
+    Contenu_->Verbe->setText(etape.Texte.trimmed());
+    Navigue_ = true;
+    Conjugue(etape.Texte, false);
+    Navigue_ = false;
+    Contenu_->PageSet->setCurrentIndex(etape.Page);
+    ActiveHistorique();
+}
+
+void TEcran::Precedent1Click() {
+    if (Position_ > 0) RevientA(Position_ - 1);
+}
+
+void TEcran::Suivant1Click() {
+    RevientA(Position_ + 1);
+}
+
+void TEcran::AjusteLargeur() {
+    // Only the options lengthen lines past what the layout was drawn for; a
+    // verb long in itself keeps its lines cut, whole under the pointer.
+    if (Options_.Aucune() || isMaximized() || isFullScreen()) return;
+    // Lists grow in proportion with the window: the one that lacks the most
+    // room says how wide the window must be.
+    const int page = Contenu_->PageSet->currentIndex();
+    double facteur = 1.0;
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const QListWidget* liste = Contenu_->Listes[i];
+        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0)
+            continue;
+        const QFontMetrics mesure(liste->font());
+        int besoin = 0;
+        for (int k = 0; k < liste->count(); ++k)
+            besoin = std::max(besoin, mesure.horizontalAdvance(liste->item(k)->text()));
+        // The same margin as the one MarqueCoupures leaves.
+        besoin += 6 + liste->width() - liste->contentsRect().width();
+        facteur = std::max(facteur, double(besoin) / liste->width());
+    }
+    if (facteur <= 1.0) return;
+    int voulue = int(std::ceil(width() * facteur)) + 2;
+    if (const QScreen* ecran = screen())
+        voulue = std::min(voulue, ecran->availableGeometry().width() -
+                                      (frameGeometry().width() - width()));
+    if (voulue > width()) resize(voulue, height());
 }
 
 void TEcran::Imprimer1Click() {

@@ -25,8 +25,7 @@ constexpr Regle Regles[] = {
     {"nettoyer", "-yer : y devient i devant un e muet (au choix en -ayer) : je nettoie, je paie "
                  "ou je paye"},
     {"envoyer", "y devient i devant un e muet, futur en enverr- : j'envoie, j'enverrai"},
-    {"finir", "-iss- au pluriel du présent, à l'imparfait et au participe présent : "
-              "nous finissons"},
+    {"finir", "-iss- devant les terminaisons du pluriel : nous finissons"},
     {"haïr", "tréma partout, sauf au singulier du présent : je hais, nous haïssons"},
     {"aller", "trois radicaux : je vais, nous allons, j'irai"},
     {"venir", "-ien- quand la terminaison est muette, passé simple en -in- : je viens, "

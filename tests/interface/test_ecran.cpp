@@ -1,4 +1,5 @@
 // The main window driven as a user would: keys, clicks, shortcuts, pages.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -32,6 +33,10 @@ using namespace florimot;
 using pilote::Blancs;
 
 namespace {
+
+QString Texte(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 QStringList Lignes(const QListWidget* liste) {
     QStringList lignes;
@@ -77,7 +82,7 @@ class TestEcran : public QObject {
         TVerbe verbe;
         verbe.DefinitVerbe(Blancs(mot).toStdString());
         const LignesGrille attendu = ConjugueGrille(verbe);
-        for (const Cellule& c : Grille) {
+        for (const Cellule& c : GrilleComplete) {
             QStringList lignes;
             for (int k = 0; k < c.NombreLignes(); ++k)
                 lignes << QString::fromUtf8(attendu[c.Premier + k]);
@@ -310,7 +315,9 @@ private slots:
         for (const Qt::Key cle : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8})
             QTest::keyClick(Verbe(), cle);
         Conjugue(touches);
-        QCOMPARE(Ecran->size(), TEcran::TailleInitiale);
+        // Back to the smallest size, whatever width the lines asked for.
+        Ecran->resize(TEcran::TailleInitiale);
+        QTRY_COMPARE(Ecran->size(), TEcran::TailleInitiale);
         QList<QRect> cadres;
         for (const char* nom : {"VerbeL", "OptionsL", "Groupe", "ModeleL"})
             if (!Etiquette(nom)->text().isEmpty()) cadres << Etiquette(nom)->geometry();
@@ -980,6 +987,101 @@ private slots:
             QVERIFY2(c.key()->geometry() == c.value(), qPrintable(c.key()->objectName()));
         QVERIFY(!entiere(liste, longue));
         QCOMPARE(longue->toolTip(), longue->text());
+    }
+
+    // A screen reader hears each control by its name; Tab runs from the entry
+    // through the button to the lists of the page, in reading order.
+    void accessibilite() {
+        const std::pair<const char*, const char*> noms[] = {
+            {"Verbe", "Verbe à conjuguer"},       {"Conjugue", "Conjuguer"},
+            {"VerbeL", "Verbe conjugué"},         {"Groupe", "Groupe"},
+            {"ModeleL", "Modèle"},                {"NoteL", "Note"},
+            {"PresInd", "Indicatif présent"},     {"PqpInd", "Indicatif plus-que-parfait"},
+            {"PCSubj", "Subjonctif passé"},       {"P1Cond", "Conditionnel passé 1° forme"},
+            {"PartPasse", "Participe passé"},     {"GerPasse", "Gérondif passé"},
+            {"PartPres", "Participe présent"},
+        };
+        Conjugue("placer");
+        for (const auto& [objet, nom] : noms) {
+            QAccessibleInterface* acces =
+                QAccessible::queryAccessibleInterface(Composant<QWidget>(objet));
+            QVERIFY2(acces != nullptr, objet);
+            QCOMPARE(acces->text(QAccessible::Name), QString::fromUtf8(nom));
+        }
+        for (const char* objet : {"Verbe", "Conjugue", "PresInd", "NoteL"})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(Composant<QWidget>(objet))
+                          ->text(QAccessible::Description)
+                          .isEmpty(),
+                     objet);
+
+        Verbe()->setFocus();
+        QStringList ordre{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 13; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ordre << QApplication::focusWidget()->objectName();
+        }
+        QStringList attendu{"Verbe", "Conjugue"};
+        for (const Cellule& c : Grille)
+            if (c.Page == 1) attendu << Texte(c.Nom);
+        QCOMPARE(ordre.mid(0, attendu.size()), attendu);
+    }
+
+    // Alt+Left and Alt+Right, or the Action menu, bring back each verb of
+    // the run with its options and its page.
+    void historique() {
+        QAction* precedent = Commande("Precedent1");
+        QAction* suivant = Commande("Suivant1");
+        QVERIFY(!precedent->isEnabled() && !suivant->isEnabled());
+        Conjugue("parler");
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Conjugue("finir");
+        Composant<QTabBar>("PageSet")->setCurrentIndex(2);
+        Conjugue("aimer");
+        // An option changed keeps to the verb shown.
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Composant<QTabBar>("PageSet")->setCurrentIndex(0);
+        struct Pas {
+            Qt::Key touche;  // Qt::Key_unknown: the menu's command
+            const char* verbe;
+            bool negation;
+            int page;
+        };
+        const Pas pas[] = {
+            // F6 pressed on parler before finir was typed: parler's own.
+            {Qt::Key_Left, "finir", true, 2},     {Qt::Key_Left, "parler", true, 0},
+            {Qt::Key_Left, "parler", true, 0},    {Qt::Key_Right, "finir", true, 2},
+            {Qt::Key_unknown, "aimer", false, 0},
+        };
+        for (const Pas& p : pas) {
+            if (p.touche == Qt::Key_unknown)
+                suivant->trigger();
+            else
+                QTest::keyClick(Ecran.get(), p.touche, Qt::AltModifier);
+            QCOMPARE(Etiquette("VerbeL")->text(), QString::fromUtf8(p.verbe));
+            QCOMPARE(Commande("Negation1")->isChecked(), p.negation);
+            QCOMPARE(Composant<QTabBar>("PageSet")->currentIndex(), p.page);
+        }
+        QVERIFY(precedent->isEnabled() && !suivant->isEnabled());
+        // A new verb after going back drops the steps ahead.
+        QTest::keyClick(Ecran.get(), Qt::Key_Left, Qt::AltModifier);
+        Conjugue("venir");
+        QVERIFY(!suivant->isEnabled());
+        QTest::keyClick(Ecran.get(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("finir"));
+    }
+
+    // Options that lengthen the lines widen the window, within the screen,
+    // until no line of the page shown is cut.
+    void largeurSelonOptions() {
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Conjugue("aimer");
+        QTRY_VERIFY(Ecran->width() > TEcran::TailleInitiale.width());
+        QVERIFY(Ecran->frameGeometry().width() <= Ecran->screen()->availableGeometry().width());
+        for (const Cellule& c : Grille)
+            if (c.Page == 1)
+                for (int k = 0; k < Liste(c.Nom)->count(); ++k)
+                    QVERIFY2(Liste(c.Nom)->item(k)->toolTip().isEmpty(),
+                             qPrintable(Liste(c.Nom)->item(k)->text()));
     }
 
     // Pictures of the two pages and of the About window, for a look by eye;
