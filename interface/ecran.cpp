@@ -1446,8 +1446,7 @@ void TEcran::AjusteLargeur() {
     double facteur = 1.0;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const QListWidget* liste = Contenu_->Listes[i];
-        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0)
-            continue;
+        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0) continue;
         const QFontMetrics mesure(liste->font());
         int besoin = 0;
         for (int k = 0; k < liste->count(); ++k)
@@ -1459,8 +1458,8 @@ void TEcran::AjusteLargeur() {
     if (facteur <= 1.0) return;
     int voulue = int(std::ceil(width() * facteur)) + 2;
     if (const QScreen* ecran = screen())
-        voulue = std::min(voulue, ecran->availableGeometry().width() -
-                                      (frameGeometry().width() - width()));
+        voulue = std::min(voulue,
+                          ecran->availableGeometry().width() - (frameGeometry().width() - width()));
     if (voulue > width()) resize(voulue, height());
 }
 

@@ -20,18 +20,22 @@ constexpr Regle Regles[] = {
      "-eler, -eter : l ou t doublé, ou e devenu è, devant un e muet : j'appelle, j'achète"},
     {"céder", "é devient è devant une syllabe muette : je cède, nous cédons"},
     {"lever", "e devient è devant une syllabe muette : je lève, nous levons"},
-    {"protéger", "é devient è devant une syllabe muette, g prend un e devant a et o : "
-                 "je protège, nous protégeons"},
-    {"nettoyer", "-yer : y devient i devant un e muet (au choix en -ayer) : je nettoie, je paie "
-                 "ou je paye"},
+    {"protéger",
+     "é devient è devant une syllabe muette, g prend un e devant a et o : "
+     "je protège, nous protégeons"},
+    {"nettoyer",
+     "-yer : y devient i devant un e muet (au choix en -ayer) : je nettoie, je paie "
+     "ou je paye"},
     {"envoyer", "y devient i devant un e muet, futur en enverr- : j'envoie, j'enverrai"},
     {"finir", "-iss- devant les terminaisons du pluriel : nous finissons"},
     {"haïr", "tréma partout, sauf au singulier du présent : je hais, nous haïssons"},
     {"aller", "trois radicaux : je vais, nous allons, j'irai"},
-    {"venir", "-ien- quand la terminaison est muette, passé simple en -in- : je viens, "
-              "nous venons, je vins"},
-    {"acquérir", "-ier- quand la terminaison est muette, futur en -err- : j'acquiers, "
-                 "j'acquerrai, acquis"},
+    {"venir",
+     "-ien- quand la terminaison est muette, passé simple en -in- : je viens, "
+     "nous venons, je vins"},
+    {"acquérir",
+     "-ier- quand la terminaison est muette, futur en -err- : j'acquiers, "
+     "j'acquerrai, acquis"},
     {"sentir", "perd la consonne du radical au singulier du présent : je sens, nous sentons"},
     {"dormir", "perd la consonne du radical au singulier du présent : je dors, nous dormons"},
     {"servir", "perd la consonne du radical au singulier du présent : je sers, nous servons"},
@@ -50,11 +54,13 @@ constexpr Regle Regles[] = {
     {"valoir", "x au singulier du présent, futur en -dr- : je vaux, je vaudrai"},
     {"savoir", "je sais, futur saur-, subjonctif sach- : je saurai, que je sache"},
     {"voir", "i devient y devant une voyelle prononcée, futur verr- : nous voyons, je verrai"},
-    {"asseoir", "-ied- au singulier du présent, -ey- devant une voyelle : j'assieds, "
-                "nous asseyons"},
+    {"asseoir",
+     "-ied- au singulier du présent, -ey- devant une voyelle : j'assieds, "
+     "nous asseyons"},
     {"prendre", "perd le d au pluriel, n doublé devant un e muet : nous prenons, ils prennent"},
-    {"peindre", "-indre perd le d, gn devant une voyelle : je peins, nous peignons, "
-                "je crains, nous craignons"},
+    {"peindre",
+     "-indre perd le d, gn devant une voyelle : je peins, nous peignons, "
+     "je crains, nous craignons"},
     {"mettre", "un seul t au singulier du présent, passé simple en -is : je mets, je mis"},
     {"battre", "un seul t au singulier du présent : je bats, nous battons"},
     {"rompre", "garde le p partout : il rompt"},

@@ -993,12 +993,18 @@ private slots:
     // through the button to the lists of the page, in reading order.
     void accessibilite() {
         const std::pair<const char*, const char*> noms[] = {
-            {"Verbe", "Verbe à conjuguer"},       {"Conjugue", "Conjuguer"},
-            {"VerbeL", "Verbe conjugué"},         {"Groupe", "Groupe"},
-            {"ModeleL", "Modèle"},                {"NoteL", "Note"},
-            {"PresInd", "Indicatif présent"},     {"PqpInd", "Indicatif plus-que-parfait"},
-            {"PCSubj", "Subjonctif passé"},       {"P1Cond", "Conditionnel passé 1° forme"},
-            {"PartPasse", "Participe passé"},     {"GerPasse", "Gérondif passé"},
+            {"Verbe", "Verbe à conjuguer"},
+            {"Conjugue", "Conjuguer"},
+            {"VerbeL", "Verbe conjugué"},
+            {"Groupe", "Groupe"},
+            {"ModeleL", "Modèle"},
+            {"NoteL", "Note"},
+            {"PresInd", "Indicatif présent"},
+            {"PqpInd", "Indicatif plus-que-parfait"},
+            {"PCSubj", "Subjonctif passé"},
+            {"P1Cond", "Conditionnel passé 1° forme"},
+            {"PartPasse", "Participe passé"},
+            {"GerPasse", "Gérondif passé"},
             {"PartPres", "Participe présent"},
         };
         Conjugue("placer");

@@ -8,15 +8,24 @@
 // changes its endings has none.
 TEST(Regles, UneRegleParFamille) {
     const std::pair<const char*, const char*> cas[] = {
-        {"commencer", "c prend une cédille"}, {"nager", "g prend un e"},
-        {"jeter", "-eler, -eter"},            {"acheter", "-eler, -eter"},
-        {"posséder", "é devient è"},          {"semer", "e devient è"},
-        {"essuyer", "-yer"},                  {"payer", "-yer"},
-        {"choisir", "-iss-"},                 {"tenir", "-ien-"},
-        {"apprendre", "perd le d"},           {"craindre", "-indre"},
-        {"permettre", "un seul t"},           {"combattre", "un seul t"},
-        {"connaître", "î devant t"},          {"parler", ""},
-        {"rendre", ""},                       {"maison", ""},
+        {"commencer", "c prend une cédille"},
+        {"nager", "g prend un e"},
+        {"jeter", "-eler, -eter"},
+        {"acheter", "-eler, -eter"},
+        {"posséder", "é devient è"},
+        {"semer", "e devient è"},
+        {"essuyer", "-yer"},
+        {"payer", "-yer"},
+        {"choisir", "-iss-"},
+        {"tenir", "-ien-"},
+        {"apprendre", "perd le d"},
+        {"craindre", "-indre"},
+        {"permettre", "un seul t"},
+        {"combattre", "un seul t"},
+        {"connaître", "î devant t"},
+        {"parler", ""},
+        {"rendre", ""},
+        {"maison", ""},
     };
     for (const auto& [mot, debut] : cas) {
         florimot::TVerbe v;
