@@ -709,7 +709,7 @@ private slots:
         };
         const Cas cas[] = {
             {"Label1", {248, 24}, "Florimot"},
-            {"Label2", {280, 56}, "Version 1.00"},
+            {"Label2", {280, 56}, "Version " FLORIMOT_VERSION},
             {"Label3", {248, 128}, "Programmé par "},
             {"Label5", {264, 72}, "En principe sans faute"},
             {"Label7", {8, 176}, "Si vous découvrez une faute, merci de m'en faire part au"},
