@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <tuple>
 
 #include "about.hpp"
 #include "aide.hpp"
@@ -993,87 +995,61 @@ private slots:
     // through the button to the lists of the page, in reading order.
     void accessibilite() {
         const std::pair<const char*, const char*> noms[] = {
-            {"Verbe", "Verbe à conjuguer"},
-            {"Conjugue", "Conjuguer"},
-            {"VerbeL", "Verbe conjugué"},
-            {"Groupe", "Groupe"},
-            {"ModeleL", "Modèle"},
-            {"NoteL", "Note"},
-            {"PresInd", "Indicatif présent"},
-            {"PqpInd", "Indicatif plus-que-parfait"},
-            {"PCSubj", "Subjonctif passé"},
-            {"P1Cond", "Conditionnel passé 1° forme"},
-            {"PartPasse", "Participe passé"},
-            {"GerPasse", "Gérondif passé"},
-            {"PartPres", "Participe présent"},
+            {"Verbe", "Verbe à conjuguer"},   {"Conjugue", "Conjuguer"},
+            {"VerbeL", "Verbe conjugué"},     {"NoteL", "Note"},
+            {"PresInd", "Indicatif présent"}, {"P1Cond", "Conditionnel passé 1° forme"},
+            {"GerPasse", "Gérondif passé"},   {"PartPres", "Participe présent"},
         };
         Conjugue("placer");
         for (const auto& [objet, nom] : noms) {
-            QAccessibleInterface* acces =
-                QAccessible::queryAccessibleInterface(Composant<QWidget>(objet));
-            QVERIFY2(acces != nullptr, objet);
+            const auto* acces = QAccessible::queryAccessibleInterface(Composant<QWidget>(objet));
             QCOMPARE(acces->text(QAccessible::Name), QString::fromUtf8(nom));
+            if (std::string_view(objet) != "VerbeL" && std::string_view(objet) != "PartPres")
+                QVERIFY2(!acces->text(QAccessible::Description).isEmpty(), objet);
         }
-        for (const char* objet : {"Verbe", "Conjugue", "PresInd", "NoteL"})
-            QVERIFY2(!QAccessible::queryAccessibleInterface(Composant<QWidget>(objet))
-                          ->text(QAccessible::Description)
-                          .isEmpty(),
-                     objet);
-
         Verbe()->setFocus();
-        QStringList ordre{QApplication::focusWidget()->objectName()};
-        for (int i = 0; i < 13; ++i) {
+        QStringList ordre{"Verbe"}, attendu{"Verbe", "Conjugue"};
+        for (const Cellule& c : Grille)
+            if (c.Page == 1) attendu << Texte(c.Nom);
+        while (ordre.size() < attendu.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             ordre << QApplication::focusWidget()->objectName();
         }
-        QStringList attendu{"Verbe", "Conjugue"};
-        for (const Cellule& c : Grille)
-            if (c.Page == 1) attendu << Texte(c.Nom);
-        QCOMPARE(ordre.mid(0, attendu.size()), attendu);
+        QCOMPARE(ordre, attendu);
     }
 
     // Alt+Left and Alt+Right, or the Action menu, bring back each verb of
-    // the run with its options and its page.
+    // the run with its options and its page; an option changed belongs to
+    // the verb shown.
     void historique() {
-        QAction* precedent = Commande("Precedent1");
         QAction* suivant = Commande("Suivant1");
-        QVERIFY(!precedent->isEnabled() && !suivant->isEnabled());
+        QVERIFY(!Commande("Precedent1")->isEnabled() && !suivant->isEnabled());
         Conjugue("parler");
         QTest::keyClick(Verbe(), Qt::Key_F6);
         Conjugue("finir");
         Composant<QTabBar>("PageSet")->setCurrentIndex(2);
         Conjugue("aimer");
-        // An option changed keeps to the verb shown.
         QTest::keyClick(Verbe(), Qt::Key_F6);
         Composant<QTabBar>("PageSet")->setCurrentIndex(0);
-        struct Pas {
-            Qt::Key touche;  // Qt::Key_unknown: the menu's command
-            const char* verbe;
-            bool negation;
-            int page;
-        };
-        const Pas pas[] = {
-            // F6 pressed on parler before finir was typed: parler's own.
+        const std::tuple<Qt::Key, const char*, bool, int> pas[] = {
             {Qt::Key_Left, "finir", true, 2},     {Qt::Key_Left, "parler", true, 0},
             {Qt::Key_Left, "parler", true, 0},    {Qt::Key_Right, "finir", true, 2},
-            {Qt::Key_unknown, "aimer", false, 0},
+            {Qt::Key_unknown, "aimer", false, 0},  // the menu's command
         };
-        for (const Pas& p : pas) {
-            if (p.touche == Qt::Key_unknown)
+        for (const auto& [touche, verbe, negation, page] : pas) {
+            if (touche == Qt::Key_unknown)
                 suivant->trigger();
             else
-                QTest::keyClick(Ecran.get(), p.touche, Qt::AltModifier);
-            QCOMPARE(Etiquette("VerbeL")->text(), QString::fromUtf8(p.verbe));
-            QCOMPARE(Commande("Negation1")->isChecked(), p.negation);
-            QCOMPARE(Composant<QTabBar>("PageSet")->currentIndex(), p.page);
+                QTest::keyClick(Ecran.get(), touche, Qt::AltModifier);
+            QCOMPARE(Etiquette("VerbeL")->text(), QString::fromUtf8(verbe));
+            QCOMPARE(Commande("Negation1")->isChecked(), negation);
+            QCOMPARE(Composant<QTabBar>("PageSet")->currentIndex(), page);
         }
-        QVERIFY(precedent->isEnabled() && !suivant->isEnabled());
+        QVERIFY(!suivant->isEnabled());
         // A new verb after going back drops the steps ahead.
         QTest::keyClick(Ecran.get(), Qt::Key_Left, Qt::AltModifier);
         Conjugue("venir");
         QVERIFY(!suivant->isEnabled());
-        QTest::keyClick(Ecran.get(), Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("finir"));
     }
 
     // Options that lengthen the lines widen the window, within the screen,
@@ -1090,7 +1066,7 @@ private slots:
                              qPrintable(Liste(c.Nom)->item(k)->text()));
     }
 
-    // Pictures of the two pages and of the About window, for a look by eye;
+    // Pictures of the pages and of the About window, for a look by eye;
     // written only when FLORIMOT_CAPTURES names a folder.
     void captures() {
         Conjugue("aimer");
