@@ -30,8 +30,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -43,8 +43,8 @@
 #include "about.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
-#include "feuille.hpp"
 #include "faits.hpp"
+#include "feuille.hpp"
 #include "mise_en_page.hpp"
 #include "modele.hpp"
 #include "proposition.hpp"
@@ -74,7 +74,6 @@ struct PlaceGroupe {
     QRect Cadre;
     int Page;  // 0 "Page1", 1 "Page2", 2 "Page3"
 };
-
 
 constexpr PlaceGroupe Groupes[] = {
     {"Indicatif", "Indicatif", {5, 33, 616, 241}, 0},
@@ -762,9 +761,14 @@ void TContenu::MontrePage(int onglet) {
 QSize TContenu::DisposePourFeuille(int onglet, QSize page) {
     OngletFeuille_ = onglet;
     PageFeuille_ = page;
+    // The sheets show the 18 cells of the first two pages.
+    std::array<QListWidget*, Grille.size()> listes{};
+    std::array<QLabel*, Grille.size()> legendes{};
+    std::copy_n(Listes.begin(), Grille.size(), listes.begin());
+    std::copy_n(Legendes.begin(), Grille.size(), legendes.begin());
     TPiecesFeuille pieces{VerbeL,    OptionsL, Groupe,    ModeleL,    NoteL,     Options_,
                           Note_,     Rectangl, Indicatif, Subjonctif, Imperatif, Conditionnel,
-                          Participe, PartPres, Listes,    Legendes};
+                          Participe, PartPres, listes,    legendes};
     const QSize taille = DisposeFeuille(pieces, onglet, page);
     if (size() != taille) resize(taille);
     return taille;
