@@ -77,7 +77,8 @@ TEST(Faits, Entete) {
          "nous mangeons — verbe impersonnel"},
         {"dormir", "-", "p", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
          "dors, nous dormons — voix passive — pas de voix passive"},
-        {"dormir", "-", "", "dormir — Groupe : 3"},
+        {"dormir", "-", "", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
+         "dors, nous dormons"},
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
