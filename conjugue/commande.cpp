@@ -44,7 +44,10 @@ constexpr std::string_view Aide =
     "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
     "guillemets : \"se lever\", \"s'asseoir\", \"s'en aller\") à tous les temps.\n"
     "Les majuscules sont lues en minuscules (PARLER est parler).\n"
-    "Sans VERBE, lit un texte par ligne sur l'entrée standard (lignes vides ignorées).\n"
+    "Un verbe s'écrit en lettres, avec une apostrophe ou un trait d'union seulement\n"
+    "entre deux lettres (entr'apercevoir, s'entre-nuire), 24 lettres au plus.\n"
+    "Sans VERBE, lit un texte par ligne sur l'entrée standard (lignes vides ou\n"
+    "blanches ignorées).\n"
     "\n"
     "  --feminin, --féminin   elle, elles ; les participes qui s'accordent prennent e, es\n"
     "  --negation, --négation ne … pas\n"
@@ -298,17 +301,19 @@ public:
             ecrivain_.NonVerbe(verbe_, lignes);
             sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
-            sorties_.messages += MessageNonVerbe;
+            sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
             sorties_.messages += '\n';
-            if (suggestions_) Conseille(verbe_.Intitule());
+            if (suggestions_ && !verbe_.TropLong()) Conseille(verbe_.Intitule());
             statut_ = std::max(statut_, SortieNonVerbe);
         } else {
 #ifdef FLORIMOT_LEXIQUE
             // A misspelt verb is still conjugated from its letters (new verbs
             // must work), but the likely verb is named first, ahead of the
             // grid on a shared terminal.
+            // The facts table holds the dictionary's verbs: a verb it knows
+            // needs no dictionary loaded to be called known.
             std::optional<std::vector<std::string>> inconnu;
-            if (suggestions_) inconnu = conseils_.Inconnu(verbe_.Intitule());
+            if (suggestions_ && !faits.Connu) inconnu = conseils_.Inconnu(verbe_.Intitule());
             if (inconnu && !inconnu->empty()) {
                 sorties_.Vide();
                 sorties_.messages += verbe_.Intitule();
@@ -455,17 +460,15 @@ void LecteurLignes::Emet() {
     if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
     // Blanks alone are the one-blank word, as for an argument; a lone "\r"
     // is the end of an empty line.
-    const bool blanche = ligne_.empty() && (blancs_ > 1 || (blancs_ == 1 && !dernierRetour_));
-    if (blanche)
-        rappel_(Ligne{numero_, " ", valide_});
-    else if (!ligne_.empty() || !valide_)
-        rappel_(Ligne{numero_, ligne_, valide_});
+    // A line of blanks, control and invisible characters (tab, U+00A0,
+    // U+3000, a byte-order mark …) is as empty as an empty line; one cut
+    // short may hold a word past the part kept, and is given.
+    const bool blanche = !coupee_ && EstTexteBlanc(ligne_);
+    if (!blanche || !valide_) rappel_(Ligne{numero_, ligne_, valide_});
     ligne_.clear();
-    blancs_ = 0;
     valide_ = true;
     commencee_ = false;
     coupee_ = false;
-    dernierRetour_ = false;
 }
 
 void LecteurLignes::Ajoute(std::string_view octets) {
@@ -475,13 +478,13 @@ void LecteurLignes::Ajoute(std::string_view octets) {
             continue;
         }
         commencee_ = true;
-        dernierRetour_ = c == '\r';
-        if (ligne_.empty() && EstBlanc(c))
-            ++blancs_;
-        else if (ligne_.size() < LongueurGardee)
+        if (ligne_.empty() && EstBlanc(c)) {
+            // skipped before the word; a NUL among them is still judged below
+        } else if (ligne_.size() < LongueurGardee) {
             ligne_ += c;
-        else
+        } else {
             coupee_ = true;
+        }
         if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
         enAttente_ += c;
         Verifie(false);

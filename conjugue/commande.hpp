@@ -23,7 +23,8 @@ inline constexpr int SortieLecture = 4;   // standard input could not be read
 // content. Blanks before a line's word are skipped, as the engine skips them in
 // an argument; from the word on, a line is kept only as its first
 // LongueurGardee bytes (a word is never longer than 24 letters), but its
-// validity is judged on all of it. A line of blanks alone is given as " ".
+// validity is judged on all of it. A line of nothing but blanks, control and
+// invisible characters is skipped like an empty one.
 class LecteurLignes {
 public:
     static constexpr std::size_t LongueurGardee = 4096;
@@ -47,11 +48,9 @@ private:
     std::string ligne_;      // kept part of the current line
     std::string enAttente_;  // bytes not yet judged (an incomplete sequence)
     std::size_t numero_ = 0;
-    std::size_t blancs_ = 0;  // blanks skipped before the word
     bool valide_ = true;
     bool commencee_ = false;
-    bool coupee_ = false;         // bytes were dropped past LongueurGardee
-    bool dernierRetour_ = false;  // the last byte so far is "\r"
+    bool coupee_ = false;  // bytes were dropped past LongueurGardee
 };
 
 // How the readable output is laid out.

@@ -120,7 +120,7 @@ public:
         Json objet;
         objet["mot"] = verbe.Intitule();
         objet["verbe"] = false;
-        objet["erreur"] = MessageNonVerbe;
+        objet["erreur"] = verbe.TropLong() ? MessageTropLong : MessageNonVerbe;
         Ajoute(objet);
     }
 

@@ -43,6 +43,9 @@ protected:
 
 // What standard error says after a word that is not a verb, and JSON with it.
 inline constexpr std::string_view MessageNonVerbe = "Ceci n'est pas un Verbe";
+// The same for a word longer than the engine reads (TText::Capacite).
+inline constexpr std::string_view MessageTropLong = "trop long : 24 lettres au plus";
+static_assert(TText::Capacite == 24, "MessageTropLong gives the limit");
 
 enum class FormatSortie { Lisible, Tsv, Json };
 

@@ -1,5 +1,6 @@
 #include "flux.hpp"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +22,13 @@ int TSortieFichier::Ecrit(std::string_view octets) {
         const ssize_t n = ::write(fd_, octets.data(), octets.size());
         if (n < 0) {
             if (errno == EINTR) continue;
+            // A descriptor left non-blocking by whoever started us (a shared
+            // pipe): wait until the reader makes room rather than lose the rest.
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                pollfd attente{fd_, POLLOUT, 0};
+                if (::poll(&attente, 1, -1) < 0 && errno != EINTR) return errno;
+                continue;
+            }
             return errno;
         }
         if (n == 0) return EIO;  // never for a non-empty write; do not spin on it

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "conjugaison.hpp"
+#include "saisie.hpp"
 #include "utf8.hpp"
 
 namespace {
@@ -66,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     verbe.DefinitVerbe(texte);
     Exige(verbe.Longueur() <= florimot::TText::Capacite);
     Exige(florimot::utf8::EstValide(verbe.MotVue()));
+    // Nothing but a word written as a verb, whole, is conjugated.
+    Exige(verbe.DonneGroupe() == 0 ||
+          (florimot::EstMotDeVerbe(verbe.MotVue()) && !verbe.TropLong()));
 
     const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe, options, faits);
     florimot::TVerbe encore;

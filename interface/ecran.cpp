@@ -27,6 +27,7 @@
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
@@ -155,12 +156,24 @@ protected:
     }
 };
 
+bool EstLiaison(char32_t c) {
+    return c == U'\'' || c == U'-';
+}
+
 // Where the verb's own letters begin in a text of the entry: after "se ",
-// "s'", "s' " or "s'en ", none of which counts towards the letter limit.
+// "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
+// limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"se ", u"s' ", u"s'"})
+    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
         if (texte.startsWith(pronom)) return pronom.size();
     return 0;
+}
+
+// The word being typed: the verb, or the complement after it.
+QStringView MotEnCours(const QString& texte) {
+    const QStringView verbe = QStringView(texte).mid(DebutDuVerbe(texte));
+    const qsizetype blanc = verbe.indexOf(u' ');
+    return blanc < 0 ? verbe : verbe.mid(blanc + 1);
 }
 
 }  // namespace
@@ -170,31 +183,34 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
     // reads: "ce\u0301der" pasted from a page that writes the accent as a
     // separate mark is céder, not "ceder" once the mark is dropped.
     const auto normalise = [](const QString& t) {
-        return QString::fromStdString(NormaliseSaisie(t.toStdString()));
+        return QString::fromStdString(NormaliseSaisie(t.toStdString())).toUcs4();
     };
-    const QString lu = normalise(texte);
+    const QList<uint> lu = normalise(texte);
     const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
     QString sortie;
     int gardesAvant = 0;
     bool trop = false;
     for (qsizetype i = 0; i < lu.size(); ++i) {
-        const QChar c = lu[i];
+        const char32_t c = lu[i];
         bool garde = false;
-        if (c.isLetter()) {
-            const QStringView verbe = QStringView(sortie).mid(DebutDuVerbe(sortie));
-            garde = std::count_if(verbe.begin(), verbe.end(),
-                                  [](QChar l) { return l.isLetter(); }) < TEcran::LongueurEntree;
+        if (c == U' ') {
+            garde = BlancPermisApres(sortie.toStdString());
+        } else if (EstLiaison(c) && !sortie.isEmpty() && EstLettre(sortie.back().unicode())) {
+            garde = true;  // entr'apercevoir, entre-nuire: not counted as a letter
+        } else {
+            // The verb, or the complement after it: each has its own limit.
+            const QStringView mot = MotEnCours(sortie);
+            int comptes = 0;
+            for (qsizetype k = 0; k < mot.size(); ++k)
+                comptes += !mot[k].isLowSurrogate() &&
+                           !(EstLiaison(mot[k].unicode()) && k > 0 && EstLettre(mot[k - 1].unicode()));
+            garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
-        } else if (c == u'\'') {
-            // After a letter: the pronoun's (s'asseoir) or the verb's own
-            // elision (entr'apercevoir).
-            garde = !sortie.isEmpty() && sortie.back().isLetter();
-        } else if (c == u' ') {
-            garde = sortie == u"se" || sortie == u"s'" || sortie == u"s'en";
         }
         if (!garde) continue;
-        sortie += c;
-        if (i < avantCurseur) ++gardesAvant;
+        const QString caractere = QString::fromUcs4(&c, 1);
+        sortie += caractere;
+        if (i < avantCurseur) gardesAvant += int(caractere.size());
     }
     if (curseur) *curseur = gardesAvant;
     if (coupe) *coupe = trop;
@@ -228,9 +244,12 @@ public:
 class EntreeVerbe : public QLineEdit {
 public:
     explicit EntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
+        setToolTip(Bulle());
         connect(this, &QLineEdit::textChanged, this,
                 [this](const QString& t) { Initial_ = Initial_ && t == QStringLiteral("verbe"); });
+        connect(this, &QLineEdit::textEdited, this, [this] { setToolTip(Bulle()); });
     }
+    static QString Bulle() { return QStringLiteral("Verbe à Conjuguer"); }
 
     void ColleCompose() {
         QString texte = text();
@@ -241,11 +260,20 @@ public:
         }
         const QString colle = QGuiApplication::clipboard()->text();
         int curseur = debut + int(colle.size());
-        const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, nullptr);
+        bool coupe = false;
+        const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, &coupe);
         // One step to undo, as any paste.
         selectAll();
         insert(forme);
         setCursorPosition(curseur);
+        // Nothing is cut without a word: the text pasted stays readable under
+        // the pointer until the entry is typed in.
+        if (coupe) {
+            setToolTip(QStringLiteral("Collage coupé à %1 lettres : « %2 »")
+                           .arg(TEcran::LongueurEntree)
+                           .arg(colle.simplified()));
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+        }
     }
 
 protected:
@@ -489,7 +517,6 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Verbe->setObjectName(QStringLiteral("Verbe"));
     Verbe->setValidator(new ValideurVerbe(Verbe));
     Verbe->setGeometry(8, 8, 81, 21);
-    Verbe->setToolTip(QStringLiteral("Verbe à Conjuguer"));
 
     Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
     Conjugue->setObjectName(QStringLiteral("Conjugue"));

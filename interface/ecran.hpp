@@ -23,11 +23,15 @@ class TAbout;
 class TBandeauProposition;
 class TContenu;
 
-// What the entry keeps of `texte`: composed (NFC), lower case, ’ read as ',
-// letters, an apostrophe after a letter ("s'asseoir", "entr'apercevoir"),
-// and the blank after the pronoun of a pronominal verb ("se lever",
-// "s'en aller"); at most TEcran::LongueurEntree letters of the verb itself,
-// the pronoun not counted.
+// What the entry keeps of `texte`: the engine's normalised text (composed,
+// lower case, ’ read as ', invisible characters dropped) without its blanks
+// but those the engine reads: after the pronoun of a pronominal verb ("se
+// lever", "s'en aller", "s'y prendre") and after the verb of a phrase ("faire
+// attention", "se rendre compte"); at most TEcran::LongueurEntree characters
+// of the verb itself, the pronoun and an apostrophe or hyphen after a letter
+// not counted, and as many in its complement. Digits and symbols are kept:
+// the conjugation then says the text is no verb, as the command line does,
+// instead of conjugating what is left once they are dropped.
 // `curseur`, when given, is moved to the same place in the text kept;
 // `coupe`, when given, tells whether letters past the limit were dropped.
 QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);

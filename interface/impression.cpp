@@ -100,6 +100,19 @@ bool TImpressionQt::Commence(const QString& nom) {
     QPrinter* imprimante = Imprimante();
     if (imprimante == nullptr) return false;
     imprimante->setDocName(nom);
+    // The painter would report a file it cannot open on standard error, in
+    // English, before we could say it: try the file first.
+    if (!FichierPdf_.isEmpty()) {
+        QFile essai(FichierPdf_);
+        const bool existait = essai.exists();
+        if (!essai.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            Libere();
+            return Echec(QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.")
+                             .arg(FichierPdf_, essai.errorString()));
+        }
+        essai.close();
+        if (!existait) essai.remove();
+    }
     Peintre_ = std::make_unique<QPainter>();
     if (!Peintre_->begin(imprimante)) {
         const QString raison =

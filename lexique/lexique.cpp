@@ -1,7 +1,12 @@
 // The dictionary's side of the lexicon: loading, lemmas, suggestions, facts.
 #include "lexique.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <hunspell.hxx>
 #include <optional>
 #include <system_error>
@@ -95,16 +100,50 @@ struct TLexique::Donnees {
     std::vector<TAnalyse> AnalyseDictionnaire(const std::string& mot, bool& connuDuDico);
 };
 
+namespace {
+
+// "" when `fichier` can be opened and read, else why not (the system's
+// words: "Permission denied", "Is a directory" …). Checked before libhunspell
+// sees the file: it would only write its own English line on standard error.
+std::string PourquoiIlisible(const std::filesystem::path& fichier) {
+    const int fd = ::open(fichier.c_str(), O_RDONLY | O_CLOEXEC);
+    int erreur = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        char octet;
+        if (::read(fd, &octet, 1) < 0) erreur = errno;
+        ::close(fd);
+    }
+    return erreur == 0 ? std::string() : std::strerror(erreur);
+}
+
+}  // namespace
+
 void TLexique::Donnees::Charge() {
     try {
+        // A dictionary found but unreadable is said as such, unless another
+        // folder has a good one.
+        std::string illisible;
         for (const std::filesystem::path& d : dossiers)
             for (const char* nom : {"fr", "fr_FR"}) {
                 const std::filesystem::path aff = d / (std::string(nom) + ".aff");
                 const std::filesystem::path dic = d / (std::string(nom) + ".dic");
                 std::error_code e1, e2;
-                if (!std::filesystem::is_regular_file(aff, e1) ||
-                    !std::filesystem::is_regular_file(dic, e2))
+                const bool affVu = std::filesystem::exists(aff, e1);
+                const bool dicVu = std::filesystem::exists(dic, e2);
+                // A folder that cannot be searched hides whether they are there.
+                if (e1 && e1 != std::errc::no_such_file_or_directory &&
+                    e1 != std::errc::not_a_directory && illisible.empty())
+                    illisible =
+                        "le dossier " + d.string() + " ne peut être lu (" + e1.message() + ")";
+                if (!affVu || !dicVu) continue;
+                std::string pourquoi;
+                for (const std::filesystem::path& f : {aff, dic})
+                    if (const std::string r = PourquoiIlisible(f); !r.empty() && pourquoi.empty())
+                        pourquoi = "le fichier " + f.string() + " ne peut être lu (" + r + ")";
+                if (!pourquoi.empty()) {
+                    if (illisible.empty()) illisible = pourquoi;
                     continue;
+                }
                 dico = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
                 // A dictionary without morphology gives lemmas to nobody.
                 bool morphologie = false;
@@ -121,6 +160,10 @@ void TLexique::Donnees::Charge() {
                 dossier = d;
                 return;
             }
+        if (!illisible.empty()) {
+            raison = "Analyse des formes et suggestions indisponibles : " + illisible + ".";
+            return;
+        }
         std::string liste;
         for (const std::filesystem::path& d : dossiers)
             liste += (liste.empty() ? "" : ", ") + d.string();

@@ -12,7 +12,7 @@ namespace {
 
 // Lines are written into a buffer every line fits in: no allocation per
 // line, one per grid.
-constexpr std::size_t LigneMax = 4 * TText::Capacite + 160;
+constexpr std::size_t LigneMax = 4 * TText::Capacite + 160 + 1 + ComplementMax;
 
 class TEcriture {
 public:
@@ -114,11 +114,13 @@ bool IlImpersonnel(const TFormes& f, const TFaits& faits) {
 
 // Only a verb with a direct object turns passive: not a pronominal verb, not
 // one conjugated with être, not an impersonal one, not a verb without
-// participle, not the auxiliaries.
+// participle, not the auxiliaries, not a phrase (its complement is the
+// verb's object).
 bool SansPassif(const TFormes& f, const TFaits& faits) {
     const TVerbe& verbe = f.Verbe();
     return !faits.Passif || verbe.EstPronominal() || f.AvecEtre() || IlImpersonnel(f, faits) ||
-           EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir");
+           EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir") ||
+           !verbe.Complement().empty();
 }
 
 // What every line of one verb under one set of options shares.
@@ -129,12 +131,13 @@ struct TContexte {
           options(o),
           pronominal(verbe.EstPronominal()),
           personnes(PersonnesPermises(faits)) {
-        simple = o.Aucune() && !pronominal && personnes == ToutesPersonnes;
+        complement = verbe.Complement();
+        simple = o.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
         impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
         sansPassif = passif && SansPassif(f, faits);
-        accordPronominal = !faits.ReflechiIndirect;
+        accordPronominal = !faits.ReflechiIndirect && !verbe.ReflechiIndirect();
         inversionJe = Dans(verbe, InversionJe);
     }
 
@@ -143,6 +146,7 @@ struct TContexte {
     TOptions options;
     bool pronominal;
     std::uint8_t personnes;
+    std::string_view complement;  // of a phrase: after everything else
     bool impersonnel = false;
     bool passif = false;
     bool sansPassif = false;
@@ -180,6 +184,7 @@ void Pronoms(TPhrase& phrase, const TContexte& x, std::uint8_t DecalageMode, int
     else
         phrase.Mot(r);
     if (x.verbe.AvecEn()) phrase.Mot("en");
+    if (x.verbe.AvecY()) phrase.Mot("y");
 }
 
 // The participle with its agreement: venu, venus, venue, venues; absous,
@@ -462,8 +467,11 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     const bool pronomApres = imperatif && x.pronominal && !o.Negation;
     if (!pronomApres) Pronoms(phrase, x, DecalageMode, Personne);
     if (inverse) {
-        // puis-je; eussé-je: the e before je is written é.
-        if (Personne == 1 && x.verbe.Est("pouvoir") && CodeTemps == 0) conjugue = "puis";
+        // puis-je, the inverted form of peux, only in pouvoir's own présent
+        // (pourrais-je, suis-je pu); eussé-je: the e before je is written é.
+        if (Personne == 1 && DecalageMode == ModeIndicatif && CodeTemps == 0 && !x.passif &&
+            x.verbe.Est("pouvoir"))
+            conjugue = "puis";
         if (Personne == 1 && conjugue.ends_with('e')) {
             conjugue.remove_suffix(1);
             phrase.Mot(conjugue);
@@ -480,13 +488,17 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
         phrase.Mot(conjugue);
     }
     if (pronomApres) {
-        // lève-toi, levons-nous; va-t'en, allons-nous-en.
+        // lève-toi, levons-nous; va-t'en, allons-nous-en; prends-t'y,
+        // prenons-nous-y.
         constexpr std::string_view Toniques[] = {"", "-toi", "-nous", "-vous"};
-        if (x.verbe.AvecEn())
-            phrase.Colle(Personne == 1 ? std::string_view("-t'en") : Toniques[Personne]);
-        else
+        const std::string_view adverbe = x.verbe.AvecEn() ? "en" : x.verbe.AvecY() ? "y" : "";
+        if (adverbe.empty()) {
             phrase.Colle(Toniques[Personne]);
-        if (x.verbe.AvecEn() && Personne != 1) phrase.Colle("-en");
+        } else {
+            phrase.Colle(Personne == 1 ? std::string_view("-t'") : Toniques[Personne]);
+            if (Personne != 1) phrase.Colle("-");
+            phrase.Colle(adverbe);
+        }
     }
     if (o.Negation) phrase.Mot("pas");
     if (!ete.empty()) phrase.Mot(ete);
@@ -498,6 +510,8 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
         else
             phrase.Mot(partic);
     }
+    // je n'ai pas fait attention, te rends-tu compte ?
+    if (!x.complement.empty()) phrase.Mot(x.complement);
     if (o.Interrogation) phrase.Colle("\u00A0?");
 }
 
@@ -576,7 +590,9 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const 
 }
 
 std::string LegendeGroupe(const TVerbe& verbe) {
-    if (verbe.Est("avoir") || verbe.Est("être")) return "Auxiliaire";
+    // In a phrase (avoir besoin) avoir is a verb like any other.
+    if ((verbe.Est("avoir") || verbe.Est("être")) && verbe.Complement().empty())
+        return "Auxiliaire";
     return "Groupe : " + std::to_string(verbe.DonneGroupe());
 }
 

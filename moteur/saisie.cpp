@@ -60,6 +60,7 @@ std::string NormaliseSaisie(std::string_view texte) {
         const utf8::Decodage d = utf8::Decode(texte);
         texte.remove_prefix(d.taille);
         char32_t c = d.valide ? d.point : utf8::Remplacement;
+        if (EstInvisible(c)) continue;
         if (EstSeparateur(c)) {
             blanc = true;
             continue;
@@ -79,6 +80,30 @@ std::string NormaliseSaisie(std::string_view texte) {
     if (blanc) emet(U' ');
     emet(0);
     return sortie;
+}
+
+bool EstMotDeVerbe(std::string_view mot) {
+    bool apresLettre = false;  // the character before is a letter
+    while (!mot.empty()) {
+        const utf8::Decodage d = utf8::Decode(mot);
+        mot.remove_prefix(d.taille);
+        if (d.valide && EstLettre(d.point)) {
+            apresLettre = true;
+            continue;
+        }
+        if ((d.point != U'\'' && d.point != U'-') || !apresLettre || mot.empty()) return false;
+        apresLettre = false;
+    }
+    return apresLettre;
+}
+
+bool EstTexteBlanc(std::string_view texte) {
+    while (!texte.empty()) {
+        const utf8::Decodage d = utf8::Decode(texte);
+        if (!d.valide || !(EstSeparateur(d.point) || EstInvisible(d.point))) return false;
+        texte.remove_prefix(d.taille);
+    }
+    return true;
 }
 
 }  // namespace florimot

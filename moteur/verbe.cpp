@@ -89,12 +89,17 @@ void TText::Affecte(std::string_view texte) {
     std::size_t octet = 0;
     std::uint8_t i = 1;
     Debut[1] = 0;
-    while (i <= Capacite && !texte.empty()) {
+    TropLong_ = false;
+    while (!texte.empty()) {
         const utf8::Decodage d = utf8::Decode(texte);
         const char32_t c = Lisible(d.point);
         // The first character is kept whatever it is (a blank entry gives a
         // one-blank word); after it, NUL or a blank ends the word.
         if (i > 1 && (d.point == 0 || c == U' ')) break;
+        if (i > Capacite) {
+            TropLong_ = true;
+            break;
+        }
         if (d.valide && c == d.point) {
             for (std::size_t k = 0; k < d.taille; ++k) Octets[octet++] = texte[k];
         } else {
@@ -147,41 +152,116 @@ bool DejaNormal(std::string_view texte) {
 
 }  // namespace
 
+namespace {
+
+// A normalised text cut where the engine reads it: its pronoun, the
+// infinitive, and whatever follows the infinitive, blanks aside.
+struct TLecture {
+    TPronom pronom = TPronom::Aucun;
+    std::string_view verbe;  // from the infinitive on
+    std::string_view complement;
+};
+
+std::string_view SansBlancs(std::string_view texte) {
+    const std::size_t debut = texte.find_first_not_of(' ');
+    if (debut == std::string_view::npos) return {};
+    return texte.substr(debut, texte.find_last_not_of(' ') + 1 - debut);
+}
+
+TLecture Lit(std::string_view texte) {
+    TLecture l;
+    std::string_view reste = texte.substr(std::min(texte.find_first_not_of(' '), texte.size()));
+    // A text of blanks alone is left to Affecte, which keeps one as its word.
+    l.verbe = reste.empty() ? texte : reste;
+    // "se lever", "s'asseoir", "s'en aller", "s'y prendre": the verb after its
+    // pronoun. "se" or "s'en" alone is no verb: the word stays what was typed.
+    if (reste.starts_with("se ") || reste.starts_with("s'")) {
+        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
+        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        TPronom pronom = TPronom::Se;
+        if (reste.starts_with("en ") || reste.starts_with("y ")) {
+            pronom = reste[0] == 'e' ? TPronom::En : TPronom::Y;
+            reste.remove_prefix(reste.find(' '));
+            reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+        }
+        if (!reste.empty()) {
+            l.pronom = pronom;
+            l.verbe = reste;
+        }
+    }
+    const std::size_t blanc = l.verbe.find(' ', 1);
+    if (blanc != std::string_view::npos) {
+        l.complement = SansBlancs(l.verbe.substr(blanc));
+        l.verbe = l.verbe.substr(0, blanc);
+    }
+    return l;
+}
+
+}  // namespace
+
 void TVerbe::DefinitVerbe(std::string_view texte) {
     std::string normal;
     if (!DejaNormal(texte)) {
         normal = NormaliseSaisie(texte);
         texte = normal;
     }
-    // "se lever", "s'asseoir", "s'en aller": the verb after its pronoun.
-    Pronominal = En = false;
-    const std::size_t debut = texte.find_first_not_of(' ');
-    std::string_view reste = texte.substr(debut == std::string_view::npos ? texte.size() : debut);
-    if (reste.starts_with("se ") || reste.starts_with("s'")) {
-        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
-        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
-        bool en = false;
-        if (reste.starts_with("en ")) {
-            en = true;
-            reste.remove_prefix(3);
-            reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
-        }
-        // "se" or "s'en" alone is no verb: the word stays what was typed.
-        if (!reste.empty()) {
-            Pronominal = true;
-            En = en;
-            texte = reste;
-        }
+    const TLecture l = Lit(texte);
+    Pronominal = l.pronom != TPronom::Aucun;
+    En = l.pronom == TPronom::En;
+    Y = l.pronom == TPronom::Y;
+    Affecte(l.verbe);
+    Locution = nullptr;
+    Refuse.clear();
+    // The whole text, so that a message names what was refused.
+    const auto refuse = [&] {
+        NumGroupe = 0;
+        Etre = false;
+        const std::string_view lu = SansBlancs(texte);
+        std::size_t lettres = 0, fin = 0;
+        while (fin < lu.size() && lettres++ < EchoMax) fin += utf8::Decode(lu.substr(fin)).taille;
+        Refuse = lu.substr(0, fin);
+    };
+    // A verb has a stem before its ending (er, ir, re: "er" alone is none),
+    // and one pronoun only ("se s'lever" is none; "se se lever" is too
+    // short).
+    const bool secondPronom = Pronominal && CommencePar("s'");
+    if (TropLong() || Longueur() < 3 || secondPronom || !EstMotDeVerbe(MotVue())) {
+        NumGroupe = 0;
+        Etre = false;
+        if (!l.complement.empty()) refuse();
+        return;
     }
-    Affecte(texte);
     ClasseGroupe();
+    // Only a complement, s'y or s'en asks the list: the common case does not.
+    Locution = l.complement.empty() && (l.pronom == TPronom::Aucun || l.pronom == TPronom::Se)
+                   ? nullptr
+                   : TrouveLocution(l.pronom, MotVue(), l.complement);
+    if (Locution == nullptr && (!l.complement.empty() || Y)) refuse();
 }
 
 std::string TVerbe::Intitule() const {
+    if (!Refuse.empty()) return Refuse;
     std::string texte;
-    if (Pronominal) texte = En ? "s'en " : ElideDevant(*this, MotVue()) ? "s'" : "se ";
+    if (Pronominal)
+        texte = En ? "s'en " : Y ? "s'y " : (ElideDevant(*this, MotVue()) ? "s'" : "se ");
     texte += MotVue();
+    // The letters kept are not the word: the ellipsis says so.
+    if (TropLong()) texte += "…";
+    if (!Complement().empty()) {
+        texte += ' ';
+        texte += Complement();
+    }
     return texte;
+}
+
+bool BlancPermisApres(std::string_view texte) {
+    const std::string normal = NormaliseSaisie(texte);
+    const std::string_view lu = SansBlancs(normal);
+    if (lu != normal || lu.empty()) return false;  // one blank at a time
+    for (std::string_view pronom : {"se", "s'", "s'en", "s'y"})
+        if (lu == pronom) return true;
+    const TLecture l = Lit(lu);
+    return l.complement.empty() && PrendComplement(l.pronom, l.verbe);
 }
 
 namespace {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "locutions.hpp"
+
 namespace florimot {
 
 class TText {
@@ -19,11 +21,14 @@ public:
     TText() = default;
 
     // Copies the word that begins `texte` (blanks before it skipped): its first
-    // character whatever it is, then up to the first blank or end of text, 24
-    // letters at most. Bytes that are not valid UTF-8 each become U+FFFD, and
-    // every control character and line or paragraph separator reads as a
-    // blank, so that no caller can smuggle a separator into a word.
+    // character whatever it is, then up to the first blank or end of text.
+    // Bytes that are not valid UTF-8 each become U+FFFD, and every control
+    // character and line or paragraph separator reads as a blank, so that no
+    // caller can smuggle a separator into a word. A word longer than Capacite
+    // keeps its first Capacite letters and is TropLong: never taken for the
+    // shorter word.
     void Affecte(std::string_view texte);
+    bool TropLong() const { return TropLong_; }
 
     std::uint8_t Longueur() const { return Fin == 0 ? 0 : static_cast<std::uint8_t>(Fin - 1); }
     std::string Mot() const { return std::string(MotVue()); }
@@ -57,6 +62,7 @@ private:
     // is the end), so stems and endings are plain byte ranges.
     std::array<char, Capacite * 4> Octets{};
     std::array<std::uint16_t, Capacite + 2> Debut{};
+    bool TropLong_ = false;
 };
 
 class TVerbe : public TText {
@@ -64,8 +70,13 @@ public:
     TVerbe() = default;
 
     // The text normalised as typed text is (NormaliseSaisie), its pronoun
-    // read ("se lever", "s'asseoir", "s'en aller"), then Affecte on the
-    // infinitive and ClasseGroupe.
+    // read ("se lever", "s'asseoir", "s'en aller", "s'y prendre"), then
+    // Affecte on the infinitive and ClasseGroupe. A word not written as a
+    // verb is (EstMotDeVerbe), a second pronoun ("se s'lever") or a word too
+    // long is no verb. Whatever follows the infinitive must be the
+    // complement of a known phrase ("faire attention"); a text that is not,
+    // or "s'y" before a verb that does not take it, is no verb (group 0),
+    // never cut to its first word.
     void DefinitVerbe(std::string_view texte);
     // "se lever": its compound tenses take être, its lines a reflexive pronoun.
     bool EstPronominal() const { return Pronominal; }
@@ -76,9 +87,20 @@ public:
     }
     // "s'en aller": the pronoun "en" follows the reflexive one.
     bool AvecEn() const { return En; }
-    // The text as people write it: "se lever", "s'asseoir", "s'en aller", or
-    // the infinitive alone.
+    // "s'y prendre": the pronoun "y" follows the reflexive one.
+    bool AvecY() const { return Y; }
+    // What follows the verb in every line ("compte" for se rendre compte),
+    // or "".
+    std::string_view Complement() const { return Locution ? Locution->Complement : ""; }
+    // The participle of its compound lines never agrees: the reflexive
+    // pronoun is an indirect object (elle s'est rendu compte).
+    bool ReflechiIndirect() const { return Locution && Locution->ReflechiIndirect; }
+    // The text as people write it: "se lever", "s'asseoir", "s'en aller",
+    // "se rendre compte", or the infinitive alone; a text refused as no verb
+    // is echoed whole (up to EchoMax letters); a word too long, as its first
+    // Capacite letters and "…".
     std::string Intitule() const;
+    static constexpr std::size_t EchoMax = 2 * Capacite;
     // 0 not a verb, 1, 2 or 3.
     std::uint8_t DonneGroupe() const { return NumGroupe; }
     // Whether its compound tenses take être (je suis venu) rather than avoir.
@@ -89,6 +111,10 @@ private:
     std::uint8_t NumGroupe = 0;
     bool Pronominal = false;
     bool En = false;
+    bool Y = false;
+    const TLocution* Locution = nullptr;
+    // The text as read, for a text refused for what follows its first word.
+    std::string Refuse;
     // Decided once with the group: every compound form asks for it.
     bool Etre = false;
 };
@@ -97,5 +123,10 @@ private:
 // lines: before a vowel, and before the mute h of the verbs known to have one
 // (j'habite, but je hais).
 bool ElideDevant(const TVerbe& verbe, std::string_view mot);
+
+// Whether a blank typed after `texte` may lead to a text DefinitVerbe reads:
+// after the pronoun ("se", "s'en", "s'y") or the verb of a phrase that takes a
+// complement ("faire", "se rendre"). An entry keeps such blanks only.
+bool BlancPermisApres(std::string_view texte);
 
 }  // namespace florimot

@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev

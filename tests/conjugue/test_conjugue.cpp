@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <sstream>
 
+#include "../textes_hostiles.hpp"
 #include "commande.hpp"
 #include "conjugaison.hpp"
 #include "processus.hpp"
@@ -83,6 +83,20 @@ TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
     EXPECT_EQ(lignes[294], "aimer\tGroupe\t0\tGroupe : 1");
 }
 
+// A phrase is one text, whole in <mot>; a text the engine cannot read is
+// refused whole, not cut to its verb.
+TEST(ConjugueLecture, Locutions) {
+    const Resultat r = Lance({"--tsv"}, "  se rendre  compte\nse rendre comte\n");
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, "se rendre comte : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 2u * 98);
+    EXPECT_EQ(lignes[7], "se rendre compte\tPCInd\t1\tje me suis rendu compte");
+    EXPECT_EQ(lignes[98], "se rendre comte\tGroupe\t0\tGroupe : 0");
+    EXPECT_EQ(Lance({"--json", "faire attention"}).sortie.rfind("{\"mot\":\"faire attention\",", 0),
+              0u);
+}
+
 TEST(ConjugueLecture, TexteInvalideSignaleEtSaute) {
     struct Cas {
         std::string entree;
@@ -122,7 +136,7 @@ TEST(ConjugueLecture, EntreesHostiles) {
         {{"--tsv"}, std::string(3'000'000, 'x') + "\nparler\n", florimot::SortieNonVerbe},
         {{"--tsv"}, std::string(1 << 20, '\xff'), florimot::SortieTexteInvalide},
         {{"--tsv"}, "", florimot::SortieSucces},
-        {{"--tsv", "--", "-er"}, "", florimot::SortieSucces},
+        {{"--tsv", "--", "-er"}, "", florimot::SortieNonVerbe},
         {{"--inconnu"}, "", florimot::SortieTexteInvalide},
     };
     for (const Cas& c : cas) {
@@ -256,5 +270,31 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
         EXPECT_EQ(r.statut, c.statut) << c.arguments.back();
         EXPECT_EQ(r.sortie, c.sortie);
         EXPECT_EQ(r.erreurs, c.erreurs);
+    }
+}
+
+// The hostile texts on standard input, after a byte-order mark and each
+// followed by a line of blanks, controls or invisible characters, which are
+// skipped: the verb each reads, or the message that says why it is none.
+TEST(ConjugueLecture, TextesHostiles) {
+    const char* blanches[] = {" \t", "\xc2\xa0\a\x7f\r", "\xe3\x80\x80\xe2\x80\x8a",
+                              "\xef\xbb\xbf"};
+    std::string entree = "\xef\xbb\xbf", attendu;
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        const hostiles::Cas& c = hostiles::Textes[i];
+        entree += std::string(c.texte) + "\n" + blanches[i % std::size(blanches)] + "\n";
+        if (c.issue != hostiles::Verbe)
+            attendu += std::string(c.lu) + (c.issue == hostiles::TropLong
+                                                ? " : trop long : 24 lettres au plus\n"
+                                                : " : Ceci n'est pas un Verbe\n");
+    }
+    const Resultat r = Lance({"--tsv"}, entree);
+    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.erreurs, attendu);
+    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(lignes.size(), 98 * std::size(hostiles::Textes));
+    for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
+        EXPECT_EQ(Champs(lignes[98 * i])[0], hostiles::Textes[i].lu);
+        EXPECT_EQ(lignes[98 * i].ends_with(" 0"), hostiles::Textes[i].issue != hostiles::Verbe);
     }
 }

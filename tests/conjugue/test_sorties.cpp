@@ -1,8 +1,12 @@
 // Failure paths of the command, its buffering, and where a line's word starts.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "commande.hpp"
 #include "flux.hpp"
@@ -134,8 +138,6 @@ TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {
         std::string(5000, ' ') + "finir tout",
         "\t \x01\x7f"
         "aimer",
-        "   ",
-        "\t",
         std::string(5000, 'a') + "er",
         "  bruire\r",
     };
@@ -152,4 +154,25 @@ TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {
     florimot::TSortieMemoire sortie, erreurs;
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, ligne, sortie, erreurs), 0);
     EXPECT_EQ(sortie.Texte().rfind("parler\tGroupe\t0\tGroupe : 1\n", 0), 0u);
+}
+
+// Standard output a pipe left non-blocking, read slowly: the writer waits
+// for room and nothing is lost.
+TEST(ConjugueEchecs, SortieNonBloquanteAttendLeLecteur) {
+    int tube[2];
+    ASSERT_EQ(::pipe(tube), 0);
+    ASSERT_EQ(::fcntl(tube[1], F_SETFL, O_NONBLOCK), 0);
+    std::string lu;
+    std::thread lecteur([&] {
+        char bloc[8192];
+        for (ssize_t n; std::this_thread::sleep_for(std::chrono::milliseconds(2)),
+                        (n = ::read(tube[0], bloc, sizeof bloc)) > 0;)
+            lu.append(bloc, static_cast<std::size_t>(n));
+    });
+    const std::string texte(1 << 19, 'x');
+    EXPECT_EQ(florimot::TSortieFichier(tube[1]).Ecrit(texte), 0);
+    ::close(tube[1]);
+    lecteur.join();
+    ::close(tube[0]);
+    EXPECT_EQ(lu, texte);
 }

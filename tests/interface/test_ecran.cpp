@@ -243,6 +243,12 @@ private slots:
             << ""
             << "ne m'en vais-je pas\u00A0?"
             << QStringList{"--negation", "--interrogation", "s'en aller"};
+        QTest::newRow("se rendre compte, féminin, négation")
+            << "se rendre compte" << QList<int>{Qt::Key_F5, Qt::Key_F6} << "se rendre compte"
+            << "féminin, négation"
+            << ""
+            << "je ne me rends pas compte"
+            << QStringList{"--feminin", "--negation", "se rendre compte"};
         QTest::newRow("commencer, passif")
             << "commencer" << QList<int>{Qt::Key_F8} << "commencer"
             << "voix passive"
@@ -357,13 +363,17 @@ private slots:
         QTest::newRow("capitale accentuée") << "É" << Blancs("é");
         QTest::newRow("accents") << "ÊTRE" << Blancs("être");
         QTest::newRow("tréma") << "HAÏR" << Blancs("haïr");
-        QTest::newRow("chiffres refusés") << "a1b2" << Blancs("ab");
-        QTest::newRow("signes refusés") << "ai-m'er!" << Blancs("aim'er");
+        // Kept for the engine to judge: conjugating them says they are no verb.
+        QTest::newRow("chiffres gardés") << "a1b2" << Blancs("a1b2");
+        QTest::newRow("signes gardés") << "ai-m'er!" << Blancs("ai-m'er!");
         QTest::newRow("blanc hors pronom") << "ai mer" << Blancs("aimer");
         QTest::newRow("se") << "se lever" << Blancs("se lever");
         QTest::newRow("apostrophe courbe") << "S’ASSEOIR" << Blancs("s'asseoir");
         QTest::newRow("s'en") << "s'en aller" << Blancs("s'en aller");
-        QTest::newRow("apostrophe après une lettre") << "'S’ENTR''APERCEVOIR"
+        // An apostrophe after a letter is not counted; any other is.
+        QTest::newRow("apostrophes") << "'S’ENTR''APERCEVOIR"
+                                     << "'s'entr''apercevo";
+        QTest::newRow("apostrophe après une lettre") << "S’ENTR’APERCEVOIR"
                                                      << "s'entr'apercevoir";
         // The limit counts the verb's own letters, not its pronoun's.
         QTest::newRow("seize lettres") << "réapprovisionner" << Blancs("réapprovisionne");
@@ -372,6 +382,14 @@ private slots:
         QTest::newRow("se désister") << "se désister" << Blancs("se désister");
         QTest::newRow("quinze lettres après s'en") << "s'en abcdefghijklmnopq"
                                                    << "s'en abcdefghijklmno";
+        // A blank after a verb only where a phrase goes on; the complement
+        // has its own limit.
+        QTest::newRow("faire attention") << "FAIRE ATTENTION" << Blancs("faire attention");
+        QTest::newRow("s'y prendre") << "s’y  prendre" << Blancs("s'y prendre");
+        QTest::newRow("quinze lettres du complément") << "faire abcdefghijklmnopqrst"
+                                                      << "faire abcdefghijklmno";
+        QTest::newRow("un blanc après le complément")
+            << "avoir l'air las" << Blancs("avoir l'airlas");
         QTest::newRow("quinze au plus") << "abcdefghijklmnopqrst"
                                         << "abcdefghijklmno";
         QTest::newRow("vide") << "" << Blancs("");

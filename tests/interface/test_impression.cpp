@@ -211,6 +211,9 @@ private slots:
             << QStringList{"commencer", "voix passive", "comme placer"};
         QTest::newRow("entrée vide")
             << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
+        QTest::newRow("locution") << "se rendre compte" << QList<int>{Qt::Key_F6}
+                                  << "se rendre compte (négation)"
+                                  << QStringList{"se rendre compte", "négation", ""};
         QTest::newRow("sans option") << "se asseoir" << QList<int>{} << Blancs("se asseoir")
                                      << QStringList{"s'asseoir", "", ""};
     }

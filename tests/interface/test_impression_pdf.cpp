@@ -356,6 +356,8 @@ private slots:
     void enregistrerImpossible() {
         QFETCH(QString, reponse);
         QFETCH(bool, boite);
+        // The box says it; standard error stays quiet.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         TDialoguesEnregistres dialogues;
         if (!reponse.isEmpty()) dialogues.Fichier = Dossier.filePath(reponse);
         const QStringList avant = QDir(Dossier.path()).entryList(QDir::Files);

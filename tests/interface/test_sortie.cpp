@@ -1,6 +1,8 @@
 // How the program ends, inside a running event loop: each case runs in its
 // own process (one ctest entry per function).
 #include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -23,10 +25,12 @@ void Garde() {
     QTimer::singleShot(10000, [] { QCoreApplication::exit(StatutGarde); });
 }
 
-// Answers the next message box with `bouton`, and returns what it showed.
-void Repond(QMessageBox::StandardButton bouton, QString* texte) {
+// Answers the next message box with `bouton`, and returns what it showed
+// (and the button's label).
+void Repond(QMessageBox::StandardButton bouton, QString* texte, QString* libelle = nullptr) {
     pilote::QuandBoite([=](QMessageBox* boite) {
         *texte = boite->text();
+        if (libelle) *libelle = boite->button(bouton)->text().remove(u'&');
         boite->button(bouton)->click();
     });
 }
@@ -58,12 +62,15 @@ private slots:
         TDialoguesQt dialogues;
         TEcran ecran(dialogues);
         ecran.show();
-        QString texte;
-        Repond(QMessageBox::Yes, &texte);
+        QString texte, libelle;
+        Repond(QMessageBox::Yes, &texte, &libelle);
         QTimer::singleShot(0, &ecran, [&] { ecran.Quitter1Click(); });
         Garde();
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
+        // The toolkit's buttons speak French once its translations are there.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+            QCOMPARE(libelle, QStringLiteral("Oui"));
     }
 
     // No keeps the program running: only the guard ends this loop.

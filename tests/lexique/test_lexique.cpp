@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -323,6 +326,33 @@ TEST(Chargement, SansDictionnaireUtilisable) {
         EXPECT_EQ(lexique.Note("parler"), "");
     }
     std::filesystem::remove_all(vide);
+}
+
+// Files there but unreadable (a folder in the file's place; a folder closed,
+// unless run as root): the reason names what and why, and libhunspell says
+// nothing of its own.
+TEST(Chargement, DictionnaireIlisible) {
+    namespace fs = std::filesystem;
+    const fs::path dic = fs::temp_directory_path() /
+                         ("florimot_illisible_" + std::to_string(::getpid())),
+                   ferme = dic / "ferme";
+    fs::create_directories(dic / "fr.dic");
+    fs::create_directories(ferme);
+    std::ofstream(dic / "fr.aff") << "SET UTF-8\n";
+    fs::permissions(ferme, fs::perms::none);
+    testing::internal::CaptureStderr();
+    EXPECT_NE(florimot::TLexique({dic}).Raison().find(
+                  (dic / "fr.dic").string() + " ne peut être lu (" + std::strerror(EISDIR) + ")"),
+              std::string::npos);
+    if (::access(ferme.c_str(), X_OK) != 0) {
+        EXPECT_NE(
+            florimot::TLexique({ferme}).Raison().find("le dossier " + ferme.string() +
+                                                      " ne peut être lu (" + std::strerror(EACCES)),
+            std::string::npos);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    fs::permissions(ferme, fs::perms::owner_all);
+    fs::remove_all(dic);
 }
 
 }  // namespace
