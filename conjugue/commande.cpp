@@ -77,9 +77,13 @@ constexpr std::string_view Aide =
     "  --tsv        98 lignes par texte, séparées par des tabulations :\n"
     "               <mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
     "               (un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n"
+    "  --complet    avec --tsv, ajoute après les 98 lignes infinitif, participe passé\n"
+    "               (4 formes), participe passé composé et gérondif (InfPres, InfPasse,\n"
+    "               PartPasse 1 à 4, PartPasseComp, GerPres, GerPasse)\n"
     "  --json       un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
-    "               options, cellules (chaque case et ses formes), faits (ce que le\n"
-    "               verbe admet : impersonnel, passif…) ; pour un mot qui\n"
+    "               regle, options, cellules (chaque case et ses formes, tableau\n"
+    "               complet), faits (ce que le verbe admet : impersonnel, passif…) ;\n"
+    "               pour un mot qui\n"
     "               n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
     "               forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
     "               rectifiee et variante, vraies pour une forme de l'orthographe\n"
@@ -521,7 +525,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
     try {
         FormatSortie format = FormatSortie::Lisible;
         TOptions optionsConjugaison;
-        bool tsv = false, json = false, analyse = false;
+        bool tsv = false, json = false, analyse = false, complet = false;
         TFiltre filtre;
         std::vector<std::string_view> verbes;
         bool options = true;
@@ -581,6 +585,8 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 optionsConjugaison.Variante = true;
             } else if (options && a == "--analyse") {
                 analyse = true;
+            } else if (options && a == "--complet") {
+                complet = true;
             } else if (options && a.size() > 1 && a[0] == '-') {
                 sorties.messages += "conjugue : option inconnue « ";
                 sorties.messages += EstTexteAcceptable(a) ? std::string_view(a) : "?";
@@ -599,7 +605,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         const std::unique_ptr<TEcrivain> ecrivain =
             filtre.Actif() ? CreeEcrivainFiltre(format, sorties.texte, optionsConjugaison, filtre)
                            : CreeEcrivain(format, sorties.texte, optionsConjugaison,
-                                          presentation.largeur, presentation.gras);
+                                          presentation.largeur, presentation.gras, complet);
         Conseils conseils(sorties, analyse);
         Conjugueur conjugaison(*ecrivain, sorties, optionsConjugaison, conseils);
         Analyseur analyseur(format, sorties, conseils);

@@ -6,6 +6,7 @@
 #include "copie.hpp"
 #include "formes_nues.hpp"
 #include "mise_en_page.hpp"
+#include "regles.hpp"
 
 namespace florimot {
 
@@ -15,11 +16,11 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view EnteteTsv = "\tGroupe\t0\t";
 
-// "\tPresInd\t1\t" for each line of the grid, in its order.
-const std::array<std::string, NombreLignesGrille>& Champs() {
-    static const std::array<std::string, NombreLignesGrille> champs = [] {
-        std::array<std::string, NombreLignesGrille> c;
-        for (const Cellule& cel : Grille)
+// "\tPresInd\t1\t" for each line of the whole table, in its order.
+const std::array<std::string, NombreLignesComplet>& Champs() {
+    static const std::array<std::string, NombreLignesComplet> champs = [] {
+        std::array<std::string, NombreLignesComplet> c;
+        for (const Cellule& cel : GrilleComplete)
             for (int p = cel.PremierePersonne; p <= cel.DernierePersonne; ++p) {
                 std::string& champ = c[cel.Premier + p - cel.PremierePersonne];
                 champ = '\t';
@@ -34,19 +35,21 @@ const std::array<std::string, NombreLignesGrille>& Champs() {
 }
 
 // Read by other programs: not one byte of it may change. A non-verb keeps its
-// 98 lines (empty forms), since scripts count 98 lines per text.
+// 98 lines (empty forms), since scripts count 98 lines per text. `complet`
+// adds the cells without person after them, for readers that ask for them.
 class TEcrivainTsv final : public TEcrivain {
 public:
-    using TEcrivain::TEcrivain;
+    TEcrivainTsv(std::string& sortie, const TOptions& options, bool complet)
+        : TEcrivain(sortie, options), lignes_(complet ? NombreLignesComplet : NombreLignesGrille) {}
 
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
         // The block's size is known before it is written: one resize, then
         // plain copies, instead of some 700 appends per text.
         const std::string mot = verbe.Intitule();
         const std::string legende = LegendeGroupe(verbe);
-        const std::array<std::string, NombreLignesGrille>& champs = Champs();
+        const std::array<std::string, NombreLignesComplet>& champs = Champs();
         std::size_t taille = mot.size() + EnteteTsv.size() + legende.size() + 1;
-        for (std::size_t i = 0; i < NombreLignesGrille; ++i)
+        for (std::size_t i = 0; i < lignes_; ++i)
             taille += mot.size() + champs[i].size() + lignes[i].size() + 1;
         const std::size_t debut = sortie_.size();
         sortie_.resize(debut + taille);
@@ -59,7 +62,7 @@ public:
         copie(EnteteTsv);
         copie(legende);
         *p++ = '\n';
-        for (std::size_t i = 0; i < NombreLignesGrille; ++i) {
+        for (std::size_t i = 0; i < lignes_; ++i) {
             copie(mot);
             copie(champs[i]);
             copie(lignes[i]);
@@ -69,6 +72,9 @@ public:
     void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) override {
         Ecrit(verbe, lignes);
     }
+
+private:
+    std::size_t lignes_;
 };
 
 // A non-verb has no grid to show: its message on standard error is all.
@@ -100,7 +106,7 @@ public:
     void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
         Json objet = Entete(verbe);
         Json cellules = Json::object();
-        for (const Cellule& c : Grille) {
+        for (const Cellule& c : GrilleComplete) {
             Json formes = Json::array();
             for (int i = 0; i < c.NombreLignes(); ++i)
                 formes.push_back(std::string(lignes[c.Premier + i]));
@@ -127,6 +133,7 @@ private:
         objet["groupe"] = LegendeGroupe(verbe);
         objet["verbe"] = true;
         objet["modele"] = TypeDuModele(verbe, {options_.Rectifiee, options_.Variante});
+        objet["regle"] = RegleDuModele(verbe, options_);
         if (inconnu_) {
             objet["connu"] = false;
             objet["suggestions"] = *inconnu_;
@@ -164,9 +171,10 @@ private:
 }  // namespace
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
-                                        const TOptions& options, int largeur, bool gras) {
+                                        const TOptions& options, int largeur, bool gras,
+                                        bool complet) {
     switch (format) {
-        case FormatSortie::Tsv: return std::make_unique<TEcrivainTsv>(sortie, options);
+        case FormatSortie::Tsv: return std::make_unique<TEcrivainTsv>(sortie, options, complet);
         case FormatSortie::Json: return std::make_unique<TEcrivainJson>(sortie, options);
         case FormatSortie::Lisible: break;
     }

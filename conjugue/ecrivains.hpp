@@ -49,8 +49,10 @@ static_assert(TText::Capacite == 24, "MessageTropLong gives the limit");
 
 enum class FormatSortie { Lisible, Tsv, Json };
 
-// `largeur` and `gras` are MiseEnPage's, for the readable output only.
+// `largeur` and `gras` are MiseEnPage's, for the readable output only;
+// `complet` gives the TSV the cells after the 98 lines.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
-                                        const TOptions& options, int largeur, bool gras);
+                                        const TOptions& options, int largeur, bool gras,
+                                        bool complet = false);
 
 }  // namespace florimot

@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -49,6 +50,7 @@
 #include "modele.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
+#include "regles.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
 
@@ -71,7 +73,7 @@ struct PlaceGroupe {
     const char* Nom;
     const char* Legende;
     QRect Cadre;
-    int Page;  // 0 "Page1", 1 "Page2"
+    int Page;  // 0 "Page1", 1 "Page2", 2 "Page3"
 };
 
 constexpr PlaceGroupe Groupes[] = {
@@ -80,6 +82,9 @@ constexpr PlaceGroupe Groupes[] = {
     {"Imperatif", "Impératif", {80, 80, 137, 177}, 1},
     {"Conditionnel", "Conditionnel", {80, 264, 465, 129}, 1},
     {"Participe", "Participe Présent", {224, 80, 321, 177}, 1},
+    {"Infinitif", "Infinitif", {80, 64, 465, 65}, 2},
+    {"ParticipePasse", "Participe", {80, 152, 465, 103}, 2},
+    {"Gerondif", "Gérondif", {80, 280, 465, 65}, 2},
 };
 
 // Where each list of the grid and its tense caption stand; which cell a list
@@ -110,6 +115,12 @@ constexpr PlaceListe Listes[] = {
     {"PresCond", "Conditionnel", "Label15", {8, 17}, {8, 33, 145, 89}},
     {"P1Cond", "Conditionnel", "Label16", {160, 17}, {160, 33, 145, 89}},
     {"P2Cond", "Conditionnel", "Label17", {312, 17}, {312, 33, 145, 89}},
+    {"InfPres", "Infinitif", "Label18", {8, 17}, {8, 33, 220, 20}},
+    {"InfPasse", "Infinitif", "Label19", {236, 17}, {236, 33, 220, 20}},
+    {"PartPasse", "ParticipePasse", "Label20", {8, 17}, {8, 33, 220, 58}},
+    {"PartPasseComp", "ParticipePasse", "Label21", {236, 17}, {236, 33, 220, 20}},
+    {"GerPres", "Gerondif", "Label22", {8, 17}, {8, 33, 220, 20}},
+    {"GerPasse", "Gerondif", "Label23", {236, 17}, {236, 33, 220, 20}},
 };
 
 const PlaceListe* TrouvePlace(std::string_view nom) {
@@ -432,6 +443,8 @@ public:
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
     void DefinitNote(const QString& note);
+    // The rule of the verb's model, first in the note ("" for none).
+    void DefinitRegle(const QString& regle);
     // Under the pages: what the dictionary found behind the text typed, or
     // why it cannot tell ("" for nothing), and a button for each other verb
     // the text may belong to; `choix` is told the index of the one pressed.
@@ -462,8 +475,8 @@ public:
     QLabel* PartPres = nullptr;
     // The list of each cell of the engine's grid, in the grid's order, and
     // its tense caption; the participle's cell has none (it fills PartPres).
-    std::array<QListWidget*, Grille.size()> Listes{};
-    std::array<QLabel*, Grille.size()> Legendes{};
+    std::array<QListWidget*, GrilleComplete.size()> Listes{};
+    std::array<QLabel*, GrilleComplete.size()> Legendes{};
 
 protected:
     void resizeEvent(QResizeEvent* evenement) override {
@@ -476,9 +489,12 @@ private:
     void AligneGroupe();
     // The options' caption, on one line or two.
     void EcritOptions(bool deuxLignes);
+    // What a screen reader says of each control, and the Tab order.
+    void NommePourLecteurs();
 
     QString Options_;
     QString Note_;
+    QString Regle_;
     QString Analyse_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
@@ -538,8 +554,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Participe = findChild<QGroupBox*>(QStringLiteral("Participe"));
 
     const QFont policeTemps = PoliceTexte(11, true);
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
         const PlaceListe* place = TrouvePlace(cellule.Nom);
         if (place == nullptr) continue;  // the participle, a label
         auto* groupe = findChild<QGroupBox*>(QString::fromLatin1(place->Groupe));
@@ -566,10 +582,13 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     PageSet->addTab(QStringLiteral("Page2"));
     PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
     PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
+    PageSet->addTab(QStringLiteral("Page3"));
+    PageSet->setTabToolTip(2, QStringLiteral("Infinitif, participe passé, gérondif"));
     PageSet->setCurrentIndex(0);
 
     AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
     AnalyseL->hide();
+    NommePourLecteurs();
 
     if (usage == Usage::Impression) {
         // Paper shows neither what is typed nor how to change pages, nor the
@@ -582,6 +601,34 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     }
     resize(Reference_);
     Dispose();
+}
+
+void TContenu::NommePourLecteurs() {
+    const auto nomme = [](QWidget* w, const QString& nom, const QString& description) {
+        w->setAccessibleName(nom);
+        w->setAccessibleDescription(description);
+    };
+    nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
+          QStringLiteral("Un infinitif, ou un verbe pronominal : se lever, s'en aller"));
+    nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
+    nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
+    nomme(OptionsL, QStringLiteral("Options"), QString());
+    nomme(Groupe, QStringLiteral("Groupe"), QString());
+    nomme(ModeleL, QStringLiteral("Modèle"), QString());
+    nomme(NoteL, QStringLiteral("Note"), QString());
+    nomme(PartPres, QStringLiteral("Participe présent"), QString());
+    QWidget* precedent = Conjugue;
+    setTabOrder(Verbe, Conjugue);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        // "Indicatif présent", "Participe passé composé".
+        const Cellule& c = GrilleComplete[i];
+        const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
+        nomme(Listes[i], nom,
+              QStringLiteral("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
+        setTabOrder(precedent, Listes[i]);
+        precedent = Listes[i];
+    }
 }
 
 void TContenu::DefinitReference(QSize reference) {
@@ -618,10 +665,10 @@ void TContenu::Dispose() {
     PageSet->setGeometry(X(2), Y(408), X(627) - X(2), OngletsPages::Hauteur);
     for (const PlaceGroupe& place : Groupes)
         findChild<QGroupBox*>(QString::fromLatin1(place.Nom))->setGeometry(Cadre(place.Cadre));
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         QListWidget* liste = Listes[i];
         if (liste == nullptr) continue;
-        const PlaceListe& place = *TrouvePlace(Grille[i].Nom);
+        const PlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
         const QRect groupe = liste->parentWidget()->geometry();
         const PlaceGroupe& dessin = *std::find_if(
             std::begin(Groupes), std::end(Groupes),
@@ -646,8 +693,8 @@ void TContenu::Remplit(const QString& texte, const QString& options, const QStri
     ModeleL->setText(modele);
     Note_.clear();
     AligneGroupe();
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& cellule = Grille[i];
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
         QListWidget* liste = Listes[i];
         if (liste == nullptr) {
             PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
@@ -667,6 +714,7 @@ void TContenu::CopieDe(const TContenu& autre) {
     Groupe->setText(autre.Groupe->text());
     ModeleL->setText(autre.ModeleL->text());
     Note_ = autre.Note_;
+    Regle_ = autre.Regle_;
     AligneGroupe();
     PartPres->setText(autre.PartPres->text());
     PlaceParticipe();
@@ -681,6 +729,11 @@ void TContenu::CopieDe(const TContenu& autre) {
 
 void TContenu::DefinitNote(const QString& note) {
     Note_ = note;
+    AligneGroupe();
+}
+
+void TContenu::DefinitRegle(const QString& regle) {
+    Regle_ = regle;
     AligneGroupe();
 }
 
@@ -728,20 +781,21 @@ void TContenu::PlaceAnalyse() {
 }
 
 void TContenu::MontrePage(int onglet) {
-    const bool page2 = onglet == 1;
-    Indicatif->setVisible(!page2);
-    Subjonctif->setVisible(!page2);
-    Conditionnel->setVisible(page2);
-    Imperatif->setVisible(page2);
-    Participe->setVisible(page2);
+    for (const PlaceGroupe& place : Groupes)
+        findChild<QGroupBox*>(QString::fromLatin1(place.Nom))->setVisible(place.Page == onglet);
 }
 
 QSize TContenu::DisposePourFeuille(int onglet, QSize page) {
     OngletFeuille_ = onglet;
     PageFeuille_ = page;
+    // The sheets show the 18 cells of the first two pages.
+    std::array<QListWidget*, Grille.size()> listes{};
+    std::array<QLabel*, Grille.size()> legendes{};
+    std::copy_n(Listes.begin(), Grille.size(), listes.begin());
+    std::copy_n(Legendes.begin(), Grille.size(), legendes.begin());
     TPiecesFeuille pieces{VerbeL,    OptionsL, Groupe,    ModeleL,    NoteL,     Options_,
                           Note_,     Rectangl, Indicatif, Subjonctif, Imperatif, Conditionnel,
-                          Participe, PartPres, Listes,    Legendes};
+                          Participe, PartPres, listes,    legendes};
     const QSize taille = DisposeFeuille(pieces, onglet, page);
     if (size() != taille) resize(taille);
     return taille;
@@ -802,7 +856,12 @@ void TContenu::AligneGroupe() {
     const int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
-    EcritSurDeuxLignes(NoteL, Note_, std::max(0, limite - apres));
+    const QString note = Regle_.isEmpty() || Note_.isEmpty()
+                             ? Regle_ + Note_
+                             : Regle_ + QStringLiteral(" — ") + Note_;
+    EcritSurDeuxLignes(NoteL, note, std::max(0, limite - apres));
+    // Read whole by a screen reader, however little of it the row shows.
+    NoteL->setAccessibleDescription(note);
     aligne(NoteL, Groupe, apres);
 }
 
@@ -1015,6 +1074,13 @@ void TEcran::CreeMenu() {
     CopierConjugaison1 =
         commande(Action, "CopierConjugaison1", QStringLiteral("C&opier la conjugaison"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TEcran::CopierConjugaison1Click);
+    Action->addSeparator();
+    Precedent1 = commande(Action, "Precedent1", QStringLiteral("P&récédent"),
+                          QKeySequence(Qt::ALT | Qt::Key_Left), &TEcran::Precedent1Click);
+    Suivant1 = commande(Action, "Suivant1", QStringLiteral("&Suivant"),
+                        QKeySequence(Qt::ALT | Qt::Key_Right), &TEcran::Suivant1Click);
+    ActiveHistorique();
+    Action->addSeparator();
     Quitter1 = commande(Action, "Quitter1", QStringLiteral("&Quitter"),
                         QKeySequence(Qt::CTRL | Qt::Key_Q), &TEcran::Quitter1Click);
 
@@ -1157,6 +1223,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
                 if (d.Verbes[i].Infinitif == prefere) rang = i;
             MontreTrouve(rang);
             ProposeProches({});
+            Memorise();
         } else {
             d.Verbes.clear();
             Montre_ = texte;
@@ -1166,6 +1233,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             // word shown again for an option keeps its strip.
             MetNote(sansForme ? QString() : intitule);
             if (avertit) ProposeProches(sansForme ? QString() : intitule);
+            if (!sansForme) Memorise();
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
         }
@@ -1217,6 +1285,7 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                       QString::fromStdString(LegendeGroupe(verbe)),
                       modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
                       lignes);
+    Contenu_->DefinitRegle(Texte(RegleDuModele(verbe, Options_)));
     return intitule;
 }
 
@@ -1371,6 +1440,79 @@ void TEcran::Conjuguer1Click() {
 
 void TEcran::SetPage(int onglet) {
     Contenu_->MontrePage(onglet);
+    AjusteLargeur();
+}
+
+void TEcran::Memorise() {
+    AjusteLargeur();
+    if (Navigue_) return;
+    const int page = Contenu_->PageSet->currentIndex();
+    if (!Historique_.empty() && Historique_[Position_].Texte == Montre_) {
+        Historique_[Position_].Options = Options_;
+    } else {
+        if (!Historique_.empty()) {
+            Historique_[Position_].Page = page;
+            Historique_.resize(Position_ + 1);
+        }
+        Historique_.push_back({Montre_, Options_, page});
+        Position_ = Historique_.size() - 1;
+    }
+    ActiveHistorique();
+}
+
+void TEcran::ActiveHistorique() {
+    Precedent1->setEnabled(Position_ > 0);
+    Suivant1->setEnabled(Position_ + 1 < Historique_.size());
+}
+
+void TEcran::RevientA(std::size_t position) {
+    if (Conjugue_ || Imprime_ || position >= Historique_.size()) return;
+    Historique_[Position_].Page = Contenu_->PageSet->currentIndex();
+    Position_ = position;
+    const Etape etape = Historique_[position];
+    Options_ = etape.Options;
+    CocheOptions();
+    Contenu_->Verbe->setText(etape.Texte.trimmed());
+    Navigue_ = true;
+    Conjugue(etape.Texte, false);
+    Navigue_ = false;
+    Contenu_->PageSet->setCurrentIndex(etape.Page);
+    ActiveHistorique();
+}
+
+void TEcran::Precedent1Click() {
+    if (Position_ > 0) RevientA(Position_ - 1);
+}
+
+void TEcran::Suivant1Click() {
+    RevientA(Position_ + 1);
+}
+
+void TEcran::AjusteLargeur() {
+    // Only the options lengthen lines past what the layout was drawn for; a
+    // verb long in itself keeps its lines cut, whole under the pointer.
+    if (Options_.Aucune() || isMaximized() || isFullScreen()) return;
+    // Lists grow in proportion with the window: the one that lacks the most
+    // room says how wide the window must be.
+    const int page = Contenu_->PageSet->currentIndex();
+    double facteur = 1.0;
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const QListWidget* liste = Contenu_->Listes[i];
+        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0) continue;
+        const QFontMetrics mesure(liste->font());
+        int besoin = 0;
+        for (int k = 0; k < liste->count(); ++k)
+            besoin = std::max(besoin, mesure.horizontalAdvance(liste->item(k)->text()));
+        // The same margin as the one MarqueCoupures leaves.
+        besoin += 6 + liste->width() - liste->contentsRect().width();
+        facteur = std::max(facteur, double(besoin) / liste->width());
+    }
+    if (facteur <= 1.0) return;
+    int voulue = int(std::ceil(width() * facteur)) + 2;
+    if (const QScreen* ecran = screen())
+        voulue = std::min(voulue,
+                          ecran->availableGeometry().width() - (frameGeometry().width() - width()));
+    if (voulue > width()) resize(voulue, height());
 }
 
 void TEcran::Imprimer1Click() {

@@ -87,6 +87,10 @@ public:
     // An item of the menu "Options" checked or unchecked: what is shown is
     // conjugated again with the options now in force.
     void OptionClick();
+    // Back and forth among the verbs conjugated in this run, each with the
+    // options and the page it was left with (Alt+Left, Alt+Right).
+    void Precedent1Click();
+    void Suivant1Click();
 
     // Keeps the window's size, place and state for the next run (done when
     // the window closes and when the program quits).
@@ -135,6 +139,14 @@ private:
     // else why not, for the user.
     QString ImprimeSur(TImpression& service);
     void SignaleEchec(const QString& raison);
+    // The verb shown becomes the last step of the history, or the current
+    // one takes its options if it is the same verb.
+    void Memorise();
+    void RevientA(std::size_t position);
+    void ActiveHistorique();
+    // Widens the window, as far as the screen allows, until no line of the
+    // page shown is cut.
+    void AjusteLargeur();
 
     TDialogues& Dialogues_;
     TAbout* About_ = nullptr;
@@ -153,6 +165,14 @@ private:
     TOptions Options_;
     // What the facts of the verb shown change in its lines, for its note.
     QString NoteFaits_;
+    struct Etape {
+        QString Texte;
+        TOptions Options;
+        int Page;
+    };
+    std::vector<Etape> Historique_;
+    std::size_t Position_ = 0;
+    bool Navigue_ = false;
     struct Dictionnaire;
     std::unique_ptr<Dictionnaire> Dictionnaire_;
 
@@ -162,6 +182,8 @@ private:
     QAction* Imprimer1 = nullptr;
     QAction* EnregistrerPdf1 = nullptr;
     QAction* CopierConjugaison1 = nullptr;
+    QAction* Precedent1 = nullptr;
+    QAction* Suivant1 = nullptr;
     QAction* Quitter1 = nullptr;
     QMenu* MenuOptions = nullptr;
     QAction* Feminin1 = nullptr;

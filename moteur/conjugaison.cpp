@@ -23,6 +23,8 @@ public:
     }
     void operator<<(char c) { *p_++ = c; }
     char* Position() const { return p_; }
+    // Forgets what was written since `p`.
+    void Recule(char* p) { p_ = p; }
 
 private:
     char* p_;
@@ -280,12 +282,134 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
     e << verbe;
 }
 
+void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
+
+// The cells without a person: the infinitive, the participe passé and its
+// compound form, the gérondif.
+bool EstNominale(const Cellule& c) {
+    return c.DecalageMode == ModeInfinitif || c.DecalageMode == ModeGerondif ||
+           (c.DecalageMode == ModeParticipe && c.CodeTemps != 0);
+}
+
+// parlé, parlée, parlés, parlées (persons 1 to 4); été aimé under the passive.
+// A participle that never agrees (fallu, été, se parler's parlé) has its
+// masculine singular alone.
+void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
+    const TFormes& f = x.formes;
+    if (EstMarqueur(f.Participe())) {
+        e << f.Participe();
+        return;
+    }
+    const bool invariable =
+        x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") || (x.pronominal && !x.accordPronominal);
+    if (invariable && Personne > 1) {
+        e << Absent;
+        return;
+    }
+    TPhrase phrase(e, x.verbe);
+    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    Accorde(phrase, f.Participe(), Personne % 2 == 0, Personne >= 3);
+}
+
+// avoir parlé, s'être levé, ne pas être venu; ayant parlé, n'ayant pas été
+// aimé, ne s'étant pas levé. The infinitive puts "ne pas" before it all,
+// the participle puts "pas" after its auxiliary.
+void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
+    const TFormes& f = x.formes;
+    const TOptions& o = x.options;
+    if (!x.passif) {
+        // A defective verb's compound participle stands on its participe
+        // présent (none for falloir); its infinitive on the third person
+        // (avoir fallu, as il a fallu).
+        const std::string_view manque = infinitif ? f.ManqueCompose(10, ModeIndicatif, 3)
+                                                  : f.ManqueCompose(10, ModeParticipe, 0);
+        if (!manque.empty()) {
+            e << manque;
+            return;
+        }
+    }
+    TPhrase phrase(e, x.verbe);
+    if (o.Negation) {
+        if (infinitif) {
+            phrase.Mot("ne");
+            phrase.Mot("pas");
+        } else {
+            phrase.Elidable("ne");
+        }
+    }
+    const bool etre = !x.passif && (f.AvecEtre() || x.pronominal);
+    if (!x.passif) Pronoms(phrase, x, ModeParticipe, 0);
+    if (infinitif)
+        phrase.Mot(etre ? "être" : "avoir");
+    else
+        phrase.Mot(etre ? FormesEtre()[SlotParticipePresent] : FormesAvoir()[SlotParticipePresent]);
+    if (o.Negation && !infinitif) phrase.Mot("pas");
+    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    const bool accord = x.passif || (x.pronominal ? x.accordPronominal : f.AvecEtre());
+    if (accord)
+        Accorde(phrase, f.Participe(), o.Feminin, false);
+    else
+        phrase.Mot(f.Participe());
+}
+
+// parler, se lever, ne pas s'en aller, être aimé.
+void LigneInfinitif(TEcriture& e, const TContexte& x) {
+    TPhrase phrase(e, x.verbe);
+    if (x.options.Negation) {
+        phrase.Mot("ne");
+        phrase.Mot("pas");
+    }
+    if (x.passif) {
+        phrase.Mot("être");
+        Accorde(phrase, x.formes.Participe(), x.options.Feminin, false);
+        return;
+    }
+    Pronoms(phrase, x, ModeParticipe, 0);
+    phrase.Mot(x.verbe.MotVue());
+}
+
+void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
+    if (x.options.Interrogation || x.sansPassif) {
+        e << Absent;
+        return;
+    }
+    const bool compose = EstCompose(c.CodeTemps);
+    if (c.DecalageMode == ModeGerondif) {
+        // en + the participle's line: en se levant, en n'ayant pas parlé.
+        char* debut = e.Position();
+        e << "en ";
+        char* participe = e.Position();
+        const Cellule& source = compose ? GrilleComplete[21] : GrilleComplete[17];
+        Ligne(e, x, source, 0);
+        const std::string_view ligne(participe, static_cast<std::size_t>(e.Position() - participe));
+        if (EstMarqueur(ligne)) {
+            // The marker alone, copied from its constant: the buffer is rewritten.
+            const std::string_view marqueur = ligne == Absent     ? Absent
+                                              : ligne == NonUsite ? NonUsite
+                                                                  : PasDImperatif;
+            e.Recule(debut);
+            e << marqueur;
+        }
+        return;
+    }
+    if (c.DecalageMode == ModeInfinitif && !compose)
+        LigneInfinitif(e, x);
+    else if (c.CodeTemps == CodePartPasse)
+        LigneParticipePasse(e, x, Personne);
+    else
+        LigneComposeeNominale(e, x, c.DecalageMode == ModeInfinitif);
+}
+
 // Appends the finished line of one request of the grid.
 void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     const std::uint8_t CodeTemps = c.CodeTemps, DecalageMode = c.DecalageMode;
     const TFormes& f = x.formes;
     if (!f.EstVerbe()) return;
     const TOptions& o = x.options;
+    if (EstNominale(c)) {
+        LigneNominale(e, x, c, Personne);
+        return;
+    }
     if (x.simple) {
         LigneSimple(e, f, CodeTemps, DecalageMode, Personne,
                     c.Premier + Personne - c.PremierePersonne);
@@ -397,7 +521,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
 
 // The cell of a request of the grid; null for any other, which has no line.
 const Cellule* CelluleDe(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    for (const Cellule& c : Grille)
+    for (const Cellule& c : GrilleComplete)
         if (c.CodeTemps == CodeTemps && c.DecalageMode == DecalageMode)
             return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne ? &c : nullptr;
     return nullptr;
@@ -464,13 +588,13 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const 
     LignesGrille lignes;
     const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
-    char tampon[NombreLignesGrille * LigneMax];
+    char tampon[NombreLignesComplet * LigneMax];
     TEcriture e(tampon);
     std::size_t i = 0;
     const bool simple = contexte.simple && formes.EstVerbe();
-    for (const Cellule& c : Grille)
+    for (const Cellule& c : GrilleComplete)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            if (simple)
+            if (simple && !EstNominale(c))
                 LigneSimple(e, formes, c.CodeTemps, c.DecalageMode, p, i);
             else
                 Ligne(e, contexte, c, p);

@@ -69,16 +69,27 @@ struct Cellule {
     std::uint8_t DecalageMode;
     std::uint8_t PremierePersonne;
     std::uint8_t DernierePersonne;
-    std::uint8_t Page;     // 1 or 2
+    std::uint8_t Page;     // 1, 2 or 3
     std::uint8_t Premier;  // index of its first line in a grid
 
     constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
 };
 
-inline constexpr int NombreLignesGrille = 97;
+// The modes that have no person: the infinitive and the gérondif. The
+// participle is ModeParticipe; its simple past (CodeTemps 1) holds the four
+// agreed forms as persons 1 to 4: masculine and feminine singular, then plural.
+inline constexpr std::uint8_t ModeInfinitif = 48;
+inline constexpr std::uint8_t ModeGerondif = 49;
+inline constexpr std::uint8_t CodePartPasse = 1;
 
-// In the order the lists are filled.
-inline constexpr std::array<Cellule, 18> Grille = {{
+// The lines of the 18 cells everything has long read (the TSV's 97 forms),
+// and of the whole table with the infinitive, participles and gérondif.
+inline constexpr int NombreLignesGrille = 97;
+inline constexpr int NombreLignesComplet = 106;
+
+// The whole table, in the order the lists are filled: its first 18 cells are
+// Grille, then the forms without person a conjugation book adds.
+inline constexpr std::array<Cellule, 24> GrilleComplete = {{
     {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 1, 0},
     {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 1, 6},
     {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 1, 12},
@@ -97,23 +108,45 @@ inline constexpr std::array<Cellule, 18> Grille = {{
     {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 2, 84},
     {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 2, 90},
     {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 2, 96},
+    {"InfPres", "Infinitif", "Présent", 0, ModeInfinitif, 0, 0, 3, 97},
+    {"InfPasse", "Infinitif", "Passé", 10, ModeInfinitif, 0, 0, 3, 98},
+    {"PartPasse", "Participe", "Passé", CodePartPasse, 47, 1, 4, 3, 99},
+    {"PartPasseComp", "Participe", "Passé Composé", 10, 47, 0, 0, 3, 103},
+    {"GerPres", "Gérondif", "Présent", 0, ModeGerondif, 0, 0, 3, 104},
+    {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 3, 105},
 }};
 
-// The 97 finished lines of one verb, cell after cell in the order of Grille,
-// kept end to end in one buffer: a grid costs one allocation, not 97.
+namespace detail {
+template <std::size_t N, std::size_t M>
+constexpr std::array<Cellule, N> Debut(const std::array<Cellule, M>& cellules) {
+    std::array<Cellule, N> debut{};
+    for (std::size_t i = 0; i < N; ++i) debut[i] = cellules[i];
+    return debut;
+}
+}  // namespace detail
+
+// The 18 cells of the conjugated tenses and the participe présent: what the
+// TSV writes, and what the analysis of a form reads.
+inline constexpr std::array<Cellule, 18> Grille = detail::Debut<18>(GrilleComplete);
+
+// The finished lines of one verb, cell after cell in the order of
+// GrilleComplete, kept end to end in one buffer: a grid costs one
+// allocation, not 106. size() counts the lines of Grille only, the ones
+// readers of the 18 cells walk through; the others follow them.
 class LignesGrille {
 public:
     std::string_view operator[](std::size_t i) const {
         return std::string_view(Texte).substr(Debut[i], Debut[i + 1] - Debut[i]);
     }
     static constexpr std::size_t size() { return NombreLignesGrille; }
+    static constexpr std::size_t Complet() { return NombreLignesComplet; }
     bool operator==(const LignesGrille&) const = default;
 
 private:
     friend LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options,
                                        const TFaits& faits);
     std::string Texte;
-    std::array<std::uint32_t, NombreLignesGrille + 1> Debut{};
+    std::array<std::uint32_t, NombreLignesComplet + 1> Debut{};
 };
 
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},

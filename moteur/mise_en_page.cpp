@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "regles.hpp"
+
 namespace florimot {
 
 namespace {
@@ -34,15 +36,15 @@ std::size_t LargeurBloc(const std::vector<LigneBloc>& bloc) {
 
 struct Mode {
     std::string_view nom;
-    std::size_t premier;  // index of its first cell in Grille
+    std::size_t premier;  // index of its first cell in GrilleComplete
     std::size_t nombre;
 };
 
 std::vector<Mode> Modes() {
     std::vector<Mode> modes;
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        if (modes.empty() || modes.back().nom != Grille[i].Mode)
-            modes.push_back({Grille[i].Mode, i, 0});
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        if (modes.empty() || modes.back().nom != GrilleComplete[i].Mode)
+            modes.push_back({GrilleComplete[i].Mode, i, 0});
         ++modes.back().nombre;
     }
     return modes;
@@ -78,7 +80,7 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
                        bool gras) {
     std::vector<std::vector<LigneBloc>> blocs;
     std::vector<std::size_t> largeursBlocs;
-    for (const Cellule& c : Grille) {
+    for (const Cellule& c : GrilleComplete) {
         blocs.push_back(LignesBloc(c, lignes));
         largeursBlocs.push_back(LargeurBloc(blocs.back()));
     }
@@ -147,6 +149,10 @@ std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TF
     if (const std::string_view modele = ModeleDuVerbe(verbe, options); !modele.empty()) {
         entete += " — se conjugue comme ";
         entete += modele;
+    }
+    if (const std::string_view regle = RegleDuModele(verbe, options); !regle.empty()) {
+        entete += " — ";
+        entete += regle;
     }
     if (!options.Aucune()) {
         entete += " — ";

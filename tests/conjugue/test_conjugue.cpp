@@ -218,9 +218,12 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
         {{"--tsv", "--interrogation", "PARLER"}, 3, "parler\tPresInd\t3\tparle-t-il\u00a0?"},
         {{"--tsv", "--passif", "--feminin", "aimer"}, 3, "aimer\tPresInd\t3\telle est aimée"},
         {{"--tsv", "s'en aller"}, 73, "s'en aller\tPresImp\t1\tva-t'en"},
-        {{"--negation", "commencer"}, 0, "commencer — Groupe : 1 — se conjugue comme placer — négation"},
-        {{"--tsv", "--rectifiée", "connaître"}, 3, "connaître\tPresInd\t3\til connait"},
-        {{"--tsv", "--variante", "payer"}, 1, "payer\tPresInd\t1\tje paye"},
+        {{"--negation", "commencer"},
+         0,
+         "commencer — Groupe : 1 — se conjugue comme placer — c prend une cédille devant a et o "
+         ": nous plaçons — négation"},
+        {{"--tsv", "--rectifiée", "connaître"}, 3, "connaître	PresInd	3	il connait"},
+        {{"--tsv", "--variante", "payer"}, 1, "payer	PresInd	1	je paye"},
         {{"--rectifiee", "--variante", "asseoir"}, 0, "asseoir — Groupe : 3 — orthographe rectifiée, autre forme"},
     };
     for (const Cas& c : cas) {

@@ -87,7 +87,8 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
     const Cas cas[] = {
         {{"acceuillir"},
          0,
-         "acceuillir — Groupe : 2 — se conjugue comme finir\n",
+         "acceuillir — Groupe : 2 — se conjugue comme finir — -iss- devant les terminaisons "
+         "du pluriel : nous finissons\n",
          "acceuillir : Vouliez-vous dire « accueillir » ?\n",
          true},
         {{"--temps", "PresInd", "--personne", "1", "boullir"},
@@ -96,15 +97,15 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
          "boullir : Vouliez-vous dire « bouillir » ?\n"},
         {{"--json", "googler"},
          0,
-         "\"modele\":\"parler\",\"connu\":false,\"suggestions\":[],",
+         "\"modele\":\"parler\",\"regle\":\"\",\"connu\":false,\"suggestions\":[],",
          "",
          true},
         {{"--json", "ammener"},
          0,
-         "\"modele\":\"lever\",\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options",
+         "\"modele\":\"lever\",\"regle\":\"e devient è devant une syllabe muette : je lève, nous levons\",\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options",
          "ammener : Vouliez-vous dire « amener » ou « emmener » ?\n",
          true},
-        {{"--json", "parler"}, 0, "\"modele\":\"parler\",\"options\"", "", true},
+        {{"--json", "parler"}, 0, "\"modele\":\"parler\",\"regle\":\"\",\"options\"", "", true},
     };
     for (const Cas& c : cas) Verifie(c);
     // A batch on standard input does not load the dictionary: nothing said.

@@ -22,7 +22,7 @@ std::vector<std::string> Coupe(const std::string& texte, char separateur) {
 }
 
 const florimot::Cellule& CelluleNommee(const std::string& nom) {
-    for (const florimot::Cellule& c : florimot::Grille)
+    for (const florimot::Cellule& c : florimot::GrilleComplete)
         if (c.Nom == nom) return c;
     throw std::out_of_range(nom);
 }
@@ -33,7 +33,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     const std::vector<std::string> mots = {"parler",    "céder",    "finir",   "haïr", "prendre",
                                            "aller",     "bruire",   "avoir",   "être", "maison",
                                            "s'asseoir", "pleuvoir", "résoudre"};
-    std::vector<std::string> json = {"--json"}, tsv = {"--tsv"};
+    std::vector<std::string> json = {"--json"}, tsv = {"--tsv", "--complet"};
     json.insert(json.end(), mots.begin(), mots.end());
     tsv.insert(tsv.end(), mots.begin(), mots.end());
     const Resultat rj = Lance(json), rt = Lance(tsv);
@@ -68,19 +68,21 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
             ++comparees;
         }
     }
-    EXPECT_EQ(comparees, (mots.size() - 1) * florimot::NombreLignesGrille);
+    EXPECT_EQ(comparees, (mots.size() - 1) * florimot::NombreLignesComplet);
 
     // Keys in the grid's order, options stated.
     const std::string parler = Coupe(rj.sortie, '\n')[0];
     EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
-                           "\"options\":{\"feminin\":false,\"negation\":false,"
+                           "\"regle\":\"\",\"options\":{\"feminin\":false,\"negation\":false,"
                            "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
                            "\"variante\":false},"
                            "\"cellules\":{\"PresInd\":[\"je parle\",",
                            0),
               0u);
+    EXPECT_NE(parler.find("\"PartPres\":[\"parlant\"],\"InfPres\":[\"parler\"],"), std::string::npos);
     // What the verb allows comes after the forms, so the keys before keep their order.
-    EXPECT_NE(parler.find("\"PartPres\":[\"parlant\"]},\"faits\":{\"connu\":"), std::string::npos);
+    EXPECT_NE(parler.find("\"GerPasse\":[\"en ayant parlé\"]},\"faits\":{\"connu\":"),
+              std::string::npos);
 }
 
 TEST(ConjugueJson, NonVerbeEtUsage) {
@@ -109,5 +111,6 @@ TEST(ConjugueJson, NonVerbeEtUsage) {
     }
     // Between two grids, one blank line; none for the non-verb between them.
     const Resultat r = Lance({"parler", "maison", "finir"});
-    EXPECT_NE(r.sortie.find("\n  parlant\n\nfinir — Groupe : 2\n"), std::string::npos);
+    EXPECT_NE(r.sortie.find("\n    en ayant parlé\n\nfinir — Groupe : 2 — -iss-"),
+              std::string::npos);
 }

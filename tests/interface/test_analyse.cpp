@@ -244,8 +244,10 @@ private slots:
                                  << "absent du dictionnaire : formes déduites des lettres";
         QTest::newRow("monter") << "monter"
                                 << "se conjugue aussi avec être";
+        // The model's rule comes first.
         QTest::newRow("s'évanouir") << "s'évanouir"
-                                    << "essentiellement pronominal : s'évanouir";
+                                    << "-iss- devant les terminaisons du pluriel : nous finissons "
+                                       "— essentiellement pronominal : s'évanouir";
         QTest::newRow("parler") << "parler"
                                 << "";
         // The verb's facts first, unless the dictionary's note says them.

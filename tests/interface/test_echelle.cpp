@@ -126,6 +126,8 @@ private slots:
         QTest::newRow("parler, page 1") << "parler" << 0;
         QTest::newRow("parler, page 2") << "parler" << 1;
         QTest::newRow("déshumidifier, page 2") << "déshumidifier" << 1;
+        QTest::newRow("s'en aller, page 3") << "s'en aller" << 2;
+        QTest::newRow("déshumidifier, page 3") << "déshumidifier" << 2;
         // The dictionary's note beside the group, and what it found behind
         // a form under the pages (when it is installed).
         QTest::newRow("googler, page 1") << "googler" << 0;

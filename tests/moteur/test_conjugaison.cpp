@@ -74,16 +74,19 @@ TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
 
 TEST(Grille, LignesDansLOrdreDesCases) {
     int attendu = 0;
-    for (const florimot::Cellule& c : florimot::Grille) {
+    for (const florimot::Cellule& c : florimot::GrilleComplete) {
         EXPECT_EQ(c.Premier, attendu) << c.Nom;
         attendu += c.NombreLignes();
+        if (&c == &florimot::GrilleComplete[florimot::Grille.size() - 1]) {
+            EXPECT_EQ(attendu, florimot::NombreLignesGrille);
+        }
     }
-    EXPECT_EQ(attendu, florimot::NombreLignesGrille);
+    EXPECT_EQ(attendu, florimot::NombreLignesComplet);
 
     florimot::TVerbe v;
     v.DefinitVerbe("parler");
     const florimot::LignesGrille g = florimot::ConjugueGrille(v);
-    for (const florimot::Cellule& c : florimot::Grille)
+    for (const florimot::Cellule& c : florimot::GrilleComplete)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             EXPECT_EQ(g[c.Premier + p - c.PremierePersonne],
                       florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, p));

@@ -73,9 +73,12 @@ TEST(Faits, Entete) {
         const char *texte, *faits, *options, *attendu;
     };
     const Cas cas[] = {
-        {"neiger", "I-", "", "neiger — Groupe : 1 — se conjugue comme manger — verbe impersonnel"},
-        {"dormir", "-", "p", "dormir — Groupe : 3 — voix passive — pas de voix passive"},
-        {"dormir", "-", "", "dormir — Groupe : 3"},
+        {"neiger", "I-", "", "neiger — Groupe : 1 — se conjugue comme manger — g prend un e devant a et o : "
+         "nous mangeons — verbe impersonnel"},
+        {"dormir", "-", "p", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
+         "dors, nous dormons — voix passive — pas de voix passive"},
+        {"dormir", "-", "", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
+         "dors, nous dormons"},
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;

@@ -40,7 +40,7 @@ void Verifie(std::initializer_list<Cas> cas) {
         const florimot::TFaits f = florimot::PrepareVerbe(v);
         const TOptions o = Options(c.options);
         const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o, f);
-        for (const florimot::Cellule& cel : florimot::Grille) {
+        for (const florimot::Cellule& cel : florimot::GrilleComplete) {
             if (cel.Nom != c.cellule) continue;
             EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
                 << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
@@ -143,7 +143,6 @@ TEST(Options, Passif) {
         {"aimer", "p", "PSInd", 1, "je fus aimé"},
         {"aimer", "p", "PresSubj", 1, "que je sois aimé"},
         {"aimer", "p", "PresImp", 1, "sois aimé"},
-        {"aimer", "p", "PartPres", 0, "étant aimé"},
         {"aimer", "pf", "PresInd", 3, "elle est aimée"},
         {"aimer", "pf", "PresInd", 4, "nous sommes aimées"},
         {"absoudre", "pf", "PresInd", 3, "elle est absoute"},
@@ -243,4 +242,33 @@ TEST(Options, AutreForme) {
         v.DefinitVerbe(texte);
         EXPECT_EQ(florimot::AutreForme(v, Options(options)), attendu) << texte;
     }
+}
+
+// The forms without person, under every option; each is asked alone too.
+TEST(Options, InfinitifParticipesGerondif) {
+    Verifie({
+        {"parler", "", "InfPasse", 0, "avoir parlé"},
+        {"parler", "f", "PartPasse", 4, "parlées"},
+        {"parler", "", "PartPasseComp", 0, "ayant parlé"},
+        {"parler", "", "GerPasse", 0, "en ayant parlé"},
+        {"parler", "n", "InfPres", 0, "ne pas parler"},
+        {"parler", "n", "PartPasseComp", 0, "n'ayant pas parlé"},
+        {"parler", "i", "GerPasse", 0, "-"},
+        {"se lever", "n", "InfPasse", 0, "ne pas s'être levé"},
+        {"se lever", "fn", "PartPasseComp", 0, "ne s'étant pas levée"},
+        {"se lever", "n", "GerPres", 0, "en ne se levant pas"},
+        {"se lever", "p", "InfPres", 0, "-"},
+        {"s'en aller", "", "GerPasse", 0, "en s'en étant allé"},
+        {"se parler", "", "PartPasse", 2, "-"},
+        {"venir", "f", "InfPasse", 0, "être venue"},
+        {"aimer", "p", "PartPasse", 1, "été aimé"},
+        {"aimer", "pf", "PartPasseComp", 0, "ayant été aimée"},
+        {"aimer", "pn", "GerPres", 0, "en n'étant pas aimé"},
+        {"devoir", "", "PartPasse", 3, "dus"},
+        {"absoudre", "", "PartPasse", 4, "absoutes"},
+        {"falloir", "", "PartPasse", 2, "-"},
+        {"falloir", "", "InfPasse", 0, "avoir fallu"},
+        {"être", "", "PartPasse", 4, "-"},
+        {"gésir", "", "InfPasse", 0, "non usité"},
+    });
 }
