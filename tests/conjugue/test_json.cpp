@@ -30,9 +30,10 @@ const florimot::Cellule& CelluleNommee(const std::string& nom) {
 }  // namespace
 
 TEST(ConjugueJson, MemesFormesQueLeTsv) {
-    const std::vector<std::string> mots = {"parler",    "céder",    "finir",   "haïr", "prendre",
-                                           "aller",     "bruire",   "avoir",   "être", "maison",
-                                           "s'asseoir", "pleuvoir", "résoudre"};
+    const std::vector<std::string> mots = {"parler",   "céder",        "finir",     "haïr",
+                                           "prendre",  "aller",        "bruire",    "avoir",
+                                           "être",     "maison",       "s'asseoir", "pleuvoir",
+                                           "résoudre", "ab\"c\\parler"};  // escaped in every form
     std::vector<std::string> json = {"--json"}, tsv = {"--tsv"};
     json.insert(json.end(), mots.begin(), mots.end());
     tsv.insert(tsv.end(), mots.begin(), mots.end());
