@@ -187,14 +187,13 @@ private:
             json_.EndArray();
         }
         Cle("options");
-        json_.RawValue(texteOptions_.data(), texteOptions_.size(), rapidjson::kObjectType);
+        Brut(texteOptions_);
     }
 
     // What the verb allows, as the lines were built with it; after the
-    // forms, so that the keys before keep their order.
+    // forms, so that the keys before keep their order. Eight yes-or-no
+    // facts: each set is written once, then copied.
     void Faits() {
-        Cle("faits");
-        json_.StartObject();
         const std::pair<std::string_view, bool> faits[] = {
             {"connu", faits_.Connu},
             {"passif", faits_.Passif},
@@ -205,11 +204,31 @@ private:
             {"reflechi_indirect", faits_.ReflechiIndirect},
             {"peut_etre_pronominal", faits_.PeutEtrePronominal},
         };
-        for (const auto& [cle, valeur] : faits) {
-            Cle(cle);
-            json_.Bool(valeur);
+        std::size_t cle = 0;
+        for (const auto& f : faits) cle = cle * 2 + f.second;
+        std::string& texte = texteFaits_[cle];
+        if (texte.empty()) {
+            TTamponSortie tampon;
+            FluxJson flux{tampon};
+            Writer json(flux);
+            json.StartObject();
+            for (const auto& [nom, valeur] : faits) {
+                json.Key(nom.data(), static_cast<rapidjson::SizeType>(nom.size()));
+                json.Bool(valeur);
+            }
+            json.EndObject();
+            texte = std::string(tampon);
         }
-        json_.EndObject();
+        Cle("faits");
+        Brut(texte);
+    }
+
+    // An object written beforehand, as the value of the key just written:
+    // the writer puts the colon in and counts the value, then it is copied
+    // whole, not byte by byte.
+    void Brut(std::string_view objet) {
+        json_.RawValue("", 0, rapidjson::kObjectType);
+        sortie_ += objet;
     }
 
     // The same for every verb of a run: written once.
@@ -233,9 +252,7 @@ private:
     }
 
     void Cellules(const TVerbe& verbe, std::string_view mot) {
-        // The writer puts the colon in, counts the value written below, and
-        // puts the comma before the next key itself.
-        json_.RawValue("", 0, rapidjson::kObjectType);
+        Brut({});  // the object follows
         // The lines hold nothing to escape but what the word brings: the
         // engine's own words and signs never need it.
         if (AEchapper(mot)) {
@@ -262,6 +279,7 @@ private:
     FluxJson flux_;
     Writer json_;
     std::string texteOptions_;
+    std::array<std::string, 256> texteFaits_;
     CadreGrille cadre_;
     std::string prefixes_;
     std::size_t tailleCadre_;
