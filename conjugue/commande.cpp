@@ -290,7 +290,8 @@ public:
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
-        ecrivain_.DefinitFaits(PrepareVerbe(verbe_));
+        [[maybe_unused]] const TFaits faits = PrepareVerbe(verbe_);
+        ecrivain_.DefinitFaits(faits);
         if (verbe_.DonneGroupe() == 0) {
             ecrivain_.NonVerbe(verbe_);
             sorties_.messages += verbe_.Intitule();
