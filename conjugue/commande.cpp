@@ -126,7 +126,7 @@ public:
         texte.reserve(Seuil + (1 << 14));
     }
 
-    std::string texte;     // for standard output
+    TTamponSortie texte;   // for standard output
     std::string messages;  // for standard error
 
     void Libere() {
@@ -294,16 +294,15 @@ protected:
 
 class Conjugueur final : public Traitement {
 public:
-    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, const TOptions& options, Conseils& conseils)
-        : Traitement(sorties, conseils), ecrivain_(ecrivain), options_(options) {}
+    Conjugueur(TEcrivain& ecrivain, Sorties& sorties, Conseils& conseils)
+        : Traitement(sorties, conseils), ecrivain_(ecrivain) {}
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
-        const TFaits faits = PrepareVerbe(verbe_);
-        const LignesGrille lignes = ConjugueGrille(verbe_, options_, faits);
+        [[maybe_unused]] const TFaits faits = PrepareVerbe(verbe_);
         ecrivain_.DefinitFaits(faits);
         if (verbe_.DonneGroupe() == 0) {
-            ecrivain_.NonVerbe(verbe_, lignes);
+            ecrivain_.NonVerbe(verbe_);
             sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
             sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
@@ -329,14 +328,13 @@ public:
             }
             ecrivain_.DefinitInconnu(std::move(inconnu));
 #endif
-            ecrivain_.Ecrit(verbe_, lignes);
+            ecrivain_.Ecrit(verbe_);
         }
         sorties_.Libere();
     }
 
 private:
     TEcrivain& ecrivain_;
-    const TOptions& options_;
     TVerbe verbe_;
 };
 
@@ -607,7 +605,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                            : CreeEcrivain(format, sorties.texte, optionsConjugaison,
                                           presentation.largeur, presentation.gras, complet);
         Conseils conseils(sorties, analyse);
-        Conjugueur conjugaison(*ecrivain, sorties, optionsConjugaison, conseils);
+        Conjugueur conjugaison(*ecrivain, sorties, conseils);
         Analyseur analyseur(format, sorties, conseils);
         Traitement& conjugueur = analyse ? static_cast<Traitement&>(analyseur) : conjugaison;
         conjugueur.AvecSuggestions(!verbes.empty());

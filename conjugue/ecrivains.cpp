@@ -1,9 +1,10 @@
 #include "ecrivains.hpp"
 
-#include <array>
-#include <nlohmann/json.hpp>
+#include <rapidjson/writer.h>
 
-#include "copie.hpp"
+#include <algorithm>
+#include <array>
+
 #include "formes_nues.hpp"
 #include "mise_en_page.hpp"
 #include "regles.hpp"
@@ -11,8 +12,6 @@
 namespace florimot {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr std::string_view EnteteTsv = "\tGroupe\t0\t";
 
@@ -39,58 +38,48 @@ const std::array<std::string, NombreLignesComplet>& Champs() {
 // adds the cells without person after them, for readers that ask for them.
 class TEcrivainTsv final : public TEcrivain {
 public:
-    TEcrivainTsv(std::string& sortie, const TOptions& options, bool complet)
-        : TEcrivain(sortie, options), lignes_(complet ? NombreLignesComplet : NombreLignesGrille) {}
-
-    void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
-        // The block's size is known before it is written: one resize, then
-        // plain copies, instead of some 700 appends per text.
-        const std::string mot = verbe.Intitule();
-        const std::string legende = LegendeGroupe(verbe);
+    TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet)
+        : TEcrivain(sortie, options) {
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
-        std::size_t taille = mot.size() + EnteteTsv.size() + legende.size() + 1;
-        for (std::size_t i = 0; i < lignes_; ++i)
-            taille += mot.size() + champs[i].size() + lignes[i].size() + 1;
-        const std::size_t debut = sortie_.size();
-        sortie_.resize(debut + taille);
-        char* p = sortie_.data() + debut;
-        const auto copie = [&p](std::string_view s) {
-            CopieCourte(p, s.data(), s.size());
-            p += s.size();
-        };
-        copie(mot);
-        copie(EnteteTsv);
-        copie(legende);
-        *p++ = '\n';
-        for (std::size_t i = 0; i < lignes_; ++i) {
-            copie(mot);
-            copie(champs[i]);
-            copie(lignes[i]);
-            *p++ = '\n';
-        }
+        std::copy(champs.begin(), champs.end(), cadre_.Prefixe.begin());
+        cadre_.Fin = "\n";
+        cadre_.Lignes = complet ? NombreLignesComplet : NombreLignesGrille;
+        tailleSansMot_ = cadre_.TailleMax();
     }
-    void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) override {
-        Ecrit(verbe, lignes);
+
+    void Ecrit(const TVerbe& verbe) override {
+        const std::string mot = verbe.Intitule();
+        sortie_ += mot;
+        sortie_ += EnteteTsv;
+        sortie_ += LegendeGroupe(verbe);
+        sortie_ += '\n';
+        // "parler" + "\tPresInd\t1\t" + the line the engine writes in place.
+        cadre_.Debut = mot;
+        const std::size_t taille = tailleSansMot_ + cadre_.Lignes * mot.size();
+        sortie_.Valide(ConjugueGrille(verbe, options_, faits_, cadre_, sortie_.Reserve(taille)));
     }
+    void NonVerbe(const TVerbe& verbe) override { Ecrit(verbe); }
 
 private:
-    std::size_t lignes_;
+    CadreGrille cadre_;
+    std::size_t tailleSansMot_;  // TailleMax without Debut, which counts once per line
 };
 
 // A non-verb has no grid to show: its message on standard error is all.
 class TEcrivainLisible final : public TEcrivain {
 public:
-    TEcrivainLisible(std::string& sortie, const TOptions& options, int largeur, bool gras)
+    TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras)
         : TEcrivain(sortie, options), largeur_(largeur), gras_(gras) {}
 
-    void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
+    void Ecrit(const TVerbe& verbe) override {
         if (premier_)
             premier_ = false;
         else
             sortie_ += '\n';
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_), lignes, largeur_, gras_);
+        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_),
+                              ConjugueGrille(verbe, options_, faits_), largeur_, gras_);
     }
-    void NonVerbe(const TVerbe&, const LignesGrille&) override {}
+    void NonVerbe(const TVerbe&) override {}
 
 private:
     int largeur_;
@@ -98,79 +87,216 @@ private:
     bool premier_ = true;
 };
 
-// One object per line (JSON Lines), keys in the grid's order.
+// What the JSON writer writes into: standard output's buffer itself. The
+// writer asks for room before each value, then writes it byte by byte.
+struct FluxJson {
+    using Ch = char;
+    TTamponSortie& tampon;
+    void Put(char c) { tampon += c; }
+    void Flush() {}
+};
+void PutReserve(FluxJson& flux, std::size_t n) {
+    flux.tampon.Reserve(n);
+}
+void PutUnsafe(FluxJson& flux, char c) {
+    flux.tampon.AjouteReserve(c);
+}
+
+// The bytes a string needs escaped in JSON.
+bool AEchapper(std::string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char c) {
+        return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
+// One object per line (JSON Lines), keys in the grid's order. Written as it
+// goes, with no tree per verb: the keys through a streaming writer, the cells
+// by the engine into a frame whose quotes, commas and names are made once.
 class TEcrivainJson final : public TEcrivain {
 public:
-    using TEcrivain::TEcrivain;
-
-    void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
-        Json objet = Entete(verbe);
-        Json cellules = Json::object();
-        for (const Cellule& c : GrilleComplete) {
-            Json formes = Json::array();
-            for (int i = 0; i < c.NombreLignes(); ++i)
-                formes.push_back(std::string(lignes[c.Premier + i]));
-            cellules[std::string(c.Nom)] = std::move(formes);
-        }
-        objet["cellules"] = std::move(cellules);
-        AjouteFaits(objet);
-        Ajoute(objet);
+    TEcrivainJson(TTamponSortie& sortie, const TOptions& options)
+        : TEcrivain(sortie, options), flux_{sortie}, json_(flux_), texteOptions_(TexteOptions()) {
+        // "PresInd":["je parle","tu parles",…],"PCInd":[…]
+        std::string texte;
+        std::array<std::size_t, NombreLignesComplet + 1> debut{};
+        for (const Cellule& c : GrilleComplete)
+            for (int i = 0; i < c.NombreLignes(); ++i) {
+                if (i == 0) {
+                    texte += c.Premier == 0 ? "{\"" : "\"],\"";
+                    texte += c.Nom;
+                    texte += "\":[\"";
+                } else {
+                    texte += "\",\"";
+                }
+                debut[c.Premier + i + 1] = texte.size();
+            }
+        prefixes_ = std::move(texte);
+        cadre_.Lignes = NombreLignesComplet;
+        for (std::size_t i = 0; i < NombreLignesComplet; ++i)
+            cadre_.Prefixe[i] =
+                std::string_view(prefixes_).substr(debut[i], debut[i + 1] - debut[i]);
+        tailleCadre_ = cadre_.TailleMax();
     }
-    void NonVerbe(const TVerbe& verbe, const LignesGrille&) override {
-        Json objet;
-        objet["mot"] = verbe.Intitule();
-        objet["verbe"] = false;
-        objet["erreur"] = verbe.TropLong() ? MessageTropLong : MessageNonVerbe;
-        Ajoute(objet);
+
+    void Ecrit(const TVerbe& verbe) override {
+        json_.Reset(flux_);
+        json_.StartObject();
+        const std::string mot = verbe.Intitule();
+        Entete(verbe, mot);
+        Cle("cellules");
+        Cellules(verbe, mot);
+        Faits();
+        json_.EndObject();
+        sortie_ += '\n';
+    }
+    void NonVerbe(const TVerbe& verbe) override {
+        json_.Reset(flux_);
+        json_.StartObject();
+        Cle("mot");
+        Chaine(verbe.Intitule());
+        Cle("verbe");
+        json_.Bool(false);
+        Cle("erreur");
+        Chaine(verbe.TropLong() ? MessageTropLong : MessageNonVerbe);
+        json_.EndObject();
+        sortie_ += '\n';
     }
 
 private:
+    using Writer = rapidjson::Writer<FluxJson>;
+
+    void Cle(std::string_view cle) {
+        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+    }
+    void Chaine(std::string_view s) {
+        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+    }
+
     // Everything said about a verb before its forms: an item for every
     // reader of the output goes here, and in EnteteLisible.
-    Json Entete(const TVerbe& verbe) const {
-        Json objet;
-        objet["mot"] = verbe.Intitule();
-        objet["groupe"] = LegendeGroupe(verbe);
-        objet["verbe"] = true;
-        objet["modele"] = TypeDuModele(verbe, {options_.Rectifiee, options_.Variante});
-        objet["regle"] = RegleDuModele(verbe, options_);
+    void Entete(const TVerbe& verbe, std::string_view mot) {
+        Cle("mot");
+        Chaine(mot);
+        Cle("groupe");
+        Chaine(LegendeGroupe(verbe));
+        Cle("verbe");
+        json_.Bool(true);
+        Cle("modele");
+        Chaine(TypeDuModele(verbe, {options_.Rectifiee, options_.Variante}));
+        Cle("regle");
+        Chaine(RegleDuModele(verbe, options_));
         if (inconnu_) {
-            objet["connu"] = false;
-            objet["suggestions"] = *inconnu_;
+            Cle("connu");
+            json_.Bool(false);
+            Cle("suggestions");
+            json_.StartArray();
+            for (const std::string& s : *inconnu_) Chaine(s);
+            json_.EndArray();
         }
-        objet["options"] = {{"feminin", options_.Feminin},
-                            {"negation", options_.Negation},
-                            {"interrogation", options_.Interrogation},
-                            {"passif", options_.Passif},
-                            {"rectifiee", options_.Rectifiee},
-                            {"variante", options_.Variante}};
-        return objet;
+        Cle("options");
+        Brut(texteOptions_);
     }
 
     // What the verb allows, as the lines were built with it; after the
-    // forms, so that the keys before keep their order.
-    void AjouteFaits(Json& objet) const {
-        objet["faits"] = {{"connu", faits_.Connu},
-                          {"passif", faits_.Passif},
-                          {"impersonnel", faits_.Impersonnel},
-                          {"troisiemes_personnes", faits_.TroisiemesPersonnes},
-                          {"pronominal", faits_.Pronominal},
-                          {"reciproque", faits_.Reciproque},
-                          {"reflechi_indirect", faits_.ReflechiIndirect},
-                          {"peut_etre_pronominal", faits_.PeutEtrePronominal}};
+    // forms, so that the keys before keep their order. Eight yes-or-no
+    // facts: each set is written once, then copied.
+    void Faits() {
+        const std::pair<std::string_view, bool> faits[] = {
+            {"connu", faits_.Connu},
+            {"passif", faits_.Passif},
+            {"impersonnel", faits_.Impersonnel},
+            {"troisiemes_personnes", faits_.TroisiemesPersonnes},
+            {"pronominal", faits_.Pronominal},
+            {"reciproque", faits_.Reciproque},
+            {"reflechi_indirect", faits_.ReflechiIndirect},
+            {"peut_etre_pronominal", faits_.PeutEtrePronominal},
+        };
+        std::size_t cle = 0;
+        for (const auto& f : faits) cle = cle * 2 + f.second;
+        std::string& texte = texteFaits_[cle];
+        if (texte.empty()) {
+            TTamponSortie tampon;
+            FluxJson flux{tampon};
+            Writer json(flux);
+            json.StartObject();
+            for (const auto& [nom, valeur] : faits) {
+                json.Key(nom.data(), static_cast<rapidjson::SizeType>(nom.size()));
+                json.Bool(valeur);
+            }
+            json.EndObject();
+            texte = std::string(tampon);
+        }
+        Cle("faits");
+        Brut(texte);
     }
 
-    void Ajoute(const Json& objet) {
-        // The engine's text is valid UTF-8; should it ever not be, a
-        // replacement character beats a half-written line.
-        sortie_ += objet.dump(-1, ' ', false, Json::error_handler_t::replace);
-        sortie_ += '\n';
+    // An object written beforehand, as the value of the key just written:
+    // the writer puts the colon in and counts the value, then it is copied
+    // whole, not byte by byte.
+    void Brut(std::string_view objet) {
+        json_.RawValue("", 0, rapidjson::kObjectType);
+        sortie_ += objet;
     }
+
+    // The same for every verb of a run: written once.
+    std::string TexteOptions() {
+        TTamponSortie texte;
+        FluxJson flux{texte};
+        Writer json(flux);
+        json.StartObject();
+        const std::pair<std::string_view, bool> options[] = {
+            {"feminin", options_.Feminin},
+            {"negation", options_.Negation},
+            {"interrogation", options_.Interrogation},
+            {"passif", options_.Passif},
+            {"rectifiee", options_.Rectifiee},
+            {"variante", options_.Variante},
+        };
+        for (const auto& [cle, valeur] : options) {
+            json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+            json.Bool(valeur);
+        }
+        json.EndObject();
+        return std::string(texte);
+    }
+
+    void Cellules(const TVerbe& verbe, std::string_view mot) {
+        Brut({});  // the object follows
+        // The lines hold nothing to escape but what the word brings: the
+        // engine's own words and signs never need it.
+        if (AEchapper(mot)) {
+            const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+            Writer cellules(flux_);
+            cellules.StartObject();
+            for (const Cellule& c : GrilleComplete) {
+                cellules.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
+                cellules.StartArray();
+                for (int i = 0; i < c.NombreLignes(); ++i) {
+                    const std::string_view l = lignes[c.Premier + i];
+                    cellules.String(l.data(), static_cast<rapidjson::SizeType>(l.size()));
+                }
+                cellules.EndArray();
+            }
+            cellules.EndObject();
+        } else {
+            sortie_.Valide(
+                ConjugueGrille(verbe, options_, faits_, cadre_, sortie_.Reserve(tailleCadre_)));
+            sortie_ += "\"]}";
+        }
+    }
+
+    FluxJson flux_;
+    Writer json_;
+    std::string texteOptions_;
+    std::array<std::string, 256> texteFaits_;
+    CadreGrille cadre_;
+    std::string prefixes_;
+    std::size_t tailleCadre_;
 };
 
 }  // namespace
 
-std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet) {
     switch (format) {

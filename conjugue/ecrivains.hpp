@@ -8,22 +8,24 @@
 #include <vector>
 
 #include "conjugaison.hpp"
-#include "mise_en_page.hpp"
+#include "tampon.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
 
-// A writer appends to `sortie` (standard output's buffer); the caller writes
-// it out and reports a non-verb on standard error itself.
+// A writer conjugates each verb itself, in the way that suits its shape,
+// and appends it to `sortie` (standard output's buffer); the caller writes it
+// out and reports a non-verb on standard error itself.
 class TEcrivain {
 public:
-    TEcrivain(std::string& sortie, const TOptions& options) : sortie_(sortie), options_(options) {}
+    TEcrivain(TTamponSortie& sortie, const TOptions& options)
+        : sortie_(sortie), options_(options) {}
     virtual ~TEcrivain() = default;
 
-    // The facts the next verb's lines were built with.
+    // The facts the next verb's lines are to be built with.
     void DefinitFaits(const TFaits& faits) { faits_ = faits; }
-    virtual void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) = 0;
-    virtual void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) = 0;
+    virtual void Ecrit(const TVerbe& verbe) = 0;
+    virtual void NonVerbe(const TVerbe& verbe) = 0;
     // After the last text.
     virtual void Fin() {}
 
@@ -35,7 +37,7 @@ public:
     }
 
 protected:
-    std::string& sortie_;
+    TTamponSortie& sortie_;
     const TOptions& options_;
     std::optional<std::vector<std::string>> inconnu_;
     TFaits faits_;
@@ -51,7 +53,7 @@ enum class FormatSortie { Lisible, Tsv, Json };
 
 // `largeur` and `gras` are MiseEnPage's, for the readable output only;
 // `complet` gives the TSV the cells after the 98 lines.
-std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, std::string& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet = false);
 

@@ -90,7 +90,7 @@ std::string Refus(std::string_view option, std::string_view inconnu, std::string
 // The full output of another writer, cut down to the kept lines.
 class TEcrivainFiltre final : public TEcrivain {
 public:
-    TEcrivainFiltre(FormatSortie format, std::string& sortie, const TOptions& options,
+    TEcrivainFiltre(FormatSortie format, TTamponSortie& sortie, const TOptions& options,
                     const TFiltre& filtre)
         : TEcrivain(sortie, options),
           format_(format),
@@ -98,15 +98,17 @@ public:
           personne_(filtre.personne),
           complet_(CreeEcrivain(format, tampon_, options, 0, false)) {}
 
-    void Ecrit(const TVerbe& verbe, const LignesGrille& lignes) override {
-        if (format_ == FormatSortie::Lisible) return Lisible(lignes);
+    void Ecrit(const TVerbe& verbe) override {
+        if (format_ == FormatSortie::Lisible) return Lisible(ConjugueGrille(verbe, options_, faits_));
         complet_->DefinitInconnu(inconnu_);
-        complet_->Ecrit(verbe, lignes);
+        complet_->DefinitFaits(faits_);
+        complet_->Ecrit(verbe);
         Filtre();
     }
-    void NonVerbe(const TVerbe& verbe, const LignesGrille& lignes) override {
+    void NonVerbe(const TVerbe& verbe) override {
         if (format_ == FormatSortie::Lisible) return;
-        complet_->NonVerbe(verbe, lignes);
+        complet_->DefinitFaits(faits_);
+        complet_->NonVerbe(verbe);
         Filtre();
     }
 
@@ -115,16 +117,17 @@ private:
         if (format_ == FormatSortie::Tsv) {
             // The group's line, then one line per line of the grid.
             std::vector<std::string_view> l;
-            for (std::size_t debut = 0; debut < tampon_.size();) {
-                const std::size_t fin = tampon_.find('\n', debut);
-                l.push_back(std::string_view(tampon_).substr(debut, fin - debut + 1));
+            const std::string_view complet = tampon_;
+            for (std::size_t debut = 0; debut < complet.size();) {
+                const std::size_t fin = complet.find('\n', debut);
+                l.push_back(complet.substr(debut, fin - debut + 1));
                 debut = fin + 1;
             }
             sortie_ += l.at(0);
             for (const std::size_t i : lignes_) sortie_ += l.at(i + 1);
         } else {
             using Json = nlohmann::ordered_json;
-            const Json complet = Json::parse(tampon_);
+            const Json complet = Json::parse(std::string_view(tampon_));
             Json objet;
             for (const auto& [cle, valeur] : complet.items())
                 if (cle != "cellules") objet[cle] = valeur;
@@ -181,7 +184,7 @@ private:
     FormatSortie format_;
     std::vector<std::size_t> lignes_;
     int personne_;
-    std::string tampon_;
+    TTamponSortie tampon_;
     std::unique_ptr<TEcrivain> complet_;
     bool premier_ = true;
 };
@@ -237,7 +240,7 @@ std::string VerifieFiltre(const TFiltre& filtre) {
     return "conjugue : le participe présent n'a pas de personne (--personne ne s'y applique pas)\n";
 }
 
-std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, std::string& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre) {
     return std::make_unique<TEcrivainFiltre>(format, sortie, options, filtre);
 }

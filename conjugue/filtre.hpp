@@ -34,7 +34,7 @@ std::string VerifieFiltre(const TFiltre& filtre);
 // and JSON cells of the full output, unchanged, for the kept forms; readable,
 // the form alone, a tense's lines, or one person's line of each tense under
 // its caption.
-std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, std::string& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre);
 
 }  // namespace florimot

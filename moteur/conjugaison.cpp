@@ -1,6 +1,7 @@
 #include "conjugaison.hpp"
 
 #include <span>
+#include <algorithm>
 #include <array>
 
 #include "copie.hpp"
@@ -584,24 +585,64 @@ std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
     return std::string(tampon, e.Position());
 }
 
+namespace {
+
+// The first `n` lines of the whole table one after another (Grille's lines
+// come first), `avant(i)` and `apres(i)` around line i.
+template <class Avant, class Apres>
+void EcritLignes(TEcriture& e, const TFormes& formes, const TContexte& contexte, std::size_t n,
+                 Avant avant, Apres apres) {
+    std::size_t i = 0;
+    const bool simple = contexte.simple && formes.EstVerbe();
+    for (const Cellule& c : GrilleComplete) {
+        if (i >= n) break;
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p, ++i) {
+            avant(i);
+            if (simple && !EstNominale(c))
+                LigneSimple(e, formes, c.CodeTemps, c.DecalageMode, p, i);
+            else
+                Ligne(e, contexte, c, p);
+            apres(i);
+        }
+    }
+}
+
+}  // namespace
+
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
     LignesGrille lignes;
     const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesComplet * LigneMax];
     TEcriture e(tampon);
-    std::size_t i = 0;
-    const bool simple = contexte.simple && formes.EstVerbe();
-    for (const Cellule& c : GrilleComplete)
-        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            if (simple && !EstNominale(c))
-                LigneSimple(e, formes, c.CodeTemps, c.DecalageMode, p, i);
-            else
-                Ligne(e, contexte, c, p);
-            lignes.Debut[++i] = static_cast<std::uint32_t>(e.Position() - tampon);
-        }
+    EcritLignes(
+        e, formes, contexte, NombreLignesComplet, [](std::size_t) {},
+        [&](std::size_t i) {
+            lignes.Debut[i + 1] = static_cast<std::uint32_t>(e.Position() - tampon);
+        });
     lignes.Texte.assign(tampon, e.Position());
     return lignes;
+}
+
+std::size_t CadreGrille::TailleMax() const {
+    std::size_t taille = Lignes * (Debut.size() + LigneMax + Fin.size());
+    for (std::size_t i = 0; i < Lignes; ++i) taille += Prefixe[i].size();
+    return taille;
+}
+
+char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                     const CadreGrille& cadre, char* tampon) {
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
+    const TContexte contexte(formes, options, faits);
+    TEcriture e(tampon);
+    EcritLignes(
+        e, formes, contexte, std::min<std::size_t>(cadre.Lignes, NombreLignesComplet),
+        [&](std::size_t i) {
+            e << cadre.Debut;
+            e << cadre.Prefixe[i];
+        },
+        [&](std::size_t) { e << cadre.Fin; });
+    return e.Position();
 }
 
 std::string LegendeGroupe(const TVerbe& verbe) {

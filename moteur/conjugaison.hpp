@@ -152,6 +152,29 @@ private:
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
                             const TFaits& faits = {});
 
+// The bytes a front end wraps each line of a grid in, so that the lines are
+// written once, straight into its own output: Debut then Prefixe[i] before
+// line i (cell after cell in the order of GrilleComplete, person after
+// person, as in LignesGrille), Fin after every line. The engine copies them
+// as they are. Debut is what changes from one verb to the next (TSV's word),
+// so that the prefixes can be made once for all verbs.
+struct CadreGrille {
+    std::string_view Debut;
+    std::array<std::string_view, NombreLignesComplet> Prefixe{};
+    std::string_view Fin;
+    // The lines written: Grille's (the TSV's 97), or the whole table's.
+    std::size_t Lignes = NombreLignesGrille;
+
+    // The most bytes a grid takes in this frame.
+    std::size_t TailleMax() const;
+};
+
+// Writes the grid of `verbe` in `cadre` from `tampon`, which holds at least
+// cadre.TailleMax() bytes; returns the end of what was written. A word that
+// is not a verb gets its frame around empty lines.
+char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                     const CadreGrille& cadre, char* tampon);
+
 // "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
 std::string LegendeGroupe(const TVerbe& verbe);
 

@@ -68,6 +68,36 @@ void AjouteLegende(std::string& sortie, std::string_view texte, bool gras) {
     if (gras) sortie += FinGras;
 }
 
+// One tense under another, the usual case off a terminal: nothing to
+// measure, every line at its indent.
+std::string UneColonne(std::string_view entete, const LignesGrille& lignes, bool gras) {
+    std::string sortie;
+    sortie.reserve(entete.size() + 4096);
+    sortie += entete;
+    sortie += '\n';
+    std::string_view mode;
+    for (const Cellule& c : Grille) {
+        if (c.Mode != mode) {
+            mode = c.Mode;
+            sortie += '\n';
+            AjouteLegende(sortie, mode, gras);
+            sortie += '\n';
+        }
+        const bool avecTemps = !c.Temps.empty();
+        if (avecTemps) {
+            sortie += "  ";
+            AjouteLegende(sortie, c.Temps, gras);
+            sortie += '\n';
+        }
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            sortie += avecTemps ? std::string_view("    ") : std::string_view("  ");
+            sortie += lignes[c.Premier + i];
+            sortie += '\n';
+        }
+    }
+    return sortie;
+}
+
 }  // namespace
 
 std::size_t LargeurTexte(std::string_view texte) {
@@ -78,6 +108,7 @@ std::size_t LargeurTexte(std::string_view texte) {
 
 std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int largeur,
                        bool gras) {
+    if (largeur < LargeurMinimaleColonnes) return UneColonne(entete, lignes, gras);
     std::vector<std::vector<LigneBloc>> blocs;
     std::vector<std::size_t> largeursBlocs;
     for (const Cellule& c : GrilleComplete) {
@@ -87,20 +118,18 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
     const std::vector<Mode> modes = Modes();
 
     std::size_t colonnes = 1;
-    if (largeur >= LargeurMinimaleColonnes) {
-        std::size_t plusLong = 1;
-        for (const Mode& m : modes) plusLong = std::max(plusLong, m.nombre);
-        // An even count keeps each simple tense beside its compound one, as the
-        // window shows them.
-        for (std::size_t n = plusLong; n > 1; --n) {
-            if (n % 2 != 0) continue;
-            const std::vector<std::size_t> l = LargeursColonnes(modes, largeursBlocs, n);
-            std::size_t total = 0;
-            for (std::size_t x : l) total += x;
-            if (total <= static_cast<std::size_t>(largeur)) {
-                colonnes = n;
-                break;
-            }
+    std::size_t plusLong = 1;
+    for (const Mode& m : modes) plusLong = std::max(plusLong, m.nombre);
+    // An even count keeps each simple tense beside its compound one, as the
+    // window shows them.
+    for (std::size_t n = plusLong; n > 1; --n) {
+        if (n % 2 != 0) continue;
+        const std::vector<std::size_t> l = LargeursColonnes(modes, largeursBlocs, n);
+        std::size_t total = 0;
+        for (std::size_t x : l) total += x;
+        if (total <= static_cast<std::size_t>(largeur)) {
+            colonnes = n;
+            break;
         }
     }
     const std::vector<std::size_t> largeurs = LargeursColonnes(modes, largeursBlocs, colonnes);

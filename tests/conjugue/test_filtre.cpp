@@ -76,6 +76,22 @@ TEST(ConjugueFiltre, TempsEtPersonne) {
     for (const Cas& c : cas) Verifie(c);
 }
 
+// The facts a kept form was built with are the full object's, for a known
+// verb as for an unknown one.
+TEST(ConjugueFiltre, JsonGardeLesFaits) {
+    const auto faits = [](const std::string& objet) {
+        const std::size_t debut = objet.find("\"faits\":");
+        return debut == std::string::npos ? std::string()
+                                          : objet.substr(debut, objet.find('}', debut) - debut);
+    };
+    for (const char* verbe : {"parler", "neiger", "s'évanouir", "zigouiller"}) {
+        const Resultat complet = Lance({"--json", verbe});
+        const Resultat filtre = Lance({"--json", "--temps", "PresInd", "--personne", "3", verbe});
+        EXPECT_FALSE(faits(complet.sortie).empty()) << verbe;
+        EXPECT_EQ(faits(filtre.sortie), faits(complet.sortie)) << verbe;
+    }
+}
+
 // Only for a text given as an argument, on standard error before its grid;
 // the verb is still conjugated and the status unchanged.
 TEST(ConjugueFiltre, VerbeInconnuProche) {

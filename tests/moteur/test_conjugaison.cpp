@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "formes.hpp"
 #include "formes_nues.hpp"
 
@@ -92,6 +96,46 @@ TEST(Grille, LignesDansLOrdreDesCases) {
                       florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, p));
     EXPECT_EQ(g[96], "parlant");
     EXPECT_EQ(g[72], "parle");
+}
+
+// Each line between the caller's bytes, as the plain grid has it, and never
+// past the room the frame asks for: the longest word the engine keeps, with
+// every option, makes the longest lines.
+TEST(Grille, CadreAutourDesLignes) {
+    struct Cas {
+        const char* texte;
+        florimot::TOptions options;
+        florimot::TFaits faits = {};
+    };
+    const Cas cas[] = {
+        {"parler", {}},
+        {"neiger", {true, true, false, false}, {.Connu = true, .Impersonnel = true}},
+        {"s'en aller", {}},
+        {"s'asseoir", {true, false, true, false}},
+        {"pleuvoir", {true, true, true, true}},
+        {"maison", {}},
+        {"ab\"c\\parler", {}},
+        {"désenchevêtrementséparer", {true, true, true, true}},
+    };
+    florimot::CadreGrille cadre;
+    std::vector<std::string> prefixes;
+    for (std::size_t i = 0; i < florimot::NombreLignesGrille; ++i)
+        prefixes.push_back(std::to_string(i) + "|");
+    std::copy(prefixes.begin(), prefixes.end(), cadre.Prefixe.begin());
+    cadre.Fin = "\u00B6\n";
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        cadre.Debut = c.texte;
+        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, c.options, c.faits);
+        std::string attendu;
+        for (std::size_t i = 0; i < florimot::NombreLignesGrille; ++i)
+            attendu += std::string(cadre.Debut) + prefixes[i] + std::string(lignes[i]) + "\u00B6\n";
+        std::string tampon(cadre.TailleMax() + 1, '#');
+        char* fin = florimot::ConjugueGrille(v, c.options, c.faits, cadre, tampon.data());
+        EXPECT_EQ(std::string_view(tampon.data(), fin), attendu) << c.texte;
+        EXPECT_EQ(tampon.back(), '#') << c.texte;
+    }
 }
 
 TEST(Grille, LegendeGroupe) {
