@@ -1130,6 +1130,7 @@ void TEcran::CreeRaccourcisPages() {
               precedente);
     raccourci({QKeySequence(Qt::ALT | Qt::Key_1)}, [](const QTabBar*) { return 0; });
     raccourci({QKeySequence(Qt::ALT | Qt::Key_2)}, [](const QTabBar*) { return 1; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_3)}, [](const QTabBar*) { return 2; });
 }
 
 void TEcran::ProposeProches(const QString& intitule) {

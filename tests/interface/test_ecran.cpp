@@ -567,6 +567,7 @@ private slots:
         auto* onglets = Composant<QTabBar>("PageSet");
         QCOMPARE(onglets->tabToolTip(0), QStringLiteral("Indicatif, subjonctif"));
         QCOMPARE(onglets->tabToolTip(1), QStringLiteral("Conditionnel, impératif, participe"));
+        QCOMPARE(onglets->tabToolTip(2), QStringLiteral("Infinitif, participe passé, gérondif"));
         Conjugue("parler");
         const struct {
             QKeyCombination touche;
@@ -574,10 +575,11 @@ private slots:
         } cas[] = {{Qt::CTRL | Qt::Key_PageDown, 1, 2},
                    {Qt::CTRL | Qt::Key_PageUp, 2, 1},
                    {Qt::CTRL | Qt::Key_Tab, 1, 2},
-                   {Qt::CTRL | Qt::Key_Tab, 2, 1},
-                   {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1, 2},
+                   {Qt::CTRL | Qt::Key_Tab, 3, 1},
+                   {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 1, 3},
                    {Qt::ALT | Qt::Key_1, 2, 1},
-                   {Qt::ALT | Qt::Key_2, 1, 2}};
+                   {Qt::ALT | Qt::Key_2, 1, 2},
+                   {Qt::ALT | Qt::Key_3, 1, 3}};
         for (const char* focus : {"Verbe", "PresInd", "Conjugue"})
             for (const auto& c : cas) {
                 onglets->setCurrentIndex(c.depart - 1);
