@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "faits.hpp"
 #include "index.hpp"
 #include "lexique.hpp"
 #include "modele.hpp"
@@ -38,8 +39,8 @@ constexpr const char* Formes[] = {
     "rapidement", "googlions", "twittâmes",   "xyzzy",     "puissé",    "aurions",    "fut",
 };
 
-// 20,000 forms of the committed list's verbs: bare forms of every slot,
-// each verb in turn, as a corpus gives them.
+// 20,000 forms of the committed list's verbs as the front ends conjugate
+// them: bare forms of every slot, each verb in turn, as a corpus gives them.
 const std::vector<std::string>& Lot() {
     static const std::vector<std::string> lot = [] {
         std::vector<std::string> formes;
@@ -48,7 +49,8 @@ const std::vector<std::string>& Lot() {
         for (int n = 0; formes.size() < 20000 && std::getline(fichier, infinitif); ++n) {
             florimot::TVerbe v;
             v.DefinitVerbe(infinitif);
-            const florimot::LignesGrille g = florimot::ConjugueGrille(v);
+            const florimot::TFaits faits = florimot::PrepareVerbe(v);
+            const florimot::LignesGrille g = florimot::ConjugueGrille(v, {}, faits);
             for (int k = 0; k < 3; ++k) {
                 const std::string_view ligne = g[std::size_t(n * 7 + k * 31) % 97];
                 if (florimot::EstMarqueur(ligne)) continue;

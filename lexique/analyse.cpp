@@ -98,7 +98,13 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
 std::vector<TAnalyse> Devine(std::string_view mot) {
     const TIndexFormes& index = TIndexFormes::Programme();
     std::vector<TAnalyse> devinees;
-    for (const std::string& v : InfinitifsPossibles(mot)) {
+    const std::vector<std::string> possibles = InfinitifsPossibles(mot);
+    // The letters point at a verb the index knows, whose grid does not hold
+    // the form (existée, fallue): it is no form at all.
+    if (std::any_of(possibles.begin(), possibles.end(),
+                    [&](const std::string& v) { return index.Connu(v); }))
+        return {};
+    for (const std::string& v : possibles) {
         // An infinitive with a hyphen or an apostrophe is a known verb
         // (s'entr'apercevoir) or none.
         if (v.find_first_of("-'") != std::string::npos) continue;
@@ -107,9 +113,6 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         TText lettres;
         lettres.Affecte(v);
         if (lettres.Longueur() < 4) continue;
-        // The letters point at a verb the index knows, whose grid does not
-        // hold the form (existée, fallue): it is no form at all.
-        if (index.Connu(v)) return {};
         TVerbe verbe;
         verbe.DefinitVerbe(v);
         if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;

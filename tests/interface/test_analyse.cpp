@@ -337,9 +337,13 @@ private slots:
         QFETCH(QString, phrase);
         QFETCH(QString, present);
         Ouvre();
-        // A form waits for the dictionary: it is then loaded.
+        // The suggestions for a misspelt verb wait for the dictionary: it is
+        // then loaded (a form no longer does: the form index is the program's).
         const bool ouverture = QByteArray(QTest::currentDataTag()).contains("ouverture");
-        if (!ouverture) Conjugue(QStringLiteral("allions"));
+        if (!ouverture) {
+            Conjugue(QStringLiteral("finr"));
+            Dialogues.Boites.clear();
+        }
         Conjugue(verbe);
         auto* bandeau = W<QWidget>("Proposition");
         if (ouverture) QTRY_VERIFY(bandeau->isVisible());
