@@ -173,11 +173,13 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
     };
     const TFaits faits = FaitsDuVerbe(verbe);
     for (const TOptions& options : Accords) releve(verbe, options, faits);
-    // And its pronominal use, where it has one: elle s'est évanouie, moquée.
+    // And its pronominal use, where it has one: elle s'est évanouie, moquée;
+    // nous nous sommes réfugiés.
     if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {
         TVerbe pronominal = verbe;
         pronominal.AjoutePronom();
-        releve(pronominal, {.Feminin = true}, FaitsDuVerbe(pronominal));
+        for (const TOptions& options : {TOptions{}, TOptions{.Feminin = true}})
+            releve(pronominal, options, FaitsDuVerbe(pronominal));
     }
     return participes;
 }
