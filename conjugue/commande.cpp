@@ -69,9 +69,10 @@ constexpr std::string_view Aide =
     "                         ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
     "                         --tsv ou --json, les seules lignes ou cases retenues\n"
     "  --analyse FORME...     retrouve le verbe, le temps et la personne d'une forme\n"
-    "                         conjuguée (allions : aller, indicatif imparfait…), avec le\n"
-    "                         dictionnaire français de hunspell ; avec --tsv, une ligne\n"
-    "                         par lecture : <forme>\\t<infinitif>\\t<case>\\t<personne>\n"
+    "                         conjuguée (allions : aller, indicatif imparfait…) ou d'une\n"
+    "                         ligne telle que conjugue l'écrit (\"je ne me lève pas\" : se\n"
+    "                         lever, indicatif présent, je, négation) ; avec --tsv, une\n"
+    "                         ligne par lecture : <forme>\\t<infinitif>\\t<case>\\t<personne>\n"
     "                         (PartPasse\\t0 pour un participe passé). Statut 1 si une\n"
     "                         forme n'est pas trouvée ; suggestions sur la sortie d'erreur\n"
     "  --tsv        98 lignes par texte, séparées par des tabulations :\n"
@@ -87,7 +88,7 @@ constexpr std::string_view Aide =
     "               n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
     "               forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
     "               rectifiee et variante, vraies pour une forme de l'orthographe\n"
-    "               rectifiée ou de l'autre forme seulement)\n"
+    "               rectifiée ou de l'autre forme seulement, options de la ligne)\n"
     "  -h, --help   affiche cette aide\n"
     "  -V, --version  affiche la version\n"
     "  --           la suite n'est faite que de verbes\n"
@@ -166,10 +167,8 @@ public:
     Conseils(Sorties& sorties, bool signale) : sorties_(sorties), signale_(signale) {}
 
 #ifdef FLORIMOT_LEXIQUE
-    std::vector<TAnalyse> Analyse(std::string_view forme) {
-        TLexique* l = Lexique();
-        return l == nullptr ? std::vector<TAnalyse>() : l->Analyse(forme);
-    }
+    // The form index needs no dictionary: a batch never waits for it.
+    static std::vector<TAnalyse> Analyse(std::string_view forme) { return AnalyseTexte(forme); }
 #endif
 
     // What the lexicon says of a text, one line each: the verbs whose grid
@@ -338,6 +337,16 @@ private:
     TVerbe verbe_;
 };
 
+// A text as a message quotes it: a pasted page is named by its first
+// letters, not copied whole to standard error.
+std::string Debut(const std::string& texte) {
+    constexpr std::size_t Octets = 60;
+    if (texte.size() <= Octets + 4) return texte;
+    std::size_t fin = Octets;
+    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
+    return texte.substr(0, fin) + "…";
+}
+
 // --analyse: from each form back to the verbs whose grid holds it.
 class Analyseur final : public Traitement {
 public:
@@ -357,7 +366,7 @@ public:
 #endif
         if (analyse.empty()) {
             sorties_.messages += "« ";
-            sorties_.messages += forme;
+            sorties_.messages += Debut(forme);
             sorties_.messages += " » : aucune forme verbale connue\n";
             statut_ = std::max(statut_, SortieNonVerbe);
         }
@@ -379,11 +388,20 @@ public:
                 verbe["infinitif"] = a.infinitif;
                 verbe["connu"] = a.connu;
                 verbe["lectures"] = nlohmann::ordered_json::array();
-                for (const TLecture& l : a.lectures)
-                    verbe["lectures"].push_back({{"cellule", l.cellule},
-                                                 {"personne", l.personne},
-                                                 {"rectifiee", l.rectifiee},
-                                                 {"variante", l.variante}});
+                for (const TLecture& l : a.lectures) {
+                    // The options the line shows, as a grid's object names them.
+                    const nlohmann::ordered_json lecture = {
+                        {"cellule", l.cellule},
+                        {"personne", l.personne},
+                        {"rectifiee", l.rectifiee},
+                        {"variante", l.variante},
+                        {"options",
+                         {{"feminin", l.options.Feminin},
+                          {"negation", l.options.Negation},
+                          {"interrogation", l.options.Interrogation},
+                          {"passif", l.options.Passif}}}};
+                    verbe["lectures"].push_back(std::move(lecture));
+                }
                 objet["verbes"].push_back(std::move(verbe));
             }
             sorties_.texte += objet.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

@@ -1,5 +1,6 @@
-// Arbitrary bytes through the lexicon: the dictionary's readings and the
-// guesses from letters, each of which the engine's grid must confirm.
+// Arbitrary bytes through the lexicon, as forms and as lines: the index's
+// readings, the lines' and the guesses from letters, each of which the
+// engine's grid must confirm.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,11 +17,25 @@ void Exige(bool condition) {
     if (!condition) std::abort();
 }
 
-// A reported infinitive is the verb the engine conjugates under that name.
-void ExigeVerbe(const std::string& infinitif) {
+// A reported infinitive is the verb the engine conjugates under that name
+// ("se lever" as a pronominal verb).
+florimot::TVerbe ExigeVerbe(const std::string& infinitif) {
     florimot::TVerbe v;
     v.DefinitVerbe(infinitif);
-    Exige(v.DonneGroupe() != 0 && v.MotVue() == infinitif);
+    Exige(v.DonneGroupe() != 0 && v.Intitule() == infinitif);
+    return v;
+}
+
+// A line's reading: the grid under its options shows the text there.
+bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
+                    const std::string& texte) {
+    const int rang = florimot::lexique::RangCellule(l.cellule);
+    if (rang >= static_cast<int>(florimot::Grille.size())) return false;
+    const florimot::Cellule& c = florimot::Grille[static_cast<std::size_t>(rang)];
+    if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
+    const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
+    return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
+           texte;
 }
 
 }  // namespace
@@ -28,15 +43,26 @@ void ExigeVerbe(const std::string& infinitif) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     static florimot::TLexique lexique;
     const std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
-    const auto mot = florimot::lexique::Normalise(texte);
+    // The word as the analysis reads it: blanks run together, a final "?"
+    // dropped.
+    const std::string lu = florimot::utf8::EstValide(texte)
+                               ? florimot::lexique::Canonique(texte).texte
+                               : std::string();
+    const auto mot = florimot::lexique::Normalise(lu);
 
     const std::vector<florimot::TAnalyse> analyses = lexique.Analyse(texte);
-    Exige(mot || analyses.empty());
     for (const florimot::TAnalyse& a : analyses) {
         Exige(!a.lectures.empty());
-        ExigeVerbe(a.infinitif);
-        for (const florimot::TLecture& l : a.lectures)
-            Exige(florimot::Confirme(a.infinitif, *mot, l));
+        const florimot::TVerbe v = ExigeVerbe(a.infinitif);
+        const std::string infinitif(v.MotVue());
+        for (const florimot::TLecture& l : a.lectures) {
+            // A bare form (eussé, or eussé-je written whole), else a line.
+            std::string forme = mot ? *mot : lu;
+            if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
+            Exige((l.options.Aucune() && !v.EstPronominal() &&
+                   florimot::Confirme(infinitif, forme, l)) ||
+                  LigneConfirmee(v, l, lu));
+        }
     }
     Exige(florimot::utf8::EstValide(florimot::DecritAnalyse(mot ? *mot : "", analyses)));
     Exige(florimot::utf8::EstValide(lexique.Note(texte)) || !florimot::utf8::EstValide(texte));

@@ -894,6 +894,7 @@ struct VerbeTrouve {
         int Personne;
     };
     std::vector<Lecture> Lectures;
+    TOptions Options;  // those the line read shows; none for a bare form
 };
 
 // Whether the engine gives no form of the word: no verb, or one no model
@@ -1222,7 +1223,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             std::size_t rang = 0;
             for (std::size_t i = 0; i < d.Verbes.size(); ++i)
                 if (d.Verbes[i].Infinitif == prefere) rang = i;
-            MontreTrouve(rang);
+            MontreTrouve(rang, avertit);
             ProposeProches({});
             Memorise();
         } else {
@@ -1247,12 +1248,7 @@ bool TEcran::Cherche(const QString& forme) {
     d.Verbes.clear();
     if (forme.isEmpty()) return false;
 #ifdef FLORIMOT_LEXIQUE
-    // The first look-up may wait for the end of loading, once.
-    if (!d.Lexique.Disponible()) {
-        if (!std::exchange(d.IndisponibleDit, true))
-            d.Message = QString::fromStdString(d.Lexique.Raison());
-        return false;
-    }
+    // The form index needs no dictionary, and never waits for it.
     const std::string mot = forme.toStdString();
     const std::vector<TAnalyse> analyse = d.Lexique.Analyse(mot);
     for (const TAnalyse& a : analyse) {
@@ -1263,9 +1259,16 @@ bool TEcran::Cherche(const QString& forme) {
                 if (Grille[i].Nom == l.cellule) cellule = int(i);
             v.Lectures.push_back({cellule, l.personne});
         }
+        if (!a.lectures.empty()) v.Options = a.lectures.front().options;
         d.Verbes.push_back(std::move(v));
     }
-    if (d.Verbes.empty()) return false;
+    if (d.Verbes.empty()) {
+        // The suggestions that follow need the dictionary: say once why
+        // there are none.
+        if (!d.Lexique.Disponible() && !std::exchange(d.IndisponibleDit, true))
+            d.Message = QString::fromStdString(d.Lexique.Raison());
+        return false;
+    }
     d.Forme = forme;
     d.Description = QString::fromStdString(DecritAnalyse(mot, analyse));
     return true;
@@ -1290,9 +1293,13 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
     return intitule;
 }
 
-void TEcran::MontreTrouve(std::size_t rang) {
+void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     Dictionnaire& d = *Dictionnaire_;
     const VerbeTrouve& trouve = d.Verbes[rang];
+    if (optionsDeLaLigne && !(trouve.Options == Options_)) {
+        Options_ = trouve.Options;
+        CocheOptions();
+    }
     TVerbe verbe;
     verbe.DefinitVerbe(trouve.Infinitif.toStdString());
     const TFaits faits = PrepareVerbe(verbe);

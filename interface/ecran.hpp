@@ -121,7 +121,8 @@ private:
     // false when there is none, or no dictionary.
     bool Cherche(const QString& forme);
     // The found verb `rang` conjugated, the lines that hold the form selected.
-    void MontreTrouve(std::size_t rang);
+    // `optionsDeLaLigne`: a line just typed sets the options it shows.
+    void MontreTrouve(std::size_t rang, bool optionsDeLaLigne = false);
     // The verb's row (word, options, group, model, what its facts change)
     // and its lists; returns the word as shown.
     QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits);

@@ -2,6 +2,7 @@
 // infinitives a form's letters suggest, and the French descriptions.
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
@@ -76,6 +77,19 @@ bool Tient(std::string_view mot, std::string_view forme) {
     return false;
 }
 
+// The verb word of a question's first person: "puis" of "puis-je ?",
+// "aimé" of "aimé-je ?"; "" for "est-ce que je …".
+std::string_view MotInverse(std::string_view ligne) {
+    const std::size_t je = ligne.find("-je");
+    if (je == std::string_view::npos) return {};
+    std::string_view mot = ligne.substr(0, je);
+    if (const std::size_t blanc = mot.rfind(' '); blanc != std::string_view::npos)
+        mot.remove_prefix(blanc + 1);
+    if (const std::size_t apostrophe = mot.rfind('\''); apostrophe != std::string_view::npos)
+        mot.remove_prefix(apostrophe + 1);
+    return mot;
+}
+
 const Cellule* Cherche(std::string_view nom) {
     for (const Cellule& c : Grille)
         if (c.Nom == nom) return &c;
@@ -140,7 +154,7 @@ LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
     return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
 }
 
-std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions& graphie) {
     // A participle agrees only where the verb's lines make it: féminin
     // agrees that of the verbs with être (allée) and of the pronominal ones
     // (évanouie), passif that of the verbs with a direct object (prise,
@@ -149,7 +163,9 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
         {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
     std::vector<std::string> participes;
     if (verbe.DonneGroupe() == 0) return participes;
-    const auto releve = [&](const TVerbe& v, const TOptions& options, const TFaits& faits) {
+    const auto releve = [&](const TVerbe& v, TOptions options, const TFaits& faits) {
+        options.Rectifiee = graphie.Rectifiee;
+        options.Variante = graphie.Variante;
         const LignesGrille lignes = ConjugueGrille(v, options, faits);
         for (const Cellule& c : Grille) {
             // Without the passif, a simple line ends in the verb itself.
@@ -166,11 +182,13 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe) {
     };
     const TFaits faits = FaitsDuVerbe(verbe);
     for (const TOptions& options : Accords) releve(verbe, options, faits);
-    // And its pronominal use, where it has one: elle s'est évanouie, moquée.
+    // And its pronominal use, where it has one: elle s'est évanouie, moquée;
+    // nous nous sommes réfugiés.
     if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {
         TVerbe pronominal = verbe;
         pronominal.AjoutePronom();
-        releve(pronominal, {.Feminin = true}, FaitsDuVerbe(pronominal));
+        for (const TOptions& options : {TOptions{}, TOptions{.Feminin = true}})
+            releve(pronominal, options, FaitsDuVerbe(pronominal));
     }
     return participes;
 }
@@ -188,6 +206,13 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
     if (GrilleConfirme(lexique::GrilleLue(v, OptionsDeLecture(lecture)), forme, lecture))
         return true;
+    if (lecture.inversion) {
+        TOptions question = OptionsDeLecture(lecture);
+        question.Interrogation = true;
+        const Cellule* c = Cherche(lecture.cellule);
+        return c != nullptr && !EstCompose(*c) && AvecPronom(*c) && lecture.personne == 1 &&
+               !forme.empty() && MotInverse(lexique::GrilleLue(v, question)[c->Premier]) == forme;
+    }
     return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
            !forme.empty() && !EstMarqueur(forme) &&
            lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
@@ -195,17 +220,38 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
 
 namespace lexique {
 
-std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme) {
-    std::vector<TLecture> lectures;
-    const std::string simple = SansInversion(forme);
-    if (simple.empty()) return lectures;
+void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
+                   const std::function<void(std::string_view, const TLecture&)>& rappel) {
+    if (verbe.DonneGroupe() == 0) return;
+    const LignesGrille lignes = GrilleLue(verbe, graphie);
+    const auto chaque = [&](std::string_view mot, const TLecture& l) {
+        while (!mot.empty()) {
+            const std::size_t barre = mot.find('/');
+            if (const std::string_view f = mot.substr(0, barre); !f.empty() && !EstMarqueur(f))
+                rappel(f, l);
+            if (barre == std::string_view::npos) break;
+            mot.remove_prefix(barre + 1);
+        }
+    };
+    for (const Cellule& c : Grille)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+            const std::string_view ligne = lignes[c.Premier + p - c.PremierePersonne];
+            if (EstMarqueur(ligne)) continue;
+            if (EstCompose(c))
+                chaque(Participe(ligne), {PartPasse, 0, false});
+            else
+                chaque(FormeNue(c, ligne), {c.Nom, p, false});
+        }
+    for (const std::string& p : ParticipesAccordes(verbe, graphie)) chaque(p, {PartPasse, 0, false});
+    TOptions question = graphie;
+    question.Interrogation = true;
+    const LignesGrille questions = GrilleLue(verbe, question);
     for (const Cellule& c : Grille) {
         if (EstCompose(c) || !AvecPronom(c)) continue;
-        const std::string_view ligne = lignes[c.Premier];
-        if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), simple))
-            lectures.push_back({c.Nom, 1, true});
+        const std::string_view mot = MotInverse(questions[c.Premier]);
+        if (!mot.empty() && !Tient(FormeNue(c, lignes[c.Premier]), mot))
+            chaque(mot, {c.Nom, 1, true});
     }
-    return lectures;
 }
 
 std::string InfinitifTraditionnel(std::string_view infinitif) {
@@ -395,7 +441,10 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
     std::string nom(c != nullptr && c->DecalageMode == 42 && l.personne <= 3
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
-    if (l.inversion) nom += " (" + std::string(forme) + "-je)";
+    if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
+    if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
+    // The options a line shows, as the window's caption writes them.
+    if (!l.options.Aucune()) nom += " (" + DecritOptions(l.options) + ")";
     return nom;
 }
 

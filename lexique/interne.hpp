@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,14 +22,32 @@ inline constexpr std::size_t LettresMax = 40;
 // or that is longer than LettresMax letters.
 std::optional<std::string> Normalise(std::string_view texte);
 
+// A text as the grids' lines are compared: normalised as typed text,
+// blanks run together and trimmed, the final question mark dropped.
+struct TTexteLu {
+    std::string texte;
+    bool question = false;  // it ended in "?"
+    bool ligne = false;     // blanks, a hyphen, an apostrophe or "?": maybe a line
+};
+TTexteLu Canonique(std::string_view texte);
+
+// The verbs whose grid, under some options, holds the line: "je ne me lève
+// pas" is se lever, présent, je, négation. Fewest options first.
+std::vector<TAnalyse> LitLigne(const TTexteLu& lu);
+
+// The readings of a word in the form index; an inverted first person
+// (eussé) only when the word itself is no form. `connu`: whether the word
+// is in the index at all, a form or another word of the dictionary.
+std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu = nullptr);
+
+// The readings of a word no index knows, under its most likely infinitives
+// (GardeLesPlusProbables); none when its letters point at a known verb.
+std::vector<TAnalyse> Devine(std::string_view mot);
+
 // The infinitives whose letters could give `forme`: every head of the form
 // followed by every infinitive ending the engine's models key on. Deduped,
 // never longer than the engine keeps; whether they are verbs is not checked.
 std::vector<std::string> InfinitifsPossibles(std::string_view forme);
-
-// The readings whose form is the grid's first person with its final e
-// turned é or è before an inverted je: "eussé" (eussé-je) for "eusse".
-std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_view forme);
 
 // The grid a form is read in: the verb's own facts applied (il neige has no
 // je), its pronoun not written, so that a simple line is its subject and
@@ -36,8 +55,9 @@ std::vector<TLecture> LecturesInversees(const LignesGrille& lignes, std::string_
 LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
 
 // The past participles the grids with the féminin and passif options show
-// ("allée", "prises"), beyond the default grid's.
-std::vector<std::string> ParticipesAccordes(const TVerbe& verbe);
+// ("allée", "prises"), beyond the default grid's; in the spelling and
+// series of `graphie`.
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions& graphie = {});
 bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme);
 
 // The spellings and series a form is looked for in, the usual grid first;
@@ -51,6 +71,23 @@ std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit);
 // The traditional spelling of a rectified infinitive (connaître for
 // connaitre); "" for any other word.
 std::string InfinitifTraditionnel(std::string_view infinitif);
+
+// Every form the verb's grid holds, and the agreed participles, each with
+// its reading; a participle comes once per compound line (the index keeps
+// one). What the form index is made of.
+// `graphie` chooses the spelling and the series of the grids read.
+void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
+                   const std::function<void(std::string_view, const TLecture&)>& rappel);
+
+// The order of known verbs: être and avoir first, then alphabetical with
+// accents folded (é with e).
+bool AvantConnu(std::string_view a, std::string_view b);
+
+// Of the verbs guessed from a form's letters, only the most likely: the
+// first group before the second, the second before the third, then the
+// shorter infinitive. Several remain only when the letters cannot tell them
+// apart (blachète: blachèter, blachéter).
+void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
 
 // Where a reading's cell stands in the grid, the past participle last.
 int RangCellule(std::string_view cellule);

@@ -53,23 +53,6 @@ Entree LitEntree(std::string_view morph) {
     return e;
 }
 
-// Letters folded to their base for sorting: é sorts with e, not after z.
-std::string Plie(std::string_view s) {
-    std::string r;
-    while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
-        const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
-        if (const auto k = a.find(d.point); k != std::u32string_view::npos)
-            utf8::Encode(b[k], r);
-        else if (d.point == U'œ')
-            r += "oe";
-        else
-            r.append(s.substr(0, d.taille));
-        s.remove_prefix(d.taille);
-    }
-    return r;
-}
-
 // The infinitive of what a front end typed: "s'évanouir", "se lever" and
 // "s'en aller" name évanouir, lever and aller, as they do for the engine.
 std::optional<std::string> Infinitif(std::string_view texte) {
@@ -95,9 +78,6 @@ struct TLexique::Donnees {
     const LignesGrille* GrilleDe(const std::string& infinitif, const TOptions& graphie = {});
     bool InfinitifConnu(const std::string& mot);
     bool Conjugable(const std::string& infinitif);
-    std::unordered_map<std::string, std::vector<std::string>> accords;
-    std::vector<TLecture> Lectures(const std::string& infinitif, const std::string& mot);
-    std::vector<TAnalyse> AnalyseDictionnaire(const std::string& mot, bool& connuDuDico);
 };
 
 namespace {
@@ -152,7 +132,7 @@ void TLexique::Donnees::Charge() {
                 if (!morphologie) {
                     dico.reset();
                     raison =
-                        "Analyse des formes et suggestions indisponibles : le dictionnaire "
+                        "Suggestions et notes du dictionnaire indisponibles : le dictionnaire "
                         "français de " +
                         d.string() + " ne décrit pas les formes des verbes.";
                     return;
@@ -168,14 +148,14 @@ void TLexique::Donnees::Charge() {
         for (const std::filesystem::path& d : dossiers)
             liste += (liste.empty() ? "" : ", ") + d.string();
         raison =
-            "Analyse des formes et suggestions indisponibles : aucun dictionnaire français "
+            "Suggestions et notes du dictionnaire indisponibles : aucun dictionnaire français "
             "(fr.aff et fr.dic) n'a été trouvé dans " +
             (liste.empty() ? std::string("aucun dossier") : liste) +
             ". Installez le paquet hunspell-fr-comprehensive.";
     } catch (const std::exception& e) {
         dico.reset();
         raison =
-            "Analyse des formes et suggestions indisponibles : le dictionnaire n'a pas pu "
+            "Suggestions et notes du dictionnaire indisponibles : le dictionnaire n'a pas pu "
             "être chargé (" +
             std::string(e.what()) + ").";
     }
@@ -216,28 +196,6 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
     return connu;
 }
 
-// The readings of one verb: its grids in both spellings and both series,
-// then its agreed participles for a form that may be one (a final e or s).
-std::vector<TLecture> TLexique::Donnees::Lectures(const std::string& infinitif,
-                                                  const std::string& mot) {
-    if (GrilleDe(infinitif) == nullptr) return {};
-    TVerbe v;
-    v.DefinitVerbe(infinitif);
-    std::vector<TLecture> l = lexique::LecturesDesGraphies(v, [&](const TOptions& graphie) {
-        return LecturesDansGrille(*GrilleDe(infinitif, graphie), mot);
-    });
-    if ((!l.empty() && l.back().cellule == "PartPasse") ||
-        !(mot.ends_with('e') || mot.ends_with('s')))
-        return l;
-    auto a = accords.find(infinitif);
-    if (a == accords.end()) {
-        if (accords.size() >= GrillesMax) accords.clear();
-        a = accords.emplace(infinitif, lexique::ParticipesAccordes(v)).first;
-    }
-    if (lexique::ParticipeAccorde(a->second, mot)) l.push_back({"PartPasse", 0, false});
-    return l;
-}
-
 // Whether the engine's grid of the verb holds at least one form: a verb it
 // leaves empty (connaitre) is no suggestion worth the click.
 bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
@@ -246,56 +204,6 @@ bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
     for (std::size_t i = 0; i < LignesGrille::size(); ++i)
         if (!EstMarqueur((*g)[i]) && !(*g)[i].empty()) return true;
     return false;
-}
-
-// The readings of the verbs the dictionary proposes; the inverted first
-// person only when nothing else holds the form.
-std::vector<TAnalyse> TLexique::Donnees::AnalyseDictionnaire(const std::string& mot,
-                                                             bool& connuDuDico) {
-    const std::vector<std::string> morphs = dico->analyze(mot);
-    connuDuDico = !morphs.empty();
-    std::vector<std::string> lemmes;
-    for (const std::string& m : morphs) {
-        const Entree e = LitEntree(m);
-        if (e.etiquette.empty() || e.lemme.empty()) continue;
-        // connait is connaître's as much as connaitre's: the traditional
-        // infinitive first.
-        for (const std::string& lemme :
-             {lexique::InfinitifTraditionnel(e.lemme), std::string(e.lemme)})
-            if (!lemme.empty() && std::find(lemmes.begin(), lemmes.end(), lemme) == lemmes.end())
-                lemmes.push_back(lemme);
-    }
-    std::vector<TAnalyse> analyses;
-    for (bool inversion : {false, true}) {
-        for (const std::string& lemme : lemmes)
-            if (GrilleDe(lemme) != nullptr) {
-                TVerbe v;
-                v.DefinitVerbe(lemme);
-                const auto inversees = [&](const TOptions& graphie) {
-                    return lexique::LecturesInversees(*GrilleDe(lemme, graphie), mot);
-                };
-                std::vector<TLecture> l =
-                    inversion ? lexique::LecturesDesGraphies(v, inversees) : Lectures(lemme, mot);
-                // aimè-je is the rectified spelling of aimé-je.
-                if (inversion && mot.ends_with("è"))
-                    for (TLecture& x : l) x.rectifiee = true;
-                if (!l.empty()) analyses.push_back({lemme, true, std::move(l)});
-            }
-        if (!analyses.empty()) break;
-    }
-    // A form both spellings share (naquit) is the traditional infinitive's
-    // alone: naitre would only repeat naître.
-    std::vector<std::string> repetes;
-    for (const TAnalyse& b : analyses)
-        if (std::none_of(b.lectures.begin(), b.lectures.end(),
-                         [](const TLecture& l) { return l.rectifiee; }))
-            for (const TAnalyse& a : analyses)
-                if (lexique::InfinitifTraditionnel(a.infinitif) == b.infinitif)
-                    repetes.push_back(a.infinitif);
-    std::erase_if(analyses, [&](const TAnalyse& a) {
-        return std::find(repetes.begin(), repetes.end(), a.infinitif) != repetes.end();
-    });
-    return analyses;
 }
 
 std::vector<std::filesystem::path> TLexique::DossiersStandard() {
@@ -342,36 +250,7 @@ std::filesystem::path TLexique::Dossier() const {
 }
 
 std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
-    if (!Disponible()) return {};
-    const std::optional<std::string> mot = lexique::Normalise(forme);
-    if (!mot) return {};
-    bool connu = false;
-    std::vector<TAnalyse> analyses = d->AnalyseDictionnaire(*mot, connu);
-    // A word the dictionary lacks may still be a form of a verb it lacks
-    // (googlions) or of one whose form it lacks: its letters say which.
-    if (analyses.empty() && (!connu || !d->dico->spell(*mot)))
-        for (const std::string& v : lexique::InfinitifsPossibles(*mot))
-            if (std::vector<TLecture> l = d->Lectures(v, *mot); !l.empty())
-                analyses.push_back({v, d->InfinitifConnu(v), std::move(l)});
-    const auto rang = [](const TAnalyse& a) {
-        return a.infinitif == "être" || a.infinitif == "avoir" ? 0 : 1;
-    };
-    // Of two guesses, the one that reads more of the form as an ending comes
-    // first: twittâmes is rather twitter's than twittâmer's.
-    const auto tete = [&](const TAnalyse& a) {
-        return a.connu
-                   ? 0
-                   : std::mismatch(a.infinitif.begin(), a.infinitif.end(), mot->begin(), mot->end())
-                             .first -
-                         a.infinitif.begin();
-    };
-    std::stable_sort(analyses.begin(), analyses.end(), [&](const TAnalyse& a, const TAnalyse& b) {
-        if (a.connu != b.connu) return a.connu;
-        if (rang(a) != rang(b)) return rang(a) < rang(b);
-        if (tete(a) != tete(b)) return tete(a) < tete(b);
-        return Plie(a.infinitif) < Plie(b.infinitif);
-    });
-    return analyses;
+    return AnalyseTexte(forme);
 }
 
 std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size_t maximum) {
@@ -382,8 +261,9 @@ std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size
     for (const std::string& s : d->dico->suggest(*mot)) {
         // Names and phrases are no verb of the grid.
         if (lexique::Normalise(s) != s) continue;
-        bool connu = false;
-        if ((d->InfinitifConnu(s) && d->Conjugable(s)) || !d->AnalyseDictionnaire(s, connu).empty())
+        const std::vector<TAnalyse> analyse = AnalyseTexte(s);
+        if ((d->InfinitifConnu(s) && d->Conjugable(s)) ||
+            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; }))
             retenues.push_back(s);
         if (retenues.size() == maximum) break;
     }

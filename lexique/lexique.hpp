@@ -1,15 +1,18 @@
-// The lexicon: from a form met in a text back to its verb, tense and person;
-// suggestions for a misspelt verb; what the dictionary knows of a verb.
+// The lexicon: from a form or a line met in a text back to its verb, tense
+// and person; suggestions for a misspelt verb; what the dictionary knows of
+// a verb.
 //
-// The dictionary (hunspell, French, with morphology) only proposes lemmas;
-// every reading is then checked against the engine's own grid, so a reading
-// is never one the displayed conjugation does not contain. The engine knows
-// nothing of this layer, and Florimot works without the dictionary.
+// Analysis reads a form index generated at build time from the engine's own
+// grids of every known verb (index.hpp), so a reading is never one the
+// displayed conjugation does not contain, and needs no dictionary at run
+// time. The dictionary (hunspell, French, with morphology) serves the
+// suggestions and the notes. The engine knows nothing of this layer, and
+// Florimot works without the dictionary.
 //
 // Threads: the dictionary loads on a thread of its own, started by the
-// constructor; the first call that needs it waits for the end of loading,
-// nothing before. After that, one TLexique serves one thread at a time (its
-// grid cache is not locked): give each thread its own object, or serialise.
+// constructor; the first call that needs it (Suggestions, Faits, Note)
+// waits for the end of loading, nothing before. After that, one TLexique serves one thread at a
+// time (its grid cache is not locked): give each thread its own object, or serialise.
 //
 //     florimot::TLexique lexique;  // returns at once
 //     ...
@@ -49,14 +52,17 @@ struct TLecture {
     // that has two ("paye", "assieds"): the grid with that option holds it.
     bool rectifiee = false;
     bool variante = false;
+    // The options a whole line shows ("je ne me lève pas": négation); none
+    // for a bare form. The spelling and the series are the two fields above.
+    TOptions options{};
 
     bool operator==(const TLecture&) const = default;
 };
 
 // The readings of one verb, in grid order (the past participle last).
 struct TAnalyse {
-    std::string infinitif;
-    bool connu = false;  // the dictionary knows this infinitive as a verb
+    std::string infinitif;  // with its pronoun when a line shows it: "se lever"
+    bool connu = false;     // a known verb, not one guessed from the letters
     std::vector<TLecture> lectures;
 };
 
@@ -94,13 +100,7 @@ public:
     // The folder the dictionary was read from ("" without one).
     std::filesystem::path Dossier() const;
 
-    // The verbs whose grid holds `forme` (one word, UTF-8; blanks around it
-    // and capitals are forgiven). Verbs the dictionary knows come first;
-    // a word the dictionary does not know at all is matched against the
-    // infinitives its letters suggest. Empty without the dictionary, for a
-    // word that is no verb form, or for text that is not valid UTF-8. An
-    // infinitive is no reading (no line of the grid shows it): Faits() says
-    // whether the dictionary knows it.
+    // AnalyseTexte: it needs no dictionary, and never waits for it.
     std::vector<TAnalyse> Analyse(std::string_view forme);
 
     // At most `maximum` verbs or verb forms close to a misspelt `texte`,
@@ -122,6 +122,16 @@ private:
     mutable std::future<void> chargement;
     void Attend() const;
 };
+
+// The verbs whose grid holds `texte`: a form ("allions"; blanks around it
+// and capitals forgiven), or a whole line as the grid writes it under any
+// options ("je ne me lève pas", "va-t'en", "puis-je ?"; blanks run
+// together, capitals, ’ for '). Known verbs come from the form index, in
+// its order; a word no known verb has is read under the infinitives its
+// letters most likely come from (googlions: googler). Empty for no verb
+// form, for text that is not valid UTF-8, and for a text longer than any
+// line. An infinitive is no reading (no line of the grid shows it).
+std::vector<TAnalyse> AnalyseTexte(std::string_view texte);
 
 // The readings of `forme` in one verb's grid (no dictionary needed).
 std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);

@@ -260,14 +260,34 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          0,
          "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
-         "\"variante\":true}]}]}\n",
+         "\"variante\":true,\"options\":{\"feminin\":false,\"negation\":false,"
+         "\"interrogation\":false,\"passif\":false}}]}]}\n",
          ""},
-        // A word the dictionary lacks: every infinitive its letters allow.
+        // A word the dictionary lacks: its most likely infinitive only.
         {{"--analyse", "--tsv", "twittâmes"},
          0,
-         "twittâmes\ttwitter\tPSInd\t4\ntwittâmes\ttwittâmer\tPresInd\t2\n"
-         "twittâmes\ttwittâmer\tPresSubj\t2\n",
+         "twittâmes\ttwitter\tPSInd\t4\n",
          "  suggestions : twistâmes, splittâmes\n"},
+        // Lines as written: the TSV keeps its four fields, the readable
+        // output names the options the line shows.
+        {{"--analyse", "--tsv", "Je ne me  lève pas", "va-t’en"},
+         0,
+         "je ne me lève pas\tse lever\tPresInd\t1\nva-t'en\ts'en aller\tPresImp\t1\n",
+         ""},
+        {{"--analyse", "elles sont venues"},
+         0,
+         "« elles sont venues » : venir, indicatif passé composé, elles (féminin)\n",
+         ""},
+        {{"--analyse", "--json", "puis-je ?"},
+         0,
+         "{\"forme\":\"puis-je ?\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
+         "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"options\":{\"feminin\":false,"
+         "\"negation\":false,\"interrogation\":true,\"passif\":false}}]}]}\n",
+         ""},
+        {{"--analyse", "--tsv", "--", "--", "?!"},
+         1,
+         "",
+         "« -- » : aucune forme verbale connue\n« ?! » : aucune forme verbale connue\n"},
         {{"--analyse", "aqcuerir"}, 1, "", "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
         {{"allions"},
          1,

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "index.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "modele.hpp"
@@ -198,6 +200,122 @@ TEST(Analyse, ParticipesAccordes) {
         EXPECT_EQ(florimot::Confirme(infinitif, forme, participe), lu) << forme;
 }
 
+// Lines as the grid writes them, under the options they show, and loosely
+// typed (blanks, capitals, ’): each gives its verb, cell, person, options.
+TEST(Analyse, LignesDeLaGrille) {
+    constexpr florimot::TOptions F{.Feminin = true}, N{.Negation = true},
+        NI{.Negation = true, .Interrogation = true}, I{.Interrogation = true}, P{.Passif = true};
+    struct Cas {
+        const char* ligne;
+        const char* infinitif;
+        std::vector<TLecture> lectures;
+    };
+    const Cas cas[] = {
+        {"j'aime", "aimer", {{"PresInd", 1}}},
+        {"que tu finisses", "finir", {{"PresSubj", 2}, {"ImpSubj", 2}}},
+        {"qu'il vienne", "venir", {{"PresSubj", 3}}},
+        {"nous sommes allés", "aller", {{"PCInd", 4}}},
+        {"elles sont venues", "venir", {{"PCInd", 6, false, F}}},
+        {"ils se sont levés", "se lever", {{"PCInd", 6}}},
+        {"je ne me lève pas", "se lever", {{"PresInd", 1, false, N}}},
+        {"puis-je", "pouvoir", {{"PresInd", 1, false, I}}},
+        {"puis-je ?", "pouvoir", {{"PresInd", 1, false, I}}},
+        {"ne parle-t-il pas ?", "parler", {{"PresInd", 3, false, NI}}},
+        {"levez-vous", "se lever", {{"PresImp", 3}}},
+        {"lève-toi", "se lever", {{"PresImp", 1}}},
+        {"va-t'en", "s'en aller", {{"PresImp", 1}}},
+        {"j'ai été aimé", "aimer", {{"PCInd", 1, false, P}}},
+        {"  Je   NE me lève  pas ", "se lever", {{"PresInd", 1, false, N}}},
+        {"J’aime", "aimer", {{"PresInd", 1}}},
+        {"eussé-je", "avoir", {{"ImpSubj", 1, true}}},
+        {"puis", "pouvoir", {{"PresInd", 1, true}}},
+        // A verb no table knows, in a line.
+        {"nous googlions", "googler", {{"ImpInd", 4}}},
+    };
+    for (const Cas& c : cas) {
+        const std::vector<TAnalyse> analyses = florimot::AnalyseTexte(c.ligne);
+        ASSERT_EQ(analyses.size(), 1u) << c.ligne;
+        EXPECT_EQ(analyses[0].infinitif, c.infinitif) << c.ligne;
+        EXPECT_EQ(analyses[0].lectures, c.lectures) << c.ligne;
+        // Each reading is a line the grid shows under its options.
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.infinitif);
+        for (const TLecture& l : analyses[0].lectures)
+            if (!l.inversion) {
+                const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
+                const florimot::Cellule& cellule =
+                    florimot::Grille[std::size_t(florimot::lexique::RangCellule(l.cellule))];
+                const std::string lue = florimot::lexique::Canonique(
+                    g[cellule.Premier + l.personne - cellule.PremierePersonne]).texte;
+                EXPECT_EQ(lue, florimot::lexique::Canonique(c.ligne).texte) << c.ligne;
+            }
+    }
+}
+
+// Words and lines that are no form of any verb: forms a known verb does not
+// have, inventions, punctuation, and texts no grid line could be.
+TEST(Analyse, AucuneLecture) {
+    const std::string textes[] = {
+        "existée", "fallue",    "puis-jer", "crochissair", "puis-jer ?", "levez-voaître",
+        "maison",  "-",         "'",        "--",          "?",          "?!",
+        "- ' -",   "je",        "je ne pas", "aimé-je",    "j'aimer",    "nous sommes venu",
+        "je \xff aime", std::string(3 << 20, 'a'), std::string(5000, ' ') + "aime"};
+    for (const std::string& t : textes)
+        EXPECT_TRUE(florimot::AnalyseTexte(t).empty()) << t.substr(0, 40);
+}
+
+// A form no table knows gets its most likely verb only: the first group
+// before the others, the shorter infinitive; never one with a hyphen.
+TEST(Analyse, SeulementLeVerbeLePlusProbable) {
+    const std::pair<const char*, std::vector<std::string>> cas[] = {
+        {"crochissais", {"crochisser"}},
+        {"cocoleraient", {"cocoler"}},
+        {"jumboïsais", {"jumboïser"}},
+        {"blachète", {"blachèter", "blachéter"}},
+    };
+    for (const auto& [forme, verbes] : cas) {
+        std::vector<std::string> lus;
+        for (const TAnalyse& a : florimot::AnalyseTexte(forme)) {
+            EXPECT_FALSE(a.connu) << forme;
+            lus.push_back(a.infinitif);
+        }
+        EXPECT_EQ(lus, verbes) << forme;
+    }
+}
+
+// The index over a list of its own: what the generator writes, the reader
+// reads back; a damaged table reads as an empty one.
+TEST(Index, GenereEtRelu) {
+    const std::filesystem::path dossier =
+        std::filesystem::temp_directory_path() / ("florimot_index_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    std::ofstream(dossier / "verbes.txt") << "parler\nfinir\nmaison\n";
+    ASSERT_EQ(std::system((std::string(GENERE_INDEX) + " " + (dossier / "verbes.txt").string() +
+                           " " + (dossier / "index.bin").string() + " > /dev/null")
+                              .c_str()),
+              0);
+    std::ifstream fichier(dossier / "index.bin", std::ios::binary);
+    std::vector<std::uint32_t> mots(std::filesystem::file_size(dossier / "index.bin") / 4);
+    fichier.read(reinterpret_cast<char*>(mots.data()), std::streamsize(mots.size() * 4));
+    std::filesystem::remove_all(dossier);
+    using florimot::lexique::TIndexFormes;
+    const TIndexFormes index(mots);
+    EXPECT_EQ(index.NombreVerbes(), 2u);
+    EXPECT_TRUE(index.Connu("finir"));
+    EXPECT_FALSE(index.Connu("maison"));
+    std::vector<std::pair<std::string_view, std::uint32_t>> lus;
+    for (std::uint32_t l : index.Cherche("finissons"))
+        lus.emplace_back(index.Infinitif(florimot::lexique::VerbeDe(l)),
+                         florimot::lexique::CelluleDe(l));
+    EXPECT_EQ(lus, (decltype(lus){{"finir", 0}, {"finir", 12}}));
+    EXPECT_TRUE(index.Cherche("allions").empty());
+    for (std::size_t taille : {std::size_t(3), mots.size() / 2, mots.size() - 1}) {
+        const TIndexFormes abime{std::span<const std::uint32_t>(mots).first(taille)};
+        EXPECT_EQ(abime.NombreVerbes(), 0u);
+        EXPECT_TRUE(abime.Cherche("finissons").empty());
+    }
+}
+
 // The guesses for unknown words: every form of a verb of each model, read
 // from its letters alone, must bring the verb back among the candidates.
 // These verbs are not the ones the guesses were built from.
@@ -339,8 +457,8 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
     }
 }
 
-// No dictionary in the folder, or one that says nothing of verbs: nothing
-// is available, the reason says so, and every call answers empty.
+// No dictionary in the folder, or one that says nothing of verbs: no
+// suggestion nor note, the reason says so; analysis works all the same.
 TEST(Chargement, SansDictionnaireUtilisable) {
     const std::filesystem::path vide =
         std::filesystem::temp_directory_path() / ("florimot_lexique_" + std::to_string(::getpid()));
@@ -354,7 +472,8 @@ TEST(Chargement, SansDictionnaireUtilisable) {
         EXPECT_TRUE(lexique.Pret());
         EXPECT_NE(lexique.Raison().find("indisponibles"), std::string::npos) << lexique.Raison();
         EXPECT_NE(lexique.Raison().find(dossier.string()), std::string::npos) << lexique.Raison();
-        EXPECT_TRUE(lexique.Analyse("allions").empty());
+        // The form index is the program's own: analysis needs no dictionary.
+        EXPECT_EQ(lexique.Analyse("allions").size(), 2u);
         EXPECT_TRUE(lexique.Suggestions("aqcuérir").empty());
         EXPECT_FALSE(lexique.Faits("parler").connu);
         EXPECT_EQ(lexique.Note("parler"), "");

@@ -117,6 +117,7 @@ TEST(Options, FemininNegationInterrogation) {
         {"se lever", "i", "PCInd", 2, "t'es-tu levé\u00a0?"},
         {"se lever", "i", "PCInd", 3, "s'est-il levé\u00a0?"},
         {"pouvoir", "i", "PresInd", 1, "puis-je\u00a0?"},
+        {"pouvoir", "i", "PresCond", 1, "pourrais-je\u00a0?"},
         {"être", "i", "PresInd", 1, "suis-je\u00a0?"},
         {"parler", "i", "PresInd", 1, "est-ce que je parle\u00a0?"},
         {"aimer", "i", "PresInd", 1, "est-ce que j'aime\u00a0?"},

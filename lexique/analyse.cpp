@@ -1,0 +1,181 @@
+// From a text back to its verbs without the dictionary: a line as the grid
+// writes it, else a form looked up in the index, else the most likely verb
+// its letters allow.
+#include <algorithm>
+
+#include "index.hpp"
+#include "interne.hpp"
+#include "modele.hpp"
+#include "saisie.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace lexique {
+
+namespace {
+
+// A line of the grid is a few words; anything much longer is a paste that
+// no grid holds, and is not worth splitting.
+constexpr std::size_t OctetsMax = 256;
+
+bool Inverse(const Cellule& c) {
+    return c.CodeTemps <= 9 &&
+           (c.DecalageMode == 0 || c.DecalageMode == 24 || c.DecalageMode == 36);
+}
+
+// The readings of the index grouped by verb, in the index's order: the
+// word before an inverted je (puis of puis-je) only when it is no form
+// without it; `inversion`: readings of the plain first person whose e the
+// word turns é or è (eussé for eusse).
+void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
+                 std::vector<TAnalyse>& analyses) {
+    const TIndexFormes& index = TIndexFormes::Programme();
+    const bool simple = std::any_of(lectures.begin(), lectures.end(),
+                                    [](std::uint32_t l) { return !InversionDe(l); });
+    for (std::size_t i = 0; i < lectures.size(); ++i) {
+        const std::uint32_t l = lectures[i];
+        const std::uint32_t cellule = CelluleDe(l);
+        if (simple && InversionDe(l) && !inversion) continue;
+        TLecture lecture{
+            cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
+            static_cast<int>(PersonneDe(l)), inversion || InversionDe(l), RectifieeDe(l),
+            VarianteDe(l)};
+        if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
+                          lecture.personne != 1 || !Inverse(Grille[cellule])))
+            continue;
+        const std::string_view infinitif = index.Infinitif(VerbeDe(l));
+        if (analyses.empty() || analyses.back().infinitif != infinitif) {
+            // One allocation for the verb's readings: a batch makes millions.
+            analyses.push_back({std::string(infinitif), true, {}});
+            analyses.back().lectures.reserve(static_cast<std::size_t>(
+                std::count_if(lectures.begin() + static_cast<std::ptrdiff_t>(i), lectures.end(),
+                              [&](std::uint32_t m) { return VerbeDe(m) == VerbeDe(l); })));
+        }
+        analyses.back().lectures.push_back(lecture);
+    }
+}
+
+// Whether a word is already as the grids spell it: lower-case letters,
+// accented ones included, and nothing the normaliser would change. Most
+// words of a batch are, and skip it.
+bool DejaNormal(std::string_view mot) {
+    if (mot.empty()) return false;
+    std::size_t lettres = 0;
+    for (std::size_t i = 0; i < mot.size(); ++i) {
+        if (++lettres > LettresMax) return false;
+        const auto c = static_cast<unsigned char>(mot[i]);
+        if (c >= 'a' && c <= 'z') continue;
+        // à … ÿ (U+00E0 … U+00FF but ÷) and œ, as two bytes.
+        if (i + 1 < mot.size()) {
+            const auto d = static_cast<unsigned char>(mot[i + 1]);
+            if ((c == 0xC3 && d >= 0xA0 && d <= 0xBF && d != 0xB7) || (c == 0xC5 && d == 0x93)) {
+                ++i;
+                continue;
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
+    const TIndexFormes& index = TIndexFormes::Programme();
+    std::vector<TAnalyse> analyses;
+    AjouteIndex(index.Cherche(mot, connu), false, analyses);
+    if (!analyses.empty()) {
+        // A form both spellings share (naquit) is the traditional
+        // infinitive's alone: naitre would only repeat naître.
+        std::vector<std::string> repetes;
+        for (const TAnalyse& b : analyses)
+            if (std::none_of(b.lectures.begin(), b.lectures.end(),
+                             [](const TLecture& l) { return l.rectifiee; }))
+                for (const TAnalyse& a : analyses)
+                    if (InfinitifTraditionnel(a.infinitif) == b.infinitif)
+                        repetes.push_back(a.infinitif);
+        std::erase_if(analyses, [&](const TAnalyse& a) {
+            return std::find(repetes.begin(), repetes.end(), a.infinitif) != repetes.end();
+        });
+        return analyses;
+    }
+    // The first person's e turned é or è before an inverted je (eussé-je).
+    for (std::string_view fin : {"é", "è"})
+        if (mot.size() > fin.size() && mot.ends_with(fin)) {
+            std::string simple(mot.substr(0, mot.size() - fin.size()));
+            simple += 'e';
+            AjouteIndex(index.Cherche(simple), true, analyses);
+        }
+    return analyses;
+}
+
+std::vector<TAnalyse> Devine(std::string_view mot) {
+    const TIndexFormes& index = TIndexFormes::Programme();
+    std::vector<TAnalyse> devinees;
+    const std::vector<std::string> possibles = InfinitifsPossibles(mot);
+    // The letters point at a verb the index knows, whose grid does not hold
+    // the form (existée, fallue): it is no form at all.
+    if (std::any_of(possibles.begin(), possibles.end(),
+                    [&](const std::string& v) { return index.Connu(v); }))
+        return {};
+    for (const std::string& v : possibles) {
+        // An infinitive with a hyphen or an apostrophe is a known verb
+        // (s'entr'apercevoir) or none.
+        if (v.find_first_of("-'") != std::string::npos) continue;
+        // Every verb of fewer than four letters is known (ir, ouïr): "jer"
+        // behind "je" is none.
+        TText lettres;
+        lettres.Affecte(v);
+        if (lettres.Longueur() < 4) continue;
+        TVerbe verbe;
+        verbe.DefinitVerbe(v);
+        if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;
+        std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
+            return LecturesDansGrille(GrilleLue(verbe, graphie), mot);
+        });
+        if (l.empty() || l.back().cellule != "PartPasse") {
+            if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
+                l.push_back({"PartPasse", 0, false});
+        }
+        if (!l.empty()) devinees.push_back({v, false, std::move(l)});
+    }
+    GardeLesPlusProbables(devinees);
+    return devinees;
+}
+
+}  // namespace lexique
+
+std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
+    if (lexique::DejaNormal(texte)) {
+        bool connu = false;
+        std::vector<TAnalyse> analyses = lexique::LecturesIndex(texte, &connu);
+        if (analyses.empty() && !connu) analyses = lexique::Devine(texte);
+        return analyses;
+    }
+    if (texte.size() > lexique::OctetsMax || !utf8::EstValide(texte)) return {};
+    const lexique::TTexteLu lu = lexique::Canonique(texte);
+    if (lu.texte.empty()) return {};
+    if (lu.ligne) {
+        std::vector<TAnalyse> analyses = lexique::LitLigne(lu);
+        if (!analyses.empty() || lu.texte.find(' ') != std::string::npos) return analyses;
+        // eussé-je, dussé-je: literary questions of the subjonctif, which
+        // the grid writes without their je.
+        if (std::string_view t = lu.texte; t.ends_with("-je") && !lu.question) {
+            t.remove_suffix(3);
+            for (TAnalyse& a : lexique::LecturesIndex(t)) {
+                std::erase_if(a.lectures, [](const TLecture& l) { return !l.inversion; });
+                if (!a.lectures.empty()) analyses.push_back(std::move(a));
+            }
+            return analyses;
+        }
+    }
+    const std::optional<std::string> mot = lexique::Normalise(lu.texte);
+    if (!mot) return {};
+    bool connu = false;
+    std::vector<TAnalyse> analyses = lexique::LecturesIndex(*mot, &connu);
+    if (analyses.empty() && !connu) analyses = lexique::Devine(*mot);
+    return analyses;
+}
+
+}  // namespace florimot

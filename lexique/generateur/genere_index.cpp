@@ -1,0 +1,156 @@
+// Writes the form index (lexique/index.hpp) of a list of verbs: every form
+// the engine's grid gives each one, with its readings, and the dictionary's
+// other words, with none.
+//
+//     genere_index <verbs> <index.bin>
+//
+// <verbs> is the French hunspell dictionary, or a list of infinitives, one
+// a line. From the dictionary, the verbs are those of the verb facts table
+// (VerbesConnus, generated from the same file), its other words are kept
+// with no reading; a missing file gives an empty index, so that a build
+// without the dictionary still links.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "faits.hpp"
+#include "index.hpp"
+#include "interne.hpp"
+
+namespace {
+
+using namespace florimot;
+
+// The dictionary's verbs: "abaisser/a0p+() po:v1_it_q__a" names abaisser. A
+// line with no tag at all is a plain list's infinitive. The dictionary's
+// other words ("usité/F.() po:adj") go to `autres`.
+std::set<std::string> LitVerbes(const char* chemin, std::set<std::string>& autres) {
+    std::set<std::string> verbes;
+    std::ifstream fichier(chemin);
+    std::string ligne;
+    while (std::getline(fichier, ligne)) {
+        const std::size_t tag = ligne.find(" po:v");
+        const bool liste = ligne.find(':') == std::string::npos;
+        std::string mot = ligne.substr(0, ligne.find_first_of("/ \t\r"));
+        const auto inf = lexique::Normalise(mot);
+        if (!inf || *inf != mot) continue;
+        if (!liste && (tag == std::string::npos || tag + 5 >= ligne.size() ||
+                       ligne[tag + 5] < '0' || ligne[tag + 5] > '9')) {
+            autres.insert(mot);
+            continue;
+        }
+        TVerbe v;
+        v.DefinitVerbe(mot);
+        // A word the engine does not conjugate under that very name gives no
+        // line of any grid.
+        if (v.DonneGroupe() != 0 && v.MotVue() == mot) verbes.insert(mot);
+    }
+    return verbes;
+}
+
+void Ajoute(std::vector<std::uint32_t>& mots, std::string& texte, std::string_view s) {
+    mots.push_back(static_cast<std::uint32_t>(texte.size()));
+    mots.push_back(static_cast<std::uint32_t>(s.size()));
+    texte += s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "utilisation : genere_index <verbes> <index.bin>\n";
+        return 2;
+    }
+    std::set<std::string> autres;
+    std::set<std::string> lus = LitVerbes(argv[1], autres);
+    // The dictionary's verbs as the facts table knows them, when it does.
+    if (!autres.empty() && !VerbesConnus().empty()) {
+        lus.clear();
+        for (const std::string_view v : VerbesConnus()) {
+            TVerbe verbe;
+            verbe.DefinitVerbe(v);
+            if (verbe.DonneGroupe() != 0 && verbe.MotVue() == v) lus.emplace(v);
+        }
+    }
+    for (const std::string& v : lus) autres.erase(v);
+    std::vector<std::string> verbes(lus.begin(), lus.end());
+    std::sort(verbes.begin(), verbes.end(), lexique::AvantConnu);
+
+    // form → readings, each reading once. The rectified spelling and the
+    // other series add only what the usual grid lacks, marked as theirs
+    // (connait, paye): the first spelling that holds a reading names it.
+    std::map<std::string, std::vector<std::uint32_t>> formes;
+    for (std::uint32_t n = 0; n < verbes.size(); ++n) {
+        TVerbe v;
+        v.DefinitVerbe(verbes[n]);
+        std::set<std::pair<std::string, std::uint32_t>> vues;
+        // A rectified infinitive (connaitre) has its forms in that spelling only.
+        const bool infinitifRectifie = InfinitifRectifie(v);
+        for (const TOptions& graphie : lexique::Graphies)
+            if (!infinitifRectifie || graphie.Rectifiee)
+                lexique::FormesDuVerbe(v, graphie, [&](std::string_view f, const TLecture& l) {
+                const std::uint32_t lecture =
+                    lexique::Lecture(n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
+                                     static_cast<std::uint32_t>(l.personne), l.inversion);
+                if (!vues.emplace(std::string(f), lecture).second) return;
+                const std::uint32_t marquee =
+                    lexique::Lecture(n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
+                                     static_cast<std::uint32_t>(l.personne), l.inversion,
+                                     graphie.Rectifiee, graphie.Variante);
+                formes[std::string(f)].push_back(marquee);
+            });
+    }
+
+    // The dictionary's words that are no form of its verbs stay in, with
+    // no reading: no verb is guessed behind "usité" or "maison".
+    for (const std::string& mot : autres) formes.try_emplace(mot);
+
+    std::vector<std::uint32_t> verbe, ordre(verbes.size()), forme, lectures;
+    std::string texte;
+    for (const std::string& v : verbes) Ajoute(verbe, texte, v);
+    for (std::uint32_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
+    std::sort(ordre.begin(), ordre.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return verbes[a] < verbes[b]; });
+    std::uint32_t alveoles = 1;
+    while (alveoles < 2 * formes.size() + 1) alveoles *= 2;
+    std::vector<std::uint32_t> alveole(alveoles, 0);
+    std::uint32_t numero = 0;
+    for (auto& [f, ls] : formes) {
+        // Verb order, then grid order: the packed readings sort so.
+        std::sort(ls.begin(), ls.end());
+        Ajoute(forme, texte, f);
+        forme.push_back(static_cast<std::uint32_t>(lectures.size()));
+        forme.push_back(static_cast<std::uint32_t>(ls.size()));
+        lectures.insert(lectures.end(), ls.begin(), ls.end());
+        std::uint32_t i = lexique::Hache(f) & (alveoles - 1);
+        while (alveole[i] != 0) i = (i + 1) & (alveoles - 1);
+        alveole[i] = ++numero;
+    }
+    texte.resize((texte.size() + 3) / 4 * 4, '\0');
+
+    std::vector<std::uint32_t> tout = {lexique::IndexMagie,
+                                       lexique::IndexVersion,
+                                       static_cast<std::uint32_t>(verbes.size()),
+                                       static_cast<std::uint32_t>(formes.size()),
+                                       static_cast<std::uint32_t>(lectures.size()),
+                                       alveoles,
+                                       static_cast<std::uint32_t>(texte.size())};
+    for (const auto* partie : {&verbe, &ordre, &forme, &lectures, &alveole})
+        tout.insert(tout.end(), partie->begin(), partie->end());
+    std::ofstream sortie(argv[2], std::ios::binary | std::ios::trunc);
+    sortie.write(reinterpret_cast<const char*>(tout.data()),
+                 static_cast<std::streamsize>(tout.size() * sizeof(std::uint32_t)));
+    sortie.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+    if (!sortie) {
+        std::cerr << "genere_index : " << argv[2] << " ne peut être écrit\n";
+        return 1;
+    }
+    std::cout << "index des formes : " << verbes.size() << " verbes, " << formes.size()
+              << " formes\n";
+    return 0;
+}

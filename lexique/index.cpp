@@ -1,0 +1,90 @@
+// Reading the form index (index.hpp): a check of its layout once, then
+// look-ups that copy nothing.
+#include "index.hpp"
+
+#include <algorithm>
+
+// Assembled from the generated file by index_formes.S.
+extern "C" const std::uint32_t florimot_index_formes[];
+extern "C" const std::uint32_t florimot_index_formes_fin[];
+
+namespace florimot::lexique {
+
+namespace {
+
+constexpr std::size_t TailleEntete = 7;
+
+}  // namespace
+
+const TIndexFormes& TIndexFormes::Programme() {
+    static const TIndexFormes index(std::span<const std::uint32_t>(
+        florimot_index_formes,
+        static_cast<std::size_t>(florimot_index_formes_fin - florimot_index_formes)));
+    return index;
+}
+
+TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
+    if (mots.size() < TailleEntete || mots[0] != IndexMagie || mots[1] != IndexVersion) return;
+    const std::uint64_t verbes = mots[2], formes = mots[3], lectures = mots[4], alveoles = mots[5],
+                        octets = mots[6];
+    const std::uint64_t taille =
+        TailleEntete + 3 * verbes + 4 * formes + lectures + alveoles + (octets + 3) / 4;
+    // A damaged table reads as an empty one rather than out of bounds.
+    if (taille > mots.size() || alveoles == 0 || (alveoles & (alveoles - 1)) != 0 ||
+        alveoles <= formes)
+        return;
+    const std::uint32_t* p = mots.data() + TailleEntete;
+    verbe_ = p;
+    ordre_ = verbe_ + 2 * verbes;
+    forme_ = ordre_ + verbes;
+    lecture_ = forme_ + 4 * formes;
+    alveole_ = lecture_ + lectures;
+    texte_ = reinterpret_cast<const char*>(alveole_ + alveoles);
+    const auto dans = [&](std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
+        return debut <= borne && n <= borne - debut;
+    };
+    for (std::uint64_t i = 0; i < verbes; ++i)
+        if (!dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
+    for (std::uint64_t i = 0; i < formes; ++i) {
+        const std::uint32_t* f = forme_ + 4 * i;
+        if (!dans(f[0], f[1], octets) || !dans(f[2], f[3], lectures)) return;
+    }
+    for (std::uint64_t i = 0; i < lectures; ++i)
+        if (VerbeDe(lecture_[i]) >= verbes) return;
+    for (std::uint64_t i = 0; i < alveoles; ++i)
+        if (alveole_[i] > formes) return;
+    mots_ = mots;
+    verbes_ = static_cast<std::uint32_t>(verbes);
+    formes_ = static_cast<std::uint32_t>(formes);
+    alveoles_ = static_cast<std::uint32_t>(alveoles);
+}
+
+std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, bool* connu) const {
+    if (connu != nullptr) *connu = false;
+    if (alveoles_ == 0) return {};
+    const std::uint32_t masque = alveoles_ - 1;
+    // More slots than forms: a probe always ends on an empty one.
+    for (std::uint32_t i = Hache(forme) & masque;; i = (i + 1) & masque) {
+        const std::uint32_t a = alveole_[i];
+        if (a == 0) return {};
+        const std::uint32_t* f = forme_ + 4 * (a - 1);
+        if (Texte(f) == forme) {
+            if (connu != nullptr) *connu = true;
+            return {lecture_ + f[2], f[3]};
+        }
+    }
+}
+
+std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {
+    return verbe < verbes_ ? Texte(verbe_ + 2 * verbe) : std::string_view();
+}
+
+bool TIndexFormes::Connu(std::string_view infinitif) const {
+    const std::uint32_t* fin = ordre_ + verbes_;
+    const std::uint32_t* i =
+        std::lower_bound(ordre_, fin, infinitif,
+                         [&](std::uint32_t v, std::string_view s) { return Infinitif(v) < s; });
+    return i != fin && Infinitif(*i) == infinitif;
+}
+
+}  // namespace florimot::lexique

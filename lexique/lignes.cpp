@@ -1,0 +1,183 @@
+// Reading a line as the grid writes it ("je ne me lève pas", "va-t'en",
+// "puis-je ?"): its words name the candidate verbs, and each candidate's
+// grids under the options the line may show must hold the line itself.
+#include <algorithm>
+#include <array>
+#include <functional>
+
+#include "faits.hpp"
+#include "index.hpp"
+#include "interne.hpp"
+#include "modele.hpp"
+#include "saisie.hpp"
+
+namespace florimot::lexique {
+
+namespace {
+
+// Past this, a text is no line of a grid ("ne nous en serions-nous pas
+// allées" has nine pieces).
+constexpr std::size_t PiecesMax = 16;
+
+// Pronouns and particles: never the verb of a line, not worth a guess.
+constexpr std::string_view Outils[] = {
+    "je", "j",   "tu", "il", "elle", "on", "nous", "vous", "ils", "elles", "me", "m",   "te",
+    "t",  "toi", "se", "s",  "en",   "y",  "ne",   "n",    "pas", "que",   "qu", "est", "ce"};
+
+bool EstOutil(std::string_view mot) {
+    return std::find(std::begin(Outils), std::end(Outils), mot) != std::end(Outils);
+}
+
+// The pieces of a line between blanks, hyphens and apostrophes.
+std::vector<std::string_view> Pieces(std::string_view texte) {
+    std::vector<std::string_view> pieces;
+    while (!texte.empty()) {
+        const std::size_t fin = texte.find_first_of(" -'");
+        if (fin != 0) pieces.push_back(texte.substr(0, fin));
+        if (fin == std::string_view::npos) break;
+        texte.remove_prefix(fin + 1);
+    }
+    return pieces;
+}
+
+// Whether a grid line reads as the text: the line itself, or one of the
+// spellings a one-word line offers side by side ("séant/seyant").
+bool Correspond(std::string_view ligne, std::string_view texte) {
+    const TTexteLu lue = Canonique(ligne);
+    if (lue.texte == texte) return true;
+    std::string_view reste = lue.texte;
+    if (reste.find('/') == std::string_view::npos || reste.find(' ') != std::string_view::npos)
+        return false;
+    while (!reste.empty()) {
+        const std::size_t barre = reste.find('/');
+        if (reste.substr(0, barre) == texte) return true;
+        if (barre == std::string_view::npos) break;
+        reste.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
+struct Candidat {
+    std::string infinitif;
+    bool connu;
+};
+
+}  // namespace
+
+TTexteLu Canonique(std::string_view texte) {
+    TTexteLu lu;
+    const std::string s = NormaliseSaisie(texte);
+    lu.texte.reserve(s.size());
+    for (char c : s) {
+        if (c == ' ' && (lu.texte.empty() || lu.texte.back() == ' ')) continue;
+        lu.texte += c;
+    }
+    // The question mark the grid writes after a no-break space, or none.
+    while (!lu.texte.empty() && (lu.texte.back() == ' ' || lu.texte.back() == '?')) {
+        lu.question = lu.question || lu.texte.back() == '?';
+        lu.texte.pop_back();
+    }
+    lu.ligne = lu.question || lu.texte.find_first_of(" -'") != std::string::npos;
+    return lu;
+}
+
+std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
+    const std::vector<std::string_view> pieces = Pieces(lu.texte);
+    if (pieces.empty() || pieces.size() > PiecesMax) return {};
+    const auto a = [&](std::string_view mot) {
+        return std::find(pieces.begin(), pieces.end(), mot) != pieces.end();
+    };
+
+    // The verbs the pieces may be forms of: the index's, else the guesses'.
+    std::vector<Candidat> candidats;
+    const auto ajoute = [&](const std::vector<TAnalyse>& analyses) {
+        for (const TAnalyse& x : analyses)
+            if (std::none_of(candidats.begin(), candidats.end(),
+                             [&](const Candidat& c) { return c.infinitif == x.infinitif; }))
+                candidats.push_back({x.infinitif, x.connu});
+    };
+    std::vector<std::string_view> inconnues;
+    for (std::string_view p : pieces) {
+        bool connu = false;
+        ajoute(LecturesIndex(p, &connu));
+        if (!connu && !EstOutil(p)) inconnues.push_back(p);
+    }
+    if (candidats.empty())
+        for (std::string_view p : inconnues) ajoute(Devine(p));
+
+    // The options the line may show, fewest first, so that a line the
+    // plain grid holds is not said to be under an option that leaves it as
+    // it is (j'ai parlé under féminin).
+    std::vector<TOptions> combinaisons;
+    for (int bits = 0; bits < 16; ++bits) {
+        const TOptions o{.Feminin = (bits & 1) != 0,
+                         .Negation = (bits & 2) != 0,
+                         .Interrogation = (bits & 4) != 0,
+                         .Passif = (bits & 8) != 0};
+        if (o.Negation != a("pas")) continue;
+        // A question typed without its mark is still one; a hyphen is
+        // needed for it (puis-je, est-ce que).
+        if (o.Interrogation ? !lu.question && lu.texte.find('-') == std::string::npos : lu.question)
+            continue;
+        combinaisons.push_back(o);
+    }
+    std::stable_sort(combinaisons.begin(), combinaisons.end(), [](TOptions x, TOptions y) {
+        return x.Feminin + x.Passif + x.Interrogation < y.Feminin + y.Passif + y.Interrogation;
+    });
+
+    std::vector<std::string> pronoms = {""};
+    if (a("me") || a("m") || a("te") || a("t") || a("toi") || a("se") || a("s") || a("nous") ||
+        a("vous")) {
+        pronoms.push_back("se ");
+        if (a("en")) pronoms.push_back("s'en ");
+    }
+
+    std::vector<TAnalyse> analyses;
+    for (const Candidat& c : candidats)
+        for (const std::string& pronom : pronoms) {
+            TVerbe verbe;
+            verbe.DefinitVerbe(pronom + c.infinitif);
+            // As the front ends conjugate it: évanouir is s'évanouir.
+            const TFaits faits = PrepareVerbe(verbe);
+            if (verbe.DonneGroupe() == 0 || verbe.MotVue() != c.infinitif ||
+                verbe.EstPronominal() != !pronom.empty())
+                continue;
+            TAnalyse analyse{verbe.Intitule(), c.connu, {}};
+            for (const TOptions& o : combinaisons) {
+                const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
+                for (const Cellule& cellule : Grille)
+                    for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
+                        const std::string_view ligne =
+                            lignes[cellule.Premier + p - cellule.PremierePersonne];
+                        if (EstMarqueur(ligne) || !Correspond(ligne, lu.texte)) continue;
+                        const bool vue =
+                            std::any_of(analyse.lectures.begin(), analyse.lectures.end(),
+                                        [&](const TLecture& l) {
+                                            return l.cellule == cellule.Nom && l.personne == p;
+                                        });
+                        if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, o});
+                    }
+            }
+            if (analyse.lectures.empty()) continue;
+            std::stable_sort(analyse.lectures.begin(), analyse.lectures.end(),
+                             [](const TLecture& x, const TLecture& y) {
+                                 return std::pair(RangCellule(x.cellule), x.personne) <
+                                        std::pair(RangCellule(y.cellule), y.personne);
+                             });
+            analyses.push_back(std::move(analyse));
+        }
+    // A question typed without its mark is read as one only when nothing
+    // reads the text as written (levez-vous: the impératif of se lever).
+    if (!lu.question) {
+        const auto tel = [](const TLecture& l) { return !l.options.Interrogation; };
+        if (std::any_of(analyses.begin(), analyses.end(), [&](const TAnalyse& x) {
+                return std::any_of(x.lectures.begin(), x.lectures.end(), tel);
+            })) {
+            for (TAnalyse& x : analyses) std::erase_if(x.lectures, std::not_fn(tel));
+            std::erase_if(analyses, [](const TAnalyse& x) { return x.lectures.empty(); });
+        }
+    }
+    return analyses;
+}
+
+}  // namespace florimot::lexique

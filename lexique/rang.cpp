@@ -1,0 +1,67 @@
+// The order in which the analysis names verbs, in one place: the known
+// verbs' order is fixed when the index is generated, the guesses' when a
+// form no table knows is read.
+#include <algorithm>
+
+#include "interne.hpp"
+#include "utf8.hpp"
+
+namespace florimot::lexique {
+
+namespace {
+
+// Letters folded to their base for sorting: é sorts with e, not after z.
+std::string Plie(std::string_view s) {
+    std::string r;
+    while (!s.empty()) {
+        const utf8::Decodage d = utf8::Decode(s);
+        const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
+        if (const auto k = a.find(d.point); k != std::u32string_view::npos)
+            utf8::Encode(b[k], r);
+        else if (d.point == U'œ')
+            r += "oe";
+        else
+            r.append(s.substr(0, d.taille));
+        s.remove_prefix(d.taille);
+    }
+    return r;
+}
+
+int RangAuxiliaire(std::string_view infinitif) {
+    return infinitif == "être" || infinitif == "avoir" ? 0 : 1;
+}
+
+// How likely a guessed verb is, lower first: the first group, which takes
+// every new verb, before the second, the second before the third; then the
+// shorter infinitive, which reads more of the form as an ending (twittâmes
+// is rather twitter's than twittâmer's, cocoleraient cocoler's than
+// cocolerer's).
+std::pair<int, std::size_t> RangDevine(const TAnalyse& a) {
+    TVerbe v;
+    v.DefinitVerbe(a.infinitif);
+    return {v.DonneGroupe(), v.Longueur()};
+}
+
+}  // namespace
+
+bool AvantConnu(std::string_view a, std::string_view b) {
+    if (RangAuxiliaire(a) != RangAuxiliaire(b)) return RangAuxiliaire(a) < RangAuxiliaire(b);
+    const std::string pa = Plie(a), pb = Plie(b);
+    return pa != pb ? pa < pb : a < b;
+}
+
+void GardeLesPlusProbables(std::vector<TAnalyse>& devinees) {
+    if (devinees.empty()) return;
+    std::vector<std::pair<int, std::size_t>> rangs;
+    for (const TAnalyse& a : devinees) rangs.push_back(RangDevine(a));
+    const auto meilleur = *std::min_element(rangs.begin(), rangs.end());
+    std::vector<TAnalyse> gardees;
+    for (std::size_t i = 0; i < devinees.size(); ++i)
+        if (rangs[i] == meilleur) gardees.push_back(std::move(devinees[i]));
+    std::sort(gardees.begin(), gardees.end(), [](const TAnalyse& a, const TAnalyse& b) {
+        return AvantConnu(a.infinitif, b.infinitif);
+    });
+    devinees = std::move(gardees);
+}
+
+}  // namespace florimot::lexique
