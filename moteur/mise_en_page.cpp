@@ -76,7 +76,7 @@ std::string UneColonne(std::string_view entete, const LignesGrille& lignes, bool
     sortie += entete;
     sortie += '\n';
     std::string_view mode;
-    for (const Cellule& c : Grille) {
+    for (const Cellule& c : GrilleComplete) {
         if (c.Mode != mode) {
             mode = c.Mode;
             sortie += '\n';

@@ -1,5 +1,7 @@
 #include "regles.hpp"
 
+#include <cstdint>
+
 #include "formes_nues.hpp"
 
 namespace florimot {
@@ -9,6 +11,9 @@ namespace {
 struct Regle {
     std::string_view Modele;  // as TypeDuModele names it
     std::string_view Texte;
+    // For a model with two series (asseoir), the series the rule speaks of;
+    // any when unset.
+    enum class Serie : std::uint8_t { Toutes, Usuelle, Autre } Quand = Serie::Toutes;
 };
 
 // Each example is the model's own form: the rule reads the same for every
@@ -54,9 +59,12 @@ constexpr Regle Regles[] = {
     {"valoir", "x au singulier du présent, futur en -dr- : je vaux, je vaudrai"},
     {"savoir", "je sais, futur saur-, subjonctif sach- : je saurai, que je sache"},
     {"voir", "i devient y devant une voyelle prononcée, futur verr- : nous voyons, je verrai"},
+    {"asseoir", "oi devant une consonne ou un e muet, oy devant une voyelle : j'assois, nous assoyons",
+     Regle::Serie::Usuelle},
     {"asseoir",
      "-ied- au singulier du présent, -ey- devant une voyelle : j'assieds, "
-     "nous asseyons"},
+     "nous asseyons",
+     Regle::Serie::Autre},
     {"prendre", "perd le d au pluriel, n doublé devant un e muet : nous prenons, ils prennent"},
     {"peindre",
      "-indre perd le d, gn devant une voyelle : je peins, nous peignons, "
@@ -91,8 +99,10 @@ constexpr Regle Regles[] = {
 
 std::string_view RegleDuModele(const TVerbe& verbe, const TOptions& options) {
     const std::string_view modele = TypeDuModele(verbe, {options.Rectifiee, options.Variante});
+    const Regle::Serie serie = options.Variante ? Regle::Serie::Autre : Regle::Serie::Usuelle;
     for (const Regle& r : Regles)
-        if (r.Modele == modele) return r.Texte;
+        if (r.Modele == modele && (r.Quand == Regle::Serie::Toutes || r.Quand == serie))
+            return r.Texte;
     return {};
 }
 

@@ -224,7 +224,14 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
          ": nous plaçons — négation"},
         {{"--tsv", "--rectifiée", "connaître"}, 3, "connaître	PresInd	3	il connait"},
         {{"--tsv", "--variante", "payer"}, 1, "payer	PresInd	1	je paye"},
-        {{"--rectifiee", "--variante", "asseoir"}, 0, "asseoir — Groupe : 3 — orthographe rectifiée, autre forme"},
+        {{"--rectifiee", "--variante", "asseoir"},
+         0,
+         "asseoir — Groupe : 3 — -ied- au singulier du présent, -ey- devant une voyelle : "
+         "j'assieds, nous asseyons — orthographe rectifiée, autre forme"},
+        {{"asseoir"},
+         0,
+         "asseoir — Groupe : 3 — oi devant une consonne ou un e muet, oy devant une voyelle : "
+         "j'assois, nous assoyons"},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lance(c.arguments);

@@ -288,14 +288,19 @@ private slots:
                                 << "";
         // The verb's facts first, unless the dictionary's note says them.
         QTest::newRow("neiger") << "neiger"
-                                << "verbe impersonnel : il neige";
+                                << "g prend un e devant a et o : nous mangeons — "
+                                   "verbe impersonnel : il neige";
         QTest::newRow("évanouir") << "évanouir"
-                                  << "essentiellement pronominal : s'évanouir";
+                                  << "-iss- devant les terminaisons du pluriel : nous finissons "
+                                     "— essentiellement pronominal : s'évanouir";
         // The other series the grid does not show, dictionary or not.
         QTest::newRow("payer") << "payer"
-                               << "autre forme : je paye";
+                               << "-yer : y devient i devant un e muet (au choix en -ayer) : "
+                                  "je nettoie, je paie ou je paye — autre forme : je paye";
         QTest::newRow("se rasseoir") << "se rasseoir"
-                                     << "autre forme : je me rassieds";
+                                     << "oi devant une consonne ou un e muet, oy devant une "
+                                        "voyelle : j'assois, nous assoyons — autre forme : "
+                                        "je me rassieds";
     }
     void note() {
         QFETCH(QString, verbe);
