@@ -3,6 +3,7 @@
 #include <span>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
@@ -530,29 +531,34 @@ const Cellule* CelluleDe(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int 
 
 }  // namespace
 
-std::string DecritOptions(const TOptions& options) {
-    std::string texte;
-    const auto ajoute = [&](bool oui, std::string_view nom) {
+namespace {
+
+// A caption's items, ", " between them: "féminin, négation".
+class TListe {
+public:
+    void operator()(bool oui, std::string_view nom) {
         if (!oui) return;
         if (!texte.empty()) texte += ", ";
         texte += nom;
-    };
+    }
+    std::string texte;
+};
+
+}  // namespace
+
+std::string DecritOptions(const TOptions& options) {
+    TListe ajoute;
     ajoute(options.Feminin, "féminin");
     ajoute(options.Negation, "négation");
     ajoute(options.Interrogation, "interrogation");
     ajoute(options.Passif, "voix passive");
     ajoute(options.Rectifiee, "orthographe rectifiée");
     ajoute(options.Variante, "autre forme");
-    return texte;
+    return std::move(ajoute.texte);
 }
 
 std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options) {
-    std::string texte;
-    const auto ajoute = [&](bool oui, std::string_view nom) {
-        if (!oui) return;
-        if (!texte.empty()) texte += ", ";
-        texte += nom;
-    };
+    TListe ajoute;
     ajoute(faits.Impersonnel, "verbe impersonnel");
     ajoute(faits.Pronominal || faits.Reciproque, "essentiellement pronominal");
     ajoute(faits.Reciproque, "pluriel seulement");
@@ -561,7 +567,7 @@ std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions
         const TFormes formes(verbe);
         ajoute(SansPassif(formes, faits), "pas de voix passive");
     }
-    return texte;
+    return std::move(ajoute.texte);
 }
 
 std::string AutreForme(const TVerbe& verbe, const TOptions& options) {
