@@ -1252,14 +1252,19 @@ bool TEcran::Cherche(const QString& forme) {
     const std::string mot = forme.toStdString();
     const std::vector<TAnalyse> analyse = d.Lexique.Analyse(mot);
     for (const TAnalyse& a : analyse) {
-        VerbeTrouve v{QString::fromStdString(a.infinitif), {}};
+        VerbeTrouve v{QString::fromStdString(a.infinitif), {}, {}};
         for (const TLecture& l : a.lectures) {
             int cellule = -1;
             for (std::size_t i = 0; i < Grille.size(); ++i)
                 if (Grille[i].Nom == l.cellule) cellule = int(i);
             v.Lectures.push_back({cellule, l.personne});
         }
-        if (!a.lectures.empty()) v.Options = a.lectures.front().options;
+        if (!a.lectures.empty()) {
+            const TLecture& premiere = a.lectures.front();
+            v.Options = premiere.options;
+            v.Options.Rectifiee = premiere.rectifiee;
+            v.Options.Variante = premiere.variante;
+        }
         d.Verbes.push_back(std::move(v));
     }
     if (d.Verbes.empty()) {
@@ -1296,8 +1301,13 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     Dictionnaire& d = *Dictionnaire_;
     const VerbeTrouve& trouve = d.Verbes[rang];
-    if (optionsDeLaLigne && !(trouve.Options == Options_)) {
-        Options_ = trouve.Options;
+    // A line sets every option it shows; a bare form of one spelling or
+    // series only (paye, connait) turns that one on, so its line shows.
+    TOptions options = optionsDeLaLigne ? trouve.Options : Options_;
+    options.Rectifiee = Options_.Rectifiee || trouve.Options.Rectifiee;
+    options.Variante = Options_.Variante || trouve.Options.Variante;
+    if (!(options == Options_)) {
+        Options_ = options;
         CocheOptions();
     }
     TVerbe verbe;

@@ -39,7 +39,7 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
         if (simple && InversionDe(l) && !inversion) continue;
         TLecture lecture{
             cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
-            static_cast<int>(PersonneDe(l)), inversion || InversionDe(l), RectifieeDe(l),
+            static_cast<int>(PersonneDe(l)), inversion || InversionDe(l), {}, RectifieeDe(l),
             VarianteDe(l)};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
                           lecture.personne != 1 || !Inverse(Grille[cellule])))

@@ -47,14 +47,14 @@ struct TLecture {
     // The form is the first person's final e turned é or è before an inverted
     // je ("eussé-je", "aimè-je"); the grid holds it with its plain e.
     bool inversion = false;
+    // The options a whole line shows ("je ne me lève pas": négation); none
+    // for a bare form. The spelling and the series are the two fields below.
+    TOptions options{};
     // The form is written so only in the rectified spelling of 1990
     // ("connait", "cèderai"), or belongs only to the other series of a verb
     // that has two ("paye", "assieds"): the grid with that option holds it.
     bool rectifiee = false;
     bool variante = false;
-    // The options a whole line shows ("je ne me lève pas": négation); none
-    // for a bare form. The spelling and the series are the two fields above.
-    TOptions options{};
 
     bool operator==(const TLecture&) const = default;
 };

@@ -155,7 +155,7 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                                         [&](const TLecture& l) {
                                             return l.cellule == cellule.Nom && l.personne == p;
                                         });
-                        if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, false, false, o});
+                        if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, o});
                     }
             }
             if (analyse.lectures.empty()) continue;
