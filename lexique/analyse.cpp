@@ -140,6 +140,15 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         }
         if (!l.empty()) devinees.push_back({v, false, std::move(l)});
     }
+    // A verb read in the usual spelling is likelier than one read only in
+    // the rectified spelling or the other series (blachète: blachèter, not
+    // the rectified blacheter).
+    const auto usuelle = [](const TAnalyse& a) {
+        return std::any_of(a.lectures.begin(), a.lectures.end(),
+                           [](const TLecture& l) { return !l.rectifiee && !l.variante; });
+    };
+    if (std::any_of(devinees.begin(), devinees.end(), usuelle))
+        std::erase_if(devinees, [&](const TAnalyse& a) { return !usuelle(a); });
     GardeLesPlusProbables(devinees);
     return devinees;
 }

@@ -288,8 +288,9 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
         {{"--analyse", "--json", "puis-je ?"},
          0,
          "{\"forme\":\"puis-je ?\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
-         "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"options\":{\"feminin\":false,"
-         "\"negation\":false,\"interrogation\":true,\"passif\":false}}]}]}\n",
+         "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
+         "\"variante\":false,\"options\":{\"feminin\":false,\"negation\":false,"
+         "\"interrogation\":true,\"passif\":false}}]}]}\n",
          ""},
         {{"--analyse", "--tsv", "--", "--", "?!"},
          1,

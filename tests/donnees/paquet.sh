@@ -30,7 +30,10 @@ Version: $version
 Architecture: amd64
 Recommends: hunspell-fr-comprehensive" ] || echoue "contrôle :"$'\n'"$controle"
 # Read from the binaries: the C++ library at least, with its version.
-dpkg-deb -I "$paquet" | grep -Eq '^ Depends: .*libstdc\+\+6 \(>= [0-9.]+\)' || echoue "Depends"
+# Read whole before grep: grep -q stops at its match, and under pipefail the
+# writer's broken pipe would fail the test.
+infos=$(dpkg-deb -I "$paquet")
+grep -Eq '^ Depends: .*libstdc\+\+6 \(>= [0-9.]+\)' <<<"$infos" || echoue "Depends :"$'\n'"$(grep -i depends <<<"$infos")"
 if grep -q metainfo <<<"$contenu"; then
     dpkg-deb -x "$paquet" "$sortie/x" &&
         grep -q "<release version=\"$version\"" "$sortie"/x/usr/share/metainfo/*.xml ||
