@@ -307,7 +307,15 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
         const Resultat r = Lance(c.arguments);
         EXPECT_EQ(r.statut, c.statut) << c.arguments.back();
         EXPECT_EQ(r.sortie, c.sortie);
-        EXPECT_EQ(r.erreurs, c.erreurs);
+        // libhunspell looks for its last suggestions under a time limit: on a
+        // loaded machine the list may stop early, never change its order.
+        const std::string_view suggestions = "  suggestions : ";
+        if (c.erreurs.starts_with(suggestions) && r.erreurs.starts_with(suggestions) &&
+            r.erreurs.ends_with('\n'))
+            EXPECT_TRUE(c.erreurs.starts_with(r.erreurs.substr(0, r.erreurs.size() - 1)))
+                << r.erreurs;
+        else
+            EXPECT_EQ(r.erreurs, c.erreurs);
     }
 }
 
