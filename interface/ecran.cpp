@@ -1,7 +1,7 @@
 #include "ecran.hpp"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCompleter>
@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimer>
@@ -207,8 +208,8 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
             const QStringView mot = MotEnCours(sortie);
             int comptes = 0;
             for (qsizetype k = 0; k < mot.size(); ++k)
-                comptes += !mot[k].isLowSurrogate() &&
-                           !(EstLiaison(mot[k].unicode()) && k > 0 && EstLettre(mot[k - 1].unicode()));
+                comptes += !mot[k].isLowSurrogate() && !(EstLiaison(mot[k].unicode()) && k > 0 &&
+                                                         EstLettre(mot[k - 1].unicode()));
             garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
         }
@@ -346,11 +347,14 @@ private:
         Completion_ = florimot::CreeCompletion(this);
         Completion_->popup()->setObjectName(QStringLiteral("Completion"));
         Completion_->popup()->setAccessibleName(QStringLiteral("Verbes proposés"));
+        // Wider than the entry when need be: a verb of the longest is seen whole.
+        Completion_->popup()->setMinimumWidth(Completion_->popup()->fontMetrics().horizontalAdvance(
+                                                  QString(TEcran::LongueurEntree + 5, u'n')) +
+                                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
         // A line clicked is chosen as Enter chooses it.
-        connect(Completion_, qOverload<const QString&>(&QCompleter::activated), this,
-                [this] {
-                    if (Valide) Valide();
-                });
+        connect(Completion_, qOverload<const QString&>(&QCompleter::activated), this, [this] {
+            if (Valide) Valide();
+        });
         setCompleter(Completion_);
     }
 

@@ -28,9 +28,9 @@ Q_DECLARE_METATYPE(Etape)
 namespace {
 
 // The controls inside the printed rectangle.
-const char* const Visibles[] = {"Verbe",     "Conjugue",     "VerbeL",    "Groupe",
-                                "Indicatif", "Subjonctif",   "Conditionnel", "Imperatif",
-                                "Participe", "Infinitif",    "ParticipePasse", "Gerondif"};
+const char* const Visibles[] = {"Verbe",     "Conjugue",   "VerbeL",         "Groupe",
+                                "Indicatif", "Subjonctif", "Conditionnel",   "Imperatif",
+                                "Participe", "Infinitif",  "ParticipePasse", "Gerondif"};
 
 }  // namespace
 

@@ -359,8 +359,8 @@ private slots:
         QFETCH(bool, boite);
         // The box says it; standard error stays quiet, but for the notices of
         // the offscreen platform, which cannot raise the entry's list of verbs.
-        QTest::failOnWarning(
-            QRegularExpression(QStringLiteral("^(?!This plugin does not support (raise|grabbing))")));
+        QTest::failOnWarning(QRegularExpression(
+            QStringLiteral("^(?!This plugin does not support (raise|grabbing))")));
         TDialoguesEnregistres dialogues;
         if (!reponse.isEmpty()) dialogues.Fichier = Dossier.filePath(reponse);
         const QStringList avant = QDir(Dossier.path()).entryList(QDir::Files);

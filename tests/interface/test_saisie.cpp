@@ -131,7 +131,8 @@ private slots:
         for (int i = 0; i < completer->completionModel()->rowCount(); ++i) {
             const QModelIndex ligne = completer->completionModel()->index(i, 0);
             proposes << ligne.data().toString();
-            QVERIFY2(ligne.data(Qt::EditRole).toString().startsWith(tape), qPrintable(proposes.back()));
+            QVERIFY2(ligne.data(Qt::EditRole).toString().startsWith(tape),
+                     qPrintable(proposes.back()));
         }
         // The list has the keyboard while it is open: the keys go to it.
         if (descend) {
