@@ -81,13 +81,17 @@ std::vector<std::pair<QString, QString>> Lignes() {
 
 }  // namespace
 
-QCompleter* CreeCompletion(QObject* parent) {
-    std::vector<std::pair<QString, QString>> lignes = Lignes();
+LignesCompletion VerbesACompleter() {
+    LignesCompletion lignes = Lignes();
     // By key as QString compares it, which is how the completer searches.
     std::sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) {
         const int c = QString::compare(a.first, b.first, Qt::CaseSensitive);
         return c != 0 ? c < 0 : QString::compare(a.second, b.second, Qt::CaseSensitive) < 0;
     });
+    return lignes;
+}
+
+QCompleter* CreeCompletion(LignesCompletion lignes, QObject* parent) {
     auto* completion = new CompletionVerbes(parent);
     completion->setModel(new ModeleVerbes(std::move(lignes), completion));
     completion->setCompletionRole(Qt::EditRole);

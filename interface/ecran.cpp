@@ -29,6 +29,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -249,9 +250,10 @@ public:
 // limit rather than refused whole, as the validator would.
 //
 // What is typed is completed from the verbs the table of verb facts knows, in
-// a list under the entry. The list is made at the first edit, so the window
-// opens no later for it. Enter conjugates the verb chosen in the list, or
-// the text typed when none is; `Valide` is what conjugates.
+// a list under the entry. The verbs are gathered on a thread started at the
+// first edit, so that neither the window's opening nor a key waits for them;
+// the list opens when they are ready. Enter conjugates the verb chosen in the
+// list, or the text typed when none is; `Valide` is what conjugates.
 class EntreeVerbe : public QLineEdit {
 public:
     explicit EntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
@@ -262,9 +264,15 @@ public:
         // then exists from the very first key.
         connect(this, &QLineEdit::textEdited, this, [this] {
             setToolTip(Bulle());
-            if (!isReadOnly()) OuvreCompletion();
+            if (!isReadOnly()) RassembleVerbes();
         });
     }
+    ~EntreeVerbe() override {
+        // The thread reads nothing of the entry, but must not outlive it.
+        if (Fil_ != nullptr) Fil_->wait();
+    }
+    EntreeVerbe(const EntreeVerbe&) = delete;
+    EntreeVerbe& operator=(const EntreeVerbe&) = delete;
     static QString Bulle() { return QStringLiteral("Verbe à Conjuguer"); }
 
     std::function<void()> Valide;
@@ -342,9 +350,17 @@ protected:
     }
 
 private:
-    void OuvreCompletion() {
-        if (Completion_ != nullptr) return;
-        Completion_ = florimot::CreeCompletion(this);
+    void RassembleVerbes() {
+        if (Fil_ != nullptr) return;
+        auto lignes = std::make_shared<LignesCompletion>();
+        Fil_ = QThread::create([lignes] { *lignes = VerbesACompleter(); });
+        Fil_->setParent(this);
+        connect(Fil_, &QThread::finished, this,
+                [this, lignes] { OuvreCompletion(std::move(*lignes)); });
+        Fil_->start(QThread::LowPriority);
+    }
+    void OuvreCompletion(LignesCompletion lignes) {
+        Completion_ = florimot::CreeCompletion(std::move(lignes), this);
         Completion_->popup()->setObjectName(QStringLiteral("Completion"));
         Completion_->popup()->setAccessibleName(QStringLiteral("Verbes proposés"));
         // Wider than the entry when need be: a verb of the longest is seen whole.
@@ -356,10 +372,16 @@ private:
             if (Valide) Valide();
         });
         setCompleter(Completion_);
+        // What was typed meanwhile is completed at once.
+        if (hasFocus() && !Initial_ && !text().isEmpty()) {
+            Completion_->setCompletionPrefix(text());
+            Completion_->complete();
+        }
     }
 
     bool Initial_ = true;  // still the word the window opened with
     QCompleter* Completion_ = nullptr;
+    QThread* Fil_ = nullptr;  // gathering the verbs, from the first edit on
 };
 
 // A line too long for its list is cut with an ellipsis; the whole line is

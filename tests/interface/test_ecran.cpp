@@ -1109,6 +1109,7 @@ private slots:
         const QImage page1 = Ecran->grab().toImage();
         // The list of verbs is a window of its own, drawn over the main one.
         pilote::Tape(Verbe(), QStringLiteral("évan"));
+        QTRY_VERIFY(Verbe()->completer() != nullptr && Verbe()->completer()->popup()->isVisible());
         QImage completion = Ecran->grab().toImage();
         if (QCompleter* completer = Verbe()->completer();
             completer && completer->popup()->isVisible()) {

@@ -122,8 +122,9 @@ private slots:
         QFETCH(QString, choisi);
         QFETCH(bool, descend);
         pilote::Tape(Verbe(), tape);
+        // The verbs are gathered on a thread: the list opens when they are.
+        QTRY_VERIFY(Verbe()->completer() != nullptr);
         const QCompleter* completer = Verbe()->completer();
-        QVERIFY(completer != nullptr);
         QAbstractItemView* liste = completer->popup();
         QTRY_VERIFY(liste->isVisible());
         // Found by the text typed, with or without the pronoun.
