@@ -22,6 +22,9 @@ public:
     void Valide(const char* fin) { taille_ = static_cast<std::size_t>(fin - octets_.get()); }
 
     TTamponSortie& operator+=(std::string_view s) {
+        // memcpy's pointers must be valid even for no bytes: an empty view
+        // may hold none.
+        if (s.empty()) return *this;
         std::memcpy(Reserve(s.size()), s.data(), s.size());
         taille_ += s.size();
         return *this;
@@ -32,6 +35,7 @@ public:
         return *this;
     }
     void append(std::size_t n, char c) {
+        if (n == 0) return;
         std::memset(Reserve(n), c, n);
         taille_ += n;
     }

@@ -24,7 +24,7 @@ QString TexteAide() {
         "\n"
         "Copier : Ctrl+C copie les lignes sélectionnées d'une liste ; Ctrl+Maj+C "
         "(menu Action) copie toute la conjugaison en texte. Ctrl+P l'imprime, et "
-        "Ctrl+S l'enregistre en PDF : les deux pages, sans ligne coupée.");
+        "Ctrl+S l'enregistre en PDF : les trois pages, sans ligne coupée.");
 }
 
 }  // namespace florimot

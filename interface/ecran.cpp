@@ -1,8 +1,10 @@
 #include "ecran.hpp"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +26,10 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -44,6 +48,7 @@
 #include "about.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
+#include "completion.hpp"
 #include "faits.hpp"
 #include "feuille.hpp"
 #include "mise_en_page.hpp"
@@ -86,6 +91,8 @@ constexpr PlaceGroupe Groupes[] = {
     {"ParticipePasse", "Participe", {80, 152, 465, 103}, 2},
     {"Gerondif", "Gérondif", {80, 280, 465, 65}, 2},
 };
+// The tabs, each printed as a sheet of its own.
+constexpr int NombrePages = 3;
 
 // Where each list of the grid and its tense caption stand; which cell a list
 // shows, and its caption, come from the engine's grid.
@@ -202,8 +209,8 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
             const QStringView mot = MotEnCours(sortie);
             int comptes = 0;
             for (qsizetype k = 0; k < mot.size(); ++k)
-                comptes += !mot[k].isLowSurrogate() &&
-                           !(EstLiaison(mot[k].unicode()) && k > 0 && EstLettre(mot[k - 1].unicode()));
+                comptes += !mot[k].isLowSurrogate() && !(EstLiaison(mot[k].unicode()) && k > 0 &&
+                                                         EstLettre(mot[k - 1].unicode()));
             garde = comptes < TEcran::LongueurEntree;
             trop = trop || !garde;
         }
@@ -241,15 +248,34 @@ public:
 //
 // A paste keeps what fits: a text too long for the entry is cut at the letter
 // limit rather than refused whole, as the validator would.
+//
+// What is typed is completed from the verbs the table of verb facts knows, in
+// a list under the entry. The verbs are gathered on a thread started at the
+// first edit, so that neither the window's opening nor a key waits for them;
+// the list opens when they are ready. Enter conjugates the verb chosen in the
+// list, or the text typed when none is; `Valide` is what conjugates.
 class EntreeVerbe : public QLineEdit {
 public:
     explicit EntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
         setToolTip(Bulle());
         connect(this, &QLineEdit::textChanged, this,
                 [this](const QString& t) { Initial_ = Initial_ && t == QStringLiteral("verbe"); });
-        connect(this, &QLineEdit::textEdited, this, [this] { setToolTip(Bulle()); });
+        // Connected before the entry asks the completer for its list, which
+        // then exists from the very first key.
+        connect(this, &QLineEdit::textEdited, this, [this] {
+            setToolTip(Bulle());
+            if (!isReadOnly()) RassembleVerbes();
+        });
     }
+    ~EntreeVerbe() override {
+        // The thread reads nothing of the entry, but must not outlive it.
+        if (Fil_ != nullptr) Fil_->wait();
+    }
+    EntreeVerbe(const EntreeVerbe&) = delete;
+    EntreeVerbe& operator=(const EntreeVerbe&) = delete;
     static QString Bulle() { return QStringLiteral("Verbe à Conjuguer"); }
+
+    std::function<void()> Valide;
 
     void ColleCompose() {
         QString texte = text();
@@ -279,7 +305,10 @@ public:
 protected:
     void focusInEvent(QFocusEvent* evenement) override {
         QLineEdit::focusInEvent(evenement);
-        if (evenement->reason() != Qt::MouseFocusReason) selectAll();
+        // Back from the list of verbs, typing goes on where it was.
+        if (evenement->reason() != Qt::MouseFocusReason &&
+            evenement->reason() != Qt::PopupFocusReason)
+            selectAll();
     }
     void mousePressEvent(QMouseEvent* evenement) override {
         QLineEdit::mousePressEvent(evenement);
@@ -298,6 +327,17 @@ protected:
             evenement->accept();
             return;
         }
+        // With the list open, the entry would take Enter for choosing in the
+        // list alone, and nothing would be conjugated when no line is chosen.
+        if ((evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) &&
+            Completion_ != nullptr && Completion_->popup()->isVisible()) {
+            const QModelIndex choisi = Completion_->popup()->currentIndex();
+            Completion_->popup()->hide();
+            if (choisi.isValid()) setText(choisi.data().toString());
+            if (Valide) Valide();
+            evenement->accept();
+            return;
+        }
         QLineEdit::keyPressEvent(evenement);
     }
     void contextMenuEvent(QContextMenuEvent* evenement) override {
@@ -310,7 +350,38 @@ protected:
     }
 
 private:
+    void RassembleVerbes() {
+        if (Fil_ != nullptr) return;
+        auto lignes = std::make_shared<LignesCompletion>();
+        Fil_ = QThread::create([lignes] { *lignes = VerbesACompleter(); });
+        Fil_->setParent(this);
+        connect(Fil_, &QThread::finished, this,
+                [this, lignes] { OuvreCompletion(std::move(*lignes)); });
+        Fil_->start(QThread::LowPriority);
+    }
+    void OuvreCompletion(LignesCompletion lignes) {
+        Completion_ = florimot::CreeCompletion(std::move(lignes), this);
+        Completion_->popup()->setObjectName(QStringLiteral("Completion"));
+        Completion_->popup()->setAccessibleName(QStringLiteral("Verbes proposés"));
+        // Wider than the entry when need be: a verb of the longest is seen whole.
+        Completion_->popup()->setMinimumWidth(Completion_->popup()->fontMetrics().horizontalAdvance(
+                                                  QString(TEcran::LongueurEntree + 5, u'n')) +
+                                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+        // A line clicked is chosen as Enter chooses it.
+        connect(Completion_, qOverload<const QString&>(&QCompleter::activated), this, [this] {
+            if (Valide) Valide();
+        });
+        setCompleter(Completion_);
+        // What was typed meanwhile is completed at once.
+        if (hasFocus() && !Initial_ && !text().isEmpty()) {
+            Completion_->setCompletionPrefix(text());
+            Completion_->complete();
+        }
+    }
+
     bool Initial_ = true;  // still the word the window opened with
+    QCompleter* Completion_ = nullptr;
+    QThread* Fil_ = nullptr;  // gathering the verbs, from the first edit on
 };
 
 // A line too long for its list is cut with an ellipsis; the whole line is
@@ -422,7 +493,7 @@ QLabel* CreeEtiquette(QWidget* parent, const char* nom, const QString& texte, QP
 
 }  // namespace
 
-// The window's content: the verb's row and the two pages. The window shows
+// The window's content: the verb's row and the three pages. The window shows
 // one; a print job draws from another, never shown, filled with the same
 // lines, so that nothing done in the window during the job reaches paper.
 class TContenu : public QWidget {
@@ -513,7 +584,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
 
-    Verbe = new EntreeVerbe(this);
+    auto* entree = new EntreeVerbe(this);
+    Verbe = entree;
     Verbe->setObjectName(QStringLiteral("Verbe"));
     Verbe->setValidator(new ValideurVerbe(Verbe));
     Verbe->setGeometry(8, 8, 81, 21);
@@ -523,6 +595,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Conjugue->setGeometry(96, 8, 81, 23);
     Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
     Conjugue->setDefault(true);
+    entree->Valide = [this] { Conjugue->click(); };
     Groupe = CreeEtiquette(this, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
                            PoliceTexte(16, true));
     VerbeL =
@@ -788,14 +861,28 @@ void TContenu::MontrePage(int onglet) {
 QSize TContenu::DisposePourFeuille(int onglet, QSize page) {
     OngletFeuille_ = onglet;
     PageFeuille_ = page;
-    // The sheets show the 18 cells of the first two pages.
-    std::array<QListWidget*, Grille.size()> listes{};
-    std::array<QLabel*, Grille.size()> legendes{};
-    std::copy_n(Listes.begin(), Grille.size(), listes.begin());
-    std::copy_n(Legendes.begin(), Grille.size(), legendes.begin());
-    TPiecesFeuille pieces{VerbeL,    OptionsL, Groupe,    ModeleL,    NoteL,     Options_,
-                          Note_,     Rectangl, Indicatif, Subjonctif, Imperatif, Conditionnel,
-                          Participe, PartPres, listes,    legendes};
+    const auto groupe = [this](const char* nom) {
+        return findChild<QGroupBox*>(QString::fromLatin1(nom));
+    };
+    TPiecesFeuille pieces{VerbeL,
+                          OptionsL,
+                          Groupe,
+                          ModeleL,
+                          NoteL,
+                          Options_,
+                          Note_,
+                          Rectangl,
+                          Indicatif,
+                          Subjonctif,
+                          Imperatif,
+                          Conditionnel,
+                          Participe,
+                          PartPres,
+                          Listes,
+                          Legendes,
+                          groupe("Infinitif"),
+                          groupe("ParticipePasse"),
+                          groupe("Gerondif")};
     const QSize taille = DisposeFeuille(pieces, onglet, page);
     if (size() != taille) resize(taille);
     return taille;
@@ -1593,7 +1680,7 @@ QString TEcran::ImprimeSur(TImpression& service) {
     copie.resize(Contenu_->Reference());
     copie.CopieDe(*Contenu_);
     const QRect destination(QPoint(0, 0), page);
-    for (int onglet = 0; onglet < 2; ++onglet) {
+    for (int onglet = 0; onglet < NombrePages; ++onglet) {
         // A line less than a dot high is no print.
         const QSize taille = copie.DisposePourFeuille(onglet, page);
         if (std::int64_t(page.width()) * HauteurLigne < taille.width() ||
@@ -1610,8 +1697,8 @@ QString TEcran::ImprimeSur(TImpression& service) {
         return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
     }
     bool reussi = dessine(0);
-    if (reussi) reussi = service.NouvellePage();
-    if (reussi) reussi = dessine(1);
+    for (int onglet = 1; reussi && onglet < NombrePages; ++onglet)
+        reussi = service.NouvellePage() && dessine(onglet);
     if (reussi) reussi = service.Termine();
     if (reussi) return {};
     const QString raison = service.Erreur();

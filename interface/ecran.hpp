@@ -1,5 +1,5 @@
-// The main window: the entry, the seventeen tense lists over two pages, the
-// participle, and the menu.
+// The main window: the entry, the tense lists and the forms without person
+// over three pages, and the menu.
 #pragma once
 
 #include <QMainWindow>
@@ -136,7 +136,7 @@ private:
     QString TexteNomme() const;
     void CocheOptions();
     void ConjugueEnAttente();
-    // Prints the two pages on `service`; an empty text when all went well,
+    // Prints the three pages on `service`; an empty text when all went well,
     // else why not, for the user.
     QString ImprimeSur(TImpression& service);
     void SignaleEchec(const QString& raison);

@@ -39,8 +39,12 @@ struct Groupe {
 std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, int onglet) {
     if (onglet == 0)
         return {{{p.Indicatif, {0, 1, 2, 3, 4, 5, 6, 7}, 4}}, {{p.Subjonctif, {8, 9, 10, 11}, 4}}};
-    return {{{p.Imperatif, {12, 13}, 2}, {p.Participe, {17}, 1}},
-            {{p.Conditionnel, {14, 15, 16}, 3}}};
+    if (onglet == 1)
+        return {{{p.Imperatif, {12, 13}, 2}, {p.Participe, {17}, 1}},
+                {{p.Conditionnel, {14, 15, 16}, 3}}};
+    return {{{p.Infinitif, {18, 19}, 2}},
+            {{p.ParticipePasse, {20, 21}, 2}},
+            {{p.Gerondif, {22, 23}, 2}}};
 }
 
 int LargeurTexte(const QWidget* w, const QString& texte) {
@@ -180,18 +184,20 @@ private:
 }  // namespace
 
 QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
-    const bool page2 = onglet == 1;
     // Paper is white: no window grey behind the lists.
     QWidget* racine = pieces.Biseau->parentWidget();
     QPalette palette = racine->palette();
     palette.setColor(QPalette::Window, Qt::white);
     racine->setPalette(palette);
     pieces.Biseau->hide();
-    pieces.Indicatif->setVisible(!page2);
-    pieces.Subjonctif->setVisible(!page2);
-    pieces.Conditionnel->setVisible(page2);
-    pieces.Imperatif->setVisible(page2);
-    pieces.Participe->setVisible(page2);
+    pieces.Indicatif->setVisible(onglet == 0);
+    pieces.Subjonctif->setVisible(onglet == 0);
+    pieces.Conditionnel->setVisible(onglet == 1);
+    pieces.Imperatif->setVisible(onglet == 1);
+    pieces.Participe->setVisible(onglet == 1);
+    pieces.Infinitif->setVisible(onglet == 2);
+    pieces.ParticipePasse->setVisible(onglet == 2);
+    pieces.Gerondif->setVisible(onglet == 2);
 
     Disposition d(pieces, onglet);
     const QSize serree = d.Place(0, 0);

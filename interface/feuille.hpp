@@ -20,8 +20,8 @@ class QWidget;
 namespace florimot {
 
 // The controls of a content the page is made of; the tense lists and their
-// captions in the order of Grille (the participle's list is null: it is
-// `Participe`'s label).
+// captions in the order of GrilleComplete (the participe présent's list is
+// null: it is `Participe`'s label).
 struct TPiecesFeuille {
     QLabel* Verbe = nullptr;
     QLabel* Options = nullptr;
@@ -37,11 +37,15 @@ struct TPiecesFeuille {
     QGroupBox* Conditionnel = nullptr;
     QGroupBox* Participe = nullptr;
     QLabel* PartPres = nullptr;
-    std::array<QListWidget*, Grille.size()> Listes{};
-    std::array<QLabel*, Grille.size()> Legendes{};
+    std::array<QListWidget*, GrilleComplete.size()> Listes{};
+    std::array<QLabel*, GrilleComplete.size()> Legendes{};
+    // The groups of the third page.
+    QGroupBox* Infinitif = nullptr;
+    QGroupBox* ParticipePasse = nullptr;
+    QGroupBox* Gerondif = nullptr;
 };
 
-// Places the pieces of page `onglet` (0 or 1) for a sheet whose printable
+// Places the pieces of page `onglet` (0, 1 or 2) for a sheet whose printable
 // area is `page` (any unit: only its proportions count) and returns the size
 // of the laid-out content, in the widgets' own pixels, which has the sheet's
 // proportions: drawn stretched to the sheet, it fills it.

@@ -17,7 +17,16 @@ namespace florimot {
 
 class TImpressionEnregistree final : public TImpression {
 public:
-    enum class Etape { Aucune, TaillePage, Commence, Dessin1, NouvellePage, Dessin2, Termine };
+    enum class Etape {
+        Aucune,
+        TaillePage,
+        Commence,
+        Dessin1,
+        NouvellePage,
+        Dessin2,
+        Dessin3,
+        Termine
+    };
 
     struct Dessin {
         QRect Destination;
@@ -51,7 +60,8 @@ public:
     bool Dessine(const QRect& destination, QWidget& source, const QRect& zone) override {
         if (!EnCours()) return Echoue(QStringLiteral("dessin hors travail"));
         auto& pages = Travaux.back().Pages;
-        if (Panne == (pages.size() == 1 ? Etape::Dessin1 : Etape::Dessin2))
+        constexpr Etape dessins[] = {Etape::Dessin1, Etape::Dessin2, Etape::Dessin3};
+        if (pages.size() <= 3 && Panne == dessins[pages.size() - 1])
             return Echoue(QStringLiteral("pas de dessin"));
         pages.back().append(
             {destination, zone, source.grab(zone), Releve ? Releve(source) : QStringList{}});

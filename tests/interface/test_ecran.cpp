@@ -1,8 +1,10 @@
 // The main window driven as a user would: keys, clicks, shortcuts, pages.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -1104,6 +1107,19 @@ private slots:
         Conjugue("aimer");
         auto* onglets = Composant<QTabBar>("PageSet");
         const QImage page1 = Ecran->grab().toImage();
+        // The list of verbs is a window of its own, drawn over the main one.
+        pilote::Tape(Verbe(), QStringLiteral("évan"));
+        QTRY_VERIFY(Verbe()->completer() != nullptr && Verbe()->completer()->popup()->isVisible());
+        QImage completion = Ecran->grab().toImage();
+        if (QCompleter* completer = Verbe()->completer();
+            completer && completer->popup()->isVisible()) {
+            QPainter peintre(&completion);
+            peintre.drawPixmap(
+                completer->popup()->mapToGlobal(QPoint(0, 0)) - Ecran->mapToGlobal(QPoint(0, 0)),
+                completer->popup()->grab());
+        }
+        QTest::keyClick(Verbe(), Qt::Key_Escape);
+        Verbe()->setText(QStringLiteral("aimer"));
         onglets->setCurrentIndex(1);
         const QImage page2 = Ecran->grab().toImage();
         onglets->setCurrentIndex(2);
@@ -1132,6 +1148,7 @@ private slots:
         QVERIFY(apropos.save(dossier + "/apropos.png"));
         QVERIFY(agrandie.save(dossier + "/ecran-agrandie.png"));
         QVERIFY(pronominal.save(dossier + "/ecran-pronominal.png"));
+        QVERIFY(completion.save(dossier + "/ecran-completion.png"));
     }
 };
 

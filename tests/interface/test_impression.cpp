@@ -28,8 +28,9 @@ Q_DECLARE_METATYPE(Etape)
 namespace {
 
 // The controls inside the printed rectangle.
-const char* const Visibles[] = {"Verbe",      "Conjugue",     "VerbeL",    "Groupe",   "Indicatif",
-                                "Subjonctif", "Conditionnel", "Imperatif", "Participe"};
+const char* const Visibles[] = {"Verbe",     "Conjugue",   "VerbeL",         "Groupe",
+                                "Indicatif", "Subjonctif", "Conditionnel",   "Imperatif",
+                                "Participe", "Infinitif",  "ParticipePasse", "Gerondif"};
 
 }  // namespace
 
@@ -48,7 +49,7 @@ class TestImpression : public QObject {
     QTabBar* Onglets() { return Composant<QTabBar>("PageSet"); }
     QList<QListWidget*> Listes() {
         QList<QListWidget*> listes;
-        for (const Cellule& c : Grille)
+        for (const Cellule& c : GrilleComplete)
             if (c.Nom != "PartPres")
                 listes << Composant<QListWidget>(
                     QByteArray(c.Nom.data(), c.Nom.size()).constData());
@@ -67,7 +68,7 @@ class TestImpression : public QObject {
         for (const char* nom : Visibles)
             if (pilote::Composant<QWidget>(&racine, nom)->isVisibleTo(&racine))
                 releve << QString::fromLatin1(nom);
-        for (const Cellule& c : Grille) {
+        for (const Cellule& c : GrilleComplete) {
             if (c.Nom == "PartPres") continue;
             auto* liste = pilote::Composant<QListWidget>(
                 &racine, QByteArray(c.Nom.data(), c.Nom.size()).constData());
@@ -98,9 +99,10 @@ class TestImpression : public QObject {
     void VerifieRetabli(const QStringList& avant, int onglet = 0) {
         QCOMPARE(Etat(), avant);
         QCOMPARE(Onglets()->currentIndex(), onglet);
-        const QStringList page = onglet == 0
-                                     ? QStringList{"Indicatif", "Subjonctif"}
-                                     : QStringList{"Conditionnel", "Imperatif", "Participe"};
+        const QStringList pages[] = {{"Indicatif", "Subjonctif"},
+                                     {"Conditionnel", "Imperatif", "Participe"},
+                                     {"Infinitif", "ParticipePasse", "Gerondif"}};
+        const QStringList& page = pages[onglet];
         QStringList attendu = QStringList{"Verbe", "Conjugue", "VerbeL", "Groupe"} + page;
         for (QListWidget* l : Listes()) attendu << QStringLiteral("cadre ") + l->objectName();
         QCOMPARE(Releve(), attendu);
@@ -124,15 +126,17 @@ private slots:
         Dialogues.reset();
     }
 
-    // One job of two pages: the first with the indicative and subjunctive,
-    // the second with the other three boxes; never the entry, the button,
-    // the tabs, a list's frame or the focus.
-    void deuxPages_data() {
+    // One job of three pages: the first with the indicative and subjunctive,
+    // the second with the conditional, imperative and participe présent, the
+    // third with the forms without person; never the entry, the button, the
+    // tabs, a list's frame or the focus.
+    void troisPages_data() {
         QTest::addColumn<int>("onglet");
         QTest::newRow("depuis Page1") << 0;
         QTest::newRow("depuis Page2") << 1;
+        QTest::newRow("depuis Page3") << 2;
     }
-    void deuxPages() {
+    void troisPages() {
         QFETCH(int, onglet);
         Conjugue("parler");
         Onglets()->setCurrentIndex(onglet);
@@ -145,11 +149,12 @@ private slots:
         const auto& travail = Imprimante->Travaux.front();
         QVERIFY(travail.Termine);
         QVERIFY(!travail.Abandonne);
-        QCOMPARE(travail.Pages.size(), 2);
+        QCOMPARE(travail.Pages.size(), 3);
         const QStringList montre[] = {
             {"VerbeL", "Groupe", "Indicatif", "Subjonctif"},
-            {"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"}};
-        for (int p = 0; p < 2; ++p) {
+            {"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"},
+            {"VerbeL", "Groupe", "Infinitif", "ParticipePasse", "Gerondif"}};
+        for (int p = 0; p < 3; ++p) {
             QCOMPARE(travail.Pages[p].size(), 1);
             const auto& dessin = travail.Pages[p].front();
             QCOMPARE(dessin.Releve, montre[p]);
@@ -159,8 +164,9 @@ private slots:
             QVERIFY(std::abs(image.height() - qRound(620.0 * Imprimante->Page.height() /
                                                      Imprimante->Page.width())) <= 1);
         }
-        QVERIFY(travail.Pages[0].front().Image.toImage() !=
-                travail.Pages[1].front().Image.toImage());
+        for (int p = 1; p < 3; ++p)
+            QVERIFY(travail.Pages[p - 1].front().Image.toImage() !=
+                    travail.Pages[p].front().Image.toImage());
         QVERIFY(Dialogues->Boites.isEmpty());
         VerifieRetabli(avant, onglet);
     }
@@ -321,7 +327,7 @@ private slots:
         Imprime();
         QCOMPARE(Imprimante->Travaux.size(), 1);
         const auto& pages = Imprimante->Travaux.front().Pages;
-        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages.size(), 3);
         bool plusLarge = false;
         for (const auto& p : pages) {
             QVERIFY2(p.front().Releve.isEmpty(), qPrintable(p.front().Releve.join(u'|')));
@@ -333,7 +339,7 @@ private slots:
         QCOMPARE(plusLarge, reduit);
     }
 
-    // Printing twice makes two jobs, each of two pages.
+    // Printing twice makes two jobs, each of three pages.
     void deuxFois() {
         Conjugue("aimer");
         Imprime();
@@ -344,7 +350,7 @@ private slots:
                  QStringLiteral("Florimot du verbe ") + Blancs("aimer"));
         QCOMPARE(Imprimante->Travaux[1].Nom,
                  QStringLiteral("Florimot du verbe ") + Blancs("finir"));
-        for (const auto& travail : Imprimante->Travaux) QCOMPARE(travail.Pages.size(), 2);
+        for (const auto& travail : Imprimante->Travaux) QCOMPARE(travail.Pages.size(), 3);
     }
 
     // Wherever the printer fails, the user is told why and gets the window
@@ -360,7 +366,8 @@ private slots:
         QTest::newRow("première page") << Etape::Dessin1 << "pas de dessin" << 1 << 1;
         QTest::newRow("changement de page") << Etape::NouvellePage << "pas de page" << 1 << 1;
         QTest::newRow("deuxième page") << Etape::Dessin2 << "pas de dessin" << 1 << 2;
-        QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 2;
+        QTest::newRow("troisième page") << Etape::Dessin3 << "pas de dessin" << 1 << 3;
+        QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 3;
     }
     // A page on which a line would be less than a dot high: told, and
     // nothing is started.
@@ -417,7 +424,7 @@ private slots:
         Imprime();
         QCOMPARE(Imprimante->Travaux.size(), travaux + 1);
         QVERIFY(Imprimante->Travaux.back().Termine);
-        QCOMPARE(Imprimante->Travaux.back().Pages.size(), 2);
+        QCOMPARE(Imprimante->Travaux.back().Pages.size(), 3);
         QCOMPARE(Dialogues->Boites.size(), 1);
     }
 
@@ -480,12 +487,14 @@ private slots:
         QCOMPARE(Imprimante->Travaux.size(), 2);
         const auto& travail = Imprimante->Travaux.back();
         QVERIFY(travail.Termine);
-        QCOMPARE(travail.Pages.size(), 2);
+        QCOMPARE(travail.Pages.size(), 3);
         QCOMPARE(travail.Pages[0].front().Releve,
                  (QStringList{"VerbeL", "Groupe", "Indicatif", "Subjonctif"}));
         QCOMPARE(travail.Pages[1].front().Releve,
                  (QStringList{"VerbeL", "Groupe", "Conditionnel", "Imperatif", "Participe"}));
-        for (int p = 0; p < 2; ++p)
+        QCOMPARE(travail.Pages[2].front().Releve,
+                 (QStringList{"VerbeL", "Groupe", "Infinitif", "ParticipePasse", "Gerondif"}));
+        for (int p = 0; p < 3; ++p)
             QVERIFY2(
                 travail.Pages[p].front().Image.toImage() == temoin.Pages[p].front().Image.toImage(),
                 qPrintable(QStringLiteral("page %1").arg(p + 1)));

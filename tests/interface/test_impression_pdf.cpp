@@ -117,7 +117,7 @@ private slots:
         QVERIFY(!service.EnCours());
     }
 
-    void deuxPagesSurToutLaFeuille() {
+    void troisPagesSurToutLaFeuille() {
         for (const char* outil : {"pdfinfo", "pdftoppm", "pdftotext"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
                 QSKIP("poppler-utils absent (pdfinfo, pdftoppm, pdftotext)");
@@ -135,25 +135,26 @@ private slots:
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
         QVERIFY(reussi);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+2$"),
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+3$"),
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("Florimot du verbe parler")), qPrintable(info));
 
         // The widgets were drawn at the printer's resolution: their text is
         // in the document as text, each page with its own tenses.
-        for (int p = 1; p <= 2; ++p) {
+        for (int p = 1; p <= 3; ++p) {
             const QString texte =
                 Lance(QStringLiteral("pdftotext"),
                       {QStringLiteral("-f"), QString::number(p), QStringLiteral("-l"),
                        QString::number(p), pdf, QStringLiteral("-")},
                       &reussi);
             QVERIFY(reussi);
-            const QStringList attendus =
-                p == 1 ? QStringList{"parler",       "Groupe : 1",   "je parle",
-                                     "nous parlons", "que je parle", "Plus-que-Parfait"}
-                       : QStringList{"parlerais", "Participe Présent", "parlant", "parlons"};
-            for (const QString& attendu : attendus)
+            const QStringList attendus[] = {
+                {"parler", "Groupe : 1", "je parle", "nous parlons", "que je parle",
+                 "Plus-que-Parfait"},
+                {"parlerais", "Participe Présent", "parlant", "parlons"},
+                {"avoir parlé", "parlées", "ayant parlé", "Gérondif", "en parlant"}};
+            for (const QString& attendu : attendus[p - 1])
                 QVERIFY2(texte.contains(attendu),
                          qPrintable(QStringLiteral("page %1 : « %2 » absent de :\n%3")
                                         .arg(p)
@@ -177,12 +178,12 @@ private slots:
                             qRound(imprimable.height() * echelle));
 
         if (!garde.isEmpty()) {
-            for (int p = 0; p < 2; ++p)
+            for (int p = 0; p < 3; ++p)
                 QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
                     .save(QDir(garde).filePath(QStringLiteral("impression-page%1.png").arg(p + 1)));
         }
-        QImage pages[2];
-        for (int p = 0; p < 2; ++p) {
+        QImage pages[3];
+        for (int p = 0; p < 3; ++p) {
             pages[p] = QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
                            .convertToFormat(QImage::Format_RGB32);
             QVERIFY(!pages[p].isNull());
@@ -205,7 +206,7 @@ private slots:
             QVERIFY2(zone.width() * 10 >= attendu.width() * 9, qPrintable(message));
             QVERIFY2(zone.height() * 10 >= attendu.height() * 9, qPrintable(message));
         }
-        QVERIFY(pages[0] != pages[1]);
+        QVERIFY(pages[0] != pages[1] && pages[1] != pages[2]);
     }
 
     // A file that cannot be written: the box says so, nothing is left behind.
@@ -335,7 +336,7 @@ private slots:
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
         QVERIFY(reussi);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+2$"),
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+3$"),
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         const QString texte =
@@ -356,8 +357,10 @@ private slots:
     void enregistrerImpossible() {
         QFETCH(QString, reponse);
         QFETCH(bool, boite);
-        // The box says it; standard error stays quiet.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        // The box says it; standard error stays quiet, but for the notices of
+        // the offscreen platform, which cannot raise the entry's list of verbs.
+        QTest::failOnWarning(QRegularExpression(
+            QStringLiteral("^(?!This plugin does not support (raise|grabbing))")));
         TDialoguesEnregistres dialogues;
         if (!reponse.isEmpty()) dialogues.Fichier = Dossier.filePath(reponse);
         const QStringList avant = QDir(Dossier.path()).entryList(QDir::Files);

@@ -2,8 +2,10 @@
 // case (15 characters of the verb's at most), with the pronoun of a pronominal
 // verb, then blanks up to 15 characters, and the window shows the engine's
 // grid for it.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +17,8 @@
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "faits.hpp"
+#include "pilote.hpp"
 
 using namespace florimot;
 
@@ -93,6 +97,55 @@ private slots:
             QCOMPARE(present->item(i)->text(), QString::fromUtf8(grille[i]));
         const auto* participe = Ecran->findChild<QLabel*>(QStringLiteral("PartPres"));
         QCOMPARE(participe->text(), QString::fromUtf8(grille[NombreLignesGrille - 1]));
+    }
+
+    // The list under the entry offers the verbs that begin with the text
+    // typed, pronouns included; Down then Enter conjugates the one reached,
+    // Enter alone what is typed.
+    void completion_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("choisi");
+        QTest::addColumn<bool>("descend");
+        const auto cas = [](const char* nom, const char* tape, const char* choisi, bool descend) {
+            QTest::newRow(nom) << QString::fromUtf8(tape) << QString::fromUtf8(choisi) << descend;
+        };
+        cas("infinitif", "parl", "parler", true);
+        cas("pronom seul", "évan", "s'évanouir", true);
+        cas("pronom elide", "s'éva", "s'évanouir", true);
+        cas("pronom possible", "se le", "se lever", true);
+        cas("sans pronom aussi", "leve", "lever", true);
+        cas("rien de choisi", "parler", "parler", false);
+    }
+    void completion() {
+        if (VerbesConnus().empty()) QSKIP("no dictionary in this build");
+        QFETCH(QString, tape);
+        QFETCH(QString, choisi);
+        QFETCH(bool, descend);
+        pilote::Tape(Verbe(), tape);
+        // The verbs are gathered on a thread: the list opens when they are.
+        QTRY_VERIFY(Verbe()->completer() != nullptr);
+        const QCompleter* completer = Verbe()->completer();
+        QAbstractItemView* liste = completer->popup();
+        QTRY_VERIFY(liste->isVisible());
+        // Found by the text typed, with or without the pronoun.
+        QStringList proposes;
+        for (int i = 0; i < completer->completionModel()->rowCount(); ++i) {
+            const QModelIndex ligne = completer->completionModel()->index(i, 0);
+            proposes << ligne.data().toString();
+            QVERIFY2(ligne.data(Qt::EditRole).toString().startsWith(tape),
+                     qPrintable(proposes.back()));
+        }
+        // The list has the keyboard while it is open: the keys go to it.
+        if (descend) {
+            const qsizetype rang = proposes.indexOf(choisi);
+            QVERIFY2(rang >= 0, qPrintable(proposes.join(u',')));
+            for (qsizetype i = 0; i <= rang; ++i) QTest::keyClick(liste, Qt::Key_Down);
+        }
+        QTest::keyClick(liste, Qt::Key_Return);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(Ecran->TexteVerbe().trimmed(), choisi);
+        QCOMPARE(Ecran->findChild<QLabel*>(QStringLiteral("VerbeL"))->text(), choisi);
+        QVERIFY(Dialogues->Boites.isEmpty());
     }
 
     // The command line's hostile texts, pasted and conjugated: the same verb,
