@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "formes_nues.hpp"
 #include "mise_en_page.hpp"
@@ -214,18 +215,7 @@ private:
         std::size_t cle = 0;
         for (const auto& f : faits) cle = cle * 2 + f.second;
         std::string& texte = texteFaits_[cle];
-        if (texte.empty()) {
-            TTamponSortie tampon;
-            FluxJson flux{tampon};
-            Writer json(flux);
-            json.StartObject();
-            for (const auto& [nom, valeur] : faits) {
-                json.Key(nom.data(), static_cast<rapidjson::SizeType>(nom.size()));
-                json.Bool(valeur);
-            }
-            json.EndObject();
-            texte = std::string(tampon);
-        }
+        if (texte.empty()) texte = ObjetDeBooleens(faits);
         Cle("faits");
         Brut(texte);
     }
@@ -238,12 +228,22 @@ private:
         sortie_ += objet;
     }
 
-    // The same for every verb of a run: written once.
-    std::string TexteOptions() {
+    // {"nom":true,…}, written once to be copied as often as it is needed.
+    static std::string ObjetDeBooleens(std::span<const std::pair<std::string_view, bool>> paires) {
         TTamponSortie texte;
         FluxJson flux{texte};
         Writer json(flux);
         json.StartObject();
+        for (const auto& [cle, valeur] : paires) {
+            json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+            json.Bool(valeur);
+        }
+        json.EndObject();
+        return std::string(texte);
+    }
+
+    // The same for every verb of a run: written once.
+    std::string TexteOptions() const {
         const std::pair<std::string_view, bool> options[] = {
             {"feminin", options_.Feminin},
             {"negation", options_.Negation},
@@ -252,12 +252,7 @@ private:
             {"rectifiee", options_.Rectifiee},
             {"variante", options_.Variante},
         };
-        for (const auto& [cle, valeur] : options) {
-            json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-            json.Bool(valeur);
-        }
-        json.EndObject();
-        return std::string(texte);
+        return ObjetDeBooleens(options);
     }
 
     void Cellules(const TVerbe& verbe, std::string_view mot) {

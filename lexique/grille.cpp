@@ -16,6 +16,24 @@
 
 namespace florimot {
 
+namespace lexique {
+
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme) {
+    if (mot == forme) return true;
+    if (mot.find('/') == std::string_view::npos) return false;
+    while (!mot.empty()) {
+        const std::size_t barre = mot.find('/');
+        if (mot.substr(0, barre) == forme) return true;
+        if (barre == std::string_view::npos) break;
+        mot.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
+}  // namespace lexique
+
 namespace {
 
 constexpr std::string_view PartPasse = "PartPasse";
@@ -63,19 +81,7 @@ std::string SansInversion(std::string_view forme) {
     return {};
 }
 
-// Whether a verb word of the grid is the form: the word itself, or one of
-// the spellings a line offers side by side ("séant/seyant").
-bool Tient(std::string_view mot, std::string_view forme) {
-    if (mot == forme) return true;
-    if (mot.find('/') == std::string_view::npos) return false;
-    while (!mot.empty()) {
-        const std::size_t barre = mot.find('/');
-        if (mot.substr(0, barre) == forme) return true;
-        if (barre == std::string_view::npos) break;
-        mot.remove_prefix(barre + 1);
-    }
-    return false;
-}
+using lexique::Tient;
 
 // The verb word of a question's first person: "puis" of "puis-je ?",
 // "aimé" of "aimé-je ?"; "" for "est-ce que je …".

@@ -89,6 +89,10 @@ bool AvantConnu(std::string_view a, std::string_view b);
 // apart (blachète: blachèter, blachéter).
 void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
 
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme);
+
 // Where a reading's cell stands in the grid, the past participle last.
 int RangCellule(std::string_view cellule);
 

@@ -44,17 +44,8 @@ std::vector<std::string_view> Pieces(std::string_view texte) {
 // spellings a one-word line offers side by side ("séant/seyant").
 bool Correspond(std::string_view ligne, std::string_view texte) {
     const TTexteLu lue = Canonique(ligne);
-    if (lue.texte == texte) return true;
-    std::string_view reste = lue.texte;
-    if (reste.find('/') == std::string_view::npos || reste.find(' ') != std::string_view::npos)
-        return false;
-    while (!reste.empty()) {
-        const std::size_t barre = reste.find('/');
-        if (reste.substr(0, barre) == texte) return true;
-        if (barre == std::string_view::npos) break;
-        reste.remove_prefix(barre + 1);
-    }
-    return false;
+    return lue.texte == texte ||
+           (lue.texte.find(' ') == std::string::npos && Tient(lue.texte, texte));
 }
 
 struct Candidat {
