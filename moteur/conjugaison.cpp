@@ -286,6 +286,16 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
 
 void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
 
+// Where the cell named `nom` stands in GrilleComplete, found while
+// compiling: a name no cell has reads past the table and does not compile.
+constexpr std::size_t RangNomme(std::string_view nom) {
+    std::size_t i = 0;
+    while (GrilleComplete[i].Nom != nom) ++i;
+    return i;
+}
+constexpr std::size_t RangPartPres = RangNomme("PartPres");
+constexpr std::size_t RangPartPasseComp = RangNomme("PartPasseComp");
+
 // The cells without a person: the infinitive, the participe passé and its
 // compound form, the gérondif.
 bool EstNominale(const Cellule& c) {
@@ -381,7 +391,7 @@ void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Perso
         char* debut = e.Position();
         e << "en ";
         char* participe = e.Position();
-        const Cellule& source = compose ? GrilleComplete[21] : GrilleComplete[17];
+        const Cellule& source = GrilleComplete[compose ? RangPartPasseComp : RangPartPres];
         Ligne(e, x, source, 0);
         const std::string_view ligne(participe, static_cast<std::size_t>(e.Position() - participe));
         if (EstMarqueur(ligne)) {
