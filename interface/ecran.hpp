@@ -11,6 +11,8 @@
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
+#include "disposition.hpp"
+#include "entree_verbe.hpp"
 #include "impression.hpp"
 
 class QAction;
@@ -22,19 +24,7 @@ namespace florimot {
 class TAbout;
 class TBandeauProposition;
 class TContenu;
-
-// What the entry keeps of `texte`: the engine's normalised text (composed,
-// lower case, ’ read as ', invisible characters dropped) without its blanks
-// but those the engine reads: after the pronoun of a pronominal verb ("se
-// lever", "s'en aller", "s'y prendre") and after the verb of a phrase ("faire
-// attention", "se rendre compte"); at most TEcran::LongueurEntree characters
-// of the verb itself, the pronoun and an apostrophe or hyphen after a letter
-// not counted, and as many in its complement. Digits and symbols are kept:
-// the conjugation then says the text is no verb, as the command line does,
-// instead of conjugating what is left once they are dropped.
-// `curseur`, when given, is moved to the same place in the text kept;
-// `coupe`, when given, tells whether letters past the limit were dropped.
-QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
+class TSessionLexique;
 
 class TEcran : public QMainWindow {
     Q_OBJECT
@@ -42,9 +32,9 @@ class TEcran : public QMainWindow {
 public:
     // Letters of the verb the entry holds, and the length the text read
     // from it is padded to.
-    static constexpr int LongueurEntree = 15;
+    static constexpr int LongueurEntree = LettresEntree;
     // The window's default and smallest size.
-    static constexpr QSize TailleInitiale{640, 480};
+    static constexpr QSize TailleInitiale = TailleFenetre;
 
     // The dictionary is looked for in its standard folders, on a thread of
     // its own: the window is up before it is loaded.
@@ -117,9 +107,6 @@ private:
     // its warning is not given twice. `prefere`: of the verbs the dictionary
     // finds behind `texte`, the one to show ("" for its first).
     void Conjugue(const QString& texte, bool avertit = true, const QString& prefere = {});
-    // The verbs the dictionary finds behind `forme`, kept for the window;
-    // false when there is none, or no dictionary.
-    bool Cherche(const QString& forme);
     // The found verb `rang` conjugated, the lines that hold the form selected.
     // `optionsDeLaLigne`: a line just typed sets the options it shows.
     void MontreTrouve(std::size_t rang, bool optionsDeLaLigne = false);
@@ -174,10 +161,14 @@ private:
     std::vector<Etape> Historique_;
     std::size_t Position_ = 0;
     bool Navigue_ = false;
-    struct Dictionnaire;
-    std::unique_ptr<Dictionnaire> Dictionnaire_;
+    TSessionLexique* Session_ = nullptr;
+    // The verb whose note waits for the end of loading ("" for none), and
+    // the one whose close verbs do, with the text shown when it was asked.
+    QString NoteEnAttente_;
+    QString ProchesEnAttente_;
+    QString ProchesPour_;
 
-    QMenuBar* MainMenu1 = nullptr;
+    QMenuBar* BarreMenus = nullptr;
     QMenu* Action = nullptr;
     QAction* Conjuguer1 = nullptr;
     QAction* Imprimer1 = nullptr;

@@ -1,0 +1,219 @@
+#include "contenu.hpp"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "apparence.hpp"
+#include "entree_verbe.hpp"
+#include "etiquettes.hpp"
+#include "liste_temps.hpp"
+
+namespace florimot {
+
+TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
+    setFont(PoliceTexte(11));
+    // The captions of the group boxes sit on their frame line, leaving the
+    // whole inside to the tense captions placed near the top.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
+
+    auto* entree = new TEntreeVerbe(this);
+    Verbe = entree;
+    Verbe->setObjectName(QStringLiteral("Verbe"));
+    Verbe->setGeometry(8, 8, 81, 21);
+
+    Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
+    Conjugue->setObjectName(QStringLiteral("Conjugue"));
+    Conjugue->setGeometry(96, 8, 81, 23);
+    Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
+    Conjugue->setDefault(true);
+    entree->Valide = [this] { Conjugue->click(); };
+    Groupe = CreeEtiquette(this, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
+                           PoliceTexte(16, true));
+    VerbeL =
+        CreeEtiquette(this, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
+    // Discreet beside the word and the group: they qualify them.
+    OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
+    ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    for (QLabel* legende : {OptionsL, ModeleL, NoteL}) {
+        QPalette palette = legende->palette();
+        palette.setColor(QPalette::WindowText, TexteDiscret(palette));
+        legende->setPalette(palette);
+    }
+
+    Biseau = new QFrame(this);
+    Biseau->setObjectName(QStringLiteral("Rectangl"));
+    Biseau->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Biseau->lower();  // a bevel is drawn beneath the controls it frames
+
+    for (std::size_t i = 0; i < NombreGroupes; ++i) {
+        const PlaceGroupe& place = PlacesGroupes[i];
+        Boites[i] = new QGroupBox(QString::fromUtf8(place.Legende), this);
+        Boites[i]->setObjectName(QString::fromLatin1(place.Nom));
+        Boites[i]->setVisible(place.Page == 0);
+    }
+
+    const QFont policeTemps = PoliceTexte(11, true);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
+        const PlaceListe* place = TrouvePlace(cellule.Nom);
+        if (place == nullptr) continue;  // the participle, a label
+        QGroupBox* groupe = Boite(place->Groupe);
+        Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
+                                    place->PositionEtiquette, policeTemps);
+        Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
+    }
+
+    PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
+                             {80, 56}, PoliceParticipe(48));
+
+    PageSet = new TOngletsPages(this);
+    PageSet->setObjectName(QStringLiteral("PageSet"));
+    PageSet->setShape(QTabBar::RoundedSouth);
+    PageSet->setExpanding(false);
+    PageSet->addTab(QStringLiteral("Page1"));
+    PageSet->addTab(QStringLiteral("Page2"));
+    PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
+    PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
+    PageSet->addTab(QStringLiteral("Page3"));
+    PageSet->setTabToolTip(2, QStringLiteral("Infinitif, participe passé, gérondif"));
+    PageSet->setCurrentIndex(0);
+
+    AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
+    AnalyseL->hide();
+    NommePourLecteurs();
+
+    if (usage == Usage::Impression) {
+        // Paper shows neither what is typed nor how to change pages, nor the
+        // lists' frames.
+        Verbe->hide();
+        Conjugue->hide();
+        PageSet->hide();
+        for (QListWidget* liste : Listes)
+            if (liste != nullptr) liste->setFrameStyle(QFrame::NoFrame);
+    }
+    resize(Reference_);
+    Agence();
+}
+
+void TContenu::NommePourLecteurs() {
+    const auto nomme = [](QWidget* w, const QString& nom, const QString& description) {
+        w->setAccessibleName(nom);
+        w->setAccessibleDescription(description);
+    };
+    nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
+          QStringLiteral("Un infinitif, ou un verbe pronominal : se lever, s'en aller"));
+    nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
+    nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
+    nomme(OptionsL, QStringLiteral("Options"), QString());
+    nomme(Groupe, QStringLiteral("Groupe"), QString());
+    nomme(ModeleL, QStringLiteral("Modèle"), QString());
+    nomme(NoteL, QStringLiteral("Note"), QString());
+    nomme(PartPres, QStringLiteral("Participe présent"), QString());
+    QWidget* precedent = Conjugue;
+    setTabOrder(Verbe, Conjugue);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        // "Indicatif présent", "Participe passé composé".
+        const Cellule& c = GrilleComplete[i];
+        const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
+        nomme(Listes[i], nom,
+              QStringLiteral("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
+        setTabOrder(precedent, Listes[i]);
+        precedent = Listes[i];
+    }
+}
+
+void TContenu::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    Agence();
+}
+
+void TContenu::DefinitReference(QSize reference) {
+    Reference_ = reference;
+    Agence();
+}
+
+void TContenu::Remplit(const QString& texte, const QString& options, const QString& groupe,
+                       const QString& modele, const LignesGrille& lignes) {
+    VerbeL->setText(texte);
+    Options_ = options;
+    Groupe->setText(groupe);
+    ModeleL->setText(modele);
+    Note_.clear();
+    AligneGroupe();
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
+        QListWidget* liste = Listes[i];
+        if (liste == nullptr) {
+            PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
+            continue;
+        }
+        liste->clear();
+        for (int k = 0; k < cellule.NombreLignes(); ++k)
+            liste->addItem(QString::fromUtf8(lignes[cellule.Premier + k]));
+        MarqueCoupures(liste);
+    }
+    PlaceParticipe();
+}
+
+void TContenu::CopieDe(const TContenu& autre) {
+    VerbeL->setText(autre.VerbeL->text());
+    Options_ = autre.Options_;
+    Groupe->setText(autre.Groupe->text());
+    ModeleL->setText(autre.ModeleL->text());
+    Note_ = autre.Note_;
+    Regle_ = autre.Regle_;
+    AligneGroupe();
+    PartPres->setText(autre.PartPres->text());
+    PlaceParticipe();
+    for (std::size_t i = 0; i < Listes.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        Listes[i]->clear();
+        for (int k = 0; k < autre.Listes[i]->count(); ++k)
+            Listes[i]->addItem(autre.Listes[i]->item(k)->text());
+        MarqueCoupures(Listes[i]);
+    }
+}
+
+void TContenu::DefinitNote(const QString& note) {
+    Note_ = note;
+    AligneGroupe();
+}
+
+void TContenu::DefinitRegle(const QString& regle) {
+    Regle_ = regle;
+    AligneGroupe();
+}
+
+void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
+                              const std::function<void(int)>& choix) {
+    Analyse_ = texte;
+    // Possibly the very button pressed: gone from sight now, deleted later.
+    for (QPushButton* bouton : AutresVerbes) {
+        bouton->hide();
+        bouton->deleteLater();
+    }
+    AutresVerbes.clear();
+    for (int i = 0; i < autres.size(); ++i) {
+        auto* bouton = new QPushButton(autres[i], this);
+        bouton->setObjectName(QStringLiteral("AutreVerbe"));
+        bouton->setToolTip(QStringLiteral("Conjuguer ") + autres[i]);
+        bouton->setFont(PoliceTexte(11));
+        bouton->setAutoDefault(false);
+        connect(bouton, &QPushButton::clicked, bouton, [choix, i] { choix(i); });
+        bouton->show();
+        AutresVerbes.push_back(bouton);
+    }
+    PlaceAnalyse();
+}
+
+}  // namespace florimot
