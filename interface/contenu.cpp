@@ -1,20 +1,46 @@
 #include "contenu.hpp"
 
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTabBar>
+#include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "apparence.hpp"
 #include "entree_verbe.hpp"
 #include "etiquettes.hpp"
 #include "liste_temps.hpp"
+#include "mise_en_page.hpp"
+#include "regles.hpp"
 
 namespace florimot {
+
+QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
+                    const QString& dictionnaire) {
+    if (intitule.isEmpty()) return {};
+    QStringList parties;
+    for (const QString& f : faits.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+        if (!dictionnaire.contains(f)) parties << f;
+    QString note = parties.join(QStringLiteral(", "));
+    if (!note.isEmpty() && !dictionnaire.isEmpty()) note += QStringLiteral(" ; ");
+    note += dictionnaire;
+    TVerbe verbe;
+    verbe.DefinitVerbe(intitule.toStdString());
+    if (const std::string forme = AutreForme(verbe, options); !forme.empty()) {
+        if (!note.isEmpty()) note += QStringLiteral(" ; ");
+        note += QStringLiteral("autre forme : ") + QString::fromStdString(forme);
+    }
+    return note;
+}
 
 TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     setFont(PoliceTexte(11));
@@ -142,12 +168,15 @@ void TContenu::DefinitReference(QSize reference) {
     Agence();
 }
 
-void TContenu::Remplit(const QString& texte, const QString& options, const QString& groupe,
-                       const QString& modele, const LignesGrille& lignes) {
+QString TContenu::Remplit(const TVerbe& verbe, const LignesGrille& lignes,
+                          const TOptions& options) {
+    const QString texte = QString::fromStdString(verbe.Intitule()).trimmed();
+    const std::string_view modele = ModeleDuVerbe(verbe, options);
+    Regle_ = Texte(RegleDuModele(verbe, options));
     VerbeL->setText(texte);
-    Options_ = options;
-    Groupe->setText(groupe);
-    ModeleL->setText(modele);
+    Options_ = QString::fromStdString(DecritOptions(options));
+    Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
+    ModeleL->setText(modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele));
     Note_.clear();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
@@ -163,6 +192,45 @@ void TContenu::Remplit(const QString& texte, const QString& options, const QStri
         MarqueCoupures(liste);
     }
     PlaceParticipe();
+    return texte;
+}
+
+void TContenu::Selectionne(const std::vector<TLigneChoisie>& lignes) {
+    std::size_t premiere = Grille.size();
+    for (const auto& [cellule, ligne] : lignes) {
+        QListWidget* liste = Listes[cellule];
+        if (liste == nullptr || ligne >= liste->count()) continue;
+        liste->item(ligne)->setSelected(true);
+        liste->scrollToItem(liste->item(ligne));
+        premiere = std::min(premiere, cellule);
+    }
+    if (premiere < Grille.size()) PageSet->setCurrentIndex(Grille[premiere].Page - 1);
+}
+
+void TContenu::AttacheRaccourcisPages(QWidget* fenetre) {
+    // Window-wide, as the menu's shortcuts: no control of the window takes
+    // these keys for itself.
+    const auto raccourci = [this, fenetre](const QList<QKeySequence>& touches, auto page) {
+        auto* action = new QAction(fenetre);
+        action->setShortcuts(touches);
+        action->setShortcutContext(Qt::WindowShortcut);
+        fenetre->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, page] { PageSet->setCurrentIndex(page(PageSet)); });
+    };
+    const auto suivante = [](const QTabBar* b) { return (b->currentIndex() + 1) % b->count(); };
+    const auto precedente = [](const QTabBar* b) {
+        return (b->currentIndex() + b->count() - 1) % b->count();
+    };
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+              suivante);
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+              precedente);
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_1)}, [](const QTabBar*) { return 0; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_2)}, [](const QTabBar*) { return 1; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_3)}, [](const QTabBar*) { return 2; });
 }
 
 void TContenu::CopieDe(const TContenu& autre) {
@@ -189,13 +257,8 @@ void TContenu::DefinitNote(const QString& note) {
     AligneGroupe();
 }
 
-void TContenu::DefinitRegle(const QString& regle) {
-    Regle_ = regle;
-    AligneGroupe();
-}
-
 void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
-                              const std::function<void(int)>& choix) {
+                              const std::function<void(const QString&)>& choix) {
     Analyse_ = texte;
     // Possibly the very button pressed: gone from sight now, deleted later.
     for (QPushButton* bouton : AutresVerbes) {
@@ -209,7 +272,8 @@ void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
         bouton->setToolTip(QStringLiteral("Conjuguer ") + autres[i]);
         bouton->setFont(PoliceTexte(11));
         bouton->setAutoDefault(false);
-        connect(bouton, &QPushButton::clicked, bouton, [choix, i] { choix(i); });
+        connect(bouton, &QPushButton::clicked, bouton,
+                [choix, verbe = autres[i]] { choix(verbe); });
         bouton->show();
         AutresVerbes.push_back(bouton);
     }

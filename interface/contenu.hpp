@@ -13,6 +13,7 @@
 
 #include "conjugaison.hpp"
 #include "disposition.hpp"
+#include "selection.hpp"
 
 class QFrame;
 class QGroupBox;
@@ -24,6 +25,14 @@ class QTabBar;
 
 namespace florimot {
 
+// The note beside the group on `intitule`: what the verb's facts change in
+// its lines (`faits`, "verbe impersonnel, pas de voix passive"), then the
+// dictionary's note, a fact it already says ("essentiellement pronominal :
+// s'évanouir") not said twice; then the verb's other series under `options`,
+// which the grid does not show ("autre forme : je paye").
+QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
+                    const QString& dictionnaire);
+
 class TContenu : public QWidget {
 public:
     enum class Usage { Ecran, Impression };
@@ -34,22 +43,25 @@ public:
     void DefinitReference(QSize reference);
     QSize Reference() const { return Reference_; }
 
-    // The word as people write it, the options in force ("" for none), the
-    // group's caption and the model ("" for a verb that is its own).
-    void Remplit(const QString& texte, const QString& options, const QString& groupe,
-                 const QString& modele, const LignesGrille& lignes);
+    // The verb's row (the word as people write it, the options in force, the
+    // group, the model and its rule) and the lines of `verbe` conjugated
+    // under `options`; returns the word as shown.
+    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TOptions& options);
     void CopieDe(const TContenu& autre);
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
     void DefinitNote(const QString& note);
-    // The rule of the verb's model, first in the note ("" for none).
-    void DefinitRegle(const QString& regle);
     // Under the pages: what the dictionary found behind the text typed, or
     // why it cannot tell ("" for nothing), and a button for each other verb
-    // the text may belong to; `choix` is told the index of the one pressed.
+    // the text may belong to; `choix` is told the verb of the one pressed.
     void DefinitAnalyse(const QString& texte, const QStringList& autres,
-                        const std::function<void(int)>& choix);
+                        const std::function<void(const QString&)>& choix);
     void MontrePage(int onglet);
+    // Selects `lignes` and shows the page of the first in the grid's order.
+    void Selectionne(const std::vector<TLigneChoisie>& lignes);
+    // The page keys on `fenetre`, wherever its focus is: Ctrl+PgDown,
+    // Ctrl+PgUp, Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2, Alt+3.
+    void AttacheRaccourcisPages(QWidget* fenetre);
     // Lays page `onglet` out for a sheet of `page`'s proportions (a content
     // made for printing only) and takes the size that layout needs, which is
     // then the whole of what the sheet shows.

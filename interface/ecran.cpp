@@ -3,39 +3,31 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 #include "about.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
-#include "etiquettes.hpp"
 #include "faits.hpp"
+#include "menus.hpp"
 #include "mise_en_page.hpp"
 #include "modele.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
-#include "regles.hpp"
 #include "selection.hpp"
 #include "session_lexique.hpp"
 #include "travail_impression.hpp"
@@ -52,19 +44,6 @@ bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
     for (std::size_t i = 0; i < LignesGrille::size(); ++i)
         if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
     return true;
-}
-
-// The note beside the group: what the verb's facts change in its lines
-// ("verbe impersonnel, pas de voix passive"), then the dictionary's note; a
-// fact the dictionary's note already says ("essentiellement pronominal :
-// s'évanouir") is not said twice.
-QString NoteComplete(const QString& faits, const QString& dictionnaire) {
-    QStringList parties;
-    for (const QString& f : faits.split(QStringLiteral(", "), Qt::SkipEmptyParts))
-        if (!dictionnaire.contains(f)) parties << f;
-    QString note = parties.join(QStringLiteral(", "));
-    if (!note.isEmpty() && !dictionnaire.isEmpty()) note += QStringLiteral(" ; ");
-    return note + dictionnaire;
 }
 
 }  // namespace
@@ -102,11 +81,12 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
         if (!ProchesEnAttente_.isEmpty() && Montre_ == ProchesPour_)
             ProposeProches(std::exchange(ProchesEnAttente_, QString()));
     });
-    CreeMenu();
-    CreeRaccourcisPages();
+    Menus_ = CreeMenus(*this);
+    ActiveHistorique();
+    Contenu_->AttacheRaccourcisPages(this);
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
-        {TailleInitiale.width(), TailleInitiale.height() - BarreMenus->sizeHint().height()});
+        {TailleInitiale.width(), TailleInitiale.height() - Menus_.Barre->sizeHint().height()});
     setMinimumSize(TailleInitiale);
     resize(TailleInitiale);
     RestaureReglages();
@@ -169,91 +149,6 @@ void TEcran::GardeReglages() const {
     EcritGeometrie(saveGeometry());
 }
 
-void TEcran::CreeMenu() {
-    BarreMenus = menuBar();
-    BarreMenus->setObjectName(QStringLiteral("MainMenu1"));
-
-    const auto commande = [this](QMenu* menu, const char* nom, const QString& legende,
-                                 const QKeySequence& raccourci, void (TEcran::*gestionnaire)()) {
-        QAction* action = menu->addAction(legende);
-        action->setObjectName(QString::fromLatin1(nom));
-        action->setShortcut(raccourci);
-        // Also on the window itself, so the shortcut works wherever the focus is.
-        addAction(action);
-        connect(action, &QAction::triggered, this, gestionnaire);
-        return action;
-    };
-
-    Action = BarreMenus->addMenu(QStringLiteral("&Action"));
-    Action->setObjectName(QStringLiteral("Action"));
-    Conjuguer1 = commande(Action, "Conjuguer1", QStringLiteral("&Conjuguer"),
-                          QKeySequence(Qt::Key_F1), &TEcran::Conjuguer1Click);
-    Imprimer1 = commande(Action, "Imprimer1", QStringLiteral("&Imprimer"),
-                         QKeySequence(Qt::CTRL | Qt::Key_P), &TEcran::Imprimer1Click);
-    EnregistrerPdf1 = commande(Action, "EnregistrerPdf1", QStringLiteral("&Enregistrer en PDF…"),
-                               QKeySequence(Qt::CTRL | Qt::Key_S), &TEcran::EnregistrerPdf1Click);
-    CopierConjugaison1 =
-        commande(Action, "CopierConjugaison1", QStringLiteral("C&opier la conjugaison"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TEcran::CopierConjugaison1Click);
-    Action->addSeparator();
-    Precedent1 = commande(Action, "Precedent1", QStringLiteral("P&récédent"),
-                          QKeySequence(Qt::ALT | Qt::Key_Left), &TEcran::Precedent1Click);
-    Suivant1 = commande(Action, "Suivant1", QStringLiteral("&Suivant"),
-                        QKeySequence(Qt::ALT | Qt::Key_Right), &TEcran::Suivant1Click);
-    ActiveHistorique();
-    Action->addSeparator();
-    Quitter1 = commande(Action, "Quitter1", QStringLiteral("&Quitter"),
-                        QKeySequence(Qt::CTRL | Qt::Key_Q), &TEcran::Quitter1Click);
-
-    MenuOptions = BarreMenus->addMenu(QStringLiteral("&Options"));
-    MenuOptions->setObjectName(QStringLiteral("Options"));
-    const auto option = [&](const char* nom, const QString& legende, Qt::Key touche) {
-        QAction* action =
-            commande(MenuOptions, nom, legende, QKeySequence(touche), &TEcran::OptionClick);
-        action->setCheckable(true);
-        return action;
-    };
-    Feminin1 = option("Feminin1", QStringLiteral("&Féminin"), Qt::Key_F5);
-    Negation1 = option("Negation1", QStringLiteral("&Négation"), Qt::Key_F6);
-    Interrogation1 = option("Interrogation1", QStringLiteral("&Interrogation"), Qt::Key_F7);
-    Passif1 = option("Passif1", QStringLiteral("&Voix passive"), Qt::Key_F8);
-    Rectifiee1 = option("Rectifiee1", QStringLiteral("&Orthographe rectifiée (1990)"), Qt::Key_F9);
-    Variante1 = option("Variante1", QStringLiteral("&Autre forme"), Qt::Key_F10);
-
-    Aide = BarreMenus->addMenu(QStringLiteral("&?"));
-    Aide->setObjectName(QStringLiteral("Aide"));
-    APropos1 = commande(Aide, "APropos1", QStringLiteral("A &Propos..."), QKeySequence(Qt::Key_F2),
-                        &TEcran::APropos1Click);
-    Aide1 = commande(Aide, "Aide1", QStringLiteral("&Aide"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                     &TEcran::Aide1Click);
-}
-
-void TEcran::CreeRaccourcisPages() {
-    // Window-wide, as the menu's shortcuts: no control of the window takes
-    // these keys for itself.
-    const auto raccourci = [this](const QList<QKeySequence>& touches, auto page) {
-        auto* action = new QAction(this);
-        action->setShortcuts(touches);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, page] { Contenu_->PageSet->setCurrentIndex(page(Contenu_->PageSet)); });
-    };
-    const auto suivante = [](const QTabBar* b) { return (b->currentIndex() + 1) % b->count(); };
-    const auto precedente = [](const QTabBar* b) {
-        return (b->currentIndex() + b->count() - 1) % b->count();
-    };
-    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)},
-              suivante);
-    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageUp),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
-              precedente);
-    raccourci({QKeySequence(Qt::ALT | Qt::Key_1)}, [](const QTabBar*) { return 0; });
-    raccourci({QKeySequence(Qt::ALT | Qt::Key_2)}, [](const QTabBar*) { return 1; });
-    raccourci({QKeySequence(Qt::ALT | Qt::Key_3)}, [](const QTabBar*) { return 2; });
-}
-
 void TEcran::ProposeProches(const QString& intitule) {
     // A verb typed before the dictionary is loaded is not held up for it:
     // the strip comes once loading ends, if the verb is still shown.
@@ -277,8 +172,7 @@ QString TEcran::TexteVerbe() const {
 }
 
 void TEcran::OptionClick() {
-    Options_ = {Feminin1->isChecked(), Negation1->isChecked(),  Interrogation1->isChecked(),
-                Passif1->isChecked(),  Rectifiee1->isChecked(), Variante1->isChecked()};
+    Options_ = Menus_.Cochees();
     // A word asked for and not yet conjugated is conjugated with them: it
     // must not give way to the word shown. A verb found behind a form keeps
     // its selection.
@@ -290,12 +184,7 @@ void TEcran::OptionClick() {
 }
 
 void TEcran::CocheOptions() {
-    Feminin1->setChecked(Options_.Feminin);
-    Negation1->setChecked(Options_.Negation);
-    Interrogation1->setChecked(Options_.Interrogation);
-    Passif1->setChecked(Options_.Passif);
-    Rectifiee1->setChecked(Options_.Rectifiee);
-    Variante1->setChecked(Options_.Variante);
+    Menus_.Coche(Options_);
 }
 
 void TEcran::ConjugueClick() {
@@ -325,10 +214,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         d.Verbes.clear();
         // A word shown again for an option was looked up already.
         if ((avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed())) {
-            std::size_t rang = 0;
-            for (std::size_t i = 0; i < d.Verbes.size(); ++i)
-                if (QString::fromStdString(d.Verbes[i].infinitif) == prefere) rang = i;
-            MontreTrouve(rang, avertit);
+            MontreTrouve(d.Rang(prefere), avertit);
             ProposeProches({});
             Memorise();
         } else {
@@ -349,15 +235,8 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
 }
 
 QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits) {
-    const std::string_view modele = ModeleDuVerbe(verbe, Options_);
     NoteFaits_ = QString::fromStdString(DecritFaits(verbe, faits, Options_));
-    const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
-    Contenu_->Remplit(intitule, QString::fromStdString(DecritOptions(Options_)),
-                      QString::fromStdString(LegendeGroupe(verbe)),
-                      modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele),
-                      lignes);
-    Contenu_->DefinitRegle(Texte(RegleDuModele(verbe, Options_)));
-    return intitule;
+    return Contenu_->Remplit(verbe, lignes, Options_);
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
@@ -374,26 +253,13 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     Montre_ = QString::fromStdString(trouve.infinitif);
     const QString intitule = Remplit(verbe, ConjugueGrille(verbe, Options_, faits), faits);
 
-    // The page shown is the first that holds a line selected.
-    std::size_t premiere = Grille.size();
-    for (const auto& [cellule, ligne] :
-         LignesDeLecture(verbe, faits, Options_, d.Forme.toStdString(), trouve)) {
-        QListWidget* liste = Contenu_->Listes[cellule];
-        if (liste == nullptr || ligne >= liste->count()) continue;
-        liste->item(ligne)->setSelected(true);
-        liste->scrollToItem(liste->item(ligne));
-        premiere = std::min(premiere, cellule);
-    }
-    if (premiere < Grille.size()) Contenu_->PageSet->setCurrentIndex(Grille[premiere].Page - 1);
+    Contenu_->Selectionne(LignesDeLecture(verbe, faits, Options_, d.Forme.toStdString(), trouve));
 
     QStringList autres;
     for (const TAnalyse& v : d.Verbes)
         if (&v != &trouve) autres << QString::fromStdString(v.infinitif);
-    Contenu_->DefinitAnalyse(d.Description, autres, [this, rang](int i) {
-        // The buttons stand for the verbs other than the one shown, in order.
-        const std::size_t choisi = std::size_t(i) < rang ? std::size_t(i) : std::size_t(i) + 1;
-        Conjugue(Session_->Forme, false,
-                 QString::fromStdString(Session_->Verbes[choisi].infinitif));
+    Contenu_->DefinitAnalyse(d.Description, autres, [this](const QString& infinitif) {
+        Conjugue(Session_->Forme, false, infinitif);
     });
     d.PrendMessage();
     MetNote(intitule);
@@ -421,26 +287,12 @@ void TEcran::Avertit(const QString& texte) {
 }
 
 void TEcran::MetNote(QString intitule) {
-    NoteEnAttente_ = intitule;
-    // The verb's other series, which the grid does not show: "autre forme :
-    // je paye"; it needs no dictionary.
-    QString autre;
-    if (!intitule.isEmpty()) {
-        TVerbe verbe;
-        verbe.DefinitVerbe(intitule.toStdString());
-        if (const std::string forme = AutreForme(verbe, Options_); !forme.empty())
-            autre = QStringLiteral("autre forme : ") + QString::fromStdString(forme);
-    }
-    const auto avecAutre = [&](QString note) {
-        if (!note.isEmpty() && !autre.isEmpty()) note += QStringLiteral(" ; ");
-        return note + autre;
-    };
-    // The facts are at hand: said now, the dictionary's note joins them.
-    Contenu_->DefinitNote(intitule.isEmpty() ? QString() : avecAutre(NoteFaits_));
-    // Never waits: until loading ends, the note waits for it.
-    if (intitule.isEmpty() || !Session_->Pret()) return;
-    NoteEnAttente_.clear();
-    Contenu_->DefinitNote(avecAutre(NoteComplete(NoteFaits_, Session_->Note(intitule))));
+    // The facts are at hand: said now; the dictionary's note joins them once
+    // it is loaded, never waited for.
+    const bool pret = !intitule.isEmpty() && Session_->Pret();
+    NoteEnAttente_ = pret ? QString() : intitule;
+    Contenu_->DefinitNote(
+        NoteDuVerbe(intitule, Options_, NoteFaits_, pret ? Session_->Note(intitule) : QString()));
 }
 
 QString TEcran::TexteNomme() const {
@@ -468,46 +320,37 @@ void TEcran::SetPage(int onglet) {
 void TEcran::Memorise() {
     AjusteLargeur();
     if (Navigue_) return;
-    const int page = Contenu_->PageSet->currentIndex();
-    if (!Historique_.empty() && Historique_[Position_].Texte == Montre_) {
-        Historique_[Position_].Options = Options_;
-    } else {
-        if (!Historique_.empty()) {
-            Historique_[Position_].Page = page;
-            Historique_.resize(Position_ + 1);
-        }
-        Historique_.push_back({Montre_, Options_, page});
-        Position_ = Historique_.size() - 1;
-    }
+    Historique_.Memorise(Montre_, Options_, Contenu_->PageSet->currentIndex());
     ActiveHistorique();
 }
 
 void TEcran::ActiveHistorique() {
-    Precedent1->setEnabled(Position_ > 0);
-    Suivant1->setEnabled(Position_ + 1 < Historique_.size());
+    Menus_.Precedent->setEnabled(Historique_.APrecedent());
+    Menus_.Suivant->setEnabled(Historique_.ASuivant());
 }
 
 void TEcran::RevientA(std::size_t position) {
-    if (Conjugue_ || Imprime_ || position >= Historique_.size()) return;
-    Historique_[Position_].Page = Contenu_->PageSet->currentIndex();
-    Position_ = position;
-    const Etape etape = Historique_[position];
+    if (Conjugue_ || Imprime_) return;
+    const THistorique::Etape* aller = Historique_.VaA(position, Contenu_->PageSet->currentIndex());
+    if (aller == nullptr) return;
+    const THistorique::Etape etape = *aller;
     Options_ = etape.Options;
     CocheOptions();
     Contenu_->Verbe->setText(etape.Texte.trimmed());
-    Navigue_ = true;
-    Conjugue(etape.Texte, false);
-    Navigue_ = false;
+    {
+        const QScopedValueRollback<bool> navigue(Navigue_, true);
+        Conjugue(etape.Texte, false);
+    }
     Contenu_->PageSet->setCurrentIndex(etape.Page);
     ActiveHistorique();
 }
 
 void TEcran::Precedent1Click() {
-    if (Position_ > 0) RevientA(Position_ - 1);
+    if (Historique_.APrecedent()) RevientA(Historique_.Position() - 1);
 }
 
 void TEcran::Suivant1Click() {
-    RevientA(Position_ + 1);
+    RevientA(Historique_.Position() + 1);
 }
 
 void TEcran::AjusteLargeur() {
@@ -534,15 +377,8 @@ void TEcran::Imprimer1Click() {
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
-    TVerbe verbe;
-    verbe.DefinitVerbe(TexteNomme().toStdString());
-    PrepareVerbe(verbe);
-    const QString mot = QString::fromStdString(verbe.Intitule()).trimmed();
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
-    const QString propose = QDir(dossier).filePath(
-        (mot.isEmpty() ? QStringLiteral("florimot") : mot) + QStringLiteral(".pdf"));
-    QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"), propose,
+    QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"),
+                                                PdfPropose(TexteNomme()),
                                                 QStringLiteral("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -555,17 +391,7 @@ void TEcran::EnregistrerPdf1Click() {
 
 QString TEcran::ImprimeSur(TImpression& service) {
     const QScopedValueRollback<bool> enCours(Imprime_, true);
-    QString nom = QStringLiteral("Florimot du verbe ") + TexteNomme();
-    if (!Options_.Aucune()) {
-        TVerbe verbe;
-        verbe.DefinitVerbe(TexteNomme().toStdString());
-        PrepareVerbe(verbe);
-        const QString intitule = QString::fromStdString(verbe.Intitule()).trimmed();
-        nom = QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
-              u'(' + QString::fromStdString(DecritOptions(Options_)) + u')';
-    }
-
-    return ImprimeContenu(service, *Contenu_, nom);
+    return ImprimeContenu(service, *Contenu_, NomDuTravail(TexteNomme(), Options_));
 }
 
 void TEcran::SignaleEchec(const QString& raison) {

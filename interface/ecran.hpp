@@ -13,11 +13,9 @@
 #include "dialogues.hpp"
 #include "disposition.hpp"
 #include "entree_verbe.hpp"
+#include "historique.hpp"
 #include "impression.hpp"
-
-class QAction;
-class QMenu;
-class QMenuBar;
+#include "menus.hpp"
 
 namespace florimot {
 
@@ -92,10 +90,6 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    void CreeMenu();
-    // The page keys, wherever the focus is: Ctrl+PgDown, Ctrl+PgUp,
-    // Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2.
-    void CreeRaccourcisPages();
     // Above the pages, for a verb the dictionary does not know: the verbs it
     // knows that are close to it ("acceuillir": accueillir). Hidden for
     // `intitule` "" or a verb it knows.
@@ -153,13 +147,7 @@ private:
     TOptions Options_;
     // What the facts of the verb shown change in its lines, for its note.
     QString NoteFaits_;
-    struct Etape {
-        QString Texte;
-        TOptions Options;
-        int Page;
-    };
-    std::vector<Etape> Historique_;
-    std::size_t Position_ = 0;
+    THistorique Historique_;
     bool Navigue_ = false;
     TSessionLexique* Session_ = nullptr;
     // The verb whose note waits for the end of loading ("" for none), and
@@ -168,25 +156,7 @@ private:
     QString ProchesEnAttente_;
     QString ProchesPour_;
 
-    QMenuBar* BarreMenus = nullptr;
-    QMenu* Action = nullptr;
-    QAction* Conjuguer1 = nullptr;
-    QAction* Imprimer1 = nullptr;
-    QAction* EnregistrerPdf1 = nullptr;
-    QAction* CopierConjugaison1 = nullptr;
-    QAction* Precedent1 = nullptr;
-    QAction* Suivant1 = nullptr;
-    QAction* Quitter1 = nullptr;
-    QMenu* MenuOptions = nullptr;
-    QAction* Feminin1 = nullptr;
-    QAction* Negation1 = nullptr;
-    QAction* Interrogation1 = nullptr;
-    QAction* Passif1 = nullptr;
-    QAction* Rectifiee1 = nullptr;
-    QAction* Variante1 = nullptr;
-    QMenu* Aide = nullptr;
-    QAction* APropos1 = nullptr;
-    QAction* Aide1 = nullptr;
+    TMenus Menus_;
 };
 
 }  // namespace florimot

@@ -59,6 +59,13 @@ bool TSessionLexique::Cherche(const QString& forme) {
     return true;
 }
 
+std::size_t TSessionLexique::Rang(const QString& infinitif) const {
+    std::size_t rang = 0;
+    for (std::size_t i = 0; i < Verbes.size(); ++i)
+        if (QString::fromStdString(Verbes[i].infinitif) == infinitif) rang = i;
+    return rang;
+}
+
 QString TSessionLexique::PrendMessage() {
     return std::exchange(Message_, QString());
 }

@@ -35,6 +35,8 @@ public:
     // Reads `forme` as a form or a written line: true when verbs were found
     // (Forme, Description and Verbes then tell what); needs no dictionary.
     bool Cherche(const QString& forme);
+    // The index in Verbes of `infinitif`; 0, the first, when none is.
+    std::size_t Rang(const QString& infinitif) const;
     // Why the dictionary cannot help, the first time it was needed and could
     // not; "" afterwards.
     QString PrendMessage();

@@ -1,10 +1,14 @@
 #include "travail_impression.hpp"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRect>
 #include <QSize>
+#include <QStandardPaths>
 #include <cstdint>
 
 #include "contenu.hpp"
+#include "faits.hpp"
 #include "impression.hpp"
 #include "liste_temps.hpp"
 
@@ -17,7 +21,30 @@ QString Raison(const TImpression& service) {
     return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
 }
 
+// The verb as it is titled: évanouir is s'évanouir.
+QString Intitule(const QString& texte) {
+    TVerbe verbe;
+    verbe.DefinitVerbe(texte.toStdString());
+    PrepareVerbe(verbe);
+    return QString::fromStdString(verbe.Intitule()).trimmed();
+}
+
 }  // namespace
+
+QString NomDuTravail(const QString& texte, const TOptions& options) {
+    if (options.Aucune()) return QStringLiteral("Florimot du verbe ") + texte;
+    const QString intitule = Intitule(texte);
+    return QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
+           u'(' + QString::fromStdString(DecritOptions(options)) + u')';
+}
+
+QString PdfPropose(const QString& texte) {
+    const QString mot = Intitule(texte);
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
+    return QDir(dossier).filePath((mot.isEmpty() ? QStringLiteral("florimot") : mot) +
+                                  QStringLiteral(".pdf"));
+}
 
 QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QString& nom) {
     const QSize page = service.TaillePage();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "conjugaison.hpp"
+
 namespace florimot {
 
 class TContenu;
@@ -14,5 +16,13 @@ class TImpression;
 // the content made at once: the window stays as the user has it, and nothing
 // done in it while the printer lets events through changes what is printed.
 QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QString& nom);
+
+// The job's name for the verb `texte` (as the entry reads it) under
+// `options`: "Florimot du verbe aimer (négation)".
+QString NomDuTravail(const QString& texte, const TOptions& options);
+
+// The PDF offered for the verb `texte`: "aimer.pdf" in the user's documents,
+// or home when there are none.
+QString PdfPropose(const QString& texte);
 
 }  // namespace florimot
