@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
