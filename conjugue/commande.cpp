@@ -24,21 +24,6 @@ namespace florimot {
 
 namespace {
 
-std::size_t LongueurSequence(unsigned char c) {
-    if ((c & 0xE0) == 0xC0) return 2;
-    if ((c & 0xF0) == 0xE0) return 3;
-    if ((c & 0xF8) == 0xF0) return 4;
-    return 1;
-}
-
-// The one-byte blanks before a word (space and control bytes), which the
-// line reader skips so that a long line keeps its word; the engine reads the
-// longer ones (U+00A0, U+2028 …) as blanks itself.
-bool EstBlanc(char c) {
-    const auto o = static_cast<unsigned char>(c);
-    return o <= 0x20 || o == 0x7F;
-}
-
 constexpr std::string_view Aide =
     "Utilisation : conjugue [--tsv | --json] [OPTIONS] [--] [VERBE...]\n"
     "Conjugue chaque VERBE (un infinitif en UTF-8, ou un verbe pronominal entre\n"
@@ -462,62 +447,6 @@ void LitEntree(TEntree& entree, Traitement& conjugueur, Sorties& sorties) {
 }
 
 }  // namespace
-
-void LecteurLignes::Verifie(bool fin) {
-    while (!enAttente_.empty()) {
-        const std::size_t besoin = LongueurSequence(static_cast<unsigned char>(enAttente_[0]));
-        if (enAttente_.size() < besoin && !fin) {
-            bool suite = true;
-            for (std::size_t i = 1; i < enAttente_.size(); ++i)
-                suite = suite && (static_cast<unsigned char>(enAttente_[i]) & 0xC0) == 0x80;
-            if (suite) return;  // wait for the rest of the sequence
-        }
-        const utf8::Decodage d = utf8::Decode(enAttente_);
-        if (!d.valide || d.point == 0) valide_ = false;
-        enAttente_.erase(0, d.taille);
-    }
-}
-
-void LecteurLignes::Emet() {
-    Verifie(true);
-    ++numero_;
-    if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
-    // Blanks alone are the one-blank word, as for an argument; a lone "\r"
-    // is the end of an empty line.
-    // A line of blanks, control and invisible characters (tab, U+00A0,
-    // U+3000, a byte-order mark …) is as empty as an empty line; one cut
-    // short may hold a word past the part kept, and is given.
-    const bool blanche = !coupee_ && EstTexteBlanc(ligne_);
-    if (!blanche || !valide_) rappel_(Ligne{numero_, ligne_, valide_});
-    ligne_.clear();
-    valide_ = true;
-    commencee_ = false;
-    coupee_ = false;
-}
-
-void LecteurLignes::Ajoute(std::string_view octets) {
-    for (char c : octets) {
-        if (c == '\n') {
-            Emet();
-            continue;
-        }
-        commencee_ = true;
-        if (ligne_.empty() && EstBlanc(c)) {
-            // skipped before the word; a NUL among them is still judged below
-        } else if (ligne_.size() < LongueurGardee) {
-            ligne_ += c;
-        } else {
-            coupee_ = true;
-        }
-        if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
-        enAttente_ += c;
-        Verifie(false);
-    }
-}
-
-void LecteurLignes::Termine() {
-    if (commencee_) Emet();
-}
 
 Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
                                  int largeurTerminal) {

@@ -171,32 +171,6 @@ TEST(ConjugueOptions, AideEtVersion) {
     EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
 }
 
-TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
-    std::vector<std::pair<std::string, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
-        lues.emplace_back(std::string(l.texte), l.valide);
-    });
-    const std::string texte = "céder\r\nhaïr\n\nfin";
-    for (char c : texte) lecteur.Ajoute(std::string_view(&c, 1));
-    lecteur.Termine();
-    ASSERT_EQ(lues.size(), 3u);
-    EXPECT_EQ(lues[0], std::make_pair(std::string("céder"), true));
-    EXPECT_EQ(lues[1], std::make_pair(std::string("haïr"), true));
-    EXPECT_EQ(lues[2], std::make_pair(std::string("fin"), true));
-}
-
-TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
-    std::vector<std::pair<std::size_t, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
-        lues.emplace_back(l.texte.size(), l.valide);
-    });
-    lecteur.Ajoute(std::string(10000, 'a') + "\xff\n" + std::string(10000, 'b') + "\n");
-    lecteur.Termine();
-    ASSERT_EQ(lues.size(), 2u);
-    EXPECT_EQ(lues[0], std::make_pair(florimot::LecteurLignes::LongueurGardee, false));
-    EXPECT_EQ(lues[1], std::make_pair(florimot::LecteurLignes::LongueurGardee, true));
-}
-
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
     florimot::TEntreeMemoire entree("lever\n");
     florimot::TSortieMemoire sortie, erreurs;
