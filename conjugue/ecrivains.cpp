@@ -39,8 +39,9 @@ const std::array<std::string, NombreLignesComplet>& Champs() {
 // adds the cells without person after them, for readers that ask for them.
 class TEcrivainTsv final : public TEcrivain {
 public:
-    TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet)
-        : TEcrivain(sortie, options) {
+    TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet,
+                 std::optional<TSelection> selection = std::nullopt)
+        : TEcrivain(sortie, options), selection_(std::move(selection)) {
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
         std::copy(champs.begin(), champs.end(), cadre_.Prefixe.begin());
         cadre_.Fin = "\n";
@@ -54,6 +55,7 @@ public:
         sortie_ += EnteteTsv;
         sortie_ += LegendeGroupe(verbe);
         sortie_ += '\n';
+        if (selection_) return EcritSelection(verbe, mot);
         // "parler" + "\tPresInd\t1\t" + the line the engine writes in place.
         cadre_.Debut = mot;
         const std::size_t taille = tailleSansMot_ + cadre_.Lignes * mot.size();
@@ -62,8 +64,21 @@ public:
     void NonVerbe(const TVerbe& verbe) override { Ecrit(verbe); }
 
 private:
+    // The same lines, a few of them: the engine's grid, then only those.
+    void EcritSelection(const TVerbe& verbe, std::string_view mot) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const std::array<std::string, NombreLignesComplet>& champs = Champs();
+        for (const std::size_t i : selection_->lignes) {
+            sortie_ += mot;
+            sortie_ += champs[i];
+            sortie_ += lignes[i];
+            sortie_ += '\n';
+        }
+    }
+
     CadreGrille cadre_;
     std::size_t tailleSansMot_;  // TailleMax without Debut, which counts once per line
+    std::optional<TSelection> selection_;
 };
 
 // A non-verb has no grid to show: its message on standard error is all.
@@ -115,8 +130,13 @@ bool AEchapper(std::string_view s) {
 // by the engine into a frame whose quotes, commas and names are made once.
 class TEcrivainJson final : public TEcrivain {
 public:
-    TEcrivainJson(TTamponSortie& sortie, const TOptions& options)
-        : TEcrivain(sortie, options), flux_{sortie}, json_(flux_), texteOptions_(TexteOptions()) {
+    TEcrivainJson(TTamponSortie& sortie, const TOptions& options,
+                  std::optional<TSelection> selection = std::nullopt)
+        : TEcrivain(sortie, options),
+          flux_{sortie},
+          json_(flux_),
+          texteOptions_(TexteOptions()),
+          selection_(std::move(selection)) {
         // "PresInd":["je parle","tu parles",…],"PCInd":[…]
         std::string texte;
         std::array<std::size_t, NombreLignesComplet + 1> debut{};
@@ -144,9 +164,20 @@ public:
         json_.StartObject();
         const std::string mot = verbe.Intitule();
         Entete(verbe, mot);
-        Cle("cellules");
-        Cellules(verbe, mot);
-        Faits();
+        if (selection_) {
+            // The facts first: a reader of a few cells sees them before.
+            Faits();
+            if (selection_->personne > 0) {
+                Cle("personne");
+                json_.Int(selection_->personne);
+            }
+            Cle("cellules");
+            CellulesGardees(verbe);
+        } else {
+            Cle("cellules");
+            Cellules(verbe, mot);
+            Faits();
+        }
         json_.EndObject();
         sortie_ += '\n';
     }
@@ -280,9 +311,30 @@ private:
         }
     }
 
+    // Only the cells with a kept line, each with its kept lines.
+    void CellulesGardees(const TVerbe& verbe) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        json_.StartObject();
+        for (const Cellule& c : Grille) {
+            bool ouverte = false;
+            for (const std::size_t i : selection_->lignes) {
+                if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes())) continue;
+                if (!ouverte) {
+                    Cle(c.Nom);
+                    json_.StartArray();
+                    ouverte = true;
+                }
+                Chaine(lignes[i]);
+            }
+            if (ouverte) json_.EndArray();
+        }
+        json_.EndObject();
+    }
+
     FluxJson flux_;
     Writer json_;
     std::string texteOptions_;
+    std::optional<TSelection> selection_;
     std::array<std::string, 256> texteFaits_;
     CadreGrille cadre_;
     std::string prefixes_;
@@ -300,6 +352,13 @@ std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sort
         case FormatSortie::Lisible: break;
     }
     return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras);
+}
+
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+                                                 const TOptions& options, TSelection selection) {
+    if (format == FormatSortie::Json)
+        return std::make_unique<TEcrivainJson>(sortie, options, std::move(selection));
+    return std::make_unique<TEcrivainTsv>(sortie, options, false, std::move(selection));
 }
 
 }  // namespace florimot

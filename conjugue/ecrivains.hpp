@@ -57,4 +57,17 @@ std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sort
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet = false);
 
+// Some lines of each grid rather than all of them (--temps, --personne).
+struct TSelection {
+    std::vector<std::size_t> lignes;  // indices in Grille's lines, in the grid's order
+    int personne = 0;                 // the one person kept; 0 when every person is
+};
+
+// The TSV or JSON writer (`format` is not Lisible) cut down to `selection`:
+// the TSV's group line, then its kept lines unchanged; the JSON object with
+// its cells after its facts, only the kept lines of each cell and only the
+// cells with one, and "personne" before them when one person is kept.
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+                                                 const TOptions& options, TSelection selection);
+
 }  // namespace florimot
