@@ -341,6 +341,100 @@ private:
     std::size_t tailleCadre_;
 };
 
+class TAnalyseTsv final : public TEcrivainAnalyse {
+public:
+    using TEcrivainAnalyse::TEcrivainAnalyse;
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        for (const TAnalyse& a : analyse)
+            for (const TLecture& l : a.lectures) {
+                sortie_ += forme;
+                sortie_ += '\t';
+                sortie_ += a.infinitif;
+                sortie_ += '\t';
+                sortie_ += l.cellule;
+                sortie_ += '\t';
+                sortie_ += static_cast<char>('0' + l.personne);
+                sortie_ += '\n';
+            }
+    }
+};
+
+class TAnalyseJson final : public TEcrivainAnalyse {
+public:
+    explicit TAnalyseJson(TTamponSortie& sortie)
+        : TEcrivainAnalyse(sortie), flux_{sortie}, json_(flux_) {}
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        json_.Reset(flux_);
+        json_.StartObject();
+        Cle("forme");
+        Chaine(forme);
+        Cle("verbes");
+        json_.StartArray();
+        for (const TAnalyse& a : analyse) {
+            json_.StartObject();
+            Cle("infinitif");
+            Chaine(a.infinitif);
+            Cle("connu");
+            json_.Bool(a.connu);
+            Cle("lectures");
+            json_.StartArray();
+            for (const TLecture& l : a.lectures) {
+                json_.StartObject();
+                Cle("cellule");
+                Chaine(l.cellule);
+                Cle("personne");
+                json_.Int(l.personne);
+                Cle("rectifiee");
+                json_.Bool(l.rectifiee);
+                Cle("variante");
+                json_.Bool(l.variante);
+                // The options the line shows, as a grid's object names them.
+                Cle("options");
+                json_.StartObject();
+                Cle("feminin");
+                json_.Bool(l.options.Feminin);
+                Cle("negation");
+                json_.Bool(l.options.Negation);
+                Cle("interrogation");
+                json_.Bool(l.options.Interrogation);
+                Cle("passif");
+                json_.Bool(l.options.Passif);
+                json_.EndObject();
+                json_.EndObject();
+            }
+            json_.EndArray();
+            json_.EndObject();
+        }
+        json_.EndArray();
+        json_.EndObject();
+        sortie_ += '\n';
+    }
+
+private:
+    void Cle(std::string_view cle) {
+        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+    }
+    void Chaine(std::string_view s) {
+        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+    }
+
+    FluxJson flux_;
+    rapidjson::Writer<FluxJson> json_;
+};
+
+class TAnalyseLisible final : public TEcrivainAnalyse {
+public:
+    using TEcrivainAnalyse::TEcrivainAnalyse;
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        if (analyse.empty()) return;
+        sortie_ += DecritAnalyse(forme, analyse);
+        sortie_ += '\n';
+    }
+};
+
 }  // namespace
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
@@ -359,6 +453,15 @@ std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSor
     if (format == FormatSortie::Json)
         return std::make_unique<TEcrivainJson>(sortie, options, std::move(selection));
     return std::make_unique<TEcrivainTsv>(sortie, options, false, std::move(selection));
+}
+
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie) {
+    switch (format) {
+        case FormatSortie::Tsv: return std::make_unique<TAnalyseTsv>(sortie);
+        case FormatSortie::Json: return std::make_unique<TAnalyseJson>(sortie);
+        case FormatSortie::Lisible: break;
+    }
+    return std::make_unique<TAnalyseLisible>(sortie);
 }
 
 }  // namespace florimot

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "lexique.hpp"
 #include "tampon.hpp"
 #include "verbe.hpp"
 
@@ -69,5 +70,24 @@ struct TSelection {
 // cells with one, and "personne" before them when one person is kept.
 std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
                                                  const TOptions& options, TSelection selection);
+
+// --analyse: the readings of each text, appended to `sortie`.
+class TEcrivainAnalyse {
+public:
+    explicit TEcrivainAnalyse(TTamponSortie& sortie) : sortie_(sortie) {}
+    virtual ~TEcrivainAnalyse() = default;
+
+    // `forme` as normalised; `analyse` may be empty (a readable output then
+    // writes nothing: the caller says so on standard error).
+    virtual void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) = 0;
+
+protected:
+    TTamponSortie& sortie_;
+};
+
+// TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:
+// one object per text, its verbs and their readings with the options the
+// line shows. Readable: DecritAnalyse's sentence.
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie);
 
 }  // namespace florimot

@@ -219,9 +219,7 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
 // From a form back to its verbs, on the French dictionary the test command
 // installs.
 TEST(ConjugueAnalyse, FormesEtSuggestions) {
-#ifndef FLORIMOT_LEXIQUE
-    GTEST_SKIP() << "conjugue construit sans libhunspell";
-#endif
+    if (!DictionnaireDisponible()) GTEST_SKIP() << "conjugue sans dictionnaire (libhunspell)";
     if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
         GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
     struct Cas {
@@ -236,7 +234,10 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "allions\tallier\tPresImp\t2\nété\têtre\tPartPasse\t0\n",
          ""},
         {{"--analyse", "vainquît"}, 0, "« vainquît » : vaincre, subjonctif imparfait, il\n", ""},
-        {{"--analyse", "--tsv", "cèderai", "puis"}, 0, "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n", ""},
+        {{"--analyse", "--tsv", "cèderai", "puis"},
+         0,
+         "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n",
+         ""},
         {{"--analyse", "--json", "puis"},
          0,
          "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
@@ -270,11 +271,15 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          1,
          "",
          "« -- » : aucune forme verbale connue\n« ?! » : aucune forme verbale connue\n"},
-        {{"--analyse", "aqcuerir"}, 1, "", "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
+        {{"--analyse", "aqcuerir"},
+         1,
+         "",
+         "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
         {{"allions"},
          1,
          "",
-         "allions : Ceci n'est pas un Verbe\n  « allions » : aller, indicatif imparfait et subjonctif "
+         "allions : Ceci n'est pas un Verbe\n  « allions » : aller, indicatif imparfait et "
+         "subjonctif "
          "présent, nous — allier, indicatif présent et impératif présent, nous\n"},
     };
     for (const Cas& c : cas) {
