@@ -136,7 +136,8 @@ void TContenu::NommePourLecteurs() {
         w->setAccessibleDescription(description);
     };
     nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
-          QStringLiteral("Un infinitif, ou un verbe pronominal : se lever, s'en aller"));
+          QStringLiteral("Un infinitif, un verbe pronominal (se lever, s'en aller), ou une "
+                         "forme ou une ligne conjuguée (allions, nous sommes allés)"));
     nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
     nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
     nomme(OptionsL, QStringLiteral("Options"), QString());
