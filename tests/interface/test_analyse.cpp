@@ -98,6 +98,21 @@ private slots:
         if (!dossier.isEmpty()) QVERIFY(Ecran->grab().save(dossier + "/ecran-analyse.png"));
     }
 
+    // Closed while the dictionary still loads, a note waiting for it: the
+    // end of loading reaches no window.
+    void fermeeAvantChargement() {
+        int enAttente = 0;
+        for (int i = 0; i < 5; ++i) {
+            Ouvre();
+            W<QLineEdit>("Verbe")->setText(QStringLiteral("googler"));
+            Ecran->ConjugueClick();
+            enAttente += !Texte("NoteL").contains(QStringLiteral("absent du dictionnaire"));
+            Ecran.reset();
+        }
+        QTest::qWait(50);
+        QVERIFY(enAttente > 0);
+    }
+
     // The verb found, the lines that hold the form selected, the page of the
     // first; the other verbs a button each; the entry keeps the form.
     void formeConjuguee_data() {
