@@ -39,7 +39,10 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
         if (simple && InversionDe(l) && !inversion) continue;
         TLecture lecture{
             cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
-            static_cast<int>(PersonneDe(l)), inversion || InversionDe(l), {}, RectifieeDe(l),
+            static_cast<int>(PersonneDe(l)),
+            inversion || InversionDe(l),
+            {},
+            RectifieeDe(l),
             VarianteDe(l)};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
                           lecture.personne != 1 || !Inverse(Grille[cellule])))
@@ -132,7 +135,7 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         verbe.DefinitVerbe(v);
         if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;
         std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
-            return LecturesDansGrille(GrilleLue(verbe, graphie), mot);
+            return LecturesDansGrille(TMotsGrille(verbe, graphie), mot);
         });
         if (l.empty() || l.back().cellule != "PartPasse") {
             if (ParticipeAccorde(ParticipesAccordes(verbe), mot))

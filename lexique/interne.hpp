@@ -3,12 +3,17 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lexique.hpp"
+
+namespace florimot {
+class TFormes;
+}
 
 namespace florimot::lexique {
 
@@ -53,6 +58,34 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // je), its pronoun not written, so that a simple line is its subject and
 // its verb alone.
 LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
+
+// The verb word of each line of a verb's grid, read from the engine's bare
+// forms, not from the printed lines: the simple form of a simple cell, the
+// participle of a compound one with the agreement its line gives it (allés);
+// "" where the grid shows a marker. The lines decide only whether there is a
+// form: the verb's facts take some persons away (il neige has no je).
+class TMotsGrille {
+public:
+    // The grid as the analysis reads it (GrilleLue) in that spelling and series.
+    TMotsGrille(const TVerbe& verbe, const TOptions& graphie);
+    // `lignes`: the verb's grid in `graphie`, facts applied or not.
+    TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie);
+    ~TMotsGrille();
+    TMotsGrille(const TMotsGrille&) = delete;
+    TMotsGrille& operator=(const TMotsGrille&) = delete;
+
+    std::string Mot(const Cellule& cellule, int personne) const;
+
+private:
+    LignesGrille lignes_;
+    std::unique_ptr<TFormes> formes_;
+};
+
+// The readings of `forme` in one verb's grid.
+std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme);
+
+// Whether that reading of the grid holds `forme`.
+bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLecture& lecture);
 
 // The past participles the grids with the féminin and passif options show
 // ("allée", "prises"), beyond the default grid's; in the spelling and

@@ -142,15 +142,9 @@ private:
 // line. An infinitive is no reading (no line of the grid shows it).
 std::vector<TAnalyse> AnalyseTexte(std::string_view texte);
 
-// The readings of `forme` in one verb's grid (no dictionary needed).
-std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);
-
 // The options of the grid a reading is read from: the spelling and the
 // series it belongs to.
 TOptions OptionsDeLecture(const TLecture& lecture);
-
-// Whether that reading of the default grid holds `forme`.
-bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture);
 
 // The check every reported reading passes, from the infinitive: its grid in
 // the reading's spelling and series holds `forme` in that cell and person; a
