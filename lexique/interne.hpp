@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lexique.hpp"
@@ -115,6 +116,10 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
 // The order of known verbs: être and avoir first, then alphabetical with
 // accents folded (é with e).
 bool AvantConnu(std::string_view a, std::string_view b);
+
+// How likely a verb guessed from a form's letters is, lower first.
+using TRangDevine = std::pair<int, std::size_t>;
+TRangDevine RangDevine(const TVerbe& verbe);
 
 // Of the verbs guessed from a form's letters, only the most likely: the
 // first group before the second, the second before the third, then the
