@@ -14,6 +14,11 @@ namespace {
 
 constexpr std::size_t TailleEntete = 7;
 
+// Whether [debut, debut + n) lies within [0, borne).
+constexpr bool Dans(std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
+    return debut <= borne && n <= borne - debut;
+}
+
 }  // namespace
 
 const TIndexFormes& TIndexFormes::Programme() {
@@ -40,22 +45,16 @@ TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     lecture_ = forme_ + 4 * formes;
     alveole_ = lecture_ + lectures;
     texte_ = reinterpret_cast<const char*>(alveole_ + alveoles);
-    const auto dans = [&](std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
-        return debut <= borne && n <= borne - debut;
-    };
+    // The verbs are checked now, the forms where a look-up lands (Cherche):
+    // walking all 16 MB here would read in every page of the table at
+    // start-up, for a first answer that needs a few of them.
     for (std::uint64_t i = 0; i < verbes; ++i)
-        if (!dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
-    for (std::uint64_t i = 0; i < formes; ++i) {
-        const std::uint32_t* f = forme_ + 4 * i;
-        if (!dans(f[0], f[1], octets) || !dans(f[2], f[3], lectures)) return;
-    }
-    for (std::uint64_t i = 0; i < lectures; ++i)
-        if (VerbeDe(lecture_[i]) >= verbes) return;
-    for (std::uint64_t i = 0; i < alveoles; ++i)
-        if (alveole_[i] > formes) return;
+        if (!Dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
     mots_ = mots;
     verbes_ = static_cast<std::uint32_t>(verbes);
     formes_ = static_cast<std::uint32_t>(formes);
+    lectures_ = static_cast<std::uint32_t>(lectures);
+    octets_ = static_cast<std::uint32_t>(octets);
     alveoles_ = static_cast<std::uint32_t>(alveoles);
 }
 
@@ -63,16 +62,25 @@ std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, boo
     if (connu != nullptr) *connu = false;
     if (alveoles_ == 0) return {};
     const std::uint32_t masque = alveoles_ - 1;
-    // More slots than forms: a probe always ends on an empty one.
-    for (std::uint32_t i = Hache(forme) & masque;; i = (i + 1) & masque) {
+    // A sound table always has an empty slot to end a probe on; a damaged
+    // one is not walked round more than once.
+    std::uint32_t i = Hache(forme) & masque;
+    for (std::uint32_t n = 0; n < alveoles_; ++n, i = (i + 1) & masque) {
         const std::uint32_t a = alveole_[i];
         if (a == 0) return {};
+        if (a > formes_) return {};
         const std::uint32_t* f = forme_ + 4 * (a - 1);
-        if (Texte(f) == forme) {
-            if (connu != nullptr) *connu = true;
-            return {lecture_ + f[2], f[3]};
-        }
+        if (!Dans(f[0], f[1], octets_)) return {};
+        if (Texte(f) != forme) continue;
+        if (!Dans(f[2], f[3], lectures_)) return {};
+        const std::span<const std::uint32_t> lectures(lecture_ + f[2], f[3]);
+        for (std::uint32_t l : lectures)
+            if (VerbeDe(l) >= verbes_ || CelluleDe(l) > CelluleParticipePasse || PersonneDe(l) > 6)
+                return {};
+        if (connu != nullptr) *connu = true;
+        return lectures;
     }
+    return {};
 }
 
 std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {

@@ -90,7 +90,7 @@ public:
 
 private:
     std::span<const std::uint32_t> mots_;
-    std::uint32_t verbes_ = 0, formes_ = 0, alveoles_ = 0;
+    std::uint32_t verbes_ = 0, formes_ = 0, lectures_ = 0, octets_ = 0, alveoles_ = 0;
     const std::uint32_t *verbe_ = nullptr, *ordre_ = nullptr, *forme_ = nullptr,
                         *lecture_ = nullptr, *alveole_ = nullptr;
     const char* texte_ = nullptr;
