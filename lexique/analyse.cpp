@@ -34,6 +34,11 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
     const TIndexFormes& index = TIndexFormes::Programme();
     const bool simple = std::any_of(lectures.begin(), lectures.end(),
                                     [](std::uint32_t l) { return !InversionDe(l); });
+    // The readings come grouped by verb: one allocation for the verbs too.
+    std::size_t verbes = 0;
+    for (std::size_t i = 0; i < lectures.size(); ++i)
+        verbes += i == 0 || VerbeDe(lectures[i]) != VerbeDe(lectures[i - 1]);
+    analyses.reserve(analyses.size() + verbes);
     for (std::size_t i = 0; i < lectures.size(); ++i) {
         const std::uint32_t l = lectures[i];
         const std::uint32_t cellule = CelluleDe(l);
