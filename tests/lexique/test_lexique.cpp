@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -315,6 +316,20 @@ TEST(Index, GenereEtRelu) {
                          florimot::lexique::CelluleDe(l));
     EXPECT_EQ(lus, (decltype(lus){{"finir", 0}, {"finir", 12}}));
     EXPECT_TRUE(index.Cherche("allions").empty());
+    // A record read where a look-up lands: a slot pointing past the table, or
+    // a reading naming a cell the grid lacks, reads as no form.
+    const std::string finissons = "finissons";
+    const auto texte = std::search(reinterpret_cast<const char*>(mots.data()),
+                                   reinterpret_cast<const char*>(mots.data() + mots.size()),
+                                   finissons.begin(), finissons.end());
+    const std::size_t mot = std::size_t(texte - reinterpret_cast<const char*>(mots.data())) / 4;
+    std::vector<std::uint32_t> cellule = mots, alveoles = mots;
+    cellule[mot - 1] |= 31u << 3;  // its last reading, just before its text
+    EXPECT_TRUE(TIndexFormes(cellule).Cherche("finissons").empty());
+    for (std::size_t i = 7 + 3 * mots[2] + 1; i < 7 + 3 * mots[2] + 2 * mots[4]; i += 2)
+        alveoles[i] = alveoles[i] != 0 ? 0xFFFFFFFF : 0;
+    EXPECT_TRUE(TIndexFormes(alveoles).Cherche("finissons").empty());
+    EXPECT_FALSE(TIndexFormes(mots).Cherche("finissons").empty());
     for (std::size_t taille : {std::size_t(3), mots.size() / 2, mots.size() - 1}) {
         const TIndexFormes abime{std::span<const std::uint32_t>(mots).first(taille)};
         EXPECT_EQ(abime.NombreVerbes(), 0u);
