@@ -114,13 +114,11 @@ TMotsGrille::~TMotsGrille() = default;
 
 std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
     if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
-    if (!EstCompose(c)) {
-        const std::string_view forme = formes_->Simple(Slot(c.CodeTemps, c.DecalageMode, personne));
-        return std::string(EstMarqueur(forme) ? std::string_view() : forme);
-    }
-    if (!formes_->ManqueCompose(c.CodeTemps, c.DecalageMode, personne).empty()) return {};
-    std::string participe(formes_->Participe());
-    participe += formes_->Accord(c.DecalageMode, personne);
+    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    if (!f.Marqueur.empty() || f.EstVide()) return {};
+    if (!f.EstCompose()) return std::string(f.Verbe);
+    std::string participe(f.Participe);
+    participe += f.Accord;
     return participe;
 }
 
