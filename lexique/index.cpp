@@ -44,7 +44,7 @@ TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     fiche_ = alveole_ + 2 * alveoles;
     texte_ = reinterpret_cast<const char*>(fiche_ + fiches);
     // The verbs are checked now, the forms where a look-up lands (Cherche):
-    // walking all 16 MB here would read in every page of the table at
+    // walking all 12 MB here would read in every page of the table at
     // start-up, for a first answer that needs a few of them.
     for (std::uint64_t i = 0; i < verbes; ++i)
         if (!Dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;

@@ -8,7 +8,7 @@
 // where a first answer has 15 ms; the generated table costs nothing
 // at start-up: its pages are mapped with the program and read in only where
 // a look-up lands, so a run that analyses one form touches a few pages of
-// its 16 MB. Being part of the program, it can never be missing or stale.
+// its 12 MB. Being part of the program, it can never be missing or stale.
 //
 // Layout, all 32-bit words in the machine's order (the generator runs where
 // the library is built):

@@ -117,8 +117,11 @@ int main(int argc, char** argv) {
     for (std::uint32_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
     std::sort(ordre.begin(), ordre.end(),
               [&](std::uint32_t a, std::uint32_t b) { return verbes[a] < verbes[b]; });
+    // At least a quarter more slots than forms: a probe that meets another
+    // form's slot compares its hash only, and a smaller table stays in the
+    // processor's cache more.
     std::uint32_t alveoles = 1;
-    while (alveoles < 2 * formes.size() + 1) alveoles *= 2;
+    while (alveoles < formes.size() + formes.size() / 4 + 1) alveoles *= 2;
     std::vector<std::uint32_t> alveole(2 * std::size_t{alveoles}, 0);
     for (auto& [f, ls] : formes) {
         // The reader takes the length from one byte.
