@@ -160,10 +160,6 @@ bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLect
     return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
 }
 
-}  // namespace lexique
-
-namespace lexique {
-
 LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
     return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
 }
