@@ -52,7 +52,6 @@
 #include "faits.hpp"
 #include "feuille.hpp"
 #include "mise_en_page.hpp"
-#include "modele.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "regles.hpp"
@@ -171,9 +170,10 @@ bool EstLiaison(char32_t c) {
 // "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
 // limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
-        if (texte.startsWith(pronom)) return pronom.size();
-    return 0;
+    const QByteArray octets = texte.toUtf8();
+    const std::size_t debut =
+        florimot::DebutDuVerbe(std::string_view(octets.data(), std::size_t(octets.size())));
+    return QString::fromUtf8(octets.first(qsizetype(debut))).size();
 }
 
 // The word being typed: the verb, or the complement after it.
@@ -987,10 +987,7 @@ struct VerbeTrouve {
 // Whether the engine gives no form of the word: no verb, or one no model
 // knows ("entre"), every line a marker.
 bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
-    if (verbe.DonneGroupe() == 0) return true;
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
-        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
-    return true;
+    return verbe.DonneGroupe() == 0 || AucuneForme(lignes);
 }
 
 // The note beside the group: what the verb's facts change in its lines
@@ -1409,7 +1406,6 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     // with the options in force, or failing that as an agreement would
     // ("allée" with féminin).
     std::vector<std::pair<std::size_t, int>> choisies;
-    const auto estCompose = [](const Cellule& c) { return c.CodeTemps > 9; };
     for (const VerbeTrouve::Lecture& l : trouve.Lectures) {
         if (l.Cellule >= 0) {
             const Cellule& c = Grille[std::size_t(l.Cellule)];
@@ -1429,7 +1425,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
             const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
             for (std::size_t i = 0; i < Grille.size(); ++i)
-                if (estCompose(Grille[i]))
+                if (EstCompose(Grille[i]))
                     for (int k = 0; k < Grille[i].NombreLignes(); ++k)
                         if (TientLeMot(QString::fromUtf8(g[Grille[i].Premier + k]), d.Forme))
                             choisies.emplace_back(i, k);

@@ -5,7 +5,7 @@
 
 #include "index.hpp"
 #include "interne.hpp"
-#include "modele.hpp"
+#include "conjugaison.hpp"
 #include "saisie.hpp"
 #include "utf8.hpp"
 

@@ -7,10 +7,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
 #include "faits.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
-#include "modele.hpp"  // EstMarqueur: the engine's own list of markers
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -38,13 +38,10 @@ namespace {
 
 constexpr std::string_view PartPasse = "PartPasse";
 
-bool EstCompose(const Cellule& c) {
-    return c.CodeTemps > 9;
-}
-
 // Moods whose simple lines carry a pronoun, and "que" in the subjonctif.
 bool AvecPronom(const Cellule& c) {
-    return c.DecalageMode == 0 || c.DecalageMode == 24 || c.DecalageMode == 36;
+    return c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
+           c.DecalageMode == ModeConditionnel;
 }
 
 // The verb word of a simple line.
@@ -444,7 +441,7 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
     if (l.personne < 1 || l.personne > 6) return {};
     const Cellule* c = Cherche(l.cellule);
-    std::string nom(c != nullptr && c->DecalageMode == 42 && l.personne <= 3
+    std::string nom(c != nullptr && c->DecalageMode == ModeImperatif && l.personne <= 3
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
     if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
@@ -549,8 +546,9 @@ std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits) {
     if (faits.impersonnel) {
         TVerbe v;
         v.DefinitVerbe(infinitif);
-        const std::string il =
-            v.DonneGroupe() != 0 ? ConjugueForme(v, 0, 0, 3, {}, FaitsDuVerbe(v)) : "";
+        const std::string il = v.DonneGroupe() != 0 ? ConjugueForme(v, CelluleNommee("PresInd"), 3,
+                                                                    {}, FaitsDuVerbe(v))
+                                                    : "";
         // Said as the facts' note says it of a verb that is nothing else.
         const std::string nom = FaitsDuVerbe(v).Impersonnel ? "verbe impersonnel" : "impersonnel";
         parties.push_back(il.starts_with("il ") ? nom + " : " + il : nom);

@@ -1,12 +1,14 @@
 #include "conjugaison.hpp"
 
-#include <span>
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
+#include "locutions.hpp"
+#include "modele.hpp"
 
 namespace florimot {
 
@@ -137,7 +139,8 @@ struct TContexte {
         // The spelling and the series are the bare forms' business.
         TOptions ligne = o;
         ligne.Rectifiee = ligne.Variante = false;
-        simple = ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
+        simple =
+            ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
         impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
@@ -286,15 +289,8 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
 
 void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
 
-// Where the cell named `nom` stands in GrilleComplete, found while
-// compiling: a name no cell has reads past the table and does not compile.
-constexpr std::size_t RangNomme(std::string_view nom) {
-    std::size_t i = 0;
-    while (GrilleComplete[i].Nom != nom) ++i;
-    return i;
-}
-constexpr std::size_t RangPartPres = RangNomme("PartPres");
-constexpr std::size_t RangPartPasseComp = RangNomme("PartPasseComp");
+constexpr const Cellule& PartPres = CelluleNommee("PartPres");
+constexpr const Cellule& PartPasseComp = CelluleNommee("PartPasseComp");
 
 // The cells without a person: the infinitive, the participe passé and its
 // compound form, the gérondif.
@@ -312,8 +308,8 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
         e << f.Participe();
         return;
     }
-    const bool invariable =
-        x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") || (x.pronominal && !x.accordPronominal);
+    const bool invariable = x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") ||
+                            (x.pronominal && !x.accordPronominal);
     if (invariable && Personne > 1) {
         e << Absent;
         return;
@@ -391,7 +387,7 @@ void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Perso
         char* debut = e.Position();
         e << "en ";
         char* participe = e.Position();
-        const Cellule& source = GrilleComplete[compose ? RangPartPasseComp : RangPartPres];
+        const Cellule& source = compose ? PartPasseComp : PartPres;
         Ligne(e, x, source, 0);
         const std::string_view ligne(participe, static_cast<std::size_t>(e.Position() - participe));
         if (EstMarqueur(ligne)) {
@@ -452,7 +448,8 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
             e << manque;
             return;
         }
-        conjugue = AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+        conjugue =
+            AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
         partic = f.Participe();
         accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
     } else {
@@ -466,7 +463,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     TPhrase phrase(e, x.verbe);
     const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
     const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
-                                               Personne == 1 && !x.passif && !x.inversionJe);
+                                              Personne == 1 && !x.passif && !x.inversionJe);
     if (o.Interrogation && !inverse) {
         phrase.Mot("est-ce");
         phrase.Elidable("que");
@@ -593,12 +590,24 @@ std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
                           int Personne, const TOptions& options, const TFaits& faits) {
     const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
     if (cellule == nullptr) return {};
+    return ConjugueForme(verbe, *cellule, Personne, options, faits);
+}
+
+std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+                          const TOptions& options, const TFaits& faits) {
+    if (Personne < cellule.PremierePersonne || Personne > cellule.DernierePersonne) return {};
     const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
     char tampon[LigneMax];
     TEcriture e(tampon);
-    Ligne(e, contexte, *cellule, Personne);
+    Ligne(e, contexte, cellule, Personne);
     return std::string(tampon, e.Position());
+}
+
+bool AucuneForme(const LignesGrille& lignes) {
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
+    return true;
 }
 
 namespace {

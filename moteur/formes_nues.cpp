@@ -167,6 +167,10 @@ TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(ver
     Remplit<false>(modele);
 }
 
+TFormes FormesDuModele(const TVerbe& verbe, Modele modele) {
+    return TFormes(verbe, modele);
+}
+
 template <bool Rectifiee>
 void TFormes::Remplit(Modele modele) {
     const TVerbe& verbe = *Verbe_;

@@ -10,6 +10,10 @@ namespace florimot {
 
 using Modele = TPlan (*)(const TVerbe&);
 
+// The forms the verb would have under `modele`, whatever the dispatch would
+// choose.
+TFormes FormesDuModele(const TVerbe& verbe, Modele modele);
+
 // Dispatchers: they pick the model from the verb's letters alone.
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);

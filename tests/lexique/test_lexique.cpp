@@ -13,7 +13,7 @@
 #include "index.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
-#include "modele.hpp"
+#include "conjugaison.hpp"
 
 namespace {
 

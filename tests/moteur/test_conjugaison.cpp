@@ -181,3 +181,23 @@ TEST(ConjugueForme, HorsDeLaGrille) {
         {"parler", 15, 36, 1, "j'eusse parlé"},
     });
 }
+
+// A line named by its cell is the line of its codes; a person the cell does
+// not have has none. A grid without any form is a word the engine leaves empty.
+TEST(ConjugueForme, ParCellule) {
+    using florimot::CelluleNommee;
+    const florimot::TVerbe parler = essais::Verbe("parler");
+    for (const florimot::Cellule& c : florimot::GrilleComplete)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            EXPECT_EQ(florimot::ConjugueForme(parler, c, p),
+                      florimot::ConjugueForme(parler, c.CodeTemps, c.DecalageMode, p))
+                << c.Nom << ' ' << p;
+    EXPECT_EQ(florimot::ConjugueForme(parler, CelluleNommee("PresImp"), 4), "");
+    EXPECT_EQ(florimot::ConjugueForme(parler, CelluleNommee("PresInd"), 0), "");
+    EXPECT_TRUE(florimot::EstCompose(CelluleNommee("P2Cond")));
+    EXPECT_FALSE(florimot::EstCompose(CelluleNommee("PartPasse")));
+    for (const char* mot : {"maison", "entre", "s'en"})
+        EXPECT_TRUE(florimot::AucuneForme(essais::Grille(mot))) << mot;
+    for (const char* mot : {"parler", "falloir", "clore"})
+        EXPECT_FALSE(florimot::AucuneForme(essais::Grille(mot))) << mot;
+}

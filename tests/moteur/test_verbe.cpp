@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "verbe.hpp"
 
 using florimot::TVerbe;
@@ -161,4 +163,23 @@ TEST(Verbe, LettreFinHorsDuMot) {
     EXPECT_EQ(v.LettreFin(0), 0U);
     EXPECT_EQ(v.LettreFin(1), U'x');
     EXPECT_EQ(v.LettreFin(25), 0U);
+}
+
+// Where the verb begins after its pronoun, even before it is typed: the
+// window counts the letters of the verb alone.
+TEST(Verbe, DebutDuVerbe) {
+    using florimot::TPronom;
+    const std::tuple<const char*, std::size_t, TPronom> cas[] = {
+        {"lever", 0, TPronom::Aucun},   {"se lever", 3, TPronom::Se},
+        {"se  lever", 4, TPronom::Se},  {"s'asseoir", 2, TPronom::Se},
+        {"s' ", 3, TPronom::Se},        {"s'en aller", 5, TPronom::En},
+        {"s'y prendre", 4, TPronom::Y}, {"s'enivrer", 2, TPronom::Se},
+        {"se ", 3, TPronom::Se},        {"s'en ", 5, TPronom::En},
+        {"se", 0, TPronom::Aucun},      {"sel", 0, TPronom::Aucun},
+    };
+    for (const auto& [texte, debut, pronom] : cas) {
+        TPronom lu = TPronom::Aucun;
+        EXPECT_EQ(florimot::DebutDuVerbe(texte, &lu), debut) << texte;
+        EXPECT_EQ(lu, pronom) << texte;
+    }
 }

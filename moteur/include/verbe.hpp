@@ -10,9 +10,21 @@
 #include <string>
 #include <string_view>
 
-#include "locutions.hpp"
-
 namespace florimot {
+
+// The pronoun a text starts with.
+enum class TPronom : std::uint8_t { Aucun, Se, En, Y };  // "", "se", "s'en", "s'y"
+
+// A verbal phrase: a verb and the complement that follows it ("faire
+// attention", "se rendre compte"), or a pronominal verb that takes y or en.
+struct TLocution {
+    TPronom Pronom;
+    std::string_view Verbe;       // the infinitive
+    std::string_view Complement;  // "" for the verbs that only take y or en
+    // The reflexive pronoun is an indirect object (se rendre compte de
+    // quelque chose, en vouloir à quelqu'un): the participle never agrees.
+    bool ReflechiIndirect;
+};
 
 class TText {
 public:
@@ -132,5 +144,12 @@ bool ElideDevant(const TVerbe& verbe, std::string_view mot);
 // after the pronoun ("se", "s'en", "s'y") or the verb of a phrase that takes a
 // complement ("faire", "se rendre"). An entry keeps such blanks only.
 bool BlancPermisApres(std::string_view texte);
+
+// Where the verb's own letters begin in a normalised text (NormaliseSaisie)
+// that starts with its pronoun: after "se ", "s'", "s' ", "s'en " or "s'y "
+// and the blanks that follow; 0 for a text without one. What follows may
+// still be empty: an entry being typed has its pronoun before its verb.
+// `pronom`, when given, receives the pronoun read.
+std::size_t DebutDuVerbe(std::string_view texte, TPronom* pronom = nullptr);
 
 }  // namespace florimot

@@ -8,10 +8,23 @@
 #include <string>
 #include <string_view>
 
-#include "modele.hpp"
+#include "conjugaison.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
+
+// A model's table has 47 slots, 1 to 47 (0 unused): 1-6 présent, 7-12
+// imparfait, 13-18 passé simple, 19-24 futur, 25-30 subjonctif présent,
+// 31-36 subjonctif imparfait, 37-42 conditionnel, 43-45 impératif,
+// 46 participe passé, 47 participe présent.
+inline constexpr int NombreSlots = 47;
+inline constexpr std::uint8_t SlotParticipePasse = 46;
+inline constexpr std::uint8_t SlotParticipePresent = 47;
+
+// The plan a model draws for one verb, and which compound forms it has:
+// the engine's own business.
+struct TPlan;
+enum class Composes : std::uint8_t;
 
 // One request's bare form, in pieces, so that a line can put its pronouns,
 // its negation or its inversion between them.
@@ -43,9 +56,6 @@ struct TGraphie {
 class TFormes {
 public:
     explicit TFormes(const TVerbe& verbe, TGraphie graphie = {});
-    // The forms the verb would have under `modele`, whatever the dispatch
-    // would choose.
-    TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
 
     const TVerbe& Verbe() const { return *Verbe_; }
     // A word that is not a verb has no form at all: every request is empty.
@@ -78,6 +88,11 @@ public:
     }
 
 private:
+    // The forms the verb would have under `modele`, whatever the dispatch
+    // would choose: for the engine's own checks of its models.
+    friend TFormes FormesDuModele(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
+    TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
+
     std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                               int Personne) const;
     // The plain spelling's table is built by the very loop it was before the
@@ -90,7 +105,7 @@ private:
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
     std::uint64_t Marqueurs_ = 0;
-    Composes Composes_ = Composes::Tous;
+    Composes Composes_{};  // Composes::Tous
     // The common case, decided once: every compound form exists.
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;
@@ -101,14 +116,5 @@ private:
 // series ("placer" for every verb in -cer, "lever" for amonceler in the
 // rectified spelling); "" for a word that is not a verb.
 std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie = {});
-
-// The auxiliary of a compound request: avoir's or être's form in the tense the
-// compound tense stands on (the conditionnel passé 2e forme borrows the
-// subjonctif imparfait).
-inline std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps,
-                                          std::uint8_t DecalageMode, int Personne) {
-    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
-    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
-}
 
 }  // namespace florimot

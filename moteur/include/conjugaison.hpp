@@ -10,6 +10,33 @@
 
 namespace florimot {
 
+// What a verb lacks is said by a marker, which always stands alone: never
+// glued to a stem, never given a pronoun.
+inline constexpr std::string_view Absent = "-";
+inline constexpr std::string_view NonUsite = "non usité";
+inline constexpr std::string_view PasDImperatif = "pas d'impératif";
+
+constexpr bool EstMarqueur(std::string_view s) {
+    return s == Absent || s == NonUsite || s == PasDImperatif;
+}
+
+// The modes of a request, as the offset of their first slot in a model's
+// table of endings: ConjugueForme's DecalageMode.
+inline constexpr std::uint8_t ModeIndicatif = 0;
+inline constexpr std::uint8_t ModeSubjonctif = 24;
+inline constexpr std::uint8_t ModeConditionnel = 36;
+inline constexpr std::uint8_t ModeImperatif = 42;
+inline constexpr std::uint8_t ModeParticipe = 47;
+
+// The tenses of a mode: the simple ones count from 0 (présent, imparfait,
+// passé simple, futur), each compound one is its simple tense's code plus
+// 10, and the conditionnel passé 2e forme is 15.
+inline constexpr std::uint8_t PremierCodeCompose = 10;
+
+constexpr bool EstCompose(std::uint8_t CodeTemps) {
+    return CodeTemps >= PremierCodeCompose;
+}
+
 // How a line is written beyond its plain form. They combine freely; where
 // grammar gives no form, the line is "-".
 struct TOptions {
@@ -59,6 +86,13 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options = {});
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options = {}, const TFaits& faits = {});
 
+struct Cellule;
+
+// The same line named by its cell: the person counts from the cell's
+// PremierePersonne to its DernierePersonne.
+std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+                          const TOptions& options = {}, const TFaits& faits = {});
+
 // One cell of the conjugation grid: a list of the window, a block of the
 // command line's output.
 struct Cellule {
@@ -74,6 +108,10 @@ struct Cellule {
 
     constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
 };
+
+constexpr bool EstCompose(const Cellule& c) {
+    return EstCompose(c.CodeTemps);
+}
 
 // The modes that have no person: the infinitive and the gérondif. The
 // participle is ModeParticipe; its simple past (CodeTemps 1) holds the four
@@ -116,6 +154,14 @@ inline constexpr std::array<Cellule, 24> GrilleComplete = {{
     {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 3, 105},
 }};
 
+// The cell named `nom` ("PresInd"), found while compiling: a name no cell
+// has reads past the table and does not compile.
+consteval const Cellule& CelluleNommee(std::string_view nom) {
+    std::size_t i = 0;
+    while (GrilleComplete[i].Nom != nom) ++i;
+    return GrilleComplete[i];
+}
+
 namespace detail {
 template <std::size_t N, std::size_t M>
 constexpr std::array<Cellule, N> Debut(const std::array<Cellule, M>& cellules) {
@@ -151,6 +197,10 @@ private:
 
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
                             const TFaits& faits = {});
+
+// Whether the grid holds no form at all: a word that is not a verb, or one
+// every line of which is a marker ("entre", which no model knows).
+bool AucuneForme(const LignesGrille& lignes);
 
 // The bytes a front end wraps each line of a grid in, so that the lines are
 // written once, straight into its own output: Debut then Prefixe[i] before
