@@ -51,7 +51,9 @@
 #include "completion.hpp"
 #include "faits.hpp"
 #include "feuille.hpp"
+#include "legende.hpp"
 #include "mise_en_page.hpp"
+#include "pages.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "regles.hpp"
@@ -1443,7 +1445,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
             if (EstMarqueur(item->text().toStdString())) continue;
             item->setSelected(true);
             liste->scrollToItem(item);
-            if (page < 0) page = Grille[i].Page - 1;
+            if (page < 0) page = PageDeCellule(Grille[i]) - 1;
         }
     }
     if (page >= 0) Contenu_->PageSet->setCurrentIndex(page);
@@ -1599,7 +1601,7 @@ void TEcran::AjusteLargeur() {
     double facteur = 1.0;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const QListWidget* liste = Contenu_->Listes[i];
-        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0) continue;
+        if (liste == nullptr || PageDeCellule(GrilleComplete[i]) != page + 1 || liste->width() <= 0) continue;
         const QFontMetrics mesure(liste->font());
         int besoin = 0;
         for (int k = 0; k < liste->count(); ++k)

@@ -670,13 +670,6 @@ char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits&
     return e.Position();
 }
 
-std::string LegendeGroupe(const TVerbe& verbe) {
-    // In a phrase (avoir besoin) avoir is a verb like any other.
-    if ((verbe.Est("avoir") || verbe.Est("être")) && verbe.Complement().empty())
-        return "Auxiliaire";
-    return "Groupe : " + std::to_string(verbe.DonneGroupe());
-}
-
 }  // namespace florimot
 
 namespace florimot {

@@ -103,7 +103,6 @@ struct Cellule {
     std::uint8_t DecalageMode;
     std::uint8_t PremierePersonne;
     std::uint8_t DernierePersonne;
-    std::uint8_t Page;     // 1, 2 or 3
     std::uint8_t Premier;  // index of its first line in a grid
 
     constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
@@ -128,30 +127,30 @@ inline constexpr int NombreLignesComplet = 106;
 // The whole table, in the order the lists are filled: its first 18 cells are
 // Grille, then the forms without person a conjugation book adds.
 inline constexpr std::array<Cellule, 24> GrilleComplete = {{
-    {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 1, 0},
-    {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 1, 6},
-    {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 1, 12},
-    {"PqpInd", "Indicatif", "Plus-que-Parfait", 11, 0, 1, 6, 1, 18},
-    {"PSInd", "Indicatif", "Passé Simple", 2, 0, 1, 6, 1, 24},
-    {"PAInd", "Indicatif", "Passé Antérieur", 12, 0, 1, 6, 1, 30},
-    {"FSInd", "Indicatif", "Futur Simple", 3, 0, 1, 6, 1, 36},
-    {"FAInd", "Indicatif", "Futur Antérieur", 13, 0, 1, 6, 1, 42},
-    {"PresSubj", "Subjonctif", "Présent", 0, 24, 1, 6, 1, 48},
-    {"PCSubj", "Subjonctif", "Passé", 10, 24, 1, 6, 1, 54},
-    {"ImpSubj", "Subjonctif", "Imparfait", 1, 24, 1, 6, 1, 60},
-    {"PQPSubj", "Subjonctif", "Plus-que-Parfait", 11, 24, 1, 6, 1, 66},
-    {"PresImp", "Impératif", "Présent", 0, 42, 1, 3, 2, 72},
-    {"PCImp", "Impératif", "Passé", 10, 42, 1, 3, 2, 75},
-    {"PresCond", "Conditionnel", "Présent", 0, 36, 1, 6, 2, 78},
-    {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 2, 84},
-    {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 2, 90},
-    {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 2, 96},
-    {"InfPres", "Infinitif", "Présent", 0, ModeInfinitif, 0, 0, 3, 97},
-    {"InfPasse", "Infinitif", "Passé", 10, ModeInfinitif, 0, 0, 3, 98},
-    {"PartPasse", "Participe", "Passé", CodePartPasse, 47, 1, 4, 3, 99},
-    {"PartPasseComp", "Participe", "Passé Composé", 10, 47, 0, 0, 3, 103},
-    {"GerPres", "Gérondif", "Présent", 0, ModeGerondif, 0, 0, 3, 104},
-    {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 3, 105},
+    {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 0},
+    {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 6},
+    {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 12},
+    {"PqpInd", "Indicatif", "Plus-que-Parfait", 11, 0, 1, 6, 18},
+    {"PSInd", "Indicatif", "Passé Simple", 2, 0, 1, 6, 24},
+    {"PAInd", "Indicatif", "Passé Antérieur", 12, 0, 1, 6, 30},
+    {"FSInd", "Indicatif", "Futur Simple", 3, 0, 1, 6, 36},
+    {"FAInd", "Indicatif", "Futur Antérieur", 13, 0, 1, 6, 42},
+    {"PresSubj", "Subjonctif", "Présent", 0, 24, 1, 6, 48},
+    {"PCSubj", "Subjonctif", "Passé", 10, 24, 1, 6, 54},
+    {"ImpSubj", "Subjonctif", "Imparfait", 1, 24, 1, 6, 60},
+    {"PQPSubj", "Subjonctif", "Plus-que-Parfait", 11, 24, 1, 6, 66},
+    {"PresImp", "Impératif", "Présent", 0, 42, 1, 3, 72},
+    {"PCImp", "Impératif", "Passé", 10, 42, 1, 3, 75},
+    {"PresCond", "Conditionnel", "Présent", 0, 36, 1, 6, 78},
+    {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 84},
+    {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 90},
+    {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 96},
+    {"InfPres", "Infinitif", "Présent", 0, ModeInfinitif, 0, 0, 97},
+    {"InfPasse", "Infinitif", "Passé", 10, ModeInfinitif, 0, 0, 98},
+    {"PartPasse", "Participe", "Passé", CodePartPasse, 47, 1, 4, 99},
+    {"PartPasseComp", "Participe", "Passé Composé", 10, 47, 0, 0, 103},
+    {"GerPres", "Gérondif", "Présent", 0, ModeGerondif, 0, 0, 104},
+    {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 105},
 }};
 
 // The cell named `nom` ("PresInd"), found while compiling: a name no cell
@@ -224,9 +223,6 @@ struct CadreGrille {
 // is not a verb gets its frame around empty lines.
 char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
                      const CadreGrille& cadre, char* tampon);
-
-// "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
-std::string LegendeGroupe(const TVerbe& verbe);
 
 // The verb whose conjugation this one follows, as conjugation books name it
 // ("placer" for commencer); "" for a verb that is its own model, or no verb.

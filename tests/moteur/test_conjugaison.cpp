@@ -138,18 +138,6 @@ TEST(Grille, CadreAutourDesLignes) {
     }
 }
 
-TEST(Grille, LegendeGroupe) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"avoir", "Auxiliaire"},  {"être", "Auxiliaire"},  {"ravoir", "Groupe : 3"},
-        {"parler", "Groupe : 1"}, {"finir", "Groupe : 2"}, {"maison", "Groupe : 0"},
-    };
-    for (const auto& [mot, legende] : cas) {
-        florimot::TVerbe v;
-        v.DefinitVerbe(mot);
-        EXPECT_EQ(florimot::LegendeGroupe(v), legende);
-    }
-}
-
 TEST(DeuxiemeGroupe, FinirEtHair) {
     Verifie({
         {"finir", 0, 0, 1, "je finis"},         {"finir", 0, 0, 4, "nous finissons"},
