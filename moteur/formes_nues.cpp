@@ -2,122 +2,25 @@
 
 #include "copie.hpp"
 #include "modeles.hpp"
+#include "registre.hpp"
 
 namespace florimot {
 
 namespace {
 
-TPlan Avoir(const TVerbe&) {
-    return Plan({}, {}, FormesAvoir());
-}
-
-TPlan Etre(const TVerbe&) {
-    return Plan({}, {}, FormesEtre());
-}
-
 // Which model knows the verb: the choice depends on the word alone.
 Modele ChoisitModele(const TVerbe& verbe) {
-    if (verbe.Est("avoir")) return Avoir;
-    if (verbe.Est("être")) return Etre;
+    if (const Modele modele = ChoisitDansRegistre(verbe, 0)) return modele;
     switch (verbe.DonneGroupe()) {
         case 1: return ChoisitModelePremierGroupe(verbe);
-        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
+        case 2: {
+            const Modele modele = ChoisitDansRegistre(verbe, 2);
+            return modele != nullptr ? modele : ConjugueDeuxiemeGroupe;
+        }
         case 3: return ChoisitModeleTroisiemeGroupe(verbe);
         default: return nullptr;
     }
 }
-
-struct TypeModele {
-    Modele modele;
-    std::string_view type;
-};
-
-// The verb conjugation books name each model by.
-constexpr TypeModele Types[] = {
-    {Avoir, "avoir"},
-    {Etre, "être"},
-    {ModeleEr, "parler"},
-    {ModeleAppeler, "appeler"},
-    {ModeleLever, "lever"},
-    {ModeleCeder, "céder"},
-    {ModeleCer, "placer"},
-    {ModeleGer, "manger"},
-    {ModeleYer, "nettoyer"},
-    {ModeleVoyer, "envoyer"},
-    {ModeleEger, "protéger"},
-    {ModeleEgerRectifie, "protéger"},
-    {ModeleCerRectifie, "placer"},
-    {ConjugueDeuxiemeGroupe, "finir"},
-    {ModeleHair, "haïr"},
-    {ModelePrendre, "prendre"},
-    {ModeleAndre, "rendre"},
-    {ModeleNdre, "peindre"},
-    {ModeleSoudre, "absoudre"},
-    {ModeleSoudreRectifie, "absoudre"},
-    {ModeleCoudre, "coudre"},
-    {ModeleMoudre, "moudre"},
-    {ModeleRompre, "rompre"},
-    {ModeleBattre, "battre"},
-    {ModeleMettre, "mettre"},
-    {ModeleFaire, "faire"},
-    {ModeleTraire, "traire"},
-    {ModeleFoutre, "foutre"},
-    {ModeleCre, "vaincre"},
-    {ModelePlaire, "plaire"},
-    {ModeleNaitre, "naître"},
-    {ModeleRepaitre, "repaître"},
-    {ModelePaitre, "paître"},
-    {ModeleAitre, "paraître"},
-    {ModeleOitre, "accroître"},
-    {ModeleCroire, "croire"},
-    {ModeleBoire, "boire"},
-    {ModeleClore, "clore"},
-    {ModeleClure, "conclure"},
-    {ModeleSuivre, "suivre"},
-    {ModeleVivre, "vivre"},
-    {ModeleLire, "lire"},
-    {ModeleDire, "dire"},
-    {ModeleEcrire, "écrire"},
-    {ModeleRire, "rire"},
-    {ModeleUire, "conduire"},
-    {ModeleIre, "suffire"},
-    {ModeleCevoir, "recevoir"},
-    {ModeleOurvoir, "pourvoir"},
-    {ModeleSavoir, "savoir"},
-    {ModeleDevoir, "devoir"},
-    {ModelePouvoir, "pouvoir"},
-    {ModelePouvoirPuis, "pouvoir"},
-    {ModeleMouvoir, "mouvoir"},
-    {ModeleValoir, "valoir"},
-    {ModeleVouloir, "vouloir"},
-    {ModeleAsseoir, "asseoir"},
-    {ModeleAssoir, "assoir"},
-    {ModeleAsseoirIe, "asseoir"},
-    {ModeleAssoirIe, "asseoir"},
-    {ModeleApparoir, "apparoir"},
-    {ModeleSurseoir, "surseoir"},
-    {ModeleChoir, "choir"},
-    {ModeleVoir, "voir"},
-    {ModelePleuvoir, "pleuvoir"},
-    {ModeleFalloir, "falloir"},
-    {ModeleSeoir, "seoir"},
-    {ModeleEchoir, "échoir"},
-    {ModeleEnir, "venir"},
-    {ModeleErir, "acquérir"},
-    {ModeleVetir, "vêtir"},
-    {ModeleTir, "sentir"},
-    {ModeleVrir, "ouvrir"},
-    {ModeleEillir, "cueillir"},
-    {ModeleOuillir, "bouillir"},
-    {ModeleOrmir, "dormir"},
-    {ModeleErvir, "servir"},
-    {ModeleFuir, "fuir"},
-    {ModeleAillir, "assaillir"},
-    {ModeleOurir, "courir"},
-    {ModeleGesir, "gésir"},
-    {ModeleOuir, "ouïr"},
-    {ModeleAller, "aller"},
-};
 
 }  // namespace
 
@@ -126,8 +29,8 @@ std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie) {
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
         modele = ModeleSelonGraphie(verbe, modele, graphie.Rectifiee || InfinitifRectifie(verbe),
                                     graphie.Variante);
-    for (const TypeModele& t : Types)
-        if (t.modele == modele) return t.type;
+    for (const TModeleInscrit& m : Registre())
+        if (m.Plan == modele) return m.Type;
     return {};
 }
 

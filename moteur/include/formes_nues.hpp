@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -116,5 +117,15 @@ private:
 // series ("placer" for every verb in -cer, "lever" for amonceler in the
 // rectified spelling); "" for a word that is not a verb.
 std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie = {});
+
+// What the lexicon guesses the verb of an unknown form from: verbs, one or
+// more of every model, whose forms show every tail a model puts after the
+// letters they share with their infinitive; and the endings their
+// infinitives are cut at for that (the letters a model's forms may change).
+// Any verb and any of its forms share some head followed by one of these
+// endings, with a tail one of these verbs has. Avoir, être and aller are
+// none of them: they are in every dictionary.
+std::span<const std::string_view> VerbesExemples();
+std::span<const std::string_view> CoupesDesModeles();
 
 }  // namespace florimot

@@ -6,6 +6,7 @@
 
 #include "formes.hpp"
 #include "formes_nues.hpp"
+#include "registre.hpp"
 
 using essais::Verifie;
 
@@ -188,4 +189,15 @@ TEST(ConjugueForme, ParCellule) {
         EXPECT_TRUE(florimot::AucuneForme(essais::Grille(mot))) << mot;
     for (const char* mot : {"parler", "falloir", "clore"})
         EXPECT_FALSE(florimot::AucuneForme(essais::Grille(mot))) << mot;
+}
+
+// Each model's own verb is conjugated by it, whatever the order of the
+// registry: the longest ending that fits chooses. The lexicon's example verbs
+// are verbs.
+TEST(Registre, ChaqueTypeSuitSonModele) {
+    for (const florimot::TModeleInscrit& m : florimot::Registre())
+        EXPECT_EQ(florimot::TypeDuModele(essais::Verbe(std::string(m.Type).c_str())), m.Type);
+    EXPECT_FALSE(florimot::CoupesDesModeles().empty());
+    for (std::string_view v : florimot::VerbesExemples())
+        EXPECT_NE(essais::Verbe(std::string(v).c_str()).DonneGroupe(), 0) << v;
 }
