@@ -142,6 +142,15 @@ struct TContexte {
         simple =
             ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
+        Complete(faits);
+    }
+
+    // What every line but the plain one needs; a plain context made general
+    // writes its lines the long way.
+    void Complete(const TFaits& faits) {
+        const TFormes& f = formes;
+        const TOptions& o = options;
+        simple = false;
         impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
         sansPassif = passif && SansPassif(f, faits);
@@ -221,30 +230,39 @@ constexpr std::string_view PronomsSimples[2][7] = {
     {"j'", "je ", "tu ", "il ", "nous ", "vous ", "ils "},
     {"que j'", "que je ", "que tu ", "qu'il ", "que nous ", "que vous ", "qu'ils "}};
 
+void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
+
 // What stands before the participle in each compound line of the plain grid,
-// with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Built once:
-// the auxiliary's forms never change, nor their elision.
+// with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Cut once from
+// the lines Ligne composes for a verb of each auxiliary, so that a compound
+// line is composed in one place: the auxiliary's forms never change, nor
+// their elision, and the plain grid copies what is cut.
 // Kept end to end in one block, so that reading one is a single load.
 class Prefixes {
 public:
     Prefixes() {
-        const TVerbe rien;
-        for (int etre = 0; etre < 2; ++etre)
+        for (int etre = 0; etre < 2; ++etre) {
+            TVerbe verbe;
+            verbe.DefinitVerbe(etre == 1 ? "venir" : "parler");
+            const TFormes f(verbe);
+            TContexte x(f, {}, {});
+            x.Complete({});
             for (const Cellule& c : Grille)
                 for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
                     const std::size_t i = c.Premier + p - c.PremierePersonne;
                     Debut_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
-                    if (EstCompose(c.CodeTemps)) {
-                        const std::string_view aux =
-                            AuxiliaireCompose(etre == 1, c.CodeTemps, c.DecalageMode, p);
-                        if (c.DecalageMode != ModeImperatif)
-                            Texte_ += PronomsSimples[c.DecalageMode == ModeSubjonctif]
-                                                    [p == 1 && ElideDevant(rien, aux) ? 0 : p];
-                        Texte_ += aux;
-                        Texte_ += ' ';
+                    if (EstCompose(c)) {
+                        char tampon[LigneMax];
+                        TEcriture e(tampon);
+                        Ligne(e, x, c, p);
+                        const std::string_view ligne(tampon, e.Position());
+                        const std::size_t participe =
+                            f.Participe().size() + f.Accord(c.DecalageMode, p).size();
+                        Texte_ += ligne.substr(0, ligne.size() - participe);
                     }
                     Fin_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
                 }
+        }
     }
     std::string_view operator()(bool etre, std::size_t i) const {
         return std::string_view(Texte_).substr(Debut_[etre][i], Fin_[etre][i] - Debut_[etre][i]);
@@ -287,8 +305,6 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
     e << verbe;
 }
 
-void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
-
 constexpr const Cellule& PartPres = CelluleNommee("PartPres");
 constexpr const Cellule& PartPasseComp = CelluleNommee("PartPasseComp");
 
@@ -315,7 +331,7 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
         return;
     }
     TPhrase phrase(e, x.verbe);
-    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     Accorde(phrase, f.Participe(), Personne % 2 == 0, Personne >= 3);
 }
 
@@ -350,9 +366,9 @@ void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
     if (infinitif)
         phrase.Mot(etre ? "être" : "avoir");
     else
-        phrase.Mot(etre ? FormesEtre()[SlotParticipePresent] : FormesAvoir()[SlotParticipePresent]);
+        phrase.Mot(etre ? TableEtre[SlotParticipePresent] : TableAvoir[SlotParticipePresent]);
     if (o.Negation && !infinitif) phrase.Mot("pas");
-    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     const bool accord = x.passif || (x.pronominal ? x.accordPronominal : f.AvecEtre());
     if (accord)
         Accorde(phrase, f.Participe(), o.Feminin, false);
@@ -439,7 +455,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     if (x.passif) {
         conjugue = compose ? AuxiliaireCompose(false, CodeTemps, DecalageMode, Personne)
                            : FormeAuxiliaire(true, CodeTemps, DecalageMode, Personne);
-        if (compose) ete = FormesEtre()[SlotParticipePasse];
+        if (compose) ete = TableEtre[SlotParticipePasse];
         partic = f.Participe();
         accord = true;
     } else if (compose) {

@@ -44,7 +44,7 @@ char32_t VoyelleAvantConsonnes(const TVerbe& verbe) {
 }
 
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
-    if (const Modele modele = ChoisitDansRegistre(verbe, 1)) return modele;
+    if (const Modele modele = ChoisitDansRegistre<1>(verbe)) return modele;
     switch (VoyelleAvantConsonnes(verbe)) {
         case U'é': return ModeleCeder;
         case U'e': return ModeleLever;

@@ -22,7 +22,7 @@ TPlan Inconnu(const TVerbe&) {
 }  // namespace
 
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe) {
-    if (const Modele modele = ChoisitDansRegistre(verbe, 3)) return modele;
+    if (const Modele modele = ChoisitDansRegistre<3>(verbe)) return modele;
     return Inconnu;
 }
 

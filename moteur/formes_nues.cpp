@@ -10,11 +10,11 @@ namespace {
 
 // Which model knows the verb: the choice depends on the word alone.
 Modele ChoisitModele(const TVerbe& verbe) {
-    if (const Modele modele = ChoisitDansRegistre(verbe, 0)) return modele;
+    if (const Modele modele = ChoisitDansRegistre<0>(verbe)) return modele;
     switch (verbe.DonneGroupe()) {
         case 1: return ChoisitModelePremierGroupe(verbe);
         case 2: {
-            const Modele modele = ChoisitDansRegistre(verbe, 2);
+            const Modele modele = ChoisitDansRegistre<2>(verbe);
             return modele != nullptr ? modele : ConjugueDeuxiemeGroupe;
         }
         case 3: return ChoisitModeleTroisiemeGroupe(verbe);
@@ -29,7 +29,7 @@ std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie) {
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
         modele = ModeleSelonGraphie(verbe, modele, graphie.Rectifiee || InfinitifRectifie(verbe),
                                     graphie.Variante);
-    for (const TModeleInscrit& m : Registre())
+    for (const TModeleInscrit& m : Registre)
         if (m.Plan == modele) return m.Type;
     return {};
 }
@@ -141,33 +141,6 @@ std::string_view TFormes::Manquant(std::uint8_t CodeTemps, std::uint8_t Decalage
         if (Manque(slot)) return Absent;
     }
     return {};
-}
-
-TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
-    if (!EstVerbe()) return {};
-    if (!EstCompose(CodeTemps)) {
-        const int slot = Slot(CodeTemps, DecalageMode, Personne);
-        if (Manque(slot)) return {Simple(slot), {}, {}, {}};
-        return {{}, Simple(slot), {}, {}};
-    }
-    const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
-    if (!manque.empty()) return {manque, {}, {}, {}};
-    return {{},
-            AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne),
-            Participe(),
-            Accord(DecalageMode, Personne)};
-}
-
-std::string TFormes::Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
-    const TFormeNue f = Nue(CodeTemps, DecalageMode, Personne);
-    if (!f.Marqueur.empty()) return std::string(f.Marqueur);
-    std::string texte(f.Verbe);
-    if (f.EstCompose()) {
-        texte += SeparateurAuxiliaire;
-        texte += f.Participe;
-        texte += f.Accord;
-    }
-    return texte;
 }
 
 }  // namespace florimot

@@ -17,8 +17,6 @@ namespace florimot {
 // 37-42 conditionnel, 43-45 impératif, 46 participe passé, 47 participe présent.
 using TTerminaisons = std::array<std::string_view, 48>;
 
-inline constexpr std::string_view SeparateurAuxiliaire = " ";
-
 // A table that differs from another in a few slots: the endings
 // [premier, premier + fins.size()) of t replaced by fins.
 constexpr TTerminaisons Avec(TTerminaisons t, int premier,
@@ -113,14 +111,6 @@ inline constexpr TTerminaisons TableEtre = {
     "seront",  "sois",   "sois",     "soit",    "soyons",  "soyez",  "soient", "fusse",
     "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais", "serais", "serait",
     "serions", "seriez", "seraient", "sois",    "soyons",  "soyez",  "été",    "étant"};
-
-inline const TTerminaisons& FormesAvoir() {
-    return TableAvoir;
-}
-
-inline const TTerminaisons& FormesEtre() {
-    return TableEtre;
-}
 
 // One simple form of avoir or être, straight from its table.
 inline std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps,

@@ -31,6 +31,10 @@ bool RadicalGardeCirconflexe(const TVerbe& verbe);
 // The defective verbs: what their model gives, less the forms they lack.
 void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan);
 
+// The auxiliaries' own tables.
+FLORIMOT_MODELE(ModeleAvoir);
+FLORIMOT_MODELE(ModeleEtre);
+
 FLORIMOT_MODELE(ModeleEr);
 FLORIMOT_MODELE(ModeleAppeler);
 FLORIMOT_MODELE(ModeleLever);

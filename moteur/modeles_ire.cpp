@@ -34,8 +34,6 @@ constexpr TTerminaisons TermDire = {
 // maudire goes like finir, but for its participle: maudit.
 constexpr TTerminaisons TermMaudire = Avec(TermDeuxieme, SlotParticipePasse, {"it"});
 
-// participes passé, présent
-
 constexpr TTerminaisons TermEcrire = {
     "",       "is",      "is",    "it",        "ivons",    "ivez",     "ivent",  // présent
     "ivais",  "ivais",   "ivait", "ivions",    "iviez",    "ivaient",            // imparfait
@@ -86,9 +84,6 @@ constexpr TTerminaisons Sans(TTerminaisons t, int premier, int dernier) {
     return t;
 }
 
-// "vous dites" belongs to dire and redire alone: vous contredisez, vous
-// interdisez, vous médisez, vous prédisez, like suffire's table.
-
 // luire and reluire: je luis, qu'il luît, lui.
 constexpr TTerminaisons TermLuire =
     Avec(Avec(Avec(TermUire, SlotPasseSimple, {"is", "is", "it", "îmes", "îtes", "irent"}),
@@ -129,6 +124,8 @@ FLORIMOT_MODELE(ModeleLire) {
     return Troisieme(verbe, 3, TermLire);
 }
 
+// "vous dites" belongs to dire and redire alone: vous contredisez, vous
+// interdisez, vous médisez, vous prédisez, like suffire's table.
 FLORIMOT_MODELE(ModeleDire) {
     const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
                              : verbe.Est("dire") || verbe.Est("redire") ? TermDire

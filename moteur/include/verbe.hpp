@@ -43,13 +43,10 @@ public:
     bool TropLong() const { return TropLong_; }
 
     std::uint8_t Longueur() const { return Fin == 0 ? 0 : static_cast<std::uint8_t>(Fin - 1); }
-    std::string Mot() const { return std::string(MotVue()); }
-    std::string Droite(std::uint8_t n) const { return std::string(DroiteVue(n)); }
-    std::string Gauche(std::uint8_t n) const { return std::string(GaucheVue(n)); }
     // k = 1 is the last letter; 0 once k reaches past the first letter.
     char32_t LettreFin(std::uint8_t k) const;
 
-    // The same texts without a copy, for the hot ending tests.
+    // The word, its last n letters and its first n, as views into the record.
     std::string_view MotVue() const { return {Octets.data(), Fin == 0 ? 0u : Debut[Fin]}; }
     std::string_view DroiteVue(std::uint8_t n) const;
     std::string_view GaucheVue(std::uint8_t n) const;

@@ -31,10 +31,9 @@ TEST(Auxiliaires, FormesNuesEtComposees) {
         {"maison", 0, 0, 1, ""},
     };
     for (const Cas& c : cas)
-        EXPECT_EQ(florimot::TFormes(essais::Verbe(c.verbe))
-                      .Texte(static_cast<std::uint8_t>(c.code), static_cast<std::uint8_t>(c.mode),
-                             c.personne),
-                  c.attendu);
+        EXPECT_EQ(
+            essais::TexteNu(florimot::TFormes(essais::Verbe(c.verbe)), c.code, c.mode, c.personne),
+            c.attendu);
 }
 
 TEST(ConjugueForme, PronomsEtMarqueurs) {
@@ -195,7 +194,7 @@ TEST(ConjugueForme, ParCellule) {
 // registry: the longest ending that fits chooses. The lexicon's example verbs
 // are verbs.
 TEST(Registre, ChaqueTypeSuitSonModele) {
-    for (const florimot::TModeleInscrit& m : florimot::Registre())
+    for (const florimot::TModeleInscrit& m : florimot::Registre)
         EXPECT_EQ(florimot::TypeDuModele(essais::Verbe(std::string(m.Type).c_str())), m.Type);
     EXPECT_FALSE(florimot::CoupesDesModeles().empty());
     for (std::string_view v : florimot::VerbesExemples())

@@ -32,7 +32,7 @@ TEST(Verbe, AffecteGardeLePremierMot) {
     for (const Cas& c : cas) {
         TVerbe v;
         v.DefinitVerbe(c.texte);
-        EXPECT_EQ(v.Mot(), c.mot) << c.texte;
+        EXPECT_EQ(v.MotVue(), c.mot) << c.texte;
         EXPECT_EQ(v.Longueur(), c.longueur) << c.texte;
     }
 }
@@ -40,27 +40,27 @@ TEST(Verbe, AffecteGardeLePremierMot) {
 TEST(Verbe, DroiteGaucheLettreFinComptentEnLettres) {
     TVerbe v;
     v.DefinitVerbe("appeler");
-    EXPECT_EQ(v.Droite(4), "eler");
-    EXPECT_EQ(v.Gauche(5), "appel");
+    EXPECT_EQ(v.DroiteVue(4), "eler");
+    EXPECT_EQ(v.GaucheVue(5), "appel");
     EXPECT_EQ(v.LettreFin(1), U'r');
     EXPECT_EQ(v.LettreFin(3), U'l');
     EXPECT_EQ(v.LettreFin(7), U'a');
     EXPECT_EQ(v.LettreFin(8), 0);
     EXPECT_EQ(v.LettreFin(9), 0);
-    EXPECT_EQ(v.Gauche(0), "");
-    EXPECT_EQ(v.Droite(0), "");
-    EXPECT_EQ(v.Droite(30), "appeler");
+    EXPECT_EQ(v.GaucheVue(0), "");
+    EXPECT_EQ(v.DroiteVue(0), "");
+    EXPECT_EQ(v.DroiteVue(30), "appeler");
 
     TVerbe er;
     er.DefinitVerbe("er");
-    EXPECT_EQ(er.Droite(3), "er");
+    EXPECT_EQ(er.DroiteVue(3), "er");
     EXPECT_FALSE(er.TerminePar("ier"));
 
     TVerbe ceder;
     ceder.DefinitVerbe("céder");
     EXPECT_EQ(ceder.LettreFin(4), U'é');
-    EXPECT_EQ(ceder.Droite(4), "éder");
-    EXPECT_EQ(ceder.Gauche(2), "cé");
+    EXPECT_EQ(ceder.DroiteVue(4), "éder");
+    EXPECT_EQ(ceder.GaucheVue(2), "cé");
 }
 
 TEST(Verbe, ClasseGroupe) {
