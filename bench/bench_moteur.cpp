@@ -14,19 +14,91 @@ namespace {
 // One verb or more per model.
 constexpr const char* Verbes[] = {
     // first group
-    "parler", "placer", "manger", "envoyer", "appeler", "acheter", "lever", "céder", "protéger",
-    "nettoyer", "régler", "dépecer", "arriver", "habiter",
+    "parler",
+    "placer",
+    "manger",
+    "envoyer",
+    "appeler",
+    "acheter",
+    "lever",
+    "céder",
+    "protéger",
+    "nettoyer",
+    "régler",
+    "dépecer",
+    "arriver",
+    "habiter",
     // second group and the auxiliaries
-    "finir", "haïr", "avoir", "être",
+    "finir",
+    "haïr",
+    "avoir",
+    "être",
     // third group
-    "prendre", "rendre", "craindre", "répondre", "résoudre", "coudre", "moudre", "rompre",
-    "battre", "mettre", "faire", "traire", "vaincre", "plaire", "naître", "repaître", "paître",
-    "paraître", "croître", "accroître", "croire", "boire", "clore", "conclure", "suivre", "vivre",
-    "lire", "dire", "écrire", "rire", "conduire", "suffire", "frire",
-    "recevoir", "pourvoir", "savoir", "devoir", "pouvoir", "mouvoir", "pleuvoir", "falloir",
-    "valoir", "vouloir", "asseoir", "surseoir", "seoir", "échoir", "choir", "voir",
-    "venir", "acquérir", "vêtir", "mentir", "ouvrir", "cueillir", "bouillir", "dormir",
-    "courir", "mourir", "servir", "fuir", "assaillir", "gésir", "ouïr", "aller",
+    "prendre",
+    "rendre",
+    "craindre",
+    "répondre",
+    "résoudre",
+    "coudre",
+    "moudre",
+    "rompre",
+    "battre",
+    "mettre",
+    "faire",
+    "traire",
+    "vaincre",
+    "plaire",
+    "naître",
+    "repaître",
+    "paître",
+    "paraître",
+    "croître",
+    "accroître",
+    "croire",
+    "boire",
+    "clore",
+    "conclure",
+    "suivre",
+    "vivre",
+    "lire",
+    "dire",
+    "écrire",
+    "rire",
+    "conduire",
+    "suffire",
+    "frire",
+    "recevoir",
+    "pourvoir",
+    "savoir",
+    "devoir",
+    "pouvoir",
+    "mouvoir",
+    "pleuvoir",
+    "falloir",
+    "valoir",
+    "vouloir",
+    "asseoir",
+    "surseoir",
+    "seoir",
+    "échoir",
+    "choir",
+    "voir",
+    "venir",
+    "acquérir",
+    "vêtir",
+    "mentir",
+    "ouvrir",
+    "cueillir",
+    "bouillir",
+    "dormir",
+    "courir",
+    "mourir",
+    "servir",
+    "fuir",
+    "assaillir",
+    "gésir",
+    "ouïr",
+    "aller",
 };
 
 void Grille(benchmark::State& etat) {
@@ -47,9 +119,9 @@ void GrilleToutesLesListes(benchmark::State& etat) {
             v.DefinitVerbe(mot);
             benchmark::DoNotOptimize(florimot::ConjugueGrille(v));
         }
-    etat.counters["grille"] = benchmark::Counter(
-        static_cast<double>(etat.iterations() * std::size(Verbes)),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    etat.counters["grille"] =
+        benchmark::Counter(static_cast<double>(etat.iterations() * std::size(Verbes)),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(GrilleToutesLesListes);
 
@@ -62,9 +134,9 @@ void GrilleAvecOptions(benchmark::State& etat) {
             v.DefinitVerbe(mot);
             benchmark::DoNotOptimize(florimot::ConjugueGrille(v, options));
         }
-    etat.counters["grille"] = benchmark::Counter(
-        static_cast<double>(etat.iterations() * std::size(Verbes)),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    etat.counters["grille"] =
+        benchmark::Counter(static_cast<double>(etat.iterations() * std::size(Verbes)),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(GrilleAvecOptions);
 
@@ -75,9 +147,9 @@ void ClasseGroupe(benchmark::State& etat) {
             v.DefinitVerbe(mot);
             benchmark::DoNotOptimize(v.DonneGroupe());
         }
-    etat.counters["mot"] = benchmark::Counter(
-        static_cast<double>(etat.iterations() * std::size(Verbes)),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    etat.counters["mot"] =
+        benchmark::Counter(static_cast<double>(etat.iterations() * std::size(Verbes)),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(ClasseGroupe);
 

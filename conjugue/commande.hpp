@@ -2,10 +2,7 @@
 // and the fuzzer can drive it with any input.
 #pragma once
 
-#include <cstddef>
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "flux.hpp"
@@ -18,40 +15,6 @@ inline constexpr int SortieNonVerbe = 1;       // at least one word was not a ve
 inline constexpr int SortieTexteInvalide = 2;  // bad UTF-8 or NUL in a line or argument; bad usage
 inline constexpr int SortieEcriture = 3;  // standard output could not be written (or was closed)
 inline constexpr int SortieLecture = 4;   // standard input could not be read
-
-// Splits a byte stream into lines ("\n", "\r\n"), whatever their length or
-// content. Blanks before a line's word are skipped, as the engine skips them in
-// an argument; from the word on, a line is kept only as its first
-// LongueurGardee bytes (a word is never longer than 24 letters), but its
-// validity is judged on all of it. A line of nothing but blanks, control and
-// invisible characters is skipped like an empty one.
-class LecteurLignes {
-public:
-    static constexpr std::size_t LongueurGardee = 4096;
-
-    struct Ligne {
-        std::size_t numero;      // 1-based
-        std::string_view texte;  // from its word on, without its line end; cut to LongueurGardee
-        bool valide;             // UTF-8 without NUL, over the whole line
-    };
-    using Rappel = std::function<void(const Ligne&)>;
-
-    explicit LecteurLignes(Rappel rappel) : rappel_(std::move(rappel)) {}
-    void Ajoute(std::string_view octets);
-    void Termine();  // flushes a last line without "\n"
-
-private:
-    void Verifie(bool fin);
-    void Emet();
-
-    Rappel rappel_;
-    std::string ligne_;      // kept part of the current line
-    std::string enAttente_;  // bytes not yet judged (an incomplete sequence)
-    std::size_t numero_ = 0;
-    bool valide_ = true;
-    bool commencee_ = false;
-    bool coupee_ = false;  // bytes were dropped past LongueurGardee
-};
 
 // How the readable output is laid out.
 struct Presentation {

@@ -40,8 +40,9 @@ const std::array<std::string, NombreLignesComplet>& Champs() {
 // adds the cells without person after them, for readers that ask for them.
 class TEcrivainTsv final : public TEcrivain {
 public:
-    TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet)
-        : TEcrivain(sortie, options) {
+    TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet,
+                 std::optional<TSelection> selection = std::nullopt)
+        : TEcrivain(sortie, options), selection_(std::move(selection)) {
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
         std::copy(champs.begin(), champs.end(), cadre_.Prefixe.begin());
         cadre_.Fin = "\n";
@@ -55,6 +56,7 @@ public:
         sortie_ += EnteteTsv;
         sortie_ += LegendeGroupe(verbe);
         sortie_ += '\n';
+        if (selection_) return EcritSelection(verbe, mot);
         // "parler" + "\tPresInd\t1\t" + the line the engine writes in place.
         cadre_.Debut = mot;
         const std::size_t taille = tailleSansMot_ + cadre_.Lignes * mot.size();
@@ -63,8 +65,21 @@ public:
     void NonVerbe(const TVerbe& verbe) override { Ecrit(verbe); }
 
 private:
+    // The same lines, a few of them: the engine's grid, then only those.
+    void EcritSelection(const TVerbe& verbe, std::string_view mot) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const std::array<std::string, NombreLignesComplet>& champs = Champs();
+        for (const std::size_t i : selection_->lignes) {
+            sortie_ += mot;
+            sortie_ += champs[i];
+            sortie_ += lignes[i];
+            sortie_ += '\n';
+        }
+    }
+
     CadreGrille cadre_;
     std::size_t tailleSansMot_;  // TailleMax without Debut, which counts once per line
+    std::optional<TSelection> selection_;
 };
 
 // A non-verb has no grid to show: its message on standard error is all.
@@ -116,8 +131,13 @@ bool AEchapper(std::string_view s) {
 // by the engine into a frame whose quotes, commas and names are made once.
 class TEcrivainJson final : public TEcrivain {
 public:
-    TEcrivainJson(TTamponSortie& sortie, const TOptions& options)
-        : TEcrivain(sortie, options), flux_{sortie}, json_(flux_), texteOptions_(TexteOptions()) {
+    TEcrivainJson(TTamponSortie& sortie, const TOptions& options,
+                  std::optional<TSelection> selection = std::nullopt)
+        : TEcrivain(sortie, options),
+          flux_{sortie},
+          json_(flux_),
+          texteOptions_(TexteOptions()),
+          selection_(std::move(selection)) {
         // "PresInd":["je parle","tu parles",…],"PCInd":[…]
         std::string texte;
         std::array<std::size_t, NombreLignesComplet + 1> debut{};
@@ -145,9 +165,20 @@ public:
         json_.StartObject();
         const std::string mot = verbe.Intitule();
         Entete(verbe, mot);
-        Cle("cellules");
-        Cellules(verbe, mot);
-        Faits();
+        if (selection_) {
+            // The facts first: a reader of a few cells sees them before.
+            Faits();
+            if (selection_->personne > 0) {
+                Cle("personne");
+                json_.Int(selection_->personne);
+            }
+            Cle("cellules");
+            CellulesGardees(verbe);
+        } else {
+            Cle("cellules");
+            Cellules(verbe, mot);
+            Faits();
+        }
         json_.EndObject();
         sortie_ += '\n';
     }
@@ -281,13 +312,128 @@ private:
         }
     }
 
+    // Only the cells with a kept line, each with its kept lines.
+    void CellulesGardees(const TVerbe& verbe) {
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        json_.StartObject();
+        for (const Cellule& c : Grille) {
+            bool ouverte = false;
+            for (const std::size_t i : selection_->lignes) {
+                if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes())) continue;
+                if (!ouverte) {
+                    Cle(c.Nom);
+                    json_.StartArray();
+                    ouverte = true;
+                }
+                Chaine(lignes[i]);
+            }
+            if (ouverte) json_.EndArray();
+        }
+        json_.EndObject();
+    }
+
     FluxJson flux_;
     Writer json_;
     std::string texteOptions_;
+    std::optional<TSelection> selection_;
     std::array<std::string, 256> texteFaits_;
     CadreGrille cadre_;
     std::string prefixes_;
     std::size_t tailleCadre_;
+};
+
+class TAnalyseTsv final : public TEcrivainAnalyse {
+public:
+    using TEcrivainAnalyse::TEcrivainAnalyse;
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        for (const TAnalyse& a : analyse)
+            for (const TLecture& l : a.lectures) {
+                sortie_ += forme;
+                sortie_ += '\t';
+                sortie_ += a.infinitif;
+                sortie_ += '\t';
+                sortie_ += l.cellule;
+                sortie_ += '\t';
+                sortie_ += static_cast<char>('0' + l.personne);
+                sortie_ += '\n';
+            }
+    }
+};
+
+class TAnalyseJson final : public TEcrivainAnalyse {
+public:
+    explicit TAnalyseJson(TTamponSortie& sortie)
+        : TEcrivainAnalyse(sortie), flux_{sortie}, json_(flux_) {}
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        json_.Reset(flux_);
+        json_.StartObject();
+        Cle("forme");
+        Chaine(forme);
+        Cle("verbes");
+        json_.StartArray();
+        for (const TAnalyse& a : analyse) {
+            json_.StartObject();
+            Cle("infinitif");
+            Chaine(a.infinitif);
+            Cle("connu");
+            json_.Bool(a.connu);
+            Cle("lectures");
+            json_.StartArray();
+            for (const TLecture& l : a.lectures) {
+                json_.StartObject();
+                Cle("cellule");
+                Chaine(l.cellule);
+                Cle("personne");
+                json_.Int(l.personne);
+                Cle("rectifiee");
+                json_.Bool(l.rectifiee);
+                Cle("variante");
+                json_.Bool(l.variante);
+                // The options the line shows, as a grid's object names them.
+                Cle("options");
+                json_.StartObject();
+                Cle("feminin");
+                json_.Bool(l.options.Feminin);
+                Cle("negation");
+                json_.Bool(l.options.Negation);
+                Cle("interrogation");
+                json_.Bool(l.options.Interrogation);
+                Cle("passif");
+                json_.Bool(l.options.Passif);
+                json_.EndObject();
+                json_.EndObject();
+            }
+            json_.EndArray();
+            json_.EndObject();
+        }
+        json_.EndArray();
+        json_.EndObject();
+        sortie_ += '\n';
+    }
+
+private:
+    void Cle(std::string_view cle) {
+        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+    }
+    void Chaine(std::string_view s) {
+        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+    }
+
+    FluxJson flux_;
+    rapidjson::Writer<FluxJson> json_;
+};
+
+class TAnalyseLisible final : public TEcrivainAnalyse {
+public:
+    using TEcrivainAnalyse::TEcrivainAnalyse;
+
+    void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        if (analyse.empty()) return;
+        sortie_ += DecritAnalyse(forme, analyse);
+        sortie_ += '\n';
+    }
 };
 
 }  // namespace
@@ -301,6 +447,22 @@ std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sort
         case FormatSortie::Lisible: break;
     }
     return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras);
+}
+
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+                                                 const TOptions& options, TSelection selection) {
+    if (format == FormatSortie::Json)
+        return std::make_unique<TEcrivainJson>(sortie, options, std::move(selection));
+    return std::make_unique<TEcrivainTsv>(sortie, options, false, std::move(selection));
+}
+
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie) {
+    switch (format) {
+        case FormatSortie::Tsv: return std::make_unique<TAnalyseTsv>(sortie);
+        case FormatSortie::Json: return std::make_unique<TAnalyseJson>(sortie);
+        case FormatSortie::Lisible: break;
+    }
+    return std::make_unique<TAnalyseLisible>(sortie);
 }
 
 }  // namespace florimot

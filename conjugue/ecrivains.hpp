@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "lexique.hpp"
 #include "tampon.hpp"
 #include "verbe.hpp"
 
@@ -56,5 +57,37 @@ enum class FormatSortie { Lisible, Tsv, Json };
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet = false);
+
+// Some lines of each grid rather than all of them (--temps, --personne).
+struct TSelection {
+    std::vector<std::size_t> lignes;  // indices in Grille's lines, in the grid's order
+    int personne = 0;                 // the one person kept; 0 when every person is
+};
+
+// The TSV or JSON writer (`format` is not Lisible) cut down to `selection`:
+// the TSV's group line, then its kept lines unchanged; the JSON object with
+// its cells after its facts, only the kept lines of each cell and only the
+// cells with one, and "personne" before them when one person is kept.
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+                                                 const TOptions& options, TSelection selection);
+
+// --analyse: the readings of each text, appended to `sortie`.
+class TEcrivainAnalyse {
+public:
+    explicit TEcrivainAnalyse(TTamponSortie& sortie) : sortie_(sortie) {}
+    virtual ~TEcrivainAnalyse() = default;
+
+    // `forme` as normalised; `analyse` may be empty (a readable output then
+    // writes nothing: the caller says so on standard error).
+    virtual void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) = 0;
+
+protected:
+    TTamponSortie& sortie_;
+};
+
+// TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:
+// one object per text, its verbs and their readings with the options the
+// line shows. Readable: DecritAnalyse's sentence.
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie);
 
 }  // namespace florimot

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <nlohmann/json.hpp>
 
 #include "mise_en_page.hpp"
 
@@ -87,69 +86,18 @@ std::string Refus(std::string_view option, std::string_view inconnu, std::string
     return m;
 }
 
-// The full output of another writer, cut down to the kept lines.
-class TEcrivainFiltre final : public TEcrivain {
+// Readable, the kept lines alone, or one person's line of each tense under
+// its caption.
+class TEcrivainFiltreLisible final : public TEcrivain {
 public:
-    TEcrivainFiltre(FormatSortie format, TTamponSortie& sortie, const TOptions& options,
-                    const TFiltre& filtre)
-        : TEcrivain(sortie, options),
-          format_(format),
-          lignes_(filtre.Lignes()),
-          personne_(filtre.personne),
-          complet_(CreeEcrivain(format, tampon_, options, 0, false)) {}
+    TEcrivainFiltreLisible(TTamponSortie& sortie, const TOptions& options, const TFiltre& filtre)
+        : TEcrivain(sortie, options), lignes_(filtre.Lignes()), personne_(filtre.personne) {}
 
-    void Ecrit(const TVerbe& verbe) override {
-        if (format_ == FormatSortie::Lisible) return Lisible(ConjugueGrille(verbe, options_, faits_));
-        complet_->DefinitInconnu(inconnu_);
-        complet_->DefinitFaits(faits_);
-        complet_->Ecrit(verbe);
-        Filtre();
-    }
-    void NonVerbe(const TVerbe& verbe) override {
-        if (format_ == FormatSortie::Lisible) return;
-        complet_->DefinitFaits(faits_);
-        complet_->NonVerbe(verbe);
-        Filtre();
-    }
+    void Ecrit(const TVerbe& verbe) override { Lisible(ConjugueGrille(verbe, options_, faits_)); }
+    // Its message on standard error is all.
+    void NonVerbe(const TVerbe&) override {}
 
 private:
-    void Filtre() {
-        if (format_ == FormatSortie::Tsv) {
-            // The group's line, then one line per line of the grid.
-            std::vector<std::string_view> l;
-            const std::string_view complet = tampon_;
-            for (std::size_t debut = 0; debut < complet.size();) {
-                const std::size_t fin = complet.find('\n', debut);
-                l.push_back(complet.substr(debut, fin - debut + 1));
-                debut = fin + 1;
-            }
-            sortie_ += l.at(0);
-            for (const std::size_t i : lignes_) sortie_ += l.at(i + 1);
-        } else {
-            using Json = nlohmann::ordered_json;
-            const Json complet = Json::parse(std::string_view(tampon_));
-            Json objet;
-            for (const auto& [cle, valeur] : complet.items())
-                if (cle != "cellules") objet[cle] = valeur;
-            if (complet.contains("cellules")) {
-                if (personne_ > 0) objet["personne"] = personne_;
-                Json cellules = Json::object();
-                for (const Cellule& c : Grille) {
-                    Json formes = Json::array();
-                    for (const std::size_t i : lignes_)
-                        if (i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes()))
-                            formes.push_back(
-                                complet["cellules"][std::string(c.Nom)][i - c.Premier]);
-                    if (!formes.empty()) cellules[std::string(c.Nom)] = std::move(formes);
-                }
-                objet["cellules"] = std::move(cellules);
-            }
-            sortie_ += objet.dump(-1, ' ', false, Json::error_handler_t::replace);
-            sortie_ += '\n';
-        }
-        tampon_.clear();
-    }
-
     void Lisible(const LignesGrille& lignes) {
         // One form per verb needs no separation; longer answers are set
         // apart by a blank line, as full grids are.
@@ -181,11 +129,8 @@ private:
         }
     }
 
-    FormatSortie format_;
     std::vector<std::size_t> lignes_;
     int personne_;
-    TTamponSortie tampon_;
-    std::unique_ptr<TEcrivain> complet_;
     bool premier_ = true;
 };
 
@@ -242,7 +187,9 @@ std::string VerifieFiltre(const TFiltre& filtre) {
 
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre) {
-    return std::make_unique<TEcrivainFiltre>(format, sortie, options, filtre);
+    if (format == FormatSortie::Lisible)
+        return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre);
+    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne});
 }
 
 }  // namespace florimot

@@ -7,7 +7,25 @@
 #include <cerrno>
 #include <cstring>
 
+#include "saisie.hpp"
+#include "utf8.hpp"
+
 namespace florimot {
+
+namespace {
+
+// The one-byte blanks before a word (space and control bytes), which the
+// line reader skips so that a long line keeps its word; the engine reads the
+// longer ones (U+00A0, U+2028 …) as blanks itself.
+bool EstBlanc(char c) {
+    const auto o = static_cast<unsigned char>(c);
+    return o <= 0x20 || o == 0x7F;
+}
+
+// No UTF-8 sequence is longer.
+constexpr std::size_t SequenceMax = 4;
+
+}  // namespace
 
 Lecture TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
     for (;;) {
@@ -51,6 +69,58 @@ int TSortieMemoire::Ecrit(std::string_view octets) {
     if (erreur_ != 0 && texte_.size() + octets.size() > limite_) return erreur_;
     texte_ += octets;
     return 0;
+}
+
+void LecteurLignes::Verifie(bool fin) {
+    while (!enAttente_.empty()) {
+        const utf8::Decodage d = utf8::Decode(enAttente_);
+        // Too short to be judged yet: the rest of the sequence may be in the
+        // next block. Judged then on the same bytes as a whole line would be.
+        if (!d.valide && !fin && enAttente_.size() < SequenceMax) return;
+        if (!d.valide || d.point == 0) valide_ = false;
+        enAttente_.erase(0, d.taille);
+    }
+}
+
+void LecteurLignes::Emet() {
+    Verifie(true);
+    ++numero_;
+    if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
+    // Blanks alone are the one-blank word, as for an argument; a lone "\r"
+    // is the end of an empty line.
+    // A line of blanks, control and invisible characters (tab, U+00A0,
+    // U+3000, a byte-order mark …) is as empty as an empty line; one cut
+    // short may hold a word past the part kept, and is given.
+    const bool blanche = !coupee_ && EstTexteBlanc(ligne_);
+    if (!blanche || !valide_) rappel_(Ligne{numero_, ligne_, valide_});
+    ligne_.clear();
+    valide_ = true;
+    commencee_ = false;
+    coupee_ = false;
+}
+
+void LecteurLignes::Ajoute(std::string_view octets) {
+    for (char c : octets) {
+        if (c == '\n') {
+            Emet();
+            continue;
+        }
+        commencee_ = true;
+        if (ligne_.empty() && EstBlanc(c)) {
+            // skipped before the word; a NUL among them is still judged below
+        } else if (ligne_.size() < LongueurGardee) {
+            ligne_ += c;
+        } else {
+            coupee_ = true;
+        }
+        if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
+        enAttente_ += c;
+        Verifie(false);
+    }
+}
+
+void LecteurLignes::Termine() {
+    if (commencee_) Emet();
 }
 
 }  // namespace florimot

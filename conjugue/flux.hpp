@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,40 @@ private:
     std::size_t ecritures_ = 0;
     int erreur_ = 0;
     std::size_t limite_ = 0;
+};
+
+// Splits a byte stream into lines ("\n", "\r\n"), whatever their length or
+// content. Blanks before a line's word are skipped, as the engine skips them in
+// an argument; from the word on, a line is kept only as its first
+// LongueurGardee bytes (a word is never longer than 24 letters), but its
+// validity is judged on all of it. A line of nothing but blanks, control and
+// invisible characters is skipped like an empty one.
+class LecteurLignes {
+public:
+    static constexpr std::size_t LongueurGardee = 4096;
+
+    struct Ligne {
+        std::size_t numero;      // 1-based
+        std::string_view texte;  // from its word on, without its line end; cut to LongueurGardee
+        bool valide;             // UTF-8 without NUL, over the whole line
+    };
+    using Rappel = std::function<void(const Ligne&)>;
+
+    explicit LecteurLignes(Rappel rappel) : rappel_(std::move(rappel)) {}
+    void Ajoute(std::string_view octets);
+    void Termine();  // flushes a last line without "\n"
+
+private:
+    void Verifie(bool fin);
+    void Emet();
+
+    Rappel rappel_;
+    std::string ligne_;      // kept part of the current line
+    std::string enAttente_;  // bytes not yet judged (maybe a sequence cut between two blocks)
+    std::size_t numero_ = 0;
+    bool valide_ = true;
+    bool commencee_ = false;
+    bool coupee_ = false;  // bytes were dropped past LongueurGardee
 };
 
 }  // namespace florimot

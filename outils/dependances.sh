@@ -8,7 +8,7 @@ paquets=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
   libhunspell-dev hunspell-fr-comprehensive

@@ -1,7 +1,7 @@
 # Run by cpack on the staged files before they are packed: Debian wants
 # manual pages and the changelog compressed, without a timestamp.
 file(GLOB_RECURSE pages "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*.1")
-list(FILTER pages INCLUDE REGEX "/share/man/man1/[^/]+\\.1$")
+list(FILTER pages INCLUDE REGEX "/share/man/(fr/)?man1/[^/]+\\.1$")
 foreach(page ${pages})
   execute_process(COMMAND gzip -9nf ${page} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: once normally, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the layout of the code, builds and runs
+# every test: once normally (the benchmarks built too, so they keep
+# compiling), once under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash outils/dependances.sh
+bash outils/format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLORIMOT_BENCH=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 

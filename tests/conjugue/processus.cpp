@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "lexique.hpp"
+
 namespace {
 
 std::string Lit(const std::string& chemin) {
@@ -113,4 +115,9 @@ Resultat LanceTerminal(const std::vector<std::string>& arguments,
         if (c != '\r') sansRetours += c;
     r.sortie = std::move(sansRetours);
     return r;
+}
+
+bool DictionnaireDisponible() {
+    static const bool disponible = florimot::TLexique().Disponible();
+    return disponible;
 }

@@ -20,3 +20,7 @@ Resultat LanceScript(const std::string& script);
 // unset. What the terminal shows is in `sortie` ("\r\n" read as "\n").
 Resultat LanceTerminal(const std::vector<std::string>& arguments,
                        const std::vector<std::string>& variables, unsigned short colonnes);
+
+// Whether the lexicon conjugue links has its dictionary: built with
+// libhunspell and the dictionary found. Suggestions need it; analysis not.
+bool DictionnaireDisponible();

@@ -171,32 +171,6 @@ TEST(ConjugueOptions, AideEtVersion) {
     EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
 }
 
-TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
-    std::vector<std::pair<std::string, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
-        lues.emplace_back(std::string(l.texte), l.valide);
-    });
-    const std::string texte = "céder\r\nhaïr\n\nfin";
-    for (char c : texte) lecteur.Ajoute(std::string_view(&c, 1));
-    lecteur.Termine();
-    ASSERT_EQ(lues.size(), 3u);
-    EXPECT_EQ(lues[0], std::make_pair(std::string("céder"), true));
-    EXPECT_EQ(lues[1], std::make_pair(std::string("haïr"), true));
-    EXPECT_EQ(lues[2], std::make_pair(std::string("fin"), true));
-}
-
-TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
-    std::vector<std::pair<std::size_t, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
-        lues.emplace_back(l.texte.size(), l.valide);
-    });
-    lecteur.Ajoute(std::string(10000, 'a') + "\xff\n" + std::string(10000, 'b') + "\n");
-    lecteur.Termine();
-    ASSERT_EQ(lues.size(), 2u);
-    EXPECT_EQ(lues[0], std::make_pair(florimot::LecteurLignes::LongueurGardee, false));
-    EXPECT_EQ(lues[1], std::make_pair(florimot::LecteurLignes::LongueurGardee, true));
-}
-
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
     florimot::TEntreeMemoire entree("lever\n");
     florimot::TSortieMemoire sortie, erreurs;
@@ -245,9 +219,7 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
 // From a form back to its verbs, on the French dictionary the test command
 // installs.
 TEST(ConjugueAnalyse, FormesEtSuggestions) {
-#ifndef FLORIMOT_LEXIQUE
-    GTEST_SKIP() << "conjugue construit sans libhunspell";
-#endif
+    if (!DictionnaireDisponible()) GTEST_SKIP() << "conjugue sans dictionnaire (libhunspell)";
     if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
         GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
     struct Cas {
@@ -262,7 +234,10 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "allions\tallier\tPresImp\t2\nété\têtre\tPartPasse\t0\n",
          ""},
         {{"--analyse", "vainquît"}, 0, "« vainquît » : vaincre, subjonctif imparfait, il\n", ""},
-        {{"--analyse", "--tsv", "cèderai", "puis"}, 0, "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n", ""},
+        {{"--analyse", "--tsv", "cèderai", "puis"},
+         0,
+         "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n",
+         ""},
         {{"--analyse", "--json", "puis"},
          0,
          "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
@@ -296,11 +271,15 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          1,
          "",
          "« -- » : aucune forme verbale connue\n« ?! » : aucune forme verbale connue\n"},
-        {{"--analyse", "aqcuerir"}, 1, "", "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
+        {{"--analyse", "aqcuerir"},
+         1,
+         "",
+         "« aqcuerir » : aucune forme verbale connue\n  suggestions : aguerrir\n"},
         {{"allions"},
          1,
          "",
-         "allions : Ceci n'est pas un Verbe\n  « allions » : aller, indicatif imparfait et subjonctif "
+         "allions : Ceci n'est pas un Verbe\n  « allions » : aller, indicatif imparfait et "
+         "subjonctif "
          "présent, nous — allier, indicatif présent et impératif présent, nous\n"},
     };
     for (const Cas& c : cas) {

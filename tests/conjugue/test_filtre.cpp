@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "commande.hpp"
+#include "conjugaison.hpp"
+#include "filtre.hpp"
 #include "processus.hpp"
 
 namespace {
@@ -92,12 +96,75 @@ TEST(ConjugueFiltre, JsonGardeLesFaits) {
     }
 }
 
+// What is kept is the full output's, byte for byte, for every tense and
+// person and under any options: its TSV lines, its JSON forms and keys.
+TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
+    using Json = nlohmann::ordered_json;
+    const auto lance = [](std::vector<std::string> arguments,
+                          const std::vector<std::string>& plus) {
+        arguments.insert(arguments.end(), plus.begin(), plus.end());
+        florimot::TEntreeMemoire entree("parler\nneiger\ns'en aller\nmaison\nse lever\n");
+        florimot::TSortieMemoire sortie, erreurs;
+        const int statut = florimot::ExecuteConjugue(arguments, entree, sortie, erreurs);
+        std::vector<std::string> lignes;
+        std::istringstream flux(sortie.Texte());
+        for (std::string l; std::getline(flux, l);) lignes.push_back(l);
+        return std::make_pair(statut, lignes);
+    };
+    const std::vector<std::string> optionsPossibles[] = {
+        {}, {"--feminin", "--negation", "--interrogation"}, {"--passif", "--rectifiee"}};
+    for (const std::vector<std::string>& options : optionsPossibles) {
+        const auto tsv = lance({"--tsv"}, options).second;
+        const auto json = lance({"--json"}, options).second;
+        ASSERT_EQ(tsv.size(), 5 * (florimot::NombreLignesGrille + 1));
+        ASSERT_EQ(json.size(), 5u);
+        for (std::size_t t = 0; t < florimot::Grille.size(); ++t)
+            for (int p = 0; p <= 6; ++p) {
+                const florimot::TFiltre filtre{int(t), p};
+                if (filtre.Lignes().empty()) continue;  // refused
+                std::vector<std::string> arguments = {"--temps",
+                                                      std::string(florimot::Grille[t].Nom)};
+                if (p > 0) arguments.insert(arguments.end(), {"--personne", std::to_string(p)});
+                const std::string nom = arguments[1] + ' ' + std::to_string(p);
+
+                std::vector<std::string> attendu;
+                for (std::size_t v = 0; v < 5; ++v) {
+                    const std::size_t debut = v * (florimot::NombreLignesGrille + 1);
+                    attendu.push_back(tsv[debut]);
+                    for (const std::size_t i : filtre.Lignes())
+                        attendu.push_back(tsv[debut + 1 + i]);
+                }
+                arguments.insert(arguments.begin(), "--tsv");
+                EXPECT_EQ(lance(arguments, options).second, attendu) << nom;
+
+                attendu.clear();
+                for (const std::string& ligne : json) {
+                    const Json complet = Json::parse(ligne);
+                    Json objet;
+                    for (const auto& [cle, valeur] : complet.items())
+                        if (cle != "cellules") objet[cle] = valeur;
+                    if (complet.contains("cellules")) {
+                        if (p > 0) objet["personne"] = p;
+                        Json cellules = Json::object();
+                        for (const florimot::Cellule& c : florimot::Grille)
+                            for (const std::size_t i : filtre.Lignes())
+                                if (i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes()))
+                                    cellules[std::string(c.Nom)].push_back(
+                                        complet["cellules"][std::string(c.Nom)][i - c.Premier]);
+                        objet["cellules"] = std::move(cellules);
+                    }
+                    attendu.push_back(objet.dump());
+                }
+                arguments[0] = "--json";
+                EXPECT_EQ(lance(arguments, options).second, attendu) << nom;
+            }
+    }
+}
+
 // Only for a text given as an argument, on standard error before its grid;
 // the verb is still conjugated and the status unchanged.
 TEST(ConjugueFiltre, VerbeInconnuProche) {
-#ifndef FLORIMOT_LEXIQUE
-    GTEST_SKIP() << "conjugue construit sans libhunspell";
-#endif
+    if (!DictionnaireDisponible()) GTEST_SKIP() << "conjugue sans dictionnaire (libhunspell)";
     if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
         GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
     const Cas cas[] = {
@@ -118,7 +185,8 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
          true},
         {{"--json", "ammener"},
          0,
-         "\"modele\":\"lever\",\"regle\":\"e devient è devant une syllabe muette : je lève, nous levons\",\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options",
+         "\"modele\":\"lever\",\"regle\":\"e devient è devant une syllabe muette : je lève, nous "
+         "levons\",\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options",
          "ammener : Vouliez-vous dire « amener » ou « emmener » ?\n",
          true},
         {{"--json", "parler"}, 0, "\"modele\":\"parler\",\"regle\":\"\",\"options\"", "", true},

@@ -30,10 +30,11 @@ const florimot::Cellule& CelluleNommee(const std::string& nom) {
 }  // namespace
 
 TEST(ConjugueJson, MemesFormesQueLeTsv) {
-    const std::vector<std::string> mots = {"parler",   "céder",        "finir",     "haïr",
-                                           "prendre",  "aller",        "bruire",    "avoir",
-                                           "être",     "maison",       "s'asseoir", "pleuvoir",
-                                           "résoudre", "ab\"c\\parler"};  // not a verb: its name escaped
+    const std::vector<std::string> mots =
+        {
+            "parler",    "céder",    "finir",    "haïr",         "prendre",
+            "aller",     "bruire",   "avoir",    "être",         "maison",
+            "s'asseoir", "pleuvoir", "résoudre", "ab\"c\\parler"};  // not a verb: its name escaped
     std::vector<std::string> json = {"--json"}, tsv = {"--tsv", "--complet"};
     json.insert(json.end(), mots.begin(), mots.end());
     tsv.insert(tsv.end(), mots.begin(), mots.end());
@@ -73,14 +74,17 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
 
     // Keys in the grid's order, options stated.
     const std::string parler = Coupe(rj.sortie, '\n')[0];
-    EXPECT_EQ(parler.rfind("{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
-                           "\"regle\":\"\",\"options\":{\"feminin\":false,\"negation\":false,"
-                           "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
-                           "\"variante\":false},"
-                           "\"cellules\":{\"PresInd\":[\"je parle\",",
-                           0),
-              0u);
-    EXPECT_NE(parler.find("\"PartPres\":[\"parlant\"],\"InfPres\":[\"parler\"],"), std::string::npos);
+    EXPECT_EQ(
+        parler.rfind(
+            "{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
+            "\"regle\":\"\",\"options\":{\"feminin\":false,\"negation\":false,"
+            "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
+            "\"variante\":false},"
+            "\"cellules\":{\"PresInd\":[\"je parle\",",
+            0),
+        0u);
+    EXPECT_NE(parler.find("\"PartPres\":[\"parlant\"],\"InfPres\":[\"parler\"],"),
+              std::string::npos);
     // What the verb allows comes after the forms, so the keys before keep their order.
     EXPECT_NE(parler.find("\"GerPasse\":[\"en ayant parlé\"]},\"faits\":{\"connu\":"),
               std::string::npos);

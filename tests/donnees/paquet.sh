@@ -14,10 +14,10 @@ trap 'rm -rf "$sortie"' EXIT
 journal=$(cd "$build" && cpack -G DEB -B "$sortie" 2>&1) || echoue "cpack :"$'\n'"$journal"
 paquet=$sortie/florimot_${version}_amd64.deb
 contenu=$(dpkg-deb -c "$paquet") || echoue "pas de paquet $(basename "$paquet")"
-attendus=(bin/conjugue share/man/man1/conjugue.1.gz share/doc/florimot/copyright
+attendus=(bin/conjugue share/man/fr/man1/conjugue.1.gz share/doc/florimot/copyright
     share/doc/florimot/changelog.gz)
 [ -f "$build/interface/org.example.Florimot.metainfo.xml" ] && attendus+=(bin/florimot
-    share/man/man1/florimot.1.gz share/applications/org.example.Florimot.desktop
+    share/man/fr/man1/florimot.1.gz share/applications/org.example.Florimot.desktop
     share/metainfo/org.example.Florimot.metainfo.xml share/icons/hicolor/scalable/apps/florimot.svg)
 for f in "${attendus[@]}"; do
     grep -q " \./usr/$f\$" <<<"$contenu" || echoue "/usr/$f absent du paquet"
