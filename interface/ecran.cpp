@@ -1601,7 +1601,8 @@ void TEcran::AjusteLargeur() {
     double facteur = 1.0;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const QListWidget* liste = Contenu_->Listes[i];
-        if (liste == nullptr || PageDeCellule(GrilleComplete[i]) != page + 1 || liste->width() <= 0) continue;
+        if (liste == nullptr || PageDeCellule(GrilleComplete[i]) != page + 1 || liste->width() <= 0)
+            continue;
         const QFontMetrics mesure(liste->font());
         int besoin = 0;
         for (int k = 0; k < liste->count(); ++k)

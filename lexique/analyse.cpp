@@ -3,9 +3,9 @@
 // its letters allow.
 #include <algorithm>
 
+#include "conjugaison.hpp"
 #include "index.hpp"
 #include "interne.hpp"
-#include "conjugaison.hpp"
 #include "saisie.hpp"
 #include "utf8.hpp"
 

@@ -8,8 +8,8 @@
 #include <unordered_set>
 
 #include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
-#include "formes_nues.hpp"  // the models the guesses learn from
 #include "faits.hpp"
+#include "formes_nues.hpp"  // the models the guesses learn from
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "saisie.hpp"
