@@ -188,13 +188,34 @@ constexpr auto Regles() {
 template <std::uint8_t Groupe>
 constexpr auto ReglesDuGroupe = Regles<Groupe>();
 
+// The dispatch reads the third byte from the end of every ending first.
+constexpr bool FinsDeTroisOctets() {
+    bool court = false;
+    for (const TModeleInscrit& m : Registre)
+        ChaqueMot(m.Choix, [&](std::string_view mot) {
+            court = court || (mot.front() != '=' && mot.size() < 3);
+        });
+    return !court;
+}
+static_assert(FinsDeTroisOctets());
+
 // The model the registry's endings or whole verbs choose for a verb of this
 // group (0: the verbs chosen whatever their group); null when none does.
 // Inline, so that the scan of the rules is compiled with them.
 template <std::uint8_t Groupe>
 inline Modele ChoisitDansRegistre(const TVerbe& verbe) {
-    for (const TRegle& r : ReglesDuGroupe<Groupe>)
-        if (r.MotEntier ? verbe.Est(r.Texte) : verbe.TerminePar(r.Texte)) return r.Plan;
+    const std::string_view mot = verbe.MotVue();
+    for (const TRegle& r : ReglesDuGroupe<Groupe>) {
+        if (r.MotEntier) {
+            if (mot == r.Texte) return r.Plan;
+            continue;
+        }
+        // Most endings differ from the word in their third byte from the end
+        // (parler: cer, ger, yer …): one load rejects them.
+        if (mot.size() < r.Texte.size() || mot[mot.size() - 3] != r.Texte[r.Texte.size() - 3])
+            continue;
+        if (verbe.TerminePar(r.Texte)) return r.Plan;
+    }
     return nullptr;
 }
 
