@@ -74,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         florimot::TVerbe verbe;
         verbe.DefinitVerbe(v);
         if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(verbe);
-        for (const florimot::TLecture& l : florimot::LecturesDansGrille(lignes, *mot))
-            Exige(florimot::GrilleConfirme(lignes, *mot, l));
+        const florimot::lexique::TMotsGrille mots(verbe, florimot::ConjugueGrille(verbe), {});
+        for (const florimot::TLecture& l : florimot::lexique::LecturesDansGrille(mots, *mot))
+            Exige(florimot::lexique::GrilleConfirme(mots, *mot, l));
         if (++vus == 8) break;
     }
     return 0;

@@ -2,6 +2,7 @@
 // writes it, else a form looked up in the index, else the most likely verb
 // its letters allow.
 #include <algorithm>
+#include <optional>
 
 #include "conjugaison.hpp"
 #include "index.hpp"
@@ -20,8 +21,8 @@ namespace {
 constexpr std::size_t OctetsMax = 256;
 
 bool Inverse(const Cellule& c) {
-    return c.CodeTemps <= 9 &&
-           (c.DecalageMode == 0 || c.DecalageMode == 24 || c.DecalageMode == 36);
+    return !EstCompose(c) && (c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
+                              c.DecalageMode == ModeConditionnel);
 }
 
 // The readings of the index grouped by verb, in the index's order: the
@@ -33,13 +34,21 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
     const TIndexFormes& index = TIndexFormes::Programme();
     const bool simple = std::any_of(lectures.begin(), lectures.end(),
                                     [](std::uint32_t l) { return !InversionDe(l); });
+    // The readings come grouped by verb: one allocation for the verbs too.
+    std::size_t verbes = 0;
+    for (std::size_t i = 0; i < lectures.size(); ++i)
+        verbes += i == 0 || VerbeDe(lectures[i]) != VerbeDe(lectures[i - 1]);
+    analyses.reserve(analyses.size() + verbes);
     for (std::size_t i = 0; i < lectures.size(); ++i) {
         const std::uint32_t l = lectures[i];
         const std::uint32_t cellule = CelluleDe(l);
         if (simple && InversionDe(l) && !inversion) continue;
         TLecture lecture{
             cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
-            static_cast<int>(PersonneDe(l)), inversion || InversionDe(l), {}, RectifieeDe(l),
+            static_cast<int>(PersonneDe(l)),
+            inversion || InversionDe(l),
+            {},
+            RectifieeDe(l),
             VarianteDe(l)};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
                           lecture.personne != 1 || !Inverse(Grille[cellule])))
@@ -119,6 +128,10 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     if (std::any_of(possibles.begin(), possibles.end(),
                     [&](const std::string& v) { return index.Connu(v); }))
         return {};
+    // The infinitives worth a grid, likeliest first: past the rank of the
+    // first one read in the usual spelling, none can be kept, and their
+    // grids are not worth building (a guess costs some thirty grids each).
+    std::vector<std::pair<TRangDevine, std::string_view>> candidats;
     for (const std::string& v : possibles) {
         // An infinitive with a hyphen or an apostrophe is a known verb
         // (s'entr'apercevoir) or none.
@@ -131,15 +144,10 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         TVerbe verbe;
         verbe.DefinitVerbe(v);
         if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;
-        std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
-            return LecturesDansGrille(GrilleLue(verbe, graphie), mot);
-        });
-        if (l.empty() || l.back().cellule != "PartPasse") {
-            if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
-                l.push_back({"PartPasse", 0, false});
-        }
-        if (!l.empty()) devinees.push_back({v, false, std::move(l)});
+        candidats.emplace_back(RangDevine(verbe), v);
     }
+    std::stable_sort(candidats.begin(), candidats.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
     // A verb read in the usual spelling is likelier than one read only in
     // the rectified spelling or the other series (blachète: blachèter, not
     // the rectified blacheter).
@@ -147,8 +155,23 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         return std::any_of(a.lectures.begin(), a.lectures.end(),
                            [](const TLecture& l) { return !l.rectifiee && !l.variante; });
     };
-    if (std::any_of(devinees.begin(), devinees.end(), usuelle))
-        std::erase_if(devinees, [&](const TAnalyse& a) { return !usuelle(a); });
+    std::optional<TRangDevine> rangUsuel;
+    for (const auto& [rang, v] : candidats) {
+        if (rangUsuel && rang != *rangUsuel) break;
+        TVerbe verbe;
+        verbe.DefinitVerbe(v);
+        std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
+            return LecturesDansGrille(TMotsGrille(verbe, graphie), mot);
+        });
+        if (l.empty() || l.back().cellule != "PartPasse") {
+            if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
+                l.push_back({"PartPasse", 0, false});
+        }
+        if (l.empty()) continue;
+        devinees.push_back({std::string(v), false, std::move(l)});
+        if (!rangUsuel && usuelle(devinees.back())) rangUsuel = rang;
+    }
+    if (rangUsuel) std::erase_if(devinees, [&](const TAnalyse& a) { return !usuelle(a); });
     GardeLesPlusProbables(devinees);
     return devinees;
 }

@@ -9,7 +9,7 @@
 
 #include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
 #include "faits.hpp"
-#include "formes_nues.hpp"  // the models the guesses learn from
+#include "formes_nues.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "saisie.hpp"
@@ -45,24 +45,10 @@ bool AvecPronom(const Cellule& c) {
            c.DecalageMode == ModeConditionnel;
 }
 
-// The verb word of a simple line.
-std::string_view FormeNue(const Cellule& c, std::string_view ligne) {
-    if (!AvecPronom(c)) return ligne;
-    for (std::string_view que : {"que ", "qu'"})
-        if (ligne.starts_with(que)) {
-            ligne.remove_prefix(que.size());
-            break;
-        }
-    for (std::string_view pronom : {"je ", "j'", "tu ", "il ", "nous ", "vous ", "ils "})
-        if (ligne.starts_with(pronom)) {
-            ligne.remove_prefix(pronom.size());
-            break;
-        }
-    return ligne;
-}
-
-// The participle of a compound line: its last word, agreement included.
-std::string_view Participe(std::string_view ligne) {
+// The last word of a line: the participle of a compound line under the
+// féminin or passif options, agreed as the engine agrees it there (absoute,
+// dues), which its bare forms do not say.
+std::string_view DernierMot(std::string_view ligne) {
     const std::size_t blanc = ligne.rfind(' ');
     if (blanc == std::string_view::npos) return {};
     return ligne.substr(blanc + 1);
@@ -100,33 +86,51 @@ const Cellule* Cherche(std::string_view nom) {
     return nullptr;
 }
 
-bool ParticipeDansGrille(const LignesGrille& lignes, std::string_view forme) {
+bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view forme) {
     for (const Cellule& c : Grille) {
         if (!EstCompose(c)) continue;
-        for (int i = 0; i < c.NombreLignes(); ++i) {
-            const std::string_view ligne = lignes[c.Premier + i];
-            if (!EstMarqueur(ligne) && Tient(Participe(ligne), forme)) return true;
-        }
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            if (Tient(mots.Mot(c, p), forme)) return true;
     }
     return false;
 }
 
 }  // namespace
 
-std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme) {
+namespace lexique {
+
+TMotsGrille::TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie)
+    : lignes_(std::move(lignes)),
+      formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
+
+TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
+    : TMotsGrille(verbe, GrilleLue(verbe, graphie), graphie) {}
+
+TMotsGrille::~TMotsGrille() = default;
+
+std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
+    if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
+    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    if (!f.Marqueur.empty() || f.EstVide()) return {};
+    if (!f.EstCompose()) return std::string(f.Verbe);
+    std::string participe(f.Participe);
+    participe += f.Accord;
+    return participe;
+}
+
+std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme) {
     std::vector<TLecture> lectures;
     if (forme.empty() || EstMarqueur(forme)) return lectures;
     for (const Cellule& c : Grille) {
         if (EstCompose(c)) continue;
-        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            const std::string_view ligne = lignes[c.Premier + p - c.PremierePersonne];
-            if (!EstMarqueur(ligne) && Tient(FormeNue(c, ligne), forme))
-                lectures.push_back({c.Nom, p, false});
-        }
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            if (Tient(mots.Mot(c, p), forme)) lectures.push_back({c.Nom, p, false});
     }
-    if (ParticipeDansGrille(lignes, forme)) lectures.push_back({PartPasse, 0, false});
+    if (ParticipeDansGrille(mots, forme)) lectures.push_back({PartPasse, 0, false});
     return lectures;
 }
+
+}  // namespace lexique
 
 TOptions OptionsDeLecture(const TLecture& lecture) {
     TOptions options;
@@ -135,24 +139,22 @@ TOptions OptionsDeLecture(const TLecture& lecture) {
     return options;
 }
 
-bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture) {
+namespace lexique {
+
+bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLecture& lecture) {
     if (forme.empty() || EstMarqueur(forme)) return false;
     if (lecture.cellule == PartPasse)
-        return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(lignes, forme);
+        return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(mots, forme);
     const Cellule* c = Cherche(lecture.cellule);
     if (c == nullptr || EstCompose(*c) || lecture.personne < c->PremierePersonne ||
         lecture.personne > c->DernierePersonne)
         return false;
-    const std::string_view ligne = lignes[c->Premier + lecture.personne - c->PremierePersonne];
-    if (EstMarqueur(ligne)) return false;
-    if (!lecture.inversion) return Tient(FormeNue(*c, ligne), forme);
+    const std::string mot = mots.Mot(*c, lecture.personne);
+    if (!lecture.inversion) return Tient(mot, forme);
     // Only a first person with a pronoun turns its e before an inverted je.
     const std::string simple = SansInversion(forme);
-    return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() &&
-           Tient(FormeNue(*c, ligne), simple);
+    return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
 }
-
-namespace lexique {
 
 LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
     return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
@@ -177,7 +179,7 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
             for (int i = 0; i < c.NombreLignes(); ++i) {
                 const std::string_view ligne = lignes[c.Premier + i];
                 if (EstMarqueur(ligne)) continue;
-                const std::string_view p = Participe(ligne);
+                const std::string_view p = DernierMot(ligne);
                 if (!p.empty() &&
                     std::find(participes.begin(), participes.end(), p) == participes.end())
                     participes.emplace_back(p);
@@ -208,7 +210,7 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     TVerbe v;
     v.DefinitVerbe(infinitif);
     if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
-    if (GrilleConfirme(lexique::GrilleLue(v, OptionsDeLecture(lecture)), forme, lecture))
+    if (lexique::GrilleConfirme(lexique::TMotsGrille(v, OptionsDeLecture(lecture)), forme, lecture))
         return true;
     if (lecture.inversion) {
         TOptions question = OptionsDeLecture(lecture);
@@ -227,7 +229,7 @@ namespace lexique {
 void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
                    const std::function<void(std::string_view, const TLecture&)>& rappel) {
     if (verbe.DonneGroupe() == 0) return;
-    const LignesGrille lignes = GrilleLue(verbe, graphie);
+    const TMotsGrille mots(verbe, graphie);
     const auto chaque = [&](std::string_view mot, const TLecture& l) {
         while (!mot.empty()) {
             const std::size_t barre = mot.find('/');
@@ -238,23 +240,18 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
         }
     };
     for (const Cellule& c : Grille)
-        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
-            const std::string_view ligne = lignes[c.Premier + p - c.PremierePersonne];
-            if (EstMarqueur(ligne)) continue;
-            if (EstCompose(c))
-                chaque(Participe(ligne), {PartPasse, 0, false});
-            else
-                chaque(FormeNue(c, ligne), {c.Nom, p, false});
-        }
-    for (const std::string& p : ParticipesAccordes(verbe, graphie)) chaque(p, {PartPasse, 0, false});
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            chaque(mots.Mot(c, p),
+                   EstCompose(c) ? TLecture{PartPasse, 0, false} : TLecture{c.Nom, p, false});
+    for (const std::string& p : ParticipesAccordes(verbe, graphie))
+        chaque(p, {PartPasse, 0, false});
     TOptions question = graphie;
     question.Interrogation = true;
     const LignesGrille questions = GrilleLue(verbe, question);
     for (const Cellule& c : Grille) {
         if (EstCompose(c) || !AvecPronom(c)) continue;
         const std::string_view mot = MotInverse(questions[c.Premier]);
-        if (!mot.empty() && !Tient(FormeNue(c, lignes[c.Premier]), mot))
-            chaque(mot, {c.Nom, 1, true});
+        if (!mot.empty() && !Tient(mots.Mot(c, 1), mot)) chaque(mot, {c.Nom, 1, true});
     }
 }
 
@@ -307,13 +304,11 @@ const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Que
             std::vector<std::string> formes;
             // Both spellings and both series: cèderai, assieds, paye.
             for (const TOptions& graphie : Graphies) {
-                const LignesGrille lignes = ConjugueGrille(v, graphie);
+                const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
                 for (const Cellule& c : Grille)
-                    for (int i = 0; i < c.NombreLignes(); ++i) {
-                        const std::string_view ligne = lignes[c.Premier + i];
-                        if (EstMarqueur(ligne)) continue;
-                        formes.emplace_back(EstCompose(c) ? Participe(ligne) : FormeNue(c, ligne));
-                    }
+                    for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+                        if (std::string f = mots.Mot(c, p); !f.empty())
+                            formes.push_back(std::move(f));
             }
             const std::vector<std::string> accords = ParticipesAccordes(v);
             formes.insert(formes.end(), accords.begin(), accords.end());

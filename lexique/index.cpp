@@ -14,6 +14,11 @@ namespace {
 
 constexpr std::size_t TailleEntete = 7;
 
+// Whether [debut, debut + n) lies within [0, borne).
+constexpr bool Dans(std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
+    return debut <= borne && n <= borne - debut;
+}
+
 }  // namespace
 
 const TIndexFormes& TIndexFormes::Programme() {
@@ -25,54 +30,59 @@ const TIndexFormes& TIndexFormes::Programme() {
 
 TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     if (mots.size() < TailleEntete || mots[0] != IndexMagie || mots[1] != IndexVersion) return;
-    const std::uint64_t verbes = mots[2], formes = mots[3], lectures = mots[4], alveoles = mots[5],
+    const std::uint64_t verbes = mots[2], formes = mots[3], alveoles = mots[4], fiches = mots[5],
                         octets = mots[6];
     const std::uint64_t taille =
-        TailleEntete + 3 * verbes + 4 * formes + lectures + alveoles + (octets + 3) / 4;
+        TailleEntete + 3 * verbes + 2 * alveoles + fiches + (octets + 3) / 4;
     // A damaged table reads as an empty one rather than out of bounds.
     if (taille > mots.size() || alveoles == 0 || (alveoles & (alveoles - 1)) != 0 ||
         alveoles <= formes)
         return;
-    const std::uint32_t* p = mots.data() + TailleEntete;
-    verbe_ = p;
+    verbe_ = mots.data() + TailleEntete;
     ordre_ = verbe_ + 2 * verbes;
-    forme_ = ordre_ + verbes;
-    lecture_ = forme_ + 4 * formes;
-    alveole_ = lecture_ + lectures;
-    texte_ = reinterpret_cast<const char*>(alveole_ + alveoles);
-    const auto dans = [&](std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
-        return debut <= borne && n <= borne - debut;
-    };
+    alveole_ = ordre_ + verbes;
+    fiche_ = alveole_ + 2 * alveoles;
+    texte_ = reinterpret_cast<const char*>(fiche_ + fiches);
+    // The verbs are checked now, the forms where a look-up lands (Cherche):
+    // walking all 12 MB here would read in every page of the table at
+    // start-up, for a first answer that needs a few of them.
     for (std::uint64_t i = 0; i < verbes; ++i)
-        if (!dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
-    for (std::uint64_t i = 0; i < formes; ++i) {
-        const std::uint32_t* f = forme_ + 4 * i;
-        if (!dans(f[0], f[1], octets) || !dans(f[2], f[3], lectures)) return;
-    }
-    for (std::uint64_t i = 0; i < lectures; ++i)
-        if (VerbeDe(lecture_[i]) >= verbes) return;
-    for (std::uint64_t i = 0; i < alveoles; ++i)
-        if (alveole_[i] > formes) return;
+        if (!Dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
     mots_ = mots;
     verbes_ = static_cast<std::uint32_t>(verbes);
     formes_ = static_cast<std::uint32_t>(formes);
     alveoles_ = static_cast<std::uint32_t>(alveoles);
+    fiches_ = static_cast<std::uint32_t>(fiches);
+    octets_ = static_cast<std::uint32_t>(octets);
 }
 
 std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, bool* connu) const {
     if (connu != nullptr) *connu = false;
-    if (alveoles_ == 0) return {};
+    if (alveoles_ == 0 || forme.size() > 0xFF) return {};
     const std::uint32_t masque = alveoles_ - 1;
-    // More slots than forms: a probe always ends on an empty one.
-    for (std::uint32_t i = Hache(forme) & masque;; i = (i + 1) & masque) {
-        const std::uint32_t a = alveole_[i];
-        if (a == 0) return {};
-        const std::uint32_t* f = forme_ + 4 * (a - 1);
-        if (Texte(f) == forme) {
-            if (connu != nullptr) *connu = true;
-            return {lecture_ + f[2], f[3]};
-        }
+    const std::uint32_t h = Hache(forme);
+    // A sound table always has an empty slot to end a probe on; a damaged
+    // one is not walked round more than once.
+    std::uint32_t i = h & masque;
+    for (std::uint32_t n = 0; n < alveoles_; ++n, i = (i + 1) & masque) {
+        const std::uint32_t debut = alveole_[2 * i + 1];
+        if (debut == 0) return {};
+        if (alveole_[2 * i] != h) continue;
+        if (debut > fiches_) return {};
+        const std::uint32_t entete = fiche_[debut - 1];
+        const std::uint32_t lectures = entete >> 8, octets = entete & 0xFF;
+        if (!Dans(debut, std::uint64_t{lectures} + (octets + 3) / 4, fiches_)) return {};
+        const std::uint32_t* fiche = fiche_ + debut;
+        if (std::string_view(reinterpret_cast<const char*>(fiche + lectures), octets) != forme)
+            continue;
+        const std::span<const std::uint32_t> trouvees(fiche, lectures);
+        for (std::uint32_t l : trouvees)
+            if (VerbeDe(l) >= verbes_ || CelluleDe(l) > CelluleParticipePasse || PersonneDe(l) > 6)
+                return {};
+        if (connu != nullptr) *connu = true;
+        return trouvees;
     }
+    return {};
 }
 
 std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {

@@ -8,24 +8,26 @@
 // where a first answer has 15 ms; the generated table costs nothing
 // at start-up: its pages are mapped with the program and read in only where
 // a look-up lands, so a run that analyses one form touches a few pages of
-// its 16 MB. Being part of the program, it can never be missing or stale.
+// its 12 MB. Being part of the program, it can never be missing or stale.
 //
 // Layout, all 32-bit words in the machine's order (the generator runs where
 // the library is built):
-//   header  Magie, Version, verbs, forms, readings, slots, text bytes
+//   header  Magie, Version, verbs, forms, slots, record words, text bytes
 //   verbs   per verb: text offset, length; in reading order (être and avoir
 //           first, then alphabetical with accents folded)
 //   byte    the verb numbers in byte order of their infinitives
-//   forms   per form: text offset, length, first reading, number of readings
-//           (none for the dictionary's words that are no verb form)
-//   reads   per reading: verb << 11 | variante << 10 | rectifiee << 9 |
-//           inversion << 8 | cell << 3 | person (cell 18: PartPasse;
-//           inversion: the word before an inverted je, "puis" of puis-je,
-//           where it is not the bare form; rectifiee, variante: a form of
-//           that spelling or series only, "connait", "paye")
-//   slots   open addressing over the forms, a power of two; 0 is empty,
-//           else form number + 1
-//   text    the infinitives and forms, UTF-8, end to end
+//   slots   open addressing over the forms, a power of two: the form's hash
+//           and where its record starts + 1 (0: empty)
+//   records per form: number of readings << 8 | length in bytes, the
+//           readings, then the form's UTF-8 padded to a word. One record
+//           holds all a look-up reads past its slot, so a look-up reads
+//           two places of the table, not four.
+//   text    the infinitives, UTF-8, end to end
+// A reading: verb << 11 | variante << 10 | rectifiee << 9 | inversion << 8 |
+// cell << 3 | person (cell 18: PartPasse; inversion: the word before an
+// inverted je, "puis" of puis-je, where it is not the bare form; rectifiee,
+// variante: a form of that spelling or series only, "connait", "paye"). The
+// dictionary's words that are no verb form have none.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +37,7 @@
 namespace florimot::lexique {
 
 inline constexpr std::uint32_t IndexMagie = 0x49584c46;  // "FLXI"
-inline constexpr std::uint32_t IndexVersion = 3;
+inline constexpr std::uint32_t IndexVersion = 4;
 inline constexpr std::uint32_t CelluleParticipePasse = 18;
 
 // FNV-1a: short keys, and the generator and the reader must agree.
@@ -90,9 +92,9 @@ public:
 
 private:
     std::span<const std::uint32_t> mots_;
-    std::uint32_t verbes_ = 0, formes_ = 0, alveoles_ = 0;
-    const std::uint32_t *verbe_ = nullptr, *ordre_ = nullptr, *forme_ = nullptr,
-                        *lecture_ = nullptr, *alveole_ = nullptr;
+    std::uint32_t verbes_ = 0, formes_ = 0, alveoles_ = 0, fiches_ = 0, octets_ = 0;
+    const std::uint32_t *verbe_ = nullptr, *ordre_ = nullptr, *alveole_ = nullptr,
+                        *fiche_ = nullptr;
     const char* texte_ = nullptr;
     std::string_view Texte(const std::uint32_t* paire) const {
         return {texte_ + paire[0], paire[1]};

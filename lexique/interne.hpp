@@ -3,12 +3,18 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lexique.hpp"
+
+namespace florimot {
+class TFormes;
+}
 
 namespace florimot::lexique {
 
@@ -54,6 +60,34 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // its verb alone.
 LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
 
+// The verb word of each line of a verb's grid, read from the engine's bare
+// forms, not from the printed lines: the simple form of a simple cell, the
+// participle of a compound one with the agreement its line gives it (allés);
+// "" where the grid shows a marker. The lines decide only whether there is a
+// form: the verb's facts take some persons away (il neige has no je).
+class TMotsGrille {
+public:
+    // The grid as the analysis reads it (GrilleLue) in that spelling and series.
+    TMotsGrille(const TVerbe& verbe, const TOptions& graphie);
+    // `lignes`: the verb's grid in `graphie`, facts applied or not.
+    TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie);
+    ~TMotsGrille();
+    TMotsGrille(const TMotsGrille&) = delete;
+    TMotsGrille& operator=(const TMotsGrille&) = delete;
+
+    std::string Mot(const Cellule& cellule, int personne) const;
+
+private:
+    LignesGrille lignes_;
+    std::unique_ptr<TFormes> formes_;
+};
+
+// The readings of `forme` in one verb's grid.
+std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme);
+
+// Whether that reading of the grid holds `forme`.
+bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLecture& lecture);
+
 // The past participles the grids with the féminin and passif options show
 // ("allée", "prises"), beyond the default grid's; in the spelling and
 // series of `graphie`.
@@ -82,6 +116,10 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
 // The order of known verbs: être and avoir first, then alphabetical with
 // accents folded (é with e).
 bool AvantConnu(std::string_view a, std::string_view b);
+
+// How likely a verb guessed from a form's letters is, lower first.
+using TRangDevine = std::pair<int, std::size_t>;
+TRangDevine RangDevine(const TVerbe& verbe);
 
 // Of the verbs guessed from a form's letters, only the most likely: the
 // first group before the second, the second before the third, then the

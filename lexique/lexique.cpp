@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <hunspell.hxx>
 #include <optional>
 #include <system_error>
 #include <unordered_map>
 
 #include "conjugaison.hpp"
+#include "dictionnaire.hpp"
 #include "interne.hpp"
 #include "utf8.hpp"
 
@@ -67,9 +67,8 @@ std::optional<std::string> Infinitif(std::string_view texte) {
 struct TLexique::Donnees {
     std::vector<std::filesystem::path> dossiers;
     // Written by the loading thread only, read only after it has ended.
-    std::unique_ptr<Hunspell> dico;
+    std::unique_ptr<lexique::TDictionnaire> dico;
     std::string raison;
-    std::filesystem::path dossier;
 
     std::unordered_map<std::string, std::optional<LignesGrille>> grilles;
     std::unordered_map<std::string, bool> infinitifs;
@@ -99,6 +98,10 @@ std::string PourquoiIlisible(const std::filesystem::path& fichier) {
 }  // namespace
 
 void TLexique::Donnees::Charge() {
+    if (!lexique::TDictionnaire::Compile()) {
+        raison = std::string(RaisonSansDictionnaire);
+        return;
+    }
     try {
         // A dictionary found but unreadable is said as such, unless another
         // folder has a good one.
@@ -124,10 +127,10 @@ void TLexique::Donnees::Charge() {
                     if (illisible.empty()) illisible = pourquoi;
                     continue;
                 }
-                dico = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+                dico = lexique::TDictionnaire::Ouvre(aff, dic);
                 // A dictionary without morphology gives lemmas to nobody.
                 bool morphologie = false;
-                for (const std::string& m : dico->analyze("parlons"))
+                for (const std::string& m : dico->Morphologie("parlons"))
                     morphologie = morphologie || !LitEntree(m).etiquette.empty();
                 if (!morphologie) {
                     dico.reset();
@@ -137,11 +140,10 @@ void TLexique::Donnees::Charge() {
                         d.string() + " ne décrit pas les formes des verbes.";
                     return;
                 }
-                dossier = d;
                 return;
             }
         if (!illisible.empty()) {
-            raison = "Analyse des formes et suggestions indisponibles : " + illisible + ".";
+            raison = "Suggestions et notes du dictionnaire indisponibles : " + illisible + ".";
             return;
         }
         std::string liste;
@@ -187,7 +189,7 @@ const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
 bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
     if (const auto i = infinitifs.find(mot); i != infinitifs.end()) return i->second;
     bool connu = false;
-    for (const std::string& m : dico->analyze(mot)) {
+    for (const std::string& m : dico->Morphologie(mot)) {
         const Entree e = LitEntree(m);
         connu = connu || (!e.etiquette.empty() && e.infinitif && e.lemme == mot);
     }
@@ -201,6 +203,10 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
 bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
     const LignesGrille* g = GrilleDe(infinitif);
     return g != nullptr && !AucuneForme(*g);
+}
+
+bool TLexique::AvecDictionnaire() {
+    return lexique::TDictionnaire::Compile();
 }
 
 std::vector<std::filesystem::path> TLexique::DossiersStandard() {
@@ -241,11 +247,6 @@ const std::string& TLexique::Raison() const {
     return d->raison;
 }
 
-std::filesystem::path TLexique::Dossier() const {
-    Attend();
-    return d->dossier;
-}
-
 std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
     return AnalyseTexte(forme);
 }
@@ -255,7 +256,7 @@ std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size
     if (!Disponible() || maximum == 0) return retenues;
     const std::optional<std::string> mot = lexique::Normalise(texte);
     if (!mot) return retenues;
-    for (const std::string& s : d->dico->suggest(*mot)) {
+    for (const std::string& s : d->dico->Suggere(*mot)) {
         // Names and phrases are no verb of the grid.
         if (lexique::Normalise(s) != s) continue;
         const std::vector<TAnalyse> analyse = AnalyseTexte(s);
@@ -273,7 +274,7 @@ TFaitsVerbe TLexique::Faits(std::string_view infinitif) {
     const std::optional<std::string> mot = Infinitif(infinitif);
     if (!mot) return f;
     bool toujoursPronominal = true;
-    for (const std::string& m : d->dico->analyze(*mot)) {
+    for (const std::string& m : d->dico->Morphologie(*mot)) {
         const Entree e = LitEntree(m);
         if (e.etiquette.size() < 9 || !e.infinitif || e.lemme != *mot) continue;
         f.connu = true;

@@ -22,8 +22,9 @@
 //     else for (const std::string& s : lexique.Suggestions(texte)) propose(s);
 //     montre(lexique.Note(infinitif));  // "" when there is nothing to say
 //
-// CMake: the target `lexique` exists only where libhunspell was found; link
-// it under `if(TARGET lexique)`.
+// The same face in every build: where Florimot was built without
+// libhunspell, Disponible() is false, Raison() says so (RaisonSansDictionnaire),
+// Suggestions, Faits and Note are empty, and analysis works all the same.
 #pragma once
 
 #include <cstddef>
@@ -78,8 +79,17 @@ struct TFaitsVerbe {
 inline constexpr std::string_view NoteVerbeInconnu =
     "absent du dictionnaire : formes déduites des lettres";
 
+// Raison() in a build without libhunspell: only what needs the dictionary is
+// missing, the analysis of forms is not.
+inline constexpr std::string_view RaisonSansDictionnaire =
+    "Suggestions et notes du dictionnaire indisponibles : Florimot a été construit sans "
+    "libhunspell.";
+
 class TLexique {
 public:
+    // Whether this build reads a dictionary at all (libhunspell); when not,
+    // no TLexique is ever Disponible().
+    static bool AvecDictionnaire();
     // /usr/share/hunspell, then /usr/share/myspell/dicts.
     static std::vector<std::filesystem::path> DossiersStandard();
 
@@ -94,11 +104,10 @@ public:
     // Whether loading has ended; never waits.
     bool Pret() const;
     // Wait for loading. Raison() is "" when the dictionary is available, else
-    // a French sentence saying why analysis and suggestions are not.
+    // a French sentence saying why the suggestions and notes are not (the
+    // analysis needs no dictionary).
     bool Disponible() const;
     const std::string& Raison() const;
-    // The folder the dictionary was read from ("" without one).
-    std::filesystem::path Dossier() const;
 
     // AnalyseTexte: it needs no dictionary, and never waits for it.
     std::vector<TAnalyse> Analyse(std::string_view forme);
@@ -133,15 +142,9 @@ private:
 // line. An infinitive is no reading (no line of the grid shows it).
 std::vector<TAnalyse> AnalyseTexte(std::string_view texte);
 
-// The readings of `forme` in one verb's grid (no dictionary needed).
-std::vector<TLecture> LecturesDansGrille(const LignesGrille& lignes, std::string_view forme);
-
 // The options of the grid a reading is read from: the spelling and the
 // series it belongs to.
 TOptions OptionsDeLecture(const TLecture& lecture);
-
-// Whether that reading of the default grid holds `forme`.
-bool GrilleConfirme(const LignesGrille& lignes, std::string_view forme, const TLecture& lecture);
 
 // The check every reported reading passes, from the infinitive: its grid in
 // the reading's spelling and series holds `forme` in that cell and person; a

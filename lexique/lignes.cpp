@@ -123,6 +123,12 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
         if (a("en")) pronoms.push_back("s'en ");
     }
 
+    // The grids write their lines in lower case with composed accents, as
+    // the text was normalised: a line that reads as the text holds its
+    // longest piece as it is. Lines without it are not worth normalising.
+    const std::string_view cle = *std::max_element(
+        pieces.begin(), pieces.end(), [](auto x, auto y) { return x.size() < y.size(); });
+
     std::vector<TAnalyse> analyses;
     for (const Candidat& c : candidats)
         for (const std::string& pronom : pronoms) {
@@ -140,7 +146,9 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                     for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
                         const std::string_view ligne =
                             lignes[cellule.Premier + p - cellule.PremierePersonne];
-                        if (EstMarqueur(ligne) || !Correspond(ligne, lu.texte)) continue;
+                        if (ligne.find(cle) == std::string_view::npos || EstMarqueur(ligne) ||
+                            !Correspond(ligne, lu.texte))
+                            continue;
                         const bool vue =
                             std::any_of(analyse.lectures.begin(), analyse.lectures.end(),
                                         [&](const TLecture& l) {

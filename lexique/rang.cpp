@@ -31,18 +31,15 @@ int RangAuxiliaire(std::string_view infinitif) {
     return infinitif == "être" || infinitif == "avoir" ? 0 : 1;
 }
 
-// How likely a guessed verb is, lower first: the first group, which takes
-// every new verb, before the second, the second before the third; then the
-// shorter infinitive, which reads more of the form as an ending (twittâmes
-// is rather twitter's than twittâmer's, cocoleraient cocoler's than
-// cocolerer's).
-std::pair<int, std::size_t> RangDevine(const TAnalyse& a) {
-    TVerbe v;
-    v.DefinitVerbe(a.infinitif);
-    return {v.DonneGroupe(), v.Longueur()};
-}
-
 }  // namespace
+
+// The first group, which takes every new verb, before the second, the second
+// before the third; then the shorter infinitive, which reads more of the
+// form as an ending (twittâmes is rather twitter's than twittâmer's,
+// cocoleraient cocoler's than cocolerer's).
+TRangDevine RangDevine(const TVerbe& verbe) {
+    return {verbe.DonneGroupe(), verbe.Longueur()};
+}
 
 bool AvantConnu(std::string_view a, std::string_view b) {
     if (RangAuxiliaire(a) != RangAuxiliaire(b)) return RangAuxiliaire(a) < RangAuxiliaire(b);
@@ -52,8 +49,12 @@ bool AvantConnu(std::string_view a, std::string_view b) {
 
 void GardeLesPlusProbables(std::vector<TAnalyse>& devinees) {
     if (devinees.empty()) return;
-    std::vector<std::pair<int, std::size_t>> rangs;
-    for (const TAnalyse& a : devinees) rangs.push_back(RangDevine(a));
+    std::vector<TRangDevine> rangs;
+    for (const TAnalyse& a : devinees) {
+        TVerbe v;
+        v.DefinitVerbe(a.infinitif);
+        rangs.push_back(RangDevine(v));
+    }
     const auto meilleur = *std::min_element(rangs.begin(), rangs.end());
     std::vector<TAnalyse> gardees;
     for (std::size_t i = 0; i < devinees.size(); ++i)

@@ -143,4 +143,19 @@ std::string_view TFormes::Manquant(std::uint8_t CodeTemps, std::uint8_t Decalage
     return {};
 }
 
+TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
+    if (!EstVerbe()) return {};
+    if (!EstCompose(CodeTemps)) {
+        const int slot = Slot(CodeTemps, DecalageMode, Personne);
+        if (Manque(slot)) return {Simple(slot), {}, {}, {}};
+        return {{}, Simple(slot), {}, {}};
+    }
+    const std::string_view manque = ManqueCompose(CodeTemps, DecalageMode, Personne);
+    if (!manque.empty()) return {manque, {}, {}, {}};
+    return {{},
+            AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne),
+            Participe(),
+            Accord(DecalageMode, Personne)};
+}
+
 }  // namespace florimot

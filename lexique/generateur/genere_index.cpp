@@ -11,6 +11,7 @@
 // without the dictionary still links.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -94,42 +95,57 @@ int main(int argc, char** argv) {
         for (const TOptions& graphie : lexique::Graphies)
             if (!infinitifRectifie || graphie.Rectifiee)
                 lexique::FormesDuVerbe(v, graphie, [&](std::string_view f, const TLecture& l) {
-                const std::uint32_t lecture =
-                    lexique::Lecture(n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
-                                     static_cast<std::uint32_t>(l.personne), l.inversion);
-                if (!vues.emplace(std::string(f), lecture).second) return;
-                const std::uint32_t marquee =
-                    lexique::Lecture(n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
-                                     static_cast<std::uint32_t>(l.personne), l.inversion,
-                                     graphie.Rectifiee, graphie.Variante);
-                formes[std::string(f)].push_back(marquee);
-            });
+                    const std::uint32_t lecture = lexique::Lecture(
+                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
+                        static_cast<std::uint32_t>(l.personne), l.inversion);
+                    if (!vues.emplace(std::string(f), lecture).second) return;
+                    const std::uint32_t marquee = lexique::Lecture(
+                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
+                        static_cast<std::uint32_t>(l.personne), l.inversion, graphie.Rectifiee,
+                        graphie.Variante);
+                    formes[std::string(f)].push_back(marquee);
+                });
     }
 
     // The dictionary's words that are no form of its verbs stay in, with
     // no reading: no verb is guessed behind "usité" or "maison".
     for (const std::string& mot : autres) formes.try_emplace(mot);
 
-    std::vector<std::uint32_t> verbe, ordre(verbes.size()), forme, lectures;
+    std::vector<std::uint32_t> verbe, ordre(verbes.size()), fiches;
     std::string texte;
     for (const std::string& v : verbes) Ajoute(verbe, texte, v);
     for (std::uint32_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
     std::sort(ordre.begin(), ordre.end(),
               [&](std::uint32_t a, std::uint32_t b) { return verbes[a] < verbes[b]; });
+    // At least a quarter more slots than forms: a probe that meets another
+    // form's slot compares its hash only, and a smaller table stays in the
+    // processor's cache more.
     std::uint32_t alveoles = 1;
-    while (alveoles < 2 * formes.size() + 1) alveoles *= 2;
-    std::vector<std::uint32_t> alveole(alveoles, 0);
-    std::uint32_t numero = 0;
+    while (alveoles < formes.size() + formes.size() / 4 + 1) alveoles *= 2;
+    std::vector<std::uint32_t> alveole(2 * std::size_t{alveoles}, 0);
     for (auto& [f, ls] : formes) {
+        // The reader takes the length from one byte.
+        if (f.size() > 0xFF) {
+            std::cerr << "genere_index : forme trop longue : " << f << '\n';
+            return 1;
+        }
         // Verb order, then grid order: the packed readings sort so.
         std::sort(ls.begin(), ls.end());
-        Ajoute(forme, texte, f);
-        forme.push_back(static_cast<std::uint32_t>(lectures.size()));
-        forme.push_back(static_cast<std::uint32_t>(ls.size()));
-        lectures.insert(lectures.end(), ls.begin(), ls.end());
-        std::uint32_t i = lexique::Hache(f) & (alveoles - 1);
-        while (alveole[i] != 0) i = (i + 1) & (alveoles - 1);
-        alveole[i] = ++numero;
+        fiches.push_back(static_cast<std::uint32_t>(ls.size() << 8 | f.size()));
+        const auto debut = static_cast<std::uint32_t>(fiches.size());
+        fiches.insert(fiches.end(), ls.begin(), ls.end());
+        std::string mot = f;
+        mot.resize((mot.size() + 3) / 4 * 4, '\0');
+        for (std::size_t k = 0; k < mot.size(); k += 4) {
+            std::uint32_t m;
+            std::memcpy(&m, mot.data() + k, 4);
+            fiches.push_back(m);
+        }
+        const std::uint32_t h = lexique::Hache(f);
+        std::uint32_t i = h & (alveoles - 1);
+        while (alveole[2 * i + 1] != 0) i = (i + 1) & (alveoles - 1);
+        alveole[2 * i] = h;
+        alveole[2 * i + 1] = debut;
     }
     texte.resize((texte.size() + 3) / 4 * 4, '\0');
 
@@ -137,10 +153,10 @@ int main(int argc, char** argv) {
                                        lexique::IndexVersion,
                                        static_cast<std::uint32_t>(verbes.size()),
                                        static_cast<std::uint32_t>(formes.size()),
-                                       static_cast<std::uint32_t>(lectures.size()),
                                        alveoles,
+                                       static_cast<std::uint32_t>(fiches.size()),
                                        static_cast<std::uint32_t>(texte.size())};
-    for (const auto* partie : {&verbe, &ordre, &forme, &lectures, &alveole})
+    for (const auto* partie : {&verbe, &ordre, &alveole, &fiches})
         tout.insert(tout.end(), partie->begin(), partie->end());
     std::ofstream sortie(argv[2], std::ios::binary | std::ios::trunc);
     sortie.write(reinterpret_cast<const char*>(tout.data()),

@@ -27,6 +27,22 @@ inline constexpr std::uint8_t SlotParticipePresent = 47;
 struct TPlan;
 enum class Composes : std::uint8_t;
 
+// One request's bare form, in pieces, so that a line can put its pronouns,
+// its negation or its inversion between them.
+struct TFormeNue {
+    // When not empty, the form is this marker alone ("-", "non usité" …).
+    std::string_view Marqueur;
+    // The simple form, or the auxiliary of a compound form.
+    std::string_view Verbe;
+    // The past participle of a compound form; empty for a simple form.
+    std::string_view Participe;
+    // What the participle takes to agree ("s" for nous sommes venus).
+    std::string_view Accord;
+
+    bool EstVide() const { return Marqueur.empty() && Verbe.empty(); }
+    bool EstCompose() const { return !Participe.empty(); }
+};
+
 constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
     // The impératif numbers its persons tu, nous, vous as 1, 2, 3.
     return DecalageMode == ModeImperatif ? Personne >= 2 : Personne >= 4;
@@ -61,6 +77,8 @@ public:
     std::string_view Accord(std::uint8_t DecalageMode, int Personne) const {
         return Etre_ && !ParticipePluriel_ && EstPluriel(DecalageMode, Personne) ? "s" : "";
     }
+    // The bare form of a request of the grid, with the verb's own auxiliary.
+    TFormeNue Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
     // The marker that stands for a compound form the verb lacks, or "".
     std::string_view ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                    int Personne) const {

@@ -9,7 +9,6 @@
 
 #include "conjugaison.hpp"
 #include "formes_nues.hpp"
-#include "modele.hpp"
 
 namespace essais {
 
@@ -40,16 +39,15 @@ inline void Verifie(std::initializer_list<Cas> cas) {
 // auxiliary: the marker, the simple form, or the auxiliary, a blank and the
 // agreed participle.
 inline std::string TexteNu(const florimot::TFormes& f, int code, int mode, int personne) {
-    using namespace florimot;
-    const auto c = static_cast<std::uint8_t>(code), m = static_cast<std::uint8_t>(mode);
-    if (!f.EstVerbe()) return {};
-    if (!EstCompose(c)) return std::string(f.Simple(Slot(c, m, personne)));
-    if (const std::string_view manque = f.ManqueCompose(c, m, personne); !manque.empty())
-        return std::string(manque);
-    std::string texte(AuxiliaireCompose(f.AvecEtre(), c, m, personne));
-    texte += ' ';
-    texte += f.Participe();
-    texte += f.Accord(m, personne);
+    const florimot::TFormeNue n =
+        f.Nue(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(mode), personne);
+    if (!n.Marqueur.empty()) return std::string(n.Marqueur);
+    std::string texte(n.Verbe);
+    if (n.EstCompose()) {
+        texte += ' ';
+        texte += n.Participe;
+        texte += n.Accord;
+    }
     return texte;
 }
 
