@@ -51,8 +51,9 @@
 #include "completion.hpp"
 #include "faits.hpp"
 #include "feuille.hpp"
+#include "legende.hpp"
 #include "mise_en_page.hpp"
-#include "modele.hpp"
+#include "pages.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "regles.hpp"
@@ -171,9 +172,10 @@ bool EstLiaison(char32_t c) {
 // "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
 // limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
-        if (texte.startsWith(pronom)) return pronom.size();
-    return 0;
+    const QByteArray octets = texte.toUtf8();
+    const std::size_t debut =
+        florimot::DebutDuVerbe(std::string_view(octets.data(), std::size_t(octets.size())));
+    return QString::fromUtf8(octets.first(qsizetype(debut))).size();
 }
 
 // The word being typed: the verb, or the complement after it.
@@ -987,10 +989,7 @@ struct VerbeTrouve {
 // Whether the engine gives no form of the word: no verb, or one no model
 // knows ("entre"), every line a marker.
 bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
-    if (verbe.DonneGroupe() == 0) return true;
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
-        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
-    return true;
+    return verbe.DonneGroupe() == 0 || AucuneForme(lignes);
 }
 
 // The note beside the group: what the verb's facts change in its lines
@@ -1409,7 +1408,6 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     // with the options in force, or failing that as an agreement would
     // ("allée" with féminin).
     std::vector<std::pair<std::size_t, int>> choisies;
-    const auto estCompose = [](const Cellule& c) { return c.CodeTemps > 9; };
     for (const VerbeTrouve::Lecture& l : trouve.Lectures) {
         if (l.Cellule >= 0) {
             const Cellule& c = Grille[std::size_t(l.Cellule)];
@@ -1429,7 +1427,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
             const LignesGrille g = o == Options_ ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
             for (std::size_t i = 0; i < Grille.size(); ++i)
-                if (estCompose(Grille[i]))
+                if (EstCompose(Grille[i]))
                     for (int k = 0; k < Grille[i].NombreLignes(); ++k)
                         if (TientLeMot(QString::fromUtf8(g[Grille[i].Premier + k]), d.Forme))
                             choisies.emplace_back(i, k);
@@ -1447,7 +1445,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
             if (EstMarqueur(item->text().toStdString())) continue;
             item->setSelected(true);
             liste->scrollToItem(item);
-            if (page < 0) page = Grille[i].Page - 1;
+            if (page < 0) page = PageDeCellule(Grille[i]) - 1;
         }
     }
     if (page >= 0) Contenu_->PageSet->setCurrentIndex(page);
@@ -1603,7 +1601,8 @@ void TEcran::AjusteLargeur() {
     double facteur = 1.0;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const QListWidget* liste = Contenu_->Listes[i];
-        if (liste == nullptr || GrilleComplete[i].Page != page + 1 || liste->width() <= 0) continue;
+        if (liste == nullptr || PageDeCellule(GrilleComplete[i]) != page + 1 || liste->width() <= 0)
+            continue;
         const QFontMetrics mesure(liste->font());
         int besoin = 0;
         for (int k = 0; k < liste->count(); ++k)
