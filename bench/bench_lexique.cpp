@@ -18,7 +18,6 @@
 #include "faits.hpp"
 #include "index.hpp"
 #include "lexique.hpp"
-#include "modele.hpp"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "formes_nues.hpp"
+#include "legende.hpp"
 #include "mise_en_page.hpp"
 #include "regles.hpp"
 

@@ -18,8 +18,9 @@
 #include "apparence.hpp"
 #include "entree_verbe.hpp"
 #include "etiquettes.hpp"
+#include "legende.hpp"
 #include "liste_temps.hpp"
-#include "mise_en_page.hpp"
+#include "pages.hpp"
 #include "regles.hpp"
 
 namespace florimot {
@@ -205,7 +206,7 @@ void TContenu::Selectionne(const std::vector<TLigneChoisie>& lignes) {
         liste->scrollToItem(liste->item(ligne));
         premiere = std::min(premiere, cellule);
     }
-    if (premiere < Grille.size()) PageSet->setCurrentIndex(Grille[premiere].Page - 1);
+    if (premiere < Grille.size()) PageSet->setCurrentIndex(PageDeCellule(Grille[premiere]) - 1);
 }
 
 void TContenu::AttacheRaccourcisPages(QWidget* fenetre) {

@@ -14,6 +14,7 @@
 #include "etiquettes.hpp"
 #include "feuille.hpp"
 #include "liste_temps.hpp"
+#include "pages.hpp"
 
 namespace florimot {
 
@@ -106,7 +107,8 @@ double TContenu::ManqueDeLargeur(int onglet) const {
     double facteur = 1.0;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const QListWidget* liste = Listes[i];
-        if (liste == nullptr || GrilleComplete[i].Page != onglet + 1 || liste->width() <= 0)
+        if (liste == nullptr || PageDeCellule(GrilleComplete[i]) != onglet + 1 ||
+            liste->width() <= 0)
             continue;
         facteur = std::max(facteur, double(LargeurVoulue(liste)) / liste->width());
     }

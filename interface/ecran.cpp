@@ -25,7 +25,6 @@
 #include "faits.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
-#include "modele.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "selection.hpp"
@@ -40,10 +39,7 @@ namespace {
 // Whether the engine gives no form of the word: no verb, or one no model
 // knows ("entre"), every line a marker.
 bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
-    if (verbe.DonneGroupe() == 0) return true;
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
-        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
-    return true;
+    return verbe.DonneGroupe() == 0 || AucuneForme(lignes);
 }
 
 }  // namespace

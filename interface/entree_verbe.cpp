@@ -38,9 +38,10 @@ bool EstLiaison(char32_t c) {
 // "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
 // limit.
 qsizetype DebutDuVerbe(const QString& texte) {
-    for (const QStringView pronom : {u"s'en ", u"s'y ", u"se ", u"s' ", u"s'"})
-        if (texte.startsWith(pronom)) return pronom.size();
-    return 0;
+    const QByteArray octets = texte.toUtf8();
+    const std::size_t debut =
+        florimot::DebutDuVerbe(std::string_view(octets.data(), std::size_t(octets.size())));
+    return QString::fromUtf8(octets.first(qsizetype(debut))).size();
 }
 
 // The word being typed: the verb, or the complement after it; in a line,

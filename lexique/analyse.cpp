@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "conjugaison.hpp"
 #include "index.hpp"
 #include "interne.hpp"
-#include "modele.hpp"
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -21,8 +21,8 @@ namespace {
 constexpr std::size_t OctetsMax = 256;
 
 bool Inverse(const Cellule& c) {
-    return c.CodeTemps <= 9 &&
-           (c.DecalageMode == 0 || c.DecalageMode == 24 || c.DecalageMode == 36);
+    return !EstCompose(c) && (c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
+                              c.DecalageMode == ModeConditionnel);
 }
 
 // The readings of the index grouped by verb, in the index's order: the

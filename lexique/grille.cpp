@@ -7,11 +7,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
 #include "faits.hpp"
 #include "formes_nues.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
-#include "modele.hpp"  // EstMarqueur: the engine's own list of markers
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -38,10 +38,6 @@ bool Tient(std::string_view mot, std::string_view forme) {
 namespace {
 
 constexpr std::string_view PartPasse = "PartPasse";
-
-bool EstCompose(const Cellule& c) {
-    return c.CodeTemps > 9;
-}
 
 // Moods whose simple lines carry a pronoun, and "que" in the subjonctif.
 bool AvecPronom(const Cellule& c) {
@@ -291,53 +287,18 @@ std::optional<std::string> Normalise(std::string_view texte) {
 
 namespace {
 
-// Enough of every infinitive for each model of the engine: for any verb and
-// any of its forms, some head the two share, followed by one of these, gives
-// the verb back. The stems that change their first letters (reçois, meus,
-// acquiers, enverrai) need the longer endings; aller, avoir and être are in
-// the dictionary and are not guessed.
-constexpr std::string_view Terminaisons[] = {
-    // first and second groups
-    "er", "cer", "yer", "oyer", "ir", "ïr", "uïr",
-    // -ir of the third group
-    "enir", "érir", "rir", "illir", "ourir", "tir", "vir", "mir", "ésir",
-    // -oir
-    "oir", "eoir", "cevoir", "evoir", "avoir", "ouvoir", "euvoir", "loir", "lloir", "ouloir",
-    // -re
-    "re", "dre", "endre", "ndre", "udre", "tre", "ettre", "aître", "ître", "oître", "aire", "ire",
-    "cre", "oire", "ore", "ure", "ivre", "vre"};
-
 // Letters of a tail tried after each head: "convain|quissions" and
 // "cong|èleraient" are about the longest the engine's endings take past the
 // head they share with their infinitive.
 constexpr std::size_t TailleQueue = 10;
 
-// One verb or more of every model of the engine. What their forms put after
-// each head they share with their infinitive is all any verb of the same
-// ending can put there: a head and a tail no model joins are not worth a grid.
-constexpr std::string_view Modeles[] = {
-    "parler",   "placer",    "manger",   "protéger",  "envoyer",   "grasseyer", "payer",
-    "nettoyer", "essuyer",   "appeler",  "jeter",     "acheter",   "geler",     "lever",
-    "semer",    "céder",     "régler",   "célébrer",  "arriver",   "créer",     "crier",
-    "jouer",    "finir",     "haïr",     "ouïr",      "venir",     "tenir",     "acquérir",
-    "vêtir",    "sentir",    "partir",   "mentir",    "sortir",    "ouvrir",    "offrir",
-    "cueillir", "assaillir", "faillir",  "bouillir",  "dormir",    "courir",    "mourir",
-    "servir",   "fuir",      "gésir",    "recevoir",  "pourvoir",  "savoir",    "devoir",
-    "pouvoir",  "mouvoir",   "pleuvoir", "falloir",   "valoir",    "vouloir",   "asseoir",
-    "surseoir", "seoir",     "échoir",   "choir",     "voir",      "prendre",   "rendre",
-    "répondre", "perdre",    "peindre",  "joindre",   "craindre",  "coudre",    "moudre",
-    "résoudre", "absoudre",  "rompre",   "battre",    "mettre",    "faire",     "traire",
-    "plaire",   "taire",     "vaincre",  "naître",    "connaître", "paître",    "repaître",
-    "croître",  "accroître", "croire",   "boire",     "clore",     "éclore",    "conclure",
-    "suivre",   "vivre",     "lire",     "dire",      "écrire",    "rire",      "conduire",
-    "suffire",  "frire",     "tomber",   "apparaître"};
-
-// For each ending of Terminaisons, the tails its models' forms put after the
-// head: built once, from the grids of Modeles.
+// For each ending the engine cuts its models' infinitives at, the tails their
+// forms put after the head: built once, from the grids of the engine's
+// example verbs.
 const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Queues() {
     static const auto queues = [] {
         std::unordered_map<std::string_view, std::unordered_set<std::string>> q;
-        for (std::string_view m : Modeles) {
+        for (std::string_view m : VerbesExemples()) {
             TVerbe v;
             v.DefinitVerbe(m);
             std::vector<std::string> formes;
@@ -351,7 +312,7 @@ const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Que
             }
             const std::vector<std::string> accords = ParticipesAccordes(v);
             formes.insert(formes.end(), accords.begin(), accords.end());
-            for (std::string_view fin : Terminaisons) {
+            for (std::string_view fin : CoupesDesModeles()) {
                 if (!m.ends_with(fin) || m.size() == fin.size()) continue;
                 const std::string_view tete = m.substr(0, m.size() - fin.size());
                 for (std::string_view f : formes)
@@ -388,7 +349,7 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
         if (n - tete > TailleQueue) break;
         const std::string_view debut = forme.substr(0, debuts[tete]);
         const std::string queue(forme.substr(debuts[tete]));
-        for (std::string_view fin : Terminaisons) {
+        for (std::string_view fin : CoupesDesModeles()) {
             const auto q = queues.find(fin);
             if (q != queues.end() && q->second.contains(queue))
                 ajoute(std::string(debut) + std::string(fin));
@@ -441,7 +402,7 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
     if (l.personne < 1 || l.personne > 6) return {};
     const Cellule* c = Cherche(l.cellule);
-    std::string nom(c != nullptr && c->DecalageMode == 42 && l.personne <= 3
+    std::string nom(c != nullptr && c->DecalageMode == ModeImperatif && l.personne <= 3
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
     if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
@@ -546,8 +507,9 @@ std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits) {
     if (faits.impersonnel) {
         TVerbe v;
         v.DefinitVerbe(infinitif);
-        const std::string il =
-            v.DonneGroupe() != 0 ? ConjugueForme(v, 0, 0, 3, {}, FaitsDuVerbe(v)) : "";
+        const std::string il = v.DonneGroupe() != 0 ? ConjugueForme(v, CelluleNommee("PresInd"), 3,
+                                                                    {}, FaitsDuVerbe(v))
+                                                    : "";
         // Said as the facts' note says it of a verb that is nothing else.
         const std::string nom = FaitsDuVerbe(v).Impersonnel ? "verbe impersonnel" : "impersonnel";
         parties.push_back(il.starts_with("il ") ? nom + " : " + il : nom);

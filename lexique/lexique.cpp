@@ -11,9 +11,9 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "conjugaison.hpp"
 #include "dictionnaire.hpp"
 #include "interne.hpp"
-#include "modele.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -202,10 +202,7 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
 // leaves empty (connaitre) is no suggestion worth the click.
 bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
     const LignesGrille* g = GrilleDe(infinitif);
-    if (g == nullptr) return false;
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
-        if (!EstMarqueur((*g)[i]) && !(*g)[i].empty()) return true;
-    return false;
+    return g != nullptr && !AucuneForme(*g);
 }
 
 bool TLexique::AvecDictionnaire() {

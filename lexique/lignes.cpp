@@ -5,10 +5,10 @@
 #include <array>
 #include <functional>
 
+#include "conjugaison.hpp"
 #include "faits.hpp"
 #include "index.hpp"
 #include "interne.hpp"
-#include "modele.hpp"
 #include "saisie.hpp"
 
 namespace florimot::lexique {

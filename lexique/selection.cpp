@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "modele.hpp"
-
 namespace florimot {
 
 namespace {
@@ -20,10 +18,6 @@ bool TientLeMot(std::string_view ligne, std::string_view mot) {
         ligne.remove_prefix(blanc + (ligne[blanc] == ' ' ? 1 : Insecable.size()));
     }
     return false;
-}
-
-bool CelluleComposee(const Cellule& c) {
-    return c.CodeTemps > 9;
 }
 
 // The index in Grille of the cell named `nom`; none for the past participle.
@@ -74,7 +68,7 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
             const LignesGrille g = o == enVigueur ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
             for (std::size_t i = 0; i < Grille.size(); ++i)
-                if (CelluleComposee(Grille[i]))
+                if (EstCompose(Grille[i]))
                     for (int k = 0; k < Grille[i].NombreLignes(); ++k)
                         if (TientLeMot(g[Grille[i].Premier + std::size_t(k)], forme))
                             choisies.push_back({i, k});

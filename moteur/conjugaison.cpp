@@ -1,12 +1,14 @@
 #include "conjugaison.hpp"
 
-#include <span>
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 
 #include "copie.hpp"
 #include "formes_nues.hpp"
+#include "locutions.hpp"
+#include "modele.hpp"
 
 namespace florimot {
 
@@ -137,8 +139,18 @@ struct TContexte {
         // The spelling and the series are the bare forms' business.
         TOptions ligne = o;
         ligne.Rectifiee = ligne.Variante = false;
-        simple = ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
+        simple =
+            ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
         if (simple) return;  // the plain line needs none of the rest
+        Complete(faits);
+    }
+
+    // What every line but the plain one needs; a plain context made general
+    // writes its lines the long way.
+    void Complete(const TFaits& faits) {
+        const TFormes& f = formes;
+        const TOptions& o = options;
+        simple = false;
         impersonnel = IlImpersonnel(f, faits);
         passif = o.Passif;
         sansPassif = passif && SansPassif(f, faits);
@@ -218,30 +230,39 @@ constexpr std::string_view PronomsSimples[2][7] = {
     {"j'", "je ", "tu ", "il ", "nous ", "vous ", "ils "},
     {"que j'", "que je ", "que tu ", "qu'il ", "que nous ", "que vous ", "qu'ils "}};
 
+void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
+
 // What stands before the participle in each compound line of the plain grid,
-// with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Built once:
-// the auxiliary's forms never change, nor their elision.
+// with avoir [0] and with être [1]: "j'ai ", "que nous soyons ". Cut once from
+// the lines Ligne composes for a verb of each auxiliary, so that a compound
+// line is composed in one place: the auxiliary's forms never change, nor
+// their elision, and the plain grid copies what is cut.
 // Kept end to end in one block, so that reading one is a single load.
 class Prefixes {
 public:
     Prefixes() {
-        const TVerbe rien;
-        for (int etre = 0; etre < 2; ++etre)
+        for (int etre = 0; etre < 2; ++etre) {
+            TVerbe verbe;
+            verbe.DefinitVerbe(etre == 1 ? "venir" : "parler");
+            const TFormes f(verbe);
+            TContexte x(f, {}, {});
+            x.Complete({});
             for (const Cellule& c : Grille)
                 for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
                     const std::size_t i = c.Premier + p - c.PremierePersonne;
                     Debut_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
-                    if (EstCompose(c.CodeTemps)) {
-                        const std::string_view aux =
-                            AuxiliaireCompose(etre == 1, c.CodeTemps, c.DecalageMode, p);
-                        if (c.DecalageMode != ModeImperatif)
-                            Texte_ += PronomsSimples[c.DecalageMode == ModeSubjonctif]
-                                                    [p == 1 && ElideDevant(rien, aux) ? 0 : p];
-                        Texte_ += aux;
-                        Texte_ += ' ';
+                    if (EstCompose(c)) {
+                        char tampon[LigneMax];
+                        TEcriture e(tampon);
+                        Ligne(e, x, c, p);
+                        const std::string_view ligne(tampon, e.Position());
+                        const std::size_t participe =
+                            f.Participe().size() + f.Accord(c.DecalageMode, p).size();
+                        Texte_ += ligne.substr(0, ligne.size() - participe);
                     }
                     Fin_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
                 }
+        }
     }
     std::string_view operator()(bool etre, std::size_t i) const {
         return std::string_view(Texte_).substr(Debut_[etre][i], Fin_[etre][i] - Debut_[etre][i]);
@@ -284,17 +305,8 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
     e << verbe;
 }
 
-void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
-
-// Where the cell named `nom` stands in GrilleComplete, found while
-// compiling: a name no cell has reads past the table and does not compile.
-constexpr std::size_t RangNomme(std::string_view nom) {
-    std::size_t i = 0;
-    while (GrilleComplete[i].Nom != nom) ++i;
-    return i;
-}
-constexpr std::size_t RangPartPres = RangNomme("PartPres");
-constexpr std::size_t RangPartPasseComp = RangNomme("PartPasseComp");
+constexpr const Cellule& PartPres = CelluleNommee("PartPres");
+constexpr const Cellule& PartPasseComp = CelluleNommee("PartPasseComp");
 
 // The cells without a person: the infinitive, the participe passé and its
 // compound form, the gérondif.
@@ -312,14 +324,14 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
         e << f.Participe();
         return;
     }
-    const bool invariable =
-        x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") || (x.pronominal && !x.accordPronominal);
+    const bool invariable = x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") ||
+                            (x.pronominal && !x.accordPronominal);
     if (invariable && Personne > 1) {
         e << Absent;
         return;
     }
     TPhrase phrase(e, x.verbe);
-    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     Accorde(phrase, f.Participe(), Personne % 2 == 0, Personne >= 3);
 }
 
@@ -354,9 +366,9 @@ void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
     if (infinitif)
         phrase.Mot(etre ? "être" : "avoir");
     else
-        phrase.Mot(etre ? FormesEtre()[SlotParticipePresent] : FormesAvoir()[SlotParticipePresent]);
+        phrase.Mot(etre ? TableEtre[SlotParticipePresent] : TableAvoir[SlotParticipePresent]);
     if (o.Negation && !infinitif) phrase.Mot("pas");
-    if (x.passif) phrase.Mot(FormesEtre()[SlotParticipePasse]);
+    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     const bool accord = x.passif || (x.pronominal ? x.accordPronominal : f.AvecEtre());
     if (accord)
         Accorde(phrase, f.Participe(), o.Feminin, false);
@@ -391,7 +403,7 @@ void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Perso
         char* debut = e.Position();
         e << "en ";
         char* participe = e.Position();
-        const Cellule& source = GrilleComplete[compose ? RangPartPasseComp : RangPartPres];
+        const Cellule& source = compose ? PartPasseComp : PartPres;
         Ligne(e, x, source, 0);
         const std::string_view ligne(participe, static_cast<std::size_t>(e.Position() - participe));
         if (EstMarqueur(ligne)) {
@@ -443,7 +455,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     if (x.passif) {
         conjugue = compose ? AuxiliaireCompose(false, CodeTemps, DecalageMode, Personne)
                            : FormeAuxiliaire(true, CodeTemps, DecalageMode, Personne);
-        if (compose) ete = FormesEtre()[SlotParticipePasse];
+        if (compose) ete = TableEtre[SlotParticipePasse];
         partic = f.Participe();
         accord = true;
     } else if (compose) {
@@ -452,7 +464,8 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
             e << manque;
             return;
         }
-        conjugue = AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+        conjugue =
+            AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
         partic = f.Participe();
         accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
     } else {
@@ -466,7 +479,7 @@ void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
     TPhrase phrase(e, x.verbe);
     const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
     const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
-                                               Personne == 1 && !x.passif && !x.inversionJe);
+                                              Personne == 1 && !x.passif && !x.inversionJe);
     if (o.Interrogation && !inverse) {
         phrase.Mot("est-ce");
         phrase.Elidable("que");
@@ -593,12 +606,24 @@ std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
                           int Personne, const TOptions& options, const TFaits& faits) {
     const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
     if (cellule == nullptr) return {};
+    return ConjugueForme(verbe, *cellule, Personne, options, faits);
+}
+
+std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+                          const TOptions& options, const TFaits& faits) {
+    if (Personne < cellule.PremierePersonne || Personne > cellule.DernierePersonne) return {};
     const TFormes formes(verbe, {options.Rectifiee, options.Variante});
     const TContexte contexte(formes, options, faits);
     char tampon[LigneMax];
     TEcriture e(tampon);
-    Ligne(e, contexte, *cellule, Personne);
+    Ligne(e, contexte, cellule, Personne);
     return std::string(tampon, e.Position());
+}
+
+bool AucuneForme(const LignesGrille& lignes) {
+    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+        if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
+    return true;
 }
 
 namespace {
@@ -659,13 +684,6 @@ char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits&
         },
         [&](std::size_t) { e << cadre.Fin; });
     return e.Position();
-}
-
-std::string LegendeGroupe(const TVerbe& verbe) {
-    // In a phrase (avoir besoin) avoir is a verb like any other.
-    if ((verbe.Est("avoir") || verbe.Est("être")) && verbe.Complement().empty())
-        return "Auxiliaire";
-    return "Groupe : " + std::to_string(verbe.DonneGroupe());
 }
 
 }  // namespace florimot

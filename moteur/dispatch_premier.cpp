@@ -2,6 +2,7 @@
 
 #include "modeles.hpp"
 #include "premier_groupe.hpp"
+#include "registre.hpp"
 
 namespace florimot {
 
@@ -43,28 +44,7 @@ char32_t VoyelleAvantConsonnes(const TVerbe& verbe) {
 }
 
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe) {
-    // First ending that matches wins: the longer endings stand before the
-    // shorter ones they contain.
-    struct Regle {
-        std::string_view fin;
-        Modele modele;
-    };
-    static constexpr Regle Regles[] = {
-        {"cer", ModeleCer},
-        {"éger", ModeleEger},
-        // jogger: the g stays hard before a, o (nous joggons, joggant).
-        {"gger", ModeleEr},
-        {"ger", ModeleGer},
-        // Only envoyer and renvoyer have the futur enverrai; convoyer is regular.
-        {"envoyer", ModeleVoyer},
-        // grasseyer, faseyer keep their y everywhere.
-        {"eyer", ModeleEr},
-        {"yer", ModeleYer},
-        {"eler", ModeleAppeler},
-        {"eter", ModeleAppeler},
-    };
-    for (const Regle& r : Regles)
-        if (verbe.TerminePar(r.fin)) return r.modele;
+    if (const Modele modele = ChoisitDansRegistre<1>(verbe)) return modele;
     switch (VoyelleAvantConsonnes(verbe)) {
         case U'é': return ModeleCeder;
         case U'e': return ModeleLever;

@@ -2,122 +2,25 @@
 
 #include "copie.hpp"
 #include "modeles.hpp"
+#include "registre.hpp"
 
 namespace florimot {
 
 namespace {
 
-TPlan Avoir(const TVerbe&) {
-    return Plan({}, {}, FormesAvoir());
-}
-
-TPlan Etre(const TVerbe&) {
-    return Plan({}, {}, FormesEtre());
-}
-
 // Which model knows the verb: the choice depends on the word alone.
 Modele ChoisitModele(const TVerbe& verbe) {
-    if (verbe.Est("avoir")) return Avoir;
-    if (verbe.Est("être")) return Etre;
+    if (const Modele modele = ChoisitDansRegistre<0>(verbe)) return modele;
     switch (verbe.DonneGroupe()) {
         case 1: return ChoisitModelePremierGroupe(verbe);
-        case 2: return verbe.Est("haïr") ? ModeleHair : ConjugueDeuxiemeGroupe;
+        case 2: {
+            const Modele modele = ChoisitDansRegistre<2>(verbe);
+            return modele != nullptr ? modele : ConjugueDeuxiemeGroupe;
+        }
         case 3: return ChoisitModeleTroisiemeGroupe(verbe);
         default: return nullptr;
     }
 }
-
-struct TypeModele {
-    Modele modele;
-    std::string_view type;
-};
-
-// The verb conjugation books name each model by.
-constexpr TypeModele Types[] = {
-    {Avoir, "avoir"},
-    {Etre, "être"},
-    {ModeleEr, "parler"},
-    {ModeleAppeler, "appeler"},
-    {ModeleLever, "lever"},
-    {ModeleCeder, "céder"},
-    {ModeleCer, "placer"},
-    {ModeleGer, "manger"},
-    {ModeleYer, "nettoyer"},
-    {ModeleVoyer, "envoyer"},
-    {ModeleEger, "protéger"},
-    {ModeleEgerRectifie, "protéger"},
-    {ModeleCerRectifie, "placer"},
-    {ConjugueDeuxiemeGroupe, "finir"},
-    {ModeleHair, "haïr"},
-    {ModelePrendre, "prendre"},
-    {ModeleAndre, "rendre"},
-    {ModeleNdre, "peindre"},
-    {ModeleSoudre, "absoudre"},
-    {ModeleSoudreRectifie, "absoudre"},
-    {ModeleCoudre, "coudre"},
-    {ModeleMoudre, "moudre"},
-    {ModeleRompre, "rompre"},
-    {ModeleBattre, "battre"},
-    {ModeleMettre, "mettre"},
-    {ModeleFaire, "faire"},
-    {ModeleTraire, "traire"},
-    {ModeleFoutre, "foutre"},
-    {ModeleCre, "vaincre"},
-    {ModelePlaire, "plaire"},
-    {ModeleNaitre, "naître"},
-    {ModeleRepaitre, "repaître"},
-    {ModelePaitre, "paître"},
-    {ModeleAitre, "paraître"},
-    {ModeleOitre, "accroître"},
-    {ModeleCroire, "croire"},
-    {ModeleBoire, "boire"},
-    {ModeleClore, "clore"},
-    {ModeleClure, "conclure"},
-    {ModeleSuivre, "suivre"},
-    {ModeleVivre, "vivre"},
-    {ModeleLire, "lire"},
-    {ModeleDire, "dire"},
-    {ModeleEcrire, "écrire"},
-    {ModeleRire, "rire"},
-    {ModeleUire, "conduire"},
-    {ModeleIre, "suffire"},
-    {ModeleCevoir, "recevoir"},
-    {ModeleOurvoir, "pourvoir"},
-    {ModeleSavoir, "savoir"},
-    {ModeleDevoir, "devoir"},
-    {ModelePouvoir, "pouvoir"},
-    {ModelePouvoirPuis, "pouvoir"},
-    {ModeleMouvoir, "mouvoir"},
-    {ModeleValoir, "valoir"},
-    {ModeleVouloir, "vouloir"},
-    {ModeleAsseoir, "asseoir"},
-    {ModeleAssoir, "assoir"},
-    {ModeleAsseoirIe, "asseoir"},
-    {ModeleAssoirIe, "asseoir"},
-    {ModeleApparoir, "apparoir"},
-    {ModeleSurseoir, "surseoir"},
-    {ModeleChoir, "choir"},
-    {ModeleVoir, "voir"},
-    {ModelePleuvoir, "pleuvoir"},
-    {ModeleFalloir, "falloir"},
-    {ModeleSeoir, "seoir"},
-    {ModeleEchoir, "échoir"},
-    {ModeleEnir, "venir"},
-    {ModeleErir, "acquérir"},
-    {ModeleVetir, "vêtir"},
-    {ModeleTir, "sentir"},
-    {ModeleVrir, "ouvrir"},
-    {ModeleEillir, "cueillir"},
-    {ModeleOuillir, "bouillir"},
-    {ModeleOrmir, "dormir"},
-    {ModeleErvir, "servir"},
-    {ModeleFuir, "fuir"},
-    {ModeleAillir, "assaillir"},
-    {ModeleOurir, "courir"},
-    {ModeleGesir, "gésir"},
-    {ModeleOuir, "ouïr"},
-    {ModeleAller, "aller"},
-};
 
 }  // namespace
 
@@ -126,8 +29,8 @@ std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie) {
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
         modele = ModeleSelonGraphie(verbe, modele, graphie.Rectifiee || InfinitifRectifie(verbe),
                                     graphie.Variante);
-    for (const TypeModele& t : Types)
-        if (t.modele == modele) return t.type;
+    for (const TModeleInscrit& m : Registre)
+        if (m.Plan == modele) return m.Type;
     return {};
 }
 
@@ -165,6 +68,10 @@ TFormes::TFormes(const TVerbe& verbe, TGraphie graphie) : Verbe_(&verbe), Etre_(
 
 TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
     Remplit<false>(modele);
+}
+
+TFormes FormesDuModele(const TVerbe& verbe, Modele modele) {
+    return TFormes(verbe, modele);
 }
 
 template <bool Rectifiee>
@@ -249,18 +156,6 @@ TFormeNue TFormes::Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Pe
             AuxiliaireCompose(Etre_, CodeTemps, DecalageMode, Personne),
             Participe(),
             Accord(DecalageMode, Personne)};
-}
-
-std::string TFormes::Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const {
-    const TFormeNue f = Nue(CodeTemps, DecalageMode, Personne);
-    if (!f.Marqueur.empty()) return std::string(f.Marqueur);
-    std::string texte(f.Verbe);
-    if (f.EstCompose()) {
-        texte += SeparateurAuxiliaire;
-        texte += f.Participe;
-        texte += f.Accord;
-    }
-    return texte;
 }
 
 }  // namespace florimot

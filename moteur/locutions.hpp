@@ -13,19 +13,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "verbe.hpp"
+
 namespace florimot {
-
-// The pronoun a text starts with.
-enum class TPronom : std::uint8_t { Aucun, Se, En, Y };  // "", "se", "s'en", "s'y"
-
-struct TLocution {
-    TPronom Pronom;
-    std::string_view Verbe;       // the infinitive
-    std::string_view Complement;  // "" for the verbs that only take y or en
-    // The reflexive pronoun is an indirect object (se rendre compte de
-    // quelque chose, en vouloir à quelqu'un): the participle never agrees.
-    bool ReflechiIndirect;
-};
 
 // The longest complement in bytes: a line has room for it.
 inline constexpr std::size_t ComplementMax = 16;

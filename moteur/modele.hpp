@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "formes_nues.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
@@ -16,21 +17,6 @@ namespace florimot {
 // 37-42 conditionnel, 43-45 impératif, 46 participe passé, 47 participe présent.
 using TTerminaisons = std::array<std::string_view, 48>;
 
-inline constexpr std::string_view Absent = "-";
-inline constexpr std::string_view NonUsite = "non usité";
-inline constexpr std::string_view PasDImperatif = "pas d'impératif";
-inline constexpr std::string_view SeparateurAuxiliaire = " ";
-
-inline constexpr std::uint8_t ModeIndicatif = 0;
-inline constexpr std::uint8_t ModeSubjonctif = 24;
-inline constexpr std::uint8_t ModeConditionnel = 36;
-inline constexpr std::uint8_t ModeImperatif = 42;
-inline constexpr std::uint8_t ModeParticipe = 47;
-
-inline constexpr int NombreSlots = 47;
-inline constexpr std::uint8_t SlotParticipePasse = 46;
-inline constexpr std::uint8_t SlotParticipePresent = 47;
-
 // A table that differs from another in a few slots: the endings
 // [premier, premier + fins.size()) of t replaced by fins.
 constexpr TTerminaisons Avec(TTerminaisons t, int premier,
@@ -39,19 +25,24 @@ constexpr TTerminaisons Avec(TTerminaisons t, int premier,
     return t;
 }
 
-// What a verb lacks is said by a marker, which always stands alone: never
-// glued to a stem, never given a pronoun.
-constexpr bool EstMarqueur(std::string_view s) {
-    return s == Absent || s == NonUsite || s == PasDImperatif;
-}
-
 constexpr int Slot(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
     return DecalageMode + Personne + 6 * (CodeTemps % 10);
 }
 
-constexpr bool EstCompose(std::uint8_t CodeTemps) {
-    return CodeTemps > 9;
-}
+// The simple tenses' codes (CodeTemps) and the first slot of each simple
+// tense of a table: its je, or the impératif's tu.
+inline constexpr std::uint8_t CodePresent = 0;
+inline constexpr std::uint8_t CodeImparfait = 1;
+inline constexpr std::uint8_t CodePasseSimple = 2;
+inline constexpr std::uint8_t CodeFutur = 3;
+inline constexpr int SlotPresent = Slot(CodePresent, ModeIndicatif, 1);
+inline constexpr int SlotImparfait = Slot(CodeImparfait, ModeIndicatif, 1);
+inline constexpr int SlotPasseSimple = Slot(CodePasseSimple, ModeIndicatif, 1);
+inline constexpr int SlotFutur = Slot(CodeFutur, ModeIndicatif, 1);
+inline constexpr int SlotSubjPresent = Slot(CodePresent, ModeSubjonctif, 1);
+inline constexpr int SlotSubjImparfait = Slot(CodeImparfait, ModeSubjonctif, 1);
+inline constexpr int SlotConditionnel = Slot(CodePresent, ModeConditionnel, 1);
+inline constexpr int SlotImperatif = Slot(CodePresent, ModeImperatif, 1);
 
 // Which compound forms a verb has, beyond what its participle allows.
 enum class Composes : std::uint8_t {
@@ -121,19 +112,19 @@ inline constexpr TTerminaisons TableEtre = {
     "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais", "serais", "serait",
     "serions", "seriez", "seraient", "sois",    "soyons",  "soyez",  "été",    "étant"};
 
-
-inline const TTerminaisons& FormesAvoir() {
-    return TableAvoir;
-}
-
-inline const TTerminaisons& FormesEtre() {
-    return TableEtre;
-}
-
 // One simple form of avoir or être, straight from its table.
 inline std::string_view FormeAuxiliaire(bool etre, std::uint8_t CodeTemps,
                                         std::uint8_t DecalageMode, int Personne) {
     return (etre ? TableEtre : TableAvoir)[Slot(CodeTemps, DecalageMode, Personne)];
+}
+
+// The auxiliary of a compound request: avoir's or être's form in the tense the
+// compound tense stands on (the conditionnel passé 2e forme borrows the
+// subjonctif imparfait).
+inline std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps,
+                                          std::uint8_t DecalageMode, int Personne) {
+    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
+    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
 }
 
 }  // namespace florimot

@@ -10,6 +10,10 @@ namespace florimot {
 
 using Modele = TPlan (*)(const TVerbe&);
 
+// The forms the verb would have under `modele`, whatever the dispatch would
+// choose.
+TFormes FormesDuModele(const TVerbe& verbe, Modele modele);
+
 // Dispatchers: they pick the model from the verb's letters alone.
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
@@ -26,6 +30,10 @@ bool RadicalGardeCirconflexe(const TVerbe& verbe);
 
 // The defective verbs: what their model gives, less the forms they lack.
 void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan);
+
+// The auxiliaries' own tables.
+FLORIMOT_MODELE(ModeleAvoir);
+FLORIMOT_MODELE(ModeleEtre);
 
 FLORIMOT_MODELE(ModeleEr);
 FLORIMOT_MODELE(ModeleAppeler);

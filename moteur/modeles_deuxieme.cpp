@@ -6,7 +6,7 @@ namespace florimot {
 
 namespace {
 
-  // participes passé, présent
+// participes passé, présent
 
 // The tréma stays everywhere but in the singular of the présent and the impératif tu.
 constexpr TTerminaisons TermHair = {
@@ -21,7 +21,8 @@ constexpr TTerminaisons TermHair = {
     "ï",      "ïssant"};  // participes passé, présent
 
 // amuïr keeps its tréma in every form, the singular of the présent too: j'amuïs.
-constexpr TTerminaisons TermTrema = Avec(Avec(TermHair, 1, {"ïs", "ïs", "ït"}), 43, {"ïs"});
+constexpr TTerminaisons TermTrema =
+    Avec(Avec(TermHair, SlotPresent, {"ïs", "ïs", "ït"}), SlotImperatif, {"ïs"});
 
 }  // namespace
 

@@ -79,7 +79,7 @@ constexpr TTerminaisons TermResoudre = Avec(TermSoudre, SlotParticipePasse, {"lu
 constexpr TTerminaisons TermSoudreRectifie = Avec(TermSoudre, SlotParticipePasse, {"ut"});
 
 // rompre is rendre but for its t: il rompt.
-constexpr TTerminaisons TermRompre = Avec(TermAndre, 3, {"t"});
+constexpr TTerminaisons TermRompre = Avec(TermAndre, Slot(CodePresent, ModeIndicatif, 3), {"t"});
 
 }  // namespace
 

@@ -84,8 +84,8 @@ constexpr TTerminaisons TermGesir = {
 
 // faillir keeps the old singular of its présent (je faux) and has no
 // impératif; défaillir goes like assaillir (je défaille, je défaillirai).
-constexpr TTerminaisons TermFaillir =
-    Avec(Avec(TermAillir, 1, {"aux", "aux", "aut"}), 43, {Absent, Absent, Absent});
+constexpr TTerminaisons TermFaillir = Avec(Avec(TermAillir, SlotPresent, {"aux", "aux", "aut"}),
+                                           SlotImperatif, {Absent, Absent, Absent});
 
 }  // namespace
 
@@ -96,8 +96,7 @@ FLORIMOT_MODELE(ModeleAillir) {
 FLORIMOT_MODELE(ModeleOurir) {
     // mourir alone changes its stem (meurs, mourons, mort); its compound
     // tenses take être, which the template decides for it.
-    if (verbe.Est("mourir"))
-        return Plan("m", "m", TermMourir);
+    if (verbe.Est("mourir")) return Plan("m", "m", TermMourir);
     return Troisieme(verbe, 3, TermOurir);
 }
 

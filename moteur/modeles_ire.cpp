@@ -34,8 +34,6 @@ constexpr TTerminaisons TermDire = {
 // maudire goes like finir, but for its participle: maudit.
 constexpr TTerminaisons TermMaudire = Avec(TermDeuxieme, SlotParticipePasse, {"it"});
 
-  // participes passé, présent
-
 constexpr TTerminaisons TermEcrire = {
     "",       "is",      "is",    "it",        "ivons",    "ivez",     "ivent",  // présent
     "ivais",  "ivais",   "ivait", "ivions",    "iviez",    "ivaient",            // imparfait
@@ -86,13 +84,10 @@ constexpr TTerminaisons Sans(TTerminaisons t, int premier, int dernier) {
     return t;
 }
 
-// "vous dites" belongs to dire and redire alone: vous contredisez, vous
-// interdisez, vous médisez, vous prédisez, like suffire's table.
-
 // luire and reluire: je luis, qu'il luît, lui.
 constexpr TTerminaisons TermLuire =
-    Avec(Avec(Avec(TermUire, 13, {"is", "is", "it", "îmes", "îtes", "irent"}), 31,
-              {"isse", "isses", "ît", "issions", "issiez", "issent"}),
+    Avec(Avec(Avec(TermUire, SlotPasseSimple, {"is", "is", "it", "îmes", "îtes", "irent"}),
+              SlotSubjImparfait, {"isse", "isses", "ît", "issions", "issiez", "issent"}),
          SlotParticipePasse, {"i"});
 
 // nuire keeps je nuisis, qu'il nuisît, but its participle is nui.
@@ -102,12 +97,14 @@ constexpr TTerminaisons TermNuire = Avec(TermUire, SlotParticipePasse, {"i"});
 // bruissant), never "bruis-"; it has no passé simple, no subjonctif imparfait
 // and no impératif.
 constexpr TTerminaisons TermBruire =
-    Avec(Avec(Avec(Avec(Avec(Avec(TermUire, 4, {"issons", "issez", "issent"}), 7,
+    Avec(Avec(Avec(Avec(Avec(Avec(TermUire, Slot(CodePresent, ModeIndicatif, 4),
+                                  {"issons", "issez", "issent"}),
+                             SlotImparfait,
                              {"issais", "issais", "issait", "issions", "issiez", "issaient"}),
-                        13, {"-", "-", "-", "-", "-", "-"}),
-                   25, {"isse", "isses", "isse", "issions", "issiez", "issent"}),
-              31, {"-", "-", "-", "-", "-", "-"}),
-         43, {"-", "-", "-", "it", "issant"});
+                        SlotPasseSimple, {"-", "-", "-", "-", "-", "-"}),
+                   SlotSubjPresent, {"isse", "isses", "isse", "issions", "issiez", "issent"}),
+              SlotSubjImparfait, {"-", "-", "-", "-", "-", "-"}),
+         SlotImperatif, {"-", "-", "-", "it", "issant"});
 
 constexpr TTerminaisons TermSuffire = Avec(TermIre, SlotParticipePasse, {"i"});
 // circoncis, occis.
@@ -115,7 +112,11 @@ constexpr TTerminaisons TermCirconcire = Avec(TermIre, SlotParticipePasse, {"is"
 
 // frire has only je fris, tu fris, il frit, the futur, the conditionnel, the
 // impératif fris and the participle frit.
-constexpr TTerminaisons TermFrire = Sans(Sans(Sans(Sans(TermIre, 4, 18), 25, 36), 44, 45), 47, 47);
+constexpr TTerminaisons TermFrire =
+    Sans(Sans(Sans(Sans(TermIre, Slot(CodePresent, ModeIndicatif, 4), SlotFutur - 1),
+                   SlotSubjPresent, SlotConditionnel - 1),
+              SlotImperatif + 1, SlotImperatif + 2),
+         SlotParticipePresent, SlotParticipePresent);
 
 }  // namespace
 
@@ -123,6 +124,8 @@ FLORIMOT_MODELE(ModeleLire) {
     return Troisieme(verbe, 3, TermLire);
 }
 
+// "vous dites" belongs to dire and redire alone: vous contredisez, vous
+// interdisez, vous médisez, vous prédisez, like suffire's table.
 FLORIMOT_MODELE(ModeleDire) {
     const TTerminaisons& T = verbe.Est("maudire")                       ? TermMaudire
                              : verbe.Est("dire") || verbe.Est("redire") ? TermDire

@@ -139,15 +139,16 @@ constexpr TTerminaisons TermEmouvoir = Avec(TermMouvoir, SlotParticipePasse, {"u
 // assoir, rassoir and sursoir, the spellings without e: "oi" or "oy"
 // throughout, the futur on the infinitive (j'assoirai, je sursoirai).
 constexpr TTerminaisons TermAssoir =
-    Avec(Avec(TermSurseoir, 19, {"oirai", "oiras", "oira", "oirons", "oirez", "oiront"}), 37,
-         {"oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient"});
+    Avec(Avec(TermSurseoir, SlotFutur, {"oirai", "oiras", "oira", "oirons", "oirez", "oiront"}),
+         SlotConditionnel, {"oirais", "oirais", "oirait", "oirions", "oiriez", "oiraient"});
 
 // pouvoir's older first person, still written: je puis.
-constexpr TTerminaisons TermPouvoirPuis = Avec(TermPouvoir, 1, {"uis"});
+constexpr TTerminaisons TermPouvoirPuis = Avec(TermPouvoir, SlotPresent, {"uis"});
 
 // prévaloir keeps its stem in the subjonctif présent: que je prévale.
 constexpr TTerminaisons TermPrevaloir =
-    Avec(Avec(TermValoir, 25, {"ale", "ales", "ale"}), 30, {"alent"});
+    Avec(Avec(TermValoir, SlotSubjPresent, {"ale", "ales", "ale"}),
+         Slot(CodePresent, ModeSubjonctif, 6), {"alent"});
 
 // prévoir builds its futur and conditionnel on the infinitive, like
 // pourvoir: prévoirai, where revoir and entrevoir say reverrai.

@@ -73,8 +73,8 @@ constexpr TTerminaisons TermEger = {
     "é",       "égeant"};  // participes passé, présent
 
 constexpr TTerminaisons TermEgerRectifie =
-    Avec(Avec(TermEger, 19, {"ègerai", "ègeras", "ègera", "ègerons", "ègerez", "ègeront"}), 37,
-         {"ègerais", "ègerais", "ègerait", "ègerions", "ègeriez", "ègeraient"});
+    Avec(Avec(TermEger, SlotFutur, {"ègerai", "ègeras", "ègera", "ègerons", "ègerez", "ègeront"}),
+         SlotConditionnel, {"ègerais", "ègerais", "ègerait", "ègerions", "ègeriez", "ègeraient"});
 
 // Verbs in -eler and -eter that take è instead of doubling their consonant.
 constexpr std::string_view ListeCelerAcheter[] = {

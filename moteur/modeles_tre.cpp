@@ -87,7 +87,7 @@ constexpr TTerminaisons TermPlaire = {
 
 // plaire, déplaire, complaire: il plaît, with the circumflex of il paraît;
 // taire has none (il tait).
-constexpr TTerminaisons TermPlait = Avec(TermPlaire, 3, {"aît"});
+constexpr TTerminaisons TermPlait = Avec(TermPlaire, Slot(CodePresent, ModeIndicatif, 3), {"aît"});
 
 constexpr TTerminaisons TermAitre = {
     "",        "ais",     "ais",     "aît",      "aissons", "aissez",    "aissent",  // présent
@@ -101,8 +101,10 @@ constexpr TTerminaisons TermAitre = {
     "u",       "aissant"};  // participes passé, présent
 
 constexpr TTerminaisons TermNaitre =
-    Avec(Avec(Avec(TermAitre, 13, {"aquis", "aquis", "aquit", "aquîmes", "aquîtes", "aquirent"}),
-              31, {"aquisse", "aquisses", "aquît", "aquissions", "aquissiez", "aquissent"}),
+    Avec(Avec(Avec(TermAitre, SlotPasseSimple,
+                   {"aquis", "aquis", "aquit", "aquîmes", "aquîtes", "aquirent"}),
+              SlotSubjImparfait,
+              {"aquisse", "aquisses", "aquît", "aquissions", "aquissiez", "aquissent"}),
          SlotParticipePasse, {"é"});
 
 // renaître has no past participle, hence no compound tenses.
@@ -111,8 +113,8 @@ constexpr TTerminaisons TermRenaitre = Avec(TermNaitre, SlotParticipePasse, {Abs
 // paître lacks the passé simple, the subjonctif imparfait and the past
 // participle, so every compound tense too.
 constexpr TTerminaisons TermPaitre =
-    Avec(Avec(Avec(TermAitre, 13, {Absent, Absent, Absent, Absent, Absent, Absent}), 31,
-              {Absent, Absent, Absent, Absent, Absent, Absent}),
+    Avec(Avec(Avec(TermAitre, SlotPasseSimple, {Absent, Absent, Absent, Absent, Absent, Absent}),
+              SlotSubjImparfait, {Absent, Absent, Absent, Absent, Absent, Absent}),
          SlotParticipePasse, {Absent});
 
 // croître alone keeps the circumflexes that tell it from croire (je croîs,
@@ -178,7 +180,8 @@ FLORIMOT_MODELE(ModelePlaire) {
 
 // naître takes être (je suis né, nous sommes nés): the template knows it.
 FLORIMOT_MODELE(ModeleNaitre) {
-    const TTerminaisons& T = verbe.Est("renaître") || verbe.Est("renaitre") ? TermRenaitre : TermNaitre;
+    const TTerminaisons& T =
+        verbe.Est("renaître") || verbe.Est("renaitre") ? TermRenaitre : TermNaitre;
     return Troisieme(verbe, 5, T);
 }
 
@@ -195,7 +198,7 @@ FLORIMOT_MODELE(ModeleAitre) {
 }
 
 FLORIMOT_MODELE(ModeleOitre) {
-    const TTerminaisons& T = verbe.Est("croître") || verbe.Est("croitre") ? TermCroitre
+    const TTerminaisons& T = verbe.Est("croître") || verbe.Est("croitre")       ? TermCroitre
                              : verbe.Est("recroître") || verbe.Est("recroitre") ? TermRecroitre
                                                                                 : TermAccroitre;
     return Troisieme(verbe, 5, T);

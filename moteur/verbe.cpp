@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "locutions.hpp"
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -175,19 +176,10 @@ TLecture Lit(std::string_view texte) {
     l.verbe = reste.empty() ? texte : reste;
     // "se lever", "s'asseoir", "s'en aller", "s'y prendre": the verb after its
     // pronoun. "se" or "s'en" alone is no verb: the word stays what was typed.
-    if (reste.starts_with("se ") || reste.starts_with("s'")) {
-        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
-        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
-        TPronom pronom = TPronom::Se;
-        if (reste.starts_with("en ") || reste.starts_with("y ")) {
-            pronom = reste[0] == 'e' ? TPronom::En : TPronom::Y;
-            reste.remove_prefix(reste.find(' '));
-            reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
-        }
-        if (!reste.empty()) {
-            l.pronom = pronom;
-            l.verbe = reste;
-        }
+    TPronom pronom = TPronom::Aucun;
+    if (const std::size_t debut = DebutDuVerbe(reste, &pronom); debut < reste.size()) {
+        l.pronom = pronom;
+        l.verbe = reste.substr(debut);
     }
     const std::size_t blanc = l.verbe.find(' ', 1);
     if (blanc != std::string_view::npos) {
@@ -198,6 +190,26 @@ TLecture Lit(std::string_view texte) {
 }
 
 }  // namespace
+
+std::size_t DebutDuVerbe(std::string_view texte, TPronom* pronom) {
+    std::string_view reste = texte;
+    const auto sauteBlancs = [&] {
+        reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
+    };
+    TPronom lu = TPronom::Aucun;
+    if (reste.starts_with("se ") || reste.starts_with("s'")) {
+        reste.remove_prefix(reste[1] == 'e' ? 3 : 2);
+        sauteBlancs();
+        lu = TPronom::Se;
+        if (reste.starts_with("en ") || reste.starts_with("y ")) {
+            lu = reste[0] == 'e' ? TPronom::En : TPronom::Y;
+            reste.remove_prefix(reste.find(' '));
+            sauteBlancs();
+        }
+    }
+    if (pronom != nullptr) *pronom = lu;
+    return texte.size() - reste.size();
+}
 
 void TVerbe::DefinitVerbe(std::string_view texte) {
     std::string normal;
@@ -324,11 +336,11 @@ namespace {
 
 // Whole verbs, not endings: "devenir" takes être but "convenir" does not.
 constexpr std::string_view VerbesEtre[] = {
-    "aller",    "arriver",  "décéder",  "devenir",  "entrer",    "rentrer",    "intervenir",
-    "parvenir", "provenir", "survenir", "advenir",  "redevenir", "revenir",    "venir",
-    "partir",   "repartir", "rester",   "retomber", "tomber",    "sortir",     "ressortir",
-    "naître",   "renaître", "mourir",   "échoir",   "éclore",    "apparaître",
-    "naitre",   "renaitre", "apparaitre",
+    "aller",      "arriver",  "décéder",    "devenir",  "entrer",   "rentrer",
+    "intervenir", "parvenir", "provenir",   "survenir", "advenir",  "redevenir",
+    "revenir",    "venir",    "partir",     "repartir", "rester",   "retomber",
+    "tomber",     "sortir",   "ressortir",  "naître",   "renaître", "mourir",
+    "échoir",     "éclore",   "apparaître", "naitre",   "renaitre", "apparaitre",
 };
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "pages.hpp"
 #include "pilote.hpp"
 
 using namespace florimot;
@@ -158,7 +159,7 @@ private slots:
             if (c.Nom == "PartPres") continue;
             QListWidget* liste = Liste(c.Nom);
             QCOMPARE(liste->count(), 0);
-            QCOMPARE(liste->isVisible(), c.Page == 1);
+            QCOMPARE(liste->isVisible(), PageDeCellule(c) == 1);
             // Its caption: the nearest label above it, in its column.
             QLabel* legende = nullptr;
             for (QLabel* e : liste->parentWidget()->findChildren<QLabel*>())
@@ -1045,7 +1046,7 @@ private slots:
         Verbe()->setFocus();
         QStringList ordre{"Verbe"}, attendu{"Verbe", "Conjugue"};
         for (const Cellule& c : Grille)
-            if (c.Page == 1) attendu << Texte(c.Nom);
+            if (PageDeCellule(c) == 1) attendu << Texte(c.Nom);
         while (ordre.size() < attendu.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             ordre << QApplication::focusWidget()->objectName();
@@ -1095,7 +1096,7 @@ private slots:
         QTRY_VERIFY(Ecran->width() > TEcran::TailleInitiale.width());
         QVERIFY(Ecran->frameGeometry().width() <= Ecran->screen()->availableGeometry().width());
         for (const Cellule& c : Grille)
-            if (c.Page == 1)
+            if (PageDeCellule(c) == 1)
                 for (int k = 0; k < Liste(c.Nom)->count(); ++k)
                     QVERIFY2(Liste(c.Nom)->item(k)->toolTip().isEmpty(),
                              qPrintable(Liste(c.Nom)->item(k)->text()));

@@ -11,10 +11,10 @@
 #include <tuple>
 #include <vector>
 
+#include "conjugaison.hpp"
 #include "index.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
-#include "modele.hpp"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "conjugaison.hpp"
+#include "formes_nues.hpp"
 
 namespace essais {
 
@@ -32,6 +33,22 @@ inline void Verifie(std::initializer_list<Cas> cas) {
     for (const Cas& c : cas)
         EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
             << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
+}
+
+// The bare form of a request of the grid as one text, with the verb's own
+// auxiliary: the marker, the simple form, or the auxiliary, a blank and the
+// agreed participle.
+inline std::string TexteNu(const florimot::TFormes& f, int code, int mode, int personne) {
+    const florimot::TFormeNue n =
+        f.Nue(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(mode), personne);
+    if (!n.Marqueur.empty()) return std::string(n.Marqueur);
+    std::string texte(n.Verbe);
+    if (n.EstCompose()) {
+        texte += ' ';
+        texte += n.Participe;
+        texte += n.Accord;
+    }
+    return texte;
 }
 
 inline florimot::LignesGrille Grille(const char* mot) {

@@ -6,6 +6,7 @@
 
 #include "formes.hpp"
 #include "formes_nues.hpp"
+#include "registre.hpp"
 
 using essais::Verifie;
 
@@ -30,10 +31,9 @@ TEST(Auxiliaires, FormesNuesEtComposees) {
         {"maison", 0, 0, 1, ""},
     };
     for (const Cas& c : cas)
-        EXPECT_EQ(florimot::TFormes(essais::Verbe(c.verbe))
-                      .Texte(static_cast<std::uint8_t>(c.code), static_cast<std::uint8_t>(c.mode),
-                             c.personne),
-                  c.attendu);
+        EXPECT_EQ(
+            essais::TexteNu(florimot::TFormes(essais::Verbe(c.verbe)), c.code, c.mode, c.personne),
+            c.attendu);
 }
 
 TEST(ConjugueForme, PronomsEtMarqueurs) {
@@ -138,18 +138,6 @@ TEST(Grille, CadreAutourDesLignes) {
     }
 }
 
-TEST(Grille, LegendeGroupe) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"avoir", "Auxiliaire"},  {"être", "Auxiliaire"},  {"ravoir", "Groupe : 3"},
-        {"parler", "Groupe : 1"}, {"finir", "Groupe : 2"}, {"maison", "Groupe : 0"},
-    };
-    for (const auto& [mot, legende] : cas) {
-        florimot::TVerbe v;
-        v.DefinitVerbe(mot);
-        EXPECT_EQ(florimot::LegendeGroupe(v), legende);
-    }
-}
-
 TEST(DeuxiemeGroupe, FinirEtHair) {
     Verifie({
         {"finir", 0, 0, 1, "je finis"},         {"finir", 0, 0, 4, "nous finissons"},
@@ -180,4 +168,35 @@ TEST(ConjugueForme, HorsDeLaGrille) {
         {"parler", 255, 255, -1, ""},
         {"parler", 15, 36, 1, "j'eusse parlé"},
     });
+}
+
+// A line named by its cell is the line of its codes; a person the cell does
+// not have has none. A grid without any form is a word the engine leaves empty.
+TEST(ConjugueForme, ParCellule) {
+    using florimot::CelluleNommee;
+    const florimot::TVerbe parler = essais::Verbe("parler");
+    for (const florimot::Cellule& c : florimot::GrilleComplete)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            EXPECT_EQ(florimot::ConjugueForme(parler, c, p),
+                      florimot::ConjugueForme(parler, c.CodeTemps, c.DecalageMode, p))
+                << c.Nom << ' ' << p;
+    EXPECT_EQ(florimot::ConjugueForme(parler, CelluleNommee("PresImp"), 4), "");
+    EXPECT_EQ(florimot::ConjugueForme(parler, CelluleNommee("PresInd"), 0), "");
+    EXPECT_TRUE(florimot::EstCompose(CelluleNommee("P2Cond")));
+    EXPECT_FALSE(florimot::EstCompose(CelluleNommee("PartPasse")));
+    for (const char* mot : {"maison", "entre", "s'en"})
+        EXPECT_TRUE(florimot::AucuneForme(essais::Grille(mot))) << mot;
+    for (const char* mot : {"parler", "falloir", "clore"})
+        EXPECT_FALSE(florimot::AucuneForme(essais::Grille(mot))) << mot;
+}
+
+// Each model's own verb is conjugated by it, whatever the order of the
+// registry: the longest ending that fits chooses. The lexicon's example verbs
+// are verbs.
+TEST(Registre, ChaqueTypeSuitSonModele) {
+    for (const florimot::TModeleInscrit& m : florimot::Registre)
+        EXPECT_EQ(florimot::TypeDuModele(essais::Verbe(std::string(m.Type).c_str())), m.Type);
+    EXPECT_FALSE(florimot::CoupesDesModeles().empty());
+    for (std::string_view v : florimot::VerbesExemples())
+        EXPECT_NE(essais::Verbe(std::string(v).c_str()).DonneGroupe(), 0) << v;
 }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "conjugaison.hpp"
-#include "mise_en_page.hpp"
 
 namespace {
 
@@ -63,27 +62,6 @@ TEST(Faits, Lignes) {
             EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o, f),
                       c.attendu);
         }
-    }
-}
-
-// The header says what the facts change; a verb the table does not know
-// keeps today's header.
-TEST(Faits, Entete) {
-    struct Cas {
-        const char *texte, *faits, *options, *attendu;
-    };
-    const Cas cas[] = {
-        {"neiger", "I-", "", "neiger — Groupe : 1 — se conjugue comme manger — g prend un e devant a et o : "
-         "nous mangeons — verbe impersonnel"},
-        {"dormir", "-", "p", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
-         "dors, nous dormons — voix passive — pas de voix passive"},
-        {"dormir", "-", "", "dormir — Groupe : 3 — perd la consonne du radical au singulier du présent : je "
-         "dors, nous dormons"},
-    };
-    for (const Cas& c : cas) {
-        florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        EXPECT_EQ(florimot::EnteteLisible(v, Options(c.options), Faits(c.faits)), c.attendu);
     }
 }
 

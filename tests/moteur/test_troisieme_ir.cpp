@@ -20,9 +20,8 @@ struct CasModele {
 // The bare form of one model, whatever the dispatch would choose.
 void VerifieModeles(std::initializer_list<CasModele> cas) {
     for (const CasModele& c : cas)
-        EXPECT_EQ(florimot::TFormes(Verbe(c.verbe), c.modele)
-                      .Texte(static_cast<std::uint8_t>(c.code), static_cast<std::uint8_t>(c.mode),
-                             c.personne),
+        EXPECT_EQ(essais::TexteNu(florimot::FormesDuModele(Verbe(c.verbe), c.modele), c.code,
+                                  c.mode, c.personne),
                   c.attendu)
             << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "verbe.hpp"
 
 using florimot::TVerbe;
@@ -30,7 +32,7 @@ TEST(Verbe, AffecteGardeLePremierMot) {
     for (const Cas& c : cas) {
         TVerbe v;
         v.DefinitVerbe(c.texte);
-        EXPECT_EQ(v.Mot(), c.mot) << c.texte;
+        EXPECT_EQ(v.MotVue(), c.mot) << c.texte;
         EXPECT_EQ(v.Longueur(), c.longueur) << c.texte;
     }
 }
@@ -38,27 +40,27 @@ TEST(Verbe, AffecteGardeLePremierMot) {
 TEST(Verbe, DroiteGaucheLettreFinComptentEnLettres) {
     TVerbe v;
     v.DefinitVerbe("appeler");
-    EXPECT_EQ(v.Droite(4), "eler");
-    EXPECT_EQ(v.Gauche(5), "appel");
+    EXPECT_EQ(v.DroiteVue(4), "eler");
+    EXPECT_EQ(v.GaucheVue(5), "appel");
     EXPECT_EQ(v.LettreFin(1), U'r');
     EXPECT_EQ(v.LettreFin(3), U'l');
     EXPECT_EQ(v.LettreFin(7), U'a');
     EXPECT_EQ(v.LettreFin(8), 0);
     EXPECT_EQ(v.LettreFin(9), 0);
-    EXPECT_EQ(v.Gauche(0), "");
-    EXPECT_EQ(v.Droite(0), "");
-    EXPECT_EQ(v.Droite(30), "appeler");
+    EXPECT_EQ(v.GaucheVue(0), "");
+    EXPECT_EQ(v.DroiteVue(0), "");
+    EXPECT_EQ(v.DroiteVue(30), "appeler");
 
     TVerbe er;
     er.DefinitVerbe("er");
-    EXPECT_EQ(er.Droite(3), "er");
+    EXPECT_EQ(er.DroiteVue(3), "er");
     EXPECT_FALSE(er.TerminePar("ier"));
 
     TVerbe ceder;
     ceder.DefinitVerbe("céder");
     EXPECT_EQ(ceder.LettreFin(4), U'é');
-    EXPECT_EQ(ceder.Droite(4), "éder");
-    EXPECT_EQ(ceder.Gauche(2), "cé");
+    EXPECT_EQ(ceder.DroiteVue(4), "éder");
+    EXPECT_EQ(ceder.GaucheVue(2), "cé");
 }
 
 TEST(Verbe, ClasseGroupe) {
@@ -161,4 +163,23 @@ TEST(Verbe, LettreFinHorsDuMot) {
     EXPECT_EQ(v.LettreFin(0), 0U);
     EXPECT_EQ(v.LettreFin(1), U'x');
     EXPECT_EQ(v.LettreFin(25), 0U);
+}
+
+// Where the verb begins after its pronoun, even before it is typed: the
+// window counts the letters of the verb alone.
+TEST(Verbe, DebutDuVerbe) {
+    using florimot::TPronom;
+    const std::tuple<const char*, std::size_t, TPronom> cas[] = {
+        {"lever", 0, TPronom::Aucun},   {"se lever", 3, TPronom::Se},
+        {"se  lever", 4, TPronom::Se},  {"s'asseoir", 2, TPronom::Se},
+        {"s' ", 3, TPronom::Se},        {"s'en aller", 5, TPronom::En},
+        {"s'y prendre", 4, TPronom::Y}, {"s'enivrer", 2, TPronom::Se},
+        {"se ", 3, TPronom::Se},        {"s'en ", 5, TPronom::En},
+        {"se", 0, TPronom::Aucun},      {"sel", 0, TPronom::Aucun},
+    };
+    for (const auto& [texte, debut, pronom] : cas) {
+        TPronom lu = TPronom::Aucun;
+        EXPECT_EQ(florimot::DebutDuVerbe(texte, &lu), debut) << texte;
+        EXPECT_EQ(lu, pronom) << texte;
+    }
 }

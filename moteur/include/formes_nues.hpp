@@ -5,13 +5,27 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "modele.hpp"
+#include "conjugaison.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
+
+// A model's table has 47 slots, 1 to 47 (0 unused): 1-6 présent, 7-12
+// imparfait, 13-18 passé simple, 19-24 futur, 25-30 subjonctif présent,
+// 31-36 subjonctif imparfait, 37-42 conditionnel, 43-45 impératif,
+// 46 participe passé, 47 participe présent.
+inline constexpr int NombreSlots = 47;
+inline constexpr std::uint8_t SlotParticipePasse = 46;
+inline constexpr std::uint8_t SlotParticipePresent = 47;
+
+// The plan a model draws for one verb, and which compound forms it has:
+// the engine's own business.
+struct TPlan;
+enum class Composes : std::uint8_t;
 
 // One request's bare form, in pieces, so that a line can put its pronouns,
 // its negation or its inversion between them.
@@ -43,9 +57,6 @@ struct TGraphie {
 class TFormes {
 public:
     explicit TFormes(const TVerbe& verbe, TGraphie graphie = {});
-    // The forms the verb would have under `modele`, whatever the dispatch
-    // would choose.
-    TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
 
     const TVerbe& Verbe() const { return *Verbe_; }
     // A word that is not a verb has no form at all: every request is empty.
@@ -68,9 +79,6 @@ public:
     }
     // The bare form of a request of the grid, with the verb's own auxiliary.
     TFormeNue Nue(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
-    // The same as one text: the marker, the simple form, or the auxiliary, a
-    // blank and the agreed participle.
-    std::string Texte(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) const;
     // The marker that stands for a compound form the verb lacks, or "".
     std::string_view ManqueCompose(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                    int Personne) const {
@@ -78,6 +86,11 @@ public:
     }
 
 private:
+    // The forms the verb would have under `modele`, whatever the dispatch
+    // would choose: for the engine's own checks of its models.
+    friend TFormes FormesDuModele(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
+    TFormes(const TVerbe& verbe, TPlan (*modele)(const TVerbe&));
+
     std::string_view Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                               int Personne) const;
     // The plain spelling's table is built by the very loop it was before the
@@ -90,7 +103,7 @@ private:
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
     std::uint64_t Marqueurs_ = 0;
-    Composes Composes_ = Composes::Tous;
+    Composes Composes_{};  // Composes::Tous
     // The common case, decided once: every compound form exists.
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;
@@ -102,13 +115,14 @@ private:
 // rectified spelling); "" for a word that is not a verb.
 std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie = {});
 
-// The auxiliary of a compound request: avoir's or être's form in the tense the
-// compound tense stands on (the conditionnel passé 2e forme borrows the
-// subjonctif imparfait).
-inline std::string_view AuxiliaireCompose(bool etre, std::uint8_t CodeTemps,
-                                          std::uint8_t DecalageMode, int Personne) {
-    if (CodeTemps == 15) return FormeAuxiliaire(etre, 1, ModeSubjonctif, Personne);
-    return FormeAuxiliaire(etre, CodeTemps % 10, DecalageMode, Personne);
-}
+// What the lexicon guesses the verb of an unknown form from: verbs, one or
+// more of every model, whose forms show every tail a model puts after the
+// letters they share with their infinitive; and the endings their
+// infinitives are cut at for that (the letters a model's forms may change).
+// Any verb and any of its forms share some head followed by one of these
+// endings, with a tail one of these verbs has. Avoir, être and aller are
+// none of them: they are in every dictionary.
+std::span<const std::string_view> VerbesExemples();
+std::span<const std::string_view> CoupesDesModeles();
 
 }  // namespace florimot

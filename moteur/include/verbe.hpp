@@ -10,9 +10,21 @@
 #include <string>
 #include <string_view>
 
-#include "locutions.hpp"
-
 namespace florimot {
+
+// The pronoun a text starts with.
+enum class TPronom : std::uint8_t { Aucun, Se, En, Y };  // "", "se", "s'en", "s'y"
+
+// A verbal phrase: a verb and the complement that follows it ("faire
+// attention", "se rendre compte"), or a pronominal verb that takes y or en.
+struct TLocution {
+    TPronom Pronom;
+    std::string_view Verbe;       // the infinitive
+    std::string_view Complement;  // "" for the verbs that only take y or en
+    // The reflexive pronoun is an indirect object (se rendre compte de
+    // quelque chose, en vouloir à quelqu'un): the participle never agrees.
+    bool ReflechiIndirect;
+};
 
 class TText {
 public:
@@ -31,13 +43,10 @@ public:
     bool TropLong() const { return TropLong_; }
 
     std::uint8_t Longueur() const { return Fin == 0 ? 0 : static_cast<std::uint8_t>(Fin - 1); }
-    std::string Mot() const { return std::string(MotVue()); }
-    std::string Droite(std::uint8_t n) const { return std::string(DroiteVue(n)); }
-    std::string Gauche(std::uint8_t n) const { return std::string(GaucheVue(n)); }
     // k = 1 is the last letter; 0 once k reaches past the first letter.
     char32_t LettreFin(std::uint8_t k) const;
 
-    // The same texts without a copy, for the hot ending tests.
+    // The word, its last n letters and its first n, as views into the record.
     std::string_view MotVue() const { return {Octets.data(), Fin == 0 ? 0u : Debut[Fin]}; }
     std::string_view DroiteVue(std::uint8_t n) const;
     std::string_view GaucheVue(std::uint8_t n) const;
@@ -132,5 +141,12 @@ bool ElideDevant(const TVerbe& verbe, std::string_view mot);
 // after the pronoun ("se", "s'en", "s'y") or the verb of a phrase that takes a
 // complement ("faire", "se rendre"). An entry keeps such blanks only.
 bool BlancPermisApres(std::string_view texte);
+
+// Where the verb's own letters begin in a normalised text (NormaliseSaisie)
+// that starts with its pronoun: after "se ", "s'", "s' ", "s'en " or "s'y "
+// and the blanks that follow; 0 for a text without one. What follows may
+// still be empty: an entry being typed has its pronoun before its verb.
+// `pronom`, when given, receives the pronoun read.
+std::size_t DebutDuVerbe(std::string_view texte, TPronom* pronom = nullptr);
 
 }  // namespace florimot

@@ -59,7 +59,8 @@ constexpr Regle Regles[] = {
     {"valoir", "x au singulier du présent, futur en -dr- : je vaux, je vaudrai"},
     {"savoir", "je sais, futur saur-, subjonctif sach- : je saurai, que je sache"},
     {"voir", "i devient y devant une voyelle prononcée, futur verr- : nous voyons, je verrai"},
-    {"asseoir", "oi devant une consonne ou un e muet, oy devant une voyelle : j'assois, nous assoyons",
+    {"asseoir",
+     "oi devant une consonne ou un e muet, oy devant une voyelle : j'assois, nous assoyons",
      Regle::Serie::Usuelle},
     {"asseoir",
      "-ied- au singulier du présent, -ey- devant une voyelle : j'assieds, "

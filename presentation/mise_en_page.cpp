@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "legende.hpp"
 #include "regles.hpp"
 
 namespace florimot {

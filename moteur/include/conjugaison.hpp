@@ -10,6 +10,33 @@
 
 namespace florimot {
 
+// What a verb lacks is said by a marker, which always stands alone: never
+// glued to a stem, never given a pronoun.
+inline constexpr std::string_view Absent = "-";
+inline constexpr std::string_view NonUsite = "non usité";
+inline constexpr std::string_view PasDImperatif = "pas d'impératif";
+
+constexpr bool EstMarqueur(std::string_view s) {
+    return s == Absent || s == NonUsite || s == PasDImperatif;
+}
+
+// The modes of a request, as the offset of their first slot in a model's
+// table of endings: ConjugueForme's DecalageMode.
+inline constexpr std::uint8_t ModeIndicatif = 0;
+inline constexpr std::uint8_t ModeSubjonctif = 24;
+inline constexpr std::uint8_t ModeConditionnel = 36;
+inline constexpr std::uint8_t ModeImperatif = 42;
+inline constexpr std::uint8_t ModeParticipe = 47;
+
+// The tenses of a mode: the simple ones count from 0 (présent, imparfait,
+// passé simple, futur), each compound one is its simple tense's code plus
+// 10, and the conditionnel passé 2e forme is 15.
+inline constexpr std::uint8_t PremierCodeCompose = 10;
+
+constexpr bool EstCompose(std::uint8_t CodeTemps) {
+    return CodeTemps >= PremierCodeCompose;
+}
+
 // How a line is written beyond its plain form. They combine freely; where
 // grammar gives no form, the line is "-".
 struct TOptions {
@@ -59,6 +86,13 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options = {});
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options = {}, const TFaits& faits = {});
 
+struct Cellule;
+
+// The same line named by its cell: the person counts from the cell's
+// PremierePersonne to its DernierePersonne.
+std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+                          const TOptions& options = {}, const TFaits& faits = {});
+
 // One cell of the conjugation grid: a list of the window, a block of the
 // command line's output.
 struct Cellule {
@@ -69,11 +103,14 @@ struct Cellule {
     std::uint8_t DecalageMode;
     std::uint8_t PremierePersonne;
     std::uint8_t DernierePersonne;
-    std::uint8_t Page;     // 1, 2 or 3
     std::uint8_t Premier;  // index of its first line in a grid
 
     constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
 };
+
+constexpr bool EstCompose(const Cellule& c) {
+    return EstCompose(c.CodeTemps);
+}
 
 // The modes that have no person: the infinitive and the gérondif. The
 // participle is ModeParticipe; its simple past (CodeTemps 1) holds the four
@@ -90,31 +127,39 @@ inline constexpr int NombreLignesComplet = 106;
 // The whole table, in the order the lists are filled: its first 18 cells are
 // Grille, then the forms without person a conjugation book adds.
 inline constexpr std::array<Cellule, 24> GrilleComplete = {{
-    {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 1, 0},
-    {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 1, 6},
-    {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 1, 12},
-    {"PqpInd", "Indicatif", "Plus-que-Parfait", 11, 0, 1, 6, 1, 18},
-    {"PSInd", "Indicatif", "Passé Simple", 2, 0, 1, 6, 1, 24},
-    {"PAInd", "Indicatif", "Passé Antérieur", 12, 0, 1, 6, 1, 30},
-    {"FSInd", "Indicatif", "Futur Simple", 3, 0, 1, 6, 1, 36},
-    {"FAInd", "Indicatif", "Futur Antérieur", 13, 0, 1, 6, 1, 42},
-    {"PresSubj", "Subjonctif", "Présent", 0, 24, 1, 6, 1, 48},
-    {"PCSubj", "Subjonctif", "Passé", 10, 24, 1, 6, 1, 54},
-    {"ImpSubj", "Subjonctif", "Imparfait", 1, 24, 1, 6, 1, 60},
-    {"PQPSubj", "Subjonctif", "Plus-que-Parfait", 11, 24, 1, 6, 1, 66},
-    {"PresImp", "Impératif", "Présent", 0, 42, 1, 3, 2, 72},
-    {"PCImp", "Impératif", "Passé", 10, 42, 1, 3, 2, 75},
-    {"PresCond", "Conditionnel", "Présent", 0, 36, 1, 6, 2, 78},
-    {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 2, 84},
-    {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 2, 90},
-    {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 2, 96},
-    {"InfPres", "Infinitif", "Présent", 0, ModeInfinitif, 0, 0, 3, 97},
-    {"InfPasse", "Infinitif", "Passé", 10, ModeInfinitif, 0, 0, 3, 98},
-    {"PartPasse", "Participe", "Passé", CodePartPasse, 47, 1, 4, 3, 99},
-    {"PartPasseComp", "Participe", "Passé Composé", 10, 47, 0, 0, 3, 103},
-    {"GerPres", "Gérondif", "Présent", 0, ModeGerondif, 0, 0, 3, 104},
-    {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 3, 105},
+    {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 0},
+    {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 6},
+    {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 12},
+    {"PqpInd", "Indicatif", "Plus-que-Parfait", 11, 0, 1, 6, 18},
+    {"PSInd", "Indicatif", "Passé Simple", 2, 0, 1, 6, 24},
+    {"PAInd", "Indicatif", "Passé Antérieur", 12, 0, 1, 6, 30},
+    {"FSInd", "Indicatif", "Futur Simple", 3, 0, 1, 6, 36},
+    {"FAInd", "Indicatif", "Futur Antérieur", 13, 0, 1, 6, 42},
+    {"PresSubj", "Subjonctif", "Présent", 0, 24, 1, 6, 48},
+    {"PCSubj", "Subjonctif", "Passé", 10, 24, 1, 6, 54},
+    {"ImpSubj", "Subjonctif", "Imparfait", 1, 24, 1, 6, 60},
+    {"PQPSubj", "Subjonctif", "Plus-que-Parfait", 11, 24, 1, 6, 66},
+    {"PresImp", "Impératif", "Présent", 0, 42, 1, 3, 72},
+    {"PCImp", "Impératif", "Passé", 10, 42, 1, 3, 75},
+    {"PresCond", "Conditionnel", "Présent", 0, 36, 1, 6, 78},
+    {"P1Cond", "Conditionnel", "Passé 1° Forme", 10, 36, 1, 6, 84},
+    {"P2Cond", "Conditionnel", "Passé 2° Forme", 15, 36, 1, 6, 90},
+    {"PartPres", "Participe Présent", "", 0, 47, 0, 0, 96},
+    {"InfPres", "Infinitif", "Présent", 0, ModeInfinitif, 0, 0, 97},
+    {"InfPasse", "Infinitif", "Passé", 10, ModeInfinitif, 0, 0, 98},
+    {"PartPasse", "Participe", "Passé", CodePartPasse, 47, 1, 4, 99},
+    {"PartPasseComp", "Participe", "Passé Composé", 10, 47, 0, 0, 103},
+    {"GerPres", "Gérondif", "Présent", 0, ModeGerondif, 0, 0, 104},
+    {"GerPasse", "Gérondif", "Passé", 10, ModeGerondif, 0, 0, 105},
 }};
+
+// The cell named `nom` ("PresInd"), found while compiling: a name no cell
+// has reads past the table and does not compile.
+consteval const Cellule& CelluleNommee(std::string_view nom) {
+    std::size_t i = 0;
+    while (GrilleComplete[i].Nom != nom) ++i;
+    return GrilleComplete[i];
+}
 
 namespace detail {
 template <std::size_t N, std::size_t M>
@@ -152,6 +197,10 @@ private:
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
                             const TFaits& faits = {});
 
+// Whether the grid holds no form at all: a word that is not a verb, or one
+// every line of which is a marker ("entre", which no model knows).
+bool AucuneForme(const LignesGrille& lignes);
+
 // The bytes a front end wraps each line of a grid in, so that the lines are
 // written once, straight into its own output: Debut then Prefixe[i] before
 // line i (cell after cell in the order of GrilleComplete, person after
@@ -174,9 +223,6 @@ struct CadreGrille {
 // is not a verb gets its frame around empty lines.
 char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
                      const CadreGrille& cadre, char* tampon);
-
-// "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
-std::string LegendeGroupe(const TVerbe& verbe);
 
 // The verb whose conjugation this one follows, as conjugation books name it
 // ("placer" for commencer); "" for a verb that is its own model, or no verb.
