@@ -57,8 +57,9 @@ TAbout::TAbout(QWidget* parent)
 
     Colore(CreeEtiquette(this, "Label1", QStringLiteral("Florimot"), {248, 24}, 19),
            QColor(0, 128, 0));
-    ColoreFond(CreeEtiquette(this, "Label2", QStringLiteral("Version " FLORIMOT_VERSION), {280, 56}, 11),
-               fondMenu);
+    ColoreFond(
+        CreeEtiquette(this, "Label2", QStringLiteral("Version " FLORIMOT_VERSION), {280, 56}, 11),
+        fondMenu);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));

@@ -5,36 +5,23 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
+#include "disposition.hpp"
+#include "entree_verbe.hpp"
+#include "historique.hpp"
 #include "impression.hpp"
-
-class QAction;
-class QMenu;
-class QMenuBar;
+#include "menus.hpp"
 
 namespace florimot {
 
 class TAbout;
 class TBandeauProposition;
 class TContenu;
-
-// What the entry keeps of `texte`: the engine's normalised text (composed,
-// lower case, ’ read as ', invisible characters dropped) without its blanks
-// but those the engine reads: after the pronoun of a pronominal verb ("se
-// lever", "s'en aller", "s'y prendre") and after the verb of a phrase ("faire
-// attention", "se rendre compte"); at most TEcran::LongueurEntree characters
-// of the verb itself, the pronoun and an apostrophe or hyphen after a letter
-// not counted, and as many in its complement. Digits and symbols are kept:
-// the conjugation then says the text is no verb, as the command line does,
-// instead of conjugating what is left once they are dropped.
-// `curseur`, when given, is moved to the same place in the text kept;
-// `coupe`, when given, tells whether letters past the limit were dropped.
-QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
+class TSessionLexique;
 
 class TEcran : public QMainWindow {
     Q_OBJECT
@@ -42,9 +29,9 @@ class TEcran : public QMainWindow {
 public:
     // Letters of the verb the entry holds, and the length the text read
     // from it is padded to.
-    static constexpr int LongueurEntree = 15;
+    static constexpr int LongueurEntree = LettresEntree;
     // The window's default and smallest size.
-    static constexpr QSize TailleInitiale{640, 480};
+    static constexpr QSize TailleInitiale = TailleFenetre;
 
     // The dictionary is looked for in its standard folders, on a thread of
     // its own: the window is up before it is loaded.
@@ -102,10 +89,6 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    void CreeMenu();
-    // The page keys, wherever the focus is: Ctrl+PgDown, Ctrl+PgUp,
-    // Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2.
-    void CreeRaccourcisPages();
     // Above the pages, for a verb the dictionary does not know: the verbs it
     // knows that are close to it ("acceuillir": accueillir). Hidden for
     // `intitule` "" or a verb it knows.
@@ -117,9 +100,6 @@ private:
     // its warning is not given twice. `prefere`: of the verbs the dictionary
     // finds behind `texte`, the one to show ("" for its first).
     void Conjugue(const QString& texte, bool avertit = true, const QString& prefere = {});
-    // The verbs the dictionary finds behind `forme`, kept for the window;
-    // false when there is none, or no dictionary.
-    bool Cherche(const QString& forme);
     // The found verb `rang` conjugated, the lines that hold the form selected.
     // `optionsDeLaLigne`: a line just typed sets the options it shows.
     void MontreTrouve(std::size_t rang, bool optionsDeLaLigne = false);
@@ -166,36 +146,16 @@ private:
     TOptions Options_;
     // What the facts of the verb shown change in its lines, for its note.
     QString NoteFaits_;
-    struct Etape {
-        QString Texte;
-        TOptions Options;
-        int Page;
-    };
-    std::vector<Etape> Historique_;
-    std::size_t Position_ = 0;
+    THistorique Historique_;
     bool Navigue_ = false;
-    struct Dictionnaire;
-    std::unique_ptr<Dictionnaire> Dictionnaire_;
+    TSessionLexique* Session_ = nullptr;
+    // The verb whose note waits for the end of loading ("" for none), and
+    // the one whose close verbs do, with the text shown when it was asked.
+    QString NoteEnAttente_;
+    QString ProchesEnAttente_;
+    QString ProchesPour_;
 
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* Action = nullptr;
-    QAction* Conjuguer1 = nullptr;
-    QAction* Imprimer1 = nullptr;
-    QAction* EnregistrerPdf1 = nullptr;
-    QAction* CopierConjugaison1 = nullptr;
-    QAction* Precedent1 = nullptr;
-    QAction* Suivant1 = nullptr;
-    QAction* Quitter1 = nullptr;
-    QMenu* MenuOptions = nullptr;
-    QAction* Feminin1 = nullptr;
-    QAction* Negation1 = nullptr;
-    QAction* Interrogation1 = nullptr;
-    QAction* Passif1 = nullptr;
-    QAction* Rectifiee1 = nullptr;
-    QAction* Variante1 = nullptr;
-    QMenu* Aide = nullptr;
-    QAction* APropos1 = nullptr;
-    QAction* Aide1 = nullptr;
+    TMenus Menus_;
 };
 
 }  // namespace florimot

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "apparence.hpp"
+#include "liste_temps.hpp"
 
 namespace florimot {
 
@@ -22,7 +23,6 @@ constexpr int LargeurNominale = 620;
 constexpr int Marge = 8;           // around the page and inside a group
 constexpr int EcartColonnes = 14;  // between two lists
 constexpr int EcartGroupes = 10;
-constexpr int HauteurLigne = 13;  // as in the window's lists
 constexpr int HauteurLegende = 16;
 constexpr int HautGroupe = 18;  // the group's caption, on its frame line
 // The lines are spread at most to twice their height; past that the room
@@ -38,13 +38,15 @@ struct Groupe {
 // The groups of each page, rows of them, as the window shows them.
 std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, int onglet) {
     if (onglet == 0)
-        return {{{p.Indicatif, {0, 1, 2, 3, 4, 5, 6, 7}, 4}}, {{p.Subjonctif, {8, 9, 10, 11}, 4}}};
+        return {{{p.Boite(EGroupe::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}},
+                {{p.Boite(EGroupe::Subjonctif), {8, 9, 10, 11}, 4}}};
     if (onglet == 1)
-        return {{{p.Imperatif, {12, 13}, 2}, {p.Participe, {17}, 1}},
-                {{p.Conditionnel, {14, 15, 16}, 3}}};
-    return {{{p.Infinitif, {18, 19}, 2}},
-            {{p.ParticipePasse, {20, 21}, 2}},
-            {{p.Gerondif, {22, 23}, 2}}};
+        return {
+            {{p.Boite(EGroupe::Imperatif), {12, 13}, 2}, {p.Boite(EGroupe::Participe), {17}, 1}},
+            {{p.Boite(EGroupe::Conditionnel), {14, 15, 16}, 3}}};
+    return {{{p.Boite(EGroupe::Infinitif), {18, 19}, 2}},
+            {{p.Boite(EGroupe::ParticipePasse), {20, 21}, 2}},
+            {{p.Boite(EGroupe::Gerondif), {22, 23}, 2}}};
 }
 
 int LargeurTexte(const QWidget* w, const QString& texte) {
@@ -140,7 +142,7 @@ private:
     }
 
     QSize PlaceGroupe(const Groupe& g, int espacement) {
-        if (g.Boite == p_.Participe) {
+        if (g.Boite == p_.Boite(EGroupe::Participe)) {
             p_.PartPres->setFont(PoliceParticipe(48));
             p_.PartPres->adjustSize();
             const QSize t = p_.PartPres->size();
@@ -183,21 +185,15 @@ private:
 
 }  // namespace
 
-QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
+QSize AgenceFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
     // Paper is white: no window grey behind the lists.
     QWidget* racine = pieces.Biseau->parentWidget();
     QPalette palette = racine->palette();
     palette.setColor(QPalette::Window, Qt::white);
     racine->setPalette(palette);
     pieces.Biseau->hide();
-    pieces.Indicatif->setVisible(onglet == 0);
-    pieces.Subjonctif->setVisible(onglet == 0);
-    pieces.Conditionnel->setVisible(onglet == 1);
-    pieces.Imperatif->setVisible(onglet == 1);
-    pieces.Participe->setVisible(onglet == 1);
-    pieces.Infinitif->setVisible(onglet == 2);
-    pieces.ParticipePasse->setVisible(onglet == 2);
-    pieces.Gerondif->setVisible(onglet == 2);
+    for (std::size_t i = 0; i < NombreGroupes; ++i)
+        pieces.Boites[i]->setVisible(PlacesGroupes[i].Page == onglet);
 
     Disposition d(pieces, onglet);
     const QSize serree = d.Place(0, 0);

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "conjugaison.hpp"
+#include "disposition.hpp"
 
 class QFrame;
 class QGroupBox;
@@ -31,24 +32,18 @@ struct TPiecesFeuille {
     QString TexteOptions;  // whole, as the window may break or cut them
     QString TexteNote;
     QFrame* Biseau = nullptr;
-    QGroupBox* Indicatif = nullptr;
-    QGroupBox* Subjonctif = nullptr;
-    QGroupBox* Imperatif = nullptr;
-    QGroupBox* Conditionnel = nullptr;
-    QGroupBox* Participe = nullptr;
+    std::array<QGroupBox*, NombreGroupes> Boites{};  // in the order of PlacesGroupes
     QLabel* PartPres = nullptr;
     std::array<QListWidget*, GrilleComplete.size()> Listes{};
     std::array<QLabel*, GrilleComplete.size()> Legendes{};
-    // The groups of the third page.
-    QGroupBox* Infinitif = nullptr;
-    QGroupBox* ParticipePasse = nullptr;
-    QGroupBox* Gerondif = nullptr;
+
+    QGroupBox* Boite(EGroupe groupe) const { return Boites[std::size_t(groupe)]; }
 };
 
 // Places the pieces of page `onglet` (0, 1 or 2) for a sheet whose printable
 // area is `page` (any unit: only its proportions count) and returns the size
 // of the laid-out content, in the widgets' own pixels, which has the sheet's
 // proportions: drawn stretched to the sheet, it fills it.
-QSize DisposeFeuille(const TPiecesFeuille& pieces, int onglet, QSize page);
+QSize AgenceFeuille(const TPiecesFeuille& pieces, int onglet, QSize page);
 
 }  // namespace florimot

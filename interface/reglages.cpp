@@ -46,6 +46,16 @@ void EcritReglages(const TReglages& reglages) {
     ecrits.sync();
 }
 
+QByteArray LitGeometrie() {
+    return Reglages().value(QStringLiteral("fenetre/geometrie")).toByteArray();
+}
+
+void EcritGeometrie(const QByteArray& geometrie) {
+    QSettings ecrits = Reglages();
+    ecrits.setValue(QStringLiteral("fenetre/geometrie"), geometrie);
+    ecrits.sync();
+}
+
 bool CadreVisible(const QRect& cadre) {
     if (!cadre.isValid()) return false;
     for (const QScreen* ecran : QGuiApplication::screens())

@@ -2,6 +2,7 @@
 // (QSettings, organisation and application "Florimot").
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 
 #include "conjugaison.hpp"
@@ -19,6 +20,12 @@ struct TReglages {
 
 TReglages LitReglages();
 void EcritReglages(const TReglages& reglages);
+
+// The window's size, place and state as QWidget::saveGeometry gives them;
+// empty when none was kept so (by a version that kept TReglages::Cadre
+// only, which is still read then).
+QByteArray LitGeometrie();
+void EcritGeometrie(const QByteArray& geometrie);
 
 // Whether `cadre` lies whole on one of the screens' available areas, so
 // that a window put there can be reached.

@@ -76,6 +76,35 @@ private slots:
             true);
         cas("vide", QString(), QString());
     }
+    // A text that starts as a written line keeps one blank between its
+    // words, each word held to the letter limit, and no more words than a
+    // line has; any other text is one word, as before.
+    void ligne_data() {
+        QTest::addColumn<QString>("colle");
+        QTest::addColumn<QString>("lu");
+        QTest::addColumn<bool>("coupe");
+        QTest::newRow("blancs") << "Nous  sommes ALLÉS"
+                                << "nous sommes allés" << false;
+        QTest::newRow("question") << "Ne parle-t-il pas ?"
+                                  << "ne parle-t-il pas ?" << false;
+        QTest::newRow("élision") << "Qu’il vienne"
+                                 << "qu'il vienne" << false;
+        QTest::newRow("mot trop long") << "je anticonstitutionnellement"
+                                       << "je anticonstitutio" << true;
+        QTest::newRow("trop de mots") << QStringLiteral("je ").repeated(20)
+                                      << QStringLiteral("je ").repeated(12).trimmed() << true;
+        QTest::newRow("pas une ligne") << "par ler vite"
+                                       << "parlervite" << false;
+    }
+    void ligne() {
+        QFETCH(QString, colle);
+        QFETCH(QString, lu);
+        QFETCH(bool, coupe);
+        bool coupee = false;
+        QCOMPARE(FormeSaisie(colle, nullptr, &coupee), lu);
+        QCOMPARE(coupee, coupe);
+    }
+
     void collage() {
         QFETCH(QString, colle);
         QFETCH(QString, lu);

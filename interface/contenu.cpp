@@ -1,0 +1,285 @@
+#include "contenu.hpp"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTabBar>
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "apparence.hpp"
+#include "entree_verbe.hpp"
+#include "etiquettes.hpp"
+#include "legende.hpp"
+#include "liste_temps.hpp"
+#include "pages.hpp"
+#include "regles.hpp"
+
+namespace florimot {
+
+QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
+                    const QString& dictionnaire) {
+    if (intitule.isEmpty()) return {};
+    QStringList parties;
+    for (const QString& f : faits.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+        if (!dictionnaire.contains(f)) parties << f;
+    QString note = parties.join(QStringLiteral(", "));
+    if (!note.isEmpty() && !dictionnaire.isEmpty()) note += QStringLiteral(" ; ");
+    note += dictionnaire;
+    TVerbe verbe;
+    verbe.DefinitVerbe(intitule.toStdString());
+    if (const std::string forme = AutreForme(verbe, options); !forme.empty()) {
+        if (!note.isEmpty()) note += QStringLiteral(" ; ");
+        note += QStringLiteral("autre forme : ") + QString::fromStdString(forme);
+    }
+    return note;
+}
+
+TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
+    setFont(PoliceTexte(11));
+    // The captions of the group boxes sit on their frame line, leaving the
+    // whole inside to the tense captions placed near the top.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
+
+    auto* entree = new TEntreeVerbe(this);
+    Verbe = entree;
+    Verbe->setObjectName(QStringLiteral("Verbe"));
+    Verbe->setGeometry(8, 8, 81, 21);
+
+    Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
+    Conjugue->setObjectName(QStringLiteral("Conjugue"));
+    Conjugue->setGeometry(96, 8, 81, 23);
+    Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
+    Conjugue->setDefault(true);
+    entree->Valide = [this] { Conjugue->click(); };
+    Groupe = CreeEtiquette(this, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
+                           PoliceTexte(16, true));
+    VerbeL =
+        CreeEtiquette(this, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
+    // Discreet beside the word and the group: they qualify them.
+    OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
+    ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    for (QLabel* legende : {OptionsL, ModeleL, NoteL}) {
+        QPalette palette = legende->palette();
+        palette.setColor(QPalette::WindowText, TexteDiscret(palette));
+        legende->setPalette(palette);
+    }
+
+    Biseau = new QFrame(this);
+    Biseau->setObjectName(QStringLiteral("Rectangl"));
+    Biseau->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Biseau->lower();  // a bevel is drawn beneath the controls it frames
+
+    for (std::size_t i = 0; i < NombreGroupes; ++i) {
+        const PlaceGroupe& place = PlacesGroupes[i];
+        Boites[i] = new QGroupBox(QString::fromUtf8(place.Legende), this);
+        Boites[i]->setObjectName(QString::fromLatin1(place.Nom));
+        Boites[i]->setVisible(place.Page == 0);
+    }
+
+    const QFont policeTemps = PoliceTexte(11, true);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
+        const PlaceListe* place = TrouvePlace(cellule.Nom);
+        if (place == nullptr) continue;  // the participle, a label
+        QGroupBox* groupe = Boite(place->Groupe);
+        Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
+                                    place->PositionEtiquette, policeTemps);
+        Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
+    }
+
+    PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
+                             {80, 56}, PoliceParticipe(48));
+
+    PageSet = new TOngletsPages(this);
+    PageSet->setObjectName(QStringLiteral("PageSet"));
+    PageSet->setShape(QTabBar::RoundedSouth);
+    PageSet->setExpanding(false);
+    PageSet->addTab(QStringLiteral("Page1"));
+    PageSet->addTab(QStringLiteral("Page2"));
+    PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
+    PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
+    PageSet->addTab(QStringLiteral("Page3"));
+    PageSet->setTabToolTip(2, QStringLiteral("Infinitif, participe passé, gérondif"));
+    PageSet->setCurrentIndex(0);
+
+    AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
+    AnalyseL->hide();
+    NommePourLecteurs();
+
+    if (usage == Usage::Impression) {
+        // Paper shows neither what is typed nor how to change pages, nor the
+        // lists' frames.
+        Verbe->hide();
+        Conjugue->hide();
+        PageSet->hide();
+        for (QListWidget* liste : Listes)
+            if (liste != nullptr) liste->setFrameStyle(QFrame::NoFrame);
+    }
+    resize(Reference_);
+    Agence();
+}
+
+void TContenu::NommePourLecteurs() {
+    const auto nomme = [](QWidget* w, const QString& nom, const QString& description) {
+        w->setAccessibleName(nom);
+        w->setAccessibleDescription(description);
+    };
+    nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
+          QStringLiteral("Un infinitif, un verbe pronominal (se lever, s'en aller), ou une "
+                         "forme ou une ligne conjuguée (allions, nous sommes allés)"));
+    nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
+    nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
+    nomme(OptionsL, QStringLiteral("Options"), QString());
+    nomme(Groupe, QStringLiteral("Groupe"), QString());
+    nomme(ModeleL, QStringLiteral("Modèle"), QString());
+    nomme(NoteL, QStringLiteral("Note"), QString());
+    nomme(PartPres, QStringLiteral("Participe présent"), QString());
+    QWidget* precedent = Conjugue;
+    setTabOrder(Verbe, Conjugue);
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        // "Indicatif présent", "Participe passé composé".
+        const Cellule& c = GrilleComplete[i];
+        const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
+        nomme(Listes[i], nom,
+              QStringLiteral("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
+        setTabOrder(precedent, Listes[i]);
+        precedent = Listes[i];
+    }
+}
+
+void TContenu::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    Agence();
+}
+
+void TContenu::DefinitReference(QSize reference) {
+    Reference_ = reference;
+    Agence();
+}
+
+QString TContenu::Remplit(const TVerbe& verbe, const LignesGrille& lignes,
+                          const TOptions& options) {
+    const QString texte = QString::fromStdString(verbe.Intitule()).trimmed();
+    const std::string_view modele = ModeleDuVerbe(verbe, options);
+    Regle_ = Texte(RegleDuModele(verbe, options));
+    VerbeL->setText(texte);
+    Options_ = QString::fromStdString(DecritOptions(options));
+    Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
+    ModeleL->setText(modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele));
+    Note_.clear();
+    AligneGroupe();
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& cellule = GrilleComplete[i];
+        QListWidget* liste = Listes[i];
+        if (liste == nullptr) {
+            PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
+            continue;
+        }
+        liste->clear();
+        for (int k = 0; k < cellule.NombreLignes(); ++k)
+            liste->addItem(QString::fromUtf8(lignes[cellule.Premier + k]));
+        MarqueCoupures(liste);
+    }
+    PlaceParticipe();
+    return texte;
+}
+
+void TContenu::Selectionne(const std::vector<TLigneChoisie>& lignes) {
+    std::size_t premiere = Grille.size();
+    for (const auto& [cellule, ligne] : lignes) {
+        QListWidget* liste = Listes[cellule];
+        if (liste == nullptr || ligne >= liste->count()) continue;
+        liste->item(ligne)->setSelected(true);
+        liste->scrollToItem(liste->item(ligne));
+        premiere = std::min(premiere, cellule);
+    }
+    if (premiere < Grille.size()) PageSet->setCurrentIndex(PageDeCellule(Grille[premiere]) - 1);
+}
+
+void TContenu::AttacheRaccourcisPages(QWidget* fenetre) {
+    // Window-wide, as the menu's shortcuts: no control of the window takes
+    // these keys for itself.
+    const auto raccourci = [this, fenetre](const QList<QKeySequence>& touches, auto page) {
+        auto* action = new QAction(fenetre);
+        action->setShortcuts(touches);
+        action->setShortcutContext(Qt::WindowShortcut);
+        fenetre->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, page] { PageSet->setCurrentIndex(page(PageSet)); });
+    };
+    const auto suivante = [](const QTabBar* b) { return (b->currentIndex() + 1) % b->count(); };
+    const auto precedente = [](const QTabBar* b) {
+        return (b->currentIndex() + b->count() - 1) % b->count();
+    };
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+              suivante);
+    raccourci({QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+              precedente);
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_1)}, [](const QTabBar*) { return 0; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_2)}, [](const QTabBar*) { return 1; });
+    raccourci({QKeySequence(Qt::ALT | Qt::Key_3)}, [](const QTabBar*) { return 2; });
+}
+
+void TContenu::CopieDe(const TContenu& autre) {
+    VerbeL->setText(autre.VerbeL->text());
+    Options_ = autre.Options_;
+    Groupe->setText(autre.Groupe->text());
+    ModeleL->setText(autre.ModeleL->text());
+    Note_ = autre.Note_;
+    Regle_ = autre.Regle_;
+    AligneGroupe();
+    PartPres->setText(autre.PartPres->text());
+    PlaceParticipe();
+    for (std::size_t i = 0; i < Listes.size(); ++i) {
+        if (Listes[i] == nullptr) continue;
+        Listes[i]->clear();
+        for (int k = 0; k < autre.Listes[i]->count(); ++k)
+            Listes[i]->addItem(autre.Listes[i]->item(k)->text());
+        MarqueCoupures(Listes[i]);
+    }
+}
+
+void TContenu::DefinitNote(const QString& note) {
+    Note_ = note;
+    AligneGroupe();
+}
+
+void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
+                              const std::function<void(const QString&)>& choix) {
+    Analyse_ = texte;
+    // Possibly the very button pressed: gone from sight now, deleted later.
+    for (QPushButton* bouton : AutresVerbes) {
+        bouton->hide();
+        bouton->deleteLater();
+    }
+    AutresVerbes.clear();
+    for (int i = 0; i < autres.size(); ++i) {
+        auto* bouton = new QPushButton(autres[i], this);
+        bouton->setObjectName(QStringLiteral("AutreVerbe"));
+        bouton->setToolTip(QStringLiteral("Conjuguer ") + autres[i]);
+        bouton->setFont(PoliceTexte(11));
+        bouton->setAutoDefault(false);
+        connect(bouton, &QPushButton::clicked, bouton,
+                [choix, verbe = autres[i]] { choix(verbe); });
+        bouton->show();
+        AutresVerbes.push_back(bouton);
+    }
+    PlaceAnalyse();
+}
+
+}  // namespace florimot

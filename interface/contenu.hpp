@@ -1,0 +1,119 @@
+// The window's content: the verb's row and the three pages. The window shows
+// one; a print job draws from another, never shown, filled with the same
+// lines, so that nothing done in the window during the job reaches paper.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "conjugaison.hpp"
+#include "disposition.hpp"
+#include "selection.hpp"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabBar;
+
+namespace florimot {
+
+// The note beside the group on `intitule`: what the verb's facts change in
+// its lines (`faits`, "verbe impersonnel, pas de voix passive"), then the
+// dictionary's note, a fact it already says ("essentiellement pronominal :
+// s'évanouir") not said twice; then the verb's other series under `options`,
+// which the grid does not show ("autre forme : je paye").
+QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
+                    const QString& dictionnaire);
+
+class TContenu : public QWidget {
+public:
+    enum class Usage { Ecran, Impression };
+
+    TContenu(Usage usage, QWidget* parent);
+
+    // The size the fixed layout was drawn for; larger sizes spread it out.
+    void DefinitReference(QSize reference);
+    QSize Reference() const { return Reference_; }
+
+    // The verb's row (the word as people write it, the options in force, the
+    // group, the model and its rule) and the lines of `verbe` conjugated
+    // under `options`; returns the word as shown.
+    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TOptions& options);
+    void CopieDe(const TContenu& autre);
+    // What the dictionary says of the verb shown, beside the group ("" for
+    // nothing). Remplit clears it.
+    void DefinitNote(const QString& note);
+    // Under the pages: what the dictionary found behind the text typed, or
+    // why it cannot tell ("" for nothing), and a button for each other verb
+    // the text may belong to; `choix` is told the verb of the one pressed.
+    void DefinitAnalyse(const QString& texte, const QStringList& autres,
+                        const std::function<void(const QString&)>& choix);
+    void MontrePage(int onglet);
+    // Selects `lignes` and shows the page of the first in the grid's order.
+    void Selectionne(const std::vector<TLigneChoisie>& lignes);
+    // The page keys on `fenetre`, wherever its focus is: Ctrl+PgDown,
+    // Ctrl+PgUp, Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2, Alt+3.
+    void AttacheRaccourcisPages(QWidget* fenetre);
+    // Lays page `onglet` out for a sheet of `page`'s proportions (a content
+    // made for printing only) and takes the size that layout needs, which is
+    // then the whole of what the sheet shows.
+    QSize AgencePourFeuille(int onglet, QSize page);
+    // How many times wider the lists of page `onglet` must grow for their
+    // longest lines to show whole (1 when they do).
+    double ManqueDeLargeur(int onglet) const;
+
+    QGroupBox* Boite(EGroupe groupe) const { return Boites[std::size_t(groupe)]; }
+
+    QLineEdit* Verbe = nullptr;
+    QPushButton* Conjugue = nullptr;
+    QLabel* Groupe = nullptr;
+    QLabel* VerbeL = nullptr;
+    QLabel* OptionsL = nullptr;
+    QLabel* ModeleL = nullptr;
+    QLabel* NoteL = nullptr;
+    QLabel* AnalyseL = nullptr;
+    std::vector<QPushButton*> AutresVerbes;
+    QFrame* Biseau = nullptr;  // the raised panel around the pages
+    QTabBar* PageSet = nullptr;
+    std::array<QGroupBox*, NombreGroupes> Boites{};
+    QLabel* PartPres = nullptr;
+    // The list of each cell of the engine's grid, in the grid's order, and
+    // its tense caption; the participle's cell has none (it fills PartPres).
+    std::array<QListWidget*, GrilleComplete.size()> Listes{};
+    std::array<QLabel*, GrilleComplete.size()> Legendes{};
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    // The layout for the window, or for the sheet being laid out.
+    void Agence();
+    // The verb's row: the word, the options, the group, the model, the note.
+    void AligneGroupe();
+    // The options' caption, on one line or two.
+    void EcritOptions(bool deuxLignes);
+    void PlaceParticipe();
+    void PlaceAnalyse();
+    // What a screen reader says of each control, and the Tab order.
+    void NommePourLecteurs();
+
+    QString Options_;
+    QString Note_;
+    QString Regle_;
+    QString Analyse_;
+    // The page laid out for a sheet; -1 for the window's layout.
+    int OngletFeuille_ = -1;
+    QSize PageFeuille_;
+
+    QSize Reference_{TailleFenetre};
+};
+
+}  // namespace florimot

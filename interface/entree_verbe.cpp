@@ -1,0 +1,250 @@
+#include "entree_verbe.hpp"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QCompleter>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QStyle>
+#include <QThread>
+#include <QToolTip>
+#include <QValidator>
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include "completion.hpp"
+#include "saisie.hpp"
+#include "selection.hpp"
+#include "verbe.hpp"
+
+namespace florimot {
+
+namespace {
+
+// No line of a grid has more words; past them a paste is cut.
+constexpr int MotsMax = 12;
+
+bool EstLiaison(char32_t c) {
+    return c == U'\'' || c == U'-';
+}
+
+// Where the verb's own letters begin in a text of the entry: after "se ",
+// "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
+// limit.
+qsizetype DebutDuVerbe(const QString& texte) {
+    const QByteArray octets = texte.toUtf8();
+    const std::size_t debut =
+        florimot::DebutDuVerbe(std::string_view(octets.data(), std::size_t(octets.size())));
+    return QString::fromUtf8(octets.first(qsizetype(debut))).size();
+}
+
+// The word being typed: the verb, or the complement after it; in a line,
+// its last word.
+QStringView MotEnCours(const QString& texte, bool ligne) {
+    if (ligne) return QStringView(texte).mid(texte.lastIndexOf(u' ') + 1);
+    const QStringView verbe = QStringView(texte).mid(DebutDuVerbe(texte));
+    const qsizetype blanc = verbe.indexOf(u' ');
+    return blanc < 0 ? verbe : verbe.mid(blanc + 1);
+}
+
+QString Bulle() {
+    return QStringLiteral("Verbe à Conjuguer");
+}
+
+class ValideurVerbe : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int& curseur) const override {
+        bool coupe = false;
+        const QString forme = FormeSaisie(texte, &curseur, &coupe);
+        if (coupe) return Invalid;
+        texte = forme;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
+    // The engine's own normaliser, so that the entry shows what the engine
+    // reads: "ce\u0301der" pasted from a page that writes the accent as a
+    // separate mark is céder, not "ceder" once the mark is dropped.
+    const auto normalise = [](const QString& t) {
+        return QString::fromStdString(NormaliseSaisie(t.toStdString())).toUcs4();
+    };
+    const QList<uint> lu = normalise(texte);
+    const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
+    QString sortie;
+    int gardesAvant = 0;
+    bool trop = false;
+    bool ligne = false;  // the text starts as a written line: every word kept apart
+    int mots = 1;
+    for (qsizetype i = 0; i < lu.size(); ++i) {
+        const char32_t c = lu[i];
+        bool garde = false;
+        if (c == U' ') {
+            ligne = ligne || (!sortie.isEmpty() && CommenceCommeUneLigne(sortie.toStdString()));
+            if (!ligne) {
+                garde = BlancPermisApres(sortie.toStdString());
+            } else if (!sortie.isEmpty() && sortie.back() != u' ') {
+                // A line longer than any the grid writes is cut there.
+                if (mots == MotsMax) {
+                    trop = true;
+                    break;
+                }
+                garde = true;
+                ++mots;
+            }
+        } else if (EstLiaison(c) && !sortie.isEmpty() && EstLettre(sortie.back().unicode())) {
+            garde = true;  // entr'apercevoir, entre-nuire: not counted as a letter
+        } else {
+            // The verb, the complement after it, or a word of the line: each
+            // has its own limit.
+            const QStringView mot = MotEnCours(sortie, ligne);
+            int comptes = 0;
+            for (qsizetype k = 0; k < mot.size(); ++k)
+                comptes += !mot[k].isLowSurrogate() && !(EstLiaison(mot[k].unicode()) && k > 0 &&
+                                                         EstLettre(mot[k - 1].unicode()));
+            garde = comptes < LettresEntree;
+            trop = trop || !garde;
+        }
+        if (!garde) continue;
+        const QString caractere = QString::fromUcs4(&c, 1);
+        sortie += caractere;
+        if (i < avantCurseur) gardesAvant += int(caractere.size());
+    }
+    if (curseur) *curseur = gardesAvant;
+    if (coupe) *coupe = trop;
+    return sortie;
+}
+
+TEntreeVerbe::TEntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
+    setValidator(new ValideurVerbe(this));
+    setToolTip(Bulle());
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Initial_ = Initial_ && t == QStringLiteral("verbe"); });
+    // Connected before the entry asks the completer for its list, which
+    // then exists from the very first key.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        setToolTip(Bulle());
+        if (!isReadOnly()) RassembleVerbes();
+    });
+}
+
+TEntreeVerbe::~TEntreeVerbe() {
+    // The thread reads nothing of the entry, but must not outlive it.
+    if (Fil_ != nullptr) Fil_->wait();
+}
+
+void TEntreeVerbe::ColleCompose() {
+    QString texte = text();
+    int debut = cursorPosition();
+    if (hasSelectedText()) {
+        debut = selectionStart();
+        texte.remove(debut, selectedText().size());
+    }
+    const QString colle = QGuiApplication::clipboard()->text();
+    int curseur = debut + int(colle.size());
+    bool coupe = false;
+    const QString forme = FormeSaisie(texte.insert(debut, colle), &curseur, &coupe);
+    // One step to undo, as any paste.
+    selectAll();
+    insert(forme);
+    setCursorPosition(curseur);
+    // Nothing is cut without a word: the text pasted stays readable under
+    // the pointer until the entry is typed in.
+    if (coupe) {
+        setToolTip(QStringLiteral("Collage coupé à %1 lettres : « %2 »")
+                       .arg(LettresEntree)
+                       .arg(colle.simplified()));
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+    }
+}
+
+void TEntreeVerbe::focusInEvent(QFocusEvent* evenement) {
+    QLineEdit::focusInEvent(evenement);
+    // Back from the list of verbs, typing goes on where it was.
+    if (evenement->reason() != Qt::MouseFocusReason && evenement->reason() != Qt::PopupFocusReason)
+        selectAll();
+}
+
+void TEntreeVerbe::mousePressEvent(QMouseEvent* evenement) {
+    QLineEdit::mousePressEvent(evenement);
+    if (Initial_) selectAll();
+}
+
+void TEntreeVerbe::mouseMoveEvent(QMouseEvent* evenement) {
+    if (!Initial_) QLineEdit::mouseMoveEvent(evenement);
+}
+
+void TEntreeVerbe::mouseReleaseEvent(QMouseEvent* evenement) {
+    QLineEdit::mouseReleaseEvent(evenement);
+    if (Initial_) selectAll();
+}
+
+void TEntreeVerbe::keyPressEvent(QKeyEvent* evenement) {
+    if (evenement->matches(QKeySequence::Paste) && !isReadOnly()) {
+        ColleCompose();
+        evenement->accept();
+        return;
+    }
+    // With the list open, the entry would take Enter for choosing in the
+    // list alone, and nothing would be conjugated when no line is chosen.
+    if ((evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) &&
+        Completion_ != nullptr && Completion_->popup()->isVisible()) {
+        const QModelIndex choisi = Completion_->popup()->currentIndex();
+        Completion_->popup()->hide();
+        if (choisi.isValid()) setText(choisi.data().toString());
+        if (Valide) Valide();
+        evenement->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(evenement);
+}
+
+void TEntreeVerbe::contextMenuEvent(QContextMenuEvent* evenement) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    if (auto* coller = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        coller->disconnect(this);
+        connect(coller, &QAction::triggered, this, &TEntreeVerbe::ColleCompose);
+    }
+    menu->exec(evenement->globalPos());
+}
+
+void TEntreeVerbe::RassembleVerbes() {
+    if (Fil_ != nullptr) return;
+    auto lignes = std::make_shared<LignesCompletion>();
+    Fil_ = QThread::create([lignes] { *lignes = VerbesACompleter(); });
+    Fil_->setParent(this);
+    connect(Fil_, &QThread::finished, this,
+            [this, lignes] { OuvreCompletion(std::move(*lignes)); });
+    Fil_->start(QThread::LowPriority);
+}
+
+void TEntreeVerbe::OuvreCompletion(LignesCompletion lignes) {
+    Completion_ = florimot::CreeCompletion(std::move(lignes), this);
+    Completion_->popup()->setObjectName(QStringLiteral("Completion"));
+    Completion_->popup()->setAccessibleName(QStringLiteral("Verbes proposés"));
+    // Wider than the entry when need be: a verb of the longest is seen whole.
+    Completion_->popup()->setMinimumWidth(
+        Completion_->popup()->fontMetrics().horizontalAdvance(QString(LettresEntree + 5, u'n')) +
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    // A line clicked is chosen as Enter chooses it.
+    connect(Completion_, qOverload<const QString&>(&QCompleter::activated), this, [this] {
+        if (Valide) Valide();
+    });
+    setCompleter(Completion_);
+    // What was typed meanwhile is completed at once.
+    if (hasFocus() && !Initial_ && !text().isEmpty()) {
+        Completion_->setCompletionPrefix(text());
+        Completion_->complete();
+    }
+}
+
+}  // namespace florimot

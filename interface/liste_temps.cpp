@@ -1,0 +1,78 @@
+#include "liste_temps.hpp"
+
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QStringList>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace florimot {
+
+namespace {
+
+// The room left around a line's text inside the list's frame.
+constexpr int MargeTexte = 6;
+
+class DelegueLigne : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), HauteurLigne};
+    }
+};
+
+// The view alone would copy the current line only.
+class ListeTemps : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override {
+        if (evenement->matches(QKeySequence::Copy)) {
+            QStringList lignes;
+            for (int i = 0; i < count(); ++i)
+                if (item(i)->isSelected()) lignes << item(i)->text();
+            if (!lignes.isEmpty()) QGuiApplication::clipboard()->setText(lignes.join(u'\n'));
+            evenement->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(evenement);
+    }
+};
+
+}  // namespace
+
+QListWidget* CreeListeTemps(const QString& nom, QWidget* parent) {
+    auto* liste = new ListeTemps(parent);
+    liste->setObjectName(nom);
+    liste->setItemDelegate(new DelegueLigne(liste));
+    liste->setUniformItemSizes(true);
+    liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    liste->setTextElideMode(Qt::ElideRight);
+    liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return liste;
+}
+
+void MarqueCoupures(QListWidget* liste) {
+    const QFontMetrics mesure(liste->font());
+    const int largeur = liste->contentsRect().width() - MargeTexte;
+    for (int i = 0; i < liste->count(); ++i) {
+        QListWidgetItem* ligne = liste->item(i);
+        ligne->setToolTip(mesure.horizontalAdvance(ligne->text()) > largeur ? ligne->text()
+                                                                            : QString());
+    }
+}
+
+int LargeurVoulue(const QListWidget* liste) {
+    const QFontMetrics mesure(liste->font());
+    int besoin = 0;
+    for (int k = 0; k < liste->count(); ++k)
+        besoin = std::max(besoin, mesure.horizontalAdvance(liste->item(k)->text()));
+    return besoin + MargeTexte + liste->width() - liste->contentsRect().width();
+}
+
+}  // namespace florimot

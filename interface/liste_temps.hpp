@@ -1,0 +1,26 @@
+// The lists the lines of a tense show in.
+#pragma once
+
+class QListWidget;
+class QString;
+class QWidget;
+
+namespace florimot {
+
+// Lines of the lists are this high whatever the style would choose.
+inline constexpr int HauteurLigne = 13;
+
+// A list of a tense, named `nom`: its lines 13 pixels high, cut with an
+// ellipsis rather than scrolled sideways; several can be selected, and
+// Ctrl+C copies them all, one a line, in the list's order.
+QListWidget* CreeListeTemps(const QString& nom, QWidget* parent);
+
+// A line too long for its list is cut with an ellipsis; the whole line is
+// then readable under the pointer. To be called again whenever the list's
+// width or lines change.
+void MarqueCoupures(QListWidget* liste);
+
+// The width `liste` needs to show its longest line whole.
+int LargeurVoulue(const QListWidget* liste);
+
+}  // namespace florimot

@@ -1,0 +1,110 @@
+#include "menus.hpp"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <iterator>
+
+#include "ecran.hpp"
+
+namespace florimot {
+
+namespace {
+
+// A command of a menu; no name for a separator.
+struct Commande {
+    const char* Nom;
+    const char* Legende;
+    QKeyCombination Touche;
+    void (TEcran::*Gestionnaire)();
+};
+
+const Commande CommandesAction[] = {
+    {"Conjuguer1", "&Conjuguer", Qt::Key_F1, &TEcran::Conjuguer1Click},
+    {"Imprimer1", "&Imprimer", Qt::CTRL | Qt::Key_P, &TEcran::Imprimer1Click},
+    {"EnregistrerPdf1", "&Enregistrer en PDF…", Qt::CTRL | Qt::Key_S,
+     &TEcran::EnregistrerPdf1Click},
+    {"CopierConjugaison1", "C&opier la conjugaison", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+     &TEcran::CopierConjugaison1Click},
+    {nullptr, nullptr, {}, nullptr},
+    {"Precedent1", "P&récédent", Qt::ALT | Qt::Key_Left, &TEcran::Precedent1Click},
+    {"Suivant1", "&Suivant", Qt::ALT | Qt::Key_Right, &TEcran::Suivant1Click},
+    {nullptr, nullptr, {}, nullptr},
+    {"Quitter1", "&Quitter", Qt::CTRL | Qt::Key_Q, &TEcran::Quitter1Click},
+};
+
+// In the order of TMenus::Options.
+struct ItemOption {
+    Commande Item;
+    bool TOptions::*Option;
+};
+
+const ItemOption ItemsOptions[] = {
+    {{"Feminin1", "&Féminin", Qt::Key_F5, &TEcran::OptionClick}, &TOptions::Feminin},
+    {{"Negation1", "&Négation", Qt::Key_F6, &TEcran::OptionClick}, &TOptions::Negation},
+    {{"Interrogation1", "&Interrogation", Qt::Key_F7, &TEcran::OptionClick},
+     &TOptions::Interrogation},
+    {{"Passif1", "&Voix passive", Qt::Key_F8, &TEcran::OptionClick}, &TOptions::Passif},
+    {{"Rectifiee1", "&Orthographe rectifiée (1990)", Qt::Key_F9, &TEcran::OptionClick},
+     &TOptions::Rectifiee},
+    {{"Variante1", "&Autre forme", Qt::Key_F10, &TEcran::OptionClick}, &TOptions::Variante},
+};
+static_assert(std::size(ItemsOptions) == std::tuple_size_v<decltype(TMenus::Options)>);
+
+const Commande CommandesAide[] = {
+    {"APropos1", "A &Propos...", Qt::Key_F2, &TEcran::APropos1Click},
+    {"Aide1", "&Aide", Qt::CTRL | Qt::Key_H, &TEcran::Aide1Click},
+};
+
+QMenu* AjouteMenu(QMenuBar* barre, const char* nom, const QString& legende) {
+    QMenu* menu = barre->addMenu(legende);
+    menu->setObjectName(QString::fromLatin1(nom));
+    return menu;
+}
+
+QAction* Ajoute(TEcran& ecran, QMenu* menu, const Commande& commande) {
+    if (commande.Nom == nullptr) return menu->addSeparator();
+    QAction* action = menu->addAction(QString::fromUtf8(commande.Legende));
+    action->setObjectName(QString::fromLatin1(commande.Nom));
+    action->setShortcut(QKeySequence(commande.Touche));
+    ecran.addAction(action);
+    QObject::connect(action, &QAction::triggered, &ecran, commande.Gestionnaire);
+    return action;
+}
+
+}  // namespace
+
+TOptions TMenus::Cochees() const {
+    TOptions options;
+    for (std::size_t i = 0; i < Options.size(); ++i)
+        options.*ItemsOptions[i].Option = Options[i]->isChecked();
+    return options;
+}
+
+void TMenus::Coche(const TOptions& options) const {
+    for (std::size_t i = 0; i < Options.size(); ++i)
+        Options[i]->setChecked(options.*ItemsOptions[i].Option);
+}
+
+TMenus CreeMenus(TEcran& ecran) {
+    TMenus menus;
+    menus.Barre = ecran.menuBar();
+    menus.Barre->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* action = AjouteMenu(menus.Barre, "Action", QStringLiteral("&Action"));
+    for (const Commande& commande : CommandesAction) {
+        QAction* ajoutee = Ajoute(ecran, action, commande);
+        if (ajoutee->objectName() == QStringLiteral("Precedent1")) menus.Precedent = ajoutee;
+        if (ajoutee->objectName() == QStringLiteral("Suivant1")) menus.Suivant = ajoutee;
+    }
+    QMenu* options = AjouteMenu(menus.Barre, "Options", QStringLiteral("&Options"));
+    for (std::size_t i = 0; i < menus.Options.size(); ++i) {
+        menus.Options[i] = Ajoute(ecran, options, ItemsOptions[i].Item);
+        menus.Options[i]->setCheckable(true);
+    }
+    QMenu* aide = AjouteMenu(menus.Barre, "Aide", QStringLiteral("&?"));
+    for (const Commande& commande : CommandesAide) Ajoute(ecran, aide, commande);
+    return menus;
+}
+
+}  // namespace florimot

@@ -1,0 +1,94 @@
+#include "selection.hpp"
+
+#include <algorithm>
+#include <iterator>
+
+namespace florimot {
+
+namespace {
+
+// Whether `ligne` holds `mot` as a word of its own ("nous sommes allés ?"),
+// blanks being plain or no-break.
+bool TientLeMot(std::string_view ligne, std::string_view mot) {
+    constexpr std::string_view Insecable = "\u00a0";
+    while (!ligne.empty()) {
+        const std::size_t blanc = std::min(ligne.find(' '), ligne.find(Insecable));
+        if (ligne.substr(0, blanc) == mot) return true;
+        if (blanc == std::string_view::npos) break;
+        ligne.remove_prefix(blanc + (ligne[blanc] == ' ' ? 1 : Insecable.size()));
+    }
+    return false;
+}
+
+// The index in Grille of the cell named `nom`; none for the past participle.
+std::ptrdiff_t RangDansGrille(std::string_view nom) {
+    const auto cellule = std::find_if(Grille.begin(), Grille.end(),
+                                      [nom](const Cellule& c) { return c.Nom == nom; });
+    return cellule == Grille.end() ? -1 : std::distance(Grille.begin(), cellule);
+}
+
+}  // namespace
+
+TOptions OptionsPourMontrer(const TAnalyse& analyse, const TOptions& enVigueur, bool ligneLue) {
+    TOptions lue;
+    if (!analyse.lectures.empty()) {
+        const TLecture& premiere = analyse.lectures.front();
+        lue = premiere.options;
+        lue.Rectifiee = premiere.rectifiee;
+        lue.Variante = premiere.variante;
+    }
+    TOptions options = ligneLue ? lue : enVigueur;
+    options.Rectifiee = enVigueur.Rectifiee || lue.Rectifiee;
+    options.Variante = enVigueur.Variante || lue.Variante;
+    return options;
+}
+
+std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
+                                           const TOptions& enVigueur, std::string_view forme,
+                                           const TAnalyse& analyse) {
+    const LignesGrille lignes = ConjugueGrille(verbe, enVigueur, faits);
+    std::vector<TLigneChoisie> choisies;
+    for (const TLecture& l : analyse.lectures) {
+        if (const std::ptrdiff_t rang = RangDansGrille(l.cellule); rang >= 0) {
+            const Cellule& c = Grille[std::size_t(rang)];
+            const int ligne = l.personne - c.PremierePersonne;
+            if (ligne >= 0 && ligne < c.NombreLignes())
+                choisies.push_back({std::size_t(rang), ligne});
+            continue;
+        }
+        const auto accord = [&](bool feminin, bool passif) {
+            TOptions o = enVigueur;
+            o.Feminin = feminin;
+            o.Passif = passif;
+            return o;
+        };
+        const TOptions accords[] = {enVigueur, accord(true, false), accord(false, true),
+                                    accord(true, true)};
+        for (const TOptions& o : accords) {
+            const LignesGrille g = o == enVigueur ? lignes : ConjugueGrille(verbe, o, faits);
+            const std::size_t avant = choisies.size();
+            for (std::size_t i = 0; i < Grille.size(); ++i)
+                if (EstCompose(Grille[i]))
+                    for (int k = 0; k < Grille[i].NombreLignes(); ++k)
+                        if (TientLeMot(g[Grille[i].Premier + std::size_t(k)], forme))
+                            choisies.push_back({i, k});
+            if (choisies.size() > avant) break;
+        }
+    }
+    std::erase_if(choisies, [&](const TLigneChoisie& c) {
+        return EstMarqueur(lignes[Grille[c.cellule].Premier + std::size_t(c.ligne)]);
+    });
+    return choisies;
+}
+
+bool CommenceCommeUneLigne(std::string_view texte) {
+    constexpr std::string_view Mots[] = {"je",   "tu",  "il",    "elle", "on", "nous",
+                                         "vous", "ils", "elles", "que",  "ne"};
+    constexpr std::string_view Elisions[] = {"j'", "qu'", "n'"};
+    const std::string_view premier = texte.substr(0, texte.find(' '));
+    return std::find(std::begin(Mots), std::end(Mots), premier) != std::end(Mots) ||
+           std::any_of(std::begin(Elisions), std::end(Elisions),
+                       [&](std::string_view e) { return premier.starts_with(e); });
+}
+
+}  // namespace florimot
