@@ -19,6 +19,7 @@
 #include "apparence.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "lexique.hpp"
 #include "pilote.hpp"
 
 using namespace florimot;
@@ -64,9 +65,7 @@ private slots:
     void init() {
         Dialogues = {};
         if (QByteArray(QTest::currentTestFunction()) == "sansDictionnaire") return;
-#ifndef FLORIMOT_LEXIQUE
-        QSKIP("Florimot construit sans libhunspell");
-#endif
+        if (!TLexique::AvecDictionnaire()) QSKIP("Florimot construit sans libhunspell");
         if (!QFile::exists(QStringLiteral("/usr/share/hunspell/fr.dic")))
             QSKIP("dictionnaire absent : /usr/share/hunspell/fr.dic (hunspell-fr-comprehensive)");
     }
