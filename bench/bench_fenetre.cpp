@@ -37,7 +37,8 @@ private slots:
             entree->setText(verbes[i++ % verbes.size()]);
             QTest::keyClick(entree, Qt::Key_Return);
         }
-        QVERIFY(!ecran.findChild<QListWidget*>(QStringLiteral("PresInd"))->item(0)->text().isEmpty());
+        QVERIFY(
+            !ecran.findChild<QListWidget*>(QStringLiteral("PresInd"))->item(0)->text().isEmpty());
     }
 
     // The main window built and shown, its first paint done.

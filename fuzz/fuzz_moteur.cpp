@@ -17,7 +17,9 @@ void Exige(bool condition) {
     if (!condition) std::abort();
 }
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // The first byte draws the options and a request of any codes; the rest is
 // the text.

@@ -8,7 +8,7 @@ namespace florimot {
 
 namespace {
 
-  // participes passé, présent
+// participes passé, présent
 
 constexpr TTerminaisons TermBoire = {
     "",       "ois",    "ois",    "oit",     "uvons",  "uvez",     "oivent",  // présent

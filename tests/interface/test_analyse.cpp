@@ -69,9 +69,7 @@ private slots:
         if (!QFile::exists(QStringLiteral("/usr/share/hunspell/fr.dic")))
             QSKIP("dictionnaire absent : /usr/share/hunspell/fr.dic (hunspell-fr-comprehensive)");
     }
-    void cleanup() {
-        Ecran.reset();
-    }
+    void cleanup() { Ecran.reset(); }
 
     // Typed at once after start-up: the first look-up waits for the
     // dictionary, the window does not. A picture when FLORIMOT_CAPTURES

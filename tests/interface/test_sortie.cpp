@@ -11,8 +11,8 @@
 #include "about.hpp"
 #include "apparence.hpp"
 #include "dialogues_enregistres.hpp"
-#include "pilote.hpp"
 #include "ecran.hpp"
+#include "pilote.hpp"
 
 using namespace florimot;
 
