@@ -114,8 +114,8 @@ private:
         std::vector<std::pair<std::string, std::string_view>> rangees;
         std::size_t largeur = 0;
         for (const std::size_t i : lignes_) {
-            const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& c) {
-                return i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes());
+            const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& k) {
+                return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
             });
             std::string legende = std::string(c.Mode) + ' ' + std::string(c.Temps);
             largeur = std::max(largeur, LargeurTexte(legende));

@@ -78,16 +78,16 @@ private slots:
         QElapsedTimer chrono;
         chrono.start();
         Ouvre();
-        const double creation = chrono.nsecsElapsed() / 1e6;
+        const double creation = double(chrono.nsecsElapsed()) / 1e6;
         W<QLineEdit>("Verbe")->setText(QStringLiteral("allions"));
         Ecran->ConjugueClick();
-        const double premiere = chrono.nsecsElapsed() / 1e6;
+        const double premiere = double(chrono.nsecsElapsed()) / 1e6;
         chrono.restart();
         Ecran->ConjugueClick();
         qInfo(
             "fenêtre créée en %.1f ms ; première analyse finie %.1f ms après la création ; "
             "une autre en %.2f ms",
-            creation, premiere, chrono.nsecsElapsed() / 1e6);
+            creation, premiere, double(chrono.nsecsElapsed()) / 1e6);
         QVERIFY(creation < 300);
         QCOMPARE(Texte("VerbeL"), QStringLiteral("aller"));
         QTRY_VERIFY(!Texte("NoteL").isEmpty());

@@ -282,7 +282,7 @@ private slots:
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         QString titre, texte;
         bool entreeVisible = false;
-        int boutons = 0;
+        qsizetype boutons = 0;
         pilote::QuandBoite([&](QMessageBox* boite) {
             icone = boite->icon();
             titre = boite->windowTitle();
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(icone, QMessageBox::Critical);
         QCOMPARE(titre, QStringLiteral("Florimot"));
         QVERIFY2(texte.contains(QStringLiteral("ne peut pas être écrit")), qPrintable(texte));
-        QCOMPARE(boutons, 1);
+        QCOMPARE(boutons, qsizetype(1));
         QVERIFY(entreeVisible);
         // The keyboard goes back to the entry when the window is active again
         // (the offscreen platform does not reactivate it by itself).
