@@ -5,25 +5,15 @@
 #include <string>
 #include <utility>
 
+#include "../faits_en_lettres.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
 #include "pages.hpp"
 
 namespace {
 
-bool A(std::string_view lettres, char c) {
-    return lettres.find(c) != std::string_view::npos;
-}
-
-// "I" impersonal, "3" third persons only, "P" pronominal only, "R"
-// reciprocal, "D" indirect reflexive, "-" no passive.
-florimot::TFaits Faits(std::string_view l) {
-    return {true, !A(l, '-'), A(l, 'I'), A(l, '3'), A(l, 'P'), A(l, 'R'), A(l, 'D')};
-}
-
-florimot::TOptions Options(std::string_view l) {
-    return {A(l, 'f'), A(l, 'n'), A(l, 'i'), A(l, 'p')};
-}
+using essais::Faits;
+using essais::Options;
 
 // The header says what the facts change; a verb the table does not know
 // keeps today's header.
