@@ -39,6 +39,7 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
     for (std::size_t i = 0; i < lectures.size(); ++i)
         verbes += i == 0 || VerbeDe(lectures[i]) != VerbeDe(lectures[i - 1]);
     analyses.reserve(analyses.size() + verbes);
+    std::uint32_t dernier = ~std::uint32_t{0};  // no verb: VerbeDe has 21 bits
     for (std::size_t i = 0; i < lectures.size(); ++i) {
         const std::uint32_t l = lectures[i];
         const std::uint32_t cellule = CelluleDe(l);
@@ -53,11 +54,20 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
                           lecture.personne != 1 || !Inverse(Grille[cellule])))
             continue;
-        const std::string_view infinitif = index.Infinitif(VerbeDe(l));
+        // The verb's readings follow one another: its infinitive is read
+        // once, where they start.
+        if (VerbeDe(l) == dernier) {
+            analyses.back().lectures.push_back(lecture);
+            continue;
+        }
+        dernier = VerbeDe(l);
+        const std::string_view infinitif = index.Infinitif(dernier);
         if (analyses.empty() || analyses.back().infinitif != infinitif) {
             // One allocation for the verb's readings: a batch makes millions.
-            analyses.push_back({std::string(infinitif), true, {}});
-            analyses.back().lectures.reserve(static_cast<std::size_t>(
+            TAnalyse& analyse = analyses.emplace_back();
+            analyse.infinitif = infinitif;
+            analyse.connu = true;
+            analyse.lectures.reserve(static_cast<std::size_t>(
                 std::count_if(lectures.begin() + static_cast<std::ptrdiff_t>(i), lectures.end(),
                               [&](std::uint32_t m) { return VerbeDe(m) == VerbeDe(l); })));
         }
@@ -94,9 +104,11 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
     const TIndexFormes& index = TIndexFormes::Programme();
     std::vector<TAnalyse> analyses;
     AjouteIndex(index.Cherche(mot, connu), false, analyses);
+    if (analyses.size() == 1) return analyses;
     if (!analyses.empty()) {
         // A form both spellings share (naquit) is the traditional
-        // infinitive's alone: naitre would only repeat naître.
+        // infinitive's alone: naitre would only repeat naître. It takes two
+        // verbs, and most forms have one.
         std::vector<std::string> repetes;
         for (const TAnalyse& b : analyses)
             if (std::none_of(b.lectures.begin(), b.lectures.end(),

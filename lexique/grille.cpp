@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -292,12 +291,18 @@ namespace {
 // head they share with their infinitive.
 constexpr std::size_t TailleQueue = 10;
 
-// For each ending the engine cuts its models' infinitives at, the tails their
-// forms put after the head: built once, from the grids of the engine's
-// example verbs.
-const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Queues() {
-    static const auto queues = [] {
-        std::unordered_map<std::string_view, std::unordered_set<std::string>> q;
+// For each tail the forms of the engine's example verbs put after the head
+// they share with their infinitive, the endings the engine cuts its models'
+// infinitives at that give it, in the engine's order: built once, so that a
+// head costs one look-up, not one per ending.
+struct TQueues {
+    std::unordered_set<std::string> textes;  // the tails, which the keys below view
+    std::unordered_map<std::string_view, std::vector<std::string_view>> fins;
+};
+
+const TQueues& Queues() {
+    static const TQueues queues = [] {
+        std::unordered_map<std::string_view, std::unordered_set<std::string>> parFin;
         for (std::string_view m : VerbesExemples()) {
             TVerbe v;
             v.DefinitVerbe(m);
@@ -316,7 +321,18 @@ const std::unordered_map<std::string_view, std::unordered_set<std::string>>& Que
                 if (!m.ends_with(fin) || m.size() == fin.size()) continue;
                 const std::string_view tete = m.substr(0, m.size() - fin.size());
                 for (std::string_view f : formes)
-                    if (f.starts_with(tete)) q[fin].emplace(f.substr(tete.size()));
+                    if (f.starts_with(tete)) parFin[fin].emplace(f.substr(tete.size()));
+            }
+        }
+        TQueues q;
+        for (std::string_view fin : CoupesDesModeles()) {
+            const auto tails = parFin.find(fin);
+            if (tails == parFin.end()) continue;
+            for (const std::string& queue : tails->second) {
+                std::vector<std::string_view>& fins = q.fins[*q.textes.insert(queue).first];
+                // An ending the engine lists twice is tried once: the
+                // candidates are deduplicated all the same.
+                if (std::find(fins.begin(), fins.end(), fin) == fins.end()) fins.push_back(fin);
             }
         }
         return q;
@@ -336,24 +352,28 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     debuts.push_back(forme.size());
     const std::size_t n = debuts.size() - 1;
     const auto& queues = Queues();
-    std::set<std::string> vus;
     std::vector<std::string> candidats;
     const auto ajoute = [&](std::string v) {
         std::size_t lettres = 0;
         for (std::size_t i = 0; i < v.size();
              i += utf8::Decode(std::string_view(v).substr(i)).taille)
             ++lettres;
-        if (lettres <= TText::Capacite && vus.insert(v).second) candidats.push_back(std::move(v));
+        // A few dozen at most: a walk costs less than a set.
+        if (lettres <= TText::Capacite &&
+            std::find(candidats.begin(), candidats.end(), v) == candidats.end())
+            candidats.push_back(std::move(v));
     };
     for (std::size_t tete = n; tete >= 1; --tete) {
         if (n - tete > TailleQueue) break;
         const std::string_view debut = forme.substr(0, debuts[tete]);
-        const std::string queue(forme.substr(debuts[tete]));
-        for (std::string_view fin : CoupesDesModeles()) {
-            const auto q = queues.find(fin);
-            if (q != queues.end() && q->second.contains(queue))
-                ajoute(std::string(debut) + std::string(fin));
-        }
+        const std::string_view queue = forme.substr(debuts[tete]);
+        if (const auto q = queues.fins.find(queue); q != queues.fins.end())
+            for (std::string_view fin : q->second) {
+                std::string v;
+                v.reserve(debut.size() + fin.size());
+                v.append(debut).append(fin);
+                ajoute(std::move(v));
+            }
         // achète, célèbre: the first group's e or é turned è before one or
         // two consonants of the stem, which no head shares with the infinitive.
         if (queue.starts_with("è"))

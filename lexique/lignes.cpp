@@ -48,6 +48,36 @@ bool Correspond(std::string_view ligne, std::string_view texte) {
            (lue.texte.find(' ') == std::string::npos && Tient(lue.texte, texte));
 }
 
+// Text as the grids write it, lower case with composed accents, is its own
+// normal form but for its blanks, which `pose` runs together: the lines a
+// candidate's grids are compared by need no decoding. False, part of it
+// posed, at the first byte that would need it.
+template <class Pose>
+bool PoseSansNormaliser(std::string_view texte, Pose pose) {
+    const auto octet = [&](std::size_t i) {
+        return i < texte.size() ? static_cast<unsigned char>(texte[i]) : 0u;
+    };
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const unsigned c = octet(i), d = octet(i + 1);
+        if ((c >= 'a' && c <= 'z') || c == '-' || c == '\'' || c == '?' || c == ' ') {
+            pose(static_cast<char>(c));
+        } else if ((c == 0xC3 && d >= 0xA0 && d <= 0xBF && d != 0xB7) || (c == 0xC5 && d == 0x93)) {
+            // à … ÿ but ÷, and œ: already small letters.
+            pose(texte[i]);
+            pose(texte[++i]);
+        } else if (c == 0xC2 && d == 0xA0) {
+            pose(' ');  // the no-break space, a blank as any other
+            ++i;
+        } else if (c == 0xE2 && d == 0x80 && octet(i + 2) == 0xAF) {
+            pose(' ');  // the narrow one before a question mark
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct Candidat {
     std::string infinitif;
     bool connu;
@@ -57,11 +87,14 @@ struct Candidat {
 
 TTexteLu Canonique(std::string_view texte) {
     TTexteLu lu;
-    const std::string s = NormaliseSaisie(texte);
-    lu.texte.reserve(s.size());
-    for (char c : s) {
-        if (c == ' ' && (lu.texte.empty() || lu.texte.back() == ' ')) continue;
+    lu.texte.reserve(texte.size());
+    const auto pose = [&](char c) {
+        if (c == ' ' && (lu.texte.empty() || lu.texte.back() == ' ')) return;
         lu.texte += c;
+    };
+    if (!PoseSansNormaliser(texte, pose)) {
+        lu.texte.clear();
+        for (char c : NormaliseSaisie(texte)) pose(c);
     }
     // The question mark the grid writes after a no-break space, or none.
     while (!lu.texte.empty() && (lu.texte.back() == ' ' || lu.texte.back() == '?')) {
