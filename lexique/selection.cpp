@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "interne.hpp"
+
 namespace florimot {
 
 namespace {
@@ -18,13 +20,6 @@ bool TientLeMot(std::string_view ligne, std::string_view mot) {
         ligne.remove_prefix(blanc + (ligne[blanc] == ' ' ? 1 : Insecable.size()));
     }
     return false;
-}
-
-// The index in Grille of the cell named `nom`; none for the past participle.
-std::ptrdiff_t RangDansGrille(std::string_view nom) {
-    const auto cellule = std::find_if(Grille.begin(), Grille.end(),
-                                      [nom](const Cellule& c) { return c.Nom == nom; });
-    return cellule == Grille.end() ? -1 : std::distance(Grille.begin(), cellule);
 }
 
 }  // namespace
@@ -49,11 +44,11 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
     const LignesGrille lignes = ConjugueGrille(verbe, enVigueur, faits);
     std::vector<TLigneChoisie> choisies;
     for (const TLecture& l : analyse.lectures) {
-        if (const std::ptrdiff_t rang = RangDansGrille(l.cellule); rang >= 0) {
-            const Cellule& c = Grille[std::size_t(rang)];
+        // The past participle is no cell of Grille: its rank is past the end.
+        if (const auto rang = std::size_t(lexique::RangCellule(l.cellule)); rang < Grille.size()) {
+            const Cellule& c = Grille[rang];
             const int ligne = l.personne - c.PremierePersonne;
-            if (ligne >= 0 && ligne < c.NombreLignes())
-                choisies.push_back({std::size_t(rang), ligne});
+            if (ligne >= 0 && ligne < c.NombreLignes()) choisies.push_back({rang, ligne});
             continue;
         }
         const auto accord = [&](bool feminin, bool passif) {
