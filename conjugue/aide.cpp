@@ -1,5 +1,7 @@
 #include "aide.hpp"
 
+#include "florimot_version.hpp"
+
 namespace florimot {
 
 namespace {

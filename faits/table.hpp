@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "hachage.hpp"
+
 namespace florimot::faits {
 
 // The infinitives end to end in byte order, each one as its length (one
@@ -19,15 +21,7 @@ extern const std::span<const char> Entrees;
 // relocation at start-up.
 extern const std::span<const std::uint32_t> Alveoles;
 
-// FNV-1a: the generator and the look-up must hash alike.
-constexpr std::uint32_t Hache(std::string_view mot) {
-    std::uint32_t h = 2166136261u;
-    for (const char c : mot) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 16777619u;
-    }
-    return h;
-}
+using florimot::Hache;
 
 inline constexpr std::uint8_t MarqueTransitif = 1;       // a direct object, hence a passive
 inline constexpr std::uint8_t MarquePronominal = 2;      // never without its pronoun

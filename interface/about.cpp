@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "apparence.hpp"
+#include "florimot_version.hpp"
 
 namespace florimot {
 

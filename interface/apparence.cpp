@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <cmath>
 
+#include "florimot_version.hpp"
+
 // The pictures live in the library; a static library needs its resources
 // registered by hand.
 static void ChargeRessources() {

@@ -34,18 +34,15 @@
 #include <span>
 #include <string_view>
 
+#include "hachage.hpp"
+
 namespace florimot::lexique {
 
 inline constexpr std::uint32_t IndexMagie = 0x49584c46;  // "FLXI"
 inline constexpr std::uint32_t IndexVersion = 4;
 inline constexpr std::uint32_t CelluleParticipePasse = 18;
 
-// FNV-1a: short keys, and the generator and the reader must agree.
-constexpr std::uint32_t Hache(std::string_view s) {
-    std::uint32_t h = 2166136261u;
-    for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h;
-}
+using florimot::Hache;
 
 constexpr std::uint32_t Lecture(std::uint32_t verbe, std::uint32_t cellule, std::uint32_t personne,
                                 bool inversion, bool rectifiee = false, bool variante = false) {

@@ -32,6 +32,7 @@
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "florimot_version.hpp"
 #include "pages.hpp"
 #include "pilote.hpp"
 
