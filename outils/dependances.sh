@@ -12,7 +12,7 @@ paquets=(
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
   libhunspell-dev hunspell-fr-comprehensive
-  nlohmann-json3-dev rapidjson-dev
+  rapidjson-dev
   mandoc desktop-file-utils appstream
 )
 if [ "$#" -gt 0 ]; then paquets+=("$@"); fi

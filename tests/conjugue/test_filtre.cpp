@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "commande.hpp"
 #include "conjugaison.hpp"
 #include "filtre.hpp"
+#include "json_lu.hpp"
 #include "processus.hpp"
 
 namespace {
@@ -99,7 +99,6 @@ TEST(ConjugueFiltre, JsonGardeLesFaits) {
 // What is kept is the full output's, byte for byte, for every tense and
 // person and under any options: its TSV lines, its JSON forms and keys.
 TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
-    using Json = nlohmann::ordered_json;
     const auto lance = [](std::vector<std::string> arguments,
                           const std::vector<std::string>& plus) {
         arguments.insert(arguments.end(), plus.begin(), plus.end());
@@ -139,21 +138,38 @@ TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
 
                 attendu.clear();
                 for (const std::string& ligne : json) {
-                    const Json complet = Json::parse(ligne);
-                    Json objet;
-                    for (const auto& [cle, valeur] : complet.items())
-                        if (cle != "cellules") objet[cle] = valeur;
-                    if (complet.contains("cellules")) {
-                        if (p > 0) objet["personne"] = p;
-                        Json cellules = Json::object();
+                    const rapidjson::Document complet = essais::LitJson(ligne);
+                    rapidjson::Document objet(rapidjson::kObjectType);
+                    auto& a = objet.GetAllocator();
+                    const auto pose = [&](std::string_view cle, rapidjson::Value valeur) {
+                        objet.AddMember(
+                            rapidjson::Value(cle.data(), rapidjson::SizeType(cle.size()), a),
+                            valeur, a);
+                    };
+                    for (const auto& m : complet.GetObject())
+                        if (m.name != "cellules")
+                            pose(essais::Texte(m.name), rapidjson::Value(m.value, a));
+                    if (complet.HasMember("cellules")) {
+                        if (p > 0) pose("personne", rapidjson::Value(p));
+                        rapidjson::Value cellules(rapidjson::kObjectType);
                         for (const florimot::Cellule& c : florimot::Grille)
-                            for (const std::size_t i : filtre.Lignes())
-                                if (i >= c.Premier && i < std::size_t(c.Premier + c.NombreLignes()))
-                                    cellules[std::string(c.Nom)].push_back(
-                                        complet["cellules"][std::string(c.Nom)][i - c.Premier]);
-                        objet["cellules"] = std::move(cellules);
+                            for (const std::size_t i : filtre.Lignes()) {
+                                if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes()))
+                                    continue;
+                                const rapidjson::Value nom(c.Nom.data(),
+                                                           rapidjson::SizeType(c.Nom.size()));
+                                if (!cellules.HasMember(nom))
+                                    cellules.AddMember(rapidjson::Value(nom, a),
+                                                       rapidjson::Value(rapidjson::kArrayType), a);
+                                cellules[nom].PushBack(
+                                    rapidjson::Value(complet["cellules"][nom]
+                                                            [rapidjson::SizeType(i - c.Premier)],
+                                                     a),
+                                    a);
+                            }
+                        pose("cellules", std::move(cellules));
                     }
-                    attendu.push_back(objet.dump());
+                    attendu.push_back(essais::EcritJson(objet));
                 }
                 arguments[0] = "--json";
                 EXPECT_EQ(lance(arguments, options).second, attendu) << nom;

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "commande.hpp"
 #include "conjugaison.hpp"
+#include "json_lu.hpp"
 #include "processus.hpp"
 
 namespace {
@@ -42,10 +42,11 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     EXPECT_EQ(rj.statut, rt.statut);
     EXPECT_EQ(rj.erreurs, rt.erreurs);
 
-    std::map<std::string, nlohmann::json> objets;
+    std::map<std::string, rapidjson::Document> objets;
     for (const std::string& ligne : Coupe(rj.sortie, '\n')) {
-        const auto objet = nlohmann::json::parse(ligne);  // throws on a bad line
-        objets[objet.at("mot").get<std::string>()] = objet;
+        rapidjson::Document objet = essais::LitJson(ligne);  // throws on a bad line
+        const std::string mot = essais::Texte(objet["mot"]);
+        objets[mot] = std::move(objet);
     }
     ASSERT_EQ(objets.size(), mots.size());
 
@@ -53,20 +54,24 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     for (const std::string& ligne : Coupe(rt.sortie, '\n')) {
         const auto champs = Coupe(ligne, '\t');
         ASSERT_EQ(champs.size(), 4u) << ligne;
-        const nlohmann::json& objet = objets.at(champs[0]);
-        if (!objet.at("verbe").get<bool>()) {
-            EXPECT_EQ(objet.at("erreur"), "Ceci n'est pas un Verbe");
-            EXPECT_FALSE(objet.contains("cellules"));
+        const rapidjson::Document& objet = objets.at(champs[0]);
+        if (!objet["verbe"].GetBool()) {
+            EXPECT_EQ(essais::Texte(objet["erreur"]), "Ceci n'est pas un Verbe");
+            EXPECT_FALSE(objet.HasMember("cellules"));
             if (champs[1] != "Groupe") {
                 EXPECT_EQ(champs[3], "");
             }
         } else if (champs[1] == "Groupe") {
-            EXPECT_EQ(objet.at("groupe"), champs[3]);
+            EXPECT_EQ(essais::Texte(objet["groupe"]), champs[3]);
         } else {
             const florimot::Cellule& c = CelluleNommee(champs[1]);
-            const nlohmann::json& formes = objet.at("cellules").at(champs[1]);
-            ASSERT_EQ(formes.size(), std::size_t(c.NombreLignes()));
-            EXPECT_EQ(formes.at(std::stoul(champs[2]) - c.PremierePersonne), champs[3]) << ligne;
+            ASSERT_TRUE(objet["cellules"].HasMember(champs[1].c_str())) << ligne;
+            const rapidjson::Value& formes = objet["cellules"][champs[1].c_str()];
+            ASSERT_EQ(formes.Size(), rapidjson::SizeType(c.NombreLignes()));
+            EXPECT_EQ(essais::Texte(
+                          formes[rapidjson::SizeType(std::stoul(champs[2]) - c.PremierePersonne)]),
+                      champs[3])
+                << ligne;
             ++comparees;
         }
     }
