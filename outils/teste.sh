@@ -10,17 +10,15 @@ bash outils/format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLORIMOT_BENCH=ON
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
-
-cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLORIMOT_SANITIZE=ON
-cmake --build build-san -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-san --output-on-failure -j "$jobs"
+# The builds are CMakePresets.json's: the same a developer gets with
+# `cmake --preset NAME`.
+for preset in normal sanitize; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done
 
 # libFuzzer, about 30 s a target (clang; the fuzzers carry ASan and UBSan).
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DFLORIMOT_FUZZ=ON
-cmake --build build-fuzz -j "$jobs"
-ctest --test-dir build-fuzz --output-on-failure
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz
