@@ -67,6 +67,7 @@ struct TFaits {
     bool Reciproque = false;           // in the plural alone: nous nous entraidons
     bool ReflechiIndirect = false;     // se is an indirect object: ils se sont plu
     bool PeutEtrePronominal = false;   // has a pronominal use besides: se lever
+    bool ParticipeInvariable = false;  // the participle never agrees: pu, suffi, nui
 
     bool operator==(const TFaits&) const = default;
 };
