@@ -704,8 +704,13 @@ char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits&
 namespace florimot {
 
 std::string_view ModeleDuVerbe(const TVerbe& verbe, const TOptions& options) {
+    return ConjugueCommeVerbe(verbe, {options.Rectifiee, options.Variante});
+}
+
+std::string_view FamilleDuVerbe(const TVerbe& verbe, const TOptions& options) {
     const std::string_view type = TypeDuModele(verbe, {options.Rectifiee, options.Variante});
-    return type == verbe.MotVue() ? std::string_view() : type;
+    if (type == verbe.MotVue() || !ModeleDuVerbe(verbe, options).empty()) return {};
+    return type;
 }
 
 }  // namespace florimot
