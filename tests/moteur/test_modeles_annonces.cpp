@@ -1,45 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "conjugaison.hpp"
 #include "faits.hpp"
 #include "formes_nues.hpp"
 #include "utf8.hpp"
 
-namespace {
-
-// A second reading of "the same pattern of endings", made apart from the
-// engine's: each form as the letters of the infinitive it drops from the end
-// and those it adds after what it keeps, the e's accents and the cedilla set
-// aside (je cède and je règle keep c, r and drop "éder", "égler" alike once
-// the consonants between are kept too), and the circumflexes for a verb
-// written in the rectified spelling (connaitre, beside paraître).
-std::u32string Plie(const std::string& s, bool circonflexes) {
-    std::u32string l;
-    for (std::size_t i = 0; i < s.size();) {
-        const florimot::utf8::Decodage d = florimot::utf8::Decode(std::string_view(s).substr(i));
-        char32_t c = d.point;
-        if (c == U'é' || c == U'è' || c == U'ê') c = U'e';
-        if (c == U'ç') c = U'c';
-        if (circonflexes && c == U'î') c = U'i';
-        if (circonflexes && c == U'û') c = U'u';
-        l += c;
-        i += d.taille;
-    }
-    return l;
-}
-
-std::u32string Fin(const std::u32string& infinitif, const std::u32string& forme) {
+// A second reading of "the same endings", apart from the engine's: each
+// form as the count of the infinitive's letters it drops from the end and
+// what it adds after the rest, e's accents and the cedilla set aside (je
+// cède, je règle), and î, û for an infinitive in the rectified spelling.
+static std::u32string Fin(std::string_view infinitif, std::string_view forme, bool r) {
+    std::u32string l[2];
+    for (int k = 0; k < 2; ++k)
+        for (std::string_view s = k ? forme : infinitif; !s.empty();) {
+            const auto d = florimot::utf8::Decode(s);
+            const std::u32string_view de = U"éèêçîû", vers = U"eeeciu";
+            const std::size_t i = de.find(d.point);
+            l[k] += i == de.npos || (i > 3 && !r) ? d.point : vers[i];
+            s.remove_prefix(d.taille);
+        }
     std::size_t p = 0;
-    while (p < infinitif.size() && p < forme.size() && infinitif[p] == forme[p]) ++p;
-    return std::u32string(1, static_cast<char32_t>(infinitif.size() - p)) + forme.substr(p);
+    while (p < l[0].size() && p < l[1].size() && l[0][p] == l[1][p]) ++p;
+    return char32_t(l[0].size() - p) + l[1].substr(p);
 }
 
-}  // namespace
-
-// Every verb the facts table knows: the verb its header says it is
-// conjugated like has its endings in every slot the verb has.
+// Every verb of the facts table: the verb its header says it is conjugated
+// like has its endings in every slot the verb has.
 TEST(ModelesAnnonces, ChaqueVerbeDeLaTable) {
     if (florimot::VerbesConnus().empty()) GTEST_SKIP() << "built without the dictionary";
     int comme = 0;
@@ -52,14 +38,10 @@ TEST(ModelesAnnonces, ChaqueVerbeDeLaTable) {
         modele.DefinitVerbe(nom);
         const bool r = florimot::InfinitifRectifie(verbe);
         const florimot::TFormes f(verbe), g(modele, {.Rectifiee = r});
-        const auto plie = [&](std::string_view s) { return Plie(std::string(s), r); };
-        const std::u32string iv = plie(infinitif), im = plie(nom);
         for (int slot = 1; slot <= florimot::NombreSlots; ++slot) {
             if (f.Manque(slot)) continue;
-            ASSERT_FALSE(g.Manque(slot)) << infinitif << " comme " << nom << ", " << slot;
-            EXPECT_EQ(Fin(iv, plie(f.Simple(slot))), Fin(im, plie(g.Simple(slot))))
-                << infinitif << " comme " << nom << " : " << f.Simple(slot) << ", "
-                << g.Simple(slot);
+            EXPECT_EQ(Fin(infinitif, f.Simple(slot), r), Fin(nom, g.Simple(slot), r))
+                << infinitif << " comme " << nom << " : " << f.Simple(slot);
         }
     }
     EXPECT_GT(comme, 5000);
