@@ -214,8 +214,11 @@ private:
         Chaine(LegendeGroupe(verbe));
         Cle("verbe");
         json_.Bool(true);
+        // The verb the header names (acheter: lever), else its model's family.
+        const std::string_view comme = ModeleDuVerbe(verbe, options_);
         Cle("modele");
-        Chaine(TypeDuModele(verbe, {options_.Rectifiee, options_.Variante}));
+        Chaine(!comme.empty() ? comme
+                              : TypeDuModele(verbe, {options_.Rectifiee, options_.Variante}));
         Cle("regle");
         Chaine(RegleDuModele(verbe, options_));
         if (inconnu_) {

@@ -15,10 +15,11 @@ namespace {
 enum class Emploi : std::uint8_t { Tout, Pronominal, AvecEn };
 
 enum Correction : std::uint8_t {
-    Impersonnel = 1,          // il alone
-    TroisiemesPersonnes = 2,  // il and ils alone
-    Passif = 4,               // a passive without a direct object
-    ReflechiIndirect = 8,     // se is an indirect object: the participle never agrees
+    Impersonnel = 1,           // il alone
+    TroisiemesPersonnes = 2,   // il and ils alone
+    Passif = 4,                // a passive without a direct object
+    ReflechiIndirect = 8,      // se is an indirect object: the participle never agrees
+    ParticipeInvariable = 16,  // the participle never agrees, hence no passive
 };
 
 struct TCorrection {
@@ -39,53 +40,79 @@ struct TCorrection {
 // - The reflexive pronoun is an indirect object, so the participle never
 //   agrees: the verbs taking "à quelqu'un" (ils se sont plu, parlé, nui),
 //   and those the tables write with a direct object that follows (elles se
-//   sont demandé, elle s'est arrogé).
+//   sont demandé, elle s'est arrogé), and s'écrire (elles se sont écrit),
+//   checked against the grammars' whole list of verbs whose reflexive
+//   pronoun is an indirect object.
+// - The participle never agrees: the verbs that never take a direct object
+//   nor être (Bescherelle: « pu, suffi, nui, lui, ri, souri, plu :
+//   invariables »; Grevisse, the participle of intransitive verbs): pouvoir,
+//   a modal, as well, so it has no passive. The one list of them.
 // In alphabetical order, for the reader.
 constexpr TCorrection Corrections[] = {
     {"agir", Emploi::Pronominal, Impersonnel},  // il s'agit
     {"arroger", Emploi::Pronominal, ReflechiIndirect},
     {"brouillasser", Emploi::Tout, Impersonnel},
     {"bruiner", Emploi::Tout, Impersonnel},
+    {"bruire", Emploi::Tout, ParticipeInvariable},
     {"brumasser", Emploi::Tout, Impersonnel},
     {"brumer", Emploi::Tout, Impersonnel},
+    {"coexister", Emploi::Tout, ParticipeInvariable},
     {"complaire", Emploi::Pronominal, ReflechiIndirect},
+    {"complaire", Emploi::Tout, ParticipeInvariable},
     {"convenir", Emploi::Pronominal, ReflechiIndirect},
     {"crachiner", Emploi::Tout, Impersonnel},
     {"demander", Emploi::Pronominal, ReflechiIndirect},
+    {"déplaire", Emploi::Pronominal, ReflechiIndirect},
+    {"déplaire", Emploi::Tout, ParticipeInvariable},
+    {"désobéir", Emploi::Tout, Passif},
     {"dire", Emploi::Pronominal, ReflechiIndirect},
     {"dracher", Emploi::Tout, Impersonnel},
-    {"déplaire", Emploi::Pronominal, ReflechiIndirect},
-    {"désobéir", Emploi::Tout, Passif},
+    {"écrire", Emploi::Pronominal, ReflechiIndirect},
     {"ensuivre", Emploi::Tout, TroisiemesPersonnes},
     {"entre-nuire", Emploi::Pronominal, ReflechiIndirect},
+    {"entre-nuire", Emploi::Tout, ParticipeInvariable},
+    {"exister", Emploi::Tout, ParticipeInvariable},
     {"falloir", Emploi::Tout, Impersonnel},
     {"gouttiner", Emploi::Tout, Impersonnel},
     {"grêler", Emploi::Tout, Impersonnel},
+    {"luire", Emploi::Tout, ParticipeInvariable},
     {"mentir", Emploi::Pronominal, ReflechiIndirect},
+    {"mentir", Emploi::Tout, ParticipeInvariable},
     {"neigeoter", Emploi::Tout, Impersonnel},
     {"neiger", Emploi::Tout, Impersonnel},
     {"nuire", Emploi::Pronominal, ReflechiIndirect},
+    {"nuire", Emploi::Tout, ParticipeInvariable},
     {"obéir", Emploi::Tout, Passif},
     {"pardonner", Emploi::Tout, Passif},
     {"parler", Emploi::Pronominal, ReflechiIndirect},
     {"permettre", Emploi::Pronominal, ReflechiIndirect},
     {"plaire", Emploi::Pronominal, ReflechiIndirect},
+    {"plaire", Emploi::Tout, ParticipeInvariable},
     {"pleuvasser", Emploi::Tout, Impersonnel},
     {"pleuviner", Emploi::Tout, Impersonnel},
     {"pleuvioter", Emploi::Tout, Impersonnel},
     {"pleuvoter", Emploi::Tout, Impersonnel},
     {"pluviner", Emploi::Tout, Impersonnel},
     {"pouvoir", Emploi::Pronominal, Impersonnel},  // il se peut
+    {"pouvoir", Emploi::Tout, ParticipeInvariable},
     {"procurer", Emploi::Pronominal, ReflechiIndirect},
     {"promettre", Emploi::Pronominal, ReflechiIndirect},
+    {"reluire", Emploi::Tout, ParticipeInvariable},
     {"reneiger", Emploi::Tout, Impersonnel},
-    {"ressembler", Emploi::Pronominal, ReflechiIndirect},
-    {"rire", Emploi::Pronominal, ReflechiIndirect},
     {"répondre", Emploi::Pronominal, ReflechiIndirect},
+    {"ressembler", Emploi::Pronominal, ReflechiIndirect},
+    {"ressembler", Emploi::Tout, ParticipeInvariable},
+    {"rire", Emploi::Pronominal, ReflechiIndirect},
+    {"rire", Emploi::Tout, ParticipeInvariable},
+    {"sembler", Emploi::Tout, ParticipeInvariable},
     {"sourire", Emploi::Pronominal, ReflechiIndirect},
+    {"sourire", Emploi::Tout, ParticipeInvariable},
     {"succéder", Emploi::Pronominal, ReflechiIndirect},
+    {"succéder", Emploi::Tout, ParticipeInvariable},
     {"suffire", Emploi::Pronominal, ReflechiIndirect},
+    {"suffire", Emploi::Tout, ParticipeInvariable},
     {"survivre", Emploi::Pronominal, ReflechiIndirect},
+    {"survivre", Emploi::Tout, ParticipeInvariable},
     {"téléphoner", Emploi::Pronominal, ReflechiIndirect},
     {"venter", Emploi::Tout, Impersonnel},
     {"verglacer", Emploi::Tout, Impersonnel},
@@ -158,13 +185,14 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
         // before the table: it holds without it. The rest corrects the
         // table's tags, and a build without the table keeps the letters' word.
         if (i->correction & ReflechiIndirect) faits.ReflechiIndirect = true;
+        if (i->correction & ParticipeInvariable) faits.ParticipeInvariable = true;
         if (!faits.Connu) continue;
         if (i->correction & Impersonnel) faits.Impersonnel = true;
         if (i->correction & TroisiemesPersonnes) faits.TroisiemesPersonnes = true;
         if (i->correction & Passif) faits.Passif = true;
     }
-    // Il neige has no object: no passive.
-    if (faits.Impersonnel) faits.Passif = false;
+    // Il neige has no object, a participle that never agrees no passive.
+    if (faits.Impersonnel || faits.ParticipeInvariable) faits.Passif = false;
     return faits;
 }
 

@@ -178,7 +178,11 @@ QString TContenu::Remplit(const TVerbe& verbe, const LignesGrille& lignes,
     VerbeL->setText(texte);
     Options_ = QString::fromStdString(DecritOptions(options));
     Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
-    ModeleL->setText(modele.empty() ? QString() : QStringLiteral("comme ") + Texte(modele));
+    const std::string_view famille = FamilleDuVerbe(verbe, options);
+    ModeleL->setText(!modele.empty()   ? QStringLiteral("comme ") + Texte(modele)
+                     : famille.empty() ? QString()
+                                       : QStringLiteral("modèle : famille ") +
+                                             QString::fromStdString(DeVerbe(famille)));
     Note_.clear();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {

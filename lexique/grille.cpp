@@ -184,6 +184,17 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
                     participes.emplace_back(p);
             }
         }
+        // A verb with être agrees with its subject: its participle's cell
+        // holds the feminine forms no line of the third persons shows
+        // (échue: the impersonal il says il est échu).
+        if (options.Passif || !(v.AvecEtre() || v.EstPronominal())) return;
+        constexpr const Cellule& cellule = CelluleNommee("PartPasse");
+        for (int i = 1; i < cellule.NombreLignes(); i += 2) {
+            const std::string_view p = lignes[cellule.Premier + i];
+            if (!EstMarqueur(p) && !p.empty() &&
+                std::find(participes.begin(), participes.end(), p) == participes.end())
+                participes.emplace_back(p);
+        }
     };
     const TFaits faits = FaitsDuVerbe(verbe);
     for (const TOptions& options : Accords) releve(verbe, options, faits);

@@ -134,7 +134,9 @@ struct TContexte {
           verbe(f.Verbe()),
           options(o),
           pronominal(verbe.EstPronominal()),
-          personnes(PersonnesPermises(faits)) {
+          personnes(PersonnesPermises(faits)),
+          participeInvariable(faits.ParticipeInvariable),
+          ilImpersonnel(faits.Impersonnel) {
         complement = verbe.Complement();
         // The spelling and the series are the bare forms' business.
         TOptions ligne = o;
@@ -163,6 +165,8 @@ struct TContexte {
     TOptions options;
     bool pronominal;
     std::uint8_t personnes;
+    bool participeInvariable;     // pu, suffi: never agrees
+    bool ilImpersonnel;           // impersonal by its facts (il s'agit): never feminine
     std::string_view complement;  // of a phrase: after everything else
     bool impersonnel = false;
     bool passif = false;
@@ -324,7 +328,12 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
         e << f.Participe();
         return;
     }
-    const bool invariable = x.impersonnel || IlImpersonnel(f, TFaits{}) || x.verbe.Est("être") ||
+    // A verb of the third persons alone agrees as its être makes it (la
+    // dette échue, les suites qui s'en sont ensuivies); with avoir, il is
+    // the impersonal il (plu of pleuvoir).
+    const bool troisiemes = x.impersonnel || IlImpersonnel(f, TFaits{});
+    const bool invariable = x.ilImpersonnel || x.participeInvariable ||
+                            (troisiemes && !f.AvecEtre() && !x.pronominal) || x.verbe.Est("être") ||
                             (x.pronominal && !x.accordPronominal);
     if (invariable && Personne > 1) {
         e << Absent;
@@ -370,10 +379,13 @@ void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
     if (o.Negation && !infinitif) phrase.Mot("pas");
     if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     const bool accord = x.passif || (x.pronominal ? x.accordPronominal : f.AvecEtre());
+    // The impersonal il is no feminine subject: s'être agi.
     if (accord)
-        Accorde(phrase, f.Participe(), o.Feminin, false);
+        Accorde(phrase, f.Participe(), o.Feminin && (x.passif || !x.ilImpersonnel), false);
     else
         phrase.Mot(f.Participe());
+    // s'être rendu compte, ayant pris soin.
+    if (!x.complement.empty()) phrase.Mot(x.complement);
 }
 
 // parler, se lever, ne pas s'en aller, être aimé.
@@ -390,6 +402,7 @@ void LigneInfinitif(TEcriture& e, const TContexte& x) {
     }
     Pronoms(phrase, x, ModeParticipe, 0);
     phrase.Mot(x.verbe.MotVue());
+    if (!x.complement.empty()) phrase.Mot(x.complement);
 }
 
 void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
@@ -691,8 +704,13 @@ char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits&
 namespace florimot {
 
 std::string_view ModeleDuVerbe(const TVerbe& verbe, const TOptions& options) {
+    return ConjugueCommeVerbe(verbe, {options.Rectifiee, options.Variante});
+}
+
+std::string_view FamilleDuVerbe(const TVerbe& verbe, const TOptions& options) {
     const std::string_view type = TypeDuModele(verbe, {options.Rectifiee, options.Variante});
-    return type == verbe.MotVue() ? std::string_view() : type;
+    if (type == verbe.MotVue() || !ModeleDuVerbe(verbe, options).empty()) return {};
+    return type;
 }
 
 }  // namespace florimot

@@ -284,16 +284,17 @@ struct RegleGroupe {
     std::uint8_t groupe;
 };
 
-// First rule that holds wins. The whole-word second-group entries come first:
-// these verbs end like partir, sortir or servir but conjugate like finir.
+// First rule that holds wins. The second-group entries come first: these
+// verbs end like partir, sortir or servir but conjugate like finir, and so
+// do the verbs made on asservir and assortir (réasservir, désasservir).
 constexpr RegleGroupe ReglesGroupe[] = {
     {RegleGroupe::Egal, "répartir", 2},
     {RegleGroupe::Egal, "impartir", 2},
-    {RegleGroupe::Egal, "assortir", 2},
+    {RegleGroupe::Termine, "assortir", 2},
     {RegleGroupe::Egal, "désassortir", 2},
     {RegleGroupe::Egal, "réassortir", 2},
     {RegleGroupe::Egal, "rassortir", 2},
-    {RegleGroupe::Egal, "asservir", 2},
+    {RegleGroupe::Termine, "asservir", 2},
     {RegleGroupe::Egal, "aller", 3},
     {RegleGroupe::Termine, "tenir", 3},
     {RegleGroupe::Termine, "venir", 3},

@@ -9,4 +9,10 @@ std::string LegendeGroupe(const TVerbe& verbe) {
     return "Groupe : " + std::to_string(verbe.DonneGroupe());
 }
 
+std::string DeVerbe(std::string_view infinitif) {
+    TVerbe verbe;
+    verbe.DefinitVerbe(infinitif);
+    return (ElideDevant(verbe, infinitif) ? "d'" : "de ") + std::string(infinitif);
+}
+
 }  // namespace florimot

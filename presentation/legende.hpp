@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "verbe.hpp"
 
@@ -9,5 +10,9 @@ namespace florimot {
 
 // "Groupe : 1", or "Auxiliaire" for avoir and être themselves.
 std::string LegendeGroupe(const TVerbe& verbe);
+
+// "de courir", "d'assaillir": a verb named after "de", elided as French
+// elides it (de haïr).
+std::string DeVerbe(std::string_view infinitif);
 
 }  // namespace florimot

@@ -179,6 +179,9 @@ std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TF
     if (const std::string_view modele = ModeleDuVerbe(verbe, options); !modele.empty()) {
         entete += " — se conjugue comme ";
         entete += modele;
+    } else if (const std::string_view famille = FamilleDuVerbe(verbe, options); !famille.empty()) {
+        entete += " — modèle : famille ";
+        entete += DeVerbe(famille);
     }
     if (const std::string_view regle = RegleDuModele(verbe, options); !regle.empty()) {
         entete += " — ";

@@ -9,7 +9,7 @@ namespace florimot {
 namespace {
 
 struct Regle {
-    std::string_view Modele;  // as TypeDuModele names it
+    std::string_view Modele;  // the verb it is written for
     std::string_view Texte;
     // For a model with two series (asseoir), the series the rule speaks of;
     // any when unset.
@@ -21,8 +21,8 @@ struct Regle {
 constexpr Regle Regles[] = {
     {"placer", "c prend une cédille devant a et o : nous plaçons"},
     {"manger", "g prend un e devant a et o : nous mangeons"},
-    {"appeler",
-     "-eler, -eter : l ou t doublé, ou e devenu è, devant un e muet : j'appelle, j'achète"},
+    {"appeler", "l doublé devant un e muet : j'appelle, nous appelons"},
+    {"jeter", "t doublé devant un e muet : je jette, nous jetons"},
     {"céder", "é devient è devant une syllabe muette : je cède, nous cédons"},
     {"lever", "e devient è devant une syllabe muette : je lève, nous levons"},
     {"protéger",
@@ -99,7 +99,10 @@ constexpr Regle Regles[] = {
 }  // namespace
 
 std::string_view RegleDuModele(const TVerbe& verbe, const TOptions& options) {
-    const std::string_view modele = TypeDuModele(verbe, {options.Rectifiee, options.Variante});
+    // A rule is written for one verb: it holds for that verb and the verbs
+    // that follow its pattern of endings (ModeleDuVerbe), and only for them.
+    std::string_view modele = ModeleDuVerbe(verbe, options);
+    if (modele.empty()) modele = verbe.MotVue();
     const Regle::Serie serie = options.Variante ? Regle::Serie::Autre : Regle::Serie::Usuelle;
     for (const Regle& r : Regles)
         if (r.Modele == modele && (r.Quand == Regle::Serie::Toutes || r.Quand == serie))

@@ -67,6 +67,7 @@ struct TFaits {
     bool Reciproque = false;           // in the plural alone: nous nous entraidons
     bool ReflechiIndirect = false;     // se is an indirect object: ils se sont plu
     bool PeutEtrePronominal = false;   // has a pronominal use besides: se lever
+    bool ParticipeInvariable = false;  // the participle never agrees: pu, suffi, nui
 
     bool operator==(const TFaits&) const = default;
 };
@@ -225,7 +226,13 @@ char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits&
                      const CadreGrille& cadre, char* tampon);
 
 // The verb whose conjugation this one follows, as conjugation books name it
-// ("placer" for commencer); "" for a verb that is its own model, or no verb.
+// ("placer" for commencer): one whose bare forms follow the same pattern of
+// endings in every cell (ConjugueCommeVerbe); "" for a verb that is its own
+// model, one no model's verb fits, or no verb.
 std::string_view ModeleDuVerbe(const TVerbe& verbe, const TOptions& options = {});
+// For a verb no model's verb fits, the family its model belongs to
+// ("courir" for mourir), to be shown as such rather than as "comme"; ""
+// otherwise.
+std::string_view FamilleDuVerbe(const TVerbe& verbe, const TOptions& options = {});
 
 }  // namespace florimot

@@ -115,6 +115,16 @@ private:
 // rectified spelling); "" for a word that is not a verb.
 std::string_view TypeDuModele(const TVerbe& verbe, TGraphie graphie = {});
 
+// The verb a header may say this one is conjugated like: one whose bare
+// forms follow the same pattern of endings in every slot the verb has (the
+// same letters changed, dropped and added around those each form keeps of
+// its infinitive: cède and règle alike, lève and appelle not), and has a
+// form wherever the verb has one. The verb of the verb's own model first,
+// then the other models' verbs and their examples (acheter follows lever,
+// feuilleter jeter); "" for a verb that is its own model, or one no verb
+// fits (mourir).
+std::string_view ConjugueCommeVerbe(const TVerbe& verbe, TGraphie graphie = {});
+
 // What the lexicon guesses the verb of an unknown form from: verbs, one or
 // more of every model, whose forms show every tail a model puts after the
 // letters they share with their infinitive; and the endings their
