@@ -40,7 +40,7 @@ struct TDrapeau {
 
 namespace detail {
 constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
-    return {ActionDrapeau::Option, DescriptionsOptions[i].Drapeaux, {}, aide, 25,
+    return {ActionDrapeau::Option,  DescriptionsOptions[i].Drapeaux, {}, aide, 25,
             &DescriptionsOptions[i]};
 }
 }  // namespace detail
@@ -60,20 +60,26 @@ inline constexpr std::array<TDrapeau, 15> Drapeaux = {{
                           "autre forme des verbes qui en ont deux (je paye,\n"
                           "j'assieds, je puis)\n"
                           "Les options se combinent ; sans forme, la ligne est « - ».\n"),
-    {ActionDrapeau::Temps, {"--temps", ""}, "T",
+    {ActionDrapeau::Temps,
+     {"--temps", ""},
+     "T",
      "un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
      "nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
      "passé-composé, subjonctif-imparfait, impératif-présent,\n"
      "conditionnel-passé-1, participe-présent…)\n",
      25},
-    {ActionDrapeau::Personne, {"--personne", ""}, "P",
+    {ActionDrapeau::Personne,
+     {"--personne", ""},
+     "P",
      "une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
      "on, nous, vous, ils, elles) ; à l'impératif, tu, nous,\n"
      "vous. Avec --temps, la forme seule (conjugue --temps\n"
      "ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
      "--tsv ou --json, les seules lignes ou cases retenues\n",
      25},
-    {ActionDrapeau::Analyse, {"--analyse", ""}, "FORME...",
+    {ActionDrapeau::Analyse,
+     {"--analyse", ""},
+     "FORME...",
      "retrouve le verbe, le temps et la personne d'une forme\n"
      "conjuguée (allions : aller, indicatif imparfait…) ou d'une\n"
      "ligne telle que conjugue l'écrit (\"je ne me lève pas\" : se\n"
@@ -82,17 +88,23 @@ inline constexpr std::array<TDrapeau, 15> Drapeaux = {{
      "(PartPasse\\t0 pour un participe passé). Statut 1 si une\n"
      "forme n'est pas trouvée ; suggestions sur la sortie d'erreur\n",
      25},
-    {ActionDrapeau::Tsv, {"--tsv", ""}, {},
+    {ActionDrapeau::Tsv,
+     {"--tsv", ""},
+     {},
      "98 lignes par texte, séparées par des tabulations :\n"
      "<mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
      "(un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n",
      15},
-    {ActionDrapeau::Complet, {"--complet", ""}, {},
+    {ActionDrapeau::Complet,
+     {"--complet", ""},
+     {},
      "avec --tsv, ajoute après les 98 lignes infinitif, participe passé\n"
      "(4 formes), participe passé composé et gérondif (InfPres, InfPasse,\n"
      "PartPasse 1 à 4, PartPasseComp, GerPres, GerPasse)\n",
      15},
-    {ActionDrapeau::Json, {"--json", ""}, {},
+    {ActionDrapeau::Json,
+     {"--json", ""},
+     {},
      "un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
      "regle, options, cellules (chaque case et ses formes, tableau\n"
      "complet), faits (ce que le verbe admet : impersonnel, passif…) ;\n"

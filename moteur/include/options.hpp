@@ -31,16 +31,18 @@ enum class PorteeOption : unsigned char { Ligne, Graphie };
 struct TDescriptionOption {
     bool TOptions::*Champ;
     PorteeOption Portee;
-    std::string_view Nom;                   // "Feminin"; the window's menu item is "Feminin1"
+    std::string_view Nom;                      // "Feminin"; the window's menu item is "Feminin1"
     std::array<std::string_view, 2> Drapeaux;  // "--feminin", "--féminin"; "" for none
-    std::string_view CleJson;               // "feminin"
-    std::string_view Legende;               // "féminin", as a caption lists it
-    std::string_view Menu;                  // "&Féminin", the window's item
-    std::string_view Touche;                // "F5", its shortcut
-    std::string_view Reglage;               // "options/feminin", the window's settings key
-    char Lettre;                            // 'f', in tables of cases
+    std::string_view CleJson;                  // "feminin"
+    std::string_view Legende;                  // "féminin", as a caption lists it
+    std::string_view Menu;                     // "&Féminin", the window's item
+    std::string_view Touche;                   // "F5", its shortcut
+    std::string_view Reglage;                  // "options/feminin", the window's settings key
+    char Lettre;                               // 'f', in tables of cases
 };
 
+// One row an option; the window's items and the flags come in this order.
+// clang-format off
 inline constexpr std::array<TDescriptionOption, 6> DescriptionsOptions = {{
     {&TOptions::Feminin, PorteeOption::Ligne, "Feminin", {"--feminin", "--féminin"}, "feminin",
      "féminin", "&Féminin", "F5", "options/feminin", 'f'},
@@ -56,6 +58,7 @@ inline constexpr std::array<TDescriptionOption, 6> DescriptionsOptions = {{
     {&TOptions::Variante, PorteeOption::Graphie, "Variante", {"--variante", ""}, "variante",
      "autre forme", "&Autre forme", "F10", "options/variante", 'v'},
 }};
+// clang-format on
 
 inline constexpr std::size_t NombreOptions = DescriptionsOptions.size();
 

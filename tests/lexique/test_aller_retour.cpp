@@ -22,9 +22,9 @@ using namespace florimot;
 // The cells whose lines are read back. The forms without person (infinitive,
 // participles, gérondif) join the list once the index holds them.
 constexpr std::string_view CellulesLues[] = {
-    "PresInd", "PCInd",    "ImpInd", "PqpInd",  "PSInd",   "PAInd",    "FSInd",
-    "FAInd",   "PresSubj", "PCSubj", "ImpSubj", "PQPSubj", "PresImp",  "PCImp",
-    "PresCond", "P1Cond",  "P2Cond", "PartPres"};
+    "PresInd", "PCInd", "ImpInd",   "PqpInd", "PSInd",   "PAInd",
+    "FSInd",   "FAInd", "PresSubj", "PCSubj", "ImpSubj", "PQPSubj",
+    "PresImp", "PCImp", "PresCond", "P1Cond", "P2Cond",  "PartPres"};
 
 // The sanitizer build reads fewer verbs of the index (the registry's and
 // the pronominal ones all the same), so that it stays within minutes.
@@ -137,13 +137,14 @@ TEST(AllerRetour, ChaqueLigneSeRelit) {
                     return ligneDe(ConjugueGrille(autre, l.options, f), Nommee(s.cellule),
                                    s.personne) == ligne;
                 };
-                const bool relue = std::any_of(analyses.begin(), analyses.end(), [&](const auto& a) {
-                    return std::any_of(a.lectures.begin(), a.lectures.end(),
-                                       [&](const TLecture& l) { return tient(a, l); });
-                });
+                const bool relue =
+                    std::any_of(analyses.begin(), analyses.end(), [&](const auto& a) {
+                        return std::any_of(a.lectures.begin(), a.lectures.end(),
+                                           [&](const TLecture& l) { return tient(a, l); });
+                    });
                 if (!relue)
-                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.cellule) +
-                                      " " + std::to_string(s.personne) + " | " +
+                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.cellule) + " " +
+                                      std::to_string(s.personne) + " | " +
                                       DecritOptions(s.options));
                 if (!relue) break;
             }
