@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "drapeaux.hpp"
@@ -20,28 +19,12 @@ std::string Lit(const std::string& chemin) {
     return texte.str();
 }
 
-std::vector<std::string> Champs(const std::string& ligne) {
-    std::vector<std::string> champs;
-    std::size_t debut = 0;
-    for (std::size_t tab; (tab = ligne.find('\t', debut)) != std::string::npos; debut = tab + 1)
-        champs.push_back(ligne.substr(debut, tab - debut));
-    champs.push_back(ligne.substr(debut));
-    return champs;
-}
-
-std::vector<std::string> Mots(const std::string& texte) {
-    std::vector<std::string> mots;
-    std::istringstream flux(texte);
-    for (std::string mot; flux >> mot;) mots.push_back(mot);
-    return mots;
-}
-
-// The rows of a data file, comments and blank lines left out, grouped by
-// their first two fields (text, options) in the order they come: each group
-// is one run of conjugue, with the rest of each of its rows.
+// The rows of a data file but comments, grouped by their first two fields
+// (text, options) in the order they come: a group is one run of conjugue,
+// with the rest of each row ("" for none).
 struct Groupe {
     std::string texte, options;
-    std::vector<std::vector<std::string>> suites;
+    std::vector<std::string> suites;
 };
 
 std::vector<Groupe> Groupes(const std::string& fichier) {
@@ -49,29 +32,22 @@ std::vector<Groupe> Groupes(const std::string& fichier) {
     std::istringstream flux(Lit(std::string(FLORIMOT_DONNEES) + "/" + fichier));
     for (std::string ligne; std::getline(flux, ligne);) {
         if (ligne.empty() || ligne[0] == '#') continue;
-        std::vector<std::string> champs = Champs(ligne);
-        champs.resize(std::max<std::size_t>(champs.size(), 2));
-        if (groupes.empty() || groupes.back().texte != champs[0] ||
-            groupes.back().options != champs[1])
-            groupes.push_back({champs[0], champs[1], {}});
-        champs.erase(champs.begin(), champs.begin() + 2);
-        if (!champs.empty() && !(champs.size() == 1 && champs[0].empty()))
-            groupes.back().suites.push_back(std::move(champs));
+        const std::size_t t1 = ligne.find('\t'), t2 = ligne.find('\t', t1 + 1);
+        const std::string texte = ligne.substr(0, t1),
+                          options = ligne.substr(t1 + 1, t2 - std::min(t2, t1 + 1)),
+                          suite = t2 == std::string::npos ? "" : ligne.substr(t2 + 1);
+        if (groupes.empty() || groupes.back().texte != texte || groupes.back().options != options)
+            groupes.push_back({texte, options, {}});
+        if (!suite.empty()) groupes.back().suites.push_back(suite);
     }
     return groupes;
 }
 
-std::string Joint(const std::vector<std::string>& champs) {
-    std::string r;
-    for (const std::string& c : champs) r += (r.empty() ? "" : "\t") + c;
-    return r;
-}
-
-std::vector<std::string> Arguments(const Groupe& g, std::vector<std::string> debut) {
-    for (std::string& o : Mots(g.options)) debut.push_back(std::move(o));
-    debut.push_back("--");
-    debut.push_back(g.texte);
-    return debut;
+std::vector<std::string> Arguments(const Groupe& g, std::vector<std::string> arguments) {
+    std::istringstream options(g.options);
+    for (std::string o; options >> o;) arguments.push_back(o);
+    arguments.insert(arguments.end(), {"--", g.texte});
+    return arguments;
 }
 
 TEST(Donnees, AnalyseTsv) {
@@ -80,7 +56,7 @@ TEST(Donnees, AnalyseTsv) {
     for (const Groupe& g : groupes) {
         const Resultat r = Lance(Arguments(g, {"--analyse", "--tsv"}));
         std::string attendu;
-        for (const auto& suite : g.suites) attendu += Joint(suite) + '\n';
+        for (const std::string& suite : g.suites) attendu += suite + '\n';
         EXPECT_EQ(r.sortie, attendu) << g.texte << " [" << g.options << "]";
         EXPECT_EQ(r.statut, g.suites.empty() ? 1 : 0) << g.texte << " [" << g.options << "]";
     }
@@ -92,17 +68,16 @@ TEST(Donnees, GrilleTsv) {
     for (const Groupe& g : groupes) {
         const Resultat r = Lance(Arguments(g, {"--tsv"}));
         EXPECT_EQ(r.statut, 0) << g.texte;
-        for (const auto& suite : g.suites)
-            EXPECT_NE(r.sortie.find(g.texte + '\t' + Joint(suite) + '\n'), std::string::npos)
-                << g.texte << " [" << g.options << "] " << Joint(suite);
+        for (const std::string& suite : g.suites)
+            EXPECT_NE(r.sortie.find(g.texte + '\t' + suite + '\n'), std::string::npos)
+                << g.texte << " [" << g.options << "] " << suite;
     }
 }
 
 // Whether `texte` names the flag as a word of its own: not "-h" in "--help".
 bool NommeDans(const std::string& texte, std::string_view nom) {
     const auto lettre = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
-               (static_cast<unsigned char>(c) & 0x80) != 0;
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || (c & 0x80) != 0;
     };
     for (std::size_t i = texte.find(nom); i != std::string::npos; i = texte.find(nom, i + 1)) {
         const std::size_t fin = i + nom.size();
@@ -117,8 +92,7 @@ TEST(Drapeaux, DansLeManuelEtLeReadme) {
     std::string manuel = Lit(std::string(FLORIMOT_SOURCES) + "/man/conjugue.1");
     for (std::size_t i; (i = manuel.find("\\-")) != std::string::npos;) manuel.erase(i, 1);
     const std::string readme = Lit(std::string(FLORIMOT_SOURCES) + "/README.md");
-    ASSERT_FALSE(manuel.empty());
-    ASSERT_FALSE(readme.empty());
+    ASSERT_FALSE(manuel.empty() || readme.empty());
     for (const florimot::TDrapeau& d : florimot::Drapeaux)
         for (std::string_view nom : d.Noms) {
             if (nom.empty()) continue;

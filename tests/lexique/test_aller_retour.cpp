@@ -26,22 +26,16 @@ constexpr std::string_view CellulesLues[] = {
     "FSInd",   "FAInd", "PresSubj", "PCSubj", "ImpSubj", "PQPSubj",
     "PresImp", "PCImp", "PresCond", "P1Cond", "P2Cond",  "PartPres"};
 
-// The sanitizer build (__SANITIZE_ADDRESS__ from gcc, address_sanitizer
-// from clang) reads fewer verbs of the index, the registry's and the
-// pronominal ones all the same, so that it stays within minutes.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool Assaini = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool Assaini = true;
+// The sanitizer build (FLORIMOT_ASSAINI, set by tests/CMakeLists.txt) reads
+// fewer verbs of the index, the registry's and the pronominal ones all the
+// same, so that it stays within minutes.
+#ifdef FLORIMOT_ASSAINI
+constexpr std::uint32_t VerbesDeLIndex = 20;
+constexpr std::size_t VerbesMin = 100;
 #else
-constexpr bool Assaini = false;
+constexpr std::uint32_t VerbesDeLIndex = 200;
+constexpr std::size_t VerbesMin = 300;
 #endif
-#else
-constexpr bool Assaini = false;
-#endif
-constexpr std::uint32_t VerbesDeLIndex = Assaini ? 20 : 200;
-constexpr std::size_t VerbesMin = Assaini ? 100 : 300;
 
 // Every model of the registry by its examples and the verbs its rules name,
 // pronominal verbs and phrases, and verbs of the index at an even step.
@@ -76,7 +70,7 @@ const Cellule& Nommee(std::string_view nom) {
 }
 
 struct Source {
-    std::string_view cellule;
+    const Cellule* cellule;
     int personne;
     TOptions options;
 };
@@ -84,12 +78,6 @@ struct Source {
 TEST(AllerRetour, ChaqueLigneSeRelit) {
     if (lexique::TIndexFormes::Programme().NombreVerbes() == 0)
         GTEST_SKIP() << "index des formes vide : construit sans dictionnaire français";
-    std::vector<const Cellule*> cellules;
-    for (std::string_view nom : CellulesLues) cellules.push_back(&Nommee(nom));
-    const auto ligneDe = [](const LignesGrille& g, const Cellule& c, int p) {
-        return g[c.Premier + static_cast<std::size_t>(p - c.PremierePersonne)];
-    };
-
     const std::vector<std::string> verbes = Echantillon();
     EXPECT_GE(verbes.size(), VerbesMin);
     std::vector<std::string> manques;
@@ -99,24 +87,29 @@ TEST(AllerRetour, ChaqueLigneSeRelit) {
         verbe.DefinitVerbe(texte);
         const TFaits faits = PrepareVerbe(verbe);
         ASSERT_NE(verbe.DonneGroupe(), 0) << texte;
-        const std::string infinitif = verbe.Intitule();
-        const std::string traditionnel = lexique::InfinitifTraditionnel(infinitif);
-        std::vector<std::pair<TOptions, LignesGrille>> grilles;
-        // In the order first written, each with every cell that writes it.
+        // A line both spellings of the infinitive share is the traditional
+        // one's (nait: naître), as a form is.
+        TVerbe traditionnel;
+        traditionnel.DefinitVerbe(lexique::InfinitifTraditionnel(verbe.Intitule()));
+        const TFaits faitsTraditionnel = PrepareVerbe(traditionnel);
+        // Each line in the order first written, with every cell that writes it.
         std::vector<std::pair<std::string, std::vector<Source>>> lignes;
         std::unordered_map<std::string, std::size_t> rangs;
         for (const TOptions& graphie : Combinaisons<PorteeOption::Graphie>())
             for (const TOptions& ligne : Combinaisons<PorteeOption::Ligne>()) {
                 const TOptions o = Reunies(ligne, graphie);
-                grilles.emplace_back(o, ConjugueGrille(verbe, o, faits));
-                for (const Cellule* c : cellules)
-                    for (int p = c->PremierePersonne; p <= c->DernierePersonne; ++p) {
-                        const std::string_view l = ligneDe(grilles.back().second, *c, p);
+                const LignesGrille grille = ConjugueGrille(verbe, o, faits);
+                for (std::string_view nom : CellulesLues) {
+                    const Cellule& c = Nommee(nom);
+                    for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+                        const std::string_view l =
+                            grille[c.Premier + std::size_t(p) - c.PremierePersonne];
                         if (EstMarqueur(l)) continue;
                         const auto [r, neuve] = rangs.try_emplace(std::string(l), lignes.size());
                         if (neuve) lignes.push_back({std::string(l), {}});
-                        lignes[r->second].second.push_back({c->Nom, p, o});
+                        lignes[r->second].second.push_back({&c, p, o});
                     }
+                }
             }
         for (const auto& [ligne, sources] : lignes) {
             ++lues;
@@ -124,32 +117,23 @@ TEST(AllerRetour, ChaqueLigneSeRelit) {
             for (const Source& s : sources) {
                 // A reading of that cell and person whose grid holds the line.
                 const auto tient = [&](const TAnalyse& a, const TLecture& l) {
-                    if (l.cellule != s.cellule || l.personne != s.personne) return false;
-                    if (a.infinitif == infinitif) {
-                        const auto g =
-                            std::find_if(grilles.begin(), grilles.end(),
-                                         [&](const auto& x) { return x.first == l.options; });
-                        return ligneDe(g->second, Nommee(s.cellule), s.personne) == ligne;
-                    }
-                    // A line both spellings of the infinitive share is the
-                    // traditional one's (nait: naître), as a form is.
-                    if (a.infinitif != traditionnel) return false;
-                    TVerbe autre;
-                    autre.DefinitVerbe(a.infinitif);
-                    const TFaits f = PrepareVerbe(autre);
-                    return ligneDe(ConjugueGrille(autre, l.options, f), Nommee(s.cellule),
-                                   s.personne) == ligne;
+                    if (l.cellule != s.cellule->Nom || l.personne != s.personne) return false;
+                    if (a.infinitif == verbe.Intitule())
+                        return ConjugueForme(verbe, *s.cellule, s.personne, l.options, faits) ==
+                               ligne;
+                    return a.infinitif == traditionnel.Intitule() &&
+                           ConjugueForme(traditionnel, *s.cellule, s.personne, l.options,
+                                         faitsTraditionnel) == ligne;
                 };
-                const bool relue =
-                    std::any_of(analyses.begin(), analyses.end(), [&](const auto& a) {
+                if (std::none_of(analyses.begin(), analyses.end(), [&](const TAnalyse& a) {
                         return std::any_of(a.lectures.begin(), a.lectures.end(),
                                            [&](const TLecture& l) { return tient(a, l); });
-                    });
-                if (!relue)
-                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.cellule) + " " +
-                                      std::to_string(s.personne) + " | " +
+                    })) {
+                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.cellule->Nom) +
+                                      " " + std::to_string(s.personne) + " | " +
                                       DecritOptions(s.options));
-                if (!relue) break;
+                    break;
+                }
             }
         }
     }
