@@ -60,10 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             std::string forme = mot ? *mot : lu;
             if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
             // A bare form shows no line option; its spelling may be one.
-            const bool nue =
-                florimot::Restreint(l.options, florimot::PorteeOption::Ligne).Aucune();
-            Exige((nue && !v.EstPronominal() &&
-                   florimot::Confirme(infinitif, forme, l)) ||
+            const bool nue = florimot::Restreint(l.options, florimot::PorteeOption::Ligne).Aucune();
+            Exige((nue && !v.EstPronominal() && florimot::Confirme(infinitif, forme, l)) ||
                   LigneConfirmee(v, l, lu));
         }
     }
