@@ -1,7 +1,6 @@
 #include "arguments.hpp"
 
-#include <optional>
-
+#include "drapeaux.hpp"
 #include "utf8.hpp"
 
 namespace florimot {
@@ -28,60 +27,52 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
     for (std::size_t n = 0; n < arguments.size(); ++n) {
         const std::string& a = arguments[n];
         // "--temps X" or "--temps=X".
-        const auto valeur = [&](std::string_view option) -> std::optional<std::string_view> {
-            if (!options) return std::nullopt;
-            if (a == option) {
-                if (n + 1 == arguments.size()) return std::string_view();
-                return arguments[++n];
+        const TDrapeau* drapeau = options ? DrapeauNomme(a) : nullptr;
+        std::string_view valeur;
+        if (drapeau != nullptr && drapeau->PrendValeur()) {
+            if (n + 1 < arguments.size()) valeur = arguments[++n];
+        } else if (const std::size_t egal = a.find('=');
+                   options && drapeau == nullptr && egal != std::string::npos) {
+            const TDrapeau* d = DrapeauNomme(std::string_view(a).substr(0, egal));
+            if (d != nullptr && d->PrendValeur()) {
+                drapeau = d;
+                valeur = std::string_view(a).substr(egal + 1);
             }
-            if (a.size() > option.size() && a.starts_with(option) && a[option.size()] == '=')
-                return std::string_view(a).substr(option.size() + 1);
-            return std::nullopt;
-        };
-        if (const auto t = valeur("--temps")) {
-            if (std::string m = LitTemps(EstTexteAcceptable(*t) ? *t : "?", lus.filtre); !m.empty())
+        }
+        const std::string_view lue = EstTexteAcceptable(valeur) ? valeur : "?";
+        if (drapeau == nullptr) {
+            if (options && a.size() > 1 && a[0] == '-') {
+                std::string m = "conjugue : option inconnue « ";
+                m += EstTexteAcceptable(a) ? std::string_view(a) : "?";
+                m += " » (conjugue --help)\n";
                 return Refus(std::move(m));
-        } else if (const auto p = valeur("--personne")) {
-            if (std::string m = LitPersonne(EstTexteAcceptable(*p) ? *p : "?", lus.filtre);
-                !m.empty())
-                return Refus(std::move(m));
-        } else if (options && a == "--") {
-            options = false;
-        } else if (options && (a == "-h" || a == "--help")) {
-            lus.demande = TArguments::Demande::Aide;
-            return lus;
-        } else if (options && (a == "-V" || a == "--version")) {
-            lus.demande = TArguments::Demande::Version;
-            return lus;
-        } else if (options && a == "--tsv") {
-            tsv = true;
-            lus.format = FormatSortie::Tsv;
-        } else if (options && a == "--json") {
-            json = true;
-            lus.format = FormatSortie::Json;
-        } else if (options && (a == "--feminin" || a == "--féminin")) {
-            lus.options.Feminin = true;
-        } else if (options && (a == "--negation" || a == "--négation")) {
-            lus.options.Negation = true;
-        } else if (options && a == "--interrogation") {
-            lus.options.Interrogation = true;
-        } else if (options && a == "--passif") {
-            lus.options.Passif = true;
-        } else if (options && (a == "--rectifiee" || a == "--rectifiée")) {
-            lus.options.Rectifiee = true;
-        } else if (options && a == "--variante") {
-            lus.options.Variante = true;
-        } else if (options && a == "--analyse") {
-            lus.analyse = true;
-        } else if (options && a == "--complet") {
-            lus.complet = true;
-        } else if (options && a.size() > 1 && a[0] == '-') {
-            std::string m = "conjugue : option inconnue « ";
-            m += EstTexteAcceptable(a) ? std::string_view(a) : "?";
-            m += " » (conjugue --help)\n";
-            return Refus(std::move(m));
-        } else {
+            }
             lus.textes.push_back(a);
+            continue;
+        }
+        switch (drapeau->Action) {
+            case ActionDrapeau::Option: Active(lus.options, *drapeau->Option); break;
+            case ActionDrapeau::Temps:
+                if (std::string m = LitTemps(lue, lus.filtre); !m.empty())
+                    return Refus(std::move(m));
+                break;
+            case ActionDrapeau::Personne:
+                if (std::string m = LitPersonne(lue, lus.filtre); !m.empty())
+                    return Refus(std::move(m));
+                break;
+            case ActionDrapeau::Analyse: lus.analyse = true; break;
+            case ActionDrapeau::Tsv:
+                tsv = true;
+                lus.format = FormatSortie::Tsv;
+                break;
+            case ActionDrapeau::Complet: lus.complet = true; break;
+            case ActionDrapeau::Json:
+                json = true;
+                lus.format = FormatSortie::Json;
+                break;
+            case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
+            case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
+            case ActionDrapeau::FinOptions: options = false; break;
         }
     }
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");

@@ -279,14 +279,10 @@ private:
 
     // The same for every verb of a run: written once.
     std::string TexteOptions() const {
-        const std::pair<std::string_view, bool> options[] = {
-            {"feminin", options_.Feminin},
-            {"negation", options_.Negation},
-            {"interrogation", options_.Interrogation},
-            {"passif", options_.Passif},
-            {"rectifiee", options_.Rectifiee},
-            {"variante", options_.Variante},
-        };
+        std::array<std::pair<std::string_view, bool>, NombreOptions> options;
+        for (std::size_t i = 0; i < NombreOptions; ++i)
+            options[i] = {DescriptionsOptions[i].CleJson,
+                          EstActive(options_, DescriptionsOptions[i])};
         return ObjetDeBooleens(options);
     }
 
@@ -391,20 +387,17 @@ public:
                 Cle("personne");
                 json_.Int(l.personne);
                 Cle("rectifiee");
-                json_.Bool(l.rectifiee);
+                json_.Bool(l.options.Rectifiee);
                 Cle("variante");
-                json_.Bool(l.variante);
-                // The options the line shows, as a grid's object names them.
+                json_.Bool(l.options.Variante);
+                // The options of the grid that holds the line, as a grid's
+                // object names them.
                 Cle("options");
                 json_.StartObject();
-                Cle("feminin");
-                json_.Bool(l.options.Feminin);
-                Cle("negation");
-                json_.Bool(l.options.Negation);
-                Cle("interrogation");
-                json_.Bool(l.options.Interrogation);
-                Cle("passif");
-                json_.Bool(l.options.Passif);
+                for (const TDescriptionOption& d : DescriptionsOptions) {
+                    Cle(d.CleJson);
+                    json_.Bool(EstActive(l.options, d));
+                }
                 json_.EndObject();
                 json_.EndObject();
             }

@@ -59,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             // A bare form (eussé, or eussé-je written whole), else a line.
             std::string forme = mot ? *mot : lu;
             if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
-            Exige((l.options.Aucune() && !v.EstPronominal() &&
-                   florimot::Confirme(infinitif, forme, l)) ||
+            // A bare form shows no line option; its spelling may be one.
+            const bool nue = florimot::Restreint(l.options, florimot::PorteeOption::Ligne).Aucune();
+            Exige((nue && !v.EstPronominal() && florimot::Confirme(infinitif, forme, l)) ||
                   LigneConfirmee(v, l, lu));
         }
     }

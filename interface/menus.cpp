@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <iterator>
+#include <string>
 
 #include "ecran.hpp"
 
@@ -34,24 +35,6 @@ const Commande CommandesAction[] = {
     {"Quitter1", "&Quitter", Qt::CTRL | Qt::Key_Q, &TEcran::Quitter1Click},
 };
 
-// In the order of TMenus::Options.
-struct ItemOption {
-    Commande Item;
-    bool TOptions::*Option;
-};
-
-const ItemOption ItemsOptions[] = {
-    {{"Feminin1", "&Féminin", Qt::Key_F5, &TEcran::OptionClick}, &TOptions::Feminin},
-    {{"Negation1", "&Négation", Qt::Key_F6, &TEcran::OptionClick}, &TOptions::Negation},
-    {{"Interrogation1", "&Interrogation", Qt::Key_F7, &TEcran::OptionClick},
-     &TOptions::Interrogation},
-    {{"Passif1", "&Voix passive", Qt::Key_F8, &TEcran::OptionClick}, &TOptions::Passif},
-    {{"Rectifiee1", "&Orthographe rectifiée (1990)", Qt::Key_F9, &TEcran::OptionClick},
-     &TOptions::Rectifiee},
-    {{"Variante1", "&Autre forme", Qt::Key_F10, &TEcran::OptionClick}, &TOptions::Variante},
-};
-static_assert(std::size(ItemsOptions) == std::tuple_size_v<decltype(TMenus::Options)>);
-
 const Commande CommandesAide[] = {
     {"APropos1", "A &Propos...", Qt::Key_F2, &TEcran::APropos1Click},
     {"Aide1", "&Aide", Qt::CTRL | Qt::Key_H, &TEcran::Aide1Click},
@@ -78,13 +61,13 @@ QAction* Ajoute(TEcran& ecran, QMenu* menu, const Commande& commande) {
 TOptions TMenus::Cochees() const {
     TOptions options;
     for (std::size_t i = 0; i < Options.size(); ++i)
-        options.*ItemsOptions[i].Option = Options[i]->isChecked();
+        Active(options, DescriptionsOptions[i], Options[i]->isChecked());
     return options;
 }
 
 void TMenus::Coche(const TOptions& options) const {
     for (std::size_t i = 0; i < Options.size(); ++i)
-        Options[i]->setChecked(options.*ItemsOptions[i].Option);
+        Options[i]->setChecked(EstActive(options, DescriptionsOptions[i]));
 }
 
 TMenus CreeMenus(TEcran& ecran) {
@@ -99,7 +82,13 @@ TMenus CreeMenus(TEcran& ecran) {
     }
     QMenu* options = AjouteMenu(menus.Barre, "Options", QStringLiteral("&Options"));
     for (std::size_t i = 0; i < menus.Options.size(); ++i) {
-        menus.Options[i] = Ajoute(ecran, options, ItemsOptions[i].Item);
+        const TDescriptionOption& d = DescriptionsOptions[i];
+        const std::string nom = std::string(d.Nom) + '1', legende(d.Menu);
+        const Commande commande{nom.c_str(), legende.c_str(),
+                                QKeySequence::fromString(QString::fromLatin1(
+                                    d.Touche.data(), static_cast<qsizetype>(d.Touche.size())))[0],
+                                &TEcran::OptionClick};
+        menus.Options[i] = Ajoute(ecran, options, commande);
         menus.Options[i]->setCheckable(true);
     }
     QMenu* aide = AjouteMenu(menus.Barre, "Aide", QStringLiteral("&?"));

@@ -18,9 +18,8 @@ struct TMenus {
     QMenuBar* Barre = nullptr;
     QAction* Precedent = nullptr;
     QAction* Suivant = nullptr;
-    // The menu "Options": féminin, négation, interrogation, voix passive,
-    // orthographe rectifiée, autre forme.
-    std::array<QAction*, 6> Options{};
+    // The menu "Options", in the order of DescriptionsOptions.
+    std::array<QAction*, NombreOptions> Options{};
 
     TOptions Cochees() const;
     void Coche(const TOptions& options) const;

@@ -12,19 +12,9 @@ QSettings Reglages() {
     return QSettings(QStringLiteral("Florimot"), QStringLiteral("Florimot"));
 }
 
-struct CleOption {
-    QString Cle;
-    bool TOptions::*Option;
-};
-
-const CleOption Cles[] = {
-    {QStringLiteral("options/feminin"), &TOptions::Feminin},
-    {QStringLiteral("options/negation"), &TOptions::Negation},
-    {QStringLiteral("options/interrogation"), &TOptions::Interrogation},
-    {QStringLiteral("options/passif"), &TOptions::Passif},
-    {QStringLiteral("options/rectifiee"), &TOptions::Rectifiee},
-    {QStringLiteral("options/variante"), &TOptions::Variante},
-};
+QString Cle(const TDescriptionOption& d) {
+    return QString::fromUtf8(d.Reglage.data(), static_cast<qsizetype>(d.Reglage.size()));
+}
 
 }  // namespace
 
@@ -33,8 +23,8 @@ TReglages LitReglages() {
     TReglages lus;
     lus.Cadre = reglages.value(QStringLiteral("fenetre/cadre")).toRect();
     lus.Agrandie = reglages.value(QStringLiteral("fenetre/agrandie"), false).toBool();
-    for (const auto& [cle, option] : Cles)
-        lus.Options.*option = reglages.value(cle, false).toBool();
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        Active(lus.Options, d, reglages.value(Cle(d), false).toBool());
     return lus;
 }
 
@@ -42,7 +32,8 @@ void EcritReglages(const TReglages& reglages) {
     QSettings ecrits = Reglages();
     ecrits.setValue(QStringLiteral("fenetre/cadre"), reglages.Cadre);
     ecrits.setValue(QStringLiteral("fenetre/agrandie"), reglages.Agrandie);
-    for (const auto& [cle, option] : Cles) ecrits.setValue(cle, reglages.Options.*option);
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        ecrits.setValue(Cle(d), EstActive(reglages.Options, d));
     ecrits.sync();
 }
 

@@ -48,9 +48,7 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
             cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
             static_cast<int>(PersonneDe(l)),
             inversion || InversionDe(l),
-            {},
-            RectifieeDe(l),
-            VarianteDe(l)};
+            {.Rectifiee = RectifieeDe(l), .Variante = VarianteDe(l)}};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
                           lecture.personne != 1 || !Inverse(Grille[cellule])))
             continue;
@@ -112,7 +110,7 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
         std::vector<std::string> repetes;
         for (const TAnalyse& b : analyses)
             if (std::none_of(b.lectures.begin(), b.lectures.end(),
-                             [](const TLecture& l) { return l.rectifiee; }))
+                             [](const TLecture& l) { return l.options.Rectifiee; }))
                 for (const TAnalyse& a : analyses)
                     if (InfinitifTraditionnel(a.infinitif) == b.infinitif)
                         repetes.push_back(a.infinitif);
@@ -164,8 +162,9 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     // the rectified spelling or the other series (blachète: blachèter, not
     // the rectified blacheter).
     const auto usuelle = [](const TAnalyse& a) {
-        return std::any_of(a.lectures.begin(), a.lectures.end(),
-                           [](const TLecture& l) { return !l.rectifiee && !l.variante; });
+        return std::any_of(a.lectures.begin(), a.lectures.end(), [](const TLecture& l) {
+            return Restreint(l.options, PorteeOption::Graphie).Aucune();
+        });
     };
     std::optional<TRangDevine> rangUsuel;
     for (const auto& [rang, v] : candidats) {

@@ -132,10 +132,7 @@ std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_vi
 }  // namespace lexique
 
 TOptions OptionsDeLecture(const TLecture& lecture) {
-    TOptions options;
-    options.Rectifiee = lecture.rectifiee;
-    options.Variante = lecture.variante;
-    return options;
+    return Restreint(lecture.options, PorteeOption::Graphie);
 }
 
 namespace lexique {
@@ -438,8 +435,10 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
                         : Pronoms[l.personne - 1]);
     if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
     if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
-    // The options a line shows, as the window's caption writes them.
-    if (!l.options.Aucune()) nom += " (" + DecritOptions(l.options) + ")";
+    // The options a line shows, as the window's caption writes them; its
+    // spelling is said apart (Graphie).
+    if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
+        nom += " (" + DecritOptions(ligne) + ")";
     return nom;
 }
 
@@ -464,9 +463,9 @@ bool Elide(std::string_view infinitif) {
 // What a reading of one spelling or series only is marked with: "" for the
 // usual grid's.
 std::string_view Graphie(const TLecture& l) {
-    if (l.rectifiee && l.variante) return " (orthographe rectifiée, autre forme)";
-    if (l.rectifiee) return " (orthographe rectifiée)";
-    if (l.variante) return " (autre forme)";
+    if (l.options.Rectifiee && l.options.Variante) return " (orthographe rectifiée, autre forme)";
+    if (l.options.Rectifiee) return " (orthographe rectifiée)";
+    if (l.options.Variante) return " (autre forme)";
     return {};
 }
 

@@ -97,8 +97,7 @@ bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_vi
 // The spellings and series a form is looked for in, the usual grid first;
 // and the readings of a form in every one of them, each with the first that
 // holds it, in grid order. `lit` reads one grid.
-inline constexpr TOptions Graphies[] = {
-    {}, {.Rectifiee = true}, {.Variante = true}, {.Rectifiee = true, .Variante = true}};
+inline constexpr auto Graphies = Combinaisons<PorteeOption::Graphie>();
 template <class Lecteur>
 std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit);
 
@@ -147,8 +146,7 @@ std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {
                        m.inversion == l.inversion;
             };
             if (std::find_if(lectures.begin(), lectures.end(), meme) != lectures.end()) continue;
-            l.rectifiee = g.Rectifiee;
-            l.variante = g.Variante;
+            l.options = Reunies(Restreint(l.options, PorteeOption::Ligne), g);
             lectures.push_back(l);
         }
     }

@@ -48,14 +48,12 @@ struct TLecture {
     // The form is the first person's final e turned é or è before an inverted
     // je ("eussé-je", "aimè-je"); the grid holds it with its plain e.
     bool inversion = false;
-    // The options a whole line shows ("je ne me lève pas": négation); none
-    // for a bare form. The spelling and the series are the two fields below.
+    // The options of the grid that holds it: those a whole line shows ("je
+    // ne me lève pas": négation), none of them for a bare form; and the
+    // spelling options where the form is written so only in the rectified
+    // spelling of 1990 ("connait", "cèderai") or belongs only to the other
+    // series of a verb that has two ("paye", "assieds", "je paye").
     TOptions options{};
-    // The form is written so only in the rectified spelling of 1990
-    // ("connait", "cèderai"), or belongs only to the other series of a verb
-    // that has two ("paye", "assieds"): the grid with that option holds it.
-    bool rectifiee = false;
-    bool variante = false;
 
     bool operator==(const TLecture&) const = default;
 };
@@ -142,8 +140,8 @@ private:
 // line. An infinitive is no reading (no line of the grid shows it).
 std::vector<TAnalyse> AnalyseTexte(std::string_view texte);
 
-// The options of the grid a reading is read from: the spelling and the
-// series it belongs to.
+// The spelling options of a reading, the others left off: the options of the
+// grid a bare form is read from.
 TOptions OptionsDeLecture(const TLecture& lecture);
 
 // The check every reported reading passes, from the infinitive: its grid in

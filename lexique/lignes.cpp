@@ -28,11 +28,11 @@ bool EstOutil(std::string_view mot) {
     return std::find(std::begin(Outils), std::end(Outils), mot) != std::end(Outils);
 }
 
-// The pieces of a line between blanks, hyphens and apostrophes.
+// The pieces of a line between blanks, hyphens, apostrophes and slashes.
 std::vector<std::string_view> Pieces(std::string_view texte) {
     std::vector<std::string_view> pieces;
     while (!texte.empty()) {
-        const std::size_t fin = texte.find_first_of(" -'");
+        const std::size_t fin = texte.find_first_of(" -'/");
         if (fin != 0) pieces.push_back(texte.substr(0, fin));
         if (fin == std::string_view::npos) break;
         texte.remove_prefix(fin + 1);
@@ -59,7 +59,7 @@ bool PoseSansNormaliser(std::string_view texte, Pose pose) {
     };
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const unsigned c = octet(i), d = octet(i + 1);
-        if ((c >= 'a' && c <= 'z') || c == '-' || c == '\'' || c == '?' || c == ' ') {
+        if ((c >= 'a' && c <= 'z') || c == '-' || c == '\'' || c == '?' || c == ' ' || c == '/') {
             pose(static_cast<char>(c));
         } else if ((c == 0xC3 && d >= 0xA0 && d <= 0xBF && d != 0xB7) || (c == 0xC5 && d == 0x93)) {
             // à … ÿ but ÷, and œ: already small letters.
@@ -83,6 +83,14 @@ struct Candidat {
     bool connu;
 };
 
+// Whether the grids of `graphie` are worth reading: the usual one always,
+// another where the line calls for each of its options.
+bool AVoir(const TOptions& appelees, const TOptions& graphie) {
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        if (EstActive(graphie, d) && !EstActive(appelees, d)) return false;
+    return true;
+}
+
 }  // namespace
 
 TTexteLu Canonique(std::string_view texte) {
@@ -101,7 +109,8 @@ TTexteLu Canonique(std::string_view texte) {
         lu.question = lu.question || lu.texte.back() == '?';
         lu.texte.pop_back();
     }
-    lu.ligne = lu.question || lu.texte.find_first_of(" -'") != std::string::npos;
+    // The slash of the spellings a line offers side by side (séant/seyant).
+    lu.ligne = lu.question || lu.texte.find_first_of(" -'/") != std::string::npos;
     return lu;
 }
 
@@ -114,17 +123,32 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
 
     // The verbs the pieces may be forms of: the index's, else the guesses'.
     std::vector<Candidat> candidats;
+    // The spelling options some piece is written in only (paye: variante,
+    // the auxiliary's eussè-je: rectifiée): the grids worth reading beside
+    // the usual one, for every candidate.
+    TOptions graphies;
+    if (lu.texte.find("è-je") != std::string::npos) graphies.Rectifiee = true;
     const auto ajoute = [&](const std::vector<TAnalyse>& analyses) {
-        for (const TAnalyse& x : analyses)
+        for (const TAnalyse& x : analyses) {
             if (std::none_of(candidats.begin(), candidats.end(),
-                             [&](const Candidat& c) { return c.infinitif == x.infinitif; }))
+                             [&](const Candidat& y) { return y.infinitif == x.infinitif; }))
                 candidats.push_back({x.infinitif, x.connu});
+            for (const TLecture& l : x.lectures)
+                graphies = Reunies(graphies, Restreint(l.options, PorteeOption::Graphie));
+        }
     };
     std::vector<std::string_view> inconnues;
-    for (std::string_view p : pieces) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::string_view p = pieces[i];
         bool connu = false;
         ajoute(LecturesIndex(p, &connu));
         if (!connu && !EstOutil(p)) inconnues.push_back(p);
+        // A verb with a hyphen of its own (sous-utiliser, co-encadrer).
+        if (i + 1 < pieces.size() && p.data() + p.size() + 1 == pieces[i + 1].data() &&
+            p.data()[p.size()] == '-') {
+            const std::string_view double_(p.data(), p.size() + 1 + pieces[i + 1].size());
+            ajoute(LecturesIndex(double_));
+        }
     }
     if (candidats.empty())
         for (std::string_view p : inconnues) ajoute(Devine(p));
@@ -133,11 +157,7 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
     // plain grid holds is not said to be under an option that leaves it as
     // it is (j'ai parlé under féminin).
     std::vector<TOptions> combinaisons;
-    for (int bits = 0; bits < 16; ++bits) {
-        const TOptions o{.Feminin = (bits & 1) != 0,
-                         .Negation = (bits & 2) != 0,
-                         .Interrogation = (bits & 4) != 0,
-                         .Passif = (bits & 8) != 0};
+    for (const TOptions& o : Combinaisons<PorteeOption::Ligne>()) {
         if (o.Negation != a("pas")) continue;
         // A question typed without its mark is still one; a hyphen is
         // needed for it (puis-je, est-ce que).
@@ -145,15 +165,20 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
             continue;
         combinaisons.push_back(o);
     }
-    std::stable_sort(combinaisons.begin(), combinaisons.end(), [](TOptions x, TOptions y) {
-        return x.Feminin + x.Passif + x.Interrogation < y.Feminin + y.Passif + y.Interrogation;
-    });
 
     std::vector<std::string> pronoms = {""};
     if (a("me") || a("m") || a("te") || a("t") || a("toi") || a("se") || a("s") || a("nous") ||
         a("vous")) {
         pronoms.push_back("se ");
         if (a("en")) pronoms.push_back("s'en ");
+        if (a("y")) pronoms.push_back("s'y ");
+    }
+    // A phrase's complement ends each of its lines (je me rends compte,
+    // as-tu l'air ?): the last piece, with its article where it has one.
+    std::vector<std::string> suites = {""};
+    if (pieces.size() > 1 && !EstOutil(pieces.back())) {
+        suites.push_back(" " + std::string(pieces.back()));
+        if (pieces[pieces.size() - 2] == "l") suites.push_back(" l'" + std::string(pieces.back()));
     }
 
     // The grids write their lines in lower case with composed accents, as
@@ -164,40 +189,48 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
 
     std::vector<TAnalyse> analyses;
     for (const Candidat& c : candidats)
-        for (const std::string& pronom : pronoms) {
-            TVerbe verbe;
-            verbe.DefinitVerbe(pronom + c.infinitif);
-            // As the front ends conjugate it: évanouir is s'évanouir.
-            const TFaits faits = PrepareVerbe(verbe);
-            if (verbe.DonneGroupe() == 0 || verbe.MotVue() != c.infinitif ||
-                verbe.EstPronominal() != !pronom.empty())
-                continue;
-            TAnalyse analyse{verbe.Intitule(), c.connu, {}};
-            for (const TOptions& o : combinaisons) {
-                const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
-                for (const Cellule& cellule : Grille)
-                    for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
-                        const std::string_view ligne =
-                            lignes[cellule.Premier + p - cellule.PremierePersonne];
-                        if (ligne.find(cle) == std::string_view::npos || EstMarqueur(ligne) ||
-                            !Correspond(ligne, lu.texte))
-                            continue;
-                        const bool vue =
-                            std::any_of(analyse.lectures.begin(), analyse.lectures.end(),
-                                        [&](const TLecture& l) {
-                                            return l.cellule == cellule.Nom && l.personne == p;
-                                        });
-                        if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, o});
-                    }
+        for (const std::string& pronom : pronoms)
+            for (const std::string& suite : suites) {
+                TVerbe verbe;
+                verbe.DefinitVerbe(pronom + c.infinitif + suite);
+                // No such phrase: not worth its facts.
+                if (verbe.DonneGroupe() == 0) continue;
+                // As the front ends conjugate it: évanouir is s'évanouir.
+                const TFaits faits = PrepareVerbe(verbe);
+                if (verbe.DonneGroupe() == 0 || verbe.MotVue() != c.infinitif ||
+                    verbe.EstPronominal() != !pronom.empty())
+                    continue;
+                TAnalyse analyse{verbe.Intitule(), c.connu, {}};
+                const auto lit = [&](const TOptions& o) {
+                    const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
+                    for (const Cellule& cellule : Grille)
+                        for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
+                            const std::string_view ligne =
+                                lignes[cellule.Premier + p - cellule.PremierePersonne];
+                            if (ligne.find(cle) == std::string_view::npos || EstMarqueur(ligne) ||
+                                !Correspond(ligne, lu.texte))
+                                continue;
+                            const bool vue =
+                                std::any_of(analyse.lectures.begin(), analyse.lectures.end(),
+                                            [&](const TLecture& l) {
+                                                return l.cellule == cellule.Nom && l.personne == p;
+                                            });
+                            if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, o});
+                        }
+                };
+                // The usual spelling first: a line it holds is not said to be
+                // of another.
+                for (const TOptions& graphie : Graphies)
+                    if (AVoir(graphies, graphie))
+                        for (const TOptions& o : combinaisons) lit(Reunies(o, graphie));
+                if (analyse.lectures.empty()) continue;
+                std::stable_sort(analyse.lectures.begin(), analyse.lectures.end(),
+                                 [](const TLecture& x, const TLecture& y) {
+                                     return std::pair(RangCellule(x.cellule), x.personne) <
+                                            std::pair(RangCellule(y.cellule), y.personne);
+                                 });
+                analyses.push_back(std::move(analyse));
             }
-            if (analyse.lectures.empty()) continue;
-            std::stable_sort(analyse.lectures.begin(), analyse.lectures.end(),
-                             [](const TLecture& x, const TLecture& y) {
-                                 return std::pair(RangCellule(x.cellule), x.personne) <
-                                        std::pair(RangCellule(y.cellule), y.personne);
-                             });
-            analyses.push_back(std::move(analyse));
-        }
     // A question typed without its mark is read as one only when nothing
     // reads the text as written (levez-vous: the impératif of se lever).
     if (!lu.question) {

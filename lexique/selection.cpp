@@ -29,8 +29,6 @@ TOptions OptionsPourMontrer(const TAnalyse& analyse, const TOptions& enVigueur, 
     if (!analyse.lectures.empty()) {
         const TLecture& premiere = analyse.lectures.front();
         lue = premiere.options;
-        lue.Rectifiee = premiere.rectifiee;
-        lue.Variante = premiere.variante;
     }
     TOptions options = ligneLue ? lue : enVigueur;
     options.Rectifiee = enVigueur.Rectifiee || lue.Rectifiee;

@@ -584,12 +584,8 @@ public:
 
 std::string DecritOptions(const TOptions& options) {
     TListe ajoute;
-    ajoute(options.Feminin, "féminin");
-    ajoute(options.Negation, "négation");
-    ajoute(options.Interrogation, "interrogation");
-    ajoute(options.Passif, "voix passive");
-    ajoute(options.Rectifiee, "orthographe rectifiée");
-    ajoute(options.Variante, "autre forme");
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        ajoute(EstActive(options, d), d.Legende);
     return std::move(ajoute.texte);
 }
 

@@ -19,9 +19,13 @@ inline florimot::TFaits Faits(std::string_view l) {
     return {true, !A(l, '-'), A(l, 'I'), A(l, '3'), A(l, 'P'), A(l, 'R'), A(l, 'D')};
 }
 
-// "f" féminin, "n" négation, "i" interrogation, "p" passif.
+// Each option by its letter (DescriptionsOptions): "f" féminin, "n"
+// négation, "i" interrogation, "p" passif, "r" rectifiée, "v" variante.
 inline florimot::TOptions Options(std::string_view l) {
-    return {A(l, 'f'), A(l, 'n'), A(l, 'i'), A(l, 'p')};
+    florimot::TOptions o;
+    for (const florimot::TDescriptionOption& d : florimot::DescriptionsOptions)
+        florimot::Active(o, d, A(l, d.Lettre));
+    return o;
 }
 
 }  // namespace essais

@@ -15,7 +15,8 @@ namespace essais {
 inline rapidjson::Document LitJson(std::string_view texte) {
     rapidjson::Document document;
     document.Parse(texte.data(), texte.size());
-    if (document.HasParseError()) throw std::runtime_error("JSON illisible : " + std::string(texte));
+    if (document.HasParseError())
+        throw std::runtime_error("JSON illisible : " + std::string(texte));
     return document;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "options.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
@@ -36,20 +37,6 @@ inline constexpr std::uint8_t PremierCodeCompose = 10;
 constexpr bool EstCompose(std::uint8_t CodeTemps) {
     return CodeTemps >= PremierCodeCompose;
 }
-
-// How a line is written beyond its plain form. They combine freely; where
-// grammar gives no form, the line is "-".
-struct TOptions {
-    bool Feminin = false;        // elle, elles; the participles that agree take e, es
-    bool Negation = false;       // ne … pas
-    bool Interrogation = false;  // parles-tu ?; only the indicatif and the conditionnel ask
-    bool Passif = false;         // je suis aimé
-    bool Rectifiee = false;      // the rectified spelling of 1990: il connait, je cèderai
-    bool Variante = false;       // the other accepted series: je paye, j'assieds, je puis
-
-    bool operator==(const TOptions&) const = default;
-    bool Aucune() const { return *this == TOptions{}; }
-};
 
 // The options in force, as a caption: "féminin, négation"; "" for none.
 std::string DecritOptions(const TOptions& options);

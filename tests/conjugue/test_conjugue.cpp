@@ -243,7 +243,8 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
          "\"variante\":true,\"options\":{\"feminin\":false,\"negation\":false,"
-         "\"interrogation\":false,\"passif\":false}}]}]}\n",
+         "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
+         "\"variante\":true}}]}]}\n",
          ""},
         // A word the dictionary lacks: its most likely infinitive only.
         {{"--analyse", "--tsv", "twittâmes"},
@@ -265,7 +266,8 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "{\"forme\":\"puis-je ?\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
          "\"variante\":false,\"options\":{\"feminin\":false,\"negation\":false,"
-         "\"interrogation\":true,\"passif\":false}}]}]}\n",
+         "\"interrogation\":true,\"passif\":false,\"rectifiee\":false,"
+         "\"variante\":false}}]}]}\n",
          ""},
         {{"--analyse", "--tsv", "--", "--", "?!"},
          1,

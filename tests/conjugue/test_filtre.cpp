@@ -156,13 +156,13 @@ TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
                             for (const std::size_t i : filtre.Lignes()) {
                                 if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes()))
                                     continue;
-                                const rapidjson::Value nom(c.Nom.data(),
+                                const rapidjson::Value cle(c.Nom.data(),
                                                            rapidjson::SizeType(c.Nom.size()));
-                                if (!cellules.HasMember(nom))
-                                    cellules.AddMember(rapidjson::Value(nom, a),
+                                if (!cellules.HasMember(cle))
+                                    cellules.AddMember(rapidjson::Value(cle, a),
                                                        rapidjson::Value(rapidjson::kArrayType), a);
-                                cellules[nom].PushBack(
-                                    rapidjson::Value(complet["cellules"][nom]
+                                cellules[cle].PushBack(
+                                    rapidjson::Value(complet["cellules"][cle]
                                                             [rapidjson::SizeType(i - c.Premier)],
                                                      a),
                                     a);

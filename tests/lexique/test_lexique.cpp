@@ -75,11 +75,11 @@ struct Attendu {
 };
 
 TLecture Rectifiee(std::string_view cellule, int personne) {
-    return {.cellule = cellule, .personne = personne, .rectifiee = true};
+    return {.cellule = cellule, .personne = personne, .options = {.Rectifiee = true}};
 }
 
 TLecture Autre(std::string_view cellule, int personne) {
-    return {.cellule = cellule, .personne = personne, .variante = true};
+    return {.cellule = cellule, .personne = personne, .options = {.Variante = true}};
 }
 
 TEST(Analyse, FormesDeChaqueFamille) {
@@ -248,10 +248,7 @@ TEST(Analyse, LignesDeLaGrille) {
         v.DefinitVerbe(c.infinitif);
         for (const TLecture& l : analyses[0].lectures)
             if (!l.inversion) {
-                florimot::TOptions o = l.options;
-                o.Rectifiee = l.rectifiee;
-                o.Variante = l.variante;
-                const florimot::LignesGrille g = florimot::ConjugueGrille(v, o);
+                const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
                 const florimot::Cellule& cellule =
                     florimot::Grille[std::size_t(florimot::lexique::RangCellule(l.cellule))];
                 const std::string lue =

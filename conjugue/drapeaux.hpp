@@ -1,0 +1,138 @@
+// conjugue's flags, said once: what LitArguments reads, what --help prints,
+// and what the manual page and the README must each name.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "options.hpp"
+
+namespace florimot {
+
+enum class ActionDrapeau : unsigned char {
+    Option,  // sets its row of DescriptionsOptions
+    Temps,
+    Personne,
+    Analyse,
+    Tsv,
+    Complet,
+    Json,
+    Aide,
+    Version,
+    FinOptions,  // "--": the rest are texts
+};
+
+struct TDrapeau {
+    ActionDrapeau Action;
+    std::array<std::string_view, 2> Noms;  // "-h", "--help"; "" for none
+    // What follows it in --help ("T", "FORME..."); a value is read only for
+    // the flags that take one (Temps, Personne).
+    std::string_view Argument;
+    std::string_view Aide;  // its lines in --help, '\n' after each
+    std::size_t Colonne;    // where --help starts those lines
+    const TDescriptionOption* Option = nullptr;
+
+    constexpr bool PrendValeur() const {
+        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne;
+    }
+};
+
+namespace detail {
+constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
+    return {ActionDrapeau::Option,  DescriptionsOptions[i].Drapeaux, {}, aide, 25,
+            &DescriptionsOptions[i]};
+}
+}  // namespace detail
+
+// In the order of --help.
+inline constexpr std::array<TDrapeau, 15> Drapeaux = {{
+    detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
+    detail::DrapeauOption(1, "ne … pas\n"),
+    detail::DrapeauOption(2,
+                          "questions (parles-tu ?) ; subjonctif, impératif et\n"
+                          "participe : « - »\n"),
+    detail::DrapeauOption(3,
+                          "voix passive (je suis aimé), pour un verbe qui a un\n"
+                          "complément d'objet direct\n"),
+    detail::DrapeauOption(4, "orthographe rectifiée de 1990 (il connait)\n"),
+    detail::DrapeauOption(5,
+                          "autre forme des verbes qui en ont deux (je paye,\n"
+                          "j'assieds, je puis)\n"
+                          "Les options se combinent ; sans forme, la ligne est « - ».\n"),
+    {ActionDrapeau::Temps,
+     {"--temps", ""},
+     "T",
+     "un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
+     "nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
+     "passé-composé, subjonctif-imparfait, impératif-présent,\n"
+     "conditionnel-passé-1, participe-présent…)\n",
+     25},
+    {ActionDrapeau::Personne,
+     {"--personne", ""},
+     "P",
+     "une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
+     "on, nous, vous, ils, elles) ; à l'impératif, tu, nous,\n"
+     "vous. Avec --temps, la forme seule (conjugue --temps\n"
+     "ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
+     "--tsv ou --json, les seules lignes ou cases retenues\n",
+     25},
+    {ActionDrapeau::Analyse,
+     {"--analyse", ""},
+     "FORME...",
+     "retrouve le verbe, le temps et la personne d'une forme\n"
+     "conjuguée (allions : aller, indicatif imparfait…) ou d'une\n"
+     "ligne telle que conjugue l'écrit (\"je ne me lève pas\" : se\n"
+     "lever, indicatif présent, je, négation) ; avec --tsv, une\n"
+     "ligne par lecture : <forme>\\t<infinitif>\\t<case>\\t<personne>\n"
+     "(PartPasse\\t0 pour un participe passé). Statut 1 si une\n"
+     "forme n'est pas trouvée ; suggestions sur la sortie d'erreur\n",
+     25},
+    {ActionDrapeau::Tsv,
+     {"--tsv", ""},
+     {},
+     "98 lignes par texte, séparées par des tabulations :\n"
+     "<mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
+     "(un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n",
+     15},
+    {ActionDrapeau::Complet,
+     {"--complet", ""},
+     {},
+     "avec --tsv, ajoute après les 98 lignes infinitif, participe passé\n"
+     "(4 formes), participe passé composé et gérondif (InfPres, InfPasse,\n"
+     "PartPasse 1 à 4, PartPasseComp, GerPres, GerPasse)\n",
+     15},
+    {ActionDrapeau::Json,
+     {"--json", ""},
+     {},
+     "un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
+     "regle, options, cellules (chaque case et ses formes, tableau\n"
+     "complet), faits (ce que le verbe admet : impersonnel, passif…) ;\n"
+     "pour un mot qui\n"
+     "n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
+     "forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
+     "rectifiee et variante, vraies pour une forme de l'orthographe\n"
+     "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
+     15},
+    {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
+    {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
+    {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
+}};
+
+// Every option of the table has its flag here.
+static_assert([] {
+    for (const TDescriptionOption& d : DescriptionsOptions) {
+        bool vu = false;
+        for (const TDrapeau& f : Drapeaux) vu = vu || f.Option == &d;
+        if (!vu) return false;
+    }
+    return true;
+}());
+
+// The row that names `nom`; nullptr for none.
+const TDrapeau* DrapeauNomme(std::string_view nom);
+
+// The flags' part of --help, one entry after another.
+std::string AideDesDrapeaux();
+
+}  // namespace florimot

@@ -1,0 +1,104 @@
+// Cases kept as data (tests/donnees/*.tsv), one driver a front end; and the
+// flags of conjugue, each said in its manual page and the README.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "drapeaux.hpp"
+#include "processus.hpp"
+
+namespace {
+
+std::string Lit(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream texte;
+    texte << f.rdbuf();
+    return texte.str();
+}
+
+// The rows of a data file but comments, grouped by their first two fields
+// (text, options) in the order they come: a group is one run of conjugue,
+// with the rest of each row ("" for none).
+struct Groupe {
+    std::string texte, options;
+    std::vector<std::string> suites;
+};
+
+std::vector<Groupe> Groupes(const std::string& fichier) {
+    std::vector<Groupe> groupes;
+    std::istringstream flux(Lit(std::string(FLORIMOT_DONNEES) + "/" + fichier));
+    for (std::string ligne; std::getline(flux, ligne);) {
+        if (ligne.empty() || ligne[0] == '#') continue;
+        const std::size_t t1 = ligne.find('\t'), t2 = ligne.find('\t', t1 + 1);
+        const std::string texte = ligne.substr(0, t1),
+                          options = ligne.substr(t1 + 1, t2 - std::min(t2, t1 + 1)),
+                          suite = t2 == std::string::npos ? "" : ligne.substr(t2 + 1);
+        if (groupes.empty() || groupes.back().texte != texte || groupes.back().options != options)
+            groupes.push_back({texte, options, {}});
+        if (!suite.empty()) groupes.back().suites.push_back(suite);
+    }
+    return groupes;
+}
+
+std::vector<std::string> Arguments(const Groupe& g, std::vector<std::string> arguments) {
+    std::istringstream options(g.options);
+    for (std::string o; options >> o;) arguments.push_back(o);
+    arguments.insert(arguments.end(), {"--", g.texte});
+    return arguments;
+}
+
+TEST(Donnees, AnalyseTsv) {
+    const std::vector<Groupe> groupes = Groupes("analyse.tsv");
+    ASSERT_FALSE(groupes.empty());
+    for (const Groupe& g : groupes) {
+        const Resultat r = Lance(Arguments(g, {"--analyse", "--tsv"}));
+        std::string attendu;
+        for (const std::string& suite : g.suites) attendu += suite + '\n';
+        EXPECT_EQ(r.sortie, attendu) << g.texte << " [" << g.options << "]";
+        EXPECT_EQ(r.statut, g.suites.empty() ? 1 : 0) << g.texte << " [" << g.options << "]";
+    }
+}
+
+TEST(Donnees, GrilleTsv) {
+    const std::vector<Groupe> groupes = Groupes("grille.tsv");
+    ASSERT_FALSE(groupes.empty());
+    for (const Groupe& g : groupes) {
+        const Resultat r = Lance(Arguments(g, {"--tsv"}));
+        EXPECT_EQ(r.statut, 0) << g.texte;
+        for (const std::string& suite : g.suites)
+            EXPECT_NE(r.sortie.find(g.texte + '\t' + suite + '\n'), std::string::npos)
+                << g.texte << " [" << g.options << "] " << suite;
+    }
+}
+
+// Whether `texte` names the flag as a word of its own: not "-h" in "--help".
+bool NommeDans(const std::string& texte, std::string_view nom) {
+    const auto lettre = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || (c & 0x80) != 0;
+    };
+    for (std::size_t i = texte.find(nom); i != std::string::npos; i = texte.find(nom, i + 1)) {
+        const std::size_t fin = i + nom.size();
+        if ((i == 0 || !lettre(texte[i - 1])) && (fin == texte.size() || !lettre(texte[fin])))
+            return true;
+    }
+    return false;
+}
+
+// Every flag --help lists is documented where users look for it.
+TEST(Drapeaux, DansLeManuelEtLeReadme) {
+    std::string manuel = Lit(std::string(FLORIMOT_SOURCES) + "/man/conjugue.1");
+    for (std::size_t i; (i = manuel.find("\\-")) != std::string::npos;) manuel.erase(i, 1);
+    const std::string readme = Lit(std::string(FLORIMOT_SOURCES) + "/README.md");
+    ASSERT_FALSE(manuel.empty() || readme.empty());
+    for (const florimot::TDrapeau& d : florimot::Drapeaux)
+        for (std::string_view nom : d.Noms) {
+            if (nom.empty()) continue;
+            EXPECT_TRUE(NommeDans(manuel, nom)) << nom << " absent de man/conjugue.1";
+            EXPECT_TRUE(NommeDans(readme, nom)) << nom << " absent du README";
+        }
+}
+
+}  // namespace
