@@ -6,10 +6,9 @@
 #include <array>
 #include <span>
 
-#include "formes_nues.hpp"
+#include "entete.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
-#include "regles.hpp"
 
 namespace florimot {
 
@@ -163,8 +162,8 @@ public:
     void Ecrit(const TVerbe& verbe) override {
         json_.Reset(flux_);
         json_.StartObject();
-        const std::string mot = verbe.Intitule();
-        Entete(verbe, mot);
+        const TEntete entete = FaitEntete(verbe, options_, faits_);
+        Entete(entete);
         if (selection_) {
             // The facts first: a reader of a few cells sees them before.
             Faits();
@@ -176,7 +175,7 @@ public:
             CellulesGardees(verbe);
         } else {
             Cle("cellules");
-            Cellules(verbe, mot);
+            Cellules(verbe, entete.Intitule);
             Faits();
         }
         json_.EndObject();
@@ -205,22 +204,19 @@ private:
         json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
 
-    // Everything said about a verb before its forms: an item for every
-    // reader of the output goes here, and in EnteteLisible.
-    void Entete(const TVerbe& verbe, std::string_view mot) {
+    // Everything said about a verb before its forms, from the header every
+    // front end says (FaitEntete).
+    void Entete(const TEntete& entete) {
         Cle("mot");
-        Chaine(mot);
+        Chaine(entete.Intitule);
         Cle("groupe");
-        Chaine(LegendeGroupe(verbe));
+        Chaine(entete.Groupe);
         Cle("verbe");
         json_.Bool(true);
-        // The verb the header names (acheter: lever), else its model's family.
-        const std::string_view comme = ModeleDuVerbe(verbe, options_);
         Cle("modele");
-        Chaine(!comme.empty() ? comme
-                              : TypeDuModele(verbe, {options_.Rectifiee, options_.Variante}));
+        Chaine(entete.Type);
         Cle("regle");
-        Chaine(RegleDuModele(verbe, options_));
+        Chaine(entete.Regle);
         if (inconnu_) {
             Cle("connu");
             json_.Bool(false);

@@ -21,27 +21,8 @@
 #include "legende.hpp"
 #include "liste_temps.hpp"
 #include "pages.hpp"
-#include "regles.hpp"
 
 namespace florimot {
-
-QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
-                    const QString& dictionnaire) {
-    if (intitule.isEmpty()) return {};
-    QStringList parties;
-    for (const QString& f : faits.split(QStringLiteral(", "), Qt::SkipEmptyParts))
-        if (!dictionnaire.contains(f)) parties << f;
-    QString note = parties.join(QStringLiteral(", "));
-    if (!note.isEmpty() && !dictionnaire.isEmpty()) note += QStringLiteral(" ; ");
-    note += dictionnaire;
-    TVerbe verbe;
-    verbe.DefinitVerbe(intitule.toStdString());
-    if (const std::string forme = AutreForme(verbe, options); !forme.empty()) {
-        if (!note.isEmpty()) note += QStringLiteral(" ; ");
-        note += QStringLiteral("autre forme : ") + QString::fromStdString(forme);
-    }
-    return note;
-}
 
 TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     setFont(PoliceTexte(11));
@@ -170,19 +151,17 @@ void TContenu::DefinitReference(QSize reference) {
     Agence();
 }
 
-QString TContenu::Remplit(const TVerbe& verbe, const LignesGrille& lignes,
-                          const TOptions& options) {
-    const QString texte = QString::fromStdString(verbe.Intitule()).trimmed();
-    const std::string_view modele = ModeleDuVerbe(verbe, options);
-    Regle_ = Texte(RegleDuModele(verbe, options));
+QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
+    const QString texte = QString::fromStdString(entete.Intitule).trimmed();
+    Regle_ = Texte(entete.Regle);
     VerbeL->setText(texte);
-    Options_ = QString::fromStdString(DecritOptions(options));
-    Groupe->setText(QString::fromStdString(LegendeGroupe(verbe)));
-    const std::string_view famille = FamilleDuVerbe(verbe, options);
-    ModeleL->setText(!modele.empty()   ? QStringLiteral("comme ") + Texte(modele)
-                     : famille.empty() ? QString()
-                                       : QStringLiteral("modèle : famille ") +
-                                             QString::fromStdString(DeVerbe(famille)));
+    Options_ = QString::fromStdString(entete.Options);
+    Groupe->setText(QString::fromStdString(entete.Groupe));
+    ModeleL->setText(!entete.Modele.empty() ? QStringLiteral("comme ") + Texte(entete.Modele)
+                     : entete.Famille.empty()
+                         ? QString()
+                         : QStringLiteral("modèle : famille ") +
+                               QString::fromStdString(DeVerbe(entete.Famille)));
     Note_.clear();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
@@ -256,6 +235,38 @@ void TContenu::CopieDe(const TContenu& autre) {
             Listes[i]->addItem(autre.Listes[i]->item(k)->text());
         MarqueCoupures(Listes[i]);
     }
+}
+
+QString TContenu::TexteEntree() const {
+    return Verbe->text();
+}
+
+void TContenu::DefinitEntree(const QString& texte) {
+    Verbe->setText(texte);
+}
+
+void TContenu::FocusEntree() {
+    Verbe->setFocus();
+}
+
+void TContenu::PresseConjugue() {
+    Conjugue->click();
+}
+
+void TContenu::QuandConjugue(std::function<void()> action) {
+    connect(Conjugue, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+}
+
+int TContenu::Page() const {
+    return PageSet->currentIndex();
+}
+
+void TContenu::DefinitPage(int onglet) {
+    PageSet->setCurrentIndex(onglet);
+}
+
+void TContenu::QuandPage(std::function<void(int)> action) {
+    connect(PageSet, &QTabBar::currentChanged, this, std::move(action));
 }
 
 void TContenu::DefinitNote(const QString& note) {

@@ -13,6 +13,7 @@
 
 #include "conjugaison.hpp"
 #include "disposition.hpp"
+#include "entete.hpp"
 #include "selection.hpp"
 
 class QFrame;
@@ -25,14 +26,6 @@ class QTabBar;
 
 namespace florimot {
 
-// The note beside the group on `intitule`: what the verb's facts change in
-// its lines (`faits`, "verbe impersonnel, pas de voix passive"), then the
-// dictionary's note, a fact it already says ("essentiellement pronominal :
-// s'évanouir") not said twice; then the verb's other series under `options`,
-// which the grid does not show ("autre forme : je paye").
-QString NoteDuVerbe(const QString& intitule, const TOptions& options, const QString& faits,
-                    const QString& dictionnaire);
-
 class TContenu : public QWidget {
 public:
     enum class Usage { Ecran, Impression };
@@ -43,10 +36,10 @@ public:
     void DefinitReference(QSize reference);
     QSize Reference() const { return Reference_; }
 
-    // The verb's row (the word as people write it, the options in force, the
-    // group, the model and its rule) and the lines of `verbe` conjugated
-    // under `options`; returns the word as shown.
-    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TOptions& options);
+    // The verb's row said from its header (the word as people write it, the
+    // options in force, the group, the model and its rule) and the lines of
+    // its grid; returns the word as shown.
+    QString Remplit(const TEntete& entete, const LignesGrille& lignes);
     void CopieDe(const TContenu& autre);
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
@@ -70,6 +63,22 @@ public:
     // longest lines to show whole (1 when they do).
     double ManqueDeLargeur(int onglet) const;
 
+    // The entry: its text as typed, replaced, given the focus.
+    QString TexteEntree() const;
+    void DefinitEntree(const QString& texte);
+    void FocusEntree();
+    // What conjugates: the button, pressed by Enter too, and what it runs.
+    void PresseConjugue();
+    void QuandConjugue(std::function<void()> action);
+    // The page shown, 0 to 2, and what runs when it changes.
+    int Page() const;
+    void DefinitPage(int onglet);
+    void QuandPage(std::function<void(int)> action);
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
     QGroupBox* Boite(EGroupe groupe) const { return Boites[std::size_t(groupe)]; }
 
     QLineEdit* Verbe = nullptr;
@@ -90,10 +99,6 @@ public:
     std::array<QListWidget*, GrilleComplete.size()> Listes{};
     std::array<QLabel*, GrilleComplete.size()> Legendes{};
 
-protected:
-    void resizeEvent(QResizeEvent* evenement) override;
-
-private:
     // The layout for the window, or for the sheet being laid out.
     void Agence();
     // The verb's row: the word, the options, the group, the model, the note.

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "about.hpp"
@@ -33,16 +34,6 @@
 #include "verbe.hpp"
 
 namespace florimot {
-
-namespace {
-
-// Whether the engine gives no form of the word: no verb, or one no model
-// knows ("entre"), every line a marker.
-bool SansForme(const TVerbe& verbe, const LignesGrille& lignes) {
-    return verbe.DonneGroupe() == 0 || AucuneForme(lignes);
-}
-
-}  // namespace
 
 TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     : TEcran(dialogues, TSessionLexique::DossiersStandard(), parent) {}
@@ -68,8 +59,8 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     Contenu_->setObjectName(QStringLiteral("Fond"));
     pile->addWidget(Contenu_, 1);
     setCentralWidget(centre);
-    connect(Contenu_->Conjugue, &QPushButton::clicked, this, &TEcran::ConjugueClick);
-    connect(Contenu_->PageSet, &QTabBar::currentChanged, this, &TEcran::SetPage);
+    Contenu_->QuandConjugue([this] { ConjugueClick(); });
+    Contenu_->QuandPage([this](int onglet) { SetPage(onglet); });
     // What waited for the dictionary comes once it is loaded, if the verb
     // it was for is still shown.
     connect(Session_, &TSessionLexique::Charge, this, [this] {
@@ -86,7 +77,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     setMinimumSize(TailleInitiale);
     resize(TailleInitiale);
     RestaureReglages();
-    Contenu_->Verbe->setFocus();
+    Contenu_->FocusEntree();
 }
 
 TEcran::~TEcran() = default;
@@ -97,7 +88,7 @@ void TEcran::keyPressEvent(QKeyEvent* evenement) {
     // its own, so its keys never arrive here.
     if ((evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) &&
         (evenement->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Contenu_->Conjugue->click();
+        Contenu_->PresseConjugue();
         return;
     }
     QMainWindow::keyPressEvent(evenement);
@@ -150,11 +141,11 @@ void TEcran::ProposeProches(const QString& intitule) {
     // the strip comes once loading ends, if the verb is still shown.
     const bool attend = !intitule.isEmpty() && !Session_->Pret();
     ProchesEnAttente_ = attend ? intitule : QString();
-    ProchesPour_ = Montre_;
+    ProchesPour_ = Montre_.value_or(QString());
     QString phrase;
     const QStringList proches = attend ? QStringList() : Session_->Proches(intitule, phrase);
     Proposition_->Definit(phrase, proches, [this](const QString& verbe) {
-        Contenu_->Verbe->setText(verbe);
+        Contenu_->DefinitEntree(verbe);
         ConjugueClick();
     });
 }
@@ -162,7 +153,7 @@ void TEcran::ProposeProches(const QString& intitule) {
 QString TEcran::TexteVerbe() const {
     // Read through the entry's rule again: text set by the program skips
     // the validator.
-    QString texte = FormeSaisie(Contenu_->Verbe->text());
+    QString texte = FormeSaisie(Contenu_->TexteEntree());
     if (texte.size() < LongueurEntree) texte += QString(LongueurEntree - texte.size(), u' ');
     return texte;
 }
@@ -172,11 +163,11 @@ void TEcran::OptionClick() {
     // A word asked for and not yet conjugated is conjugated with them: it
     // must not give way to the word shown. A verb found behind a form keeps
     // its selection.
-    if (Montre_.isEmpty() || !EnAttente_.isEmpty()) return;
+    if (!Montre_ || EnAttente_) return;
     if (Session_->Verbes.empty())
-        Conjugue(Montre_, false);
+        Conjugue(*Montre_, false);
     else
-        Conjugue(Session_->Forme, false, Montre_);
+        Conjugue(Session_->Forme, false, *Montre_);
 }
 
 void TEcran::CocheOptions() {
@@ -184,7 +175,8 @@ void TEcran::CocheOptions() {
 }
 
 void TEcran::ConjugueClick() {
-    Conjugue(TexteVerbe());
+    // What was typed, without TexteVerbe's blanks: nothing reads them.
+    Conjugue(FormeSaisie(Contenu_->TexteEntree()));
 }
 
 void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere) {
@@ -202,10 +194,16 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
         const TFaits faits = PrepareVerbe(verbe);
-        const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
-        // Whether the word has forms at all, whatever the options leave of them.
-        const bool sansForme =
-            SansForme(verbe, Options_.Aucune() ? lignes : ConjugueGrille(verbe, {}, faits));
+        // Whether the engine gives the word any form, whatever the options
+        // leave of them: not when it is no verb, nor one no model knows
+        // ("entre", every line a marker). A text that is no verb ("nous
+        // sommes allés") has no grid worth building before the lexicon reads it.
+        std::optional<LignesGrille> lignes;
+        bool sansForme = verbe.DonneGroupe() == 0;
+        if (!sansForme) {
+            lignes = ConjugueGrille(verbe, Options_, faits);
+            sansForme = AucuneForme(Options_.Aucune() ? *lignes : ConjugueGrille(verbe, {}, faits));
+        }
         TSessionLexique& d = *Session_;
         d.Verbes.clear();
         // A word shown again for an option was looked up already.
@@ -216,7 +214,8 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         } else {
             d.Verbes.clear();
             Montre_ = texte;
-            const QString intitule = Remplit(verbe, lignes, faits);
+            if (!lignes) lignes = ConjugueGrille(verbe, Options_, faits);
+            const QString intitule = Remplit(verbe, *lignes, faits, !sansForme);
             Contenu_->DefinitAnalyse(d.PrendMessage(), {}, {});
             // Of a word with no form the dictionary has nothing to say. A
             // word shown again for an option keeps its strip.
@@ -230,9 +229,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
     ConjugueEnAttente();
 }
 
-QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits) {
-    NoteFaits_ = QString::fromStdString(DecritFaits(verbe, faits, Options_));
-    return Contenu_->Remplit(verbe, lignes, Options_);
+QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
+                        bool avecNote) {
+    Entete_ = FaitEntete(verbe, Options_, faits);
+    AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
+    return Contenu_->Remplit(Entete_, lignes);
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
@@ -247,9 +248,11 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     verbe.DefinitVerbe(trouve.infinitif);
     const TFaits faits = PrepareVerbe(verbe);
     Montre_ = QString::fromStdString(trouve.infinitif);
-    const QString intitule = Remplit(verbe, ConjugueGrille(verbe, Options_, faits), faits);
+    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const QString intitule = Remplit(verbe, lignes, faits, true);
 
-    Contenu_->Selectionne(LignesDeLecture(verbe, faits, Options_, d.Forme.toStdString(), trouve));
+    Contenu_->Selectionne(
+        LignesDeLecture(verbe, faits, Options_, d.Forme.toStdString(), trouve, lignes));
 
     QStringList autres;
     for (const TAnalyse& v : d.Verbes)
@@ -278,7 +281,7 @@ void TEcran::Avertit(const QString& texte) {
         return;
     // The entry takes the word conjugated; this conjugation is still running,
     // so the suggestion's waits for it to end.
-    Contenu_->Verbe->setText(premiere);
+    Contenu_->DefinitEntree(premiere);
     ConjugueClick();
 }
 
@@ -287,20 +290,21 @@ void TEcran::MetNote(QString intitule) {
     // it is loaded, never waited for.
     const bool pret = !intitule.isEmpty() && Session_->Pret();
     NoteEnAttente_ = pret ? QString() : intitule;
-    Contenu_->DefinitNote(
-        NoteDuVerbe(intitule, Options_, NoteFaits_, pret ? Session_->Note(intitule) : QString()));
+    if (intitule.isEmpty()) return Contenu_->DefinitNote({});
+    const std::string dictionnaire = pret ? Session_->Note(intitule).toStdString() : std::string();
+    Contenu_->DefinitNote(QString::fromStdString(NoteDuVerbe(Entete_, dictionnaire, AutreForme_)));
 }
 
 QString TEcran::TexteNomme() const {
     // A verb found behind the form the entry still holds is named as itself.
-    if (!Session_->Verbes.empty() && FormeSaisie(Contenu_->Verbe->text()) == Session_->Forme)
-        return Montre_.leftJustified(LongueurEntree);
+    if (!Session_->Verbes.empty() && FormeSaisie(Contenu_->TexteEntree()) == Session_->Forme)
+        return Montre_.value_or(QString()).leftJustified(LongueurEntree);
     return TexteVerbe();
 }
 
 void TEcran::ConjugueEnAttente() {
-    if (EnAttente_.isEmpty()) return;
-    Conjugue(std::exchange(EnAttente_, QString()), AvertitEnAttente_,
+    if (!EnAttente_) return;
+    Conjugue(*std::exchange(EnAttente_, std::nullopt), AvertitEnAttente_,
              std::exchange(PrefereEnAttente_, QString()));
 }
 
@@ -316,7 +320,7 @@ void TEcran::SetPage(int onglet) {
 void TEcran::Memorise() {
     AjusteLargeur();
     if (Navigue_) return;
-    Historique_.Memorise(Montre_, Options_, Contenu_->PageSet->currentIndex());
+    Historique_.Memorise(Montre_.value_or(QString()), Options_, Contenu_->Page());
     ActiveHistorique();
 }
 
@@ -327,17 +331,17 @@ void TEcran::ActiveHistorique() {
 
 void TEcran::RevientA(std::size_t position) {
     if (Conjugue_ || Imprime_) return;
-    const THistorique::Etape* aller = Historique_.VaA(position, Contenu_->PageSet->currentIndex());
+    const THistorique::Etape* aller = Historique_.VaA(position, Contenu_->Page());
     if (aller == nullptr) return;
     const THistorique::Etape etape = *aller;
     Options_ = etape.Options;
     CocheOptions();
-    Contenu_->Verbe->setText(etape.Texte.trimmed());
+    Contenu_->DefinitEntree(etape.Texte.trimmed());
     {
         const QScopedValueRollback<bool> navigue(Navigue_, true);
         Conjugue(etape.Texte, false);
     }
-    Contenu_->PageSet->setCurrentIndex(etape.Page);
+    Contenu_->DefinitPage(etape.Page);
     ActiveHistorique();
 }
 
@@ -353,7 +357,7 @@ void TEcran::AjusteLargeur() {
     // Only the options lengthen lines past what the layout was drawn for; a
     // verb long in itself keeps its lines cut, whole under the pointer.
     if (Options_.Aucune() || isMaximized() || isFullScreen()) return;
-    const double facteur = Contenu_->ManqueDeLargeur(Contenu_->PageSet->currentIndex());
+    const double facteur = Contenu_->ManqueDeLargeur(Contenu_->Page());
     if (facteur <= 1.0) return;
     int voulue = int(std::ceil(width() * facteur)) + 2;
     if (const QScreen* ecran = screen())
@@ -393,13 +397,13 @@ QString TEcran::ImprimeSur(TImpression& service) {
 void TEcran::SignaleEchec(const QString& raison) {
     Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
                        TDialogues::Boutons::Ok);
-    Contenu_->Verbe->setFocus();
+    Contenu_->FocusEntree();
 }
 
 void TEcran::CopierConjugaison1Click() {
-    if (Montre_.isEmpty()) return;  // nothing conjugated yet
+    if (!Montre_) return;  // nothing conjugated yet
     TVerbe verbe;
-    verbe.DefinitVerbe(Montre_.toStdString());
+    verbe.DefinitVerbe(Montre_->toStdString());
     const TFaits faits = PrepareVerbe(verbe);
     // Word for word the command line's readable output, one column.
     QGuiApplication::clipboard()->setText(QString::fromStdString(MiseEnPage(

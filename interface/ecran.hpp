@@ -5,12 +5,14 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "conjugaison.hpp"
 #include "dialogues.hpp"
 #include "disposition.hpp"
+#include "entete.hpp"
 #include "entree_verbe.hpp"
 #include "historique.hpp"
 #include "impression.hpp"
@@ -104,8 +106,10 @@ private:
     // `optionsDeLaLigne`: a line just typed sets the options it shows.
     void MontreTrouve(std::size_t rang, bool optionsDeLaLigne = false);
     // The verb's row (word, options, group, model, what its facts change)
-    // and its lists; returns the word as shown.
-    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits);
+    // and its lists `lignes`; returns the word as shown. `avecNote`: the
+    // verb's note will be shown, its other series wanted.
+    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
+                    bool avecNote);
     // The warning for a text that is no verb, with suggestions when the
     // dictionary has some.
     void Avertit(const QString& texte);
@@ -138,14 +142,17 @@ private:
     bool Conjugue_ = false;
     bool Centree_ = false;
     // The text of a conjugation asked for at a moment it could not run.
-    QString EnAttente_;
+    // A blank entry is a text asked for too: it is not "none".
+    std::optional<QString> EnAttente_;
     bool AvertitEnAttente_ = true;
     QString PrefereEnAttente_;
-    // The text the lists show the conjugation of (empty before the first).
-    QString Montre_;
+    // The text the lists show the conjugation of (none before the first).
+    std::optional<QString> Montre_;
     TOptions Options_;
-    // What the facts of the verb shown change in its lines, for its note.
-    QString NoteFaits_;
+    // The header of the verb shown, and the first line of its other series
+    // ("" for none), for its note.
+    TEntete Entete_;
+    std::string AutreForme_;
     THistorique Historique_;
     bool Navigue_ = false;
     TSessionLexique* Session_ = nullptr;

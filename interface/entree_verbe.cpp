@@ -15,43 +15,15 @@
 #include <QToolTip>
 #include <QValidator>
 #include <memory>
-#include <string_view>
+#include <string>
 #include <utility>
 
 #include "completion.hpp"
-#include "saisie.hpp"
-#include "selection.hpp"
-#include "verbe.hpp"
+#include "entree.hpp"
 
 namespace florimot {
 
 namespace {
-
-// No line of a grid has more words; past them a paste is cut.
-constexpr int MotsMax = 12;
-
-bool EstLiaison(char32_t c) {
-    return c == U'\'' || c == U'-';
-}
-
-// Where the verb's own letters begin in a text of the entry: after "se ",
-// "s'", "s' ", "s'en " or "s'y ", none of which counts towards the letter
-// limit.
-qsizetype DebutDuVerbe(const QString& texte) {
-    const QByteArray octets = texte.toUtf8();
-    const std::size_t debut =
-        florimot::DebutDuVerbe(std::string_view(octets.data(), std::size_t(octets.size())));
-    return QString::fromUtf8(octets.first(qsizetype(debut))).size();
-}
-
-// The word being typed: the verb, or the complement after it; in a line,
-// its last word.
-QStringView MotEnCours(const QString& texte, bool ligne) {
-    if (ligne) return QStringView(texte).mid(texte.lastIndexOf(u' ') + 1);
-    const QStringView verbe = QStringView(texte).mid(DebutDuVerbe(texte));
-    const qsizetype blanc = verbe.indexOf(u' ');
-    return blanc < 0 ? verbe : verbe.mid(blanc + 1);
-}
 
 QString Bulle() {
     return QStringLiteral("Verbe à Conjuguer");
@@ -72,56 +44,14 @@ public:
 }  // namespace
 
 QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
-    // The engine's own normaliser, so that the entry shows what the engine
-    // reads: "ce\u0301der" pasted from a page that writes the accent as a
-    // separate mark is céder, not "ceder" once the mark is dropped.
-    const auto normalise = [](const QString& t) {
-        return QString::fromStdString(NormaliseSaisie(t.toStdString())).toUcs4();
+    const TSaisieGardee g = FormeSaisie(
+        texte.toStdString(), curseur ? texte.left(*curseur).toStdString() : std::string());
+    const auto vers = [&g](std::size_t n) {
+        return QString::fromUcs4(g.Texte.data(), qsizetype(n));
     };
-    const QList<uint> lu = normalise(texte);
-    const qsizetype avantCurseur = curseur ? normalise(texte.left(*curseur)).size() : 0;
-    QString sortie;
-    int gardesAvant = 0;
-    bool trop = false;
-    bool ligne = false;  // the text starts as a written line: every word kept apart
-    int mots = 1;
-    for (qsizetype i = 0; i < lu.size(); ++i) {
-        const char32_t c = lu[i];
-        bool garde = false;
-        if (c == U' ') {
-            ligne = ligne || (!sortie.isEmpty() && CommenceCommeUneLigne(sortie.toStdString()));
-            if (!ligne) {
-                garde = BlancPermisApres(sortie.toStdString());
-            } else if (!sortie.isEmpty() && sortie.back() != u' ') {
-                // A line longer than any the grid writes is cut there.
-                if (mots == MotsMax) {
-                    trop = true;
-                    break;
-                }
-                garde = true;
-                ++mots;
-            }
-        } else if (EstLiaison(c) && !sortie.isEmpty() && EstLettre(sortie.back().unicode())) {
-            garde = true;  // entr'apercevoir, entre-nuire: not counted as a letter
-        } else {
-            // The verb, the complement after it, or a word of the line: each
-            // has its own limit.
-            const QStringView mot = MotEnCours(sortie, ligne);
-            int comptes = 0;
-            for (qsizetype k = 0; k < mot.size(); ++k)
-                comptes += !mot[k].isLowSurrogate() && !(EstLiaison(mot[k].unicode()) && k > 0 &&
-                                                         EstLettre(mot[k - 1].unicode()));
-            garde = comptes < LettresEntree;
-            trop = trop || !garde;
-        }
-        if (!garde) continue;
-        const QString caractere = QString::fromUcs4(&c, 1);
-        sortie += caractere;
-        if (i < avantCurseur) gardesAvant += int(caractere.size());
-    }
-    if (curseur) *curseur = gardesAvant;
-    if (coupe) *coupe = trop;
-    return sortie;
+    if (curseur) *curseur = int(vers(g.Curseur).size());
+    if (coupe) *coupe = g.Coupe;
+    return vers(g.Texte.size());
 }
 
 TEntreeVerbe::TEntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {

@@ -6,29 +6,17 @@
 #include <functional>
 
 #include "completion.hpp"
+#include "entree.hpp"
 
 class QCompleter;
 class QThread;
 
 namespace florimot {
 
-// Letters of each word the entry holds, and the length the text read from it
-// is padded to.
-inline constexpr int LettresEntree = 15;
-
-// What the entry keeps of `texte`: the engine's normalised text (composed,
-// lower case, ’ read as ', invisible characters dropped) without its blanks
-// but those the engine reads: after the pronoun of a pronominal verb ("se
-// lever", "s'en aller", "s'y prendre") and after the verb of a phrase ("faire
-// attention", "se rendre compte"), and between the words of a text that
-// starts as a written line does ("nous sommes allés", "qu'il vienne", "ne
-// parle-t-il pas ?"); at most LettresEntree characters of the verb itself,
-// the pronoun and an apostrophe or hyphen after a letter not counted, and as
-// many in its complement or in each word of a line. Digits and symbols are
-// kept: the conjugation then says the text is no verb, as the command line
-// does, instead of conjugating what is left once they are dropped.
-// `curseur`, when given, is moved to the same place in the text kept;
-// `coupe`, when given, tells whether letters past the limit were dropped.
+// What the entry keeps of `texte`: FormeSaisie of the entry's grammar
+// (entree.hpp), its text and cursor as the toolkit counts them. `curseur`,
+// when given, is moved to the same place in the text kept; `coupe`, when
+// given, tells whether letters past the limit were dropped.
 QString FormeSaisie(const QString& texte, int* curseur = nullptr, bool* coupe = nullptr);
 
 // The entry offers its whole text when the keyboard brings the focus to it

@@ -39,7 +39,13 @@ TOptions OptionsPourMontrer(const TAnalyse& analyse, const TOptions& enVigueur, 
 std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
                                            const TOptions& enVigueur, std::string_view forme,
                                            const TAnalyse& analyse) {
-    const LignesGrille lignes = ConjugueGrille(verbe, enVigueur, faits);
+    return LignesDeLecture(verbe, faits, enVigueur, forme, analyse,
+                           ConjugueGrille(verbe, enVigueur, faits));
+}
+
+std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
+                                           const TOptions& enVigueur, std::string_view forme,
+                                           const TAnalyse& analyse, const LignesGrille& lignes) {
     std::vector<TLigneChoisie> choisies;
     for (const TLecture& l : analyse.lectures) {
         // The past participle is no cell of Grille: its rank is past the end.

@@ -35,6 +35,10 @@ TOptions OptionsPourMontrer(const TAnalyse& analyse, const TOptions& enVigueur, 
 std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
                                            const TOptions& enVigueur, std::string_view forme,
                                            const TAnalyse& analyse);
+// The same, `lignes` being the grid under `enVigueur` already built.
+std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
+                                           const TOptions& enVigueur, std::string_view forme,
+                                           const TAnalyse& analyse, const LignesGrille& lignes);
 
 // Whether `texte`, normalised, starts as a line of the grid is written: with
 // a subject pronoun, que or ne ("nous", "j'ai", "qu'il", "ne"). An entry

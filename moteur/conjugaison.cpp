@@ -589,23 +589,19 @@ std::string DecritOptions(const TOptions& options) {
     return std::move(ajoute.texte);
 }
 
-std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options) {
-    TListe ajoute;
-    ajoute(faits.Impersonnel, "verbe impersonnel");
-    ajoute(faits.Pronominal || faits.Reciproque, "essentiellement pronominal");
-    ajoute(faits.Reciproque, "pluriel seulement");
-    ajoute(faits.TroisiemesPersonnes, "troisièmes personnes seulement");
-    if (options.Passif && verbe.DonneGroupe() != 0) {
-        const TFormes formes(verbe);
-        ajoute(SansPassif(formes, faits), "pas de voix passive");
-    }
-    return std::move(ajoute.texte);
+bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits) {
+    return verbe.DonneGroupe() != 0 && SansPassif(TFormes(verbe), faits);
 }
 
 std::string AutreForme(const TVerbe& verbe, const TOptions& options) {
+    return AutreForme(verbe, options, {}, ConjugueGrille(verbe, options));
+}
+
+std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                       const LignesGrille& ici) {
     TOptions autre = options;
     autre.Variante = !options.Variante;
-    const LignesGrille ici = ConjugueGrille(verbe, options), la = ConjugueGrille(verbe, autre);
+    const LignesGrille la = ConjugueGrille(verbe, autre, faits);
     for (std::size_t i = 0; i < LignesGrille::size(); ++i)
         if (ici[i] != la[i]) return std::string(la[i]);
     return {};

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "legende.hpp"
-#include "regles.hpp"
-
 namespace florimot {
 
 namespace {
@@ -170,32 +167,6 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
         }
     }
     return sortie;
-}
-
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
-    std::string entete = verbe.Intitule();
-    entete += " — ";
-    entete += LegendeGroupe(verbe);
-    if (const std::string_view modele = ModeleDuVerbe(verbe, options); !modele.empty()) {
-        entete += " — se conjugue comme ";
-        entete += modele;
-    } else if (const std::string_view famille = FamilleDuVerbe(verbe, options); !famille.empty()) {
-        entete += " — modèle : famille ";
-        entete += DeVerbe(famille);
-    }
-    if (const std::string_view regle = RegleDuModele(verbe, options); !regle.empty()) {
-        entete += " — ";
-        entete += regle;
-    }
-    if (!options.Aucune()) {
-        entete += " — ";
-        entete += DecritOptions(options);
-    }
-    if (const std::string note = DecritFaits(verbe, faits, options); !note.empty()) {
-        entete += " — ";
-        entete += note;
-    }
-    return entete;
 }
 
 }  // namespace florimot

@@ -7,17 +7,12 @@
 #include <string_view>
 
 #include "conjugaison.hpp"
+#include "entete.hpp"  // EnteteLisible, the header that goes first
 
 namespace florimot {
 
 // Below this many columns the grid is one block under another.
 inline constexpr int LargeurMinimaleColonnes = 40;
-
-// The readable header: "commencer — Groupe : 1 — se conjugue comme placer —
-// c prend une cédille devant a et o : nous plaçons — négation", then what the
-// verb's facts change ("verbe impersonnel"). The TSV header line is frozen
-// (other programs read it); the readable and JSON ones take new items.
-std::string EnteteLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits = {});
 
 // `entete` on the first line, then each mode with its tenses. With `largeur`
 // of 0 or under LargeurMinimaleColonnes, one tense under another; otherwise as

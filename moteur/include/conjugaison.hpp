@@ -59,9 +59,11 @@ struct TFaits {
     bool operator==(const TFaits&) const = default;
 };
 
-// What the facts change in the lines under these options, as a caption:
-// "verbe impersonnel, pas de voix passive"; "" for nothing worth saying.
-std::string DecritFaits(const TVerbe& verbe, const TFaits& faits, const TOptions& options);
+// Whether a verb has no passive voice, its lines under Passif all "-": it
+// takes no direct object (pronominal, conjugated with être, impersonal,
+// without participle, the auxiliaries, a phrase) or the facts say so. False
+// for a word that is not a verb: there is no voice to speak of.
+bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits);
 
 // The first line where the verb's other series differs from the one the
 // options show ("je paye" for payer, "je paie" under Variante); "" for a
@@ -188,6 +190,12 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
 // Whether the grid holds no form at all: a word that is not a verb, or one
 // every line of which is a marker ("entre", which no model knows).
 bool AucuneForme(const LignesGrille& lignes);
+
+// AutreForme for the grid already built under these options and facts
+// (`ici`): only the other series' grid is built, with the same facts, so
+// that the line named is one the verb's grid has.
+std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                       const LignesGrille& ici);
 
 // The bytes a front end wraps each line of a grid in, so that the lines are
 // written once, straight into its own output: Debut then Prefixe[i] before

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "../faits_en_lettres.hpp"
+#include "entete.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
 #include "pages.hpp"
@@ -36,6 +38,45 @@ TEST(Faits, Entete) {
         florimot::TVerbe v;
         v.DefinitVerbe(c.texte);
         EXPECT_EQ(florimot::EnteteLisible(v, Options(c.options), Faits(c.faits)), c.attendu);
+    }
+}
+
+// The window's note: the facts, the dictionary's note without a fact it
+// already says, then the other series.
+TEST(Faits, Note) {
+    struct Cas {
+        const char *texte, *faits, *options, *dictionnaire, *autre, *attendu;
+    };
+    const Cas cas[] = {
+        {"évanouir", "P", "", "essentiellement pronominal : s'évanouir", "",
+         "essentiellement pronominal : s'évanouir"},
+        {"neiger", "I", "p", "", "", "verbe impersonnel, pas de voix passive"},
+        {"neiger", "I", "p", "verbe impersonnel : il neige", "",
+         "pas de voix passive ; verbe impersonnel : il neige"},
+        {"payer", "", "", "", "je paye", "autre forme : je paye"},
+        {"entraider", "R", "", "se conjugue avec être", "",
+         "essentiellement pronominal, pluriel seulement ; se conjugue avec être"},
+        {"parler", "", "", "", "", ""},
+    };
+    for (const Cas& c : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(c.texte);
+        const auto entete = florimot::FaitEntete(v, Options(c.options), Faits(c.faits));
+        EXPECT_EQ(florimot::NoteDuVerbe(entete, c.dictionnaire, c.autre), c.attendu) << c.texte;
+    }
+}
+
+// The model by the name of its verb for JSON, by the one it follows for the
+// header, which says nothing of a verb that is its own model.
+TEST(Faits, Modele) {
+    const std::tuple<const char*, const char*, const char*> cas[] = {
+        {"parler", "parler", ""}, {"commencer", "placer", "placer"}, {"maison", "", ""}};
+    for (const auto& [texte, type, modele] : cas) {
+        florimot::TVerbe v;
+        v.DefinitVerbe(texte);
+        const auto entete = florimot::FaitEntete(v, {});
+        EXPECT_EQ(entete.Type, type) << texte;
+        EXPECT_EQ(entete.Modele, modele) << texte;
     }
 }
 
