@@ -75,6 +75,10 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             lus.analyse = true;
         } else if (options && a == "--complet") {
             lus.complet = true;
+        } else if (options && a == "--toutes") {
+            lus.toutes = true;
+        } else if (options && a == "--suggestions") {
+            lus.suggestions = true;
         } else if (options && a.size() > 1 && a[0] == '-') {
             std::string m = "conjugue : option inconnue « ";
             m += EstTexteAcceptable(a) ? std::string_view(a) : "?";
@@ -86,6 +90,8 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
     }
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
+    if (lus.toutes && !lus.analyse)
+        return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");
     if (lus.analyse && lus.filtre.Actif())
         return Refus("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
     return lus;

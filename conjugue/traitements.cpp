@@ -171,7 +171,8 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
     std::unique_ptr<TTraitement> traitement;
     if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
-            CreeEcrivainAnalyse(arguments.format, sorties.texte), sorties, lexique);
+            CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes), sorties,
+            lexique);
     } else {
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
@@ -181,7 +182,9 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                presentation.largeur, presentation.gras, arguments.complet);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
     }
-    traitement->AvecSuggestions(!arguments.textes.empty());
+    // A batch on standard input asks for none unless told: each would load
+    // the dictionary and cost a tenth of a second.
+    traitement->AvecSuggestions(!arguments.textes.empty() || arguments.suggestions);
     return traitement;
 }
 

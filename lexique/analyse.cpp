@@ -44,15 +44,14 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
         const std::uint32_t l = lectures[i];
         const std::uint32_t cellule = CelluleDe(l);
         if (simple && InversionDe(l) && !inversion) continue;
-        TLecture lecture{
-            cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
-            static_cast<int>(PersonneDe(l)),
-            inversion || InversionDe(l),
-            {},
-            RectifieeDe(l),
-            VarianteDe(l)};
+        TLecture lecture{GrilleComplete[cellule].Nom,
+                         static_cast<int>(PersonneDe(l)),
+                         inversion || InversionDe(l),
+                         {},
+                         RectifieeDe(l),
+                         VarianteDe(l)};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
-                          lecture.personne != 1 || !Inverse(Grille[cellule])))
+                          lecture.personne != 1 || !Inverse(GrilleComplete[cellule])))
             continue;
         // The verb's readings follow one another: its infinitive is read
         // once, where they start.
@@ -98,6 +97,17 @@ bool DejaNormal(std::string_view mot) {
     return true;
 }
 
+// The first person's e turned é or è before an inverted je (eussé-je,
+// aimé-je, aimè-je).
+void AjouteInversees(std::string_view mot, std::vector<TAnalyse>& analyses) {
+    for (std::string_view fin : {"é", "è"})
+        if (mot.size() > fin.size() && mot.ends_with(fin)) {
+            std::string simple(mot.substr(0, mot.size() - fin.size()));
+            simple += 'e';
+            AjouteIndex(TIndexFormes::Programme().Cherche(simple), true, analyses);
+        }
+}
+
 }  // namespace
 
 std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
@@ -121,13 +131,7 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
         });
         return analyses;
     }
-    // The first person's e turned é or è before an inverted je (eussé-je).
-    for (std::string_view fin : {"é", "è"})
-        if (mot.size() > fin.size() && mot.ends_with(fin)) {
-            std::string simple(mot.substr(0, mot.size() - fin.size()));
-            simple += 'e';
-            AjouteIndex(index.Cherche(simple), true, analyses);
-        }
+    AjouteInversees(mot, analyses);
     return analyses;
 }
 
@@ -201,7 +205,7 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
     const lexique::TTexteLu lu = lexique::Canonique(texte);
     if (lu.texte.empty()) return {};
     if (lu.ligne) {
-        std::vector<TAnalyse> analyses = lexique::LitLigne(lu);
+        std::vector<TAnalyse> analyses = lexique::LitLigneOuSubordonnee(lu);
         if (!analyses.empty() || lu.texte.find(' ') != std::string::npos) return analyses;
         // eussé-je, dussé-je: literary questions of the subjonctif, which
         // the grid writes without their je.
@@ -211,6 +215,9 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
                 std::erase_if(a.lectures, [](const TLecture& l) { return !l.inversion; });
                 if (!a.lectures.empty()) analyses.push_back(std::move(a));
             }
+            // "aimé" is a participle too: its inverted first person is
+            // looked for all the same.
+            if (analyses.empty()) lexique::AjouteInversees(t, analyses);
             return analyses;
         }
     }

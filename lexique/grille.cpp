@@ -80,7 +80,7 @@ std::string_view MotInverse(std::string_view ligne) {
 }
 
 const Cellule* Cherche(std::string_view nom) {
-    for (const Cellule& c : Grille)
+    for (const Cellule& c : GrilleComplete)
         if (c.Nom == nom) return &c;
     return nullptr;
 }
@@ -109,6 +109,13 @@ TMotsGrille::~TMotsGrille() = default;
 
 std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
     if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
+    // The infinitive has no bare form of its own: its line, which the grid
+    // read writes without a pronoun, is the word.
+    if (c.DecalageMode == ModeInfinitif) {
+        const std::string_view ligne = lignes_[c.Premier];
+        return EstCompose(c) || ligne.find(' ') != std::string_view::npos ? std::string()
+                                                                          : std::string(ligne);
+    }
     const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return {};
     if (!f.EstCompose()) return std::string(f.Verbe);
@@ -242,6 +249,10 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             chaque(mots.Mot(c, p),
                    EstCompose(c) ? TLecture{PartPasse, 0, false} : TLecture{c.Nom, p, false});
+    // The infinitive, so that "parler" is read as itself and never guessed
+    // as the form of some "parlerer".
+    constexpr const Cellule& infinitif = CelluleNommee("InfPres");
+    chaque(mots.Mot(infinitif, 0), {infinitif.Nom, 0, false});
     for (const std::string& p : ParticipesAccordes(verbe, graphie))
         chaque(p, {PartPasse, 0, false});
     TOptions question = graphie;
@@ -264,9 +275,9 @@ std::string InfinitifTraditionnel(std::string_view infinitif) {
 }
 
 int RangCellule(std::string_view cellule) {
-    for (std::size_t i = 0; i < Grille.size(); ++i)
-        if (Grille[i].Nom == cellule) return static_cast<int>(i);
-    return static_cast<int>(Grille.size());
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
+        if (GrilleComplete[i].Nom == cellule) return static_cast<int>(i);
+    return static_cast<int>(GrilleComplete.size());
 }
 
 std::optional<std::string> Normalise(std::string_view texte) {
@@ -416,7 +427,10 @@ std::string Legende(std::string_view cellule) {
     return legende;
 }
 
-std::string NomPersonne(const TLecture& l, std::string_view forme) {
+// `on`: the text's subject is on, and `pluriel` its participle agreed so
+// ("on est venus").
+std::string NomPersonne(const TLecture& l, std::string_view forme, bool on = false,
+                        bool pluriel = false) {
     static constexpr std::array<std::string_view, 6> Pronoms = {"je",   "tu",   "il",
                                                                 "nous", "vous", "ils"};
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
@@ -426,6 +440,17 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
     if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
+    if (on && l.personne == 3) {
+        nom = "on";
+        if (l.options.Feminin || pluriel)
+            nom += l.options.Feminin
+                       ? (pluriel ? " (accord au féminin pluriel)" : " (accord au féminin)")
+                       : " (accord au pluriel)";
+        TOptions autres = l.options;
+        autres.Feminin = false;
+        if (!autres.Aucune()) nom += " (" + DecritOptions(autres) + ")";
+        return nom;
+    }
     if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
     // The options a line shows, as the window's caption writes them.
     if (!l.options.Aucune()) nom += " (" + DecritOptions(l.options) + ")";
@@ -459,7 +484,18 @@ std::string_view Graphie(const TLecture& l) {
     return {};
 }
 
+// Whether the text, or the clause it was read as, has on for subject, and
+// whether its participle shows the plural the grid's il does not.
+std::pair<bool, bool> SujetOn(std::string_view forme, const TAnalyse& a) {
+    std::string_view texte = a.subordonnee.empty() ? forme : std::string_view(a.subordonnee);
+    if (texte.starts_with("qu'")) texte.remove_prefix(3);
+    if (texte.starts_with("que ")) texte.remove_prefix(4);
+    if (!texte.starts_with("on ") || a.ligne.empty()) return {false, false};
+    return {true, texte.back() == 's' && a.ligne.back() != 's'};
+}
+
 std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
+    const auto [on, pluriel] = SujetOn(forme, a);
     std::string nom = a.infinitif;
     if (!a.connu) nom += " (absent du dictionnaire)";
     // Cells that share the same persons go together, in grid order.
@@ -473,8 +509,16 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
     std::vector<std::string> sansPersonne;  // the participles
     std::vector<std::pair<std::string_view, std::string_view>> vues;
     for (const TLecture& l : a.lectures) {
-        if (l.personne == 0) {
-            sansPersonne.push_back(Legende(l.cellule) + std::string(Graphie(l)));
+        if (l.personne == 0 || lexique::RangCellule(l.cellule) >= int(Grille.size())) {
+            // The participle's cell names its agreement in its persons.
+            static constexpr std::string_view Accords[] = {"", " masculin singulier",
+                                                           " féminin singulier",
+                                                           " masculin pluriel", " féminin pluriel"};
+            std::string s = Legende(l.cellule);
+            if (l.cellule == PartPasse && l.personne >= 1 && l.personne <= 4)
+                s += Accords[l.personne];
+            if (!l.options.Aucune()) s += " (" + DecritOptions(l.options) + ")";
+            sansPersonne.push_back(s + std::string(Graphie(l)));
             continue;
         }
         const std::pair<std::string_view, std::string_view> cle(l.cellule, Graphie(l));
@@ -483,7 +527,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
         std::vector<std::string> personnes;
         for (const TLecture& m : a.lectures)
             if (m.cellule == l.cellule && Graphie(m) == cle.second)
-                personnes.push_back(NomPersonne(m, forme));
+                personnes.push_back(NomPersonne(m, forme, on, pluriel));
         auto g = std::find_if(groupes.begin(), groupes.end(), [&](const Groupe& x) {
             return x.personnes == personnes && x.graphie == cle.second;
         });
@@ -515,6 +559,8 @@ std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& a
         if (!a.lectures.empty()) verbes.push_back(DecritVerbe(forme, a));
     if (verbes.empty()) return r + "aucune forme verbale connue";
     for (std::size_t i = 0; i < verbes.size(); ++i) r += (i > 0 ? " — " : "") + verbes[i];
+    if (!analyse.empty() && !analyse.front().subordonnee.empty())
+        r += " (subordonnée : " + analyse.front().subordonnee + ")";
     return r;
 }
 

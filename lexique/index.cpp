@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "conjugaison.hpp"
+
 // Assembled from the generated file by index_formes.S.
 extern "C" const std::uint32_t florimot_index_formes[];
 extern "C" const std::uint32_t florimot_index_formes_fin[];
@@ -77,7 +79,7 @@ std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, boo
             continue;
         const std::span<const std::uint32_t> trouvees(fiche, lectures);
         for (std::uint32_t l : trouvees)
-            if (VerbeDe(l) >= verbes_ || CelluleDe(l) > CelluleParticipePasse || PersonneDe(l) > 6)
+            if (VerbeDe(l) >= verbes_ || CelluleDe(l) >= GrilleComplete.size() || PersonneDe(l) > 6)
                 return {};
         if (connu != nullptr) *connu = true;
         return trouvees;

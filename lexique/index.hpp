@@ -24,7 +24,7 @@
 //           two places of the table, not four.
 //   text    the infinitives, UTF-8, end to end
 // A reading: verb << 11 | variante << 10 | rectifiee << 9 | inversion << 8 |
-// cell << 3 | person (cell 18: PartPasse; inversion: the word before an
+// cell << 3 | person (cell: its rank in GrilleComplete; inversion: the word before an
 // inverted je, "puis" of puis-je, where it is not the bare form; rectifiee,
 // variante: a form of that spelling or series only, "connait", "paye"). The
 // dictionary's words that are no verb form have none.
@@ -37,8 +37,8 @@
 namespace florimot::lexique {
 
 inline constexpr std::uint32_t IndexMagie = 0x49584c46;  // "FLXI"
-inline constexpr std::uint32_t IndexVersion = 4;
-inline constexpr std::uint32_t CelluleParticipePasse = 18;
+inline constexpr std::uint32_t IndexVersion = 5;
+inline constexpr std::uint32_t CelluleParticipePasse = 20;
 
 // FNV-1a: short keys, and the generator and the reader must agree.
 constexpr std::uint32_t Hache(std::string_view s) {

@@ -40,6 +40,10 @@ TTexteLu Canonique(std::string_view texte);
 // The verbs whose grid, under some options, holds the line: "je ne me lève
 // pas" is se lever, présent, je, négation. Fewest options first.
 std::vector<TAnalyse> LitLigne(const TTexteLu& lu);
+// LitLigne, and when the text is no line itself: on read as il or elle
+// ("on est venus"), or the clause after its last que ("il faut que je
+// sache"), each analysis saying which line it read (TAnalyse::ligne).
+std::vector<TAnalyse> LitLigneOuSubordonnee(const TTexteLu& lu);
 
 // The readings of a word in the form index; an inverted first person
 // (eussé) only when the word itself is no form. `connu`: whether the word
@@ -131,7 +135,8 @@ void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
 // the spellings a line offers side by side ("séant/seyant").
 bool Tient(std::string_view mot, std::string_view forme);
 
-// Where a reading's cell stands in the grid, the past participle last.
+// Where a reading's cell stands in the whole table (GrilleComplete): the
+// cells without person after the conjugated tenses.
 int RangCellule(std::string_view cellule);
 
 template <class Lecteur>
