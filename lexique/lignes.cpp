@@ -230,7 +230,16 @@ std::vector<TAnalyse> LitAvecOn(const TTexteLu& lu) {
                 essai.texte.pop_back();
             }
             analyses = LitLigne(essai);
-            for (TAnalyse& a : analyses) a.ligne = essai.texte;
+            for (TAnalyse& a : analyses) {
+                a.ligne = essai.texte;
+                // Only a participle agrees: "on sommes" is no "il somme".
+                if (accord)
+                    std::erase_if(a.lectures, [](const TLecture& l) {
+                        return !l.options.Passif &&
+                               !EstCompose(GrilleComplete[std::size_t(RangCellule(l.cellule))]);
+                    });
+            }
+            std::erase_if(analyses, [](const TAnalyse& a) { return a.lectures.empty(); });
             if (!analyses.empty()) return analyses;
         }
     return analyses;
