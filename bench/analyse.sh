@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The way back as a whole process, start-up included: `conjugue --analyse
 # --tsv` against french-deconjugator (Debian package verbiste) on the same
-# lists of forms, each run three times, the median kept, then the peak memory.
+# lists of forms, each run five times, the median kept, then the peak memory.
 #   corpus  every form of the first verbs of verbes7000.txt, verb after verb
 #           in grid order, one word in five a word of the dictionary that is
 #           no verb (its nouns, adjectives…), as running text mixes them;
@@ -29,10 +29,9 @@ grep -v ' po:v' "$dic" | cut -d/ -f1 | cut -d' ' -f1 | grep -E '^[a-zàâäçé�
   awk 'NR % 7 == 0' > "$dossier/mots.txt"
 awk 'NR == FNR { mot[n++] = $0; next } { print; if (FNR % 4 == 0) print mot[(FNR / 4) % n] }' \
   "$dossier/mots.txt" "$dossier/formes.txt" > "$dossier/corpus.txt"
-# A letter changed in the middle: "parlions" → "parkions".
-awk 'length($0) > 5 { i = int(length($0) / 2); c = substr($0, i, 1);
-      print substr($0, 1, i - 1) (c == "k" ? "w" : "k") substr($0, i + 1) }' \
-  "$dossier/formes.txt" | awk 'NR % 9 == 0' | head -n 2000 > "$dossier/inconnus.txt"
+# A letter changed: "parlions" → "parkions", letters, not bytes.
+LC_ALL=C.UTF-8 grep -E '^.{6,}$' "$dossier/formes.txt" | awk 'NR % 9 == 0 && n++ < 2000' |
+  LC_ALL=C.UTF-8 sed -E 's/^(.{3})[^k]/\1k/; t; s/^(.{3})./\1w/' > "$dossier/inconnus.txt"
 head -n 2000 "$dossier/formes.txt" > "$dossier/connus.txt"
 if [ -n "$pair" ]; then
   # Its output is one block per text, ended by an empty line: a text with
@@ -43,26 +42,30 @@ if [ -n "$pair" ]; then
     > "$dossier/pair.txt"
 fi
 
-# Median wall time of three runs, in ms, and the peak resident size in KiB.
+# Median wall time of five runs, in ms, then the peak resident size in KiB.
 mesure() {
   local liste=$1; shift
-  local t=()
-  for _ in 1 2 3; do
-    t+=("$( { /usr/bin/time -f '%e %M' "$@" < "$liste" > /dev/null 2> /dev/null; } 2>&1 | tail -1)")
+  local t=() debut fin
+  for _ in 1 2 3 4 5; do
+    debut=$EPOCHREALTIME
+    "$@" < "$liste" > /dev/null 2> /dev/null || true
+    fin=$EPOCHREALTIME
+    t+=("$(echo "($fin - $debut) * 1000" | bc)")
   done
-  printf '%s\n' "${t[@]}" | sort -n | sed -n 2p
+  /usr/bin/time -o "$dossier/temps" -f '%M' "$@" < "$liste" > /dev/null 2> /dev/null || true
+  echo "$(printf '%s\n' "${t[@]}" | sort -n | sed -n 3p) $(tail -1 "$dossier/temps")"
 }
 ligne() {
   local nom=$1 liste=$2 n
   n=$(wc -l < "$liste")
   read -r tc mc <<< "$(mesure "$liste" "$conjugue" --analyse --tsv)"
-  printf '%-9s %7d textes  conjugue %7.0f ms %8.0f/s %6.1f Mio' "$nom" "$n" \
-    "$(echo "$tc * 1000" | bc)" "$(echo "$n / ($tc + 0.0005)" | bc)" "$(echo "$mc / 1024" | bc -l)"
+  printf '%-9s %6d textes  conjugue %6.1f ms %7.0f/s %5.1f Mio' "$nom" "$n" \
+    "$tc" "$(echo "$n * 1000 / $tc" | bc)" "$(echo "$mc / 1024" | bc -l)"
   if [ -n "$pair" ]; then
     read -r tp mp <<< "$(mesure "$liste" "$pair")"
-    printf '   french-deconjugator %7.0f ms %8.0f/s %6.1f Mio   rapport %.2f' \
-      "$(echo "$tp * 1000" | bc)" "$(echo "$n / ($tp + 0.0005)" | bc)" \
-      "$(echo "$mp / 1024" | bc -l)" "$(echo "$tp / ($tc + 0.0005)" | bc -l)"
+    printf '   french-deconjugator %6.1f ms %7.0f/s %5.1f Mio   rapport %.2f' \
+      "$tp" "$(echo "$n * 1000 / $tp" | bc)" "$(echo "$mp / 1024" | bc -l)" \
+      "$(echo "$tp / $tc" | bc -l)"
   fi
   echo
 }

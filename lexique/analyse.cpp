@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "conjugaison.hpp"
+#include "formes_nues.hpp"
 #include "index.hpp"
 #include "interne.hpp"
 #include "saisie.hpp"
@@ -108,6 +109,28 @@ void AjouteInversees(std::string_view mot, std::vector<TAnalyse>& analyses) {
         }
 }
 
+// Whether one spelling's bare forms may hold the word: a slot that is the
+// word, or (`accord`) a participle it may be an agreement of (absous,
+// absoute). Most of a miss's candidates hold it nowhere, and are not worth
+// the grids their readings take.
+bool TientSimple(const TFormes& formes, std::string_view mot) {
+    for (int slot = 1; slot <= NombreSlots; ++slot)
+        if (Tient(formes.Simple(slot), mot)) return true;
+    return false;
+}
+bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
+    std::string_view participe = formes.Participe();
+    while (!participe.empty()) {
+        const std::size_t barre = participe.find('/');
+        const std::string_view p = participe.substr(0, barre);
+        const std::size_t tronc = p.size() > 2 ? p.size() - 2 : 0;
+        if (mot.size() >= tronc && mot.substr(0, tronc) == p.substr(0, tronc)) return true;
+        if (barre == std::string_view::npos) break;
+        participe.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
@@ -177,9 +200,12 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         TVerbe verbe;
         verbe.DefinitVerbe(v);
         std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
+            const TFormes formes(verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+            if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
+                return std::vector<TLecture>{};
             return LecturesDansGrille(TMotsGrille(verbe, graphie), mot);
         });
-        if (l.empty() || l.back().cellule != "PartPasse") {
+        if ((l.empty() || l.back().cellule != "PartPasse") && PeutEtreAccord(TFormes(verbe), mot)) {
             if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
                 l.push_back({"PartPasse", 0, false});
         }

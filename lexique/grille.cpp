@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -304,54 +305,85 @@ constexpr std::size_t TailleQueue = 10;
 
 // For each tail the forms of the engine's example verbs put after the head
 // they share with their infinitive, the endings the engine cuts its models'
-// infinitives at that give it, in the engine's order: built once, so that a
-// head costs one look-up, not one per ending.
+// infinitives at that give it, in the engine's order: so that a head costs
+// one look-up, not one per ending. The form index holds the table
+// (TexteDesQueues), made at build time: built here, it would cost the
+// first guess of a run some fifty milliseconds of grids.
 struct TQueues {
-    std::unordered_set<std::string> textes;  // the tails, which the keys below view
     std::unordered_map<std::string_view, std::vector<std::string_view>> fins;
 };
 
+TQueues LitQueues(std::string_view texte) {
+    TQueues q;
+    while (!texte.empty()) {
+        const std::size_t fin = texte.find('\n');
+        std::string_view ligne = texte.substr(0, fin);
+        texte.remove_prefix(fin == std::string_view::npos ? texte.size() : fin + 1);
+        const std::size_t tab = ligne.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::vector<std::string_view>& fins = q.fins[ligne.substr(0, tab)];
+        for (ligne.remove_prefix(tab + 1); !ligne.empty();) {
+            const std::size_t blanc = ligne.find(' ');
+            fins.push_back(ligne.substr(0, blanc));
+            ligne.remove_prefix(blanc == std::string_view::npos ? ligne.size() : blanc + 1);
+        }
+    }
+    return q;
+}
+
 const TQueues& Queues() {
-    static const TQueues queues = [] {
-        std::unordered_map<std::string_view, std::unordered_set<std::string>> parFin;
-        for (std::string_view m : VerbesExemples()) {
-            TVerbe v;
-            v.DefinitVerbe(m);
-            std::vector<std::string> formes;
-            // Both spellings and both series: cèderai, assieds, paye.
-            for (const TOptions& graphie : Graphies) {
-                const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
-                for (const Cellule& c : Grille)
-                    for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
-                        if (std::string f = mots.Mot(c, p); !f.empty())
-                            formes.push_back(std::move(f));
-            }
-            const std::vector<std::string> accords = ParticipesAccordes(v);
-            formes.insert(formes.end(), accords.begin(), accords.end());
-            for (std::string_view fin : CoupesDesModeles()) {
-                if (!m.ends_with(fin) || m.size() == fin.size()) continue;
-                const std::string_view tete = m.substr(0, m.size() - fin.size());
-                for (std::string_view f : formes)
-                    if (f.starts_with(tete)) parFin[fin].emplace(f.substr(tete.size()));
-            }
-        }
-        TQueues q;
-        for (std::string_view fin : CoupesDesModeles()) {
-            const auto tails = parFin.find(fin);
-            if (tails == parFin.end()) continue;
-            for (const std::string& queue : tails->second) {
-                std::vector<std::string_view>& fins = q.fins[*q.textes.insert(queue).first];
-                // An ending the engine lists twice is tried once: the
-                // candidates are deduplicated all the same.
-                if (std::find(fins.begin(), fins.end(), fin) == fins.end()) fins.push_back(fin);
-            }
-        }
-        return q;
-    }();
+    static const std::string calcule = QueuesDeLIndex().empty() ? TexteDesQueues() : std::string();
+    static const TQueues queues = LitQueues(calcule.empty() ? QueuesDeLIndex() : calcule);
     return queues;
 }
 
 }  // namespace
+
+std::string TexteDesQueues() {
+    std::unordered_map<std::string_view, std::unordered_set<std::string>> parFin;
+    for (std::string_view m : VerbesExemples()) {
+        TVerbe v;
+        v.DefinitVerbe(m);
+        std::vector<std::string> formes;
+        // Both spellings and both series: cèderai, assieds, paye.
+        for (const TOptions& graphie : Graphies) {
+            const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
+            for (const Cellule& c : Grille)
+                for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+                    if (std::string f = mots.Mot(c, p); !f.empty()) formes.push_back(std::move(f));
+        }
+        const std::vector<std::string> accords = ParticipesAccordes(v);
+        formes.insert(formes.end(), accords.begin(), accords.end());
+        for (std::string_view fin : CoupesDesModeles()) {
+            if (!m.ends_with(fin) || m.size() == fin.size()) continue;
+            const std::string_view tete = m.substr(0, m.size() - fin.size());
+            for (std::string_view f : formes)
+                if (f.starts_with(tete)) parFin[fin].emplace(f.substr(tete.size()));
+        }
+    }
+    // Sorted, so that the table is the same from one build to the next.
+    std::map<std::string, std::vector<std::string_view>> parQueue;
+    for (std::string_view fin : CoupesDesModeles()) {
+        const auto tails = parFin.find(fin);
+        if (tails == parFin.end()) continue;
+        for (const std::string& queue : tails->second) {
+            std::vector<std::string_view>& fins = parQueue[queue];
+            // An ending the engine lists twice is tried once: the
+            // candidates are deduplicated all the same.
+            if (std::find(fins.begin(), fins.end(), fin) == fins.end()) fins.push_back(fin);
+        }
+    }
+    std::string texte;
+    for (const auto& [queue, fins] : parQueue) {
+        texte += queue;
+        for (std::size_t i = 0; i < fins.size(); ++i) {
+            texte += i == 0 ? '\t' : ' ';
+            texte += fins[i];
+        }
+        texte += '\n';
+    }
+    return texte;
+}
 
 std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     // Where each letter starts.

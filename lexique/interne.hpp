@@ -54,6 +54,14 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu = nullptr)
 // (GardeLesPlusProbables); none when its letters point at a known verb.
 std::vector<TAnalyse> Devine(std::string_view mot);
 
+// The table of tails the guesses read (a tail of a form → the endings of
+// the infinitives that give it), from the engine's example verbs, as the
+// form index keeps it: one line per tail, "tail<TAB>ending ending…".
+std::string TexteDesQueues();
+// That table as the form index assembled into the program holds it; ""
+// where there is none (the generator itself), and it is then made anew.
+std::string_view QueuesDeLIndex();
+
 // The infinitives whose letters could give `forme`: every head of the form
 // followed by every infinitive ending the engine's models key on. Deduped,
 // never longer than the engine keeps; whether they are verbs is not checked.
