@@ -30,8 +30,8 @@ florimot::TVerbe ExigeVerbe(const std::string& infinitif) {
 bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
                     const std::string& texte) {
     const int rang = florimot::lexique::RangCellule(l.cellule);
-    if (rang >= static_cast<int>(florimot::Grille.size())) return false;
-    const florimot::Cellule& c = florimot::Grille[static_cast<std::size_t>(rang)];
+    if (rang >= static_cast<int>(florimot::GrilleComplete.size())) return false;
+    const florimot::Cellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
     if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
     const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
     return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
@@ -59,9 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             // A bare form (eussé, or eussé-je written whole), else a line.
             std::string forme = mot ? *mot : lu;
             if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
+            // A clause after que, or on read as il: the line it was read as.
             Exige((l.options.Aucune() && !v.EstPronominal() &&
                    florimot::Confirme(infinitif, forme, l)) ||
-                  LigneConfirmee(v, l, lu));
+                  LigneConfirmee(v, l, a.ligne.empty() ? lu : a.ligne));
         }
     }
     Exige(florimot::utf8::EstValide(florimot::DecritAnalyse(mot ? *mot : "", analyses)));
