@@ -8,6 +8,7 @@
 
 #include "faits.hpp"
 #include "filtre.hpp"
+#include "interne.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -95,10 +96,16 @@ public:
         : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
 
     void Traite(std::string_view texte) override {
-        std::string forme = NormaliseSaisie(texte);
-        const std::size_t debut = forme.find_first_not_of(' ');
-        forme = debut == std::string::npos ? std::string() : forme.substr(debut);
-        while (!forme.empty() && forme.back() == ' ') forme.pop_back();
+        // Most words of a batch are already normal: a copy, no normalising.
+        std::string forme;
+        if (lexique::DejaNormal(texte)) {
+            forme = texte;
+        } else {
+            forme = NormaliseSaisie(texte);
+            const std::size_t debut = forme.find_first_not_of(' ');
+            forme = debut == std::string::npos ? std::string() : forme.substr(debut);
+            while (!forme.empty() && forme.back() == ' ') forme.pop_back();
+        }
         const std::vector<TAnalyse> analyse = AnalyseTexte(forme);
         if (analyse.empty()) {
             sorties_.messages += "« ";

@@ -75,29 +75,6 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
     }
 }
 
-// Whether a word is already as the grids spell it: lower-case letters,
-// accented ones included, and nothing the normaliser would change. Most
-// words of a batch are, and skip it.
-bool DejaNormal(std::string_view mot) {
-    if (mot.empty()) return false;
-    std::size_t lettres = 0;
-    for (std::size_t i = 0; i < mot.size(); ++i) {
-        if (++lettres > LettresMax) return false;
-        const auto c = static_cast<unsigned char>(mot[i]);
-        if (c >= 'a' && c <= 'z') continue;
-        // à … ÿ (U+00E0 … U+00FF but ÷) and œ, as two bytes.
-        if (i + 1 < mot.size()) {
-            const auto d = static_cast<unsigned char>(mot[i + 1]);
-            if ((c == 0xC3 && d >= 0xA0 && d <= 0xBF && d != 0xB7) || (c == 0xC5 && d == 0x93)) {
-                ++i;
-                continue;
-            }
-        }
-        return false;
-    }
-    return true;
-}
-
 // The first person's e turned é or è before an inverted je (eussé-je,
 // aimé-je, aimè-je).
 void AjouteInversees(std::string_view mot, std::vector<TAnalyse>& analyses) {
@@ -132,6 +109,26 @@ bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
 }
 
 }  // namespace
+
+bool DejaNormal(std::string_view mot) {
+    if (mot.empty()) return false;
+    std::size_t lettres = 0;
+    for (std::size_t i = 0; i < mot.size(); ++i) {
+        if (++lettres > LettresMax) return false;
+        const auto c = static_cast<unsigned char>(mot[i]);
+        if (c >= 'a' && c <= 'z') continue;
+        // à … ÿ (U+00E0 … U+00FF but ÷) and œ, as two bytes.
+        if (i + 1 < mot.size()) {
+            const auto d = static_cast<unsigned char>(mot[i + 1]);
+            if ((c == 0xC3 && d >= 0xA0 && d <= 0xBF && d != 0xB7) || (c == 0xC5 && d == 0x93)) {
+                ++i;
+                continue;
+            }
+        }
+        return false;
+    }
+    return true;
+}
 
 std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
     const TIndexFormes& index = TIndexFormes::Programme();

@@ -28,6 +28,11 @@ inline constexpr std::size_t LettresMax = 40;
 // or that is longer than LettresMax letters.
 std::optional<std::string> Normalise(std::string_view texte);
 
+// Whether a word is already as the grids spell it: lower-case letters,
+// accented ones included, and nothing the normaliser would change. Most
+// words of a batch are, and skip it.
+bool DejaNormal(std::string_view mot);
+
 // A text as the grids' lines are compared: normalised as typed text,
 // blanks run together and trimmed, the final question mark dropped.
 struct TTexteLu {
