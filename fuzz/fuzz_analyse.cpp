@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "faits.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "utf8.hpp"
@@ -33,7 +34,10 @@ bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
     if (rang >= static_cast<int>(florimot::GrilleComplete.size())) return false;
     const florimot::Cellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
     if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
-    const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
+    // With the verb's facts, as the lines were read: ils se sont plu, elle
+    // s'est arrogé (an indirect se, no agreement).
+    const florimot::LignesGrille g =
+        florimot::ConjugueGrille(v, l.options, florimot::FaitsDuVerbe(v));
     return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
            texte;
 }
