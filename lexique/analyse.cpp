@@ -101,7 +101,11 @@ bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
         const std::size_t barre = participe.find('/');
         const std::string_view p = participe.substr(0, barre);
         const std::size_t tronc = p.size() > 2 ? p.size() - 2 : 0;
-        if (mot.size() >= tronc && mot.substr(0, tronc) == p.substr(0, tronc)) return true;
+        // An agreement adds e, s or es, or changes the last letters
+        // (absous, absoutes): never more than that.
+        if (mot.size() >= tronc && mot.size() <= p.size() + 3 &&
+            mot.substr(0, tronc) == p.substr(0, tronc))
+            return true;
         if (barre == std::string_view::npos) break;
         participe.remove_prefix(barre + 1);
     }
