@@ -2,11 +2,16 @@
 // the form index, lines, what constructing one costs the caller (loading
 // runs on its own thread), the first analysis, and `conjugue --analyse
 // --tsv` as a whole process over 20,000 forms (start-up included, peak
-// memory as a counter). Run: build/bench/bench_lexique
+// memory as a counter), against french-deconjugator on the same forms
+// where it is installed, and what a miss costs against a known form.
+// Run: build/bench/bench_lexique (bench/analyse.sh: the same against the
+// peer on a corpus-like list, misses included)
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -65,7 +70,8 @@ const std::vector<std::string>& Lot() {
 // writing. "Mio" is the largest peak resident size of the runs; measured
 // first, while this process is small, since a child's peak counts what it
 // shared with its parent before exec.
-void Processus(benchmark::State& etat, bool lot) {
+void Processus(benchmark::State& etat, bool lot, const char* programme = CONJUGUE_EXE,
+               const char* arguments = " --analyse --tsv") {
     const std::filesystem::path fichier =
         std::filesystem::temp_directory_path() / ("florimot_lot_" + std::to_string(::getpid()));
     {
@@ -76,22 +82,68 @@ void Processus(benchmark::State& etat, bool lot) {
             sortie << "vainquît\n";
     }
     const std::string commande =
-        std::string(CONJUGUE_EXE) + " --analyse --tsv < " + fichier.string() + " > /dev/null";
+        std::string(programme) + arguments + " < " + fichier.string() + " > /dev/null 2> /dev/null";
     for (auto _ : etat)
-        if (std::system(commande.c_str()) != 0) {
-            etat.SkipWithError("conjugue --analyse a échoué");
+        if (const int statut = std::system(commande.c_str());
+            !WIFEXITED(statut) || WEXITSTATUS(statut) > 1) {
+            etat.SkipWithError((std::string(programme) + " a échoué").c_str());
             break;
         }
     std::filesystem::remove(fichier);
+    // The children's peak is the largest of all: the peer's would hide behind it.
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
-    etat.counters["Mio"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    if (programme == std::string_view(CONJUGUE_EXE))
+        etat.counters["Mio"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
     if (lot)
         etat.counters["formes"] = benchmark::Counter(
             static_cast<double>(etat.iterations() * Lot().size()), benchmark::Counter::kIsRate);
 }
 BENCHMARK_CAPTURE(Processus, lot20000, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Processus, premiereReponse, false)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The speed peer on the same 20,000 forms, where it is installed (Debian
+// package verbiste): the two "formes" rates side by side.
+void Pair(benchmark::State& etat) {
+    constexpr const char* pair = "/usr/bin/french-deconjugator";
+    if (::access(pair, X_OK) != 0) {
+        etat.SkipWithError("french-deconjugator absent (apt install verbiste)");
+        return;
+    }
+    Processus(etat, true, pair, "");
+}
+BENCHMARK(Pair)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What a word no index knows costs against a form it knows: the same
+// forms with a letter changed ("parkions"), which only the guesser reads.
+// "rapport" is the cost of one such miss over that of a known form.
+void CoutInconnue(benchmark::State& etat) {
+    std::vector<std::string> connues, inconnues;
+    for (std::size_t i = 0; i < Lot().size() && connues.size() < 500; i += 7) {
+        const std::string& f = Lot()[i];
+        if (f.size() < 6 || static_cast<unsigned char>(f[3]) >= 0x80) continue;
+        std::string g = f;
+        g[3] = g[3] == 'k' ? 'w' : 'k';
+        if (!florimot::lexique::TIndexFormes::Programme().Cherche(g).empty()) continue;
+        connues.push_back(f);
+        inconnues.push_back(std::move(g));
+    }
+    benchmark::DoNotOptimize(florimot::AnalyseTexte("parkions"));  // tables made before timing
+    double connue = 0, inconnue = 0;
+    for (auto _ : etat) {
+        const auto t0 = std::chrono::steady_clock::now();
+        for (const std::string& f : connues) benchmark::DoNotOptimize(florimot::AnalyseTexte(f));
+        const auto t1 = std::chrono::steady_clock::now();
+        for (const std::string& f : inconnues) benchmark::DoNotOptimize(florimot::AnalyseTexte(f));
+        const auto t2 = std::chrono::steady_clock::now();
+        connue += std::chrono::duration<double>(t1 - t0).count();
+        inconnue += std::chrono::duration<double>(t2 - t1).count();
+    }
+    etat.counters["rapport"] = inconnue / connue;
+    etat.counters["inconnues"] =
+        benchmark::Counter(static_cast<double>(etat.iterations() * inconnues.size()) / inconnue);
+}
+BENCHMARK(CoutInconnue)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 florimot::TLexique& Lexique() {
     static florimot::TLexique lexique;

@@ -61,6 +61,8 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                     return Refus(std::move(m));
                 break;
             case ActionDrapeau::Analyse: lus.analyse = true; break;
+            case ActionDrapeau::Toutes: lus.toutes = true; break;
+            case ActionDrapeau::Suggestions: lus.suggestions = true; break;
             case ActionDrapeau::Tsv:
                 tsv = true;
                 lus.format = FormatSortie::Tsv;
@@ -77,6 +79,8 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
     }
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
+    if (lus.toutes && !lus.analyse)
+        return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");
     if (lus.analyse && lus.filtre.Actif())
         return Refus("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
     return lus;

@@ -26,6 +26,11 @@ struct TArguments {
     TFiltre filtre;
     bool analyse = false;
     bool complet = false;
+    // --toutes: with --analyse, a line for every text, read or not.
+    bool toutes = false;
+    // --suggestions: suggestions for misses on standard input too (they are
+    // given for the texts of the command line already).
+    bool suggestions = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -15,6 +15,8 @@ enum class ActionDrapeau : unsigned char {
     Temps,
     Personne,
     Analyse,
+    Toutes,
+    Suggestions,
     Tsv,
     Complet,
     Json,
@@ -46,7 +48,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 15> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -85,9 +87,24 @@ inline constexpr std::array<TDrapeau, 15> Drapeaux = {{
      "ligne telle que conjugue l'écrit (\"je ne me lève pas\" : se\n"
      "lever, indicatif présent, je, négation) ; avec --tsv, une\n"
      "ligne par lecture : <forme>\\t<infinitif>\\t<case>\\t<personne>\n"
-     "(PartPasse\\t0 pour un participe passé). Statut 1 si une\n"
-     "forme n'est pas trouvée ; suggestions sur la sortie d'erreur\n",
+     "(PartPasse\\t0 pour un participe passé seul). Statut 1 si une\n"
+     "forme n'est pas trouvée ; suggestions sur la sortie d'erreur\n"
+     "(pour l'entrée standard, avec --suggestions seulement).\n"
+     "Lit aussi infinitifs, participes, gérondifs (en parlant,\n"
+     "s'être levé) et la subordonnée après que (il faut que je\n"
+     "sache : savoir, subjonctif présent)\n",
      25},
+    {ActionDrapeau::Toutes,
+     {"--toutes", ""},
+     {},
+     "avec --analyse, une ligne par texte, même sans lecture (--tsv :\n"
+     "<texte>\\t\\t\\t)\n",
+     15},
+    {ActionDrapeau::Suggestions,
+     {"--suggestions", ""},
+     {},
+     "suggestions aussi pour les textes lus sur l'entrée standard\n",
+     15},
     {ActionDrapeau::Tsv,
      {"--tsv", ""},
      {},

@@ -339,9 +339,13 @@ private:
 
 class TAnalyseTsv final : public TEcrivainAnalyse {
 public:
-    using TEcrivainAnalyse::TEcrivainAnalyse;
+    TAnalyseTsv(TTamponSortie& sortie, bool toutes) : TEcrivainAnalyse(sortie), toutes_(toutes) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
+        if (analyse.empty() && toutes_) {
+            sortie_ += forme;
+            sortie_ += "\t\t\t\n";
+        }
         for (const TAnalyse& a : analyse)
             for (const TLecture& l : a.lectures) {
                 sortie_ += forme;
@@ -354,6 +358,9 @@ public:
                 sortie_ += '\n';
             }
     }
+
+private:
+    bool toutes_;
 };
 
 class TAnalyseJson final : public TEcrivainAnalyse {
@@ -419,13 +426,17 @@ private:
 
 class TAnalyseLisible final : public TEcrivainAnalyse {
 public:
-    using TEcrivainAnalyse::TEcrivainAnalyse;
+    TAnalyseLisible(TTamponSortie& sortie, bool toutes)
+        : TEcrivainAnalyse(sortie), toutes_(toutes) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        if (analyse.empty()) return;
+        if (analyse.empty() && !toutes_) return;
         sortie_ += DecritAnalyse(forme, analyse);
         sortie_ += '\n';
     }
+
+private:
+    bool toutes_;
 };
 
 }  // namespace
@@ -448,13 +459,14 @@ std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSor
     return std::make_unique<TEcrivainTsv>(sortie, options, false, std::move(selection));
 }
 
-std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie) {
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
+                                                      bool toutes) {
     switch (format) {
-        case FormatSortie::Tsv: return std::make_unique<TAnalyseTsv>(sortie);
+        case FormatSortie::Tsv: return std::make_unique<TAnalyseTsv>(sortie, toutes);
         case FormatSortie::Json: return std::make_unique<TAnalyseJson>(sortie);
         case FormatSortie::Lisible: break;
     }
-    return std::make_unique<TAnalyseLisible>(sortie);
+    return std::make_unique<TAnalyseLisible>(sortie, toutes);
 }
 
 }  // namespace florimot

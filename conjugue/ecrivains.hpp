@@ -87,7 +87,11 @@ protected:
 
 // TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:
 // one object per text, its verbs and their readings with the options the
-// line shows. Readable: DecritAnalyse's sentence.
-std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie);
+// line shows. Readable: DecritAnalyse's sentence. `toutes`: a text with no
+// reading has its line too, so that the output pairs with the input: in
+// TSV the text and three empty fields, readable "aucune forme verbale
+// connue" (JSON has an object for every text already).
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
+                                                      bool toutes = false);
 
 }  // namespace florimot

@@ -8,6 +8,7 @@
 
 #include "faits.hpp"
 #include "filtre.hpp"
+#include "interne.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -95,10 +96,16 @@ public:
         : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
 
     void Traite(std::string_view texte) override {
-        std::string forme = NormaliseSaisie(texte);
-        const std::size_t debut = forme.find_first_not_of(' ');
-        forme = debut == std::string::npos ? std::string() : forme.substr(debut);
-        while (!forme.empty() && forme.back() == ' ') forme.pop_back();
+        // Most words of a batch are already normal: a copy, no normalising.
+        std::string forme;
+        if (lexique::DejaNormal(texte)) {
+            forme = texte;
+        } else {
+            forme = NormaliseSaisie(texte);
+            const std::size_t debut = forme.find_first_not_of(' ');
+            forme = debut == std::string::npos ? std::string() : forme.substr(debut);
+            while (!forme.empty() && forme.back() == ' ') forme.pop_back();
+        }
         const std::vector<TAnalyse> analyse = AnalyseTexte(forme);
         if (analyse.empty()) {
             sorties_.messages += "« ";
@@ -171,7 +178,8 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
     std::unique_ptr<TTraitement> traitement;
     if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
-            CreeEcrivainAnalyse(arguments.format, sorties.texte), sorties, lexique);
+            CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes), sorties,
+            lexique);
     } else {
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
@@ -181,7 +189,9 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                presentation.largeur, presentation.gras, arguments.complet);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
     }
-    traitement->AvecSuggestions(!arguments.textes.empty());
+    // A batch on standard input asks for none unless told: each would load
+    // the dictionary and cost a tenth of a second.
+    traitement->AvecSuggestions(!arguments.textes.empty() || arguments.suggestions);
     return traitement;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "faits.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
 #include "utf8.hpp"
@@ -30,10 +31,13 @@ florimot::TVerbe ExigeVerbe(const std::string& infinitif) {
 bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
                     const std::string& texte) {
     const int rang = florimot::lexique::RangCellule(l.cellule);
-    if (rang >= static_cast<int>(florimot::Grille.size())) return false;
-    const florimot::Cellule& c = florimot::Grille[static_cast<std::size_t>(rang)];
+    if (rang >= static_cast<int>(florimot::GrilleComplete.size())) return false;
+    const florimot::Cellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
     if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
-    const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
+    // With the verb's facts, as the lines were read: ils se sont plu, elle
+    // s'est arrogé (an indirect se, no agreement).
+    const florimot::LignesGrille g =
+        florimot::ConjugueGrille(v, l.options, florimot::FaitsDuVerbe(v));
     return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
            texte;
 }
@@ -59,10 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             // A bare form (eussé, or eussé-je written whole), else a line.
             std::string forme = mot ? *mot : lu;
             if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
-            // A bare form shows no line option; its spelling may be one.
+            // A bare form shows no line option; its spelling may be one. A
+            // clause after que, or on read as il: the line it was read as.
             const bool nue = florimot::Restreint(l.options, florimot::PorteeOption::Ligne).Aucune();
             Exige((nue && !v.EstPronominal() && florimot::Confirme(infinitif, forme, l)) ||
-                  LigneConfirmee(v, l, lu));
+                  LigneConfirmee(v, l, a.ligne.empty() ? lu : a.ligne));
         }
     }
     Exige(florimot::utf8::EstValide(florimot::DecritAnalyse(mot ? *mot : "", analyses)));

@@ -181,7 +181,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
 }
 
 void TContenu::Selectionne(const std::vector<TLigneChoisie>& lignes) {
-    std::size_t premiere = Grille.size();
+    std::size_t premiere = GrilleComplete.size();
     for (const auto& [cellule, ligne] : lignes) {
         QListWidget* liste = Listes[cellule];
         if (liste == nullptr || ligne >= liste->count()) continue;
@@ -189,7 +189,8 @@ void TContenu::Selectionne(const std::vector<TLigneChoisie>& lignes) {
         liste->scrollToItem(liste->item(ligne));
         premiere = std::min(premiere, cellule);
     }
-    if (premiere < Grille.size()) PageSet->setCurrentIndex(PageDeCellule(Grille[premiere]) - 1);
+    if (premiere < GrilleComplete.size())
+        PageSet->setCurrentIndex(PageDeCellule(GrilleComplete[premiere]) - 1);
 }
 
 void TContenu::AttacheRaccourcisPages(QWidget* fenetre) {

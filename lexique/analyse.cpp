@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "conjugaison.hpp"
+#include "formes_nues.hpp"
 #include "index.hpp"
 #include "interne.hpp"
 #include "saisie.hpp"
@@ -44,13 +45,12 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
         const std::uint32_t l = lectures[i];
         const std::uint32_t cellule = CelluleDe(l);
         if (simple && InversionDe(l) && !inversion) continue;
-        TLecture lecture{
-            cellule == CelluleParticipePasse ? std::string_view("PartPasse") : Grille[cellule].Nom,
-            static_cast<int>(PersonneDe(l)),
-            inversion || InversionDe(l),
-            {.Rectifiee = RectifieeDe(l), .Variante = VarianteDe(l)}};
+        TLecture lecture{GrilleComplete[cellule].Nom,
+                         static_cast<int>(PersonneDe(l)),
+                         inversion || InversionDe(l),
+                         {.Rectifiee = RectifieeDe(l), .Variante = VarianteDe(l)}};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
-                          lecture.personne != 1 || !Inverse(Grille[cellule])))
+                          lecture.personne != 1 || !Inverse(GrilleComplete[cellule])))
             continue;
         // The verb's readings follow one another: its infinitive is read
         // once, where they start.
@@ -73,9 +73,45 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
     }
 }
 
-// Whether a word is already as the grids spell it: lower-case letters,
-// accented ones included, and nothing the normaliser would change. Most
-// words of a batch are, and skip it.
+// The first person's e turned é or è before an inverted je (eussé-je,
+// aimé-je, aimè-je).
+void AjouteInversees(std::string_view mot, std::vector<TAnalyse>& analyses) {
+    for (std::string_view fin : {"é", "è"})
+        if (mot.size() > fin.size() && mot.ends_with(fin)) {
+            std::string simple(mot.substr(0, mot.size() - fin.size()));
+            simple += 'e';
+            AjouteIndex(TIndexFormes::Programme().Cherche(simple), true, analyses);
+        }
+}
+
+// Whether one spelling's bare forms may hold the word: a slot that is the
+// word, or (`accord`) a participle it may be an agreement of (absous,
+// absoute). Most of a miss's candidates hold it nowhere, and are not worth
+// the grids their readings take.
+bool TientSimple(const TFormes& formes, std::string_view mot) {
+    for (int slot = 1; slot <= NombreSlots; ++slot)
+        if (Tient(formes.Simple(slot), mot)) return true;
+    return false;
+}
+bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
+    std::string_view participe = formes.Participe();
+    while (!participe.empty()) {
+        const std::size_t barre = participe.find('/');
+        const std::string_view p = participe.substr(0, barre);
+        const std::size_t tronc = p.size() > 2 ? p.size() - 2 : 0;
+        // An agreement adds e, s or es, or changes the last letters
+        // (absous, absoutes): never more than that.
+        if (mot.size() >= tronc && mot.size() <= p.size() + 3 &&
+            mot.substr(0, tronc) == p.substr(0, tronc))
+            return true;
+        if (barre == std::string_view::npos) break;
+        participe.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
+}  // namespace
+
 bool DejaNormal(std::string_view mot) {
     if (mot.empty()) return false;
     std::size_t lettres = 0;
@@ -95,8 +131,6 @@ bool DejaNormal(std::string_view mot) {
     }
     return true;
 }
-
-}  // namespace
 
 std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
     const TIndexFormes& index = TIndexFormes::Programme();
@@ -119,13 +153,7 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
         });
         return analyses;
     }
-    // The first person's e turned é or è before an inverted je (eussé-je).
-    for (std::string_view fin : {"é", "è"})
-        if (mot.size() > fin.size() && mot.ends_with(fin)) {
-            std::string simple(mot.substr(0, mot.size() - fin.size()));
-            simple += 'e';
-            AjouteIndex(index.Cherche(simple), true, analyses);
-        }
+    AjouteInversees(mot, analyses);
     return analyses;
 }
 
@@ -172,9 +200,12 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         TVerbe verbe;
         verbe.DefinitVerbe(v);
         std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
+            const TFormes formes(verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+            if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
+                return std::vector<TLecture>{};
             return LecturesDansGrille(TMotsGrille(verbe, graphie), mot);
         });
-        if (l.empty() || l.back().cellule != "PartPasse") {
+        if ((l.empty() || l.back().cellule != "PartPasse") && PeutEtreAccord(TFormes(verbe), mot)) {
             if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
                 l.push_back({"PartPasse", 0, false});
         }
@@ -200,7 +231,7 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
     const lexique::TTexteLu lu = lexique::Canonique(texte);
     if (lu.texte.empty()) return {};
     if (lu.ligne) {
-        std::vector<TAnalyse> analyses = lexique::LitLigne(lu);
+        std::vector<TAnalyse> analyses = lexique::LitLigneOuSubordonnee(lu);
         if (!analyses.empty() || lu.texte.find(' ') != std::string::npos) return analyses;
         // eussé-je, dussé-je: literary questions of the subjonctif, which
         // the grid writes without their je.
@@ -210,6 +241,9 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
                 std::erase_if(a.lectures, [](const TLecture& l) { return !l.inversion; });
                 if (!a.lectures.empty()) analyses.push_back(std::move(a));
             }
+            // "aimé" is a participle too: its inverted first person is
+            // looked for all the same.
+            if (analyses.empty()) lexique::AjouteInversees(t, analyses);
             return analyses;
         }
     }

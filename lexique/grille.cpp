@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -80,7 +81,7 @@ std::string_view MotInverse(std::string_view ligne) {
 }
 
 const Cellule* Cherche(std::string_view nom) {
-    for (const Cellule& c : Grille)
+    for (const Cellule& c : GrilleComplete)
         if (c.Nom == nom) return &c;
     return nullptr;
 }
@@ -109,6 +110,13 @@ TMotsGrille::~TMotsGrille() = default;
 
 std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
     if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
+    // The infinitive has no bare form of its own: its line, which the grid
+    // read writes without a pronoun, is the word.
+    if (c.DecalageMode == ModeInfinitif) {
+        const std::string_view ligne = lignes_[c.Premier];
+        return EstCompose(c) || ligne.find(' ') != std::string_view::npos ? std::string()
+                                                                          : std::string(ligne);
+    }
     const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return {};
     if (!f.EstCompose()) return std::string(f.Verbe);
@@ -250,6 +258,10 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             chaque(mots.Mot(c, p),
                    EstCompose(c) ? TLecture{PartPasse, 0, false} : TLecture{c.Nom, p, false});
+    // The infinitive, so that "parler" is read as itself and never guessed
+    // as the form of some "parlerer".
+    constexpr const Cellule& infinitif = CelluleNommee("InfPres");
+    chaque(mots.Mot(infinitif, 0), {infinitif.Nom, 0, false});
     for (const std::string& p : ParticipesAccordes(verbe, graphie))
         chaque(p, {PartPasse, 0, false});
     TOptions question = graphie;
@@ -272,9 +284,9 @@ std::string InfinitifTraditionnel(std::string_view infinitif) {
 }
 
 int RangCellule(std::string_view cellule) {
-    for (std::size_t i = 0; i < Grille.size(); ++i)
-        if (Grille[i].Nom == cellule) return static_cast<int>(i);
-    return static_cast<int>(Grille.size());
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
+        if (GrilleComplete[i].Nom == cellule) return static_cast<int>(i);
+    return static_cast<int>(GrilleComplete.size());
 }
 
 std::optional<std::string> Normalise(std::string_view texte) {
@@ -301,54 +313,85 @@ constexpr std::size_t TailleQueue = 10;
 
 // For each tail the forms of the engine's example verbs put after the head
 // they share with their infinitive, the endings the engine cuts its models'
-// infinitives at that give it, in the engine's order: built once, so that a
-// head costs one look-up, not one per ending.
+// infinitives at that give it, in the engine's order: so that a head costs
+// one look-up, not one per ending. The form index holds the table
+// (TexteDesQueues), made at build time: built here, it would cost the
+// first guess of a run some fifty milliseconds of grids.
 struct TQueues {
-    std::unordered_set<std::string> textes;  // the tails, which the keys below view
     std::unordered_map<std::string_view, std::vector<std::string_view>> fins;
 };
 
+TQueues LitQueues(std::string_view texte) {
+    TQueues q;
+    while (!texte.empty()) {
+        const std::size_t fin = texte.find('\n');
+        std::string_view ligne = texte.substr(0, fin);
+        texte.remove_prefix(fin == std::string_view::npos ? texte.size() : fin + 1);
+        const std::size_t tab = ligne.find('\t');
+        if (tab == std::string_view::npos) continue;
+        std::vector<std::string_view>& fins = q.fins[ligne.substr(0, tab)];
+        for (ligne.remove_prefix(tab + 1); !ligne.empty();) {
+            const std::size_t blanc = ligne.find(' ');
+            fins.push_back(ligne.substr(0, blanc));
+            ligne.remove_prefix(blanc == std::string_view::npos ? ligne.size() : blanc + 1);
+        }
+    }
+    return q;
+}
+
 const TQueues& Queues() {
-    static const TQueues queues = [] {
-        std::unordered_map<std::string_view, std::unordered_set<std::string>> parFin;
-        for (std::string_view m : VerbesExemples()) {
-            TVerbe v;
-            v.DefinitVerbe(m);
-            std::vector<std::string> formes;
-            // Both spellings and both series: cèderai, assieds, paye.
-            for (const TOptions& graphie : Graphies) {
-                const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
-                for (const Cellule& c : Grille)
-                    for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
-                        if (std::string f = mots.Mot(c, p); !f.empty())
-                            formes.push_back(std::move(f));
-            }
-            const std::vector<std::string> accords = ParticipesAccordes(v);
-            formes.insert(formes.end(), accords.begin(), accords.end());
-            for (std::string_view fin : CoupesDesModeles()) {
-                if (!m.ends_with(fin) || m.size() == fin.size()) continue;
-                const std::string_view tete = m.substr(0, m.size() - fin.size());
-                for (std::string_view f : formes)
-                    if (f.starts_with(tete)) parFin[fin].emplace(f.substr(tete.size()));
-            }
-        }
-        TQueues q;
-        for (std::string_view fin : CoupesDesModeles()) {
-            const auto tails = parFin.find(fin);
-            if (tails == parFin.end()) continue;
-            for (const std::string& queue : tails->second) {
-                std::vector<std::string_view>& fins = q.fins[*q.textes.insert(queue).first];
-                // An ending the engine lists twice is tried once: the
-                // candidates are deduplicated all the same.
-                if (std::find(fins.begin(), fins.end(), fin) == fins.end()) fins.push_back(fin);
-            }
-        }
-        return q;
-    }();
+    static const std::string calcule = QueuesDeLIndex().empty() ? TexteDesQueues() : std::string();
+    static const TQueues queues = LitQueues(calcule.empty() ? QueuesDeLIndex() : calcule);
     return queues;
 }
 
 }  // namespace
+
+std::string TexteDesQueues() {
+    std::unordered_map<std::string_view, std::unordered_set<std::string>> parFin;
+    for (std::string_view m : VerbesExemples()) {
+        TVerbe v;
+        v.DefinitVerbe(m);
+        std::vector<std::string> formes;
+        // Both spellings and both series: cèderai, assieds, paye.
+        for (const TOptions& graphie : Graphies) {
+            const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
+            for (const Cellule& c : Grille)
+                for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+                    if (std::string f = mots.Mot(c, p); !f.empty()) formes.push_back(std::move(f));
+        }
+        const std::vector<std::string> accords = ParticipesAccordes(v);
+        formes.insert(formes.end(), accords.begin(), accords.end());
+        for (std::string_view fin : CoupesDesModeles()) {
+            if (!m.ends_with(fin) || m.size() == fin.size()) continue;
+            const std::string_view tete = m.substr(0, m.size() - fin.size());
+            for (std::string_view f : formes)
+                if (f.starts_with(tete)) parFin[fin].emplace(f.substr(tete.size()));
+        }
+    }
+    // Sorted, so that the table is the same from one build to the next.
+    std::map<std::string, std::vector<std::string_view>> parQueue;
+    for (std::string_view fin : CoupesDesModeles()) {
+        const auto tails = parFin.find(fin);
+        if (tails == parFin.end()) continue;
+        for (const std::string& queue : tails->second) {
+            std::vector<std::string_view>& fins = parQueue[queue];
+            // An ending the engine lists twice is tried once: the
+            // candidates are deduplicated all the same.
+            if (std::find(fins.begin(), fins.end(), fin) == fins.end()) fins.push_back(fin);
+        }
+    }
+    std::string texte;
+    for (const auto& [queue, fins] : parQueue) {
+        texte += queue;
+        for (std::size_t i = 0; i < fins.size(); ++i) {
+            texte += i == 0 ? '\t' : ' ';
+            texte += fins[i];
+        }
+        texte += '\n';
+    }
+    return texte;
+}
 
 std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     // Where each letter starts.
@@ -424,7 +467,10 @@ std::string Legende(std::string_view cellule) {
     return legende;
 }
 
-std::string NomPersonne(const TLecture& l, std::string_view forme) {
+// `on`: the text's subject is on, and `pluriel` its participle agreed so
+// ("on est venus").
+std::string NomPersonne(const TLecture& l, std::string_view forme, bool on = false,
+                        bool pluriel = false) {
     static constexpr std::array<std::string_view, 6> Pronoms = {"je",   "tu",   "il",
                                                                 "nous", "vous", "ils"};
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
@@ -434,6 +480,17 @@ std::string NomPersonne(const TLecture& l, std::string_view forme) {
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
     if (l.options.Feminin && nom.starts_with("il")) nom.replace(0, 2, "elle");
+    if (on && l.personne == 3) {
+        nom = "on";
+        if (l.options.Feminin || pluriel)
+            nom += l.options.Feminin
+                       ? (pluriel ? " (accord au féminin pluriel)" : " (accord au féminin)")
+                       : " (accord au pluriel)";
+        TOptions autres = Restreint(l.options, PorteeOption::Ligne);
+        autres.Feminin = false;
+        if (!autres.Aucune()) nom += " (" + DecritOptions(autres) + ")";
+        return nom;
+    }
     if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
     // The options a line shows, as the window's caption writes them; its
     // spelling is said apart (Graphie).
@@ -469,7 +526,18 @@ std::string_view Graphie(const TLecture& l) {
     return {};
 }
 
+// Whether the text, or the clause it was read as, has on for subject, and
+// whether its participle shows the plural the grid's il does not.
+std::pair<bool, bool> SujetOn(std::string_view forme, const TAnalyse& a) {
+    std::string_view texte = a.subordonnee.empty() ? forme : std::string_view(a.subordonnee);
+    if (texte.starts_with("qu'")) texte.remove_prefix(3);
+    if (texte.starts_with("que ")) texte.remove_prefix(4);
+    if (!texte.starts_with("on ") || a.ligne.empty()) return {false, false};
+    return {true, texte.back() == 's' && a.ligne.back() != 's'};
+}
+
 std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
+    const auto [on, pluriel] = SujetOn(forme, a);
     std::string nom = a.infinitif;
     if (!a.connu) nom += " (absent du dictionnaire)";
     // Cells that share the same persons go together, in grid order.
@@ -483,8 +551,18 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
     std::vector<std::string> sansPersonne;  // the participles
     std::vector<std::pair<std::string_view, std::string_view>> vues;
     for (const TLecture& l : a.lectures) {
-        if (l.personne == 0) {
-            sansPersonne.push_back(Legende(l.cellule) + std::string(Graphie(l)));
+        if (l.personne == 0 || lexique::RangCellule(l.cellule) >= int(Grille.size())) {
+            // The participle's cell names its agreement in its persons.
+            static constexpr std::string_view Accords[] = {"", " masculin singulier",
+                                                           " féminin singulier",
+                                                           " masculin pluriel", " féminin pluriel"};
+            std::string s = Legende(l.cellule);
+            if (l.cellule == PartPasse && l.personne >= 1 && l.personne <= 4)
+                s += Accords[l.personne];
+            // Its spelling is said apart (Graphie).
+            if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
+                s += " (" + DecritOptions(ligne) + ")";
+            sansPersonne.push_back(s + std::string(Graphie(l)));
             continue;
         }
         const std::pair<std::string_view, std::string_view> cle(l.cellule, Graphie(l));
@@ -493,7 +571,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
         std::vector<std::string> personnes;
         for (const TLecture& m : a.lectures)
             if (m.cellule == l.cellule && Graphie(m) == cle.second)
-                personnes.push_back(NomPersonne(m, forme));
+                personnes.push_back(NomPersonne(m, forme, on, pluriel));
         auto g = std::find_if(groupes.begin(), groupes.end(), [&](const Groupe& x) {
             return x.personnes == personnes && x.graphie == cle.second;
         });
@@ -525,6 +603,8 @@ std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& a
         if (!a.lectures.empty()) verbes.push_back(DecritVerbe(forme, a));
     if (verbes.empty()) return r + "aucune forme verbale connue";
     for (std::size_t i = 0; i < verbes.size(); ++i) r += (i > 0 ? " — " : "") + verbes[i];
+    if (!analyse.empty() && !analyse.front().subordonnee.empty())
+        r += " (subordonnée : " + analyse.front().subordonnee + ")";
     return r;
 }
 

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "conjugaison.hpp"
+#include "interne.hpp"
+
 // Assembled from the generated file by index_formes.S.
 extern "C" const std::uint32_t florimot_index_formes[];
 extern "C" const std::uint32_t florimot_index_formes_fin[];
@@ -12,7 +15,8 @@ namespace florimot::lexique {
 
 namespace {
 
-constexpr std::size_t TailleEntete = 7;
+constexpr std::size_t TailleEntete = 8;
+static_assert(GrilleComplete[CelluleParticipePasse].Nom == "PartPasse");
 
 // Whether [debut, debut + n) lies within [0, borne).
 constexpr bool Dans(std::uint64_t debut, std::uint64_t n, std::uint64_t borne) {
@@ -31,9 +35,9 @@ const TIndexFormes& TIndexFormes::Programme() {
 TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     if (mots.size() < TailleEntete || mots[0] != IndexMagie || mots[1] != IndexVersion) return;
     const std::uint64_t verbes = mots[2], formes = mots[3], alveoles = mots[4], fiches = mots[5],
-                        octets = mots[6];
+                        octets = mots[6], queues = mots[7];
     const std::uint64_t taille =
-        TailleEntete + 3 * verbes + 2 * alveoles + fiches + (octets + 3) / 4;
+        TailleEntete + 3 * verbes + 2 * alveoles + fiches + (octets + 3) / 4 + (queues + 3) / 4;
     // A damaged table reads as an empty one rather than out of bounds.
     if (taille > mots.size() || alveoles == 0 || (alveoles & (alveoles - 1)) != 0 ||
         alveoles <= formes)
@@ -48,6 +52,7 @@ TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     // start-up, for a first answer that needs a few of them.
     for (std::uint64_t i = 0; i < verbes; ++i)
         if (!Dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
+    queues_ = std::string_view(texte_ + (octets + 3) / 4 * 4, queues);
     mots_ = mots;
     verbes_ = static_cast<std::uint32_t>(verbes);
     formes_ = static_cast<std::uint32_t>(formes);
@@ -77,7 +82,7 @@ std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, boo
             continue;
         const std::span<const std::uint32_t> trouvees(fiche, lectures);
         for (std::uint32_t l : trouvees)
-            if (VerbeDe(l) >= verbes_ || CelluleDe(l) > CelluleParticipePasse || PersonneDe(l) > 6)
+            if (VerbeDe(l) >= verbes_ || CelluleDe(l) >= GrilleComplete.size() || PersonneDe(l) > 6)
                 return {};
         if (connu != nullptr) *connu = true;
         return trouvees;
@@ -95,6 +100,10 @@ bool TIndexFormes::Connu(std::string_view infinitif) const {
         std::lower_bound(ordre_, fin, infinitif,
                          [&](std::uint32_t v, std::string_view s) { return Infinitif(v) < s; });
     return i != fin && Infinitif(*i) == infinitif;
+}
+
+std::string_view QueuesDeLIndex() {
+    return TIndexFormes::Programme().Queues();
 }
 
 }  // namespace florimot::lexique

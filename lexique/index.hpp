@@ -12,7 +12,8 @@
 //
 // Layout, all 32-bit words in the machine's order (the generator runs where
 // the library is built):
-//   header  Magie, Version, verbs, forms, slots, record words, text bytes
+//   header  Magie, Version, verbs, forms, slots, record words, text bytes,
+//           tail bytes
 //   verbs   per verb: text offset, length; in reading order (être and avoir
 //           first, then alphabetical with accents folded)
 //   byte    the verb numbers in byte order of their infinitives
@@ -23,8 +24,9 @@
 //           holds all a look-up reads past its slot, so a look-up reads
 //           two places of the table, not four.
 //   text    the infinitives, UTF-8, end to end
+//   tails   the guesses' table of tails (TexteDesQueues), UTF-8
 // A reading: verb << 11 | variante << 10 | rectifiee << 9 | inversion << 8 |
-// cell << 3 | person (cell 18: PartPasse; inversion: the word before an
+// cell << 3 | person (cell: its rank in GrilleComplete; inversion: the word before an
 // inverted je, "puis" of puis-je, where it is not the bare form; rectifiee,
 // variante: a form of that spelling or series only, "connait", "paye"). The
 // dictionary's words that are no verb form have none.
@@ -39,8 +41,8 @@
 namespace florimot::lexique {
 
 inline constexpr std::uint32_t IndexMagie = 0x49584c46;  // "FLXI"
-inline constexpr std::uint32_t IndexVersion = 4;
-inline constexpr std::uint32_t CelluleParticipePasse = 18;
+inline constexpr std::uint32_t IndexVersion = 5;
+inline constexpr std::uint32_t CelluleParticipePasse = 20;
 
 using florimot::Hache;
 
@@ -86,6 +88,8 @@ public:
     bool Connu(std::string_view infinitif) const;
     std::uint32_t NombreVerbes() const { return verbes_; }
     std::uint32_t NombreFormes() const { return formes_; }
+    // The guesses' table of tails; "" when the table has none.
+    std::string_view Queues() const { return queues_; }
 
 private:
     std::span<const std::uint32_t> mots_;
@@ -93,6 +97,7 @@ private:
     const std::uint32_t *verbe_ = nullptr, *ordre_ = nullptr, *alveole_ = nullptr,
                         *fiche_ = nullptr;
     const char* texte_ = nullptr;
+    std::string_view queues_;
     std::string_view Texte(const std::uint32_t* paire) const {
         return {texte_ + paire[0], paire[1]};
     }

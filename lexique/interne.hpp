@@ -28,6 +28,11 @@ inline constexpr std::size_t LettresMax = 40;
 // or that is longer than LettresMax letters.
 std::optional<std::string> Normalise(std::string_view texte);
 
+// Whether a word is already as the grids spell it: lower-case letters,
+// accented ones included, and nothing the normaliser would change. Most
+// words of a batch are, and skip it.
+bool DejaNormal(std::string_view mot);
+
 // A text as the grids' lines are compared: normalised as typed text,
 // blanks run together and trimmed, the final question mark dropped.
 struct TTexteLu {
@@ -40,6 +45,10 @@ TTexteLu Canonique(std::string_view texte);
 // The verbs whose grid, under some options, holds the line: "je ne me lève
 // pas" is se lever, présent, je, négation. Fewest options first.
 std::vector<TAnalyse> LitLigne(const TTexteLu& lu);
+// LitLigne, and when the text is no line itself: on read as il or elle
+// ("on est venus"), or the clause after its last que ("il faut que je
+// sache"), each analysis saying which line it read (TAnalyse::ligne).
+std::vector<TAnalyse> LitLigneOuSubordonnee(const TTexteLu& lu);
 
 // The readings of a word in the form index; an inverted first person
 // (eussé) only when the word itself is no form. `connu`: whether the word
@@ -49,6 +58,14 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu = nullptr)
 // The readings of a word no index knows, under its most likely infinitives
 // (GardeLesPlusProbables); none when its letters point at a known verb.
 std::vector<TAnalyse> Devine(std::string_view mot);
+
+// The table of tails the guesses read (a tail of a form → the endings of
+// the infinitives that give it), from the engine's example verbs, as the
+// form index keeps it: one line per tail, "tail<TAB>ending ending…".
+std::string TexteDesQueues();
+// That table as the form index assembled into the program holds it; ""
+// where there is none (the generator itself), and it is then made anew.
+std::string_view QueuesDeLIndex();
 
 // The infinitives whose letters could give `forme`: every head of the form
 // followed by every infinitive ending the engine's models key on. Deduped,
@@ -130,7 +147,8 @@ void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
 // the spellings a line offers side by side ("séant/seyant").
 bool Tient(std::string_view mot, std::string_view forme);
 
-// Where a reading's cell stands in the grid, the past participle last.
+// Where a reading's cell stands in the whole table (GrilleComplete): the
+// cells without person after the conjugated tenses.
 int RangCellule(std::string_view cellule);
 
 template <class Lecteur>

@@ -63,6 +63,11 @@ struct TAnalyse {
     std::string infinitif;  // with its pronoun when a line shows it: "se lever"
     bool connu = false;     // a known verb, not one guessed from the letters
     std::vector<TLecture> lectures;
+    // The line of the grid read, when the text is not that line itself:
+    // "que je sache" of "il faut que je sache", "il est venu" of "on est
+    // venus"; and the clause after que as the text wrote it.
+    std::string ligne{};
+    std::string subordonnee{};
 };
 
 // What the dictionary says of an infinitive, all its verb entries together.

@@ -203,7 +203,8 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                 TAnalyse analyse{verbe.Intitule(), c.connu, {}};
                 const auto lit = [&](const TOptions& o) {
                     const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
-                    for (const Cellule& cellule : Grille)
+                    // The whole table: "en parlant", "s'être levé", "été aimé" too.
+                    for (const Cellule& cellule : GrilleComplete)
                         for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
                             const std::string_view ligne =
                                 lignes[cellule.Premier + p - cellule.PremierePersonne];
@@ -241,6 +242,63 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
             for (TAnalyse& x : analyses) std::erase_if(x.lectures, std::not_fn(tel));
             std::erase_if(analyses, [](const TAnalyse& x) { return x.lectures.empty(); });
         }
+    }
+    return analyses;
+}
+
+namespace {
+
+// "on est venus": on's lines are il's, its participle agreed as the sense
+// wants (venus, venue); the grid writes il and elle only.
+std::vector<TAnalyse> LitAvecOn(const TTexteLu& lu) {
+    std::vector<TAnalyse> analyses = LitLigne(lu);
+    if (!analyses.empty() || !lu.texte.starts_with("on ")) return analyses;
+    const std::string_view reste = std::string_view(lu.texte).substr(2);
+    for (const bool accord : {false, true})
+        for (const std::string_view sujet : {"il", "elle"}) {
+            TTexteLu essai = lu;
+            essai.texte = std::string(sujet) + std::string(reste);
+            if (accord) {
+                if (!essai.texte.ends_with('s')) return analyses;
+                essai.texte.pop_back();
+            }
+            analyses = LitLigne(essai);
+            for (TAnalyse& a : analyses) {
+                a.ligne = essai.texte;
+                // Only a participle agrees: "on sommes" is no "il somme".
+                if (accord)
+                    std::erase_if(a.lectures, [](const TLecture& l) {
+                        return !l.options.Passif &&
+                               !EstCompose(GrilleComplete[std::size_t(RangCellule(l.cellule))]);
+                    });
+            }
+            std::erase_if(analyses, [](const TAnalyse& a) { return a.lectures.empty(); });
+            if (!analyses.empty()) return analyses;
+        }
+    return analyses;
+}
+
+}  // namespace
+
+std::vector<TAnalyse> LitLigneOuSubordonnee(const TTexteLu& lu) {
+    std::vector<TAnalyse> analyses = LitAvecOn(lu);
+    if (!analyses.empty()) return analyses;
+    // "il faut que je sache", "bien qu'elle soit partie": the clause after
+    // the last que is a line of the subjonctif, or, without its que, of
+    // another mood ("je crois qu'il vient").
+    // Where the clause starts, past its blank; npos + 1 is 0: none.
+    const std::size_t que = std::max(lu.texte.rfind(" que ") + 1, lu.texte.rfind(" qu'") + 1);
+    if (que == 0) return analyses;
+    TTexteLu subordonnee = lu;
+    subordonnee.texte = lu.texte.substr(que);
+    for (const bool sansQue : {false, true}) {
+        if (sansQue) subordonnee.texte.erase(0, subordonnee.texte.starts_with("qu'") ? 3 : 4);
+        analyses = LitAvecOn(subordonnee);
+        for (TAnalyse& a : analyses) {
+            if (a.ligne.empty()) a.ligne = subordonnee.texte;
+            a.subordonnee = lu.texte.substr(que);
+        }
+        if (!analyses.empty()) return analyses;
     }
     return analyses;
 }

@@ -48,9 +48,11 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
                                            const TAnalyse& analyse, const LignesGrille& lignes) {
     std::vector<TLigneChoisie> choisies;
     for (const TLecture& l : analyse.lectures) {
-        // The past participle is no cell of Grille: its rank is past the end.
-        if (const auto rang = std::size_t(lexique::RangCellule(l.cellule)); rang < Grille.size()) {
-            const Cellule& c = Grille[rang];
+        // A bare past participle (person 0) is wherever a compound line
+        // shows it; any other reading names its line of the whole table.
+        if (const auto rang = std::size_t(lexique::RangCellule(l.cellule));
+            rang < GrilleComplete.size() && (l.cellule != "PartPasse" || l.personne != 0)) {
+            const Cellule& c = GrilleComplete[rang];
             const int ligne = l.personne - c.PremierePersonne;
             if (ligne >= 0 && ligne < c.NombreLignes()) choisies.push_back({rang, ligne});
             continue;
@@ -75,14 +77,15 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
         }
     }
     std::erase_if(choisies, [&](const TLigneChoisie& c) {
-        return EstMarqueur(lignes[Grille[c.cellule].Premier + std::size_t(c.ligne)]);
+        return EstMarqueur(lignes[GrilleComplete[c.cellule].Premier + std::size_t(c.ligne)]);
     });
     return choisies;
 }
 
 bool CommenceCommeUneLigne(std::string_view texte) {
+    // "en": the gérondif (en se levant).
     constexpr std::string_view Mots[] = {"je",   "tu",  "il",    "elle", "on", "nous",
-                                         "vous", "ils", "elles", "que",  "ne"};
+                                         "vous", "ils", "elles", "que",  "ne", "en"};
     constexpr std::string_view Elisions[] = {"j'", "qu'", "n'"};
     const std::string_view premier = texte.substr(0, texte.find(' '));
     return std::find(std::begin(Mots), std::end(Mots), premier) != std::end(Mots) ||

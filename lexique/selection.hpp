@@ -12,7 +12,7 @@
 
 namespace florimot {
 
-// A line of the grid: its cell's index in Grille and its row in that cell.
+// A line of the grid: its cell's index in GrilleComplete and its row in that cell.
 struct TLigneChoisie {
     std::size_t cellule = 0;
     int ligne = 0;

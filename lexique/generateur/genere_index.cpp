@@ -62,6 +62,12 @@ void Ajoute(std::vector<std::uint32_t>& mots, std::string& texte, std::string_vi
 
 }  // namespace
 
+// The generator reads no index: the guesses' table is made anew, and
+// written into the one it makes.
+std::string_view florimot::lexique::QueuesDeLIndex() {
+    return {};
+}
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "utilisation : genere_index <verbes> <index.bin>\n";
@@ -148,6 +154,9 @@ int main(int argc, char** argv) {
         alveole[2 * i + 1] = debut;
     }
     texte.resize((texte.size() + 3) / 4 * 4, '\0');
+    std::string queues = lexique::TexteDesQueues();
+    const auto octetsQueues = static_cast<std::uint32_t>(queues.size());
+    queues.resize((queues.size() + 3) / 4 * 4, '\0');
 
     std::vector<std::uint32_t> tout = {lexique::IndexMagie,
                                        lexique::IndexVersion,
@@ -155,13 +164,15 @@ int main(int argc, char** argv) {
                                        static_cast<std::uint32_t>(formes.size()),
                                        alveoles,
                                        static_cast<std::uint32_t>(fiches.size()),
-                                       static_cast<std::uint32_t>(texte.size())};
+                                       static_cast<std::uint32_t>(texte.size()),
+                                       octetsQueues};
     for (const auto* partie : {&verbe, &ordre, &alveole, &fiches})
         tout.insert(tout.end(), partie->begin(), partie->end());
     std::ofstream sortie(argv[2], std::ios::binary | std::ios::trunc);
     sortie.write(reinterpret_cast<const char*>(tout.data()),
                  static_cast<std::streamsize>(tout.size() * sizeof(std::uint32_t)));
     sortie.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+    sortie.write(queues.data(), static_cast<std::streamsize>(queues.size()));
     if (!sortie) {
         std::cerr << "genere_index : " << argv[2] << " ne peut être écrit\n";
         return 1;

@@ -300,6 +300,25 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
     }
 }
 
+// --toutes pairs the output with the input; a batch suggests nothing unless
+// --suggestions asks for it.
+TEST(ConjugueAnalyse, ToutesEtSuggestionsDuLot) {
+    const Resultat toutes =
+        Lance({"--analyse", "--tsv", "--toutes"}, "parler\nxyzzy\n\nen parlant\n");
+    EXPECT_EQ(toutes.sortie,
+              "parler\tparler\tInfPres\t0\nxyzzy\t\t\t\nen parlant\tparler\tGerPres\t0\n");
+    EXPECT_EQ(toutes.statut, 1);
+    EXPECT_EQ(Lance({"--analyse", "--tsv"}, "xyzzy\n").sortie, "");
+    EXPECT_EQ(Lance({"--toutes", "parler"}).erreurs,
+              "conjugue : --toutes ne s'emploie qu'avec --analyse\n");
+    EXPECT_EQ(Lance({"--analyse"}, "aqcuerir\n").erreurs,
+              "« aqcuerir » : aucune forme verbale connue\n");
+    if (!DictionnaireDisponible() || !std::filesystem::exists("/usr/share/hunspell/fr.dic")) return;
+    EXPECT_TRUE(
+        Lance({"--analyse", "--suggestions"}, "aqcuerir\n")
+            .erreurs.starts_with("« aqcuerir » : aucune forme verbale connue\n  suggestions : "));
+}
+
 // The hostile texts on standard input, after a byte-order mark and each
 // followed by a line of blanks, controls or invisible characters, which are
 // skipped: the verb each reads, or the message that says why it is none.

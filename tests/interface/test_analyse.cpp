@@ -42,7 +42,7 @@ class TestAnalyse : public QObject {
     // The selected lines, as "PresInd:nous allions", in grid order.
     QStringList Choisies() {
         QStringList choisies;
-        for (const Cellule& c : Grille)
+        for (const Cellule& c : GrilleComplete)
             if (auto* l = Ecran->findChild<QListWidget*>(QString::fromLatin1(c.Nom.data())))
                 for (int i = 0; i < l->count(); ++i)
                     if (l->item(i)->isSelected())
@@ -218,6 +218,9 @@ private slots:
         QTest::newRow("passif") << "j'ai été aimé"
                                 << "aimer"
                                 << "P" << QStringList{"PCInd:j'ai été aimé"};
+        QTest::newRow("gérondif") << "en se levant"
+                                  << "se lever"
+                                  << "" << QStringList{"GerPres:en se levant"};
     }
     void ligne() {
         QFETCH(QString, ligne);

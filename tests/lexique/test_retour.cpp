@@ -1,0 +1,55 @@
+// The rows of tests/donnees/analyse_retour.tsv: each text's readings, as
+// AnalyseTexte gives them, and its description when the row has one.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "lexique.hpp"
+
+namespace {
+
+std::string Options(const florimot::TOptions& o) {
+    std::string s;
+    if (o.Feminin) s += 'f';
+    if (o.Negation) s += 'n';
+    if (o.Interrogation) s += 'i';
+    if (o.Passif) s += 'p';
+    return s;
+}
+
+std::string Lectures(const std::vector<florimot::TAnalyse>& analyses) {
+    std::string r;
+    for (const florimot::TAnalyse& a : analyses)
+        for (const florimot::TLecture& l : a.lectures) {
+            if (!r.empty()) r += " ; ";
+            r += a.infinitif + ' ' + std::string(l.cellule) + ' ' + std::to_string(l.personne);
+            if (const std::string o = Options(l.options); !o.empty()) r += ' ' + o;
+        }
+    return r;
+}
+
+TEST(Retour, Donnees) {
+    std::ifstream fichier(FLORIMOT_DONNEES "/analyse_retour.tsv");
+    ASSERT_TRUE(fichier) << "analyse_retour.tsv";
+    std::string ligne;
+    int rangees = 0;
+    while (std::getline(fichier, ligne)) {
+        if (ligne.empty() || ligne[0] == '#') continue;
+        std::istringstream champs(ligne);
+        std::string texte, lectures, description;
+        std::getline(champs, texte, '\t');
+        std::getline(champs, lectures, '\t');
+        std::getline(champs, description, '\t');
+        const auto analyses = florimot::AnalyseTexte(texte);
+        EXPECT_EQ(Lectures(analyses), lectures) << texte;
+        if (!description.empty()) {
+            EXPECT_EQ(florimot::DecritAnalyse(texte, analyses), description) << texte;
+        }
+        ++rangees;
+    }
+    EXPECT_GT(rangees, 30);
+}
+
+}  // namespace
