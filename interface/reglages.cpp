@@ -4,12 +4,14 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "fichier_reglages.hpp"
+
 namespace florimot {
 
 namespace {
 
 QSettings Reglages() {
-    return QSettings(QStringLiteral("Florimot"), QStringLiteral("Florimot"));
+    return OuvreReglages();
 }
 
 struct CleOption {
@@ -44,6 +46,7 @@ void EcritReglages(const TReglages& reglages) {
     ecrits.setValue(QStringLiteral("fenetre/agrandie"), reglages.Agrandie);
     for (const auto& [cle, option] : Cles) ecrits.setValue(cle, reglages.Options.*option);
     ecrits.sync();
+    SignaleSiNonEnregistres(ecrits);
 }
 
 QByteArray LitGeometrie() {
@@ -54,6 +57,7 @@ void EcritGeometrie(const QByteArray& geometrie) {
     QSettings ecrits = Reglages();
     ecrits.setValue(QStringLiteral("fenetre/geometrie"), geometrie);
     ecrits.sync();
+    SignaleSiNonEnregistres(ecrits);
 }
 
 bool CadreVisible(const QRect& cadre) {
