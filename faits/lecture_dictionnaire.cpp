@@ -123,8 +123,9 @@ bool LitDictionnaire(const std::string& chemin, bool liste, TDictionnaireLu& lu,
         if (numero == 1) {
             lu.Hunspell = !ligne.empty() && ligne.find_first_not_of("0123456789") == ligne.npos;
             if (!lu.Hunspell && !liste)
-                return faute("ce n'est pas un dictionnaire hunspell (sa première ligne n'est "
-                             "pas le nombre de ses entrées)");
+                return faute(
+                    "ce n'est pas un dictionnaire hunspell (sa première ligne n'est "
+                    "pas le nombre de ses entrées)");
             if (lu.Hunspell) continue;
         }
         if (ligne.empty()) continue;
