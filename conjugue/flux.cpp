@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "saisie.hpp"
@@ -25,7 +26,45 @@ bool EstBlanc(char c) {
 // No UTF-8 sequence is longer.
 constexpr std::size_t SequenceMax = 4;
 
+volatile std::sig_atomic_t EnEcriture = 0;
+volatile std::sig_atomic_t Attendu = 0;
+
+void Meurt(int signal) {
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+extern "C" void Recoit(int signal) {
+    if (EnEcriture != 0 && Attendu == 0)
+        Attendu = signal;
+    else
+        Meurt(signal);
+}
+
+// Marks a write under way; at its end, a signal that came meanwhile ends
+// the program.
+class TEcriture {
+public:
+    TEcriture() { EnEcriture = 1; }
+    ~TEcriture() {
+        EnEcriture = 0;
+        if (Attendu != 0) Meurt(Attendu);
+    }
+    TEcriture(const TEcriture&) = delete;
+    TEcriture& operator=(const TEcriture&) = delete;
+};
+
 }  // namespace
+
+void TermineEntreEcritures() {
+    struct sigaction action {};
+    action.sa_handler = Recoit;
+    sigemptyset(&action.sa_mask);
+    // A write cut by the signal goes on where it was.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
 
 Lecture TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
     for (;;) {
@@ -36,6 +75,7 @@ Lecture TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
 }
 
 int TSortieFichier::Ecrit(std::string_view octets) {
+    const TEcriture enCours;
     while (!octets.empty()) {
         const ssize_t n = ::write(fd_, octets.data(), octets.size());
         if (n < 0) {

@@ -36,6 +36,13 @@ private:
     int fd_;
 };
 
+// SIGINT and SIGTERM then end the program between two writes of a
+// TSortieFichier, whose buffers end at a line's end, not in the middle of
+// one; still killed by the signal, so the status is 130 or 143 as shells
+// expect. Outside a write they end it at once, and a second one during a
+// write too (a reader that stopped reading must not hold it up).
+void TermineEntreEcritures();
+
 class TSortieFichier final : public TSortie {
 public:
     explicit TSortieFichier(int fd) : fd_(fd) {}

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     // A closed pipe shows as EPIPE on the write, which ends the run quietly
     // with its own status, instead of a signal that leaves no status at all.
     std::signal(SIGPIPE, SIG_IGN);
+    florimot::TermineEntreEcritures();
     // System error texts in the user's language and character set.
     std::setlocale(LC_MESSAGES, "");
     std::setlocale(LC_CTYPE, "");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "citation.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "interne.hpp"
@@ -21,16 +22,6 @@ namespace {
 // from the letters (which may hide a misspelling).
 bool Connu(const std::vector<TAnalyse>& analyse) {
     return std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; });
-}
-
-// A text as a message quotes it: a pasted page is named by its first
-// letters, not copied whole to standard error.
-std::string Debut(const std::string& texte) {
-    constexpr std::size_t Octets = 60;
-    if (texte.size() <= Octets + 4) return texte;
-    std::size_t fin = Octets;
-    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) --fin;
-    return texte.substr(0, fin) + "…";
 }
 
 class TConjugueur final : public TTraitement {
@@ -109,7 +100,7 @@ public:
         const std::vector<TAnalyse> analyse = AnalyseTexte(forme);
         if (analyse.empty()) {
             sorties_.messages += "« ";
-            sorties_.messages += Debut(forme);
+            sorties_.messages += DebutCite(forme);
             sorties_.messages += " » : aucune forme verbale connue\n";
             statut_ = std::max(statut_, SortieNonVerbe);
         }

@@ -3,8 +3,9 @@
 //
 //     genere_table SORTIE.cpp [DICTIONNAIRE.dic [COPYRIGHT]]
 //
-// Without a readable dictionary the table is empty, and Florimot conjugates
-// as the letters of each verb say.
+// Without a dictionary named the table is empty, and Florimot conjugates as
+// the letters of each verb say. A dictionary named is checked first
+// (lecture_dictionnaire.hpp): a damaged one stops the build.
 //
 // A verb entry reads `demander/a0p+() po:v1_itnq__a`: the 9 characters after
 // "po:v" tag what the verb admits, by position. Worked out from the verbs
@@ -31,6 +32,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lecture_dictionnaire.hpp"
 #include "table.hpp"
 
 namespace {
@@ -55,10 +57,9 @@ bool MotSur(std::string_view mot) {
 }
 
 // The verb entries of the dictionary, by infinitive, their tags merged.
-std::map<std::string, TMarques> LitDictionnaire(std::istream& dic) {
+std::map<std::string, TMarques> Verbes(const std::vector<std::string>& lignes) {
     std::map<std::string, TMarques> verbes;
-    std::string ligne;
-    while (std::getline(dic, ligne)) {
+    for (const std::string& ligne : lignes) {
         std::istringstream champs(ligne);
         std::string mot, champ, etiquette;
         champs >> mot;
@@ -82,6 +83,23 @@ std::map<std::string, TMarques> LitDictionnaire(std::istream& dic) {
     return verbes;
 }
 
+// A line of outside text (a path, a line of a copyright file) as a line of
+// the block comment at the head of the table. In a // comment a final
+// backslash would join the next line of code to it; in a block comment only
+// "*/" ends it and "/*" draws a warning, so both are split, and control
+// characters become blanks.
+std::string Commentaire(std::string_view ligne) {
+    std::string texte = "   ";
+    for (const char c : ligne) {
+        const auto o = static_cast<unsigned char>(c);
+        const bool barre = c == '/' && !texte.empty() && texte.back() == '*';
+        const bool etoile = c == '*' && !texte.empty() && texte.back() == '/';
+        if (barre || etoile) texte += ' ';
+        texte += o < 0x20 || o == 0x7F ? ' ' : c;
+    }
+    return texte + '\n';
+}
+
 // The licence lines of the package's machine-readable copyright file: those
 // of its first "Files:" stanza, the dictionary's own.
 std::string Licence(const char* chemin) {
@@ -90,12 +108,12 @@ std::string Licence(const char* chemin) {
     bool stanza = false;
     while (std::getline(f, ligne)) {
         if (ligne.starts_with("Upstream-Name:") || ligne.starts_with("Source:"))
-            texte += "// " + ligne + '\n';
+            texte += Commentaire(ligne);
         if (ligne.starts_with("Files:")) {
             if (stanza) break;
             stanza = true;
         }
-        if (stanza && !ligne.starts_with("Files:")) texte += "// " + ligne + '\n';
+        if (stanza && !ligne.starts_with("Files:")) texte += Commentaire(ligne);
         if (stanza && ligne.starts_with("License:")) break;
     }
     return texte;
@@ -111,20 +129,25 @@ int main(int argc, char** argv) {
     std::map<std::string, TMarques> verbes;
     std::string source = "no dictionary at build time: the table is empty";
     if (argc >= 3) {
-        std::ifstream dic(argv[2]);
-        if (dic) {
-            verbes = LitDictionnaire(dic);
-            source = std::string("derived from ") + argv[2];
+        florimot::faits::TDictionnaireLu lu;
+        std::string erreur;
+        if (!florimot::faits::LitDictionnaire(argv[2], false, lu, erreur)) {
+            std::cerr << "genere_table : " << erreur << '\n';
+            return 1;
         }
+        verbes = Verbes(lu.Lignes);
+        source = std::string("derived from ") + argv[2];
     }
     std::ostringstream sortie;
     sortie << "// Generated at build time by faits/genere_table.cpp: do not edit.\n"
-           << "// The verb facts of " << verbes.size() << " infinitives, " << source << ".\n";
+           << "/* The verb facts of " << verbes.size() << " infinitives,\n"
+           << Commentaire(source + '.');
     if (!verbes.empty()) {
-        sortie << "// The data come from the French hunspell dictionary (package\n"
-               << "// hunspell-fr-comprehensive), under its own licence:\n"
+        sortie << "   The data come from the French hunspell dictionary (package\n"
+               << "   hunspell-fr-comprehensive), under its own licence:\n"
                << Licence(argc >= 4 ? argv[3] : nullptr);
     }
+    sortie << " */\n";
     sortie << "#include \"table.hpp\"\n\nnamespace florimot::faits {\n\nnamespace {\n\n";
     if (!verbes.empty()) {
         // Each entry as two escaped bytes, then its letters in a literal of

@@ -35,6 +35,17 @@
 
 namespace florimot {
 
+namespace {
+
+// Where a window may be put back: whole on a screen (not on one that is
+// gone, nor a few pixels of it), no smaller than its first size.
+bool PlaceAcceptable(const QRect& cadre) {
+    return CadreVisible(cadre) && cadre.width() >= TEcran::TailleInitiale.width() &&
+           cadre.height() >= TEcran::TailleInitiale.height();
+}
+
+}  // namespace
+
 TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     : TEcran(dialogues, TSessionLexique::DossiersStandard(), parent) {}
 
@@ -116,14 +127,21 @@ void TEcran::RestaureReglages() {
     Options_ = reglages.Options;
     CocheOptions();
     if (const QByteArray geometrie = LitGeometrie(); !geometrie.isEmpty()) {
-        Centree_ = restoreGeometry(geometrie);
-        return;
+        // A kept geometry is held to what a kept frame is: whole on a
+        // screen and no smaller than the window's first size. Otherwise
+        // the window starts as if none was kept.
+        if (restoreGeometry(geometrie) && PlaceAcceptable(normalGeometry())) {
+            Centree_ = true;
+            return;
+        }
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        resize(TailleInitiale);
+        Centree_ = false;
     }
     const QRect cadre = reglages.Cadre;
     // A place on a screen that is gone, or a size below the smallest, is
     // not taken back: the window then opens centred, at its default size.
-    if (CadreVisible(cadre) && cadre.width() >= TailleInitiale.width() &&
-        cadre.height() >= TailleInitiale.height()) {
+    if (PlaceAcceptable(cadre)) {
         setGeometry(cadre);
         Centree_ = true;
     }

@@ -18,6 +18,7 @@
 #include <string>
 #include <utility>
 
+#include "citation.hpp"
 #include "completion.hpp"
 #include "entree.hpp"
 
@@ -87,12 +88,13 @@ void TEntreeVerbe::ColleCompose() {
     selectAll();
     insert(forme);
     setCursorPosition(curseur);
-    // Nothing is cut without a word: the text pasted stays readable under
-    // the pointer until the entry is typed in.
+    // Nothing is cut without a word: the beginning of the text pasted stays
+    // readable under the pointer until the entry is typed in (the whole of a
+    // pasted page would take seconds to lay out, at every hover).
     if (coupe) {
         setToolTip(QStringLiteral("Collage coupé à %1 lettres : « %2 »")
                        .arg(LettresEntree)
-                       .arg(colle.simplified()));
+                       .arg(QString::fromStdString(DebutCite(colle.simplified().toStdString()))));
         QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
     }
 }

@@ -1,11 +1,15 @@
 #include "impression.hpp"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
@@ -54,6 +58,15 @@ QString RefusServeur() {
 }
 #endif
 
+// Where a file's bytes go, behind links as QSaveFile follows them, to a
+// file that is not there yet too.
+QString Resolu(const QString& chemin) {
+    QFileInfo cible(chemin);
+    for (int profondeur = 0; profondeur < 40 && cible.isSymLink(); ++profondeur)
+        cible.setFile(cible.symLinkTarget());
+    return cible.filePath();
+}
+
 }  // namespace
 
 TImpressionQt::TImpressionQt(QString fichierPdf) : FichierPdf_(std::move(fichierPdf)) {}
@@ -100,31 +113,81 @@ bool TImpressionQt::Commence(const QString& nom) {
     QPrinter* imprimante = Imprimante();
     if (imprimante == nullptr) return false;
     imprimante->setDocName(nom);
-    // The painter would report a file it cannot open on standard error, in
-    // English, before we could say it: try the file first.
-    if (!FichierPdf_.isEmpty()) {
-        QFile essai(FichierPdf_);
-        const bool existait = essai.exists();
-        if (!essai.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            Libere();
-            return Echec(QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.")
-                             .arg(FichierPdf_, essai.errorString()));
-        }
-        essai.close();
-        if (!existait) essai.remove();
-    }
+    if (!FichierPdf_.isEmpty()) return CommencePdf(*imprimante, nom);
     Peintre_ = std::make_unique<QPainter>();
     if (!Peintre_->begin(imprimante)) {
-        const QString raison =
-            FichierPdf_.isEmpty()
-                ? QStringLiteral("L'impression ne peut pas commencer sur l'imprimante « %1 ».")
-                      .arg(imprimante->printerName())
-                : QStringLiteral("Le fichier « %1 » ne peut pas être écrit.").arg(FichierPdf_);
         Libere();
-        return Echec(raison);
+        return Echec(QStringLiteral("L'impression ne peut pas commencer sur l'imprimante « %1 ».")
+                         .arg(imprimante->printerName()));
     }
     QCoreApplication::processEvents();
     return true;
+}
+
+bool TImpressionQt::CommencePdf(QPrinter& modele, const QString& nom) {
+    const auto refus = [&](const QString& raison) {
+        Libere();
+        return Echec(QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.")
+                         .arg(FichierPdf_, raison));
+    };
+    // A device, a pipe or a folder under that name (a link to one included)
+    // is no document: opening a pipe would block, and the rename that puts a
+    // finished PDF in place would replace the device itself.
+    const QFileInfo cible(FichierPdf_);
+    if (cible.exists() && !cible.isFile())
+        return refus(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    // A file that cannot be written is said before anything is drawn; one
+    // not there yet is not made for the try (at the end of a link, it
+    // would stay).
+    const QFileInfo reel(Resolu(FichierPdf_));
+    if (reel.exists()) {
+        QFile essai(FichierPdf_);
+        if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
+            return refus(essai.errorString());
+    } else if (const QFileInfo dossier(reel.absolutePath()); !dossier.isDir()) {
+        return refus(QStringLiteral("le dossier « %1 » n'existe pas").arg(dossier.filePath()));
+    } else if (!dossier.isWritable()) {
+        return refus(QStringLiteral("le dossier « %1 » n'accepte pas de nouveau fichier")
+                         .arg(dossier.filePath()));
+    }
+    // The writer takes the page, margins and resolution a printer of PDF
+    // files would have: the pages are the same either way.
+    Tampon_ = std::make_unique<QBuffer>();
+    Tampon_->open(QIODevice::WriteOnly);
+    Pdf_ = std::make_unique<QPdfWriter>(Tampon_.get());
+    Pdf_->setResolution(modele.resolution());
+    Pdf_->setPageLayout(modele.pageLayout());
+    Pdf_->setTitle(nom);
+    Pdf_->setCreator(modele.creator());
+    Peintre_ = std::make_unique<QPainter>();
+    if (!Peintre_->begin(Pdf_.get())) return refus(QStringLiteral("le PDF ne peut pas commencer"));
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool TImpressionQt::EcritPdf() {
+    const QByteArray& octets = Tampon_->data();
+    const QFileInfo cible(Resolu(FichierPdf_));
+    const bool existait = cible.exists();
+    QSaveFile fichier(FichierPdf_);
+    // A file one may write in a folder one may not: written in place, its
+    // writes checked all the same.
+    fichier.setDirectWriteFallback(true);
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
+        fichier.commit())
+        return true;
+    // Not committed, the temporary file goes with `fichier`; what a direct
+    // write began goes too, unless it was the user's file already.
+    const QString raison = fichier.errorString();
+    fichier.cancelWriting();
+    if (!existait) QFile::remove(cible.filePath());
+    return Echec(
+        QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.").arg(FichierPdf_, raison));
+}
+
+QPagedPaintDevice* TImpressionQt::Appareil() const {
+    if (Pdf_) return Pdf_.get();
+    return Imprimante_.get();
 }
 
 bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRect& zone) {
@@ -148,8 +211,8 @@ bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRe
     Peintre_->setClipRect(QRect(QPoint(0, 0), zone.size()));
     // A picture played on a device of another resolution is scaled to it:
     // the scale above already does that.
-    Peintre_->scale(double(dessin.logicalDpiX()) / Imprimante_->logicalDpiX(),
-                    double(dessin.logicalDpiY()) / Imprimante_->logicalDpiY());
+    Peintre_->scale(double(dessin.logicalDpiX()) / Appareil()->logicalDpiX(),
+                    double(dessin.logicalDpiY()) / Appareil()->logicalDpiY());
     Peintre_->drawPicture(0, 0, dessin);
     Peintre_->restore();
     return true;
@@ -157,7 +220,7 @@ bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRe
 
 bool TImpressionQt::NouvellePage() {
     if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
-    if (!Imprimante_->newPage())
+    if (!Appareil()->newPage())
         return Echec(QStringLiteral("L'imprimante n'a pas pu passer à la page suivante."));
     QCoreApplication::processEvents();
     return true;
@@ -165,17 +228,22 @@ bool TImpressionQt::NouvellePage() {
 
 bool TImpressionQt::Termine() {
     if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (Pdf_) {
+        const bool dessine = Peintre_->end();
+        const bool ecrit = dessine && EcritPdf();
+        Libere();
+        if (!dessine) return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
+        if (!ecrit) return false;
+        QCoreApplication::processEvents();
+        return true;
+    }
     const bool serveur = Imprimante_->outputFormat() == QPrinter::NativeFormat;
     const QString imprimante = Imprimante_->printerName();
     if (serveur) OublieReponseServeur();
     const bool fini = Peintre_->end() && Imprimante_->printerState() != QPrinter::Error;
     const QString refus = serveur ? RefusServeur() : QString();
-    const QString fichier = FichierPdf_;
     Libere();
-    if (!fini) {
-        if (!fichier.isEmpty()) QFile::remove(fichier);
-        return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
-    }
+    if (!fini) return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
     if (!refus.isEmpty())
         return Echec(QStringLiteral("L'imprimante « %1 » a refusé l'impression : %2")
                          .arg(imprimante, refus));
@@ -185,17 +253,16 @@ bool TImpressionQt::Termine() {
 
 void TImpressionQt::Abandonne() {
     const bool commence = EnCours();
-    const bool serveur = commence && Imprimante_->outputFormat() == QPrinter::NativeFormat;
+    const bool serveur = commence && !Pdf_ && Imprimante_->outputFormat() == QPrinter::NativeFormat;
     const QString imprimante = serveur ? Imprimante_->printerName() : QString();
     const QString nom = serveur ? Imprimante_->docName() : QString();
-    if (Imprimante_) Imprimante_->abort();
+    if (Imprimante_ && !Pdf_) Imprimante_->abort();
     if (commence) Peintre_->end();
     Libere();
     // Ending the painter has handed what was drawn to the print server: it
     // is cancelled there before it reaches paper.
     if (serveur) AnnuleTravailRemis(imprimante, nom);
-    // Half a document is worth nothing: it does not stay behind either.
-    if (!FichierPdf_.isEmpty()) QFile::remove(FichierPdf_);
+    // A PDF is written only when whole: a dropped one never reached the disk.
 }
 
 bool TImpressionQt::EnCours() const {
@@ -208,8 +275,11 @@ bool TImpressionQt::Echec(const QString& raison) {
 }
 
 void TImpressionQt::Libere() {
-    // The painter works on the printer: it goes first.
+    // The painter works on the printer or the writer, the writer on its
+    // buffer: each goes before what it works on.
     Peintre_.reset();
+    Pdf_.reset();
+    Tampon_.reset();
     Imprimante_.reset();
 }
 

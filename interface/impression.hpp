@@ -7,7 +7,10 @@
 #include <QString>
 #include <memory>
 
+class QBuffer;
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 class QWidget;
 
@@ -43,6 +46,11 @@ public:
 // default destination on Linux), or a PDF file when one is named. While it
 // starts a job, changes pages and ends a job it lets the application handle
 // its pending events, repaints included.
+//
+// A PDF is made in memory and written out only when whole, through a
+// temporary file beside the target renamed over it: Qt's PDF writer drops
+// write errors, so on a full disk it would leave a short file behind and
+// report success. A failed or dropped job leaves the target as it was.
 class TImpressionQt final : public TImpression {
 public:
     explicit TImpressionQt(QString fichierPdf = {});
@@ -64,11 +72,18 @@ private:
     // change of default printer is followed; null, with Erreur_ set, when
     // there is none.
     QPrinter* Imprimante();
+    // What the painter draws on: the PDF writer, else the printer.
+    QPagedPaintDevice* Appareil() const;
+    bool CommencePdf(QPrinter& modele, const QString& nom);
+    bool EcritPdf();
     bool Echec(const QString& raison);
     void Libere();
 
     QString FichierPdf_;
     std::unique_ptr<QPrinter> Imprimante_;
+    // A PDF's bytes, and the writer filling them, during a job.
+    std::unique_ptr<QBuffer> Tampon_;
+    std::unique_ptr<QPdfWriter> Pdf_;
     std::unique_ptr<QPainter> Peintre_;
     QString Erreur_;
 };

@@ -4,12 +4,14 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "fichier_reglages.hpp"
+
 namespace florimot {
 
 namespace {
 
 QSettings Reglages() {
-    return QSettings(QStringLiteral("Florimot"), QStringLiteral("Florimot"));
+    return OuvreReglages();
 }
 
 QString Cle(const TDescriptionOption& d) {
@@ -35,6 +37,7 @@ void EcritReglages(const TReglages& reglages) {
     for (const TDescriptionOption& d : DescriptionsOptions)
         ecrits.setValue(Cle(d), EstActive(reglages.Options, d));
     ecrits.sync();
+    SignaleSiNonEnregistres(ecrits);
 }
 
 QByteArray LitGeometrie() {
@@ -45,6 +48,7 @@ void EcritGeometrie(const QByteArray& geometrie) {
     QSettings ecrits = Reglages();
     ecrits.setValue(QStringLiteral("fenetre/geometrie"), geometrie);
     ecrits.sync();
+    SignaleSiNonEnregistres(ecrits);
 }
 
 bool CadreVisible(const QRect& cadre) {

@@ -14,6 +14,7 @@ paquets=(
   libhunspell-dev hunspell-fr-comprehensive
   rapidjson-dev
   mandoc desktop-file-utils appstream
+  devscripts
 )
 if [ "$#" -gt 0 ]; then paquets+=("$@"); fi
 

@@ -5,10 +5,11 @@
 //     genere_index <verbs> <index.bin>
 //
 // <verbs> is the French hunspell dictionary, or a list of infinitives, one
-// a line. From the dictionary, the verbs are those of the verb facts table
-// (VerbesConnus, generated from the same file), its other words are kept
-// with no reading; a missing file gives an empty index, so that a build
-// without the dictionary still links.
+// a line, checked first (faits/lecture_dictionnaire.hpp). From the
+// dictionary, the verbs are those of the verb facts table (VerbesConnus,
+// generated from the same file), its other words are kept with no reading;
+// --sans-dictionnaire gives an empty index, for a build chosen without the
+// dictionary.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,7 @@
 #include "faits.hpp"
 #include "index.hpp"
 #include "interne.hpp"
+#include "lecture_dictionnaire.hpp"
 
 namespace {
 
@@ -30,11 +32,10 @@ using namespace florimot;
 // The dictionary's verbs: "abaisser/a0p+() po:v1_it_q__a" names abaisser. A
 // line with no tag at all is a plain list's infinitive. The dictionary's
 // other words ("usité/F.() po:adj") go to `autres`.
-std::set<std::string> LitVerbes(const char* chemin, std::set<std::string>& autres) {
+std::set<std::string> LitVerbes(const std::vector<std::string>& lignes,
+                                std::set<std::string>& autres) {
     std::set<std::string> verbes;
-    std::ifstream fichier(chemin);
-    std::string ligne;
-    while (std::getline(fichier, ligne)) {
+    for (const std::string& ligne : lignes) {
         const std::size_t tag = ligne.find(" po:v");
         const bool liste = ligne.find(':') == std::string::npos;
         std::string mot = ligne.substr(0, ligne.find_first_of("/ \t\r"));
@@ -73,8 +74,14 @@ int main(int argc, char** argv) {
         std::cerr << "utilisation : genere_index <verbes> <index.bin>\n";
         return 2;
     }
+    faits::TDictionnaireLu lu;
+    if (std::string erreur; std::string_view(argv[1]) != "--sans-dictionnaire" &&
+                            !faits::LitDictionnaire(argv[1], true, lu, erreur)) {
+        std::cerr << "genere_index : " << erreur << '\n';
+        return 1;
+    }
     std::set<std::string> autres;
-    std::set<std::string> lus = LitVerbes(argv[1], autres);
+    std::set<std::string> lus = LitVerbes(lu.Lignes, autres);
     // The dictionary's verbs as the facts table knows them, when it does.
     if (!autres.empty() && !VerbesConnus().empty()) {
         lus.clear();

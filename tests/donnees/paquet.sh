@@ -39,4 +39,28 @@ if grep -q metainfo <<<"$contenu"; then
         grep -q "<release version=\"$version\"" "$sortie"/x/usr/share/metainfo/*.xml ||
         echoue "la metainfo ne donne pas la version $version"
 fi
+# Built as Debian builds its packages (CMakeLists.txt, FLORIMOT_DURCI):
+# every compilation with the flags, and every binary as hardening-check
+# sees it. Two things it cannot see here are read from the compilations
+# instead: Debian 12's own C start files (Scrt1.o, crti.o) carry no CET
+# marking, so no program linked on it has one, whatever it was compiled
+# with; and a program whose copies all have sizes known only at run time
+# (conjugue reads into its caller's buffer) calls no checked function,
+# which hardening-check reports as unprotected.
+if command -v hardening-check >/dev/null && [ -f "$build/compile_commands.json" ]; then
+    for drapeau in -fstack-protector-strong -fstack-clash-protection -fcf-protection \
+        -D_FORTIFY_SOURCE=2; do
+        grep '"command"' "$build/compile_commands.json" | grep -v -e "$drapeau" -e '/fuzz/' |
+            head -3 | grep . && echoue "compilé sans $drapeau"
+    done
+    dpkg-deb -x "$paquet" "$sortie/d" || echoue "dpkg-deb -x"
+    for binaire in "$sortie"/d/usr/bin/*; do
+        rapport=$(hardening-check --nocfprotection --nofortify "$binaire") ||
+            echoue "hardening-check $(basename "$binaire") :"$'\n'"$rapport"
+        grep -q 'Fortify Source functions: \(yes\|no, only unprotected\)' <<<"$rapport" ||
+            echoue "$(basename "$binaire") sans FORTIFY :"$'\n'"$rapport"
+    done
+else
+    echo "hardening-check absent (paquet devscripts) : durcissement non vérifié"
+fi
 echo "OK : $(basename "$paquet")"

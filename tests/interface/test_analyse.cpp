@@ -88,7 +88,13 @@ private slots:
             "fenêtre créée en %.1f ms ; première analyse finie %.1f ms après la création ; "
             "une autre en %.2f ms",
             creation, premiere, double(chrono.nsecsElapsed()) / 1e6);
+#ifdef __SANITIZE_THREAD__
+        // Some ten times slower under ThreadSanitizer: the time is
+        // bench_fenetre's to measure, this build checks the threads only.
+        qInfo("ThreadSanitizer : durée de création non vérifiée (%.1f ms)", creation);
+#else
         QVERIFY(creation < 300);
+#endif
         QCOMPARE(Texte("VerbeL"), QStringLiteral("aller"));
         QTRY_VERIFY(!Texte("NoteL").isEmpty());
         const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");

@@ -1,5 +1,7 @@
 // The real printing service, writing a PDF file: the window's pages as they
 // come out on paper, rasterised and looked at pixel by pixel.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -95,6 +98,25 @@ class TestImpressionPdf : public QObject {
         QTest::keyClicks(entree, verbe);
         QTest::keyClick(entree, Qt::Key_Return);
         QTest::keyClick(&ecran, Qt::Key_S, Qt::ControlModifier);
+    }
+
+    // Ctrl+S into `pdf` shows one error box saying `raison`, and writes
+    // nothing where `pdf` leads.
+    void EchoueSans(const QString& pdf, const QString& raison) {
+        TDialoguesEnregistres dialogues;
+        dialogues.Fichier = pdf;
+        Enregistre(dialogues, QStringLiteral("parler"));
+        QCOMPARE(dialogues.Boites.size(), 1);
+        QVERIFY(dialogues.Boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY2(dialogues.Boites.front().Texte.contains(raison),
+                 qPrintable(dialogues.Boites.front().Texte));
+        const QFileInfo cible(QFileInfo(pdf).canonicalFilePath());
+        QVERIFY(!cible.isFile() || cible.size() == 0);
+    }
+
+    static QByteArray Contenu(const QString& chemin) {
+        QFile f(chemin);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
 private slots:
@@ -411,11 +433,63 @@ private slots:
         QVERIFY(service.Termine());
         QVERIFY(!service.EnCours());
         QVERIFY(QFile::exists(pdf));
-        // A dropped job leaves no half document.
+        // A dropped job leaves no half document, nor harms the whole one
+        // an earlier job wrote there.
+        const QByteArray avant = Contenu(pdf);
         QVERIFY(service.Commence(QStringLiteral("trois")));
         service.Abandonne();
         QVERIFY(!service.EnCours());
-        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(Contenu(pdf), avant);
+        QCOMPARE(QDir(Dossier.path()).entryList({QStringLiteral("seul*")}, QDir::Files),
+                 QStringList{QStringLiteral("seul.pdf")});
+    }
+
+    // Where a PDF cannot go whole: the error box, and nothing left behind.
+    // A device or a pipe (behind a link or not) is refused before anything
+    // is written; a full disk, in disquePlein, once the writes fail.
+    void cibleImpossible_data() {
+        QTest::addColumn<QString>("cible");
+        QTest::newRow("lien vers /dev/full") << "/dev/full";
+        QTest::newRow("tube") << "";
+    }
+    void cibleImpossible() {
+        QFETCH(QString, cible);
+        const QString pdf = Dossier.filePath(QStringLiteral("cible.pdf"));
+        QFile::remove(pdf);
+        if (cible.isEmpty())
+            QCOMPARE(::mkfifo(QFile::encodeName(pdf).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(cible, pdf));
+        EchoueSans(pdf, QStringLiteral("ce n'est pas un fichier ordinaire"));
+        QFile::remove(pdf);
+    }
+
+    // Run as root in a mount namespace of its own on a 64 KiB tmpfs
+    // (disque_plein.sh): left 0, 8 or 24 KiB, each too few for the PDF.
+    void disquePlein() {
+        const QString plein = qEnvironmentVariable("FLORIMOT_DISQUE_PLEIN");
+        if (plein.isEmpty())
+            QSKIP("needs a small tmpfs of its own: run by interface.impression.pdf.plein, as root");
+        for (const qint64 libre : {0, 8 << 10, 24 << 10}) {
+            QFile remplissage(QDir(plein).filePath(QStringLiteral("remplissage")));
+            QVERIFY(remplissage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            const QByteArray bloc(4096, 'x');
+            while (remplissage.write(bloc) == bloc.size() && remplissage.flush()) {
+            }
+            remplissage.close();
+            QVERIFY(remplissage.resize(std::max<qint64>(0, remplissage.size() - libre)));
+            const QString pdf = QDir(plein).filePath(QStringLiteral("parler.pdf"));
+            EchoueSans(pdf, QStringLiteral("ne peut pas être écrit"));
+            QVERIFY(!QFile::exists(pdf));
+            // A link from elsewhere to the full disk fails alike.
+            const QString lien = Dossier.filePath(QStringLiteral("lien.pdf"));
+            QFile::remove(lien);
+            QVERIFY(QFile::link(pdf, lien));
+            EchoueSans(lien, QStringLiteral("ne peut pas être écrit"));
+            QFile::remove(lien);
+            QCOMPARE(QDir(plein).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList{QStringLiteral("remplissage")});
+        }
     }
 };
 

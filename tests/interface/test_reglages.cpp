@@ -1,13 +1,17 @@
 // What the window keeps between runs: its size, its place and whether it
 // was maximised, in a settings folder of the test's own.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -135,6 +139,61 @@ private slots:
         const auto ecran = Ouvre();
         QCOMPARE(ecran->size(), TEcran::TailleInitiale);
         QVERIFY(Centree(*ecran));
+    }
+
+    // A kept geometry (QWidget::saveGeometry's, version 3) that puts the
+    // window off every screen, or a few pixels of it, is not taken back.
+    void geometrieRefusee_data() {
+        QTest::addColumn<QRect>("cadre");
+        QTest::newRow("immense") << QRect(-2000000000, -2000000000, 2000000000, 2000000000);
+        QTest::newRow("négative") << QRect(-90000, -90000, 2, 2);
+        QTest::newRow("minuscule") << QRect(100, 100, 2, 2);
+    }
+    void geometrieRefusee() {
+        QFETCH(QRect, cadre);
+        QByteArray geometrie;
+        QDataStream flux(&geometrie, QIODevice::WriteOnly);
+        flux.setVersion(QDataStream::Qt_4_0);
+        flux << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << cadre << cadre << qint32(0)
+             << quint8(0) << quint8(0) << qint32(1280) << cadre;
+        EcritGeometrie(geometrie);
+        const auto ecran = Ouvre();
+        QCOMPARE(ecran->size(), TEcran::TailleInitiale);
+        QVERIFY(Centree(*ecran));
+    }
+
+    // Settings that are not a plain file: a pipe is neither read nor
+    // written (opening it would block the start); through a link the
+    // settings are read, but what it leads to is never replaced.
+    void pasUnFichier() {
+        QVERIFY(QDir().mkpath(QFileInfo(FichierReglages()).path()));
+        const QByteArray tube = QFile::encodeName(FichierReglages());
+        QCOMPARE(::mkfifo(tube.constData(), 0600), 0);
+        {
+            const auto ecran = Ouvre();
+            QTest::keyClick(ecran.get(), Qt::Key_F6);
+            ecran->close();
+        }
+        QVERIFY(!QFileInfo(FichierReglages()).isFile());
+        QFile::remove(FichierReglages());
+
+        const QString cible = QDir(Dossier->path()).filePath(QStringLiteral("cible.conf"));
+        QSettings(cible, QSettings::IniFormat).setValue(QStringLiteral("options/passif"), true);
+        QVERIFY(QFile::link(cible, FichierReglages()));
+        QFile lu(cible);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        const QByteArray avant = lu.readAll();
+        lu.close();
+        {
+            const auto ecran = Ouvre();
+            QVERIFY(ecran->Options().Passif);
+            QTest::keyClick(ecran.get(), Qt::Key_F6);
+            ecran->close();
+        }
+        QVERIFY(QFileInfo(FichierReglages()).isSymLink());
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        QCOMPARE(lu.readAll(), avant);
+        QFile::remove(FichierReglages());
     }
 };
 

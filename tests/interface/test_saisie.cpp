@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -126,6 +127,33 @@ private slots:
             QCOMPARE(present->item(i)->text(), QString::fromUtf8(grille[i]));
         const auto* participe = Ecran->findChild<QLabel*>(QStringLiteral("PartPres"));
         QCOMPARE(participe->text(), QString::fromUtf8(grille[NombreLignesGrille - 1]));
+    }
+
+    // A pasted page: the tooltip quotes its beginning only (laying out the
+    // whole took seconds, at every hover). The time bound is far above the
+    // few milliseconds the paste takes, and ten times more under the
+    // sanitizers: it catches the seconds, not a slower machine.
+    void grandCollage_data() {
+        QTest::addColumn<QString>("colle");
+        QTest::newRow("1 Mio de a") << QString(1 << 20, u'a');
+        QTest::newRow("e et 200 000 accents") << u'e' + QString(200000, QChar(0x0301));
+    }
+    void grandCollage() {
+        QFETCH(QString, colle);
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        constexpr qint64 Limite = 5000;
+#else
+        constexpr qint64 Limite = 500;
+#endif
+        Verbe()->setFocus();
+        QGuiApplication::clipboard()->setText(colle);
+        QElapsedTimer chrono;
+        chrono.start();
+        QTest::keyClick(Verbe(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(Verbe()->toolTip().contains(QStringLiteral("coupé")));
+        QVERIFY2(chrono.elapsed() < Limite, qPrintable(QString::number(chrono.elapsed())));
+        QVERIFY2(Verbe()->toolTip().toUtf8().size() < 160,
+                 qPrintable(Verbe()->toolTip().left(200)));
     }
 
     // The list under the entry offers the verbs that begin with the text
