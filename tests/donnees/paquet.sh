@@ -4,6 +4,9 @@
 set -uo pipefail
 build=${1:?usage : paquet.sh DOSSIER_BUILD VERSION}
 version=${2:?usage : paquet.sh DOSSIER_BUILD VERSION}
+# 0 for a build that is not hardened on purpose (the sanitizers): its
+# package is checked for all but its hardening.
+durci=${3:-1}
 for outil in cpack dpkg-deb dpkg-shlibdeps; do
     command -v "$outil" >/dev/null || { echo "SKIP : $outil absent"; exit 77; }
 done
@@ -47,7 +50,9 @@ fi
 # with; and a program whose copies all have sizes known only at run time
 # (conjugue reads into its caller's buffer) calls no checked function,
 # which hardening-check reports as unprotected.
-if command -v hardening-check >/dev/null && [ -f "$build/compile_commands.json" ]; then
+if [ "$durci" = 0 ]; then
+    echo "build non durci (sanitizers) : durcissement non vérifié"
+elif command -v hardening-check >/dev/null && [ -f "$build/compile_commands.json" ]; then
     for drapeau in -fstack-protector-strong -fstack-clash-protection -fcf-protection \
         -D_FORTIFY_SOURCE=2; do
         grep '"command"' "$build/compile_commands.json" | grep -v -e "$drapeau" -e '/fuzz/' |
