@@ -28,7 +28,7 @@ constexpr std::string_view CellulesLues[] = {
     "PresSubj", "PCSubj",   "ImpSubj", "PQPSubj",  "PresImp",       "PCImp",   "PresCond", "P1Cond",
     "P2Cond",   "PartPres", "InfPres", "InfPasse", "PartPasseComp", "GerPres", "GerPasse"};
 
-// The sanitizer build (FLORIMOT_ASSAINI, set by tests/CMakeLists.txt) reads
+// The sanitizer builds (FLORIMOT_ASSAINI, set by tests/CMakeLists.txt) read
 // fewer verbs of the index, the registry's and the pronominal ones all the
 // same, so that it stays within minutes.
 #ifdef FLORIMOT_ASSAINI
