@@ -13,14 +13,14 @@
 
 #include "lexique.hpp"
 
-namespace {
-
 std::string Lit(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
 }
+
+namespace {
 
 // Runs `execute` (which replaces the process) in a child whose standard
 // input holds `contenuEntree` (or is empty) and whose outputs are kept, in a

@@ -9,6 +9,9 @@ struct Resultat {
     std::string sortie, erreurs;
 };
 
+// A whole file's bytes, "" for one that cannot be read.
+std::string Lit(const std::string& chemin);
+
 Resultat Lance(const std::vector<std::string>& arguments, const std::string& entree = {});
 
 // Runs `script` with bash, the program's path in $CONJUGUE; the status is the

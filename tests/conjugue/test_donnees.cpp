@@ -2,7 +2,6 @@
 // flags of conjugue, each said in its manual page and the README.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,13 +10,6 @@
 #include "processus.hpp"
 
 namespace {
-
-std::string Lit(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream texte;
-    texte << f.rdbuf();
-    return texte.str();
-}
 
 // The rows of a data file but comments, grouped by their first two fields
 // (text, options) in the order they come: a group is one run of conjugue,
