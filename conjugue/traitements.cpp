@@ -9,7 +9,7 @@
 #include "citation.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
-#include "interne.hpp"
+#include "lexique.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"

@@ -22,17 +22,6 @@ namespace florimot::lexique {
 // an infinitive, and no ending adds more than a few.
 inline constexpr std::size_t LettresMax = 40;
 
-// The word as the grids spell it: the engine's NormaliseSaisie (accents
-// composed, lower case, ’ read as '), blanks around it dropped. Nothing for
-// text that is not valid UTF-8, that is empty, that holds more than one word,
-// or that is longer than LettresMax letters.
-std::optional<std::string> Normalise(std::string_view texte);
-
-// Whether a word is already as the grids spell it: lower-case letters,
-// accented ones included, and nothing the normaliser would change. Most
-// words of a batch are, and skip it.
-bool DejaNormal(std::string_view mot);
-
 // A text as the grids' lines are compared: normalised as typed text,
 // blanks run together and trimmed, the final question mark dropped.
 struct TTexteLu {
@@ -146,10 +135,6 @@ void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
 // Whether a verb word of the grid is the form: the word itself, or one of
 // the spellings a line offers side by side ("séant/seyant").
 bool Tient(std::string_view mot, std::string_view forme);
-
-// Where a reading's cell stands in the whole table (GrilleComplete): the
-// cells without person after the conjugated tenses.
-int RangCellule(std::string_view cellule);
 
 template <class Lecteur>
 std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "interne.hpp"
+#include "lexique.hpp"
 
 namespace florimot {
 

@@ -31,6 +31,7 @@
 #include <filesystem>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -165,5 +166,24 @@ std::string DecritAnalyse(std::string_view forme, const std::vector<TAnalyse>& a
 
 // The note of Note() built from facts already at hand.
 std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits);
+
+namespace lexique {
+
+// The word as the grids spell it: the engine's NormaliseSaisie (accents
+// composed, lower case, ’ read as '), blanks around it dropped. Nothing for
+// text that is not valid UTF-8, that is empty, that holds more than one word,
+// or that is longer than the 40 letters no verb form reaches.
+std::optional<std::string> Normalise(std::string_view texte);
+
+// Whether a word is already as the grids spell it: lower-case letters,
+// accented ones included, and nothing the normaliser would change. Most
+// words of a batch are, and skip it.
+bool DejaNormal(std::string_view mot);
+
+// Where a reading's cell stands in the whole table (GrilleComplete): the
+// cells without person after the conjugated tenses.
+int RangCellule(std::string_view cellule);
+
+}  // namespace lexique
 
 }  // namespace florimot
