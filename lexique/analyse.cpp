@@ -100,9 +100,13 @@ bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
         const std::string_view p = participe.substr(0, barre);
         const std::size_t tronc = p.size() > 2 ? p.size() - 2 : 0;
         // An agreement adds e, s or es, or changes the last letters
-        // (absous, absoutes): never more than that.
+        // (absous, absoutes): never more than that, and it ends in the e
+        // of the feminine or the s of the plural unless it is the
+        // participle itself. An infinitive (parler, beside parlé) is then
+        // never taken for one, and costs no grid.
         if (mot.size() >= tronc && mot.size() <= p.size() + 3 &&
-            mot.substr(0, tronc) == p.substr(0, tronc))
+            mot.substr(0, tronc) == p.substr(0, tronc) &&
+            (mot == p || mot.ends_with('e') || mot.ends_with('s')))
             return true;
         if (barre == std::string_view::npos) break;
         participe.remove_prefix(barre + 1);
