@@ -10,12 +10,11 @@
 
 namespace {
 
+// The line options a reading shows, by their letters in the options table.
 std::string Options(const florimot::TOptions& o) {
     std::string s;
-    if (o.Feminin) s += 'f';
-    if (o.Negation) s += 'n';
-    if (o.Interrogation) s += 'i';
-    if (o.Passif) s += 'p';
+    for (const florimot::TDescriptionOption& d : florimot::DescriptionsOptions)
+        if (d.Portee == florimot::PorteeOption::Ligne && florimot::EstActive(o, d)) s += d.Lettre;
     return s;
 }
 
