@@ -21,7 +21,7 @@ struct EchecSortie {
 class TSorties {
 public:
     TSorties(TSortie& sortie, TSortie& erreurs) : sortie_(sortie), erreurs_(erreurs) {
-        texte.reserve(Seuil + (1 << 14));
+        texte.Prevoit(Seuil + (1 << 14));
     }
 
     TTamponSortie texte;   // for standard output

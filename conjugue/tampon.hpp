@@ -45,7 +45,9 @@ public:
     std::size_t size() const { return taille_; }
     bool empty() const { return taille_ == 0; }
     void clear() { taille_ = 0; }
-    void reserve(std::size_t n) {
+    // Room for `n` bytes in all, made at once (unlike Reserve, nothing is
+    // handed out to write in).
+    void Prevoit(std::size_t n) {
         if (n > capacite_) Agrandit(n);
     }
     operator std::string_view() const { return {octets_.get(), taille_}; }

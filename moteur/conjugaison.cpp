@@ -8,7 +8,7 @@
 #include "copie.hpp"
 #include "formes_nues.hpp"
 #include "locutions.hpp"
-#include "modele.hpp"
+#include "plan.hpp"
 
 namespace florimot {
 

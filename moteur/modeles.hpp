@@ -2,7 +2,7 @@
 // draws, once per verb, the plan its bare forms are built from.
 #pragma once
 
-#include "modele.hpp"
+#include "plan.hpp"
 
 namespace florimot {
 

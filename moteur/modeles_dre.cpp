@@ -1,4 +1,4 @@
-#include "modele.hpp"
+#include "plan.hpp"
 #include "modeles.hpp"
 
 namespace florimot {

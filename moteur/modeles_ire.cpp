@@ -1,7 +1,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "modele.hpp"
+#include "plan.hpp"
 #include "modeles.hpp"
 #include "terminaisons.hpp"
 

@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "modele.hpp"
+#include "plan.hpp"
 #include "modeles.hpp"
 #include "terminaisons.hpp"
 

@@ -1,6 +1,6 @@
 #include <initializer_list>
 
-#include "modele.hpp"
+#include "plan.hpp"
 #include "modeles.hpp"
 
 namespace florimot {

@@ -1,7 +1,7 @@
 // Ending tables that several model families share.
 #pragma once
 
-#include "modele.hpp"
+#include "plan.hpp"
 
 namespace florimot {
 
