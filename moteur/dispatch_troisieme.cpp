@@ -1,7 +1,7 @@
 #include <string_view>
 
-#include "plan.hpp"
 #include "modeles.hpp"
+#include "plan.hpp"
 #include "registre.hpp"
 
 namespace florimot {

@@ -1,5 +1,5 @@
-#include "plan.hpp"
 #include "modeles.hpp"
+#include "plan.hpp"
 
 namespace florimot {
 

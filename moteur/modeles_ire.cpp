@@ -1,8 +1,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "plan.hpp"
 #include "modeles.hpp"
+#include "plan.hpp"
 #include "terminaisons.hpp"
 
 namespace florimot {

@@ -1,7 +1,7 @@
 #include <initializer_list>
 
-#include "plan.hpp"
 #include "modeles.hpp"
+#include "plan.hpp"
 
 namespace florimot {
 
