@@ -18,6 +18,11 @@ class TFormes;
 
 namespace florimot::lexique {
 
+// The name the past participle's readings carry (TLecture::cellule), and a
+// cell of the whole grid by its name (nullptr for none).
+inline constexpr std::string_view PartPasse = "PartPasse";
+const Cellule* Cherche(std::string_view nom);
+
 // Longest form worth looking up, in letters: the engine keeps 24 letters of
 // an infinitive, and no ending adds more than a few.
 inline constexpr std::size_t LettresMax = 40;

@@ -1,0 +1,307 @@
+// Reading a form off a verb's grid: the verb word of each line, the
+// readings a grid holds, the participles agreed, and every form of a verb
+// the form index is made of.
+#include <algorithm>
+#include <functional>
+
+#include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
+#include "faits.hpp"
+#include "formes_nues.hpp"
+#include "interne.hpp"
+#include "lexique.hpp"
+#include "saisie.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace lexique {
+
+const Cellule* Cherche(std::string_view nom) {
+    for (const Cellule& c : GrilleComplete)
+        if (c.Nom == nom) return &c;
+    return nullptr;
+}
+
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme) {
+    if (mot == forme) return true;
+    if (mot.find('/') == std::string_view::npos) return false;
+    while (!mot.empty()) {
+        const std::size_t barre = mot.find('/');
+        if (mot.substr(0, barre) == forme) return true;
+        if (barre == std::string_view::npos) break;
+        mot.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
+}  // namespace lexique
+
+namespace {
+
+using lexique::Cherche;
+using lexique::PartPasse;
+
+// Moods whose simple lines carry a pronoun, and "que" in the subjonctif.
+bool AvecPronom(const Cellule& c) {
+    return c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
+           c.DecalageMode == ModeConditionnel;
+}
+
+// The last word of a line: the participle of a compound line under the
+// féminin or passif options, agreed as the engine agrees it there (absoute,
+// dues), which its bare forms do not say.
+std::string_view DernierMot(std::string_view ligne) {
+    const std::size_t blanc = ligne.rfind(' ');
+    if (blanc == std::string_view::npos) return {};
+    return ligne.substr(blanc + 1);
+}
+
+// "eussé" → "eusse": the plain first person behind an inverted je, or ""
+// when the form does not end in é or è.
+std::string SansInversion(std::string_view forme) {
+    for (std::string_view fin : {"é", "è"})
+        if (forme.size() > fin.size() && forme.ends_with(fin)) {
+            std::string s(forme.substr(0, forme.size() - fin.size()));
+            return s + 'e';
+        }
+    return {};
+}
+
+using lexique::Tient;
+
+// The verb word of a question's first person: "puis" of "puis-je ?",
+// "aimé" of "aimé-je ?"; "" for "est-ce que je …".
+std::string_view MotInverse(std::string_view ligne) {
+    const std::size_t je = ligne.find("-je");
+    if (je == std::string_view::npos) return {};
+    std::string_view mot = ligne.substr(0, je);
+    if (const std::size_t blanc = mot.rfind(' '); blanc != std::string_view::npos)
+        mot.remove_prefix(blanc + 1);
+    if (const std::size_t apostrophe = mot.rfind('\''); apostrophe != std::string_view::npos)
+        mot.remove_prefix(apostrophe + 1);
+    return mot;
+}
+
+bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view forme) {
+    for (const Cellule& c : Grille) {
+        if (!EstCompose(c)) continue;
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            if (Tient(mots.Mot(c, p), forme)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+namespace lexique {
+
+TMotsGrille::TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie)
+    : lignes_(std::move(lignes)),
+      formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
+
+TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
+    : TMotsGrille(verbe, GrilleLue(verbe, graphie), graphie) {}
+
+TMotsGrille::~TMotsGrille() = default;
+
+std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
+    if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
+    // The infinitive has no bare form of its own: its line, which the grid
+    // read writes without a pronoun, is the word.
+    if (c.DecalageMode == ModeInfinitif) {
+        const std::string_view ligne = lignes_[c.Premier];
+        return EstCompose(c) || ligne.find(' ') != std::string_view::npos ? std::string()
+                                                                          : std::string(ligne);
+    }
+    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    if (!f.Marqueur.empty() || f.EstVide()) return {};
+    if (!f.EstCompose()) return std::string(f.Verbe);
+    std::string participe(f.Participe);
+    participe += f.Accord;
+    return participe;
+}
+
+std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme) {
+    std::vector<TLecture> lectures;
+    if (forme.empty() || EstMarqueur(forme)) return lectures;
+    for (const Cellule& c : Grille) {
+        if (EstCompose(c)) continue;
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            if (Tient(mots.Mot(c, p), forme)) lectures.push_back({c.Nom, p, false});
+    }
+    if (ParticipeDansGrille(mots, forme)) lectures.push_back({PartPasse, 0, false});
+    return lectures;
+}
+
+}  // namespace lexique
+
+TOptions OptionsDeLecture(const TLecture& lecture) {
+    return Restreint(lecture.options, PorteeOption::Graphie);
+}
+
+namespace lexique {
+
+bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLecture& lecture) {
+    if (forme.empty() || EstMarqueur(forme)) return false;
+    if (lecture.cellule == PartPasse)
+        return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(mots, forme);
+    const Cellule* c = Cherche(lecture.cellule);
+    if (c == nullptr || EstCompose(*c) || lecture.personne < c->PremierePersonne ||
+        lecture.personne > c->DernierePersonne)
+        return false;
+    const std::string mot = mots.Mot(*c, lecture.personne);
+    if (!lecture.inversion) return Tient(mot, forme);
+    // Only a first person with a pronoun turns its e before an inverted je.
+    const std::string simple = SansInversion(forme);
+    return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
+}
+
+LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
+    return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
+}
+
+std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions& graphie) {
+    // A participle agrees only where the verb's lines make it: féminin
+    // agrees that of the verbs with être (allée) and of the pronominal ones
+    // (évanouie), passif that of the verbs with a direct object (prise,
+    // aimés). Existée, dormie or fallue are no form.
+    static constexpr TOptions Accords[] = {
+        {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
+    std::vector<std::string> participes;
+    if (verbe.DonneGroupe() == 0) return participes;
+    const auto releve = [&](const TVerbe& v, TOptions options, const TFaits& faits) {
+        options.Rectifiee = graphie.Rectifiee;
+        options.Variante = graphie.Variante;
+        const LignesGrille lignes = ConjugueGrille(v, options, faits);
+        for (const Cellule& c : Grille) {
+            // Without the passif, a simple line ends in the verb itself.
+            if (!options.Passif && !EstCompose(c)) continue;
+            for (int i = 0; i < c.NombreLignes(); ++i) {
+                const std::string_view ligne = lignes[c.Premier + i];
+                if (EstMarqueur(ligne)) continue;
+                const std::string_view p = DernierMot(ligne);
+                if (!p.empty() &&
+                    std::find(participes.begin(), participes.end(), p) == participes.end())
+                    participes.emplace_back(p);
+            }
+        }
+        // A verb with être agrees with its subject: its participle's cell
+        // holds the feminine forms no line of the third persons shows
+        // (échue: the impersonal il says il est échu).
+        if (options.Passif || !(v.AvecEtre() || v.EstPronominal())) return;
+        constexpr const Cellule& cellule = CelluleNommee("PartPasse");
+        for (int i = 1; i < cellule.NombreLignes(); i += 2) {
+            const std::string_view p = lignes[cellule.Premier + i];
+            if (!EstMarqueur(p) && !p.empty() &&
+                std::find(participes.begin(), participes.end(), p) == participes.end())
+                participes.emplace_back(p);
+        }
+    };
+    const TFaits faits = FaitsDuVerbe(verbe);
+    for (const TOptions& options : Accords) releve(verbe, options, faits);
+    // And its pronominal use, where it has one: elle s'est évanouie, moquée;
+    // nous nous sommes réfugiés.
+    if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {
+        TVerbe pronominal = verbe;
+        pronominal.AjoutePronom();
+        for (const TOptions& options : {TOptions{}, TOptions{.Feminin = true}})
+            releve(pronominal, options, FaitsDuVerbe(pronominal));
+    }
+    return participes;
+}
+
+bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_view forme) {
+    return std::any_of(participes.begin(), participes.end(),
+                       [&](const std::string& p) { return Tient(p, forme); });
+}
+
+}  // namespace lexique
+
+bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture& lecture) {
+    TVerbe v;
+    v.DefinitVerbe(infinitif);
+    if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
+    if (lexique::GrilleConfirme(lexique::TMotsGrille(v, OptionsDeLecture(lecture)), forme, lecture))
+        return true;
+    if (lecture.inversion) {
+        TOptions question = OptionsDeLecture(lecture);
+        question.Interrogation = true;
+        const Cellule* c = Cherche(lecture.cellule);
+        return c != nullptr && !EstCompose(*c) && AvecPronom(*c) && lecture.personne == 1 &&
+               !forme.empty() && MotInverse(lexique::GrilleLue(v, question)[c->Premier]) == forme;
+    }
+    return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
+           !forme.empty() && !EstMarqueur(forme) &&
+           lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
+}
+
+namespace lexique {
+
+void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
+                   const std::function<void(std::string_view, const TLecture&)>& rappel) {
+    if (verbe.DonneGroupe() == 0) return;
+    const TMotsGrille mots(verbe, graphie);
+    const auto chaque = [&](std::string_view mot, const TLecture& l) {
+        while (!mot.empty()) {
+            const std::size_t barre = mot.find('/');
+            if (const std::string_view f = mot.substr(0, barre); !f.empty() && !EstMarqueur(f))
+                rappel(f, l);
+            if (barre == std::string_view::npos) break;
+            mot.remove_prefix(barre + 1);
+        }
+    };
+    for (const Cellule& c : Grille)
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
+            chaque(mots.Mot(c, p),
+                   EstCompose(c) ? TLecture{PartPasse, 0, false} : TLecture{c.Nom, p, false});
+    // The infinitive, so that "parler" is read as itself and never guessed
+    // as the form of some "parlerer".
+    constexpr const Cellule& infinitif = CelluleNommee("InfPres");
+    chaque(mots.Mot(infinitif, 0), {infinitif.Nom, 0, false});
+    for (const std::string& p : ParticipesAccordes(verbe, graphie))
+        chaque(p, {PartPasse, 0, false});
+    TOptions question = graphie;
+    question.Interrogation = true;
+    const LignesGrille questions = GrilleLue(verbe, question);
+    for (const Cellule& c : Grille) {
+        if (EstCompose(c) || !AvecPronom(c)) continue;
+        const std::string_view mot = MotInverse(questions[c.Premier]);
+        if (!mot.empty() && !Tient(mots.Mot(c, 1), mot)) chaque(mot, {c.Nom, 1, true});
+    }
+}
+
+std::string InfinitifTraditionnel(std::string_view infinitif) {
+    for (std::string_view fin : {"aitre", "oitre"})
+        if (infinitif.ends_with(fin)) {
+            std::string r(infinitif.substr(0, infinitif.size() - 4));
+            return r + "ître";
+        }
+    return {};
+}
+
+int RangCellule(std::string_view cellule) {
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
+        if (GrilleComplete[i].Nom == cellule) return static_cast<int>(i);
+    return static_cast<int>(GrilleComplete.size());
+}
+
+std::optional<std::string> Normalise(std::string_view texte) {
+    if (!utf8::EstValide(texte)) return std::nullopt;
+    // The engine's own reading of typed text, so that the entry, the command
+    // line and the lexicon agree on what a word is.
+    std::string mot = NormaliseSaisie(texte);
+    if (!mot.empty() && mot.front() == ' ') mot.erase(0, 1);
+    if (!mot.empty() && mot.back() == ' ') mot.pop_back();
+    if (mot.empty() || mot.find(' ') != std::string::npos) return std::nullopt;
+    std::size_t lettres = 0;
+    for (std::string_view reste = mot; !reste.empty(); ++lettres)
+        reste.remove_prefix(utf8::Decode(reste).taille);
+    if (lettres > LettresMax) return std::nullopt;
+    return mot;
+}
+
+}  // namespace lexique
+
+}  // namespace florimot
