@@ -200,9 +200,14 @@ struct TVerbeDevine {
 
 // Per thread, as the window reads from more than one; emptied when full,
 // which bounds its memory (a few megabytes) without bookkeeping.
+std::unordered_map<std::string, std::unique_ptr<TVerbeDevine>>& VerbesDevines() {
+    thread_local std::unordered_map<std::string, std::unique_ptr<TVerbeDevine>> verbes;
+    return verbes;
+}
+
 TVerbeDevine& VerbeDevine(std::string_view infinitif) {
     constexpr std::size_t Capacite = 256;
-    thread_local std::unordered_map<std::string, std::unique_ptr<TVerbeDevine>> verbes;
+    auto& verbes = VerbesDevines();
     if (const auto it = verbes.find(std::string(infinitif)); it != verbes.end()) return *it->second;
     if (verbes.size() >= Capacite) verbes.clear();
     auto v = std::make_unique<TVerbeDevine>(infinitif);
@@ -218,6 +223,10 @@ TVerbeDevine& VerbeDevine(std::string_view infinitif) {
 }
 
 }  // namespace
+
+void OublieVerbesDevines() {
+    VerbesDevines().clear();
+}
 
 std::vector<TAnalyse> Devine(std::string_view mot) {
     const TIndexFormes& index = TIndexFormes::Programme();

@@ -52,6 +52,9 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu = nullptr)
 // The readings of a word no index knows, under its most likely infinitives
 // (GardeLesPlusProbables); none when its letters point at a known verb.
 std::vector<TAnalyse> Devine(std::string_view mot);
+// Devine keeps the verbs it guessed while the text goes on; this forgets
+// them, for a measure of a new verb's first form.
+void OublieVerbesDevines();
 
 // The table of tails the guesses read (a tail of a form → the endings of
 // the infinitives that give it), from the engine's example verbs, as the
