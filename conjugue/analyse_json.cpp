@@ -1,5 +1,4 @@
 #include "ecrivains_internes.hpp"
-
 #include "flux_json.hpp"
 
 namespace florimot {

@@ -1,9 +1,8 @@
-#include "ecrivains_internes.hpp"
-
 #include <algorithm>
 #include <array>
 #include <span>
 
+#include "ecrivains_internes.hpp"
 #include "entete.hpp"
 #include "flux_json.hpp"
 

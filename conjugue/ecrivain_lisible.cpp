@@ -1,5 +1,4 @@
 #include "ecrivains_internes.hpp"
-
 #include "entete.hpp"
 #include "mise_en_page.hpp"
 

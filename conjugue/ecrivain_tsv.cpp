@@ -1,8 +1,7 @@
-#include "ecrivains_internes.hpp"
-
 #include <algorithm>
 #include <array>
 
+#include "ecrivains_internes.hpp"
 #include "legende.hpp"
 
 namespace florimot {

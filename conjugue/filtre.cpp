@@ -186,10 +186,12 @@ std::string VerifieFiltre(const TFiltre& filtre) {
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
-                                              const TOptions& options, const TFiltre& filtre) {
+                                              const TOptions& options, const TFiltre& filtre,
+                                              int formatJson, const TTraitsDemandes& traits) {
     if (format == FormatSortie::Lisible)
         return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre);
-    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne});
+    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne},
+                                 formatJson, traits);
 }
 
 }  // namespace florimot

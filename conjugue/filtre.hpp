@@ -35,6 +35,8 @@ std::string VerifieFiltre(const TFiltre& filtre);
 // the form alone, a tense's lines, or one person's line of each tense under
 // its caption.
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
-                                              const TOptions& options, const TFiltre& filtre);
+                                              const TOptions& options, const TFiltre& filtre,
+                                              int formatJson = 1,
+                                              const TTraitsDemandes& traits = {});
 
 }  // namespace florimot
