@@ -23,8 +23,8 @@ public:
         Cle("forme");
         Chaine(forme);
         Cle("connu");
-        json_.Bool(std::any_of(analyse.begin(), analyse.end(),
-                               [](const TAnalyse& a) { return a.connu; }));
+        json_.Bool(
+            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; }));
         Cle("suggestions");
         if (suggestions_) {
             json_.StartArray();

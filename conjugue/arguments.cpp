@@ -108,6 +108,7 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             case ActionDrapeau::FinOptions: options = false; break;
         }
     }
+    if (lus.filtre.feminin) lus.options.Feminin = true;
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
     if (lus.toutes && !lus.analyse)

@@ -72,15 +72,18 @@ inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
      "un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
      "nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
      "passé-composé, subjonctif-imparfait, impératif-présent,\n"
-     "conditionnel-passé-1, participe-présent…)\n",
+     "conditionnel-passé-1, participe-présent…), les cases sans\n"
+     "personne (InfPres, PartPasse, GerPres…) et les noms usuels\n"
+     "(futur, impératif, infinitif, participe passé, gérondif)\n",
      25},
     {ActionDrapeau::Personne,
      {"--personne", ""},
      "P",
      "une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
-     "on, nous, vous, ils, elles) ; à l'impératif, tu, nous,\n"
-     "vous. Avec --temps, la forme seule (conjugue --temps\n"
-     "ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
+     "on, nous, vous, ils, elles ; elle, elles : au féminin) ;\n"
+     "à l'impératif, tu, nous, vous. Avec --temps, la forme\n"
+     "seule (conjugue --temps ImpSubj --personne 6 vouloir :\n"
+     "qu'ils voulussent) ; avec\n"
      "--tsv ou --json, les seules lignes ou cases retenues\n",
      25},
     {ActionDrapeau::Analyse,

@@ -10,10 +10,10 @@ namespace {
 
 // The words a line puts around its form: subjects, "que", the negation, the
 // reflexive pronouns, en and y, the question's "est-ce que".
-constexpr std::array<std::string_view, 9> Sujets = {"je", "tu",   "il",  "elle", "on",
-                                                     "nous", "vous", "ils", "elles"};
-constexpr std::array<std::string_view, 11> Autour = {"que", "ne",  "pas",  "me", "te",    "se",
-                                                     "en",  "y",   "nous", "vous", "est-ce"};
+constexpr std::array<std::string_view, 9> Sujets = {"je",   "tu",   "il",  "elle", "on",
+                                                    "nous", "vous", "ils", "elles"};
+constexpr std::array<std::string_view, 11> Autour = {"que", "ne", "pas",  "me",   "te",    "se",
+                                                     "en",  "y",  "nous", "vous", "est-ce"};
 // Elided before a vowel: "j'", "qu'", "n'", "m'", "t'", "s'".
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> Elisions = {{
     {"j'", "je"},
@@ -25,8 +25,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> Elisions 
 }};
 // Glued after the verb: the inverted subject, the imperative's pronoun.
 constexpr std::array<std::string_view, 17> Suffixes = {
-    "-t-il", "-t-elle", "-t-on", "-je", "-tu",  "-il",     "-elle",   "-on",     "-nous",
-    "-vous", "-ils",    "-elles", "-toi", "-t'en", "-t'y",  "-nous-en", "-vous-en",
+    "-t-il", "-t-elle", "-t-on",  "-je",  "-tu",   "-il",  "-elle",    "-on",      "-nous",
+    "-vous", "-ils",    "-elles", "-toi", "-t'en", "-t'y", "-nous-en", "-vous-en",
 };
 
 template <std::size_t N>

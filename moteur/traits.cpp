@@ -77,8 +77,8 @@ std::string TraitsCase(TSchemaTraits schema, const Cellule& c, int personne) {
             return {};
     }
     const bool fini = t.VerbForm == "Fin";
-    const bool accorde = c.CodeTemps == CodePartPasse && c.DecalageMode == ModeParticipe &&
-                         personne > 0;
+    const bool accorde =
+        c.CodeTemps == CodePartPasse && c.DecalageMode == ModeParticipe && personne > 0;
     std::string texte;
     if (schema == TSchemaTraits::UniMorph) {
         texte = t.UniMorph;
