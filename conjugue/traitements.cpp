@@ -10,6 +10,7 @@
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
+#include "message_systeme.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -142,7 +143,7 @@ void TTraitement::Refuse(std::string_view ou) {
 
 void TTraitement::EchecLecture(int erreur) {
     sorties_.messages += "conjugue : lecture de l'entrée standard impossible : ";
-    sorties_.messages += std::strerror(erreur);
+    sorties_.messages += MessageSysteme(erreur);
     sorties_.messages += '\n';
     statut_ = SortieLecture;
 }
