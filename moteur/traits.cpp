@@ -30,12 +30,13 @@ constexpr std::array<TLigneTraits, GrilleComplete.size()> Table = {{
     {"PCSubj", "V;SBJV;PRS;PRF", "Sub", "Pres", "Fin"},
     {"ImpSubj", "V;SBJV;PST;IPFV", "Sub", "Imp", "Fin"},
     {"PQPSubj", "V;SBJV;PST;IPFV;PRF", "Sub", "Imp", "Fin"},
-    {"PresImp", "V;IMP;PRS", "Imp", "Pres", "Fin"},
-    {"PCImp", "V;IMP;PRS;PRF", "Imp", "Pres", "Fin"},
-    {"PresCond", "V;COND;PRS", "Cnd", "Pres", "Fin"},
-    {"P1Cond", "V;COND;PRS;PRF", "Cnd", "Pres", "Fin"},
-    // Its auxiliary is the subjonctif imparfait's: eût parlé.
-    {"P2Cond", "V;COND;PST;PRF", "Sub", "Imp", "Fin"},
+    {"PresImp", "V;IMP", "Imp", "Pres", "Fin"},
+    {"PCImp", "V;IMP;PRF", "Imp", "Pres", "Fin"},
+    {"PresCond", "V;COND", "Cnd", "Pres", "Fin"},
+    {"P1Cond", "V;COND;PRF", "Cnd", "Pres", "Fin"},
+    // The same tense as P1Cond in UniMorph; in UD its auxiliary is the
+    // subjonctif imparfait's: eût parlé.
+    {"P2Cond", "V;COND;PRF", "Sub", "Imp", "Fin"},
     {"PartPres", "V.PTCP;PRS", "", "Pres", "Part"},
     {"InfPres", "V;NFIN", "", "", "Inf"},
     {"InfPasse", "V;NFIN;PRF", "", "", "Inf"},
