@@ -61,8 +61,8 @@ Resultat Capture(const std::string& contenuEntree, bool avecEntree, Execute exec
 // names its folder): one file a test process.
 void Recueille(const std::vector<std::string>& arguments, const std::string& sortie) {
     const char* dossier = std::getenv("FLORIMOT_RECUEIL_JSON");
-    if (dossier == nullptr || std::find(arguments.begin(), arguments.end(), "--json") ==
-                                  arguments.end())
+    if (dossier == nullptr ||
+        std::find(arguments.begin(), arguments.end(), "--json") == arguments.end())
         return;
     std::ofstream(std::string(dossier) + "/" + std::to_string(getpid()) + ".jsonl",
                   std::ios::binary | std::ios::app)
