@@ -56,7 +56,7 @@ class Module(unittest.TestCase):
         t = threading.Thread(target=compteur)
         t.start()
         avant = compte[0]
-        florimot.lemmatise(["allions"] * 20000)
+        florimot.lemmatise(["allions"] * 400000)
         pendant = compte[0] - avant
         fini.set()
         t.join()
