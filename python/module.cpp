@@ -94,9 +94,8 @@ PYBIND11_MODULE(florimot, m) {
             return Objets(json);
         },
         py::arg("texte"), py::kw_only(), py::arg("feminin") = false, py::arg("negation") = false,
-        py::arg("interrogation") = false, py::arg("passif") = false,
-        py::arg("rectifiee") = false, py::arg("variante") = false,
-        py::arg("traits") = std::vector<std::string>{},
+        py::arg("interrogation") = false, py::arg("passif") = false, py::arg("rectifiee") = false,
+        py::arg("variante") = false, py::arg("traits") = std::vector<std::string>{},
         "Le même objet que conjugue --json (format 2), en dict.");
     m.def(
         "analyse",
