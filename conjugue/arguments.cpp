@@ -14,6 +14,25 @@ TArguments Refus(std::string message) {
     return refus;
 }
 
+// "unimorph", "ud", or both, separated by a comma.
+bool LitTraits(std::string_view valeur, TTraitsDemandes& traits) {
+    TTraitsDemandes lus;
+    while (true) {
+        const std::size_t virgule = valeur.find(',');
+        const std::string_view nom = valeur.substr(0, virgule);
+        if (nom == NomSchema(TSchemaTraits::UniMorph))
+            lus.unimorph = true;
+        else if (nom == NomSchema(TSchemaTraits::Ud))
+            lus.ud = true;
+        else
+            return false;
+        if (virgule == std::string_view::npos) break;
+        valeur.remove_prefix(virgule + 1);
+    }
+    traits = lus;
+    return true;
+}
+
 }  // namespace
 
 bool EstTexteAcceptable(std::string_view s) {
@@ -72,17 +91,39 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                 json = true;
                 lus.format = FormatSortie::Json;
                 break;
+            case ActionDrapeau::Format:
+                if (lue != "1" && lue != "2")
+                    return Refus("conjugue : --format : format inconnu « " + std::string(lue) +
+                                 " » ; valeurs possibles : 1, 2\n");
+                lus.formatJson = lue[0] - '0';
+                break;
+            case ActionDrapeau::Traits:
+                if (!LitTraits(lue, lus.traits))
+                    return Refus("conjugue : --traits : schéma inconnu « " + std::string(lue) +
+                                 " » ; valeurs possibles : unimorph, ud, unimorph,ud\n");
+                break;
+            case ActionDrapeau::Conllu: lus.conllu = true; break;
             case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
             case ActionDrapeau::FinOptions: options = false; break;
         }
     }
+    if (lus.filtre.feminin) lus.options.Feminin = true;
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
     if (lus.toutes && !lus.analyse)
         return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");
     if (lus.analyse && lus.filtre.Actif())
         return Refus("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
+    if (!lus.traits.Aucun() && !tsv && !json)
+        return Refus("conjugue : --traits ne s'emploie qu'avec --tsv ou --json\n");
+    if (!lus.traits.Aucun() && json && lus.formatJson == 1)
+        return Refus("conjugue : --traits ne s'emploie pas avec --format 1\n");
+    if (lus.conllu && (tsv || json || lus.analyse || lus.filtre.Actif() || !lus.traits.Aucun() ||
+                       !lus.textes.empty()))
+        return Refus(
+            "conjugue : --conllu lit l'entrée standard et ne s'emploie avec aucune autre "
+            "option\n");
     return lus;
 }
 

@@ -31,6 +31,12 @@ struct TArguments {
     // --suggestions: suggestions for misses on standard input too (they are
     // given for the texts of the command line already).
     bool suggestions = false;
+    // --format: JSON's keys of this version (2) or of the one before (1).
+    int formatJson = FormatJsonActuel;
+    // --traits: the feature schemes added to each line.
+    TTraitsDemandes traits;
+    // --conllu: standard input is a CoNLL-U file whose verbs' lemmas are filled.
+    bool conllu = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

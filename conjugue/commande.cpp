@@ -7,7 +7,9 @@
 
 #include "aide.hpp"
 #include "arguments.hpp"
+#include "conllu.hpp"
 #include "lexique_differe.hpp"
+#include "message_systeme.hpp"
 #include "sorties.hpp"
 #include "traitements.hpp"
 
@@ -40,6 +42,32 @@ void LitEntree(TEntree& entree, TTraitement& traitement, TSorties& sorties) {
         if (lu.taille < Taille) sorties.Vide();
     }
     lecteur.Termine();
+}
+
+// --conllu: the file through, block after block; nothing but its lemmas
+// changes, so nothing else is reported.
+int LitConllu(TEntree& entree, TSorties& sorties) {
+    TLemmatiseurConllu lemmatiseur(sorties.texte);
+    constexpr std::size_t Taille = 1 << 16;
+    const auto bloc = std::make_unique<char[]>(Taille);
+    for (;;) {
+        const Lecture lu = entree.Lit(bloc.get(), Taille);
+        if (lu.erreur != 0) {
+            lemmatiseur.Termine();
+            sorties.messages += "conjugue : lecture de l'entrée standard impossible : ";
+            sorties.messages += MessageSysteme(lu.erreur);
+            sorties.messages += '\n';
+            sorties.Vide();
+            return SortieLecture;
+        }
+        if (lu.taille == 0) break;
+        lemmatiseur.Ajoute(std::string_view(bloc.get(), lu.taille));
+        sorties.Libere();
+        if (lu.taille < Taille) sorties.Vide();
+    }
+    lemmatiseur.Termine();
+    sorties.Vide();
+    return SortieSucces;
 }
 
 }  // namespace
@@ -79,6 +107,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
             case TArguments::Demande::Conjuguer: break;
         }
 
+        if (lus.conllu) return LitConllu(entree, sorties);
         TLexiqueDiffere lexique(sorties.messages, lus.analyse);
         const std::unique_ptr<TTraitement> traitement =
             CreeTraitement(lus, presentation, sorties, lexique);
@@ -100,7 +129,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         // worth a message, but not a success either.
         if (e.erreur != EPIPE) {
             sorties.messages += "conjugue : impossible d'écrire la sortie : ";
-            sorties.messages += std::strerror(e.erreur);
+            sorties.messages += MessageSysteme(e.erreur);
             sorties.messages += '\n';
             sorties.VideMessages();
         }

@@ -20,6 +20,9 @@ enum class ActionDrapeau : unsigned char {
     Tsv,
     Complet,
     Json,
+    Format,
+    Traits,
+    Conllu,
     Aide,
     Version,
     FinOptions,  // "--": the rest are texts
@@ -29,14 +32,15 @@ struct TDrapeau {
     ActionDrapeau Action;
     std::array<std::string_view, 2> Noms;  // "-h", "--help"; "" for none
     // What follows it in --help ("T", "FORME..."); a value is read only for
-    // the flags that take one (Temps, Personne).
+    // the flags that take one (Temps, Personne, Format, Traits).
     std::string_view Argument;
     std::string_view Aide;  // its lines in --help, '\n' after each
     std::size_t Colonne;    // where --help starts those lines
     const TDescriptionOption* Option = nullptr;
 
     constexpr bool PrendValeur() const {
-        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne;
+        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
+               Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits;
     }
 };
 
@@ -48,7 +52,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -68,15 +72,18 @@ inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
      "un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
      "nom, mode-temps, l'indicatif pouvant être omis (présent,\n"
      "passé-composé, subjonctif-imparfait, impératif-présent,\n"
-     "conditionnel-passé-1, participe-présent…)\n",
+     "conditionnel-passé-1, participe-présent…), les cases sans\n"
+     "personne (InfPres, PartPasse, GerPres…) et les noms usuels\n"
+     "(futur, impératif, infinitif, participe passé, gérondif)\n",
      25},
     {ActionDrapeau::Personne,
      {"--personne", ""},
      "P",
      "une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
-     "on, nous, vous, ils, elles) ; à l'impératif, tu, nous,\n"
-     "vous. Avec --temps, la forme seule (conjugue --temps\n"
-     "ImpSubj --personne 6 vouloir : qu'ils voulussent) ; avec\n"
+     "on, nous, vous, ils, elles ; elle, elles : au féminin) ;\n"
+     "à l'impératif, tu, nous, vous. Avec --temps, la forme\n"
+     "seule (conjugue --temps ImpSubj --personne 6 vouloir :\n"
+     "qu'ils voulussent) ; avec\n"
      "--tsv ou --json, les seules lignes ou cases retenues\n",
      25},
     {ActionDrapeau::Analyse,
@@ -130,6 +137,30 @@ inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
      "forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
      "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
+     15},
+    {ActionDrapeau::Format,
+     {"--format", ""},
+     "N",
+     "avec --json, 2 (par défaut) : \"format\": 2 en tête, ordre des clés\n"
+     "fixe, groupe en nombre, chaque ligne et ses parties (forme, pronom,\n"
+     "auxiliaire, participe ; null sans forme), connu et suggestions\n"
+     "toujours (schéma : share/florimot/schema/) ; 1 : les clés\n"
+     "d'avant, dans leur ordre, pour cette version encore\n",
+     25},
+    {ActionDrapeau::Traits,
+     {"--traits", ""},
+     "S",
+     "ajoute les traits de chaque ligne ou lecture : unimorph\n"
+     "(V;IND;PRS;1;SG), ud (Mood=Ind|Number=Sing|…) ou unimorph,ud ;\n"
+     "--tsv : une colonne de plus par schéma, --json : clés unimorph, ud\n",
+     25},
+    {ActionDrapeau::Conllu,
+     {"--conllu", ""},
+     {},
+     "lit un fichier CoNLL-U sur l'entrée standard et remplit le LEMMA « _ »\n"
+     "des mots VERB et AUX que l'analyse lit (la lecture dont les traits\n"
+     "s'accordent avec FEATS, sinon la première) ; le reste est recopié\n"
+     "tel quel\n",
      15},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},

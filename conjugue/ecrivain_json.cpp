@@ -203,7 +203,7 @@ private:
     void CellulesGardees(const TVerbe& verbe) {
         const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
         json_.StartObject();
-        for (const Cellule& c : Grille) {
+        for (const Cellule& c : GrilleComplete) {
             bool ouverte = false;
             for (const std::size_t i : selection_->lignes) {
                 if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes())) continue;

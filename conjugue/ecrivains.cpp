@@ -4,27 +4,42 @@ namespace florimot {
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
-                                        bool complet) {
+                                        bool complet, int formatJson,
+                                        const TTraitsDemandes& traits) {
     switch (format) {
-        case FormatSortie::Tsv: return CreeEcrivainTsv(sortie, options, complet, std::nullopt);
-        case FormatSortie::Json: return CreeEcrivainJson(sortie, options, std::nullopt);
+        case FormatSortie::Tsv:
+            if (!traits.Aucun())
+                return CreeEcrivainTsvTraits(sortie, options, complet, std::nullopt, traits);
+            return CreeEcrivainTsv(sortie, options, complet, std::nullopt);
+        case FormatSortie::Json:
+            if (formatJson >= 2) return CreeEcrivainJson2(sortie, options, std::nullopt, traits);
+            return CreeEcrivainJson(sortie, options, std::nullopt);
         case FormatSortie::Lisible: break;
     }
     return CreeEcrivainLisible(sortie, options, largeur, gras);
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
-                                                 const TOptions& options, TSelection selection) {
-    if (format == FormatSortie::Json)
+                                                 const TOptions& options, TSelection selection,
+                                                 int formatJson, const TTraitsDemandes& traits) {
+    if (format == FormatSortie::Json) {
+        if (formatJson >= 2)
+            return CreeEcrivainJson2(sortie, options, std::move(selection), traits);
         return CreeEcrivainJson(sortie, options, std::move(selection));
+    }
+    if (!traits.Aucun())
+        return CreeEcrivainTsvTraits(sortie, options, false, std::move(selection), traits);
     return CreeEcrivainTsv(sortie, options, false, std::move(selection));
 }
 
 std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
-                                                      bool toutes) {
+                                                      bool toutes, int formatJson,
+                                                      const TTraitsDemandes& traits) {
     switch (format) {
-        case FormatSortie::Tsv: return CreeAnalyseTsv(sortie, toutes);
-        case FormatSortie::Json: return CreeAnalyseJson(sortie);
+        case FormatSortie::Tsv: return CreeAnalyseTsv(sortie, toutes, traits);
+        case FormatSortie::Json:
+            if (formatJson >= 2) return CreeAnalyseJson2(sortie, traits);
+            return CreeAnalyseJson(sortie);
         case FormatSortie::Lisible: break;
     }
     return CreeAnalyseLisible(sortie, toutes);

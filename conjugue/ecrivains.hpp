@@ -10,9 +10,28 @@
 #include "conjugaison.hpp"
 #include "lexique.hpp"
 #include "tampon.hpp"
+#include "traits.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
+
+// --traits: the feature schemes the machine-read outputs add to each line,
+// always in this order.
+struct TTraitsDemandes {
+    bool unimorph = false;
+    bool ud = false;
+
+    bool Aucun() const { return !unimorph && !ud; }
+    std::vector<TSchemaTraits> Schemas() const {
+        std::vector<TSchemaTraits> s;
+        if (unimorph) s.push_back(TSchemaTraits::UniMorph);
+        if (ud) s.push_back(TSchemaTraits::Ud);
+        return s;
+    }
+};
+
+// JSON's "format": 2 unless --format 1 asks for the keys of before.
+inline constexpr int FormatJsonActuel = 2;
 
 // A writer conjugates each verb itself, in the way that suits its shape,
 // and appends it to `sortie` (standard output's buffer); the caller writes it
@@ -36,12 +55,21 @@ public:
     void DefinitInconnu(std::optional<std::vector<std::string>> proches) {
         inconnu_ = std::move(proches);
     }
+    // For the next text: whether a verb the dictionary or the facts know
+    // (JSON's second format says it in every mode), and whether suggestions
+    // were sought for it (else its "suggestions" are null).
+    void DefinitConnu(bool connu, bool recherche) {
+        connu_ = connu;
+        recherche_ = recherche;
+    }
 
 protected:
     TTamponSortie& sortie_;
     const TOptions& options_;
     std::optional<std::vector<std::string>> inconnu_;
     TFaits faits_;
+    bool connu_ = false;
+    bool recherche_ = false;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.
@@ -56,7 +84,8 @@ enum class FormatSortie { Lisible, Tsv, Json };
 // `complet` gives the TSV the cells after the 98 lines.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
-                                        bool complet = false);
+                                        bool complet = false, int formatJson = 1,
+                                        const TTraitsDemandes& traits = {});
 
 // Some lines of each grid rather than all of them (--temps, --personne).
 struct TSelection {
@@ -69,7 +98,9 @@ struct TSelection {
 // its cells after its facts, only the kept lines of each cell and only the
 // cells with one, and "personne" before them when one person is kept.
 std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
-                                                 const TOptions& options, TSelection selection);
+                                                 const TOptions& options, TSelection selection,
+                                                 int formatJson = 1,
+                                                 const TTraitsDemandes& traits = {});
 
 // --analyse: the readings of each text, appended to `sortie`.
 class TEcrivainAnalyse {
@@ -81,8 +112,15 @@ public:
     // writes nothing: the caller says so on standard error).
     virtual void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) = 0;
 
+    // For the next text: the verbs it may be a misspelling of, std::nullopt
+    // when none were sought (JSON's second format says so).
+    void DefinitSuggestions(std::optional<std::vector<std::string>> suggestions) {
+        suggestions_ = std::move(suggestions);
+    }
+
 protected:
     TTamponSortie& sortie_;
+    std::optional<std::vector<std::string>> suggestions_;
 };
 
 // TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:
@@ -92,6 +130,7 @@ protected:
 // TSV the text and three empty fields, readable "aucune forme verbale
 // connue" (JSON has an object for every text already).
 std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
-                                                      bool toutes = false);
+                                                      bool toutes = false, int formatJson = 1,
+                                                      const TTraitsDemandes& traits = {});
 
 }  // namespace florimot

@@ -14,8 +14,17 @@ std::unique_ptr<TEcrivain> CreeEcrivainLisible(TTamponSortie& sortie, const TOpt
                                                int largeur, bool gras);
 std::unique_ptr<TEcrivain> CreeEcrivainJson(TTamponSortie& sortie, const TOptions& options,
                                             std::optional<TSelection> selection);
-std::unique_ptr<TEcrivainAnalyse> CreeAnalyseTsv(TTamponSortie& sortie, bool toutes);
+std::unique_ptr<TEcrivain> CreeEcrivainJson2(TTamponSortie& sortie, const TOptions& options,
+                                             std::optional<TSelection> selection,
+                                             const TTraitsDemandes& traits);
+std::unique_ptr<TEcrivain> CreeEcrivainTsvTraits(TTamponSortie& sortie, const TOptions& options,
+                                                 bool complet, std::optional<TSelection> selection,
+                                                 const TTraitsDemandes& traits);
+std::unique_ptr<TEcrivainAnalyse> CreeAnalyseTsv(TTamponSortie& sortie, bool toutes,
+                                                 const TTraitsDemandes& traits);
 std::unique_ptr<TEcrivainAnalyse> CreeAnalyseJson(TTamponSortie& sortie);
+std::unique_ptr<TEcrivainAnalyse> CreeAnalyseJson2(TTamponSortie& sortie,
+                                                   const TTraitsDemandes& traits);
 std::unique_ptr<TEcrivainAnalyse> CreeAnalyseLisible(TTamponSortie& sortie, bool toutes);
 
 }  // namespace florimot

@@ -9,9 +9,9 @@ namespace florimot {
 
 namespace {
 
-// The readable name of each cell of Grille, in its order: mode-tense, the
-// indicatif left out (it may also be written).
-constexpr std::array<std::string_view, Grille.size()> Noms = {
+// The readable name of each cell of the whole table, in its order:
+// mode-tense, the indicatif left out (it may also be written).
+constexpr std::array<std::string_view, GrilleComplete.size()> Noms = {
     "présent",
     "passé-composé",
     "imparfait",
@@ -30,6 +30,19 @@ constexpr std::array<std::string_view, Grille.size()> Noms = {
     "conditionnel-passé-1",
     "conditionnel-passé-2",
     "participe-présent",
+    "infinitif-présent",
+    "infinitif-passé",
+    "participe-passé",
+    "participe-passé-composé",
+    "gérondif-présent",
+    "gérondif-passé",
+};
+
+// The short names people use for a mode's or a tense's first cell.
+constexpr std::pair<std::string_view, std::string_view> NomsUsuels[] = {
+    {"futur", "FSInd"},       {"indicatif", "PresInd"},     {"subjonctif", "PresSubj"},
+    {"impératif", "PresImp"}, {"conditionnel", "PresCond"}, {"conditionnel-passé", "P1Cond"},
+    {"infinitif", "InfPres"}, {"participe", "PartPres"},    {"gérondif", "GerPres"},
 };
 
 constexpr std::array<std::string_view, 6> Pronoms = {"je", "tu", "il", "nous", "vous", "ils"};
@@ -64,6 +77,8 @@ int Rang(const Cellule& c, int p) {
         constexpr int rangs[] = {-1, -1, 0, -1, 1, 2, -1};
         return rangs[p];
     }
+    // The participe passé's four forms are no persons.
+    if (c.DecalageMode == ModeParticipe && c.CodeTemps == CodePartPasse) return -1;
     return p >= c.PremierePersonne && p <= c.DernierePersonne ? p - c.PremierePersonne : -1;
 }
 
@@ -114,9 +129,10 @@ private:
         std::vector<std::pair<std::string, std::string_view>> rangees;
         std::size_t largeur = 0;
         for (const std::size_t i : lignes_) {
-            const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& k) {
-                return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
-            });
+            const Cellule& c =
+                *std::find_if(GrilleComplete.begin(), GrilleComplete.end(), [i](const Cellule& k) {
+                    return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
+                });
             std::string legende = std::string(c.Mode) + ' ' + std::string(c.Temps);
             largeur = std::max(largeur, LargeurTexte(legende));
             rangees.emplace_back(std::move(legende), lignes[i]);
@@ -138,8 +154,8 @@ private:
 
 std::vector<std::size_t> TFiltre::Lignes() const {
     std::vector<std::size_t> lignes;
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
-        const Cellule& c = Grille[i];
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& c = GrilleComplete[i];
         if (cellule >= 0 && std::size_t(cellule) != i) continue;
         for (int k = 0; k < c.NombreLignes(); ++k)
             if (personne == 0 || Rang(c, personne) == k) lignes.push_back(c.Premier + k);
@@ -150,16 +166,21 @@ std::vector<std::size_t> TFiltre::Lignes() const {
 std::string LitTemps(std::string_view valeur, TFiltre& filtre) {
     const std::string plie = Plie(valeur);
     std::string possibles;
-    for (std::size_t i = 0; i < Grille.size(); ++i) {
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const std::string nom(Noms[i]);
-        if (plie == Plie(Grille[i].Nom) || plie == Plie(nom) ||
+        if (plie == Plie(GrilleComplete[i].Nom) || plie == Plie(nom) ||
             (i < 8 && plie == Plie("indicatif-" + nom))) {
             filtre.cellule = int(i);
             return {};
         }
         if (i > 0) possibles += ", ";
-        possibles += std::string(Grille[i].Nom) + " (" + nom + ")";
+        possibles += std::string(GrilleComplete[i].Nom) + " (" + nom + ")";
     }
+    for (const auto& [usuel, code] : NomsUsuels)
+        if (plie == Plie(usuel)) return LitTemps(code, filtre);
+    possibles +=
+        " ; et futur, indicatif, subjonctif, impératif, conditionnel, infinitif, "
+        "participe, gérondif";
     return Refus("--temps", "temps inconnu", valeur, possibles);
 }
 
@@ -170,6 +191,7 @@ std::string LitPersonne(std::string_view valeur, TFiltre& filtre) {
             (p == 3 && (plie == "elle" || plie == "on")) || (p == 6 && plie == "elles");
         if (plie == std::to_string(p) || plie == Pronoms[p - 1] || feminin) {
             filtre.personne = p;
+            filtre.feminin = plie == "elle" || plie == "elles";
             return {};
         }
     }
@@ -179,17 +201,23 @@ std::string LitPersonne(std::string_view valeur, TFiltre& filtre) {
 
 std::string VerifieFiltre(const TFiltre& filtre) {
     if (!filtre.Actif() || !filtre.Lignes().empty()) return {};
-    const Cellule& c = Grille[std::size_t(filtre.cellule)];
-    if (EstImperatif(c))
+    const std::size_t i = std::size_t(filtre.cellule);
+    if (EstImperatif(GrilleComplete[i]))
         return "conjugue : l'impératif n'a que tu, nous et vous (--personne 2, 4 ou 5)\n";
-    return "conjugue : le participe présent n'a pas de personne (--personne ne s'y applique pas)\n";
+    std::string nom(Noms[i]);
+    std::replace(nom.begin(), nom.end(), '-', ' ');
+    const std::string article = nom.starts_with('i') ? "l'" : "le ";
+    return "conjugue : " + article + nom +
+           " n'a pas de personne (--personne ne s'y applique pas)\n";
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
-                                              const TOptions& options, const TFiltre& filtre) {
+                                              const TOptions& options, const TFiltre& filtre,
+                                              int formatJson, const TTraitsDemandes& traits) {
     if (format == FormatSortie::Lisible)
         return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre);
-    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne});
+    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne},
+                                 formatJson, traits);
 }
 
 }  // namespace florimot

@@ -14,6 +14,8 @@ namespace florimot {
 struct TFiltre {
     int cellule = -1;  // index in Grille; -1 for every tense
     int personne = 0;  // 1 (je) to 6 (ils); 0 for every person
+    // Chosen as elle or elles: the line is the feminine one.
+    bool feminin = false;
 
     bool Actif() const { return cellule >= 0 || personne > 0; }
     // The lines of a grid it keeps, in the grid's order. The impératif's
@@ -35,6 +37,8 @@ std::string VerifieFiltre(const TFiltre& filtre);
 // the form alone, a tense's lines, or one person's line of each tense under
 // its caption.
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
-                                              const TOptions& options, const TFiltre& filtre);
+                                              const TOptions& options, const TFiltre& filtre,
+                                              int formatJson = 1,
+                                              const TTraitsDemandes& traits = {});
 
 }  // namespace florimot

@@ -10,6 +10,7 @@
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
+#include "message_systeme.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -34,12 +35,15 @@ public:
         const TFaits faits = PrepareVerbe(verbe_);
         ecrivain_->DefinitFaits(faits);
         if (verbe_.DonneGroupe() == 0) {
-            ecrivain_->NonVerbe(verbe_);
             sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
             sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
             sorties_.messages += '\n';
+            suggeres_.clear();
             if (suggestions_ && !verbe_.TropLong()) Conseille(verbe_.Intitule());
+            ecrivain_->DefinitConnu(false, suggestions_);
+            ecrivain_->DefinitInconnu(suggeres_);
+            ecrivain_->NonVerbe(verbe_);
             statut_ = std::max(statut_, SortieNonVerbe);
         } else {
             // A misspelt verb is still conjugated from its letters (new verbs
@@ -48,6 +52,7 @@ public:
             // The facts table holds the dictionary's verbs: a verb it knows
             // needs no dictionary loaded to be called known.
             std::optional<std::vector<std::string>> inconnu;
+            connuDuDictionnaire_ = false;
             if (suggestions_ && !faits.Connu) inconnu = Inconnu(verbe_.Intitule());
             if (inconnu && !inconnu->empty()) {
                 sorties_.Vide();
@@ -57,6 +62,8 @@ public:
                 sorties_.messages += '\n';
                 sorties_.VideMessages();
             }
+            ecrivain_->DefinitConnu(faits.Connu || (suggestions_ && connuDuDictionnaire_),
+                                    suggestions_);
             ecrivain_->DefinitInconnu(std::move(inconnu));
             ecrivain_->Ecrit(verbe_);
         }
@@ -70,12 +77,14 @@ private:
     // it (or there is none), else the verbs close to it, maybe none.
     std::optional<std::vector<std::string>> Inconnu(std::string_view infinitif) {
         TLexique* l = lexique_.Lexique();
-        if (l == nullptr || l->Faits(infinitif).connu) return std::nullopt;
+        connuDuDictionnaire_ = l != nullptr && l->Faits(infinitif).connu;
+        if (l == nullptr || connuDuDictionnaire_) return std::nullopt;
         return VerbesProches(*l, infinitif);
     }
 
     std::unique_ptr<TEcrivain> ecrivain_;
     TVerbe verbe_;
+    bool connuDuDictionnaire_ = false;  // of the last text Inconnu looked up
 };
 
 // --analyse: from each form back to the verbs whose grid holds it. The form
@@ -106,12 +115,14 @@ public:
         }
         // Nothing found, or only verbs guessed from the letters: maybe a
         // misspelling.
+        suggeres_.clear();
         if (suggestions_ && !Connu(analyse))
             if (const std::string s = Suggere(forme); !s.empty()) {
                 sorties_.messages += "  ";
                 sorties_.messages += s;
                 sorties_.messages += '\n';
             }
+        ecrivain_->DefinitSuggestions(suggestions_ ? std::optional(suggeres_) : std::nullopt);
         ecrivain_->Ecrit(forme, analyse);
         sorties_.Libere();
     }
@@ -132,7 +143,7 @@ void TTraitement::Refuse(std::string_view ou) {
 
 void TTraitement::EchecLecture(int erreur) {
     sorties_.messages += "conjugue : lecture de l'entrée standard impossible : ";
-    sorties_.messages += std::strerror(erreur);
+    sorties_.messages += MessageSysteme(erreur);
     sorties_.messages += '\n';
     statut_ = SortieLecture;
 }
@@ -156,7 +167,7 @@ void TTraitement::Conseille(std::string_view texte) {
 std::string TTraitement::Suggere(std::string_view texte) {
     std::string liste;
     if (TLexique* l = lexique_.Lexique())
-        for (const std::string& s : l->Suggestions(texte)) {
+        for (std::string& s : suggeres_ = l->Suggestions(texte)) {
             liste += liste.empty() ? "suggestions : " : ", ";
             liste += s;
         }
@@ -169,15 +180,17 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
     std::unique_ptr<TTraitement> traitement;
     if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
-            CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes), sorties,
-            lexique);
+            CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes,
+                                arguments.formatJson, arguments.traits),
+            sorties, lexique);
     } else {
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
                 ? CreeEcrivainFiltre(arguments.format, sorties.texte, arguments.options,
-                                     arguments.filtre)
+                                     arguments.filtre, arguments.formatJson, arguments.traits)
                 : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
-                               presentation.largeur, presentation.gras, arguments.complet);
+                               presentation.largeur, presentation.gras, arguments.complet,
+                               arguments.formatJson, arguments.traits);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
     }
     // A batch on standard input asks for none unless told: each would load

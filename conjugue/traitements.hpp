@@ -2,7 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "arguments.hpp"
 #include "commande.hpp"
@@ -45,6 +47,7 @@ protected:
     TSorties& sorties_;
     TLexiqueDiffere& lexique_;
     bool suggestions_ = false;
+    std::vector<std::string> suggeres_;  // what the last Suggere found
     int statut_ = SortieSucces;
 };
 

@@ -12,7 +12,7 @@ paquets=(
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
   libhunspell-dev hunspell-fr-comprehensive
-  rapidjson-dev
+  rapidjson-dev python3-jsonschema
   mandoc desktop-file-utils appstream
   devscripts
 )

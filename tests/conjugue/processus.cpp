@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -56,16 +57,30 @@ Resultat Capture(const std::string& contenuEntree, bool avecEntree, Execute exec
     return r;
 }
 
+// The JSON a run wrote, kept for the schema's test (FLORIMOT_RECUEIL_JSON
+// names its folder): one file a test process.
+void Recueille(const std::vector<std::string>& arguments, const std::string& sortie) {
+    const char* dossier = std::getenv("FLORIMOT_RECUEIL_JSON");
+    if (dossier == nullptr ||
+        std::find(arguments.begin(), arguments.end(), "--json") == arguments.end())
+        return;
+    std::ofstream(std::string(dossier) + "/" + std::to_string(getpid()) + ".jsonl",
+                  std::ios::binary | std::ios::app)
+        << sortie;
+}
+
 }  // namespace
 
 Resultat Lance(const std::vector<std::string>& arguments, const std::string& entree) {
-    return Capture(entree, true, [&] {
+    Resultat r = Capture(entree, true, [&] {
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(CONJUGUE_EXE));
         for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(CONJUGUE_EXE, argv.data());
     });
+    Recueille(arguments, r.sortie);
+    return r;
 }
 
 Resultat LanceScript(const std::string& script) {

@@ -93,7 +93,8 @@ TEST(ConjugueLecture, Locutions) {
     ASSERT_EQ(lignes.size(), 2u * 98);
     EXPECT_EQ(lignes[7], "se rendre compte\tPCInd\t1\tje me suis rendu compte");
     EXPECT_EQ(lignes[98], "se rendre comte\tGroupe\t0\tGroupe : 0");
-    EXPECT_EQ(Lance({"--json", "faire attention"}).sortie.rfind("{\"mot\":\"faire attention\",", 0),
+    EXPECT_EQ(Lance({"--json", "--format", "1", "faire attention"})
+                  .sortie.rfind("{\"mot\":\"faire attention\",", 0),
               0u);
 }
 
@@ -238,7 +239,7 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          0,
          "cèderai\tcéder\tFSInd\t1\npuis\tpouvoir\tPresInd\t1\n",
          ""},
-        {{"--analyse", "--json", "puis"},
+        {{"--analyse", "--json", "--format", "1", "puis"},
          0,
          "{\"forme\":\"puis\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
@@ -261,7 +262,7 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          0,
          "« elles sont venues » : venir, indicatif passé composé, elles (féminin)\n",
          ""},
-        {{"--analyse", "--json", "puis-je ?"},
+        {{"--analyse", "--json", "--format", "1", "puis-je ?"},
          0,
          "{\"forme\":\"puis-je ?\",\"verbes\":[{\"infinitif\":\"pouvoir\",\"connu\":true,"
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"

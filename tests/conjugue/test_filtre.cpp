@@ -63,7 +63,7 @@ TEST(ConjugueFiltre, TempsEtPersonne) {
          0,
          "aimer\tGroupe\t0\tGroupe : 1\naimer\tP2Cond\t1\tj'eusse aimé\n",
          ""},
-        {{"--json", "--temps", "PCImp", "--personne", "tu", "partir"},
+        {{"--json", "--format", "1", "--temps", "PCImp", "--personne", "tu", "partir"},
          0,
          "false},\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
          "",
@@ -114,7 +114,7 @@ TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
         {}, {"--feminin", "--negation", "--interrogation"}, {"--passif", "--rectifiee"}};
     for (const std::vector<std::string>& options : optionsPossibles) {
         const auto tsv = lance({"--tsv"}, options).second;
-        const auto json = lance({"--json"}, options).second;
+        const auto json = lance({"--json", "--format", "1"}, options).second;
         ASSERT_EQ(tsv.size(), 5 * (florimot::NombreLignesGrille + 1));
         ASSERT_EQ(json.size(), 5u);
         for (std::size_t t = 0; t < florimot::Grille.size(); ++t)
@@ -172,6 +172,7 @@ TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
                     attendu.push_back(essais::EcritJson(objet));
                 }
                 arguments[0] = "--json";
+                arguments.insert(arguments.begin() + 1, {"--format", "1"});
                 EXPECT_EQ(lance(arguments, options).second, attendu) << nom;
             }
     }
@@ -194,18 +195,22 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
          0,
          "je boullis\n",
          "boullir : Vouliez-vous dire « bouillir » ?\n"},
-        {{"--json", "googler"},
+        {{"--json", "--format", "1", "googler"},
          0,
          "\"modele\":\"parler\",\"regle\":\"\",\"connu\":false,\"suggestions\":[],",
          "",
          true},
-        {{"--json", "ammener"},
+        {{"--json", "--format", "1", "ammener"},
          0,
          "\"modele\":\"lever\",\"regle\":\"e devient è devant une syllabe muette : je lève, nous "
          "levons\",\"connu\":false,\"suggestions\":[\"amener\",\"emmener\"],\"options",
          "ammener : Vouliez-vous dire « amener » ou « emmener » ?\n",
          true},
-        {{"--json", "parler"}, 0, "\"modele\":\"parler\",\"regle\":\"\",\"options\"", "", true},
+        {{"--json", "--format", "1", "parler"},
+         0,
+         "\"modele\":\"parler\",\"regle\":\"\",\"options\"",
+         "",
+         true},
     };
     for (const Cas& c : cas) Verifie(c);
     // A batch on standard input does not load the dictionary: nothing said.

@@ -35,7 +35,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
             "parler",    "céder",    "finir",    "haïr",         "prendre",
             "aller",     "bruire",   "avoir",    "être",         "maison",
             "s'asseoir", "pleuvoir", "résoudre", "ab\"c\\parler"};  // not a verb: its name escaped
-    std::vector<std::string> json = {"--json"}, tsv = {"--tsv", "--complet"};
+    std::vector<std::string> json = {"--json", "--format", "1"}, tsv = {"--tsv", "--complet"};
     json.insert(json.end(), mots.begin(), mots.end());
     tsv.insert(tsv.end(), mots.begin(), mots.end());
     const Resultat rj = Lance(json), rt = Lance(tsv);
@@ -102,7 +102,7 @@ TEST(ConjugueJson, NonVerbeEtUsage) {
         std::string sortie, erreurs;
     };
     const Cas cas[] = {
-        {{"--json", "maison"},
+        {{"--json", "--format", "1", "maison"},
          florimot::SortieNonVerbe,
          "{\"mot\":\"maison\",\"verbe\":false,\"erreur\":\"Ceci n'est pas un Verbe\"}\n",
          "maison : Ceci n'est pas un Verbe\n"},

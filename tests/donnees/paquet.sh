@@ -22,9 +22,16 @@ attendus=(bin/conjugue share/man/fr/man1/conjugue.1.gz share/doc/florimot/copyri
 [ -f "$build/interface/org.example.Florimot.metainfo.xml" ] && attendus+=(bin/florimot
     share/man/fr/man1/florimot.1.gz share/applications/org.example.Florimot.desktop
     share/metainfo/org.example.Florimot.metainfo.xml share/icons/hicolor/scalable/apps/florimot.svg)
+attendus+=(share/florimot/schema/conjugue.schema.json)
 for f in "${attendus[@]}"; do
     grep -q " \./usr/$f\$" <<<"$contenu" || echoue "/usr/$f absent du paquet"
 done
+# The Python module, where it was built, with its stubs.
+if compgen -G "$build/python/florimot*.so" >/dev/null; then
+    grep -q ' \./usr/lib/python3/dist-packages/florimot\..*\.so$' <<<"$contenu" &&
+        grep -q ' \./usr/lib/python3/dist-packages/florimot\.pyi$' <<<"$contenu" ||
+        echoue "module Python absent du paquet"
+fi
 grep -v ' root/root ' <<<"$contenu" && echoue "fichiers qui ne sont pas à root"
 
 controle=$(dpkg-deb -f "$paquet" Package Version Architecture Recommends)
