@@ -31,6 +31,8 @@ struct TArguments {
     // --suggestions: suggestions for misses on standard input too (they are
     // given for the texts of the command line already).
     bool suggestions = false;
+    // --pourquoi: the readable output says why each participle agrees.
+    bool pourquoi = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -20,6 +20,7 @@ enum class ActionDrapeau : unsigned char {
     Tsv,
     Complet,
     Json,
+    Pourquoi,
     Aide,
     Version,
     FinOptions,  // "--": the rest are texts
@@ -48,7 +49,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 18> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -125,11 +126,20 @@ inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
      "un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
      "regle, options, cellules (chaque case et ses formes, tableau\n"
      "complet), faits (ce que le verbe admet : impersonnel, passif…) ;\n"
-     "pour un mot qui\n"
+     "accord (lignes : pour chaque ligne d'un participe passé le code\n"
+     "de la raison de son accord, null sans forme ; phrases : la\n"
+     "phrase de chaque code) ; pour un mot qui\n"
      "n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
      "forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
      "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
+     15},
+    {ActionDrapeau::Pourquoi,
+     {"--pourquoi", ""},
+     {},
+     "après chaque conjugaison, pourquoi le participe passé s'accorde\n"
+     "ou non (auxiliaire, pronom réfléchi, voix passive…), temps par\n"
+     "temps ; avec --temps ou --personne, après chaque ligne\n",
      15},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},

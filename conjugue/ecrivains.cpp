@@ -6,7 +6,9 @@
 #include <array>
 #include <span>
 
+#include "accords.hpp"
 #include "entete.hpp"
+#include "json_accord.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
 
@@ -84,22 +86,25 @@ private:
 // A non-verb has no grid to show: its message on standard error is all.
 class TEcrivainLisible final : public TEcrivain {
 public:
-    TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras)
-        : TEcrivain(sortie, options), largeur_(largeur), gras_(gras) {}
+    TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras,
+                     bool pourquoi)
+        : TEcrivain(sortie, options), largeur_(largeur), gras_(gras), pourquoi_(pourquoi) {}
 
     void Ecrit(const TVerbe& verbe) override {
         if (premier_)
             premier_ = false;
         else
             sortie_ += '\n';
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_),
-                              ConjugueGrille(verbe, options_, faits_), largeur_, gras_);
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_), lignes, largeur_, gras_);
+        if (pourquoi_) sortie_ += PourquoiLisible(verbe, options_, faits_, lignes);
     }
     void NonVerbe(const TVerbe&) override {}
 
 private:
     int largeur_;
     bool gras_;
+    bool pourquoi_;
     bool premier_ = true;
 };
 
@@ -167,6 +172,7 @@ public:
         if (selection_) {
             // The facts first: a reader of a few cells sees them before.
             Faits();
+            Accord(verbe);
             if (selection_->personne > 0) {
                 Cle("personne");
                 json_.Int(selection_->personne);
@@ -177,6 +183,7 @@ public:
             Cle("cellules");
             Cellules(verbe, entete.Intitule);
             Faits();
+            Accord(verbe);
         }
         json_.EndObject();
         sortie_ += '\n';
@@ -249,6 +256,12 @@ private:
         if (texte.empty()) texte = ObjetDeBooleens(faits);
         Cle("faits");
         Brut(texte);
+    }
+
+    // Why each participle agrees, after the facts it is read from.
+    void Accord(const TVerbe& verbe) {
+        Cle("accord");
+        Brut(ObjetAccord(verbe, options_, faits_));
     }
 
     // An object written beforehand, as the value of the key just written:
@@ -443,13 +456,13 @@ private:
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
-                                        bool complet) {
+                                        bool complet, bool pourquoi) {
     switch (format) {
         case FormatSortie::Tsv: return std::make_unique<TEcrivainTsv>(sortie, options, complet);
         case FormatSortie::Json: return std::make_unique<TEcrivainJson>(sortie, options);
         case FormatSortie::Lisible: break;
     }
-    return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras);
+    return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras, pourquoi);
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,

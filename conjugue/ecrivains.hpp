@@ -53,10 +53,11 @@ static_assert(TText::Capacite == 24, "MessageTropLong gives the limit");
 enum class FormatSortie { Lisible, Tsv, Json };
 
 // `largeur` and `gras` are MiseEnPage's, for the readable output only;
-// `complet` gives the TSV the cells after the 98 lines.
+// `complet` gives the TSV the cells after the 98 lines; `pourquoi` the
+// readable output, after each grid, why its participles agree or not.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
-                                        bool complet = false);
+                                        bool complet = false, bool pourquoi = false);
 
 // Some lines of each grid rather than all of them (--temps, --personne).
 struct TSelection {

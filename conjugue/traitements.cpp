@@ -175,9 +175,10 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
                 ? CreeEcrivainFiltre(arguments.format, sorties.texte, arguments.options,
-                                     arguments.filtre)
+                                     arguments.filtre, arguments.pourquoi)
                 : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
-                               presentation.largeur, presentation.gras, arguments.complet);
+                               presentation.largeur, presentation.gras, arguments.complet,
+                               arguments.pourquoi);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
     }
     // A batch on standard input asks for none unless told: each would load
