@@ -78,6 +78,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
                                     place->PositionEtiquette, policeTemps);
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
+        connect(Listes[i], &QListWidget::itemSelectionChanged, this,
+                [this, liste = Listes[i]] { MontreRaison(liste); });
     }
 
     PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
@@ -151,7 +153,8 @@ void TContenu::DefinitReference(QSize reference) {
     Agence();
 }
 
-QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
+QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
+                          const QStringList& raisons) {
     const QString texte = QString::fromStdString(entete.Intitule).trimmed();
     Regle_ = Texte(entete.Regle);
     VerbeL->setText(texte);
@@ -172,11 +175,16 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
             continue;
         }
         liste->clear();
-        for (int k = 0; k < cellule.NombreLignes(); ++k)
+        for (int k = 0; k < cellule.NombreLignes(); ++k) {
             liste->addItem(QString::fromUtf8(lignes[cellule.Premier + k]));
+            if (cellule.Premier + k < raisons.size())
+                liste->item(k)->setData(RoleRaison, raisons[cellule.Premier + k]);
+        }
         MarqueCoupures(liste);
     }
+    Raison_.clear();
     PlaceParticipe();
+    PlaceAnalyse();
     return texte;
 }
 
@@ -273,6 +281,16 @@ void TContenu::QuandPage(std::function<void(int)> action) {
 void TContenu::DefinitNote(const QString& note) {
     Note_ = note;
     AligneGroupe();
+}
+
+void TContenu::MontreRaison(const QListWidget* liste) {
+    const QListWidgetItem* ligne = liste->currentItem();
+    const QString raison =
+        ligne != nullptr && ligne->isSelected() ? ligne->data(RoleRaison).toString() : QString();
+    Raison_ = raison.isEmpty()
+                  ? QString()
+                  : QStringLiteral("« ") + ligne->text() + QStringLiteral(" » : ") + raison;
+    PlaceAnalyse();
 }
 
 void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,

@@ -38,8 +38,11 @@ public:
 
     // The verb's row said from its header (the word as people write it, the
     // options in force, the group, the model and its rule) and the lines of
-    // its grid; returns the word as shown.
-    QString Remplit(const TEntete& entete, const LignesGrille& lignes);
+    // its grid; returns the word as shown. `raisons`: why each line's
+    // participle agrees, by its index in the grid ("" for none, or none at
+    // all), in the line's tooltip and under the pages once it is selected.
+    QString Remplit(const TEntete& entete, const LignesGrille& lignes,
+                    const QStringList& raisons = {});
     void CopieDe(const TContenu& autre);
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
@@ -107,6 +110,8 @@ private:
     void EcritOptions(bool deuxLignes);
     void PlaceParticipe();
     void PlaceAnalyse();
+    // The reason of the line `liste` has selected, under the pages.
+    void MontreRaison(const QListWidget* liste);
     // What a screen reader says of each control, and the Tab order.
     void NommePourLecteurs();
 
@@ -114,6 +119,7 @@ private:
     QString Note_;
     QString Regle_;
     QString Analyse_;
+    QString Raison_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
     QSize PageFeuille_;

@@ -79,9 +79,14 @@ void TContenu::PlaceAnalyse() {
         droite -= taille.width() + 4;
     }
     const int gauche = 8;
-    AnalyseL->setVisible(!Analyse_.isEmpty());
-    if (Analyse_.isEmpty()) return;
-    EcritSurDeuxLignes(AnalyseL, Analyse_, droite - 4 - gauche);
+    // What was found behind the text typed, then why the selected line's
+    // participle agrees.
+    const QString texte = Analyse_.isEmpty() || Raison_.isEmpty()
+                              ? Analyse_ + Raison_
+                              : Analyse_ + QStringLiteral(" — ") + Raison_;
+    AnalyseL->setVisible(!texte.isEmpty());
+    if (texte.isEmpty()) return;
+    EcritSurDeuxLignes(AnalyseL, texte, droite - 4 - gauche);
     AnalyseL->adjustSize();
     AnalyseL->move(gauche, haut + std::max(0, (hauteur - AnalyseL->height()) / 2));
 }

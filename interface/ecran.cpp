@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "about.hpp"
+#include "accords.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
@@ -251,7 +252,15 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                         bool avecNote) {
     Entete_ = FaitEntete(verbe, Options_, faits);
     AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
-    return Contenu_->Remplit(Entete_, lignes);
+    QStringList raisons;
+    for (const Cellule& c : GrilleComplete)
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            const CodeAccord code = AccordDeLigne(verbe, Options_, faits, c, lignes[c.Premier + i]);
+            raisons << (code == CodeAccord::Aucun
+                            ? QString()
+                            : QString::fromStdString(PhraseAccord(code, verbe)));
+        }
+    return Contenu_->Remplit(Entete_, lignes, raisons);
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {

@@ -62,8 +62,11 @@ void MarqueCoupures(QListWidget* liste) {
     const int largeur = liste->contentsRect().width() - MargeTexte;
     for (int i = 0; i < liste->count(); ++i) {
         QListWidgetItem* ligne = liste->item(i);
-        ligne->setToolTip(mesure.horizontalAdvance(ligne->text()) > largeur ? ligne->text()
-                                                                            : QString());
+        QString bulle =
+            mesure.horizontalAdvance(ligne->text()) > largeur ? ligne->text() : QString();
+        if (const QString raison = ligne->data(RoleRaison).toString(); !raison.isEmpty())
+            bulle += (bulle.isEmpty() ? QString() : QStringLiteral("\n")) + raison;
+        ligne->setToolTip(bulle);
     }
 }
 

@@ -52,8 +52,9 @@ std::string Legende(const Cellule& c) {
     if (!c.Temps.empty()) r += ' ' + std::string(c.Temps);
     for (char& x : r)
         if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    for (const auto& [de, en] : {std::pair<std::string_view, std::string_view>{"1° forme", "1re forme"},
-                                 {"2° forme", "2e forme"}})
+    for (const auto& [de, en] :
+         {std::pair<std::string_view, std::string_view>{"1° forme", "1re forme"},
+          {"2° forme", "2e forme"}})
         if (const std::size_t f = r.find(de); f != std::string::npos) r.replace(f, de.size(), en);
     return r;
 }
