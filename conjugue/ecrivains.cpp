@@ -7,8 +7,10 @@
 #include <span>
 
 #include "accords.hpp"
+#include "diagnostics.hpp"
 #include "entete.hpp"
 #include "json_accord.hpp"
+#include "json_diagnostic.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
 
@@ -421,6 +423,11 @@ public:
             json_.EndObject();
         }
         json_.EndArray();
+        if (!diagnostics_.empty()) {
+            Cle("diagnostic");
+            const std::string texte = TableauDiagnostic(diagnostics_);
+            json_.RawValue(texte.data(), texte.size(), rapidjson::kArrayType);
+        }
         json_.EndObject();
         sortie_ += '\n';
     }
@@ -443,9 +450,14 @@ public:
         : TEcrivainAnalyse(sortie), toutes_(toutes) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        if (analyse.empty() && !toutes_) return;
-        sortie_ += DecritAnalyse(forme, analyse);
-        sortie_ += '\n';
+        if (!analyse.empty() || toutes_) {
+            sortie_ += DecritAnalyse(forme, analyse);
+            sortie_ += '\n';
+        }
+        for (const TDiagnostic& d : diagnostics_) {
+            sortie_ += PhraseDiagnostic(d);
+            sortie_ += '\n';
+        }
     }
 
 private:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "diagnostic.hpp"
 #include "lexique.hpp"
 #include "tampon.hpp"
 #include "verbe.hpp"
@@ -81,9 +82,15 @@ public:
     // `forme` as normalised; `analyse` may be empty (a readable output then
     // writes nothing: the caller says so on standard error).
     virtual void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) = 0;
+    // For the next text: what it was probably meant to be (none for a text
+    // read, or nothing near). Readable, a sentence each; JSON, "diagnostic".
+    void DefinitDiagnostic(std::vector<TDiagnostic> diagnostics) {
+        diagnostics_ = std::move(diagnostics);
+    }
 
 protected:
     TTamponSortie& sortie_;
+    std::vector<TDiagnostic> diagnostics_;
 };
 
 // TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:

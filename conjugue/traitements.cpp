@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "citation.hpp"
+#include "diagnostic.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
@@ -112,6 +113,9 @@ public:
                 sorties_.messages += s;
                 sorties_.messages += '\n';
             }
+        // No verb the dictionary knows: maybe a known verb's line written wrong.
+        ecrivain_->DefinitDiagnostic(Connu(analyse) ? std::vector<TDiagnostic>()
+                                                    : Diagnostique(forme));
         ecrivain_->Ecrit(forme, analyse);
         sorties_.Libere();
     }

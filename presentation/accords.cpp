@@ -46,8 +46,9 @@ bool AvecParticipe(const TOptions& options, const Cellule& c) {
            options.Passif;
 }
 
-// "indicatif passé composé", "participe passé".
-std::string Legende(const Cellule& c) {
+}  // namespace
+
+std::string LegendeCellule(const Cellule& c) {
     std::string r(c.Mode);
     if (!c.Temps.empty()) r += ' ' + std::string(c.Temps);
     for (char& x : r)
@@ -58,8 +59,6 @@ std::string Legende(const Cellule& c) {
         if (const std::size_t f = r.find(de); f != std::string::npos) r.replace(f, de.size(), en);
     return r;
 }
-
-}  // namespace
 
 CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
                            const Cellule& cellule) {
@@ -129,7 +128,7 @@ std::string PourquoiLisible(const TVerbe& verbe, const TOptions& options, const 
     for (const auto& [code, cellules] : raisons) {
         texte += "  ";
         for (std::size_t i = 0; i < cellules.size(); ++i) {
-            std::string legende = Legende(*cellules[i]);
+            std::string legende = LegendeCellule(*cellules[i]);
             if (i > 0 && cellules[i - 1]->Mode == cellules[i]->Mode && !cellules[i]->Temps.empty())
                 legende.erase(0, cellules[i]->Mode.size() + 1);
             texte += (i > 0 ? ", " : "") + legende;

@@ -40,6 +40,9 @@ std::string_view CleAccord(CodeAccord code);
 // avec le sujet"), with the verb's own words where it names them; "" for Aucun.
 std::string PhraseAccord(CodeAccord code, const TVerbe& verbe);
 
+// "indicatif passé composé", "conditionnel passé 1re forme", "participe passé".
+std::string LegendeCellule(const Cellule& cellule);
+
 // The readable block the command line prints after a grid: a caption, then
 // for each reason the cells whose lines it explains ("  indicatif passé
 // composé, …, gérondif passé : auxiliaire avoir : …"), in the grid's order;
