@@ -4,6 +4,7 @@
 #include <QtCore/qnamespace.h>
 
 class QListWidget;
+class QListWidgetItem;
 class QString;
 class QWidget;
 
@@ -22,9 +23,12 @@ QListWidget* CreeListeTemps(const QString& nom, QWidget* parent);
 inline constexpr int RoleRaison = Qt::UserRole + 1;
 
 // A line too long for its list is cut with an ellipsis; the whole line is
-// then readable under the pointer, and its RoleRaison after it. To be called
-// again whenever the list's width or lines change.
+// then its tooltip. To be called again whenever the list's width or lines
+// change.
 void MarqueCoupures(QListWidget* liste);
+
+// What the pointer shows over a line: its tooltip, then its RoleRaison.
+QString BulleLigne(const QListWidgetItem* ligne);
 
 // The width `liste` needs to show its longest line whole.
 int LargeurVoulue(const QListWidget* liste);
