@@ -284,9 +284,11 @@ void TContenu::DefinitNote(const QString& note) {
 }
 
 void TContenu::MontreRaison(const QListWidget* liste) {
+    // The line the user is on, else the first selected (a reading's).
     const QListWidgetItem* ligne = liste->currentItem();
-    const QString raison =
-        ligne != nullptr && ligne->isSelected() ? ligne->data(RoleRaison).toString() : QString();
+    if (ligne == nullptr || !ligne->isSelected())
+        ligne = liste->selectedItems().isEmpty() ? nullptr : liste->selectedItems().front();
+    const QString raison = ligne != nullptr ? ligne->data(RoleRaison).toString() : QString();
     Raison_ = raison.isEmpty()
                   ? QString()
                   : QStringLiteral("« ") + ligne->text() + QStringLiteral(" » : ") + raison;

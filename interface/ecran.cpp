@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include "aide.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
+#include "diagnostics.hpp"
 #include "faits.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
@@ -225,8 +227,15 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         }
         TSessionLexique& d = *Session_;
         d.Verbes.clear();
-        // A word shown again for an option was looked up already.
-        if ((avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed())) {
+        // A word shown again for an option was looked up already. A text
+        // read only under verbs guessed from its letters may be a known
+        // verb's line written wrong.
+        const bool trouve =
+            (avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed());
+        const bool connu = std::any_of(d.Verbes.begin(), d.Verbes.end(),
+                                       [](const TAnalyse& a) { return a.connu; });
+        if (avertit && sansForme && prefere.isEmpty() && !connu && MontreDiagnostic(texte)) {
+        } else if (trouve) {
             MontreTrouve(d.Rang(prefere), avertit);
             ProposeProches({});
             Memorise();
@@ -289,6 +298,44 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     });
     d.PrendMessage();
     MetNote(intitule);
+}
+
+bool TEcran::MontreDiagnostic(const QString& texte) {
+    const std::vector<TDiagnostic> diagnostics =
+        Diagnostique(FormeSaisie(texte).trimmed().toStdString());
+    if (diagnostics.empty() || diagnostics.front().lectures.empty()) return false;
+    const TDiagnostic& diagnostic = diagnostics.front();
+    Session_->Verbes.clear();
+    TVerbe verbe;
+    verbe.DefinitVerbe(diagnostic.infinitif);
+    const TFaits faits = PrepareVerbe(verbe);
+    // The options of the line meant (féminin for « elle a venue »), the
+    // spelling kept.
+    if (const TOptions options = Reunies(Restreint(Options_, PorteeOption::Graphie),
+                                         diagnostic.lectures.front().options);
+        !(options == Options_)) {
+        Options_ = options;
+        CocheOptions();
+    }
+    Montre_ = QString::fromStdString(diagnostic.infinitif);
+    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const QString intitule = Remplit(verbe, lignes, faits, true);
+    Contenu_->DefinitAnalyse({}, {}, {});
+    std::vector<TLigneChoisie> choisies;
+    for (const TLecture& l : diagnostic.lectures)
+        for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
+            if (GrilleComplete[i].Nom == l.cellule)
+                choisies.push_back({i, l.personne - GrilleComplete[i].PremierePersonne});
+    Contenu_->Selectionne(choisies);
+    Proposition_->DefinitPhrase(QString::fromStdString(PhraseDiagnostic(diagnostic)));
+    // The sentence's lines take no room from the pages: the window grows
+    // by them.
+    centralWidget()->layout()->activate();
+    if (const int manque = Contenu_->Reference().height() - Contenu_->height(); manque > 0)
+        resize(width(), height() + manque);
+    MetNote(intitule);
+    Memorise();
+    return true;
 }
 
 void TEcran::Avertit(const QString& texte) {

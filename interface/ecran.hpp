@@ -110,6 +110,10 @@ private:
     // verb's note will be shown, its other series wanted.
     QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
                     bool avecNote);
+    // A text no grid holds but close to a known verb's line: that verb
+    // shown, the right line selected, and above the pages what was wrong
+    // and why. False when no line is near.
+    bool MontreDiagnostic(const QString& texte);
     // The warning for a text that is no verb, with suggestions when the
     // dictionary has some.
     void Avertit(const QString& texte);

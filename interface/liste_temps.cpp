@@ -35,8 +35,8 @@ public:
                    const QStyleOptionViewItem& option, const QModelIndex& index) override {
         if (evenement->type() != QEvent::ToolTip || !index.isValid())
             return QStyledItemDelegate::helpEvent(evenement, vue, option, index);
-        const QString bulle = Bulle(index.data(Qt::ToolTipRole).toString(),
-                                    index.data(RoleRaison).toString());
+        const QString bulle =
+            Bulle(index.data(Qt::ToolTipRole).toString(), index.data(RoleRaison).toString());
         if (bulle.isEmpty()) {
             QToolTip::hideText();
             evenement->ignore();

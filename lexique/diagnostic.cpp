@@ -78,7 +78,8 @@ std::vector<std::string> Mots(std::string_view texte) {
 // The verb word inside a written word: after its elided pronoun, before
 // an inverted one ("j'apelle", "parles-tu").
 std::string_view Noyau(std::string_view mot) {
-    if (const std::size_t a = mot.rfind('\''); a != std::string_view::npos) mot.remove_prefix(a + 1);
+    if (const std::size_t a = mot.rfind('\''); a != std::string_view::npos)
+        mot.remove_prefix(a + 1);
     if (const std::size_t t = mot.find('-'); t != std::string_view::npos && t > 0)
         mot = mot.substr(0, t);
     return mot;
@@ -86,19 +87,19 @@ std::string_view Noyau(std::string_view mot) {
 
 // The words the auxiliaries put before a participle, avoir's then être's.
 constexpr std::array<std::string_view, 41> FormesAvoir = {
-    "ai",     "as",      "a",       "avons",    "avez",    "ont",    "avais",  "avait",
-    "avions", "aviez",   "avaient", "eus",      "eut",     "eûmes",  "eûtes",  "eurent",
-    "aurai",  "auras",   "aura",    "aurons",   "aurez",   "auront", "aie",    "aies",
-    "ait",    "ayons",   "ayez",    "aient",    "eusse",   "eusses", "eût",    "eussions",
-    "eussiez", "eussent", "aurais", "aurait",   "aurions", "auriez", "auraient", "avoir",
-    "ayant"};
+    "ai",     "as",      "a",      "avons",    "avez",    "ont",     "avais",
+    "avait",  "avions",  "aviez",  "avaient",  "eus",     "eut",     "eûmes",
+    "eûtes",  "eurent",  "aurai",  "auras",    "aura",    "aurons",  "aurez",
+    "auront", "aie",     "aies",   "ait",      "ayons",   "ayez",    "aient",
+    "eusse",  "eusses",  "eût",    "eussions", "eussiez", "eussent", "aurais",
+    "aurait", "aurions", "auriez", "auraient", "avoir",   "ayant"};
 constexpr std::array<std::string_view, 41> FormesEtre = {
-    "suis",    "es",      "est",     "sommes",   "êtes",    "sont",    "étais",  "était",
-    "étions",  "étiez",   "étaient", "fus",      "fut",     "fûmes",   "fûtes",  "furent",
-    "serai",   "seras",   "sera",    "serons",   "serez",   "seront",  "sois",   "sois",
-    "soit",    "soyons",  "soyez",   "soient",   "fusse",   "fusses",  "fût",    "fussions",
-    "fussiez", "fussent", "serais",  "serait",   "serions", "seriez",  "seraient", "être",
-    "étant"};
+    "suis",   "es",      "est",    "sommes",   "êtes",    "sont",    "étais",
+    "était",  "étions",  "étiez",  "étaient",  "fus",     "fut",     "fûmes",
+    "fûtes",  "furent",  "serai",  "seras",    "sera",    "serons",  "serez",
+    "seront", "sois",    "sois",   "soit",     "soyons",  "soyez",   "soient",
+    "fusse",  "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais",
+    "serait", "serions", "seriez", "seraient", "être",    "étant"};
 
 bool Parmi(std::string_view mot, const auto& formes) {
     return std::find(formes.begin(), formes.end(), mot) != formes.end();
@@ -204,7 +205,8 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     }
     if (e.size() == k.size()) {
         bool memesBases = true;
-        for (std::size_t i = 0; i < e.size(); ++i) memesBases = memesBases && Base(e[i]) == Base(k[i]);
+        for (std::size_t i = 0; i < e.size(); ++i)
+            memesBases = memesBases && Base(e[i]) == Base(k[i]);
         if (memesBases) {
             for (std::size_t i = 0; i < e.size(); ++i)
                 if (e[i] != k[i]) {
@@ -230,7 +232,8 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
         }
         // The extra letter may be either of the pair: "apelle" lacks the p
         // of "appelle" wherever it is counted.
-        if (!Voyelle(k[ou]) && ((ou > 0 && k[ou - 1] == k[ou]) || (ou + 1 < k.size() && k[ou + 1] == k[ou]))) {
+        if (!Voyelle(k[ou]) &&
+            ((ou > 0 && k[ou - 1] == k[ou]) || (ou + 1 < k.size() && k[ou + 1] == k[ou]))) {
             d.faute = TFaute::Consonne;
             d.detail = Octets(std::u32string(2, k[ou]));
             return;
@@ -303,8 +306,8 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
         lexique::LecturesIndex(ecrits[0], &connu);
         if (connu) return diagnostics;
     } else {
-        static constexpr std::string_view Debuts[] = {"je", "tu", "il", "elle", "on", "nous",
-                                                      "vous", "ils", "elles", "que", "ne"};
+        static constexpr std::string_view Debuts[] = {"je",   "tu",  "il",    "elle", "on", "nous",
+                                                      "vous", "ils", "elles", "que",  "ne"};
         static constexpr std::string_view Elisions[] = {"j'", "qu'", "n'", "m'", "t'", "s'"};
         const std::string& premier = ecrits[0];
         const bool sujet =

@@ -70,10 +70,9 @@ std::string RaisonDiagnostic(const TDiagnostic& d) {
             return r;
         }
         case TFaute::Auxiliaire:
-            return verbe.EstPronominal()
-                       ? "un verbe pronominal se conjugue avec l'auxiliaire être"
-                       : "« " + std::string(verbe.MotVue()) + " » se conjugue avec l'auxiliaire " +
-                             d.detail;
+            return verbe.EstPronominal() ? "un verbe pronominal se conjugue avec l'auxiliaire être"
+                                         : "« " + std::string(verbe.MotVue()) +
+                                               " » se conjugue avec l'auxiliaire " + d.detail;
         case TFaute::Terminaison: return TempsEtPersonne(premiere) + " : -" + d.detail;
         case TFaute::Cedille: return "c prend une cédille devant a et o";
         case TFaute::GeDevantAO: return "g devient ge devant a et o";
@@ -93,8 +92,8 @@ std::string RaisonDiagnostic(const TDiagnostic& d) {
 }
 
 std::string PhraseDiagnostic(const TDiagnostic& d) {
-    std::string r = "Vous avez écrit « " + d.ecrit + " » ; la forme correcte est « " + d.correct +
-                    " »";
+    std::string r =
+        "Vous avez écrit « " + d.ecrit + " » ; la forme correcte est « " + d.correct + " »";
     // Where the grid writes it, as the analysis says it of a right form.
     const std::string lieu = DecritAnalyse(d.correct, {TAnalyse{d.infinitif, true, d.lectures}});
     constexpr std::string_view Apres = " » : ";

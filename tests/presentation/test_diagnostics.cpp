@@ -30,7 +30,8 @@ TEST(Diagnostics, Table) {
         }
         ASSERT_FALSE(d.empty()) << texte;
         EXPECT_EQ(d.front().correct, correct) << texte;
-        EXPECT_EQ(florimot::CleFaute(d.front().faute), faute) << florimot::PhraseDiagnostic(d.front());
+        EXPECT_EQ(florimot::CleFaute(d.front().faute), faute)
+            << florimot::PhraseDiagnostic(d.front());
     }
     EXPECT_GT(lignes, 0);
 }
