@@ -33,6 +33,8 @@ struct TArguments {
     bool suggestions = false;
     // --pourquoi: the readable output says why each participle agrees.
     bool pourquoi = false;
+    // --modele: the texts' models and the other verbs that follow them.
+    bool modele = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -21,6 +21,7 @@ enum class ActionDrapeau : unsigned char {
     Complet,
     Json,
     Pourquoi,
+    Modele,
     Aide,
     Version,
     FinOptions,  // "--": the rest are texts
@@ -49,7 +50,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 18> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 19> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -141,6 +142,13 @@ inline constexpr std::array<TDrapeau, 18> Drapeaux = {{
      "ou non (auxiliaire, pronom réfléchi, voix passive…), temps par\n"
      "temps ; avec --temps ou --personne, après chaque ligne\n",
      15},
+    {ActionDrapeau::Modele,
+     {"--modele", "--modèle"},
+     "VERBE...",
+     "le modèle de chaque verbe et les autres verbes connus qui le\n"
+     "suivent : leur nombre et les 30 premiers, par ordre alphabétique\n"
+     "(--json : mot, modele, famille, nombre, verbes, phrase)\n",
+     25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
     {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},

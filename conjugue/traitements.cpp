@@ -11,6 +11,7 @@
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
+#include "modele.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -171,7 +172,9 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                             const Presentation& presentation, TSorties& sorties,
                                             TLexiqueDiffere& lexique) {
     std::unique_ptr<TTraitement> traitement;
-    if (arguments.analyse) {
+    if (arguments.modele) {
+        traitement = CreeTraitementModele(arguments.format == FormatSortie::Json, sorties, lexique);
+    } else if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
             CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes), sorties,
             lexique);

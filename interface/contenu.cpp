@@ -51,6 +51,16 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
     NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    if (usage == Usage::Ecran) {
+        MemeModeleB = new QPushButton(tr("même modèle…"), this);
+        MemeModeleB->setObjectName(QStringLiteral("MemeModele"));
+        MemeModeleB->setFlat(true);
+        MemeModeleB->setFont(PoliceTexte(10));
+        MemeModeleB->setCursor(Qt::PointingHandCursor);
+        MemeModeleB->setAutoDefault(false);
+        MemeModeleB->setToolTip(tr("Les verbes connus qui se conjuguent de même (Ctrl+M)"));
+        MemeModeleB->hide();
+    }
     for (QLabel* legende : {OptionsL, ModeleL, NoteL}) {
         QPalette palette = legende->palette();
         palette.setColor(QPalette::WindowText, TexteDiscret(palette));
@@ -166,6 +176,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
                          : QStringLiteral("modèle : famille ") +
                                QString::fromStdString(DeVerbe(entete.Famille)));
     Note_.clear();
+    if (MemeModeleB != nullptr) MemeModeleB->setVisible(!entete.Type.empty());
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const Cellule& cellule = GrilleComplete[i];
@@ -260,6 +271,12 @@ void TContenu::FocusEntree() {
 
 void TContenu::PresseConjugue() {
     Conjugue->click();
+}
+
+void TContenu::QuandMemeModele(std::function<void()> action) {
+    if (MemeModeleB != nullptr)
+        connect(MemeModeleB, &QPushButton::clicked, this,
+                [action = std::move(action)] { action(); });
 }
 
 void TContenu::QuandConjugue(std::function<void()> action) {

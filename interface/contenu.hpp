@@ -73,6 +73,8 @@ public:
     // What conjugates: the button, pressed by Enter too, and what it runs.
     void PresseConjugue();
     void QuandConjugue(std::function<void()> action);
+    // The button beside the model that lists the verbs of the same model.
+    void QuandMemeModele(std::function<void()> action);
     // The page shown, 0 to 2, and what runs when it changes.
     int Page() const;
     void DefinitPage(int onglet);
@@ -91,6 +93,7 @@ private:
     QLabel* OptionsL = nullptr;
     QLabel* ModeleL = nullptr;
     QLabel* NoteL = nullptr;
+    QPushButton* MemeModeleB = nullptr;  // on screen only
     QLabel* AnalyseL = nullptr;
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages

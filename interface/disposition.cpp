@@ -162,9 +162,15 @@ void TContenu::AligneGroupe() {
         if (deuxLignes || !Options_.contains(u',')) --taille;
     }
     // The dictionary's note takes what the row leaves, on two lines if need be.
-    const int apres =
+    int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
+    // The list of the model's verbs is a click away, between the model and the note.
+    if (MemeModeleB != nullptr && !MemeModeleB->isHidden()) {
+        MemeModeleB->adjustSize();
+        MemeModeleB->move(apres, Groupe->y() + (Groupe->height() - MemeModeleB->height()) / 2);
+        apres = MemeModeleB->geometry().right() + Ecart;
+    }
     const QString note = Regle_.isEmpty() || Note_.isEmpty()
                              ? Regle_ + Note_
                              : Regle_ + QStringLiteral(" — ") + Note_;

@@ -27,6 +27,8 @@
 #include "contenu.hpp"
 #include "diagnostics.hpp"
 #include "faits.hpp"
+#include "liste_modele.hpp"
+#include "meme_modele.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
 #include "proposition.hpp"
@@ -75,6 +77,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     setCentralWidget(centre);
     Contenu_->QuandConjugue([this] { ConjugueClick(); });
     Contenu_->QuandPage([this](int onglet) { SetPage(onglet); });
+    Contenu_->QuandMemeModele([this] { MemeModele1Click(); });
     // What waited for the dictionary comes once it is loaded, if the verb
     // it was for is still shown.
     connect(Session_, &TSessionLexique::Charge, this, [this] {
@@ -298,6 +301,24 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     });
     d.PrendMessage();
     MetNote(intitule);
+}
+
+void TEcran::MemeModele1Click() {
+    TVerbe verbe;
+    verbe.DefinitVerbe(Entete_.Intitule);
+    if (!Montre_ || verbe.DonneGroupe() == 0) return;
+    const TMemeModele liste = MemeModele(verbe);
+    QStringList verbes;
+    for (std::size_t i = 0; i < liste.verbes.size() && i < VerbesModeleMontres; ++i)
+        verbes << QString::fromStdString(liste.verbes[i]);
+    auto* fenetre = new TListeModele(
+        QString::fromStdString(TitreMemeModele(liste)), verbes,
+        [this](const QString& choisi) {
+            Contenu_->DefinitEntree(choisi);
+            ConjugueClick();
+        },
+        this);
+    fenetre->show();
 }
 
 bool TEcran::MontreDiagnostic(const QString& texte) {

@@ -70,6 +70,9 @@ public:
     void Imprimer1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
+    // The known verbs of the model of the verb shown, each a click from its
+    // conjugation (Ctrl+M, or the button beside the model).
+    void MemeModele1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();

@@ -28,6 +28,7 @@ const Commande CommandesAction[] = {
      &TEcran::EnregistrerPdf1Click},
     {"CopierConjugaison1", "C&opier la conjugaison", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
      &TEcran::CopierConjugaison1Click},
+    {"MemeModele1", "Verbes du &même modèle…", Qt::CTRL | Qt::Key_M, &TEcran::MemeModele1Click},
     {nullptr, nullptr, {}, nullptr},
     {"Precedent1", "P&récédent", Qt::ALT | Qt::Key_Left, &TEcran::Precedent1Click},
     {"Suivant1", "&Suivant", Qt::ALT | Qt::Key_Right, &TEcran::Suivant1Click},

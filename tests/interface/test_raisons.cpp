@@ -1,10 +1,12 @@
 // Why each line is so, in the window: a wrong text diagnosed above the
 // pages, the reason of the selected line below them and in its tooltip.
 #include <QApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -74,6 +76,35 @@ private slots:
         // A right text is read, never diagnosed.
         pilote::Conjugue(Verbe(), QStringLiteral("elles se sont levées"));
         QVERIFY(bandeau->isHidden());
+    }
+
+    void memeModele() {
+#ifndef FLORIMOT_TABLE_FAITS
+        QSKIP("sans table des verbes connus");
+#endif
+        pilote::Conjugue(Verbe(), QStringLiteral("conquérir"));
+        auto* bouton = Composant<QPushButton>("MemeModele");
+        QVERIFY(bouton->isVisible());
+        bouton->click();
+        auto* fenetre = Ecran->findChild<QDialog*>(QStringLiteral("ListeModele"));
+        QVERIFY(fenetre != nullptr && fenetre->isVisible());
+        QVERIFY(fenetre->findChild<QLabel*>(QStringLiteral("PhraseModele"))
+                    ->text()
+                    .startsWith(QStringLiteral("6 verbes se conjuguent comme acquérir")));
+        auto* liste = fenetre->findChild<QListWidget*>(QStringLiteral("VerbesModele"));
+        const auto trouve = liste->findItems(QStringLiteral("requérir"), Qt::MatchExactly);
+        QCOMPARE(trouve.size(), 1);
+        // One click conjugates it.
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(trouve.front()).center());
+        QCOMPARE(Composant<QLabel>("VerbeL")->text(), QStringLiteral("requérir"));
+        QTRY_VERIFY(Ecran->findChild<QDialog*>(QStringLiteral("ListeModele")) == nullptr);
+        // Ctrl+M opens the list of the verb shown, a model of hundreds
+        // showing its first 30.
+        pilote::Conjugue(Verbe(), QStringLiteral("parler"));
+        QTest::keyClick(Ecran.get(), Qt::Key_M, Qt::ControlModifier);
+        QTRY_VERIFY(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele")) != nullptr);
+        QCOMPARE(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele"))->count(), 30);
     }
 };
 
