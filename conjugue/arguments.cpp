@@ -75,6 +75,7 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             case ActionDrapeau::Pourquoi: lus.pourquoi = true; break;
             case ActionDrapeau::Modele: lus.modele = true; break;
             case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
+            case ActionDrapeau::AideTemps: lus.demande = TArguments::Demande::AideTemps; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
             case ActionDrapeau::FinOptions: options = false; break;
         }

@@ -15,6 +15,7 @@ struct TArguments {
     enum class Demande {
         Conjuguer,  // or analyse: the texts, else standard input
         Aide,       // -h, --help: nothing else is read after it
+        AideTemps,  // --aide-temps: likewise
         Version,    // -V, --version: likewise
         Refus,      // bad usage: `refus` says why
     };

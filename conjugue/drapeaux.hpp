@@ -23,6 +23,7 @@ enum class ActionDrapeau : unsigned char {
     Pourquoi,
     Modele,
     Aide,
+    AideTemps,
     Version,
     FinOptions,  // "--": the rest are texts
 };
@@ -50,7 +51,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 19> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -150,6 +151,12 @@ inline constexpr std::array<TDrapeau, 19> Drapeaux = {{
      "(--json : mot, modele, famille, nombre, verbes, phrase)\n",
      25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
+    {ActionDrapeau::AideTemps,
+     {"--aide-temps", ""},
+     {},
+     "à quoi sert chaque temps, avec un exemple ; ce que fait chaque\n"
+     "option ; ce que veulent dire « - » et « non usité »\n",
+     15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
     {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
 }};

@@ -18,6 +18,7 @@
 #include "apparence.hpp"
 #include "entree_verbe.hpp"
 #include "etiquettes.hpp"
+#include "guide.hpp"
 #include "legende.hpp"
 #include "liste_temps.hpp"
 #include "pages.hpp"
@@ -87,6 +88,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         QGroupBox* groupe = Boite(place->Groupe);
         Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
                                     place->PositionEtiquette, policeTemps);
+        if (usage == Usage::Ecran) Legendes[i]->setToolTip(Texte(GuideDuTemps(cellule)));
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
         connect(Listes[i], &QListWidget::itemSelectionChanged, this,
                 [this, liste = Listes[i]] { MontreRaison(liste); });

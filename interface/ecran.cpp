@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -27,6 +30,7 @@
 #include "contenu.hpp"
 #include "diagnostics.hpp"
 #include "faits.hpp"
+#include "guide.hpp"
 #include "liste_modele.hpp"
 #include "meme_modele.hpp"
 #include "menus.hpp"
@@ -525,6 +529,24 @@ void TEcran::APropos1Click() {
 void TEcran::Aide1Click() {
     Dialogues_.Demande(this, TexteAide(), QStringLiteral("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
+}
+
+void TEcran::GuideTemps1Click() {
+    auto* fenetre = new QDialog(this);
+    fenetre->setObjectName(QStringLiteral("GuideTemps"));
+    fenetre->setWindowTitle(tr("Guide des temps et des options"));
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    auto* pile = new QVBoxLayout(fenetre);
+    auto* texte = new QPlainTextEdit(QString::fromStdString(GuideLisible()), fenetre);
+    texte->setObjectName(QStringLiteral("TexteGuide"));
+    texte->setReadOnly(true);
+    texte->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pile->addWidget(texte);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, fenetre);
+    connect(boutons, &QDialogButtonBox::rejected, fenetre, &QDialog::close);
+    pile->addWidget(boutons);
+    fenetre->resize(620, 460);
+    fenetre->show();
 }
 
 }  // namespace florimot

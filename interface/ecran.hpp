@@ -76,6 +76,8 @@ public:
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
+    // What each tense is for, what each option does, what the signs mean.
+    void GuideTemps1Click();
     // An item of the menu "Options" checked or unchecked: what is shown is
     // conjugated again with the options now in force.
     void OptionClick();

@@ -39,6 +39,7 @@ const Commande CommandesAction[] = {
 const Commande CommandesAide[] = {
     {"APropos1", "A &Propos...", Qt::Key_F2, &TEcran::APropos1Click},
     {"Aide1", "&Aide", Qt::CTRL | Qt::Key_H, &TEcran::Aide1Click},
+    {"GuideTemps1", "&Guide des temps et des options", {}, &TEcran::GuideTemps1Click},
 };
 
 QMenu* AjouteMenu(QMenuBar* barre, const char* nom, const QString& legende) {

@@ -82,8 +82,7 @@ TMemeModele MemeModele(const TVerbe& verbe) {
     return liste;
 }
 
-std::string PhraseMemeModele(const TMemeModele& liste, std::string_view sauf,
-                             std::size_t montres) {
+std::string PhraseMemeModele(const TMemeModele& liste, std::string_view sauf, std::size_t montres) {
     if (liste.modele.empty()) return {};
     const std::size_t n = liste.verbes.size();
     if (n == 0 || (n == 1 && liste.verbes.front() == sauf))
@@ -113,10 +112,12 @@ std::string TitreMemeModele(const TMemeModele& liste, std::size_t montres) {
     if (liste.modele.empty()) return {};
     const std::size_t n = liste.verbes.size();
     std::string r = std::to_string(n) + (n > 1 ? " verbes " : " verbe ");
-    r += liste.famille ? (n > 1 ? "suivent le modèle de la famille " : "suit le modèle de la famille ") +
-                             DeVerbe(liste.modele)
-                       : (n > 1 ? "se conjuguent comme " : "se conjugue comme ") + liste.modele;
-    if (n > montres) return r + " ; les " + std::to_string(montres) + " premiers, par ordre alphabétique :";
+    r += liste.famille
+             ? (n > 1 ? "suivent le modèle de la famille " : "suit le modèle de la famille ") +
+                   DeVerbe(liste.modele)
+             : (n > 1 ? "se conjuguent comme " : "se conjugue comme ") + liste.modele;
+    if (n > montres)
+        return r + " ; les " + std::to_string(montres) + " premiers, par ordre alphabétique :";
     return r + ", par ordre alphabétique :";
 }
 

@@ -1,16 +1,19 @@
 // Why each line is so, in the window: a wrong text diagnosed above the
 // pages, the reason of the selected line below them and in its tooltip.
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
 #include "apparence.hpp"
+#include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
 #include "liste_temps.hpp"
@@ -105,6 +108,27 @@ private slots:
         QTest::keyClick(Ecran.get(), Qt::Key_M, Qt::ControlModifier);
         QTRY_VERIFY(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele")) != nullptr);
         QCOMPARE(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele"))->count(), 30);
+    }
+
+    void guideDesTemps() {
+        // Each tense title says what the tense is for.
+        int titres = 0;
+        for (const Cellule& c : GrilleComplete)
+            for (QLabel* titre : Ecran->findChildren<QLabel*>())
+                if (titre->text() == QString::fromUtf8(c.Temps.data(), qsizetype(c.Temps.size())) &&
+                    !c.Temps.empty() && titre->toolTip().contains(QStringLiteral(" — "))) {
+                    ++titres;
+                    break;
+                }
+        QVERIFY(titres >= 10);
+        // The guide is one menu item away.
+        auto* action = Ecran->findChild<QAction*>(QStringLiteral("GuideTemps1"));
+        QVERIFY(action != nullptr);
+        action->trigger();
+        auto* texte = Ecran->findChild<QPlainTextEdit*>(QStringLiteral("TexteGuide"));
+        QVERIFY(texte != nullptr);
+        QVERIFY(texte->toPlainText().contains(QStringLiteral("Il ouvrit la porte.")));
+        QVERIFY(texte->toPlainText().contains(QStringLiteral("« non usité »")));
     }
 };
 
