@@ -168,6 +168,8 @@ std::vector<std::string> VerbesProches(std::string_view mot) {
 
 struct TCandidat {
     int cout = 0;
+    int brut = 0;            // the edits themselves, between candidates of one cost
+    std::u32string radical;  // the infinitive's head: "fin" of finir
     std::string correct;
     std::string infinitif;
     std::vector<TLecture> lectures;
@@ -249,6 +251,13 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     // before the first letter that differs.
     std::size_t commun = 0;
     while (commun < e.size() && commun < k.size() && e[commun] == k[commun]) ++commun;
+    // The ending after the infinitive's head (-issais of finir), else from
+    // the vowels before the first letter that differs.
+    if (c.radical.size() >= 2 && commun >= c.radical.size() && k.size() > c.radical.size()) {
+        d.faute = TFaute::Terminaison;
+        d.detail = Octets(std::u32string_view(k).substr(c.radical.size()));
+        return;
+    }
     if (commun >= 2 && commun < k.size() && k.size() - commun <= 3 && e.size() - commun <= 3) {
         std::size_t debut = commun;
         while (debut > 0 && Voyelle(k[debut - 1])) --debut;
@@ -261,6 +270,16 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
 
 // Compares the written words with a line's: the cost of the nearest, or
 // -1 when a word is too far or the line has other words.
+// The words a line keeps whatever its verb: its subject, its pronouns, its
+// negation. The one who wrote them meant them.
+constexpr std::array<std::string_view, 17> PetitsMots = {
+    "je", "tu", "il", "elle", "on", "nous", "vous", "ils", "elles",
+    "me", "te", "se", "que",  "ne", "pas",  "en",   "y"};
+
+// Compares the written words with a line's: the cost of the nearest, or
+// -1 when the line has other words, differs in more than its verb's word
+// and an auxiliary, or in its subject. A wrong ending after the verb's
+// whole head counts as one mistake however many letters it takes.
 int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCandidat& c) {
     const std::vector<std::string> mots = Mots(ligne);
     if (mots.size() != ecrits.size()) return -1;
@@ -278,12 +297,21 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
             c.auxiliaireCorrect = Parmi(k, FormesEtre) ? "être" : "avoir";
             continue;
         }
-        const int d = Distance(Points(ecrits[i]), Points(mots[i]));
+        if (vu || Parmi(ecrits[i], PetitsMots) || Parmi(mots[i], PetitsMots)) return -1;
+        // An elided pronoun is kept too (j'apelle is no t'appelle).
+        if (ecrits[i].size() - e.size() != mots[i].size() - k.size() ||
+            std::string_view(ecrits[i]).substr(0, ecrits[i].size() - e.size()) !=
+                std::string_view(mots[i]).substr(0, mots[i].size() - k.size()))
+            return -1;
+        const std::u32string pe = Points(e), pk = Points(k);
+        int d = Distance(pe, pk);
+        c.brut += d;
+        if (c.radical.size() >= 2 && pe.starts_with(c.radical) && pk.starts_with(c.radical))
+            d = std::min(d, 3);
         if (d > 4) return -1;
         cout += d;
-        // The last word that differs is the verb's or its participle.
-        c.ecritMot = Points(e);
-        c.correctMot = Points(k);
+        c.ecritMot = pe;
+        c.correctMot = pk;
         vu = true;
     }
     if (!vu && !c.auxiliaire) return cout == 0 ? 0 : -1;
@@ -340,10 +368,12 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
     }
     std::vector<TCandidat> candidats;
     int meilleur = 1000;
+    int meilleurBrut = 1000;
     const auto retient = [&](TCandidat c) {
-        if (c.cout > meilleur) return;
-        if (c.cout < meilleur) candidats.clear();
+        if (c.cout > meilleur || (c.cout == meilleur && c.brut > meilleurBrut)) return;
+        if (c.cout < meilleur || c.brut < meilleurBrut) candidats.clear();
         meilleur = c.cout;
+        meilleurBrut = c.brut;
         for (TCandidat& k : candidats)
             if (k.correct == c.correct && k.infinitif == c.infinitif) {
                 // The same line in the grid of another option (je, féminin) is no other reading.
@@ -367,6 +397,10 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
             const TFaits faits = PrepareVerbe(v);
             if (!faits.Connu) continue;
             const std::string nom = v.Intitule();
+            // The head the endings follow: the infinitive but -er, -ir, -re or -oir.
+            std::u32string radical = Points(v.MotVue());
+            radical.resize(radical.size() - std::min<std::size_t>(
+                                                radical.size(), radical.ends_with(U"oir") ? 3 : 2));
             if (mot) {
                 // One word: the forms of the grid, each with its readings.
                 lexique::FormesDuVerbe(v, {}, [&](std::string_view forme, const TLecture& l) {
@@ -375,8 +409,9 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         return;
                     }
                     TCandidat c;
-                    c.cout = Distance(Points(ecrits[0]), Points(forme));
+                    c.cout = c.brut = Distance(Points(ecrits[0]), Points(forme));
                     if (c.cout > 2) return;
+                    c.radical = radical;
                     c.correct = forme;
                     c.infinitif = nom;
                     c.lectures = {l};
@@ -400,6 +435,7 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         while (ligne.ends_with(" ")) ligne.remove_suffix(1);
                         if (ligne.ends_with("\u00a0")) ligne.remove_suffix(2);
                         TCandidat c;
+                        c.radical = radical;
                         c.cout = Compare(ecrits, ligne, c);
                         if (c.cout == 0) return diagnostics;  // the text is that line
                         if (c.cout < 0) continue;

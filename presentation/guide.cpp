@@ -14,9 +14,12 @@ using TLigne = std::pair<std::string_view, std::string_view>;
 
 constexpr std::array<TLigne, 24> Temps = {{
     {"PresInd", "ce qui se passe maintenant, ou toujours — Je parle français."},
-    {"PCInd", "une action passée et achevée, à l'oral comme à l'écrit — Hier, j'ai parlé au maire."},
-    {"ImpInd", "le décor, l'habitude ou ce qui durait dans le passé — Il pleuvait quand elle arriva."},
-    {"PqpInd", "une action passée, achevée avant une autre — Il avait déjà mangé quand je suis arrivé."},
+    {"PCInd",
+     "une action passée et achevée, à l'oral comme à l'écrit — Hier, j'ai parlé au maire."},
+    {"ImpInd",
+     "le décor, l'habitude ou ce qui durait dans le passé — Il pleuvait quand elle arriva."},
+    {"PqpInd",
+     "une action passée, achevée avant une autre — Il avait déjà mangé quand je suis arrivé."},
     {"PSInd", "récit écrit, une action passée et achevée — Il ouvrit la porte."},
     {"PAInd", "à l'écrit, achevé juste avant un passé simple — Quand il eut fini, il sortit."},
     {"FSInd", "ce qui aura lieu — Demain, nous partirons."},
@@ -24,7 +27,8 @@ constexpr std::array<TLigne, 24> Temps = {{
     {"PresSubj", "après que, pour ce qu'on veut, craint ou doute — Il faut que tu viennes."},
     {"PCSubj", "la même chose, achevée — Je suis content que tu sois venu."},
     {"ImpSubj", "langue littéraire, après un verbe au passé — Il fallait qu'il vînt."},
-    {"PQPSubj", "langue littéraire, achevé, après un verbe au passé — Je doutais qu'il eût compris."},
+    {"PQPSubj",
+     "langue littéraire, achevé, après un verbe au passé — Je doutais qu'il eût compris."},
     {"PresImp", "un ordre, un conseil, sans sujet — Ferme la porte."},
     {"PCImp", "un ordre à accomplir avant un moment — Aie fini avant ce soir."},
     {"PresCond", "ce qui arriverait sous une condition, une demande polie — Je voudrais un café."},
@@ -33,24 +37,38 @@ constexpr std::array<TLigne, 24> Temps = {{
     {"PartPres", "en même temps que le verbe principal — Marchant vite, il arriva tôt."},
     {"InfPres", "le nom du verbe, après un autre verbe ou une préposition — Il faut partir."},
     {"InfPasse", "l'action achevée — Après avoir mangé, il dormit."},
-    {"PartPasse", "seul comme un adjectif, ou après l'auxiliaire des temps composés — une porte ouverte."},
+    {"PartPasse",
+     "seul comme un adjectif, ou après l'auxiliaire des temps composés — une porte ouverte."},
     {"PartPasseComp", "achevé avant le verbe principal — Ayant fini, il partit."},
     {"GerPres", "en même temps que le verbe principal, du même sujet — Il chante en travaillant."},
     {"GerPasse", "achevé avant le verbe principal — En ayant fini tôt, il put sortir."},
 }};
 
 constexpr std::array<TLigne, 6> Options = {{
-    {"feminin", "elle et elles aux troisièmes personnes ; les participes qui s'accordent prennent e, es (elle est venue)."},
-    {"negation", "ne … pas autour du verbe ou de l'auxiliaire (je ne parle pas, je n'ai pas parlé)."},
-    {"interrogation", "la question par inversion (parles-tu ?) ; le subjonctif, l'impératif et les participes n'en ont pas : « - »."},
-    {"passif", "le sujet subit l'action (je suis aimé), pour un verbe qui a un complément d'objet direct ; sinon « - »."},
-    {"rectifiee", "l'orthographe recommandée depuis 1990 et enseignée aujourd'hui (il connait, je cèderai)."},
-    {"variante", "l'autre série des verbes qui en ont deux (je paye pour je paie, j'assois pour j'assieds, je puis)."},
+    {"feminin",
+     "elle et elles aux troisièmes personnes ; les participes qui s'accordent prennent e, es (elle "
+     "est venue)."},
+    {"negation",
+     "ne … pas autour du verbe ou de l'auxiliaire (je ne parle pas, je n'ai pas parlé)."},
+    {"interrogation",
+     "la question par inversion (parles-tu ?) ; le subjonctif, l'impératif et les participes n'en "
+     "ont pas : « - »."},
+    {"passif",
+     "le sujet subit l'action (je suis aimé), pour un verbe qui a un complément d'objet direct ; "
+     "sinon « - »."},
+    {"rectifiee",
+     "l'orthographe recommandée depuis 1990 et enseignée aujourd'hui (il connait, je cèderai)."},
+    {"variante",
+     "l'autre série des verbes qui en ont deux (je paye pour je paie, j'assois pour j'assieds, je "
+     "puis)."},
 }};
 
 constexpr std::array<TLigne, 3> Signes = {{
-    {"« - »", "la forme n'existe pas pour ce verbe ou sous ces options : il neige n'a pas de je, venir n'a pas de voix passive."},
-    {"« non usité »", "la forme existe en principe, mais on ne l'emploie pas (le passé simple de clore)."},
+    {"« - »",
+     "la forme n'existe pas pour ce verbe ou sous ces options : il neige n'a pas de je, venir n'a "
+     "pas de voix passive."},
+    {"« non usité »",
+     "la forme existe en principe, mais on ne l'emploie pas (le passé simple de clore)."},
     {"« pas d'impératif »", "le verbe n'a pas d'impératif (pouvoir)."},
 }};
 
@@ -92,7 +110,8 @@ std::string GuideLisible() {
         r += '\n';
     }
     r += "Les signes\n";
-    for (const auto& [signe, texte] : Signes) r += "  " + std::string(signe) + " : " + std::string(texte) + '\n';
+    for (const auto& [signe, texte] : Signes)
+        r += "  " + std::string(signe) + " : " + std::string(texte) + '\n';
     return r;
 }
 
