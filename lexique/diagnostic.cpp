@@ -251,13 +251,8 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     // before the first letter that differs.
     std::size_t commun = 0;
     while (commun < e.size() && commun < k.size() && e[commun] == k[commun]) ++commun;
-    // The ending after the infinitive's head (-issais of finir), else from
-    // the vowels before the first letter that differs.
-    if (c.radical.size() >= 2 && commun >= c.radical.size() && k.size() > c.radical.size()) {
-        d.faute = TFaute::Terminaison;
-        d.detail = Octets(std::u32string_view(k).substr(c.radical.size()));
-        return;
-    }
+    // The ending from the vowels before the first letter that differs (-ais
+    // of finissais), else all that follows the infinitive's head.
     if (commun >= 2 && commun < k.size() && k.size() - commun <= 3 && e.size() - commun <= 3) {
         std::size_t debut = commun;
         while (debut > 0 && Voyelle(k[debut - 1])) --debut;
@@ -265,11 +260,14 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
         d.detail = Octets(std::u32string_view(k).substr(debut));
         return;
     }
+    if (c.radical.size() >= 2 && commun >= c.radical.size() && k.size() > c.radical.size()) {
+        d.faute = TFaute::Terminaison;
+        d.detail = Octets(std::u32string_view(k).substr(c.radical.size()));
+        return;
+    }
     d.faute = TFaute::Orthographe;
 }
 
-// Compares the written words with a line's: the cost of the nearest, or
-// -1 when a word is too far or the line has other words.
 // The words a line keeps whatever its verb: its subject, its pronouns, its
 // negation. The one who wrote them meant them.
 constexpr std::array<std::string_view, 17> PetitsMots = {
