@@ -145,10 +145,11 @@ inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
      15},
     {ActionDrapeau::Modele,
      {"--modele", "--modèle"},
-     "VERBE...",
-     "le modèle de chaque verbe et les autres verbes connus qui le\n"
-     "suivent : leur nombre et les 30 premiers, par ordre alphabétique\n"
-     "(--json : mot, modele, famille, nombre, verbes, phrase)\n",
+     {},
+     "le modèle de chaque verbe et les autres verbes\n"
+     "connus qui le suivent : leur nombre et les 30\n"
+     "premiers, par ordre alphabétique (--json : mot,\n"
+     "modele, famille, nombre, verbes, phrase)\n",
      25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::AideTemps,
