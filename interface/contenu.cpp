@@ -178,7 +178,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
                          : QStringLiteral("modèle : famille ") +
                                QString::fromStdString(DeVerbe(entete.Famille)));
     Note_.clear();
-    if (MemeModeleB != nullptr) MemeModeleB->setVisible(!entete.Type.empty());
+    MemeModeleVoulu_ = MemeModeleB != nullptr && !entete.Type.empty();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const Cellule& cellule = GrilleComplete[i];

@@ -94,6 +94,7 @@ private:
     QLabel* ModeleL = nullptr;
     QLabel* NoteL = nullptr;
     QPushButton* MemeModeleB = nullptr;  // on screen only
+    bool MemeModeleVoulu_ = false;       // a verb with a model is shown
     QLabel* AnalyseL = nullptr;
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages

@@ -156,8 +156,9 @@ void TContenu::AligneGroupe() {
             OptionsL->text().isEmpty() ? VerbeL->geometry().right() : OptionsL->geometry().right();
         Groupe->move(std::max(PositionGroupe, apresVerbe + 8), Groupe->y());
         aligne(ModeleL, Groupe, Groupe->geometry().right() + Ecart);
-        const int droite =
+        int droite =
             ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right();
+        if (MemeModeleVoulu_) droite += Ecart + MemeModeleB->sizeHint().width();
         if (droite <= limite || taille <= 11) break;
         if (deuxLignes || !Options_.contains(u',')) --taille;
     }
@@ -165,7 +166,11 @@ void TContenu::AligneGroupe() {
     int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
-    // The list of the model's verbs is a click away, between the model and the note.
+    // The list of the model's verbs is a click away, between the model and
+    // the note; a row too wide for it leaves it to the menu and Ctrl+M.
+    if (MemeModeleB != nullptr)
+        MemeModeleB->setVisible(MemeModeleVoulu_ &&
+                                apres + MemeModeleB->sizeHint().width() <= limite);
     if (MemeModeleB != nullptr && !MemeModeleB->isHidden()) {
         MemeModeleB->adjustSize();
         MemeModeleB->move(apres, Groupe->y() + (Groupe->height() - MemeModeleB->height()) / 2);
