@@ -2,7 +2,11 @@
 // writes it, else a form looked up in the index, else the most likely verb
 // its letters allow.
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "conjugaison.hpp"
 #include "formes_nues.hpp"
@@ -161,6 +165,60 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
     return analyses;
 }
 
+namespace {
+
+// What a guess needs of one infinitive its letters suggest, built when first
+// asked and kept while the text goes on: running text gives a new verb in
+// several forms (conkédé, conkédaient, conkéda), and its grids are most of
+// a guess's cost.
+struct TVerbeDevine {
+    explicit TVerbeDevine(std::string_view infinitif) { verbe.DefinitVerbe(infinitif); }
+    TVerbe verbe;
+    std::optional<TRangDevine> rang;  // none: not worth a grid
+    std::array<std::unique_ptr<TFormes>, 4> formes;
+    std::array<std::unique_ptr<TMotsGrille>, 4> grilles;
+    std::optional<std::vector<std::string>> accordes;
+
+    static std::size_t Rang(const TOptions& graphie) {
+        return (graphie.Rectifiee ? 2u : 0u) + (graphie.Variante ? 1u : 0u);
+    }
+    const TFormes& Formes(const TOptions& graphie) {
+        std::unique_ptr<TFormes>& f = formes[Rang(graphie)];
+        if (!f) f = std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+        return *f;
+    }
+    const TMotsGrille& Grille(const TOptions& graphie) {
+        std::unique_ptr<TMotsGrille>& g = grilles[Rang(graphie)];
+        if (!g) g = std::make_unique<TMotsGrille>(verbe, graphie);
+        return *g;
+    }
+    const std::vector<std::string>& Accordes() {
+        if (!accordes) accordes = ParticipesAccordes(verbe);
+        return *accordes;
+    }
+};
+
+// Per thread, as the window reads from more than one; emptied when full,
+// which bounds its memory (a few megabytes) without bookkeeping.
+TVerbeDevine& VerbeDevine(std::string_view infinitif) {
+    constexpr std::size_t Capacite = 256;
+    thread_local std::unordered_map<std::string, std::unique_ptr<TVerbeDevine>> verbes;
+    if (const auto it = verbes.find(std::string(infinitif)); it != verbes.end()) return *it->second;
+    if (verbes.size() >= Capacite) verbes.clear();
+    auto v = std::make_unique<TVerbeDevine>(infinitif);
+    // An infinitive with a hyphen or an apostrophe is a known verb
+    // (s'entr'apercevoir) or none. Every verb of fewer than four letters is
+    // known (ir, ouïr): "jer" behind "je" is none.
+    TText lettres;
+    lettres.Affecte(infinitif);
+    if (infinitif.find_first_of("-'") == std::string_view::npos && lettres.Longueur() >= 4 &&
+        v->verbe.DonneGroupe() != 0 && v->verbe.MotVue() == infinitif)
+        v->rang = RangDevine(v->verbe);
+    return *verbes.emplace(std::string(infinitif), std::move(v)).first->second;
+}
+
+}  // namespace
+
 std::vector<TAnalyse> Devine(std::string_view mot) {
     const TIndexFormes& index = TIndexFormes::Programme();
     std::vector<TAnalyse> devinees;
@@ -174,20 +232,9 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     // first one read in the usual spelling, none can be kept, and their
     // grids are not worth building (a guess costs some thirty grids each).
     std::vector<std::pair<TRangDevine, std::string_view>> candidats;
-    for (const std::string& v : possibles) {
-        // An infinitive with a hyphen or an apostrophe is a known verb
-        // (s'entr'apercevoir) or none.
-        if (v.find_first_of("-'") != std::string::npos) continue;
-        // Every verb of fewer than four letters is known (ir, ouïr): "jer"
-        // behind "je" is none.
-        TText lettres;
-        lettres.Affecte(v);
-        if (lettres.Longueur() < 4) continue;
-        TVerbe verbe;
-        verbe.DefinitVerbe(v);
-        if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;
-        candidats.emplace_back(RangDevine(verbe), v);
-    }
+    for (const std::string& v : possibles)
+        if (const std::optional<TRangDevine> rang = VerbeDevine(v).rang)
+            candidats.emplace_back(*rang, v);
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });
     // A verb read in the usual spelling is likelier than one read only in
@@ -201,17 +248,16 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     std::optional<TRangDevine> rangUsuel;
     for (const auto& [rang, v] : candidats) {
         if (rangUsuel && rang != *rangUsuel) break;
-        TVerbe verbe;
-        verbe.DefinitVerbe(v);
-        std::vector<TLecture> l = LecturesDesGraphies(verbe, [&](const TOptions& graphie) {
-            const TFormes formes(verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+        TVerbeDevine& devine = VerbeDevine(v);
+        std::vector<TLecture> l = LecturesDesGraphies(devine.verbe, [&](const TOptions& graphie) {
+            const TFormes& formes = devine.Formes(graphie);
             if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
                 return std::vector<TLecture>{};
-            return LecturesDansGrille(TMotsGrille(verbe, graphie), mot);
+            return LecturesDansGrille(devine.Grille(graphie), mot);
         });
-        if ((l.empty() || l.back().cellule != "PartPasse") && PeutEtreAccord(TFormes(verbe), mot)) {
-            if (ParticipeAccorde(ParticipesAccordes(verbe), mot))
-                l.push_back({"PartPasse", 0, false});
+        if ((l.empty() || l.back().cellule != "PartPasse") &&
+            PeutEtreAccord(devine.Formes({}), mot)) {
+            if (ParticipeAccorde(devine.Accordes(), mot)) l.push_back({"PartPasse", 0, false});
         }
         if (l.empty()) continue;
         devinees.push_back({std::string(v), false, std::move(l)});

@@ -87,6 +87,8 @@ public:
     TMotsGrille& operator=(const TMotsGrille&) = delete;
 
     std::string Mot(const Cellule& cellule, int personne) const;
+    // Whether that word is `forme` (not empty), as lexique::Tient says.
+    bool Tient(const Cellule& cellule, int personne, std::string_view forme) const;
 
 private:
     LignesGrille lignes_;

@@ -88,7 +88,7 @@ bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view form
     for (const Cellule& c : Grille) {
         if (!EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
-            if (Tient(mots.Mot(c, p), forme)) return true;
+            if (mots.Tient(c, p, forme)) return true;
     }
     return false;
 }
@@ -123,13 +123,27 @@ std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
     return participe;
 }
 
+bool TMotsGrille::Tient(const Cellule& c, int personne, std::string_view forme) const {
+    // Mot's answer, compared where it lies: a guess scans whole grids for
+    // one word, and building each word was most of the scan.
+    if (c.DecalageMode == ModeInfinitif) return lexique::Tient(Mot(c, personne), forme);
+    if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return false;
+    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    if (!f.Marqueur.empty() || f.EstVide()) return false;
+    if (!f.EstCompose()) return lexique::Tient(f.Verbe, forme);
+    if (f.Participe.find('/') != std::string_view::npos)
+        return lexique::Tient(Mot(c, personne), forme);
+    return forme.size() == f.Participe.size() + f.Accord.size() && forme.starts_with(f.Participe) &&
+           forme.ends_with(f.Accord);
+}
+
 std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme) {
     std::vector<TLecture> lectures;
     if (forme.empty() || EstMarqueur(forme)) return lectures;
     for (const Cellule& c : Grille) {
         if (EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
-            if (Tient(mots.Mot(c, p), forme)) lectures.push_back({c.Nom, p, false});
+            if (mots.Tient(c, p, forme)) lectures.push_back({c.Nom, p, false});
     }
     if (ParticipeDansGrille(mots, forme)) lectures.push_back({PartPasse, 0, false});
     return lectures;

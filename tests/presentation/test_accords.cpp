@@ -35,8 +35,7 @@ TEST(Accords, CommeLesLignes) {
                 const florimot::TFaits faits = florimot::PrepareVerbe(v);
                 if (texte != infinitif && !faits.PeutEtrePronominal && !faits.Pronominal) continue;
                 const florimot::TOptions options{.Feminin = true, .Passif = passif};
-                const std::string ligne =
-                    florimot::ConjugueForme(v, pc, 6, options, faits);
+                const std::string ligne = florimot::ConjugueForme(v, pc, 6, options, faits);
                 const CodeAccord code = florimot::AccordDeLigne(v, options, faits, pc, ligne);
                 if (code == CodeAccord::Aucun) continue;
                 ++vus;

@@ -1,0 +1,21 @@
+// Each writer's maker, one file a writer; CreeEcrivain and its siblings choose among them.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "ecrivains.hpp"
+
+namespace florimot {
+
+std::unique_ptr<TEcrivain> CreeEcrivainTsv(TTamponSortie& sortie, const TOptions& options,
+                                           bool complet, std::optional<TSelection> selection);
+std::unique_ptr<TEcrivain> CreeEcrivainLisible(TTamponSortie& sortie, const TOptions& options,
+                                               int largeur, bool gras, bool pourquoi);
+std::unique_ptr<TEcrivain> CreeEcrivainJson(TTamponSortie& sortie, const TOptions& options,
+                                            std::optional<TSelection> selection);
+std::unique_ptr<TEcrivainAnalyse> CreeAnalyseTsv(TTamponSortie& sortie, bool toutes);
+std::unique_ptr<TEcrivainAnalyse> CreeAnalyseJson(TTamponSortie& sortie);
+std::unique_ptr<TEcrivainAnalyse> CreeAnalyseLisible(TTamponSortie& sortie, bool toutes);
+
+}  // namespace florimot

@@ -1,0 +1,27 @@
+// The JSON writers' output: RapidJSON writing straight into a buffer.
+#pragma once
+
+#include <rapidjson/writer.h>
+
+#include <cstddef>
+
+#include "tampon.hpp"
+
+namespace florimot {
+
+// What the JSON writer writes into: standard output's buffer itself. The
+// writer asks for room before each value, then writes it byte by byte.
+struct FluxJson {
+    using Ch = char;
+    TTamponSortie& tampon;
+    void Put(char c) { tampon += c; }
+    void Flush() {}
+};
+inline void PutReserve(FluxJson& flux, std::size_t n) {
+    flux.tampon.Reserve(n);
+}
+inline void PutUnsafe(FluxJson& flux, char c) {
+    flux.tampon.AjouteReserve(c);
+}
+
+}  // namespace florimot
