@@ -27,6 +27,14 @@ std::string TableauDiagnostic(const std::vector<TDiagnostic>& diagnostics) {
             paire("cellule", l.cellule);
             json.Key("personne");
             json.Int(l.personne);
+            // The options of the grid that writes it (féminin for elle est venue).
+            json.Key("options");
+            json.StartObject();
+            for (const TDescriptionOption& o : DescriptionsOptions) {
+                json.Key(o.CleJson.data(), static_cast<rapidjson::SizeType>(o.CleJson.size()));
+                json.Bool(EstActive(l.options, o));
+            }
+            json.EndObject();
             json.EndObject();
         }
         json.EndArray();

@@ -8,7 +8,7 @@
 
 namespace florimot {
 
-// [{"ecrit":…,"correct":…,"infinitif":…,"lectures":[{"cellule":…,"personne":…}],
+// [{"ecrit":…,"correct":…,"infinitif":…,"lectures":[{"cellule":…,"personne":…,"options":{…}}],
 // "faute":"accord-en-trop","detail":…,"phrase":"Vous avez écrit …"},…]
 std::string TableauDiagnostic(const std::vector<TDiagnostic>& diagnostics);
 
