@@ -5,6 +5,7 @@
 
 #include "ecrivains_internes.hpp"
 #include "flux_json.hpp"
+#include "json_diagnostic.hpp"
 
 namespace florimot {
 
@@ -48,6 +49,10 @@ public:
             json_.EndObject();
         }
         json_.EndArray();
+        // What a text no verb writes was probably meant to be: [] for a text read.
+        Cle("diagnostic");
+        const std::string diagnostic = TableauDiagnostic(diagnostics_);
+        json_.RawValue(diagnostic.data(), diagnostic.size(), rapidjson::kArrayType);
         json_.EndObject();
         sortie_ += '\n';
     }

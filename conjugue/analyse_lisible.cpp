@@ -1,3 +1,4 @@
+#include "diagnostics.hpp"
 #include "ecrivains_internes.hpp"
 
 namespace florimot {
@@ -10,9 +11,14 @@ public:
         : TEcrivainAnalyse(sortie), toutes_(toutes) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        if (analyse.empty() && !toutes_) return;
-        sortie_ += DecritAnalyse(forme, analyse);
-        sortie_ += '\n';
+        if (!analyse.empty() || toutes_) {
+            sortie_ += DecritAnalyse(forme, analyse);
+            sortie_ += '\n';
+        }
+        for (const TDiagnostic& d : diagnostics_) {
+            sortie_ += PhraseDiagnostic(d);
+            sortie_ += '\n';
+        }
     }
 
 private:

@@ -103,7 +103,10 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                                  " » ; valeurs possibles : unimorph, ud, unimorph,ud\n");
                 break;
             case ActionDrapeau::Conllu: lus.conllu = true; break;
+            case ActionDrapeau::Pourquoi: lus.pourquoi = true; break;
+            case ActionDrapeau::Modele: lus.modele = true; break;
             case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
+            case ActionDrapeau::AideTemps: lus.demande = TArguments::Demande::AideTemps; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
             case ActionDrapeau::FinOptions: options = false; break;
         }
@@ -113,6 +116,10 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
     if (lus.toutes && !lus.analyse)
         return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");
+    if (lus.modele && (tsv || lus.analyse || lus.pourquoi || lus.filtre.Actif() || lus.complet))
+        return Refus("conjugue : --modele ne s'emploie qu'avec --json\n");
+    if (lus.pourquoi && (tsv || lus.analyse))
+        return Refus("conjugue : --pourquoi ne s'emploie ni avec --tsv ni avec --analyse\n");
     if (lus.analyse && lus.filtre.Actif())
         return Refus("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
     if (!lus.traits.Aucun() && !tsv && !json)

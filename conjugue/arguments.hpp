@@ -15,6 +15,7 @@ struct TArguments {
     enum class Demande {
         Conjuguer,  // or analyse: the texts, else standard input
         Aide,       // -h, --help: nothing else is read after it
+        AideTemps,  // --aide-temps: likewise
         Version,    // -V, --version: likewise
         Refus,      // bad usage: `refus` says why
     };
@@ -37,6 +38,10 @@ struct TArguments {
     TTraitsDemandes traits;
     // --conllu: standard input is a CoNLL-U file whose verbs' lemmas are filled.
     bool conllu = false;
+    // --pourquoi: the readable output says why each participle agrees.
+    bool pourquoi = false;
+    // --modele: the texts' models and the other verbs that follow them.
+    bool modele = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -8,6 +8,7 @@
 #include "aide.hpp"
 #include "arguments.hpp"
 #include "conllu.hpp"
+#include "guide.hpp"
 #include "lexique_differe.hpp"
 #include "message_systeme.hpp"
 #include "sorties.hpp"
@@ -102,6 +103,10 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
             case TArguments::Demande::Version:
                 sorties.texte +=
                     lus.demande == TArguments::Demande::Aide ? TexteAide() : TexteVersion();
+                sorties.Vide();
+                return SortieSucces;
+            case TArguments::Demande::AideTemps:
+                sorties.texte += GuideLisible();
                 sorties.Vide();
                 return SortieSucces;
             case TArguments::Demande::Conjuguer: break;

@@ -23,7 +23,10 @@ enum class ActionDrapeau : unsigned char {
     Format,
     Traits,
     Conllu,
+    Pourquoi,
+    Modele,
     Aide,
+    AideTemps,
     Version,
     FinOptions,  // "--": the rest are texts
 };
@@ -132,7 +135,9 @@ inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
      "un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
      "regle, options, cellules (chaque case et ses formes, tableau\n"
      "complet), faits (ce que le verbe admet : impersonnel, passif…) ;\n"
-     "pour un mot qui\n"
+     "accord (lignes : pour chaque ligne d'un participe passé le code\n"
+     "de la raison de son accord, null sans forme ; phrases : la\n"
+     "phrase de chaque code) ; pour un mot qui\n"
      "n'est pas un verbe : mot, verbe (false) et erreur ; avec --analyse :\n"
      "forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
@@ -162,7 +167,28 @@ inline constexpr std::array<TDrapeau, 20> Drapeaux = {{
      "s'accordent avec FEATS, sinon la première) ; le reste est recopié\n"
      "tel quel\n",
      15},
+    {ActionDrapeau::Pourquoi,
+     {"--pourquoi", ""},
+     {},
+     "après chaque conjugaison, pourquoi le participe passé s'accorde\n"
+     "ou non (auxiliaire, pronom réfléchi, voix passive…), temps par\n"
+     "temps ; avec --temps ou --personne, après chaque ligne\n",
+     15},
+    {ActionDrapeau::Modele,
+     {"--modele", "--modèle"},
+     {},
+     "le modèle de chaque verbe et les autres verbes\n"
+     "connus qui le suivent : leur nombre et les 30\n"
+     "premiers, par ordre alphabétique (--json : mot,\n"
+     "modele, famille, nombre, verbes, phrase)\n",
+     25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
+    {ActionDrapeau::AideTemps,
+     {"--aide-temps", ""},
+     {},
+     "à quoi sert chaque temps, avec un exemple ; ce que fait chaque\n"
+     "option ; ce que veulent dire « - » et « non usité »\n",
+     15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
     {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
 }};

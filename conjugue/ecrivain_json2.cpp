@@ -6,6 +6,7 @@
 #include "ecrivains_internes.hpp"
 #include "entete.hpp"
 #include "flux_json.hpp"
+#include "json_accord.hpp"
 #include "legende.hpp"
 #include "legende_modele.hpp"
 #include "parties.hpp"
@@ -47,6 +48,10 @@ public:
         }
         json_.EndObject();
         Faits();
+        // Why each participle agrees, after the facts it is read from.
+        Cle("accord");
+        const std::string accord = ObjetAccord(verbe, options_, faits_);
+        json_.RawValue(accord.data(), accord.size(), rapidjson::kObjectType);
         Cle("personne");
         if (selection_ && selection_->personne > 0)
             json_.Int(selection_->personne);

@@ -1,3 +1,4 @@
+#include "accords.hpp"
 #include "ecrivains_internes.hpp"
 #include "entete.hpp"
 #include "mise_en_page.hpp"
@@ -9,30 +10,33 @@ namespace {
 // A non-verb has no grid to show: its message on standard error is all.
 class TEcrivainLisible final : public TEcrivain {
 public:
-    TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras)
-        : TEcrivain(sortie, options), largeur_(largeur), gras_(gras) {}
+    TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras,
+                     bool pourquoi)
+        : TEcrivain(sortie, options), largeur_(largeur), gras_(gras), pourquoi_(pourquoi) {}
 
     void Ecrit(const TVerbe& verbe) override {
         if (premier_)
             premier_ = false;
         else
             sortie_ += '\n';
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_),
-                              ConjugueGrille(verbe, options_, faits_), largeur_, gras_);
+        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_), lignes, largeur_, gras_);
+        if (pourquoi_) sortie_ += PourquoiLisible(verbe, options_, faits_, lignes);
     }
     void NonVerbe(const TVerbe&) override {}
 
 private:
     int largeur_;
     bool gras_;
+    bool pourquoi_;
     bool premier_ = true;
 };
 
 }  // namespace
 
 std::unique_ptr<TEcrivain> CreeEcrivainLisible(TTamponSortie& sortie, const TOptions& options,
-                                               int largeur, bool gras) {
-    return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras);
+                                               int largeur, bool gras, bool pourquoi) {
+    return std::make_unique<TEcrivainLisible>(sortie, options, largeur, gras, pourquoi);
 }
 
 }  // namespace florimot

@@ -5,7 +5,7 @@ namespace florimot {
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet, int formatJson,
-                                        const TTraitsDemandes& traits) {
+                                        const TTraitsDemandes& traits, bool pourquoi) {
     switch (format) {
         case FormatSortie::Tsv:
             if (!traits.Aucun())
@@ -16,7 +16,7 @@ std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sort
             return CreeEcrivainJson(sortie, options, std::nullopt);
         case FormatSortie::Lisible: break;
     }
-    return CreeEcrivainLisible(sortie, options, largeur, gras);
+    return CreeEcrivainLisible(sortie, options, largeur, gras, pourquoi);
 }
 
 std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,

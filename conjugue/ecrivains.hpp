@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "diagnostic.hpp"
 #include "lexique.hpp"
 #include "tampon.hpp"
 #include "traits.hpp"
@@ -81,11 +82,12 @@ static_assert(TText::Capacite == 24, "MessageTropLong gives the limit");
 enum class FormatSortie { Lisible, Tsv, Json };
 
 // `largeur` and `gras` are MiseEnPage's, for the readable output only;
-// `complet` gives the TSV the cells after the 98 lines.
+// `complet` gives the TSV the cells after the 98 lines; `pourquoi` the
+// readable output, after each grid, why its participles agree or not.
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet = false, int formatJson = 1,
-                                        const TTraitsDemandes& traits = {});
+                                        const TTraitsDemandes& traits = {}, bool pourquoi = false);
 
 // Some lines of each grid rather than all of them (--temps, --personne).
 struct TSelection {
@@ -111,6 +113,11 @@ public:
     // `forme` as normalised; `analyse` may be empty (a readable output then
     // writes nothing: the caller says so on standard error).
     virtual void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) = 0;
+    // For the next text: what it was probably meant to be (none for a text
+    // read, or nothing near). Readable, a sentence each; JSON, "diagnostic".
+    void DefinitDiagnostic(std::vector<TDiagnostic> diagnostics) {
+        diagnostics_ = std::move(diagnostics);
+    }
 
     // For the next text: the verbs it may be a misspelling of, std::nullopt
     // when none were sought (JSON's second format says so).
@@ -121,6 +128,7 @@ public:
 protected:
     TTamponSortie& sortie_;
     std::optional<std::vector<std::string>> suggestions_;
+    std::vector<TDiagnostic> diagnostics_;
 };
 
 // TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:

@@ -11,7 +11,7 @@ namespace florimot {
 std::unique_ptr<TEcrivain> CreeEcrivainTsv(TTamponSortie& sortie, const TOptions& options,
                                            bool complet, std::optional<TSelection> selection);
 std::unique_ptr<TEcrivain> CreeEcrivainLisible(TTamponSortie& sortie, const TOptions& options,
-                                               int largeur, bool gras);
+                                               int largeur, bool gras, bool pourquoi);
 std::unique_ptr<TEcrivain> CreeEcrivainJson(TTamponSortie& sortie, const TOptions& options,
                                             std::optional<TSelection> selection);
 std::unique_ptr<TEcrivain> CreeEcrivainJson2(TTamponSortie& sortie, const TOptions& options,

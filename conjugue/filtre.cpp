@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
+#include "accords.hpp"
 #include "mise_en_page.hpp"
 
 namespace florimot {
@@ -105,10 +107,17 @@ std::string Refus(std::string_view option, std::string_view inconnu, std::string
 // its caption.
 class TEcrivainFiltreLisible final : public TEcrivain {
 public:
-    TEcrivainFiltreLisible(TTamponSortie& sortie, const TOptions& options, const TFiltre& filtre)
-        : TEcrivain(sortie, options), lignes_(filtre.Lignes()), personne_(filtre.personne) {}
+    TEcrivainFiltreLisible(TTamponSortie& sortie, const TOptions& options, const TFiltre& filtre,
+                           bool pourquoi)
+        : TEcrivain(sortie, options),
+          lignes_(filtre.Lignes()),
+          personne_(filtre.personne),
+          pourquoi_(pourquoi) {}
 
-    void Ecrit(const TVerbe& verbe) override { Lisible(ConjugueGrille(verbe, options_, faits_)); }
+    void Ecrit(const TVerbe& verbe) override {
+        verbe_ = &verbe;
+        Lisible(ConjugueGrille(verbe, options_, faits_));
+    }
     // Its message on standard error is all.
     void NonVerbe(const TVerbe&) override {}
 
@@ -121,12 +130,13 @@ private:
         if (personne_ == 0 || lignes_.size() == 1) {
             for (const std::size_t i : lignes_) {
                 sortie_ += lignes[i];
+                Pourquoi(i, lignes[i]);
                 sortie_ += '\n';
             }
             return;
         }
         // One person across the tenses: each line after its tense's caption.
-        std::vector<std::pair<std::string, std::string_view>> rangees;
+        std::vector<std::tuple<std::string, std::string_view, std::size_t>> rangees;
         std::size_t largeur = 0;
         for (const std::size_t i : lignes_) {
             const Cellule& c =
@@ -135,18 +145,33 @@ private:
                 });
             std::string legende = std::string(c.Mode) + ' ' + std::string(c.Temps);
             largeur = std::max(largeur, LargeurTexte(legende));
-            rangees.emplace_back(std::move(legende), lignes[i]);
+            rangees.emplace_back(std::move(legende), lignes[i], i);
         }
-        for (const auto& [legende, forme] : rangees) {
+        for (const auto& [legende, forme, i] : rangees) {
             sortie_ += legende;
             sortie_.append(largeur - LargeurTexte(legende) + 2, ' ');
             sortie_ += forme;
+            Pourquoi(i, forme);
             sortie_ += '\n';
         }
     }
 
+    // --pourquoi: after a line with a past participle, why it agrees or not.
+    void Pourquoi(std::size_t i, std::string_view ligne) {
+        if (!pourquoi_) return;
+        const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& k) {
+            return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
+        });
+        const CodeAccord code = AccordDeLigne(*verbe_, options_, faits_, c, ligne);
+        if (code == CodeAccord::Aucun) return;
+        sortie_ += " — ";
+        sortie_ += PhraseAccord(code, *verbe_);
+    }
+
     std::vector<std::size_t> lignes_;
     int personne_;
+    bool pourquoi_;
+    const TVerbe* verbe_ = nullptr;
     bool premier_ = true;
 };
 
@@ -213,9 +238,10 @@ std::string VerifieFiltre(const TFiltre& filtre) {
 
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre,
-                                              int formatJson, const TTraitsDemandes& traits) {
+                                              int formatJson, const TTraitsDemandes& traits,
+                                              bool pourquoi) {
     if (format == FormatSortie::Lisible)
-        return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre);
+        return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre, pourquoi);
     return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne},
                                  formatJson, traits);
 }

@@ -35,10 +35,11 @@ std::string VerifieFiltre(const TFiltre& filtre);
 // The writer for `format` showing only what `filtre` keeps: the TSV lines
 // and JSON cells of the full output, unchanged, for the kept forms; readable,
 // the form alone, a tense's lines, or one person's line of each tense under
-// its caption.
+// its caption; `pourquoi`, each line followed by why its participle agrees.
 std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre,
                                               int formatJson = 1,
-                                              const TTraitsDemandes& traits = {});
+                                              const TTraitsDemandes& traits = {},
+                                              bool pourquoi = false);
 
 }  // namespace florimot

@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "citation.hpp"
+#include "diagnostic.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
 #include "message_systeme.hpp"
+#include "modele.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -123,6 +125,9 @@ public:
                 sorties_.messages += '\n';
             }
         ecrivain_->DefinitSuggestions(suggestions_ ? std::optional(suggeres_) : std::nullopt);
+        // No verb the dictionary knows: maybe a known verb's line written wrong.
+        ecrivain_->DefinitDiagnostic(Connu(analyse) ? std::vector<TDiagnostic>()
+                                                    : Diagnostique(forme));
         ecrivain_->Ecrit(forme, analyse);
         sorties_.Libere();
     }
@@ -178,7 +183,9 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                             const Presentation& presentation, TSorties& sorties,
                                             TLexiqueDiffere& lexique) {
     std::unique_ptr<TTraitement> traitement;
-    if (arguments.analyse) {
+    if (arguments.modele) {
+        traitement = CreeTraitementModele(arguments.format == FormatSortie::Json, sorties, lexique);
+    } else if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
             CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes,
                                 arguments.formatJson, arguments.traits),
@@ -187,10 +194,11 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
                 ? CreeEcrivainFiltre(arguments.format, sorties.texte, arguments.options,
-                                     arguments.filtre, arguments.formatJson, arguments.traits)
+                                     arguments.filtre, arguments.formatJson, arguments.traits,
+                                     arguments.pourquoi)
                 : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
                                presentation.largeur, presentation.gras, arguments.complet,
-                               arguments.formatJson, arguments.traits);
+                               arguments.formatJson, arguments.traits, arguments.pourquoi);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
     }
     // A batch on standard input asks for none unless told: each would load

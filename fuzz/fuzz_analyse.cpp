@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "diagnostic.hpp"
 #include "faits.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
@@ -71,6 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         }
     }
     Exige(florimot::utf8::EstValide(florimot::DecritAnalyse(mot ? *mot : "", analyses)));
+    // A wrong text's diagnosis: three lines at most, none of them the text.
+    const std::vector<florimot::TDiagnostic> diagnostics = florimot::Diagnostique(texte);
+    Exige(diagnostics.size() <= florimot::DiagnosticsMax);
+    for (const florimot::TDiagnostic& d : diagnostics)
+        Exige(d.correct != d.ecrit && florimot::utf8::EstValide(d.correct) && !d.lectures.empty());
     Exige(florimot::utf8::EstValide(lexique.Note(texte)) || !florimot::utf8::EstValide(texte));
 
     // The guesses alone, dictionary or not: a few of them, each confirmed.

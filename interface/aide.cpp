@@ -25,7 +25,11 @@ QString TexteAide() {
         "\n"
         "Copier : Ctrl+C copie les lignes sélectionnées d'une liste ; Ctrl+Maj+C "
         "(menu Action) copie toute la conjugaison en texte. Ctrl+P l'imprime, et "
-        "Ctrl+S l'enregistre en PDF : les trois pages, sans ligne coupée.");
+        "Ctrl+S l'enregistre en PDF : les trois pages, sans ligne coupée.\n"
+        "\n"
+        "À quoi sert chaque temps, ce que fait chaque option, ce que veulent dire "
+        "« - » et « non usité » : menu ? › Guide des temps et des options ; le titre "
+        "de chaque temps le dit aussi sous le pointeur.");
 }
 
 }  // namespace florimot

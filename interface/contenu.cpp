@@ -18,6 +18,7 @@
 #include "apparence.hpp"
 #include "entree_verbe.hpp"
 #include "etiquettes.hpp"
+#include "guide.hpp"
 #include "legende.hpp"
 #include "liste_temps.hpp"
 #include "pages.hpp"
@@ -51,6 +52,16 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
     NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
+    if (usage == Usage::Ecran) {
+        MemeModeleB = new QPushButton(tr("même modèle…"), this);
+        MemeModeleB->setObjectName(QStringLiteral("MemeModele"));
+        MemeModeleB->setFlat(true);
+        MemeModeleB->setFont(PoliceTexte(10));
+        MemeModeleB->setCursor(Qt::PointingHandCursor);
+        MemeModeleB->setAutoDefault(false);
+        MemeModeleB->setToolTip(tr("Les verbes connus qui se conjuguent de même (Ctrl+M)"));
+        MemeModeleB->hide();
+    }
     for (QLabel* legende : {OptionsL, ModeleL, NoteL}) {
         QPalette palette = legende->palette();
         palette.setColor(QPalette::WindowText, TexteDiscret(palette));
@@ -77,7 +88,10 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         QGroupBox* groupe = Boite(place->Groupe);
         Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
                                     place->PositionEtiquette, policeTemps);
+        if (usage == Usage::Ecran) Legendes[i]->setToolTip(Texte(GuideDuTemps(cellule)));
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
+        connect(Listes[i], &QListWidget::itemSelectionChanged, this,
+                [this, liste = Listes[i]] { MontreRaison(liste); });
     }
 
     PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
@@ -151,7 +165,8 @@ void TContenu::DefinitReference(QSize reference) {
     Agence();
 }
 
-QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
+QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
+                          const QStringList& raisons) {
     const QString texte = QString::fromStdString(entete.Intitule).trimmed();
     Regle_ = Texte(entete.Regle);
     VerbeL->setText(texte);
@@ -163,6 +178,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
                          : QStringLiteral("modèle : famille ") +
                                QString::fromStdString(DeVerbe(entete.Famille)));
     Note_.clear();
+    MemeModeleVoulu_ = MemeModeleB != nullptr && !entete.Type.empty();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const Cellule& cellule = GrilleComplete[i];
@@ -172,11 +188,16 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
             continue;
         }
         liste->clear();
-        for (int k = 0; k < cellule.NombreLignes(); ++k)
+        for (int k = 0; k < cellule.NombreLignes(); ++k) {
             liste->addItem(QString::fromUtf8(lignes[cellule.Premier + k]));
+            if (cellule.Premier + k < raisons.size())
+                liste->item(k)->setData(RoleRaison, raisons[cellule.Premier + k]);
+        }
         MarqueCoupures(liste);
     }
+    Raison_.clear();
     PlaceParticipe();
+    PlaceAnalyse();
     return texte;
 }
 
@@ -254,6 +275,12 @@ void TContenu::PresseConjugue() {
     Conjugue->click();
 }
 
+void TContenu::QuandMemeModele(std::function<void()> action) {
+    if (MemeModeleB != nullptr)
+        connect(MemeModeleB, &QPushButton::clicked, this,
+                [action = std::move(action)] { action(); });
+}
+
 void TContenu::QuandConjugue(std::function<void()> action) {
     connect(Conjugue, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
 }
@@ -273,6 +300,18 @@ void TContenu::QuandPage(std::function<void(int)> action) {
 void TContenu::DefinitNote(const QString& note) {
     Note_ = note;
     AligneGroupe();
+}
+
+void TContenu::MontreRaison(const QListWidget* liste) {
+    // The line the user is on, else the first selected (a reading's).
+    const QListWidgetItem* ligne = liste->currentItem();
+    if (ligne == nullptr || !ligne->isSelected())
+        ligne = liste->selectedItems().isEmpty() ? nullptr : liste->selectedItems().front();
+    const QString raison = ligne != nullptr ? ligne->data(RoleRaison).toString() : QString();
+    Raison_ = raison.isEmpty()
+                  ? QString()
+                  : QStringLiteral("« ") + ligne->text() + QStringLiteral(" » : ") + raison;
+    PlaceAnalyse();
 }
 
 void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,

@@ -38,8 +38,11 @@ public:
 
     // The verb's row said from its header (the word as people write it, the
     // options in force, the group, the model and its rule) and the lines of
-    // its grid; returns the word as shown.
-    QString Remplit(const TEntete& entete, const LignesGrille& lignes);
+    // its grid; returns the word as shown. `raisons`: why each line's
+    // participle agrees, by its index in the grid ("" for none, or none at
+    // all), in the line's tooltip and under the pages once it is selected.
+    QString Remplit(const TEntete& entete, const LignesGrille& lignes,
+                    const QStringList& raisons = {});
     void CopieDe(const TContenu& autre);
     // What the dictionary says of the verb shown, beside the group ("" for
     // nothing). Remplit clears it.
@@ -70,6 +73,8 @@ public:
     // What conjugates: the button, pressed by Enter too, and what it runs.
     void PresseConjugue();
     void QuandConjugue(std::function<void()> action);
+    // The button beside the model that lists the verbs of the same model.
+    void QuandMemeModele(std::function<void()> action);
     // The page shown, 0 to 2, and what runs when it changes.
     int Page() const;
     void DefinitPage(int onglet);
@@ -88,6 +93,8 @@ private:
     QLabel* OptionsL = nullptr;
     QLabel* ModeleL = nullptr;
     QLabel* NoteL = nullptr;
+    QPushButton* MemeModeleB = nullptr;  // on screen only
+    bool MemeModeleVoulu_ = false;       // a verb with a model is shown
     QLabel* AnalyseL = nullptr;
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages
@@ -107,6 +114,8 @@ private:
     void EcritOptions(bool deuxLignes);
     void PlaceParticipe();
     void PlaceAnalyse();
+    // The reason of the line `liste` has selected, under the pages.
+    void MontreRaison(const QListWidget* liste);
     // What a screen reader says of each control, and the Tab order.
     void NommePourLecteurs();
 
@@ -114,6 +123,7 @@ private:
     QString Note_;
     QString Regle_;
     QString Analyse_;
+    QString Raison_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
     QSize PageFeuille_;

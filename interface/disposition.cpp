@@ -79,9 +79,14 @@ void TContenu::PlaceAnalyse() {
         droite -= taille.width() + 4;
     }
     const int gauche = 8;
-    AnalyseL->setVisible(!Analyse_.isEmpty());
-    if (Analyse_.isEmpty()) return;
-    EcritSurDeuxLignes(AnalyseL, Analyse_, droite - 4 - gauche);
+    // What was found behind the text typed, then why the selected line's
+    // participle agrees.
+    const QString texte = Analyse_.isEmpty() || Raison_.isEmpty()
+                              ? Analyse_ + Raison_
+                              : Analyse_ + QStringLiteral(" — ") + Raison_;
+    AnalyseL->setVisible(!texte.isEmpty());
+    if (texte.isEmpty()) return;
+    EcritSurDeuxLignes(AnalyseL, texte, droite - 4 - gauche);
     AnalyseL->adjustSize();
     AnalyseL->move(gauche, haut + std::max(0, (hauteur - AnalyseL->height()) / 2));
 }
@@ -151,15 +156,26 @@ void TContenu::AligneGroupe() {
             OptionsL->text().isEmpty() ? VerbeL->geometry().right() : OptionsL->geometry().right();
         Groupe->move(std::max(PositionGroupe, apresVerbe + 8), Groupe->y());
         aligne(ModeleL, Groupe, Groupe->geometry().right() + Ecart);
-        const int droite =
+        int droite =
             ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right();
+        if (MemeModeleVoulu_) droite += Ecart + MemeModeleB->sizeHint().width();
         if (droite <= limite || taille <= 11) break;
         if (deuxLignes || !Options_.contains(u',')) --taille;
     }
     // The dictionary's note takes what the row leaves, on two lines if need be.
-    const int apres =
+    int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
+    // The list of the model's verbs is a click away, between the model and
+    // the note; a row too wide for it leaves it to the menu and Ctrl+M.
+    if (MemeModeleB != nullptr)
+        MemeModeleB->setVisible(MemeModeleVoulu_ &&
+                                apres + MemeModeleB->sizeHint().width() <= limite);
+    if (MemeModeleB != nullptr && !MemeModeleB->isHidden()) {
+        MemeModeleB->adjustSize();
+        MemeModeleB->move(apres, Groupe->y() + (Groupe->height() - MemeModeleB->height()) / 2);
+        apres = MemeModeleB->geometry().right() + Ecart;
+    }
     const QString note = Regle_.isEmpty() || Note_.isEmpty()
                              ? Regle_ + Note_
                              : Regle_ + QStringLiteral(" — ") + Note_;

@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -20,10 +24,15 @@
 #include <utility>
 
 #include "about.hpp"
+#include "accords.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
+#include "diagnostics.hpp"
 #include "faits.hpp"
+#include "guide.hpp"
+#include "liste_modele.hpp"
+#include "meme_modele.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
 #include "proposition.hpp"
@@ -72,6 +81,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     setCentralWidget(centre);
     Contenu_->QuandConjugue([this] { ConjugueClick(); });
     Contenu_->QuandPage([this](int onglet) { SetPage(onglet); });
+    Contenu_->QuandMemeModele([this] { MemeModele1Click(); });
     // What waited for the dictionary comes once it is loaded, if the verb
     // it was for is still shown.
     connect(Session_, &TSessionLexique::Charge, this, [this] {
@@ -224,8 +234,15 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         }
         TSessionLexique& d = *Session_;
         d.Verbes.clear();
-        // A word shown again for an option was looked up already.
-        if ((avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed())) {
+        // A word shown again for an option was looked up already. A text
+        // read only under verbs guessed from its letters may be a known
+        // verb's line written wrong.
+        const bool trouve =
+            (avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed());
+        const bool connu = std::any_of(d.Verbes.begin(), d.Verbes.end(),
+                                       [](const TAnalyse& a) { return a.connu; });
+        if (avertit && sansForme && prefere.isEmpty() && !connu && MontreDiagnostic(texte)) {
+        } else if (trouve) {
             MontreTrouve(d.Rang(prefere), avertit);
             ProposeProches({});
             Memorise();
@@ -251,7 +268,15 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                         bool avecNote) {
     Entete_ = FaitEntete(verbe, Options_, faits);
     AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
-    return Contenu_->Remplit(Entete_, lignes);
+    QStringList raisons;
+    for (const Cellule& c : GrilleComplete)
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            const CodeAccord code = AccordDeLigne(verbe, Options_, faits, c, lignes[c.Premier + i]);
+            raisons << (code == CodeAccord::Aucun
+                            ? QString()
+                            : QString::fromStdString(PhraseAccord(code, verbe)));
+        }
+    return Contenu_->Remplit(Entete_, lignes, raisons);
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
@@ -280,6 +305,62 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     });
     d.PrendMessage();
     MetNote(intitule);
+}
+
+void TEcran::MemeModele1Click() {
+    TVerbe verbe;
+    verbe.DefinitVerbe(Entete_.Intitule);
+    if (!Montre_ || verbe.DonneGroupe() == 0) return;
+    const TMemeModele liste = MemeModele(verbe);
+    QStringList verbes;
+    for (std::size_t i = 0; i < liste.verbes.size() && i < VerbesModeleMontres; ++i)
+        verbes << QString::fromStdString(liste.verbes[i]);
+    auto* fenetre = new TListeModele(
+        QString::fromStdString(TitreMemeModele(liste)), verbes,
+        [this](const QString& choisi) {
+            Contenu_->DefinitEntree(choisi);
+            ConjugueClick();
+        },
+        this);
+    fenetre->show();
+}
+
+bool TEcran::MontreDiagnostic(const QString& texte) {
+    const std::vector<TDiagnostic> diagnostics =
+        Diagnostique(FormeSaisie(texte).trimmed().toStdString());
+    if (diagnostics.empty() || diagnostics.front().lectures.empty()) return false;
+    const TDiagnostic& diagnostic = diagnostics.front();
+    Session_->Verbes.clear();
+    TVerbe verbe;
+    verbe.DefinitVerbe(diagnostic.infinitif);
+    const TFaits faits = PrepareVerbe(verbe);
+    // The options of the line meant (féminin for « elle a venue »), the
+    // spelling kept.
+    if (const TOptions options = Reunies(Restreint(Options_, PorteeOption::Graphie),
+                                         diagnostic.lectures.front().options);
+        !(options == Options_)) {
+        Options_ = options;
+        CocheOptions();
+    }
+    Montre_ = QString::fromStdString(diagnostic.infinitif);
+    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const QString intitule = Remplit(verbe, lignes, faits, true);
+    Contenu_->DefinitAnalyse({}, {}, {});
+    std::vector<TLigneChoisie> choisies;
+    for (const TLecture& l : diagnostic.lectures)
+        for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
+            if (GrilleComplete[i].Nom == l.cellule)
+                choisies.push_back({i, l.personne - GrilleComplete[i].PremierePersonne});
+    Contenu_->Selectionne(choisies);
+    Proposition_->DefinitPhrase(QString::fromStdString(PhraseDiagnostic(diagnostic)));
+    // The sentence's lines take no room from the pages: the window grows
+    // by them.
+    centralWidget()->layout()->activate();
+    if (const int manque = Contenu_->Reference().height() - Contenu_->height(); manque > 0)
+        resize(width(), height() + manque);
+    MetNote(intitule);
+    Memorise();
+    return true;
 }
 
 void TEcran::Avertit(const QString& texte) {
@@ -448,6 +529,24 @@ void TEcran::APropos1Click() {
 void TEcran::Aide1Click() {
     Dialogues_.Demande(this, TexteAide(), QStringLiteral("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
+}
+
+void TEcran::GuideTemps1Click() {
+    auto* fenetre = new QDialog(this);
+    fenetre->setObjectName(QStringLiteral("GuideTemps"));
+    fenetre->setWindowTitle(tr("Guide des temps et des options"));
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    auto* pile = new QVBoxLayout(fenetre);
+    auto* texte = new QPlainTextEdit(QString::fromStdString(GuideLisible()), fenetre);
+    texte->setObjectName(QStringLiteral("TexteGuide"));
+    texte->setReadOnly(true);
+    texte->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pile->addWidget(texte);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, fenetre);
+    connect(boutons, &QDialogButtonBox::rejected, fenetre, &QDialog::close);
+    pile->addWidget(boutons);
+    fenetre->resize(620, 460);
+    fenetre->show();
 }
 
 }  // namespace florimot

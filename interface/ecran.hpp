@@ -70,9 +70,14 @@ public:
     void Imprimer1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
+    // The known verbs of the model of the verb shown, each a click from its
+    // conjugation (Ctrl+M, or the button beside the model).
+    void MemeModele1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
+    // What each tense is for, what each option does, what the signs mean.
+    void GuideTemps1Click();
     // An item of the menu "Options" checked or unchecked: what is shown is
     // conjugated again with the options now in force.
     void OptionClick();
@@ -110,6 +115,10 @@ private:
     // verb's note will be shown, its other series wanted.
     QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
                     bool avecNote);
+    // A text no grid holds but close to a known verb's line: that verb
+    // shown, the right line selected, and above the pages what was wrong
+    // and why. False when no line is near.
+    bool MontreDiagnostic(const QString& texte);
     // The warning for a text that is no verb, with suggestions when the
     // dictionary has some.
     void Avertit(const QString& texte);

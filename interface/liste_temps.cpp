@@ -3,11 +3,13 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 
 namespace florimot {
@@ -17,11 +19,31 @@ namespace {
 // The room left around a line's text inside the list's frame.
 constexpr int MargeTexte = 6;
 
+QString Bulle(const QString& coupee, const QString& raison) {
+    if (coupee.isEmpty() || raison.isEmpty()) return coupee + raison;
+    return coupee + QStringLiteral("\n") + raison;
+}
+
 class DelegueLigne : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), HauteurLigne};
+    }
+    // The line's own tooltip (its whole text when cut), then its reason.
+    bool helpEvent(QHelpEvent* evenement, QAbstractItemView* vue,
+                   const QStyleOptionViewItem& option, const QModelIndex& index) override {
+        if (evenement->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(evenement, vue, option, index);
+        const QString bulle =
+            Bulle(index.data(Qt::ToolTipRole).toString(), index.data(RoleRaison).toString());
+        if (bulle.isEmpty()) {
+            QToolTip::hideText();
+            evenement->ignore();
+            return false;
+        }
+        QToolTip::showText(evenement->globalPos(), bulle, vue);
+        return true;
     }
 };
 
@@ -65,6 +87,10 @@ void MarqueCoupures(QListWidget* liste) {
         ligne->setToolTip(mesure.horizontalAdvance(ligne->text()) > largeur ? ligne->text()
                                                                             : QString());
     }
+}
+
+QString BulleLigne(const QListWidgetItem* ligne) {
+    return Bulle(ligne->toolTip(), ligne->data(RoleRaison).toString());
 }
 
 int LargeurVoulue(const QListWidget* liste) {

@@ -28,6 +28,7 @@ const Commande CommandesAction[] = {
      &TEcran::EnregistrerPdf1Click},
     {"CopierConjugaison1", "C&opier la conjugaison", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
      &TEcran::CopierConjugaison1Click},
+    {"MemeModele1", "Verbes du &même modèle…", Qt::CTRL | Qt::Key_M, &TEcran::MemeModele1Click},
     {nullptr, nullptr, {}, nullptr},
     {"Precedent1", "P&récédent", Qt::ALT | Qt::Key_Left, &TEcran::Precedent1Click},
     {"Suivant1", "&Suivant", Qt::ALT | Qt::Key_Right, &TEcran::Suivant1Click},
@@ -38,6 +39,7 @@ const Commande CommandesAction[] = {
 const Commande CommandesAide[] = {
     {"APropos1", "A &Propos...", Qt::Key_F2, &TEcran::APropos1Click},
     {"Aide1", "&Aide", Qt::CTRL | Qt::Key_H, &TEcran::Aide1Click},
+    {"GuideTemps1", "&Guide des temps et des options", {}, &TEcran::GuideTemps1Click},
 };
 
 QMenu* AjouteMenu(QMenuBar* barre, const char* nom, const QString& legende) {

@@ -49,7 +49,27 @@ void TBandeauProposition::Definit(const QString& phrase, const QStringList& verb
         static_cast<QHBoxLayout*>(layout())->addWidget(bouton);
         Boutons_.push_back(bouton);
     }
+    Phrase_->setWordWrap(false);
+    Phrase_->setFont(PoliceTexte(12, true));
+    // The sentence as wide as it is, the buttons after it (the stretch is
+    // the row's second item).
+    static_cast<QHBoxLayout*>(layout())->setStretch(0, 0);
+    static_cast<QHBoxLayout*>(layout())->setStretch(1, 1);
     setVisible(!verbes.isEmpty());
+}
+
+void TBandeauProposition::DefinitPhrase(const QString& phrase) {
+    Definit(phrase, {}, {});
+    // A long sentence: the strip's whole width, in lines, in plain type.
+    Phrase_->setWordWrap(true);
+    Phrase_->setFont(PoliceTexte(12));
+    static_cast<QHBoxLayout*>(layout())->setStretch(0, 1);
+    static_cast<QHBoxLayout*>(layout())->setStretch(1, 0);
+    setVisible(!phrase.isEmpty());
+}
+
+QString TBandeauProposition::Phrase() const {
+    return isHidden() ? QString() : Phrase_->text();
 }
 
 }  // namespace florimot

@@ -21,6 +21,10 @@ public:
     void Definit(const QString& phrase, const QStringList& verbes,
                  std::function<void(const QString&)> choix);
     QStringList Verbes() const { return Verbes_; }
+    // A sentence alone, broken in lines as the window's width needs ("" hides
+    // the strip): what a wrong text was meant to be.
+    void DefinitPhrase(const QString& phrase);
+    QString Phrase() const;
 
 private:
     QLabel* Phrase_ = nullptr;

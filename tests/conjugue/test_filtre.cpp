@@ -65,7 +65,8 @@ TEST(ConjugueFiltre, TempsEtPersonne) {
          ""},
         {{"--json", "--format", "1", "--temps", "PCImp", "--personne", "tu", "partir"},
          0,
-         "false},\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
+         "\"phrases\":{\"etre\":\"auxiliaire être : le participe s'accorde avec le sujet\"}},"
+         "\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
          "",
          true},
         {{"--temps", "ImpSubj", "--personne", "6", "maison"}, 1, "", "maison : Ceci n'est pas"},

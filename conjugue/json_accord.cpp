@@ -1,0 +1,59 @@
+#include "json_accord.hpp"
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "accords.hpp"
+
+namespace florimot {
+
+std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
+    const LignesGrille lignes = ConjugueGrille(verbe, options, faits);
+    rapidjson::StringBuffer texte;
+    rapidjson::Writer<rapidjson::StringBuffer> json(texte);
+    const auto chaine = [&](std::string_view s) {
+        json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+    };
+    // Each line names its reason by its code; a verb's few sentences follow
+    // once, so that a batch does not carry the same sentence sixty times.
+    std::vector<CodeAccord> vus;
+    json.StartObject();
+    json.Key("lignes");
+    json.StartObject();
+    for (const Cellule& c : GrilleComplete) {
+        if (AccordDeCellule(verbe, options, faits, c) == CodeAccord::Aucun) continue;
+        bool ouverte = false;
+        for (int i = 0; i < c.NombreLignes(); ++i) {
+            const std::size_t n = c.Premier + i;
+            if (!ouverte) {
+                json.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
+                json.StartArray();
+                ouverte = true;
+            }
+            const CodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[n]);
+            if (code == CodeAccord::Aucun) {
+                json.Null();
+                continue;
+            }
+            chaine(CleAccord(code));
+            if (std::find(vus.begin(), vus.end(), code) == vus.end()) vus.push_back(code);
+        }
+        if (ouverte) json.EndArray();
+    }
+    json.EndObject();
+    json.Key("phrases");
+    json.StartObject();
+    for (const CodeAccord code : vus) {
+        const std::string_view cle = CleAccord(code);
+        json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+        chaine(PhraseAccord(code, verbe));
+    }
+    json.EndObject();
+    json.EndObject();
+    return std::string(texte.GetString(), texte.GetSize());
+}
+
+}  // namespace florimot

@@ -1,0 +1,464 @@
+// From a wrong text to the line it was meant to be: the known verbs whose
+// forms are one letter or accent away from its verb word, then, of their
+// grids, the lines nearest to the whole text, and what differs.
+#include "diagnostic.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "conjugaison.hpp"
+#include "faits.hpp"
+#include "interne.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace {
+
+std::u32string Points(std::string_view s) {
+    std::u32string r;
+    while (!s.empty()) {
+        const utf8::Decodage d = utf8::Decode(s);
+        r += d.point;
+        s.remove_prefix(d.taille);
+    }
+    return r;
+}
+
+std::string Octets(std::u32string_view s) {
+    std::string r;
+    for (const char32_t c : s) utf8::Encode(c, r);
+    return r;
+}
+
+// The letter without its accent or cedilla.
+char32_t Base(char32_t c) {
+    static constexpr std::u32string_view Avec = U"àâäéèêëîïôöùûüçÿ", Sans = U"aaaeeeeiioouuucy";
+    static_assert(Avec.size() == Sans.size());
+    const std::size_t k = Avec.find(c);
+    return k == std::u32string_view::npos ? c : Sans[k];
+}
+
+bool Voyelle(char32_t c) {
+    return std::u32string_view(U"aeiouy").find(Base(c)) != std::u32string_view::npos;
+}
+
+// Edits between two words, a letter for an accented one costing half a
+// letter for another: "cede" is nearer "cède" than "code".
+int Distance(std::u32string_view a, std::u32string_view b) {
+    if (a.size() > b.size() + 3 || b.size() > a.size() + 3) return 100;
+    std::vector<int> avant(b.size() + 1), ici(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) avant[j] = int(2 * j);
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        ici[0] = int(2 * i);
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const int change = a[i - 1] == b[j - 1] ? 0 : Base(a[i - 1]) == Base(b[j - 1]) ? 1 : 4;
+            // An e after g (mangeons) or a consonant doubled (appelle)
+            // left out is a spelling rule missed: half an edit.
+            const bool regle = j >= 2 && ((b[j - 1] == U'e' && b[j - 2] == U'g') ||
+                                          (b[j - 1] == b[j - 2] && !Voyelle(b[j - 1])));
+            ici[j] = std::min({avant[j] + 2, ici[j - 1] + (regle ? 1 : 2), avant[j - 1] + change});
+        }
+        std::swap(avant, ici);
+    }
+    return avant[b.size()];
+}
+
+std::vector<std::string> Mots(std::string_view texte) {
+    std::vector<std::string> mots;
+    while (!texte.empty()) {
+        const std::size_t blanc = texte.find(' ');
+        if (blanc != 0) mots.emplace_back(texte.substr(0, blanc));
+        if (blanc == std::string_view::npos) break;
+        texte.remove_prefix(blanc + 1);
+    }
+    return mots;
+}
+
+// The verb word inside a written word: after its elided pronoun, before
+// an inverted one ("j'apelle", "parles-tu").
+std::string_view Noyau(std::string_view mot) {
+    if (const std::size_t a = mot.rfind('\''); a != std::string_view::npos)
+        mot.remove_prefix(a + 1);
+    if (const std::size_t t = mot.find('-'); t != std::string_view::npos && t > 0)
+        mot = mot.substr(0, t);
+    return mot;
+}
+
+// The words the auxiliaries put before a participle, avoir's then être's.
+constexpr std::array<std::string_view, 41> FormesAvoir = {
+    "ai",     "as",      "a",      "avons",    "avez",    "ont",     "avais",
+    "avait",  "avions",  "aviez",  "avaient",  "eus",     "eut",     "eûmes",
+    "eûtes",  "eurent",  "aurai",  "auras",    "aura",    "aurons",  "aurez",
+    "auront", "aie",     "aies",   "ait",      "ayons",   "ayez",    "aient",
+    "eusse",  "eusses",  "eût",    "eussions", "eussiez", "eussent", "aurais",
+    "aurait", "aurions", "auriez", "auraient", "avoir",   "ayant"};
+constexpr std::array<std::string_view, 41> FormesEtre = {
+    "suis",   "es",      "est",    "sommes",   "êtes",    "sont",    "étais",
+    "était",  "étions",  "étiez",  "étaient",  "fus",     "fut",     "fûmes",
+    "fûtes",  "furent",  "serai",  "seras",    "sera",    "serons",  "serez",
+    "seront", "sois",    "sois",   "soit",     "soyons",  "soyez",   "soient",
+    "fusse",  "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais",
+    "serait", "serions", "seriez", "seraient", "être",    "étant"};
+
+bool Parmi(std::string_view mot, const auto& formes) {
+    return std::find(formes.begin(), formes.end(), mot) != formes.end();
+}
+
+// Where an auxiliary's word stands in its list: both lists go tense by
+// tense, person by person.
+std::size_t Rang(std::string_view mot) {
+    for (const auto* formes : {&FormesAvoir, &FormesEtre})
+        if (const auto i = std::find(formes->begin(), formes->end(), mot); i != formes->end())
+            return static_cast<std::size_t>(i - formes->begin());
+    return 0;
+}
+
+// The known verbs one of whose forms is `mot` or one edit away from it: a
+// letter dropped, doubled, given or robbed of its accent or cedilla, an e
+// after g, or another letter among the last three (the ending).
+std::vector<std::string> VerbesProches(std::string_view mot) {
+    std::vector<std::string> verbes;
+    const auto essaie = [&](std::string_view forme) {
+        for (const TAnalyse& a : lexique::LecturesIndex(forme))
+            if (a.connu && std::find(verbes.begin(), verbes.end(), a.infinitif) == verbes.end())
+                verbes.push_back(a.infinitif);
+    };
+    essaie(mot);
+    if (!verbes.empty()) return verbes;
+    const std::u32string m = Points(mot);
+    if (m.size() < 2 || m.size() > lexique::LettresMax) return verbes;
+    static constexpr std::u32string_view Accentuees = U"àâéèêëîïôûùç";
+    static constexpr std::u32string_view Fins = U"aeiostxzr";
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        std::u32string v = m;
+        v.erase(i, 1);
+        essaie(Octets(v));
+        v = m;
+        v.insert(i, 1, m[i]);
+        essaie(Octets(v));
+        for (const char32_t a : Accentuees)
+            if (Base(a) == Base(m[i]) && a != m[i]) {
+                v = m;
+                v[i] = a;
+                essaie(Octets(v));
+            }
+        if (Base(m[i]) != m[i]) {
+            v = m;
+            v[i] = Base(m[i]);
+            essaie(Octets(v));
+        }
+        if (m[i] == U'g') {
+            v = m;
+            v.insert(i + 1, 1, U'e');
+            essaie(Octets(v));
+        }
+        if (i + 3 >= m.size())
+            for (const char32_t f : Fins) {
+                v = m;
+                v[i] = f;
+                if (v != m) essaie(Octets(v));
+                v = m;
+                v.insert(i + 1, 1, f);
+                essaie(Octets(v));
+            }
+    }
+    return verbes;
+}
+
+struct TCandidat {
+    int cout = 0;
+    int brut = 0;            // the edits themselves, between candidates of one cost
+    std::u32string radical;  // the infinitive's head: "fin" of finir
+    std::string correct;
+    std::string infinitif;
+    std::vector<TLecture> lectures;
+    std::u32string ecritMot, correctMot;  // the words that differ, the verb's
+    bool auxiliaire = false;              // an auxiliary of one verb for the other's
+    std::string auxiliaireCorrect;
+};
+
+// What the words that differ say is wrong.
+void Qualifie(const TCandidat& c, TDiagnostic& d) {
+    if (c.auxiliaire) {
+        d.faute = TFaute::Auxiliaire;
+        d.detail = c.auxiliaireCorrect;
+        return;
+    }
+    const std::u32string& e = c.ecritMot;
+    const std::u32string& k = c.correctMot;
+    const bool participe = std::any_of(c.lectures.begin(), c.lectures.end(), [](const TLecture& l) {
+        const Cellule* cel = lexique::Cherche(l.cellule);
+        return l.cellule == lexique::PartPasse || l.options.Passif ||
+               (cel != nullptr && EstCompose(*cel));
+    });
+    const auto accord = [](std::u32string_view plus, std::u32string_view moins) {
+        if (!plus.starts_with(moins) || plus.size() == moins.size()) return false;
+        const std::u32string_view fin = plus.substr(moins.size());
+        return fin == U"e" || fin == U"s" || fin == U"es";
+    };
+    if (participe && accord(e, k)) {
+        d.faute = TFaute::AccordEnTrop;
+        return;
+    }
+    if (participe && accord(k, e)) {
+        d.faute = TFaute::AccordManquant;
+        return;
+    }
+    if (e.size() == k.size()) {
+        bool memesBases = true;
+        for (std::size_t i = 0; i < e.size(); ++i)
+            memesBases = memesBases && Base(e[i]) == Base(k[i]);
+        if (memesBases) {
+            for (std::size_t i = 0; i < e.size(); ++i)
+                if (e[i] != k[i]) {
+                    d.faute = k[i] == U'ç' ? TFaute::Cedille : TFaute::Accent;
+                    d.detail = Octets(std::u32string(1, k[i]));
+                    return;
+                }
+        }
+    }
+    // One letter more in the right word: an e after g, or a consonant doubled.
+    const auto unDePlus = [](std::u32string_view plus, std::u32string_view moins, std::size_t& ou) {
+        if (plus.size() != moins.size() + 1) return false;
+        std::size_t i = 0;
+        while (i < moins.size() && plus[i] == moins[i]) ++i;
+        ou = i;
+        return plus.substr(i + 1) == moins.substr(i);
+    };
+    std::size_t ou = 0;
+    if (unDePlus(k, e, ou)) {
+        if (k[ou] == U'e' && ou > 0 && k[ou - 1] == U'g') {
+            d.faute = TFaute::GeDevantAO;
+            return;
+        }
+        // The extra letter may be either of the pair: "apelle" lacks the p
+        // of "appelle" wherever it is counted.
+        if (!Voyelle(k[ou]) &&
+            ((ou > 0 && k[ou - 1] == k[ou]) || (ou + 1 < k.size() && k[ou + 1] == k[ou]))) {
+            d.faute = TFaute::Consonne;
+            d.detail = Octets(std::u32string(2, k[ou]));
+            return;
+        }
+    }
+    if (unDePlus(e, k, ou) && !Voyelle(e[ou]) &&
+        ((ou > 0 && e[ou - 1] == e[ou]) || (ou + 1 < e.size() && e[ou + 1] == e[ou]))) {
+        d.faute = TFaute::Consonne;
+        d.detail = Octets(std::u32string(1, e[ou]));
+        return;
+    }
+    // The same head, another ending: the ending is said from the vowels
+    // before the first letter that differs.
+    std::size_t commun = 0;
+    while (commun < e.size() && commun < k.size() && e[commun] == k[commun]) ++commun;
+    // The ending from the vowels before the first letter that differs (-ais
+    // of finissais), else all that follows the infinitive's head.
+    if (commun >= 2 && commun < k.size() && k.size() - commun <= 3 && e.size() - commun <= 3) {
+        std::size_t debut = commun;
+        while (debut > 0 && Voyelle(k[debut - 1])) --debut;
+        d.faute = TFaute::Terminaison;
+        d.detail = Octets(std::u32string_view(k).substr(debut));
+        return;
+    }
+    if (c.radical.size() >= 2 && commun >= c.radical.size() && k.size() > c.radical.size()) {
+        d.faute = TFaute::Terminaison;
+        d.detail = Octets(std::u32string_view(k).substr(c.radical.size()));
+        return;
+    }
+    d.faute = TFaute::Orthographe;
+}
+
+// The words a line keeps whatever its verb: its subject, its pronouns, its
+// negation. The one who wrote them meant them.
+constexpr std::array<std::string_view, 17> PetitsMots = {
+    "je", "tu", "il", "elle", "on", "nous", "vous", "ils", "elles",
+    "me", "te", "se", "que",  "ne", "pas",  "en",   "y"};
+
+// Compares the written words with a line's: the cost of the nearest, or
+// -1 when the line has other words, differs in more than its verb's word
+// and an auxiliary, or in its subject. A wrong ending after the verb's
+// whole head counts as one mistake however many letters it takes.
+int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCandidat& c) {
+    const std::vector<std::string> mots = Mots(ligne);
+    if (mots.size() != ecrits.size()) return -1;
+    int cout = 0;
+    bool vu = false;
+    for (std::size_t i = 0; i < mots.size(); ++i) {
+        if (mots[i] == ecrits[i]) continue;
+        const std::string_view e = Noyau(ecrits[i]), k = Noyau(mots[i]);
+        if ((Parmi(e, FormesAvoir) && Parmi(k, FormesEtre)) ||
+            (Parmi(e, FormesEtre) && Parmi(k, FormesAvoir))) {
+            // The other auxiliary in the same tense and person only.
+            if (Rang(e) != Rang(k)) return -1;
+            cout += 2;
+            c.auxiliaire = true;
+            c.auxiliaireCorrect = Parmi(k, FormesEtre) ? "être" : "avoir";
+            continue;
+        }
+        if (vu || Parmi(ecrits[i], PetitsMots) || Parmi(mots[i], PetitsMots)) return -1;
+        // An elided pronoun is kept too (j'apelle is no t'appelle).
+        if (ecrits[i].size() - e.size() != mots[i].size() - k.size() ||
+            std::string_view(ecrits[i]).substr(0, ecrits[i].size() - e.size()) !=
+                std::string_view(mots[i]).substr(0, mots[i].size() - k.size()))
+            return -1;
+        const std::u32string pe = Points(e), pk = Points(k);
+        int d = Distance(pe, pk);
+        c.brut += d;
+        if (c.radical.size() >= 2 && pe.starts_with(c.radical) && pk.starts_with(c.radical))
+            d = std::min(d, 3);
+        if (d > 4) return -1;
+        cout += d;
+        c.ecritMot = pe;
+        c.correctMot = pk;
+        vu = true;
+    }
+    if (!vu && !c.auxiliaire) return cout == 0 ? 0 : -1;
+    return cout;
+}
+
+}  // namespace
+
+std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
+    std::vector<TDiagnostic> diagnostics;
+    const lexique::TTexteLu lu = lexique::Canonique(texte);
+    const std::vector<std::string> ecrits = Mots(lu.texte);
+    if (ecrits.empty() || ecrits.size() > 12) return diagnostics;
+    // One word: only one the dictionary does not know (a noun close to a
+    // form, bouton, is no wrong form). A line: only one that starts as a
+    // line does, with its subject or que.
+    const bool mot = ecrits.size() == 1 && ecrits[0].find_first_of("'-") == std::string::npos;
+    if (mot) {
+        bool connu = false;
+        lexique::LecturesIndex(ecrits[0], &connu);
+        if (connu) return diagnostics;
+    } else {
+        static constexpr std::string_view Debuts[] = {"je",   "tu",  "il",    "elle", "on", "nous",
+                                                      "vous", "ils", "elles", "que",  "ne"};
+        static constexpr std::string_view Elisions[] = {"j'", "qu'", "n'", "m'", "t'", "s'"};
+        const std::string& premier = ecrits[0];
+        const bool sujet =
+            std::find(std::begin(Debuts), std::end(Debuts), premier) != std::end(Debuts) ||
+            std::any_of(std::begin(Elisions), std::end(Elisions),
+                        [&](std::string_view e) { return premier.starts_with(e); }) ||
+            premier.find('-') != std::string::npos;
+        if (!sujet) return diagnostics;
+    }
+    const std::string_view verbe = Noyau(ecrits.back());
+    std::vector<std::string> infinitifs = VerbesProches(verbe);
+    // A compound line's verb is its participle; the auxiliary's verb is
+    // not the one meant.
+    if (infinitifs.size() > 6) infinitifs.resize(6);
+    const auto reflechi = [&] {
+        for (std::size_t i = 0; i + 1 < ecrits.size(); ++i)
+            for (std::string_view p : {"me", "te", "se", "nous", "vous"})
+                if (ecrits[i] == p && (p.size() == 2 || (i > 0 && ecrits[i - 1] == p))) return true;
+        return std::any_of(ecrits.begin(), ecrits.end(), [](const std::string& m) {
+            return m.starts_with("m'") || m.starts_with("t'") || m.starts_with("s'");
+        });
+    }();
+    std::vector<TOptions> options = {{}, {.Feminin = true}};
+    const bool negation = std::find(ecrits.begin(), ecrits.end(), "ne") != ecrits.end() ||
+                          std::any_of(ecrits.begin(), ecrits.end(),
+                                      [](const std::string& m) { return m.starts_with("n'"); });
+    for (TOptions& o : options) {
+        o.Negation = negation;
+        o.Interrogation = lu.question || lu.texte.find('-') != std::string::npos;
+    }
+    std::vector<TCandidat> candidats;
+    int meilleur = 1000;
+    int meilleurBrut = 1000;
+    const auto retient = [&](TCandidat c) {
+        if (c.cout > meilleur || (c.cout == meilleur && c.brut > meilleurBrut)) return;
+        if (c.cout < meilleur || c.brut < meilleurBrut) candidats.clear();
+        meilleur = c.cout;
+        meilleurBrut = c.brut;
+        for (TCandidat& k : candidats)
+            if (k.correct == c.correct && k.infinitif == c.infinitif) {
+                // The same line in the grid of another option (je, féminin) is no other reading.
+                for (const TLecture& l : c.lectures)
+                    if (std::none_of(k.lectures.begin(), k.lectures.end(), [&](const TLecture& m) {
+                            return m.cellule == l.cellule && m.personne == l.personne;
+                        }))
+                        k.lectures.push_back(l);
+                return;
+            }
+        candidats.push_back(std::move(c));
+    };
+    for (const std::string& infinitif : infinitifs) {
+        // "se asseoir" is read as "s'asseoir".
+        std::vector<std::string> textes = {infinitif};
+        if (reflechi) textes.push_back("se " + infinitif);
+        for (const std::string& t : textes) {
+            TVerbe v;
+            v.DefinitVerbe(t);
+            if (v.DonneGroupe() == 0) continue;
+            const TFaits faits = PrepareVerbe(v);
+            if (!faits.Connu) continue;
+            const std::string nom = v.Intitule();
+            // The head the endings follow: the infinitive but -er, -ir, -re or -oir.
+            std::u32string radical = Points(v.MotVue());
+            radical.resize(radical.size() - std::min<std::size_t>(
+                                                radical.size(), radical.ends_with(U"oir") ? 3 : 2));
+            if (mot) {
+                // One word: the forms of the grid, each with its readings.
+                lexique::FormesDuVerbe(v, {}, [&](std::string_view forme, const TLecture& l) {
+                    if (forme == ecrits[0]) {
+                        meilleur = -1;  // a form of a known verb: nothing wrong
+                        return;
+                    }
+                    TCandidat c;
+                    c.cout = c.brut = Distance(Points(ecrits[0]), Points(forme));
+                    if (c.cout > 2) return;
+                    c.radical = radical;
+                    c.correct = forme;
+                    c.infinitif = nom;
+                    c.lectures = {l};
+                    c.ecritMot = Points(ecrits[0]);
+                    c.correctMot = Points(forme);
+                    retient(std::move(c));
+                });
+                if (meilleur < 0) return diagnostics;
+                continue;
+            }
+            for (const TOptions& o : options) {
+                const LignesGrille lignes = ConjugueGrille(v, o, faits);
+                for (const Cellule& cel : GrilleComplete)
+                    for (int p = cel.PremierePersonne; p <= cel.DernierePersonne; ++p) {
+                        const std::string_view plein =
+                            lignes[cel.Premier + p - cel.PremierePersonne];
+                        std::string_view ligne = plein;
+                        if (EstMarqueur(ligne)) continue;
+                        // A question is compared without its mark, as it was read.
+                        if (ligne.ends_with("?")) ligne.remove_suffix(1);
+                        while (ligne.ends_with(" ")) ligne.remove_suffix(1);
+                        if (ligne.ends_with("\u00a0")) ligne.remove_suffix(2);
+                        TCandidat c;
+                        c.radical = radical;
+                        c.cout = Compare(ecrits, ligne, c);
+                        if (c.cout == 0) return diagnostics;  // the text is that line
+                        if (c.cout < 0) continue;
+                        c.correct = plein;
+                        c.infinitif = nom;
+                        c.lectures = {{cel.Nom, p, false, Restreint(o, PorteeOption::Ligne)}};
+                        retient(std::move(c));
+                    }
+            }
+        }
+    }
+    for (const TCandidat& c : candidats) {
+        if (diagnostics.size() == DiagnosticsMax) break;
+        TDiagnostic d;
+        d.ecrit = lu.texte;
+        d.correct = c.correct;
+        d.infinitif = c.infinitif;
+        d.lectures = c.lectures;
+        Qualifie(c, d);
+        // A word alone has no person to call its ending wrong, and another
+        // letter makes it as likely some other word.
+        if (mot && (d.faute == TFaute::Terminaison || d.faute == TFaute::Orthographe)) continue;
+        diagnostics.push_back(std::move(d));
+    }
+    return diagnostics;
+}
+
+}  // namespace florimot

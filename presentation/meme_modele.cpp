@@ -1,0 +1,124 @@
+#include "meme_modele.hpp"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "conjugaison.hpp"
+#include "faits.hpp"
+#include "legende.hpp"
+#include "utf8.hpp"
+
+namespace florimot {
+
+namespace {
+
+// Letters folded to their base for sorting, the pronoun left out: s'enquérir
+// sorts with enquérir, é with e.
+std::string Cle(std::string_view s) {
+    if (const std::size_t debut = DebutDuVerbe(s); debut > 0) s.remove_prefix(debut);
+    std::string r;
+    while (!s.empty()) {
+        const utf8::Decodage d = utf8::Decode(s);
+        static constexpr std::u32string_view Avec = U"àâäéèêëîïôöùûüçÿ", Sans = U"aaaeeeeiioouuucy";
+        static_assert(Avec.size() == Sans.size());
+        if (const auto k = Avec.find(d.point); k != std::u32string_view::npos)
+            utf8::Encode(Sans[k], r);
+        else if (d.point == U'œ')
+            r += "oe";
+        else
+            r.append(s.substr(0, d.taille));
+        s.remove_prefix(d.taille);
+    }
+    return r;
+}
+
+// The model each known verb follows, as its header names it: "m" and the
+// verb for a model, "f" and the verb for a family.
+using TGroupes = std::map<std::pair<bool, std::string>, std::vector<std::string>>;
+
+std::pair<bool, std::string> GroupeDe(const TVerbe& v) {
+    if (const std::string_view m = ModeleDuVerbe(v); !m.empty()) return {false, std::string(m)};
+    if (const std::string_view f = FamilleDuVerbe(v); !f.empty()) return {true, std::string(f)};
+    // Its own model.
+    return {false, std::string(v.MotVue())};
+}
+
+const TGroupes& Groupes() {
+    static const TGroupes groupes = [] {
+        TGroupes g;
+        for (const std::string_view infinitif : VerbesConnus()) {
+            TVerbe v;
+            v.DefinitVerbe(infinitif);
+            if (v.DonneGroupe() == 0) continue;
+            auto cle = GroupeDe(v);
+            // The model itself is named, not listed.
+            if (!cle.first && cle.second == v.MotVue() && infinitif == v.MotVue()) {
+                g[cle];
+                continue;
+            }
+            g[cle].emplace_back(infinitif);
+        }
+        for (auto& [cle, verbes] : g)
+            std::sort(verbes.begin(), verbes.end(), [](const std::string& a, const std::string& b) {
+                const std::string ca = Cle(a), cb = Cle(b);
+                return ca != cb ? ca < cb : a < b;
+            });
+        return g;
+    }();
+    return groupes;
+}
+
+}  // namespace
+
+TMemeModele MemeModele(const TVerbe& verbe) {
+    TMemeModele liste;
+    if (verbe.DonneGroupe() == 0) return liste;
+    auto cle = GroupeDe(verbe);
+    liste.modele = cle.second;
+    liste.famille = cle.first;
+    const TGroupes& groupes = Groupes();
+    if (const auto g = groupes.find(cle); g != groupes.end()) liste.verbes = g->second;
+    return liste;
+}
+
+std::string PhraseMemeModele(const TMemeModele& liste, std::string_view sauf, std::size_t montres) {
+    if (liste.modele.empty()) return {};
+    const std::size_t n = liste.verbes.size();
+    if (n == 0 || (n == 1 && liste.verbes.front() == sauf))
+        return "aucun autre verbe connu ne " +
+               (liste.famille ? "suit le modèle de la famille " + DeVerbe(liste.modele)
+                              : "se conjugue comme " + liste.modele);
+    std::string r = std::to_string(n) + (n > 1 ? " verbes" : " verbe");
+    if (liste.famille)
+        r += (n > 1 ? " suivent le modèle de la famille " : " suit le modèle de la famille ") +
+             DeVerbe(liste.modele);
+    else
+        r += (n > 1 ? " se conjuguent comme " : " se conjugue comme ") + liste.modele;
+    r += " (ordre alphabétique) : ";
+    std::size_t dits = 0;
+    for (const std::string& v : liste.verbes) {
+        if (v == sauf) continue;
+        if (dits == montres) {
+            r += ", …";
+            return r;
+        }
+        r += (dits++ > 0 ? ", " : "") + v;
+    }
+    return r;
+}
+
+std::string TitreMemeModele(const TMemeModele& liste, std::size_t montres) {
+    if (liste.modele.empty()) return {};
+    const std::size_t n = liste.verbes.size();
+    std::string r = std::to_string(n) + (n > 1 ? " verbes " : " verbe ");
+    r += liste.famille
+             ? (n > 1 ? "suivent le modèle de la famille " : "suit le modèle de la famille ") +
+                   DeVerbe(liste.modele)
+             : (n > 1 ? "se conjuguent comme " : "se conjugue comme ") + liste.modele;
+    if (n > montres)
+        return r + " ; les " + std::to_string(montres) + " premiers, par ordre alphabétique :";
+    return r + ", par ordre alphabétique :";
+}
+
+}  // namespace florimot
