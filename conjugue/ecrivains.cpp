@@ -4,8 +4,8 @@ namespace florimot {
 
 std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
-                                        bool complet, int formatJson,
-                                        const TTraitsDemandes& traits, bool pourquoi) {
+                                        bool complet, int formatJson, const TTraitsDemandes& traits,
+                                        bool pourquoi) {
     switch (format) {
         case FormatSortie::Tsv:
             if (!traits.Aucun())

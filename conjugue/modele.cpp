@@ -48,6 +48,8 @@ private:
             json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
         };
         json.StartObject();
+        json.Key("format");
+        json.Int(2);
         json.Key("mot");
         chaine(mot);
         if (liste == nullptr) {

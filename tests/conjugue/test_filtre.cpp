@@ -65,8 +65,7 @@ TEST(ConjugueFiltre, TempsEtPersonne) {
          ""},
         {{"--json", "--format", "1", "--temps", "PCImp", "--personne", "tu", "partir"},
          0,
-         "\"phrases\":{\"etre\":\"auxiliaire être : le participe s'accorde avec le sujet\"}},"
-         "\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
+         "false},\"personne\":2,\"cellules\":{\"PCImp\":[\"sois parti\"]}}\n",
          "",
          true},
         {{"--temps", "ImpSubj", "--personne", "6", "maison"}, 1, "", "maison : Ceci n'est pas"},

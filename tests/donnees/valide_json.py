@@ -15,7 +15,8 @@ with open(schema_chemin, encoding="utf-8") as f:
 jsonschema.Draft202012Validator.check_schema(schema)
 valideur = jsonschema.Draft202012Validator(schema)
 
-ORDRES = {2: {k: list(schema["$defs"][k]["properties"]) for k in ("conjugaison", "nonVerbe", "analyse")}}
+ORDRES = {2: {k: list(schema["$defs"][k]["properties"])
+              for k in ("conjugaison", "nonVerbe", "analyse", "modele", "modeleInconnu")}}
 
 
 def verifie(ligne, origine):
@@ -24,7 +25,9 @@ def verifie(ligne, origine):
     if erreurs:
         raise SystemExit(f"{origine} : {erreurs[0].message}\n  {ligne[:300]}")
     if objet.get("format") == 2:
-        genre = "analyse" if "forme" in objet else "conjugaison" if objet["verbe"] else "nonVerbe"
+        genre = ("analyse" if "forme" in objet else "modele" if "nombre" in objet
+                 else ("conjugaison" if objet["verbe"] else "nonVerbe") if "groupe" in objet
+                 else "modeleInconnu")
         attendu = [k for k in ORDRES[2][genre] if k in objet]
         if list(objet) != attendu:
             raise SystemExit(f"{origine} : ordre des clés {list(objet)}, attendu {attendu}")
@@ -55,6 +58,8 @@ COURSES = [
     (["--json", "--personne", "4", "--traits", "ud"], MOTS),
     (["--analyse", "--json"], FORMES), (["--analyse", "--json", "--format", "1"], FORMES),
     (["--analyse", "--json", "--traits", "unimorph,ud"], FORMES),
+    (["--analyse", "--json"], ["ils se sont parlés", "elle a venue", "nous mangons"]),
+    (["--modele", "--json"], ["acquérir", "parler", "maison"]),
 ]
 produites = 0
 for n, (options, textes) in enumerate(COURSES):
