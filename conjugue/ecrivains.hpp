@@ -36,6 +36,7 @@ public:
     void DefinitInconnu(std::optional<std::vector<std::string>> proches) {
         inconnu_ = std::move(proches);
     }
+    const std::vector<std::string>* Inconnu() const { return inconnu_ ? &*inconnu_ : nullptr; }
 
 protected:
     TTamponSortie& sortie_;

@@ -26,21 +26,48 @@ bool Connu(const std::vector<TAnalyse>& analyse) {
 
 class TConjugueur final : public TTraitement {
 public:
-    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, TSorties& sorties, TLexiqueDiffere& lexique)
-        : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
+    // `options` are those the writer reads; --auxiliaire sets them for each
+    // verb.
+    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, std::unique_ptr<TOptions> options,
+                std::optional<bool> auxiliaireEtre, TSorties& sorties, TLexiqueDiffere& lexique)
+        : TTraitement(sorties, lexique),
+          ecrivain_(std::move(ecrivain)),
+          options_(std::move(options)),
+          demandees_(*options_),
+          auxiliaireEtre_(auxiliaireEtre) {}
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
         const TFaits faits = PrepareVerbe(verbe_);
+        if (auxiliaireEtre_) *options_ = AvecAuxiliaire(demandees_, verbe_, *auxiliaireEtre_);
         ecrivain_->DefinitFaits(faits);
+        // A word typed without its accents (etre, preferer): the verb it is
+        // comes first, and the run says something was wrong. The table is
+        // compiled in: a batch pays no dictionary for it.
+        std::vector<std::string> accentues = VerbesAccentues(verbe_);
+        if (!accentues.empty()) {
+            sorties_.Vide();
+            sorties_.messages += verbe_.Intitule();
+            sorties_.messages += " : ";
+            sorties_.messages += PhraseVerbesProches(accentues);
+            sorties_.messages += '\n';
+            sorties_.VideMessages();
+            statut_ = std::max(statut_, SortieNonVerbe);
+        }
         if (verbe_.DonneGroupe() == 0) {
+            ecrivain_->DefinitInconnu(accentues.empty() ? std::nullopt
+                                                        : std::optional(std::move(accentues)));
             ecrivain_->NonVerbe(verbe_);
             sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
             sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
             sorties_.messages += '\n';
-            if (suggestions_ && !verbe_.TropLong()) Conseille(verbe_.Intitule());
+            if (suggestions_ && !verbe_.TropLong() && ecrivain_->Inconnu() == nullptr)
+                Conseille(verbe_.Intitule());
             statut_ = std::max(statut_, SortieNonVerbe);
+        } else if (!accentues.empty()) {
+            ecrivain_->DefinitInconnu(std::move(accentues));
+            ecrivain_->Ecrit(verbe_);
         } else {
             // A misspelt verb is still conjugated from its letters (new verbs
             // must work), but the likely verb is named first, ahead of the
@@ -75,6 +102,9 @@ private:
     }
 
     std::unique_ptr<TEcrivain> ecrivain_;
+    std::unique_ptr<TOptions> options_;
+    const TOptions demandees_;
+    const std::optional<bool> auxiliaireEtre_;
     TVerbe verbe_;
 };
 
@@ -172,13 +202,14 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
             CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes), sorties,
             lexique);
     } else {
+        auto options = std::make_unique<TOptions>(arguments.options);
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
-                ? CreeEcrivainFiltre(arguments.format, sorties.texte, arguments.options,
-                                     arguments.filtre)
-                : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
-                               presentation.largeur, presentation.gras, arguments.complet);
-        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
+                ? CreeEcrivainFiltre(arguments.format, sorties.texte, *options, arguments.filtre)
+                : CreeEcrivain(arguments.format, sorties.texte, *options, presentation.largeur,
+                               presentation.gras, arguments.complet);
+        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), std::move(options),
+                                                   arguments.auxiliaireEtre, sorties, lexique);
     }
     // A batch on standard input asks for none unless told: each would load
     // the dictionary and cost a tenth of a second.

@@ -244,7 +244,7 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
          "\"variante\":true,\"options\":{\"feminin\":false,\"negation\":false,"
          "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
-         "\"variante\":true}}]}]}\n",
+         "\"variante\":true,\"autre_auxiliaire\":false}}]}]}\n",
          ""},
         // A word the dictionary lacks: its most likely infinitive only.
         {{"--analyse", "--tsv", "twittâmes"},
@@ -267,7 +267,7 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "\"lectures\":[{\"cellule\":\"PresInd\",\"personne\":1,\"rectifiee\":false,"
          "\"variante\":false,\"options\":{\"feminin\":false,\"negation\":false,"
          "\"interrogation\":true,\"passif\":false,\"rectifiee\":false,"
-         "\"variante\":false}}]}]}\n",
+         "\"variante\":false,\"autre_auxiliaire\":false}}]}]}\n",
          ""},
         {{"--analyse", "--tsv", "--", "--", "?!"},
          1,

@@ -84,7 +84,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
             "{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
             "\"regle\":\"\",\"options\":{\"feminin\":false,\"negation\":false,"
             "\"interrogation\":false,\"passif\":false,\"rectifiee\":false,"
-            "\"variante\":false},"
+            "\"variante\":false,\"autre_auxiliaire\":false},"
             "\"cellules\":{\"PresInd\":[\"je parle\",",
             0),
         0u);

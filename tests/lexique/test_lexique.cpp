@@ -464,8 +464,10 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
         {"se  Lever", true, false, false, false, true, ""},
         {"neiger", true, false, true, false, true, "verbe impersonnel : il neige"},
         {"pleuvoir", true, false, true, false, true, "impersonnel : il pleut"},
-        {"monter", true, false, false, true, true, "se conjugue aussi avec être"},
-        {"sortir", true, false, false, true, true, "se conjugue aussi avec avoir"},
+        // The header names both auxiliaries of monter and sortir.
+        {"monter", true, false, false, true, true, ""},
+        {"sortir", true, false, false, true, true, ""},
+        {"apparaître", true, false, false, true, false, ""},
         {"tomber", true, false, false, true, false, "se conjugue avec être"},
         {"parler", true, false, false, false, true, ""},
         {"googler", false, false, false, false, false, std::string(florimot::NoteVerbeInconnu)},
