@@ -14,9 +14,24 @@ namespace {
 
 // Each accented letter of French and the letters it is typed as without it.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 18> SansAccent = {{
-    {"à", "a"}, {"â", "a"}, {"ä", "a"}, {"é", "e"}, {"è", "e"}, {"ê", "e"},
-    {"ë", "e"}, {"î", "i"}, {"ï", "i"}, {"ô", "o"}, {"ö", "o"}, {"ù", "u"},
-    {"û", "u"}, {"ü", "u"}, {"ÿ", "y"}, {"ç", "c"}, {"œ", "oe"}, {"æ", "ae"},
+    {"à", "a"},
+    {"â", "a"},
+    {"ä", "a"},
+    {"é", "e"},
+    {"è", "e"},
+    {"ê", "e"},
+    {"ë", "e"},
+    {"î", "i"},
+    {"ï", "i"},
+    {"ô", "o"},
+    {"ö", "o"},
+    {"ù", "u"},
+    {"û", "u"},
+    {"ü", "u"},
+    {"ÿ", "y"},
+    {"ç", "c"},
+    {"œ", "oe"},
+    {"æ", "ae"},
 }};
 
 std::string Plie(std::string_view mot) {

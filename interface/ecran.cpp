@@ -26,6 +26,7 @@
 #include "faits.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
+#include "proches.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "selection.hpp"
@@ -168,6 +169,18 @@ void TEcran::ProposeProches(const QString& intitule) {
     });
 }
 
+void TEcran::ProposeAccentues(const std::vector<std::string>& verbes) {
+    ProchesEnAttente_.clear();
+    ProchesPour_ = Montre_.value_or(QString());
+    QStringList liste;
+    for (const std::string& v : verbes) liste << QString::fromStdString(v);
+    Proposition_->Definit(QString::fromStdString(PhraseVerbesProches(verbes)), liste,
+                          [this](const QString& verbe) {
+                              Contenu_->DefinitEntree(verbe);
+                              ConjugueClick();
+                          });
+}
+
 QString TEcran::TexteVerbe() const {
     // Read through the entry's rule again: text set by the program skips
     // the validator.
@@ -212,6 +225,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
         const TFaits faits = PrepareVerbe(verbe);
+        const std::vector<std::string> accentues = VerbesAccentues(verbe);
         // Whether the engine gives the word any form, whatever the options
         // leave of them: not when it is no verb, nor one no model knows
         // ("entre", every line a marker). A text that is no verb ("nous
@@ -225,7 +239,8 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         TSessionLexique& d = *Session_;
         d.Verbes.clear();
         // A word shown again for an option was looked up already.
-        if ((avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed())) {
+        if ((avertit || !prefere.isEmpty()) && sansForme && accentues.empty() &&
+            d.Cherche(texte.trimmed())) {
             MontreTrouve(d.Rang(prefere), avertit);
             ProposeProches({});
             Memorise();
@@ -238,7 +253,10 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             // Of a word with no form the dictionary has nothing to say. A
             // word shown again for an option keeps its strip.
             MetNote(sansForme ? QString() : intitule);
-            if (avertit) ProposeProches(sansForme ? QString() : intitule);
+            if (avertit && !accentues.empty())
+                ProposeAccentues(accentues);
+            else if (avertit)
+                ProposeProches(sansForme ? QString() : intitule);
             if (!sansForme) Memorise();
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);

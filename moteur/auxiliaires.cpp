@@ -17,17 +17,17 @@ namespace {
 // take an object (j'ai monté les valises), so only the avoir grid has a
 // passive. Their default grid is their everyday intransitive use.
 constexpr std::string_view Mouvement[] = {
-    "monter",   "descendre",   "sortir",    "rentrer",  "retourner",
-    "passer",   "remonter",    "redescendre", "ressortir", "repasser",
+    "monter", "descendre", "sortir",      "rentrer",   "retourner",
+    "passer", "remonter",  "redescendre", "ressortir", "repasser",
 };
 
 // Verbs that take avoir for the action and être for the state it leaves (il
 // a disparu hier, il est disparu depuis longtemps): the default stays the
 // one they had, the option gives the other.
 constexpr std::string_view ActionEtat[] = {
-    "accourir", "apparaître", "apparaitre", "disparaître", "disparaitre", "vieillir",
-    "grandir",  "rajeunir",   "embellir",   "enlaidir",    "grossir",     "maigrir",
-    "déménager", "divorcer",  "ressusciter", "empirer",    "expirer",
+    "accourir",  "apparaître", "apparaitre",  "disparaître", "disparaitre", "vieillir",
+    "grandir",   "rajeunir",   "embellir",    "enlaidir",    "grossir",     "maigrir",
+    "déménager", "divorcer",   "ressusciter", "empirer",     "expirer",
 };
 
 bool Dans(std::span<const std::string_view> liste, std::string_view mot) {
