@@ -515,6 +515,20 @@ private slots:
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
         }
         QCOMPARE(Etiquette("PartPres")->text(), QString());
+        QVERIFY(!Ecran->findChild<QWidget*>("Proposition")->isVisible());
+    }
+
+    // A word no model conjugates, typed without its accent: no verb, and the
+    // verb it is named above the pages with a button, no dictionary needed.
+    void sansAccent() {
+        Conjugue("etre");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
+        QVERIFY(Ecran->findChild<QWidget*>("Proposition")->isVisible());
+        QCOMPARE(Etiquette("PhraseProposition")->text(),
+                 QStringLiteral("Vouliez-vous dire « être » ?"));
+        Ecran->findChild<QPushButton*>("ConjugueProposition")->click();
+        QTRY_COMPARE(Etiquette("VerbeL")->text(), QStringLiteral("être"));
     }
 
     // A conjugation asked for from inside the warning (as a suggestion's
