@@ -39,7 +39,7 @@ public:
                 // object names them.
                 Cle("options");
                 json_.StartObject();
-                for (const TDescriptionOption& d : DescriptionsOptions) {
+                for (const TDescriptionOption& d : DescriptionsOptionsFormat1) {
                     Cle(d.CleJson);
                     json_.Bool(EstActive(l.options, d));
                 }

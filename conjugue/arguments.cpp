@@ -71,6 +71,18 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
         }
         switch (drapeau->Action) {
             case ActionDrapeau::Option: Active(lus.options, *drapeau->Option); break;
+            case ActionDrapeau::Auxiliaire:
+                if (lue == "être" || lue == "etre") {
+                    lus.auxiliaireEtre = true;
+                } else if (lue == "avoir") {
+                    lus.auxiliaireEtre = false;
+                } else {
+                    std::string m = "conjugue : auxiliaire « ";
+                    m += lue;
+                    m += " » inconnu : être ou avoir (conjugue --help)\n";
+                    return Refus(std::move(m));
+                }
+                break;
             case ActionDrapeau::Temps:
                 if (std::string m = LitTemps(lue, lus.filtre); !m.empty())
                     return Refus(std::move(m));

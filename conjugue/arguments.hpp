@@ -1,6 +1,7 @@
 // conjugue's command line, read once into what the run is to do.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ struct TArguments {
 
     FormatSortie format = FormatSortie::Lisible;
     TOptions options;
+    // --auxiliaire: the auxiliary asked for (true: être), for the verbs that
+    // take both; each verb's options say it (AvecAuxiliaire).
+    std::optional<bool> auxiliaireEtre;
     TFiltre filtre;
     bool analyse = false;
     bool complet = false;

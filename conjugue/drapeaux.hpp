@@ -11,7 +11,8 @@
 namespace florimot {
 
 enum class ActionDrapeau : unsigned char {
-    Option,  // sets its row of DescriptionsOptions
+    Option,      // sets its row of DescriptionsOptions
+    Auxiliaire,  // être or avoir: sets its row for the verbs that take both
     Temps,
     Personne,
     Analyse,
@@ -43,7 +44,8 @@ struct TDrapeau {
 
     constexpr bool PrendValeur() const {
         return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
-               Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits;
+               Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits ||
+               Action == ActionDrapeau::Auxiliaire;
     }
 };
 
@@ -55,7 +57,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 23> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 24> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -67,8 +69,15 @@ inline constexpr std::array<TDrapeau, 23> Drapeaux = {{
     detail::DrapeauOption(4, "orthographe rectifiée de 1990 (il connait)\n"),
     detail::DrapeauOption(5,
                           "autre forme des verbes qui en ont deux (je paye,\n"
-                          "j'assieds, je puis)\n"
-                          "Les options se combinent ; sans forme, la ligne est « - ».\n"),
+                          "j'assieds, je puis)\n"),
+    {ActionDrapeau::Auxiliaire, DescriptionsOptions[6].Drapeaux, "A",
+     "être ou avoir, pour les verbes qui prennent l'un ou l'autre\n"
+     "(monter, sortir, passer… : être sans complément, avoir avec\n"
+     "un complément d'objet, et alors une voix passive ; disparaître,\n"
+     "vieillir… : avoir pour l'action, être pour l'état) ; les\n"
+     "autres verbes gardent le leur\n"
+     "Les options se combinent ; sans forme, la ligne est « - ».\n",
+     25, &DescriptionsOptions[6]},
     {ActionDrapeau::Temps,
      {"--temps", ""},
      "T",

@@ -82,12 +82,21 @@ public:
         json_.Bool(false);
         Cle("erreur");
         Chaine(verbe.TropLong() ? MessageTropLong : MessageNonVerbe);
+        if (inconnu_) Suggestions();
         json_.EndObject();
         sortie_ += '\n';
     }
 
 private:
     using Writer = rapidjson::Writer<FluxJson>;
+
+    // The known verbs the text may stand for.
+    void Suggestions() {
+        Cle("suggestions");
+        json_.StartArray();
+        for (const std::string& s : *inconnu_) Chaine(s);
+        json_.EndArray();
+    }
 
     void Cle(std::string_view cle) {
         json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
@@ -112,12 +121,11 @@ private:
         if (inconnu_) {
             Cle("connu");
             json_.Bool(false);
-            Cle("suggestions");
-            json_.StartArray();
-            for (const std::string& s : *inconnu_) Chaine(s);
-            json_.EndArray();
+            Suggestions();
         }
         Cle("options");
+        // Written once, again only for a verb --auxiliaire gives other options.
+        if (options_ != optionsEcrites_) texteOptions_ = TexteOptions();
         Brut(texteOptions_);
     }
 
@@ -166,9 +174,10 @@ private:
     }
 
     // The same for every verb of a run: written once.
-    std::string TexteOptions() const {
-        std::array<std::pair<std::string_view, bool>, NombreOptions> options;
-        for (std::size_t i = 0; i < NombreOptions; ++i)
+    std::string TexteOptions() {
+        optionsEcrites_ = options_;
+        std::array<std::pair<std::string_view, bool>, OptionsFormat1> options;
+        for (std::size_t i = 0; i < OptionsFormat1; ++i)
             options[i] = {DescriptionsOptions[i].CleJson,
                           EstActive(options_, DescriptionsOptions[i])};
         return ObjetDeBooleens(options);
@@ -221,6 +230,7 @@ private:
 
     FluxJson flux_;
     Writer json_;
+    TOptions optionsEcrites_;  // those texteOptions_ says
     std::string texteOptions_;
     std::optional<TSelection> selection_;
     std::array<std::string, 256> texteFaits_;

@@ -63,6 +63,7 @@ public:
         connu_ = connu;
         recherche_ = recherche;
     }
+    const std::vector<std::string>* Inconnu() const { return inconnu_ ? &*inconnu_ : nullptr; }
 
 protected:
     TTamponSortie& sortie_;

@@ -3,10 +3,17 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "ecrivains.hpp"
 
 namespace florimot {
+
+// JSON's first format is frozen as it was: its options are the first six
+// rows of the table, those it had, whatever rows come after.
+inline constexpr std::size_t OptionsFormat1 = 6;
+inline constexpr std::span<const TDescriptionOption> DescriptionsOptionsFormat1 =
+    std::span(DescriptionsOptions).first<OptionsFormat1>();
 
 std::unique_ptr<TEcrivain> CreeEcrivainTsv(TTamponSortie& sortie, const TOptions& options,
                                            bool complet, std::optional<TSelection> selection);

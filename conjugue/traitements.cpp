@@ -29,24 +29,54 @@ bool Connu(const std::vector<TAnalyse>& analyse) {
 
 class TConjugueur final : public TTraitement {
 public:
-    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, TSorties& sorties, TLexiqueDiffere& lexique)
-        : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
+    // `options` are those the writer reads; --auxiliaire sets them for each
+    // verb.
+    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, std::unique_ptr<TOptions> options,
+                std::optional<bool> auxiliaireEtre, TSorties& sorties, TLexiqueDiffere& lexique)
+        : TTraitement(sorties, lexique),
+          ecrivain_(std::move(ecrivain)),
+          options_(std::move(options)),
+          demandees_(*options_),
+          auxiliaireEtre_(auxiliaireEtre) {}
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
         const TFaits faits = PrepareVerbe(verbe_);
+        if (auxiliaireEtre_) *options_ = AvecAuxiliaire(demandees_, verbe_, *auxiliaireEtre_);
         ecrivain_->DefinitFaits(faits);
+        // A word typed without its accents (etre, preferer): the verb it is
+        // comes first, and the run says something was wrong. The table is
+        // compiled in: a batch pays no dictionary for it.
+        std::vector<std::string> accentues = VerbesAccentues(verbe_);
+        if (!accentues.empty()) {
+            sorties_.Vide();
+            sorties_.messages += verbe_.Intitule();
+            sorties_.messages += " : ";
+            sorties_.messages += PhraseVerbesProches(accentues);
+            sorties_.messages += '\n';
+            sorties_.VideMessages();
+            statut_ = std::max(statut_, SortieNonVerbe);
+        }
         if (verbe_.DonneGroupe() == 0) {
             sorties_.messages += verbe_.Intitule();
             sorties_.messages += " : ";
             sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
             sorties_.messages += '\n';
             suggeres_.clear();
-            if (suggestions_ && !verbe_.TropLong()) Conseille(verbe_.Intitule());
-            ecrivain_->DefinitConnu(false, suggestions_);
-            ecrivain_->DefinitInconnu(suggeres_);
+            // The verb behind a word typed without its accents is the
+            // suggestion; only without one is the dictionary asked.
+            if (!accentues.empty())
+                suggeres_ = std::move(accentues);
+            else if (suggestions_ && !verbe_.TropLong())
+                Conseille(verbe_.Intitule());
+            ecrivain_->DefinitConnu(false, suggestions_ || !suggeres_.empty());
+            ecrivain_->DefinitInconnu(suggeres_.empty() ? std::nullopt : std::optional(suggeres_));
             ecrivain_->NonVerbe(verbe_);
             statut_ = std::max(statut_, SortieNonVerbe);
+        } else if (!accentues.empty()) {
+            ecrivain_->DefinitConnu(faits.Connu, true);
+            ecrivain_->DefinitInconnu(std::move(accentues));
+            ecrivain_->Ecrit(verbe_);
         } else {
             // A misspelt verb is still conjugated from its letters (new verbs
             // must work), but the likely verb is named first, ahead of the
@@ -85,6 +115,9 @@ private:
     }
 
     std::unique_ptr<TEcrivain> ecrivain_;
+    std::unique_ptr<TOptions> options_;
+    const TOptions demandees_;
+    const std::optional<bool> auxiliaireEtre_;
     TVerbe verbe_;
     bool connuDuDictionnaire_ = false;  // of the last text Inconnu looked up
 };
@@ -191,15 +224,16 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                 arguments.formatJson, arguments.traits),
             sorties, lexique);
     } else {
+        auto options = std::make_unique<TOptions>(arguments.options);
         std::unique_ptr<TEcrivain> ecrivain =
             arguments.filtre.Actif()
-                ? CreeEcrivainFiltre(arguments.format, sorties.texte, arguments.options,
-                                     arguments.filtre, arguments.formatJson, arguments.traits,
-                                     arguments.pourquoi)
-                : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
-                               presentation.largeur, presentation.gras, arguments.complet,
-                               arguments.formatJson, arguments.traits, arguments.pourquoi);
-        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
+                ? CreeEcrivainFiltre(arguments.format, sorties.texte, *options, arguments.filtre,
+                                     arguments.formatJson, arguments.traits, arguments.pourquoi)
+                : CreeEcrivain(arguments.format, sorties.texte, *options, presentation.largeur,
+                               presentation.gras, arguments.complet, arguments.formatJson,
+                               arguments.traits, arguments.pourquoi);
+        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), std::move(options),
+                                                   arguments.auxiliaireEtre, sorties, lexique);
     }
     // A batch on standard input asks for none unless told: each would load
     // the dictionary and cost a tenth of a second.

@@ -224,6 +224,7 @@ TFaits FaitsDuVerbe(std::string_view infinitif) {
 TFaits PrepareVerbe(TVerbe& verbe) {
     const TFaits faits = FaitsDuVerbe(verbe);
     if (faits.Pronominal && !verbe.EstPronominal()) verbe.AjoutePronom();
+    if (!faits.Connu && verbe.SansModele()) verbe.OteVerbe();
     return faits;
 }
 

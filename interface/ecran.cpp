@@ -35,6 +35,7 @@
 #include "meme_modele.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
+#include "proches.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "selection.hpp"
@@ -178,6 +179,18 @@ void TEcran::ProposeProches(const QString& intitule) {
     });
 }
 
+void TEcran::ProposeAccentues(const std::vector<std::string>& verbes) {
+    ProchesEnAttente_.clear();
+    ProchesPour_ = Montre_.value_or(QString());
+    QStringList liste;
+    for (const std::string& v : verbes) liste << QString::fromStdString(v);
+    Proposition_->Definit(QString::fromStdString(PhraseVerbesProches(verbes)), liste,
+                          [this](const QString& verbe) {
+                              Contenu_->DefinitEntree(verbe);
+                              ConjugueClick();
+                          });
+}
+
 QString TEcran::TexteVerbe() const {
     // Read through the entry's rule again: text set by the program skips
     // the validator.
@@ -222,6 +235,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
         const TFaits faits = PrepareVerbe(verbe);
+        const std::vector<std::string> accentues = VerbesAccentues(verbe);
         // Whether the engine gives the word any form, whatever the options
         // leave of them: not when it is no verb, nor one no model knows
         // ("entre", every line a marker). A text that is no verb ("nous
@@ -236,12 +250,14 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         d.Verbes.clear();
         // A word shown again for an option was looked up already. A text
         // read only under verbs guessed from its letters may be a known
-        // verb's line written wrong.
-        const bool trouve =
-            (avertit || !prefere.isEmpty()) && sansForme && d.Cherche(texte.trimmed());
+        // verb's line written wrong; a word typed without its accents is
+        // the accented verb's, and said so below.
+        const bool trouve = (avertit || !prefere.isEmpty()) && sansForme && accentues.empty() &&
+                            d.Cherche(texte.trimmed());
         const bool connu = std::any_of(d.Verbes.begin(), d.Verbes.end(),
                                        [](const TAnalyse& a) { return a.connu; });
-        if (avertit && sansForme && prefere.isEmpty() && !connu && MontreDiagnostic(texte)) {
+        if (avertit && sansForme && accentues.empty() && prefere.isEmpty() && !connu &&
+            MontreDiagnostic(texte)) {
         } else if (trouve) {
             MontreTrouve(d.Rang(prefere), avertit);
             ProposeProches({});
@@ -255,7 +271,10 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             // Of a word with no form the dictionary has nothing to say. A
             // word shown again for an option keeps its strip.
             MetNote(sansForme ? QString() : intitule);
-            if (avertit) ProposeProches(sansForme ? QString() : intitule);
+            if (avertit && !accentues.empty())
+                ProposeAccentues(accentues);
+            else if (avertit)
+                ProposeProches(sansForme ? QString() : intitule);
             if (!sansForme) Memorise();
             // The window already shows what the warning is about.
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);

@@ -100,6 +100,9 @@ private:
     // knows that are close to it ("acceuillir": accueillir). Hidden for
     // `intitule` "" or a verb it knows.
     void ProposeProches(const QString& intitule);
+    // The known verbs a word typed without its accents is (etre: être):
+    // named at once, the dictionary not needed.
+    void ProposeAccentues(const std::vector<std::string>& verbes);
     // Takes back the size, place and state the last run left, if they fit
     // on a screen of this one.
     void RestaureReglages();

@@ -34,8 +34,14 @@ QString Intitule(const QString& texte) {
 QString NomDuTravail(const QString& texte, const TOptions& options) {
     if (options.Aucune()) return QStringLiteral("Florimot du verbe ") + texte;
     const QString intitule = Intitule(texte);
+    TVerbe verbe;
+    verbe.DefinitVerbe(texte.toStdString());
+    PrepareVerbe(verbe);
+    const std::string decrites = DecritOptions(options, verbe);
+    // An auxiliary the verb does not take both of says nothing.
+    if (decrites.empty()) return QStringLiteral("Florimot du verbe ") + texte;
     return QStringLiteral("Florimot du verbe ") + intitule + (intitule.isEmpty() ? "" : " ") +
-           u'(' + QString::fromStdString(DecritOptions(options)) + u')';
+           u'(' + QString::fromStdString(decrites) + u')';
 }
 
 QString PdfPropose(const QString& texte) {

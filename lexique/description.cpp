@@ -37,8 +37,16 @@ std::string Legende(std::string_view cellule) {
 
 // `on`: the text's subject is on, and `pluriel` its participle agreed so
 // ("on est venus").
-std::string NomPersonne(const TLecture& l, std::string_view forme, bool on = false,
-                        bool pluriel = false) {
+// The options of a reading of `infinitif`, as its header names them
+// (« auxiliaire avoir » for monter).
+std::string OptionsDe(const TOptions& options, std::string_view infinitif) {
+    TVerbe verbe;
+    verbe.DefinitVerbe(infinitif);
+    return DecritOptions(options, verbe);
+}
+
+std::string NomPersonne(const TLecture& l, std::string_view forme, std::string_view infinitif,
+                        bool on = false, bool pluriel = false) {
     static constexpr std::array<std::string_view, 6> Pronoms = {"je",   "tu",   "il",
                                                                 "nous", "vous", "ils"};
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
@@ -56,14 +64,14 @@ std::string NomPersonne(const TLecture& l, std::string_view forme, bool on = fal
                        : " (accord au pluriel)";
         TOptions autres = Restreint(l.options, PorteeOption::Ligne);
         autres.Feminin = false;
-        if (!autres.Aucune()) nom += " (" + DecritOptions(autres) + ")";
+        if (!autres.Aucune()) nom += " (" + OptionsDe(autres, infinitif) + ")";
         return nom;
     }
     if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
     // The options a line shows, as the window's caption writes them; its
     // spelling is said apart (Graphie).
     if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
-        nom += " (" + DecritOptions(ligne) + ")";
+        nom += " (" + OptionsDe(ligne, infinitif) + ")";
     return nom;
 }
 
@@ -129,7 +137,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
                 s += Accords[l.personne];
             // Its spelling is said apart (Graphie).
             if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
-                s += " (" + DecritOptions(ligne) + ")";
+                s += " (" + OptionsDe(ligne, a.infinitif) + ")";
             sansPersonne.push_back(s + std::string(Graphie(l)));
             continue;
         }
@@ -139,7 +147,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
         std::vector<std::string> personnes;
         for (const TLecture& m : a.lectures)
             if (m.cellule == l.cellule && Graphie(m) == cle.second)
-                personnes.push_back(NomPersonne(m, forme, on, pluriel));
+                personnes.push_back(NomPersonne(m, forme, a.infinitif, on, pluriel));
         auto g = std::find_if(groupes.begin(), groupes.end(), [&](const Groupe& x) {
             return x.personnes == personnes && x.graphie == cle.second;
         });
@@ -194,7 +202,8 @@ std::string NoteVerbe(std::string_view infinitif, const TFaitsVerbe& faits) {
     }
     // A pronominal verb takes être whatever it is; say so only of the others.
     // "aussi" names the auxiliary the grid does not show.
-    if (!faits.pronominal && faits.etre) {
+    // The header names both auxiliaries of the verbs that take them.
+    if (!faits.pronominal && faits.etre && AuxiliairesDe(infinitif) == DeuxAuxiliaires::Non) {
         TVerbe v;
         v.DefinitVerbe(infinitif);
         if (!faits.avoir)

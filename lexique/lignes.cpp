@@ -202,6 +202,9 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                     continue;
                 TAnalyse analyse{verbe.Intitule(), c.connu, {}};
                 const auto lit = [&](const TOptions& o) {
+                    // Only a verb that takes both auxiliaries has a grid of
+                    // the other.
+                    if (o.AutreAuxiliaire && verbe.Auxiliaires() == DeuxAuxiliaires::Non) return;
                     const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
                     // The whole table: "en parlant", "s'être levé", "été aimé" too.
                     for (const Cellule& cellule : GrilleComplete)

@@ -53,7 +53,7 @@ std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint
 std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
                           const TOptions& options, const TFaits& faits) {
     if (Personne < cellule.PremierePersonne || Personne > cellule.DernierePersonne) return {};
-    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     char tampon[LigneMax];
     TEcriture e(tampon);
@@ -63,7 +63,7 @@ std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Perso
 
 LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
     LignesGrille lignes;
-    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesComplet * LigneMax];
     TEcriture e(tampon);
@@ -84,7 +84,7 @@ std::size_t CadreGrille::TailleMax() const {
 
 char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
                      const CadreGrille& cadre, char* tampon) {
-    const TFormes formes(verbe, {options.Rectifiee, options.Variante});
+    const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     TEcriture e(tampon);
     EcritLignes(

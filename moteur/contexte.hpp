@@ -43,9 +43,10 @@ struct TContexte {
           participeInvariable(faits.ParticipeInvariable),
           ilImpersonnel(faits.Impersonnel) {
         complement = verbe.Complement();
-        // The spelling and the series are the bare forms' business.
+        // The spelling, the series and the auxiliary are the bare forms'
+        // business.
         TOptions ligne = o;
-        ligne.Rectifiee = ligne.Variante = false;
+        ligne.Rectifiee = ligne.Variante = ligne.AutreAuxiliaire = false;
         simple =
             ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
         if (simple) return;  // the plain line needs none of the rest

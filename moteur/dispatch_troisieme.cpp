@@ -21,6 +21,10 @@ TPlan Inconnu(const TVerbe&) {
 
 }  // namespace
 
+bool ModeleTroisiemeGroupe(const TVerbe& verbe) {
+    return ChoisitDansRegistre<0>(verbe) != nullptr || ChoisitDansRegistre<3>(verbe) != nullptr;
+}
+
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe) {
     if (const Modele modele = ChoisitDansRegistre<3>(verbe)) return modele;
     return Inconnu;

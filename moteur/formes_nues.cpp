@@ -60,7 +60,8 @@ char* SansCirconflexe(char* p, std::string_view s) {
 
 }  // namespace
 
-TFormes::TFormes(const TVerbe& verbe, TGraphie graphie) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
+TFormes::TFormes(const TVerbe& verbe, TGraphie graphie)
+    : Verbe_(&verbe), Etre_(verbe.AvecEtre(graphie.AutreAuxiliaire)) {
     Modele modele = ChoisitModele(verbe);
     const bool rectifiee = graphie.Rectifiee || InfinitifRectifie(verbe);
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))

@@ -31,8 +31,29 @@ std::string DecritOptions(const TOptions& options) {
     return std::move(ajoute.texte);
 }
 
-bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits) {
-    return verbe.DonneGroupe() != 0 && SansPassif(TFormes(verbe), faits);
+std::string DecritOptions(const TOptions& options, const TVerbe& verbe) {
+    TListe ajoute;
+    for (const TDescriptionOption& d : DescriptionsOptions) {
+        if (d.Champ != &TOptions::AutreAuxiliaire) {
+            ajoute(EstActive(options, d), d.Legende);
+            continue;
+        }
+        if (verbe.Auxiliaires() != DeuxAuxiliaires::Non)
+            ajoute(EstActive(options, d),
+                   verbe.AvecEtre(true) ? "auxiliaire être" : "auxiliaire avoir");
+    }
+    return std::move(ajoute.texte);
+}
+
+TOptions AvecAuxiliaire(TOptions options, const TVerbe& verbe, bool etre) {
+    options.AutreAuxiliaire =
+        verbe.Auxiliaires() != DeuxAuxiliaires::Non && verbe.AvecEtre() != etre;
+    return options;
+}
+
+bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits, const TOptions& options) {
+    return verbe.DonneGroupe() != 0 &&
+           SansPassif(TFormes(verbe, {false, false, options.AutreAuxiliaire}), faits);
 }
 
 std::string AutreForme(const TVerbe& verbe, const TOptions& options) {

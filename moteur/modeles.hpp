@@ -17,6 +17,9 @@ TFormes FormesDuModele(const TVerbe& verbe, Modele modele);
 // Dispatchers: they pick the model from the verb's letters alone.
 Modele ChoisitModelePremierGroupe(const TVerbe& verbe);
 Modele ChoisitModeleTroisiemeGroupe(const TVerbe& verbe);
+// Whether some model of the registry conjugates this word of the third
+// group: one none does would have no form at all.
+bool ModeleTroisiemeGroupe(const TVerbe& verbe);
 FLORIMOT_MODELE(ConjugueDeuxiemeGroupe);
 
 // The model of a verb in the spelling and series asked for: `modele` itself

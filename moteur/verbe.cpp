@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "locutions.hpp"
+#include "modeles.hpp"
 #include "saisie.hpp"
 #include "utf8.hpp"
 
@@ -228,6 +229,7 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
     const auto refuse = [&] {
         NumGroupe = 0;
         Etre = false;
+        Sorte = DeuxAuxiliaires::Non;
         const std::string_view lu = SansBlancs(texte);
         std::size_t lettres = 0, fin = 0;
         while (fin < lu.size() && lettres++ < EchoMax) fin += utf8::Decode(lu.substr(fin)).taille;
@@ -240,6 +242,7 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
     if (TropLong() || Longueur() < 3 || secondPronom || !EstMotDeVerbe(MotVue())) {
         NumGroupe = 0;
         Etre = false;
+        Sorte = DeuxAuxiliaires::Non;
         if (!l.complement.empty()) refuse();
         return;
     }
@@ -249,6 +252,16 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
                    ? nullptr
                    : TrouveLocution(l.pronom, MotVue(), l.complement);
     if (Locution == nullptr && (!l.complement.empty() || Y)) refuse();
+}
+
+bool TVerbe::SansModele() const {
+    return NumGroupe == 3 && !ModeleTroisiemeGroupe(*this);
+}
+
+void TVerbe::OteVerbe() {
+    NumGroupe = 0;
+    Etre = false;
+    Sorte = DeuxAuxiliaires::Non;
 }
 
 std::string TVerbe::Intitule() const {
@@ -337,17 +350,19 @@ namespace {
 
 // Whole verbs, not endings: "devenir" takes être but "convenir" does not.
 constexpr std::string_view VerbesEtre[] = {
-    "aller",      "arriver",  "décéder",    "devenir",  "entrer",   "rentrer",
-    "intervenir", "parvenir", "provenir",   "survenir", "advenir",  "redevenir",
-    "revenir",    "venir",    "partir",     "repartir", "rester",   "retomber",
-    "tomber",     "sortir",   "ressortir",  "naître",   "renaître", "mourir",
-    "échoir",     "éclore",   "apparaître", "naitre",   "renaitre", "apparaitre",
+    "aller",    "arriver",  "décéder",    "devenir",   "entrer",   "intervenir", "parvenir",
+    "provenir", "survenir", "advenir",    "redevenir", "revenir",  "venir",      "partir",
+    "repartir", "rester",   "retomber",   "tomber",    "naître",   "renaître",   "mourir",
+    "échoir",   "éclore",   "apparaître", "naitre",    "renaitre", "apparaitre",
 };
 
 }  // namespace
 
 void TVerbe::ClasseGroupe() {
-    Etre = std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
+    // A verb of movement takes être in its everyday, intransitive use.
+    Sorte = AuxiliairesDe(MotVue());
+    Etre = Sorte == DeuxAuxiliaires::Mouvement ||
+           std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
                        [this](std::string_view v) { return Est(v); });
     NumGroupe = 0;
     for (const RegleGroupe& r : ReglesGroupe) {

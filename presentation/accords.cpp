@@ -75,7 +75,7 @@ CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const T
         return faits.Pronominal ? CodeAccord::PronominalEssentiel : CodeAccord::PronominalDirect;
     }
     if (faits.ParticipeInvariable) return CodeAccord::Invariable;
-    if (verbe.AvecEtre()) return CodeAccord::Etre;
+    if (verbe.AvecEtre(options.AutreAuxiliaire)) return CodeAccord::Etre;
     // A phrase's complement is its direct object already (faire attention).
     return faits.Passif && verbe.Complement().empty() ? CodeAccord::AvoirObjet : CodeAccord::Avoir;
 }

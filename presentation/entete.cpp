@@ -33,7 +33,8 @@ TEntete FaitEntete(const TVerbe& verbe, const TOptions& options, const TFaits& f
     e.Type =
         !e.Modele.empty() ? e.Modele : TypeDuModele(verbe, {options.Rectifiee, options.Variante});
     e.Regle = RegleDuModele(verbe, options);
-    e.Options = DecritOptions(options);
+    e.Options = DecritOptions(options, verbe);
+    e.Auxiliaires = NoteAuxiliaires(verbe);
     const auto fait = [&e](bool oui, std::string_view legende) {
         if (oui) e.Faits[e.NombreFaits++] = legende;
     };
@@ -41,7 +42,7 @@ TEntete FaitEntete(const TVerbe& verbe, const TOptions& options, const TFaits& f
     fait(faits.Pronominal || faits.Reciproque, FaitPronominal);
     fait(faits.Reciproque, FaitPlurielSeulement);
     fait(faits.TroisiemesPersonnes, FaitTroisiemesPersonnes);
-    fait(options.Passif && SansVoixPassive(verbe, faits), FaitSansPassif);
+    fait(options.Passif && SansVoixPassive(verbe, faits, options), FaitSansPassif);
     return e;
 }
 
@@ -56,6 +57,7 @@ std::string EnteteLisible(const TEntete& entete) {
         texte += DeVerbe(entete.Famille);
     }
     Ajoute(texte, entete.Regle);
+    Ajoute(texte, entete.Auxiliaires);
     Ajoute(texte, entete.Options);
     if (entete.NombreFaits > 0) {
         texte += " — ";
@@ -88,6 +90,7 @@ std::string NoteDuVerbe(const TEntete& entete, std::string_view dictionnaire,
         note += debut;
         note += texte;
     };
+    partie({}, entete.Auxiliaires);
     partie({}, dictionnaire);
     partie("autre forme : ", autreForme);
     return note;

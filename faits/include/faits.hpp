@@ -13,7 +13,9 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "conjugaison.hpp"
 #include "verbe.hpp"
@@ -30,7 +32,13 @@ TFaits FaitsDuVerbe(std::string_view infinitif);
 
 // What every front end does to a typed verb before conjugating it: a verb
 // that never goes without its pronoun takes it (évanouir is s'évanouir, and
-// says so in its title); returns its facts.
+// says so in its title), and a word no model conjugates and the table does
+// not know (etre) is no verb; returns its facts.
 TFaits PrepareVerbe(TVerbe& verbe);
+
+// The known verbs a verb the table does not know is once its accents are
+// restored: "etre" gives être, "pecher" pécher and pêcher; none for a known
+// verb or a rectified infinitive (connaitre).
+std::vector<std::string> VerbesAccentues(const TVerbe& verbe);
 
 }  // namespace florimot

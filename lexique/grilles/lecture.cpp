@@ -204,7 +204,7 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         // A verb with être agrees with its subject: its participle's cell
         // holds the feminine forms no line of the third persons shows
         // (échue: the impersonal il says il est échu).
-        if (options.Passif || !(v.AvecEtre() || v.EstPronominal())) return;
+        if (options.Passif || !(v.AvecEtre(options.AutreAuxiliaire) || v.EstPronominal())) return;
         constexpr const Cellule& cellule = CelluleNommee("PartPasse");
         for (int i = 1; i < cellule.NombreLignes(); i += 2) {
             const std::string_view p = lignes[cellule.Premier + i];
@@ -214,7 +214,12 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         }
     };
     const TFaits faits = FaitsDuVerbe(verbe);
-    for (const TOptions& options : Accords) releve(verbe, options, faits);
+    for (TOptions options : Accords) {
+        releve(verbe, options, faits);
+        // And under its other auxiliary: il est disparu, elle est disparue.
+        options.AutreAuxiliaire = true;
+        if (verbe.Auxiliaires() != DeuxAuxiliaires::Non) releve(verbe, options, faits);
+    }
     // And its pronominal use, where it has one: elle s'est évanouie, moquée;
     // nous nous sommes réfugiés.
     if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {

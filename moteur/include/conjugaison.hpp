@@ -40,6 +40,13 @@ constexpr bool EstCompose(std::uint8_t CodeTemps) {
 
 // The options in force, as a caption: "féminin, négation"; "" for none.
 std::string DecritOptions(const TOptions& options);
+// The same for one verb: the auxiliary named as it takes it ("auxiliaire
+// avoir" for monter), and left out for a verb that has one only.
+std::string DecritOptions(const TOptions& options, const TVerbe& verbe);
+
+// The options that give the verb the auxiliary asked for (`etre`): the
+// other one on when the verb takes both and that is not its usual one.
+TOptions AvecAuxiliaire(TOptions options, const TVerbe& verbe, bool etre);
 
 // What a verb allows beyond what its letters say, known from a table the
 // engine does not hold: the caller passes it with the options. The default is
@@ -63,7 +70,8 @@ struct TFaits {
 // takes no direct object (pronominal, conjugated with être, impersonal,
 // without participle, the auxiliaries, a phrase) or the facts say so. False
 // for a word that is not a verb: there is no voice to speak of.
-bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits);
+// Under AutreAuxiliaire, a verb of movement takes avoir and has one.
+bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits, const TOptions& options = {});
 
 // The first line where the verb's other series differs from the one the
 // options show ("je paye" for payer, "je paie" under Variante); "" for a

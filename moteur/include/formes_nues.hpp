@@ -52,6 +52,8 @@ constexpr bool EstPluriel(std::uint8_t DecalageMode, int Personne) {
 struct TGraphie {
     bool Rectifiee = false;  // the rectified spelling of 1990: il connait
     bool Variante = false;   // the other accepted series: je paye, j'assieds
+    // The compound tenses take the verb's other auxiliary, if it has two.
+    bool AutreAuxiliaire = false;
 };
 
 class TFormes {

@@ -18,6 +18,9 @@ struct TOptions {
     bool Passif = false;         // je suis aimé
     bool Rectifiee = false;      // the rectified spelling of 1990: il connait, je cèderai
     bool Variante = false;       // the other accepted series: je paye, j'assieds, je puis
+    // The other auxiliary of a verb that takes both: j'ai monté (les valises),
+    // il est disparu; no change for any other verb.
+    bool AutreAuxiliaire = false;
 
     bool operator==(const TOptions&) const = default;
     bool Aucune() const { return *this == TOptions{}; }
@@ -43,7 +46,7 @@ struct TDescriptionOption {
 
 // One row an option; the window's items and the flags come in this order.
 // clang-format off
-inline constexpr std::array<TDescriptionOption, 6> DescriptionsOptions = {{
+inline constexpr std::array<TDescriptionOption, 7> DescriptionsOptions = {{
     {&TOptions::Feminin, PorteeOption::Ligne, "Feminin", {"--feminin", "--féminin"}, "feminin",
      "féminin", "&Féminin", "F5", "options/feminin", 'f'},
     {&TOptions::Negation, PorteeOption::Ligne, "Negation", {"--negation", "--négation"},
@@ -57,6 +60,9 @@ inline constexpr std::array<TDescriptionOption, 6> DescriptionsOptions = {{
      "options/rectifiee", 'r'},
     {&TOptions::Variante, PorteeOption::Graphie, "Variante", {"--variante", ""}, "variante",
      "autre forme", "&Autre forme", "F10", "options/variante", 'v'},
+    {&TOptions::AutreAuxiliaire, PorteeOption::Ligne, "AutreAuxiliaire", {"--auxiliaire", ""},
+     "autre_auxiliaire", "autre auxiliaire", "A&utre auxiliaire", "F11", "options/auxiliaire",
+     'a'},
 }};
 // clang-format on
 

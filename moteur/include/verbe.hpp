@@ -7,10 +7,19 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace florimot {
+
+// Whether a verb takes either auxiliary, and why: a verb of movement (être
+// alone, avoir with an object: je suis monté, j'ai monté les valises), or a
+// verb of action and state (il a disparu, il est disparu).
+enum class DeuxAuxiliaires : std::uint8_t { Non, Mouvement, ActionEtat };
+DeuxAuxiliaires AuxiliairesDe(std::string_view infinitif);
+// The infinitives of one kind, as the grammars list them.
+std::span<const std::string_view> VerbesDeuxAuxiliaires(DeuxAuxiliaires sorte);
 
 // The pronoun a text starts with.
 enum class TPronom : std::uint8_t { Aucun, Se, En, Y };  // "", "se", "s'en", "s'y"
@@ -94,6 +103,12 @@ public:
     void AjoutePronom() {
         if (NumGroupe != 0) Pronominal = true;
     }
+    // Whether no model conjugates the word (etre, typed without its
+    // accent): every cell but its infinitive would be "-". Only a verb known
+    // to have no other form (courre) is one all the same.
+    bool SansModele() const;
+    // For such a word: no verb at all.
+    void OteVerbe();
     // "s'en aller": the pronoun "en" follows the reflexive one.
     bool AvecEn() const { return En; }
     // "s'y prendre": the pronoun "y" follows the reflexive one.
@@ -114,6 +129,16 @@ public:
     std::uint8_t DonneGroupe() const { return NumGroupe; }
     // Whether its compound tenses take être (je suis venu) rather than avoir.
     bool AvecEtre() const { return Etre; }
+    // Whether its compound tenses may take the other auxiliary too; never
+    // for a pronominal verb or a phrase, which keep theirs.
+    DeuxAuxiliaires Auxiliaires() const {
+        return Pronominal || Locution != nullptr ? DeuxAuxiliaires::Non : Sorte;
+    }
+    // The auxiliary its compound tenses take, its other one when `autre`
+    // and it has both.
+    bool AvecEtre(bool autre) const {
+        return Etre != (autre && Auxiliaires() != DeuxAuxiliaires::Non);
+    }
 
 private:
     void ClasseGroupe();
@@ -126,6 +151,7 @@ private:
     std::string Refuse;
     // Decided once with the group: every compound form asks for it.
     bool Etre = false;
+    DeuxAuxiliaires Sorte = DeuxAuxiliaires::Non;
 };
 
 // Whether the infinitive is itself written in the rectified spelling of 1990

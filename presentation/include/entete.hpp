@@ -36,6 +36,9 @@ struct TEntete {
     std::string_view Famille;
     std::string_view Regle;  // the model's rule with an example, "" for none
     std::string Options;     // the options in force: "féminin, négation", "" for none
+    // For a verb that takes both auxiliaries, both with an example
+    // (NoteAuxiliaires); "" for any other.
+    std::string Auxiliaires;
     // What the verb's facts change under these options, among the Fait…
     // captions above.
     std::array<std::string_view, 5> Faits{};
@@ -43,6 +46,10 @@ struct TEntete {
 
     std::span<const std::string_view> LegendesFaits() const { return {Faits.data(), NombreFaits}; }
 };
+
+// « se conjugue avec être (je suis monté) ou avoir (j'ai monté l'escalier) »,
+// the verb's usual auxiliary first; "" for a verb that takes one only.
+std::string NoteAuxiliaires(const TVerbe& verbe);
 
 TEntete FaitEntete(const TVerbe& verbe, const TOptions& options, const TFaits& faits = {});
 

@@ -81,7 +81,8 @@ TEST(Donnees, GrilleTsv) {
 
 // A row of a grammar table is the texts to conjugate (comma-separated),
 // conjugue's options (blank-separated), then the lines its output must hold,
-// its tabs read as blanks; "!" before a line: must not.
+// its tabs read as blanks; "!" before a line: must not; "2>" before it: a
+// line of standard error; "$" and a number: the exit status.
 TEST(Grammaire, Tables) {
     int lignes = 0;
     for (const auto& table : std::filesystem::directory_iterator(DONNEES_GRAMMAIRE)) {
@@ -92,13 +93,22 @@ TEST(Grammaire, Tables) {
             ASSERT_GE(champs.size(), 3u) << table.path().filename() << " : " << ligne;
             std::vector<std::string> arguments = Coupe(champs.size() > 1 ? champs[1] : "", ' ');
             for (const std::string& t : Coupe(champs[0], ',')) arguments.push_back(t);
-            std::string sortie = Lance(arguments).sortie;
+            const Resultat r = Lance(arguments);
+            std::string sortie = r.sortie;
             std::replace(sortie.begin(), sortie.end(), '\t', ' ');
-            const std::vector<std::string> lues = Coupe(sortie, '\n');
+            const std::vector<std::string> lues = Coupe(sortie, '\n'),
+                                           erreurs = Coupe(r.erreurs, '\n');
             for (std::size_t i = 2; i < champs.size(); ++i, ++lignes) {
+                if (champs[i].starts_with('$')) {
+                    EXPECT_EQ(std::to_string(r.statut), champs[i].substr(1)) << champs[0];
+                    continue;
+                }
                 const bool absente = champs[i].starts_with('!');
-                const std::string attendue = champs[i].substr(absente ? 1 : 0);
-                EXPECT_EQ(std::find(lues.begin(), lues.end(), attendue) == lues.end(), absente)
+                std::string attendue = champs[i].substr(absente ? 1 : 0);
+                const bool erreur = attendue.starts_with("2>");
+                if (erreur) attendue.erase(0, 2);
+                const std::vector<std::string>& lues_ = erreur ? erreurs : lues;
+                EXPECT_EQ(std::find(lues_.begin(), lues_.end(), attendue) == lues_.end(), absente)
                     << table.path().filename() << " : " << champs[0] << "\n  " << champs[i] << "\n"
                     << sortie;
             }

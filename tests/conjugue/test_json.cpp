@@ -112,6 +112,10 @@ TEST(ConjugueJson, NonVerbeEtUsage) {
          florimot::SortieTexteInvalide,
          "",
          "conjugue : --tsv et --json s'excluent (conjugue --help)\n"},
+        {{"--auxiliaire", "venir", "monter"},
+         florimot::SortieTexteInvalide,
+         "",
+         "conjugue : auxiliaire « venir » inconnu : être ou avoir (conjugue --help)\n"},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lance(c.arguments);

@@ -323,8 +323,10 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::newRow("googler") << "googler"
                                  << "absent du dictionnaire : formes déduites des lettres";
+        // Both auxiliaries, said by the header rather than the dictionary.
         QTest::newRow("monter") << "monter"
-                                << "se conjugue aussi avec être";
+                                << "se conjugue avec être (je suis monté) ou avoir (j'ai monté "
+                                   "l'escalier)";
         // The model's rule comes first.
         QTest::newRow("s'évanouir") << "s'évanouir"
                                     << "-iss- devant les terminaisons du pluriel : nous finissons "
@@ -382,6 +384,13 @@ private slots:
         QTest::newRow("rappeller") << "rappeller"
                                    << "Vouliez-vous dire « rappeler » ?"
                                    << "je rappelle";
+        // Typed without their accents: named from the verb facts.
+        QTest::newRow("preferer") << "preferer"
+                                  << "Vouliez-vous dire « préférer » ?"
+                                  << "je prefère";
+        QTest::newRow("etudier") << "etudier"
+                                 << "Vouliez-vous dire « étudier » ?"
+                                 << "j'etudie";
         QTest::newRow("googler, rien de proche") << "googler"
                                                  << ""
                                                  << "je google";

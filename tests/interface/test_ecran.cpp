@@ -194,6 +194,7 @@ private slots:
             {"Passif1", "Options", "&Voix passive", QKeySequence(Qt::Key_F8)},
             {"Rectifiee1", "Options", "&Orthographe rectifiée (1990)", QKeySequence(Qt::Key_F9)},
             {"Variante1", "Options", "&Autre forme", QKeySequence(Qt::Key_F10)},
+            {"AutreAuxiliaire1", "Options", "A&utre auxiliaire", QKeySequence(Qt::Key_F11)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
         };
@@ -219,7 +220,7 @@ private slots:
     // the command line's output with the same options.
     void options_data() {
         QTest::addColumn<QString>("touches");
-        QTest::addColumn<QList<int>>("cles");  // F5 to F10
+        QTest::addColumn<QList<int>>("cles");  // F5 to F11
         QTest::addColumn<QString>("intitule");
         QTest::addColumn<QString>("legende");
         QTest::addColumn<QString>("modele");
@@ -271,6 +272,17 @@ private slots:
             << "négation, orthographe rectifiée, autre forme"
             << "comme parler"
             << "je ne paye pas" << QStringList{"--negation", "--rectifiee", "--variante", "payer"};
+        // The auxiliary named as the verb takes it; none for a verb with one.
+        QTest::newRow("monter, autre auxiliaire")
+            << "monter" << QList<int>{Qt::Key_F11} << "monter"
+            << "auxiliaire avoir"
+            << "comme parler"
+            << "je monte" << QStringList{"--auxiliaire", "avoir", "monter"};
+        QTest::newRow("parler, autre auxiliaire")
+            << "parler" << QList<int>{Qt::Key_F11} << "parler"
+            << ""
+            << ""
+            << "je parle" << QStringList{"--auxiliaire", "être", "parler"};
     }
     void options() {
         QFETCH(QString, touches);
@@ -285,10 +297,10 @@ private slots:
         QCOMPARE(Etiquette("VerbeL")->text(), intitule);
         QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '), legende);
         QCOMPARE(Etiquette("ModeleL")->text(), modele);
-        QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options())), legende);
-        QCOMPARE(Liste("PresInd")->item(0)->text(), present);
         TVerbe verbe;
         verbe.DefinitVerbe(touches.toStdString());
+        QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options(), verbe)), legende);
+        QCOMPARE(Liste("PresInd")->item(0)->text(), present);
         const LignesGrille attendu = ConjugueGrille(verbe, Ecran->Options());
         for (const Cellule& c : Grille)
             if (c.Nom != "PartPres")
@@ -503,6 +515,20 @@ private slots:
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
         }
         QCOMPARE(Etiquette("PartPres")->text(), QString());
+        QVERIFY(!Ecran->findChild<QWidget*>("Proposition")->isVisible());
+    }
+
+    // A word no model conjugates, typed without its accent: no verb, and the
+    // verb it is named above the pages with a button, no dictionary needed.
+    void sansAccent() {
+        Conjugue("etre");
+        QCOMPARE(Dialogues->Boites.size(), 1);
+        QCOMPARE(Etiquette("Groupe")->text(), QStringLiteral("Groupe : 0"));
+        QVERIFY(Ecran->findChild<QWidget*>("Proposition")->isVisible());
+        QCOMPARE(Etiquette("PhraseProposition")->text(),
+                 QStringLiteral("Vouliez-vous dire « être » ?"));
+        Ecran->findChild<QPushButton*>("ConjugueProposition")->click();
+        QTRY_COMPARE(Etiquette("VerbeL")->text(), QStringLiteral("être"));
     }
 
     // A conjugation asked for from inside the warning (as a suggestion's

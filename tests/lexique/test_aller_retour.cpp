@@ -61,7 +61,9 @@ std::vector<std::string> Echantillon() {
          {"se lever", "s'asseoir", "se rasseoir", "s'en aller", "s'en vouloir", "s'évanouir",
           "se souvenir", "s'entraider", "se plaire", "se taire", "s'y prendre", "s'y faire",
           "se rendre compte", "se faire mal", "avoir besoin", "avoir l'air", "faire attention",
-          "prendre soin", "tenir compte"})
+          "prendre soin", "tenir compte",
+          // Both auxiliaries: each grid's lines read back to it.
+          "monter", "sortir", "disparaître"})
         verbes.emplace_back(v);
     return verbes;
 }

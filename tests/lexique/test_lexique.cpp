@@ -7,11 +7,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "conjugaison.hpp"
+#include "faits.hpp"
 #include "index.hpp"
 #include "interne.hpp"
 #include "lexique.hpp"
@@ -464,8 +466,10 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
         {"se  Lever", true, false, false, false, true, ""},
         {"neiger", true, false, true, false, true, "verbe impersonnel : il neige"},
         {"pleuvoir", true, false, true, false, true, "impersonnel : il pleut"},
-        {"monter", true, false, false, true, true, "se conjugue aussi avec être"},
-        {"sortir", true, false, false, true, true, "se conjugue aussi avec avoir"},
+        // The header names both auxiliaries of monter and sortir.
+        {"monter", true, false, false, true, true, ""},
+        {"sortir", true, false, false, true, true, ""},
+        {"apparaître", true, false, false, true, false, ""},
         {"tomber", true, false, false, true, false, "se conjugue avec être"},
         {"parler", true, false, false, false, true, ""},
         {"googler", false, false, false, false, false, std::string(florimot::NoteVerbeInconnu)},
@@ -483,6 +487,43 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
 
 // No dictionary in the folder, or one that says nothing of verbs: no
 // suggestion nor note, the reason says so; analysis works all the same.
+// The dictionary's tags give a few verbs both auxiliaries, in one entry or
+// two: each is in the engine's lists, but for those the grammars do not
+// bear out.
+TEST(Faits, DeuxAuxiliairesSelonLesEtiquettes) {
+    EXIGE_DICTIONNAIRE();
+#ifndef FLORIMOT_TABLE_FAITS
+    GTEST_SKIP() << "built without the dictionary: no verb facts";
+#endif
+    // s'agenouiller and se pagnoter are pronominal, hence être; échampir (a
+    // painter's word) takes an object and avoir; repartir is two verbs
+    // (partir again: être; to reply: avoir); seoir has no compound tense.
+    const std::set<std::string_view> sansAppui = {"agenouiller", "échampir", "pagnoter", "repartir",
+                                                  "seoir"};
+    std::size_t marques = 0;
+    for (const std::string_view v : florimot::VerbesConnus()) {
+        const florimot::TFaitsVerbe f = Lexique().Faits(v);
+        if (!f.etre || !f.avoir || v.starts_with("s'") || v.starts_with("se ")) continue;
+        ++marques;
+        EXPECT_TRUE(florimot::AuxiliairesDe(v) != florimot::DeuxAuxiliaires::Non ||
+                    sansAppui.contains(v))
+            << v;
+    }
+    EXPECT_GE(marques, 4u);
+    // And no verb of the lists is one the tags give être alone but for the
+    // verbs of state whose usual auxiliary is être.
+    for (const auto sorte :
+         {florimot::DeuxAuxiliaires::Mouvement, florimot::DeuxAuxiliaires::ActionEtat})
+        for (const std::string_view v : florimot::VerbesDeuxAuxiliaires(sorte)) {
+            const florimot::TFaitsVerbe f = Lexique().Faits(v);
+            florimot::TVerbe verbe;
+            verbe.DefinitVerbe(v);
+            if (f.connu && f.etre && !f.avoir) {
+                EXPECT_TRUE(verbe.AvecEtre()) << v;
+            }
+        }
+}
+
 TEST(Chargement, SansDictionnaireUtilisable) {
     const std::filesystem::path vide =
         std::filesystem::temp_directory_path() / ("florimot_lexique_" + std::to_string(::getpid()));

@@ -70,8 +70,10 @@ TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
         {"rester", 10, 36, 4, "nous serions restés"},
         {"entrer", 12, 0, 1, "je fus entré"},
         {"décéder", 10, 0, 3, "il est décédé"},
-        // Only the whole verbs of the list: these keep avoir.
-        {"monter", 10, 0, 1, "j'ai monté"},
+        // Only the whole verbs of the list: these keep avoir; a verb of
+        // movement takes être without an object.
+        {"monter", 10, 0, 1, "je suis monté"},
+        {"démonter", 10, 0, 1, "j'ai démonté"},
         {"ressembler", 10, 0, 4, "nous avons ressemblé"},
     });
 }
