@@ -7,6 +7,7 @@
 
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
+#include "fiche.hpp"
 #include "filtre.hpp"
 
 namespace florimot {
@@ -31,6 +32,8 @@ struct TArguments {
     // --suggestions: suggestions for misses on standard input too (they are
     // given for the texts of the command line already).
     bool suggestions = false;
+    // --exercices and what it draws from; every --temps and --personne too.
+    TDemandeFiche fiche;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -78,6 +78,12 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 return SortieSucces;
             case TArguments::Demande::Conjuguer: break;
         }
+        if (lus.fiche.Active) {
+            const int statut = EcritFiche(lus.fiche, lus.options, lus.format == FormatSortie::Json,
+                                          lus.textes, entree, sorties);
+            sorties.Vide();
+            return statut;
+        }
 
         TLexiqueDiffere lexique(sorties.messages, lus.analyse);
         const std::unique_ptr<TTraitement> traitement =

@@ -23,6 +23,14 @@ enum class ActionDrapeau : unsigned char {
     Aide,
     Version,
     FinOptions,  // "--": the rest are texts
+    // A worksheet and its key (conjugue/fiche.hpp) and what it is drawn from.
+    Exercices,
+    Nombre,
+    Graine,
+    Genre,
+    Comme,
+    Groupe,
+    Courants,
 };
 
 struct TDrapeau {
@@ -36,7 +44,10 @@ struct TDrapeau {
     const TDescriptionOption* Option = nullptr;
 
     constexpr bool PrendValeur() const {
-        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne;
+        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
+               Action == ActionDrapeau::Nombre || Action == ActionDrapeau::Graine ||
+               Action == ActionDrapeau::Genre || Action == ActionDrapeau::Comme ||
+               Action == ActionDrapeau::Groupe;
     }
 };
 
@@ -48,7 +59,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 24> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -130,6 +141,48 @@ inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
      "forme, verbes (infinitif, connu, lectures : cellule, personne,\n"
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
      "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
+     15},
+    {ActionDrapeau::Exercices,
+     {"--exercices", ""},
+     {},
+     "une fiche d'exercices sur les VERBE, puis son corrigé après un saut\n"
+     "de page (--json : les items, leurs réponses et la graine) ; les temps\n"
+     "et personnes par --temps et --personne, répétables, les options par\n"
+     "les leurs. Les verbes peuvent aussi être tirés (--comme, --groupe,\n"
+     "--courants) ou lus sur l'entrée standard, un par ligne\n",
+     15},
+    {ActionDrapeau::Nombre,
+     {"--nombre", ""},
+     "N",
+     "avec --exercices, le nombre d'items (10)\n",
+     25},
+    {ActionDrapeau::Graine,
+     {"--graine", ""},
+     "G",
+     "avec --exercices, la graine du tirage (un entier) : la même\n"
+     "graine refait la même fiche ; sans elle, une graine au hasard,\n"
+     "imprimée sur la fiche\n",
+     25},
+    {ActionDrapeau::Genre,
+     {"--genre", ""},
+     "G",
+     "avec --exercices, le genre d'item : trou (forme à compléter,\n"
+     "par défaut), phrase (phrase à compléter), temps (temps entier)\n",
+     25},
+    {ActionDrapeau::Comme,
+     {"--comme", ""},
+     "VERBE",
+     "avec --exercices, les verbes conjugués comme VERBE (acquérir)\n",
+     25},
+    {ActionDrapeau::Groupe,
+     {"--groupe", ""},
+     "N",
+     "avec --exercices, les verbes du groupe N (1, 2, 3)\n",
+     25},
+    {ActionDrapeau::Courants,
+     {"--courants", ""},
+     {},
+     "avec --exercices, les cent verbes les plus courants\n",
      15},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
