@@ -7,9 +7,9 @@
 #include <random>
 
 #include "arguments.hpp"
-#include "textes_fiche.hpp"
 #include "flux.hpp"
 #include "sorties.hpp"
+#include "textes_fiche.hpp"
 
 namespace florimot {
 
@@ -108,8 +108,8 @@ bool LitLignes(TEntree& entree, std::vector<std::string>& lignes, std::string& m
         std::string_view ligne = reste.substr(0, fin);
         reste.remove_prefix(std::min(fin + 1, reste.size()));
         ++numero;
-        while (!ligne.empty() && (ligne.back() == '\r' || ligne.back() == ' ' ||
-                                  ligne.back() == '\t'))
+        while (!ligne.empty() &&
+               (ligne.back() == '\r' || ligne.back() == ' ' || ligne.back() == '\t'))
             ligne.remove_suffix(1);
         while (!ligne.empty() && (ligne.front() == ' ' || ligne.front() == '\t'))
             ligne.remove_prefix(1);
@@ -141,8 +141,7 @@ std::string LitValeurFiche(ActionDrapeau action, std::string_view valeur, TDeman
                 demande.GraineDonnee = true;
                 return {};
             }
-            return "conjugue : --graine : un entier positif, pas « " + std::string(valeur) +
-                   " »\n";
+            return "conjugue : --graine : un entier positif, pas « " + std::string(valeur) + " »\n";
         case ActionDrapeau::Genre:
             if (const auto g = GenreNomme(valeur)) {
                 demande.Genre = *g;
@@ -208,8 +207,9 @@ int EcritFiche(const TDemandeFiche& demande, const TOptions& options, bool json,
         statut = std::max(statut, 1);
     }
     if (fiche.Items.empty()) {
-        sorties.messages += "conjugue : --exercices : aucun item, faute de verbe qui ait une "
-                            "forme aux temps et personnes choisis\n";
+        sorties.messages +=
+            "conjugue : --exercices : aucun item, faute de verbe qui ait une "
+            "forme aux temps et personnes choisis\n";
         return std::max(statut, 1);
     }
     if (json)

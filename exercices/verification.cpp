@@ -42,8 +42,8 @@ std::u32string Nettoie(std::string_view s) {
         blanc = false;
         r += c;
     }
-    while (!r.empty() && (r.back() == U'?' || r.back() == U'!' || r.back() == U'.' ||
-                          r.back() == U' '))
+    while (!r.empty() &&
+           (r.back() == U'?' || r.back() == U'!' || r.back() == U'.' || r.back() == U' '))
         r.pop_back();
     return r;
 }

@@ -23,6 +23,8 @@ namespace florimot {
 class TAbout;
 class TBandeauProposition;
 class TContenu;
+class TEntrainement;
+class TFicheExercices;
 class TSessionLexique;
 
 class TEcran : public QMainWindow {
@@ -70,6 +72,10 @@ public:
     void Imprimer1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
+    // The worksheet dialog (Ctrl+E) and the practice panel (Ctrl+Shift+E),
+    // each made once and kept, non-modal, beside the window.
+    void FicheExercices1Click();
+    void Entrainement1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
@@ -163,6 +169,8 @@ private:
     QString ProchesPour_;
 
     TMenus Menus_;
+    TFicheExercices* Fiche_ = nullptr;
+    TEntrainement* Entrainement_ = nullptr;
 };
 
 }  // namespace florimot

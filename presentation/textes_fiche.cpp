@@ -83,9 +83,12 @@ std::string AvecArticle(std::size_t cellule, bool a) {
 }
 
 std::string Majuscule(std::string s) {
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
-    else if (s.starts_with("é")) s.replace(0, 2, "É");
-    else if (s.starts_with("à")) s.replace(0, 2, "À");
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
+        s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    else if (s.starts_with("é"))
+        s.replace(0, 2, "É");
+    else if (s.starts_with("à"))
+        s.replace(0, 2, "À");
     return s;
 }
 
@@ -218,9 +221,13 @@ std::string SousTitre(const TFiche& fiche) {
     return s;
 }
 
+std::string LigneNomDate() {
+    return "Nom : ____________________    Date : ____________";
+}
+
 std::string TexteFiche(const TFiche& fiche) {
     std::string s = TitreFiche() + " — " + SousTitre(fiche) + "\n\n";
-    s += "Nom : ____________________    Date : ____________\n\n";
+    s += LigneNomDate() + "\n\n";
     for (std::size_t i = 0; i < fiche.Items.size(); ++i) {
         const std::vector<std::string> lignes = Enonce(fiche.Items[i], fiche.Choix.Genre);
         for (std::size_t k = 0; k < lignes.size(); ++k)
@@ -281,6 +288,13 @@ std::string TexteScore(int justes, int faites) {
 
 std::string TitreManques() {
     return "Items manqués et leurs réponses";
+}
+
+std::string LigneManquee(const TItem& item, std::string_view tape) {
+    std::string s;
+    for (const std::string& l : Enonce(item, GenreExercice::Trou)) s += (s.empty() ? "" : " ") + l;
+    s += tape.empty() ? std::string(" — sans réponse") : " — écrit : « " + std::string(tape) + " »";
+    return s + " — réponse : " + Corrige(item);
 }
 
 }  // namespace florimot

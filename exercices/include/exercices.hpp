@@ -36,7 +36,7 @@ struct TChoixFiche {
 
 // One person's blank and what fills it.
 struct TReponse {
-    int Personne = 0;    // 1 to 6 as in TFiltre; 0 for the participe présent
+    int Personne = 0;      // 1 to 6 as in TFiltre; 0 for the participe présent
     std::size_t Rang = 0;  // its line in the cell, from the cell's first
     // What the sheet prints before the blank: "nous", "que je", "j'"; "" when
     // the line starts with the verb (the impératif, a question).
@@ -49,8 +49,8 @@ struct TReponse {
 };
 
 struct TItem {
-    std::string Verbe;  // as people write it: "se lever"
-    std::size_t Cellule = 0;  // index in Grille
+    std::string Verbe;               // as people write it: "se lever"
+    std::size_t Cellule = 0;         // index in Grille
     std::vector<TReponse> Reponses;  // one, or a whole tense's persons
     // The auxiliary of a compound tense, "avoir" or "être"; "" for a simple one.
     std::string_view Auxiliaire;
@@ -81,7 +81,7 @@ std::vector<std::string> VerbesCourants();
 // the options' own line first, then the other series' (je paye), and under
 // the rectified spelling the traditional one too (connaître). Empty where
 // the verb has no such line.
-std::vector<std::string> LignesAdmises(std::string_view verbe, const Cellule& cellule,
-                                       int rang, const TOptions& options);
+std::vector<std::string> LignesAdmises(std::string_view verbe, const Cellule& cellule, int rang,
+                                       const TOptions& options);
 
 }  // namespace florimot

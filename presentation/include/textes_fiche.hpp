@@ -40,6 +40,8 @@ std::string Corrige(const TItem& item);
 std::string TitreFiche();
 std::string TitreCorrige();
 std::string SousTitre(const TFiche& fiche);
+// Where the pupil writes a name and the date, under the sheet's heading.
+std::string LigneNomDate();
 
 // The whole sheet as text, then a form feed and its key: what `conjugue
 // --exercices` writes.
@@ -53,5 +55,7 @@ std::string DecritDiagnostic(const TItem& item, const TDiagnostic& diagnostic);
 // The practice panel's words: the score and the list of items missed.
 std::string TexteScore(int justes, int faites);
 std::string TitreManques();
+// An item missed, what was typed and the right answer.
+std::string LigneManquee(const TItem& item, std::string_view tape);
 
 }  // namespace florimot

@@ -26,8 +26,8 @@ std::string Texte(const TFiche& f) {
 }
 
 TEST(Fiche, UneGraineRefaitLaMemeFiche) {
-    const std::vector<std::string> verbes = {"finir", "payer", "aller", "se lever", "neiger",
-                                             "acquérir", "s'asseoir", "connaître"};
+    const std::vector<std::string> verbes = {"finir",  "payer",    "aller",     "se lever",
+                                             "neiger", "acquérir", "s'asseoir", "connaître"};
     for (std::uint64_t graine : {0ull, 1ull, 42ull, 18446744073709551615ull}) {
         const std::string une = Texte(GenereFiche(Choix(verbes, graine)));
         EXPECT_EQ(une, Texte(GenereFiche(Choix(verbes, graine)))) << graine;
@@ -79,10 +79,10 @@ TEST(Fiche, AucunItemQueLeVerbeNAdmetPas) {
                         << infinitif << ' ' << Grille[item.Cellule].Nom << ' ' << r.Personne;
                     ASSERT_FALSE(r.Lignes.empty());
                     EXPECT_EQ(r.Lignes.front(),
-                              ConjugueForme(verbe, Grille[item.Cellule],
-                                            Grille[item.Cellule].PremierePersonne +
-                                                static_cast<int>(r.Rang),
-                                            options, faits));
+                              ConjugueForme(
+                                  verbe, Grille[item.Cellule],
+                                  Grille[item.Cellule].PremierePersonne + static_cast<int>(r.Rang),
+                                  options, faits));
                     for (const std::string& l : r.Lignes)
                         EXPECT_FALSE(EstMarqueur(l)) << infinitif << ' ' << l;
                 }
