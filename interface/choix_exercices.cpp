@@ -33,8 +33,8 @@ QString SansEsperluette(std::string_view s) {
     return DepuisUtf8(s).remove(u'&');
 }
 
-constexpr std::array<std::string_view, 6> Pronoms = {"je", "tu", "il, elle", "nous", "vous",
-                                                     "ils, elles"};
+constexpr std::array<std::string_view, 6> Pronoms = {"je",   "tu",   "il, elle",
+                                                     "nous", "vous", "ils, elles"};
 
 }  // namespace
 
@@ -108,6 +108,13 @@ std::vector<std::string> VerbesChoisis(const TReglagesExercices& r) {
     return verbes;
 }
 
+QLabel* TChoixExercices::Etiquette(const QString& texte, QWidget* copain) {
+    // A row of several widgets has no buddy of its own: its key leads to the first.
+    auto* l = new QLabel(texte, this);
+    l->setBuddy(copain);
+    return l;
+}
+
 TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(parent) {
     auto* forme = new QFormLayout(this);
     forme->setContentsMargins(0, 0, 0, 0);
@@ -132,7 +139,7 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
     Modele_->setPlaceholderText(tr("acquérir"));
     tirage->addWidget(Tirage_);
     tirage->addWidget(Modele_);
-    forme->addRow(tr("&Tirer des verbes :"), tirage);
+    forme->addRow(Etiquette(tr("&Tirer des verbes :"), Tirage_), tirage);
 
     Temps_ = new QListWidget(this);
     Temps_->setObjectName(QStringLiteral("TempsExercices"));
@@ -153,7 +160,7 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
         Personnes_[p]->setAccessibleName(tr("Personne : %1").arg(DepuisUtf8(Pronoms[p])));
         personnes->addWidget(Personnes_[p]);
     }
-    forme->addRow(tr("&Personnes (aucune : toutes) :"), personnes);
+    forme->addRow(Etiquette(tr("&Personnes (aucune : toutes) :"), Personnes_[0]), personnes);
 
     auto* options = new QGridLayout;
     for (std::size_t i = 0; i < Options_.size(); ++i) {
@@ -162,7 +169,7 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
         Options_[i]->setObjectName(DepuisUtf8(d.Nom) + QStringLiteral("Exercices"));
         options->addWidget(Options_[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
     }
-    forme->addRow(tr("&Options :"), options);
+    forme->addRow(Etiquette(tr("&Options :"), Options_[0]), options);
 
     if (avecGenre) {
         Genre_ = new QComboBox(this);
@@ -192,7 +199,7 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
     nombre->addWidget(new QLabel(tr("graine :"), this));
     nombre->addWidget(Graine_);
     nombre->addWidget(nouvelle);
-    forme->addRow(tr("No&mbre :"), nombre);
+    forme->addRow(Etiquette(tr("No&mbre :"), Nombre_), nombre);
 
     connect(nouvelle, &QPushButton::clicked, this, [this] {
         Graine_->setText(QString::number(QRandomGenerator::global()->bounded(1000000u)));

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -25,8 +26,8 @@ enum class TirageVerbes : int { Aucun, Groupe1, Groupe2, Groupe3, Comme, Courant
 struct TReglagesExercices {
     QString Verbes;  // as typed: one a line, or separated by commas
     TirageVerbes Tirage = TirageVerbes::Aucun;
-    QString Modele;  // for TirageVerbes::Comme
-    TChoixFiche Choix;  // its Verbes unused: Verbes and Tirage say them
+    QString Modele;          // for TirageVerbes::Comme
+    TChoixFiche Choix;       // its Verbes unused: Verbes and Tirage say them
     bool Indulgent = false;  // the practice's check box
 };
 
@@ -55,6 +56,8 @@ signals:
     void Change();
 
 private:
+    QLabel* Etiquette(const QString& texte, QWidget* copain);
+
     QPlainTextEdit* Verbes_;
     QComboBox* Tirage_;
     QLineEdit* Modele_;

@@ -22,8 +22,7 @@ void TEcran::FicheExercices1Click() {
 }
 
 void TEcran::Entrainement1Click() {
-    if (Entrainement_ == nullptr)
-        Entrainement_ = new TEntrainement(Dialogues_, Impression_, this);
+    if (Entrainement_ == nullptr) Entrainement_ = new TEntrainement(Dialogues_, Impression_, this);
     Montre(*Entrainement_);
 }
 

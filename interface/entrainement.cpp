@@ -45,9 +45,7 @@ TEntrainement::TEntrainement(TDialogues& dialogues, TImpression* impression, QWi
     Enonce_->setAccessibleName(tr("Item"));
     Enonce_->setTextFormat(Qt::PlainText);
     Enonce_->setWordWrap(true);
-    QFont grande = Enonce_->font();
-    grande.setPointSizeF(grande.pointSizeF() * 1.3);
-    Enonce_->setFont(grande);
+    Enonce_->setFont(PoliceEchelle(Enonce_->font(), 1.3, false));
     disposition->addWidget(Enonce_);
 
     Reponse_ = new QLineEdit(this);

@@ -25,7 +25,7 @@ namespace {
 
 // The preview's proportions: an A4 sheet's. The printer's own are used on paper.
 constexpr double RapportApercu = 297.0 / 210.0;
-constexpr int LargeurApercu = 300;
+constexpr int LargeurApercu = 360;
 
 QString PdfFiche(std::uint64_t graine) {
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -84,7 +84,7 @@ TFicheExercices::TFicheExercices(TDialogues& dialogues, TImpression* impression,
 
     Choix_->Applique(LitReglagesExercices());
     MetAJour();
-    resize(980, 640);
+    resize(1060, 680);
 }
 
 TFiche TFicheExercices::Fiche() const {
@@ -100,7 +100,10 @@ void TFicheExercices::MetAJour() {
         delete item;
     }
     const TFiche fiche = Fiche();
-    QString etat = tr("%n item(s)", nullptr, static_cast<int>(fiche.Items.size()));
+    const qsizetype n = static_cast<qsizetype>(fiche.Items.size());
+    QString etat = n == 0   ? tr("Aucun item : choisissez des verbes et des temps qui en donnent.")
+                   : n == 1 ? tr("1 item")
+                            : tr("%1 items").arg(n);
     if (!fiche.Refuses.empty()) {
         QStringList refuses;
         for (const std::string& r : fiche.Refuses) refuses << QString::fromStdString(r);
@@ -114,8 +117,8 @@ void TFicheExercices::MetAJour() {
         image.fill(Qt::white);
         page->render(&image);
         auto* l = new QLabel(Apercu_);
-        l->setPixmap(QPixmap::fromImage(
-            image.scaledToWidth(LargeurApercu, Qt::SmoothTransformation)));
+        l->setPixmap(
+            QPixmap::fromImage(image.scaledToWidth(LargeurApercu, Qt::SmoothTransformation)));
         l->setFrameShape(QFrame::Box);
         Pages_->addWidget(l);
     }
@@ -127,8 +130,9 @@ bool TFicheExercices::ImprimeSur(TImpression& service) {
     Garde();
     const TFiche fiche = Fiche();
     if (fiche.Items.empty()) {
-        Dialogues_.Demande(this, tr("La fiche n'a aucun item : choisissez des verbes et des temps "
-                                    "qui en donnent."),
+        Dialogues_.Demande(this,
+                           tr("La fiche n'a aucun item : choisissez des verbes et des temps "
+                              "qui en donnent."),
                            QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
                            TDialogues::Boutons::Ok);
         return false;
@@ -150,10 +154,9 @@ void TFicheExercices::Imprime() {
 
 void TFicheExercices::EnregistrePdf() {
     if (Imprime_) return;
-    QString fichier =
-        Dialogues_.DemandeFichier(this, tr("Enregistrer la fiche en PDF"),
-                                  PdfFiche(Choix_->Reglages().Choix.Graine),
-                                  tr("Documents PDF (*.pdf)"));
+    QString fichier = Dialogues_.DemandeFichier(this, tr("Enregistrer la fiche en PDF"),
+                                                PdfFiche(Choix_->Reglages().Choix.Graine),
+                                                tr("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fichier += QStringLiteral(".pdf");

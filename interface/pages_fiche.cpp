@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "impression.hpp"
 #include "textes_fiche.hpp"
@@ -31,11 +32,8 @@ public:
         Disposition_ = new QVBoxLayout(Page_.get());
         Disposition_->setContentsMargins(Marge, Marge, Marge, Marge);
         Disposition_->setSpacing(Espace);
-        QFont grande = police;
-        grande.setPointSizeF(police.pointSizeF() * 1.4);
-        grande.setBold(true);
-        QFont petite = police;
-        petite.setPointSizeF(police.pointSizeF() * 0.9);
+        const QFont grande = PoliceEchelle(police, 1.4, true),
+                    petite = PoliceEchelle(police, 0.9, false);
         for (QLabel* l : {Ajoute(titre, grande), Ajoute(sousTitre, petite)})
             Hauteur_ += l->heightForWidth(Largeur()) + Espace;
         // The spacer and the spacing after it.
@@ -80,14 +78,26 @@ private:
 
     std::unique_ptr<QWidget> Page_;
     QVBoxLayout* Disposition_;
-    bool Vide_ = true;  // no item yet: the first is kept even when too long
+    bool Vide_ = true;     // no item yet: the first is kept even when too long
     int Hauteur_ = Marge;  // the height the page's lines take so far
 };
 
 }  // namespace
 
+// `police` made `facteur` times larger, whether it is sized in points or in
+// pixels.
+QFont PoliceEchelle(const QFont& police, double facteur, bool gras) {
+    QFont f = police;
+    if (police.pointSizeF() > 0)
+        f.setPointSizeF(police.pointSizeF() * facteur);
+    else
+        f.setPixelSize(std::max(1, static_cast<int>(police.pixelSize() * facteur)));
+    f.setBold(gras);
+    return f;
+}
+
 void PagesListe(std::vector<std::unique_ptr<QWidget>>& pages, double rapport, const QFont& police,
-           const QString& titre, const QString& sousTitre, const QStringList& entrees) {
+                const QString& titre, const QString& sousTitre, const QStringList& entrees) {
     auto page = std::make_unique<TPage>(rapport, police, titre, sousTitre);
     for (const QString& e : entrees)
         if (!page->AjouteSiPlace(e)) {
@@ -105,7 +115,8 @@ std::vector<std::unique_ptr<QWidget>> PagesFiche(const TFiche& fiche, double rap
     for (std::size_t i = 0; i < fiche.Items.size(); ++i) {
         QString e;
         for (const std::string& l : Enonce(fiche.Items[i], fiche.Choix.Genre))
-            e += (e.isEmpty() ? QString::number(i + 1) + QStringLiteral(". ") : QStringLiteral("\n")) +
+            e += (e.isEmpty() ? QString::number(i + 1) + QStringLiteral(". ")
+                              : QStringLiteral("\n")) +
                  DepuisUtf8(l);
         enonces << e;
         corriges << QString::number(i + 1) + QStringLiteral(". ") +

@@ -25,6 +25,10 @@ inline constexpr int LargeurPageFiche = 640;
 std::vector<std::unique_ptr<QWidget>> PagesFiche(const TFiche& fiche, double rapport,
                                                  const QFont& police);
 
+// `police` made `facteur` times larger, whether it is sized in points or in
+// pixels.
+QFont PoliceEchelle(const QFont& police, double facteur, bool gras);
+
 // The pages of a heading and its entries, one after the other, carried
 // over from page to page.
 void PagesListe(std::vector<std::unique_ptr<QWidget>>& pages, double rapport, const QFont& police,

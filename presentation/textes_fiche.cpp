@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::array<std::string_view, 3> NomsGenres = {"trou", "phrase", "temps"};
 constexpr std::array<std::string_view, 3> LegendesGenres = {
-    "Forme à compléter : (finir, passé simple) Nous ________ .",
-    "Phrase à compléter : Hier, nous ________ (finir).",
+    "Forme à compléter : (finir, passé simple) Nous ____________ .",
+    "Phrase à compléter : Hier, nous ____________ (finir).",
     "Temps entier à remplir",
 };
 
@@ -96,7 +96,7 @@ bool EstQuestion(const TReponse& r) {
     return !r.Lignes.empty() && r.Lignes.front().ends_with("?");
 }
 
-// The blank of one person: "nous ________", "J'________", or the blank
+// The blank of one person: "nous ____________", "J'____________", or the blank
 // and its person when the line does not start with its subject.
 std::string Trou(const TReponse& r, bool premier) {
     std::string s;

@@ -26,7 +26,7 @@ std::string NomDuTemps(std::size_t cellule);
 std::string DecritPersonne(int personne);
 
 // The blank the sheet leaves.
-inline constexpr std::string_view Blanc = "________";
+inline constexpr std::string_view Blanc = "____________";
 
 // What the sheet prints for an item, without its number: one line, or the
 // tense's heading and a line a person.

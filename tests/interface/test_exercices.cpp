@@ -80,7 +80,7 @@ private slots:
         UnItem(4);
         TEntrainement panneau(Dialogues, nullptr);
         QCOMPARE(Composant<QLabel>(&panneau, "EnonceEntrainement")->text(),
-                 QStringLiteral("1/1  (finir, passé simple) Nous ________ ."));
+                 QStringLiteral("1/1  (finir, passé simple) Nous ____________ ."));
         QCOMPARE(Repond(panneau, QStringLiteral("finîmes")), QStringLiteral("Juste !"));
         QCOMPARE(Composant<QLabel>(&panneau, "ScoreEntrainement")->text(),
                  QStringLiteral("Score : 1 sur 1"));
@@ -200,14 +200,13 @@ private slots:
             const QString enonce = QString::fromStdString(Enonce(f.Items[i], f.Choix.Genre)[0]);
             const QString reponse = QString::fromStdString(Corrige(f.Items[i]));
             QVERIFY2(feuille.contains(Reduit(n + enonce)), qPrintable(n + enonce));
-            QVERIFY2(!feuille.contains(Reduit(reponse)) || reponse.size() < 8,
-                     qPrintable(reponse));
+            QVERIFY2(!feuille.contains(Reduit(reponse)) || reponse.size() < 8, qPrintable(reponse));
             QVERIFY2(corrige.contains(Reduit(n + reponse)), qPrintable(n + reponse));
         }
         // Nothing cut: the ink keeps off each page's edges.
-        Sortie(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"),
-                                             QStringLiteral("-png"), fichier,
-                                             dossier.filePath(QStringLiteral("p"))});
+        Sortie(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), fichier,
+                dossier.filePath(QStringLiteral("p"))});
         for (int n = 1; n <= nombre; ++n) {
             const QString png = dossier.filePath(QStringLiteral("p-%1.png").arg(n));
             const QImage image(png);
