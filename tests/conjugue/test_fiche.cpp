@@ -21,8 +21,8 @@ TEST(Exercices, LaGraineImprimeeRefaitLaFiche) {
 }
 
 TEST(Exercices, JsonEtEntreeStandard) {
-    const Resultat r = Lance({"--exercices", "--json", "--graine", "9", "--nombre", "4"},
-                             "payer\n\n  finir  \n");
+    const Resultat r =
+        Lance({"--exercices", "--json", "--graine", "9", "--nombre", "4"}, "payer\n\n  finir  \n");
     ASSERT_EQ(r.statut, 0) << r.erreurs;
     const rapidjson::Document d = essais::LitJson(r.sortie);
     EXPECT_EQ(d["graine"].GetUint64(), 9u);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "ecran.hpp"
 #include "entrainement.hpp"
 #include "fiche_exercices.hpp"
+#include "impression_enregistree.hpp"
 #include "pilote.hpp"
 #include "textes_fiche.hpp"
 
@@ -124,7 +126,13 @@ private slots:
         r.Choix.Personnes = {3, 4};
         r.Choix.Nombre = 2;
         EcritReglagesExercices(r);
-        TEntrainement panneau(Dialogues, nullptr);
+        TImpressionEnregistree imprimante;
+        imprimante.Releve = [](QWidget& page) {
+            QStringList textes;
+            for (const QLabel* l : page.findChildren<QLabel*>()) textes << l->text();
+            return textes;
+        };
+        TEntrainement panneau(Dialogues, &imprimante);
         auto* champ = Composant<QLineEdit>(&panneau, "ReponseEntrainement");
         for (int i = 0; i < 2; ++i) {
             Repond(panneau, QStringLiteral("finissions"));
@@ -137,6 +145,22 @@ private slots:
         QVERIFY2(texte.contains(QStringLiteral("écrit : « finissions » — réponse : il finit")),
                  qPrintable(texte));
         QVERIFY2(texte.contains(QStringLiteral("réponse : nous finîmes")), qPrintable(texte));
+
+        // The list printed: one page, both items on it.
+        Composant<QPushButton>(&panneau, "ImprimerManques")->click();
+        QCOMPARE(imprimante.Travaux.size(), 1);
+        QVERIFY(imprimante.Travaux[0].Termine);
+        QCOMPARE(imprimante.Travaux[0].Pages.size(), 1);
+        const QString page = imprimante.Travaux[0].Pages[0][0].Releve.join(u'\n');
+        QVERIFY2(page.contains(QStringLiteral("1. ")) && page.contains(QStringLiteral("2. ")) &&
+                     page.contains(QStringLiteral("nous finîmes")),
+                 qPrintable(page));
+        // A printer that fails says so in a box.
+        imprimante.Panne = TImpressionEnregistree::Etape::Commence;
+        const qsizetype boites = Dialogues.Boites.size();
+        Composant<QPushButton>(&panneau, "ImprimerManques")->click();
+        QCOMPARE(Dialogues.Boites.size(), boites + 1);
+        QCOMPARE(Dialogues.Boites.last().Texte, QStringLiteral("pas de travail"));
     }
 
     void ficheGardeSesChoix() {
@@ -152,6 +176,32 @@ private slots:
         QCOMPARE(Composant<QSpinBox>(&fiche, "NombreExercices")->value(), 7);
         QCOMPARE(fiche.Fiche().Items.size(), 2u);  // finir and payer at nous
         QCOMPARE(fiche.NombrePagesApercu(), 2);
+    }
+
+    void ficheImprimee() {
+        UnItem(4);
+        TImpressionEnregistree imprimante;
+        imprimante.Releve = [](QWidget& page) {
+            QStringList textes;
+            for (const QLabel* l : page.findChildren<QLabel*>()) textes << l->text();
+            return textes;
+        };
+        TFicheExercices fiche(Dialogues, &imprimante);
+        fiche.Imprime();
+        QCOMPARE(imprimante.Travaux.size(), 1);
+        const auto& travail = imprimante.Travaux[0];
+        QVERIFY(travail.Termine);
+        QCOMPARE(travail.Nom, QStringLiteral("Florimot, fiche d'exercices (graine 1)"));
+        QCOMPARE(travail.Pages.size(), 2);
+        // Each page drawn over the whole sheet, in its proportions.
+        const QRect zone = travail.Pages[0][0].Zone;
+        QCOMPARE(travail.Pages[0][0].Destination, QRect(QPoint(0, 0), imprimante.Page));
+        QVERIFY(qAbs(double(zone.height()) / zone.width() - 6600.0 / 4800.0) < 0.01);
+        const QStringList feuille = travail.Pages[0][0].Releve, cle = travail.Pages[1][0].Releve;
+        QCOMPARE(feuille.first(), QStringLiteral("Fiche d'exercices"));
+        QVERIFY(feuille.contains(QStringLiteral("1. (finir, passé simple) Nous ____________ .")));
+        QCOMPARE(cle.first(), QStringLiteral("Corrigé"));
+        QVERIFY(cle.contains(QStringLiteral("1. nous finîmes")));
     }
 
     // Every item and its answer on the PDF's pages, the key on a page of
