@@ -159,20 +159,22 @@ inline constexpr std::array<TDrapeau, 24> Drapeaux = {{
     {ActionDrapeau::Graine,
      {"--graine", ""},
      "G",
-     "avec --exercices, la graine du tirage (un entier) : la même\n"
-     "graine refait la même fiche ; sans elle, une graine au hasard,\n"
-     "imprimée sur la fiche\n",
+     "avec --exercices, la graine du tirage (un entier) :\n"
+     "la même graine refait la même fiche ; sans elle, une\n"
+     "graine au hasard, imprimée sur la fiche\n",
      25},
     {ActionDrapeau::Genre,
      {"--genre", ""},
      "G",
-     "avec --exercices, le genre d'item : trou (forme à compléter,\n"
-     "par défaut), phrase (phrase à compléter), temps (temps entier)\n",
+     "avec --exercices, le genre d'item : trou (forme à\n"
+     "compléter, par défaut), phrase (phrase à compléter),\n"
+     "temps (temps entier)\n",
      25},
     {ActionDrapeau::Comme,
      {"--comme", ""},
      "VERBE",
-     "avec --exercices, les verbes conjugués comme VERBE (acquérir)\n",
+     "avec --exercices, les verbes conjugués comme VERBE\n"
+     "(acquérir)\n",
      25},
     {ActionDrapeau::Groupe,
      {"--groupe", ""},
