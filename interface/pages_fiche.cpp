@@ -1,5 +1,6 @@
 #include "pages_fiche.hpp"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -133,7 +134,9 @@ QString ImprimePages(TImpression& service, const QString& nom,
                      const std::function<std::vector<std::unique_ptr<QWidget>>(double)>& fait) {
     const auto raison = [&] {
         const QString r = service.Erreur();
-        return r.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : r;
+        return r.isEmpty()
+                   ? QCoreApplication::translate("TPagesFiche", "L'impression n'a pas pu se faire.")
+                   : r;
     };
     const QSize page = service.TaillePage();
     if (page.isEmpty()) return raison();
