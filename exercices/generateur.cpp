@@ -67,13 +67,6 @@ bool PersonneChoisie(const TChoixFiche& choix, int personne) {
 
 }  // namespace
 
-std::vector<std::string> LignesAdmises(std::string_view verbe, const Cellule& cellule, int rang,
-                                       const TOptions& options) {
-    const TGrilles g = Grilles(verbe, options);
-    if (g.Grilles.empty() || rang < 0 || rang >= cellule.NombreLignes()) return {};
-    return Reponse(g, cellule, static_cast<std::size_t>(rang), options.Feminin).Lignes;
-}
-
 TFiche GenereFiche(const TChoixFiche& choix) {
     TFiche fiche;
     fiche.Choix = choix;

@@ -77,11 +77,4 @@ std::vector<std::string> VerbesDuGroupe(int groupe);
 // The most common verbs of everyday French, most common first.
 std::vector<std::string> VerbesCourants();
 
-// The accepted lines of one cell and person of `verbe` under `options`:
-// the options' own line first, then the other series' (je paye), and under
-// the rectified spelling the traditional one too (connaître). Empty where
-// the verb has no such line.
-std::vector<std::string> LignesAdmises(std::string_view verbe, const Cellule& cellule, int rang,
-                                       const TOptions& options);
-
 }  // namespace florimot
