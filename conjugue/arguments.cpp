@@ -86,10 +86,12 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             case ActionDrapeau::Temps:
                 if (std::string m = LitTemps(lue, lus.filtre); !m.empty())
                     return Refus(std::move(m));
+                lus.fiche.Temps.push_back(static_cast<std::size_t>(lus.filtre.cellule));
                 break;
             case ActionDrapeau::Personne:
                 if (std::string m = LitPersonne(lue, lus.filtre); !m.empty())
                     return Refus(std::move(m));
+                lus.fiche.Personnes.push_back(lus.filtre.personne);
                 break;
             case ActionDrapeau::Analyse: lus.analyse = true; break;
             case ActionDrapeau::Toutes: lus.toutes = true; break;
@@ -121,10 +123,36 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             case ActionDrapeau::AideTemps: lus.demande = TArguments::Demande::AideTemps; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
             case ActionDrapeau::FinOptions: options = false; break;
+            case ActionDrapeau::Exercices: lus.fiche.Active = true; break;
+            case ActionDrapeau::Courants: lus.fiche.Courants = true; break;
+            case ActionDrapeau::Nombre:
+            case ActionDrapeau::Graine:
+            case ActionDrapeau::Genre:
+            case ActionDrapeau::Comme:
+            case ActionDrapeau::Groupe:
+                if (std::string m = LitValeurFiche(drapeau->Action, lue, lus.fiche); !m.empty())
+                    return Refus(std::move(m));
+                break;
         }
     }
     if (lus.filtre.feminin) lus.options.Feminin = true;
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
+    if (lus.fiche.Active) {
+        // Several tenses and persons make one sheet; a tense without the
+        // person asked for simply gives no item of it.
+        if (tsv || lus.analyse || lus.complet)
+            return Refus(
+                "conjugue : --exercices s'écrit en texte ou en JSON, sans --tsv, "
+                "--complet ni --analyse\n");
+        return lus;
+    }
+    const TDemandeFiche sansFiche;
+    if (lus.fiche.Nombre != sansFiche.Nombre || lus.fiche.GraineDonnee ||
+        lus.fiche.Genre != sansFiche.Genre || !lus.fiche.Comme.empty() ||
+        !lus.fiche.Groupes.empty() || lus.fiche.Courants)
+        return Refus(
+            "conjugue : --nombre, --graine, --genre, --comme, --groupe et --courants "
+            "ne s'emploient qu'avec --exercices\n");
     if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
     if (lus.toutes && !lus.analyse)
         return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");

@@ -8,6 +8,7 @@
 
 #include "conjugaison.hpp"
 #include "ecrivains.hpp"
+#include "fiche.hpp"
 #include "filtre.hpp"
 
 namespace florimot {
@@ -46,6 +47,8 @@ struct TArguments {
     bool pourquoi = false;
     // --modele: the texts' models and the other verbs that follow them.
     bool modele = false;
+    // --exercices and what it draws from; every --temps and --personne too.
+    TDemandeFiche fiche;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

@@ -111,6 +111,12 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
                 return SortieSucces;
             case TArguments::Demande::Conjuguer: break;
         }
+        if (lus.fiche.Active) {
+            const int statut = EcritFiche(lus.fiche, lus.options, lus.format == FormatSortie::Json,
+                                          lus.textes, entree, sorties);
+            sorties.Vide();
+            return statut;
+        }
 
         if (lus.conllu) return LitConllu(entree, sorties);
         TLexiqueDiffere lexique(sorties.messages, lus.analyse);

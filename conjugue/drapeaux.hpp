@@ -30,6 +30,14 @@ enum class ActionDrapeau : unsigned char {
     AideTemps,
     Version,
     FinOptions,  // "--": the rest are texts
+    // A worksheet and its key (conjugue/fiche.hpp) and what it is drawn from.
+    Exercices,
+    Nombre,
+    Graine,
+    Genre,
+    Comme,
+    Groupe,
+    Courants,
 };
 
 struct TDrapeau {
@@ -45,7 +53,9 @@ struct TDrapeau {
     constexpr bool PrendValeur() const {
         return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
                Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits ||
-               Action == ActionDrapeau::Auxiliaire;
+               Action == ActionDrapeau::Auxiliaire || Action == ActionDrapeau::Nombre ||
+               Action == ActionDrapeau::Graine || Action == ActionDrapeau::Genre ||
+               Action == ActionDrapeau::Comme || Action == ActionDrapeau::Groupe;
     }
 };
 
@@ -57,7 +67,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 24> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 31> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -191,6 +201,50 @@ inline constexpr std::array<TDrapeau, 24> Drapeaux = {{
      "premiers, par ordre alphabétique (--json : mot,\n"
      "modele, famille, nombre, verbes, phrase)\n",
      25},
+    {ActionDrapeau::Exercices,
+     {"--exercices", ""},
+     {},
+     "une fiche d'exercices sur les VERBE, puis son corrigé après un saut\n"
+     "de page (--json : les items, leurs réponses et la graine) ; les temps\n"
+     "et personnes par --temps et --personne, répétables, les options par\n"
+     "les leurs. Les verbes peuvent aussi être tirés (--comme, --groupe,\n"
+     "--courants) ou lus sur l'entrée standard, un par ligne\n",
+     15},
+    {ActionDrapeau::Nombre,
+     {"--nombre", ""},
+     "N",
+     "avec --exercices, le nombre d'items (10)\n",
+     25},
+    {ActionDrapeau::Graine,
+     {"--graine", ""},
+     "G",
+     "avec --exercices, la graine du tirage (un entier) :\n"
+     "la même graine refait la même fiche ; sans elle, une\n"
+     "graine au hasard, imprimée sur la fiche\n",
+     25},
+    {ActionDrapeau::Genre,
+     {"--genre", ""},
+     "G",
+     "avec --exercices, le genre d'item : trou (forme à\n"
+     "compléter, par défaut), phrase (phrase à compléter),\n"
+     "temps (temps entier)\n",
+     25},
+    {ActionDrapeau::Comme,
+     {"--comme", ""},
+     "VERBE",
+     "avec --exercices, les verbes conjugués comme VERBE\n"
+     "(acquérir)\n",
+     25},
+    {ActionDrapeau::Groupe,
+     {"--groupe", ""},
+     "N",
+     "avec --exercices, les verbes du groupe N (1, 2, 3)\n",
+     25},
+    {ActionDrapeau::Courants,
+     {"--courants", ""},
+     {},
+     "avec --exercices, les cent verbes les plus courants\n",
+     15},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::AideTemps,
      {"--aide-temps", ""},

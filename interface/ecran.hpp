@@ -23,6 +23,8 @@ namespace florimot {
 class TAbout;
 class TBandeauProposition;
 class TContenu;
+class TEntrainement;
+class TFicheExercices;
 class TSessionLexique;
 
 class TEcran : public QMainWindow {
@@ -73,6 +75,10 @@ public:
     // The known verbs of the model of the verb shown, each a click from its
     // conjugation (Ctrl+M, or the button beside the model).
     void MemeModele1Click();
+    // The worksheet dialog (Ctrl+E) and the practice panel (Ctrl+Shift+E),
+    // each made once and kept, non-modal, beside the window.
+    void FicheExercices1Click();
+    void Entrainement1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
@@ -175,6 +181,8 @@ private:
     QString ProchesPour_;
 
     TMenus Menus_;
+    TFicheExercices* Fiche_ = nullptr;
+    TEntrainement* Entrainement_ = nullptr;
 };
 
 }  // namespace florimot

@@ -16,7 +16,7 @@ jsonschema.Draft202012Validator.check_schema(schema)
 valideur = jsonschema.Draft202012Validator(schema)
 
 ORDRES = {2: {k: list(schema["$defs"][k]["properties"])
-              for k in ("conjugaison", "nonVerbe", "analyse", "modele", "modeleInconnu")}}
+              for k in ("conjugaison", "nonVerbe", "analyse", "modele", "modeleInconnu", "fiche")}}
 
 
 def verifie(ligne, origine):
@@ -26,6 +26,7 @@ def verifie(ligne, origine):
         raise SystemExit(f"{origine} : {erreurs[0].message}\n  {ligne[:300]}")
     if objet.get("format") == 2:
         genre = ("analyse" if "forme" in objet else "modele" if "nombre" in objet
+                 else "fiche" if "graine" in objet
                  else ("conjugaison" if objet["verbe"] else "nonVerbe") if "groupe" in objet
                  else "modeleInconnu")
         attendu = [k for k in ORDRES[2][genre] if k in objet]
@@ -60,6 +61,7 @@ COURSES = [
     (["--analyse", "--json", "--traits", "unimorph,ud"], FORMES),
     (["--analyse", "--json"], ["ils se sont parlés", "elle a venue", "nous mangons"]),
     (["--modele", "--json"], ["acquérir", "parler", "maison"]),
+    (["--exercices", "--json", "--graine", "3", "--nombre", "6", "--feminin"], ["payer", "venir", "neiger"]),
 ]
 produites = 0
 for n, (options, textes) in enumerate(COURSES):
