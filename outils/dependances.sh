@@ -12,7 +12,8 @@ paquets=(
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
   libhunspell-dev hunspell-fr-comprehensive
-  rapidjson-dev
+  rapidjson-dev zlib1g-dev
+  dict-freedict-fra-eng dict-freedict-eng-fra espeak-ng
   mandoc desktop-file-utils appstream
   devscripts
 )
