@@ -72,6 +72,12 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                 json = true;
                 lus.format = FormatSortie::Json;
                 break;
+            case ActionDrapeau::Anglais:
+                if (valeur.empty() || !EstTexteAcceptable(valeur))
+                    return Refus("conjugue : --anglais : valeur manquante\n");
+                lus.anglais.push_back(valeur);
+                break;
+            case ActionDrapeau::Ecouter: lus.ecouter = true; break;
             case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
             case ActionDrapeau::FinOptions: options = false; break;

@@ -31,6 +31,10 @@ struct TArguments {
     // --suggestions: suggestions for misses on standard input too (they are
     // given for the texts of the command line already).
     bool suggestions = false;
+    // --anglais TEXT, each time given: English texts to find French verbs for.
+    std::vector<std::string_view> anglais;
+    // --ecouter: each verb's lines said aloud as well.
+    bool ecouter = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

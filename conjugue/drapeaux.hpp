@@ -20,6 +20,8 @@ enum class ActionDrapeau : unsigned char {
     Tsv,
     Complet,
     Json,
+    Anglais,  // --anglais TEXT: the French verbs an English text asks for
+    Ecouter,  // --ecouter: each verb's lines spoken too
     Aide,
     Version,
     FinOptions,  // "--": the rest are texts
@@ -36,7 +38,8 @@ struct TDrapeau {
     const TDescriptionOption* Option = nullptr;
 
     constexpr bool PrendValeur() const {
-        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne;
+        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
+               Action == ActionDrapeau::Anglais;
     }
 };
 
@@ -48,7 +51,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 19> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -131,6 +134,22 @@ inline constexpr std::array<TDrapeau, 17> Drapeaux = {{
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
      "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
      15},
+    {ActionDrapeau::Anglais,
+     {"--anglais", ""},
+     "TEXTE",
+     "les verbes français d'un texte anglais, avec le temps et la\n"
+     "personne qu'il dit (\"to go\", \"I went\" : aller, passé composé\n"
+     "ou passé simple ; \"she has eaten\" : manger, passé composé) ;\n"
+     "avec --json, un objet : anglais, choix (verbe, cellule,\n"
+     "personne, forme, note). Dictionnaires FreeDict anglais-français\n"
+     "et français-anglais (FLORIMOT_DICTD : leur dossier, vide pour aucun)\n",
+     25},
+    {ActionDrapeau::Ecouter,
+     {"--ecouter", "--écouter"},
+     {},
+     "dit aussi les lignes de chaque verbe, à voix haute, par\n"
+     "espeak-ng (celles que --temps et --personne retiennent)\n",
+     15},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
     {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
@@ -149,7 +168,12 @@ static_assert([] {
 // The row that names `nom`; nullptr for none.
 const TDrapeau* DrapeauNomme(std::string_view nom);
 
-// The flags' part of --help, one entry after another.
-std::string AideDesDrapeaux();
+// The flags' part of --help, one entry after another, in French or in
+// English.
+std::string AideDesDrapeaux(bool anglais = false);
+
+// A flag's lines of help in English, named by its first name; "" for a
+// flag the English help lacks.
+std::string_view AideAnglaise(const TDrapeau& drapeau);
 
 }  // namespace florimot

@@ -6,7 +6,9 @@
 #include <array>
 #include <span>
 
+#include "anglais_texte.hpp"
 #include "entete.hpp"
+#include "json_anglais.hpp"
 #include "legende.hpp"
 #include "mise_en_page.hpp"
 
@@ -92,8 +94,10 @@ public:
             premier_ = false;
         else
             sortie_ += '\n';
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_),
-                              ConjugueGrille(verbe, options_, faits_), largeur_, gras_);
+        std::string entete = EnteteLisible(verbe, options_, faits_);
+        if (const std::string g = LigneGlosses(GlossesAnglaises(verbe.Intitule())); !g.empty())
+            entete.append("\n").append(g);
+        sortie_ += MiseEnPage(entete, ConjugueGrille(verbe, options_, faits_), largeur_, gras_);
     }
     void NonVerbe(const TVerbe&) override {}
 
@@ -217,6 +221,7 @@ private:
         Chaine(entete.Type);
         Cle("regle");
         Chaine(entete.Regle);
+        EcritGlossesJson(json_, entete.Intitule);
         if (inconnu_) {
             Cle("connu");
             json_.Bool(false);

@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "anglais.hpp"
+#include "anglais_texte.hpp"
 #include "citation.hpp"
+#include "ecoute.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
+#include "parole.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -26,8 +30,14 @@ bool Connu(const std::vector<TAnalyse>& analyse) {
 
 class TConjugueur final : public TTraitement {
 public:
-    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, TSorties& sorties, TLexiqueDiffere& lexique)
-        : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
+    TConjugueur(std::unique_ptr<TEcrivain> ecrivain, TSorties& sorties, TLexiqueDiffere& lexique,
+                const TArguments& arguments)
+        : TTraitement(sorties, lexique),
+          ecrivain_(std::move(ecrivain)),
+          options_(arguments.options),
+          ecouter_(arguments.ecouter) {
+        if (ecouter_) lignesDites_ = arguments.filtre.Lignes();
+    }
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
@@ -39,7 +49,10 @@ public:
             sorties_.messages += " : ";
             sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
             sorties_.messages += '\n';
-            if (suggestions_ && !verbe_.TropLong()) Conseille(verbe_.Intitule());
+            if (suggestions_ && !verbe_.TropLong()) {
+                Conseille(verbe_.Intitule());
+                NoteAnglais(verbe_.Intitule(), false);
+            }
             statut_ = std::max(statut_, SortieNonVerbe);
         } else {
             // A misspelt verb is still conjugated from its letters (new verbs
@@ -57,8 +70,10 @@ public:
                 sorties_.messages += '\n';
                 sorties_.VideMessages();
             }
+            if (inconnu) NoteAnglais(verbe_.Intitule(), true);
             ecrivain_->DefinitInconnu(std::move(inconnu));
             ecrivain_->Ecrit(verbe_);
+            if (ecouter_) Ecoute(faits);
         }
         sorties_.Libere();
     }
@@ -74,8 +89,47 @@ private:
         return VerbesProches(*l, infinitif);
     }
 
+    // Under a verb the dictionary does not know, that it reads as English
+    // ("googler", "checker"); under a text of several words that is no verb,
+    // that it reads as an English verb phrase ("i went"). A single word
+    // that is no verb may well be French ("accent"): nothing is said of it.
+    void NoteAnglais(std::string_view mot, bool verbe) {
+        const bool anglais = verbe
+                                 ? PeutEtreAnglais(mot, MotAnglais)
+                                 : mot.find(' ') != std::string_view::npos &&
+                                       AnalyseTexte(mot).empty() && !RechercheAnglaise(mot).empty();
+        if (!anglais) return;
+        sorties_.Vide();
+        sorties_.messages += mot;
+        sorties_.messages += " : ";
+        sorties_.messages += MotPeutEtreAnglais;
+        sorties_.messages += " (conjugue --anglais)\n";
+        sorties_.VideMessages();
+    }
+
+    // The lines shown, then said: the whole grid, or what --temps and
+    // --personne keep.
+    void Ecoute(const TFaits& faits) {
+        sorties_.Vide();
+        const LignesGrille lignes = ConjugueGrille(verbe_, options_, faits);
+        std::vector<std::string> dites;
+        if (lignesDites_.empty())
+            for (int i = 0; i < NombreLignesGrille; ++i) dites.emplace_back(lignes[std::size_t(i)]);
+        else
+            for (std::size_t i : lignesDites_) dites.emplace_back(lignes[i]);
+        if (const int e = Dit(PrepareParole(dites)); e != 0) {
+            sorties_.messages += "conjugue : --ecouter : ";
+            sorties_.messages += std::strerror(e);
+            sorties_.messages += '\n';
+            statut_ = std::max(statut_, SortieNonVerbe);
+        }
+    }
+
     std::unique_ptr<TEcrivain> ecrivain_;
     TVerbe verbe_;
+    const TOptions& options_;
+    bool ecouter_;
+    std::vector<std::size_t> lignesDites_;
 };
 
 // --analyse: from each form back to the verbs whose grid holds it. The form
@@ -178,7 +232,8 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                      arguments.filtre)
                 : CreeEcrivain(arguments.format, sorties.texte, arguments.options,
                                presentation.largeur, presentation.gras, arguments.complet);
-        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique);
+        traitement =
+            std::make_unique<TConjugueur>(std::move(ecrivain), sorties, lexique, arguments);
     }
     // A batch on standard input asks for none unless told: each would load
     // the dictionary and cost a tenth of a second.

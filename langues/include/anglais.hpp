@@ -56,4 +56,9 @@ std::vector<TChoixAnglais> RechercheAnglaise(std::string_view texte);
 // a French ending ("checker": check).
 bool PeutEtreAnglais(std::string_view mot, bool (*anglais)(std::string_view) = nullptr);
 
+// Whether English spells `mot` so, by Debian's en_US hunspell dictionary
+// (FLORIMOT_HUNSPELL_EN: another, without .aff and .dic; empty for none).
+// False without one.
+bool MotAnglais(std::string_view mot);
+
 }  // namespace florimot

@@ -197,7 +197,7 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
         {{"--json", "googler"},
          0,
          "\"modele\":\"parler\",\"regle\":\"\",\"connu\":false,\"suggestions\":[],",
-         "",
+         "googler : mot inconnu, peut-être anglais (conjugue --anglais)\n",
          true},
         {{"--json", "ammener"},
          0,
