@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "apparence.hpp"
+#include "dictd.hpp"
 #include "florimot_version.hpp"
 
 namespace florimot {
@@ -82,6 +83,11 @@ TAbout::TAbout(QWidget* parent)
                   QStringLiteral("Si vous découvrez une faute, merci de m'en faire part au"),
                   {8, 176}, 11);
     CreeEtiquette(this, "Label8", QStringLiteral("florimot@example.org"), {8, 192}, 11);
+    // Where the English meanings come from, when they are shown at all.
+    if (const TDictd* d = DictionnaireFrancaisAnglais())
+        CreeEtiquette(this, "SourceAnglais",
+                      tr("Sens anglais : %1 (GPL-2+)").arg(QString::fromStdString(d->Titre())),
+                      {8, 250}, 10);
 }
 
 void TAbout::OKClick() {

@@ -27,6 +27,8 @@ class QTabBar;
 namespace florimot {
 
 class TContenu : public QWidget {
+    Q_OBJECT
+
 public:
     enum class Usage { Ecran, Impression };
 
@@ -70,6 +72,17 @@ public:
     // What conjugates: the button, pressed by Enter too, and what it runs.
     void PresseConjugue();
     void QuandConjugue(std::function<void()> action);
+    // Under the pages when no analysis is shown: the verb's English
+    // meanings ("" for none).
+    void DefinitGlose(const QString& glose);
+    // The « Écouter » button at the end of the verb's row, the lists'
+    // context menu, both running `ecoute`.
+    void AttacheEcoute(QAction* ecoute);
+    // What « Écouter » says: the lines selected, in the grid's order; else
+    // the whole tense of the list that has the focus, else the indicatif
+    // présent.
+    QStringList LignesAEcouter() const;
+
     // The page shown, 0 to 2, and what runs when it changes.
     int Page() const;
     void DefinitPage(int onglet);
@@ -89,6 +102,8 @@ private:
     QLabel* ModeleL = nullptr;
     QLabel* NoteL = nullptr;
     QLabel* AnalyseL = nullptr;
+    QLabel* GloseL = nullptr;
+    QPushButton* EcouterB = nullptr;
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages
     QTabBar* PageSet = nullptr;
@@ -107,6 +122,8 @@ private:
     void EcritOptions(bool deuxLignes);
     void PlaceParticipe();
     void PlaceAnalyse();
+    // The meanings' line, where the analysis leaves room for it.
+    void PlaceGlose();
     // What a screen reader says of each control, and the Tab order.
     void NommePourLecteurs();
 
@@ -114,6 +131,7 @@ private:
     QString Note_;
     QString Regle_;
     QString Analyse_;
+    QString Glose_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
     QSize PageFeuille_;

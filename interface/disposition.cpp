@@ -61,6 +61,8 @@ void TContenu::Agence() {
         MarqueCoupures(liste);
     }
     PlaceParticipe();
+    if (EcouterB != nullptr)
+        EcouterB->move(std::max(width(), Reference_.width()) - 8 - EcouterB->width(), 7);
     AligneGroupe();
     PlaceAnalyse();
 }
@@ -80,6 +82,7 @@ void TContenu::PlaceAnalyse() {
     }
     const int gauche = 8;
     AnalyseL->setVisible(!Analyse_.isEmpty());
+    PlaceGlose();
     if (Analyse_.isEmpty()) return;
     EcritSurDeuxLignes(AnalyseL, Analyse_, droite - 4 - gauche);
     AnalyseL->adjustSize();
@@ -126,7 +129,10 @@ void TContenu::AligneGroupe() {
     // for the window breaks the options' caption in two lines, then takes
     // smaller type, rather than running off the window's edge.
     constexpr int Ecart = 6;
-    const int limite = std::max(width(), Reference_.width()) - 8;
+    // The « Écouter » button keeps the row's end.
+    const int limite =
+        std::max(width(), Reference_.width()) - 8 -
+        (EcouterB != nullptr && EcouterB->isVisibleTo(this) ? EcouterB->width() + 6 : 0);
     const auto aligne = [&](QLabel* legende, const QLabel* sur, int x) {
         // On the baseline of the caption it qualifies; two lines centred on it.
         legende->setVisible(!legende->text().isEmpty());

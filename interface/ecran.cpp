@@ -21,17 +21,21 @@
 
 #include "about.hpp"
 #include "aide.hpp"
+#include "anglais.hpp"
+#include "anglais_texte.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
 #include "faits.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
+#include "parole.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
 #include "selection.hpp"
 #include "session_lexique.hpp"
 #include "travail_impression.hpp"
 #include "verbe.hpp"
+#include "voix.hpp"
 
 namespace florimot {
 
@@ -81,6 +85,10 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     });
     Menus_ = CreeMenus(*this);
     ActiveHistorique();
+    Voix_ = new TVoix(this);
+    Voix_->QuandChange([this] { ActiveEcoute(); });
+    ActiveEcoute();
+    Contenu_->AttacheEcoute(Menus_.Ecouter);
     Contenu_->AttacheRaccourcisPages(this);
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
@@ -240,8 +248,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             MetNote(sansForme ? QString() : intitule);
             if (avertit) ProposeProches(sansForme ? QString() : intitule);
             if (!sansForme) Memorise();
-            // The window already shows what the warning is about.
-            if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
+            // An English verb phrase offers its French verbs instead of a
+            // warning; otherwise the window already shows what the warning
+            // is about.
+            const bool anglais = avertit && sansForme && ProposeAnglais(texte.trimmed());
+            if (avertit && verbe.DonneGroupe() == 0 && !anglais) Avertit(texte);
         }
     }
     ConjugueEnAttente();
@@ -251,7 +262,11 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                         bool avecNote) {
     Entete_ = FaitEntete(verbe, Options_, faits);
     AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
-    return Contenu_->Remplit(Entete_, lignes);
+    const QString intitule = Contenu_->Remplit(Entete_, lignes);
+    Contenu_->DefinitGlose(verbe.DonneGroupe() == 0 ? QString()
+                                                    : QString::fromStdString(LigneGlosses(
+                                                          GlossesAnglaises(verbe.Intitule()))));
+    return intitule;
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
@@ -426,6 +441,51 @@ void TEcran::CopierConjugaison1Click() {
     // Word for word the command line's readable output, one column.
     QGuiApplication::clipboard()->setText(QString::fromStdString(MiseEnPage(
         EnteteLisible(verbe, Options_, faits), ConjugueGrille(verbe, Options_, faits), 0, false)));
+}
+
+void TEcran::Ecouter1Click() {
+    if (!Voix_->Disponible() || !Montre_) return;
+    std::vector<std::string> lignes;
+    for (const QString& l : Contenu_->LignesAEcouter()) lignes.push_back(l.toStdString());
+    Voix_->Dit(QString::fromStdString(PrepareParole(lignes)));
+}
+
+void TEcran::ActiveEcoute() {
+    QAction* ecoute = Menus_.Ecouter;
+    ecoute->setEnabled(Voix_->Disponible());
+    ecoute->setToolTip(Voix_->Disponible()
+                           ? tr("Dit la ligne choisie, ou tout le temps, en français (F12)")
+                           : Voix_->Raison());
+}
+
+bool TEcran::ProposeAnglais(const QString& texte) {
+    const std::vector<TChoixAnglais> choix = RechercheAnglaise(texte.toStdString());
+    if (choix.empty()) return false;
+    QStringList verbes;
+    QStringList temps;
+    std::vector<NoteAnglaise> notes;
+    for (const TChoixAnglais& c : choix) {
+        const QString v = QString::fromStdString(c.infinitif);
+        if (!verbes.contains(v)) verbes << v;
+        for (const Cellule& cellule : Grille)
+            if (cellule.Nom == c.cellule) {
+                const QString t = (QString::fromUtf8(cellule.Mode) + u' ' +
+                                   QString::fromUtf8(cellule.Temps).toLower());
+                if (!temps.contains(t)) temps << t;
+            }
+        if (c.note != NoteAnglaise::Aucune &&
+            std::find(notes.begin(), notes.end(), c.note) == notes.end())
+            notes.push_back(c.note);
+    }
+    QString phrase = tr("En anglais, « %1 » :").arg(texte);
+    if (!temps.isEmpty()) phrase += u' ' + temps.join(QStringLiteral(", "));
+    for (NoteAnglaise n : notes)
+        phrase += QStringLiteral(" (") + QString::fromUtf8(TexteNoteAnglaise(n)) + u')';
+    Proposition_->Definit(phrase, verbes, [this](const QString& verbe) {
+        Contenu_->DefinitEntree(verbe);
+        ConjugueClick();
+    });
+    return true;
 }
 
 void TEcran::Quitter1Click() {

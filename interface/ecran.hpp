@@ -24,6 +24,7 @@ class TAbout;
 class TBandeauProposition;
 class TContenu;
 class TSessionLexique;
+class TVoix;
 
 class TEcran : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,8 @@ public:
     void Imprimer1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
+    // Says the selected lines, or the whole tense, with the French voice.
+    void Ecouter1Click();
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
@@ -132,6 +135,12 @@ private:
     // Widens the window, as far as the screen allows, until no line of the
     // page shown is cut.
     void AjusteLargeur();
+    // The English verb phrase `texte` ("i went") in the suggestion strip: a
+    // button for each French verb it may stand for, the tenses and what
+    // English leaves open in the sentence. False when it reads as none.
+    bool ProposeAnglais(const QString& texte);
+    // « Écouter » greyed, with the reason in its tooltip, without a voice.
+    void ActiveEcoute();
 
     TDialogues& Dialogues_;
     TAbout* About_ = nullptr;
@@ -163,6 +172,7 @@ private:
     QString ProchesPour_;
 
     TMenus Menus_;
+    TVoix* Voix_ = nullptr;
 };
 
 }  // namespace florimot

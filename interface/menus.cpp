@@ -28,6 +28,7 @@ const Commande CommandesAction[] = {
      &TEcran::EnregistrerPdf1Click},
     {"CopierConjugaison1", "C&opier la conjugaison", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
      &TEcran::CopierConjugaison1Click},
+    {"Ecouter1", "É&couter", Qt::Key_F12, &TEcran::Ecouter1Click},
     {nullptr, nullptr, {}, nullptr},
     {"Precedent1", "P&récédent", Qt::ALT | Qt::Key_Left, &TEcran::Precedent1Click},
     {"Suivant1", "&Suivant", Qt::ALT | Qt::Key_Right, &TEcran::Suivant1Click},
@@ -79,6 +80,7 @@ TMenus CreeMenus(TEcran& ecran) {
         QAction* ajoutee = Ajoute(ecran, action, commande);
         if (ajoutee->objectName() == QStringLiteral("Precedent1")) menus.Precedent = ajoutee;
         if (ajoutee->objectName() == QStringLiteral("Suivant1")) menus.Suivant = ajoutee;
+        if (ajoutee->objectName() == QStringLiteral("Ecouter1")) menus.Ecouter = ajoutee;
     }
     QMenu* options = AjouteMenu(menus.Barre, "Options", QStringLiteral("&Options"));
     for (std::size_t i = 0; i < menus.Options.size(); ++i) {

@@ -385,6 +385,17 @@ std::vector<TChoixAnglais> RechercheAnglaise(std::string_view texte) {
     return RechercheAnglaise(DictionnaireAnglaisFrancais(), DictionnaireFrancaisAnglais(), texte);
 }
 
+bool CommenceCommeDeLAnglais(std::string_view texte) {
+    const std::size_t blanc = texte.find(' ');
+    if (blanc == std::string_view::npos) return false;
+    std::string premier(texte.substr(0, blanc));
+    for (char& c : premier)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (premier == "to" || premier == "let's") return true;
+    return std::any_of(anglais::Sujets.begin(), anglais::Sujets.end(),
+                       [&](const anglais::TSujet& s) { return s.mot == premier; });
+}
+
 bool PeutEtreAnglais(std::string_view mot, bool (*anglais)(std::string_view)) {
     // Letter groups of English that French verbs' spelling has not ("th"
     // and "sh" it has: sympathiser, déshabiller).

@@ -50,6 +50,10 @@ std::vector<TChoixAnglais> RechercheAnglaise(const TDictd* anglaisFrancais,
 // The same with the installed dictionaries.
 std::vector<TChoixAnglais> RechercheAnglaise(std::string_view texte);
 
+// Whether `texte` starts as an English verb phrase does: "i", "you", "she",
+// "they"…, "to" or "let's" followed by a blank. No French text starts so.
+bool CommenceCommeDeLAnglais(std::string_view texte);
+
 // Whether a word the French dictionary does not know reads as English:
 // letter groups no French verb has ("th", "sh", "ck", "oo", "w"…), or
 // `anglais` (a spelling check, may be null) accepting it or its stem before

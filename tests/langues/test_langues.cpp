@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../dictd_essai.hpp"
 #include "anglais.hpp"
 #include "parole.hpp"
 
@@ -36,55 +37,13 @@ std::vector<std::vector<std::string>> LitTsv(const std::string& nom) {
     return lignes;
 }
 
-// A dictionary in dictd's format, written here: its .index, and its
-// articles compressed with gzip as dictzip does.
-void EcritDictd(const std::string& base,
-                const std::vector<std::pair<std::string, std::string>>& articles) {
-    const auto base64 = [](std::size_t n) {
-        constexpr std::string_view C =
-            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        std::string s;
-        do {
-            s.insert(s.begin(), C[n % 64]);
-            n /= 64;
-        } while (n > 0);
-        return s;
-    };
-    std::string texte, index;
-    for (const auto& [mot, article] : articles) {
-        index += mot + "\t" + base64(texte.size()) + "\t" + base64(article.size()) + "\n";
-        texte += article;
-    }
-    std::ofstream(base + ".index") << index;
-    gzFile f = gzopen((base + ".dict.dz").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(gzwrite(f, texte.data(), static_cast<unsigned>(texte.size())),
-              static_cast<int>(texte.size()));
-    gzclose(f);
-}
-
 class Dictionnaires : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dossier_ =
             std::filesystem::temp_directory_path() / ("florimot-dictd-" + std::to_string(getpid()));
         std::filesystem::create_directories(dossier_);
-        EcritDictd(
-            (dossier_ / "freedict-fra-eng").string(),
-            {{"00databaseshort", "00databaseshort\n     Essai français-anglais\n"},
-             {"accueillir", "accueillir /akœjiʀ/ <v>\n1. accept, receive\n2. welcome, greet\n"},
-             {"aller", "aller /ale/ <v>\ngo, travel\n"},
-             {"foyer", "foyer /fwaje/ <n, masc>\nhome, hearth\n"},
-             {"lever", "lever /ləve/ <v>\nlift, raise\n"},
-             {"manger", "manger /mɑ̃ʒe/ <v>\neat\n"},
-             {"maison", "maison /mɛzɔ̃/ <n, fem>\nhouse, home\n"},
-             {"se lever", "se lever /sələve/ <v>\nget up, rise\n"},
-             {"voir", "voir /vwaʀ/ <v>\nsee\n"}});
-        EcritDictd((dossier_ / "freedict-eng-fra").string(),
-                   {{"go", "go /gou/\n1. aller, se déplacer\n2. aller en véhicule\n"},
-                    {"home", "home /həum/\nmaison, foyer\n"},
-                    {"see", "see /siː/\nvoir\n"},
-                    {"welcome", "welcome /welkəm/\n1. accueillir\n2. bienvenue\n"}});
+        ASSERT_TRUE(essais::EcritFreeDictEssai(dossier_.string()));
         fra_ = TDictd::Ouvre((dossier_ / "freedict-fra-eng").string());
         eng_ = TDictd::Ouvre((dossier_ / "freedict-eng-fra").string());
     }
