@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "conjugaison.hpp"
@@ -25,6 +26,10 @@ class QPushButton;
 class QTabBar;
 
 namespace florimot {
+
+// What a tense is for, as the tooltip of its caption ("" for a cell with no
+// caption).
+QString ExplicationTemps(std::string_view cellule);
 
 class TContenu : public QWidget {
     Q_OBJECT

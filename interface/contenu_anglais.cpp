@@ -2,10 +2,13 @@
 // English meanings under the pages, and what « Écouter » says.
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <string_view>
+#include <utility>
 
 #include "apparence.hpp"
 #include "contenu.hpp"
@@ -79,6 +82,78 @@ QStringList TContenu::LignesAEcouter() const {
         if (liste != nullptr && liste->hasFocus()) tenue = liste;
     for (int i = 0; i < tenue->count(); ++i) lignes << tenue->item(i)->text();
     return lignes;
+}
+
+QString ExplicationTemps(std::string_view cellule) {
+    // What each tense is for, in a few words: the captions stay French, the
+    // tooltip explains them in the window's language.
+    static constexpr std::pair<std::string_view, const char*> Explications[] = {
+        {"PresInd",
+         QT_TRANSLATE_NOOP(
+             "Florimot",
+             "Présent de l'indicatif : ce qui se passe maintenant, ce qui est toujours vrai")},
+        {"PCInd", QT_TRANSLATE_NOOP(
+                      "Florimot",
+                      "Passé composé : une action passée et achevée, le passé de la conversation")},
+        {"ImpInd",
+         QT_TRANSLATE_NOOP(
+             "Florimot",
+             "Imparfait : ce qui durait ou se répétait dans le passé, le décor d'un récit")},
+        {"PqpInd",
+         QT_TRANSLATE_NOOP("Florimot",
+                           "Plus-que-parfait : ce qui avait eu lieu avant un autre moment passé")},
+        {"PSInd", QT_TRANSLATE_NOOP(
+                      "Florimot",
+                      "Passé simple : une action passée et achevée, le passé des récits écrits")},
+        {"PAInd",
+         QT_TRANSLATE_NOOP("Florimot",
+                           "Passé antérieur : ce qui avait eu lieu juste avant un passé simple")},
+        {"FSInd", QT_TRANSLATE_NOOP("Florimot", "Futur simple : ce qui aura lieu")},
+        {"FAInd", QT_TRANSLATE_NOOP(
+                      "Florimot", "Futur antérieur : ce qui aura eu lieu avant un moment à venir")},
+        {"PresSubj",
+         QT_TRANSLATE_NOOP(
+             "Florimot",
+             "Subjonctif présent : après « que », un souhait, un doute, une nécessité")},
+        {"PCSubj",
+         QT_TRANSLATE_NOOP("Florimot", "Subjonctif passé : le subjonctif d'une action achevée")},
+        {"ImpSubj", QT_TRANSLATE_NOOP("Florimot",
+                                      "Subjonctif imparfait : le subjonctif de la langue écrite "
+                                      "soutenue, après un verbe au passé")},
+        {"PQPSubj",
+         QT_TRANSLATE_NOOP(
+             "Florimot",
+             "Subjonctif plus-que-parfait : le subjonctif passé de la langue écrite soutenue")},
+        {"PresImp", QT_TRANSLATE_NOOP("Florimot", "Impératif présent : un ordre, un conseil")},
+        {"PCImp", QT_TRANSLATE_NOOP(
+                      "Florimot", "Impératif passé : un ordre à accomplir avant un moment donné")},
+        {"PresCond",
+         QT_TRANSLATE_NOOP(
+             "Florimot",
+             "Conditionnel présent : ce qui aurait lieu sous une condition, une demande polie")},
+        {"P1Cond",
+         QT_TRANSLATE_NOOP("Florimot",
+                           "Conditionnel passé : ce qui aurait eu lieu sous une condition")},
+        {"P2Cond",
+         QT_TRANSLATE_NOOP(
+             "Florimot", "Conditionnel passé 2e forme : le même, dans la langue écrite soutenue")},
+        {"InfPres", QT_TRANSLATE_NOOP("Florimot", "Infinitif présent : le verbe sans personne")},
+        {"InfPasse", QT_TRANSLATE_NOOP(
+                         "Florimot", "Infinitif passé : le verbe sans personne, l'action achevée")},
+        {"PartPasse",
+         QT_TRANSLATE_NOOP("Florimot",
+                           "Participe passé : masculin et féminin, singulier et pluriel")},
+        {"PartPasseComp",
+         QT_TRANSLATE_NOOP("Florimot",
+                           "Participe passé composé : l'action achevée avant une autre")},
+        {"GerPres",
+         QT_TRANSLATE_NOOP("Florimot", "Gérondif présent : en même temps qu'une autre action")},
+        {"GerPasse",
+         QT_TRANSLATE_NOOP("Florimot", "Gérondif passé : achevé avant une autre action")},
+    };
+    for (const auto& [nom, texte] : Explications)
+        if (nom == cellule) return QCoreApplication::translate("Florimot", texte);
+    return {};
 }
 
 }  // namespace florimot

@@ -263,9 +263,13 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
     Entete_ = FaitEntete(verbe, Options_, faits);
     AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
     const QString intitule = Contenu_->Remplit(Entete_, lignes);
-    Contenu_->DefinitGlose(verbe.DonneGroupe() == 0 ? QString()
-                                                    : QString::fromStdString(LigneGlosses(
-                                                          GlossesAnglaises(verbe.Intitule()))));
+    QStringList glosses;
+    if (verbe.DonneGroupe() != 0)
+        for (const std::string& g : GlossesAnglaises(verbe.Intitule()))
+            glosses << QString::fromStdString(g);
+    Contenu_->DefinitGlose(glosses.isEmpty()
+                               ? QString()
+                               : tr("en anglais : %1").arg(glosses.join(QStringLiteral(", "))));
     return intitule;
 }
 
@@ -299,18 +303,18 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
 
 void TEcran::Avertit(const QString& texte) {
     const QStringList suggestions = Session_->Suggestions(texte.trimmed());
-    const QString titre = QStringLiteral("Avertissement");
+    const QString titre = tr("Avertissement");
     if (suggestions.isEmpty()) {
-        Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"), titre,
+        Dialogues_.Demande(this, tr("Ceci n'est pas un Verbe"), titre,
                            TDialogues::Icone::Information, TDialogues::Boutons::Ok);
         return;
     }
     const QString premiere = suggestions.front();
     if (!Dialogues_.Propose(this,
-                            QStringLiteral("Ceci n'est pas un Verbe\n\nSuggestions : ") +
-                                suggestions.join(QStringLiteral(", ")),
+                            tr("Ceci n'est pas un Verbe\n\nSuggestions : %1")
+                                .arg(suggestions.join(QStringLiteral(", "))),
                             titre, TDialogues::Icone::Information,
-                            QStringLiteral("Conjuguer « ") + premiere + QStringLiteral(" »")))
+                            tr("Conjuguer « %1 »").arg(premiere)))
         return;
     // The entry takes the word conjugated; this conjugation is still running,
     // so the suggestion's waits for it to end.
@@ -325,7 +329,14 @@ void TEcran::MetNote(QString intitule) {
     NoteEnAttente_ = pret ? QString() : intitule;
     if (intitule.isEmpty()) return Contenu_->DefinitNote({});
     const std::string dictionnaire = pret ? Session_->Note(intitule).toStdString() : std::string();
-    Contenu_->DefinitNote(QString::fromStdString(NoteDuVerbe(Entete_, dictionnaire, AutreForme_)));
+    QString note = QString::fromStdString(NoteDuVerbe(Entete_, dictionnaire, AutreForme_));
+    // A verb the dictionary does not know that reads as English (googler).
+    TVerbe verbe;
+    verbe.DefinitVerbe(intitule.toStdString());
+    if (!PrepareVerbe(verbe).Connu && PeutEtreAnglais(verbe.Intitule(), MotAnglais))
+        note += (note.isEmpty() ? QString() : QStringLiteral(" — ")) +
+                QCoreApplication::translate("Florimot", MotPeutEtreAnglais.data());
+    Contenu_->DefinitNote(note);
 }
 
 QString TEcran::TexteNomme() const {
@@ -410,9 +421,8 @@ void TEcran::Imprimer1Click() {
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
-    QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"),
-                                                PdfPropose(TexteNomme()),
-                                                QStringLiteral("Documents PDF (*.pdf)"));
+    QString fichier = Dialogues_.DemandeFichier(
+        this, tr("Enregistrer en PDF"), PdfPropose(TexteNomme()), tr("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fichier += QStringLiteral(".pdf");
@@ -450,6 +460,18 @@ void TEcran::Ecouter1Click() {
     Voix_->Dit(QString::fromStdString(PrepareParole(lignes)));
 }
 
+void TEcran::ChoisitLangue(LangueInterface langue) {
+    if (langue == LitLangueInterface()) return;
+    EcritLangueInterface(langue);
+    // Said in the language chosen, since it is the reader's.
+    const bool anglais = InterfaceEnAnglais(langue);
+    Dialogues_.Demande(
+        this,
+        anglais ? QStringLiteral("The window will be in English from the next start.")
+                : QStringLiteral("La fenêtre sera en français au prochain démarrage."),
+        QStringLiteral("Florimot"), TDialogues::Icone::Information, TDialogues::Boutons::Ok);
+}
+
 void TEcran::ActiveEcoute() {
     QAction* ecoute = Menus_.Ecouter;
     ecoute->setEnabled(Voix_->Disponible());
@@ -457,6 +479,13 @@ void TEcran::ActiveEcoute() {
                            ? tr("Dit la ligne choisie, ou tout le temps, en français (F12)")
                            : Voix_->Raison());
 }
+
+// The notes of the English search, said by the presentation in French.
+[[maybe_unused]] constexpr const char* NotesAnglaises[] = {
+    QT_TRANSLATE_NOOP("Florimot", "mot inconnu, peut-être anglais"),
+    QT_TRANSLATE_NOOP("Florimot", "l'anglais n'a qu'un passé : passé composé ou passé simple"),
+    QT_TRANSLATE_NOOP("Florimot", "« you » : tu ou vous"),
+};
 
 bool TEcran::ProposeAnglais(const QString& texte) {
     const std::vector<TChoixAnglais> choix = RechercheAnglaise(texte.toStdString());
@@ -480,7 +509,8 @@ bool TEcran::ProposeAnglais(const QString& texte) {
     QString phrase = tr("En anglais, « %1 » :").arg(texte);
     if (!temps.isEmpty()) phrase += u' ' + temps.join(QStringLiteral(", "));
     for (NoteAnglaise n : notes)
-        phrase += QStringLiteral(" (") + QString::fromUtf8(TexteNoteAnglaise(n)) + u')';
+        phrase += QStringLiteral(" (") +
+                  QCoreApplication::translate("Florimot", TexteNoteAnglaise(n).data()) + u')';
     Proposition_->Definit(phrase, verbes, [this](const QString& verbe) {
         Contenu_->DefinitEntree(verbe);
         ConjugueClick();
@@ -489,9 +519,9 @@ bool TEcran::ProposeAnglais(const QString& texte) {
 }
 
 void TEcran::Quitter1Click() {
-    const auto reponse = Dialogues_.Demande(
-        this, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"), QStringLiteral("Quitter"),
-        TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
+    const auto reponse =
+        Dialogues_.Demande(this, tr("Êtes-vous sûr de vouloir quitter ?"), tr("Quitter"),
+                           TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
     if (reponse != TDialogues::Reponse::Oui) return;
     // The program ends without closing its window: what it keeps is written now.
     GardeReglages();
@@ -506,7 +536,7 @@ void TEcran::APropos1Click() {
 }
 
 void TEcran::Aide1Click() {
-    Dialogues_.Demande(this, TexteAide(), QStringLiteral("Aide"), TDialogues::Icone::Information,
+    Dialogues_.Demande(this, TexteAide(), tr("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
 }
 

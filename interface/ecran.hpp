@@ -16,6 +16,7 @@
 #include "entree_verbe.hpp"
 #include "historique.hpp"
 #include "impression.hpp"
+#include "langue_interface.hpp"
 #include "menus.hpp"
 
 namespace florimot {
@@ -73,6 +74,9 @@ public:
     void CopierConjugaison1Click();
     // Says the selected lines, or the whole tense, with the French voice.
     void Ecouter1Click();
+    // The menu « Langue de l'interface / Interface language »: kept in the
+    // settings, in force from the next start.
+    void ChoisitLangue(LangueInterface langue);
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();

@@ -14,8 +14,9 @@ TVoix::TVoix(QObject* parent) : QObject(parent) {
         return;
     }
     if (QTextToSpeech::availableEngines().isEmpty()) {
-        raison_ = tr("Pas de voix : aucun moteur de synthèse vocale n'est installé "
-                     "(paquet qt6-speech-speechd-plugin)");
+        raison_ =
+            tr("Pas de voix : aucun moteur de synthèse vocale n'est installé "
+               "(paquet qt6-speech-speechd-plugin)");
         return;
     }
     moteur_ = choisi != nullptr ? new QTextToSpeech(QString::fromLocal8Bit(choisi), this)

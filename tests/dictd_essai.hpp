@@ -40,16 +40,17 @@ inline bool EcritDictd(const std::string& base,
 // The two FreeDict dictionaries the tests read, small: a few verbs, a noun
 // whose English is also a verb's, a pronominal verb.
 inline bool EcritFreeDictEssai(const std::string& dossier) {
-    return EcritDictd(dossier + "/freedict-fra-eng",
-                      {{"00databaseshort", "00databaseshort\n     Essai français-anglais\n"},
-                       {"accueillir", "accueillir /akœjiʀ/ <v>\n1. accept, receive\n2. welcome, greet\n"},
-                       {"aller", "aller /ale/ <v>\ngo, travel\n"},
-                       {"foyer", "foyer /fwaje/ <n, masc>\nhome, hearth\n"},
-                       {"lever", "lever /ləve/ <v>\nlift, raise\n"},
-                       {"manger", "manger /mɑ̃ʒe/ <v>\neat\n"},
-                       {"maison", "maison /mɛzɔ̃/ <n, fem>\nhouse, home\n"},
-                       {"se lever", "se lever /sələve/ <v>\nget up, rise\n"},
-                       {"voir", "voir /vwaʀ/ <v>\nsee\n"}}) &&
+    return EcritDictd(
+               dossier + "/freedict-fra-eng",
+               {{"00databaseshort", "00databaseshort\n     Essai français-anglais\n"},
+                {"accueillir", "accueillir /akœjiʀ/ <v>\n1. accept, receive\n2. welcome, greet\n"},
+                {"aller", "aller /ale/ <v>\ngo, travel\n"},
+                {"foyer", "foyer /fwaje/ <n, masc>\nhome, hearth\n"},
+                {"lever", "lever /ləve/ <v>\nlift, raise\n"},
+                {"manger", "manger /mɑ̃ʒe/ <v>\neat\n"},
+                {"maison", "maison /mɛzɔ̃/ <n, fem>\nhouse, home\n"},
+                {"se lever", "se lever /sələve/ <v>\nget up, rise\n"},
+                {"voir", "voir /vwaʀ/ <v>\nsee\n"}}) &&
            EcritDictd(dossier + "/freedict-eng-fra",
                       {{"go", "go /gou/\n1. aller, se déplacer\n2. aller en véhicule\n"},
                        {"home", "home /həum/\nmaison, foyer\n"},

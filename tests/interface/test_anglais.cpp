@@ -2,6 +2,7 @@
 // meanings under the pages, English verb phrases in the suggestion strip,
 // « Écouter » and why it is greyed.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,9 +12,11 @@
 #include <memory>
 
 #include "../dictd_essai.hpp"
+#include "apparence.hpp"
 #include "contenu.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "langue_interface.hpp"
 
 using namespace florimot;
 
@@ -37,7 +40,8 @@ class TestAnglais : public QObject {
     }
     QStringList BoutonsProposes() {
         QStringList textes;
-        for (QPushButton* b : Ecran->findChildren<QPushButton*>(QStringLiteral("ConjugueProposition")))
+        for (QPushButton* b :
+             Ecran->findChildren<QPushButton*>(QStringLiteral("ConjugueProposition")))
             if (b->isVisibleTo(Ecran.get())) textes << b->text();
         return textes;
     }
@@ -81,8 +85,8 @@ private slots:
 
     void rechercheAnglaise() {
         Conjugue(QStringLiteral("I went"));
-        QCOMPARE(BoutonsProposes(),
-                 QStringList({QStringLiteral("Conjuguer « aller »"), QStringLiteral("Conjuguer « se déplacer »")}));
+        QCOMPARE(BoutonsProposes(), QStringList({QStringLiteral("Conjuguer « aller »"),
+                                                 QStringLiteral("Conjuguer « se déplacer »")}));
         const QString phrase = Composant<QLabel>("PhraseProposition")->text();
         QVERIFY2(phrase.contains(QStringLiteral("passé composé")) &&
                      phrase.contains(QStringLiteral("passé simple")) &&
@@ -121,6 +125,19 @@ private slots:
         QCOMPARE(contenu->LignesAEcouter(), QStringList({QStringLiteral("nous allions")}));
     }
 
+    // The menu « Langue de l'interface / Interface language »: kept in the
+    // settings, told in the language chosen.
+    void langueChoisie() {
+        QCOMPARE(LitLangueInterface(), LangueInterface::Systeme);
+        Composant<QAction>("Langue2")->trigger();
+        QCOMPARE(LitLangueInterface(), LangueInterface::Anglais);
+        QVERIFY(Dialogues->Boites.back().Texte.contains(QStringLiteral("English")));
+        Composant<QAction>("Langue0")->trigger();
+        QCOMPARE(LitLangueInterface(), LangueInterface::Systeme);
+        QVERIFY(InterfaceEnAnglais(LangueInterface::Anglais));
+        QVERIFY(!InterfaceEnAnglais(LangueInterface::Francais));
+    }
+
     // The window with a meaning shown, for a look by eye; written only when
     // FLORIMOT_CAPTURES names a folder.
     void capture() {
@@ -133,5 +150,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAnglais)
+// The application as the program prepares it: under an English locale, the
+// capture shows the English window.
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    TestAnglais test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_anglais.moc"
