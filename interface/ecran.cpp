@@ -511,9 +511,30 @@ bool TEcran::ProposeAnglais(const QString& texte) {
     for (NoteAnglaise n : notes)
         phrase += QStringLiteral(" (") +
                   QCoreApplication::translate("Florimot", TexteNoteAnglaise(n).data()) + u')';
-    Proposition_->Definit(phrase, verbes, [this](const QString& verbe) {
+    // A verb chosen is conjugated with the lines the English said selected
+    // (she has eaten: elle a mangé, under Féminin).
+    Proposition_->Definit(phrase, verbes, [this, choix](const QString& verbe) {
+        std::vector<TLigneChoisie> lignes;
+        for (const TChoixAnglais& c : choix) {
+            if (QString::fromStdString(c.infinitif) != verbe) continue;
+            Options_.Feminin = c.feminin;
+            Options_.Negation = c.negation;
+            for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+                const Cellule& cellule = GrilleComplete[i];
+                if (cellule.Nom != c.cellule) continue;
+                // The impératif's lines are tu, nous, vous.
+                const int ligne = cellule.DecalageMode == ModeImperatif
+                                      ? (c.personne == 2   ? 0
+                                         : c.personne == 4 ? 1
+                                                           : 2)
+                                      : c.personne - cellule.PremierePersonne;
+                if (ligne >= 0 && ligne < cellule.NombreLignes()) lignes.push_back({i, ligne});
+            }
+        }
+        CocheOptions();
         Contenu_->DefinitEntree(verbe);
         ConjugueClick();
+        if (!Conjugue_) Contenu_->Selectionne(lignes);
     });
     return true;
 }

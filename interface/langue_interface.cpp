@@ -45,10 +45,9 @@ void InstalleLangue(QApplication& application) {
     // toolkit's dialogs and buttons (Oui, Non, Annuler, the file and print
     // dialogs) speak it with the rest of the window; without Qt's
     // translations installed they stay in English.
-    const bool lue =
-        anglais ? traduction->load(QStringLiteral(":/traductions/florimot_en.qm"))
-                : traduction->load(QStringLiteral("qtbase_fr"),
-                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool lue = anglais ? traduction->load(QStringLiteral(":/traductions/florimot_en.qm"))
+                             : traduction->load(QStringLiteral("qtbase_fr"),
+                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (lue)
         QCoreApplication::installTranslator(traduction);
     else

@@ -38,6 +38,12 @@ class TestAnglais : public QObject {
         QTest::keyClicks(verbe, texte);
         QTest::keyClick(verbe, Qt::Key_Return);
     }
+    QPushButton* PremierPropose() {
+        for (QPushButton* b :
+             Ecran->findChildren<QPushButton*>(QStringLiteral("ConjugueProposition")))
+            if (b->isVisibleTo(Ecran.get())) return b;
+        return nullptr;
+    }
     QStringList BoutonsProposes() {
         QStringList textes;
         for (QPushButton* b :
@@ -94,8 +100,17 @@ private slots:
                  qPrintable(phrase));
         // No « Ceci n'est pas un Verbe » over the choices.
         QVERIFY(Dialogues->Boites.isEmpty());
-        Ecran->findChildren<QPushButton*>(QStringLiteral("ConjugueProposition")).front()->click();
+        PremierPropose()->click();
         QTRY_COMPARE(Composant<QLabel>("VerbeL")->text(), QStringLiteral("aller"));
+        // The tense and person the English said are selected, with its options.
+        Conjugue(QStringLiteral("she has eaten"));
+        PremierPropose()->click();
+        QTRY_COMPARE(Composant<QLabel>("VerbeL")->text(), QStringLiteral("manger"));
+        QVERIFY(Ecran->Options().Feminin);
+        const QList<QListWidgetItem*> choisies = Composant<QListWidget>("PCInd")->selectedItems();
+        QCOMPARE(choisies.size(), qsizetype(1));
+        QCOMPARE(choisies.front()->text(), QStringLiteral("elle a mangé"));
+        Composant<QAction>("Feminin1")->trigger();
         // A text that is no English either is still no verb.
         Conjugue(QStringLiteral("she xyzzies"));
         QVERIFY(BoutonsProposes().isEmpty());

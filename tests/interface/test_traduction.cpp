@@ -75,7 +75,8 @@ private slots:
                             manquent.join(u'\n')));
         // The options' captions come from the engine's table.
         for (const TDescriptionOption& d : DescriptionsOptions)
-            QVERIFY2(traduits.count({QStringLiteral("Florimot"), QString::fromUtf8(d.Menu.data(), qsizetype(d.Menu.size()))}),
+            QVERIFY2(traduits.count({QStringLiteral("Florimot"),
+                                     QString::fromUtf8(d.Menu.data(), qsizetype(d.Menu.size()))}),
                      d.Menu.data());
     }
 
