@@ -41,22 +41,16 @@ std::optional<TLigneChoix> Ligne(const TChoixAnglais& c) {
     const TFaits faits = PrepareVerbe(verbe);
     if (verbe.DonneGroupe() == 0) return std::nullopt;
     if (c.cellule.empty()) return TLigneChoix{&c, nullptr, std::string(verbe.Intitule())};
-    for (const Cellule& cellule : Grille) {
-        if (cellule.Nom != c.cellule) continue;
-        int rang = c.personne;
-        if (cellule.DecalageMode == ModeImperatif) {
-            constexpr int rangs[] = {0, 0, 1, 0, 2, 3, 0};
-            rang = c.personne >= 0 && c.personne <= 6 ? rangs[c.personne] : 0;
-        }
-        if (rang < cellule.PremierePersonne || rang > cellule.DernierePersonne) return std::nullopt;
-        TOptions options;
-        options.Feminin = c.feminin;
-        options.Negation = c.negation;
-        std::string forme = ConjugueForme(verbe, cellule, rang, options, faits);
-        if (forme.empty() || EstMarqueur(forme)) return std::nullopt;
-        return TLigneChoix{&c, &cellule, std::move(forme)};
-    }
-    return std::nullopt;
+    const std::optional<TLigneChoisie> place = LigneDuChoix(c);
+    if (!place) return std::nullopt;
+    const Cellule& cellule = GrilleComplete[place->cellule];
+    TOptions options;
+    options.Feminin = c.feminin;
+    options.Negation = c.negation;
+    std::string forme =
+        ConjugueForme(verbe, cellule, cellule.PremierePersonne + place->ligne, options, faits);
+    if (forme.empty() || EstMarqueur(forme)) return std::nullopt;
+    return TLigneChoix{&c, &cellule, std::move(forme)};
 }
 
 }  // namespace

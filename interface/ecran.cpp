@@ -519,17 +519,7 @@ bool TEcran::ProposeAnglais(const QString& texte) {
             if (QString::fromStdString(c.infinitif) != verbe) continue;
             Options_.Feminin = c.feminin;
             Options_.Negation = c.negation;
-            for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-                const Cellule& cellule = GrilleComplete[i];
-                if (cellule.Nom != c.cellule) continue;
-                // The impératif's lines are tu, nous, vous.
-                const int ligne = cellule.DecalageMode == ModeImperatif
-                                      ? (c.personne == 2   ? 0
-                                         : c.personne == 4 ? 1
-                                                           : 2)
-                                      : c.personne - cellule.PremierePersonne;
-                if (ligne >= 0 && ligne < cellule.NombreLignes()) lignes.push_back({i, ligne});
-            }
+            if (const std::optional<TLigneChoisie> l = LigneDuChoix(c)) lignes.push_back(*l);
         }
         CocheOptions();
         Contenu_->DefinitEntree(verbe);

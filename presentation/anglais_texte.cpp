@@ -1,5 +1,7 @@
 #include "anglais_texte.hpp"
 
+#include "conjugaison.hpp"
+
 namespace florimot {
 
 std::string LigneGlosses(const std::vector<std::string>& glosses) {
@@ -9,6 +11,22 @@ std::string LigneGlosses(const std::vector<std::string>& glosses) {
         ligne += g;
     }
     return ligne;
+}
+
+std::optional<TLigneChoisie> LigneDuChoix(const TChoixAnglais& choix) {
+    for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
+        const Cellule& c = GrilleComplete[i];
+        if (choix.cellule.empty() || c.Nom != choix.cellule) continue;
+        int ligne = choix.personne - c.PremierePersonne;
+        if (c.DecalageMode == ModeImperatif)
+            ligne = choix.personne == 2   ? 0
+                    : choix.personne == 4 ? 1
+                    : choix.personne == 5 ? 2
+                                          : -1;
+        if (ligne < 0 || ligne >= c.NombreLignes()) return std::nullopt;
+        return TLigneChoisie{i, ligne};
+    }
+    return std::nullopt;
 }
 
 std::string_view TexteNoteAnglaise(NoteAnglaise note) {
