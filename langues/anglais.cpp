@@ -119,18 +119,19 @@ const TInverse& Inverse(const TDictd& francaisAnglais) {
     static std::mutex garde;
     static std::map<const TDictd*, TInverse> faits;
     const std::lock_guard verrou(garde);
-    auto [place, nouveau] = faits.try_emplace(&francaisAnglais);
-    if (nouveau) {
+    const auto essai = faits.try_emplace(&francaisAnglais);
+    TInverse& inverse = essai.first->second;
+    if (essai.second) {
         francaisAnglais.PourChaqueArticle([&](std::string_view mot, std::string_view texte) {
             const TArticle a = LitArticle(texte);
             if (!EstVerbe(a)) return;
             for (const auto& sens : a.sens)
                 for (std::size_t rang = 0; rang < sens.size(); ++rang)
-                    place->second[std::string(sens[rang])].emplace_back(rang, mot);
+                    inverse[std::string(sens[rang])].emplace_back(rang, mot);
         });
-        for (auto& [anglais, verbes] : place->second) std::sort(verbes.begin(), verbes.end());
+        for (auto& [anglais, verbes] : inverse) std::sort(verbes.begin(), verbes.end());
     }
-    return place->second;
+    return inverse;
 }
 
 constexpr std::size_t ChoixAuPlus = 6;
