@@ -1,5 +1,6 @@
 #include "voix.hpp"
 
+#include <QApplication>
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QVoice>
@@ -19,23 +20,33 @@ TVoix::TVoix(QObject* parent) : QObject(parent) {
                "(paquet qt6-speech-speechd-plugin)");
         return;
     }
-    moteur_ = choisi != nullptr ? new QTextToSpeech(QString::fromLocal8Bit(choisi), this)
-                                : new QTextToSpeech(this);
-    connect(moteur_, &QTextToSpeech::stateChanged, this, [this] { Verifie(); });
+    // Reaching speech-dispatcher takes seconds: not at start-up, where it
+    // would hold the window back, but when the voice is first wanted.
+    moteur_ = choisi;
+    disponible_ = true;
+}
+
+void TVoix::Connecte() {
+    if (tts_ != nullptr) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    tts_ = moteur_ != nullptr ? new QTextToSpeech(QString::fromLocal8Bit(moteur_), this)
+                              : new QTextToSpeech(this);
+    QApplication::restoreOverrideCursor();
+    connect(tts_, &QTextToSpeech::stateChanged, this, [this] { Verifie(); });
     Verifie();
 }
 
 void TVoix::Verifie() {
     const bool avant = disponible_;
     disponible_ = false;
-    if (moteur_->state() == QTextToSpeech::Error) {
-        raison_ = tr("Pas de voix : la synthèse vocale ne répond pas (%1)")
-                      .arg(moteur_->errorString().isEmpty() ? tr("speech-dispatcher")
-                                                            : moteur_->errorString());
+    if (tts_->state() == QTextToSpeech::Error) {
+        raison_ =
+            tr("Pas de voix : la synthèse vocale ne répond pas (%1)")
+                .arg(tts_->errorString().isEmpty() ? tr("speech-dispatcher") : tts_->errorString());
     } else {
         QLocale francais;
         bool trouve = false;
-        for (const QLocale& l : moteur_->availableLocales())
+        for (const QLocale& l : tts_->availableLocales())
             if (l.language() == QLocale::French) {
                 francais = l;
                 trouve = true;
@@ -44,7 +55,7 @@ void TVoix::Verifie() {
         if (!trouve) {
             raison_ = tr("Pas de voix française installée (paquet speech-dispatcher-espeak-ng)");
         } else {
-            if (moteur_->locale() != francais) moteur_->setLocale(francais);
+            if (tts_->locale() != francais) tts_->setLocale(francais);
             disponible_ = true;
             raison_.clear();
         }
@@ -62,8 +73,10 @@ QString TVoix::Raison() const {
 
 void TVoix::Dit(const QString& texte) {
     if (!disponible_ || texte.isEmpty()) return;
-    moteur_->stop();
-    moteur_->say(texte);
+    Connecte();
+    if (!disponible_) return;
+    tts_->stop();
+    tts_->say(texte);
 }
 
 }  // namespace florimot

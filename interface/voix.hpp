@@ -18,8 +18,10 @@ public:
     // none, so that tests run without a voice. Unset: Qt's default engine.
     explicit TVoix(QObject* parent = nullptr);
 
-    // Whether a French voice can speak now; if not, Raison() says why, for
-    // the action's tooltip.
+    // Whether a French voice may speak; if not, Raison() says why, for the
+    // action's tooltip. Until the voice is first wanted, only whether an
+    // engine is there is known: the engine is reached then, and says
+    // whether it has a French voice.
     bool Disponible() const;
     QString Raison() const;
     // Told when Disponible() may have changed (the engine answers late).
@@ -30,9 +32,11 @@ public:
     void Dit(const QString& texte);
 
 private:
+    void Connecte();
     void Verifie();
 
-    QTextToSpeech* moteur_ = nullptr;
+    const char* moteur_ = nullptr;  // FLORIMOT_VOIX's engine; null for Qt's default
+    QTextToSpeech* tts_ = nullptr;
     bool disponible_ = false;
     QString raison_;
     std::function<void()> change_;
