@@ -71,11 +71,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> Aides = 
     {"--anglais",
      "the French verbs of an English text, with the tense and\n"
      "person it says (\"to go\", \"I went\": aller, passé composé\n"
-     "or passé simple; \"she has eaten\": manger, passé composé);\n"
-     "with --json, one object: anglais, choix (verbe, cellule,\n"
-     "personne, forme, note). FreeDict's English-French and\n"
-     "French-English dictionaries (FLORIMOT_DICTD: their folder,\n"
-     "empty for none)\n"},
+     "or passé simple; \"she has eaten\": manger, passé\n"
+     "composé); with --json, one object: anglais, choix (verbe,\n"
+     "cellule, personne, forme, note). FreeDict's English-French\n"
+     "and French-English dictionaries (FLORIMOT_DICTD: their\n"
+     "folder, empty for none)\n"},
     {"--ecouter",
      "also speaks each verb's lines aloud, through espeak-ng\n"
      "(those --temps and --personne keep)\n"},

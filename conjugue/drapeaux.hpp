@@ -137,19 +137,20 @@ inline constexpr std::array<TDrapeau, 19> Drapeaux = {{
     {ActionDrapeau::Anglais,
      {"--anglais", ""},
      "TEXTE",
-     "les verbes français d'un texte anglais, avec le temps et la\n"
-     "personne qu'il dit (\"to go\", \"I went\" : aller, passé composé\n"
-     "ou passé simple ; \"she has eaten\" : manger, passé composé) ;\n"
-     "avec --json, un objet : anglais, choix (verbe, cellule,\n"
-     "personne, forme, note). Dictionnaires FreeDict anglais-français\n"
-     "et français-anglais (FLORIMOT_DICTD : leur dossier, vide pour aucun)\n",
+     "les verbes français d'un texte anglais, avec le temps et\n"
+     "la personne qu'il dit (\"to go\", \"I went\" : aller, passé\n"
+     "composé ou passé simple ; \"she has eaten\" : manger,\n"
+     "passé composé) ; avec --json, un objet : anglais, choix\n"
+     "(verbe, cellule, personne, forme, note). Dictionnaires\n"
+     "FreeDict anglais-français et français-anglais\n"
+     "(FLORIMOT_DICTD : leur dossier, vide pour aucun)\n",
      25},
     {ActionDrapeau::Ecouter,
      {"--ecouter", "--écouter"},
      {},
      "dit aussi les lignes de chaque verbe, à voix haute, par\n"
      "espeak-ng (celles que --temps et --personne retiennent)\n",
-     15},
+     25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
     {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
