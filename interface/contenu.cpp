@@ -156,7 +156,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes) {
     Regle_ = Texte(entete.Regle);
     VerbeL->setText(texte);
     Options_ = QString::fromStdString(entete.Options);
-    Groupe->setText(QString::fromStdString(entete.Groupe));
+    Groupe->setText(GroupeTraduit(entete.Groupe));
     ModeleL->setText(
         !entete.Modele.empty() ? tr("comme %1").arg(Texte(entete.Modele))
         : entete.Famille.empty()

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,9 @@ namespace florimot {
 // What a tense is for, as the tooltip of its caption ("" for a cell with no
 // caption).
 QString ExplicationTemps(std::string_view cellule);
+
+// The header's group ("Groupe : 1", "Auxiliaire") in the window's language.
+QString GroupeTraduit(const std::string& groupe);
 
 class TContenu : public QWidget {
     Q_OBJECT

@@ -84,6 +84,15 @@ QStringList TContenu::LignesAEcouter() const {
     return lignes;
 }
 
+QString GroupeTraduit(const std::string& groupe) {
+    constexpr std::string_view Avant = "Groupe : ";
+    if (std::string_view(groupe).substr(0, Avant.size()) == Avant)
+        return QCoreApplication::translate("Florimot", "Groupe : %1")
+            .arg(QString::fromStdString(groupe.substr(Avant.size())));
+    if (groupe == "Auxiliaire") return QCoreApplication::translate("Florimot", "Auxiliaire");
+    return QString::fromStdString(groupe);
+}
+
 QString ExplicationTemps(std::string_view cellule) {
     // What each tense is for, in a few words: the captions stay French, the
     // tooltip explains them in the window's language.

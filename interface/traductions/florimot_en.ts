@@ -303,6 +303,14 @@ Copy: Ctrl+C copies the selected lines of a list; Ctrl+Shift+C (menu Action) cop
 
 Listen: F12, a list&apos;s context menu or the “Listen” button say the selected line, or the whole tense, with a French voice. An English text (“I went”, “to go”) offers its French verbs in the strip at the top; the verb&apos;s English meanings show under the pages when the FreeDict dictionary is installed. Menu ?: “Langue de l&apos;interface / Interface language”.</translation>
     </message>
+    <message>
+        <source>Groupe : %1</source>
+        <translation>Group: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliaire</source>
+        <translation>Auxiliary</translation>
+    </message>
 </context>
 <context>
     <name>florimot::TAbout</name>
