@@ -4,6 +4,7 @@
 
 #include "drapeaux.hpp"
 #include "florimot_version.hpp"
+#include "langue.hpp"
 
 namespace florimot {
 
@@ -33,7 +34,13 @@ constexpr std::string_view Fin =
     "suggestions. Un verbe donné en argument que le dictionnaire ne connaît pas,\n"
     "mais proche d'un verbe qu'il connaît, est précédé sur la sortie d'erreur de\n"
     "« acceuillir : Vouliez-vous dire « accueillir » ? » ; il est conjugué quand même\n"
-    "(en JSON : \"connu\": false et \"suggestions\").\n"
+    "(en JSON : \"connu\": false et \"suggestions\"). Un mot inconnu qui se lit comme\n"
+    "de l'anglais est signalé comme tel. Avec le dictionnaire français-anglais de\n"
+    "FreeDict, l'en-tête est suivi du sens anglais du verbe.\n"
+    "\n"
+    "Les messages et cette aide suivent la langue de l'environnement (LANGUAGE,\n"
+    "LC_ALL, LC_MESSAGES, LANG) : l'anglais sous en_*, le français sinon. La sortie\n"
+    "(grilles, TSV, JSON) est la même dans toutes.\n"
     "\n"
     "Statut de sortie : 0 si tout est conjugué, 1 si un mot n'est pas un verbe,\n"
     "2 si une ligne ou un argument n'est pas du texte UTF-8 valide (ou option inconnue,\n"
@@ -42,11 +49,53 @@ constexpr std::string_view Fin =
     "« conjugue … | head » : SIGPIPE est ignoré), 4 si l'entrée standard ne peut\n"
     "être lue.\n";
 
+constexpr std::string_view DebutAnglais =
+    "Usage: conjugue [--tsv | --json] [OPTIONS] [--] [VERB...]\n"
+    "Conjugates each VERB (an infinitive in UTF-8, or a pronominal verb in\n"
+    "quotes: \"se lever\", \"s'asseoir\", \"s'en aller\") in every tense.\n"
+    "Capitals are read as lower case (PARLER is parler).\n"
+    "A verb is written in letters, with an apostrophe or a hyphen only between\n"
+    "two letters (entr'apercevoir, s'entre-nuire), 24 letters at most.\n"
+    "Without a VERB, reads one text a line on standard input (empty or blank\n"
+    "lines are ignored).\n"
+    "\n";
+
+constexpr std::string_view FinAnglais =
+    "\n"
+    "Without --tsv or --json, each verb is a readable grid, in French, under a\n"
+    "header (and, when FreeDict's French-English dictionary is installed, its\n"
+    "English meanings). At a terminal the tenses stand side by side on as many\n"
+    "columns as the width allows (COLUMNS, else the terminal's width; one below\n"
+    "40), the captions in bold unless NO_COLOR is set and not empty. Elsewhere,\n"
+    "one column, no bold. A word that is not a verb has only its message on\n"
+    "standard error.\n"
+    "\n"
+    "A word given as an argument that is not a verb is followed, on standard\n"
+    "error, by what the dictionary knows of it (« allions »: aller, …) or by\n"
+    "suggestions. A verb given as an argument that the dictionary does not know,\n"
+    "but close to one it knows, is preceded on standard error by\n"
+    "\"acceuillir: did you mean “accueillir”?\"; it is conjugated all the same\n"
+    "(in JSON: \"connu\": false and \"suggestions\"). An unknown word that\n"
+    "reads as English is said to be so.\n"
+    "\n"
+    "Messages and this help follow the locale (LANGUAGE, LC_ALL, LC_MESSAGES,\n"
+    "LANG): English under en_*, French otherwise. The output (grids, TSV, JSON)\n"
+    "is the same in every locale.\n"
+    "\n"
+    "Exit status: 0 when everything is conjugated, 1 when a word is not a verb,\n"
+    "2 when a line or argument is not valid UTF-8 text (or an unknown option, or\n"
+    "other bad usage), 3 when the output cannot be written (stopping at the first\n"
+    "failed write; without a message when the output is a closed pipe, as with\n"
+    "\"conjugue … | head\": SIGPIPE is ignored), 4 when standard input cannot be\n"
+    "read.\n";
+
 }  // namespace
 
 std::string_view TexteAide() {
     static const std::string aide = std::string(Debut) + AideDesDrapeaux() + std::string(Fin);
-    return aide;
+    static const std::string anglaise =
+        std::string(DebutAnglais) + AideDesDrapeaux(true) + std::string(FinAnglais);
+    return LangueChoisie() == Langue::Anglais ? anglaise : aide;
 }
 
 std::string_view TexteVersion() {

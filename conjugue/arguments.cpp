@@ -119,6 +119,12 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             case ActionDrapeau::Conllu: lus.conllu = true; break;
             case ActionDrapeau::Pourquoi: lus.pourquoi = true; break;
             case ActionDrapeau::Modele: lus.modele = true; break;
+            case ActionDrapeau::Anglais:
+                if (valeur.empty() || !EstTexteAcceptable(valeur))
+                    return Refus("conjugue : --anglais : valeur manquante\n");
+                lus.anglais.push_back(valeur);
+                break;
+            case ActionDrapeau::Ecouter: lus.ecouter = true; break;
             case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
             case ActionDrapeau::AideTemps: lus.demande = TArguments::Demande::AideTemps; return lus;
             case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;

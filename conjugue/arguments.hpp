@@ -49,6 +49,10 @@ struct TArguments {
     bool modele = false;
     // --exercices and what it draws from; every --temps and --personne too.
     TDemandeFiche fiche;
+    // --anglais TEXT, each time given: English texts to find French verbs for.
+    std::vector<std::string_view> anglais;
+    // --ecouter: each verb's lines said aloud as well.
+    bool ecouter = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
     std::vector<std::string_view> textes;

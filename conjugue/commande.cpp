@@ -8,9 +8,11 @@
 #include "aide.hpp"
 #include "arguments.hpp"
 #include "conllu.hpp"
+#include "ecoute.hpp"
 #include "guide.hpp"
 #include "lexique_differe.hpp"
 #include "message_systeme.hpp"
+#include "recherche_anglaise.hpp"
 #include "sorties.hpp"
 #include "traitements.hpp"
 
@@ -119,6 +121,24 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         }
 
         if (lus.conllu) return LitConllu(entree, sorties);
+        if (lus.ecouter && !ParoleDisponible()) {
+            sorties.messages +=
+                "conjugue : espeak-ng n'est pas installé : --ecouter ne peut rien dire (paquet "
+                "espeak-ng)\n";
+            sorties.Vide();
+            return SortieTexteInvalide;
+        }
+        int statutAnglais = SortieSucces;
+        if (!lus.anglais.empty()) {
+            for (std::string_view a : lus.anglais)
+                statutAnglais =
+                    std::max(statutAnglais, EcritRechercheAnglaise(a, lus.format, sorties));
+            sorties.Vide();
+            // Verbs given besides are conjugated after; standard input is not
+            // read for them.
+            if (lus.textes.empty()) return statutAnglais;
+        }
+
         TLexiqueDiffere lexique(sorties.messages, lus.analyse);
         const std::unique_ptr<TTraitement> traitement =
             CreeTraitement(lus, presentation, sorties, lexique);
@@ -134,7 +154,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         }
         traitement->Fin();
         sorties.Vide();
-        return traitement->Statut();
+        return std::max(traitement->Statut(), statutAnglais);
     } catch (const EchecSortie& e) {
         // A reader that went away (… | head) has all it wanted: not an error
         // worth a message, but not a success either.

@@ -20,7 +20,7 @@ const TDrapeau* DrapeauNomme(std::string_view nom) {
     return nullptr;
 }
 
-std::string AideDesDrapeaux() {
+std::string AideDesDrapeaux(bool anglais) {
     std::string texte;
     for (const TDrapeau& d : Drapeaux) {
         std::string tete = "  ";
@@ -33,7 +33,7 @@ std::string AideDesDrapeaux() {
         // Names too long for the column are followed by two blanks.
         const std::size_t largeur = Largeur(tete);
         tete.append(largeur < d.Colonne ? d.Colonne - largeur : 2, ' ');
-        std::string_view aide = d.Aide;
+        std::string_view aide = anglais && !AideAnglaise(d).empty() ? AideAnglaise(d) : d.Aide;
         for (bool premiere = true; !aide.empty(); premiere = false) {
             const std::size_t fin = aide.find('\n') + 1;
             texte += premiere ? tete : std::string(d.Colonne, ' ');

@@ -26,6 +26,8 @@ enum class ActionDrapeau : unsigned char {
     Conllu,
     Pourquoi,
     Modele,
+    Anglais,  // --anglais TEXT: the French verbs an English text asks for
+    Ecouter,  // --ecouter: each verb's lines spoken too
     Aide,
     AideTemps,
     Version,
@@ -55,7 +57,8 @@ struct TDrapeau {
                Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits ||
                Action == ActionDrapeau::Auxiliaire || Action == ActionDrapeau::Nombre ||
                Action == ActionDrapeau::Graine || Action == ActionDrapeau::Genre ||
-               Action == ActionDrapeau::Comme || Action == ActionDrapeau::Groupe;
+               Action == ActionDrapeau::Comme || Action == ActionDrapeau::Groupe ||
+               Action == ActionDrapeau::Anglais;
     }
 };
 
@@ -67,7 +70,7 @@ constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
 }  // namespace detail
 
 // In the order of --help.
-inline constexpr std::array<TDrapeau, 31> Drapeaux = {{
+inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
     detail::DrapeauOption(0, "elle, elles ; les participes qui s'accordent prennent e, es\n"),
     detail::DrapeauOption(1, "ne … pas\n"),
     detail::DrapeauOption(2,
@@ -245,6 +248,23 @@ inline constexpr std::array<TDrapeau, 31> Drapeaux = {{
      {},
      "avec --exercices, les cent verbes les plus courants\n",
      15},
+    {ActionDrapeau::Anglais,
+     {"--anglais", ""},
+     "TEXTE",
+     "les verbes français d'un texte anglais, avec le temps et\n"
+     "la personne qu'il dit (\"to go\", \"I went\" : aller, passé\n"
+     "composé ou passé simple ; \"she has eaten\" : manger,\n"
+     "passé composé) ; avec --json, un objet : anglais, choix\n"
+     "(verbe, cellule, personne, forme, note). Dictionnaires\n"
+     "FreeDict anglais-français et français-anglais\n"
+     "(FLORIMOT_DICTD : leur dossier, vide pour aucun)\n",
+     25},
+    {ActionDrapeau::Ecouter,
+     {"--ecouter", "--écouter"},
+     {},
+     "dit aussi les lignes de chaque verbe, à voix haute, par\n"
+     "espeak-ng (celles que --temps et --personne retiennent)\n",
+     25},
     {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
     {ActionDrapeau::AideTemps,
      {"--aide-temps", ""},
@@ -269,7 +289,12 @@ static_assert([] {
 // The row that names `nom`; nullptr for none.
 const TDrapeau* DrapeauNomme(std::string_view nom);
 
-// The flags' part of --help, one entry after another.
-std::string AideDesDrapeaux();
+// The flags' part of --help, one entry after another, in French or in
+// English.
+std::string AideDesDrapeaux(bool anglais = false);
+
+// A flag's lines of help in English, named by its first name; "" for a
+// flag the English help lacks.
+std::string_view AideAnglaise(const TDrapeau& drapeau);
 
 }  // namespace florimot

@@ -7,6 +7,7 @@
 #include "entete.hpp"
 #include "flux_json.hpp"
 #include "json_accord.hpp"
+#include "json_anglais.hpp"
 #include "legende.hpp"
 #include "legende_modele.hpp"
 #include "parties.hpp"
@@ -40,6 +41,7 @@ public:
         Chaine(LegendeModele(entete));
         Cle("regle");
         Chaine(entete.Regle);
+        EcritGlossesJson(json_, entete.Intitule);
         Cle("options");
         json_.StartObject();
         for (const TDescriptionOption& d : DescriptionsOptions) {

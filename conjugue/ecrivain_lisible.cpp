@@ -1,4 +1,5 @@
 #include "accords.hpp"
+#include "anglais_texte.hpp"
 #include "ecrivains_internes.hpp"
 #include "entete.hpp"
 #include "mise_en_page.hpp"
@@ -20,7 +21,10 @@ public:
         else
             sortie_ += '\n';
         const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-        sortie_ += MiseEnPage(EnteteLisible(verbe, options_, faits_), lignes, largeur_, gras_);
+        std::string entete = EnteteLisible(verbe, options_, faits_);
+        if (const std::string g = LigneGlosses(GlossesAnglaises(verbe.Intitule())); !g.empty())
+            entete.append("\n").append(g);
+        sortie_ += MiseEnPage(entete, lignes, largeur_, gras_);
         if (pourquoi_) sortie_ += PourquoiLisible(verbe, options_, faits_, lignes);
     }
     void NonVerbe(const TVerbe&) override {}

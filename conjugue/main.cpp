@@ -9,6 +9,7 @@
 
 #include "commande.hpp"
 #include "flux.hpp"
+#include "langue.hpp"
 
 namespace {
 
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
     // System error texts in the user's language and character set.
     std::setlocale(LC_MESSAGES, "");
     std::setlocale(LC_CTYPE, "");
+    // conjugue's own messages and help, chosen as gettext would.
+    florimot::DefinitLangue(
+        florimot::LangueDesMessages(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                    std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     const florimot::Presentation presentation =

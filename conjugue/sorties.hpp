@@ -5,6 +5,7 @@
 #include <string>
 
 #include "flux.hpp"
+#include "langue.hpp"
 #include "tampon.hpp"
 
 namespace florimot {
@@ -45,7 +46,7 @@ public:
     }
     // A failing standard error has nowhere to be reported: it is let be.
     void VideMessages() {
-        if (!messages.empty()) erreurs_.Ecrit(messages);
+        if (!messages.empty()) erreurs_.Ecrit(Traduit(messages));
         messages.clear();
     }
 

@@ -6,13 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "anglais.hpp"
+#include "anglais_texte.hpp"
 #include "citation.hpp"
 #include "diagnostic.hpp"
+#include "ecoute.hpp"
 #include "faits.hpp"
 #include "filtre.hpp"
 #include "lexique.hpp"
 #include "message_systeme.hpp"
 #include "modele.hpp"
+#include "parole.hpp"
 #include "proches.hpp"
 #include "saisie.hpp"
 #include "verbe.hpp"
@@ -32,12 +36,15 @@ public:
     // `options` are those the writer reads; --auxiliaire sets them for each
     // verb.
     TConjugueur(std::unique_ptr<TEcrivain> ecrivain, std::unique_ptr<TOptions> options,
-                std::optional<bool> auxiliaireEtre, TSorties& sorties, TLexiqueDiffere& lexique)
+                TSorties& sorties, TLexiqueDiffere& lexique, const TArguments& arguments)
         : TTraitement(sorties, lexique),
           ecrivain_(std::move(ecrivain)),
           options_(std::move(options)),
           demandees_(*options_),
-          auxiliaireEtre_(auxiliaireEtre) {}
+          auxiliaireEtre_(arguments.auxiliaireEtre),
+          ecouter_(arguments.ecouter) {
+        if (ecouter_) lignesDites_ = arguments.filtre.Lignes();
+    }
 
     void Traite(std::string_view texte) override {
         verbe_.DefinitVerbe(texte);
@@ -65,10 +72,12 @@ public:
             suggeres_.clear();
             // The verb behind a word typed without its accents is the
             // suggestion; only without one is the dictionary asked.
-            if (!accentues.empty())
+            if (!accentues.empty()) {
                 suggeres_ = std::move(accentues);
-            else if (suggestions_ && !verbe_.TropLong())
+            } else if (suggestions_ && !verbe_.TropLong()) {
                 Conseille(verbe_.Intitule());
+                NoteAnglais(verbe_.Intitule(), false);
+            }
             ecrivain_->DefinitConnu(false, suggestions_ || !suggeres_.empty());
             ecrivain_->DefinitInconnu(suggeres_.empty() ? std::nullopt : std::optional(suggeres_));
             ecrivain_->NonVerbe(verbe_);
@@ -96,8 +105,10 @@ public:
             }
             ecrivain_->DefinitConnu(faits.Connu || (suggestions_ && connuDuDictionnaire_),
                                     suggestions_);
+            if (inconnu) NoteAnglais(verbe_.Intitule(), true);
             ecrivain_->DefinitInconnu(std::move(inconnu));
             ecrivain_->Ecrit(verbe_);
+            if (ecouter_) Ecoute(faits);
         }
         sorties_.Libere();
     }
@@ -114,12 +125,50 @@ private:
         return VerbesProches(*l, infinitif);
     }
 
+    // Under a verb the dictionary does not know, that it reads as English
+    // ("googler", "checker"); under a text of several words that is no verb,
+    // that it reads as an English verb phrase ("i went"). A single word
+    // that is no verb may well be French ("accent"): nothing is said of it.
+    void NoteAnglais(std::string_view mot, bool verbe) {
+        const bool anglais = verbe
+                                 ? PeutEtreAnglais(mot, MotAnglais)
+                                 : mot.find(' ') != std::string_view::npos &&
+                                       AnalyseTexte(mot).empty() && !RechercheAnglaise(mot).empty();
+        if (!anglais) return;
+        sorties_.Vide();
+        sorties_.messages += mot;
+        sorties_.messages += " : ";
+        sorties_.messages += MotPeutEtreAnglais;
+        sorties_.messages += " (conjugue --anglais)\n";
+        sorties_.VideMessages();
+    }
+
+    // The lines shown, then said: the whole grid, or what --temps and
+    // --personne keep.
+    void Ecoute(const TFaits& faits) {
+        sorties_.Vide();
+        const LignesGrille lignes = ConjugueGrille(verbe_, *options_, faits);
+        std::vector<std::string> dites;
+        if (lignesDites_.empty())
+            for (int i = 0; i < NombreLignesGrille; ++i) dites.emplace_back(lignes[std::size_t(i)]);
+        else
+            for (std::size_t i : lignesDites_) dites.emplace_back(lignes[i]);
+        if (const int e = Dit(PrepareParole(dites)); e != 0) {
+            sorties_.messages += "conjugue : --ecouter : ";
+            sorties_.messages += std::strerror(e);
+            sorties_.messages += '\n';
+            statut_ = std::max(statut_, SortieNonVerbe);
+        }
+    }
+
     std::unique_ptr<TEcrivain> ecrivain_;
     std::unique_ptr<TOptions> options_;
     const TOptions demandees_;
     const std::optional<bool> auxiliaireEtre_;
     TVerbe verbe_;
     bool connuDuDictionnaire_ = false;  // of the last text Inconnu looked up
+    bool ecouter_;
+    std::vector<std::size_t> lignesDites_;
 };
 
 // --analyse: from each form back to the verbs whose grid holds it. The form
@@ -232,8 +281,8 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                 : CreeEcrivain(arguments.format, sorties.texte, *options, presentation.largeur,
                                presentation.gras, arguments.complet, arguments.formatJson,
                                arguments.traits, arguments.pourquoi);
-        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), std::move(options),
-                                                   arguments.auxiliaireEtre, sorties, lexique);
+        traitement = std::make_unique<TConjugueur>(std::move(ecrivain), std::move(options), sorties,
+                                                   lexique, arguments);
     }
     // A batch on standard input asks for none unless told: each would load
     // the dictionary and cost a tenth of a second.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "apparence.hpp"
+#include "dictd.hpp"
 #include "florimot_version.hpp"
 
 namespace florimot {
@@ -41,7 +42,7 @@ TAbout::TAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("A Propos de Florimot"));
+    setWindowTitle(tr("A Propos de Florimot"));
     setFont(PoliceTexte(11));
     setModal(false);
     setFixedSize(427, 273);
@@ -58,30 +59,33 @@ TAbout::TAbout(QWidget* parent)
 
     Colore(CreeEtiquette(this, "Label1", QStringLiteral("Florimot"), {248, 24}, 19),
            QColor(0, 128, 0));
-    ColoreFond(
-        CreeEtiquette(this, "Label2", QStringLiteral("Version " FLORIMOT_VERSION), {280, 56}, 11),
-        fondMenu);
+    ColoreFond(CreeEtiquette(this, "Label2", tr("Version %1").arg(QStringLiteral(FLORIMOT_VERSION)),
+                             {280, 56}, 11),
+               fondMenu);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setGeometry(192, 216, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TAbout::OKClick);
 
-    Colore(CreeEtiquette(this, "Label3", QStringLiteral("Programmé par "), {248, 128}, 16),
+    Colore(CreeEtiquette(this, "Label3", tr("Programmé par "), {248, 128}, 16),
            QColor(128, 0, 128));
     // Light letters on the menu's colour; the colour is deepened where the two
     // would be too close to read.
-    QLabel* auteur =
-        CreeEtiquette(this, "Label4", QStringLiteral("L'équipe Florimot"), {280, 152}, 16);
+    QLabel* auteur = CreeEtiquette(this, "Label4", tr("L'équipe Florimot"), {280, 152}, 16);
     Colore(auteur, fondFenetre);
     ColoreFond(auteur, FondLisible(fondFenetre, fondMenu));
-    CreeEtiquette(this, "Label5", QStringLiteral("En principe sans faute"), {264, 72}, 11);
-    CreeEtiquette(this, "Label6", QStringLiteral("Version de décembre 2026"), {264, 88}, 11);
-    CreeEtiquette(this, "Label7",
-                  QStringLiteral("Si vous découvrez une faute, merci de m'en faire part au"),
+    CreeEtiquette(this, "Label5", tr("En principe sans faute"), {264, 72}, 11);
+    CreeEtiquette(this, "Label6", tr("Version de décembre 2026"), {264, 88}, 11);
+    CreeEtiquette(this, "Label7", tr("Si vous découvrez une faute, merci de m'en faire part au"),
                   {8, 176}, 11);
     CreeEtiquette(this, "Label8", QStringLiteral("florimot@example.org"), {8, 192}, 11);
+    // Where the English meanings come from, when they are shown at all.
+    if (const TDictd* d = DictionnaireFrancaisAnglais())
+        CreeEtiquette(this, "SourceAnglais",
+                      tr("Sens anglais : %1 (GPL-2+)").arg(QString::fromStdString(d->Titre())),
+                      {8, 250}, 10);
 }
 
 void TAbout::OKClick() {

@@ -1,9 +1,12 @@
 #include "aide.hpp"
 
+#include <QCoreApplication>
+
 namespace florimot {
 
 QString TexteAide() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Florimot",
         "Entrez le verbe sans faute et appuyez sur Entrée.\n"
         "\n"
         "Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive, "
@@ -30,7 +33,13 @@ QString TexteAide() {
         "\n"
         "À quoi sert chaque temps, ce que fait chaque option, ce que veulent dire "
         "« - » et « non usité » : menu ? › Guide des temps et des options ; le titre "
-        "de chaque temps le dit aussi sous le pointeur.");
+        "de chaque temps le dit aussi sous le pointeur.\n"
+        "\n"
+        "Écouter : F12, le menu contextuel d'une liste ou le bouton « Écouter » disent la "
+        "ligne choisie, ou tout le temps, par une voix française. Un texte anglais (« I "
+        "went », « to go ») propose ses verbes français dans la bande du haut ; le sens "
+        "anglais du verbe s'affiche sous les pages quand le dictionnaire FreeDict est "
+        "installé. Menu ? : « Langue de l'interface / Interface language ».");
 }
 
 }  // namespace florimot

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "florimot_version.hpp"
+#include "langue_interface.hpp"
 
 // The pictures live in the library; a static library needs its resources
 // registered by hand.
@@ -87,15 +88,7 @@ void PrepareApplication(QApplication& application) {
         application.setStyle(style);
     application.setFont(PoliceTexte(11));
     application.setWindowIcon(IconeApplication());
-    // The toolkit's own dialogs and buttons (Oui, Non, Annuler, the file and
-    // print dialogs) speak French with the rest of the window, whatever the
-    // locale. Without the translations installed they stay in English.
-    auto* traduction = new QTranslator(&application);
-    if (traduction->load(QStringLiteral("qtbase_fr"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(traduction);
-    else
-        delete traduction;
+    InstalleLangue(application);
 }
 
 }  // namespace florimot

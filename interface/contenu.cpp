@@ -19,6 +19,7 @@
 #include "entree_verbe.hpp"
 #include "etiquettes.hpp"
 #include "guide.hpp"
+#include "langue_interface.hpp"
 #include "legende.hpp"
 #include "liste_temps.hpp"
 #include "pages.hpp"
@@ -38,16 +39,15 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Verbe->setObjectName(QStringLiteral("Verbe"));
     Verbe->setGeometry(8, 8, 81, 21);
 
-    Conjugue = new QPushButton(QStringLiteral("Conjugue"), this);
+    Conjugue = new QPushButton(tr("Conjugue"), this);
     Conjugue->setObjectName(QStringLiteral("Conjugue"));
     Conjugue->setGeometry(96, 8, 81, 23);
-    Conjugue->setToolTip(QStringLiteral("Conjugue un verbe"));
+    Conjugue->setToolTip(tr("Conjugue un verbe"));
     Conjugue->setDefault(true);
     entree->Valide = [this] { Conjugue->click(); };
-    Groupe = CreeEtiquette(this, "Groupe", QStringLiteral("Groupe"), {PositionGroupe, 8},
-                           PoliceTexte(16, true));
-    VerbeL =
-        CreeEtiquette(this, "VerbeL", QStringLiteral("Verbe"), {208, 8}, PoliceTexte(16, true));
+    Groupe =
+        CreeEtiquette(this, "Groupe", tr("Groupe"), {PositionGroupe, 8}, PoliceTexte(16, true));
+    VerbeL = CreeEtiquette(this, "VerbeL", tr("Verbe"), {208, 8}, PoliceTexte(16, true));
     // Discreet beside the word and the group: they qualify them.
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
@@ -81,6 +81,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     }
 
     const QFont policeTemps = PoliceTexte(11, true);
+    const bool anglais = InterfaceEnAnglais(LitLangueInterface());
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const Cellule& cellule = GrilleComplete[i];
         const PlaceListe* place = TrouvePlace(cellule.Nom);
@@ -88,7 +89,11 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         QGroupBox* groupe = Boite(place->Groupe);
         Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
                                     place->PositionEtiquette, policeTemps);
-        if (usage == Usage::Ecran) Legendes[i]->setToolTip(Texte(GuideDuTemps(cellule)));
+        // The guide's line, with its example, in French; in English, what
+        // the tense is for.
+        if (usage == Usage::Ecran)
+            Legendes[i]->setToolTip(anglais ? ExplicationTemps(cellule.Nom)
+                                            : Texte(GuideDuTemps(cellule)));
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
         connect(Listes[i], &QListWidget::itemSelectionChanged, this,
                 [this, liste = Listes[i]] { MontreRaison(liste); });
@@ -101,12 +106,12 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     PageSet->setObjectName(QStringLiteral("PageSet"));
     PageSet->setShape(QTabBar::RoundedSouth);
     PageSet->setExpanding(false);
-    PageSet->addTab(QStringLiteral("Page1"));
-    PageSet->addTab(QStringLiteral("Page2"));
-    PageSet->setTabToolTip(0, QStringLiteral("Indicatif, subjonctif"));
-    PageSet->setTabToolTip(1, QStringLiteral("Conditionnel, impératif, participe"));
-    PageSet->addTab(QStringLiteral("Page3"));
-    PageSet->setTabToolTip(2, QStringLiteral("Infinitif, participe passé, gérondif"));
+    PageSet->addTab(tr("Page1"));
+    PageSet->addTab(tr("Page2"));
+    PageSet->setTabToolTip(0, tr("Indicatif, subjonctif"));
+    PageSet->setTabToolTip(1, tr("Conditionnel, impératif, participe"));
+    PageSet->addTab(tr("Page3"));
+    PageSet->setTabToolTip(2, tr("Infinitif, participe passé, gérondif"));
     PageSet->setCurrentIndex(0);
 
     AnalyseL = CreeEtiquette(this, "AnalyseL", QString(), {8, 432}, PoliceTexte(10));
@@ -131,16 +136,16 @@ void TContenu::NommePourLecteurs() {
         w->setAccessibleName(nom);
         w->setAccessibleDescription(description);
     };
-    nomme(Verbe, QStringLiteral("Verbe à conjuguer"),
-          QStringLiteral("Un infinitif, un verbe pronominal (se lever, s'en aller), ou une "
-                         "forme ou une ligne conjuguée (allions, nous sommes allés)"));
-    nomme(Conjugue, QStringLiteral("Conjuguer"), QStringLiteral("Conjugue le verbe saisi"));
-    nomme(VerbeL, QStringLiteral("Verbe conjugué"), QString());
-    nomme(OptionsL, QStringLiteral("Options"), QString());
-    nomme(Groupe, QStringLiteral("Groupe"), QString());
-    nomme(ModeleL, QStringLiteral("Modèle"), QString());
-    nomme(NoteL, QStringLiteral("Note"), QString());
-    nomme(PartPres, QStringLiteral("Participe présent"), QString());
+    nomme(Verbe, tr("Verbe à conjuguer"),
+          tr("Un infinitif, un verbe pronominal (se lever, s'en aller), ou une "
+             "forme ou une ligne conjuguée (allions, nous sommes allés)"));
+    nomme(Conjugue, tr("Conjuguer"), tr("Conjugue le verbe saisi"));
+    nomme(VerbeL, tr("Verbe conjugué"), QString());
+    nomme(OptionsL, tr("Options"), QString());
+    nomme(Groupe, tr("Groupe"), QString());
+    nomme(ModeleL, tr("Modèle"), QString());
+    nomme(NoteL, tr("Note"), QString());
+    nomme(PartPres, tr("Participe présent"), QString());
     QWidget* precedent = Conjugue;
     setTabOrder(Verbe, Conjugue);
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
@@ -149,7 +154,7 @@ void TContenu::NommePourLecteurs() {
         const Cellule& c = GrilleComplete[i];
         const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
         nomme(Listes[i], nom,
-              QStringLiteral("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
+              tr("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
         setTabOrder(precedent, Listes[i]);
         precedent = Listes[i];
     }
@@ -171,12 +176,12 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
     Regle_ = Texte(entete.Regle);
     VerbeL->setText(texte);
     Options_ = QString::fromStdString(entete.Options);
-    Groupe->setText(QString::fromStdString(entete.Groupe));
-    ModeleL->setText(!entete.Modele.empty() ? QStringLiteral("comme ") + Texte(entete.Modele)
-                     : entete.Famille.empty()
-                         ? QString()
-                         : QStringLiteral("modèle : famille ") +
-                               QString::fromStdString(DeVerbe(entete.Famille)));
+    Groupe->setText(GroupeTraduit(entete.Groupe));
+    ModeleL->setText(
+        !entete.Modele.empty() ? tr("comme %1").arg(Texte(entete.Modele))
+        : entete.Famille.empty()
+            ? QString()
+            : tr("modèle : famille %1").arg(QString::fromStdString(DeVerbe(entete.Famille))));
     Note_.clear();
     MemeModeleVoulu_ = MemeModeleB != nullptr && !entete.Type.empty();
     AligneGroupe();
@@ -326,7 +331,7 @@ void TContenu::DefinitAnalyse(const QString& texte, const QStringList& autres,
     for (int i = 0; i < autres.size(); ++i) {
         auto* bouton = new QPushButton(autres[i], this);
         bouton->setObjectName(QStringLiteral("AutreVerbe"));
-        bouton->setToolTip(QStringLiteral("Conjuguer ") + autres[i]);
+        bouton->setToolTip(tr("Conjuguer %1").arg(autres[i]));
         bouton->setFont(PoliceTexte(11));
         bouton->setAutoDefault(false);
         connect(bouton, &QPushButton::clicked, bouton,

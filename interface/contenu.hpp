@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "conjugaison.hpp"
@@ -26,7 +28,16 @@ class QTabBar;
 
 namespace florimot {
 
+// What a tense is for, as the tooltip of its caption ("" for a cell with no
+// caption).
+QString ExplicationTemps(std::string_view cellule);
+
+// The header's group ("Groupe : 1", "Auxiliaire") in the window's language.
+QString GroupeTraduit(const std::string& groupe);
+
 class TContenu : public QWidget {
+    Q_OBJECT
+
 public:
     enum class Usage { Ecran, Impression };
 
@@ -75,6 +86,17 @@ public:
     void QuandConjugue(std::function<void()> action);
     // The button beside the model that lists the verbs of the same model.
     void QuandMemeModele(std::function<void()> action);
+    // Under the pages when no analysis is shown: the verb's English
+    // meanings ("" for none).
+    void DefinitGlose(const QString& glose);
+    // The « Écouter » button at the end of the verb's row, the lists'
+    // context menu, both running `ecoute`.
+    void AttacheEcoute(QAction* ecoute);
+    // What « Écouter » says: the lines selected, in the grid's order; else
+    // the whole tense of the list that has the focus, else the indicatif
+    // présent.
+    QStringList LignesAEcouter() const;
+
     // The page shown, 0 to 2, and what runs when it changes.
     int Page() const;
     void DefinitPage(int onglet);
@@ -96,6 +118,8 @@ private:
     QPushButton* MemeModeleB = nullptr;  // on screen only
     bool MemeModeleVoulu_ = false;       // a verb with a model is shown
     QLabel* AnalyseL = nullptr;
+    QLabel* GloseL = nullptr;
+    QPushButton* EcouterB = nullptr;
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages
     QTabBar* PageSet = nullptr;
@@ -116,6 +140,8 @@ private:
     void PlaceAnalyse();
     // The reason of the line `liste` has selected, under the pages.
     void MontreRaison(const QListWidget* liste);
+    // The meanings' line, where the analysis leaves room for it.
+    void PlaceGlose();
     // What a screen reader says of each control, and the Tab order.
     void NommePourLecteurs();
 
@@ -124,6 +150,7 @@ private:
     QString Regle_;
     QString Analyse_;
     QString Raison_;
+    QString Glose_;
     // The page laid out for a sheet; -1 for the window's layout.
     int OngletFeuille_ = -1;
     QSize PageFeuille_;

@@ -61,6 +61,8 @@ void TContenu::Agence() {
         MarqueCoupures(liste);
     }
     PlaceParticipe();
+    if (EcouterB != nullptr)
+        EcouterB->move(std::max(width(), Reference_.width()) - 8 - EcouterB->width(), 7);
     AligneGroupe();
     PlaceAnalyse();
 }
@@ -85,6 +87,7 @@ void TContenu::PlaceAnalyse() {
                               ? Analyse_ + Raison_
                               : Analyse_ + QStringLiteral(" — ") + Raison_;
     AnalyseL->setVisible(!texte.isEmpty());
+    PlaceGlose();
     if (texte.isEmpty()) return;
     EcritSurDeuxLignes(AnalyseL, texte, droite - 4 - gauche);
     AnalyseL->adjustSize();
@@ -131,7 +134,10 @@ void TContenu::AligneGroupe() {
     // for the window breaks the options' caption in two lines, then takes
     // smaller type, rather than running off the window's edge.
     constexpr int Ecart = 6;
-    const int limite = std::max(width(), Reference_.width()) - 8;
+    // The « Écouter » button keeps the row's end.
+    const int limite =
+        std::max(width(), Reference_.width()) - 8 -
+        (EcouterB != nullptr && EcouterB->isVisibleTo(this) ? EcouterB->width() + 6 : 0);
     const auto aligne = [&](QLabel* legende, const QLabel* sur, int x) {
         // On the baseline of the caption it qualifies; two lines centred on it.
         legende->setVisible(!legende->text().isEmpty());

@@ -26,6 +26,8 @@
 #include "about.hpp"
 #include "accords.hpp"
 #include "aide.hpp"
+#include "anglais.hpp"
+#include "anglais_texte.hpp"
 #include "apparence.hpp"
 #include "contenu.hpp"
 #include "diagnostics.hpp"
@@ -35,6 +37,7 @@
 #include "meme_modele.hpp"
 #include "menus.hpp"
 #include "mise_en_page.hpp"
+#include "parole.hpp"
 #include "proches.hpp"
 #include "proposition.hpp"
 #include "reglages.hpp"
@@ -42,6 +45,7 @@
 #include "session_lexique.hpp"
 #include "travail_impression.hpp"
 #include "verbe.hpp"
+#include "voix.hpp"
 
 namespace florimot {
 
@@ -92,6 +96,10 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     });
     Menus_ = CreeMenus(*this);
     ActiveHistorique();
+    Voix_ = new TVoix(this);
+    Voix_->QuandChange([this] { ActiveEcoute(); });
+    ActiveEcoute();
+    Contenu_->AttacheEcoute(Menus_.Ecouter);
     Contenu_->AttacheRaccourcisPages(this);
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
@@ -276,8 +284,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             else if (avertit)
                 ProposeProches(sansForme ? QString() : intitule);
             if (!sansForme) Memorise();
-            // The window already shows what the warning is about.
-            if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
+            // An English verb phrase offers its French verbs instead of a
+            // warning; otherwise the window already shows what the warning
+            // is about.
+            const bool anglais = avertit && sansForme && ProposeAnglais(texte.trimmed());
+            if (avertit && verbe.DonneGroupe() == 0 && !anglais) Avertit(texte);
         }
     }
     ConjugueEnAttente();
@@ -295,7 +306,15 @@ QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const T
                             ? QString()
                             : QString::fromStdString(PhraseAccord(code, verbe)));
         }
-    return Contenu_->Remplit(Entete_, lignes, raisons);
+    const QString intitule = Contenu_->Remplit(Entete_, lignes, raisons);
+    QStringList glosses;
+    if (verbe.DonneGroupe() != 0)
+        for (const std::string& g : GlossesAnglaises(verbe.Intitule()))
+            glosses << QString::fromStdString(g);
+    Contenu_->DefinitGlose(glosses.isEmpty()
+                               ? QString()
+                               : tr("en anglais : %1").arg(glosses.join(QStringLiteral(", "))));
+    return intitule;
 }
 
 void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
@@ -384,18 +403,18 @@ bool TEcran::MontreDiagnostic(const QString& texte) {
 
 void TEcran::Avertit(const QString& texte) {
     const QStringList suggestions = Session_->Suggestions(texte.trimmed());
-    const QString titre = QStringLiteral("Avertissement");
+    const QString titre = tr("Avertissement");
     if (suggestions.isEmpty()) {
-        Dialogues_.Demande(this, QStringLiteral("Ceci n'est pas un Verbe"), titre,
+        Dialogues_.Demande(this, tr("Ceci n'est pas un Verbe"), titre,
                            TDialogues::Icone::Information, TDialogues::Boutons::Ok);
         return;
     }
     const QString premiere = suggestions.front();
     if (!Dialogues_.Propose(this,
-                            QStringLiteral("Ceci n'est pas un Verbe\n\nSuggestions : ") +
-                                suggestions.join(QStringLiteral(", ")),
+                            tr("Ceci n'est pas un Verbe\n\nSuggestions : %1")
+                                .arg(suggestions.join(QStringLiteral(", "))),
                             titre, TDialogues::Icone::Information,
-                            QStringLiteral("Conjuguer « ") + premiere + QStringLiteral(" »")))
+                            tr("Conjuguer « %1 »").arg(premiere)))
         return;
     // The entry takes the word conjugated; this conjugation is still running,
     // so the suggestion's waits for it to end.
@@ -410,7 +429,14 @@ void TEcran::MetNote(QString intitule) {
     NoteEnAttente_ = pret ? QString() : intitule;
     if (intitule.isEmpty()) return Contenu_->DefinitNote({});
     const std::string dictionnaire = pret ? Session_->Note(intitule).toStdString() : std::string();
-    Contenu_->DefinitNote(QString::fromStdString(NoteDuVerbe(Entete_, dictionnaire, AutreForme_)));
+    QString note = QString::fromStdString(NoteDuVerbe(Entete_, dictionnaire, AutreForme_));
+    // A verb the dictionary does not know that reads as English (googler).
+    TVerbe verbe;
+    verbe.DefinitVerbe(intitule.toStdString());
+    if (!PrepareVerbe(verbe).Connu && PeutEtreAnglais(verbe.Intitule(), MotAnglais))
+        note += (note.isEmpty() ? QString() : QStringLiteral(" — ")) +
+                QCoreApplication::translate("Florimot", MotPeutEtreAnglais.data());
+    Contenu_->DefinitNote(note);
 }
 
 QString TEcran::TexteNomme() const {
@@ -495,9 +521,8 @@ void TEcran::Imprimer1Click() {
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
-    QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"),
-                                                PdfPropose(TexteNomme()),
-                                                QStringLiteral("Documents PDF (*.pdf)"));
+    QString fichier = Dialogues_.DemandeFichier(
+        this, tr("Enregistrer en PDF"), PdfPropose(TexteNomme()), tr("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fichier += QStringLiteral(".pdf");
@@ -528,10 +553,86 @@ void TEcran::CopierConjugaison1Click() {
         EnteteLisible(verbe, Options_, faits), ConjugueGrille(verbe, Options_, faits), 0, false)));
 }
 
+void TEcran::Ecouter1Click() {
+    if (!Voix_->Disponible() || !Montre_) return;
+    std::vector<std::string> lignes;
+    for (const QString& l : Contenu_->LignesAEcouter()) lignes.push_back(l.toStdString());
+    Voix_->Dit(QString::fromStdString(PrepareParole(lignes)));
+}
+
+void TEcran::ChoisitLangue(LangueInterface langue) {
+    if (langue == LitLangueInterface()) return;
+    EcritLangueInterface(langue);
+    // Said in the language chosen, since it is the reader's.
+    const bool anglais = InterfaceEnAnglais(langue);
+    Dialogues_.Demande(
+        this,
+        anglais ? QStringLiteral("The window will be in English from the next start.")
+                : QStringLiteral("La fenêtre sera en français au prochain démarrage."),
+        QStringLiteral("Florimot"), TDialogues::Icone::Information, TDialogues::Boutons::Ok);
+}
+
+void TEcran::ActiveEcoute() {
+    QAction* ecoute = Menus_.Ecouter;
+    ecoute->setEnabled(Voix_->Disponible());
+    ecoute->setToolTip(Voix_->Disponible()
+                           ? tr("Dit la ligne choisie, ou tout le temps, en français (F12)")
+                           : Voix_->Raison());
+}
+
+// The notes of the English search, said by the presentation in French.
+[[maybe_unused]] constexpr const char* NotesAnglaises[] = {
+    QT_TRANSLATE_NOOP("Florimot", "mot inconnu, peut-être anglais"),
+    QT_TRANSLATE_NOOP("Florimot", "l'anglais n'a qu'un passé : passé composé ou passé simple"),
+    QT_TRANSLATE_NOOP("Florimot", "« you » : tu ou vous"),
+};
+
+bool TEcran::ProposeAnglais(const QString& texte) {
+    const std::vector<TChoixAnglais> choix = RechercheAnglaise(texte.toStdString());
+    if (choix.empty()) return false;
+    QStringList verbes;
+    QStringList temps;
+    std::vector<NoteAnglaise> notes;
+    for (const TChoixAnglais& c : choix) {
+        const QString v = QString::fromStdString(c.infinitif);
+        if (!verbes.contains(v)) verbes << v;
+        for (const Cellule& cellule : Grille)
+            if (cellule.Nom == c.cellule) {
+                const QString t = (QString::fromUtf8(cellule.Mode) + u' ' +
+                                   QString::fromUtf8(cellule.Temps).toLower());
+                if (!temps.contains(t)) temps << t;
+            }
+        if (c.note != NoteAnglaise::Aucune &&
+            std::find(notes.begin(), notes.end(), c.note) == notes.end())
+            notes.push_back(c.note);
+    }
+    QString phrase = tr("En anglais, « %1 » :").arg(texte);
+    if (!temps.isEmpty()) phrase += u' ' + temps.join(QStringLiteral(", "));
+    for (NoteAnglaise n : notes)
+        phrase += QStringLiteral(" (") +
+                  QCoreApplication::translate("Florimot", TexteNoteAnglaise(n).data()) + u')';
+    // A verb chosen is conjugated with the lines the English said selected
+    // (she has eaten: elle a mangé, under Féminin).
+    Proposition_->Definit(phrase, verbes, [this, choix](const QString& verbe) {
+        std::vector<TLigneChoisie> lignes;
+        for (const TChoixAnglais& c : choix) {
+            if (QString::fromStdString(c.infinitif) != verbe) continue;
+            Options_.Feminin = c.feminin;
+            Options_.Negation = c.negation;
+            if (const std::optional<TLigneChoisie> l = LigneDuChoix(c)) lignes.push_back(*l);
+        }
+        CocheOptions();
+        Contenu_->DefinitEntree(verbe);
+        ConjugueClick();
+        if (!Conjugue_) Contenu_->Selectionne(lignes);
+    });
+    return true;
+}
+
 void TEcran::Quitter1Click() {
-    const auto reponse = Dialogues_.Demande(
-        this, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"), QStringLiteral("Quitter"),
-        TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
+    const auto reponse =
+        Dialogues_.Demande(this, tr("Êtes-vous sûr de vouloir quitter ?"), tr("Quitter"),
+                           TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
     if (reponse != TDialogues::Reponse::Oui) return;
     // The program ends without closing its window: what it keeps is written now.
     GardeReglages();
@@ -546,7 +647,7 @@ void TEcran::APropos1Click() {
 }
 
 void TEcran::Aide1Click() {
-    Dialogues_.Demande(this, TexteAide(), QStringLiteral("Aide"), TDialogues::Icone::Information,
+    Dialogues_.Demande(this, TexteAide(), tr("Aide"), TDialogues::Icone::Information,
                        TDialogues::Boutons::Ok);
 }
 

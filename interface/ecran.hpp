@@ -16,6 +16,7 @@
 #include "entree_verbe.hpp"
 #include "historique.hpp"
 #include "impression.hpp"
+#include "langue_interface.hpp"
 #include "menus.hpp"
 
 namespace florimot {
@@ -26,6 +27,7 @@ class TContenu;
 class TEntrainement;
 class TFicheExercices;
 class TSessionLexique;
+class TVoix;
 
 class TEcran : public QMainWindow {
     Q_OBJECT
@@ -79,6 +81,11 @@ public:
     // each made once and kept, non-modal, beside the window.
     void FicheExercices1Click();
     void Entrainement1Click();
+    // Says the selected lines, or the whole tense, with the French voice.
+    void Ecouter1Click();
+    // The menu « Langue de l'interface / Interface language »: kept in the
+    // settings, in force from the next start.
+    void ChoisitLangue(LangueInterface langue);
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();
@@ -150,6 +157,12 @@ private:
     // Widens the window, as far as the screen allows, until no line of the
     // page shown is cut.
     void AjusteLargeur();
+    // The English verb phrase `texte` ("i went") in the suggestion strip: a
+    // button for each French verb it may stand for, the tenses and what
+    // English leaves open in the sentence. False when it reads as none.
+    bool ProposeAnglais(const QString& texte);
+    // « Écouter » greyed, with the reason in its tooltip, without a voice.
+    void ActiveEcoute();
 
     TDialogues& Dialogues_;
     TAbout* About_ = nullptr;
@@ -183,6 +196,7 @@ private:
     TMenus Menus_;
     TFicheExercices* Fiche_ = nullptr;
     TEntrainement* Entrainement_ = nullptr;
+    TVoix* Voix_ = nullptr;
 };
 
 }  // namespace florimot

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ namespace florimot {
 namespace {
 
 QString Bulle() {
-    return QStringLiteral("Verbe à Conjuguer");
+    return QCoreApplication::translate("Florimot", "Verbe à Conjuguer");
 }
 
 class ValideurVerbe : public QValidator {
@@ -92,7 +93,7 @@ void TEntreeVerbe::ColleCompose() {
     // readable under the pointer until the entry is typed in (the whole of a
     // pasted page would take seconds to lay out, at every hover).
     if (coupe) {
-        setToolTip(QStringLiteral("Collage coupé à %1 lettres : « %2 »")
+        setToolTip(QCoreApplication::translate("Florimot", "Collage coupé à %1 lettres : « %2 »")
                        .arg(LettresEntree)
                        .arg(QString::fromStdString(DebutCite(colle.simplified().toStdString()))));
         QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
@@ -162,7 +163,8 @@ void TEntreeVerbe::RassembleVerbes() {
 void TEntreeVerbe::OuvreCompletion(LignesCompletion lignes) {
     Completion_ = florimot::CreeCompletion(std::move(lignes), this);
     Completion_->popup()->setObjectName(QStringLiteral("Completion"));
-    Completion_->popup()->setAccessibleName(QStringLiteral("Verbes proposés"));
+    Completion_->popup()->setAccessibleName(
+        QCoreApplication::translate("Florimot", "Verbes proposés"));
     // Wider than the entry when need be: a verb of the longest is seen whole.
     Completion_->popup()->setMinimumWidth(
         Completion_->popup()->fontMetrics().horizontalAdvance(QString(LettresEntree + 5, u'n')) +

@@ -1,5 +1,6 @@
 #include "fichier_reglages.hpp"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,11 +50,15 @@ QSettings OuvreReglages() {
     static bool dit = false;
     if (!dit) {
         dit = true;
-        Dit(lue ? QStringLiteral("« %1 » est un lien symbolique : les réglages y sont lus, mais "
-                                 "ne sont pas enregistrés, pour ne rien remplacer à travers lui.")
+        Dit(lue ? QCoreApplication::translate(
+                      "Florimot",
+                      "« %1 » est un lien symbolique : les réglages y sont lus, mais "
+                      "ne sont pas enregistrés, pour ne rien remplacer à travers lui.")
                       .arg(chemin)
-                : QStringLiteral("« %1 » n'est pas un fichier ordinaire : les réglages n'y sont "
-                                 "ni lus ni enregistrés.")
+                : QCoreApplication::translate(
+                      "Florimot",
+                      "« %1 » n'est pas un fichier ordinaire : les réglages n'y sont "
+                      "ni lus ni enregistrés.")
                       .arg(chemin));
     }
     const QString copie = Copie(chemin, lue);
@@ -69,8 +74,10 @@ void SignaleSiNonEnregistres(const QSettings& reglages) {
     // This run's own copy is not the user's file: its failure is no news.
     if (reglages.fileName() != CheminReglages()) return;
     dit = true;
-    Dit(QStringLiteral("les réglages n'ont pas pu être enregistrés dans « %1 » : le fichier garde "
-                       "les précédents.")
+    Dit(QCoreApplication::translate(
+            "Florimot",
+            "les réglages n'ont pas pu être enregistrés dans « %1 » : le fichier garde "
+            "les précédents.")
             .arg(reglages.fileName()));
 }
 

@@ -86,15 +86,18 @@ QPrinter* TImpressionQt::Imprimante() {
     const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
     if (defaut.isNull()) {
         Echec(QPrinterInfo::availablePrinterNames().isEmpty()
-                  ? QStringLiteral("Aucune imprimante n'est installée : impression impossible.")
-                  : QStringLiteral("Aucune imprimante par défaut n'est choisie : "
-                                   "impression impossible."));
+                  ? QCoreApplication::translate(
+                        "Florimot", "Aucune imprimante n'est installée : impression impossible.")
+                  : QCoreApplication::translate("Florimot",
+                                                "Aucune imprimante par défaut n'est choisie : "
+                                                "impression impossible."));
         return nullptr;
     }
     Imprimante_ = std::make_unique<QPrinter>(defaut, QPrinter::HighResolution);
     if (!Imprimante_->isValid()) {
         Imprimante_.reset();
-        Echec(QStringLiteral("L'imprimante « %1 » n'est pas utilisable : impression impossible.")
+        Echec(QCoreApplication::translate(
+                  "Florimot", "L'imprimante « %1 » n'est pas utilisable : impression impossible.")
                   .arg(defaut.printerName()));
         return nullptr;
     }
@@ -109,7 +112,8 @@ QSize TImpressionQt::TaillePage() {
 }
 
 bool TImpressionQt::Commence(const QString& nom) {
-    if (EnCours()) return Echec(QStringLiteral("Une impression est déjà en cours."));
+    if (EnCours())
+        return Echec(QCoreApplication::translate("Florimot", "Une impression est déjà en cours."));
     QPrinter* imprimante = Imprimante();
     if (imprimante == nullptr) return false;
     imprimante->setDocName(nom);
@@ -117,7 +121,8 @@ bool TImpressionQt::Commence(const QString& nom) {
     Peintre_ = std::make_unique<QPainter>();
     if (!Peintre_->begin(imprimante)) {
         Libere();
-        return Echec(QStringLiteral("L'impression ne peut pas commencer sur l'imprimante « %1 ».")
+        return Echec(QCoreApplication::translate(
+                         "Florimot", "L'impression ne peut pas commencer sur l'imprimante « %1 ».")
                          .arg(imprimante->printerName()));
     }
     QCoreApplication::processEvents();
@@ -127,7 +132,8 @@ bool TImpressionQt::Commence(const QString& nom) {
 bool TImpressionQt::CommencePdf(QPrinter& modele, const QString& nom) {
     const auto refus = [&](const QString& raison) {
         Libere();
-        return Echec(QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.")
+        return Echec(QCoreApplication::translate("Florimot",
+                                                 "Le fichier « %1 » ne peut pas être écrit : %2.")
                          .arg(FichierPdf_, raison));
     };
     // A device, a pipe or a folder under that name (a link to one included)
@@ -135,7 +141,7 @@ bool TImpressionQt::CommencePdf(QPrinter& modele, const QString& nom) {
     // finished PDF in place would replace the device itself.
     const QFileInfo cible(FichierPdf_);
     if (cible.exists() && !cible.isFile())
-        return refus(QStringLiteral("ce n'est pas un fichier ordinaire"));
+        return refus(QCoreApplication::translate("Florimot", "ce n'est pas un fichier ordinaire"));
     // A file that cannot be written is said before anything is drawn; one
     // not there yet is not made for the try (at the end of a link, it
     // would stay).
@@ -145,9 +151,11 @@ bool TImpressionQt::CommencePdf(QPrinter& modele, const QString& nom) {
         if (!essai.open(QIODevice::WriteOnly | QIODevice::Append))
             return refus(essai.errorString());
     } else if (const QFileInfo dossier(reel.absolutePath()); !dossier.isDir()) {
-        return refus(QStringLiteral("le dossier « %1 » n'existe pas").arg(dossier.filePath()));
+        return refus(QCoreApplication::translate("Florimot", "le dossier « %1 » n'existe pas")
+                         .arg(dossier.filePath()));
     } else if (!dossier.isWritable()) {
-        return refus(QStringLiteral("le dossier « %1 » n'accepte pas de nouveau fichier")
+        return refus(QCoreApplication::translate(
+                         "Florimot", "le dossier « %1 » n'accepte pas de nouveau fichier")
                          .arg(dossier.filePath()));
     }
     // The writer takes the page, margins and resolution a printer of PDF
@@ -160,7 +168,8 @@ bool TImpressionQt::CommencePdf(QPrinter& modele, const QString& nom) {
     Pdf_->setTitle(nom);
     Pdf_->setCreator(modele.creator());
     Peintre_ = std::make_unique<QPainter>();
-    if (!Peintre_->begin(Pdf_.get())) return refus(QStringLiteral("le PDF ne peut pas commencer"));
+    if (!Peintre_->begin(Pdf_.get()))
+        return refus(QCoreApplication::translate("Florimot", "le PDF ne peut pas commencer"));
     QCoreApplication::processEvents();
     return true;
 }
@@ -182,7 +191,8 @@ bool TImpressionQt::EcritPdf() {
     fichier.cancelWriting();
     if (!existait) QFile::remove(cible.filePath());
     return Echec(
-        QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2.").arg(FichierPdf_, raison));
+        QCoreApplication::translate("Florimot", "Le fichier « %1 » ne peut pas être écrit : %2.")
+            .arg(FichierPdf_, raison));
 }
 
 QPagedPaintDevice* TImpressionQt::Appareil() const {
@@ -191,9 +201,11 @@ QPagedPaintDevice* TImpressionQt::Appareil() const {
 }
 
 bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRect& zone) {
-    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (!EnCours())
+        return Echec(QCoreApplication::translate("Florimot", "Aucune impression n'est en cours."));
     if (zone.isEmpty() || destination.isEmpty())
-        return Echec(QStringLiteral("Il n'y a rien à imprimer sur cette page."));
+        return Echec(
+            QCoreApplication::translate("Florimot", "Il n'y a rien à imprimer sur cette page."));
     // The widgets are recorded as drawing commands, then played onto the page
     // through a scaling painter: text stays text, lines stay lines, sharp at
     // any resolution. (Rendered straight onto a printer, a widget would be
@@ -219,20 +231,25 @@ bool TImpressionQt::Dessine(const QRect& destination, QWidget& source, const QRe
 }
 
 bool TImpressionQt::NouvellePage() {
-    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (!EnCours())
+        return Echec(QCoreApplication::translate("Florimot", "Aucune impression n'est en cours."));
     if (!Appareil()->newPage())
-        return Echec(QStringLiteral("L'imprimante n'a pas pu passer à la page suivante."));
+        return Echec(QCoreApplication::translate(
+            "Florimot", "L'imprimante n'a pas pu passer à la page suivante."));
     QCoreApplication::processEvents();
     return true;
 }
 
 bool TImpressionQt::Termine() {
-    if (!EnCours()) return Echec(QStringLiteral("Aucune impression n'est en cours."));
+    if (!EnCours())
+        return Echec(QCoreApplication::translate("Florimot", "Aucune impression n'est en cours."));
     if (Pdf_) {
         const bool dessine = Peintre_->end();
         const bool ecrit = dessine && EcritPdf();
         Libere();
-        if (!dessine) return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
+        if (!dessine)
+            return Echec(
+                QCoreApplication::translate("Florimot", "L'impression n'a pas pu être achevée."));
         if (!ecrit) return false;
         QCoreApplication::processEvents();
         return true;
@@ -243,9 +260,12 @@ bool TImpressionQt::Termine() {
     const bool fini = Peintre_->end() && Imprimante_->printerState() != QPrinter::Error;
     const QString refus = serveur ? RefusServeur() : QString();
     Libere();
-    if (!fini) return Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
+    if (!fini)
+        return Echec(
+            QCoreApplication::translate("Florimot", "L'impression n'a pas pu être achevée."));
     if (!refus.isEmpty())
-        return Echec(QStringLiteral("L'imprimante « %1 » a refusé l'impression : %2")
+        return Echec(QCoreApplication::translate("Florimot",
+                                                 "L'imprimante « %1 » a refusé l'impression : %2")
                          .arg(imprimante, refus));
     QCoreApplication::processEvents();
     return true;

@@ -18,6 +18,7 @@ struct TMenus {
     QMenuBar* Barre = nullptr;
     QAction* Precedent = nullptr;
     QAction* Suivant = nullptr;
+    QAction* Ecouter = nullptr;
     // The menu "Options", in the order of DescriptionsOptions.
     std::array<QAction*, NombreOptions> Options{};
 

@@ -1,5 +1,6 @@
 #include "proposition.hpp"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +41,8 @@ void TBandeauProposition::Definit(const QString& phrase, const QStringList& verb
     }
     Boutons_.clear();
     for (const QString& verbe : verbes) {
-        auto* bouton = new QPushButton(QStringLiteral("Conjuguer « %1 »").arg(verbe), this);
+        auto* bouton = new QPushButton(
+            QCoreApplication::translate("Florimot", "Conjuguer « %1 »").arg(verbe), this);
         bouton->setObjectName(QStringLiteral("ConjugueProposition"));
         bouton->setFont(PoliceTexte(11));
         bouton->setAutoDefault(false);

@@ -1,5 +1,6 @@
 #include "travail_impression.hpp"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRect>
@@ -18,7 +19,9 @@ namespace {
 
 QString Raison(const TImpression& service) {
     const QString raison = service.Erreur();
-    return raison.isEmpty() ? QStringLiteral("L'impression n'a pas pu se faire.") : raison;
+    return raison.isEmpty()
+               ? QCoreApplication::translate("Florimot", "L'impression n'a pas pu se faire.")
+               : raison;
 }
 
 // The verb as it is titled: évanouir is s'évanouir.
@@ -65,7 +68,8 @@ QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QStr
         const QSize taille = copie.AgencePourFeuille(onglet, page);
         if (std::int64_t(page.width()) * HauteurLigne < taille.width() ||
             std::int64_t(page.height()) * HauteurLigne < taille.height())
-            return QStringLiteral("La page de l'imprimante est trop petite pour y imprimer.");
+            return QCoreApplication::translate(
+                "Florimot", "La page de l'imprimante est trop petite pour y imprimer.");
     }
     const auto dessine = [&](int onglet) {
         const QSize taille = copie.AgencePourFeuille(onglet, page);

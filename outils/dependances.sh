@@ -11,8 +11,10 @@ paquets=(
   clang-14 libclang-rt-14-dev clang-format-14
   valgrind poppler-utils xvfb xauth
   cups printer-driver-cups-pdf libcups2-dev
-  libhunspell-dev hunspell-fr-comprehensive
-  rapidjson-dev python3-jsonschema
+  libhunspell-dev hunspell-fr-comprehensive hunspell-en-us
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher-espeak-ng qt6-tools-dev qt6-l10n-tools
+  rapidjson-dev zlib1g-dev python3-jsonschema pybind11-dev python3-dev
+  dict-freedict-fra-eng dict-freedict-eng-fra espeak-ng
   mandoc desktop-file-utils appstream
   devscripts
 )

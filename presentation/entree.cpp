@@ -1,5 +1,6 @@
 #include "entree.hpp"
 
+#include "anglais.hpp"
 #include "saisie.hpp"
 #include "selection.hpp"
 #include "utf8.hpp"
@@ -73,7 +74,10 @@ TSaisieGardee FormeSaisie(std::string_view texte, std::string_view avantCurseur)
         const char32_t c = lu[i];
         bool garde = false;
         if (c == U' ') {
-            ligne = ligne || (!sortie.empty() && CommenceCommeUneLigne(EnUtf8(sortie)));
+            // An English verb phrase ("i went") keeps its words apart too: the
+            // English search reads it.
+            ligne = ligne || (!sortie.empty() && (CommenceCommeUneLigne(EnUtf8(sortie)) ||
+                                                  CommenceCommeDeLAnglais(EnUtf8(sortie) + ' ')));
             if (!ligne) {
                 garde = BlancPermisApres(EnUtf8(sortie));
             } else if (!sortie.empty() && sortie.back() != U' ') {

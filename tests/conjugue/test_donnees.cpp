@@ -134,12 +134,16 @@ bool NommeDans(const std::string& texte, std::string_view nom) {
 TEST(Drapeaux, DansLeManuelEtLeReadme) {
     std::string manuel = Lit(std::string(FLORIMOT_SOURCES) + "/man/conjugue.1");
     for (std::size_t i; (i = manuel.find("\\-")) != std::string::npos;) manuel.erase(i, 1);
+    std::string anglais = Lit(std::string(FLORIMOT_SOURCES) + "/man/en/conjugue.1");
+    for (std::size_t i; (i = anglais.find("\\-")) != std::string::npos;) anglais.erase(i, 1);
+    ASSERT_FALSE(anglais.empty());
     const std::string readme = Lit(std::string(FLORIMOT_SOURCES) + "/README.md");
     ASSERT_FALSE(manuel.empty() || readme.empty());
     for (const florimot::TDrapeau& d : florimot::Drapeaux)
         for (std::string_view nom : d.Noms) {
             if (nom.empty()) continue;
             EXPECT_TRUE(NommeDans(manuel, nom)) << nom << " absent de man/conjugue.1";
+            EXPECT_TRUE(NommeDans(anglais, nom)) << nom << " absent de man/en/conjugue.1";
             EXPECT_TRUE(NommeDans(readme, nom)) << nom << " absent du README";
         }
 }

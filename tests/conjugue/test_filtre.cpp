@@ -198,7 +198,7 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
         {{"--json", "--format", "1", "googler"},
          0,
          "\"modele\":\"parler\",\"regle\":\"\",\"connu\":false,\"suggestions\":[],",
-         "",
+         "googler : mot inconnu, peut-être anglais (conjugue --anglais)\n",
          true},
         {{"--json", "--format", "1", "ammener"},
          0,

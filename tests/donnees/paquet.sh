@@ -17,10 +17,11 @@ trap 'rm -rf "$sortie"' EXIT
 journal=$(cd "$build" && cpack -G DEB -B "$sortie" 2>&1) || echoue "cpack :"$'\n'"$journal"
 paquet=$sortie/florimot_${version}_amd64.deb
 contenu=$(dpkg-deb -c "$paquet") || echoue "pas de paquet $(basename "$paquet")"
-attendus=(bin/conjugue share/man/fr/man1/conjugue.1.gz share/doc/florimot/copyright
+attendus=(bin/conjugue share/man/fr/man1/conjugue.1.gz share/man/man1/conjugue.1.gz
+    share/doc/florimot/copyright
     share/doc/florimot/changelog.gz)
 [ -f "$build/interface/org.example.Florimot.metainfo.xml" ] && attendus+=(bin/florimot
-    share/man/fr/man1/florimot.1.gz share/applications/org.example.Florimot.desktop
+    share/man/fr/man1/florimot.1.gz share/man/man1/florimot.1.gz share/applications/org.example.Florimot.desktop
     share/metainfo/org.example.Florimot.metainfo.xml share/icons/hicolor/scalable/apps/florimot.svg)
 attendus+=(share/florimot/schema/conjugue.schema.json)
 for f in "${attendus[@]}"; do
@@ -38,7 +39,7 @@ controle=$(dpkg-deb -f "$paquet" Package Version Architecture Recommends)
 [ "$controle" = "Package: florimot
 Version: $version
 Architecture: amd64
-Recommends: hunspell-fr-comprehensive" ] || echoue "contrôle :"$'\n'"$controle"
+Recommends: hunspell-fr-comprehensive, hunspell-en-us, dict-freedict-fra-eng, dict-freedict-eng-fra, espeak-ng, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, qt6-translations-l10n" ] || echoue "contrôle :"$'\n'"$controle"
 # Read from the binaries: the C++ library at least, with its version.
 # Read whole before grep: grep -q stops at its match, and under pipefail the
 # writer's broken pipe would fail the test.

@@ -321,8 +321,10 @@ private slots:
     void note_data() {
         QTest::addColumn<QString>("verbe");
         QTest::addColumn<QString>("note");
+        // Unknown, with English letters: said to be maybe English.
         QTest::newRow("googler") << "googler"
-                                 << "absent du dictionnaire : formes déduites des lettres";
+                                 << "absent du dictionnaire : formes déduites des lettres — mot "
+                                    "inconnu, peut-être anglais";
         // Both auxiliaries, said by the header rather than the dictionary.
         QTest::newRow("monter") << "monter"
                                 << "se conjugue avec être (je suis monté) ou avoir (j'ai monté "

@@ -1,0 +1,23 @@
+// The window's language: French, its source, or English, from the locale
+// (LANG, LC_MESSAGES, LANGUAGE) unless the menu « Langue de l'interface /
+// Interface language » chose one, which the settings keep.
+#pragma once
+
+class QApplication;
+
+namespace florimot {
+
+enum class LangueInterface { Systeme, Francais, Anglais };
+
+LangueInterface LitLangueInterface();
+void EcritLangueInterface(LangueInterface langue);
+
+// Whether `langue` shows the window in English: Systeme follows the
+// locale's first language.
+bool InterfaceEnAnglais(LangueInterface langue);
+
+// Puts the chosen language's translations in place: Florimot's English,
+// or Qt's own French for its dialogs and buttons.
+void InstalleLangue(QApplication& application);
+
+}  // namespace florimot
