@@ -50,10 +50,11 @@ TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     : TEcran(dialogues, TSessionLexique::DossiersStandard(), parent) {}
 
 TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
-               QWidget* parent)
+               QWidget* parent, std::function<void()> avantChargement)
     : QMainWindow(parent),
       Dialogues_(dialogues),
-      Session_(new TSessionLexique(std::move(dossiersDictionnaire), this)) {
+      Session_(
+          new TSessionLexique(std::move(dossiersDictionnaire), this, std::move(avantChargement))) {
     setObjectName(QStringLiteral("Ecran"));
     setWindowTitle(QStringLiteral("Florimot"));
     setWindowIcon(IconeApplication());

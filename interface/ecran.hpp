@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,9 +39,10 @@ public:
     // The dictionary is looked for in its standard folders, on a thread of
     // its own: the window is up before it is loaded.
     explicit TEcran(TDialogues& dialogues, QWidget* parent = nullptr);
-    // The dictionary looked for in `dossiersDictionnaire` instead (tests).
+    // The dictionary looked for in `dossiersDictionnaire` instead (tests),
+    // `avantChargement` run on the loading thread before it starts.
     TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
-           QWidget* parent = nullptr);
+           QWidget* parent = nullptr, std::function<void()> avantChargement = {});
     ~TEcran() override;
 
     // The About window the "A Propos..." command shows; the window does not own it.
