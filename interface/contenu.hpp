@@ -59,6 +59,9 @@ public:
     // made for printing only) and takes the size that layout needs, which is
     // then the whole of what the sheet shows.
     QSize AgencePourFeuille(int onglet, QSize page);
+    // The row of option boxes, beside the page tabs (the window's content
+    // only: paper has none).
+    void AttacheCasesOptions(QWidget* cases);
     // How many times wider the lists of page `onglet` must grow for their
     // longest lines to show whole (1 when they do).
     double ManqueDeLargeur(int onglet) const;
@@ -92,6 +95,7 @@ private:
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages
     QTabBar* PageSet = nullptr;
+    QWidget* CasesOptions = nullptr;
     std::array<QGroupBox*, NombreGroupes> Boites{};
     QLabel* PartPres = nullptr;
     // The list of each cell of the engine's grid, in the grid's order, and

@@ -45,6 +45,12 @@ void TContenu::Agence() {
     VerbeL->move(X(96) + 112, VerbeL->y());
     Biseau->setGeometry(Cadre({1, 32, 625, 377}));
     PageSet->setGeometry(X(2), Y(408), X(627) - X(2), TOngletsPages::Hauteur);
+    if (CasesOptions != nullptr) {
+        // What the tabs leave of their strip, up to the panel's right edge.
+        const int gauche = PageSet->x() + PageSet->tabRect(PageSet->count() - 1).right() + 12;
+        CasesOptions->setGeometry(gauche, PageSet->y(), std::max(0, X(627) - 4 - gauche),
+                                  TOngletsPages::Hauteur);
+    }
     for (std::size_t i = 0; i < NombreGroupes; ++i)
         Boites[i]->setGeometry(Cadre(PlacesGroupes[i].Cadre));
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
@@ -63,6 +69,13 @@ void TContenu::Agence() {
     PlaceParticipe();
     AligneGroupe();
     PlaceAnalyse();
+}
+
+void TContenu::AttacheCasesOptions(QWidget* cases) {
+    CasesOptions = cases;
+    CasesOptions->setParent(this);
+    CasesOptions->show();
+    Agence();
 }
 
 void TContenu::PlaceAnalyse() {

@@ -22,6 +22,7 @@
 #include "about.hpp"
 #include "aide.hpp"
 #include "apparence.hpp"
+#include "cases_options.hpp"
 #include "contenu.hpp"
 #include "faits.hpp"
 #include "menus.hpp"
@@ -81,6 +82,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
             ProposeProches(std::exchange(ProchesEnAttente_, QString()));
     });
     Menus_ = CreeMenus(*this);
+    Contenu_->AttacheCasesOptions(new TCasesOptions(Menus_.Options, Contenu_));
     ActiveHistorique();
     Contenu_->AttacheRaccourcisPages(this);
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
@@ -125,7 +127,7 @@ void TEcran::closeEvent(QCloseEvent* evenement) {
 
 void TEcran::RestaureReglages() {
     const TReglages reglages = LitReglages();
-    Options_ = reglages.Options;
+    Options_ = Choisies_ = reglages.Options;
     CocheOptions();
     if (const QByteArray geometrie = LitGeometrie(); !geometrie.isEmpty()) {
         // A kept geometry is held to what a kept frame is: whole on a
@@ -151,7 +153,7 @@ void TEcran::RestaureReglages() {
 
 void TEcran::GardeReglages() const {
     // What older versions read is still written, for whoever goes back to one.
-    EcritReglages({normalGeometry(), isMaximized(), Options_});
+    EcritReglages({normalGeometry(), isMaximized(), Choisies_});
     EcritGeometrie(saveGeometry());
 }
 
@@ -178,7 +180,25 @@ QString TEcran::TexteVerbe() const {
 }
 
 void TEcran::OptionClick() {
-    Options_ = Menus_.Cochees();
+    // The option the user changed becomes his choice; those an analysed
+    // line set stay the line's.
+    const TOptions cochees = Menus_.Cochees();
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        if (EstActive(cochees, d) != EstActive(Options_, d))
+            Active(Choisies_, d, EstActive(cochees, d));
+    Options_ = cochees;
+    MontreAutresOptions();
+}
+
+void TEcran::ReinitialiserOptions1Click() {
+    Choisies_ = {};
+    if (Options_.Aucune()) return;
+    Options_ = {};
+    CocheOptions();
+    MontreAutresOptions();
+}
+
+void TEcran::MontreAutresOptions() {
     // A word asked for and not yet conjugated is conjugated with them: it
     // must not give way to the word shown. A verb found behind a form keeps
     // its selection.
@@ -207,6 +227,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         AvertitEnAttente_ = avertit;
         PrefereEnAttente_ = prefere;
         return;
+    }
+    // A text asked for anew comes back to the options the user chose.
+    if (avertit && !(Options_ == Choisies_)) {
+        Options_ = Choisies_;
+        CocheOptions();
     }
     {
         const QScopedValueRollback<bool> enCours(Conjugue_, true);

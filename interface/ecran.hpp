@@ -54,8 +54,11 @@ public:
     // case, then blanks up to 15 characters (a pronominal text may be longer).
     QString TexteVerbe() const;
 
-    // The options the menu "Options" has checked.
+    // The options in force: those the menu "Options" has checked.
     TOptions Options() const { return Options_; }
+    // The options the user chose, which the next verb typed comes back to
+    // and the settings keep; an analysed line's options are for its verb only.
+    TOptions OptionsChoisies() const { return Choisies_; }
 
     // Handlers. A conjugation asked for while one is running (from inside
     // its message box) or while a print job runs is not lost: it runs once
@@ -78,6 +81,8 @@ public:
     // An item of the menu "Options" checked or unchecked: what is shown is
     // conjugated again with the options now in force.
     void OptionClick();
+    // Every option unchecked, chosen and in force (Ctrl+Shift+R).
+    void ReinitialiserOptions1Click();
     // Back and forth among the verbs conjugated in this run, each with the
     // options and the page it was left with (Alt+Left, Alt+Right).
     void Precedent1Click();
@@ -121,6 +126,8 @@ private:
     // The text the print job and the PDF are named after.
     QString TexteNomme() const;
     void CocheOptions();
+    // What is shown, conjugated again with the options now in force.
+    void MontreAutresOptions();
     void ConjugueEnAttente();
     // Prints the three pages on `service`; an empty text when all went well,
     // else why not, for the user.
@@ -151,6 +158,7 @@ private:
     // The text the lists show the conjugation of (none before the first).
     std::optional<QString> Montre_;
     TOptions Options_;
+    TOptions Choisies_;
     // The header of the verb shown, and the first line of its other series
     // ("" for none), for its note.
     TEntete Entete_;

@@ -1,6 +1,7 @@
 #include "menus.hpp"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -91,6 +92,13 @@ TMenus CreeMenus(TEcran& ecran) {
         menus.Options[i] = Ajoute(ecran, options, commande);
         menus.Options[i]->setCheckable(true);
     }
+    options->addSeparator();
+    const std::string reinitialise =
+        QCoreApplication::translate("TEcran", "&Réinitialiser les options").toStdString();
+    menus.Reinitialise =
+        Ajoute(ecran, options,
+               {"ReinitialiserOptions1", reinitialise.c_str(), Qt::CTRL | Qt::SHIFT | Qt::Key_R,
+                &TEcran::ReinitialiserOptions1Click});
     QMenu* aide = AjouteMenu(menus.Barre, "Aide", QStringLiteral("&?"));
     for (const Commande& commande : CommandesAide) Ajoute(ecran, aide, commande);
     return menus;

@@ -83,6 +83,8 @@ private slots:
             {"Passif1", "Options", "&Voix passive", QKeySequence(Qt::Key_F8)},
             {"Rectifiee1", "Options", "&Orthographe rectifiée (1990)", QKeySequence(Qt::Key_F9)},
             {"Variante1", "Options", "&Autre forme", QKeySequence(Qt::Key_F10)},
+            {"ReinitialiserOptions1", "Options", "&Réinitialiser les options",
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
             {"APropos1", "Aide", "A &Propos...", QKeySequence(Qt::Key_F2)},
             {"Aide1", "Aide", "&Aide", QKeySequence(Qt::CTRL | Qt::Key_H)},
         };
@@ -92,8 +94,13 @@ private slots:
                  (QList<QAction*>{Composant<QMenu>("Action")->menuAction(),
                                   Composant<QMenu>("Options")->menuAction(),
                                   Composant<QMenu>("Aide")->menuAction()}));
-        for (QAction* action : Composant<QMenu>("Options")->actions())
-            QVERIFY(action->isCheckable() && !action->isChecked());
+        // Every option an item to check, unchecked at first; then the reset.
+        const QList<QAction*> items = Composant<QMenu>("Options")->actions();
+        QCOMPARE(items.size(), qsizetype(NombreOptions) + 2);
+        for (qsizetype i = 0; i < qsizetype(NombreOptions); ++i)
+            QVERIFY(items[i]->isCheckable() && !items[i]->isChecked());
+        QVERIFY(items[NombreOptions]->isSeparator());
+        QCOMPARE(items.back(), Commande("ReinitialiserOptions1"));
         QCOMPARE(Ecran->menuBar()->objectName(), QStringLiteral("MainMenu1"));
         for (const Cas& c : cas) {
             QAction* action = Commande(c.nom);

@@ -1,6 +1,9 @@
 // The options, checked and unchecked: the lines given again at once, the
 // caption beside the word, the copy read as the command line's.
+#include <QCheckBox>
+
 #include "banc_ecran.hpp"
+#include "reglages.hpp"
 
 using namespace banc;
 
@@ -121,6 +124,68 @@ private slots:
         QCOMPARE(Dialogues->Boites.size(), 1);
         QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '),
                  QStringLiteral("négation, interrogation"));
+    }
+
+    // A box for every option of the table, beside the tabs and inside the
+    // window, its tooltip naming the key; a box and its key do the same, and
+    // each shows what the other set.
+    void cases() {
+        Conjugue("parler");
+        auto* onglets = Composant<QTabBar>("PageSet");
+        for (const TDescriptionOption& d : DescriptionsOptions) {
+            auto* c = Composant<QCheckBox>(QByteArray(d.Nom.data(), d.Nom.size()) + "Case");
+            QVERIFY(c->isVisible());
+            QVERIFY(!c->isChecked());
+            QVERIFY2(c->toolTip().endsWith(u'(' + Texte(d.Touche) + u')'),
+                     qPrintable(c->toolTip()));
+            const QRect cadre(c->mapTo(Ecran->centralWidget(), QPoint(0, 0)), c->size());
+            const QRect panneau = Composant<QWidget>("Rectangl")->geometry();
+            QVERIFY(Ecran->centralWidget()->rect().contains(cadre));
+            QVERIFY2(cadre.right() <= panneau.right(), qPrintable(c->objectName()));
+            QVERIFY(cadre.left() > onglets->tabRect(onglets->count() - 1).right());
+            QTest::mouseClick(c, Qt::LeftButton);
+            QVERIFY(EstActive(Ecran->Options(), d));
+            QVERIFY(Commande(QByteArray(d.Nom.data(), d.Nom.size()) + "1")->isChecked());
+            QCOMPARE(QApplication::focusWidget(), Verbe());
+            QTest::keyClick(Verbe(), QKeySequence::fromString(Texte(d.Touche))[0].key());
+            QVERIFY(!c->isChecked());
+            QVERIFY(Ecran->Options().Aucune());
+        }
+        QCOMPARE(Liste("PresInd")->item(0)->text(), QStringLiteral("je parle"));
+        // Wider, every caption whole.
+        Ecran->resize(1000, 600);
+        QTRY_COMPARE(Ecran->width(), 1000);
+        for (QCheckBox* c : Composant<QWidget>("CasesOptions")->findChildren<QCheckBox*>())
+            QVERIFY2(!c->text().endsWith(u'…'), qPrintable(c->text()));
+    }
+
+    // An analysed line sets the options it shows for its verb only: the next
+    // verb typed comes back to the user's choices, and only those are kept.
+    void optionsDeLaLigne() {
+        QTest::keyClick(Verbe(), Qt::Key_F5);
+        Conjugue("je ne me lève pas");
+        QCOMPARE(Etiquette("VerbeL")->text(), QStringLiteral("se lever"));
+        QVERIFY(Ecran->Options().Negation && !Ecran->Options().Feminin);
+        QVERIFY(Composant<QCheckBox>("NegationCase")->isChecked());
+        QVERIFY(!Ecran->OptionsChoisies().Negation && Ecran->OptionsChoisies().Feminin);
+        Ecran->GardeReglages();
+        QVERIFY(!LitReglages().Options.Negation && LitReglages().Options.Feminin);
+        // An option changed meanwhile is the user's.
+        QTest::keyClick(Verbe(), Qt::Key_F7);
+        Conjugue("se rendre compte");
+        QCOMPARE(Liste("PresInd")->item(0)->text(),
+                 QStringLiteral("est-ce que je me rends compte\u00A0?"));
+        QVERIFY(!Composant<QCheckBox>("NegationCase")->isChecked());
+        QVERIFY(Composant<QCheckBox>("InterrogationCase")->isChecked());
+        QVERIFY(Composant<QCheckBox>("FemininCase")->isChecked());
+        // Reset: nothing chosen, nothing in force, nothing kept.
+        QTest::keyClick(Verbe(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Ecran->Options().Aucune() && Ecran->OptionsChoisies().Aucune());
+        QCOMPARE(Liste("PresInd")->item(0)->text(), QStringLiteral("je me rends compte"));
+        for (QCheckBox* c : Composant<QWidget>("CasesOptions")->findChildren<QCheckBox*>())
+            QVERIFY(!c->isChecked());
+        Ecran->GardeReglages();
+        QVERIFY(LitReglages().Options.Aucune());
     }
 };
 
