@@ -63,9 +63,10 @@ TCasesOptions::TCasesOptions(const std::array<QAction*, NombreOptions>& items, Q
 int TCasesOptions::LargeurEntiere() const {
     int largeur = 0;
     for (std::size_t i = 0; i < NombreOptions; ++i)
-        largeur += Cases_[i]->fontMetrics().horizontalAdvance(Texte(DescriptionsOptions[i].Legende)) +
-                   LargeurCarre(Cases_[i], Texte(DescriptionsOptions[i].Legende)) + 1 +
-                   (i > 0 ? Ecart : 0);
+        largeur +=
+            Cases_[i]->fontMetrics().horizontalAdvance(Texte(DescriptionsOptions[i].Legende)) +
+            LargeurCarre(Cases_[i], Texte(DescriptionsOptions[i].Legende)) + 1 +
+            (i > 0 ? Ecart : 0);
     return largeur;
 }
 

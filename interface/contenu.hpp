@@ -14,6 +14,7 @@
 #include "conjugaison.hpp"
 #include "disposition.hpp"
 #include "entete.hpp"
+#include "feuille.hpp"
 #include "selection.hpp"
 
 class QFrame;
@@ -55,10 +56,13 @@ public:
     // The page keys on `fenetre`, wherever its focus is: Ctrl+PgDown,
     // Ctrl+PgUp, Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2, Alt+3.
     void AttacheRaccourcisPages(QWidget* fenetre);
-    // Lays page `onglet` out for a sheet of `page`'s proportions (a content
-    // made for printing only) and takes the size that layout needs, which is
-    // then the whole of what the sheet shows.
-    QSize AgencePourFeuille(int onglet, QSize page);
+    // Lays the pages `pages` (one bit a page) out for a sheet of `page`'s
+    // proportions (a content made for printing only), at least `largeur`
+    // wide, and takes the size that layout needs, which is then the whole of
+    // what the sheet shows.
+    QSize AgencePourFeuille(unsigned pages, QSize page, int largeur = 0);
+    // The narrowest such layout, every line whole.
+    int LargeurPourFeuille(unsigned pages, QSize page);
     // The row of option boxes, beside the page tabs (the window's content
     // only: paper has none).
     void AttacheCasesOptions(QWidget* cases);
@@ -118,9 +122,12 @@ private:
     QString Note_;
     QString Regle_;
     QString Analyse_;
-    // The page laid out for a sheet; -1 for the window's layout.
-    int OngletFeuille_ = -1;
+    // The pages laid out for a sheet; none for the window's layout.
+    unsigned PagesFeuille_ = 0;
     QSize PageFeuille_;
+    int LargeurFeuille_ = 0;
+    // The pieces a sheet is made of.
+    TPiecesFeuille Pieces();
 
     QSize Reference_{TailleFenetre};
 };

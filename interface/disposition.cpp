@@ -19,8 +19,8 @@
 namespace florimot {
 
 void TContenu::Agence() {
-    if (OngletFeuille_ >= 0) {
-        AgencePourFeuille(OngletFeuille_, PageFeuille_);
+    if (PagesFeuille_ != 0) {
+        AgencePourFeuille(PagesFeuille_, PageFeuille_, LargeurFeuille_);
         return;
     }
     // At the reference size every control stands where it was drawn; a
@@ -104,14 +104,26 @@ void TContenu::MontrePage(int onglet) {
         Boites[i]->setVisible(PlacesGroupes[i].Page == onglet);
 }
 
-QSize TContenu::AgencePourFeuille(int onglet, QSize page) {
-    OngletFeuille_ = onglet;
+TPiecesFeuille TContenu::Pieces() {
+    // On paper, the model's rule heads the dictionary's note, as in the window.
+    const QString note = Regle_.isEmpty() || Note_.isEmpty()
+                             ? Regle_ + Note_
+                             : Regle_ + QStringLiteral(" — ") + Note_;
+    return {VerbeL, OptionsL, Groupe, ModeleL,  NoteL,  Options_,
+            note,   Biseau,   Boites, PartPres, Listes, Legendes};
+}
+
+QSize TContenu::AgencePourFeuille(unsigned pages, QSize page, int largeur) {
+    PagesFeuille_ = pages;
     PageFeuille_ = page;
-    const TPiecesFeuille pieces{VerbeL, OptionsL, Groupe, ModeleL,  NoteL,  Options_,
-                                Note_,  Biseau,   Boites, PartPres, Listes, Legendes};
-    const QSize taille = AgenceFeuille(pieces, onglet, page);
+    LargeurFeuille_ = largeur;
+    const QSize taille = AgenceFeuille(Pieces(), pages, page, largeur);
     if (size() != taille) resize(taille);
     return taille;
+}
+
+int TContenu::LargeurPourFeuille(unsigned pages, QSize page) {
+    return LargeurFeuille(Pieces(), pages, page);
 }
 
 double TContenu::ManqueDeLargeur(int onglet) const {

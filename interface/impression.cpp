@@ -269,6 +269,11 @@ bool TImpressionQt::EnCours() const {
     return Peintre_ && Peintre_->isActive();
 }
 
+bool TImpressionQt::FeuilleVoulue(int numero) const {
+    if (!Imprimante_ || Imprimante_->printRange() != QPrinter::PageRange) return true;
+    return numero >= Imprimante_->fromPage() && numero <= Imprimante_->toPage();
+}
+
 bool TImpressionQt::Echec(const QString& raison) {
     Erreur_ = raison;
     return false;

@@ -38,6 +38,9 @@ public:
     // Drops a job that failed part-way.
     virtual void Abandonne() = 0;
     virtual bool EnCours() const = 0;
+    // Whether sheet `numero` (from 1) of the next job is wanted: the user
+    // may have asked for some only.
+    virtual bool FeuilleVoulue(int /*numero*/) const { return true; }
     // Why the last operation failed, in French, for the user.
     virtual QString Erreur() const = 0;
 };
@@ -65,6 +68,7 @@ public:
     bool Termine() override;
     void Abandonne() override;
     bool EnCours() const override;
+    bool FeuilleVoulue(int numero) const override;
     QString Erreur() const override { return Erreur_; }
 
 private:
