@@ -8,6 +8,8 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -414,15 +416,43 @@ void TEcran::Imprimer1Click() {
     // The printer lets the window handle its events while a job is produced:
     // a second request arriving then must not start a second job.
     if (Impression_ == nullptr || Imprime_ || Impression_->EnCours()) return;
+    if (QPrinter* imprimante = Impression_->Reglable();
+        imprimante != nullptr && !Dialogues_.ChoisitImpression(this, *imprimante)) {
+        Contenu_->FocusEntree();
+        return;
+    }
     const QString raison = ImprimeSur(*Impression_);
-    if (!raison.isEmpty()) SignaleEchec(raison);
+    if (!raison.isEmpty() && Impression_->SansImprimante()) {
+        // Paper is out of reach; a PDF is one button away, in the same box.
+        const bool pdf =
+            Dialogues_.Propose(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
+                               tr("Enregistrer en PDF (Ctrl+S)"));
+        Contenu_->FocusEntree();
+        if (pdf) EnregistrerPdf1Click();
+    } else if (!raison.isEmpty()) {
+        SignaleEchec(raison);
+    }
+    ConjugueEnAttente();
+}
+
+void TEcran::Apercu1Click() {
+    if (Imprime_) return;
+    // The default printer's pages, or a PDF's where there is none.
+    QPrinter imprimante(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) imprimante.setOutputFormat(QPrinter::PdfFormat);
+    Dialogues_.Apercu(this, imprimante, [this](QPrinter& apercu) {
+        TImpressionQt sur(apercu);
+        const QString raison = ImprimeSur(sur);
+        if (!raison.isEmpty()) SignaleEchec(raison);
+    });
+    Contenu_->FocusEntree();
     ConjugueEnAttente();
 }
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
     QString fichier = Dialogues_.DemandeFichier(this, QStringLiteral("Enregistrer en PDF"),
-                                                PdfPropose(TexteNomme()),
+                                                PdfPropose(TexteNomme(), Options_),
                                                 QStringLiteral("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -455,6 +485,12 @@ void TEcran::CopierConjugaison1Click() {
 }
 
 void TEcran::Quitter1Click() {
+    // Only a print job running would be lost: nothing else needs asking.
+    if (!Imprime_ && (Impression_ == nullptr || !Impression_->EnCours())) {
+        GardeReglages();
+        Dialogues_.Termine(0);
+        return;
+    }
     const auto reponse = Dialogues_.Demande(
         this, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"), QStringLiteral("Quitter"),
         TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);

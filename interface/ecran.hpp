@@ -73,6 +73,8 @@ public:
     void Conjuguer1Click();
     void SetPage(int onglet);
     void Imprimer1Click();
+    // The print preview, on the default printer's pages.
+    void Apercu1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
     void Quitter1Click();

@@ -25,6 +25,10 @@ struct Commande {
 const Commande CommandesAction[] = {
     {"Conjuguer1", "&Conjuguer", Qt::Key_F1, &TEcran::Conjuguer1Click},
     {"Imprimer1", "&Imprimer", Qt::CTRL | Qt::Key_P, &TEcran::Imprimer1Click},
+    {"Apercu1",
+     QT_TRANSLATE_NOOP("TEcran", "&Aperçu avant impression…"),
+     {},
+     &TEcran::Apercu1Click},
     {"EnregistrerPdf1", "&Enregistrer en PDF…", Qt::CTRL | Qt::Key_S,
      &TEcran::EnregistrerPdf1Click},
     {"CopierConjugaison1", "C&opier la conjugaison", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
@@ -49,9 +53,9 @@ QMenu* AjouteMenu(QMenuBar* barre, const char* nom, const QString& legende) {
 
 QAction* Ajoute(TEcran& ecran, QMenu* menu, const Commande& commande) {
     if (commande.Nom == nullptr) return menu->addSeparator();
-    QAction* action = menu->addAction(QString::fromUtf8(commande.Legende));
+    QAction* action = menu->addAction(QCoreApplication::translate("TEcran", commande.Legende));
     action->setObjectName(QString::fromLatin1(commande.Nom));
-    action->setShortcut(QKeySequence(commande.Touche));
+    if (commande.Touche.toCombined() != 0) action->setShortcut(QKeySequence(commande.Touche));
     ecran.addAction(action);
     QObject::connect(action, &QAction::triggered, &ecran, commande.Gestionnaire);
     return action;

@@ -41,8 +41,12 @@ QString NomDuTravail(const QString& texte, const TOptions& options) {
            u'(' + QString::fromStdString(DecritOptions(options)) + u')';
 }
 
-QString PdfPropose(const QString& texte) {
-    const QString mot = Intitule(texte);
+QString PdfPropose(const QString& texte, const TOptions& options) {
+    QString mot = Intitule(texte);
+    if (!mot.isEmpty() && !options.Aucune())
+        mot += QStringLiteral(" (") + QString::fromStdString(DecritOptions(options)) + u')';
+    // A name no file system refuses.
+    mot.replace(u'/', u'-');
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
     return QDir(dossier).filePath((mot.isEmpty() ? QStringLiteral("florimot") : mot) +

@@ -3,6 +3,7 @@
 // the history.
 #include "banc_ecran.hpp"
 #include "florimot_version.hpp"
+#include "impression_enregistree.hpp"
 
 using namespace banc;
 
@@ -72,6 +73,7 @@ private slots:
         const Cas cas[] = {
             {"Conjuguer1", "Action", "&Conjuguer", QKeySequence(Qt::Key_F1)},
             {"Imprimer1", "Action", "&Imprimer", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"Apercu1", "Action", "&Aperçu avant impression…", QKeySequence()},
             {"EnregistrerPdf1", "Action", "&Enregistrer en PDF…",
              QKeySequence(Qt::CTRL | Qt::Key_S)},
             {"CopierConjugaison1", "Action", "C&opier la conjugaison",
@@ -105,7 +107,7 @@ private slots:
         for (const Cas& c : cas) {
             QAction* action = Commande(c.nom);
             QCOMPARE(action->text(), c.legende);
-            QCOMPARE(action->shortcut(), c.raccourci);
+            QCOMPARE(action->shortcut().toString(), c.raccourci.toString());
             QVERIFY(Composant<QMenu>(c.menu)->actions().contains(action));
         }
     }
@@ -282,12 +284,23 @@ private slots:
         QTest::newRow("non") << false;
         QTest::newRow("oui") << true;
     }
+    // Quitter asks only while a print job runs; otherwise it ends at once.
     void quitter() {
         QFETCH(bool, oui);
         Conjugue("parler");
         const QStringList avant = Etat();
-        Dialogues->ReponseOuiNon = oui ? TDialogues::Reponse::Oui : TDialogues::Reponse::Non;
         QTest::keyClick(Verbe(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(Dialogues->Boites.isEmpty());
+        QCOMPARE(Dialogues->Fins, QList<int>{0});
+        Dialogues->Fins.clear();
+        Dialogues->ReponseOuiNon = oui ? TDialogues::Reponse::Oui : TDialogues::Reponse::Non;
+        TImpressionEnregistree imprimante;
+        Ecran->AttacheImpression(&imprimante);
+        imprimante.PendantLeTravail = [&] {
+            imprimante.PendantLeTravail = nullptr;
+            QTest::keyClick(Verbe(), Qt::Key_Q, Qt::ControlModifier);
+        };
+        QTest::keyClick(Verbe(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(Dialogues->Boites.size(), 1);
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
@@ -296,6 +309,7 @@ private slots:
         QVERIFY(boite.Choix == TDialogues::Boutons::OuiNon);
         QCOMPARE(Dialogues->Fins, oui ? QList<int>{0} : QList<int>{});
         QCOMPARE(Etat(), avant);
+        Ecran->AttacheImpression(nullptr);
     }
 
     void imprimerSansDommage() {
@@ -352,6 +366,7 @@ private slots:
             void Termine(int statut) override { Fins.append(statut); }
         } relais(vraies);
         TEcran ecran(relais);
+        TImpressionEnregistree imprimante;
         ecran.show();
         ecran.findChild<QLineEdit*>("Verbe")->setText("maison");
 
@@ -367,7 +382,16 @@ private slots:
         switch (commande) {
             case 0: ecran.ConjugueClick(); break;
             case 1: ecran.Aide1Click(); break;
-            case 2: ecran.Quitter1Click(); break;
+            case 2: {
+                // Asked only while a print job runs.
+                imprimante.PendantLeTravail = [&] {
+                    imprimante.PendantLeTravail = nullptr;
+                    ecran.Quitter1Click();
+                };
+                ecran.AttacheImpression(&imprimante);
+                ecran.Imprimer1Click();
+                break;
+            }
         }
         QVERIFY(vue);
         QCOMPARE(relais.Fins, reponse == QMessageBox::Yes ? QList<int>{0} : QList<int>{});

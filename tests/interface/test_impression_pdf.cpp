@@ -2,6 +2,7 @@
 // come out on paper, rasterised and looked at pixel by pixel.
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -138,6 +139,8 @@ private slots:
                  QStringLiteral("Aucune imprimante n'est installée : impression impossible."));
         QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
         QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        // The same box offers the PDF instead.
+        QCOMPARE(boites.front().Action, QStringLiteral("Enregistrer en PDF (Ctrl+S)"));
         QVERIFY(!service.EnCours());
     }
 
@@ -476,6 +479,40 @@ private slots:
                                     << "s'asseoir.pdf";
         QTest::newRow("s'en aller") << "s'en aller"
                                     << "s'en aller.pdf";
+    }
+    // The options in force name the file too.
+    void nomAvecOptions() {
+        TDialoguesEnregistres dialogues;
+        TEcran ecran(dialogues);
+        ecran.show();
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setText(QStringLiteral("s'asseoir"));
+        ecran.ConjugueClick();
+        for (const char* commande : {"Feminin1", "Negation1", "EnregistrerPdf1"})
+            ecran.findChild<QAction*>(QString::fromLatin1(commande))->trigger();
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(QFileInfo(dialogues.Fichiers.front()[0]).fileName(),
+                 QStringLiteral("s'asseoir (féminin, négation).pdf"));
+    }
+
+    // The preview draws the print's sheets on the printer it is given.
+    void apercu() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("poppler-utils absent (pdfinfo)");
+        TDialoguesEnregistres dialogues;
+        dialogues.ApercuDans = Dossier.filePath(QStringLiteral("apercu.pdf"));
+        TEcran ecran(dialogues);
+        ecran.show();
+        ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"))->setText(QStringLiteral("finir"));
+        ecran.ConjugueClick();
+        ecran.findChild<QAction*>(QStringLiteral("Apercu1"))->trigger();
+        QCOMPARE(dialogues.Apercus, 1);
+        QVERIFY(dialogues.Boites.isEmpty());
+        bool reussi = false;
+        const QString info = Lance(QStringLiteral("pdfinfo"), {dialogues.ApercuDans}, &reussi);
+        QVERIFY2(reussi && info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+[12]$"),
+                                                            QRegularExpression::MultilineOption)),
+                 qPrintable(info));
     }
     void nomPropose() {
         QFETCH(QString, tape);
