@@ -19,9 +19,9 @@
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
-#include "verbes_courants.hpp"
 #include "faits.hpp"
 #include "pilote.hpp"
+#include "verbes_courants.hpp"
 
 using namespace florimot;
 
