@@ -73,7 +73,13 @@ public:
     // The entry: its text as typed, replaced, given the focus.
     QString TexteEntree() const;
     void DefinitEntree(const QString& texte);
-    void FocusEntree();
+    // `selectionne`: its text selected, so that typing replaces it.
+    void FocusEntree(bool selectionne = false);
+    // What "Copier la conjugaison" of a list's context menu runs.
+    void QuandCopieConjugaison(std::function<void()> action);
+    // After a text that is no verb: the word stays, its group, options,
+    // model and rule go.
+    void VideEntete();
     // What conjugates: the button, pressed by Enter too, and what it runs.
     void PresseConjugue();
     void QuandConjugue(std::function<void()> action);
@@ -130,6 +136,9 @@ private:
     TPiecesFeuille Pieces();
 
     QSize Reference_{TailleFenetre};
+    std::function<void()> CopieConjugaison_;
+    // The context menu of list `i`: its line, its tense, the conjugation.
+    void MenuListe(std::size_t i, const QPoint& ou);
 };
 
 }  // namespace florimot

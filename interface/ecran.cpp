@@ -87,6 +87,15 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     Contenu_->AttacheCasesOptions(new TCasesOptions(Menus_.Options, Contenu_));
     ActiveHistorique();
     Contenu_->AttacheRaccourcisPages(this);
+    Contenu_->QuandCopieConjugaison([this] { CopierConjugaison1Click(); });
+    // Back to the entry from anywhere, as in a browser; Escape from the lists.
+    auto* entree = new QAction(this);
+    entree->setObjectName(QStringLiteral("FocusEntree"));
+    entree->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::ALT | Qt::Key_D),
+                          QKeySequence(Qt::Key_Escape)});
+    entree->setShortcutContext(Qt::WindowShortcut);
+    addAction(entree);
+    connect(entree, &QAction::triggered, this, [this] { Contenu_->FocusEntree(true); });
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
         {TailleInitiale.width(), TailleInitiale.height() - Menus_.Barre->sizeHint().height()});
@@ -269,6 +278,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             if (avertit) ProposeProches(sansForme ? QString() : intitule);
             if (!sansForme) Memorise();
             // The window already shows what the warning is about.
+            if (verbe.DonneGroupe() == 0) Contenu_->VideEntete();
             if (avertit && verbe.DonneGroupe() == 0) Avertit(texte);
         }
     }

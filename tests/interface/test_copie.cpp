@@ -76,6 +76,62 @@ private slots:
         QCOMPARE(texte, QString::fromUtf8(conjugue.readAllStandardOutput()));
 #endif
     }
+
+    // A list's context menu copies the line under the pointer, the tense
+    // with its title, or the whole conjugation.
+    void menuContextuel_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("debut");
+        QTest::newRow("ligne") << "CopierLigne"
+                               << "tu finissais";
+        QTest::newRow("temps") << "CopierTemps"
+                               << "Indicatif imparfait\nje finissais\ntu finissais\n";
+        QTest::newRow("conjugaison") << "CopierConjugaison"
+                                     << "finir — Groupe : 2\n\nIndicatif\n";
+    }
+    void menuContextuel() {
+        QFETCH(QString, action);
+        QFETCH(QString, debut);
+        Conjugue("finir");
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QListWidget* liste = Liste("ImpInd");
+        bool vu = false;
+        auto* attente = new QTimer(this);
+        attente->setInterval(10);
+        connect(attente, &QTimer::timeout, [&, attente] {
+            QMenu* menu = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* m = qobject_cast<QMenu*>(w); m != nullptr && m->isVisible()) menu = m;
+            if (menu == nullptr) return;
+            attente->stop();
+            attente->deleteLater();
+            vu = true;
+            QStringList textes;
+            for (QAction* a : menu->actions()) textes << a->text();
+            if (textes ==
+                QStringList{"Copier la ligne", "Copier le temps", "Copier la conjugaison"})
+                menu->findChild<QAction*>(action)->trigger();
+            menu->close();
+        });
+        attente->start();
+        emit liste->customContextMenuRequested(liste->visualItemRect(liste->item(1)).center());
+        QVERIFY(vu);
+        QVERIFY2(QGuiApplication::clipboard()->text().startsWith(debut),
+                 qPrintable(QGuiApplication::clipboard()->text()));
+    }
+
+    // Ctrl+L, Alt+D and Escape bring the focus back to the entry, its text
+    // selected for the next verb.
+    void focusEntree() {
+        Conjugue("finir");
+        for (const QKeyCombination touche :
+             {Qt::CTRL | Qt::Key_L, Qt::ALT | Qt::Key_D, QKeyCombination(Qt::Key_Escape)}) {
+            Liste("PresInd")->setFocus();
+            QTest::keyClick(Liste("PresInd"), touche.key(), touche.keyboardModifiers());
+            QCOMPARE(QApplication::focusWidget(), Verbe());
+            QCOMPARE(Verbe()->selectedText(), QStringLiteral("finir"));
+        }
+    }
 };
 
 int main(int argc, char** argv) {
