@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("temps") << "CopierTemps"
                                << "Indicatif imparfait\nje finissais\ntu finissais\n";
         QTest::newRow("conjugaison") << "CopierConjugaison"
-                                     << "finir — Groupe : 2\n\nIndicatif\n";
+                                     << "finir — Groupe : 2 — ";
     }
     void menuContextuel() {
         QFETCH(QString, action);
