@@ -53,9 +53,13 @@ void TContenu::Agence() {
     }
     for (std::size_t i = 0; i < NombreGroupes; ++i)
         Boites[i]->setGeometry(Cadre(PlacesGroupes[i].Cadre));
+    // The lines' type grows with the window, up to a size read from afar.
+    QFont police = font();
+    police.setPixelSize(std::clamp(int(11 * std::min(sx, sy)), 11, 16));
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         QListWidget* liste = Listes[i];
         if (liste == nullptr) continue;
+        if (liste->font().pixelSize() != police.pixelSize()) liste->setFont(police);
         const PlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
         const QRect groupe = liste->parentWidget()->geometry();
         const PlaceGroupe& dessin = PlacesGroupes[std::size_t(place.Groupe)];

@@ -419,7 +419,18 @@ void TEcran::AjusteLargeur() {
     if (const QScreen* ecran = screen())
         voulue = std::min(voulue,
                           ecran->availableGeometry().width() - (frameGeometry().width() - width()));
-    if (voulue > width()) resize(voulue, height());
+    if (voulue <= width()) return;
+    resize(voulue, height());
+    // Wider, the window would cross the screen's right edge: it moves left,
+    // as far as the left edge.
+    if (const QScreen* ecran = screen()) {
+        const QRect dispo = ecran->availableGeometry();
+        const QRect cadre = frameGeometry();
+        int dx = 0;
+        if (cadre.right() > dispo.right()) dx = dispo.right() - cadre.right();
+        if (cadre.left() + dx < dispo.left()) dx = dispo.left() - cadre.left();
+        if (dx != 0) move(pos() + QPoint(dx, 0));
+    }
 }
 
 void TEcran::Imprimer1Click() {

@@ -21,7 +21,9 @@ class DelegueLigne : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), HauteurLigne};
+        // Taller when the type grows with the window.
+        return {QStyledItemDelegate::sizeHint(option, index).width(),
+                std::max(HauteurLigne, option.fontMetrics.height())};
     }
 };
 

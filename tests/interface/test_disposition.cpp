@@ -32,7 +32,10 @@ private slots:
         QList<QRect> cadres;
         for (const char* nom : {"VerbeL", "OptionsL", "Groupe", "ModeleL"})
             if (!Etiquette(nom)->text().isEmpty()) cadres << Etiquette(nom)->geometry();
-        QVERIFY(cadres.size() >= 3);
+        // A text that is no verb shows its word alone.
+        const bool verbe = Dialogues->Boites.isEmpty();
+        QVERIFY(cadres.size() >= (verbe ? 3 : 1));
+        QCOMPARE(Etiquette("Groupe")->text().isEmpty(), !verbe);
         for (const char* nom : {"OptionsL", "ModeleL"})
             QVERIFY(Contraste(Etiquette(nom)->palette().color(QPalette::WindowText),
                               Etiquette(nom)->palette().color(QPalette::Window)) >= 4.5);
@@ -220,6 +223,42 @@ private slots:
             ordre << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(ordre, attendu);
+    }
+
+    // Widened for long lines near the screen's right edge, the window moves
+    // left: its frame stays inside the available geometry.
+    void resteSurLEcran() {
+        const QRect dispo = Ecran->screen()->availableGeometry();
+        Ecran->move(dispo.right() - Ecran->frameGeometry().width() + 1, Ecran->y());
+        QTest::keyClick(Verbe(), Qt::Key_3, Qt::AltModifier);
+        Conjugue("s'asseoir");
+        QTest::keyClick(Verbe(), Qt::Key_F5);
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        QTest::keyClick(Verbe(), Qt::Key_1, Qt::AltModifier);
+        QTRY_VERIFY(Ecran->width() > TEcran::TailleInitiale.width());
+        QVERIFY2(dispo.contains(Ecran->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(Ecran->frameGeometry().x())
+                                .arg(Ecran->frameGeometry().y())
+                                .arg(Ecran->frameGeometry().width())
+                                .arg(Ecran->frameGeometry().height())));
+    }
+
+    // The lines' type grows with the window, up to a readable size.
+    void typeSelonFenetre() {
+        Conjugue("parler");
+        const int avant = Liste("PresInd")->font().pixelSize();
+        Ecran->resize(1280, 800);
+        QTRY_COMPARE(Ecran->width(), 1280);
+        const int apres = Liste("PresInd")->font().pixelSize();
+        QVERIFY2(apres > avant && apres <= 16, qPrintable(QString::number(apres)));
+        // Every line still shows whole, none over the next.
+        QListWidget* liste = Liste("PresInd");
+        for (int i = 0; i + 1 < liste->count(); ++i)
+            QVERIFY(liste->visualItemRect(liste->item(i)).height() >=
+                    liste->fontMetrics().height());
+        Ecran->resize(TEcran::TailleInitiale);
+        QTRY_COMPARE(Liste("PresInd")->font().pixelSize(), avant);
     }
 };
 

@@ -218,8 +218,9 @@ private slots:
             << "amonceler" << QList<int>{Qt::Key_F9, Qt::Key_F10}
             << "amonceler (orthographe rectifiée, autre forme)"
             << QStringList{"amonceler", "orthographe rectifiée, autre forme", "comme lever"};
+        // No verb: the header keeps no options, the job's name does.
         QTest::newRow("entrée vide")
-            << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "féminin", ""};
+            << " " << QList<int>{Qt::Key_F5} << "(féminin)" << QStringList{"", "", ""};
         QTest::newRow("locution") << "se rendre compte" << QList<int>{Qt::Key_F6}
                                   << "se rendre compte (négation)"
                                   << QStringList{"se rendre compte", "négation", ""};

@@ -568,12 +568,12 @@ private slots:
     }
 
     // Run as root in a mount namespace of its own on a 64 KiB tmpfs
-    // (disque_plein.sh): left 0, 8 or 24 KiB, each too few for the PDF.
+    // (disque_plein.sh): left 0, 8 or 16 KiB, each too few for the PDF.
     void disquePlein() {
         const QString plein = qEnvironmentVariable("FLORIMOT_DISQUE_PLEIN");
         if (plein.isEmpty())
             QSKIP("needs a small tmpfs of its own: run by interface.impression.pdf.plein, as root");
-        for (const qint64 libre : {0, 8 << 10, 24 << 10}) {
+        for (const qint64 libre : {0, 8 << 10, 16 << 10}) {
             QFile remplissage(QDir(plein).filePath(QStringLiteral("remplissage")));
             QVERIFY(remplissage.open(QIODevice::WriteOnly | QIODevice::Truncate));
             const QByteArray bloc(4096, 'x');

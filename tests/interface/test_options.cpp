@@ -122,8 +122,12 @@ private slots:
         QCOMPARE(Dialogues->Boites.size(), 1);
         QTest::keyClick(Verbe(), Qt::Key_F7);
         QCOMPARE(Dialogues->Boites.size(), 1);
-        QCOMPARE(Etiquette("OptionsL")->text().replace(u'\n', u' '),
+        // In force, and in their boxes; not in the header of a text that
+        // is no verb.
+        QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options())),
                  QStringLiteral("négation, interrogation"));
+        QVERIFY(Composant<QCheckBox>("InterrogationCase")->isChecked());
+        QCOMPARE(Etiquette("OptionsL")->text(), QString());
     }
 
     // A box for every option of the table, beside the tabs and inside the
