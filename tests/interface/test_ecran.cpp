@@ -470,9 +470,20 @@ private slots:
         Conjugue("déshumidifier");
         Ecran->resize(1000, 600);
         const QImage agrandie = Ecran->grab().toImage();
+        // s'asseoir, féminin and négation, at the smallest size and large.
+        Ecran->resize(TEcran::TailleInitiale);
+        QTest::keyClick(Verbe(), Qt::Key_F5);
+        QTest::keyClick(Verbe(), Qt::Key_F6);
+        Conjugue("s'asseoir");
+        const QImage asseoir640 = Ecran->grab().toImage();
+        Ecran->resize(1280, 800);
+        QTRY_COMPARE(Ecran->width(), 1280);
+        const QImage asseoir1280 = Ecran->grab().toImage();
         QVERIFY(page1 != page2);
         const QString dossier = qEnvironmentVariable("FLORIMOT_CAPTURES");
         if (dossier.isEmpty()) return;
+        QVERIFY(asseoir640.save(dossier + "/ecran-options-640.png"));
+        QVERIFY(asseoir1280.save(dossier + "/ecran-options-1280.png"));
         QVERIFY(page1.save(dossier + "/ecran-page1.png"));
         QVERIFY(page2.save(dossier + "/ecran-page2.png"));
         QVERIFY(page3.save(dossier + "/ecran-page3.png"));

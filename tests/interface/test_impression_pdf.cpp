@@ -257,6 +257,9 @@ private slots:
         const QString pdf = Dossier.filePath(verbe + QStringLiteral("-taille.pdf"));
         TImpressionQt service(pdf);
         QVERIFY(ImprimeFenetre(verbe, service, touches).isEmpty());
+        if (const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
+            !garde.isEmpty())
+            QFile::copy(pdf, QDir(garde).filePath(QFileInfo(pdf).fileName()));
         bool reussi = false;
         const QString boites = Lance(QStringLiteral("pdftotext"),
                                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &reussi);
