@@ -21,7 +21,9 @@ namespace florimot {
 using LignesCompletion = std::vector<std::pair<QString, QString>>;
 LignesCompletion VerbesACompleter();
 
-// A completer offering `lignes` in a list under the entry.
+// A completer offering `lignes` in a list under the entry; FiltreCompletion
+// keeps those the text typed leads to, in the order they are offered.
 QCompleter* CreeCompletion(LignesCompletion lignes, QObject* parent);
+void FiltreCompletion(QCompleter* completion, const QString& texte);
 
 }  // namespace florimot

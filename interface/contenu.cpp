@@ -1,12 +1,16 @@
 #include "contenu.hpp"
 
 #include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -97,6 +101,11 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
         connect(Listes[i], &QListWidget::itemSelectionChanged, this,
                 [this, liste = Listes[i]] { MontreRaison(liste); });
+        if (usage == Usage::Ecran) {
+            Listes[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(Listes[i], &QWidget::customContextMenuRequested, this,
+                    [this, i](const QPoint& ou) { MenuListe(i, ou); });
+        }
     }
 
     PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
@@ -272,8 +281,48 @@ void TContenu::DefinitEntree(const QString& texte) {
     Verbe->setText(texte);
 }
 
-void TContenu::FocusEntree() {
-    Verbe->setFocus();
+void TContenu::FocusEntree(bool selectionne) {
+    Verbe->setFocus(selectionne ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
+    if (selectionne) Verbe->selectAll();
+}
+
+void TContenu::QuandCopieConjugaison(std::function<void()> action) {
+    CopieConjugaison_ = std::move(action);
+}
+
+void TContenu::VideEntete() {
+    Options_.clear();
+    Regle_.clear();
+    Note_.clear();
+    Groupe->clear();
+    ModeleL->clear();
+    AligneGroupe();
+}
+
+void TContenu::MenuListe(std::size_t i, const QPoint& ou) {
+    QListWidget* liste = Listes[i];
+    const Cellule& c = GrilleComplete[i];
+    QListWidgetItem* sous = liste->itemAt(ou);
+    QMenu menu(liste);
+    const auto copie = [](const QString& texte) { QGuiApplication::clipboard()->setText(texte); };
+    QAction* ligne = menu.addAction(QCoreApplication::translate("TContenu", "Copier la ligne"));
+    ligne->setObjectName(QStringLiteral("CopierLigne"));
+    ligne->setEnabled(sous != nullptr);
+    connect(ligne, &QAction::triggered, liste, [sous, copie] { copie(sous->text()); });
+    QAction* temps = menu.addAction(QCoreApplication::translate("TContenu", "Copier le temps"));
+    temps->setObjectName(QStringLiteral("CopierTemps"));
+    connect(temps, &QAction::triggered, liste, [liste, &c, copie] {
+        // Its title as the copied conjugation writes it, then its lines.
+        QStringList lignes{(Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed()};
+        for (int k = 0; k < liste->count(); ++k) lignes << liste->item(k)->text();
+        copie(lignes.join(u'\n') + u'\n');
+    });
+    QAction* tout =
+        menu.addAction(QCoreApplication::translate("TContenu", "Copier la conjugaison"));
+    tout->setObjectName(QStringLiteral("CopierConjugaison"));
+    tout->setEnabled(bool(CopieConjugaison_));
+    connect(tout, &QAction::triggered, liste, [this] { CopieConjugaison_(); });
+    menu.exec(liste->viewport()->mapToGlobal(ou));
 }
 
 void TContenu::PresseConjugue() {

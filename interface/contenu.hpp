@@ -16,6 +16,7 @@
 #include "conjugaison.hpp"
 #include "disposition.hpp"
 #include "entete.hpp"
+#include "feuille.hpp"
 #include "selection.hpp"
 
 class QFrame;
@@ -69,10 +70,16 @@ public:
     // The page keys on `fenetre`, wherever its focus is: Ctrl+PgDown,
     // Ctrl+PgUp, Ctrl+Tab, Ctrl+Shift+Tab, Alt+1, Alt+2, Alt+3.
     void AttacheRaccourcisPages(QWidget* fenetre);
-    // Lays page `onglet` out for a sheet of `page`'s proportions (a content
-    // made for printing only) and takes the size that layout needs, which is
-    // then the whole of what the sheet shows.
-    QSize AgencePourFeuille(int onglet, QSize page);
+    // Lays the pages `pages` (one bit a page) out for a sheet of `page`'s
+    // proportions (a content made for printing only), at least `largeur`
+    // wide, and takes the size that layout needs, which is then the whole of
+    // what the sheet shows.
+    QSize AgencePourFeuille(unsigned pages, QSize page, int largeur = 0);
+    // The narrowest such layout, every line whole.
+    int LargeurPourFeuille(unsigned pages, QSize page);
+    // The row of option boxes, beside the page tabs (the window's content
+    // only: paper has none).
+    void AttacheCasesOptions(QWidget* cases);
     // How many times wider the lists of page `onglet` must grow for their
     // longest lines to show whole (1 when they do).
     double ManqueDeLargeur(int onglet) const;
@@ -80,7 +87,13 @@ public:
     // The entry: its text as typed, replaced, given the focus.
     QString TexteEntree() const;
     void DefinitEntree(const QString& texte);
-    void FocusEntree();
+    // `selectionne`: its text selected, so that typing replaces it.
+    void FocusEntree(bool selectionne = false);
+    // What "Copier la conjugaison" of a list's context menu runs.
+    void QuandCopieConjugaison(std::function<void()> action);
+    // After a text that is no verb: the word stays, its group, options,
+    // model and rule go.
+    void VideEntete();
     // What conjugates: the button, pressed by Enter too, and what it runs.
     void PresseConjugue();
     void QuandConjugue(std::function<void()> action);
@@ -123,6 +136,7 @@ private:
     std::vector<QPushButton*> AutresVerbes;
     QFrame* Biseau = nullptr;  // the raised panel around the pages
     QTabBar* PageSet = nullptr;
+    QWidget* CasesOptions = nullptr;
     std::array<QGroupBox*, NombreGroupes> Boites{};
     QLabel* PartPres = nullptr;
     // The list of each cell of the engine's grid, in the grid's order, and
@@ -151,11 +165,17 @@ private:
     QString Analyse_;
     QString Raison_;
     QString Glose_;
-    // The page laid out for a sheet; -1 for the window's layout.
-    int OngletFeuille_ = -1;
+    // The pages laid out for a sheet; none for the window's layout.
+    unsigned PagesFeuille_ = 0;
     QSize PageFeuille_;
+    int LargeurFeuille_ = 0;
+    // The pieces a sheet is made of.
+    TPiecesFeuille Pieces();
 
     QSize Reference_{TailleFenetre};
+    std::function<void()> CopieConjugaison_;
+    // The context menu of list `i`: its line, its tense, the conjugation.
+    void MenuListe(std::size_t i, const QPoint& ou);
 };
 
 }  // namespace florimot

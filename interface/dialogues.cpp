@@ -4,6 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace florimot {
@@ -17,6 +20,23 @@ QMessageBox::Icon Genre(TDialogues::Icone icone) {
 }
 
 }  // namespace
+
+bool TDialoguesQt::ChoisitImpression(QWidget* proprietaire, QPrinter& imprimante) {
+    QPrintDialog dialogue(&imprimante, proprietaire);
+    dialogue.setWindowTitle(QCoreApplication::translate("TEcran", "Imprimer"));
+    // A verb prints on one sheet or two.
+    dialogue.setMinMax(1, 2);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+void TDialoguesQt::Apercu(QWidget* proprietaire, QPrinter& imprimante,
+                          const std::function<void(QPrinter&)>& dessine) {
+    QPrintPreviewDialog apercu(&imprimante, proprietaire);
+    apercu.setWindowTitle(QCoreApplication::translate("TEcran", "Aperçu avant impression"));
+    QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
+                     [&dessine](QPrinter* p) { dessine(*p); });
+    apercu.exec();
+}
 
 TDialogues::Reponse TDialoguesQt::Demande(QWidget* proprietaire, const QString& texte,
                                           const QString& titre, Icone icone, Boutons boutons) {

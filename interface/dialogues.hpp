@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace florimot {
@@ -32,6 +34,15 @@ public:
     // an empty text when the user gives up. `filtre` as QFileDialog takes it.
     virtual QString DemandeFichier(QWidget* proprietaire, const QString& titre,
                                    const QString& propose, const QString& filtre) = 0;
+    // The system's print dialog on `imprimante` (printer, pages, orientation,
+    // copies); false when the user gives up. A stand-in accepts at once.
+    virtual bool ChoisitImpression(QWidget* /*proprietaire*/, QPrinter& /*imprimante*/) {
+        return true;
+    }
+    // A preview of what `dessine` puts on the printer it is given, for
+    // `imprimante`'s pages; a stand-in shows none.
+    virtual void Apercu(QWidget* /*proprietaire*/, QPrinter& /*imprimante*/,
+                        const std::function<void(QPrinter&)>& /*dessine*/) {}
     // Ends the program with `statut`, without closing the windows one by one.
     virtual void Termine(int statut) = 0;
 };
@@ -45,6 +56,9 @@ public:
                  const QString& action) override;
     QString DemandeFichier(QWidget* proprietaire, const QString& titre, const QString& propose,
                            const QString& filtre) override;
+    bool ChoisitImpression(QWidget* proprietaire, QPrinter& imprimante) override;
+    void Apercu(QWidget* proprietaire, QPrinter& imprimante,
+                const std::function<void(QPrinter&)>& dessine) override;
     void Termine(int statut) override;
 };
 

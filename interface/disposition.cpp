@@ -19,8 +19,8 @@
 namespace florimot {
 
 void TContenu::Agence() {
-    if (OngletFeuille_ >= 0) {
-        AgencePourFeuille(OngletFeuille_, PageFeuille_);
+    if (PagesFeuille_ != 0) {
+        AgencePourFeuille(PagesFeuille_, PageFeuille_, LargeurFeuille_);
         return;
     }
     // At the reference size every control stands where it was drawn; a
@@ -45,11 +45,21 @@ void TContenu::Agence() {
     VerbeL->move(X(96) + 112, VerbeL->y());
     Biseau->setGeometry(Cadre({1, 32, 625, 377}));
     PageSet->setGeometry(X(2), Y(408), X(627) - X(2), TOngletsPages::Hauteur);
+    if (CasesOptions != nullptr) {
+        // What the tabs leave of their strip, up to the panel's right edge.
+        const int gauche = PageSet->x() + PageSet->tabRect(PageSet->count() - 1).right() + 12;
+        CasesOptions->setGeometry(gauche, PageSet->y(), std::max(0, X(627) - 4 - gauche),
+                                  TOngletsPages::Hauteur);
+    }
     for (std::size_t i = 0; i < NombreGroupes; ++i)
         Boites[i]->setGeometry(Cadre(PlacesGroupes[i].Cadre));
+    // The lines' type grows with the window, up to a size read from afar.
+    QFont police = font();
+    police.setPixelSize(std::clamp(int(11 * std::min(sx, sy)), 11, 16));
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         QListWidget* liste = Listes[i];
         if (liste == nullptr) continue;
+        if (liste->font().pixelSize() != police.pixelSize()) liste->setFont(police);
         const PlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
         const QRect groupe = liste->parentWidget()->geometry();
         const PlaceGroupe& dessin = PlacesGroupes[std::size_t(place.Groupe)];
@@ -65,6 +75,13 @@ void TContenu::Agence() {
         EcouterB->move(std::max(width(), Reference_.width()) - 8 - EcouterB->width(), 7);
     AligneGroupe();
     PlaceAnalyse();
+}
+
+void TContenu::AttacheCasesOptions(QWidget* cases) {
+    CasesOptions = cases;
+    CasesOptions->setParent(this);
+    CasesOptions->show();
+    Agence();
 }
 
 void TContenu::PlaceAnalyse() {
@@ -99,14 +116,26 @@ void TContenu::MontrePage(int onglet) {
         Boites[i]->setVisible(PlacesGroupes[i].Page == onglet);
 }
 
-QSize TContenu::AgencePourFeuille(int onglet, QSize page) {
-    OngletFeuille_ = onglet;
+TPiecesFeuille TContenu::Pieces() {
+    // On paper, the model's rule heads the dictionary's note, as in the window.
+    const QString note = Regle_.isEmpty() || Note_.isEmpty()
+                             ? Regle_ + Note_
+                             : Regle_ + QStringLiteral(" — ") + Note_;
+    return {VerbeL, OptionsL, Groupe, ModeleL,  NoteL,  Options_,
+            note,   Biseau,   Boites, PartPres, Listes, Legendes};
+}
+
+QSize TContenu::AgencePourFeuille(unsigned pages, QSize page, int largeur) {
+    PagesFeuille_ = pages;
     PageFeuille_ = page;
-    const TPiecesFeuille pieces{VerbeL, OptionsL, Groupe, ModeleL,  NoteL,  Options_,
-                                Note_,  Biseau,   Boites, PartPres, Listes, Legendes};
-    const QSize taille = AgenceFeuille(pieces, onglet, page);
+    LargeurFeuille_ = largeur;
+    const QSize taille = AgenceFeuille(Pieces(), pages, page, largeur);
     if (size() != taille) resize(taille);
     return taille;
+}
+
+int TContenu::LargeurPourFeuille(unsigned pages, QSize page) {
+    return LargeurFeuille(Pieces(), pages, page);
 }
 
 double TContenu::ManqueDeLargeur(int onglet) const {

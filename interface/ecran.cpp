@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -29,6 +31,7 @@
 #include "anglais.hpp"
 #include "anglais_texte.hpp"
 #include "apparence.hpp"
+#include "cases_options.hpp"
 #include "contenu.hpp"
 #include "diagnostics.hpp"
 #include "faits.hpp"
@@ -64,10 +67,11 @@ TEcran::TEcran(TDialogues& dialogues, QWidget* parent)
     : TEcran(dialogues, TSessionLexique::DossiersStandard(), parent) {}
 
 TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
-               QWidget* parent)
+               QWidget* parent, std::function<void()> avantChargement)
     : QMainWindow(parent),
       Dialogues_(dialogues),
-      Session_(new TSessionLexique(std::move(dossiersDictionnaire), this)) {
+      Session_(
+          new TSessionLexique(std::move(dossiersDictionnaire), this, std::move(avantChargement))) {
     setObjectName(QStringLiteral("Ecran"));
     setWindowTitle(QStringLiteral("Florimot"));
     setWindowIcon(IconeApplication());
@@ -95,12 +99,22 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
             ProposeProches(std::exchange(ProchesEnAttente_, QString()));
     });
     Menus_ = CreeMenus(*this);
+    Contenu_->AttacheCasesOptions(new TCasesOptions(Menus_.Options, Contenu_));
     ActiveHistorique();
     Voix_ = new TVoix(this);
     Voix_->QuandChange([this] { ActiveEcoute(); });
     ActiveEcoute();
     Contenu_->AttacheEcoute(Menus_.Ecouter);
     Contenu_->AttacheRaccourcisPages(this);
+    Contenu_->QuandCopieConjugaison([this] { CopierConjugaison1Click(); });
+    // Back to the entry from anywhere, as in a browser; Escape from the lists.
+    auto* entree = new QAction(this);
+    entree->setObjectName(QStringLiteral("FocusEntree"));
+    entree->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::ALT | Qt::Key_D),
+                          QKeySequence(Qt::Key_Escape)});
+    entree->setShortcutContext(Qt::WindowShortcut);
+    addAction(entree);
+    connect(entree, &QAction::triggered, this, [this] { Contenu_->FocusEntree(true); });
     // The layout was drawn for the inside of a 640 x 480 window under its menu.
     Contenu_->DefinitReference(
         {TailleInitiale.width(), TailleInitiale.height() - Menus_.Barre->sizeHint().height()});
@@ -143,7 +157,7 @@ void TEcran::closeEvent(QCloseEvent* evenement) {
 
 void TEcran::RestaureReglages() {
     const TReglages reglages = LitReglages();
-    Options_ = reglages.Options;
+    Options_ = Choisies_ = reglages.Options;
     CocheOptions();
     if (const QByteArray geometrie = LitGeometrie(); !geometrie.isEmpty()) {
         // A kept geometry is held to what a kept frame is: whole on a
@@ -169,7 +183,7 @@ void TEcran::RestaureReglages() {
 
 void TEcran::GardeReglages() const {
     // What older versions read is still written, for whoever goes back to one.
-    EcritReglages({normalGeometry(), isMaximized(), Options_});
+    EcritReglages({normalGeometry(), isMaximized(), Choisies_});
     EcritGeometrie(saveGeometry());
 }
 
@@ -208,7 +222,25 @@ QString TEcran::TexteVerbe() const {
 }
 
 void TEcran::OptionClick() {
-    Options_ = Menus_.Cochees();
+    // The option the user changed becomes his choice; those an analysed
+    // line set stay the line's.
+    const TOptions cochees = Menus_.Cochees();
+    for (const TDescriptionOption& d : DescriptionsOptions)
+        if (EstActive(cochees, d) != EstActive(Options_, d))
+            Active(Choisies_, d, EstActive(cochees, d));
+    Options_ = cochees;
+    MontreAutresOptions();
+}
+
+void TEcran::ReinitialiserOptions1Click() {
+    Choisies_ = {};
+    if (Options_.Aucune()) return;
+    Options_ = {};
+    CocheOptions();
+    MontreAutresOptions();
+}
+
+void TEcran::MontreAutresOptions() {
     // A word asked for and not yet conjugated is conjugated with them: it
     // must not give way to the word shown. A verb found behind a form keeps
     // its selection.
@@ -237,6 +269,11 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         AvertitEnAttente_ = avertit;
         PrefereEnAttente_ = prefere;
         return;
+    }
+    // A text asked for anew comes back to the options the user chose.
+    if (avertit && !(Options_ == Choisies_)) {
+        Options_ = Choisies_;
+        CocheOptions();
     }
     {
         const QScopedValueRollback<bool> enCours(Conjugue_, true);
@@ -288,6 +325,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
             // warning; otherwise the window already shows what the warning
             // is about.
             const bool anglais = avertit && sansForme && ProposeAnglais(texte.trimmed());
+            if (verbe.DonneGroupe() == 0) Contenu_->VideEntete();
             if (avertit && verbe.DonneGroupe() == 0 && !anglais) Avertit(texte);
         }
     }
@@ -507,22 +545,62 @@ void TEcran::AjusteLargeur() {
     if (const QScreen* ecran = screen())
         voulue = std::min(voulue,
                           ecran->availableGeometry().width() - (frameGeometry().width() - width()));
-    if (voulue > width()) resize(voulue, height());
+    if (voulue <= width()) return;
+    resize(voulue, height());
+    // Wider, the window would cross the screen's right edge: it moves left,
+    // as far as the left edge.
+    if (const QScreen* ecran = screen()) {
+        const QRect dispo = ecran->availableGeometry();
+        const QRect cadre = frameGeometry();
+        int dx = 0;
+        if (cadre.right() > dispo.right()) dx = dispo.right() - cadre.right();
+        if (cadre.left() + dx < dispo.left()) dx = dispo.left() - cadre.left();
+        if (dx != 0) move(pos() + QPoint(dx, 0));
+    }
 }
 
 void TEcran::Imprimer1Click() {
     // The printer lets the window handle its events while a job is produced:
     // a second request arriving then must not start a second job.
     if (Impression_ == nullptr || Imprime_ || Impression_->EnCours()) return;
+    if (QPrinter* imprimante = Impression_->Reglable();
+        imprimante != nullptr && !Dialogues_.ChoisitImpression(this, *imprimante)) {
+        Contenu_->FocusEntree();
+        return;
+    }
     const QString raison = ImprimeSur(*Impression_);
-    if (!raison.isEmpty()) SignaleEchec(raison);
+    if (!raison.isEmpty() && Impression_->SansImprimante()) {
+        // Paper is out of reach; a PDF is one button away, in the same box.
+        const bool pdf =
+            Dialogues_.Propose(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
+                               tr("Enregistrer en PDF (Ctrl+S)"));
+        Contenu_->FocusEntree();
+        if (pdf) EnregistrerPdf1Click();
+    } else if (!raison.isEmpty()) {
+        SignaleEchec(raison);
+    }
+    ConjugueEnAttente();
+}
+
+void TEcran::Apercu1Click() {
+    if (Imprime_) return;
+    // The default printer's pages, or a PDF's where there is none.
+    QPrinter imprimante(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) imprimante.setOutputFormat(QPrinter::PdfFormat);
+    Dialogues_.Apercu(this, imprimante, [this](QPrinter& apercu) {
+        TImpressionQt sur(apercu);
+        const QString raison = ImprimeSur(sur);
+        if (!raison.isEmpty()) SignaleEchec(raison);
+    });
+    Contenu_->FocusEntree();
     ConjugueEnAttente();
 }
 
 void TEcran::EnregistrerPdf1Click() {
     if (Imprime_) return;
-    QString fichier = Dialogues_.DemandeFichier(
-        this, tr("Enregistrer en PDF"), PdfPropose(TexteNomme()), tr("Documents PDF (*.pdf)"));
+    QString fichier =
+        Dialogues_.DemandeFichier(this, tr("Enregistrer en PDF"),
+                                  PdfPropose(TexteNomme(), Options_), tr("Documents PDF (*.pdf)"));
     if (fichier.isEmpty()) return;
     if (!fichier.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fichier += QStringLiteral(".pdf");
@@ -630,6 +708,12 @@ bool TEcran::ProposeAnglais(const QString& texte) {
 }
 
 void TEcran::Quitter1Click() {
+    // Only a print job running would be lost: nothing else needs asking.
+    if (!Imprime_ && (Impression_ == nullptr || !Impression_->EnCours())) {
+        GardeReglages();
+        Dialogues_.Termine(0);
+        return;
+    }
     const auto reponse =
         Dialogues_.Demande(this, tr("Êtes-vous sûr de vouloir quitter ?"), tr("Quitter"),
                            TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,9 +43,10 @@ public:
     // The dictionary is looked for in its standard folders, on a thread of
     // its own: the window is up before it is loaded.
     explicit TEcran(TDialogues& dialogues, QWidget* parent = nullptr);
-    // The dictionary looked for in `dossiersDictionnaire` instead (tests).
+    // The dictionary looked for in `dossiersDictionnaire` instead (tests),
+    // `avantChargement` run on the loading thread before it starts.
     TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossiersDictionnaire,
-           QWidget* parent = nullptr);
+           QWidget* parent = nullptr, std::function<void()> avantChargement = {});
     ~TEcran() override;
 
     // The About window the "A Propos..." command shows; the window does not own it.
@@ -56,8 +58,11 @@ public:
     // case, then blanks up to 15 characters (a pronominal text may be longer).
     QString TexteVerbe() const;
 
-    // The options the menu "Options" has checked.
+    // The options in force: those the menu "Options" has checked.
     TOptions Options() const { return Options_; }
+    // The options the user chose, which the next verb typed comes back to
+    // and the settings keep; an analysed line's options are for its verb only.
+    TOptions OptionsChoisies() const { return Choisies_; }
 
     // Handlers. A conjugation asked for while one is running (from inside
     // its message box) or while a print job runs is not lost: it runs once
@@ -72,6 +77,8 @@ public:
     void Conjuguer1Click();
     void SetPage(int onglet);
     void Imprimer1Click();
+    // The print preview, on the default printer's pages.
+    void Apercu1Click();
     void EnregistrerPdf1Click();
     void CopierConjugaison1Click();
     // The known verbs of the model of the verb shown, each a click from its
@@ -94,6 +101,8 @@ public:
     // An item of the menu "Options" checked or unchecked: what is shown is
     // conjugated again with the options now in force.
     void OptionClick();
+    // Every option unchecked, chosen and in force (Ctrl+Shift+R).
+    void ReinitialiserOptions1Click();
     // Back and forth among the verbs conjugated in this run, each with the
     // options and the page it was left with (Alt+Left, Alt+Right).
     void Precedent1Click();
@@ -144,6 +153,8 @@ private:
     // The text the print job and the PDF are named after.
     QString TexteNomme() const;
     void CocheOptions();
+    // What is shown, conjugated again with the options now in force.
+    void MontreAutresOptions();
     void ConjugueEnAttente();
     // Prints the three pages on `service`; an empty text when all went well,
     // else why not, for the user.
@@ -180,6 +191,7 @@ private:
     // The text the lists show the conjugation of (none before the first).
     std::optional<QString> Montre_;
     TOptions Options_;
+    TOptions Choisies_;
     // The header of the verb shown, and the first line of its other series
     // ("" for none), for its note.
     TEntete Entete_;

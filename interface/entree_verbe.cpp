@@ -173,9 +173,13 @@ void TEntreeVerbe::OuvreCompletion(LignesCompletion lignes) {
     connect(Completion_, qOverload<const QString&>(&QCompleter::activated), this, [this] {
         if (Valide) Valide();
     });
+    // The list is chosen before the entry shows it (textEdited comes first).
+    connect(this, &QLineEdit::textEdited, Completion_,
+            [this](const QString& texte) { FiltreCompletion(Completion_, texte); });
     setCompleter(Completion_);
     // What was typed meanwhile is completed at once.
     if (hasFocus() && !Initial_ && !text().isEmpty()) {
+        FiltreCompletion(Completion_, text());
         Completion_->setCompletionPrefix(text());
         Completion_->complete();
     }

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "apparence.hpp"
@@ -35,18 +36,25 @@ struct Groupe {
     int Colonnes;
 };
 
-// The groups of each page, rows of them, as the window shows them.
-std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, int onglet) {
-    if (onglet == 0)
-        return {{{p.Boite(EGroupe::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}},
-                {{p.Boite(EGroupe::Subjonctif), {8, 9, 10, 11}, 4}}};
-    if (onglet == 1)
-        return {
-            {{p.Boite(EGroupe::Imperatif), {12, 13}, 2}, {p.Boite(EGroupe::Participe), {17}, 1}},
-            {{p.Boite(EGroupe::Conditionnel), {14, 15, 16}, 3}}};
-    return {{{p.Boite(EGroupe::Infinitif), {18, 19}, 2}},
-            {{p.Boite(EGroupe::ParticipePasse), {20, 21}, 2}},
-            {{p.Boite(EGroupe::Gerondif), {22, 23}, 2}}};
+// The groups of each page, rows of them, as the window shows them; a sheet
+// of several pages puts their rows one under another.
+std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, PagesFeuille pages) {
+    std::vector<std::vector<Groupe>> rangees;
+    if (pages & 1u) {
+        rangees.push_back({{p.Boite(EGroupe::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}});
+        rangees.push_back({{p.Boite(EGroupe::Subjonctif), {8, 9, 10, 11}, 4}});
+    }
+    if (pages & 2u) {
+        rangees.push_back(
+            {{p.Boite(EGroupe::Imperatif), {12, 13}, 2}, {p.Boite(EGroupe::Participe), {17}, 1}});
+        rangees.push_back({{p.Boite(EGroupe::Conditionnel), {14, 15, 16}, 3}});
+    }
+    if (pages & 4u) {
+        rangees.push_back({{p.Boite(EGroupe::Infinitif), {18, 19}, 2}});
+        rangees.push_back({{p.Boite(EGroupe::ParticipePasse), {20, 21}, 2}});
+        rangees.push_back({{p.Boite(EGroupe::Gerondif), {22, 23}, 2}});
+    }
+    return rangees;
 }
 
 int LargeurTexte(const QWidget* w, const QString& texte) {
@@ -89,7 +97,7 @@ int HauteurListe(QListWidget* liste, int espacement) {
 
 class Disposition {
 public:
-    Disposition(const TPiecesFeuille& p, int onglet) : p_(p), rangees_(Rangees(p, onglet)) {}
+    Disposition(const TPiecesFeuille& p, PagesFeuille pages) : p_(p), rangees_(Rangees(p, pages)) {}
 
     // Lays the page out with lines `espacement` pixels taller and `ecart`
     // more at the foot of each row of groups, the last group of each row reaching
@@ -119,31 +127,45 @@ public:
     int NombreRangees() const { return int(rangees_.size()); }
 
 private:
-    // The verb's row on one line, each caption whole; returns its height.
+    // The verb's row on one line, each caption whole, and under it the
+    // model's rule and the dictionary's note, broken into lines no wider than
+    // the narrowest sheet so that they never make the type smaller; returns
+    // its height.
     int Entete() {
         int x = Marge, hauteur = 0;
         p_.Options->setText(p_.TexteOptions);
-        p_.Note->setText(p_.TexteNote);
         p_.Note->setToolTip({});
-        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele, p_.Note}) {
+        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele}) {
             l->setVisible(!l->text().isEmpty());
             if (l->text().isEmpty()) continue;
             l->adjustSize();
             hauteur = std::max(hauteur, l->height());
         }
-        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele, p_.Note}) {
+        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele}) {
             if (l->text().isEmpty()) continue;
             // On the baseline of the word.
             l->move(x, Marge + p_.Verbe->fontMetrics().ascent() - l->fontMetrics().ascent());
             x += l->width() + (l == p_.Options || l == p_.Verbe ? 16 : 10);
         }
         entete_ = x - Marge;
+        p_.Note->setVisible(!p_.TexteNote.isEmpty());
+        if (!p_.TexteNote.isEmpty()) {
+            p_.Note->setWordWrap(true);
+            p_.Note->setText(p_.TexteNote);
+            const int large = LargeurNominale - 2 * Marge;
+            p_.Note->setFixedWidth(std::min(large, LargeurTexte(p_.Note, p_.TexteNote) + 2));
+            p_.Note->setFixedHeight(p_.Note->heightForWidth(p_.Note->width()));
+            p_.Note->move(Marge, Marge + hauteur + 2);
+            hauteur += 2 + p_.Note->height();
+        }
         return hauteur;
     }
 
     QSize PlaceGroupe(const Groupe& g, int espacement) {
         if (g.Boite == p_.Boite(EGroupe::Participe)) {
-            p_.PartPres->setFont(PoliceParticipe(48));
+            // On paper, at the type of every other line: the window's large
+            // face would tower over the sheet's words.
+            p_.PartPres->setFont(p_.Listes.front()->font());
             p_.PartPres->adjustSize();
             const QSize t = p_.PartPres->size();
             p_.PartPres->move(Marge, HautGroupe + espacement);
@@ -185,7 +207,9 @@ private:
 
 }  // namespace
 
-QSize AgenceFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
+namespace {
+
+void MontrePages(const TPiecesFeuille& pieces, PagesFeuille pages) {
     // Paper is white: no window grey behind the lists.
     QWidget* racine = pieces.Biseau->parentWidget();
     QPalette palette = racine->palette();
@@ -193,19 +217,42 @@ QSize AgenceFeuille(const TPiecesFeuille& pieces, int onglet, QSize page) {
     racine->setPalette(palette);
     pieces.Biseau->hide();
     for (std::size_t i = 0; i < NombreGroupes; ++i)
-        pieces.Boites[i]->setVisible(PlacesGroupes[i].Page == onglet);
+        pieces.Boites[i]->setVisible((pages >> PlacesGroupes[i].Page & 1u) != 0);
+    // One type size on the sheet: the header, the groups' and tenses'
+    // captions take the lines' own face, in bold where the window has bold.
+    const QFont lignes = pieces.Listes.front()->font();
+    QFont gras = lignes;
+    gras.setBold(true);
+    for (QLabel* l : {pieces.Verbe, pieces.Groupe}) l->setFont(gras);
+    for (QLabel* l : {pieces.Options, pieces.Modele, pieces.Note}) l->setFont(lignes);
+    for (QLabel* l : pieces.Legendes)
+        if (l != nullptr) l->setFont(gras);
+    for (QGroupBox* b : pieces.Boites) b->setFont(lignes);
+    for (QListWidget* l : pieces.Listes)
+        if (l != nullptr) l->setFont(lignes);
+}
 
-    Disposition d(pieces, onglet);
+double Proportion(QSize page) {
+    return page.isEmpty() ? 1.0 : double(page.height()) / page.width();
+}
+
+}  // namespace
+
+int LargeurFeuille(const TPiecesFeuille& pieces, PagesFeuille pages, QSize page) {
+    MontrePages(pieces, pages);
+    Disposition d(pieces, pages);
     const QSize serree = d.Place(0, 0);
-    const double proportion = page.isEmpty() ? 1.0 : double(page.height()) / page.width();
     // Never narrower than the window: the type is then as large as on screen.
-    int largeur = std::max(LargeurNominale, serree.width());
-    int hauteur = qRound(largeur * proportion);
-    if (serree.height() > hauteur) {
-        // A sheet wider than tall: the height decides.
-        hauteur = serree.height();
-        largeur = std::max(largeur, qRound(hauteur / proportion));
-    }
+    // A sheet wider than tall: the height decides.
+    return std::max(
+        {LargeurNominale, serree.width(), int(std::ceil(serree.height() / Proportion(page)))});
+}
+
+QSize AgenceFeuille(const TPiecesFeuille& pieces, PagesFeuille pages, QSize page, int largeur) {
+    largeur = std::max(largeur, LargeurFeuille(pieces, pages, page));
+    Disposition d(pieces, pages);
+    const QSize serree = d.Place(0, 0);
+    const int hauteur = std::max(serree.height(), qRound(largeur * Proportion(page)));
     // The room left spreads the lines, then the groups, down the page.
     const QSize un = d.Place(1, 0);
     const int parEspacement = std::max(1, un.height() - serree.height());

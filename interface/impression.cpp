@@ -71,12 +71,16 @@ QString Resolu(const QString& chemin) {
 
 TImpressionQt::TImpressionQt(QString fichierPdf) : FichierPdf_(std::move(fichierPdf)) {}
 
+TImpressionQt::TImpressionQt(QPrinter& externe) : Externe_(&externe) {}
+
 TImpressionQt::~TImpressionQt() {
     if (EnCours()) Abandonne();
 }
 
 QPrinter* TImpressionQt::Imprimante() {
+    if (Externe_ != nullptr) return Externe_;
     if (Imprimante_) return Imprimante_.get();
+    SansImprimante_ = false;
     if (!FichierPdf_.isEmpty()) {
         Imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         Imprimante_->setOutputFormat(QPrinter::PdfFormat);
@@ -85,6 +89,7 @@ QPrinter* TImpressionQt::Imprimante() {
     }
     const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
     if (defaut.isNull()) {
+        SansImprimante_ = true;
         Echec(QPrinterInfo::availablePrinterNames().isEmpty()
                   ? QCoreApplication::translate(
                         "Florimot", "Aucune imprimante n'est installée : impression impossible.")
@@ -197,6 +202,7 @@ bool TImpressionQt::EcritPdf() {
 
 QPagedPaintDevice* TImpressionQt::Appareil() const {
     if (Pdf_) return Pdf_.get();
+    if (Externe_ != nullptr) return Externe_;
     return Imprimante_.get();
 }
 
@@ -254,6 +260,12 @@ bool TImpressionQt::Termine() {
         QCoreApplication::processEvents();
         return true;
     }
+    if (Externe_ != nullptr) {
+        // Its owner hands it on; nothing was sent to a server from here.
+        const bool fini = Peintre_->end();
+        Libere();
+        return fini || Echec(QStringLiteral("L'impression n'a pas pu être achevée."));
+    }
     const bool serveur = Imprimante_->outputFormat() == QPrinter::NativeFormat;
     const QString imprimante = Imprimante_->printerName();
     if (serveur) OublieReponseServeur();
@@ -273,10 +285,11 @@ bool TImpressionQt::Termine() {
 
 void TImpressionQt::Abandonne() {
     const bool commence = EnCours();
-    const bool serveur = commence && !Pdf_ && Imprimante_->outputFormat() == QPrinter::NativeFormat;
+    const bool serveur = commence && !Pdf_ && Externe_ == nullptr &&
+                         Imprimante_->outputFormat() == QPrinter::NativeFormat;
     const QString imprimante = serveur ? Imprimante_->printerName() : QString();
     const QString nom = serveur ? Imprimante_->docName() : QString();
-    if (Imprimante_ && !Pdf_) Imprimante_->abort();
+    if (Imprimante_ && !Pdf_ && Externe_ == nullptr) Imprimante_->abort();
     if (commence) Peintre_->end();
     Libere();
     // Ending the painter has handed what was drawn to the print server: it
@@ -287,6 +300,12 @@ void TImpressionQt::Abandonne() {
 
 bool TImpressionQt::EnCours() const {
     return Peintre_ && Peintre_->isActive();
+}
+
+bool TImpressionQt::FeuilleVoulue(int numero) const {
+    const QPrinter* p = Externe_ != nullptr ? Externe_ : Imprimante_.get();
+    if (p == nullptr || p->printRange() != QPrinter::PageRange) return true;
+    return numero >= p->fromPage() && numero <= p->toPage();
 }
 
 bool TImpressionQt::Echec(const QString& raison) {

@@ -38,6 +38,15 @@ public:
     // Drops a job that failed part-way.
     virtual void Abandonne() = 0;
     virtual bool EnCours() const = 0;
+    // The printer the user may choose and set up before the next job (in
+    // the print dialog); null when there is none to choose, as for a PDF
+    // file, or none at all (Erreur() then says why).
+    virtual QPrinter* Reglable() { return nullptr; }
+    // Whether the last failure was that the machine has no printer to use.
+    virtual bool SansImprimante() const { return false; }
+    // Whether sheet `numero` (from 1) of the next job is wanted: the user
+    // may have asked for some only.
+    virtual bool FeuilleVoulue(int /*numero*/) const { return true; }
     // Why the last operation failed, in French, for the user.
     virtual QString Erreur() const = 0;
 };
@@ -54,6 +63,8 @@ public:
 class TImpressionQt final : public TImpression {
 public:
     explicit TImpressionQt(QString fichierPdf = {});
+    // On a printer someone else owns and has set up (a preview's).
+    explicit TImpressionQt(QPrinter& externe);
     ~TImpressionQt() override;
     TImpressionQt(const TImpressionQt&) = delete;
     TImpressionQt& operator=(const TImpressionQt&) = delete;
@@ -65,6 +76,9 @@ public:
     bool Termine() override;
     void Abandonne() override;
     bool EnCours() const override;
+    bool FeuilleVoulue(int numero) const override;
+    QPrinter* Reglable() override { return FichierPdf_.isEmpty() ? Imprimante() : nullptr; }
+    bool SansImprimante() const override { return SansImprimante_; }
     QString Erreur() const override { return Erreur_; }
 
 private:
@@ -86,6 +100,8 @@ private:
     std::unique_ptr<QPdfWriter> Pdf_;
     std::unique_ptr<QPainter> Peintre_;
     QString Erreur_;
+    QPrinter* Externe_ = nullptr;
+    bool SansImprimante_ = false;
 };
 
 }  // namespace florimot

@@ -28,7 +28,9 @@ class DelegueLigne : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), HauteurLigne};
+        // Taller when the type grows with the window.
+        return {QStyledItemDelegate::sizeHint(option, index).width(),
+                std::max(HauteurLigne, option.fontMetrics.height())};
     }
     // The line's own tooltip (its whole text when cut), then its reason.
     bool helpEvent(QHelpEvent* evenement, QAbstractItemView* vue,

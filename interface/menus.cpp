@@ -31,6 +31,10 @@ const Commande CommandesAction[] = {
      &TEcran::Conjuguer1Click},
     {"Imprimer1", QT_TRANSLATE_NOOP("Florimot", "&Imprimer"), Qt::CTRL | Qt::Key_P,
      &TEcran::Imprimer1Click},
+    {"Apercu1",
+     QT_TRANSLATE_NOOP("Florimot", "&Aperçu avant impression…"),
+     {},
+     &TEcran::Apercu1Click},
     {"EnregistrerPdf1", QT_TRANSLATE_NOOP("Florimot", "&Enregistrer en PDF…"), Qt::CTRL | Qt::Key_S,
      &TEcran::EnregistrerPdf1Click},
     {"CopierConjugaison1", QT_TRANSLATE_NOOP("Florimot", "C&opier la conjugaison"),
@@ -83,7 +87,7 @@ QAction* Ajoute(TEcran& ecran, QMenu* menu, const Commande& commande) {
     if (commande.Nom == nullptr) return menu->addSeparator();
     QAction* action = menu->addAction(QCoreApplication::translate("Florimot", commande.Legende));
     action->setObjectName(QString::fromLatin1(commande.Nom));
-    action->setShortcut(QKeySequence(commande.Touche));
+    if (commande.Touche.toCombined() != 0) action->setShortcut(QKeySequence(commande.Touche));
     ecran.addAction(action);
     QObject::connect(action, &QAction::triggered, &ecran, commande.Gestionnaire);
     return action;
@@ -127,6 +131,13 @@ TMenus CreeMenus(TEcran& ecran) {
         menus.Options[i] = Ajoute(ecran, options, commande);
         menus.Options[i]->setCheckable(true);
     }
+    options->addSeparator();
+    const std::string reinitialise =
+        QCoreApplication::translate("Florimot", "&Réinitialiser les options").toStdString();
+    menus.Reinitialise =
+        Ajoute(ecran, options,
+               {"ReinitialiserOptions1", reinitialise.c_str(), Qt::CTRL | Qt::SHIFT | Qt::Key_R,
+                &TEcran::ReinitialiserOptions1Click});
     QMenu* aide = AjouteMenu(menus.Barre, "Aide", QStringLiteral("&?"));
     for (const Commande& commande : CommandesAide) Ajoute(ecran, aide, commande);
     // Beside the help, both languages in one caption, so that either reader finds it.

@@ -21,6 +21,7 @@ struct TMenus {
     QAction* Ecouter = nullptr;
     // The menu "Options", in the order of DescriptionsOptions.
     std::array<QAction*, NombreOptions> Options{};
+    QAction* Reinitialise = nullptr;
 
     TOptions Cochees() const;
     void Coche(const TOptions& options) const;

@@ -8,23 +8,26 @@
 
 namespace florimot {
 
-TSessionLexique::TSessionLexique(std::vector<std::filesystem::path> dossiers, QObject* parent)
+TSessionLexique::TSessionLexique(std::vector<std::filesystem::path> dossiers, QObject* parent,
+                                 std::function<void()> avantChargement)
     : QObject(parent) {
     // The lexicon is made and waited for on a thread of its own, which
     // touches nothing else: the window reads it only once that thread is
     // over. The message it posts dies with the session if the window goes
     // first.
-    Chargement_ = std::thread([this, dossiers = std::move(dossiers)]() mutable {
-        Lexique_ = std::make_unique<TLexique>(std::move(dossiers));
-        Lexique_->Disponible();
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                Lexique();
-                emit Charge();
-            },
-            Qt::QueuedConnection);
-    });
+    Chargement_ = std::thread(
+        [this, dossiers = std::move(dossiers), avant = std::move(avantChargement)]() mutable {
+            if (avant) avant();
+            Lexique_ = std::make_unique<TLexique>(std::move(dossiers));
+            Lexique_->Disponible();
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    Lexique();
+                    emit Charge();
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 TSessionLexique::~TSessionLexique() {

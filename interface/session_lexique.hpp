@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -20,9 +21,10 @@ class TSessionLexique : public QObject {
 
 public:
     // Starts loading the dictionary of the first of `dossiers` that has one
-    // and returns at once.
-    explicit TSessionLexique(std::vector<std::filesystem::path> dossiers,
-                             QObject* parent = nullptr);
+    // and returns at once. `avantChargement`, when given, runs first on the
+    // loading thread: a test holds loading back with it.
+    explicit TSessionLexique(std::vector<std::filesystem::path> dossiers, QObject* parent = nullptr,
+                             std::function<void()> avantChargement = {});
     ~TSessionLexique() override;
     TSessionLexique(const TSessionLexique&) = delete;
     TSessionLexique& operator=(const TSessionLexique&) = delete;

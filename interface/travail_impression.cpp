@@ -6,10 +6,13 @@
 #include <QRect>
 #include <QSize>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "contenu.hpp"
 #include "faits.hpp"
+#include "feuille.hpp"
 #include "impression.hpp"
 #include "liste_temps.hpp"
 
@@ -47,8 +50,12 @@ QString NomDuTravail(const QString& texte, const TOptions& options) {
            u'(' + QString::fromStdString(decrites) + u')';
 }
 
-QString PdfPropose(const QString& texte) {
-    const QString mot = Intitule(texte);
+QString PdfPropose(const QString& texte, const TOptions& options) {
+    QString mot = Intitule(texte);
+    if (!mot.isEmpty() && !options.Aucune())
+        mot += QStringLiteral(" (") + QString::fromStdString(DecritOptions(options)) + u')';
+    // A name no file system refuses.
+    mot.replace(u'/', u'-');
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
     return QDir(dossier).filePath((mot.isEmpty() ? QStringLiteral("florimot") : mot) +
@@ -62,24 +69,43 @@ QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QStr
     copie.DefinitReference(contenu.Reference());
     copie.resize(contenu.Reference());
     copie.CopieDe(contenu);
-    const QRect destination(QPoint(0, 0), page);
-    for (int onglet = 0; onglet < NombrePages; ++onglet) {
+    // One type size for the whole print: every sheet is laid out at the
+    // width the widest of them needs. The whole verb on one sheet when that
+    // costs no type size, else the indicatif and subjonctif on the first and
+    // the rest under one another on the second.
+    const std::vector<PagesFeuille> une{ToutesLesPages}, deux{1u, ToutesLesPages & ~1u};
+    const auto largeur = [&](const std::vector<PagesFeuille>& feuilles) {
+        int l = 0;
+        for (const PagesFeuille f : feuilles) l = std::max(l, copie.LargeurPourFeuille(f, page));
+        return l;
+    };
+    const int largeurUne = largeur(une), largeurDeux = largeur(deux);
+    const std::vector<PagesFeuille>& feuilles = largeurUne <= largeurDeux ? une : deux;
+    const int commune = std::min(largeurUne, largeurDeux);
+    for (const PagesFeuille f : feuilles) {
         // A line less than a dot high is no print.
-        const QSize taille = copie.AgencePourFeuille(onglet, page);
+        const QSize taille = copie.AgencePourFeuille(f, page, commune);
         if (std::int64_t(page.width()) * HauteurLigne < taille.width() ||
             std::int64_t(page.height()) * HauteurLigne < taille.height())
             return QCoreApplication::translate(
                 "Florimot", "La page de l'imprimante est trop petite pour y imprimer.");
     }
-    const auto dessine = [&](int onglet) {
-        const QSize taille = copie.AgencePourFeuille(onglet, page);
+    const QRect destination(QPoint(0, 0), page);
+    const auto dessine = [&](PagesFeuille f) {
+        const QSize taille = copie.AgencePourFeuille(f, page, commune);
         return service.Dessine(destination, copie, QRect(QPoint(0, 0), taille));
     };
 
+    // The sheets the user asked for, all when he did not say.
+    std::vector<PagesFeuille> voulues;
+    for (std::size_t i = 0; i < feuilles.size(); ++i)
+        if (service.FeuilleVoulue(int(i) + 1)) voulues.push_back(feuilles[i]);
+    if (voulues.empty()) voulues = feuilles;
+
     if (!service.Commence(nom)) return Raison(service);
-    bool reussi = dessine(0);
-    for (int onglet = 1; reussi && onglet < NombrePages; ++onglet)
-        reussi = service.NouvellePage() && dessine(onglet);
+    bool reussi = dessine(voulues.front());
+    for (std::size_t i = 1; reussi && i < voulues.size(); ++i)
+        reussi = service.NouvellePage() && dessine(voulues[i]);
     if (reussi) reussi = service.Termine();
     if (reussi) return {};
     const QString raison = Raison(service);

@@ -21,8 +21,9 @@ QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QStr
 // `options`: "Florimot du verbe aimer (négation)".
 QString NomDuTravail(const QString& texte, const TOptions& options);
 
-// The PDF offered for the verb `texte`: "aimer.pdf" in the user's documents,
-// or home when there are none.
-QString PdfPropose(const QString& texte);
+// The PDF offered for the verb `texte` under `options`: "aimer.pdf",
+// "s'asseoir (féminin, négation).pdf", in the user's documents, or home
+// when there are none.
+QString PdfPropose(const QString& texte, const TOptions& options = {});
 
 }  // namespace florimot

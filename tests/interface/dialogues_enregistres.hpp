@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -38,6 +39,19 @@ public:
         Fichiers.append({propose, titre, filtre});
         return Fichier;
     }
+    bool ChoisitImpression(QWidget*, QPrinter&) override {
+        ++Impressions;
+        return AccepteImpression;
+    }
+    void Apercu(QWidget*, QPrinter& imprimante,
+                const std::function<void(QPrinter&)>& dessine) override {
+        ++Apercus;
+        if (!ApercuDans.isEmpty()) {
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(ApercuDans);
+            dessine(imprimante);
+        }
+    }
     void Termine(int statut) override { Fins.append(statut); }
 
     QList<Boite> Boites;
@@ -46,6 +60,12 @@ public:
     // The answer to a file dialog; empty, the user gives up.
     QString Fichier;
     QList<int> Fins;
+    // The print dialogs shown and the answer to them; the previews shown, and
+    // the PDF a preview's pages are drawn into ("" for none).
+    int Impressions = 0;
+    bool AccepteImpression = true;
+    int Apercus = 0;
+    QString ApercuDans;
     Reponse ReponseOuiNon = Reponse::Non;
     // Whether the offer of a box that makes one is taken.
     bool AccepteOffre = false;

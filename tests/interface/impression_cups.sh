@@ -3,7 +3,7 @@
 # of our own (its own configuration, socket and spool, so that a server
 # already running on the machine is left alone) gets a PDF queue as its
 # default destination; the window conjugates a verb and prints it with
-# Ctrl+P; the PDF the queue writes must have three pages and carry the job's
+# Ctrl+P; the PDF the queue writes must have one or two sheets and carry the job's
 # name. Exit 77 (skipped) when no print server can be had here.
 #
 # usage: impression_cups.sh IMPRIME_FENETRE
@@ -156,7 +156,7 @@ for _ in $(seq 20); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.5; done
 
 info=$(pdfinfo "$pdf" 2>&1) || echoue "PDF illisible : $info"
 pages=$(sed -n 's/^Pages:[[:space:]]*//p' <<<"$info")
-[ "$pages" = 3 ] || echoue "$pdf a $pages pages au lieu de 3"
+[ "$pages" = 1 ] || [ "$pages" = 2 ] || echoue "$pdf a $pages pages au lieu d'une ou deux"
 # cups-pdf gives the document the job's title (in parentheses).
 titre=$(sed -n 's/^Title:[[:space:]]*//p' <<<"$info")
 titre=${titre#(}

@@ -2,6 +2,7 @@
 // come out on paper, rasterised and looked at pixel by pixel.
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -23,8 +24,10 @@
 #include <memory>
 #include <utility>
 
+#include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "faits.hpp"
 #include "impression.hpp"
 #include "pilote.hpp"
 
@@ -136,10 +139,13 @@ private slots:
                  QStringLiteral("Aucune imprimante n'est installée : impression impossible."));
         QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
         QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        // The same box offers the PDF instead.
+        QCOMPARE(boites.front().Action, QStringLiteral("Enregistrer en PDF (Ctrl+S)"));
         QVERIFY(!service.EnCours());
     }
 
-    void troisPagesSurToutLaFeuille() {
+    // « parler » fits one sheet at the type size two would give it.
+    void uneFeuilleSurToutLaFeuille() {
         for (const char* outil : {"pdfinfo", "pdftoppm", "pdftotext"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
                 QSKIP("poppler-utils absent (pdfinfo, pdftoppm, pdftotext)");
@@ -157,18 +163,18 @@ private slots:
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
         QVERIFY(reussi);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+3$"),
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+1$"),
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("Florimot du verbe parler")), qPrintable(info));
 
         // The widgets were drawn at the printer's resolution: their text is
-        // in the document as text, each page with its own tenses.
+        // in the document as text, every page's tenses on the one sheet.
         for (int p = 1; p <= 3; ++p) {
             const QString texte =
                 Lance(QStringLiteral("pdftotext"),
-                      {QStringLiteral("-f"), QString::number(p), QStringLiteral("-l"),
-                       QString::number(p), pdf, QStringLiteral("-")},
+                      {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                       QStringLiteral("1"), pdf, QStringLiteral("-")},
                       &reussi);
             QVERIFY(reussi);
             const QStringList attendus[] = {
@@ -200,12 +206,12 @@ private slots:
                             qRound(imprimable.height() * echelle));
 
         if (!garde.isEmpty()) {
-            for (int p = 0; p < 3; ++p)
+            for (int p = 0; p < 1; ++p)
                 QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
                     .save(QDir(garde).filePath(QStringLiteral("impression-page%1.png").arg(p + 1)));
         }
-        QImage pages[3];
-        for (int p = 0; p < 3; ++p) {
+        QImage pages[1];
+        for (int p = 0; p < 1; ++p) {
             pages[p] = QImage(prefixe + QStringLiteral("-%1.png").arg(p + 1))
                            .convertToFormat(QImage::Format_RGB32);
             QVERIFY(!pages[p].isNull());
@@ -228,7 +234,73 @@ private slots:
             QVERIFY2(zone.width() * 10 >= attendu.width() * 9, qPrintable(message));
             QVERIFY2(zone.height() * 10 >= attendu.height() * 9, qPrintable(message));
         }
-        QVERIFY(pages[0] != pages[1] && pages[1] != pages[2]);
+    }
+
+    // One type size over the whole print: every word's box within a tenth
+    // of the median height of all of them, the participle's too; the verb
+    // on two sheets at most; every line of its grid whole in the text.
+    void uneTailleDeType_data() {
+        QTest::addColumn<QString>("verbe");
+        QTest::addColumn<QList<Qt::Key>>("touches");
+        QTest::newRow("s'asseoir, féminin, négation")
+            << "s'asseoir" << QList<Qt::Key>{Qt::Key_F5, Qt::Key_F6};
+        QTest::newRow("finir") << "finir" << QList<Qt::Key>{};
+        QTest::newRow("se souvenir, négation, interrogation")
+            << "se souvenir" << QList<Qt::Key>{Qt::Key_F6, Qt::Key_F7};
+    }
+    void uneTailleDeType() {
+        QFETCH(QString, verbe);
+        QFETCH(QList<Qt::Key>, touches);
+        for (const char* outil : {"pdfinfo", "pdftotext"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(outil)).isEmpty())
+                QSKIP("poppler-utils absent (pdfinfo, pdftotext)");
+        const QString pdf = Dossier.filePath(verbe + QStringLiteral("-taille.pdf"));
+        TImpressionQt service(pdf);
+        QVERIFY(ImprimeFenetre(verbe, service, touches).isEmpty());
+        if (const QString garde = qEnvironmentVariable("FLORIMOT_PAGES_IMPRIMEES");
+            !garde.isEmpty())
+            QFile::copy(pdf, QDir(garde).filePath(QFileInfo(pdf).fileName()));
+        bool reussi = false;
+        const QString boites = Lance(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &reussi);
+        QVERIFY(reussi);
+        const QRegularExpression mot(
+            QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
+                           "yMax=\"([0-9.]+)\">([^<]*)<"));
+        QList<std::pair<double, QString>> hauteurs;
+        for (auto m = mot.globalMatch(boites); m.hasNext();) {
+            const auto t = m.next();
+            hauteurs.append({t.captured(2).toDouble() - t.captured(1).toDouble(), t.captured(3)});
+        }
+        QVERIFY(hauteurs.size() > 300);
+        const qsizetype feuilles = boites.count(QStringLiteral("<page "));
+        QVERIFY2(feuilles >= 1 && feuilles <= 2, qPrintable(QString::number(feuilles)));
+        QList<double> triees;
+        for (const auto& h : hauteurs) triees.append(h.first);
+        std::sort(triees.begin(), triees.end());
+        const double mediane = triees[triees.size() / 2];
+        for (const auto& [hauteur, texte] : hauteurs)
+            QVERIFY2(std::abs(hauteur - mediane) <= mediane / 10,
+                     qPrintable(QStringLiteral("« %1 » : %2 pt, médiane %3 pt")
+                                    .arg(texte)
+                                    .arg(hauteur)
+                                    .arg(mediane)));
+        const QString texte = Lance(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &reussi)
+                                  .normalized(QString::NormalizationForm_KC)  // the « ﬁ » ligature
+                                  .replace(QChar(0x00A0), u' ');
+        TVerbe v;
+        v.DefinitVerbe(verbe.toStdString());
+        TOptions options;
+        for (const Qt::Key touche : touches)
+            Active(options, DescriptionsOptions[std::size_t(touche - Qt::Key_F5)]);
+        const LignesGrille grille = ConjugueGrille(v, options, PrepareVerbe(v));
+        for (std::size_t i = 0; i < grille.size(); ++i) {
+            const QString l = QString::fromUtf8(grille[i]).replace(QChar(0x00A0), u' ');
+            QVERIFY2(l == u'-' || texte.contains(l),
+                     qPrintable(l + QStringLiteral(" :\n") + texte));
+        }
+        QVERIFY(!texte.contains(u'…'));
     }
 
     // A file that cannot be written: the box says so, nothing is left behind.
@@ -358,7 +430,7 @@ private slots:
         bool reussi = false;
         const QString info = Lance(QStringLiteral("pdfinfo"), {pdf}, &reussi);
         QVERIFY(reussi);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+3$"),
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+1$"),
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
         const QString texte =
@@ -410,6 +482,40 @@ private slots:
                                     << "s'asseoir.pdf";
         QTest::newRow("s'en aller") << "s'en aller"
                                     << "s'en aller.pdf";
+    }
+    // The options in force name the file too.
+    void nomAvecOptions() {
+        TDialoguesEnregistres dialogues;
+        TEcran ecran(dialogues);
+        ecran.show();
+        auto* entree = ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"));
+        entree->setText(QStringLiteral("s'asseoir"));
+        ecran.ConjugueClick();
+        for (const char* commande : {"Feminin1", "Negation1", "EnregistrerPdf1"})
+            ecran.findChild<QAction*>(QString::fromLatin1(commande))->trigger();
+        QCOMPARE(dialogues.Fichiers.size(), 1);
+        QCOMPARE(QFileInfo(dialogues.Fichiers.front()[0]).fileName(),
+                 QStringLiteral("s'asseoir (féminin, négation).pdf"));
+    }
+
+    // The preview draws the print's sheets on the printer it is given.
+    void apercu() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("poppler-utils absent (pdfinfo)");
+        TDialoguesEnregistres dialogues;
+        dialogues.ApercuDans = Dossier.filePath(QStringLiteral("apercu.pdf"));
+        TEcran ecran(dialogues);
+        ecran.show();
+        ecran.findChild<QLineEdit*>(QStringLiteral("Verbe"))->setText(QStringLiteral("finir"));
+        ecran.ConjugueClick();
+        ecran.findChild<QAction*>(QStringLiteral("Apercu1"))->trigger();
+        QCOMPARE(dialogues.Apercus, 1);
+        QVERIFY(dialogues.Boites.isEmpty());
+        bool reussi = false;
+        const QString info = Lance(QStringLiteral("pdfinfo"), {dialogues.ApercuDans}, &reussi);
+        QVERIFY2(reussi && info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+[12]$"),
+                                                            QRegularExpression::MultilineOption)),
+                 qPrintable(info));
     }
     void nomPropose() {
         QFETCH(QString, tape);
@@ -465,12 +571,12 @@ private slots:
     }
 
     // Run as root in a mount namespace of its own on a 64 KiB tmpfs
-    // (disque_plein.sh): left 0, 8 or 24 KiB, each too few for the PDF.
+    // (disque_plein.sh): left 0, 8 or 16 KiB, each too few for the PDF.
     void disquePlein() {
         const QString plein = qEnvironmentVariable("FLORIMOT_DISQUE_PLEIN");
         if (plein.isEmpty())
             QSKIP("needs a small tmpfs of its own: run by interface.impression.pdf.plein, as root");
-        for (const qint64 libre : {0, 8 << 10, 24 << 10}) {
+        for (const qint64 libre : {0, 8 << 10, 16 << 10}) {
             QFile remplissage(QDir(plein).filePath(QStringLiteral("remplissage")));
             QVERIFY(remplissage.open(QIODevice::WriteOnly | QIODevice::Truncate));
             const QByteArray bloc(4096, 'x');

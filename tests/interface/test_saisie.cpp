@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "ecran.hpp"
 #include "faits.hpp"
 #include "pilote.hpp"
+#include "verbes_courants.hpp"
 
 using namespace florimot;
 
@@ -184,12 +186,13 @@ private slots:
         const QCompleter* completer = Verbe()->completer();
         QAbstractItemView* liste = completer->popup();
         QTRY_VERIFY(liste->isVisible());
-        // Found by the text typed, with or without the pronoun.
+        // Found by the text typed, with or without the pronoun, accents and
+        // case aside.
         QStringList proposes;
         for (int i = 0; i < completer->completionModel()->rowCount(); ++i) {
             const QModelIndex ligne = completer->completionModel()->index(i, 0);
             proposes << ligne.data().toString();
-            QVERIFY2(ligne.data(Qt::EditRole).toString().startsWith(tape),
+            QVERIFY2(Plie(ligne.data(Qt::EditRole).toString()).startsWith(Plie(tape)),
                      qPrintable(proposes.back()));
         }
         // The list has the keyboard while it is open: the keys go to it.
@@ -203,6 +206,33 @@ private slots:
         QCOMPARE(Ecran->TexteVerbe().trimmed(), choisi);
         QCOMPARE(Ecran->findChild<QLabel*>(QStringLiteral("VerbeL"))->text(), choisi);
         QVERIFY(Dialogues->Boites.isEmpty());
+    }
+
+    // Accents and case aside; an exact match first, then the most used verbs.
+    void completionOrdre_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QStringList>("premiers");
+        QTest::newRow("etr") << "etr" << QStringList{"être"};
+        QTest::newRow("ecri") << "ecri" << QStringList{"écrire"};
+        QTest::newRow("ETRE") << "ETRE" << QStringList{"être"};
+        QTest::newRow("fin") << "fin" << QStringList{"finir"};
+        QTest::newRow("acq") << "acq" << QStringList{"acquérir"};
+        QTest::newRow("parle, exact d'abord") << "parler" << QStringList{"parler"};
+        QTest::newRow("pou") << "pou" << QStringList{"pouvoir"};
+    }
+    void completionOrdre() {
+        if (VerbesConnus().empty()) QSKIP("no dictionary in this build");
+        QFETCH(QString, tape);
+        QFETCH(QStringList, premiers);
+        pilote::Tape(Verbe(), tape);
+        QTRY_VERIFY(Verbe()->completer() != nullptr);
+        const QCompleter* completer = Verbe()->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QStringList proposes;
+        for (int i = 0; i < completer->completionModel()->rowCount(); ++i)
+            proposes << completer->completionModel()->index(i, 0).data().toString();
+        QVERIFY2(proposes.mid(0, premiers.size()) == premiers, qPrintable(proposes.join(u',')));
+        QCOMPARE(QSet<QString>(proposes.begin(), proposes.end()).size(), proposes.size());
     }
 
     // The command line's hostile texts, pasted and conjugated: the same verb,

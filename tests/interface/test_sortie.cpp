@@ -12,6 +12,7 @@
 #include "apparence.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
+#include "impression_enregistree.hpp"
 #include "pilote.hpp"
 
 using namespace florimot;
@@ -40,6 +41,16 @@ void Repond(QMessageBox::StandardButton bouton, QString* texte, QString* libelle
 class TestSortie : public QObject {
     Q_OBJECT
 
+    // Starts a print job, inside which Quitter is asked for once.
+    static void QuitteEnImprimant(TEcran& ecran, TImpressionEnregistree& imprimante) {
+        ecran.AttacheImpression(&imprimante);
+        imprimante.PendantLeTravail = [&ecran, &imprimante] {
+            imprimante.PendantLeTravail = nullptr;
+            ecran.Quitter1Click();
+        };
+        QTimer::singleShot(0, &ecran, [&ecran] { ecran.Imprimer1Click(); });
+    }
+
 private slots:
     // The frame's close control ends the program without a question, even
     // with the About window open.
@@ -57,14 +68,27 @@ private slots:
         QVERIFY(dialogues.Boites.isEmpty());
     }
 
-    // Yes to the question leaves the event loop at once with status 0.
+    // With no print job running, Quitter ends the program at once, asking
+    // nothing.
+    void quitterDirect() {
+        TDialoguesEnregistres dialogues;
+        TEcran ecran(dialogues);
+        ecran.show();
+        ecran.Quitter1Click();
+        QVERIFY(dialogues.Boites.isEmpty());
+        QCOMPARE(dialogues.Fins, QList<int>{0});
+    }
+
+    // While a print job runs, the question is asked; Yes leaves the event
+    // loop at once with status 0.
     void quitterOui() {
         TDialoguesQt dialogues;
         TEcran ecran(dialogues);
         ecran.show();
         QString texte, libelle;
         Repond(QMessageBox::Yes, &texte, &libelle);
-        QTimer::singleShot(0, &ecran, [&] { ecran.Quitter1Click(); });
+        TImpressionEnregistree imprimante;
+        QuitteEnImprimant(ecran, imprimante);
         Garde();
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
@@ -80,7 +104,8 @@ private slots:
         ecran.show();
         QString texte;
         Repond(QMessageBox::No, &texte);
-        QTimer::singleShot(0, &ecran, [&] { ecran.Quitter1Click(); });
+        TImpressionEnregistree imprimante;
+        QuitteEnImprimant(ecran, imprimante);
         QTimer::singleShot(300, [] { QCoreApplication::exit(StatutGarde); });
         QCOMPARE(QApplication::exec(), StatutGarde);
         QCOMPARE(texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
