@@ -10,7 +10,7 @@ namespace florimot {
 namespace {
 
 // Each flag's lines, by its first name.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 19> Aides = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 33> Aides = {{
     {"--feminin", "elle, elles; the participles that agree take e, es\n"},
     {"--negation", "ne … pas\n"},
     {"--interrogation",
@@ -22,13 +22,22 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> Aides = 
     {"--rectifiee", "the rectified spelling of 1990 (il connait)\n"},
     {"--variante",
      "the other series of the verbs that have two (je paye,\n"
-     "j'assieds, je puis)\n"
+     "j'assieds, je puis)\n"},
+    {"--auxiliaire",
+     "être or avoir, for the verbs that take either (monter,\n"
+     "sortir, passer…: être without a complement, avoir with a\n"
+     "direct object, and then a passive voice; disparaître,\n"
+     "vieillir…: avoir for the action, être for the state); the\n"
+     "other verbs keep their own\n"
      "The options combine; a line without a form is « - ».\n"},
     {"--temps",
      "one tense: a cell code (ImpSubj, PCInd…) or a name,\n"
      "mode-tense, the indicatif may be left out (présent,\n"
      "passé-composé, subjonctif-imparfait, impératif-présent,\n"
-     "conditionnel-passé-1, participe-présent…)\n"},
+     "conditionnel-passé-1, participe-présent…), the cells\n"
+     "with no person (InfPres, PartPasse, GerPres…) and the\n"
+     "usual names (futur, impératif, infinitif, participe\n"
+     "passé, gérondif)\n"},
     {"--personne",
      "one person: 1 to 6 or the pronoun (je, tu, il, elle, on,\n"
      "nous, vous, ils, elles); in the impératif, tu, nous,\n"
@@ -63,11 +72,60 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> Aides = 
      "one JSON object per line and per text: mot, groupe, verbe, modele,\n"
      "regle, anglais (the English meanings, when the dictionary is\n"
      "installed), options, cellules (each cell and its forms, the whole\n"
-     "table), faits (what the verb allows: impersonal, passive…); for a\n"
-     "word that is not a verb: mot, verbe (false) and erreur; with\n"
+     "table), faits (what the verb allows: impersonal, passive…);\n"
+     "accord (lignes: for each line of a past participle the code of\n"
+     "the reason it agrees or not, null without a form; phrases: each\n"
+     "code's sentence); for a word that is not a verb: mot, verbe\n"
+     "(false) and erreur; with\n"
      "--analyse: forme, verbes (infinitive, connu, readings: cellule,\n"
      "personne, rectifiee and variante, true for a form of the rectified\n"
      "spelling or the other series only, the line's options)\n"},
+    {"--format",
+     "with --json, 2 (the default): \"format\": 2 first, a\n"
+     "fixed key order, groupe as a number, each line and its\n"
+     "parts (forme, pronom, auxiliaire, participe; null\n"
+     "without a form), connu and suggestions always (schema:\n"
+     "share/florimot/schema/); 1: the earlier keys, in their\n"
+     "order, for this version still\n"},
+    {"--traits",
+     "adds the features of each line or reading: unimorph\n"
+     "(V;IND;PRS;1;SG), ud (Mood=Ind|Number=Sing|…) or\n"
+     "unimorph,ud; --tsv: one more column per scheme,\n"
+     "--json: keys unimorph, ud\n"},
+    {"--conllu",
+     "reads a CoNLL-U file on standard input and fills the « _ » LEMMA\n"
+     "of the VERB and AUX words the analysis reads (the reading whose\n"
+     "features agree with FEATS, else the first); the rest is copied\n"
+     "as it is\n"},
+    {"--pourquoi",
+     "after each conjugation, why the past participle agrees or\n"
+     "not (auxiliary, reflexive pronoun, passive voice…), tense by\n"
+     "tense; with --temps or --personne, after each line\n"},
+    {"--modele",
+     "each verb's model and the other known verbs that\n"
+     "follow it: how many and the first 30, in\n"
+     "alphabetical order (--json: mot, modele, famille,\n"
+     "nombre, verbes, phrase)\n"},
+    {"--exercices",
+     "a worksheet on the VERBs, then its key after a page break (--json:\n"
+     "the items, their answers and the seed); the tenses and persons by\n"
+     "--temps and --personne, which can be repeated, the options by\n"
+     "their own flags. The verbs can also be drawn (--comme, --groupe,\n"
+     "--courants) or read on standard input, one per line\n"},
+    {"--nombre", "with --exercices, the number of items (10)\n"},
+    {"--graine",
+     "with --exercices, the seed of the draw (an integer):\n"
+     "the same seed makes the same worksheet again; without\n"
+     "it, a random seed, printed on the worksheet\n"},
+    {"--genre",
+     "with --exercices, the kind of item: trou (a form to\n"
+     "fill in, the default), phrase (a sentence to fill in),\n"
+     "temps (a whole tense)\n"},
+    {"--comme",
+     "with --exercices, the verbs conjugated like VERBE\n"
+     "(acquérir)\n"},
+    {"--groupe", "with --exercices, the verbs of group N (1, 2, 3)\n"},
+    {"--courants", "with --exercices, the hundred most common verbs\n"},
     {"--anglais",
      "the French verbs of an English text, with the tense and\n"
      "person it says (\"to go\", \"I went\": aller, passé composé\n"
@@ -80,6 +138,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> Aides = 
      "also speaks each verb's lines aloud, through espeak-ng\n"
      "(those --temps and --personne keep)\n"},
     {"-h", "prints this help\n"},
+    {"--aide-temps",
+     "what each tense is for, with an example; what each option\n"
+     "does; what « - » and « non usité » mean\n"},
     {"-V", "prints the version\n"},
     {"--", "only verbs follow\n"},
 }};

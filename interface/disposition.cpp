@@ -201,19 +201,22 @@ void TContenu::AligneGroupe() {
     int apres =
         (ModeleL->text().isEmpty() ? Groupe->geometry().right() : ModeleL->geometry().right()) +
         Ecart;
+    const QString note = Regle_.isEmpty() || Note_.isEmpty()
+                             ? Regle_ + Note_
+                             : Regle_ + QStringLiteral(" — ") + Note_;
     // The list of the model's verbs is a click away, between the model and
-    // the note; a row too wide for it leaves it to the menu and Ctrl+M.
+    // the note; a row too wide for it, or that would leave the note too
+    // little room to be read, leaves it to the menu and Ctrl+M.
+    constexpr int PlaceNote = 160;
     if (MemeModeleB != nullptr)
-        MemeModeleB->setVisible(MemeModeleVoulu_ &&
-                                apres + MemeModeleB->sizeHint().width() <= limite);
+        MemeModeleB->setVisible(MemeModeleVoulu_ && apres + MemeModeleB->sizeHint().width() +
+                                                            (note.isEmpty() ? 0 : PlaceNote) <=
+                                                        limite);
     if (MemeModeleB != nullptr && !MemeModeleB->isHidden()) {
         MemeModeleB->adjustSize();
         MemeModeleB->move(apres, Groupe->y() + (Groupe->height() - MemeModeleB->height()) / 2);
         apres = MemeModeleB->geometry().right() + Ecart;
     }
-    const QString note = Regle_.isEmpty() || Note_.isEmpty()
-                             ? Regle_ + Note_
-                             : Regle_ + QStringLiteral(" — ") + Note_;
     EcritSurDeuxLignes(NoteL, note, std::max(0, limite - apres));
     // Read whole by a screen reader, however little of it the row shows.
     NoteL->setAccessibleDescription(note);

@@ -270,11 +270,14 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         PrefereEnAttente_ = prefere;
         return;
     }
-    // A text asked for anew comes back to the options the user chose.
-    if (avertit && !(Options_ == Choisies_)) {
-        Options_ = Choisies_;
+    // A text asked for anew comes back to the options the user chose, but
+    // for those a choice of the suggestion strip says for its verb.
+    if (const TOptions voulues = OptionsDuChoix_.value_or(Choisies_);
+        avertit && !(Options_ == voulues)) {
+        Options_ = voulues;
         CocheOptions();
     }
+    OptionsDuChoix_.reset();
     {
         const QScopedValueRollback<bool> enCours(Conjugue_, true);
         TVerbe verbe;
@@ -398,6 +401,8 @@ void TEcran::MemeModele1Click() {
             ConjugueClick();
         },
         this);
+    // One list a click: each goes once closed, or they would pile up.
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->show();
 }
 
@@ -693,13 +698,15 @@ bool TEcran::ProposeAnglais(const QString& texte) {
     // (she has eaten: elle a mangé, under Féminin).
     Proposition_->Definit(phrase, verbes, [this, choix](const QString& verbe) {
         std::vector<TLigneChoisie> lignes;
+        TOptions options = Choisies_;
         for (const TChoixAnglais& c : choix) {
             if (QString::fromStdString(c.infinitif) != verbe) continue;
-            Options_.Feminin = c.feminin;
-            Options_.Negation = c.negation;
+            options.Feminin = c.feminin;
+            options.Negation = c.negation;
             if (const std::optional<TLigneChoisie> l = LigneDuChoix(c)) lignes.push_back(*l);
         }
-        CocheOptions();
+        // For this verb only, as the options an analysed line sets.
+        OptionsDuChoix_ = options;
         Contenu_->DefinitEntree(verbe);
         ConjugueClick();
         if (!Conjugue_) Contenu_->Selectionne(lignes);

@@ -192,6 +192,9 @@ private:
     std::optional<QString> Montre_;
     TOptions Options_;
     TOptions Choisies_;
+    // The options a choice of the suggestion strip gives its verb, for the
+    // conjugation it asks for.
+    std::optional<TOptions> OptionsDuChoix_;
     // The header of the verb shown, and the first line of its other series
     // ("" for none), for its note.
     TEntete Entete_;

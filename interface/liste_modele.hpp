@@ -9,6 +9,8 @@
 namespace florimot {
 
 class TListeModele : public QDialog {
+    Q_OBJECT
+
 public:
     // `choix` is told the verb clicked, and the window closes.
     TListeModele(const QString& phrase, const QStringList& verbes,

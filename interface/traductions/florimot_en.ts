@@ -280,9 +280,17 @@
         <translation>unknown word, maybe English</translation>
     </message>
     <message>
+        <source>Groupe : %1</source>
+        <translation>Group: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliaire</source>
+        <translation>Auxiliary</translation>
+    </message>
+    <message>
         <source>Entrez le verbe sans faute et appuyez sur Entrée.
 
-Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive, F9 Orthographe rectifiée (1990), F10 Autre forme (menu Options). Elles se combinent, et la conjugaison affichée est refaite aussitôt.
+Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive, F9 Orthographe rectifiée (1990), F10 Autre forme, F11 Autre auxiliaire (j&apos;ai monté les valises, il est disparu) (menu Options). Elles se combinent, et la conjugaison affichée est refaite aussitôt.
 
 Trois pages : la page 1 présente l&apos;indicatif et le subjonctif ; la page 2, le conditionnel, l&apos;impératif et le participe présent ; la page 3, l&apos;infinitif, le participe passé et le gérondif. Pour changer de page, cliquez sur l&apos;onglet « Page1 », « Page2 » ou « Page3 » en bas, ou appuyez sur Ctrl+Page suivante ou Ctrl+Page précédente, Ctrl+Tab, Alt+1, Alt+2 ou Alt+3.
 
@@ -290,10 +298,12 @@ Forme conjuguée : tapez une forme (« allions ») ou une ligne entière telle q
 
 Copier : Ctrl+C copie les lignes sélectionnées d&apos;une liste ; Ctrl+Maj+C (menu Action) copie toute la conjugaison en texte. Ctrl+P l&apos;imprime, et Ctrl+S l&apos;enregistre en PDF : les trois pages, sans ligne coupée.
 
+À quoi sert chaque temps, ce que fait chaque option, ce que veulent dire « - » et « non usité » : menu ? › Guide des temps et des options ; le titre de chaque temps le dit aussi sous le pointeur.
+
 Écouter : F12, le menu contextuel d&apos;une liste ou le bouton « Écouter » disent la ligne choisie, ou tout le temps, par une voix française. Un texte anglais (« I went », « to go ») propose ses verbes français dans la bande du haut ; le sens anglais du verbe s&apos;affiche sous les pages quand le dictionnaire FreeDict est installé. Menu ? : « Langue de l&apos;interface / Interface language ».</source>
         <translation>Type the verb without a mistake and press Enter.
 
-Options: F5 Feminine, F6 Negative, F7 Question, F8 Passive voice, F9 Rectified spelling (1990), F10 Other form (menu Options). They combine, and the conjugation shown is made again at once.
+Options: F5 Feminine, F6 Negative, F7 Question, F8 Passive voice, F9 Rectified spelling (1990), F10 Other form, F11 Other auxiliary (j&apos;ai monté les valises, il est disparu) (menu Options). They combine, and the conjugation shown is made again at once.
 
 Three pages: page 1 shows the indicatif and the subjonctif; page 2, the conditionnel, the impératif and the participe présent; page 3, the infinitif, the participe passé and the gérondif. To change page, click the tab “Page1”, “Page2” or “Page3” at the bottom, or press Ctrl+Page Down or Ctrl+Page Up, Ctrl+Tab, Alt+1, Alt+2 or Alt+3.
 
@@ -301,15 +311,77 @@ Conjugated form: type a form (“allions”) or a whole line as Florimot writes 
 
 Copy: Ctrl+C copies the selected lines of a list; Ctrl+Shift+C (menu Action) copies the whole conjugation as text. Ctrl+P prints it, and Ctrl+S saves it as PDF: the three pages, no line cut.
 
+What each tense is for, what each option does, what “-” and “non usité” mean: menu ? › Guide to the tenses and options; each tense&apos;s caption also says it under the pointer.
+
 Listen: F12, a list&apos;s context menu or the “Listen” button say the selected line, or the whole tense, with a French voice. An English text (“I went”, “to go”) offers its French verbs in the strip at the top; the verb&apos;s English meanings show under the pages when the FreeDict dictionary is installed. Menu ?: “Langue de l&apos;interface / Interface language”.</translation>
     </message>
     <message>
-        <source>Groupe : %1</source>
-        <translation>Group: %1</translation>
+        <source>&amp;Aperçu avant impression…</source>
+        <translation>Print pre&amp;view…</translation>
     </message>
     <message>
-        <source>Auxiliaire</source>
-        <translation>Auxiliary</translation>
+        <source>Verbes du &amp;même modèle…</source>
+        <translation>Verbs of the same &amp;model…</translation>
+    </message>
+    <message>
+        <source>&amp;Fiche d&apos;exercices…</source>
+        <translation>&amp;Worksheet…</translation>
+    </message>
+    <message>
+        <source>S&apos;en&amp;traîner…</source>
+        <translation>Prac&amp;tise…</translation>
+    </message>
+    <message>
+        <source>&amp;Guide des temps et des options</source>
+        <translation>&amp;Guide to the tenses and options</translation>
+    </message>
+    <message>
+        <source>A&amp;utre auxiliaire</source>
+        <translation>Other a&amp;uxiliary (autre auxiliaire)</translation>
+    </message>
+    <message>
+        <source>&amp;Réinitialiser les options</source>
+        <translation>R&amp;eset the options</translation>
+    </message>
+</context>
+<context>
+    <name>TCasesOptions</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>TContenu</name>
+    <message>
+        <source>Copier la ligne</source>
+        <translation>Copy the line</translation>
+    </message>
+    <message>
+        <source>Copier le temps</source>
+        <translation>Copy the tense</translation>
+    </message>
+    <message>
+        <source>Copier la conjugaison</source>
+        <translation>Copy the conjugation</translation>
+    </message>
+</context>
+<context>
+    <name>TEcran</name>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Print preview</translation>
+    </message>
+</context>
+<context>
+    <name>TPagesFiche</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu se faire.</source>
+        <translation>The print job could not be done.</translation>
     </message>
 </context>
 <context>
@@ -349,6 +421,117 @@ Listen: F12, a list&apos;s context menu or the “Listen” button say the selec
     <message>
         <source>Si vous découvrez une faute, merci de m&apos;en faire part au</source>
         <translation>If you find a mistake, please report it to</translation>
+    </message>
+</context>
+<context>
+    <name>florimot::TChoixExercices</name>
+    <message>
+        <source>Verbes</source>
+        <translation>Verbs</translation>
+    </message>
+    <message>
+        <source>Les verbes, un par ligne ou séparés par des virgules</source>
+        <translation>The verbs, one a line or separated by commas</translation>
+    </message>
+    <message>
+        <source>&amp;Verbes :</source>
+        <translation>&amp;Verbs:</translation>
+    </message>
+    <message>
+        <source>Verbes tirés en plus</source>
+        <translation>Verbs drawn as well</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>du 1er groupe</source>
+        <translation>of the 1st group</translation>
+    </message>
+    <message>
+        <source>du 2e groupe</source>
+        <translation>of the 2nd group</translation>
+    </message>
+    <message>
+        <source>du 3e groupe</source>
+        <translation>of the 3rd group</translation>
+    </message>
+    <message>
+        <source>conjugués comme…</source>
+        <translation>conjugated like…</translation>
+    </message>
+    <message>
+        <source>les plus courants</source>
+        <translation>the most common</translation>
+    </message>
+    <message>
+        <source>Verbe modèle</source>
+        <translation>Model verb</translation>
+    </message>
+    <message>
+        <source>acquérir</source>
+        <translation>acquérir</translation>
+    </message>
+    <message>
+        <source>&amp;Tirer des verbes :</source>
+        <translation>&amp;Draw verbs:</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tenses</translation>
+    </message>
+    <message>
+        <source>Les temps cochés ; aucun : tous</source>
+        <translation>The tenses checked; none: all</translation>
+    </message>
+    <message>
+        <source>T&amp;emps (aucun : tous) :</source>
+        <translation>T&amp;enses (none: all):</translation>
+    </message>
+    <message>
+        <source>Personne : %1</source>
+        <translation>Person: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Personnes (aucune : toutes) :</source>
+        <translation>&amp;Persons (none: all):</translation>
+    </message>
+    <message>
+        <source>&amp;Options :</source>
+        <translation>&amp;Options:</translation>
+    </message>
+    <message>
+        <source>Genre d&apos;item</source>
+        <translation>Kind of item</translation>
+    </message>
+    <message>
+        <source>&amp;Items :</source>
+        <translation>&amp;Items:</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;items</source>
+        <translation>Number of items</translation>
+    </message>
+    <message>
+        <source>Graine</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>La même graine refait la même fiche</source>
+        <translation>The same seed makes the same worksheet again</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle graine</source>
+        <translation>&amp;New seed</translation>
+    </message>
+    <message>
+        <source>graine :</source>
+        <translation>seed:</translation>
+    </message>
+    <message>
+        <source>No&amp;mbre :</source>
+        <translation>Nu&amp;mber:</translation>
     </message>
 </context>
 <context>
@@ -457,6 +640,14 @@ Listen: F12, a list&apos;s context menu or the “Listen” button say the selec
         <source>Conjuguer %1</source>
         <translation>Conjugate %1</translation>
     </message>
+    <message>
+        <source>même modèle…</source>
+        <translation>same model…</translation>
+    </message>
+    <message>
+        <source>Les verbes connus qui se conjuguent de même (Ctrl+M)</source>
+        <translation>The known verbs conjugated the same way (Ctrl+M)</translation>
+    </message>
 </context>
 <context>
     <name>florimot::TEcran</name>
@@ -511,6 +702,147 @@ Suggestions: %1</translation>
     <message>
         <source>en anglais : %1</source>
         <translation>in English: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer en PDF (Ctrl+S)</source>
+        <translation>Save as PDF (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Guide des temps et des options</source>
+        <translation>Guide to the tenses and options</translation>
+    </message>
+</context>
+<context>
+    <name>florimot::TEntrainement</name>
+    <message>
+        <source>S&apos;entraîner</source>
+        <translation>Practise</translation>
+    </message>
+    <message>
+        <source>&amp;Commencer</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Tapez la forme qui manque puis Entrée ; Entrée encore pour l&apos;item suivant</source>
+        <translation>Type the missing form, then Enter; Enter again for the next item</translation>
+    </message>
+    <message>
+        <source>&amp;Réponse :</source>
+        <translation>&amp;Answer:</translation>
+    </message>
+    <message>
+        <source>&amp;Indulgent pour les accents et les majuscules</source>
+        <translation>&amp;Lenient about accents and capitals</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>&amp;Terminer</source>
+        <translation>&amp;Finish</translation>
+    </message>
+    <message>
+        <source>Items manqués</source>
+        <translation>Missed items</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer la liste</source>
+        <translation>&amp;Print the list</translation>
+    </message>
+    <message>
+        <source>Aucun item : choisissez des verbes et des temps qui en donnent.</source>
+        <translation>No items: choose verbs and tenses that give some.</translation>
+    </message>
+    <message>
+        <source>Fin de la série.</source>
+        <translation>End of the series.</translation>
+    </message>
+    <message>
+        <source>Aucun item manqué.</source>
+        <translation>No item missed.</translation>
+    </message>
+    <message>
+        <source>Florimot, items manqués</source>
+        <translation>Florimot, missed items</translation>
+    </message>
+</context>
+<context>
+    <name>florimot::TFicheExercices</name>
+    <message>
+        <source>Fiche d&apos;exercices</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Enregistrer en P&amp;DF…</source>
+        <translation>Save as P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Aperçu de la fiche et de son corrigé</source>
+        <translation>Preview of the worksheet and its key</translation>
+    </message>
+    <message>
+        <source>Aucun item : choisissez des verbes et des temps qui en donnent.</source>
+        <translation>No items: choose verbs and tenses that give some.</translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation>1 item</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 items</translation>
+    </message>
+    <message>
+        <source> ; pas des verbes : %1</source>
+        <translation>; not verbs: %1</translation>
+    </message>
+    <message>
+        <source>La fiche n&apos;a aucun item : choisissez des verbes et des temps qui en donnent.</source>
+        <translation>The worksheet has no items: choose verbs and tenses that give some.</translation>
+    </message>
+    <message>
+        <source>Florimot, fiche d&apos;exercices (graine %1)</source>
+        <translation>Florimot, worksheet (seed %1)</translation>
+    </message>
+    <message>
+        <source>Enregistrer la fiche en PDF</source>
+        <translation>Save the worksheet as PDF</translation>
+    </message>
+    <message>
+        <source>Documents PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>florimot::TListeModele</name>
+    <message>
+        <source>Verbes du même modèle</source>
+        <translation>Verbs of the same model</translation>
+    </message>
+    <message>
+        <source>Un clic conjugue le verbe</source>
+        <translation>A click conjugates the verb</translation>
     </message>
 </context>
 <context>

@@ -85,9 +85,17 @@ private slots:
 #ifndef FLORIMOT_TABLE_FAITS
         QSKIP("sans table des verbes connus");
 #endif
+        // A row too crowded for the button and the note leaves the list to
+        // Ctrl+M; a wider window has room for both.
         pilote::Conjugue(Verbe(), QStringLiteral("conquérir"));
+        QTest::keyClick(Verbe(), Qt::Key_M, Qt::ControlModifier);
+        auto* parMenu = Ecran->findChild<QDialog*>(QStringLiteral("ListeModele"));
+        QTRY_VERIFY(parMenu != nullptr && parMenu->isVisible());
+        parMenu->close();
+        QTRY_VERIFY(Ecran->findChild<QDialog*>(QStringLiteral("ListeModele")) == nullptr);
+        Ecran->resize(1100, Ecran->height());
         auto* bouton = Composant<QPushButton>("MemeModele");
-        QVERIFY(bouton->isVisible());
+        QTRY_VERIFY(bouton->isVisible());
         bouton->click();
         auto* fenetre = Ecran->findChild<QDialog*>(QStringLiteral("ListeModele"));
         QVERIFY(fenetre != nullptr && fenetre->isVisible());
@@ -105,7 +113,7 @@ private slots:
         // Ctrl+M opens the list of the verb shown, a model of hundreds
         // showing its first 30.
         pilote::Conjugue(Verbe(), QStringLiteral("parler"));
-        QTest::keyClick(Ecran.get(), Qt::Key_M, Qt::ControlModifier);
+        Composant<QAction>("MemeModele1")->trigger();
         QTRY_VERIFY(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele")) != nullptr);
         QCOMPARE(Ecran->findChild<QListWidget*>(QStringLiteral("VerbesModele"))->count(), 30);
     }
