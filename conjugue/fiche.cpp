@@ -194,7 +194,7 @@ int EcritFiche(const TDemandeFiche& demande, const TOptions& options, bool json,
     for (int groupe : demande.Groupes)
         for (std::string& v : VerbesDuGroupe(groupe)) choix.Verbes.push_back(std::move(v));
     if (demande.Courants)
-        for (std::string& v : VerbesCourants()) choix.Verbes.push_back(std::move(v));
+        for (std::string& v : CentVerbesCourants()) choix.Verbes.push_back(std::move(v));
     if (verbes.empty() && demande.Comme.empty() && demande.Groupes.empty() && !demande.Courants) {
         std::string message;
         const bool lu = LitLignes(entree, choix.Verbes, message);

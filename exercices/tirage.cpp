@@ -1,37 +1,16 @@
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "exercices.hpp"
 #include "faits.hpp"
 
 namespace florimot {
 
-namespace {
-
-// The verbs a beginner meets first, roughly in the order of their use in
-// written and spoken French.
-constexpr std::array<std::string_view, 100> Courants = {
-    "être",     "avoir",    "faire",     "dire",       "pouvoir",    "aller",     "voir",
-    "savoir",   "vouloir",  "venir",     "falloir",    "devoir",     "croire",    "trouver",
-    "donner",   "prendre",  "parler",    "aimer",      "passer",     "mettre",    "demander",
-    "tenir",    "sembler",  "laisser",   "rester",     "penser",     "entendre",  "regarder",
-    "répondre", "rendre",   "connaître", "paraître",   "arriver",    "sentir",    "attendre",
-    "vivre",    "chercher", "sortir",    "comprendre", "porter",     "entrer",    "devenir",
-    "revenir",  "écrire",   "appeler",   "tomber",     "reprendre",  "commencer", "suivre",
-    "montrer",  "partir",   "mourir",    "ouvrir",     "lire",       "jouer",     "recevoir",
-    "perdre",   "finir",    "manger",    "boire",      "dormir",     "courir",    "choisir",
-    "payer",    "envoyer",  "acheter",   "lever",      "jeter",      "préférer",  "essayer",
-    "servir",   "offrir",   "apprendre", "conduire",   "construire", "peindre",   "craindre",
-    "rire",     "plaire",   "battre",    "naître",     "s'asseoir",  "valoir",    "pleuvoir",
-    "mentir",   "réussir",  "grandir",   "obéir",      "travailler", "marcher",   "habiter",
-    "étudier",  "oublier",  "placer",    "nager",      "rejoindre",  "neiger",    "apercevoir",
-    "acquérir", "résoudre",
-};
-
-}  // namespace
-
-std::vector<std::string> VerbesCourants() {
-    return {Courants.begin(), Courants.end()};
+std::vector<std::string> CentVerbesCourants() {
+    const std::span<const std::string_view> courants = VerbesCourants();
+    const std::size_t n = std::min<std::size_t>(courants.size(), 100);
+    return {courants.begin(), courants.begin() + static_cast<std::ptrdiff_t>(n)};
 }
 
 std::vector<std::string> VerbesDuGroupe(int groupe) {

@@ -103,7 +103,7 @@ std::vector<std::string> VerbesChoisis(const TReglagesExercices& r) {
         case TirageVerbes::Groupe2: ajoute(VerbesDuGroupe(2)); break;
         case TirageVerbes::Groupe3: ajoute(VerbesDuGroupe(3)); break;
         case TirageVerbes::Comme: ajoute(VerbesComme(r.Modele.trimmed().toStdString())); break;
-        case TirageVerbes::Courants: ajoute(VerbesCourants()); break;
+        case TirageVerbes::Courants: ajoute(CentVerbesCourants()); break;
     }
     return verbes;
 }

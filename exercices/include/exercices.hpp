@@ -74,7 +74,8 @@ TFiche GenereFiche(const TChoixFiche& choix);
 std::vector<std::string> VerbesComme(std::string_view modele);
 // The known verbs of group 1, 2 or 3.
 std::vector<std::string> VerbesDuGroupe(int groupe);
-// The most common verbs of everyday French, most common first.
-std::vector<std::string> VerbesCourants();
+// The hundred most common verbs of the facts' list (VerbesCourants), most
+// common first.
+std::vector<std::string> CentVerbesCourants();
 
 }  // namespace florimot

@@ -41,4 +41,9 @@ TFaits PrepareVerbe(TVerbe& verbe);
 // verb or a rectified infinitive (connaitre).
 std::vector<std::string> VerbesAccentues(const TVerbe& verbe);
 
+// The French verbs people use and look up most, most frequent first
+// (infinitives without their pronoun): what completion offers first and
+// what a worksheet of common verbs draws from.
+std::span<const std::string_view> VerbesCourants();
+
 }  // namespace florimot
