@@ -27,8 +27,9 @@ void TContenu::DefinitGlose(const QString& glose) {
 
 void TContenu::PlaceGlose() {
     if (GloseL == nullptr) return;
-    // The analysis of a form names its verb already: it keeps the strip.
-    const bool montre = !Glose_.isEmpty() && Analyse_.isEmpty();
+    // The analysis of a form names its verb already, and the reason of the
+    // line selected is about that line: either keeps the strip.
+    const bool montre = !Glose_.isEmpty() && Analyse_.isEmpty() && Raison_.isEmpty();
     GloseL->setVisible(montre);
     if (!montre) return;
     const int haut = PageSet->geometry().bottom() + 2;
