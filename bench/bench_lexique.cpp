@@ -55,7 +55,7 @@ const std::vector<std::string>& Lot() {
             florimot::TVerbe v;
             v.DefinitVerbe(infinitif);
             const florimot::TFaits faits = florimot::PrepareVerbe(v);
-            const florimot::LignesGrille g = florimot::ConjugueGrille(v, {}, faits);
+            const florimot::TLignesGrille g = florimot::ConjugueGrille(v, {}, faits);
             for (int k = 0; k < 3; ++k) {
                 const std::string_view ligne = g[std::size_t(n * 7 + k * 31) % 97];
                 if (florimot::EstMarqueur(ligne)) continue;

@@ -62,8 +62,8 @@ private:
         json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
 
-    FluxJson flux_;
-    rapidjson::Writer<FluxJson> json_;
+    TFluxJson flux_;
+    rapidjson::Writer<TFluxJson> json_;
 };
 
 }  // namespace

@@ -70,8 +70,8 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
             continue;
         }
         switch (drapeau->Action) {
-            case ActionDrapeau::Option: Active(lus.options, *drapeau->Option); break;
-            case ActionDrapeau::Auxiliaire:
+            case TActionDrapeau::Option: Active(lus.options, *drapeau->Option); break;
+            case TActionDrapeau::Auxiliaire:
                 if (lue == "être" || lue == "etre") {
                     lus.auxiliaireEtre = true;
                 } else if (lue == "avoir") {
@@ -83,59 +83,61 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                     return Refus(std::move(m));
                 }
                 break;
-            case ActionDrapeau::Temps:
+            case TActionDrapeau::Temps:
                 if (std::string m = LitTemps(lue, lus.filtre); !m.empty())
                     return Refus(std::move(m));
                 lus.fiche.Temps.push_back(static_cast<std::size_t>(lus.filtre.cellule));
                 break;
-            case ActionDrapeau::Personne:
+            case TActionDrapeau::Personne:
                 if (std::string m = LitPersonne(lue, lus.filtre); !m.empty())
                     return Refus(std::move(m));
                 lus.fiche.Personnes.push_back(lus.filtre.personne);
                 break;
-            case ActionDrapeau::Analyse: lus.analyse = true; break;
-            case ActionDrapeau::Toutes: lus.toutes = true; break;
-            case ActionDrapeau::Suggestions: lus.suggestions = true; break;
-            case ActionDrapeau::Tsv:
+            case TActionDrapeau::Analyse: lus.analyse = true; break;
+            case TActionDrapeau::Toutes: lus.toutes = true; break;
+            case TActionDrapeau::Suggestions: lus.suggestions = true; break;
+            case TActionDrapeau::Tsv:
                 tsv = true;
-                lus.format = FormatSortie::Tsv;
+                lus.format = TFormatSortie::Tsv;
                 break;
-            case ActionDrapeau::Complet: lus.complet = true; break;
-            case ActionDrapeau::Json:
+            case TActionDrapeau::Complet: lus.complet = true; break;
+            case TActionDrapeau::Json:
                 json = true;
-                lus.format = FormatSortie::Json;
+                lus.format = TFormatSortie::Json;
                 break;
-            case ActionDrapeau::Format:
+            case TActionDrapeau::Format:
                 if (lue != "1" && lue != "2")
                     return Refus("conjugue : --format : format inconnu « " + std::string(lue) +
                                  " » ; valeurs possibles : 1, 2\n");
                 lus.formatJson = lue[0] - '0';
                 break;
-            case ActionDrapeau::Traits:
+            case TActionDrapeau::Traits:
                 if (!LitTraits(lue, lus.traits))
                     return Refus("conjugue : --traits : schéma inconnu « " + std::string(lue) +
                                  " » ; valeurs possibles : unimorph, ud, unimorph,ud\n");
                 break;
-            case ActionDrapeau::Conllu: lus.conllu = true; break;
-            case ActionDrapeau::Pourquoi: lus.pourquoi = true; break;
-            case ActionDrapeau::Modele: lus.modele = true; break;
-            case ActionDrapeau::Anglais:
+            case TActionDrapeau::Conllu: lus.conllu = true; break;
+            case TActionDrapeau::Pourquoi: lus.pourquoi = true; break;
+            case TActionDrapeau::Modele: lus.modele = true; break;
+            case TActionDrapeau::Anglais:
                 if (valeur.empty() || !EstTexteAcceptable(valeur))
                     return Refus("conjugue : --anglais : valeur manquante\n");
                 lus.anglais.push_back(valeur);
                 break;
-            case ActionDrapeau::Ecouter: lus.ecouter = true; break;
-            case ActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
-            case ActionDrapeau::AideTemps: lus.demande = TArguments::Demande::AideTemps; return lus;
-            case ActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
-            case ActionDrapeau::FinOptions: options = false; break;
-            case ActionDrapeau::Exercices: lus.fiche.Active = true; break;
-            case ActionDrapeau::Courants: lus.fiche.Courants = true; break;
-            case ActionDrapeau::Nombre:
-            case ActionDrapeau::Graine:
-            case ActionDrapeau::Genre:
-            case ActionDrapeau::Comme:
-            case ActionDrapeau::Groupe:
+            case TActionDrapeau::Ecouter: lus.ecouter = true; break;
+            case TActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
+            case TActionDrapeau::AideTemps:
+                lus.demande = TArguments::Demande::AideTemps;
+                return lus;
+            case TActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
+            case TActionDrapeau::FinOptions: options = false; break;
+            case TActionDrapeau::Exercices: lus.fiche.Active = true; break;
+            case TActionDrapeau::Courants: lus.fiche.Courants = true; break;
+            case TActionDrapeau::Nombre:
+            case TActionDrapeau::Graine:
+            case TActionDrapeau::Genre:
+            case TActionDrapeau::Comme:
+            case TActionDrapeau::Groupe:
                 if (std::string m = LitValeurFiche(drapeau->Action, lue, lus.fiche); !m.empty())
                     return Refus(std::move(m));
                 break;

@@ -24,7 +24,7 @@ struct TArguments {
     Demande demande = Demande::Conjuguer;
     std::string refus;  // the whole message for standard error, with its line end
 
-    FormatSortie format = FormatSortie::Lisible;
+    TFormatSortie format = TFormatSortie::Lisible;
     TOptions options;
     // --auxiliaire: the auxiliary asked for (true: être), for the verbs that
     // take both; each verb's options say it (AvecAuxiliaire).

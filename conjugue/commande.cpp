@@ -21,7 +21,7 @@ namespace florimot {
 namespace {
 
 void LitEntree(TEntree& entree, TTraitement& traitement, TSorties& sorties) {
-    LecteurLignes lecteur([&](const LecteurLignes::Ligne& l) {
+    TLecteurLignes lecteur([&](const TLecteurLignes::Ligne& l) {
         if (l.valide)
             traitement.Traite(l.texte);
         else
@@ -75,10 +75,10 @@ int LitConllu(TEntree& entree, TSorties& sorties) {
 
 }  // namespace
 
-Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
-                                 int largeurTerminal) {
+TPresentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
+                                  int largeurTerminal) {
     if (!terminal) return {};
-    Presentation p;
+    TPresentation p;
     p.gras = sansCouleur == nullptr || *sansCouleur == '\0';
     p.largeur = std::max(largeurTerminal, 0);
     if (colonnes != nullptr && *colonnes != '\0') {
@@ -92,7 +92,7 @@ Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char
 }
 
 int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, TSortie& sortie,
-                    TSortie& erreurs, Presentation presentation) {
+                    TSortie& erreurs, TPresentation presentation) {
     TSorties sorties(sortie, erreurs);
     try {
         const TArguments lus = LitArguments(arguments);
@@ -114,7 +114,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
             case TArguments::Demande::Conjuguer: break;
         }
         if (lus.fiche.Active) {
-            const int statut = EcritFiche(lus.fiche, lus.options, lus.format == FormatSortie::Json,
+            const int statut = EcritFiche(lus.fiche, lus.options, lus.format == TFormatSortie::Json,
                                           lus.textes, entree, sorties);
             sorties.Vide();
             return statut;
@@ -155,7 +155,7 @@ int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, 
         traitement->Fin();
         sorties.Vide();
         return std::max(traitement->Statut(), statutAnglais);
-    } catch (const EchecSortie& e) {
+    } catch (const TEchecSortie& e) {
         // A reader that went away (… | head) has all it wanted: not an error
         // worth a message, but not a success either.
         if (e.erreur != EPIPE) {

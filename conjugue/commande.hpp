@@ -17,7 +17,7 @@ inline constexpr int SortieEcriture = 3;  // standard output could not be writte
 inline constexpr int SortieLecture = 4;   // standard input could not be read
 
 // How the readable output is laid out.
-struct Presentation {
+struct TPresentation {
     int largeur = 0;  // MiseEnPage's: 0 for one column
     bool gras = false;
 };
@@ -26,13 +26,13 @@ struct Presentation {
 // terminal's own (`largeurTerminal`, 0 when unknown); bold unless NO_COLOR is
 // set and not empty. Elsewhere, one column without bold. The two texts are the
 // variables' values, null when unset.
-Presentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
-                                 int largeurTerminal);
+TPresentation ChoisitPresentation(bool terminal, const char* colonnes, const char* sansCouleur,
+                                  int largeurTerminal);
 
 // Runs the whole command: `arguments` excludes the program name. Output and
 // messages are gathered in large blocks; the first failed write to `sortie`
 // ends the run (quietly for a closed pipe, EPIPE).
 int ExecuteConjugue(const std::vector<std::string>& arguments, TEntree& entree, TSortie& sortie,
-                    TSortie& erreurs, Presentation presentation = {});
+                    TSortie& erreurs, TPresentation presentation = {});
 
 }  // namespace florimot

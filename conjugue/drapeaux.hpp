@@ -10,7 +10,7 @@
 
 namespace florimot {
 
-enum class ActionDrapeau : unsigned char {
+enum class TActionDrapeau : unsigned char {
     Option,      // sets its row of DescriptionsOptions
     Auxiliaire,  // être or avoir: sets its row for the verbs that take both
     Temps,
@@ -43,7 +43,7 @@ enum class ActionDrapeau : unsigned char {
 };
 
 struct TDrapeau {
-    ActionDrapeau Action;
+    TActionDrapeau Action;
     std::array<std::string_view, 2> Noms;  // "-h", "--help"; "" for none
     // What follows it in --help ("T", "FORME..."); a value is read only for
     // the flags that take one (Temps, Personne, Format, Traits).
@@ -53,18 +53,18 @@ struct TDrapeau {
     const TDescriptionOption* Option = nullptr;
 
     constexpr bool PrendValeur() const {
-        return Action == ActionDrapeau::Temps || Action == ActionDrapeau::Personne ||
-               Action == ActionDrapeau::Format || Action == ActionDrapeau::Traits ||
-               Action == ActionDrapeau::Auxiliaire || Action == ActionDrapeau::Nombre ||
-               Action == ActionDrapeau::Graine || Action == ActionDrapeau::Genre ||
-               Action == ActionDrapeau::Comme || Action == ActionDrapeau::Groupe ||
-               Action == ActionDrapeau::Anglais;
+        return Action == TActionDrapeau::Temps || Action == TActionDrapeau::Personne ||
+               Action == TActionDrapeau::Format || Action == TActionDrapeau::Traits ||
+               Action == TActionDrapeau::Auxiliaire || Action == TActionDrapeau::Nombre ||
+               Action == TActionDrapeau::Graine || Action == TActionDrapeau::Genre ||
+               Action == TActionDrapeau::Comme || Action == TActionDrapeau::Groupe ||
+               Action == TActionDrapeau::Anglais;
     }
 };
 
 namespace detail {
 constexpr TDrapeau DrapeauOption(std::size_t i, std::string_view aide) {
-    return {ActionDrapeau::Option,  DescriptionsOptions[i].Drapeaux, {}, aide, 25,
+    return {TActionDrapeau::Option, DescriptionsOptions[i].Drapeaux, {}, aide, 25,
             &DescriptionsOptions[i]};
 }
 }  // namespace detail
@@ -83,7 +83,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
     detail::DrapeauOption(5,
                           "autre forme des verbes qui en ont deux (je paye,\n"
                           "j'assieds, je puis)\n"),
-    {ActionDrapeau::Auxiliaire, DescriptionsOptions[6].Drapeaux, "A",
+    {TActionDrapeau::Auxiliaire, DescriptionsOptions[6].Drapeaux, "A",
      "être ou avoir, pour les verbes qui prennent l'un ou l'autre\n"
      "(monter, sortir, passer… : être sans complément, avoir avec\n"
      "un complément d'objet, et alors une voix passive ; disparaître,\n"
@@ -91,7 +91,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "autres verbes gardent le leur\n"
      "Les options se combinent ; sans forme, la ligne est « - ».\n",
      25, &DescriptionsOptions[6]},
-    {ActionDrapeau::Temps,
+    {TActionDrapeau::Temps,
      {"--temps", ""},
      "T",
      "un seul temps : un code de case (ImpSubj, PCInd…) ou un\n"
@@ -101,7 +101,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "personne (InfPres, PartPasse, GerPres…) et les noms usuels\n"
      "(futur, impératif, infinitif, participe passé, gérondif)\n",
      25},
-    {ActionDrapeau::Personne,
+    {TActionDrapeau::Personne,
      {"--personne", ""},
      "P",
      "une seule personne : 1 à 6 ou le pronom (je, tu, il, elle,\n"
@@ -111,7 +111,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "qu'ils voulussent) ; avec\n"
      "--tsv ou --json, les seules lignes ou cases retenues\n",
      25},
-    {ActionDrapeau::Analyse,
+    {TActionDrapeau::Analyse,
      {"--analyse", ""},
      "FORME...",
      "retrouve le verbe, le temps et la personne d'une forme\n"
@@ -126,32 +126,32 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "s'être levé) et la subordonnée après que (il faut que je\n"
      "sache : savoir, subjonctif présent)\n",
      25},
-    {ActionDrapeau::Toutes,
+    {TActionDrapeau::Toutes,
      {"--toutes", ""},
      {},
      "avec --analyse, une ligne par texte, même sans lecture (--tsv :\n"
      "<texte>\\t\\t\\t)\n",
      15},
-    {ActionDrapeau::Suggestions,
+    {TActionDrapeau::Suggestions,
      {"--suggestions", ""},
      {},
      "suggestions aussi pour les textes lus sur l'entrée standard\n",
      15},
-    {ActionDrapeau::Tsv,
+    {TActionDrapeau::Tsv,
      {"--tsv", ""},
      {},
      "98 lignes par texte, séparées par des tabulations :\n"
      "<mot>\\tGroupe\\t0\\t<groupe>, puis <mot>\\t<case>\\t<personne>\\t<forme>\n"
      "(un mot qui n'est pas un verbe garde ses 98 lignes, formes vides)\n",
      15},
-    {ActionDrapeau::Complet,
+    {TActionDrapeau::Complet,
      {"--complet", ""},
      {},
      "avec --tsv, ajoute après les 98 lignes infinitif, participe passé\n"
      "(4 formes), participe passé composé et gérondif (InfPres, InfPasse,\n"
      "PartPasse 1 à 4, PartPasseComp, GerPres, GerPasse)\n",
      15},
-    {ActionDrapeau::Json,
+    {TActionDrapeau::Json,
      {"--json", ""},
      {},
      "un objet JSON par ligne et par texte : mot, groupe, verbe, modele,\n"
@@ -165,7 +165,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "rectifiee et variante, vraies pour une forme de l'orthographe\n"
      "rectifiée ou de l'autre forme seulement, options de la ligne)\n",
      15},
-    {ActionDrapeau::Format,
+    {TActionDrapeau::Format,
      {"--format", ""},
      "N",
      "avec --json, 2 (par défaut) : \"format\": 2 en tête, ordre des clés\n"
@@ -174,14 +174,14 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "toujours (schéma : share/florimot/schema/) ; 1 : les clés\n"
      "d'avant, dans leur ordre, pour cette version encore\n",
      25},
-    {ActionDrapeau::Traits,
+    {TActionDrapeau::Traits,
      {"--traits", ""},
      "S",
      "ajoute les traits de chaque ligne ou lecture : unimorph\n"
      "(V;IND;PRS;1;SG), ud (Mood=Ind|Number=Sing|…) ou unimorph,ud ;\n"
      "--tsv : une colonne de plus par schéma, --json : clés unimorph, ud\n",
      25},
-    {ActionDrapeau::Conllu,
+    {TActionDrapeau::Conllu,
      {"--conllu", ""},
      {},
      "lit un fichier CoNLL-U sur l'entrée standard et remplit le LEMMA « _ »\n"
@@ -189,14 +189,14 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "s'accordent avec FEATS, sinon la première) ; le reste est recopié\n"
      "tel quel\n",
      15},
-    {ActionDrapeau::Pourquoi,
+    {TActionDrapeau::Pourquoi,
      {"--pourquoi", ""},
      {},
      "après chaque conjugaison, pourquoi le participe passé s'accorde\n"
      "ou non (auxiliaire, pronom réfléchi, voix passive…), temps par\n"
      "temps ; avec --temps ou --personne, après chaque ligne\n",
      15},
-    {ActionDrapeau::Modele,
+    {TActionDrapeau::Modele,
      {"--modele", "--modèle"},
      {},
      "le modèle de chaque verbe et les autres verbes\n"
@@ -204,7 +204,7 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "premiers, par ordre alphabétique (--json : mot,\n"
      "modele, famille, nombre, verbes, phrase)\n",
      25},
-    {ActionDrapeau::Exercices,
+    {TActionDrapeau::Exercices,
      {"--exercices", ""},
      {},
      "une fiche d'exercices sur les VERBE, puis son corrigé après un saut\n"
@@ -213,42 +213,42 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "les leurs. Les verbes peuvent aussi être tirés (--comme, --groupe,\n"
      "--courants) ou lus sur l'entrée standard, un par ligne\n",
      15},
-    {ActionDrapeau::Nombre,
+    {TActionDrapeau::Nombre,
      {"--nombre", ""},
      "N",
      "avec --exercices, le nombre d'items (10)\n",
      25},
-    {ActionDrapeau::Graine,
+    {TActionDrapeau::Graine,
      {"--graine", ""},
      "G",
      "avec --exercices, la graine du tirage (un entier) :\n"
      "la même graine refait la même fiche ; sans elle, une\n"
      "graine au hasard, imprimée sur la fiche\n",
      25},
-    {ActionDrapeau::Genre,
+    {TActionDrapeau::Genre,
      {"--genre", ""},
      "G",
      "avec --exercices, le genre d'item : trou (forme à\n"
      "compléter, par défaut), phrase (phrase à compléter),\n"
      "temps (temps entier)\n",
      25},
-    {ActionDrapeau::Comme,
+    {TActionDrapeau::Comme,
      {"--comme", ""},
      "VERBE",
      "avec --exercices, les verbes conjugués comme VERBE\n"
      "(acquérir)\n",
      25},
-    {ActionDrapeau::Groupe,
+    {TActionDrapeau::Groupe,
      {"--groupe", ""},
      "N",
      "avec --exercices, les verbes du groupe N (1, 2, 3)\n",
      25},
-    {ActionDrapeau::Courants,
+    {TActionDrapeau::Courants,
      {"--courants", ""},
      {},
      "avec --exercices, les cent verbes les plus courants\n",
      15},
-    {ActionDrapeau::Anglais,
+    {TActionDrapeau::Anglais,
      {"--anglais", ""},
      "TEXTE",
      "les verbes français d'un texte anglais, avec le temps et\n"
@@ -259,21 +259,21 @@ inline constexpr std::array<TDrapeau, 33> Drapeaux = {{
      "FreeDict anglais-français et français-anglais\n"
      "(FLORIMOT_DICTD : leur dossier, vide pour aucun)\n",
      25},
-    {ActionDrapeau::Ecouter,
+    {TActionDrapeau::Ecouter,
      {"--ecouter", "--écouter"},
      {},
      "dit aussi les lignes de chaque verbe, à voix haute, par\n"
      "espeak-ng (celles que --temps et --personne retiennent)\n",
      25},
-    {ActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
-    {ActionDrapeau::AideTemps,
+    {TActionDrapeau::Aide, {"-h", "--help"}, {}, "affiche cette aide\n", 15},
+    {TActionDrapeau::AideTemps,
      {"--aide-temps", ""},
      {},
      "à quoi sert chaque temps, avec un exemple ; ce que fait chaque\n"
      "option ; ce que veulent dire « - » et « non usité »\n",
      15},
-    {ActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
-    {ActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
+    {TActionDrapeau::Version, {"-V", "--version"}, {}, "affiche la version\n", 15},
+    {TActionDrapeau::FinOptions, {"--", ""}, {}, "la suite n'est faite que de verbes\n", 15},
 }};
 
 // Every option of the table has its flag here.

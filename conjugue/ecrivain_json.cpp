@@ -32,7 +32,7 @@ public:
         // "PresInd":["je parle","tu parles",…],"PCInd":[…]
         std::string texte;
         std::array<std::size_t, NombreLignesComplet + 1> debut{};
-        for (const Cellule& c : GrilleComplete)
+        for (const TCellule& c : GrilleComplete)
             for (int i = 0; i < c.NombreLignes(); ++i) {
                 if (i == 0) {
                     texte += c.Premier == 0 ? "{\"" : "\"],\"";
@@ -88,7 +88,7 @@ public:
     }
 
 private:
-    using Writer = rapidjson::Writer<FluxJson>;
+    using Writer = rapidjson::Writer<TFluxJson>;
 
     // The known verbs the text may stand for.
     void Suggestions() {
@@ -162,7 +162,7 @@ private:
     // {"nom":true,…}, written once to be copied as often as it is needed.
     static std::string ObjetDeBooleens(std::span<const std::pair<std::string_view, bool>> paires) {
         TTamponSortie texte;
-        FluxJson flux{texte};
+        TFluxJson flux{texte};
         Writer json(flux);
         json.StartObject();
         for (const auto& [cle, valeur] : paires) {
@@ -188,10 +188,10 @@ private:
         // The lines hold nothing to escape but what the word brings: the
         // engine's own words and signs never need it.
         if (AEchapper(mot)) {
-            const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+            const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
             Writer cellules(flux_);
             cellules.StartObject();
-            for (const Cellule& c : GrilleComplete) {
+            for (const TCellule& c : GrilleComplete) {
                 cellules.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
                 cellules.StartArray();
                 for (int i = 0; i < c.NombreLignes(); ++i) {
@@ -210,9 +210,9 @@ private:
 
     // Only the cells with a kept line, each with its kept lines.
     void CellulesGardees(const TVerbe& verbe) {
-        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
         json_.StartObject();
-        for (const Cellule& c : GrilleComplete) {
+        for (const TCellule& c : GrilleComplete) {
             bool ouverte = false;
             for (const std::size_t i : selection_->lignes) {
                 if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes())) continue;
@@ -228,13 +228,13 @@ private:
         json_.EndObject();
     }
 
-    FluxJson flux_;
+    TFluxJson flux_;
     Writer json_;
     TOptions optionsEcrites_;  // those texteOptions_ says
     std::string texteOptions_;
     std::optional<TSelection> selection_;
     std::array<std::string, 256> texteFaits_;
-    CadreGrille cadre_;
+    TCadreGrille cadre_;
     std::string prefixes_;
     std::size_t tailleCadre_;
 };

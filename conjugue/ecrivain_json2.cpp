@@ -143,9 +143,9 @@ private:
     // Every cell of the whole table, or those with a kept line; each line an
     // object with its parts.
     void Cellules(const TVerbe& verbe) {
-        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
         json_.StartObject();
-        for (const Cellule& c : GrilleComplete) {
+        for (const TCellule& c : GrilleComplete) {
             bool ouverte = false;
             for (int k = 0; k < c.NombreLignes(); ++k) {
                 const std::size_t i = c.Premier + std::size_t(k);
@@ -178,7 +178,7 @@ private:
 
     // The features of the line's cell and person, when asked for; null for a
     // line with no form.
-    void EcritTraits(const Cellule& c, int personne, bool forme) {
+    void EcritTraits(const TCellule& c, int personne, bool forme) {
         for (const TSchemaTraits schema : traits_.Schemas()) {
             Cle(NomSchema(schema));
             if (forme)
@@ -188,8 +188,8 @@ private:
         }
     }
 
-    FluxJson flux_;
-    rapidjson::Writer<FluxJson> json_;
+    TFluxJson flux_;
+    rapidjson::Writer<TFluxJson> json_;
     std::optional<TSelection> selection_;
     TTraitsDemandes traits_;
 };

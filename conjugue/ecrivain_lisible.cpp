@@ -20,7 +20,7 @@ public:
             premier_ = false;
         else
             sortie_ += '\n';
-        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
         std::string entete = EnteteLisible(verbe, options_, faits_);
         if (const std::string g = LigneGlosses(GlossesAnglaises(verbe.Intitule())); !g.empty())
             entete.append("\n").append(g);

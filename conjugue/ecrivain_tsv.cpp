@@ -14,7 +14,7 @@ constexpr std::string_view EnteteTsv = "\tGroupe\t0\t";
 const std::array<std::string, NombreLignesComplet>& Champs() {
     static const std::array<std::string, NombreLignesComplet> champs = [] {
         std::array<std::string, NombreLignesComplet> c;
-        for (const Cellule& cel : GrilleComplete)
+        for (const TCellule& cel : GrilleComplete)
             for (int p = cel.PremierePersonne; p <= cel.DernierePersonne; ++p) {
                 std::string& champ = c[cel.Premier + p - cel.PremierePersonne];
                 champ = '\t';
@@ -60,7 +60,7 @@ public:
 private:
     // The same lines, a few of them: the engine's grid, then only those.
     void EcritSelection(const TVerbe& verbe, std::string_view mot) {
-        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
         for (const std::size_t i : selection_->lignes) {
             sortie_ += mot;
@@ -70,7 +70,7 @@ private:
         }
     }
 
-    CadreGrille cadre_;
+    TCadreGrille cadre_;
     std::size_t tailleSansMot_;  // TailleMax without Debut, which counts once per line
     std::optional<TSelection> selection_;
 };

@@ -29,8 +29,8 @@ private:
         sortie_ += LegendeGroupe(verbe);
         sortie_.append(schemas_.size(), '\t');
         sortie_ += '\n';
-        const LignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-        for (const Cellule& c : GrilleComplete)
+        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        for (const TCellule& c : GrilleComplete)
             for (int k = 0; k < c.NombreLignes(); ++k) {
                 const std::size_t i = c.Premier + std::size_t(k);
                 if (i >= lignes_ || !Garde(i)) continue;

@@ -2,27 +2,27 @@
 
 namespace florimot {
 
-std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivain(TFormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet, int formatJson, const TTraitsDemandes& traits,
                                         bool pourquoi) {
     switch (format) {
-        case FormatSortie::Tsv:
+        case TFormatSortie::Tsv:
             if (!traits.Aucun())
                 return CreeEcrivainTsvTraits(sortie, options, complet, std::nullopt, traits);
             return CreeEcrivainTsv(sortie, options, complet, std::nullopt);
-        case FormatSortie::Json:
+        case TFormatSortie::Json:
             if (formatJson >= 2) return CreeEcrivainJson2(sortie, options, std::nullopt, traits);
             return CreeEcrivainJson(sortie, options, std::nullopt);
-        case FormatSortie::Lisible: break;
+        case TFormatSortie::Lisible: break;
     }
     return CreeEcrivainLisible(sortie, options, largeur, gras, pourquoi);
 }
 
-std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(TFormatSortie format, TTamponSortie& sortie,
                                                  const TOptions& options, TSelection selection,
                                                  int formatJson, const TTraitsDemandes& traits) {
-    if (format == FormatSortie::Json) {
+    if (format == TFormatSortie::Json) {
         if (formatJson >= 2)
             return CreeEcrivainJson2(sortie, options, std::move(selection), traits);
         return CreeEcrivainJson(sortie, options, std::move(selection));
@@ -32,15 +32,15 @@ std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSor
     return CreeEcrivainTsv(sortie, options, false, std::move(selection));
 }
 
-std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(TFormatSortie format, TTamponSortie& sortie,
                                                       bool toutes, int formatJson,
                                                       const TTraitsDemandes& traits) {
     switch (format) {
-        case FormatSortie::Tsv: return CreeAnalyseTsv(sortie, toutes, traits);
-        case FormatSortie::Json:
+        case TFormatSortie::Tsv: return CreeAnalyseTsv(sortie, toutes, traits);
+        case TFormatSortie::Json:
             if (formatJson >= 2) return CreeAnalyseJson2(sortie, traits);
             return CreeAnalyseJson(sortie);
-        case FormatSortie::Lisible: break;
+        case TFormatSortie::Lisible: break;
     }
     return CreeAnalyseLisible(sortie, toutes);
 }

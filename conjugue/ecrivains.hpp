@@ -80,12 +80,12 @@ inline constexpr std::string_view MessageNonVerbe = "Ceci n'est pas un Verbe";
 inline constexpr std::string_view MessageTropLong = "trop long : 24 lettres au plus";
 static_assert(TText::Capacite == 24, "MessageTropLong gives the limit");
 
-enum class FormatSortie { Lisible, Tsv, Json };
+enum class TFormatSortie { Lisible, Tsv, Json };
 
 // `largeur` and `gras` are MiseEnPage's, for the readable output only;
 // `complet` gives the TSV the cells after the 98 lines; `pourquoi` the
 // readable output, after each grid, why its participles agree or not.
-std::unique_ptr<TEcrivain> CreeEcrivain(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivain(TFormatSortie format, TTamponSortie& sortie,
                                         const TOptions& options, int largeur, bool gras,
                                         bool complet = false, int formatJson = 1,
                                         const TTraitsDemandes& traits = {}, bool pourquoi = false);
@@ -100,7 +100,7 @@ struct TSelection {
 // the TSV's group line, then its kept lines unchanged; the JSON object with
 // its cells after its facts, only the kept lines of each cell and only the
 // cells with one, and "personne" before them when one person is kept.
-std::unique_ptr<TEcrivain> CreeEcrivainSelection(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainSelection(TFormatSortie format, TTamponSortie& sortie,
                                                  const TOptions& options, TSelection selection,
                                                  int formatJson = 1,
                                                  const TTraitsDemandes& traits = {});
@@ -138,7 +138,7 @@ protected:
 // reading has its line too, so that the output pairs with the input: in
 // TSV the text and three empty fields, readable "aucune forme verbale
 // connue" (JSON has an object for every text already).
-std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivainAnalyse> CreeEcrivainAnalyse(TFormatSortie format, TTamponSortie& sortie,
                                                       bool toutes = false, int formatJson = 1,
                                                       const TTraitsDemandes& traits = {});
 

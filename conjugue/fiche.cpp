@@ -56,9 +56,9 @@ std::string Json(const TFiche& fiche) {
         Texte(json, "verbe");
         Texte(json, item.Verbe);
         Texte(json, "cellule");
-        Texte(json, Grille[item.Cellule].Nom);
+        Texte(json, Grille[item.TCellule].Nom);
         Texte(json, "temps");
-        Texte(json, NomDuTemps(item.Cellule));
+        Texte(json, NomDuTemps(item.TCellule));
         if (!item.Auxiliaire.empty()) {
             Texte(json, "auxiliaire");
             Texte(json, item.Auxiliaire);
@@ -128,30 +128,30 @@ bool LitLignes(TEntree& entree, std::vector<std::string>& lignes, std::string& m
 
 }  // namespace
 
-std::string LitValeurFiche(ActionDrapeau action, std::string_view valeur, TDemandeFiche& demande) {
+std::string LitValeurFiche(TActionDrapeau action, std::string_view valeur, TDemandeFiche& demande) {
     switch (action) {
-        case ActionDrapeau::Nombre:
+        case TActionDrapeau::Nombre:
             if (int n = 0; LitEntier(valeur, n) && n >= 1 && n <= 500) {
                 demande.Nombre = n;
                 return {};
             }
             return "conjugue : --nombre : un entier de 1 à 500, pas « " + std::string(valeur) +
                    " »\n";
-        case ActionDrapeau::Graine:
+        case TActionDrapeau::Graine:
             if (std::uint64_t g = 0; LitEntier(valeur, g)) {
                 demande.Graine = g;
                 demande.GraineDonnee = true;
                 return {};
             }
             return "conjugue : --graine : un entier positif, pas « " + std::string(valeur) + " »\n";
-        case ActionDrapeau::Genre:
+        case TActionDrapeau::Genre:
             if (const auto g = GenreNomme(valeur)) {
                 demande.Genre = *g;
                 return {};
             }
             return "conjugue : --genre : trou, phrase ou temps, pas « " + std::string(valeur) +
                    " »\n";
-        case ActionDrapeau::Comme: {
+        case TActionDrapeau::Comme: {
             TVerbe v;
             v.DefinitVerbe(valeur);
             if (v.DonneGroupe() != 0) {
@@ -160,7 +160,7 @@ std::string LitValeurFiche(ActionDrapeau action, std::string_view valeur, TDeman
             }
             return "conjugue : --comme : « " + std::string(valeur) + " » n'est pas un verbe\n";
         }
-        case ActionDrapeau::Groupe:
+        case TActionDrapeau::Groupe:
             if (int n = 0; LitEntier(valeur, n) && n >= 1 && n <= 3) {
                 demande.Groupes.push_back(n);
                 return {};

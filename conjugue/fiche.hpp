@@ -30,7 +30,7 @@ struct TDemandeFiche {
 
 // Reads the value of one of the worksheet's flags into `demande`; "" when
 // understood, else the message for the user.
-std::string LitValeurFiche(ActionDrapeau action, std::string_view valeur, TDemandeFiche& demande);
+std::string LitValeurFiche(TActionDrapeau action, std::string_view valeur, TDemandeFiche& demande);
 
 // Makes the worksheet of `demande` on `verbes` (none: those drawn, else the
 // lines of `entree`) and writes it; returns the exit status.

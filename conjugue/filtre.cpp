@@ -68,13 +68,13 @@ std::string Plie(std::string_view s) {
     return plie;
 }
 
-bool EstImperatif(const Cellule& c) {
+bool EstImperatif(const TCellule& c) {
     return c.Mode == "Impératif";
 }
 
 // The cell's row of the grid for person `p`, or -1: the impératif's rows are
 // tu, nous, vous.
-int Rang(const Cellule& c, int p) {
+int Rang(const TCellule& c, int p) {
     if (EstImperatif(c)) {
         constexpr int rangs[] = {-1, -1, 0, -1, 1, 2, -1};
         return rangs[p];
@@ -122,7 +122,7 @@ public:
     void NonVerbe(const TVerbe&) override {}
 
 private:
-    void Lisible(const LignesGrille& lignes) {
+    void Lisible(const TLignesGrille& lignes) {
         // One form per verb needs no separation; longer answers are set
         // apart by a blank line, as full grids are.
         if (lignes_.size() > 1 && !premier_) sortie_ += '\n';
@@ -139,8 +139,8 @@ private:
         std::vector<std::tuple<std::string, std::string_view, std::size_t>> rangees;
         std::size_t largeur = 0;
         for (const std::size_t i : lignes_) {
-            const Cellule& c =
-                *std::find_if(GrilleComplete.begin(), GrilleComplete.end(), [i](const Cellule& k) {
+            const TCellule& c =
+                *std::find_if(GrilleComplete.begin(), GrilleComplete.end(), [i](const TCellule& k) {
                     return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
                 });
             std::string legende = std::string(c.Mode) + ' ' + std::string(c.Temps);
@@ -159,7 +159,7 @@ private:
     // --pourquoi: after a line with a past participle, why it agrees or not.
     void Pourquoi(std::size_t i, std::string_view ligne) {
         if (!pourquoi_) return;
-        const Cellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const Cellule& k) {
+        const TCellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const TCellule& k) {
             return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
         });
         const CodeAccord code = AccordDeLigne(*verbe_, options_, faits_, c, ligne);
@@ -180,7 +180,7 @@ private:
 std::vector<std::size_t> TFiltre::Lignes() const {
     std::vector<std::size_t> lignes;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-        const Cellule& c = GrilleComplete[i];
+        const TCellule& c = GrilleComplete[i];
         if (cellule >= 0 && std::size_t(cellule) != i) continue;
         for (int k = 0; k < c.NombreLignes(); ++k)
             if (personne == 0 || Rang(c, personne) == k) lignes.push_back(c.Premier + k);
@@ -236,11 +236,11 @@ std::string VerifieFiltre(const TFiltre& filtre) {
            " n'a pas de personne (--personne ne s'y applique pas)\n";
 }
 
-std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainFiltre(TFormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre,
                                               int formatJson, const TTraitsDemandes& traits,
                                               bool pourquoi) {
-    if (format == FormatSortie::Lisible)
+    if (format == TFormatSortie::Lisible)
         return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre, pourquoi);
     return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne},
                                  formatJson, traits);

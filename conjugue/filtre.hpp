@@ -36,7 +36,7 @@ std::string VerifieFiltre(const TFiltre& filtre);
 // and JSON cells of the full output, unchanged, for the kept forms; readable,
 // the form alone, a tense's lines, or one person's line of each tense under
 // its caption; `pourquoi`, each line followed by why its participle agrees.
-std::unique_ptr<TEcrivain> CreeEcrivainFiltre(FormatSortie format, TTamponSortie& sortie,
+std::unique_ptr<TEcrivain> CreeEcrivainFiltre(TFormatSortie format, TTamponSortie& sortie,
                                               const TOptions& options, const TFiltre& filtre,
                                               int formatJson = 1,
                                               const TTraitsDemandes& traits = {},

@@ -111,9 +111,9 @@ int TSortieMemoire::Ecrit(std::string_view octets) {
     return 0;
 }
 
-void LecteurLignes::Verifie(bool fin) {
+void TLecteurLignes::Verifie(bool fin) {
     while (!enAttente_.empty()) {
-        const utf8::Decodage d = utf8::Decode(enAttente_);
+        const utf8::TDecodage d = utf8::Decode(enAttente_);
         // Too short to be judged yet: the rest of the sequence may be in the
         // next block. Judged then on the same bytes as a whole line would be.
         if (!d.valide && !fin && enAttente_.size() < SequenceMax) return;
@@ -122,7 +122,7 @@ void LecteurLignes::Verifie(bool fin) {
     }
 }
 
-void LecteurLignes::Emet() {
+void TLecteurLignes::Emet() {
     Verifie(true);
     ++numero_;
     if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
@@ -139,7 +139,7 @@ void LecteurLignes::Emet() {
     coupee_ = false;
 }
 
-void LecteurLignes::Ajoute(std::string_view octets) {
+void TLecteurLignes::Ajoute(std::string_view octets) {
     for (char c : octets) {
         if (c == '\n') {
             Emet();
@@ -159,7 +159,7 @@ void LecteurLignes::Ajoute(std::string_view octets) {
     }
 }
 
-void LecteurLignes::Termine() {
+void TLecteurLignes::Termine() {
     if (commencee_) Emet();
 }
 

@@ -92,7 +92,7 @@ private:
 // LongueurGardee bytes (a word is never longer than 24 letters), but its
 // validity is judged on all of it. A line of nothing but blanks, control and
 // invisible characters is skipped like an empty one.
-class LecteurLignes {
+class TLecteurLignes {
 public:
     static constexpr std::size_t LongueurGardee = 4096;
 
@@ -103,7 +103,7 @@ public:
     };
     using Rappel = std::function<void(const Ligne&)>;
 
-    explicit LecteurLignes(Rappel rappel) : rappel_(std::move(rappel)) {}
+    explicit TLecteurLignes(Rappel rappel) : rappel_(std::move(rappel)) {}
     void Ajoute(std::string_view octets);
     void Termine();  // flushes a last line without "\n"
 

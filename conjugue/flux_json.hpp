@@ -11,16 +11,16 @@ namespace florimot {
 
 // What the JSON writer writes into: standard output's buffer itself. The
 // writer asks for room before each value, then writes it byte by byte.
-struct FluxJson {
+struct TFluxJson {
     using Ch = char;
     TTamponSortie& tampon;
     void Put(char c) { tampon += c; }
     void Flush() {}
 };
-inline void PutReserve(FluxJson& flux, std::size_t n) {
+inline void PutReserve(TFluxJson& flux, std::size_t n) {
     flux.tampon.Reserve(n);
 }
-inline void PutUnsafe(FluxJson& flux, char c) {
+inline void PutUnsafe(TFluxJson& flux, char c) {
     flux.tampon.AjouteReserve(c);
 }
 

@@ -11,7 +11,7 @@
 namespace florimot {
 
 std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
-    const LignesGrille lignes = ConjugueGrille(verbe, options, faits);
+    const TLignesGrille lignes = ConjugueGrille(verbe, options, faits);
     rapidjson::StringBuffer texte;
     rapidjson::Writer<rapidjson::StringBuffer> json(texte);
     const auto chaine = [&](std::string_view s) {
@@ -23,7 +23,7 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
     json.StartObject();
     json.Key("lignes");
     json.StartObject();
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         if (AccordDeCellule(verbe, options, faits, c) == CodeAccord::Aucun) continue;
         bool ouverte = false;
         for (int i = 0; i < c.NombreLignes(); ++i) {

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
                                     std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const bool terminal = isatty(STDOUT_FILENO) == 1;
-    const florimot::Presentation presentation =
+    const florimot::TPresentation presentation =
         florimot::ChoisitPresentation(terminal, std::getenv("COLUMNS"), std::getenv("NO_COLOR"),
                                       terminal ? LargeurTerminal(STDOUT_FILENO) : 0);
     florimot::TEntreeFichier entree(STDIN_FILENO);

@@ -29,8 +29,8 @@ std::string_view CodeNote(NoteAnglaise note) {
 
 struct TLigneChoix {
     const TChoixAnglais* choix;
-    const Cellule* cellule;  // null for the verb alone
-    std::string forme;       // the line, or the infinitive
+    const TCellule* cellule;  // null for the verb alone
+    std::string forme;        // the line, or the infinitive
 };
 
 // The choice's line as the grid writes it; nothing when the engine does not
@@ -43,7 +43,7 @@ std::optional<TLigneChoix> Ligne(const TChoixAnglais& c) {
     if (c.cellule.empty()) return TLigneChoix{&c, nullptr, std::string(verbe.Intitule())};
     const std::optional<TLigneChoisie> place = LigneDuChoix(c);
     if (!place) return std::nullopt;
-    const Cellule& cellule = GrilleComplete[place->cellule];
+    const TCellule& cellule = GrilleComplete[place->cellule];
     TOptions options;
     options.Feminin = c.feminin;
     options.Negation = c.negation;
@@ -55,7 +55,7 @@ std::optional<TLigneChoix> Ligne(const TChoixAnglais& c) {
 
 }  // namespace
 
-int EcritRechercheAnglaise(std::string_view texte, FormatSortie format, TSorties& sorties) {
+int EcritRechercheAnglaise(std::string_view texte, TFormatSortie format, TSorties& sorties) {
     const TDictd* en = DictionnaireAnglaisFrancais();
     const TDictd* fr = DictionnaireFrancaisAnglais();
     if (en == nullptr && fr == nullptr) {
@@ -70,7 +70,7 @@ int EcritRechercheAnglaise(std::string_view texte, FormatSortie format, TSorties
     for (const TChoixAnglais& c : choix)
         if (std::optional<TLigneChoix> l = Ligne(c)) lignes.push_back(std::move(*l));
 
-    if (format == FormatSortie::Json) {
+    if (format == TFormatSortie::Json) {
         rapidjson::StringBuffer tampon;
         rapidjson::Writer<rapidjson::StringBuffer> json(tampon);
         const auto chaine = [&](std::string_view s) {

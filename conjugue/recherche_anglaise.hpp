@@ -12,6 +12,6 @@ namespace florimot {
 // Writes the choices for `texte` to standard output's buffer, readable or as
 // one JSON object (TSV is read as readable). Returns the exit status:
 // SortieNonVerbe when nothing was found, with the reason on standard error.
-int EcritRechercheAnglaise(std::string_view texte, FormatSortie format, TSorties& sorties);
+int EcritRechercheAnglaise(std::string_view texte, TFormatSortie format, TSorties& sorties);
 
 }  // namespace florimot

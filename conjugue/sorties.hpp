@@ -11,7 +11,7 @@
 namespace florimot {
 
 // Thrown by TSorties::Vide when standard output fails, with its errno.
-struct EchecSortie {
+struct TEchecSortie {
     int erreur;
 };
 
@@ -39,7 +39,7 @@ public:
             texte.clear();
             if (erreur != 0) {
                 VideMessages();
-                throw EchecSortie{erreur};
+                throw TEchecSortie{erreur};
             }
         }
         VideMessages();

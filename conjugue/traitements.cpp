@@ -147,7 +147,7 @@ private:
     // --personne keep.
     void Ecoute(const TFaits& faits) {
         sorties_.Vide();
-        const LignesGrille lignes = ConjugueGrille(verbe_, *options_, faits);
+        const TLignesGrille lignes = ConjugueGrille(verbe_, *options_, faits);
         std::vector<std::string> dites;
         if (lignesDites_.empty())
             for (int i = 0; i < NombreLignesGrille; ++i) dites.emplace_back(lignes[std::size_t(i)]);
@@ -262,11 +262,12 @@ std::string TTraitement::Suggere(std::string_view texte) {
 }
 
 std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
-                                            const Presentation& presentation, TSorties& sorties,
+                                            const TPresentation& presentation, TSorties& sorties,
                                             TLexiqueDiffere& lexique) {
     std::unique_ptr<TTraitement> traitement;
     if (arguments.modele) {
-        traitement = CreeTraitementModele(arguments.format == FormatSortie::Json, sorties, lexique);
+        traitement =
+            CreeTraitementModele(arguments.format == TFormatSortie::Json, sorties, lexique);
     } else if (arguments.analyse) {
         traitement = std::make_unique<TAnalyseur>(
             CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes,

@@ -54,7 +54,7 @@ protected:
 // The strategy `arguments` ask for, with its writer for their format;
 // `presentation` lays out the readable grids.
 std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
-                                            const Presentation& presentation, TSorties& sorties,
+                                            const TPresentation& presentation, TSorties& sorties,
                                             TLexiqueDiffere& lexique);
 
 }  // namespace florimot

@@ -32,14 +32,14 @@ bool EstForme(std::string_view ligne) {
 }
 
 // The answer to one line of a cell; no Lignes where the verb has none.
-TReponse Reponse(const TGrilles& g, const Cellule& c, std::size_t rang, bool feminin) {
+TReponse Reponse(const TGrilles& g, const TCellule& c, std::size_t rang, bool feminin) {
     TReponse r;
     r.Personne = PersonneDuRang(c, rang);
     r.Rang = rang;
     const std::string_view premiere = g.Grilles.front()[c.Premier + rang];
     if (!EstForme(premiere)) return r;
     r.Amorce = Amorce(premiere, r.Personne, feminin);
-    for (const LignesGrille& lignes : g.Grilles) {
+    for (const TLignesGrille& lignes : g.Grilles) {
         const std::string_view l = lignes[c.Premier + rang];
         if (!EstForme(l) || std::find(r.Lignes.begin(), r.Lignes.end(), l) != r.Lignes.end())
             continue;
@@ -106,10 +106,10 @@ TFiche GenereFiche(const TChoixFiche& choix) {
                 c.Lus = true;
                 c.Grilles = Grilles(verbes[i], choix.Options);
                 for (std::size_t t : temps) {
-                    const Cellule& cellule = Grille[t];
+                    const TCellule& cellule = Grille[t];
                     TItem modele;
                     modele.Verbe = c.Grilles.Intitule;
-                    modele.Cellule = t;
+                    modele.TCellule = t;
                     if (EstCompose(cellule)) modele.Auxiliaire = c.Grilles.Etre ? "être" : "avoir";
                     std::vector<TReponse> reponses;
                     for (int rang = 0; rang < cellule.NombreLignes(); ++rang) {

@@ -10,10 +10,10 @@
 
 namespace florimot::detail {
 
-bool EstImperatif(const Cellule& c);
+bool EstImperatif(const TCellule& c);
 // The person (1 to 6) of a cell's line, from the cell's first; 0 for the
 // cells without persons.
-int PersonneDuRang(const Cellule& c, std::size_t rang);
+int PersonneDuRang(const TCellule& c, std::size_t rang);
 // The subject a line of person p starts with, if it does: "que je", "j'",
 // "qu'elles"; "" otherwise.
 std::string Amorce(std::string_view ligne, int personne, bool feminin);
@@ -24,7 +24,7 @@ std::string SansAmorce(std::string_view ligne, std::string_view amorce);
 struct TGrilles {
     std::string Intitule;
     bool Etre = false;
-    std::vector<LignesGrille> Grilles;
+    std::vector<TLignesGrille> Grilles;
 };
 TGrilles Grilles(std::string_view texte, const TOptions& options);
 

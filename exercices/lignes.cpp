@@ -5,12 +5,12 @@
 
 namespace florimot::detail {
 
-bool EstImperatif(const Cellule& c) {
+bool EstImperatif(const TCellule& c) {
     return c.DecalageMode == ModeImperatif;
 }
 
 // The person (1 to 6) of a cell's line, from the cell's first.
-int PersonneDuRang(const Cellule& c, std::size_t rang) {
+int PersonneDuRang(const TCellule& c, std::size_t rang) {
     if (c.DecalageMode == ModeParticipe && c.CodeTemps == CodePartPasse) return 0;
     if (EstImperatif(c)) {
         constexpr int personnes[] = {2, 4, 5};

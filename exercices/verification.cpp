@@ -14,7 +14,7 @@ namespace {
 std::u32string Decode(std::string_view s) {
     std::u32string r;
     while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
+        const utf8::TDecodage d = utf8::Decode(s);
         r += d.point;
         s.remove_prefix(d.taille);
     }
@@ -104,9 +104,9 @@ std::vector<TLectureReponse> Lectures(const TItem& item, const std::u32string& t
     std::vector<TLectureReponse> lues;
     const TGrilles g = Grilles(item.Verbe, options);
     const std::u32string cherche = plie ? Plie(tape) : tape;
-    for (const LignesGrille& lignes : g.Grilles)
+    for (const TLignesGrille& lignes : g.Grilles)
         for (std::size_t n = 0; n < GrilleComplete.size(); ++n) {
-            const Cellule& c = GrilleComplete[n];
+            const TCellule& c = GrilleComplete[n];
             const int nombre = std::max(c.NombreLignes(), 1);
             for (int rang = 0; rang < nombre; ++rang) {
                 const std::string_view ligne = lignes[c.Premier + static_cast<std::size_t>(rang)];

@@ -35,6 +35,8 @@ constexpr std::string_view Courants[] = {
 
 }  // namespace
 
-std::span<const std::string_view> VerbesCourants() { return Courants; }
+std::span<const std::string_view> VerbesCourants() {
+    return Courants;
+}
 
 }  // namespace florimot

@@ -33,11 +33,11 @@ bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
                     const std::string& texte) {
     const int rang = florimot::lexique::RangCellule(l.cellule);
     if (rang >= static_cast<int>(florimot::GrilleComplete.size())) return false;
-    const florimot::Cellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
+    const florimot::TCellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
     if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
     // With the verb's facts, as the lines were read: ils se sont plu, elle
     // s'est arrogé (an indirect se, no agreement).
-    const florimot::LignesGrille g =
+    const florimot::TLignesGrille g =
         florimot::ConjugueGrille(v, l.options, florimot::FaitsDuVerbe(v));
     return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
            texte;
@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
             // A bare form shows no line option; its spelling may be one. A
             // clause after que, or on read as il: the line it was read as.
-            const bool nue = florimot::Restreint(l.options, florimot::PorteeOption::Ligne).Aucune();
+            const bool nue =
+                florimot::Restreint(l.options, florimot::TPorteeOption::Ligne).Aucune();
             Exige((nue && !v.EstPronominal() && florimot::Confirme(infinitif, forme, l)) ||
                   LigneConfirmee(v, l, a.ligne.empty() ? lu : a.ligne));
         }

@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // in one piece.
     auto lit = [&](std::size_t coupure) {
         std::string trace;
-        florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
+        florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
             trace += std::to_string(l.numero) + (l.valide ? "+" : "-");
             trace.append(l.texte);
             trace += '\n';
-            Exige(l.texte.size() <= florimot::LecteurLignes::LongueurGardee);
+            Exige(l.texte.size() <= florimot::TLecteurLignes::LongueurGardee);
             Exige(!l.valide || florimot::utf8::EstValide(l.texte));
             // The word is where the text starts, wherever it was on the line.
             Exige(l.texte.empty() || l.texte == " " ||

@@ -52,7 +52,7 @@ Tirage Tire(std::string_view& texte) {
 }
 
 bool DansLaGrille(const Tirage& t) {
-    for (const florimot::Cellule& c : florimot::GrilleComplete)
+    for (const florimot::TCellule& c : florimot::GrilleComplete)
         if (c.CodeTemps == t.code && c.DecalageMode == t.mode)
             return t.personne >= c.PremierePersonne && t.personne <= c.DernierePersonne;
     return false;
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     Exige(verbe.DonneGroupe() == 0 ||
           (florimot::EstMotDeVerbe(verbe.MotVue()) && !verbe.TropLong()));
 
-    const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe, options, faits);
+    const florimot::TLignesGrille grille = florimot::ConjugueGrille(verbe, options, faits);
     florimot::TVerbe encore;
     encore.DefinitVerbe(texte);
     Exige(florimot::ConjugueGrille(encore, options, faits) == grille);
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         florimot::ConjugueForme(verbe, tirage.code, tirage.mode, tirage.personne, options, faits);
     Exige(DansLaGrille(tirage) || seule.empty());
 
-    for (const florimot::Cellule& c : florimot::GrilleComplete)
+    for (const florimot::TCellule& c : florimot::GrilleComplete)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
             const std::string_view ligne = grille[c.Premier + p - c.PremierePersonne];
             Exige(florimot::utf8::EstValide(ligne));

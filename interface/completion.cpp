@@ -25,9 +25,9 @@ namespace {
 // keeps only those whose key begins with the text typed, accents and case
 // aside, an exact match first, then the most used verbs, then the rest in
 // alphabetical order.
-class ModeleVerbes final : public QAbstractListModel {
+class TModeleVerbes final : public QAbstractListModel {
 public:
-    ModeleVerbes(std::vector<std::pair<QString, QString>> lignes, QObject* parent)
+    TModeleVerbes(std::vector<std::pair<QString, QString>> lignes, QObject* parent)
         : QAbstractListModel(parent), Tous_(std::move(lignes)) {
         Plies_.reserve(Tous_.size());
         for (const auto& [cle, verbe] : Tous_) Plies_.push_back(Plie(cle));
@@ -83,7 +83,7 @@ private:
 };
 
 // What is put in the entry is the verb, not the text it was found by.
-class CompletionVerbes final : public QCompleter {
+class TCompletionVerbes final : public QCompleter {
 public:
     using QCompleter::QCompleter;
     QString pathFromIndex(const QModelIndex& index) const override {
@@ -124,8 +124,8 @@ std::vector<std::pair<QString, QString>> Lignes() {
 
 }  // namespace
 
-LignesCompletion VerbesACompleter() {
-    LignesCompletion lignes = Lignes();
+TLignesCompletion VerbesACompleter() {
+    TLignesCompletion lignes = Lignes();
     // By key as QString compares it, which is how the completer searches.
     std::sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) {
         const int c = QString::compare(a.first, b.first, Qt::CaseSensitive);
@@ -134,9 +134,9 @@ LignesCompletion VerbesACompleter() {
     return lignes;
 }
 
-QCompleter* CreeCompletion(LignesCompletion lignes, QObject* parent) {
-    auto* completion = new CompletionVerbes(parent);
-    completion->setModel(new ModeleVerbes(std::move(lignes), completion));
+QCompleter* CreeCompletion(TLignesCompletion lignes, QObject* parent) {
+    auto* completion = new TCompletionVerbes(parent);
+    completion->setModel(new TModeleVerbes(std::move(lignes), completion));
     completion->setCompletionRole(Qt::EditRole);
     // The model filters and orders itself (FiltreCompletion).
     completion->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
@@ -145,7 +145,7 @@ QCompleter* CreeCompletion(LignesCompletion lignes, QObject* parent) {
 }
 
 void FiltreCompletion(QCompleter* completion, const QString& texte) {
-    if (auto* modele = dynamic_cast<ModeleVerbes*>(completion->model())) modele->Filtre(texte);
+    if (auto* modele = dynamic_cast<TModeleVerbes*>(completion->model())) modele->Filtre(texte);
 }
 
 }  // namespace florimot

@@ -18,12 +18,12 @@ namespace florimot {
 // "lev" gives lever and se lever). Only texts the entry holds whole; none in
 // a build without the dictionary. Pairs (key, verb), sorted by key. Some tens
 // of milliseconds of work, touching no widget: made on a thread of its own.
-using LignesCompletion = std::vector<std::pair<QString, QString>>;
-LignesCompletion VerbesACompleter();
+using TLignesCompletion = std::vector<std::pair<QString, QString>>;
+TLignesCompletion VerbesACompleter();
 
 // A completer offering `lignes` in a list under the entry; FiltreCompletion
 // keeps those the text typed leads to, in the order they are offered.
-QCompleter* CreeCompletion(LignesCompletion lignes, QObject* parent);
+QCompleter* CreeCompletion(TLignesCompletion lignes, QObject* parent);
 void FiltreCompletion(QCompleter* completion, const QString& texte);
 
 }  // namespace florimot

@@ -78,7 +78,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     Biseau->lower();  // a bevel is drawn beneath the controls it frames
 
     for (std::size_t i = 0; i < NombreGroupes; ++i) {
-        const PlaceGroupe& place = PlacesGroupes[i];
+        const TPlaceGroupe& place = PlacesGroupes[i];
         Boites[i] = new QGroupBox(QString::fromUtf8(place.Legende), this);
         Boites[i]->setObjectName(QString::fromLatin1(place.Nom));
         Boites[i]->setVisible(place.Page == 0);
@@ -87,8 +87,8 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     const QFont policeTemps = PoliceTexte(11, true);
     const bool anglais = InterfaceEnAnglais(LitLangueInterface());
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-        const Cellule& cellule = GrilleComplete[i];
-        const PlaceListe* place = TrouvePlace(cellule.Nom);
+        const TCellule& cellule = GrilleComplete[i];
+        const TPlaceListe* place = TrouvePlace(cellule.Nom);
         if (place == nullptr) continue;  // the participle, a label
         QGroupBox* groupe = Boite(place->Groupe);
         Legendes[i] = CreeEtiquette(groupe, place->Etiquette, Texte(cellule.Temps),
@@ -108,7 +108,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
         }
     }
 
-    PartPres = CreeEtiquette(Boite(EGroupe::Participe), "PartPres", QStringLiteral("PartPres"),
+    PartPres = CreeEtiquette(Boite(TGroupeBoite::Participe), "PartPres", QStringLiteral("PartPres"),
                              {80, 56}, PoliceParticipe(48));
 
     PageSet = new TOngletsPages(this);
@@ -160,7 +160,7 @@ void TContenu::NommePourLecteurs() {
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         if (Listes[i] == nullptr) continue;
         // "Indicatif présent", "Participe passé composé".
-        const Cellule& c = GrilleComplete[i];
+        const TCellule& c = GrilleComplete[i];
         const QString nom = (Texte(c.Mode) + u' ' + Texte(c.Temps).toLower()).trimmed();
         nomme(Listes[i], nom,
               tr("Formes du verbe, une par ligne ; Ctrl+C copie les lignes choisies"));
@@ -179,7 +179,7 @@ void TContenu::DefinitReference(QSize reference) {
     Agence();
 }
 
-QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
+QString TContenu::Remplit(const TEntete& entete, const TLignesGrille& lignes,
                           const QStringList& raisons) {
     const QString texte = QString::fromStdString(entete.Intitule).trimmed();
     Regle_ = Texte(entete.Regle);
@@ -195,7 +195,7 @@ QString TContenu::Remplit(const TEntete& entete, const LignesGrille& lignes,
     MemeModeleVoulu_ = MemeModeleB != nullptr && !entete.Type.empty();
     AligneGroupe();
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-        const Cellule& cellule = GrilleComplete[i];
+        const TCellule& cellule = GrilleComplete[i];
         QListWidget* liste = Listes[i];
         if (liste == nullptr) {
             PartPres->setText(QString::fromUtf8(lignes[cellule.Premier]));
@@ -301,7 +301,7 @@ void TContenu::VideEntete() {
 
 void TContenu::MenuListe(std::size_t i, const QPoint& ou) {
     QListWidget* liste = Listes[i];
-    const Cellule& c = GrilleComplete[i];
+    const TCellule& c = GrilleComplete[i];
     QListWidgetItem* sous = liste->itemAt(ou);
     QMenu menu(liste);
     const auto copie = [](const QString& texte) { QGuiApplication::clipboard()->setText(texte); };

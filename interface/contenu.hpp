@@ -53,7 +53,7 @@ public:
     // its grid; returns the word as shown. `raisons`: why each line's
     // participle agrees, by its index in the grid ("" for none, or none at
     // all), in the line's tooltip and under the pages once it is selected.
-    QString Remplit(const TEntete& entete, const LignesGrille& lignes,
+    QString Remplit(const TEntete& entete, const TLignesGrille& lignes,
                     const QStringList& raisons = {});
     void CopieDe(const TContenu& autre);
     // What the dictionary says of the verb shown, beside the group ("" for
@@ -119,7 +119,7 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
-    QGroupBox* Boite(EGroupe groupe) const { return Boites[std::size_t(groupe)]; }
+    QGroupBox* Boite(TGroupeBoite groupe) const { return Boites[std::size_t(groupe)]; }
 
     QLineEdit* Verbe = nullptr;
     QPushButton* Conjugue = nullptr;

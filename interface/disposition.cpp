@@ -60,9 +60,9 @@ void TContenu::Agence() {
         QListWidget* liste = Listes[i];
         if (liste == nullptr) continue;
         if (liste->font().pixelSize() != police.pixelSize()) liste->setFont(police);
-        const PlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
+        const TPlaceListe& place = *TrouvePlace(GrilleComplete[i].Nom);
         const QRect groupe = liste->parentWidget()->geometry();
-        const PlaceGroupe& dessin = PlacesGroupes[std::size_t(place.Groupe)];
+        const TPlaceGroupe& dessin = PlacesGroupes[std::size_t(place.Groupe)];
         const QRect cadre =
             Cadre(place.Cadre.translated(dessin.Cadre.topLeft())).translated(-groupe.topLeft());
         liste->setGeometry(cadre);
@@ -229,7 +229,7 @@ void TContenu::PlaceParticipe() {
     // being cut.
     constexpr int Marge = 8;
     constexpr int Gauche = 80, Haut = 56, Hauteur = 55, HauteurBoite = 177;
-    const QGroupBox* participe = Boite(EGroupe::Participe);
+    const QGroupBox* participe = Boite(TGroupeBoite::Participe);
     const int droite = participe->width() - Marge;
     QFont police = PoliceParticipe(48);
     int largeur = QFontMetrics(police).horizontalAdvance(PartPres->text()) + 4;

@@ -24,7 +24,7 @@ inline constexpr int HautPages = 32;
 inline constexpr int NombrePages = 3;
 
 // The group boxes, in the order of PlacesGroupes.
-enum class EGroupe : std::size_t {
+enum class TGroupeBoite : std::size_t {
     Indicatif,
     Subjonctif,
     Imperatif,
@@ -37,14 +37,14 @@ enum class EGroupe : std::size_t {
 inline constexpr std::size_t NombreGroupes = 8;
 
 // Where each group box stands and on which page it shows.
-struct PlaceGroupe {
+struct TPlaceGroupe {
     const char* Nom;
     const char* Legende;
     QRect Cadre;
     int Page;  // 0 "Page1", 1 "Page2", 2 "Page3"
 };
 
-inline constexpr std::array<PlaceGroupe, NombreGroupes> PlacesGroupes = {{
+inline constexpr std::array<TPlaceGroupe, NombreGroupes> PlacesGroupes = {{
     {"Indicatif", "Indicatif", {5, 33, 616, 241}, 0},
     {"Subjonctif", "Subjonctif", {5, 275, 616, 129}, 0},
     {"Imperatif", "Impératif", {80, 80, 137, 177}, 1},
@@ -57,43 +57,43 @@ inline constexpr std::array<PlaceGroupe, NombreGroupes> PlacesGroupes = {{
 
 // Where each list of the grid and its tense caption stand, inside their
 // group; which cell a list shows, and its caption, come from the engine's grid.
-struct PlaceListe {
+struct TPlaceListe {
     std::string_view Nom;
-    EGroupe Groupe;
+    TGroupeBoite Groupe;
     const char* Etiquette;
     QPoint PositionEtiquette;
     QRect Cadre;
 };
 
-inline constexpr PlaceListe PlacesListes[] = {
-    {"PresInd", EGroupe::Indicatif, "Label1", {8, 16}, {8, 32, 145, 89}},
-    {"PCInd", EGroupe::Indicatif, "Label2", {160, 16}, {160, 32, 145, 89}},
-    {"ImpInd", EGroupe::Indicatif, "Label3", {312, 16}, {312, 32, 145, 89}},
-    {"PqpInd", EGroupe::Indicatif, "Label4", {464, 16}, {464, 32, 145, 89}},
-    {"PSInd", EGroupe::Indicatif, "Label5", {8, 128}, {8, 144, 145, 89}},
-    {"PAInd", EGroupe::Indicatif, "Label6", {160, 128}, {160, 144, 145, 89}},
-    {"FSInd", EGroupe::Indicatif, "Label7", {312, 128}, {312, 144, 145, 89}},
-    {"FAInd", EGroupe::Indicatif, "Label8", {464, 128}, {464, 144, 145, 89}},
-    {"PresSubj", EGroupe::Subjonctif, "Label9", {8, 13}, {8, 29, 145, 92}},
-    {"PCSubj", EGroupe::Subjonctif, "Label10", {160, 13}, {160, 29, 145, 92}},
-    {"ImpSubj", EGroupe::Subjonctif, "Label11", {312, 13}, {312, 29, 145, 92}},
-    {"PQPSubj", EGroupe::Subjonctif, "Label12", {464, 13}, {464, 29, 145, 92}},
-    {"PresImp", EGroupe::Imperatif, "Label13", {8, 24}, {8, 40, 120, 45}},
-    {"PCImp", EGroupe::Imperatif, "Label14", {8, 96}, {8, 120, 120, 45}},
-    {"PresCond", EGroupe::Conditionnel, "Label15", {8, 17}, {8, 33, 145, 89}},
-    {"P1Cond", EGroupe::Conditionnel, "Label16", {160, 17}, {160, 33, 145, 89}},
-    {"P2Cond", EGroupe::Conditionnel, "Label17", {312, 17}, {312, 33, 145, 89}},
-    {"InfPres", EGroupe::Infinitif, "Label18", {8, 17}, {8, 33, 220, 20}},
-    {"InfPasse", EGroupe::Infinitif, "Label19", {236, 17}, {236, 33, 220, 20}},
-    {"PartPasse", EGroupe::ParticipePasse, "Label20", {8, 17}, {8, 33, 220, 58}},
-    {"PartPasseComp", EGroupe::ParticipePasse, "Label21", {236, 17}, {236, 33, 220, 20}},
-    {"GerPres", EGroupe::Gerondif, "Label22", {8, 17}, {8, 33, 220, 20}},
-    {"GerPasse", EGroupe::Gerondif, "Label23", {236, 17}, {236, 33, 220, 20}},
+inline constexpr TPlaceListe PlacesListes[] = {
+    {"PresInd", TGroupeBoite::Indicatif, "Label1", {8, 16}, {8, 32, 145, 89}},
+    {"PCInd", TGroupeBoite::Indicatif, "Label2", {160, 16}, {160, 32, 145, 89}},
+    {"ImpInd", TGroupeBoite::Indicatif, "Label3", {312, 16}, {312, 32, 145, 89}},
+    {"PqpInd", TGroupeBoite::Indicatif, "Label4", {464, 16}, {464, 32, 145, 89}},
+    {"PSInd", TGroupeBoite::Indicatif, "Label5", {8, 128}, {8, 144, 145, 89}},
+    {"PAInd", TGroupeBoite::Indicatif, "Label6", {160, 128}, {160, 144, 145, 89}},
+    {"FSInd", TGroupeBoite::Indicatif, "Label7", {312, 128}, {312, 144, 145, 89}},
+    {"FAInd", TGroupeBoite::Indicatif, "Label8", {464, 128}, {464, 144, 145, 89}},
+    {"PresSubj", TGroupeBoite::Subjonctif, "Label9", {8, 13}, {8, 29, 145, 92}},
+    {"PCSubj", TGroupeBoite::Subjonctif, "Label10", {160, 13}, {160, 29, 145, 92}},
+    {"ImpSubj", TGroupeBoite::Subjonctif, "Label11", {312, 13}, {312, 29, 145, 92}},
+    {"PQPSubj", TGroupeBoite::Subjonctif, "Label12", {464, 13}, {464, 29, 145, 92}},
+    {"PresImp", TGroupeBoite::Imperatif, "Label13", {8, 24}, {8, 40, 120, 45}},
+    {"PCImp", TGroupeBoite::Imperatif, "Label14", {8, 96}, {8, 120, 120, 45}},
+    {"PresCond", TGroupeBoite::Conditionnel, "Label15", {8, 17}, {8, 33, 145, 89}},
+    {"P1Cond", TGroupeBoite::Conditionnel, "Label16", {160, 17}, {160, 33, 145, 89}},
+    {"P2Cond", TGroupeBoite::Conditionnel, "Label17", {312, 17}, {312, 33, 145, 89}},
+    {"InfPres", TGroupeBoite::Infinitif, "Label18", {8, 17}, {8, 33, 220, 20}},
+    {"InfPasse", TGroupeBoite::Infinitif, "Label19", {236, 17}, {236, 33, 220, 20}},
+    {"PartPasse", TGroupeBoite::ParticipePasse, "Label20", {8, 17}, {8, 33, 220, 58}},
+    {"PartPasseComp", TGroupeBoite::ParticipePasse, "Label21", {236, 17}, {236, 33, 220, 20}},
+    {"GerPres", TGroupeBoite::Gerondif, "Label22", {8, 17}, {8, 33, 220, 20}},
+    {"GerPasse", TGroupeBoite::Gerondif, "Label23", {236, 17}, {236, 33, 220, 20}},
 };
 
 // The place of the list named `nom`; none for the present participle, a label.
-constexpr const PlaceListe* TrouvePlace(std::string_view nom) {
-    for (const PlaceListe& place : PlacesListes)
+constexpr const TPlaceListe* TrouvePlace(std::string_view nom) {
+    for (const TPlaceListe& place : PlacesListes)
         if (place.Nom == nom) return &place;
     return nullptr;
 }

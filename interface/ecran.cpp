@@ -288,7 +288,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         // leave of them: not when it is no verb, nor one no model knows
         // ("entre", every line a marker). A text that is no verb ("nous
         // sommes allés") has no grid worth building before the lexicon reads it.
-        std::optional<LignesGrille> lignes;
+        std::optional<TLignesGrille> lignes;
         bool sansForme = verbe.DonneGroupe() == 0;
         if (!sansForme) {
             lignes = ConjugueGrille(verbe, Options_, faits);
@@ -335,12 +335,12 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
     ConjugueEnAttente();
 }
 
-QString TEcran::Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
+QString TEcran::Remplit(const TVerbe& verbe, const TLignesGrille& lignes, const TFaits& faits,
                         bool avecNote) {
     Entete_ = FaitEntete(verbe, Options_, faits);
     AutreForme_ = avecNote ? AutreForme(verbe, Options_, faits, lignes) : std::string();
     QStringList raisons;
-    for (const Cellule& c : GrilleComplete)
+    for (const TCellule& c : GrilleComplete)
         for (int i = 0; i < c.NombreLignes(); ++i) {
             const CodeAccord code = AccordDeLigne(verbe, Options_, faits, c, lignes[c.Premier + i]);
             raisons << (code == CodeAccord::Aucun
@@ -370,7 +370,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
     verbe.DefinitVerbe(trouve.infinitif);
     const TFaits faits = PrepareVerbe(verbe);
     Montre_ = QString::fromStdString(trouve.infinitif);
-    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const TLignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
     const QString intitule = Remplit(verbe, lignes, faits, true);
 
     Contenu_->Selectionne(
@@ -417,14 +417,14 @@ bool TEcran::MontreDiagnostic(const QString& texte) {
     const TFaits faits = PrepareVerbe(verbe);
     // The options of the line meant (féminin for « elle a venue »), the
     // spelling kept.
-    if (const TOptions options = Reunies(Restreint(Options_, PorteeOption::Graphie),
+    if (const TOptions options = Reunies(Restreint(Options_, TPorteeOption::Graphie),
                                          diagnostic.lectures.front().options);
         !(options == Options_)) {
         Options_ = options;
         CocheOptions();
     }
     Montre_ = QString::fromStdString(diagnostic.infinitif);
-    const LignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
+    const TLignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
     const QString intitule = Remplit(verbe, lignes, faits, true);
     Contenu_->DefinitAnalyse({}, {}, {});
     std::vector<TLigneChoisie> choisies;
@@ -679,7 +679,7 @@ bool TEcran::ProposeAnglais(const QString& texte) {
     for (const TChoixAnglais& c : choix) {
         const QString v = QString::fromStdString(c.infinitif);
         if (!verbes.contains(v)) verbes << v;
-        for (const Cellule& cellule : Grille)
+        for (const TCellule& cellule : Grille)
             if (cellule.Nom == c.cellule) {
                 const QString t = (QString::fromUtf8(cellule.Mode) + u' ' +
                                    QString::fromUtf8(cellule.Temps).toLower());

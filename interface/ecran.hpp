@@ -138,7 +138,7 @@ private:
     // The verb's row (word, options, group, model, what its facts change)
     // and its lists `lignes`; returns the word as shown. `avecNote`: the
     // verb's note will be shown, its other series wanted.
-    QString Remplit(const TVerbe& verbe, const LignesGrille& lignes, const TFaits& faits,
+    QString Remplit(const TVerbe& verbe, const TLignesGrille& lignes, const TFaits& faits,
                     bool avecNote);
     // A text no grid holds but close to a known verb's line: that verb
     // shown, the right line selected, and above the pages what was wrong

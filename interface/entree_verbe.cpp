@@ -31,7 +31,7 @@ QString Bulle() {
     return QCoreApplication::translate("Florimot", "Verbe à Conjuguer");
 }
 
-class ValideurVerbe : public QValidator {
+class TValideurVerbe : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& texte, int& curseur) const override {
@@ -57,7 +57,7 @@ QString FormeSaisie(const QString& texte, int* curseur, bool* coupe) {
 }
 
 TEntreeVerbe::TEntreeVerbe(QWidget* parent) : QLineEdit(QStringLiteral("verbe"), parent) {
-    setValidator(new ValideurVerbe(this));
+    setValidator(new TValideurVerbe(this));
     setToolTip(Bulle());
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& t) { Initial_ = Initial_ && t == QStringLiteral("verbe"); });
@@ -152,7 +152,7 @@ void TEntreeVerbe::contextMenuEvent(QContextMenuEvent* evenement) {
 
 void TEntreeVerbe::RassembleVerbes() {
     if (Fil_ != nullptr) return;
-    auto lignes = std::make_shared<LignesCompletion>();
+    auto lignes = std::make_shared<TLignesCompletion>();
     Fil_ = QThread::create([lignes] { *lignes = VerbesACompleter(); });
     Fil_->setParent(this);
     connect(Fil_, &QThread::finished, this,
@@ -160,7 +160,7 @@ void TEntreeVerbe::RassembleVerbes() {
     Fil_->start(QThread::LowPriority);
 }
 
-void TEntreeVerbe::OuvreCompletion(LignesCompletion lignes) {
+void TEntreeVerbe::OuvreCompletion(TLignesCompletion lignes) {
     Completion_ = florimot::CreeCompletion(std::move(lignes), this);
     Completion_->popup()->setObjectName(QStringLiteral("Completion"));
     Completion_->popup()->setAccessibleName(

@@ -56,7 +56,7 @@ protected:
 
 private:
     void RassembleVerbes();
-    void OuvreCompletion(LignesCompletion lignes);
+    void OuvreCompletion(TLignesCompletion lignes);
 
     bool Initial_ = true;  // still the word the window opened with
     QCompleter* Completion_ = nullptr;

@@ -41,18 +41,18 @@ struct Groupe {
 std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, PagesFeuille pages) {
     std::vector<std::vector<Groupe>> rangees;
     if (pages & 1u) {
-        rangees.push_back({{p.Boite(EGroupe::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}});
-        rangees.push_back({{p.Boite(EGroupe::Subjonctif), {8, 9, 10, 11}, 4}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Subjonctif), {8, 9, 10, 11}, 4}});
     }
     if (pages & 2u) {
-        rangees.push_back(
-            {{p.Boite(EGroupe::Imperatif), {12, 13}, 2}, {p.Boite(EGroupe::Participe), {17}, 1}});
-        rangees.push_back({{p.Boite(EGroupe::Conditionnel), {14, 15, 16}, 3}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Imperatif), {12, 13}, 2},
+                           {p.Boite(TGroupeBoite::Participe), {17}, 1}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Conditionnel), {14, 15, 16}, 3}});
     }
     if (pages & 4u) {
-        rangees.push_back({{p.Boite(EGroupe::Infinitif), {18, 19}, 2}});
-        rangees.push_back({{p.Boite(EGroupe::ParticipePasse), {20, 21}, 2}});
-        rangees.push_back({{p.Boite(EGroupe::Gerondif), {22, 23}, 2}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Infinitif), {18, 19}, 2}});
+        rangees.push_back({{p.Boite(TGroupeBoite::ParticipePasse), {20, 21}, 2}});
+        rangees.push_back({{p.Boite(TGroupeBoite::Gerondif), {22, 23}, 2}});
     }
     return rangees;
 }
@@ -63,7 +63,7 @@ int LargeurTexte(const QWidget* w, const QString& texte) {
 
 // Lines taller than the window's, their text centred in them: the room a
 // sheet has to spare spreads the lines without widening the lists.
-class DelegueFeuille : public QStyledItemDelegate {
+class TDelegueFeuille : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     int Hauteur = HauteurLigne;
@@ -82,9 +82,9 @@ int LargeurListe(const QListWidget* liste) {
 
 // As the view itself lays its lines out, each `espacement` pixels taller.
 int HauteurListe(QListWidget* liste, int espacement) {
-    auto* delegue = dynamic_cast<DelegueFeuille*>(liste->itemDelegate());
+    auto* delegue = dynamic_cast<TDelegueFeuille*>(liste->itemDelegate());
     if (delegue == nullptr) {
-        delegue = new DelegueFeuille(liste);
+        delegue = new TDelegueFeuille(liste);
         liste->setItemDelegate(delegue);
     }
     delegue->Hauteur = HauteurLigne + espacement;
@@ -95,9 +95,10 @@ int HauteurListe(QListWidget* liste, int espacement) {
     return derniere.bottom() + 1 + 4;
 }
 
-class Disposition {
+class TDisposition {
 public:
-    Disposition(const TPiecesFeuille& p, PagesFeuille pages) : p_(p), rangees_(Rangees(p, pages)) {}
+    TDisposition(const TPiecesFeuille& p, PagesFeuille pages)
+        : p_(p), rangees_(Rangees(p, pages)) {}
 
     // Lays the page out with lines `espacement` pixels taller and `ecart`
     // more at the foot of each row of groups, the last group of each row reaching
@@ -108,7 +109,7 @@ public:
         for (const std::vector<Groupe>& rangee : rangees_) {
             int x = Marge, hauteur = 0;
             for (const Groupe& g : rangee) {
-                const QSize taille = PlaceGroupe(g, espacement);
+                const QSize taille = TPlaceGroupe(g, espacement);
                 g.Boite->setGeometry(x, y, taille.width(), taille.height() + ecart);
                 x += taille.width() + EcartGroupes;
                 hauteur = std::max(hauteur, taille.height() + ecart);
@@ -161,8 +162,8 @@ private:
         return hauteur;
     }
 
-    QSize PlaceGroupe(const Groupe& g, int espacement) {
-        if (g.Boite == p_.Boite(EGroupe::Participe)) {
+    QSize TPlaceGroupe(const Groupe& g, int espacement) {
+        if (g.Boite == p_.Boite(TGroupeBoite::Participe)) {
             // On paper, at the type of every other line: the window's large
             // face would tower over the sheet's words.
             p_.PartPres->setFont(p_.Listes.front()->font());
@@ -240,7 +241,7 @@ double Proportion(QSize page) {
 
 int LargeurFeuille(const TPiecesFeuille& pieces, PagesFeuille pages, QSize page) {
     MontrePages(pieces, pages);
-    Disposition d(pieces, pages);
+    TDisposition d(pieces, pages);
     const QSize serree = d.Place(0, 0);
     // Never narrower than the window: the type is then as large as on screen.
     // A sheet wider than tall: the height decides.
@@ -250,7 +251,7 @@ int LargeurFeuille(const TPiecesFeuille& pieces, PagesFeuille pages, QSize page)
 
 QSize AgenceFeuille(const TPiecesFeuille& pieces, PagesFeuille pages, QSize page, int largeur) {
     largeur = std::max(largeur, LargeurFeuille(pieces, pages, page));
-    Disposition d(pieces, pages);
+    TDisposition d(pieces, pages);
     const QSize serree = d.Place(0, 0);
     const int hauteur = std::max(serree.height(), qRound(largeur * Proportion(page)));
     // The room left spreads the lines, then the groups, down the page.

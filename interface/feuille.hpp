@@ -37,7 +37,7 @@ struct TPiecesFeuille {
     std::array<QListWidget*, GrilleComplete.size()> Listes{};
     std::array<QLabel*, GrilleComplete.size()> Legendes{};
 
-    QGroupBox* Boite(EGroupe groupe) const { return Boites[std::size_t(groupe)]; }
+    QGroupBox* Boite(TGroupeBoite groupe) const { return Boites[std::size_t(groupe)]; }
 };
 
 // The pages of the window a sheet shows, one bit a page (bit 0 "Page1").

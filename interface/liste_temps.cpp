@@ -24,7 +24,7 @@ QString Bulle(const QString& coupee, const QString& raison) {
     return coupee + QStringLiteral("\n") + raison;
 }
 
-class DelegueLigne : public QStyledItemDelegate {
+class TDelegueLigne : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -50,7 +50,7 @@ public:
 };
 
 // The view alone would copy the current line only.
-class ListeTemps : public QListWidget {
+class TListeTemps : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
@@ -71,9 +71,9 @@ protected:
 }  // namespace
 
 QListWidget* CreeListeTemps(const QString& nom, QWidget* parent) {
-    auto* liste = new ListeTemps(parent);
+    auto* liste = new TListeTemps(parent);
     liste->setObjectName(nom);
-    liste->setItemDelegate(new DelegueLigne(liste));
+    liste->setItemDelegate(new TDelegueLigne(liste));
     liste->setUniformItemSizes(true);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste->setTextElideMode(Qt::ElideRight);

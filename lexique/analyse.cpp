@@ -25,7 +25,7 @@ namespace {
 // no grid holds, and is not worth splitting.
 constexpr std::size_t OctetsMax = 256;
 
-bool Inverse(const Cellule& c) {
+bool Inverse(const TCellule& c) {
     return !EstCompose(c) && (c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
                               c.DecalageMode == ModeConditionnel);
 }
@@ -251,7 +251,7 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     // the rectified blacheter).
     const auto usuelle = [](const TAnalyse& a) {
         return std::any_of(a.lectures.begin(), a.lectures.end(), [](const TLecture& l) {
-            return Restreint(l.options, PorteeOption::Graphie).Aucune();
+            return Restreint(l.options, TPorteeOption::Graphie).Aucune();
         });
     };
     std::optional<TRangDevine> rangUsuel;

@@ -23,7 +23,7 @@ std::string Minuscules(std::string_view s) {
 
 std::string Legende(std::string_view cellule) {
     if (cellule == PartPasse) return "participe passé";
-    const Cellule* c = Cherche(cellule);
+    const TCellule* c = Cherche(cellule);
     if (c == nullptr) return std::string(cellule);
     std::string temps = Minuscules(c->Temps);
     if (const auto i = temps.find("1° forme"); i != std::string::npos)
@@ -51,7 +51,7 @@ std::string NomPersonne(const TLecture& l, std::string_view forme, std::string_v
                                                                 "nous", "vous", "ils"};
     static constexpr std::array<std::string_view, 3> Imperatif = {"tu", "nous", "vous"};
     if (l.personne < 1 || l.personne > 6) return {};
-    const Cellule* c = Cherche(l.cellule);
+    const TCellule* c = Cherche(l.cellule);
     std::string nom(c != nullptr && c->DecalageMode == ModeImperatif && l.personne <= 3
                         ? Imperatif[l.personne - 1]
                         : Pronoms[l.personne - 1]);
@@ -62,7 +62,7 @@ std::string NomPersonne(const TLecture& l, std::string_view forme, std::string_v
             nom += l.options.Feminin
                        ? (pluriel ? " (accord au féminin pluriel)" : " (accord au féminin)")
                        : " (accord au pluriel)";
-        TOptions autres = Restreint(l.options, PorteeOption::Ligne);
+        TOptions autres = Restreint(l.options, TPorteeOption::Ligne);
         autres.Feminin = false;
         if (!autres.Aucune()) nom += " (" + OptionsDe(autres, infinitif) + ")";
         return nom;
@@ -70,7 +70,7 @@ std::string NomPersonne(const TLecture& l, std::string_view forme, std::string_v
     if (l.inversion) nom += " (" + std::string(forme) + (forme.ends_with("-je") ? ")" : "-je)");
     // The options a line shows, as the window's caption writes them; its
     // spelling is said apart (Graphie).
-    if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
+    if (const TOptions ligne = Restreint(l.options, TPorteeOption::Ligne); !ligne.Aucune())
         nom += " (" + OptionsDe(ligne, infinitif) + ")";
     return nom;
 }
@@ -136,7 +136,7 @@ std::string DecritVerbe(std::string_view forme, const TAnalyse& a) {
             if (l.cellule == PartPasse && l.personne >= 1 && l.personne <= 4)
                 s += Accords[l.personne];
             // Its spelling is said apart (Graphie).
-            if (const TOptions ligne = Restreint(l.options, PorteeOption::Ligne); !ligne.Aucune())
+            if (const TOptions ligne = Restreint(l.options, TPorteeOption::Ligne); !ligne.Aucune())
                 s += " (" + OptionsDe(ligne, a.infinitif) + ")";
             sansPersonne.push_back(s + std::string(Graphie(l)));
             continue;

@@ -18,7 +18,7 @@ namespace {
 std::u32string Points(std::string_view s) {
     std::u32string r;
     while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
+        const utf8::TDecodage d = utf8::Decode(s);
         r += d.point;
         s.remove_prefix(d.taille);
     }
@@ -188,7 +188,7 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     const std::u32string& e = c.ecritMot;
     const std::u32string& k = c.correctMot;
     const bool participe = std::any_of(c.lectures.begin(), c.lectures.end(), [](const TLecture& l) {
-        const Cellule* cel = lexique::Cherche(l.cellule);
+        const TCellule* cel = lexique::Cherche(l.cellule);
         return l.cellule == lexique::PartPasse || l.options.Passif ||
                (cel != nullptr && EstCompose(*cel));
     });
@@ -421,8 +421,8 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                 continue;
             }
             for (const TOptions& o : options) {
-                const LignesGrille lignes = ConjugueGrille(v, o, faits);
-                for (const Cellule& cel : GrilleComplete)
+                const TLignesGrille lignes = ConjugueGrille(v, o, faits);
+                for (const TCellule& cel : GrilleComplete)
                     for (int p = cel.PremierePersonne; p <= cel.DernierePersonne; ++p) {
                         const std::string_view plein =
                             lignes[cel.Premier + p - cel.PremierePersonne];
@@ -439,7 +439,7 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         if (c.cout < 0) continue;
                         c.correct = plein;
                         c.infinitif = nom;
-                        c.lectures = {{cel.Nom, p, false, Restreint(o, PorteeOption::Ligne)}};
+                        c.lectures = {{cel.Nom, p, false, Restreint(o, TPorteeOption::Ligne)}};
                         retient(std::move(c));
                     }
             }

@@ -21,7 +21,7 @@ namespace florimot::lexique {
 // The name the past participle's readings carry (TLecture::cellule), and a
 // cell of the whole grid by its name (nullptr for none).
 inline constexpr std::string_view PartPasse = "PartPasse";
-const Cellule* Cherche(std::string_view nom);
+const TCellule* Cherche(std::string_view nom);
 
 // Longest form worth looking up, in letters: the engine keeps 24 letters of
 // an infinitive, and no ending adds more than a few.
@@ -72,7 +72,7 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // The grid a form is read in: the verb's own facts applied (il neige has no
 // je), its pronoun not written, so that a simple line is its subject and
 // its verb alone.
-LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
+TLignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
 
 // The verb word of each line of a verb's grid, read from the engine's bare
 // forms, not from the printed lines: the simple form of a simple cell, the
@@ -84,17 +84,17 @@ public:
     // The grid as the analysis reads it (GrilleLue) in that spelling and series.
     TMotsGrille(const TVerbe& verbe, const TOptions& graphie);
     // `lignes`: the verb's grid in `graphie`, facts applied or not.
-    TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie);
+    TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptions& graphie);
     ~TMotsGrille();
     TMotsGrille(const TMotsGrille&) = delete;
     TMotsGrille& operator=(const TMotsGrille&) = delete;
 
-    std::string Mot(const Cellule& cellule, int personne) const;
+    std::string Mot(const TCellule& cellule, int personne) const;
     // Whether that word is `forme` (not empty), as lexique::Tient says.
-    bool Tient(const Cellule& cellule, int personne, std::string_view forme) const;
+    bool Tient(const TCellule& cellule, int personne, std::string_view forme) const;
 
 private:
-    LignesGrille lignes_;
+    TLignesGrille lignes_;
     std::unique_ptr<TFormes> formes_;
 };
 
@@ -113,7 +113,7 @@ bool ParticipeAccorde(const std::vector<std::string>& participes, std::string_vi
 // The spellings and series a form is looked for in, the usual grid first;
 // and the readings of a form in every one of them, each with the first that
 // holds it, in grid order. `lit` reads one grid.
-inline constexpr auto Graphies = Combinaisons<PorteeOption::Graphie>();
+inline constexpr auto Graphies = Combinaisons<TPorteeOption::Graphie>();
 template <class Lecteur>
 std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit);
 
@@ -159,7 +159,7 @@ std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {
                        m.inversion == l.inversion;
             };
             if (std::find_if(lectures.begin(), lectures.end(), meme) != lectures.end()) continue;
-            l.options = Reunies(Restreint(l.options, PorteeOption::Ligne), g);
+            l.options = Reunies(Restreint(l.options, TPorteeOption::Ligne), g);
             lectures.push_back(l);
         }
     }

@@ -70,11 +70,11 @@ struct TLexique::Donnees {
     std::unique_ptr<lexique::TDictionnaire> dico;
     std::string raison;
 
-    std::unordered_map<std::string, std::optional<LignesGrille>> grilles;
+    std::unordered_map<std::string, std::optional<TLignesGrille>> grilles;
     std::unordered_map<std::string, bool> infinitifs;
 
     void Charge();
-    const LignesGrille* GrilleDe(const std::string& infinitif, const TOptions& graphie = {});
+    const TLignesGrille* GrilleDe(const std::string& infinitif, const TOptions& graphie = {});
     bool InfinitifConnu(const std::string& mot);
     bool Conjugable(const std::string& infinitif);
 };
@@ -163,8 +163,8 @@ void TLexique::Donnees::Charge() {
     }
 }
 
-const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
-                                                const TOptions& graphie) {
+const TLignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
+                                                 const TOptions& graphie) {
     // The same infinitive in another spelling or series is another grid.
     std::string cle = infinitif;
     if (graphie.Rectifiee || graphie.Variante) {
@@ -177,7 +177,7 @@ const LignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
         if (grilles.size() >= GrillesMax) grilles.clear();
         TVerbe v;
         v.DefinitVerbe(infinitif);
-        std::optional<LignesGrille> g;
+        std::optional<TLignesGrille> g;
         // A word the engine cuts or reads otherwise would be reported under
         // a name that is not the verb conjugated.
         if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = lexique::GrilleLue(v, graphie);
@@ -201,7 +201,7 @@ bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
 // Whether the engine's grid of the verb holds at least one form: a verb it
 // leaves empty (connaitre) is no suggestion worth the click.
 bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
-    const LignesGrille* g = GrilleDe(infinitif);
+    const TLignesGrille* g = GrilleDe(infinitif);
     return g != nullptr && !AucuneForme(*g);
 }
 

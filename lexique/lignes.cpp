@@ -134,7 +134,7 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                              [&](const Candidat& y) { return y.infinitif == x.infinitif; }))
                 candidats.push_back({x.infinitif, x.connu});
             for (const TLecture& l : x.lectures)
-                graphies = Reunies(graphies, Restreint(l.options, PorteeOption::Graphie));
+                graphies = Reunies(graphies, Restreint(l.options, TPorteeOption::Graphie));
         }
     };
     std::vector<std::string_view> inconnues;
@@ -157,7 +157,7 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
     // plain grid holds is not said to be under an option that leaves it as
     // it is (j'ai parlé under féminin).
     std::vector<TOptions> combinaisons;
-    for (const TOptions& o : Combinaisons<PorteeOption::Ligne>()) {
+    for (const TOptions& o : Combinaisons<TPorteeOption::Ligne>()) {
         if (o.Negation != a("pas")) continue;
         // A question typed without its mark is still one; a hyphen is
         // needed for it (puis-je, est-ce que).
@@ -205,9 +205,9 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                     // Only a verb that takes both auxiliaries has a grid of
                     // the other.
                     if (o.AutreAuxiliaire && verbe.Auxiliaires() == DeuxAuxiliaires::Non) return;
-                    const LignesGrille lignes = ConjugueGrille(verbe, o, faits);
+                    const TLignesGrille lignes = ConjugueGrille(verbe, o, faits);
                     // The whole table: "en parlant", "s'être levé", "été aimé" too.
-                    for (const Cellule& cellule : GrilleComplete)
+                    for (const TCellule& cellule : GrilleComplete)
                         for (int p = cellule.PremierePersonne; p <= cellule.DernierePersonne; ++p) {
                             const std::string_view ligne =
                                 lignes[cellule.Premier + p - cellule.PremierePersonne];

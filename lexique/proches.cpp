@@ -17,7 +17,7 @@ constexpr std::pair<std::u32string_view, char32_t> Plis[] = {
 std::u32string Lettres(std::string_view mot) {
     std::u32string lettres;
     while (!mot.empty()) {
-        const utf8::Decodage d = utf8::Decode(mot);
+        const utf8::TDecodage d = utf8::Decode(mot);
         mot.remove_prefix(d.taille);
         char32_t c = d.point;
         for (const auto& [accentuees, lettre] : Plis)

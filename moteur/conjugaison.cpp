@@ -14,8 +14,8 @@ namespace florimot {
 namespace {
 
 // The cell of a request of the grid; null for any other, which has no line.
-const Cellule* CelluleDe(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
-    for (const Cellule& c : GrilleComplete)
+const TCellule* CelluleDe(std::uint8_t CodeTemps, std::uint8_t DecalageMode, int Personne) {
+    for (const TCellule& c : GrilleComplete)
         if (c.CodeTemps == CodeTemps && c.DecalageMode == DecalageMode)
             return Personne >= c.PremierePersonne && Personne <= c.DernierePersonne ? &c : nullptr;
     return nullptr;
@@ -28,7 +28,7 @@ void EcritLignes(TEcriture& e, const TFormes& formes, const TContexte& contexte,
                  Avant avant, Apres apres) {
     std::size_t i = 0;
     const bool simple = contexte.simple && formes.EstVerbe();
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         if (i >= n) break;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p, ++i) {
             avant(i);
@@ -45,12 +45,12 @@ void EcritLignes(TEcriture& e, const TFormes& formes, const TContexte& contexte,
 
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options, const TFaits& faits) {
-    const Cellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
+    const TCellule* cellule = CelluleDe(CodeTemps, DecalageMode, Personne);
     if (cellule == nullptr) return {};
     return ConjugueForme(verbe, *cellule, Personne, options, faits);
 }
 
-std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+std::string ConjugueForme(const TVerbe& verbe, const TCellule& cellule, int Personne,
                           const TOptions& options, const TFaits& faits) {
     if (Personne < cellule.PremierePersonne || Personne > cellule.DernierePersonne) return {};
     const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
@@ -61,8 +61,8 @@ std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Perso
     return std::string(tampon, e.Position());
 }
 
-LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
-    LignesGrille lignes;
+TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
+    TLignesGrille lignes;
     const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesComplet * LigneMax];
@@ -76,14 +76,14 @@ LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const 
     return lignes;
 }
 
-std::size_t CadreGrille::TailleMax() const {
+std::size_t TCadreGrille::TailleMax() const {
     std::size_t taille = Lignes * (Debut.size() + LigneMax + Fin.size());
     for (std::size_t i = 0; i < Lignes; ++i) taille += Prefixe[i].size();
     return taille;
 }
 
 char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                     const CadreGrille& cadre, char* tampon) {
+                     const TCadreGrille& cadre, char* tampon) {
     const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     TEcriture e(tampon);

@@ -50,26 +50,26 @@ struct TDefectif {
     std::string_view verbe;
     // The slots it keeps from its model; every other one reads "-".
     std::uint64_t garde;
-    Composes composes;
+    TComposes composes;
 };
 
 // Whole verbs, not endings: acquérir and requérir have every form quérir lacks.
 constexpr TDefectif Defectifs[] = {
-    {"ester", InfinitifSeul, Composes::Aucun},
-    {"quérir", InfinitifSeul, Composes::Aucun},
-    {"ravoir", InfinitifSeul, Composes::Aucun},
-    {"férir", InfinitifSeul, Composes::Aucun},
-    {"forclore", InfinitifSeul, Composes::Aucun},
-    {"endêver", InfinitifSeul, Composes::Aucun},
-    {"attraire", InfinitifSeul, Composes::Aucun},
-    {"occire", ComposesSeuls, Composes::Tous},
-    {"douer", ComposesSeuls, Composes::Tous},
-    {"sourdre", (Present | Imparfait) & TroisiemesPersonnes, Composes::Aucun},
-    {"advenir", TroisiemesPersonnes | ParticipePasse | ParticipePresent, Composes::SelonSimples},
-    {"apparoir", IlAuPresent, Composes::Aucun},
-    {"chaloir", IlAuPresent, Composes::Aucun},
-    {"choir", Tout & ~Imparfait & ~ParticipePresent, Composes::Tous},
-    {"déchoir", Tout & ~ParticipePresent, Composes::Tous},
+    {"ester", InfinitifSeul, TComposes::Aucun},
+    {"quérir", InfinitifSeul, TComposes::Aucun},
+    {"ravoir", InfinitifSeul, TComposes::Aucun},
+    {"férir", InfinitifSeul, TComposes::Aucun},
+    {"forclore", InfinitifSeul, TComposes::Aucun},
+    {"endêver", InfinitifSeul, TComposes::Aucun},
+    {"attraire", InfinitifSeul, TComposes::Aucun},
+    {"occire", ComposesSeuls, TComposes::Tous},
+    {"douer", ComposesSeuls, TComposes::Tous},
+    {"sourdre", (Present | Imparfait) & TroisiemesPersonnes, TComposes::Aucun},
+    {"advenir", TroisiemesPersonnes | ParticipePasse | ParticipePresent, TComposes::SelonSimples},
+    {"apparoir", IlAuPresent, TComposes::Aucun},
+    {"chaloir", IlAuPresent, TComposes::Aucun},
+    {"choir", Tout & ~Imparfait & ~ParticipePresent, TComposes::Tous},
+    {"déchoir", Tout & ~ParticipePresent, TComposes::Tous},
 };
 
 }  // namespace

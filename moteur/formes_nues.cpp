@@ -126,22 +126,22 @@ void TFormes::Remplit(Modele modele) {
         Debut_[slot + 1] = static_cast<std::uint16_t>(n);
     }
     constexpr std::uint64_t Imperatif = std::uint64_t{0b111} << Slot(0, ModeImperatif, 1);
-    ComposesComplets_ =
-        Composes_ == Composes::Tous && !Manque(SlotParticipePasse) && (Marqueurs_ & Imperatif) == 0;
+    ComposesComplets_ = Composes_ == TComposes::Tous && !Manque(SlotParticipePasse) &&
+                        (Marqueurs_ & Imperatif) == 0;
     ParticipePluriel_ = Participe().ends_with('s') || Participe().ends_with('x');
 }
 
 std::string_view TFormes::Manquant(std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                                    int Personne) const {
     if (Manque(SlotParticipePasse)) return Participe();
-    if (Composes_ == Composes::Aucun) return Absent;
+    if (Composes_ == TComposes::Aucun) return Absent;
     // A verb without this person of the impératif has no impératif passé
     // for it either.
     if (DecalageMode == ModeImperatif) {
         const int present = Slot(0, ModeImperatif, Personne);
         if (Manque(present)) return Simple(present);
     }
-    if (Composes_ == Composes::SelonSimples) {
+    if (Composes_ == TComposes::SelonSimples) {
         const int slot = CodeTemps == 15 ? Slot(1, ModeSubjonctif, Personne)
                                          : Slot(CodeTemps, DecalageMode, Personne);
         if (Manque(slot)) return Absent;
@@ -169,7 +169,7 @@ namespace {
 std::u32string Lettres(std::string_view s) {
     std::u32string lettres;
     while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
+        const utf8::TDecodage d = utf8::Decode(s);
         lettres += d.point;
         s.remove_prefix(d.taille);
     }

@@ -61,17 +61,17 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options) {
 }
 
 std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                       const LignesGrille& ici) {
+                       const TLignesGrille& ici) {
     TOptions autre = options;
     autre.Variante = !options.Variante;
-    const LignesGrille la = ConjugueGrille(verbe, autre, faits);
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+    const TLignesGrille la = ConjugueGrille(verbe, autre, faits);
+    for (std::size_t i = 0; i < TLignesGrille::size(); ++i)
         if (ici[i] != la[i]) return std::string(la[i]);
     return {};
 }
 
-bool AucuneForme(const LignesGrille& lignes) {
-    for (std::size_t i = 0; i < LignesGrille::size(); ++i)
+bool AucuneForme(const TLignesGrille& lignes) {
+    for (std::size_t i = 0; i < TLignesGrille::size(); ++i)
         if (!lignes[i].empty() && !EstMarqueur(lignes[i])) return false;
     return true;
 }

@@ -61,7 +61,7 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
 }
 
 // Appends the finished line of one request of the grid.
-void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
+void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     const std::uint8_t CodeTemps = c.CodeTemps, DecalageMode = c.DecalageMode;
     const TFormes& f = x.formes;
     if (!f.EstVerbe()) return;

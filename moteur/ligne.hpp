@@ -21,13 +21,13 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
 
 // The cells without a person: the infinitive, the participe passé and its
 // compound form, the gérondif.
-inline bool EstNominale(const Cellule& c) {
+inline bool EstNominale(const TCellule& c) {
     return c.DecalageMode == ModeInfinitif || c.DecalageMode == ModeGerondif ||
            (c.DecalageMode == ModeParticipe && c.CodeTemps != 0);
 }
 
 // The line of a cell without a person.
-void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
+void LigneNominale(TEcriture& e, const TContexte& x, const TCellule& c, int Personne);
 
 // The plain line, the most asked for: its pronouns from tables. `indice` is
 // the line's index in the grid.
@@ -35,6 +35,6 @@ void LigneSimple(TEcriture& e, const TFormes& f, std::uint8_t CodeTemps, std::ui
                  int Personne, std::size_t indice);
 
 // Appends the finished line of one request of the grid.
-void Ligne(TEcriture& e, const TContexte& x, const Cellule& c, int Personne);
+void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne);
 
 }  // namespace florimot

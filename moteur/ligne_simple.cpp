@@ -20,16 +20,16 @@ constexpr std::string_view PronomsSimples[2][7] = {
 // line is composed in one place: the auxiliary's forms never change, nor
 // their elision, and the plain grid copies what is cut.
 // Kept end to end in one block, so that reading one is a single load.
-class Prefixes {
+class TPrefixes {
 public:
-    Prefixes() {
+    TPrefixes() {
         for (int etre = 0; etre < 2; ++etre) {
             TVerbe verbe;
             verbe.DefinitVerbe(etre == 1 ? "venir" : "parler");
             const TFormes f(verbe);
             TContexte x(f, {}, {});
             x.Complete({});
-            for (const Cellule& c : Grille)
+            for (const TCellule& c : Grille)
                 for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
                     const std::size_t i = c.Premier + p - c.PremierePersonne;
                     Debut_[etre][i] = static_cast<std::uint16_t>(Texte_.size());
@@ -55,8 +55,8 @@ private:
     std::array<std::array<std::uint16_t, NombreLignesGrille>, 2> Debut_{}, Fin_{};
 };
 
-const Prefixes& PrefixesComposes() {
-    static const Prefixes prefixes;
+const TPrefixes& PrefixesComposes() {
+    static const TPrefixes prefixes;
     return prefixes;
 }
 

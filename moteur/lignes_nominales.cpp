@@ -5,8 +5,8 @@ namespace florimot {
 
 namespace {
 
-constexpr const Cellule& PartPres = CelluleNommee("PartPres");
-constexpr const Cellule& PartPasseComp = CelluleNommee("PartPasseComp");
+constexpr const TCellule& PartPres = CelluleNommee("PartPres");
+constexpr const TCellule& PartPasseComp = CelluleNommee("PartPasseComp");
 
 // parlé, parlée, parlés, parlées (persons 1 to 4); été aimé under the passive.
 // A participle that never agrees (fallu, été, se parler's parlé) has its
@@ -96,7 +96,7 @@ void LigneInfinitif(TEcriture& e, const TContexte& x) {
 
 }  // namespace
 
-void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Personne) {
+void LigneNominale(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     if (x.options.Interrogation || x.sansPassif) {
         e << Absent;
         return;
@@ -107,7 +107,7 @@ void LigneNominale(TEcriture& e, const TContexte& x, const Cellule& c, int Perso
         char* debut = e.Position();
         e << "en ";
         char* participe = e.Position();
-        const Cellule& source = compose ? PartPasseComp : PartPres;
+        const TCellule& source = compose ? PartPasseComp : PartPres;
         Ligne(e, x, source, 0);
         const std::string_view ligne(participe, static_cast<std::size_t>(e.Position() - participe));
         if (EstMarqueur(ligne)) {

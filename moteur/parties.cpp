@@ -36,7 +36,7 @@ bool Parmi(const std::array<std::string_view, N>& liste, std::string_view mot) {
     return false;
 }
 
-bool Personnelle(const Cellule& c) {
+bool Personnelle(const TCellule& c) {
     return c.DecalageMode != ModeImperatif && c.DecalageMode != ModeParticipe &&
            c.DecalageMode != ModeInfinitif && c.DecalageMode != ModeGerondif;
 }
@@ -71,7 +71,7 @@ std::string_view AuxiliaireDuVerbe(const TVerbe& verbe) {
     return verbe.AvecEtre() || verbe.EstPronominal() ? "être" : "avoir";
 }
 
-TParties PartiesDeLigne(const TVerbe& verbe, const Cellule& cellule, const TOptions& options,
+TParties PartiesDeLigne(const TVerbe& verbe, const TCellule& cellule, const TOptions& options,
                         std::string_view ligne) {
     TParties parties;
     if (ligne.empty() || EstMarqueur(ligne)) return parties;

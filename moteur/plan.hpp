@@ -45,7 +45,7 @@ inline constexpr int SlotConditionnel = Slot(CodePresent, ModeConditionnel, 1);
 inline constexpr int SlotImperatif = Slot(CodePresent, ModeImperatif, 1);
 
 // Which compound forms a verb has, beyond what its participle allows.
-enum class Composes : std::uint8_t {
+enum class TComposes : std::uint8_t {
     Tous,
     // A defective verb has a compound form exactly where it has the simple
     // form of the same mode and person: "il a plu", but no "j'ai plu".
@@ -66,7 +66,7 @@ struct TPlan {
     std::uint8_t TailleS2 = 0;
     // The slots the verb lacks whatever its model gives: they read "-".
     std::uint64_t Manquants = 0;
-    Composes composes = Composes::Tous;
+    TComposes composes = TComposes::Tous;
 
     std::string_view Radical2() const { return {S2.data(), TailleS2}; }
 };

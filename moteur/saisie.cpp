@@ -57,7 +57,7 @@ std::string NormaliseSaisie(std::string_view texte) {
         enAttente = c;
     };
     while (!texte.empty()) {
-        const utf8::Decodage d = utf8::Decode(texte);
+        const utf8::TDecodage d = utf8::Decode(texte);
         texte.remove_prefix(d.taille);
         char32_t c = d.valide ? d.point : utf8::Remplacement;
         if (EstInvisible(c)) continue;
@@ -85,7 +85,7 @@ std::string NormaliseSaisie(std::string_view texte) {
 bool EstMotDeVerbe(std::string_view mot) {
     bool apresLettre = false;  // the character before is a letter
     while (!mot.empty()) {
-        const utf8::Decodage d = utf8::Decode(mot);
+        const utf8::TDecodage d = utf8::Decode(mot);
         mot.remove_prefix(d.taille);
         if (d.valide && EstLettre(d.point)) {
             apresLettre = true;
@@ -99,7 +99,7 @@ bool EstMotDeVerbe(std::string_view mot) {
 
 bool EstTexteBlanc(std::string_view texte) {
     while (!texte.empty()) {
-        const utf8::Decodage d = utf8::Decode(texte);
+        const utf8::TDecodage d = utf8::Decode(texte);
         if (!d.valide || !(EstSeparateur(d.point) || EstInvisible(d.point))) return false;
         texte.remove_prefix(d.taille);
     }

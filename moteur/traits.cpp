@@ -10,7 +10,7 @@ namespace {
 // scheme. UD gives a compound form the features of its auxiliary, the
 // word that is conjugated.
 struct TLigneTraits {
-    std::string_view Cellule;
+    std::string_view TCellule;
     std::string_view UniMorph;  // "V;IND;PRS"
     std::string_view Mood;      // UD's Mood, "" for none
     std::string_view Tense;     // UD's Tense, "" for none
@@ -50,13 +50,13 @@ constexpr std::array<TLigneTraits, GrilleComplete.size()> Table = {{
 
 static_assert([] {
     for (std::size_t i = 0; i < Table.size(); ++i)
-        if (Table[i].Cellule != GrilleComplete[i].Nom) return false;
+        if (Table[i].TCellule != GrilleComplete[i].Nom) return false;
     return true;
 }());
 
 // The person and number of a finite line: the impératif's three are tu,
 // nous, vous.
-std::pair<char, bool> PersonneNombre(const Cellule& c, int personne) {
+std::pair<char, bool> PersonneNombre(const TCellule& c, int personne) {
     if (c.DecalageMode == ModeImperatif) {
         constexpr std::pair<char, bool> imperatif[] = {{'2', false}, {'1', true}, {'2', true}};
         return imperatif[personne - 1];
@@ -70,7 +70,7 @@ std::string_view NomSchema(TSchemaTraits schema) {
     return schema == TSchemaTraits::UniMorph ? "unimorph" : "ud";
 }
 
-std::string TraitsCase(TSchemaTraits schema, const Cellule& c, int personne) {
+std::string TraitsCase(TSchemaTraits schema, const TCellule& c, int personne) {
     const TLigneTraits& t = Table[std::size_t(&c - GrilleComplete.data())];
     if (personne < c.PremierePersonne || personne > c.DernierePersonne) {
         // A participe passé read alone: its agreement unknown.
@@ -117,7 +117,7 @@ std::string TraitsCase(TSchemaTraits schema, const Cellule& c, int personne) {
 }
 
 std::string TraitsCase(TSchemaTraits schema, std::string_view cellule, int personne) {
-    for (const Cellule& c : GrilleComplete)
+    for (const TCellule& c : GrilleComplete)
         if (c.Nom == cellule) return TraitsCase(schema, c, personne);
     return {};
 }

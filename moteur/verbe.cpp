@@ -81,7 +81,7 @@ void TText::Affecte(std::string_view texte) {
     // one-blank word, which is no verb.
     std::string_view mot = texte;
     while (!mot.empty()) {
-        const utf8::Decodage d = utf8::Decode(mot);
+        const utf8::TDecodage d = utf8::Decode(mot);
         if (Lisible(d.point) != U' ') {
             texte = mot;
             break;
@@ -93,7 +93,7 @@ void TText::Affecte(std::string_view texte) {
     Debut[1] = 0;
     TropLong_ = false;
     while (!texte.empty()) {
-        const utf8::Decodage d = utf8::Decode(texte);
+        const utf8::TDecodage d = utf8::Decode(texte);
         const char32_t c = Lisible(d.point);
         // The first character is kept whatever it is (a blank entry gives a
         // one-blank word); after it, NUL or a blank ends the word.
@@ -291,7 +291,7 @@ bool BlancPermisApres(std::string_view texte) {
 
 namespace {
 
-struct RegleGroupe {
+struct TRegleGroupe {
     enum Genre : std::uint8_t { Termine, Egal } genre;
     std::string_view texte;
     std::uint8_t groupe;
@@ -300,48 +300,48 @@ struct RegleGroupe {
 // First rule that holds wins. The second-group entries come first: these
 // verbs end like partir, sortir or servir but conjugate like finir, and so
 // do the verbs made on asservir and assortir (réasservir, désasservir).
-constexpr RegleGroupe ReglesGroupe[] = {
-    {RegleGroupe::Egal, "répartir", 2},
-    {RegleGroupe::Egal, "impartir", 2},
-    {RegleGroupe::Termine, "assortir", 2},
-    {RegleGroupe::Egal, "désassortir", 2},
-    {RegleGroupe::Egal, "réassortir", 2},
-    {RegleGroupe::Egal, "rassortir", 2},
-    {RegleGroupe::Termine, "asservir", 2},
-    {RegleGroupe::Egal, "aller", 3},
-    {RegleGroupe::Termine, "tenir", 3},
-    {RegleGroupe::Termine, "venir", 3},
-    {RegleGroupe::Termine, "quérir", 3},
+constexpr TRegleGroupe ReglesGroupe[] = {
+    {TRegleGroupe::Egal, "répartir", 2},
+    {TRegleGroupe::Egal, "impartir", 2},
+    {TRegleGroupe::Termine, "assortir", 2},
+    {TRegleGroupe::Egal, "désassortir", 2},
+    {TRegleGroupe::Egal, "réassortir", 2},
+    {TRegleGroupe::Egal, "rassortir", 2},
+    {TRegleGroupe::Termine, "asservir", 2},
+    {TRegleGroupe::Egal, "aller", 3},
+    {TRegleGroupe::Termine, "tenir", 3},
+    {TRegleGroupe::Termine, "venir", 3},
+    {TRegleGroupe::Termine, "quérir", 3},
     // férir ends like the second group but was always of the third (féru).
-    {RegleGroupe::Egal, "férir", 3},
-    {RegleGroupe::Termine, "sentir", 3},
-    {RegleGroupe::Termine, "sortir", 3},
-    {RegleGroupe::Termine, "partir", 3},
-    {RegleGroupe::Termine, "vêtir", 3},
-    {RegleGroupe::Termine, "ouvrir", 3},
-    {RegleGroupe::Egal, "offrir", 3},
-    {RegleGroupe::Egal, "souffrir", 3},
-    {RegleGroupe::Egal, "ouïr", 3},
+    {TRegleGroupe::Egal, "férir", 3},
+    {TRegleGroupe::Termine, "sentir", 3},
+    {TRegleGroupe::Termine, "sortir", 3},
+    {TRegleGroupe::Termine, "partir", 3},
+    {TRegleGroupe::Termine, "vêtir", 3},
+    {TRegleGroupe::Termine, "ouvrir", 3},
+    {TRegleGroupe::Egal, "offrir", 3},
+    {TRegleGroupe::Egal, "souffrir", 3},
+    {TRegleGroupe::Egal, "ouïr", 3},
     // mentir and its family end in "tir" but are not caught by the -tir
     // words above; without these they would conjugate like finir.
-    {RegleGroupe::Egal, "mentir", 3},
-    {RegleGroupe::Egal, "démentir", 3},
-    {RegleGroupe::Egal, "repentir", 3},
-    {RegleGroupe::Termine, "cueillir", 3},
-    {RegleGroupe::Termine, "saillir", 3},
-    {RegleGroupe::Termine, "faillir", 3},
-    {RegleGroupe::Termine, "bouillir", 3},
-    {RegleGroupe::Termine, "ourir", 3},
-    {RegleGroupe::Termine, "dormir", 3},
-    {RegleGroupe::Termine, "oir", 3},
-    {RegleGroupe::Termine, "fuir", 3},
-    {RegleGroupe::Termine, "servir", 3},
-    {RegleGroupe::Termine, "re", 3},
-    {RegleGroupe::Egal, "gésir", 3},
-    {RegleGroupe::Termine, "er", 1},
-    {RegleGroupe::Egal, "haïr", 2},
-    {RegleGroupe::Egal, "amuïr", 2},
-    {RegleGroupe::Termine, "ir", 2},
+    {TRegleGroupe::Egal, "mentir", 3},
+    {TRegleGroupe::Egal, "démentir", 3},
+    {TRegleGroupe::Egal, "repentir", 3},
+    {TRegleGroupe::Termine, "cueillir", 3},
+    {TRegleGroupe::Termine, "saillir", 3},
+    {TRegleGroupe::Termine, "faillir", 3},
+    {TRegleGroupe::Termine, "bouillir", 3},
+    {TRegleGroupe::Termine, "ourir", 3},
+    {TRegleGroupe::Termine, "dormir", 3},
+    {TRegleGroupe::Termine, "oir", 3},
+    {TRegleGroupe::Termine, "fuir", 3},
+    {TRegleGroupe::Termine, "servir", 3},
+    {TRegleGroupe::Termine, "re", 3},
+    {TRegleGroupe::Egal, "gésir", 3},
+    {TRegleGroupe::Termine, "er", 1},
+    {TRegleGroupe::Egal, "haïr", 2},
+    {TRegleGroupe::Egal, "amuïr", 2},
+    {TRegleGroupe::Termine, "ir", 2},
 };
 
 }  // namespace
@@ -365,8 +365,8 @@ void TVerbe::ClasseGroupe() {
            std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
                        [this](std::string_view v) { return Est(v); });
     NumGroupe = 0;
-    for (const RegleGroupe& r : ReglesGroupe) {
-        if (r.genre == RegleGroupe::Egal ? Est(r.texte) : TerminePar(r.texte)) {
+    for (const TRegleGroupe& r : ReglesGroupe) {
+        if (r.genre == TRegleGroupe::Egal ? Est(r.texte) : TerminePar(r.texte)) {
             NumGroupe = r.groupe;
             return;
         }

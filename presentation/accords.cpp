@@ -41,14 +41,14 @@ const TTexteAccord* TexteDe(CodeAccord code) {
 
 // Whether the cell's lines hold a past participle: the compound tenses,
 // the participle's own cell, and every line of the passive voice.
-bool AvecParticipe(const TOptions& options, const Cellule& c) {
+bool AvecParticipe(const TOptions& options, const TCellule& c) {
     return EstCompose(c) || (c.DecalageMode == ModeParticipe && c.CodeTemps == CodePartPasse) ||
            options.Passif;
 }
 
 }  // namespace
 
-std::string LegendeCellule(const Cellule& c) {
+std::string LegendeCellule(const TCellule& c) {
     std::string r(c.Mode);
     if (!c.Temps.empty()) r += ' ' + std::string(c.Temps);
     for (char& x : r)
@@ -61,7 +61,7 @@ std::string LegendeCellule(const Cellule& c) {
 }
 
 CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                           const Cellule& cellule) {
+                           const TCellule& cellule) {
     if (verbe.DonneGroupe() == 0 || !AvecParticipe(options, cellule)) return CodeAccord::Aucun;
     if (options.Passif) return CodeAccord::Passif;
     if (faits.Impersonnel) return CodeAccord::Impersonnel;
@@ -81,7 +81,7 @@ CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const T
 }
 
 CodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                         const Cellule& cellule, std::string_view ligne) {
+                         const TCellule& cellule, std::string_view ligne) {
     if (ligne.empty() || EstMarqueur(ligne)) return CodeAccord::Aucun;
     return AccordDeCellule(verbe, options, faits, cellule);
 }
@@ -110,10 +110,10 @@ std::string PhraseAccord(CodeAccord code, const TVerbe& verbe) {
 }
 
 std::string PourquoiLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                            const LignesGrille& lignes) {
+                            const TLignesGrille& lignes) {
     // Each reason with its cells, a mode named once before its tenses.
-    std::vector<std::pair<CodeAccord, std::vector<const Cellule*>>> raisons;
-    for (const Cellule& c : GrilleComplete) {
+    std::vector<std::pair<CodeAccord, std::vector<const TCellule*>>> raisons;
+    for (const TCellule& c : GrilleComplete) {
         for (int i = 0; i < c.NombreLignes(); ++i) {
             const CodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[c.Premier + i]);
             if (code == CodeAccord::Aucun) continue;

@@ -15,7 +15,7 @@ std::string LigneGlosses(const std::vector<std::string>& glosses) {
 
 std::optional<TLigneChoisie> LigneDuChoix(const TChoixAnglais& choix) {
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-        const Cellule& c = GrilleComplete[i];
+        const TCellule& c = GrilleComplete[i];
         if (choix.cellule.empty() || c.Nom != choix.cellule) continue;
         int ligne = choix.personne - c.PremierePersonne;
         if (c.DecalageMode == ModeImperatif)

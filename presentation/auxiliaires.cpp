@@ -32,7 +32,7 @@ std::string_view Objet(const TVerbe& verbe) {
 
 std::string NoteAuxiliaires(const TVerbe& verbe) {
     if (verbe.Auxiliaires() == DeuxAuxiliaires::Non) return {};
-    const Cellule& pc = CelluleNommee("PCInd");
+    const TCellule& pc = CelluleNommee("PCInd");
     // The usual one first: « se conjugue avec être (je suis monté) ou avoir
     // (j'ai monté l'escalier) ».
     std::string note = "se conjugue avec ";

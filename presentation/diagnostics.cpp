@@ -29,8 +29,8 @@ constexpr std::array<TTexteFaute, 9> Cles = {{
 
 // "indicatif imparfait, 1re personne du singulier".
 std::string TempsEtPersonne(const TLecture& l) {
-    const Cellule* cellule = nullptr;
-    for (const Cellule& c : GrilleComplete)
+    const TCellule* cellule = nullptr;
+    for (const TCellule& c : GrilleComplete)
         if (c.Nom == l.cellule) cellule = &c;
     if (cellule == nullptr) return {};
     std::string r = LegendeCellule(*cellule);
@@ -61,7 +61,7 @@ std::string RaisonDiagnostic(const TDiagnostic& d) {
         case TFaute::AccordEnTrop:
         case TFaute::AccordManquant: {
             std::string r = d.faute == TFaute::AccordEnTrop ? "accord en trop" : "accord manquant";
-            for (const Cellule& c : GrilleComplete)
+            for (const TCellule& c : GrilleComplete)
                 if (c.Nom == premiere.cellule) {
                     const CodeAccord code =
                         AccordDeLigne(verbe, premiere.options, faits, c, d.correct);

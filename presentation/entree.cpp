@@ -27,7 +27,7 @@ std::u32string Normalise(std::string_view texte) {
     const std::string normal = NormaliseSaisie(texte);
     std::u32string points;
     for (std::string_view reste = normal; !reste.empty();) {
-        const utf8::Decodage d = utf8::Decode(reste);
+        const utf8::TDecodage d = utf8::Decode(reste);
         points += d.point;
         reste.remove_prefix(d.taille);
     }

@@ -80,7 +80,7 @@ std::string_view Cherche(std::span<const TLigne> lignes, std::string_view cle) {
 
 }  // namespace
 
-std::string_view GuideDuTemps(const Cellule& cellule) {
+std::string_view GuideDuTemps(const TCellule& cellule) {
     return Cherche(Temps, cellule.Nom);
 }
 
@@ -91,7 +91,7 @@ std::string_view GuideDeLOption(const TDescriptionOption& option) {
 std::string GuideLisible() {
     std::string r = "Les temps\n";
     std::string_view mode;
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         if (c.Mode != mode) {
             mode = c.Mode;
             r += "  " + std::string(c.Mode) + "\n";

@@ -19,7 +19,7 @@ std::string Cle(std::string_view s) {
     if (const std::size_t debut = DebutDuVerbe(s); debut > 0) s.remove_prefix(debut);
     std::string r;
     while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
+        const utf8::TDecodage d = utf8::Decode(s);
         static constexpr std::u32string_view Avec = U"àâäéèêëîïôöùûüçÿ", Sans = U"aaaeeeeiioouuucy";
         static_assert(Avec.size() == Sans.size());
         if (const auto k = Avec.find(d.point); k != std::u32string_view::npos)

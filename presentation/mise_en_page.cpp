@@ -10,15 +10,15 @@ namespace {
 constexpr std::string_view DebutGras = "\x1b[1m";
 constexpr std::string_view FinGras = "\x1b[0m";
 
-struct LigneBloc {
+struct TLigneBloc {
     std::size_t retrait;
     std::string_view texte;
     bool legende;
 };
 
 // One cell as its lines: the tense caption, then the forms under it.
-std::vector<LigneBloc> LignesBloc(const Cellule& c, const LignesGrille& lignes) {
-    std::vector<LigneBloc> bloc;
+std::vector<TLigneBloc> LignesBloc(const TCellule& c, const TLignesGrille& lignes) {
+    std::vector<TLigneBloc> bloc;
     const bool avecTemps = !c.Temps.empty();
     if (avecTemps) bloc.push_back({2, c.Temps, true});
     for (int i = 0; i < c.NombreLignes(); ++i)
@@ -26,9 +26,9 @@ std::vector<LigneBloc> LignesBloc(const Cellule& c, const LignesGrille& lignes) 
     return bloc;
 }
 
-std::size_t LargeurBloc(const std::vector<LigneBloc>& bloc) {
+std::size_t LargeurBloc(const std::vector<TLigneBloc>& bloc) {
     std::size_t largeur = 0;
-    for (const LigneBloc& l : bloc) largeur = std::max(largeur, l.retrait + LargeurTexte(l.texte));
+    for (const TLigneBloc& l : bloc) largeur = std::max(largeur, l.retrait + LargeurTexte(l.texte));
     return largeur;
 }
 
@@ -68,13 +68,13 @@ void AjouteLegende(std::string& sortie, std::string_view texte, bool gras) {
 
 // One tense under another, the usual case off a terminal: nothing to
 // measure, every line at its indent.
-std::string UneColonne(std::string_view entete, const LignesGrille& lignes, bool gras) {
+std::string UneColonne(std::string_view entete, const TLignesGrille& lignes, bool gras) {
     std::string sortie;
     sortie.reserve(entete.size() + 4096);
     sortie += entete;
     sortie += '\n';
     std::string_view mode;
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         if (c.Mode != mode) {
             mode = c.Mode;
             sortie += '\n';
@@ -104,12 +104,12 @@ std::size_t LargeurTexte(std::string_view texte) {
     }));
 }
 
-std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int largeur,
+std::string MiseEnPage(std::string_view entete, const TLignesGrille& lignes, int largeur,
                        bool gras) {
     if (largeur < LargeurMinimaleColonnes) return UneColonne(entete, lignes, gras);
-    std::vector<std::vector<LigneBloc>> blocs;
+    std::vector<std::vector<TLigneBloc>> blocs;
     std::vector<std::size_t> largeursBlocs;
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         blocs.push_back(LignesBloc(c, lignes));
         largeursBlocs.push_back(LargeurBloc(blocs.back()));
     }
@@ -149,9 +149,9 @@ std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int 
             for (std::size_t i = 0; i < hauteur; ++i) {
                 std::size_t occupe = 0, debutColonne = 0;
                 for (std::size_t k = rang; k < fin; ++k) {
-                    const std::vector<LigneBloc>& bloc = blocs[m.premier + k];
+                    const std::vector<TLigneBloc>& bloc = blocs[m.premier + k];
                     if (i < bloc.size()) {
-                        const LigneBloc& l = bloc[i];
+                        const TLigneBloc& l = bloc[i];
                         // Blanks only before something: no line ends with one.
                         sortie.append(debutColonne + l.retrait - occupe, ' ');
                         if (l.legende)

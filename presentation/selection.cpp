@@ -45,14 +45,14 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
 
 std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
                                            const TOptions& enVigueur, std::string_view forme,
-                                           const TAnalyse& analyse, const LignesGrille& lignes) {
+                                           const TAnalyse& analyse, const TLignesGrille& lignes) {
     std::vector<TLigneChoisie> choisies;
     for (const TLecture& l : analyse.lectures) {
         // A bare past participle (person 0) is wherever a compound line
         // shows it; any other reading names its line of the whole table.
         if (const auto rang = std::size_t(lexique::RangCellule(l.cellule));
             rang < GrilleComplete.size() && (l.cellule != "PartPasse" || l.personne != 0)) {
-            const Cellule& c = GrilleComplete[rang];
+            const TCellule& c = GrilleComplete[rang];
             const int ligne = l.personne - c.PremierePersonne;
             if (ligne >= 0 && ligne < c.NombreLignes()) choisies.push_back({rang, ligne});
             continue;
@@ -66,7 +66,7 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
         const TOptions accords[] = {enVigueur, accord(true, false), accord(false, true),
                                     accord(true, true)};
         for (const TOptions& o : accords) {
-            const LignesGrille g = o == enVigueur ? lignes : ConjugueGrille(verbe, o, faits);
+            const TLignesGrille g = o == enVigueur ? lignes : ConjugueGrille(verbe, o, faits);
             const std::size_t avant = choisies.size();
             for (std::size_t i = 0; i < Grille.size(); ++i)
                 if (EstCompose(Grille[i]))

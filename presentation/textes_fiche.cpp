@@ -172,7 +172,7 @@ std::string DecritPersonne(int personne) {
 }
 
 std::vector<std::string> Enonce(const TItem& item, GenreExercice genre) {
-    const std::string tete = "(" + item.Verbe + ", " + NomDuTemps(item.Cellule);
+    const std::string tete = "(" + item.Verbe + ", " + NomDuTemps(item.TCellule);
     if (genre == GenreExercice::TempsEntier || item.Reponses.size() != 1) {
         std::vector<std::string> lignes = {tete + ")"};
         for (const TReponse& r : item.Reponses) {
@@ -184,8 +184,8 @@ std::vector<std::string> Enonce(const TItem& item, GenreExercice genre) {
     }
     const TReponse& r = item.Reponses.front();
     const std::string personne = Personne(r);
-    if (genre == GenreExercice::Phrase && item.Cellule < Cadres.size()) {
-        const TCadre& cadre = Cadres[item.Cellule];
+    if (genre == GenreExercice::Phrase && item.TCellule < Cadres.size()) {
+        const TCadre& cadre = Cadres[item.TCellule];
         std::string s(cadre.Avant);
         s += Trou(r, s.empty());
         s += " (" + item.Verbe + (personne.empty() ? "" : ", " + personne) + ")";
@@ -193,7 +193,7 @@ std::vector<std::string> Enonce(const TItem& item, GenreExercice genre) {
         return {s};
     }
     std::string s = tete + (personne.empty() ? "" : ", " + personne) + ") " + Trou(r, true);
-    s += EstQuestion(r) ? " ?" : item.Cellule == 12 || item.Cellule == 13 ? " !" : " .";
+    s += EstQuestion(r) ? " ?" : item.TCellule == 12 || item.TCellule == 13 ? " !" : " .";
     return {s};
 }
 
@@ -251,7 +251,7 @@ std::string DecritDiagnostic(const TItem& item, const TVerdictReponse& d) {
             return "Juste, mais " + Ecart(d) + " : " + d.Attendue;
         case VerdictReponse::Faux: break;
     }
-    const std::string juste = AvecArticle(item.Cellule, true) + ", " + d.Attendue;
+    const std::string juste = AvecArticle(item.TCellule, true) + ", " + d.Attendue;
     if (d.Manque != GenreAccent::Aucun || d.EnTrop != GenreAccent::Aucun || d.Majuscules)
         return Ecart(d) + " : " + d.Attendue;
     if (d.Tape.empty()) return "Pas de réponse ; " + juste;
@@ -261,19 +261,19 @@ std::string DecritDiagnostic(const TItem& item, const TVerdictReponse& d) {
     // tense asked for first, where the pupil took the wrong person.
     std::vector<TLectureReponse> lues = d.Lectures;
     std::stable_partition(lues.begin(), lues.end(),
-                          [&](const TLectureReponse& l) { return l.Cellule == item.Cellule; });
+                          [&](const TLectureReponse& l) { return l.TCellule == item.TCellule; });
     std::string s = d.Tape + " : c'est ";
     std::size_t vus = 0;
     for (std::size_t i = 0; i < lues.size() && vus < 2; ++i) {
-        const std::size_t cellule = lues[i].Cellule;
+        const std::size_t cellule = lues[i].TCellule;
         bool deja = false;
-        for (std::size_t k = 0; k < i; ++k) deja = deja || lues[k].Cellule == cellule;
+        for (std::size_t k = 0; k < i; ++k) deja = deja || lues[k].TCellule == cellule;
         if (deja) continue;
         if (vus++ > 0) s += ", ou ";
         s += AvecArticle(cellule, false);
         std::string personnes;
         for (std::size_t k = i; k < lues.size(); ++k) {
-            if (lues[k].Cellule != cellule || lues[k].Personne == 0) continue;
+            if (lues[k].TCellule != cellule || lues[k].Personne == 0) continue;
             if (!personnes.empty()) personnes += " ou ";
             personnes += DecritPersonne(lues[k].Personne);
         }

@@ -24,7 +24,7 @@ std::string ObjetConjugue(const std::string& texte, const TOptions& options,
                           const TTraitsDemandes& traits) {
     TTamponSortie sortie;
     const std::unique_ptr<TEcrivain> ecrivain =
-        CreeEcrivain(FormatSortie::Json, sortie, options, 0, false, false, 2, traits);
+        CreeEcrivain(TFormatSortie::Json, sortie, options, 0, false, false, 2, traits);
     TVerbe verbe;
     verbe.DefinitVerbe(texte);
     const TFaits faits = PrepareVerbe(verbe);
@@ -40,7 +40,7 @@ std::string ObjetConjugue(const std::string& texte, const TOptions& options,
 std::string ObjetAnalyse(const std::string& texte, const TTraitsDemandes& traits) {
     TTamponSortie sortie;
     const std::unique_ptr<TEcrivainAnalyse> ecrivain =
-        CreeEcrivainAnalyse(FormatSortie::Json, sortie, false, 2, traits);
+        CreeEcrivainAnalyse(TFormatSortie::Json, sortie, false, 2, traits);
     ecrivain->Ecrit(texte, AnalyseTexte(texte));
     return std::string(sortie);
 }

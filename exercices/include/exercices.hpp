@@ -50,7 +50,7 @@ struct TReponse {
 
 struct TItem {
     std::string Verbe;               // as people write it: "se lever"
-    std::size_t Cellule = 0;         // index in Grille
+    std::size_t TCellule = 0;        // index in Grille
     std::vector<TReponse> Reponses;  // one, or a whole tense's persons
     // The auxiliary of a compound tense, "avoir" or "être"; "" for a simple one.
     std::string_view Auxiliaire;

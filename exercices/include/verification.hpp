@@ -17,8 +17,8 @@ enum class GenreAccent : unsigned char { Aucun, Aigu, Grave, Circonflexe, Trema,
 
 // A line of the verb's grid the typed answer is.
 struct TLectureReponse {
-    std::size_t Cellule = 0;  // index in GrilleComplete
-    int Personne = 0;         // 1 to 6; 0 for the cells without persons
+    std::size_t TCellule = 0;  // index in GrilleComplete
+    int Personne = 0;          // 1 to 6; 0 for the cells without persons
     bool operator==(const TLectureReponse&) const = default;
 };
 

@@ -16,8 +16,8 @@ namespace florimot {
 
 namespace lexique {
 
-const Cellule* Cherche(std::string_view nom) {
-    for (const Cellule& c : GrilleComplete)
+const TCellule* Cherche(std::string_view nom) {
+    for (const TCellule& c : GrilleComplete)
         if (c.Nom == nom) return &c;
     return nullptr;
 }
@@ -44,7 +44,7 @@ using lexique::Cherche;
 using lexique::PartPasse;
 
 // Moods whose simple lines carry a pronoun, and "que" in the subjonctif.
-bool AvecPronom(const Cellule& c) {
+bool AvecPronom(const TCellule& c) {
     return c.DecalageMode == ModeIndicatif || c.DecalageMode == ModeSubjonctif ||
            c.DecalageMode == ModeConditionnel;
 }
@@ -85,7 +85,7 @@ std::string_view MotInverse(std::string_view ligne) {
 }
 
 bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view forme) {
-    for (const Cellule& c : Grille) {
+    for (const TCellule& c : Grille) {
         if (!EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             if (mots.Tient(c, p, forme)) return true;
@@ -97,7 +97,7 @@ bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view form
 
 namespace lexique {
 
-TMotsGrille::TMotsGrille(const TVerbe& verbe, LignesGrille lignes, const TOptions& graphie)
+TMotsGrille::TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptions& graphie)
     : lignes_(std::move(lignes)),
       formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
 
@@ -106,7 +106,7 @@ TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
 
 TMotsGrille::~TMotsGrille() = default;
 
-std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
+std::string TMotsGrille::Mot(const TCellule& c, int personne) const {
     if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
     // The infinitive has no bare form of its own: its line, which the grid
     // read writes without a pronoun, is the word.
@@ -123,7 +123,7 @@ std::string TMotsGrille::Mot(const Cellule& c, int personne) const {
     return participe;
 }
 
-bool TMotsGrille::Tient(const Cellule& c, int personne, std::string_view forme) const {
+bool TMotsGrille::Tient(const TCellule& c, int personne, std::string_view forme) const {
     // Mot's answer, compared where it lies: a guess scans whole grids for
     // one word, and building each word was most of the scan.
     if (c.DecalageMode == ModeInfinitif) return lexique::Tient(Mot(c, personne), forme);
@@ -140,7 +140,7 @@ bool TMotsGrille::Tient(const Cellule& c, int personne, std::string_view forme) 
 std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_view forme) {
     std::vector<TLecture> lectures;
     if (forme.empty() || EstMarqueur(forme)) return lectures;
-    for (const Cellule& c : Grille) {
+    for (const TCellule& c : Grille) {
         if (EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             if (mots.Tient(c, p, forme)) lectures.push_back({c.Nom, p, false});
@@ -152,7 +152,7 @@ std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_vi
 }  // namespace lexique
 
 TOptions OptionsDeLecture(const TLecture& lecture) {
-    return Restreint(lecture.options, PorteeOption::Graphie);
+    return Restreint(lecture.options, TPorteeOption::Graphie);
 }
 
 namespace lexique {
@@ -161,7 +161,7 @@ bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLect
     if (forme.empty() || EstMarqueur(forme)) return false;
     if (lecture.cellule == PartPasse)
         return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(mots, forme);
-    const Cellule* c = Cherche(lecture.cellule);
+    const TCellule* c = Cherche(lecture.cellule);
     if (c == nullptr || EstCompose(*c) || lecture.personne < c->PremierePersonne ||
         lecture.personne > c->DernierePersonne)
         return false;
@@ -172,7 +172,7 @@ bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLect
     return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
 }
 
-LignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
+TLignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
     return ConjugueGrille(verbe, options, FaitsDuVerbe(verbe));
 }
 
@@ -188,8 +188,8 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
     const auto releve = [&](const TVerbe& v, TOptions options, const TFaits& faits) {
         options.Rectifiee = graphie.Rectifiee;
         options.Variante = graphie.Variante;
-        const LignesGrille lignes = ConjugueGrille(v, options, faits);
-        for (const Cellule& c : Grille) {
+        const TLignesGrille lignes = ConjugueGrille(v, options, faits);
+        for (const TCellule& c : Grille) {
             // Without the passif, a simple line ends in the verb itself.
             if (!options.Passif && !EstCompose(c)) continue;
             for (int i = 0; i < c.NombreLignes(); ++i) {
@@ -205,7 +205,7 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         // holds the feminine forms no line of the third persons shows
         // (échue: the impersonal il says il est échu).
         if (options.Passif || !(v.AvecEtre(options.AutreAuxiliaire) || v.EstPronominal())) return;
-        constexpr const Cellule& cellule = CelluleNommee("PartPasse");
+        constexpr const TCellule& cellule = CelluleNommee("PartPasse");
         for (int i = 1; i < cellule.NombreLignes(); i += 2) {
             const std::string_view p = lignes[cellule.Premier + i];
             if (!EstMarqueur(p) && !p.empty() &&
@@ -247,7 +247,7 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     if (lecture.inversion) {
         TOptions question = OptionsDeLecture(lecture);
         question.Interrogation = true;
-        const Cellule* c = Cherche(lecture.cellule);
+        const TCellule* c = Cherche(lecture.cellule);
         return c != nullptr && !EstCompose(*c) && AvecPronom(*c) && lecture.personne == 1 &&
                !forme.empty() && MotInverse(lexique::GrilleLue(v, question)[c->Premier]) == forme;
     }
@@ -271,20 +271,20 @@ void FormesDuVerbe(const TVerbe& verbe, const TOptions& graphie,
             mot.remove_prefix(barre + 1);
         }
     };
-    for (const Cellule& c : Grille)
+    for (const TCellule& c : Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             chaque(mots.Mot(c, p),
                    EstCompose(c) ? TLecture{PartPasse, 0, false} : TLecture{c.Nom, p, false});
     // The infinitive, so that "parler" is read as itself and never guessed
     // as the form of some "parlerer".
-    constexpr const Cellule& infinitif = CelluleNommee("InfPres");
+    constexpr const TCellule& infinitif = CelluleNommee("InfPres");
     chaque(mots.Mot(infinitif, 0), {infinitif.Nom, 0, false});
     for (const std::string& p : ParticipesAccordes(verbe, graphie))
         chaque(p, {PartPasse, 0, false});
     TOptions question = graphie;
     question.Interrogation = true;
-    const LignesGrille questions = GrilleLue(verbe, question);
-    for (const Cellule& c : Grille) {
+    const TLignesGrille questions = GrilleLue(verbe, question);
+    for (const TCellule& c : Grille) {
         if (EstCompose(c) || !AvecPronom(c)) continue;
         const std::string_view mot = MotInverse(questions[c.Premier]);
         if (!mot.empty() && !Tient(mots.Mot(c, 1), mot)) chaque(mot, {c.Nom, 1, true});

@@ -65,7 +65,7 @@ std::string TexteDesQueues() {
         // Both spellings and both series: cèderai, assieds, paye.
         for (const TOptions& graphie : Graphies) {
             const TMotsGrille mots(v, ConjugueGrille(v, graphie), graphie);
-            for (const Cellule& c : Grille)
+            for (const TCellule& c : Grille)
                 for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
                     if (std::string f = mots.Mot(c, p); !f.empty()) formes.push_back(std::move(f));
         }

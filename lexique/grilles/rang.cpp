@@ -14,7 +14,7 @@ namespace {
 std::string Plie(std::string_view s) {
     std::string r;
     while (!s.empty()) {
-        const utf8::Decodage d = utf8::Decode(s);
+        const utf8::TDecodage d = utf8::Decode(s);
         const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
         if (const auto k = a.find(d.point); k != std::u32string_view::npos)
             utf8::Encode(b[k], r);

@@ -84,16 +84,16 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options = {});
 std::string ConjugueForme(const TVerbe& verbe, std::uint8_t CodeTemps, std::uint8_t DecalageMode,
                           int Personne, const TOptions& options = {}, const TFaits& faits = {});
 
-struct Cellule;
+struct TCellule;
 
 // The same line named by its cell: the person counts from the cell's
 // PremierePersonne to its DernierePersonne.
-std::string ConjugueForme(const TVerbe& verbe, const Cellule& cellule, int Personne,
+std::string ConjugueForme(const TVerbe& verbe, const TCellule& cellule, int Personne,
                           const TOptions& options = {}, const TFaits& faits = {});
 
 // One cell of the conjugation grid: a list of the window, a block of the
 // command line's output.
-struct Cellule {
+struct TCellule {
     std::string_view Nom;    // component name, "PresInd"
     std::string_view Mode;   // group caption, "Indicatif"
     std::string_view Temps;  // tense caption, "Présent" ("" for the participle)
@@ -106,7 +106,7 @@ struct Cellule {
     constexpr int NombreLignes() const { return DernierePersonne - PremierePersonne + 1; }
 };
 
-constexpr bool EstCompose(const Cellule& c) {
+constexpr bool EstCompose(const TCellule& c) {
     return EstCompose(c.CodeTemps);
 }
 
@@ -124,7 +124,7 @@ inline constexpr int NombreLignesComplet = 106;
 
 // The whole table, in the order the lists are filled: its first 18 cells are
 // Grille, then the forms without person a conjugation book adds.
-inline constexpr std::array<Cellule, 24> GrilleComplete = {{
+inline constexpr std::array<TCellule, 24> GrilleComplete = {{
     {"PresInd", "Indicatif", "Présent", 0, 0, 1, 6, 0},
     {"PCInd", "Indicatif", "Passé Composé", 10, 0, 1, 6, 6},
     {"ImpInd", "Indicatif", "Imparfait", 1, 0, 1, 6, 12},
@@ -153,7 +153,7 @@ inline constexpr std::array<Cellule, 24> GrilleComplete = {{
 
 // The cell named `nom` ("PresInd"), found while compiling: a name no cell
 // has reads past the table and does not compile.
-consteval const Cellule& CelluleNommee(std::string_view nom) {
+consteval const TCellule& CelluleNommee(std::string_view nom) {
     std::size_t i = 0;
     while (GrilleComplete[i].Nom != nom) ++i;
     return GrilleComplete[i];
@@ -161,8 +161,8 @@ consteval const Cellule& CelluleNommee(std::string_view nom) {
 
 namespace detail {
 template <std::size_t N, std::size_t M>
-constexpr std::array<Cellule, N> Debut(const std::array<Cellule, M>& cellules) {
-    std::array<Cellule, N> debut{};
+constexpr std::array<TCellule, N> Debut(const std::array<TCellule, M>& cellules) {
+    std::array<TCellule, N> debut{};
     for (std::size_t i = 0; i < N; ++i) debut[i] = cellules[i];
     return debut;
 }
@@ -170,40 +170,40 @@ constexpr std::array<Cellule, N> Debut(const std::array<Cellule, M>& cellules) {
 
 // The 18 cells of the conjugated tenses and the participe présent: what the
 // TSV writes, and what the analysis of a form reads.
-inline constexpr std::array<Cellule, 18> Grille = detail::Debut<18>(GrilleComplete);
+inline constexpr std::array<TCellule, 18> Grille = detail::Debut<18>(GrilleComplete);
 
 // The finished lines of one verb, cell after cell in the order of
 // GrilleComplete, kept end to end in one buffer: a grid costs one
 // allocation, not 106. size() counts the lines of Grille only, the ones
 // readers of the 18 cells walk through; the others follow them.
-class LignesGrille {
+class TLignesGrille {
 public:
     std::string_view operator[](std::size_t i) const {
         return std::string_view(Texte).substr(Debut[i], Debut[i + 1] - Debut[i]);
     }
     static constexpr std::size_t size() { return NombreLignesGrille; }
     static constexpr std::size_t Complet() { return NombreLignesComplet; }
-    bool operator==(const LignesGrille&) const = default;
+    bool operator==(const TLignesGrille&) const = default;
 
 private:
-    friend LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options,
-                                       const TFaits& faits);
+    friend TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options,
+                                        const TFaits& faits);
     std::string Texte;
     std::array<std::uint32_t, NombreLignesComplet + 1> Debut{};
 };
 
-LignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
-                            const TFaits& faits = {});
+TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
+                             const TFaits& faits = {});
 
 // Whether the grid holds no form at all: a word that is not a verb, or one
 // every line of which is a marker ("entre", which no model knows).
-bool AucuneForme(const LignesGrille& lignes);
+bool AucuneForme(const TLignesGrille& lignes);
 
 // AutreForme for the grid already built under these options and facts
 // (`ici`): only the other series' grid is built, with the same facts, so
 // that the line named is one the verb's grid has.
 std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                       const LignesGrille& ici);
+                       const TLignesGrille& ici);
 
 // The bytes a front end wraps each line of a grid in, so that the lines are
 // written once, straight into its own output: Debut then Prefixe[i] before
@@ -211,7 +211,7 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFait
 // person, as in LignesGrille), Fin after every line. The engine copies them
 // as they are. Debut is what changes from one verb to the next (TSV's word),
 // so that the prefixes can be made once for all verbs.
-struct CadreGrille {
+struct TCadreGrille {
     std::string_view Debut;
     std::array<std::string_view, NombreLignesComplet> Prefixe{};
     std::string_view Fin;
@@ -226,7 +226,7 @@ struct CadreGrille {
 // cadre.TailleMax() bytes; returns the end of what was written. A word that
 // is not a verb gets its frame around empty lines.
 char* ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                     const CadreGrille& cadre, char* tampon);
+                     const TCadreGrille& cadre, char* tampon);
 
 // The verb whose conjugation this one follows, as conjugation books name it
 // ("placer" for commencer): one whose bare forms follow the same pattern of

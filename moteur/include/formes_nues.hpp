@@ -25,7 +25,7 @@ inline constexpr std::uint8_t SlotParticipePresent = 47;
 // The plan a model draws for one verb, and which compound forms it has:
 // the engine's own business.
 struct TPlan;
-enum class Composes : std::uint8_t;
+enum class TComposes : std::uint8_t;
 
 // One request's bare form, in pieces, so that a line can put its pronouns,
 // its negation or its inversion between them.
@@ -105,7 +105,7 @@ private:
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
     std::uint64_t Marqueurs_ = 0;
-    Composes Composes_{};  // Composes::Tous
+    TComposes Composes_{};  // Composes::Tous
     // The common case, decided once: every compound form exists.
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;

@@ -29,11 +29,11 @@ struct TOptions {
 // What an option changes: the words around the verb (a line option), or
 // the verb's own letters (a spelling option, which the form index and the
 // bare forms know of).
-enum class PorteeOption : unsigned char { Ligne, Graphie };
+enum class TPorteeOption : unsigned char { Ligne, Graphie };
 
 struct TDescriptionOption {
     bool TOptions::*Champ;
-    PorteeOption Portee;
+    TPorteeOption Portee;
     std::string_view Nom;                      // "Feminin"; the window's menu item is "Feminin1"
     std::array<std::string_view, 2> Drapeaux;  // "--feminin", "--féminin"; "" for none
     std::string_view CleJson;                  // "feminin"
@@ -47,20 +47,20 @@ struct TDescriptionOption {
 // One row an option; the window's items and the flags come in this order.
 // clang-format off
 inline constexpr std::array<TDescriptionOption, 7> DescriptionsOptions = {{
-    {&TOptions::Feminin, PorteeOption::Ligne, "Feminin", {"--feminin", "--féminin"}, "feminin",
+    {&TOptions::Feminin, TPorteeOption::Ligne, "Feminin", {"--feminin", "--féminin"}, "feminin",
      "féminin", "&Féminin", "F5", "options/feminin", 'f'},
-    {&TOptions::Negation, PorteeOption::Ligne, "Negation", {"--negation", "--négation"},
+    {&TOptions::Negation, TPorteeOption::Ligne, "Negation", {"--negation", "--négation"},
      "negation", "négation", "&Négation", "F6", "options/negation", 'n'},
-    {&TOptions::Interrogation, PorteeOption::Ligne, "Interrogation", {"--interrogation", ""},
+    {&TOptions::Interrogation, TPorteeOption::Ligne, "Interrogation", {"--interrogation", ""},
      "interrogation", "interrogation", "&Interrogation", "F7", "options/interrogation", 'i'},
-    {&TOptions::Passif, PorteeOption::Ligne, "Passif", {"--passif", ""}, "passif",
+    {&TOptions::Passif, TPorteeOption::Ligne, "Passif", {"--passif", ""}, "passif",
      "voix passive", "&Voix passive", "F8", "options/passif", 'p'},
-    {&TOptions::Rectifiee, PorteeOption::Graphie, "Rectifiee", {"--rectifiee", "--rectifiée"},
+    {&TOptions::Rectifiee, TPorteeOption::Graphie, "Rectifiee", {"--rectifiee", "--rectifiée"},
      "rectifiee", "orthographe rectifiée", "&Orthographe rectifiée (1990)", "F9",
      "options/rectifiee", 'r'},
-    {&TOptions::Variante, PorteeOption::Graphie, "Variante", {"--variante", ""}, "variante",
+    {&TOptions::Variante, TPorteeOption::Graphie, "Variante", {"--variante", ""}, "variante",
      "autre forme", "&Autre forme", "F10", "options/variante", 'v'},
-    {&TOptions::AutreAuxiliaire, PorteeOption::Ligne, "AutreAuxiliaire", {"--auxiliaire", ""},
+    {&TOptions::AutreAuxiliaire, TPorteeOption::Ligne, "AutreAuxiliaire", {"--auxiliaire", ""},
      "autre_auxiliaire", "autre auxiliaire", "A&utre auxiliaire", "F11", "options/auxiliaire",
      'a'},
 }};
@@ -79,7 +79,7 @@ constexpr void Active(TOptions& options, const TDescriptionOption& d, bool oui =
 
 // The options of one reach only: `Graphie` keeps the spelling and the
 // series, `Ligne` the rest.
-constexpr TOptions Restreint(const TOptions& options, PorteeOption portee) {
+constexpr TOptions Restreint(const TOptions& options, TPorteeOption portee) {
     TOptions r;
     for (const TDescriptionOption& d : DescriptionsOptions)
         if (d.Portee == portee) Active(r, d, EstActive(options, d));
@@ -104,7 +104,7 @@ constexpr const TDescriptionOption* OptionDuDrapeau(std::string_view drapeau) {
 
 // Every combination of the options of `portee`, the others left off, fewest
 // options first, and in the order of the table among as many.
-template <PorteeOption portee>
+template <TPorteeOption portee>
 constexpr auto Combinaisons() {
     constexpr std::size_t n = [] {
         std::size_t k = 0;

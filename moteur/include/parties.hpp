@@ -22,7 +22,7 @@ struct TParties {
 
 // `ligne` is the line of `cellule` for person `personne` (counted as the
 // cell counts them) of `verbe`, as ConjugueGrille wrote it under `options`.
-TParties PartiesDeLigne(const TVerbe& verbe, const Cellule& cellule, const TOptions& options,
+TParties PartiesDeLigne(const TVerbe& verbe, const TCellule& cellule, const TOptions& options,
                         std::string_view ligne);
 
 // The auxiliary the verb's compound tenses take in the active voice: "être"

@@ -22,7 +22,7 @@ std::string_view NomSchema(TSchemaTraits schema);
 // "Mood=Ind|Number=Sing|Person=1|Tense=Pres|VerbForm=Fin". A compound form
 // has in UD the features of its conjugated auxiliary, as UD gives them to
 // that word; "" for a person the cell does not have.
-std::string TraitsCase(TSchemaTraits schema, const Cellule& cellule, int personne);
+std::string TraitsCase(TSchemaTraits schema, const TCellule& cellule, int personne);
 
 // The same for a cell named as GrilleComplete names it ("PresInd"); "" for
 // a name no cell has.

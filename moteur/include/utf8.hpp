@@ -9,7 +9,7 @@ namespace florimot::utf8 {
 
 inline constexpr char32_t Remplacement = 0xFFFD;
 
-struct Decodage {
+struct TDecodage {
     char32_t point;
     std::size_t taille;  // bytes consumed, at least 1
     bool valide;
@@ -18,7 +18,7 @@ struct Decodage {
 // Decodes the character at the start of `s` (which must not be empty).
 // A malformed sequence, overlong form, surrogate or value past U+10FFFF
 // consumes one byte and is reported invalid.
-constexpr Decodage Decode(std::string_view s) {
+constexpr TDecodage Decode(std::string_view s) {
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char c = b(0);
     if (c < 0x80) return {c, 1, true};
@@ -68,7 +68,7 @@ inline void Encode(char32_t point, std::string& sortie) {
 
 constexpr bool EstValide(std::string_view s) {
     while (!s.empty()) {
-        const Decodage d = Decode(s);
+        const TDecodage d = Decode(s);
         if (!d.valide) return false;
         s.remove_prefix(d.taille);
     }

@@ -29,10 +29,10 @@ enum class CodeAccord : std::uint8_t {
 // The reason for the lines of `cellule` that hold a form; Aucun for a cell
 // without a past participle (a simple tense of the active voice).
 CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                           const Cellule& cellule);
+                           const TCellule& cellule);
 // The same for one line of that cell: Aucun for a marker ("-").
 CodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                         const Cellule& cellule, std::string_view ligne);
+                         const TCellule& cellule, std::string_view ligne);
 
 // A stable name for scripts ("etre", "pronominal-indirect"); "" for Aucun.
 std::string_view CleAccord(CodeAccord code);
@@ -41,13 +41,13 @@ std::string_view CleAccord(CodeAccord code);
 std::string PhraseAccord(CodeAccord code, const TVerbe& verbe);
 
 // "indicatif passé composé", "conditionnel passé 1re forme", "participe passé".
-std::string LegendeCellule(const Cellule& cellule);
+std::string LegendeCellule(const TCellule& cellule);
 
 // The readable block the command line prints after a grid: a caption, then
 // for each reason the cells whose lines it explains ("  indicatif passé
 // composé, …, gérondif passé : auxiliaire avoir : …"), in the grid's order;
 // "" for a grid with no past participle.
 std::string PourquoiLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                            const LignesGrille& lignes);
+                            const TLignesGrille& lignes);
 
 }  // namespace florimot

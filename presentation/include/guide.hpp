@@ -13,7 +13,7 @@ namespace florimot {
 
 // "passé simple : récit écrit, une action passée et achevée — Il ouvrit la
 // porte." for PSInd; "" for a cell the guide lacks.
-std::string_view GuideDuTemps(const Cellule& cellule);
+std::string_view GuideDuTemps(const TCellule& cellule);
 
 // What an option does ("" for one the guide lacks).
 std::string_view GuideDeLOption(const TDescriptionOption& option);

@@ -21,7 +21,8 @@ inline constexpr int LargeurMinimaleColonnes = 40;
 // as its longest line (a line is never cut: fewer columns are taken instead),
 // the tenses of a mode kept together in the grid's order. `gras` puts the mode
 // and tense captions in ANSI bold. Every line ends with "\n", none with a blank.
-std::string MiseEnPage(std::string_view entete, const LignesGrille& lignes, int largeur, bool gras);
+std::string MiseEnPage(std::string_view entete, const TLignesGrille& lignes, int largeur,
+                       bool gras);
 
 // Characters (UTF-8 code points) in `texte`, which is what a terminal gives a
 // line of the grid: the engine writes precomposed letters only.

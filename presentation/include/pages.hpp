@@ -20,7 +20,7 @@ inline constexpr std::string_view DebutsPages[] = {"PresImp", "InfPres"};
 // no cell has.
 constexpr int PageDeCellule(std::string_view nom) {
     int page = 1;
-    for (const Cellule& c : GrilleComplete) {
+    for (const TCellule& c : GrilleComplete) {
         if (page <= std::ssize(detail::DebutsPages) && c.Nom == detail::DebutsPages[page - 1])
             ++page;
         if (c.Nom == nom) return page;
@@ -28,7 +28,7 @@ constexpr int PageDeCellule(std::string_view nom) {
     return 0;
 }
 
-constexpr int PageDeCellule(const Cellule& cellule) {
+constexpr int PageDeCellule(const TCellule& cellule) {
     return PageDeCellule(cellule.Nom);
 }
 

@@ -38,7 +38,7 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
 // The same, `lignes` being the grid under `enVigueur` already built.
 std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& faits,
                                            const TOptions& enVigueur, std::string_view forme,
-                                           const TAnalyse& analyse, const LignesGrille& lignes);
+                                           const TAnalyse& analyse, const TLignesGrille& lignes);
 
 // Whether `texte`, normalised, starts as a line of the grid is written: with
 // a subject pronoun, que or ne ("nous", "j'ai", "qu'il", "ne"). An entry

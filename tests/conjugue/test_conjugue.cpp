@@ -44,7 +44,7 @@ TEST(ConjugueTsv, QuatreVingtDixHuitLignesDansLOrdreDeLaGrille) {
 
     // Every request once, in the grid's order, with its person.
     std::size_t i = 1;
-    for (const florimot::Cellule& c : florimot::Grille)
+    for (const florimot::TCellule& c : florimot::Grille)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p, ++i) {
             const auto champs = Champs(lignes[i]);
             ASSERT_EQ(champs.size(), 4u) << lignes[i];

@@ -152,7 +152,7 @@ TEST(ConjugueFiltre, CommeDansLaSortieComplete) {
                     if (complet.HasMember("cellules")) {
                         if (p > 0) pose("personne", rapidjson::Value(p));
                         rapidjson::Value cellules(rapidjson::kObjectType);
-                        for (const florimot::Cellule& c : florimot::Grille)
+                        for (const florimot::TCellule& c : florimot::Grille)
                             for (const std::size_t i : filtre.Lignes()) {
                                 if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes()))
                                     continue;

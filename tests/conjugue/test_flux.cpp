@@ -11,7 +11,7 @@
 
 TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
     std::vector<std::pair<std::string, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
+    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
         lues.emplace_back(std::string(l.texte), l.valide);
     });
     const std::string texte = "céder\r\nhaïr\n\nfin";
@@ -25,14 +25,14 @@ TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
 
 TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
     std::vector<std::pair<std::size_t, bool>> lues;
-    florimot::LecteurLignes lecteur([&](const florimot::LecteurLignes::Ligne& l) {
+    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
         lues.emplace_back(l.texte.size(), l.valide);
     });
     lecteur.Ajoute(std::string(10000, 'a') + "\xff\n" + std::string(10000, 'b') + "\n");
     lecteur.Termine();
     ASSERT_EQ(lues.size(), 2u);
-    EXPECT_EQ(lues[0], std::make_pair(florimot::LecteurLignes::LongueurGardee, false));
-    EXPECT_EQ(lues[1], std::make_pair(florimot::LecteurLignes::LongueurGardee, true));
+    EXPECT_EQ(lues[0], std::make_pair(florimot::TLecteurLignes::LongueurGardee, false));
+    EXPECT_EQ(lues[1], std::make_pair(florimot::TLecteurLignes::LongueurGardee, true));
 }
 
 // A line is valid exactly when its bytes are UTF-8 without NUL, whether it
@@ -57,8 +57,8 @@ TEST(LecteurLignes, ValiditeQuelleQueSoitLaCoupe) {
             florimot::utf8::EstValide(ligne) && ligne.find('\0') == std::string::npos;
         for (const std::size_t bloc : {std::size_t(1), std::size_t(2), ligne.size() + 1}) {
             std::vector<bool> valides;
-            florimot::LecteurLignes lecteur(
-                [&](const florimot::LecteurLignes::Ligne& l) { valides.push_back(l.valide); });
+            florimot::TLecteurLignes lecteur(
+                [&](const florimot::TLecteurLignes::Ligne& l) { valides.push_back(l.valide); });
             const std::string texte = ligne + "\nfin\n";
             for (std::size_t i = 0; i < texte.size(); i += bloc)
                 lecteur.Ajoute(std::string_view(texte).substr(i, bloc));

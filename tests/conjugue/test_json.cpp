@@ -21,8 +21,8 @@ std::vector<std::string> Coupe(const std::string& texte, char separateur) {
     return morceaux;
 }
 
-const florimot::Cellule& CelluleNommee(const std::string& nom) {
-    for (const florimot::Cellule& c : florimot::GrilleComplete)
+const florimot::TCellule& CelluleNommee(const std::string& nom) {
+    for (const florimot::TCellule& c : florimot::GrilleComplete)
         if (c.Nom == nom) return c;
     throw std::out_of_range(nom);
 }
@@ -64,7 +64,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
         } else if (champs[1] == "Groupe") {
             EXPECT_EQ(essais::Texte(objet["groupe"]), champs[3]);
         } else {
-            const florimot::Cellule& c = CelluleNommee(champs[1]);
+            const florimot::TCellule& c = CelluleNommee(champs[1]);
             ASSERT_TRUE(objet["cellules"].HasMember(champs[1].c_str())) << ligne;
             const rapidjson::Value& formes = objet["cellules"][champs[1].c_str()];
             ASSERT_EQ(formes.Size(), rapidjson::SizeType(c.NombreLignes()));

@@ -78,7 +78,7 @@ TEST(MiseEnPage, ColonnesSelonLaLargeur) {
         // Nothing lost nor cut, whatever the layout: every form is there.
         florimot::TVerbe verbe;
         verbe.DefinitVerbe("parler");
-        const florimot::LignesGrille grille = florimot::ConjugueGrille(verbe);
+        const florimot::TLignesGrille grille = florimot::ConjugueGrille(verbe);
         for (std::size_t i = 0; i < grille.size(); ++i)
             EXPECT_NE(LigneDe(lignes, grille[i]), -1) << grille[i];
     }
@@ -144,7 +144,7 @@ TEST(Presentation, TerminalCOLUMNSEtNO_COLOR) {
         {true, "99999999999", nullptr, 0, 0, true},
     };
     for (const Cas& c : cas) {
-        const florimot::Presentation p =
+        const florimot::TPresentation p =
             florimot::ChoisitPresentation(c.terminal, c.colonnes, c.sansCouleur, c.largeurTerminal);
         EXPECT_EQ(p.largeur, c.largeur) << (c.colonnes ? c.colonnes : "-");
         EXPECT_EQ(p.gras, c.gras) << (c.colonnes ? c.colonnes : "-");

@@ -76,12 +76,12 @@ TEST(Fiche, AucunItemQueLeVerbeNAdmetPas) {
                 ++items;
                 for (const TReponse& r : item.Reponses) {
                     EXPECT_TRUE(PersonneAdmise(faits, r.Personne))
-                        << infinitif << ' ' << Grille[item.Cellule].Nom << ' ' << r.Personne;
+                        << infinitif << ' ' << Grille[item.TCellule].Nom << ' ' << r.Personne;
                     ASSERT_FALSE(r.Lignes.empty());
                     EXPECT_EQ(r.Lignes.front(),
                               ConjugueForme(
-                                  verbe, Grille[item.Cellule],
-                                  Grille[item.Cellule].PremierePersonne + static_cast<int>(r.Rang),
+                                  verbe, Grille[item.TCellule],
+                                  Grille[item.TCellule].PremierePersonne + static_cast<int>(r.Rang),
                                   options, faits));
                     for (const std::string& l : r.Lignes)
                         EXPECT_FALSE(EstMarqueur(l)) << infinitif << ' ' << l;

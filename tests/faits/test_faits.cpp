@@ -92,8 +92,8 @@ TEST(Faits, LignesDesVerbesConnus) {
         const std::string_view o = c.options;
         const florimot::TOptions options{o.find('f') != o.npos, o.find('n') != o.npos, false,
                                          o.find('p') != o.npos};
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, options, f);
-        for (const florimot::Cellule& cel : florimot::Grille) {
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, options, f);
+        for (const florimot::TCellule& cel : florimot::Grille) {
             if (cel.Nom != c.cellule) continue;
             EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
                 << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;

@@ -96,7 +96,7 @@ protected:
         QStringList etat{Verbe()->displayText(), Etiquette("VerbeL")->text(),
                          Etiquette("Groupe")->text(), Etiquette("PartPres")->text(),
                          QString::number(Composant<QTabBar>("PageSet")->currentIndex())};
-        for (const Cellule& c : Grille)
+        for (const TCellule& c : Grille)
             if (c.Nom != "PartPres") etat << Lignes(Liste(c.Nom));
         return etat;
     }
@@ -105,8 +105,8 @@ protected:
     void VerifieGrille(const QString& mot) {
         TVerbe verbe;
         verbe.DefinitVerbe(Blancs(mot).toStdString());
-        const LignesGrille attendu = ConjugueGrille(verbe);
-        for (const Cellule& c : GrilleComplete) {
+        const TLignesGrille attendu = ConjugueGrille(verbe);
+        for (const TCellule& c : GrilleComplete) {
             QStringList lignes;
             for (int k = 0; k < c.NombreLignes(); ++k)
                 lignes << QString::fromUtf8(attendu[c.Premier + k]);

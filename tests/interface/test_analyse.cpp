@@ -43,7 +43,7 @@ class TestAnalyse : public QObject {
     // The selected lines, as "PresInd:nous allions", in grid order.
     QStringList Choisies() {
         QStringList choisies;
-        for (const Cellule& c : GrilleComplete)
+        for (const TCellule& c : GrilleComplete)
             if (auto* l = Ecran->findChild<QListWidget*>(QString::fromLatin1(c.Nom.data())))
                 for (int i = 0; i < l->count(); ++i)
                     if (l->item(i)->isSelected())

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(boite.Titre, QStringLiteral("Avertissement"));
         QVERIFY(boite.Genre == TDialogues::Icone::Information);
         QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
-        for (const Cellule& c : Grille) {
+        for (const TCellule& c : Grille) {
             if (c.Nom == "PartPres") continue;
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));
         }
@@ -228,7 +228,7 @@ private slots:
     void deuxFoisDeSuite() {
         Conjugue("aimer");
         Conjugue("finir");
-        for (const Cellule& c : Grille)
+        for (const TCellule& c : Grille)
             if (c.Nom != "PartPres") QCOMPARE(Liste(c.Nom)->count(), c.NombreLignes());
         QCOMPARE(Liste("PresImp")->count(), 3);
         QCOMPARE(Liste("PCImp")->count(), 3);

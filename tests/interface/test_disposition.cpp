@@ -191,7 +191,7 @@ private slots:
         Conjugue("aimer");
         QTRY_VERIFY(Ecran->width() > TEcran::TailleInitiale.width());
         QVERIFY(Ecran->frameGeometry().width() <= Ecran->screen()->availableGeometry().width());
-        for (const Cellule& c : Grille)
+        for (const TCellule& c : Grille)
             if (PageDeCellule(c) == 1)
                 for (int k = 0; k < Liste(c.Nom)->count(); ++k)
                     QVERIFY2(Liste(c.Nom)->item(k)->toolTip().isEmpty(),
@@ -216,7 +216,7 @@ private slots:
         }
         Verbe()->setFocus();
         QStringList ordre{"Verbe"}, attendu{"Verbe", "Conjugue"};
-        for (const Cellule& c : Grille)
+        for (const TCellule& c : Grille)
             if (PageDeCellule(c) == 1) attendu << Texte(c.Nom);
         while (ordre.size() < attendu.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -46,7 +46,7 @@ private slots:
 
         // Every cell of the engine's grid has its list, empty, on its page,
         // under its tense caption.
-        for (const Cellule& c : GrilleComplete) {
+        for (const TCellule& c : GrilleComplete) {
             if (c.Nom == "PartPres") continue;
             QListWidget* liste = Liste(c.Nom);
             QCOMPARE(liste->count(), 0);

@@ -49,7 +49,7 @@ class TestImpression : public QObject {
     QTabBar* Onglets() { return Composant<QTabBar>("PageSet"); }
     QList<QListWidget*> Listes() {
         QList<QListWidget*> listes;
-        for (const Cellule& c : GrilleComplete)
+        for (const TCellule& c : GrilleComplete)
             if (c.Nom != "PartPres")
                 listes << Composant<QListWidget>(
                     QByteArray(c.Nom.data(), c.Nom.size()).constData());
@@ -68,7 +68,7 @@ class TestImpression : public QObject {
         for (const char* nom : Visibles)
             if (pilote::Composant<QWidget>(&racine, nom)->isVisibleTo(&racine))
                 releve << QString::fromLatin1(nom);
-        for (const Cellule& c : GrilleComplete) {
+        for (const TCellule& c : GrilleComplete) {
             if (c.Nom == "PartPres") continue;
             auto* liste = pilote::Composant<QListWidget>(
                 &racine, QByteArray(c.Nom.data(), c.Nom.size()).constData());

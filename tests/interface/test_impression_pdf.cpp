@@ -294,7 +294,7 @@ private slots:
         TOptions options;
         for (const Qt::Key touche : touches)
             Active(options, DescriptionsOptions[std::size_t(touche - Qt::Key_F5)]);
-        const LignesGrille grille = ConjugueGrille(v, options, PrepareVerbe(v));
+        const TLignesGrille grille = ConjugueGrille(v, options, PrepareVerbe(v));
         for (std::size_t i = 0; i < grille.size(); ++i) {
             const QString l = QString::fromUtf8(grille[i]).replace(QChar(0x00A0), u' ');
             QVERIFY2(l == u'-' || texte.contains(l),

@@ -100,8 +100,8 @@ private slots:
         verbe.DefinitVerbe(touches.toStdString());
         QCOMPARE(QString::fromStdString(DecritOptions(Ecran->Options(), verbe)), legende);
         QCOMPARE(Liste("PresInd")->item(0)->text(), present);
-        const LignesGrille attendu = ConjugueGrille(verbe, Ecran->Options());
-        for (const Cellule& c : Grille)
+        const TLignesGrille attendu = ConjugueGrille(verbe, Ecran->Options());
+        for (const TCellule& c : Grille)
             if (c.Nom != "PartPres")
                 for (int k = 0; k < c.NombreLignes(); ++k)
                     QCOMPARE(Liste(c.Nom)->item(k)->text(),

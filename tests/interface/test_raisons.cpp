@@ -121,7 +121,7 @@ private slots:
     void guideDesTemps() {
         // Each tense title says what the tense is for.
         int titres = 0;
-        for (const Cellule& c : GrilleComplete)
+        for (const TCellule& c : GrilleComplete)
             for (QLabel* titre : Ecran->findChildren<QLabel*>())
                 if (titre->text() == QString::fromUtf8(c.Temps.data(), qsizetype(c.Temps.size())) &&
                     !c.Temps.empty() && titre->toolTip().contains(QStringLiteral(" — "))) {

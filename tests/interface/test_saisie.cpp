@@ -122,7 +122,7 @@ private slots:
         QTest::keyClick(Verbe(), Qt::Key_Return);
         TVerbe verbe;
         verbe.DefinitVerbe(texte.toStdString());
-        const LignesGrille grille = ConjugueGrille(verbe);
+        const TLignesGrille grille = ConjugueGrille(verbe);
         const auto* present = Ecran->findChild<QListWidget*>(QStringLiteral("PresInd"));
         QCOMPARE(present->count(), 6);
         for (int i = 0; i < 6; ++i)

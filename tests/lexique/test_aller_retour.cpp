@@ -68,13 +68,13 @@ std::vector<std::string> Echantillon() {
     return verbes;
 }
 
-const Cellule& Nommee(std::string_view nom) {
+const TCellule& Nommee(std::string_view nom) {
     return *std::find_if(GrilleComplete.begin(), GrilleComplete.end(),
-                         [&](const Cellule& c) { return c.Nom == nom; });
+                         [&](const TCellule& c) { return c.Nom == nom; });
 }
 
 struct Source {
-    const Cellule* cellule;
+    const TCellule* cellule;
     int personne;
     TOptions options;
 };
@@ -99,12 +99,12 @@ TEST(AllerRetour, ChaqueLigneSeRelit) {
         // Each line in the order first written, with every cell that writes it.
         std::vector<std::pair<std::string, std::vector<Source>>> lignes;
         std::unordered_map<std::string, std::size_t> rangs;
-        for (const TOptions& graphie : Combinaisons<PorteeOption::Graphie>())
-            for (const TOptions& ligne : Combinaisons<PorteeOption::Ligne>()) {
+        for (const TOptions& graphie : Combinaisons<TPorteeOption::Graphie>())
+            for (const TOptions& ligne : Combinaisons<TPorteeOption::Ligne>()) {
                 const TOptions o = Reunies(ligne, graphie);
-                const LignesGrille grille = ConjugueGrille(verbe, o, faits);
+                const TLignesGrille grille = ConjugueGrille(verbe, o, faits);
                 for (std::string_view nom : CellulesLues) {
-                    const Cellule& c = Nommee(nom);
+                    const TCellule& c = Nommee(nom);
                     for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
                         const std::string_view l =
                             grille[c.Premier + std::size_t(p) - c.PremierePersonne];

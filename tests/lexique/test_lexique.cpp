@@ -40,7 +40,7 @@ florimot::TLexique& Lexique() {
     if (florimot::lexique::TIndexFormes::Programme().NombreVerbes() == 0) \
     GTEST_SKIP() << "index des formes vide : construit sans dictionnaire français"
 
-florimot::LignesGrille GrilleDe(const std::string& infinitif) {
+florimot::TLignesGrille GrilleDe(const std::string& infinitif) {
     florimot::TVerbe v;
     v.DefinitVerbe(infinitif);
     return florimot::ConjugueGrille(v);
@@ -58,7 +58,7 @@ void VerifieRelecture(const std::string& forme, const std::vector<TAnalyse>& ana
             EXPECT_TRUE(florimot::Confirme(a.infinitif, mot, l))
                 << forme << " : " << a.infinitif << " " << l.cellule << " " << l.personne;
             if (l.cellule == "PartPasse" || l.inversion) continue;
-            for (const florimot::Cellule& c : florimot::Grille)
+            for (const florimot::TCellule& c : florimot::Grille)
                 if (c.Nom == l.cellule) {
                     const std::string ligne = florimot::ConjugueForme(
                         v, c.CodeTemps, c.DecalageMode, l.personne, florimot::OptionsDeLecture(l));
@@ -250,8 +250,8 @@ TEST(Analyse, LignesDeLaGrille) {
         v.DefinitVerbe(c.infinitif);
         for (const TLecture& l : analyses[0].lectures)
             if (!l.inversion) {
-                const florimot::LignesGrille g = florimot::ConjugueGrille(v, l.options);
-                const florimot::Cellule& cellule =
+                const florimot::TLignesGrille g = florimot::ConjugueGrille(v, l.options);
+                const florimot::TCellule& cellule =
                     florimot::Grille[std::size_t(florimot::lexique::RangCellule(l.cellule))];
                 const std::string lue =
                     florimot::lexique::Canonique(
@@ -360,7 +360,7 @@ TEST(InfinitifsPossibles, RetrouventChaqueModele) {
         "enclore",     "reclure",
     };
     for (const char* verbe : verbes) {
-        const florimot::LignesGrille lignes = GrilleDe(verbe);
+        const florimot::TLignesGrille lignes = GrilleDe(verbe);
         florimot::TVerbe v;
         v.DefinitVerbe(verbe);
         std::vector<std::string> formes = florimot::lexique::ParticipesAccordes(v);
@@ -424,7 +424,7 @@ TEST(Description, TextesFrancais) {
 
 // Only verbs the grid conjugates and forms it holds.
 bool Conjugue(const std::string& infinitif) {
-    const florimot::LignesGrille lignes = GrilleDe(infinitif);
+    const florimot::TLignesGrille lignes = GrilleDe(infinitif);
     for (std::size_t i = 0; i < lignes.size(); ++i)
         if (!lignes[i].empty() && !florimot::EstMarqueur(lignes[i])) return true;
     return false;

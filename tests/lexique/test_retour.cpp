@@ -14,7 +14,7 @@ namespace {
 std::string Options(const florimot::TOptions& o) {
     std::string s;
     for (const florimot::TDescriptionOption& d : florimot::DescriptionsOptions)
-        if (d.Portee == florimot::PorteeOption::Ligne && florimot::EstActive(o, d)) s += d.Lettre;
+        if (d.Portee == florimot::TPorteeOption::Ligne && florimot::EstActive(o, d)) s += d.Lettre;
     return s;
 }
 

@@ -51,7 +51,7 @@ inline std::string TexteNu(const florimot::TFormes& f, int code, int mode, int p
     return texte;
 }
 
-inline florimot::LignesGrille Grille(const char* mot) {
+inline florimot::TLignesGrille Grille(const char* mot) {
     return florimot::ConjugueGrille(Verbe(mot));
 }
 

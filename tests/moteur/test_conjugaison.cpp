@@ -80,7 +80,7 @@ TEST(ConjugueForme, VerbesAvecEtreAccordentAuPluriel) {
 
 TEST(Grille, LignesDansLOrdreDesCases) {
     int attendu = 0;
-    for (const florimot::Cellule& c : florimot::GrilleComplete) {
+    for (const florimot::TCellule& c : florimot::GrilleComplete) {
         EXPECT_EQ(c.Premier, attendu) << c.Nom;
         attendu += c.NombreLignes();
         if (&c == &florimot::GrilleComplete[florimot::Grille.size() - 1]) {
@@ -91,8 +91,8 @@ TEST(Grille, LignesDansLOrdreDesCases) {
 
     florimot::TVerbe v;
     v.DefinitVerbe("parler");
-    const florimot::LignesGrille g = florimot::ConjugueGrille(v);
-    for (const florimot::Cellule& c : florimot::GrilleComplete)
+    const florimot::TLignesGrille g = florimot::ConjugueGrille(v);
+    for (const florimot::TCellule& c : florimot::GrilleComplete)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             EXPECT_EQ(g[c.Premier + p - c.PremierePersonne],
                       florimot::ConjugueForme(v, c.CodeTemps, c.DecalageMode, p));
@@ -119,7 +119,7 @@ TEST(Grille, CadreAutourDesLignes) {
         {"ab\"c\\parler", {}},
         {"désenchevêtrementséparer", {true, true, true, true}},
     };
-    florimot::CadreGrille cadre;
+    florimot::TCadreGrille cadre;
     std::vector<std::string> prefixes;
     for (std::size_t i = 0; i < florimot::NombreLignesGrille; ++i)
         prefixes.push_back(std::to_string(i) + "|");
@@ -129,7 +129,7 @@ TEST(Grille, CadreAutourDesLignes) {
         florimot::TVerbe v;
         v.DefinitVerbe(c.texte);
         cadre.Debut = c.texte;
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, c.options, c.faits);
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, c.options, c.faits);
         std::string attendu;
         for (std::size_t i = 0; i < florimot::NombreLignesGrille; ++i)
             attendu += std::string(cadre.Debut) + prefixes[i] + std::string(lignes[i]) + "\u00B6\n";
@@ -177,7 +177,7 @@ TEST(ConjugueForme, HorsDeLaGrille) {
 TEST(ConjugueForme, ParCellule) {
     using florimot::CelluleNommee;
     const florimot::TVerbe parler = essais::Verbe("parler");
-    for (const florimot::Cellule& c : florimot::GrilleComplete)
+    for (const florimot::TCellule& c : florimot::GrilleComplete)
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)
             EXPECT_EQ(florimot::ConjugueForme(parler, c, p),
                       florimot::ConjugueForme(parler, c.CodeTemps, c.DecalageMode, p))

@@ -158,7 +158,7 @@ TEST(Corrections, InfinitifSeul) {
                {"forclore", 3}, {"endêver", 1}, {"attraire", 3}};
     for (const auto& c : cas) {
         EXPECT_EQ(Verbe(c.verbe).DonneGroupe(), c.groupe) << c.verbe;
-        const florimot::LignesGrille lignes = Grille(c.verbe);
+        const florimot::TLignesGrille lignes = Grille(c.verbe);
         for (std::size_t i = 0; i < lignes.size(); ++i)
             EXPECT_EQ(lignes[i], "-") << c.verbe << " " << i;
     }

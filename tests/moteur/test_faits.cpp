@@ -44,8 +44,8 @@ TEST(Faits, Lignes) {
         v.DefinitVerbe(c.texte);
         const florimot::TFaits f = Faits(c.faits);
         const florimot::TOptions o = Options(c.options);
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o, f);
-        for (const florimot::Cellule& cel : florimot::Grille) {
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, o, f);
+        for (const florimot::TCellule& cel : florimot::Grille) {
             if (cel.Nom != c.cellule) continue;
             EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
                 << c.texte << " [" << c.faits << "|" << c.options << "] " << c.cellule;

@@ -45,8 +45,8 @@ TEST(Locutions, Lignes) {
         const std::string_view o = c.options;
         const florimot::TOptions options{o.find('f') != o.npos, o.find('n') != o.npos,
                                          o.find('i') != o.npos, o.find('p') != o.npos};
-        const florimot::LignesGrille grille = florimot::ConjugueGrille(v, options);
-        for (const florimot::Cellule& cel : florimot::Grille) {
+        const florimot::TLignesGrille grille = florimot::ConjugueGrille(v, options);
+        for (const florimot::TCellule& cel : florimot::Grille) {
             if (cel.Nom != c.cellule) continue;
             const std::string_view ligne = grille[cel.Premier + c.personne - cel.PremierePersonne];
             EXPECT_EQ(ligne, c.attendu) << c.texte << " [" << o << "] " << c.cellule;

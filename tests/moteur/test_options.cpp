@@ -39,8 +39,8 @@ void Verifie(std::initializer_list<Cas> cas) {
         v.DefinitVerbe(c.texte);
         const florimot::TFaits f = florimot::PrepareVerbe(v);
         const TOptions o = Options(c.options);
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(v, o, f);
-        for (const florimot::Cellule& cel : florimot::GrilleComplete) {
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, o, f);
+        for (const florimot::TCellule& cel : florimot::GrilleComplete) {
             if (cel.Nom != c.cellule) continue;
             EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
                 << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;

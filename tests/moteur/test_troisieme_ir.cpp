@@ -10,7 +10,7 @@ using essais::Cas;
 using essais::Verbe;
 using essais::Verifie;
 
-struct CasModele {
+struct TCasModele {
     florimot::Modele modele;
     const char* verbe;
     int code, mode, personne;
@@ -18,8 +18,8 @@ struct CasModele {
 };
 
 // The bare form of one model, whatever the dispatch would choose.
-void VerifieModeles(std::initializer_list<CasModele> cas) {
-    for (const CasModele& c : cas)
+void VerifieModeles(std::initializer_list<TCasModele> cas) {
+    for (const TCasModele& c : cas)
         EXPECT_EQ(essais::TexteNu(florimot::FormesDuModele(Verbe(c.verbe), c.modele), c.code,
                                   c.mode, c.personne),
                   c.attendu)
@@ -435,7 +435,7 @@ TEST(VerbesEnOirEtIr, GrillesCompletes) {
           "tenir",     "acquérir", "vêtir",    "sentir",   "partir",  "mentir",  "ouvrir",
           "offrir",    "cueillir", "bouillir", "dormir",   "servir",  "fuir",    "assaillir",
           "défaillir", "courir",   "mourir",   "ouïr",     "aller"}) {
-        const florimot::LignesGrille lignes = florimot::ConjugueGrille(Verbe(mot));
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(Verbe(mot));
         for (std::size_t i = 0; i < lignes.size(); ++i) {
             EXPECT_FALSE(lignes[i].empty()) << mot << " ligne " << i;
             EXPECT_NE(lignes[i], "-") << mot << " ligne " << i;

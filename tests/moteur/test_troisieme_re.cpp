@@ -14,13 +14,13 @@ using essais::Verifie;
 
 // Index of the first line of a cell in a grid.
 int Debut(std::string_view nom) {
-    for (const florimot::Cellule& c : florimot::Grille)
+    for (const florimot::TCellule& c : florimot::Grille)
         if (c.Nom == nom) return c.Premier;
     ADD_FAILURE() << "no cell " << nom;
     return 0;
 }
 
-bool EstComposee(const florimot::Cellule& c) {
+bool EstComposee(const florimot::TCellule& c) {
     return c.CodeTemps > 9;
 }
 
@@ -470,7 +470,7 @@ TEST(TroisiemeGroupeRe, GrillesCompletes) {
     // (paître's passé simple and subjonctif imparfait aside).
     for (const char* v : {"paître", "renaître"}) {
         const auto lignes = Grille(v);
-        for (const florimot::Cellule& c : florimot::Grille) {
+        for (const florimot::TCellule& c : florimot::Grille) {
             const bool manque = EstComposee(c) || (std::string_view(v) == "paître" &&
                                                    (c.Nom == "PSInd" || c.Nom == "ImpSubj"));
             for (int i = c.Premier; i < c.Premier + c.NombreLignes(); ++i)

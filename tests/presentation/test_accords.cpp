@@ -24,7 +24,7 @@ TEST(Accords, CommeLesLignes) {
     GTEST_SKIP() << "sans table des verbes connus";
 #endif
     using florimot::CodeAccord;
-    constexpr const florimot::Cellule& pc = florimot::CelluleNommee("PCInd");
+    constexpr const florimot::TCellule& pc = florimot::CelluleNommee("PCInd");
     int vus = 0;
     for (const std::string_view infinitif : florimot::VerbesConnus())
         for (const std::string& texte : {std::string(infinitif), "se " + std::string(infinitif)})

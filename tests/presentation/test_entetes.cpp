@@ -96,7 +96,7 @@ TEST(Grille, LegendeGroupe) {
 // of the indicatif and the subjonctif.
 TEST(Pages, CellulesEnSuite) {
     int page = 1, premiere = 0;
-    for (const florimot::Cellule& c : florimot::GrilleComplete) {
+    for (const florimot::TCellule& c : florimot::GrilleComplete) {
         const int p = florimot::PageDeCellule(c);
         EXPECT_TRUE(p == page || p == page + 1) << c.Nom;
         page = p;
