@@ -133,16 +133,7 @@ private:
     // forms, so that the keys before keep their order. Eight yes-or-no
     // facts: each set is written once, then copied.
     void Faits() {
-        const std::pair<std::string_view, bool> faits[] = {
-            {"connu", faits_.Connu},
-            {"passif", faits_.Passif},
-            {"impersonnel", faits_.Impersonnel},
-            {"troisiemes_personnes", faits_.TroisiemesPersonnes},
-            {"pronominal", faits_.Pronominal},
-            {"reciproque", faits_.Reciproque},
-            {"reflechi_indirect", faits_.ReflechiIndirect},
-            {"peut_etre_pronominal", faits_.PeutEtrePronominal},
-        };
+        const auto faits = FaitsJson(faits_);
         std::size_t cle = 0;
         for (const auto& f : faits) cle = cle * 2 + f.second;
         std::string& texte = texteFaits_[cle];

@@ -115,16 +115,7 @@ private:
     }
 
     void Faits() {
-        const std::pair<std::string_view, bool> faits[] = {
-            {"connu", faits_.Connu},
-            {"passif", faits_.Passif},
-            {"impersonnel", faits_.Impersonnel},
-            {"troisiemes_personnes", faits_.TroisiemesPersonnes},
-            {"pronominal", faits_.Pronominal},
-            {"reciproque", faits_.Reciproque},
-            {"reflechi_indirect", faits_.ReflechiIndirect},
-            {"peut_etre_pronominal", faits_.PeutEtrePronominal},
-        };
+        const auto faits = FaitsJson(faits_);
         Cle("faits");
         json_.StartObject();
         for (const auto& [cle, valeur] : faits) {

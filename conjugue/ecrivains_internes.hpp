@@ -1,13 +1,31 @@
 // Each writer's maker, one file a writer; CreeEcrivain and its siblings choose among them.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <utility>
 
 #include "ecrivains.hpp"
 
 namespace florimot {
+
+// The facts' JSON keys, in their order, with their values: both formats
+// write the same object.
+inline std::array<std::pair<std::string_view, bool>, 8> FaitsJson(const TFaits& faits) {
+    return {{
+        {"connu", faits.Connu},
+        {"passif", faits.Passif},
+        {"impersonnel", faits.Impersonnel},
+        {"troisiemes_personnes", faits.TroisiemesPersonnes},
+        {"pronominal", faits.Pronominal},
+        {"reciproque", faits.Reciproque},
+        {"reflechi_indirect", faits.ReflechiIndirect},
+        {"peut_etre_pronominal", faits.PeutEtrePronominal},
+    }};
+}
 
 // JSON's first format is frozen as it was: its options are the first six
 // rows of the table, those it had, whatever rows come after.

@@ -11,16 +11,6 @@ using namespace detail;
 
 namespace {
 
-std::u32string Decode(std::string_view s) {
-    std::u32string r;
-    while (!s.empty()) {
-        const utf8::TDecodage d = utf8::Decode(s);
-        r += d.point;
-        s.remove_prefix(d.taille);
-    }
-    return r;
-}
-
 bool EstBlanc(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0xA0 || c == 0x202F ||
            (c >= 0x2000 && c <= 0x200A);
@@ -32,7 +22,7 @@ bool EstBlanc(char32_t c) {
 std::u32string Nettoie(std::string_view s) {
     std::u32string r;
     bool blanc = false;
-    for (char32_t c : Decode(s)) {
+    for (char32_t c : utf8::Points(s)) {
         if (c == U'’' || c == U'ʼ') c = U'\'';
         if (EstBlanc(c)) {
             blanc = !r.empty();

@@ -15,16 +15,6 @@ namespace florimot {
 
 namespace {
 
-std::u32string Points(std::string_view s) {
-    std::u32string r;
-    while (!s.empty()) {
-        const utf8::TDecodage d = utf8::Decode(s);
-        r += d.point;
-        s.remove_prefix(d.taille);
-    }
-    return r;
-}
-
 std::string Octets(std::u32string_view s) {
     std::string r;
     for (const char32_t c : s) utf8::Encode(c, r);
@@ -126,7 +116,7 @@ std::vector<std::string> VerbesProches(std::string_view mot) {
     };
     essaie(mot);
     if (!verbes.empty()) return verbes;
-    const std::u32string m = Points(mot);
+    const std::u32string m = utf8::Points(mot);
     if (m.size() < 2 || m.size() > lexique::LettresMax) return verbes;
     static constexpr std::u32string_view Accentuees = U"àâéèêëîïôûùç";
     static constexpr std::u32string_view Fins = U"aeiostxzr";
@@ -301,7 +291,7 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
             std::string_view(ecrits[i]).substr(0, ecrits[i].size() - e.size()) !=
                 std::string_view(mots[i]).substr(0, mots[i].size() - k.size()))
             return -1;
-        const std::u32string pe = Points(e), pk = Points(k);
+        const std::u32string pe = utf8::Points(e), pk = utf8::Points(k);
         int d = Distance(pe, pk);
         c.brut += d;
         if (c.radical.size() >= 2 && pe.starts_with(c.radical) && pk.starts_with(c.radical))
@@ -396,7 +386,7 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
             if (!faits.Connu) continue;
             const std::string nom = v.Intitule();
             // The head the endings follow: the infinitive but -er, -ir, -re or -oir.
-            std::u32string radical = Points(v.MotVue());
+            std::u32string radical = utf8::Points(v.MotVue());
             radical.resize(radical.size() - std::min<std::size_t>(
                                                 radical.size(), radical.ends_with(U"oir") ? 3 : 2));
             if (mot) {
@@ -407,14 +397,14 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         return;
                     }
                     TCandidat c;
-                    c.cout = c.brut = Distance(Points(ecrits[0]), Points(forme));
+                    c.cout = c.brut = Distance(utf8::Points(ecrits[0]), utf8::Points(forme));
                     if (c.cout > 2) return;
                     c.radical = radical;
                     c.correct = forme;
                     c.infinitif = nom;
                     c.lectures = {l};
-                    c.ecritMot = Points(ecrits[0]);
-                    c.correctMot = Points(forme);
+                    c.ecritMot = utf8::Points(ecrits[0]);
+                    c.correctMot = utf8::Points(forme);
                     retient(std::move(c));
                 });
                 if (meilleur < 0) return diagnostics;

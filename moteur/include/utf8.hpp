@@ -66,6 +66,17 @@ inline void Encode(char32_t point, std::string& sortie) {
     }
 }
 
+// The code points of `s`, an invalid sequence as Remplacement.
+inline std::u32string Points(std::string_view s) {
+    std::u32string r;
+    while (!s.empty()) {
+        const TDecodage d = Decode(s);
+        r += d.point;
+        s.remove_prefix(d.taille);
+    }
+    return r;
+}
+
 constexpr bool EstValide(std::string_view s) {
     while (!s.empty()) {
         const TDecodage d = Decode(s);
