@@ -95,7 +95,7 @@ std::string_view TexteAide() {
     static const std::string aide = std::string(Debut) + AideDesDrapeaux() + std::string(Fin);
     static const std::string anglaise =
         std::string(DebutAnglais) + AideDesDrapeaux(true) + std::string(FinAnglais);
-    return LangueChoisie() == Langue::Anglais ? anglaise : aide;
+    return LangueChoisie() == TLangue::Anglais ? anglaise : aide;
 }
 
 std::string_view TexteVersion() {

@@ -8,62 +8,62 @@ namespace {
 class TAnalyseJson final : public TEcrivainAnalyse {
 public:
     explicit TAnalyseJson(TTamponSortie& sortie)
-        : TEcrivainAnalyse(sortie), flux_{sortie}, json_(flux_) {}
+        : TEcrivainAnalyse(sortie), Flux_{sortie}, Json_(Flux_) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        json_.Reset(flux_);
-        json_.StartObject();
+        Json_.Reset(Flux_);
+        Json_.StartObject();
         Cle("forme");
         Chaine(forme);
         Cle("verbes");
-        json_.StartArray();
+        Json_.StartArray();
         for (const TAnalyse& a : analyse) {
-            json_.StartObject();
+            Json_.StartObject();
             Cle("infinitif");
-            Chaine(a.infinitif);
+            Chaine(a.Infinitif);
             Cle("connu");
-            json_.Bool(a.connu);
+            Json_.Bool(a.Connu);
             Cle("lectures");
-            json_.StartArray();
-            for (const TLecture& l : a.lectures) {
-                json_.StartObject();
+            Json_.StartArray();
+            for (const TLecture& l : a.Lectures) {
+                Json_.StartObject();
                 Cle("cellule");
-                Chaine(l.cellule);
+                Chaine(l.Cellule);
                 Cle("personne");
-                json_.Int(l.personne);
+                Json_.Int(l.Personne);
                 Cle("rectifiee");
-                json_.Bool(l.options.Rectifiee);
+                Json_.Bool(l.Options.Rectifiee);
                 Cle("variante");
-                json_.Bool(l.options.Variante);
+                Json_.Bool(l.Options.Variante);
                 // The options of the grid that holds the line, as a grid's
                 // object names them.
                 Cle("options");
-                json_.StartObject();
+                Json_.StartObject();
                 for (const TDescriptionOption& d : DescriptionsOptionsFormat1) {
                     Cle(d.CleJson);
-                    json_.Bool(EstActive(l.options, d));
+                    Json_.Bool(EstActive(l.Options, d));
                 }
-                json_.EndObject();
-                json_.EndObject();
+                Json_.EndObject();
+                Json_.EndObject();
             }
-            json_.EndArray();
-            json_.EndObject();
+            Json_.EndArray();
+            Json_.EndObject();
         }
-        json_.EndArray();
-        json_.EndObject();
-        sortie_ += '\n';
+        Json_.EndArray();
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
 
 private:
     void Cle(std::string_view cle) {
-        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
     }
     void Chaine(std::string_view s) {
-        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
 
-    TFluxJson flux_;
-    rapidjson::Writer<TFluxJson> json_;
+    TFluxJson Flux_;
+    rapidjson::Writer<TFluxJson> Json_;
 };
 
 }  // namespace

@@ -14,84 +14,84 @@ namespace {
 class TAnalyseJson2 final : public TEcrivainAnalyse {
 public:
     TAnalyseJson2(TTamponSortie& sortie, const TTraitsDemandes& traits)
-        : TEcrivainAnalyse(sortie), flux_{sortie}, json_(flux_), schemas_(traits.Schemas()) {}
+        : TEcrivainAnalyse(sortie), Flux_{sortie}, Json_(Flux_), Schemas_(traits.Schemas()) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        json_.Reset(flux_);
-        json_.StartObject();
+        Json_.Reset(Flux_);
+        Json_.StartObject();
         Cle("format");
-        json_.Int(2);
+        Json_.Int(2);
         Cle("forme");
         Chaine(forme);
         Cle("connu");
-        json_.Bool(
-            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; }));
+        Json_.Bool(
+            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.Connu; }));
         Cle("suggestions");
-        if (suggestions_) {
-            json_.StartArray();
-            for (const std::string& s : *suggestions_) Chaine(s);
-            json_.EndArray();
+        if (Suggestions_) {
+            Json_.StartArray();
+            for (const std::string& s : *Suggestions_) Chaine(s);
+            Json_.EndArray();
         } else {
-            json_.Null();
+            Json_.Null();
         }
         Cle("verbes");
-        json_.StartArray();
+        Json_.StartArray();
         for (const TAnalyse& a : analyse) {
-            json_.StartObject();
+            Json_.StartObject();
             Cle("infinitif");
-            Chaine(a.infinitif);
+            Chaine(a.Infinitif);
             Cle("connu");
-            json_.Bool(a.connu);
+            Json_.Bool(a.Connu);
             Cle("lectures");
-            json_.StartArray();
-            for (const TLecture& l : a.lectures) Lecture(l);
-            json_.EndArray();
-            json_.EndObject();
+            Json_.StartArray();
+            for (const TLecture& l : a.Lectures) Lecture(l);
+            Json_.EndArray();
+            Json_.EndObject();
         }
-        json_.EndArray();
+        Json_.EndArray();
         // What a text no verb writes was probably meant to be: [] for a text read.
         Cle("diagnostic");
-        const std::string diagnostic = TableauDiagnostic(diagnostics_);
-        json_.RawValue(diagnostic.data(), diagnostic.size(), rapidjson::kArrayType);
-        json_.EndObject();
-        sortie_ += '\n';
+        const std::string diagnostic = TableauDiagnostic(Diagnostics_);
+        Json_.RawValue(diagnostic.data(), diagnostic.size(), rapidjson::kArrayType);
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
 
 private:
     void Lecture(const TLecture& l) {
-        json_.StartObject();
+        Json_.StartObject();
         Cle("cellule");
-        Chaine(l.cellule);
+        Chaine(l.Cellule);
         Cle("personne");
-        json_.Int(l.personne);
+        Json_.Int(l.Personne);
         Cle("rectifiee");
-        json_.Bool(l.options.Rectifiee);
+        Json_.Bool(l.Options.Rectifiee);
         Cle("variante");
-        json_.Bool(l.options.Variante);
+        Json_.Bool(l.Options.Variante);
         Cle("options");
-        json_.StartObject();
+        Json_.StartObject();
         for (const TDescriptionOption& d : DescriptionsOptions) {
             Cle(d.CleJson);
-            json_.Bool(EstActive(l.options, d));
+            Json_.Bool(EstActive(l.Options, d));
         }
-        json_.EndObject();
-        for (const TSchemaTraits schema : schemas_) {
+        Json_.EndObject();
+        for (const TSchemaTraits schema : Schemas_) {
             Cle(NomSchema(schema));
-            Chaine(TraitsCase(schema, l.cellule, l.personne));
+            Chaine(TraitsCase(schema, l.Cellule, l.Personne));
         }
-        json_.EndObject();
+        Json_.EndObject();
     }
 
     void Cle(std::string_view cle) {
-        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
     }
     void Chaine(std::string_view s) {
-        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
 
-    TFluxJson flux_;
-    rapidjson::Writer<TFluxJson> json_;
-    std::vector<TSchemaTraits> schemas_;
+    TFluxJson Flux_;
+    rapidjson::Writer<TFluxJson> Json_;
+    std::vector<TSchemaTraits> Schemas_;
 };
 
 }  // namespace

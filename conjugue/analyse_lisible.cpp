@@ -8,21 +8,21 @@ namespace {
 class TAnalyseLisible final : public TEcrivainAnalyse {
 public:
     TAnalyseLisible(TTamponSortie& sortie, bool toutes)
-        : TEcrivainAnalyse(sortie), toutes_(toutes) {}
+        : TEcrivainAnalyse(sortie), Toutes_(toutes) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        if (!analyse.empty() || toutes_) {
-            sortie_ += DecritAnalyse(forme, analyse);
-            sortie_ += '\n';
+        if (!analyse.empty() || Toutes_) {
+            Sortie_ += DecritAnalyse(forme, analyse);
+            Sortie_ += '\n';
         }
-        for (const TDiagnostic& d : diagnostics_) {
-            sortie_ += PhraseDiagnostic(d);
-            sortie_ += '\n';
+        for (const TDiagnostic& d : Diagnostics_) {
+            Sortie_ += PhraseDiagnostic(d);
+            Sortie_ += '\n';
         }
     }
 
 private:
-    bool toutes_;
+    bool Toutes_;
 };
 
 }  // namespace

@@ -7,36 +7,36 @@ namespace {
 class TAnalyseTsv final : public TEcrivainAnalyse {
 public:
     TAnalyseTsv(TTamponSortie& sortie, bool toutes, const TTraitsDemandes& traits)
-        : TEcrivainAnalyse(sortie), toutes_(toutes), schemas_(traits.Schemas()) {}
+        : TEcrivainAnalyse(sortie), Toutes_(toutes), Schemas_(traits.Schemas()) {}
 
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
-        if (analyse.empty() && toutes_) {
-            sortie_ += forme;
-            sortie_ += "\t\t\t";
-            sortie_.append(schemas_.size(), '\t');
-            sortie_ += '\n';
+        if (analyse.empty() && Toutes_) {
+            Sortie_ += forme;
+            Sortie_ += "\t\t\t";
+            Sortie_.append(Schemas_.size(), '\t');
+            Sortie_ += '\n';
         }
         for (const TAnalyse& a : analyse)
-            for (const TLecture& l : a.lectures) {
-                sortie_ += forme;
-                sortie_ += '\t';
-                sortie_ += a.infinitif;
-                sortie_ += '\t';
-                sortie_ += l.cellule;
-                sortie_ += '\t';
-                sortie_ += static_cast<char>('0' + l.personne);
+            for (const TLecture& l : a.Lectures) {
+                Sortie_ += forme;
+                Sortie_ += '\t';
+                Sortie_ += a.Infinitif;
+                Sortie_ += '\t';
+                Sortie_ += l.Cellule;
+                Sortie_ += '\t';
+                Sortie_ += static_cast<char>('0' + l.Personne);
                 // --traits: a column a scheme, after those scripts read.
-                for (const TSchemaTraits schema : schemas_) {
-                    sortie_ += '\t';
-                    sortie_ += TraitsCase(schema, l.cellule, l.personne);
+                for (const TSchemaTraits schema : Schemas_) {
+                    Sortie_ += '\t';
+                    Sortie_ += TraitsCase(schema, l.Cellule, l.Personne);
                 }
-                sortie_ += '\n';
+                Sortie_ += '\n';
             }
     }
 
 private:
-    bool toutes_;
-    std::vector<TSchemaTraits> schemas_;
+    bool Toutes_;
+    std::vector<TSchemaTraits> Schemas_;
 };
 
 }  // namespace

@@ -9,8 +9,8 @@ namespace {
 
 TArguments Refus(std::string message) {
     TArguments refus;
-    refus.demande = TArguments::Demande::Refus;
-    refus.refus = std::move(message);
+    refus.Demande = TArguments::TDemande::Refus;
+    refus.Refus = std::move(message);
     return refus;
 }
 
@@ -21,9 +21,9 @@ bool LitTraits(std::string_view valeur, TTraitsDemandes& traits) {
         const std::size_t virgule = valeur.find(',');
         const std::string_view nom = valeur.substr(0, virgule);
         if (nom == NomSchema(TSchemaTraits::UniMorph))
-            lus.unimorph = true;
+            lus.Unimorph = true;
         else if (nom == NomSchema(TSchemaTraits::Ud))
-            lus.ud = true;
+            lus.Ud = true;
         else
             return false;
         if (virgule == std::string_view::npos) break;
@@ -66,16 +66,16 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                 m += " » (conjugue --help)\n";
                 return Refus(std::move(m));
             }
-            lus.textes.push_back(a);
+            lus.Textes.push_back(a);
             continue;
         }
         switch (drapeau->Action) {
-            case TActionDrapeau::Option: Active(lus.options, *drapeau->Option); break;
+            case TActionDrapeau::Option: Active(lus.Options, *drapeau->Option); break;
             case TActionDrapeau::Auxiliaire:
                 if (lue == "être" || lue == "etre") {
-                    lus.auxiliaireEtre = true;
+                    lus.AuxiliaireEtre = true;
                 } else if (lue == "avoir") {
-                    lus.auxiliaireEtre = false;
+                    lus.AuxiliaireEtre = false;
                 } else {
                     std::string m = "conjugue : auxiliaire « ";
                     m += lue;
@@ -84,98 +84,98 @@ TArguments LitArguments(const std::vector<std::string>& arguments) {
                 }
                 break;
             case TActionDrapeau::Temps:
-                if (std::string m = LitTemps(lue, lus.filtre); !m.empty())
+                if (std::string m = LitTemps(lue, lus.Filtre); !m.empty())
                     return Refus(std::move(m));
-                lus.fiche.Temps.push_back(static_cast<std::size_t>(lus.filtre.cellule));
+                lus.Fiche.Temps.push_back(static_cast<std::size_t>(lus.Filtre.Cellule));
                 break;
             case TActionDrapeau::Personne:
-                if (std::string m = LitPersonne(lue, lus.filtre); !m.empty())
+                if (std::string m = LitPersonne(lue, lus.Filtre); !m.empty())
                     return Refus(std::move(m));
-                lus.fiche.Personnes.push_back(lus.filtre.personne);
+                lus.Fiche.Personnes.push_back(lus.Filtre.Personne);
                 break;
-            case TActionDrapeau::Analyse: lus.analyse = true; break;
-            case TActionDrapeau::Toutes: lus.toutes = true; break;
-            case TActionDrapeau::Suggestions: lus.suggestions = true; break;
+            case TActionDrapeau::Analyse: lus.Analyse = true; break;
+            case TActionDrapeau::Toutes: lus.Toutes = true; break;
+            case TActionDrapeau::Suggestions: lus.Suggestions = true; break;
             case TActionDrapeau::Tsv:
                 tsv = true;
-                lus.format = TFormatSortie::Tsv;
+                lus.Format = TFormatSortie::Tsv;
                 break;
-            case TActionDrapeau::Complet: lus.complet = true; break;
+            case TActionDrapeau::Complet: lus.Complet = true; break;
             case TActionDrapeau::Json:
                 json = true;
-                lus.format = TFormatSortie::Json;
+                lus.Format = TFormatSortie::Json;
                 break;
             case TActionDrapeau::Format:
                 if (lue != "1" && lue != "2")
                     return Refus("conjugue : --format : format inconnu « " + std::string(lue) +
                                  " » ; valeurs possibles : 1, 2\n");
-                lus.formatJson = lue[0] - '0';
+                lus.FormatJson = lue[0] - '0';
                 break;
             case TActionDrapeau::Traits:
-                if (!LitTraits(lue, lus.traits))
+                if (!LitTraits(lue, lus.Traits))
                     return Refus("conjugue : --traits : schéma inconnu « " + std::string(lue) +
                                  " » ; valeurs possibles : unimorph, ud, unimorph,ud\n");
                 break;
-            case TActionDrapeau::Conllu: lus.conllu = true; break;
-            case TActionDrapeau::Pourquoi: lus.pourquoi = true; break;
-            case TActionDrapeau::Modele: lus.modele = true; break;
+            case TActionDrapeau::Conllu: lus.Conllu = true; break;
+            case TActionDrapeau::Pourquoi: lus.Pourquoi = true; break;
+            case TActionDrapeau::Modele: lus.Modele = true; break;
             case TActionDrapeau::Anglais:
                 if (valeur.empty() || !EstTexteAcceptable(valeur))
                     return Refus("conjugue : --anglais : valeur manquante\n");
-                lus.anglais.push_back(valeur);
+                lus.Anglais.push_back(valeur);
                 break;
-            case TActionDrapeau::Ecouter: lus.ecouter = true; break;
-            case TActionDrapeau::Aide: lus.demande = TArguments::Demande::Aide; return lus;
+            case TActionDrapeau::Ecouter: lus.Ecouter = true; break;
+            case TActionDrapeau::Aide: lus.Demande = TArguments::TDemande::Aide; return lus;
             case TActionDrapeau::AideTemps:
-                lus.demande = TArguments::Demande::AideTemps;
+                lus.Demande = TArguments::TDemande::AideTemps;
                 return lus;
-            case TActionDrapeau::Version: lus.demande = TArguments::Demande::Version; return lus;
+            case TActionDrapeau::Version: lus.Demande = TArguments::TDemande::Version; return lus;
             case TActionDrapeau::FinOptions: options = false; break;
-            case TActionDrapeau::Exercices: lus.fiche.Active = true; break;
-            case TActionDrapeau::Courants: lus.fiche.Courants = true; break;
+            case TActionDrapeau::Exercices: lus.Fiche.Active = true; break;
+            case TActionDrapeau::Courants: lus.Fiche.Courants = true; break;
             case TActionDrapeau::Nombre:
             case TActionDrapeau::Graine:
             case TActionDrapeau::Genre:
             case TActionDrapeau::Comme:
             case TActionDrapeau::Groupe:
-                if (std::string m = LitValeurFiche(drapeau->Action, lue, lus.fiche); !m.empty())
+                if (std::string m = LitValeurFiche(drapeau->Action, lue, lus.Fiche); !m.empty())
                     return Refus(std::move(m));
                 break;
         }
     }
-    if (lus.filtre.feminin) lus.options.Feminin = true;
+    if (lus.Filtre.Feminin) lus.Options.Feminin = true;
     if (tsv && json) return Refus("conjugue : --tsv et --json s'excluent (conjugue --help)\n");
-    if (lus.fiche.Active) {
+    if (lus.Fiche.Active) {
         // Several tenses and persons make one sheet; a tense without the
         // person asked for simply gives no item of it.
-        if (tsv || lus.analyse || lus.complet)
+        if (tsv || lus.Analyse || lus.Complet)
             return Refus(
                 "conjugue : --exercices s'écrit en texte ou en JSON, sans --tsv, "
                 "--complet ni --analyse\n");
         return lus;
     }
     const TDemandeFiche sansFiche;
-    if (lus.fiche.Nombre != sansFiche.Nombre || lus.fiche.GraineDonnee ||
-        lus.fiche.Genre != sansFiche.Genre || !lus.fiche.Comme.empty() ||
-        !lus.fiche.Groupes.empty() || lus.fiche.Courants)
+    if (lus.Fiche.Nombre != sansFiche.Nombre || lus.Fiche.GraineDonnee ||
+        lus.Fiche.Genre != sansFiche.Genre || !lus.Fiche.Comme.empty() ||
+        !lus.Fiche.Groupes.empty() || lus.Fiche.Courants)
         return Refus(
             "conjugue : --nombre, --graine, --genre, --comme, --groupe et --courants "
             "ne s'emploient qu'avec --exercices\n");
-    if (std::string m = VerifieFiltre(lus.filtre); !m.empty()) return Refus(std::move(m));
-    if (lus.toutes && !lus.analyse)
+    if (std::string m = VerifieFiltre(lus.Filtre); !m.empty()) return Refus(std::move(m));
+    if (lus.Toutes && !lus.Analyse)
         return Refus("conjugue : --toutes ne s'emploie qu'avec --analyse\n");
-    if (lus.modele && (tsv || lus.analyse || lus.pourquoi || lus.filtre.Actif() || lus.complet))
+    if (lus.Modele && (tsv || lus.Analyse || lus.Pourquoi || lus.Filtre.Actif() || lus.Complet))
         return Refus("conjugue : --modele ne s'emploie qu'avec --json\n");
-    if (lus.pourquoi && (tsv || lus.analyse))
+    if (lus.Pourquoi && (tsv || lus.Analyse))
         return Refus("conjugue : --pourquoi ne s'emploie ni avec --tsv ni avec --analyse\n");
-    if (lus.analyse && lus.filtre.Actif())
+    if (lus.Analyse && lus.Filtre.Actif())
         return Refus("conjugue : --temps et --personne ne s'emploient pas avec --analyse\n");
-    if (!lus.traits.Aucun() && !tsv && !json)
+    if (!lus.Traits.Aucun() && !tsv && !json)
         return Refus("conjugue : --traits ne s'emploie qu'avec --tsv ou --json\n");
-    if (!lus.traits.Aucun() && json && lus.formatJson == 1)
+    if (!lus.Traits.Aucun() && json && lus.FormatJson == 1)
         return Refus("conjugue : --traits ne s'emploie pas avec --format 1\n");
-    if (lus.conllu && (tsv || json || lus.analyse || lus.filtre.Actif() || !lus.traits.Aucun() ||
-                       !lus.textes.empty()))
+    if (lus.Conllu && (tsv || json || lus.Analyse || lus.Filtre.Actif() || !lus.Traits.Aucun() ||
+                       !lus.Textes.empty()))
         return Refus(
             "conjugue : --conllu lit l'entrée standard et ne s'emploie avec aucune autre "
             "option\n");

@@ -14,48 +14,48 @@
 namespace florimot {
 
 struct TArguments {
-    enum class Demande {
+    enum class TDemande {
         Conjuguer,  // or analyse: the texts, else standard input
         Aide,       // -h, --help: nothing else is read after it
         AideTemps,  // --aide-temps: likewise
         Version,    // -V, --version: likewise
         Refus,      // bad usage: `refus` says why
     };
-    Demande demande = Demande::Conjuguer;
-    std::string refus;  // the whole message for standard error, with its line end
+    TDemande Demande = TDemande::Conjuguer;
+    std::string Refus;  // the whole message for standard error, with its line end
 
-    TFormatSortie format = TFormatSortie::Lisible;
-    TOptions options;
+    TFormatSortie Format = TFormatSortie::Lisible;
+    TOptions Options;
     // --auxiliaire: the auxiliary asked for (true: être), for the verbs that
     // take both; each verb's options say it (AvecAuxiliaire).
-    std::optional<bool> auxiliaireEtre;
-    TFiltre filtre;
-    bool analyse = false;
-    bool complet = false;
+    std::optional<bool> AuxiliaireEtre;
+    TFiltre Filtre;
+    bool Analyse = false;
+    bool Complet = false;
     // --toutes: with --analyse, a line for every text, read or not.
-    bool toutes = false;
+    bool Toutes = false;
     // --suggestions: suggestions for misses on standard input too (they are
     // given for the texts of the command line already).
-    bool suggestions = false;
+    bool Suggestions = false;
     // --format: JSON's keys of this version (2) or of the one before (1).
-    int formatJson = FormatJsonActuel;
+    int FormatJson = FormatJsonActuel;
     // --traits: the feature schemes added to each line.
-    TTraitsDemandes traits;
+    TTraitsDemandes Traits;
     // --conllu: standard input is a CoNLL-U file whose verbs' lemmas are filled.
-    bool conllu = false;
+    bool Conllu = false;
     // --pourquoi: the readable output says why each participle agrees.
-    bool pourquoi = false;
+    bool Pourquoi = false;
     // --modele: the texts' models and the other verbs that follow them.
-    bool modele = false;
+    bool Modele = false;
     // --exercices and what it draws from; every --temps and --personne too.
-    TDemandeFiche fiche;
+    TDemandeFiche Fiche;
     // --anglais TEXT, each time given: English texts to find French verbs for.
-    std::vector<std::string_view> anglais;
+    std::vector<std::string_view> Anglais;
     // --ecouter: each verb's lines said aloud as well.
-    bool ecouter = false;
+    bool Ecouter = false;
     // The texts to conjugate or analyse, as given (views into the
     // arguments); not yet checked for UTF-8. None: read standard input.
-    std::vector<std::string_view> textes;
+    std::vector<std::string_view> Textes;
 };
 
 // `arguments` excludes the program name and must outlive the result.

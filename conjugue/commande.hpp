@@ -18,8 +18,8 @@ inline constexpr int SortieLecture = 4;   // standard input could not be read
 
 // How the readable output is laid out.
 struct TPresentation {
-    int largeur = 0;  // MiseEnPage's: 0 for one column
-    bool gras = false;
+    int Largeur = 0;  // MiseEnPage's: 0 for one column
+    bool Gras = false;
 };
 
 // At a terminal: the width from COLUMNS when it is a whole number, else the

@@ -14,31 +14,31 @@ void TLemmatiseurConllu::Ajoute(std::string_view octets) {
             octets.substr(0, fin == std::string_view::npos ? octets.size() : fin + 1);
         octets.remove_prefix(morceau.size());
         const bool complete = morceau.back() == '\n';
-        if (traverse_) {
-            sortie_ += morceau;
-            traverse_ = !complete;
+        if (Traverse_) {
+            Sortie_ += morceau;
+            Traverse_ = !complete;
             continue;
         }
-        if (ligne_.empty() && complete) {
+        if (Ligne_.empty() && complete) {
             Ligne(morceau);  // the common case: no copy
             continue;
         }
-        ligne_ += morceau;
+        Ligne_ += morceau;
         if (complete) {
-            Ligne(ligne_);
-            ligne_.clear();
-        } else if (ligne_.size() > LigneMax) {
-            sortie_ += ligne_;
-            ligne_.clear();
-            traverse_ = true;
+            Ligne(Ligne_);
+            Ligne_.clear();
+        } else if (Ligne_.size() > LigneMax) {
+            Sortie_ += Ligne_;
+            Ligne_.clear();
+            Traverse_ = true;
         }
     }
 }
 
 void TLemmatiseurConllu::Termine() {
-    if (!ligne_.empty()) Ligne(ligne_);
-    ligne_.clear();
-    traverse_ = false;
+    if (!Ligne_.empty()) Ligne(Ligne_);
+    Ligne_.clear();
+    Traverse_ = false;
 }
 
 void TLemmatiseurConllu::Ligne(std::string_view ligne) {
@@ -60,19 +60,19 @@ void TLemmatiseurConllu::Ligne(std::string_view ligne) {
                      id.find_first_of("-.") == std::string_view::npos;
     if (!mot || champs[2] != "_" || (champs[3] != "VERB" && champs[3] != "AUX") ||
         !EstTexteAcceptable(champs[1])) {
-        sortie_ += ligne;
+        Sortie_ += ligne;
         return;
     }
     const std::string lemme = LemmeDeForme(champs[1], champs[5]);
     if (lemme.empty()) {
-        sortie_ += ligne;
+        Sortie_ += ligne;
         return;
     }
     // Everything before the lemma, the lemma, everything after it.
     const std::size_t avant = static_cast<std::size_t>(champs[2].data() - ligne.data());
-    sortie_ += ligne.substr(0, avant);
-    sortie_ += lemme;
-    sortie_ += ligne.substr(avant + champs[2].size());
+    Sortie_ += ligne.substr(0, avant);
+    Sortie_ += lemme;
+    Sortie_ += ligne.substr(avant + champs[2].size());
 }
 
 }  // namespace florimot

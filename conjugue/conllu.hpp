@@ -17,7 +17,7 @@ namespace florimot {
 // through as it comes: memory stays flat whatever the file.
 class TLemmatiseurConllu {
 public:
-    explicit TLemmatiseurConllu(TTamponSortie& sortie) : sortie_(sortie) {}
+    explicit TLemmatiseurConllu(TTamponSortie& sortie) : Sortie_(sortie) {}
 
     void Ajoute(std::string_view octets);
     // After the last block: the last line, even without its line end.
@@ -27,9 +27,9 @@ private:
     void Ligne(std::string_view ligne);  // with its line end, if it has one
 
     static constexpr std::size_t LigneMax = 1 << 16;
-    TTamponSortie& sortie_;
-    std::string ligne_;
-    bool traverse_ = false;  // within a line too long to be read: copied as it comes
+    TTamponSortie& Sortie_;
+    std::string Ligne_;
+    bool Traverse_ = false;  // within a line too long to be read: copied as it comes
 };
 
 }  // namespace florimot

@@ -25,10 +25,10 @@ public:
     TEcrivainJson(TTamponSortie& sortie, const TOptions& options,
                   std::optional<TSelection> selection = std::nullopt)
         : TEcrivain(sortie, options),
-          flux_{sortie},
-          json_(flux_),
-          texteOptions_(TexteOptions()),
-          selection_(std::move(selection)) {
+          Flux_{sortie},
+          Json_(Flux_),
+          TexteOptions_(TexteOptions()),
+          Selection_(std::move(selection)) {
         // "PresInd":["je parle","tu parles",…],"PCInd":[…]
         std::string texte;
         std::array<std::size_t, NombreLignesComplet + 1> debut{};
@@ -43,25 +43,25 @@ public:
                 }
                 debut[c.Premier + i + 1] = texte.size();
             }
-        prefixes_ = std::move(texte);
-        cadre_.Lignes = NombreLignesComplet;
+        Prefixes_ = std::move(texte);
+        Cadre_.Lignes = NombreLignesComplet;
         for (std::size_t i = 0; i < NombreLignesComplet; ++i)
-            cadre_.Prefixe[i] =
-                std::string_view(prefixes_).substr(debut[i], debut[i + 1] - debut[i]);
-        tailleCadre_ = cadre_.TailleMax();
+            Cadre_.Prefixe[i] =
+                std::string_view(Prefixes_).substr(debut[i], debut[i + 1] - debut[i]);
+        TailleCadre_ = Cadre_.TailleMax();
     }
 
     void Ecrit(const TVerbe& verbe) override {
-        json_.Reset(flux_);
-        json_.StartObject();
-        const TEntete entete = FaitEntete(verbe, options_, faits_);
+        Json_.Reset(Flux_);
+        Json_.StartObject();
+        const TEntete entete = FaitEntete(verbe, Options_, Faits_);
         Entete(entete);
-        if (selection_) {
+        if (Selection_) {
             // The facts first: a reader of a few cells sees them before.
             Faits();
-            if (selection_->personne > 0) {
+            if (Selection_->Personne > 0) {
                 Cle("personne");
-                json_.Int(selection_->personne);
+                Json_.Int(Selection_->Personne);
             }
             Cle("cellules");
             CellulesGardees(verbe);
@@ -70,21 +70,21 @@ public:
             Cellules(verbe, entete.Intitule);
             Faits();
         }
-        json_.EndObject();
-        sortie_ += '\n';
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
     void NonVerbe(const TVerbe& verbe) override {
-        json_.Reset(flux_);
-        json_.StartObject();
+        Json_.Reset(Flux_);
+        Json_.StartObject();
         Cle("mot");
         Chaine(verbe.Intitule());
         Cle("verbe");
-        json_.Bool(false);
+        Json_.Bool(false);
         Cle("erreur");
         Chaine(verbe.TropLong() ? MessageTropLong : MessageNonVerbe);
-        if (inconnu_) Suggestions();
-        json_.EndObject();
-        sortie_ += '\n';
+        if (Inconnu_) Suggestions();
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
 
 private:
@@ -93,16 +93,16 @@ private:
     // The known verbs the text may stand for.
     void Suggestions() {
         Cle("suggestions");
-        json_.StartArray();
-        for (const std::string& s : *inconnu_) Chaine(s);
-        json_.EndArray();
+        Json_.StartArray();
+        for (const std::string& s : *Inconnu_) Chaine(s);
+        Json_.EndArray();
     }
 
     void Cle(std::string_view cle) {
-        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
     }
     void Chaine(std::string_view s) {
-        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
 
     // Everything said about a verb before its forms, from the header every
@@ -113,30 +113,30 @@ private:
         Cle("groupe");
         Chaine(entete.Groupe);
         Cle("verbe");
-        json_.Bool(true);
+        Json_.Bool(true);
         Cle("modele");
         Chaine(entete.Type);
         Cle("regle");
         Chaine(entete.Regle);
-        if (inconnu_) {
+        if (Inconnu_) {
             Cle("connu");
-            json_.Bool(false);
+            Json_.Bool(false);
             Suggestions();
         }
         Cle("options");
         // Written once, again only for a verb --auxiliaire gives other options.
-        if (options_ != optionsEcrites_) texteOptions_ = TexteOptions();
-        Brut(texteOptions_);
+        if (Options_ != OptionsEcrites_) TexteOptions_ = TexteOptions();
+        Brut(TexteOptions_);
     }
 
     // What the verb allows, as the lines were built with it; after the
     // forms, so that the keys before keep their order. Eight yes-or-no
     // facts: each set is written once, then copied.
     void Faits() {
-        const auto faits = FaitsJson(faits_);
+        const auto faits = FaitsJson(Faits_);
         std::size_t cle = 0;
         for (const auto& f : faits) cle = cle * 2 + f.second;
-        std::string& texte = texteFaits_[cle];
+        std::string& texte = TexteFaits_[cle];
         if (texte.empty()) texte = ObjetDeBooleens(faits);
         Cle("faits");
         Brut(texte);
@@ -146,8 +146,8 @@ private:
     // the writer puts the colon in and counts the value, then it is copied
     // whole, not byte by byte.
     void Brut(std::string_view objet) {
-        json_.RawValue("", 0, rapidjson::kObjectType);
-        sortie_ += objet;
+        Json_.RawValue("", 0, rapidjson::kObjectType);
+        Sortie_ += objet;
     }
 
     // {"nom":true,…}, written once to be copied as often as it is needed.
@@ -166,11 +166,11 @@ private:
 
     // The same for every verb of a run: written once.
     std::string TexteOptions() {
-        optionsEcrites_ = options_;
+        OptionsEcrites_ = Options_;
         std::array<std::pair<std::string_view, bool>, OptionsFormat1> options;
         for (std::size_t i = 0; i < OptionsFormat1; ++i)
             options[i] = {DescriptionsOptions[i].CleJson,
-                          EstActive(options_, DescriptionsOptions[i])};
+                          EstActive(Options_, DescriptionsOptions[i])};
         return ObjetDeBooleens(options);
     }
 
@@ -179,8 +179,8 @@ private:
         // The lines hold nothing to escape but what the word brings: the
         // engine's own words and signs never need it.
         if (AEchapper(mot)) {
-            const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-            Writer cellules(flux_);
+            const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
+            Writer cellules(Flux_);
             cellules.StartObject();
             for (const TCellule& c : GrilleComplete) {
                 cellules.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
@@ -193,41 +193,41 @@ private:
             }
             cellules.EndObject();
         } else {
-            sortie_.Valide(
-                ConjugueGrille(verbe, options_, faits_, cadre_, sortie_.Reserve(tailleCadre_)));
-            sortie_ += "\"]}";
+            Sortie_.Valide(
+                ConjugueGrille(verbe, Options_, Faits_, Cadre_, Sortie_.Reserve(TailleCadre_)));
+            Sortie_ += "\"]}";
         }
     }
 
     // Only the cells with a kept line, each with its kept lines.
     void CellulesGardees(const TVerbe& verbe) {
-        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-        json_.StartObject();
+        const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
+        Json_.StartObject();
         for (const TCellule& c : GrilleComplete) {
             bool ouverte = false;
-            for (const std::size_t i : selection_->lignes) {
+            for (const std::size_t i : Selection_->Lignes) {
                 if (i < c.Premier || i >= std::size_t(c.Premier + c.NombreLignes())) continue;
                 if (!ouverte) {
                     Cle(c.Nom);
-                    json_.StartArray();
+                    Json_.StartArray();
                     ouverte = true;
                 }
                 Chaine(lignes[i]);
             }
-            if (ouverte) json_.EndArray();
+            if (ouverte) Json_.EndArray();
         }
-        json_.EndObject();
+        Json_.EndObject();
     }
 
-    TFluxJson flux_;
-    Writer json_;
-    TOptions optionsEcrites_;  // those texteOptions_ says
-    std::string texteOptions_;
-    std::optional<TSelection> selection_;
-    std::array<std::string, 256> texteFaits_;
-    TCadreGrille cadre_;
-    std::string prefixes_;
-    std::size_t tailleCadre_;
+    TFluxJson Flux_;
+    Writer Json_;
+    TOptions OptionsEcrites_;  // those texteOptions_ says
+    std::string TexteOptions_;
+    std::optional<TSelection> Selection_;
+    std::array<std::string, 256> TexteFaits_;
+    TCadreGrille Cadre_;
+    std::string Prefixes_;
+    std::size_t TailleCadre_;
 };
 
 }  // namespace

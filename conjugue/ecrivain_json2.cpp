@@ -21,16 +21,16 @@ public:
     TEcrivainJson2(TTamponSortie& sortie, const TOptions& options,
                    std::optional<TSelection> selection, const TTraitsDemandes& traits)
         : TEcrivain(sortie, options),
-          flux_{sortie},
-          json_(flux_),
-          selection_(std::move(selection)),
-          traits_(traits) {}
+          Flux_{sortie},
+          Json_(Flux_),
+          Selection_(std::move(selection)),
+          Traits_(traits) {}
 
     void Ecrit(const TVerbe& verbe) override {
-        const TEntete entete = FaitEntete(verbe, options_, faits_);
+        const TEntete entete = FaitEntete(verbe, Options_, Faits_);
         Debut(entete.Intitule, true);
         Cle("groupe");
-        json_.Int(verbe.DonneGroupe());
+        Json_.Int(verbe.DonneGroupe());
         Cle("legende_groupe");
         Chaine(LegendeGroupe(verbe));
         Cle("auxiliaire");
@@ -41,101 +41,101 @@ public:
         Chaine(LegendeModele(entete));
         Cle("regle");
         Chaine(entete.Regle);
-        EcritGlossesJson(json_, entete.Intitule);
+        EcritGlossesJson(Json_, entete.Intitule);
         Cle("options");
-        json_.StartObject();
+        Json_.StartObject();
         for (const TDescriptionOption& d : DescriptionsOptions) {
             Cle(d.CleJson);
-            json_.Bool(EstActive(options_, d));
+            Json_.Bool(EstActive(Options_, d));
         }
-        json_.EndObject();
+        Json_.EndObject();
         Faits();
         // Why each participle agrees, after the facts it is read from.
         Cle("accord");
-        const std::string accord = ObjetAccord(verbe, options_, faits_);
-        json_.RawValue(accord.data(), accord.size(), rapidjson::kObjectType);
+        const std::string accord = ObjetAccord(verbe, Options_, Faits_);
+        Json_.RawValue(accord.data(), accord.size(), rapidjson::kObjectType);
         Cle("personne");
-        if (selection_ && selection_->personne > 0)
-            json_.Int(selection_->personne);
+        if (Selection_ && Selection_->Personne > 0)
+            Json_.Int(Selection_->Personne);
         else
-            json_.Null();
+            Json_.Null();
         Cle("cellules");
         Cellules(verbe);
-        json_.EndObject();
-        sortie_ += '\n';
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
 
     void NonVerbe(const TVerbe& verbe) override {
         Debut(verbe.Intitule(), false);
         Cle("groupe");
-        json_.Int(0);
+        Json_.Int(0);
         Cle("erreur");
         Chaine(verbe.TropLong() ? MessageTropLong : MessageNonVerbe);
-        json_.EndObject();
-        sortie_ += '\n';
+        Json_.EndObject();
+        Sortie_ += '\n';
     }
 
 private:
     void Cle(std::string_view cle) {
-        json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
     }
     void Chaine(std::string_view s) {
-        json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
     }
     // "" is no value: null.
     void ChaineOuNul(bool present, std::string_view s) {
         if (present && !s.empty())
             Chaine(s);
         else
-            json_.Null();
+            Json_.Null();
     }
 
     // What every object starts with: its format, the text, whether it is a
     // verb, what the dictionary says of it.
     void Debut(std::string_view mot, bool verbe) {
-        json_.Reset(flux_);
-        json_.StartObject();
+        Json_.Reset(Flux_);
+        Json_.StartObject();
         Cle("format");
-        json_.Int(2);
+        Json_.Int(2);
         Cle("mot");
         Chaine(mot);
         Cle("verbe");
-        json_.Bool(verbe);
+        Json_.Bool(verbe);
         Cle("connu");
-        json_.Bool(verbe && connu_);
+        Json_.Bool(verbe && Connu_);
         Cle("suggestions");
-        if (!recherche_) {
-            json_.Null();
+        if (!Recherche_) {
+            Json_.Null();
             return;
         }
-        json_.StartArray();
-        if (inconnu_)
-            for (const std::string& s : *inconnu_) Chaine(s);
-        json_.EndArray();
+        Json_.StartArray();
+        if (Inconnu_)
+            for (const std::string& s : *Inconnu_) Chaine(s);
+        Json_.EndArray();
     }
 
     void Faits() {
-        const auto faits = FaitsJson(faits_);
+        const auto faits = FaitsJson(Faits_);
         Cle("faits");
-        json_.StartObject();
+        Json_.StartObject();
         for (const auto& [cle, valeur] : faits) {
             Cle(cle);
-            json_.Bool(valeur);
+            Json_.Bool(valeur);
         }
-        json_.EndObject();
+        Json_.EndObject();
     }
 
     bool Garde(std::size_t i) const {
-        if (!selection_) return true;
-        const std::vector<std::size_t>& l = selection_->lignes;
+        if (!Selection_) return true;
+        const std::vector<std::size_t>& l = Selection_->Lignes;
         return std::find(l.begin(), l.end(), i) != l.end();
     }
 
     // Every cell of the whole table, or those with a kept line; each line an
     // object with its parts.
     void Cellules(const TVerbe& verbe) {
-        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-        json_.StartObject();
+        const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
+        Json_.StartObject();
         for (const TCellule& c : GrilleComplete) {
             bool ouverte = false;
             for (int k = 0; k < c.NombreLignes(); ++k) {
@@ -143,12 +143,12 @@ private:
                 if (!Garde(i)) continue;
                 if (!ouverte) {
                     Cle(c.Nom);
-                    json_.StartArray();
+                    Json_.StartArray();
                     ouverte = true;
                 }
                 const std::string_view ligne = lignes[i];
-                const TParties p = PartiesDeLigne(verbe, c, options_, ligne);
-                json_.StartObject();
+                const TParties p = PartiesDeLigne(verbe, c, Options_, ligne);
+                Json_.StartObject();
                 Cle("ligne");
                 Chaine(ligne);
                 Cle("forme");
@@ -160,29 +160,29 @@ private:
                 Cle("participe");
                 ChaineOuNul(p.Forme, p.Participe);
                 EcritTraits(c, c.PremierePersonne + k, p.Forme);
-                json_.EndObject();
+                Json_.EndObject();
             }
-            if (ouverte) json_.EndArray();
+            if (ouverte) Json_.EndArray();
         }
-        json_.EndObject();
+        Json_.EndObject();
     }
 
     // The features of the line's cell and person, when asked for; null for a
     // line with no form.
     void EcritTraits(const TCellule& c, int personne, bool forme) {
-        for (const TSchemaTraits schema : traits_.Schemas()) {
+        for (const TSchemaTraits schema : Traits_.Schemas()) {
             Cle(NomSchema(schema));
             if (forme)
                 Chaine(TraitsCase(schema, c, personne));
             else
-                json_.Null();
+                Json_.Null();
         }
     }
 
-    TFluxJson flux_;
-    rapidjson::Writer<TFluxJson> json_;
-    std::optional<TSelection> selection_;
-    TTraitsDemandes traits_;
+    TFluxJson Flux_;
+    rapidjson::Writer<TFluxJson> Json_;
+    std::optional<TSelection> Selection_;
+    TTraitsDemandes Traits_;
 };
 
 }  // namespace

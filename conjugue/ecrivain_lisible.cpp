@@ -13,27 +13,27 @@ class TEcrivainLisible final : public TEcrivain {
 public:
     TEcrivainLisible(TTamponSortie& sortie, const TOptions& options, int largeur, bool gras,
                      bool pourquoi)
-        : TEcrivain(sortie, options), largeur_(largeur), gras_(gras), pourquoi_(pourquoi) {}
+        : TEcrivain(sortie, options), Largeur_(largeur), Gras_(gras), Pourquoi_(pourquoi) {}
 
     void Ecrit(const TVerbe& verbe) override {
-        if (premier_)
-            premier_ = false;
+        if (Premier_)
+            Premier_ = false;
         else
-            sortie_ += '\n';
-        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
-        std::string entete = EnteteLisible(verbe, options_, faits_);
+            Sortie_ += '\n';
+        const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
+        std::string entete = EnteteLisible(verbe, Options_, Faits_);
         if (const std::string g = LigneGlosses(GlossesAnglaises(verbe.Intitule())); !g.empty())
             entete.append("\n").append(g);
-        sortie_ += MiseEnPage(entete, lignes, largeur_, gras_);
-        if (pourquoi_) sortie_ += PourquoiLisible(verbe, options_, faits_, lignes);
+        Sortie_ += MiseEnPage(entete, lignes, Largeur_, Gras_);
+        if (Pourquoi_) Sortie_ += PourquoiLisible(verbe, Options_, Faits_, lignes);
     }
     void NonVerbe(const TVerbe&) override {}
 
 private:
-    int largeur_;
-    bool gras_;
-    bool pourquoi_;
-    bool premier_ = true;
+    int Largeur_;
+    bool Gras_;
+    bool Pourquoi_;
+    bool Premier_ = true;
 };
 
 }  // namespace

@@ -35,44 +35,44 @@ class TEcrivainTsv final : public TEcrivain {
 public:
     TEcrivainTsv(TTamponSortie& sortie, const TOptions& options, bool complet,
                  std::optional<TSelection> selection = std::nullopt)
-        : TEcrivain(sortie, options), selection_(std::move(selection)) {
+        : TEcrivain(sortie, options), Selection_(std::move(selection)) {
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
-        std::copy(champs.begin(), champs.end(), cadre_.Prefixe.begin());
-        cadre_.Fin = "\n";
-        cadre_.Lignes = complet ? NombreLignesComplet : NombreLignesGrille;
-        tailleSansMot_ = cadre_.TailleMax();
+        std::copy(champs.begin(), champs.end(), Cadre_.Prefixe.begin());
+        Cadre_.Fin = "\n";
+        Cadre_.Lignes = complet ? NombreLignesComplet : NombreLignesGrille;
+        TailleSansMot_ = Cadre_.TailleMax();
     }
 
     void Ecrit(const TVerbe& verbe) override {
         const std::string mot = verbe.Intitule();
-        sortie_ += mot;
-        sortie_ += EnteteTsv;
-        sortie_ += LegendeGroupe(verbe);
-        sortie_ += '\n';
-        if (selection_) return EcritSelection(verbe, mot);
+        Sortie_ += mot;
+        Sortie_ += EnteteTsv;
+        Sortie_ += LegendeGroupe(verbe);
+        Sortie_ += '\n';
+        if (Selection_) return EcritSelection(verbe, mot);
         // "parler" + "\tPresInd\t1\t" + the line the engine writes in place.
-        cadre_.Debut = mot;
-        const std::size_t taille = tailleSansMot_ + cadre_.Lignes * mot.size();
-        sortie_.Valide(ConjugueGrille(verbe, options_, faits_, cadre_, sortie_.Reserve(taille)));
+        Cadre_.Debut = mot;
+        const std::size_t taille = TailleSansMot_ + Cadre_.Lignes * mot.size();
+        Sortie_.Valide(ConjugueGrille(verbe, Options_, Faits_, Cadre_, Sortie_.Reserve(taille)));
     }
     void NonVerbe(const TVerbe& verbe) override { Ecrit(verbe); }
 
 private:
     // The same lines, a few of them: the engine's grid, then only those.
     void EcritSelection(const TVerbe& verbe, std::string_view mot) {
-        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
         const std::array<std::string, NombreLignesComplet>& champs = Champs();
-        for (const std::size_t i : selection_->lignes) {
-            sortie_ += mot;
-            sortie_ += champs[i];
-            sortie_ += lignes[i];
-            sortie_ += '\n';
+        for (const std::size_t i : Selection_->Lignes) {
+            Sortie_ += mot;
+            Sortie_ += champs[i];
+            Sortie_ += lignes[i];
+            Sortie_ += '\n';
         }
     }
 
-    TCadreGrille cadre_;
-    std::size_t tailleSansMot_;  // TailleMax without Debut, which counts once per line
-    std::optional<TSelection> selection_;
+    TCadreGrille Cadre_;
+    std::size_t TailleSansMot_;  // TailleMax without Debut, which counts once per line
+    std::optional<TSelection> Selection_;
 };
 
 }  // namespace

@@ -14,9 +14,9 @@ public:
     TEcrivainTsvTraits(TTamponSortie& sortie, const TOptions& options, bool complet,
                        std::optional<TSelection> selection, const TTraitsDemandes& traits)
         : TEcrivain(sortie, options),
-          lignes_(complet ? NombreLignesComplet : NombreLignesGrille),
-          selection_(std::move(selection)),
-          schemas_(traits.Schemas()) {}
+          Lignes_(complet ? NombreLignesComplet : NombreLignesGrille),
+          Selection_(std::move(selection)),
+          Schemas_(traits.Schemas()) {}
 
     void Ecrit(const TVerbe& verbe) override { Lignes(verbe, true); }
     void NonVerbe(const TVerbe& verbe) override { Lignes(verbe, false); }
@@ -24,43 +24,43 @@ public:
 private:
     void Lignes(const TVerbe& verbe, bool estVerbe) {
         const std::string mot = verbe.Intitule();
-        sortie_ += mot;
-        sortie_ += "\tGroupe\t0\t";
-        sortie_ += LegendeGroupe(verbe);
-        sortie_.append(schemas_.size(), '\t');
-        sortie_ += '\n';
-        const TLignesGrille lignes = ConjugueGrille(verbe, options_, faits_);
+        Sortie_ += mot;
+        Sortie_ += "\tGroupe\t0\t";
+        Sortie_ += LegendeGroupe(verbe);
+        Sortie_.append(Schemas_.size(), '\t');
+        Sortie_ += '\n';
+        const TLignesGrille lignes = ConjugueGrille(verbe, Options_, Faits_);
         for (const TCellule& c : GrilleComplete)
             for (int k = 0; k < c.NombreLignes(); ++k) {
                 const std::size_t i = c.Premier + std::size_t(k);
-                if (i >= lignes_ || !Garde(i)) continue;
+                if (i >= Lignes_ || !Garde(i)) continue;
                 const int personne = c.PremierePersonne + k;
-                sortie_ += mot;
-                sortie_ += '\t';
-                sortie_ += c.Nom;
-                sortie_ += '\t';
-                sortie_ += static_cast<char>('0' + personne);
-                sortie_ += '\t';
-                sortie_ += lignes[i];
+                Sortie_ += mot;
+                Sortie_ += '\t';
+                Sortie_ += c.Nom;
+                Sortie_ += '\t';
+                Sortie_ += static_cast<char>('0' + personne);
+                Sortie_ += '\t';
+                Sortie_ += lignes[i];
                 // A line with no form has no features.
                 const bool forme = estVerbe && !lignes[i].empty() && !EstMarqueur(lignes[i]);
-                for (const TSchemaTraits schema : schemas_) {
-                    sortie_ += '\t';
-                    if (forme) sortie_ += TraitsCase(schema, c, personne);
+                for (const TSchemaTraits schema : Schemas_) {
+                    Sortie_ += '\t';
+                    if (forme) Sortie_ += TraitsCase(schema, c, personne);
                 }
-                sortie_ += '\n';
+                Sortie_ += '\n';
             }
     }
 
     bool Garde(std::size_t i) const {
-        if (!selection_) return true;
-        const std::vector<std::size_t>& l = selection_->lignes;
+        if (!Selection_) return true;
+        const std::vector<std::size_t>& l = Selection_->Lignes;
         return std::find(l.begin(), l.end(), i) != l.end();
     }
 
-    std::size_t lignes_;
-    std::optional<TSelection> selection_;
-    std::vector<TSchemaTraits> schemas_;
+    std::size_t Lignes_;
+    std::optional<TSelection> Selection_;
+    std::vector<TSchemaTraits> Schemas_;
 };
 
 }  // namespace

@@ -19,14 +19,14 @@ namespace florimot {
 // --traits: the feature schemes the machine-read outputs add to each line,
 // always in this order.
 struct TTraitsDemandes {
-    bool unimorph = false;
-    bool ud = false;
+    bool Unimorph = false;
+    bool Ud = false;
 
-    bool Aucun() const { return !unimorph && !ud; }
+    bool Aucun() const { return !Unimorph && !Ud; }
     std::vector<TSchemaTraits> Schemas() const {
         std::vector<TSchemaTraits> s;
-        if (unimorph) s.push_back(TSchemaTraits::UniMorph);
-        if (ud) s.push_back(TSchemaTraits::Ud);
+        if (Unimorph) s.push_back(TSchemaTraits::UniMorph);
+        if (Ud) s.push_back(TSchemaTraits::Ud);
         return s;
     }
 };
@@ -40,11 +40,11 @@ inline constexpr int FormatJsonActuel = 2;
 class TEcrivain {
 public:
     TEcrivain(TTamponSortie& sortie, const TOptions& options)
-        : sortie_(sortie), options_(options) {}
+        : Sortie_(sortie), Options_(options) {}
     virtual ~TEcrivain() = default;
 
     // The facts the next verb's lines are to be built with.
-    void DefinitFaits(const TFaits& faits) { faits_ = faits; }
+    void DefinitFaits(const TFaits& faits) { Faits_ = faits; }
     virtual void Ecrit(const TVerbe& verbe) = 0;
     virtual void NonVerbe(const TVerbe& verbe) = 0;
     // After the last text.
@@ -54,24 +54,24 @@ public:
     // close to it (JSON says so); std::nullopt when it knows the verb or was
     // not asked.
     void DefinitInconnu(std::optional<std::vector<std::string>> proches) {
-        inconnu_ = std::move(proches);
+        Inconnu_ = std::move(proches);
     }
     // For the next text: whether a verb the dictionary or the facts know
     // (JSON's second format says it in every mode), and whether suggestions
     // were sought for it (else its "suggestions" are null).
     void DefinitConnu(bool connu, bool recherche) {
-        connu_ = connu;
-        recherche_ = recherche;
+        Connu_ = connu;
+        Recherche_ = recherche;
     }
-    const std::vector<std::string>* Inconnu() const { return inconnu_ ? &*inconnu_ : nullptr; }
+    const std::vector<std::string>* Inconnu() const { return Inconnu_ ? &*Inconnu_ : nullptr; }
 
 protected:
-    TTamponSortie& sortie_;
-    const TOptions& options_;
-    std::optional<std::vector<std::string>> inconnu_;
-    TFaits faits_;
-    bool connu_ = false;
-    bool recherche_ = false;
+    TTamponSortie& Sortie_;
+    const TOptions& Options_;
+    std::optional<std::vector<std::string>> Inconnu_;
+    TFaits Faits_;
+    bool Connu_ = false;
+    bool Recherche_ = false;
 };
 
 // What standard error says after a word that is not a verb, and JSON with it.
@@ -92,8 +92,8 @@ std::unique_ptr<TEcrivain> CreeEcrivain(TFormatSortie format, TTamponSortie& sor
 
 // Some lines of each grid rather than all of them (--temps, --personne).
 struct TSelection {
-    std::vector<std::size_t> lignes;  // indices in Grille's lines, in the grid's order
-    int personne = 0;                 // the one person kept; 0 when every person is
+    std::vector<std::size_t> Lignes;  // indices in Grille's lines, in the grid's order
+    int Personne = 0;                 // the one person kept; 0 when every person is
 };
 
 // The TSV or JSON writer (`format` is not Lisible) cut down to `selection`:
@@ -108,7 +108,7 @@ std::unique_ptr<TEcrivain> CreeEcrivainSelection(TFormatSortie format, TTamponSo
 // --analyse: the readings of each text, appended to `sortie`.
 class TEcrivainAnalyse {
 public:
-    explicit TEcrivainAnalyse(TTamponSortie& sortie) : sortie_(sortie) {}
+    explicit TEcrivainAnalyse(TTamponSortie& sortie) : Sortie_(sortie) {}
     virtual ~TEcrivainAnalyse() = default;
 
     // `forme` as normalised; `analyse` may be empty (a readable output then
@@ -117,19 +117,19 @@ public:
     // For the next text: what it was probably meant to be (none for a text
     // read, or nothing near). Readable, a sentence each; JSON, "diagnostic".
     void DefinitDiagnostic(std::vector<TDiagnostic> diagnostics) {
-        diagnostics_ = std::move(diagnostics);
+        Diagnostics_ = std::move(diagnostics);
     }
 
     // For the next text: the verbs it may be a misspelling of, std::nullopt
     // when none were sought (JSON's second format says so).
     void DefinitSuggestions(std::optional<std::vector<std::string>> suggestions) {
-        suggestions_ = std::move(suggestions);
+        Suggestions_ = std::move(suggestions);
     }
 
 protected:
-    TTamponSortie& sortie_;
-    std::optional<std::vector<std::string>> suggestions_;
-    std::vector<TDiagnostic> diagnostics_;
+    TTamponSortie& Sortie_;
+    std::optional<std::vector<std::string>> Suggestions_;
+    std::vector<TDiagnostic> Diagnostics_;
 };
 
 // TSV: one line per reading, <text>\t<infinitive>\t<cell>\t<person>. JSON:

@@ -96,13 +96,13 @@ bool LitLignes(TEntree& entree, std::vector<std::string>& lignes, std::string& m
     std::string tout;
     char bloc[1 << 14];
     for (;;) {
-        const Lecture lu = entree.Lit(bloc, sizeof bloc);
-        if (lu.erreur != 0) {
+        const TLectureFlux lu = entree.Lit(bloc, sizeof bloc);
+        if (lu.Erreur != 0) {
             message = "conjugue : impossible de lire l'entrée standard\n";
             return false;
         }
-        if (lu.taille == 0) break;
-        tout.append(bloc, lu.taille);
+        if (lu.Taille == 0) break;
+        tout.append(bloc, lu.Taille);
     }
     std::size_t numero = 0;
     for (std::string_view reste = tout; !reste.empty();) {
@@ -184,7 +184,7 @@ int EcritFiche(const TDemandeFiche& demande, const TOptions& options, bool json,
         if (EstTexteAcceptable(verbes[i])) {
             choix.Verbes.emplace_back(verbes[i]);
         } else {
-            sorties.messages += "conjugue : argument " + std::to_string(i + 1) +
+            sorties.Messages += "conjugue : argument " + std::to_string(i + 1) +
                                 " : texte invalide (UTF-8 attendu)\n";
             statut = 2;
         }
@@ -198,26 +198,26 @@ int EcritFiche(const TDemandeFiche& demande, const TOptions& options, bool json,
     if (verbes.empty() && demande.Comme.empty() && demande.Groupes.empty() && !demande.Courants) {
         std::string message;
         const bool lu = LitLignes(entree, choix.Verbes, message);
-        sorties.messages += message;
+        sorties.Messages += message;
         if (!lu) return 4;
         if (!message.empty()) statut = 2;
     }
 
     const TFiche fiche = GenereFiche(choix);
     for (const std::string& refuse : fiche.Refuses) {
-        sorties.messages += "conjugue : « " + refuse + " » n'est pas un verbe\n";
+        sorties.Messages += "conjugue : « " + refuse + " » n'est pas un verbe\n";
         statut = std::max(statut, 1);
     }
     if (fiche.Items.empty()) {
-        sorties.messages +=
+        sorties.Messages +=
             "conjugue : --exercices : aucun item, faute de verbe qui ait une "
             "forme aux temps et personnes choisis\n";
         return std::max(statut, 1);
     }
     if (json)
-        sorties.texte += Json(fiche);
+        sorties.Texte += Json(fiche);
     else
-        sorties.texte += TexteFiche(fiche);
+        sorties.Texte += TexteFiche(fiche);
     return statut;
 }
 

@@ -22,7 +22,7 @@ struct TDemandeFiche {
     int Nombre = 10;
     bool GraineDonnee = false;
     std::uint64_t Graine = 0;
-    GenreExercice Genre = GenreExercice::Trou;
+    TGenreExercice Genre = TGenreExercice::Trou;
     std::vector<std::string> Comme;
     std::vector<int> Groupes;
     bool Courants = false;

@@ -110,13 +110,13 @@ public:
     TEcrivainFiltreLisible(TTamponSortie& sortie, const TOptions& options, const TFiltre& filtre,
                            bool pourquoi)
         : TEcrivain(sortie, options),
-          lignes_(filtre.Lignes()),
-          personne_(filtre.personne),
-          pourquoi_(pourquoi) {}
+          Lignes_(filtre.Lignes()),
+          Personne_(filtre.Personne),
+          Pourquoi_(pourquoi) {}
 
     void Ecrit(const TVerbe& verbe) override {
-        verbe_ = &verbe;
-        Lisible(ConjugueGrille(verbe, options_, faits_));
+        Verbe_ = &verbe;
+        Lisible(ConjugueGrille(verbe, Options_, Faits_));
     }
     // Its message on standard error is all.
     void NonVerbe(const TVerbe&) override {}
@@ -125,20 +125,20 @@ private:
     void Lisible(const TLignesGrille& lignes) {
         // One form per verb needs no separation; longer answers are set
         // apart by a blank line, as full grids are.
-        if (lignes_.size() > 1 && !premier_) sortie_ += '\n';
-        premier_ = false;
-        if (personne_ == 0 || lignes_.size() == 1) {
-            for (const std::size_t i : lignes_) {
-                sortie_ += lignes[i];
+        if (Lignes_.size() > 1 && !Premier_) Sortie_ += '\n';
+        Premier_ = false;
+        if (Personne_ == 0 || Lignes_.size() == 1) {
+            for (const std::size_t i : Lignes_) {
+                Sortie_ += lignes[i];
                 Pourquoi(i, lignes[i]);
-                sortie_ += '\n';
+                Sortie_ += '\n';
             }
             return;
         }
         // One person across the tenses: each line after its tense's caption.
         std::vector<std::tuple<std::string, std::string_view, std::size_t>> rangees;
         std::size_t largeur = 0;
-        for (const std::size_t i : lignes_) {
+        for (const std::size_t i : Lignes_) {
             const TCellule& c =
                 *std::find_if(GrilleComplete.begin(), GrilleComplete.end(), [i](const TCellule& k) {
                     return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
@@ -148,31 +148,31 @@ private:
             rangees.emplace_back(std::move(legende), lignes[i], i);
         }
         for (const auto& [legende, forme, i] : rangees) {
-            sortie_ += legende;
-            sortie_.append(largeur - LargeurTexte(legende) + 2, ' ');
-            sortie_ += forme;
+            Sortie_ += legende;
+            Sortie_.append(largeur - LargeurTexte(legende) + 2, ' ');
+            Sortie_ += forme;
             Pourquoi(i, forme);
-            sortie_ += '\n';
+            Sortie_ += '\n';
         }
     }
 
     // --pourquoi: after a line with a past participle, why it agrees or not.
     void Pourquoi(std::size_t i, std::string_view ligne) {
-        if (!pourquoi_) return;
+        if (!Pourquoi_) return;
         const TCellule& c = *std::find_if(Grille.begin(), Grille.end(), [i](const TCellule& k) {
             return i >= k.Premier && i < std::size_t(k.Premier + k.NombreLignes());
         });
-        const CodeAccord code = AccordDeLigne(*verbe_, options_, faits_, c, ligne);
-        if (code == CodeAccord::Aucun) return;
-        sortie_ += " — ";
-        sortie_ += PhraseAccord(code, *verbe_);
+        const TCodeAccord code = AccordDeLigne(*Verbe_, Options_, Faits_, c, ligne);
+        if (code == TCodeAccord::Aucun) return;
+        Sortie_ += " — ";
+        Sortie_ += PhraseAccord(code, *Verbe_);
     }
 
-    std::vector<std::size_t> lignes_;
-    int personne_;
-    bool pourquoi_;
-    const TVerbe* verbe_ = nullptr;
-    bool premier_ = true;
+    std::vector<std::size_t> Lignes_;
+    int Personne_;
+    bool Pourquoi_;
+    const TVerbe* Verbe_ = nullptr;
+    bool Premier_ = true;
 };
 
 }  // namespace
@@ -181,9 +181,9 @@ std::vector<std::size_t> TFiltre::Lignes() const {
     std::vector<std::size_t> lignes;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const TCellule& c = GrilleComplete[i];
-        if (cellule >= 0 && std::size_t(cellule) != i) continue;
+        if (Cellule >= 0 && std::size_t(Cellule) != i) continue;
         for (int k = 0; k < c.NombreLignes(); ++k)
-            if (personne == 0 || Rang(c, personne) == k) lignes.push_back(c.Premier + k);
+            if (Personne == 0 || Rang(c, Personne) == k) lignes.push_back(c.Premier + k);
     }
     return lignes;
 }
@@ -195,7 +195,7 @@ std::string LitTemps(std::string_view valeur, TFiltre& filtre) {
         const std::string nom(Noms[i]);
         if (plie == Plie(GrilleComplete[i].Nom) || plie == Plie(nom) ||
             (i < 8 && plie == Plie("indicatif-" + nom))) {
-            filtre.cellule = int(i);
+            filtre.Cellule = int(i);
             return {};
         }
         if (i > 0) possibles += ", ";
@@ -215,8 +215,8 @@ std::string LitPersonne(std::string_view valeur, TFiltre& filtre) {
         const bool feminin =
             (p == 3 && (plie == "elle" || plie == "on")) || (p == 6 && plie == "elles");
         if (plie == std::to_string(p) || plie == Pronoms[p - 1] || feminin) {
-            filtre.personne = p;
-            filtre.feminin = plie == "elle" || plie == "elles";
+            filtre.Personne = p;
+            filtre.Feminin = plie == "elle" || plie == "elles";
             return {};
         }
     }
@@ -226,7 +226,7 @@ std::string LitPersonne(std::string_view valeur, TFiltre& filtre) {
 
 std::string VerifieFiltre(const TFiltre& filtre) {
     if (!filtre.Actif() || !filtre.Lignes().empty()) return {};
-    const std::size_t i = std::size_t(filtre.cellule);
+    const std::size_t i = std::size_t(filtre.Cellule);
     if (EstImperatif(GrilleComplete[i]))
         return "conjugue : l'impératif n'a que tu, nous et vous (--personne 2, 4 ou 5)\n";
     std::string nom(Noms[i]);
@@ -242,7 +242,7 @@ std::unique_ptr<TEcrivain> CreeEcrivainFiltre(TFormatSortie format, TTamponSorti
                                               bool pourquoi) {
     if (format == TFormatSortie::Lisible)
         return std::make_unique<TEcrivainFiltreLisible>(sortie, options, filtre, pourquoi);
-    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.personne},
+    return CreeEcrivainSelection(format, sortie, options, {filtre.Lignes(), filtre.Personne},
                                  formatJson, traits);
 }
 

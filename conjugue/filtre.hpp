@@ -12,12 +12,12 @@
 namespace florimot {
 
 struct TFiltre {
-    int cellule = -1;  // index in Grille; -1 for every tense
-    int personne = 0;  // 1 (je) to 6 (ils); 0 for every person
+    int Cellule = -1;  // index in Grille; -1 for every tense
+    int Personne = 0;  // 1 (je) to 6 (ils); 0 for every person
     // Chosen as elle or elles: the line is the feminine one.
-    bool feminin = false;
+    bool Feminin = false;
 
-    bool Actif() const { return cellule >= 0 || personne > 0; }
+    bool Actif() const { return Cellule >= 0 || Personne > 0; }
     // The lines of a grid it keeps, in the grid's order. The impératif's
     // persons are tu, nous and vous; the participle has none.
     std::vector<std::size_t> Lignes() const;

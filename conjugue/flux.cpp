@@ -66,9 +66,9 @@ void TermineEntreEcritures() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-Lecture TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
+TLectureFlux TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
     for (;;) {
-        const ssize_t n = ::read(fd_, tampon, capacite);
+        const ssize_t n = ::read(Fd_, tampon, capacite);
         if (n >= 0) return {static_cast<std::size_t>(n), 0};
         if (errno != EINTR) return {0, errno};
     }
@@ -77,13 +77,13 @@ Lecture TEntreeFichier::Lit(char* tampon, std::size_t capacite) {
 int TSortieFichier::Ecrit(std::string_view octets) {
     const TEcriture enCours;
     while (!octets.empty()) {
-        const ssize_t n = ::write(fd_, octets.data(), octets.size());
+        const ssize_t n = ::write(Fd_, octets.data(), octets.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             // A descriptor left non-blocking by whoever started us (a shared
             // pipe): wait until the reader makes room rather than lose the rest.
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
-                pollfd attente{fd_, POLLOUT, 0};
+                pollfd attente{Fd_, POLLOUT, 0};
                 if (::poll(&attente, 1, -1) < 0 && errno != EINTR) return errno;
                 continue;
             }
@@ -95,48 +95,48 @@ int TSortieFichier::Ecrit(std::string_view octets) {
     return 0;
 }
 
-Lecture TEntreeMemoire::Lit(char* tampon, std::size_t capacite) {
-    ++lectures_;
-    const std::size_t n = std::min({capacite, bloc_, texte_.size() - lu_});
-    if (n == 0) return {0, erreurFinale_};
-    std::memcpy(tampon, texte_.data() + lu_, n);
-    lu_ += n;
+TLectureFlux TEntreeMemoire::Lit(char* tampon, std::size_t capacite) {
+    ++Lectures_;
+    const std::size_t n = std::min({capacite, Bloc_, Texte_.size() - Lu_});
+    if (n == 0) return {0, ErreurFinale_};
+    std::memcpy(tampon, Texte_.data() + Lu_, n);
+    Lu_ += n;
     return {n, 0};
 }
 
 int TSortieMemoire::Ecrit(std::string_view octets) {
-    ++ecritures_;
-    if (erreur_ != 0 && texte_.size() + octets.size() > limite_) return erreur_;
-    texte_ += octets;
+    ++Ecritures_;
+    if (Erreur_ != 0 && Texte_.size() + octets.size() > Limite_) return Erreur_;
+    Texte_ += octets;
     return 0;
 }
 
 void TLecteurLignes::Verifie(bool fin) {
-    while (!enAttente_.empty()) {
-        const utf8::TDecodage d = utf8::Decode(enAttente_);
+    while (!EnAttente_.empty()) {
+        const utf8::TDecodage d = utf8::Decode(EnAttente_);
         // Too short to be judged yet: the rest of the sequence may be in the
         // next block. Judged then on the same bytes as a whole line would be.
-        if (!d.valide && !fin && enAttente_.size() < SequenceMax) return;
-        if (!d.valide || d.point == 0) valide_ = false;
-        enAttente_.erase(0, d.taille);
+        if (!d.Valide && !fin && EnAttente_.size() < SequenceMax) return;
+        if (!d.Valide || d.Point == 0) Valide_ = false;
+        EnAttente_.erase(0, d.Taille);
     }
 }
 
 void TLecteurLignes::Emet() {
     Verifie(true);
-    ++numero_;
-    if (!ligne_.empty() && ligne_.back() == '\r' && !coupee_) ligne_.pop_back();
+    ++Numero_;
+    if (!Ligne_.empty() && Ligne_.back() == '\r' && !Coupee_) Ligne_.pop_back();
     // Blanks alone are the one-blank word, as for an argument; a lone "\r"
     // is the end of an empty line.
     // A line of blanks, control and invisible characters (tab, U+00A0,
     // U+3000, a byte-order mark …) is as empty as an empty line; one cut
     // short may hold a word past the part kept, and is given.
-    const bool blanche = !coupee_ && EstTexteBlanc(ligne_);
-    if (!blanche || !valide_) rappel_(Ligne{numero_, ligne_, valide_});
-    ligne_.clear();
-    valide_ = true;
-    commencee_ = false;
-    coupee_ = false;
+    const bool blanche = !Coupee_ && EstTexteBlanc(Ligne_);
+    if (!blanche || !Valide_) Rappel_(TLigneFlux{Numero_, Ligne_, Valide_});
+    Ligne_.clear();
+    Valide_ = true;
+    Commencee_ = false;
+    Coupee_ = false;
 }
 
 void TLecteurLignes::Ajoute(std::string_view octets) {
@@ -145,22 +145,22 @@ void TLecteurLignes::Ajoute(std::string_view octets) {
             Emet();
             continue;
         }
-        commencee_ = true;
-        if (ligne_.empty() && EstBlanc(c)) {
+        Commencee_ = true;
+        if (Ligne_.empty() && EstBlanc(c)) {
             // skipped before the word; a NUL among them is still judged below
-        } else if (ligne_.size() < LongueurGardee) {
-            ligne_ += c;
+        } else if (Ligne_.size() < LongueurGardee) {
+            Ligne_ += c;
         } else {
-            coupee_ = true;
+            Coupee_ = true;
         }
-        if (enAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
-        enAttente_ += c;
+        if (EnAttente_.empty() && c > 0 && static_cast<unsigned char>(c) < 0x80) continue;  // ASCII
+        EnAttente_ += c;
         Verifie(false);
     }
 }
 
 void TLecteurLignes::Termine() {
-    if (commencee_) Emet();
+    if (Commencee_) Emet();
 }
 
 }  // namespace florimot

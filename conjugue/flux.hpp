@@ -9,15 +9,15 @@
 
 namespace florimot {
 
-struct Lecture {
-    std::size_t taille = 0;  // bytes read; 0 with erreur 0 is the end of input
-    int erreur = 0;          // errno of a failed read
+struct TLectureFlux {
+    std::size_t Taille = 0;  // bytes read; 0 with erreur 0 is the end of input
+    int Erreur = 0;          // errno of a failed read
 };
 
 class TEntree {
 public:
     virtual ~TEntree() = default;
-    virtual Lecture Lit(char* tampon, std::size_t capacite) = 0;
+    virtual TLectureFlux Lit(char* tampon, std::size_t capacite) = 0;
 };
 
 class TSortie {
@@ -29,11 +29,11 @@ public:
 
 class TEntreeFichier final : public TEntree {
 public:
-    explicit TEntreeFichier(int fd) : fd_(fd) {}
-    Lecture Lit(char* tampon, std::size_t capacite) override;
+    explicit TEntreeFichier(int fd) : Fd_(fd) {}
+    TLectureFlux Lit(char* tampon, std::size_t capacite) override;
 
 private:
-    int fd_;
+    int Fd_;
 };
 
 // SIGINT and SIGTERM then end the program between two writes of a
@@ -45,11 +45,11 @@ void TermineEntreEcritures();
 
 class TSortieFichier final : public TSortie {
 public:
-    explicit TSortieFichier(int fd) : fd_(fd) {}
+    explicit TSortieFichier(int fd) : Fd_(fd) {}
     int Ecrit(std::string_view octets) override;
 
 private:
-    int fd_;
+    int Fd_;
 };
 
 // Hands out `texte` in pieces of at most `bloc` bytes, then the end of input,
@@ -57,16 +57,16 @@ private:
 class TEntreeMemoire final : public TEntree {
 public:
     explicit TEntreeMemoire(std::string texte, std::size_t bloc = 1 << 16, int erreurFinale = 0)
-        : texte_(std::move(texte)), bloc_(bloc == 0 ? 1 : bloc), erreurFinale_(erreurFinale) {}
-    Lecture Lit(char* tampon, std::size_t capacite) override;
-    std::size_t Lectures() const { return lectures_; }
+        : Texte_(std::move(texte)), Bloc_(bloc == 0 ? 1 : bloc), ErreurFinale_(erreurFinale) {}
+    TLectureFlux Lit(char* tampon, std::size_t capacite) override;
+    std::size_t Lectures() const { return Lectures_; }
 
 private:
-    std::string texte_;
-    std::size_t bloc_;
-    int erreurFinale_;
-    std::size_t lu_ = 0;
-    std::size_t lectures_ = 0;
+    std::string Texte_;
+    std::size_t Bloc_;
+    int ErreurFinale_;
+    std::size_t Lu_ = 0;
+    std::size_t Lectures_ = 0;
 };
 
 // Keeps what is written and counts the writes. With `erreur` not 0, every
@@ -74,16 +74,16 @@ private:
 class TSortieMemoire final : public TSortie {
 public:
     TSortieMemoire() = default;
-    TSortieMemoire(int erreur, std::size_t limite) : erreur_(erreur), limite_(limite) {}
+    TSortieMemoire(int erreur, std::size_t limite) : Erreur_(erreur), Limite_(limite) {}
     int Ecrit(std::string_view octets) override;
-    const std::string& Texte() const { return texte_; }
-    std::size_t Ecritures() const { return ecritures_; }
+    const std::string& Texte() const { return Texte_; }
+    std::size_t Ecritures() const { return Ecritures_; }
 
 private:
-    std::string texte_;
-    std::size_t ecritures_ = 0;
-    int erreur_ = 0;
-    std::size_t limite_ = 0;
+    std::string Texte_;
+    std::size_t Ecritures_ = 0;
+    int Erreur_ = 0;
+    std::size_t Limite_ = 0;
 };
 
 // Splits a byte stream into lines ("\n", "\r\n"), whatever their length or
@@ -96,14 +96,14 @@ class TLecteurLignes {
 public:
     static constexpr std::size_t LongueurGardee = 4096;
 
-    struct Ligne {
-        std::size_t numero;      // 1-based
-        std::string_view texte;  // from its word on, without its line end; cut to LongueurGardee
-        bool valide;             // UTF-8 without NUL, over the whole line
+    struct TLigneFlux {
+        std::size_t Numero;      // 1-based
+        std::string_view Texte;  // from its word on, without its line end; cut to LongueurGardee
+        bool Valide;             // UTF-8 without NUL, over the whole line
     };
-    using Rappel = std::function<void(const Ligne&)>;
+    using Rappel = std::function<void(const TLigneFlux&)>;
 
-    explicit TLecteurLignes(Rappel rappel) : rappel_(std::move(rappel)) {}
+    explicit TLecteurLignes(Rappel rappel) : Rappel_(std::move(rappel)) {}
     void Ajoute(std::string_view octets);
     void Termine();  // flushes a last line without "\n"
 
@@ -111,13 +111,13 @@ private:
     void Verifie(bool fin);
     void Emet();
 
-    Rappel rappel_;
-    std::string ligne_;      // kept part of the current line
-    std::string enAttente_;  // bytes not yet judged (maybe a sequence cut between two blocks)
-    std::size_t numero_ = 0;
-    bool valide_ = true;
-    bool commencee_ = false;
-    bool coupee_ = false;  // bytes were dropped past LongueurGardee
+    Rappel Rappel_;
+    std::string Ligne_;      // kept part of the current line
+    std::string EnAttente_;  // bytes not yet judged (maybe a sequence cut between two blocks)
+    std::size_t Numero_ = 0;
+    bool Valide_ = true;
+    bool Commencee_ = false;
+    bool Coupee_ = false;  // bytes were dropped past LongueurGardee
 };
 
 }  // namespace florimot

@@ -13,15 +13,15 @@ namespace florimot {
 // writer asks for room before each value, then writes it byte by byte.
 struct TFluxJson {
     using Ch = char;
-    TTamponSortie& tampon;
-    void Put(char c) { tampon += c; }
+    TTamponSortie& Tampon;
+    void Put(char c) { Tampon += c; }
     void Flush() {}
 };
 inline void PutReserve(TFluxJson& flux, std::size_t n) {
-    flux.tampon.Reserve(n);
+    flux.Tampon.Reserve(n);
 }
 inline void PutUnsafe(TFluxJson& flux, char c) {
-    flux.tampon.AjouteReserve(c);
+    flux.Tampon.AjouteReserve(c);
 }
 
 }  // namespace florimot

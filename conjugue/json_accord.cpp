@@ -19,12 +19,12 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
     };
     // Each line names its reason by its code; a verb's few sentences follow
     // once, so that a batch does not carry the same sentence sixty times.
-    std::vector<CodeAccord> vus;
+    std::vector<TCodeAccord> vus;
     json.StartObject();
     json.Key("lignes");
     json.StartObject();
     for (const TCellule& c : GrilleComplete) {
-        if (AccordDeCellule(verbe, options, faits, c) == CodeAccord::Aucun) continue;
+        if (AccordDeCellule(verbe, options, faits, c) == TCodeAccord::Aucun) continue;
         bool ouverte = false;
         for (int i = 0; i < c.NombreLignes(); ++i) {
             const std::size_t n = c.Premier + i;
@@ -33,8 +33,8 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
                 json.StartArray();
                 ouverte = true;
             }
-            const CodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[n]);
-            if (code == CodeAccord::Aucun) {
+            const TCodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[n]);
+            if (code == TCodeAccord::Aucun) {
                 json.Null();
                 continue;
             }
@@ -46,7 +46,7 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
     json.EndObject();
     json.Key("phrases");
     json.StartObject();
-    for (const CodeAccord code : vus) {
+    for (const TCodeAccord code : vus) {
         const std::string_view cle = CleAccord(code);
         json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
         chaine(PhraseAccord(code, verbe));

@@ -17,29 +17,29 @@ std::string TableauDiagnostic(const std::vector<TDiagnostic>& diagnostics) {
     json.StartArray();
     for (const TDiagnostic& d : diagnostics) {
         json.StartObject();
-        paire("ecrit", d.ecrit);
-        paire("correct", d.correct);
-        paire("infinitif", d.infinitif);
+        paire("ecrit", d.Ecrit);
+        paire("correct", d.Correct);
+        paire("infinitif", d.Infinitif);
         json.Key("lectures");
         json.StartArray();
-        for (const TLecture& l : d.lectures) {
+        for (const TLecture& l : d.Lectures) {
             json.StartObject();
-            paire("cellule", l.cellule);
+            paire("cellule", l.Cellule);
             json.Key("personne");
-            json.Int(l.personne);
+            json.Int(l.Personne);
             // The options of the grid that writes it (féminin for elle est venue).
             json.Key("options");
             json.StartObject();
             for (const TDescriptionOption& o : DescriptionsOptions) {
                 json.Key(o.CleJson.data(), static_cast<rapidjson::SizeType>(o.CleJson.size()));
-                json.Bool(EstActive(l.options, o));
+                json.Bool(EstActive(l.Options, o));
             }
             json.EndObject();
             json.EndObject();
         }
         json.EndArray();
-        paire("faute", CleFaute(d.faute));
-        paire("detail", d.detail);
+        paire("faute", CleFaute(d.Faute));
+        paire("detail", d.Detail);
         paire("raison", RaisonDiagnostic(d));
         paire("phrase", PhraseDiagnostic(d));
         json.EndObject();

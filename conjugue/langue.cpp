@@ -9,7 +9,7 @@ namespace florimot {
 
 namespace {
 
-std::atomic<Langue> langue_{Langue::Francais};
+std::atomic<TLangue> langue_{TLangue::Francais};
 
 bool Renseigne(const char* v) {
     return v != nullptr && *v != '\0';
@@ -65,8 +65,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 30> Catalogu
 
 }  // namespace
 
-Langue LangueDesMessages(const char* language, const char* lcAll, const char* lcMessages,
-                         const char* lang) {
+TLangue LangueDesMessages(const char* language, const char* lcAll, const char* lcMessages,
+                          const char* lang) {
     const char* locale = Renseigne(lcAll) ? lcAll : Renseigne(lcMessages) ? lcMessages : lang;
     const std::string_view l = Renseigne(locale) ? locale : "";
     std::string_view choisie = l;
@@ -77,20 +77,20 @@ Langue LangueDesMessages(const char* language, const char* lcAll, const char* lc
     }
     return choisie.substr(0, 2) == "en" && (choisie.size() == 2 || choisie[2] == '_' ||
                                             choisie[2] == '.' || choisie[2] == '@')
-               ? Langue::Anglais
-               : Langue::Francais;
+               ? TLangue::Anglais
+               : TLangue::Francais;
 }
 
-void DefinitLangue(Langue langue) {
+void DefinitLangue(TLangue langue) {
     langue_ = langue;
 }
 
-Langue LangueChoisie() {
+TLangue LangueChoisie() {
     return langue_;
 }
 
 std::string Traduit(std::string_view messages) {
-    if (langue_ == Langue::Francais) return std::string(messages);
+    if (langue_ == TLangue::Francais) return std::string(messages);
     std::string texte;
     texte.reserve(messages.size());
     for (std::size_t i = 0; i < messages.size();) {

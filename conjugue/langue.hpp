@@ -9,16 +9,16 @@
 
 namespace florimot {
 
-enum class Langue : unsigned char { Francais, Anglais };
+enum class TLangue : unsigned char { Francais, Anglais };
 
 // From the variables gettext reads, null when unset: LANGUAGE (its first
 // entry, unless the locale is C or POSIX), then LC_ALL, LC_MESSAGES, LANG.
-Langue LangueDesMessages(const char* language, const char* lcAll, const char* lcMessages,
-                         const char* lang);
+TLangue LangueDesMessages(const char* language, const char* lcAll, const char* lcMessages,
+                          const char* lang);
 
 // The run's language, set once by main before any message is made.
-void DefinitLangue(Langue langue);
-Langue LangueChoisie();
+void DefinitLangue(TLangue langue);
+TLangue LangueChoisie();
 
 // Standard error's text in the run's language: in English, each message
 // the catalogue knows is said in English, the words it quotes kept.

@@ -3,14 +3,14 @@
 namespace florimot {
 
 TLexique* TLexiqueDiffere::Lexique() {
-    if (!lexique_) lexique_ = std::make_unique<TLexique>();
-    if (lexique_->Disponible()) return lexique_.get();
+    if (!Lexique_) Lexique_ = std::make_unique<TLexique>();
+    if (Lexique_->Disponible()) return Lexique_.get();
     // Said once, not at every word.
-    if (signale_ && !dit_) {
-        dit_ = true;
-        messages_ += "conjugue : ";
-        messages_ += lexique_->Raison();
-        messages_ += '\n';
+    if (Signale_ && !Dit_) {
+        Dit_ = true;
+        Messages_ += "conjugue : ";
+        Messages_ += Lexique_->Raison();
+        Messages_ += '\n';
     }
     return nullptr;
 }

@@ -17,16 +17,16 @@ public:
     // `messages`: standard error's buffer. `signale`: whether a missing
     // dictionary is reported there (once); conjugating works exactly as
     // without one, so only --analyse says it.
-    TLexiqueDiffere(std::string& messages, bool signale) : messages_(messages), signale_(signale) {}
+    TLexiqueDiffere(std::string& messages, bool signale) : Messages_(messages), Signale_(signale) {}
 
     // The loaded lexicon, or nullptr when its dictionary is unavailable.
     TLexique* Lexique();
 
 private:
-    std::string& messages_;
-    bool signale_;
-    bool dit_ = false;
-    std::unique_ptr<TLexique> lexique_;
+    std::string& Messages_;
+    bool Signale_;
+    bool Dit_ = false;
+    std::unique_ptr<TLexique> Lexique_;
 };
 
 }  // namespace florimot

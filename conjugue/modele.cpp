@@ -15,7 +15,7 @@ namespace {
 class TListeModele final : public TTraitement {
 public:
     TListeModele(bool json, TSorties& sorties, TLexiqueDiffere& lexique)
-        : TTraitement(sorties, lexique), json_(json) {}
+        : TTraitement(sorties, lexique), Json_(json) {}
 
     void Traite(std::string_view texte) override {
         TVerbe verbe;
@@ -23,21 +23,21 @@ public:
         PrepareVerbe(verbe);
         const std::string mot = verbe.Intitule();
         if (verbe.DonneGroupe() == 0) {
-            sorties_.messages += mot + " : ";
-            sorties_.messages += verbe.TropLong() ? MessageTropLong : MessageNonVerbe;
-            sorties_.messages += '\n';
-            statut_ = std::max(statut_, SortieNonVerbe);
-            if (json_) Json(mot, nullptr);
+            Sorties_.Messages += mot + " : ";
+            Sorties_.Messages += verbe.TropLong() ? MessageTropLong : MessageNonVerbe;
+            Sorties_.Messages += '\n';
+            Statut_ = std::max(Statut_, SortieNonVerbe);
+            if (Json_) Json(mot, nullptr);
         } else {
             const TMemeModele liste = MemeModele(verbe);
-            if (json_) {
+            if (Json_) {
                 Json(mot, &liste);
             } else {
-                sorties_.texte += mot + " : " + PhraseMemeModele(liste);
-                sorties_.texte += '\n';
+                Sorties_.Texte += mot + " : " + PhraseMemeModele(liste);
+                Sorties_.Texte += '\n';
             }
         }
-        sorties_.Libere();
+        Sorties_.Libere();
     }
 
 private:
@@ -59,25 +59,25 @@ private:
             chaine(MessageNonVerbe);
         } else {
             json.Key("modele");
-            chaine(liste->modele);
+            chaine(liste->Modele);
             json.Key("famille");
-            json.Bool(liste->famille);
+            json.Bool(liste->Famille);
             json.Key("nombre");
-            json.Uint64(liste->verbes.size());
+            json.Uint64(liste->Verbes.size());
             json.Key("verbes");
             json.StartArray();
-            for (std::size_t i = 0; i < liste->verbes.size() && i < VerbesModeleMontres; ++i)
-                chaine(liste->verbes[i]);
+            for (std::size_t i = 0; i < liste->Verbes.size() && i < VerbesModeleMontres; ++i)
+                chaine(liste->Verbes[i]);
             json.EndArray();
             json.Key("phrase");
             chaine(PhraseMemeModele(*liste));
         }
         json.EndObject();
-        sorties_.texte += std::string_view(texte.GetString(), texte.GetSize());
-        sorties_.texte += '\n';
+        Sorties_.Texte += std::string_view(texte.GetString(), texte.GetSize());
+        Sorties_.Texte += '\n';
     }
 
-    bool json_;
+    bool Json_;
 };
 
 }  // namespace

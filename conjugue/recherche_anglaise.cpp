@@ -18,37 +18,37 @@ namespace florimot {
 namespace {
 
 // The codes JSON gives the notes: the same in every language.
-std::string_view CodeNote(NoteAnglaise note) {
+std::string_view CodeNote(TNoteAnglaise note) {
     switch (note) {
-        case NoteAnglaise::Aucune: break;
-        case NoteAnglaise::PasseCompose_PasseSimple: return "passe_compose_ou_passe_simple";
-        case NoteAnglaise::TuOuVous: return "tu_ou_vous";
+        case TNoteAnglaise::Aucune: break;
+        case TNoteAnglaise::PasseCompose_PasseSimple: return "passe_compose_ou_passe_simple";
+        case TNoteAnglaise::TuOuVous: return "tu_ou_vous";
     }
     return {};
 }
 
 struct TLigneChoix {
-    const TChoixAnglais* choix;
-    const TCellule* cellule;  // null for the verb alone
-    std::string forme;        // the line, or the infinitive
+    const TChoixAnglais* Choix;
+    const TCellule* Cellule;  // null for the verb alone
+    std::string Forme;        // the line, or the infinitive
 };
 
 // The choice's line as the grid writes it; nothing when the engine does not
 // read the French word as a verb, or the cell has no such person.
 std::optional<TLigneChoix> Ligne(const TChoixAnglais& c) {
     TVerbe verbe;
-    verbe.DefinitVerbe(c.infinitif);
+    verbe.DefinitVerbe(c.Infinitif);
     const TFaits faits = PrepareVerbe(verbe);
     if (verbe.DonneGroupe() == 0) return std::nullopt;
-    if (c.cellule.empty()) return TLigneChoix{&c, nullptr, std::string(verbe.Intitule())};
+    if (c.Cellule.empty()) return TLigneChoix{&c, nullptr, std::string(verbe.Intitule())};
     const std::optional<TLigneChoisie> place = LigneDuChoix(c);
     if (!place) return std::nullopt;
-    const TCellule& cellule = GrilleComplete[place->cellule];
+    const TCellule& cellule = GrilleComplete[place->Cellule];
     TOptions options;
-    options.Feminin = c.feminin;
-    options.Negation = c.negation;
+    options.Feminin = c.Feminin;
+    options.Negation = c.Negation;
     std::string forme =
-        ConjugueForme(verbe, cellule, cellule.PremierePersonne + place->ligne, options, faits);
+        ConjugueForme(verbe, cellule, cellule.PremierePersonne + place->Ligne, options, faits);
     if (forme.empty() || EstMarqueur(forme)) return std::nullopt;
     return TLigneChoix{&c, &cellule, std::move(forme)};
 }
@@ -59,7 +59,7 @@ int EcritRechercheAnglaise(std::string_view texte, TFormatSortie format, TSortie
     const TDictd* en = DictionnaireAnglaisFrancais();
     const TDictd* fr = DictionnaireFrancaisAnglais();
     if (en == nullptr && fr == nullptr) {
-        sorties.messages +=
+        sorties.Messages +=
             "conjugue : les dictionnaires FreeDict ne sont pas installés : --anglais ne trouve "
             "rien "
             "(paquets dict-freedict-eng-fra, dict-freedict-fra-eng)\n";
@@ -84,54 +84,54 @@ int EcritRechercheAnglaise(std::string_view texte, TFormatSortie format, TSortie
         for (const TLigneChoix& l : lignes) {
             json.StartObject();
             json.Key("verbe");
-            chaine(l.choix->infinitif);
+            chaine(l.Choix->Infinitif);
             json.Key("cellule");
-            chaine(l.choix->cellule);
+            chaine(l.Choix->Cellule);
             json.Key("personne");
-            json.Int(l.cellule != nullptr ? l.choix->personne : 0);
+            json.Int(l.Cellule != nullptr ? l.Choix->Personne : 0);
             json.Key("forme");
-            chaine(l.forme);
+            chaine(l.Forme);
             json.Key("note");
-            chaine(CodeNote(l.choix->note));
+            chaine(CodeNote(l.Choix->Note));
             json.EndObject();
         }
         json.EndArray();
         json.EndObject();
-        sorties.texte += std::string_view(tampon.GetString(), tampon.GetSize());
-        sorties.texte += '\n';
+        sorties.Texte += std::string_view(tampon.GetString(), tampon.GetSize());
+        sorties.Texte += '\n';
     } else if (!lignes.empty()) {
-        sorties.texte += texte;
-        sorties.texte += '\n';
-        std::vector<NoteAnglaise> notes;
+        sorties.Texte += texte;
+        sorties.Texte += '\n';
+        std::vector<TNoteAnglaise> notes;
         for (const TLigneChoix& l : lignes) {
-            sorties.texte += "  ";
-            sorties.texte += l.choix->infinitif;
-            sorties.texte += " — ";
-            if (l.cellule == nullptr) {
-                const std::string glosses = LigneGlosses(GlossesAnglaises(l.choix->infinitif));
-                sorties.texte += glosses.empty() ? "infinitif" : glosses;
+            sorties.Texte += "  ";
+            sorties.Texte += l.Choix->Infinitif;
+            sorties.Texte += " — ";
+            if (l.Cellule == nullptr) {
+                const std::string glosses = LigneGlosses(GlossesAnglaises(l.Choix->Infinitif));
+                sorties.Texte += glosses.empty() ? "infinitif" : glosses;
             } else {
-                sorties.texte += l.cellule->Mode;
-                sorties.texte += ' ';
-                sorties.texte += l.cellule->Temps;
-                sorties.texte += " : ";
-                sorties.texte += l.forme;
+                sorties.Texte += l.Cellule->Mode;
+                sorties.Texte += ' ';
+                sorties.Texte += l.Cellule->Temps;
+                sorties.Texte += " : ";
+                sorties.Texte += l.Forme;
             }
-            sorties.texte += '\n';
-            if (l.choix->note != NoteAnglaise::Aucune &&
-                std::find(notes.begin(), notes.end(), l.choix->note) == notes.end())
-                notes.push_back(l.choix->note);
+            sorties.Texte += '\n';
+            if (l.Choix->Note != TNoteAnglaise::Aucune &&
+                std::find(notes.begin(), notes.end(), l.Choix->Note) == notes.end())
+                notes.push_back(l.Choix->Note);
         }
-        for (NoteAnglaise n : notes) {
-            sorties.texte += "  (";
-            sorties.texte += TexteNoteAnglaise(n);
-            sorties.texte += ")\n";
+        for (TNoteAnglaise n : notes) {
+            sorties.Texte += "  (";
+            sorties.Texte += TexteNoteAnglaise(n);
+            sorties.Texte += ")\n";
         }
     }
     if (!lignes.empty()) return SortieSucces;
-    sorties.messages += "« ";
-    sorties.messages += DebutCite(std::string(texte));
-    sorties.messages += " » : aucun verbe français pour ce texte anglais\n";
+    sorties.Messages += "« ";
+    sorties.Messages += DebutCite(std::string(texte));
+    sorties.Messages += " » : aucun verbe français pour ce texte anglais\n";
     return SortieNonVerbe;
 }
 

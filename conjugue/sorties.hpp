@@ -12,7 +12,7 @@ namespace florimot {
 
 // Thrown by TSorties::Vide when standard output fails, with its errno.
 struct TEchecSortie {
-    int erreur;
+    int Erreur;
 };
 
 // Standard output and standard error, each gathered in a large block: a
@@ -21,22 +21,22 @@ struct TEchecSortie {
 // a shared terminal a message comes no earlier than the output before it.
 class TSorties {
 public:
-    TSorties(TSortie& sortie, TSortie& erreurs) : sortie_(sortie), erreurs_(erreurs) {
-        texte.Prevoit(Seuil + (1 << 14));
+    TSorties(TSortie& sortie, TSortie& erreurs) : Sortie_(sortie), Erreurs_(erreurs) {
+        Texte.Prevoit(Seuil + (1 << 14));
     }
 
-    TTamponSortie texte;   // for standard output
-    std::string messages;  // for standard error
+    TTamponSortie Texte;   // for standard output
+    std::string Messages;  // for standard error
 
     void Libere() {
-        if (texte.size() >= Seuil || messages.size() >= Seuil) Vide();
+        if (Texte.size() >= Seuil || Messages.size() >= Seuil) Vide();
     }
-    // Throws EchecSortie when standard output fails: nothing more is done
+    // Throws TEchecSortie when standard output fails: nothing more is done
     // after the first failed write.
     void Vide() {
-        if (!texte.empty()) {
-            const int erreur = sortie_.Ecrit(texte);
-            texte.clear();
+        if (!Texte.empty()) {
+            const int erreur = Sortie_.Ecrit(Texte);
+            Texte.clear();
             if (erreur != 0) {
                 VideMessages();
                 throw TEchecSortie{erreur};
@@ -46,14 +46,14 @@ public:
     }
     // A failing standard error has nowhere to be reported: it is let be.
     void VideMessages() {
-        if (!messages.empty()) erreurs_.Ecrit(Traduit(messages));
-        messages.clear();
+        if (!Messages.empty()) Erreurs_.Ecrit(Traduit(Messages));
+        Messages.clear();
     }
 
 private:
     static constexpr std::size_t Seuil = 1 << 17;
-    TSortie& sortie_;
-    TSortie& erreurs_;
+    TSortie& Sortie_;
+    TSortie& Erreurs_;
 };
 
 }  // namespace florimot

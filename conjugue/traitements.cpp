@@ -28,7 +28,7 @@ namespace {
 // Whether a verb the dictionary knows was found, not only verbs guessed
 // from the letters (which may hide a misspelling).
 bool Connu(const std::vector<TAnalyse>& analyse) {
-    return std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; });
+    return std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.Connu; });
 }
 
 class TConjugueur final : public TTraitement {
@@ -38,54 +38,54 @@ public:
     TConjugueur(std::unique_ptr<TEcrivain> ecrivain, std::unique_ptr<TOptions> options,
                 TSorties& sorties, TLexiqueDiffere& lexique, const TArguments& arguments)
         : TTraitement(sorties, lexique),
-          ecrivain_(std::move(ecrivain)),
-          options_(std::move(options)),
-          demandees_(*options_),
-          auxiliaireEtre_(arguments.auxiliaireEtre),
-          ecouter_(arguments.ecouter) {
-        if (ecouter_) lignesDites_ = arguments.filtre.Lignes();
+          Ecrivain_(std::move(ecrivain)),
+          Options_(std::move(options)),
+          Demandees_(*Options_),
+          AuxiliaireEtre_(arguments.AuxiliaireEtre),
+          Ecouter_(arguments.Ecouter) {
+        if (Ecouter_) LignesDites_ = arguments.Filtre.Lignes();
     }
 
     void Traite(std::string_view texte) override {
-        verbe_.DefinitVerbe(texte);
-        const TFaits faits = PrepareVerbe(verbe_);
-        if (auxiliaireEtre_) *options_ = AvecAuxiliaire(demandees_, verbe_, *auxiliaireEtre_);
-        ecrivain_->DefinitFaits(faits);
+        Verbe_.DefinitVerbe(texte);
+        const TFaits faits = PrepareVerbe(Verbe_);
+        if (AuxiliaireEtre_) *Options_ = AvecAuxiliaire(Demandees_, Verbe_, *AuxiliaireEtre_);
+        Ecrivain_->DefinitFaits(faits);
         // A word typed without its accents (etre, preferer): the verb it is
         // comes first, and the run says something was wrong. The table is
         // compiled in: a batch pays no dictionary for it.
-        std::vector<std::string> accentues = VerbesAccentues(verbe_);
+        std::vector<std::string> accentues = VerbesAccentues(Verbe_);
         if (!accentues.empty()) {
-            sorties_.Vide();
-            sorties_.messages += verbe_.Intitule();
-            sorties_.messages += " : ";
-            sorties_.messages += PhraseVerbesProches(accentues);
-            sorties_.messages += '\n';
-            sorties_.VideMessages();
-            statut_ = std::max(statut_, SortieNonVerbe);
+            Sorties_.Vide();
+            Sorties_.Messages += Verbe_.Intitule();
+            Sorties_.Messages += " : ";
+            Sorties_.Messages += PhraseVerbesProches(accentues);
+            Sorties_.Messages += '\n';
+            Sorties_.VideMessages();
+            Statut_ = std::max(Statut_, SortieNonVerbe);
         }
-        if (verbe_.DonneGroupe() == 0) {
-            sorties_.messages += verbe_.Intitule();
-            sorties_.messages += " : ";
-            sorties_.messages += verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
-            sorties_.messages += '\n';
-            suggeres_.clear();
+        if (Verbe_.DonneGroupe() == 0) {
+            Sorties_.Messages += Verbe_.Intitule();
+            Sorties_.Messages += " : ";
+            Sorties_.Messages += Verbe_.TropLong() ? MessageTropLong : MessageNonVerbe;
+            Sorties_.Messages += '\n';
+            Suggeres_.clear();
             // The verb behind a word typed without its accents is the
             // suggestion; only without one is the dictionary asked.
             if (!accentues.empty()) {
-                suggeres_ = std::move(accentues);
-            } else if (suggestions_ && !verbe_.TropLong()) {
-                Conseille(verbe_.Intitule());
-                NoteAnglais(verbe_.Intitule(), false);
+                Suggeres_ = std::move(accentues);
+            } else if (Suggestions_ && !Verbe_.TropLong()) {
+                Conseille(Verbe_.Intitule());
+                NoteAnglais(Verbe_.Intitule(), false);
             }
-            ecrivain_->DefinitConnu(false, suggestions_ || !suggeres_.empty());
-            ecrivain_->DefinitInconnu(suggeres_.empty() ? std::nullopt : std::optional(suggeres_));
-            ecrivain_->NonVerbe(verbe_);
-            statut_ = std::max(statut_, SortieNonVerbe);
+            Ecrivain_->DefinitConnu(false, Suggestions_ || !Suggeres_.empty());
+            Ecrivain_->DefinitInconnu(Suggeres_.empty() ? std::nullopt : std::optional(Suggeres_));
+            Ecrivain_->NonVerbe(Verbe_);
+            Statut_ = std::max(Statut_, SortieNonVerbe);
         } else if (!accentues.empty()) {
-            ecrivain_->DefinitConnu(faits.Connu, true);
-            ecrivain_->DefinitInconnu(std::move(accentues));
-            ecrivain_->Ecrit(verbe_);
+            Ecrivain_->DefinitConnu(faits.Connu, true);
+            Ecrivain_->DefinitInconnu(std::move(accentues));
+            Ecrivain_->Ecrit(Verbe_);
         } else {
             // A misspelt verb is still conjugated from its letters (new verbs
             // must work), but the likely verb is named first, ahead of the
@@ -93,35 +93,35 @@ public:
             // The facts table holds the dictionary's verbs: a verb it knows
             // needs no dictionary loaded to be called known.
             std::optional<std::vector<std::string>> inconnu;
-            connuDuDictionnaire_ = false;
-            if (suggestions_ && !faits.Connu) inconnu = Inconnu(verbe_.Intitule());
+            ConnuDuDictionnaire_ = false;
+            if (Suggestions_ && !faits.Connu) inconnu = Inconnu(Verbe_.Intitule());
             if (inconnu && !inconnu->empty()) {
-                sorties_.Vide();
-                sorties_.messages += verbe_.Intitule();
-                sorties_.messages += " : ";
-                sorties_.messages += PhraseVerbesProches(*inconnu);
-                sorties_.messages += '\n';
-                sorties_.VideMessages();
+                Sorties_.Vide();
+                Sorties_.Messages += Verbe_.Intitule();
+                Sorties_.Messages += " : ";
+                Sorties_.Messages += PhraseVerbesProches(*inconnu);
+                Sorties_.Messages += '\n';
+                Sorties_.VideMessages();
             }
-            ecrivain_->DefinitConnu(faits.Connu || (suggestions_ && connuDuDictionnaire_),
-                                    suggestions_);
-            if (inconnu) NoteAnglais(verbe_.Intitule(), true);
-            ecrivain_->DefinitInconnu(std::move(inconnu));
-            ecrivain_->Ecrit(verbe_);
-            if (ecouter_) Ecoute(faits);
+            Ecrivain_->DefinitConnu(faits.Connu || (Suggestions_ && ConnuDuDictionnaire_),
+                                    Suggestions_);
+            if (inconnu) NoteAnglais(Verbe_.Intitule(), true);
+            Ecrivain_->DefinitInconnu(std::move(inconnu));
+            Ecrivain_->Ecrit(Verbe_);
+            if (Ecouter_) Ecoute(faits);
         }
-        sorties_.Libere();
+        Sorties_.Libere();
     }
 
-    void Fin() override { ecrivain_->Fin(); }
+    void Fin() override { Ecrivain_->Fin(); }
 
 private:
     // For a verb typed as an argument: std::nullopt when the dictionary knows
     // it (or there is none), else the verbs close to it, maybe none.
     std::optional<std::vector<std::string>> Inconnu(std::string_view infinitif) {
-        TLexique* l = lexique_.Lexique();
-        connuDuDictionnaire_ = l != nullptr && l->Faits(infinitif).connu;
-        if (l == nullptr || connuDuDictionnaire_) return std::nullopt;
+        TLexique* l = Lexique_.Lexique();
+        ConnuDuDictionnaire_ = l != nullptr && l->Faits(infinitif).Connu;
+        if (l == nullptr || ConnuDuDictionnaire_) return std::nullopt;
         return VerbesProches(*l, infinitif);
     }
 
@@ -135,40 +135,40 @@ private:
                                  : mot.find(' ') != std::string_view::npos &&
                                        AnalyseTexte(mot).empty() && !RechercheAnglaise(mot).empty();
         if (!anglais) return;
-        sorties_.Vide();
-        sorties_.messages += mot;
-        sorties_.messages += " : ";
-        sorties_.messages += MotPeutEtreAnglais;
-        sorties_.messages += " (conjugue --anglais)\n";
-        sorties_.VideMessages();
+        Sorties_.Vide();
+        Sorties_.Messages += mot;
+        Sorties_.Messages += " : ";
+        Sorties_.Messages += MotPeutEtreAnglais;
+        Sorties_.Messages += " (conjugue --anglais)\n";
+        Sorties_.VideMessages();
     }
 
     // The lines shown, then said: the whole grid, or what --temps and
     // --personne keep.
     void Ecoute(const TFaits& faits) {
-        sorties_.Vide();
-        const TLignesGrille lignes = ConjugueGrille(verbe_, *options_, faits);
+        Sorties_.Vide();
+        const TLignesGrille lignes = ConjugueGrille(Verbe_, *Options_, faits);
         std::vector<std::string> dites;
-        if (lignesDites_.empty())
+        if (LignesDites_.empty())
             for (int i = 0; i < NombreLignesGrille; ++i) dites.emplace_back(lignes[std::size_t(i)]);
         else
-            for (std::size_t i : lignesDites_) dites.emplace_back(lignes[i]);
+            for (std::size_t i : LignesDites_) dites.emplace_back(lignes[i]);
         if (const int e = Dit(PrepareParole(dites)); e != 0) {
-            sorties_.messages += "conjugue : --ecouter : ";
-            sorties_.messages += std::strerror(e);
-            sorties_.messages += '\n';
-            statut_ = std::max(statut_, SortieNonVerbe);
+            Sorties_.Messages += "conjugue : --ecouter : ";
+            Sorties_.Messages += std::strerror(e);
+            Sorties_.Messages += '\n';
+            Statut_ = std::max(Statut_, SortieNonVerbe);
         }
     }
 
-    std::unique_ptr<TEcrivain> ecrivain_;
-    std::unique_ptr<TOptions> options_;
-    const TOptions demandees_;
-    const std::optional<bool> auxiliaireEtre_;
-    TVerbe verbe_;
-    bool connuDuDictionnaire_ = false;  // of the last text Inconnu looked up
-    bool ecouter_;
-    std::vector<std::size_t> lignesDites_;
+    std::unique_ptr<TEcrivain> Ecrivain_;
+    std::unique_ptr<TOptions> Options_;
+    const TOptions Demandees_;
+    const std::optional<bool> AuxiliaireEtre_;
+    TVerbe Verbe_;
+    bool ConnuDuDictionnaire_ = false;  // of the last text Inconnu looked up
+    bool Ecouter_;
+    std::vector<std::size_t> LignesDites_;
 };
 
 // --analyse: from each form back to the verbs whose grid holds it. The form
@@ -177,7 +177,7 @@ class TAnalyseur final : public TTraitement {
 public:
     TAnalyseur(std::unique_ptr<TEcrivainAnalyse> ecrivain, TSorties& sorties,
                TLexiqueDiffere& lexique)
-        : TTraitement(sorties, lexique), ecrivain_(std::move(ecrivain)) {}
+        : TTraitement(sorties, lexique), Ecrivain_(std::move(ecrivain)) {}
 
     void Traite(std::string_view texte) override {
         // Most words of a batch are already normal: a copy, no normalising.
@@ -192,47 +192,47 @@ public:
         }
         const std::vector<TAnalyse> analyse = AnalyseTexte(forme);
         if (analyse.empty()) {
-            sorties_.messages += "« ";
-            sorties_.messages += DebutCite(forme);
-            sorties_.messages += " » : aucune forme verbale connue\n";
-            statut_ = std::max(statut_, SortieNonVerbe);
+            Sorties_.Messages += "« ";
+            Sorties_.Messages += DebutCite(forme);
+            Sorties_.Messages += " » : aucune forme verbale connue\n";
+            Statut_ = std::max(Statut_, SortieNonVerbe);
         }
         // Nothing found, or only verbs guessed from the letters: maybe a
         // misspelling.
-        suggeres_.clear();
-        if (suggestions_ && !Connu(analyse))
+        Suggeres_.clear();
+        if (Suggestions_ && !Connu(analyse))
             if (const std::string s = Suggere(forme); !s.empty()) {
-                sorties_.messages += "  ";
-                sorties_.messages += s;
-                sorties_.messages += '\n';
+                Sorties_.Messages += "  ";
+                Sorties_.Messages += s;
+                Sorties_.Messages += '\n';
             }
-        ecrivain_->DefinitSuggestions(suggestions_ ? std::optional(suggeres_) : std::nullopt);
+        Ecrivain_->DefinitSuggestions(Suggestions_ ? std::optional(Suggeres_) : std::nullopt);
         // No verb the dictionary knows: maybe a known verb's line written wrong.
-        ecrivain_->DefinitDiagnostic(Connu(analyse) ? std::vector<TDiagnostic>()
+        Ecrivain_->DefinitDiagnostic(Connu(analyse) ? std::vector<TDiagnostic>()
                                                     : Diagnostique(forme));
-        ecrivain_->Ecrit(forme, analyse);
-        sorties_.Libere();
+        Ecrivain_->Ecrit(forme, analyse);
+        Sorties_.Libere();
     }
 
 private:
-    std::unique_ptr<TEcrivainAnalyse> ecrivain_;
+    std::unique_ptr<TEcrivainAnalyse> Ecrivain_;
 };
 
 }  // namespace
 
 void TTraitement::Refuse(std::string_view ou) {
-    sorties_.messages += "conjugue : ";
-    sorties_.messages += ou;
-    sorties_.messages += " : texte UTF-8 invalide ou caractère NUL, ignoré\n";
-    statut_ = std::max(statut_, SortieTexteInvalide);
-    sorties_.Libere();
+    Sorties_.Messages += "conjugue : ";
+    Sorties_.Messages += ou;
+    Sorties_.Messages += " : texte UTF-8 invalide ou caractère NUL, ignoré\n";
+    Statut_ = std::max(Statut_, SortieTexteInvalide);
+    Sorties_.Libere();
 }
 
 void TTraitement::EchecLecture(int erreur) {
-    sorties_.messages += "conjugue : lecture de l'entrée standard impossible : ";
-    sorties_.messages += MessageSysteme(erreur);
-    sorties_.messages += '\n';
-    statut_ = SortieLecture;
+    Sorties_.Messages += "conjugue : lecture de l'entrée standard impossible : ";
+    Sorties_.Messages += MessageSysteme(erreur);
+    Sorties_.Messages += '\n';
+    Statut_ = SortieLecture;
 }
 
 // What the lexicon says of a text, one line each: the verbs whose grid holds
@@ -242,19 +242,19 @@ void TTraitement::Conseille(std::string_view texte) {
     std::vector<std::string> lignes;
     const std::vector<TAnalyse> analyse = AnalyseTexte(texte);
     if (!analyse.empty()) lignes.push_back(DecritAnalyse(texte, analyse));
-    if (suggestions_ && !Connu(analyse))
+    if (Suggestions_ && !Connu(analyse))
         if (std::string s = Suggere(texte); !s.empty()) lignes.push_back(std::move(s));
     for (const std::string& ligne : lignes) {
-        sorties_.messages += "  ";
-        sorties_.messages += ligne;
-        sorties_.messages += '\n';
+        Sorties_.Messages += "  ";
+        Sorties_.Messages += ligne;
+        Sorties_.Messages += '\n';
     }
 }
 
 std::string TTraitement::Suggere(std::string_view texte) {
     std::string liste;
-    if (TLexique* l = lexique_.Lexique())
-        for (std::string& s : suggeres_ = l->Suggestions(texte)) {
+    if (TLexique* l = Lexique_.Lexique())
+        for (std::string& s : Suggeres_ = l->Suggestions(texte)) {
             liste += liste.empty() ? "suggestions : " : ", ";
             liste += s;
         }
@@ -265,29 +265,29 @@ std::unique_ptr<TTraitement> CreeTraitement(const TArguments& arguments,
                                             const TPresentation& presentation, TSorties& sorties,
                                             TLexiqueDiffere& lexique) {
     std::unique_ptr<TTraitement> traitement;
-    if (arguments.modele) {
+    if (arguments.Modele) {
         traitement =
-            CreeTraitementModele(arguments.format == TFormatSortie::Json, sorties, lexique);
-    } else if (arguments.analyse) {
+            CreeTraitementModele(arguments.Format == TFormatSortie::Json, sorties, lexique);
+    } else if (arguments.Analyse) {
         traitement = std::make_unique<TAnalyseur>(
-            CreeEcrivainAnalyse(arguments.format, sorties.texte, arguments.toutes,
-                                arguments.formatJson, arguments.traits),
+            CreeEcrivainAnalyse(arguments.Format, sorties.Texte, arguments.Toutes,
+                                arguments.FormatJson, arguments.Traits),
             sorties, lexique);
     } else {
-        auto options = std::make_unique<TOptions>(arguments.options);
+        auto options = std::make_unique<TOptions>(arguments.Options);
         std::unique_ptr<TEcrivain> ecrivain =
-            arguments.filtre.Actif()
-                ? CreeEcrivainFiltre(arguments.format, sorties.texte, *options, arguments.filtre,
-                                     arguments.formatJson, arguments.traits, arguments.pourquoi)
-                : CreeEcrivain(arguments.format, sorties.texte, *options, presentation.largeur,
-                               presentation.gras, arguments.complet, arguments.formatJson,
-                               arguments.traits, arguments.pourquoi);
+            arguments.Filtre.Actif()
+                ? CreeEcrivainFiltre(arguments.Format, sorties.Texte, *options, arguments.Filtre,
+                                     arguments.FormatJson, arguments.Traits, arguments.Pourquoi)
+                : CreeEcrivain(arguments.Format, sorties.Texte, *options, presentation.Largeur,
+                               presentation.Gras, arguments.Complet, arguments.FormatJson,
+                               arguments.Traits, arguments.Pourquoi);
         traitement = std::make_unique<TConjugueur>(std::move(ecrivain), std::move(options), sorties,
                                                    lexique, arguments);
     }
     // A batch on standard input asks for none unless told: each would load
     // the dictionary and cost a tenth of a second.
-    traitement->AvecSuggestions(!arguments.textes.empty() || arguments.suggestions);
+    traitement->AvecSuggestions(!arguments.Textes.empty() || arguments.Suggestions);
     return traitement;
 }
 

@@ -18,7 +18,7 @@ namespace florimot {
 class TTraitement {
 public:
     TTraitement(TSorties& sorties, TLexiqueDiffere& lexique)
-        : sorties_(sorties), lexique_(lexique) {}
+        : Sorties_(sorties), Lexique_(lexique) {}
     virtual ~TTraitement() = default;
 
     virtual void Traite(std::string_view texte) = 0;
@@ -29,14 +29,14 @@ public:
     // suggestion as long: what it says of a non-verb, and the suggestions, are
     // given for texts a person typed as arguments, not for a batch read on
     // standard input.
-    void AvecSuggestions(bool oui) { suggestions_ = oui; }
+    void AvecSuggestions(bool oui) { Suggestions_ = oui; }
 
     // A text that is not valid UTF-8 or holds a NUL; `ou` names it
     // ("ligne 3", "argument 2").
     void Refuse(std::string_view ou);
     void EchecLecture(int erreur);
 
-    int Statut() const { return statut_; }
+    int Statut() const { return Statut_; }
 
 protected:
     // Under a message, what the lexicon says of the text.
@@ -44,11 +44,11 @@ protected:
     // "suggestions : acquérir", or "".
     std::string Suggere(std::string_view texte);
 
-    TSorties& sorties_;
-    TLexiqueDiffere& lexique_;
-    bool suggestions_ = false;
-    std::vector<std::string> suggeres_;  // what the last Suggere found
-    int statut_ = SortieSucces;
+    TSorties& Sorties_;
+    TLexiqueDiffere& Lexique_;
+    bool Suggestions_ = false;
+    std::vector<std::string> Suggeres_;  // what the last Suggere found
+    int Statut_ = SortieSucces;
 };
 
 // The strategy `arguments` ask for, with its writer for their format;

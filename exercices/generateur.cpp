@@ -16,15 +16,15 @@ namespace {
 // is fixed to the bit, its distributions are not, so none is used.
 class TTirage {
 public:
-    explicit TTirage(std::uint64_t graine) : moteur_(graine) {}
-    std::size_t Sous(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(moteur_() % n); }
+    explicit TTirage(std::uint64_t graine) : Moteur_(graine) {}
+    std::size_t Sous(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(Moteur_() % n); }
     template <class T>
     void Melange(std::vector<T>& v) {
         for (std::size_t i = v.size(); i > 1; --i) std::swap(v[i - 1], v[Sous(i)]);
     }
 
 private:
-    std::mt19937_64 moteur_;
+    std::mt19937_64 Moteur_;
 };
 
 bool EstForme(std::string_view ligne) {
@@ -119,7 +119,7 @@ TFiche GenereFiche(const TChoixFiche& choix) {
                             reponses.push_back(std::move(r));
                     }
                     if (reponses.empty()) continue;
-                    if (choix.Genre == GenreExercice::TempsEntier) {
+                    if (choix.Genre == TGenreExercice::TempsEntier) {
                         modele.Reponses = std::move(reponses);
                         c.Restants.push_back(std::move(modele));
                     } else {

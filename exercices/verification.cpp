@@ -47,18 +47,18 @@ char32_t Minuscule(char32_t c) {
 
 struct TLettre {
     char32_t Base;
-    GenreAccent Accent;
+    TGenreAccent Accent;
 };
 
 TLettre Lettre(char32_t c) {
     static constexpr std::u32string_view Accentuees = U"àâäéèêëîïôöùûüçÿ";
     static constexpr std::u32string_view Bases = U"aaaeeeeiioouuucy";
-    static constexpr GenreAccent A = GenreAccent::Aigu, G = GenreAccent::Grave,
-                                 C = GenreAccent::Circonflexe, T = GenreAccent::Trema,
-                                 Ce = GenreAccent::Cedille;
-    static constexpr GenreAccent Genres[] = {G, C, T, A, G, C, T, C, T, C, T, G, C, T, Ce, T};
+    static constexpr TGenreAccent A = TGenreAccent::Aigu, G = TGenreAccent::Grave,
+                                  C = TGenreAccent::Circonflexe, T = TGenreAccent::Trema,
+                                  Ce = TGenreAccent::Cedille;
+    static constexpr TGenreAccent Genres[] = {G, C, T, A, G, C, T, C, T, C, T, G, C, T, Ce, T};
     const std::size_t k = Accentuees.find(c);
-    if (k == std::u32string_view::npos) return {c, GenreAccent::Aucun};
+    if (k == std::u32string_view::npos) return {c, TGenreAccent::Aucun};
     return {Bases[k], Genres[k]};
 }
 
@@ -80,7 +80,7 @@ void Compare(const std::u32string& tape, const std::u32string& juste, TVerdictRe
     for (std::size_t i = 0; i < tape.size() && i < juste.size(); ++i) {
         const char32_t t = Minuscule(tape[i]), j = Minuscule(juste[i]);
         if ((t != tape[i]) != (j != juste[i])) d.Majuscules = true;
-        if (t != j && d.Manque == GenreAccent::Aucun && d.EnTrop == GenreAccent::Aucun) {
+        if (t != j && d.Manque == TGenreAccent::Aucun && d.EnTrop == TGenreAccent::Aucun) {
             d.Manque = Lettre(j).Accent;
             d.EnTrop = Lettre(t).Accent;
         }
@@ -132,7 +132,7 @@ TVerdictReponse DiagnostiqueReponse(const TItem& item, std::size_t reponse, std:
     // Right as typed: the whole line or what fills the blank.
     for (std::size_t i = 0; i < r.Lignes.size(); ++i)
         if (Nettoie(r.Lignes[i]) == typee || Nettoie(r.Formes[i]) == typee) {
-            d.Verdict = VerdictReponse::Juste;
+            d.Verdict = TVerdict::Juste;
             d.Attendue = r.Lignes[i];
             for (const std::string& autre : r.Lignes)
                 if (autre != r.Lignes[i]) d.Autres.push_back(autre);
@@ -145,7 +145,7 @@ TVerdictReponse DiagnostiqueReponse(const TItem& item, std::size_t reponse, std:
             if (Plie(j) != Plie(typee)) continue;
             d.Attendue = r.Lignes[i];
             Compare(typee, j, d);
-            d.Verdict = indulgent ? VerdictReponse::JusteSaufAccents : VerdictReponse::Faux;
+            d.Verdict = indulgent ? TVerdict::JusteSaufAccents : TVerdict::Faux;
             return d;
         }
     // Another line of the verb: as typed, else but for its accents.

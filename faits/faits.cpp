@@ -12,9 +12,9 @@ namespace {
 
 // How the verb is typed, for a correction that holds for one use only:
 // "se pouvoir" is impersonal, "pouvoir" is not.
-enum class Emploi : std::uint8_t { Tout, Pronominal, AvecEn };
+enum class TEmploi : std::uint8_t { Tout, Pronominal, AvecEn };
 
-enum Correction : std::uint8_t {
+enum TMarqueCorrection : std::uint8_t {
     Impersonnel = 1,           // il alone
     TroisiemesPersonnes = 2,   // il and ils alone
     Passif = 4,                // a passive without a direct object
@@ -23,9 +23,9 @@ enum Correction : std::uint8_t {
 };
 
 struct TCorrection {
-    std::string_view infinitif;
-    Emploi emploi;
-    std::uint8_t correction;
+    std::string_view Infinitif;
+    TEmploi Emploi;
+    std::uint8_t Correction;
 };
 
 // Where the dictionary's tags say too little or too much. Sources: the
@@ -49,81 +49,81 @@ struct TCorrection {
 //   a modal, as well, so it has no passive. The one list of them.
 // In alphabetical order, for the reader.
 constexpr TCorrection Corrections[] = {
-    {"agir", Emploi::Pronominal, Impersonnel},  // il s'agit
-    {"arroger", Emploi::Pronominal, ReflechiIndirect},
-    {"brouillasser", Emploi::Tout, Impersonnel},
-    {"bruiner", Emploi::Tout, Impersonnel},
-    {"bruire", Emploi::Tout, ParticipeInvariable},
-    {"brumasser", Emploi::Tout, Impersonnel},
-    {"brumer", Emploi::Tout, Impersonnel},
-    {"coexister", Emploi::Tout, ParticipeInvariable},
-    {"complaire", Emploi::Pronominal, ReflechiIndirect},
-    {"complaire", Emploi::Tout, ParticipeInvariable},
-    {"convenir", Emploi::Pronominal, ReflechiIndirect},
-    {"crachiner", Emploi::Tout, Impersonnel},
-    {"demander", Emploi::Pronominal, ReflechiIndirect},
-    {"déplaire", Emploi::Pronominal, ReflechiIndirect},
-    {"déplaire", Emploi::Tout, ParticipeInvariable},
-    {"désobéir", Emploi::Tout, Passif},
-    {"dire", Emploi::Pronominal, ReflechiIndirect},
-    {"dracher", Emploi::Tout, Impersonnel},
-    {"écrire", Emploi::Pronominal, ReflechiIndirect},
-    {"ensuivre", Emploi::Tout, TroisiemesPersonnes},
-    {"entre-nuire", Emploi::Pronominal, ReflechiIndirect},
-    {"entre-nuire", Emploi::Tout, ParticipeInvariable},
-    {"exister", Emploi::Tout, ParticipeInvariable},
-    {"falloir", Emploi::Tout, Impersonnel},
-    {"gouttiner", Emploi::Tout, Impersonnel},
-    {"grêler", Emploi::Tout, Impersonnel},
-    {"luire", Emploi::Tout, ParticipeInvariable},
-    {"mentir", Emploi::Pronominal, ReflechiIndirect},
-    {"mentir", Emploi::Tout, ParticipeInvariable},
-    {"neigeoter", Emploi::Tout, Impersonnel},
-    {"neiger", Emploi::Tout, Impersonnel},
-    {"nuire", Emploi::Pronominal, ReflechiIndirect},
-    {"nuire", Emploi::Tout, ParticipeInvariable},
-    {"obéir", Emploi::Tout, Passif},
-    {"pardonner", Emploi::Tout, Passif},
-    {"parler", Emploi::Pronominal, ReflechiIndirect},
-    {"permettre", Emploi::Pronominal, ReflechiIndirect},
-    {"plaire", Emploi::Pronominal, ReflechiIndirect},
-    {"plaire", Emploi::Tout, ParticipeInvariable},
-    {"pleuvasser", Emploi::Tout, Impersonnel},
-    {"pleuviner", Emploi::Tout, Impersonnel},
-    {"pleuvioter", Emploi::Tout, Impersonnel},
-    {"pleuvoter", Emploi::Tout, Impersonnel},
-    {"pluviner", Emploi::Tout, Impersonnel},
-    {"pouvoir", Emploi::Pronominal, Impersonnel},  // il se peut
-    {"pouvoir", Emploi::Tout, ParticipeInvariable},
-    {"procurer", Emploi::Pronominal, ReflechiIndirect},
-    {"promettre", Emploi::Pronominal, ReflechiIndirect},
-    {"reluire", Emploi::Tout, ParticipeInvariable},
-    {"reneiger", Emploi::Tout, Impersonnel},
-    {"répondre", Emploi::Pronominal, ReflechiIndirect},
-    {"ressembler", Emploi::Pronominal, ReflechiIndirect},
-    {"ressembler", Emploi::Tout, ParticipeInvariable},
-    {"rire", Emploi::Pronominal, ReflechiIndirect},
-    {"rire", Emploi::Tout, ParticipeInvariable},
-    {"sembler", Emploi::Tout, ParticipeInvariable},
-    {"sourire", Emploi::Pronominal, ReflechiIndirect},
-    {"sourire", Emploi::Tout, ParticipeInvariable},
-    {"succéder", Emploi::Pronominal, ReflechiIndirect},
-    {"succéder", Emploi::Tout, ParticipeInvariable},
-    {"suffire", Emploi::Pronominal, ReflechiIndirect},
-    {"suffire", Emploi::Tout, ParticipeInvariable},
-    {"survivre", Emploi::Pronominal, ReflechiIndirect},
-    {"survivre", Emploi::Tout, ParticipeInvariable},
-    {"téléphoner", Emploi::Pronominal, ReflechiIndirect},
-    {"venter", Emploi::Tout, Impersonnel},
-    {"verglacer", Emploi::Tout, Impersonnel},
-    {"vouloir", Emploi::AvecEn, ReflechiIndirect},  // ils s'en sont voulu
+    {"agir", TEmploi::Pronominal, Impersonnel},  // il s'agit
+    {"arroger", TEmploi::Pronominal, ReflechiIndirect},
+    {"brouillasser", TEmploi::Tout, Impersonnel},
+    {"bruiner", TEmploi::Tout, Impersonnel},
+    {"bruire", TEmploi::Tout, ParticipeInvariable},
+    {"brumasser", TEmploi::Tout, Impersonnel},
+    {"brumer", TEmploi::Tout, Impersonnel},
+    {"coexister", TEmploi::Tout, ParticipeInvariable},
+    {"complaire", TEmploi::Pronominal, ReflechiIndirect},
+    {"complaire", TEmploi::Tout, ParticipeInvariable},
+    {"convenir", TEmploi::Pronominal, ReflechiIndirect},
+    {"crachiner", TEmploi::Tout, Impersonnel},
+    {"demander", TEmploi::Pronominal, ReflechiIndirect},
+    {"déplaire", TEmploi::Pronominal, ReflechiIndirect},
+    {"déplaire", TEmploi::Tout, ParticipeInvariable},
+    {"désobéir", TEmploi::Tout, Passif},
+    {"dire", TEmploi::Pronominal, ReflechiIndirect},
+    {"dracher", TEmploi::Tout, Impersonnel},
+    {"écrire", TEmploi::Pronominal, ReflechiIndirect},
+    {"ensuivre", TEmploi::Tout, TroisiemesPersonnes},
+    {"entre-nuire", TEmploi::Pronominal, ReflechiIndirect},
+    {"entre-nuire", TEmploi::Tout, ParticipeInvariable},
+    {"exister", TEmploi::Tout, ParticipeInvariable},
+    {"falloir", TEmploi::Tout, Impersonnel},
+    {"gouttiner", TEmploi::Tout, Impersonnel},
+    {"grêler", TEmploi::Tout, Impersonnel},
+    {"luire", TEmploi::Tout, ParticipeInvariable},
+    {"mentir", TEmploi::Pronominal, ReflechiIndirect},
+    {"mentir", TEmploi::Tout, ParticipeInvariable},
+    {"neigeoter", TEmploi::Tout, Impersonnel},
+    {"neiger", TEmploi::Tout, Impersonnel},
+    {"nuire", TEmploi::Pronominal, ReflechiIndirect},
+    {"nuire", TEmploi::Tout, ParticipeInvariable},
+    {"obéir", TEmploi::Tout, Passif},
+    {"pardonner", TEmploi::Tout, Passif},
+    {"parler", TEmploi::Pronominal, ReflechiIndirect},
+    {"permettre", TEmploi::Pronominal, ReflechiIndirect},
+    {"plaire", TEmploi::Pronominal, ReflechiIndirect},
+    {"plaire", TEmploi::Tout, ParticipeInvariable},
+    {"pleuvasser", TEmploi::Tout, Impersonnel},
+    {"pleuviner", TEmploi::Tout, Impersonnel},
+    {"pleuvioter", TEmploi::Tout, Impersonnel},
+    {"pleuvoter", TEmploi::Tout, Impersonnel},
+    {"pluviner", TEmploi::Tout, Impersonnel},
+    {"pouvoir", TEmploi::Pronominal, Impersonnel},  // il se peut
+    {"pouvoir", TEmploi::Tout, ParticipeInvariable},
+    {"procurer", TEmploi::Pronominal, ReflechiIndirect},
+    {"promettre", TEmploi::Pronominal, ReflechiIndirect},
+    {"reluire", TEmploi::Tout, ParticipeInvariable},
+    {"reneiger", TEmploi::Tout, Impersonnel},
+    {"répondre", TEmploi::Pronominal, ReflechiIndirect},
+    {"ressembler", TEmploi::Pronominal, ReflechiIndirect},
+    {"ressembler", TEmploi::Tout, ParticipeInvariable},
+    {"rire", TEmploi::Pronominal, ReflechiIndirect},
+    {"rire", TEmploi::Tout, ParticipeInvariable},
+    {"sembler", TEmploi::Tout, ParticipeInvariable},
+    {"sourire", TEmploi::Pronominal, ReflechiIndirect},
+    {"sourire", TEmploi::Tout, ParticipeInvariable},
+    {"succéder", TEmploi::Pronominal, ReflechiIndirect},
+    {"succéder", TEmploi::Tout, ParticipeInvariable},
+    {"suffire", TEmploi::Pronominal, ReflechiIndirect},
+    {"suffire", TEmploi::Tout, ParticipeInvariable},
+    {"survivre", TEmploi::Pronominal, ReflechiIndirect},
+    {"survivre", TEmploi::Tout, ParticipeInvariable},
+    {"téléphoner", TEmploi::Pronominal, ReflechiIndirect},
+    {"venter", TEmploi::Tout, Impersonnel},
+    {"verglacer", TEmploi::Tout, Impersonnel},
+    {"vouloir", TEmploi::AvecEn, ReflechiIndirect},  // ils s'en sont voulu
 };
 
 // Their infinitives' hashes, and a filter of 1,024 bits over them: the
 // verbs not in the list, nearly all, cost one bit test.
 constexpr auto HachesCorrections = [] {
     std::array<std::uint32_t, std::size(Corrections)> h{};
-    for (std::size_t i = 0; i < h.size(); ++i) h[i] = faits::Hache(Corrections[i].infinitif);
+    for (std::size_t i = 0; i < h.size(); ++i) h[i] = faits::Hache(Corrections[i].Infinitif);
     return h;
 }();
 
@@ -138,11 +138,11 @@ constexpr auto FiltreCorrections = [] {
     return filtre;
 }();
 
-bool Concerne(Emploi emploi, bool pronominal, bool en) {
+bool Concerne(TEmploi emploi, bool pronominal, bool en) {
     switch (emploi) {
-        case Emploi::Tout: return true;
-        case Emploi::Pronominal: return pronominal && !en;
-        case Emploi::AvecEn: return pronominal && en;
+        case TEmploi::Tout: return true;
+        case TEmploi::Pronominal: return pronominal && !en;
+        case TEmploi::AvecEn: return pronominal && en;
     }
     return false;
 }
@@ -178,18 +178,18 @@ TFaits Faits(std::string_view infinitif, bool pronominal, bool en) {
         (FiltreCorrections[BitFiltre(hache) / 64] >> BitFiltre(hache) % 64 & 1) != 0;
     for (std::size_t k = 0; corrige && k < HachesCorrections.size(); ++k) {
         const TCorrection* i = &Corrections[k];
-        if (HachesCorrections[k] != hache || i->infinitif != infinitif ||
-            !Concerne(i->emploi, pronominal, en))
+        if (HachesCorrections[k] != hache || i->Infinitif != infinitif ||
+            !Concerne(i->Emploi, pronominal, en))
             continue;
         // The agreement of the participle was the engine's own knowledge
         // before the table: it holds without it. The rest corrects the
         // table's tags, and a build without the table keeps the letters' word.
-        if (i->correction & ReflechiIndirect) faits.ReflechiIndirect = true;
-        if (i->correction & ParticipeInvariable) faits.ParticipeInvariable = true;
+        if (i->Correction & ReflechiIndirect) faits.ReflechiIndirect = true;
+        if (i->Correction & ParticipeInvariable) faits.ParticipeInvariable = true;
         if (!faits.Connu) continue;
-        if (i->correction & Impersonnel) faits.Impersonnel = true;
-        if (i->correction & TroisiemesPersonnes) faits.TroisiemesPersonnes = true;
-        if (i->correction & Passif) faits.Passif = true;
+        if (i->Correction & Impersonnel) faits.Impersonnel = true;
+        if (i->Correction & TroisiemesPersonnes) faits.TroisiemesPersonnes = true;
+        if (i->Correction & Passif) faits.Passif = true;
     }
     // Il neige has no object, a participle that never agrees no passive.
     if (faits.Impersonnel || faits.ParticipeInvariable) faits.Passif = false;

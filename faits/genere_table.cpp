@@ -41,10 +41,10 @@ namespace {
 // (or is unchecked), whether every one is pronominal only, reciprocal, and
 // whether some has a pronominal use.
 struct TMarques {
-    bool transitif = false;
-    bool pronominal = true;
-    bool reciproque = true;
-    bool peutPronominal = false;
+    bool Transitif = false;
+    bool Pronominal = true;
+    bool Reciproque = true;
+    bool PeutPronominal = false;
 };
 
 bool MotSur(std::string_view mot) {
@@ -74,11 +74,11 @@ std::map<std::string, TMarques> Verbes(const std::vector<std::string>& lignes) {
         mot = mot.substr(0, mot.find('/'));
         if (!MotSur(mot)) continue;
         TMarques& m = verbes[mot];
-        m.transitif = m.transitif || etiquette[3] == 't' || etiquette[3] == 'x';
-        m.pronominal = m.pronominal && (etiquette[5] == 'p' || etiquette[5] == 'r');
-        m.reciproque = m.reciproque && etiquette[5] == 'r';
-        m.peutPronominal =
-            m.peutPronominal || etiquette[5] == 'p' || etiquette[5] == 'q' || etiquette[5] == 'r';
+        m.Transitif = m.Transitif || etiquette[3] == 't' || etiquette[3] == 'x';
+        m.Pronominal = m.Pronominal && (etiquette[5] == 'p' || etiquette[5] == 'r');
+        m.Reciproque = m.Reciproque && etiquette[5] == 'r';
+        m.PeutPronominal =
+            m.PeutPronominal || etiquette[5] == 'p' || etiquette[5] == 'q' || etiquette[5] == 'r';
     }
     return verbes;
 }
@@ -158,10 +158,10 @@ int main(int argc, char** argv) {
         char octets[16];
         for (const auto& [mot, m] : verbes) {
             using namespace florimot::faits;
-            const unsigned bits = (m.transitif ? MarqueTransitif : 0) |
-                                  (m.pronominal ? MarquePronominal : 0) |
-                                  (m.reciproque ? MarqueReciproque : 0) |
-                                  (m.peutPronominal ? MarquePeutPronominal : 0);
+            const unsigned bits = (m.Transitif ? MarqueTransitif : 0) |
+                                  (m.Pronominal ? MarquePronominal : 0) |
+                                  (m.Reciproque ? MarqueReciproque : 0) |
+                                  (m.PeutPronominal ? MarquePeutPronominal : 0);
             std::snprintf(octets, sizeof octets, "\\x%02zx\\x%02x", mot.size(), bits);
             sortie << "    \"" << octets << "\" \"" << mot << "\"\n";
             debuts.push_back(position);

@@ -31,15 +31,15 @@ florimot::TVerbe ExigeVerbe(const std::string& infinitif) {
 // A line's reading: the grid under its options shows the text there.
 bool LigneConfirmee(const florimot::TVerbe& v, const florimot::TLecture& l,
                     const std::string& texte) {
-    const int rang = florimot::lexique::RangCellule(l.cellule);
+    const int rang = florimot::lexique::RangCellule(l.Cellule);
     if (rang >= static_cast<int>(florimot::GrilleComplete.size())) return false;
     const florimot::TCellule& c = florimot::GrilleComplete[static_cast<std::size_t>(rang)];
-    if (l.personne < c.PremierePersonne || l.personne > c.DernierePersonne) return false;
+    if (l.Personne < c.PremierePersonne || l.Personne > c.DernierePersonne) return false;
     // With the verb's facts, as the lines were read: ils se sont plu, elle
     // s'est arrogé (an indirect se, no agreement).
     const florimot::TLignesGrille g =
-        florimot::ConjugueGrille(v, l.options, florimot::FaitsDuVerbe(v));
-    return florimot::lexique::Canonique(g[c.Premier + l.personne - c.PremierePersonne]).texte ==
+        florimot::ConjugueGrille(v, l.Options, florimot::FaitsDuVerbe(v));
+    return florimot::lexique::Canonique(g[c.Premier + l.Personne - c.PremierePersonne]).Texte ==
            texte;
 }
 
@@ -51,25 +51,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // The word as the analysis reads it: blanks run together, a final "?"
     // dropped.
     const std::string lu = florimot::utf8::EstValide(texte)
-                               ? florimot::lexique::Canonique(texte).texte
+                               ? florimot::lexique::Canonique(texte).Texte
                                : std::string();
     const auto mot = florimot::lexique::Normalise(lu);
 
     const std::vector<florimot::TAnalyse> analyses = lexique.Analyse(texte);
     for (const florimot::TAnalyse& a : analyses) {
-        Exige(!a.lectures.empty());
-        const florimot::TVerbe v = ExigeVerbe(a.infinitif);
+        Exige(!a.Lectures.empty());
+        const florimot::TVerbe v = ExigeVerbe(a.Infinitif);
         const std::string infinitif(v.MotVue());
-        for (const florimot::TLecture& l : a.lectures) {
+        for (const florimot::TLecture& l : a.Lectures) {
             // A bare form (eussé, or eussé-je written whole), else a line.
             std::string forme = mot ? *mot : lu;
-            if (l.inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
+            if (l.Inversion && forme.ends_with("-je")) forme.resize(forme.size() - 3);
             // A bare form shows no line option; its spelling may be one. A
             // clause after que, or on read as il: the line it was read as.
             const bool nue =
-                florimot::Restreint(l.options, florimot::TPorteeOption::Ligne).Aucune();
+                florimot::Restreint(l.Options, florimot::TPorteeOption::Ligne).Aucune();
             Exige((nue && !v.EstPronominal() && florimot::Confirme(infinitif, forme, l)) ||
-                  LigneConfirmee(v, l, a.ligne.empty() ? lu : a.ligne));
+                  LigneConfirmee(v, l, a.Ligne.empty() ? lu : a.Ligne));
         }
     }
     Exige(florimot::utf8::EstValide(florimot::DecritAnalyse(mot ? *mot : "", analyses)));
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::vector<florimot::TDiagnostic> diagnostics = florimot::Diagnostique(texte);
     Exige(diagnostics.size() <= florimot::DiagnosticsMax);
     for (const florimot::TDiagnostic& d : diagnostics)
-        Exige(d.correct != d.ecrit && florimot::utf8::EstValide(d.correct) && !d.lectures.empty());
+        Exige(d.Correct != d.Ecrit && florimot::utf8::EstValide(d.Correct) && !d.Lectures.empty());
     Exige(florimot::utf8::EstValide(lexique.Note(texte)) || !florimot::utf8::EstValide(texte));
 
     // The guesses alone, dictionary or not: a few of them, each confirmed.

@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     auto lit = [&](std::size_t coupure) {
         std::string trace;
         florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
-            trace += std::to_string(l.numero) + (l.valide ? "+" : "-");
-            trace.append(l.texte);
+            trace += std::to_string(l.Numero) + (l.Valide ? "+" : "-");
+            trace.append(l.Texte);
             trace += '\n';
-            Exige(l.texte.size() <= florimot::TLecteurLignes::LongueurGardee);
-            Exige(!l.valide || florimot::utf8::EstValide(l.texte));
+            Exige(l.Texte.size() <= florimot::TLecteurLignes::LongueurGardee);
+            Exige(!l.Valide || florimot::utf8::EstValide(l.Texte));
             // The word is where the text starts, wherever it was on the line.
-            Exige(l.texte.empty() || l.texte == " " ||
-                  static_cast<unsigned char>(l.texte[0]) > 0x20);
+            Exige(l.Texte.empty() || l.Texte == " " ||
+                  static_cast<unsigned char>(l.Texte[0]) > 0x20);
         });
         lecteur.Ajoute(std::string_view(entree).substr(0, coupure));
         lecteur.Ajoute(std::string_view(entree).substr(coupure));

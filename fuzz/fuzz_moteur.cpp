@@ -23,38 +23,38 @@ bool EstBlanc(char c) {
 
 // The first byte draws the options and a request of any codes; the rest is
 // the text.
-struct Tirage {
-    florimot::TOptions options;
-    florimot::TFaits faits;
-    std::uint8_t code = 0, mode = 0;
-    int personne = 0;
+struct TTirage {
+    florimot::TOptions Options;
+    florimot::TFaits Faits;
+    std::uint8_t Code = 0, mode = 0;
+    int Personne = 0;
 };
 
-Tirage Tire(std::string_view& texte) {
-    Tirage t;
+TTirage Tire(std::string_view& texte) {
+    TTirage t;
     if (texte.size() < 4) return t;
     const auto octet = [&](std::size_t i) { return static_cast<std::uint8_t>(texte[i]); };
-    t.options.Feminin = octet(0) & 1;
-    t.options.Negation = octet(0) & 2;
-    t.options.Interrogation = octet(0) & 4;
-    t.options.Passif = octet(0) & 8;
+    t.Options.Feminin = octet(0) & 1;
+    t.Options.Negation = octet(0) & 2;
+    t.Options.Interrogation = octet(0) & 4;
+    t.Options.Passif = octet(0) & 8;
     // The facts any table could give, in any combination.
-    t.faits.Impersonnel = octet(0) & 16;
-    t.faits.TroisiemesPersonnes = octet(0) & 32;
-    t.faits.Reciproque = octet(0) & 64;
-    t.faits.ReflechiIndirect = octet(0) & 128;
-    t.faits.Passif = !t.faits.ReflechiIndirect;
-    t.code = octet(1);
+    t.Faits.Impersonnel = octet(0) & 16;
+    t.Faits.TroisiemesPersonnes = octet(0) & 32;
+    t.Faits.Reciproque = octet(0) & 64;
+    t.Faits.ReflechiIndirect = octet(0) & 128;
+    t.Faits.Passif = !t.Faits.ReflechiIndirect;
+    t.Code = octet(1);
     t.mode = octet(2);
-    t.personne = static_cast<std::int8_t>(octet(3));
+    t.Personne = static_cast<std::int8_t>(octet(3));
     texte.remove_prefix(4);
     return t;
 }
 
-bool DansLaGrille(const Tirage& t) {
+bool DansLaGrille(const TTirage& t) {
     for (const florimot::TCellule& c : florimot::GrilleComplete)
-        if (c.CodeTemps == t.code && c.DecalageMode == t.mode)
-            return t.personne >= c.PremierePersonne && t.personne <= c.DernierePersonne;
+        if (c.CodeTemps == t.Code && c.DecalageMode == t.mode)
+            return t.Personne >= c.PremierePersonne && t.Personne <= c.DernierePersonne;
     return false;
 }
 
@@ -62,9 +62,9 @@ bool DansLaGrille(const Tirage& t) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
-    const Tirage tirage = Tire(texte);
-    const florimot::TOptions& options = tirage.options;
-    const florimot::TFaits& faits = tirage.faits;
+    const TTirage tirage = Tire(texte);
+    const florimot::TOptions& options = tirage.Options;
+    const florimot::TFaits& faits = tirage.Faits;
     florimot::TVerbe verbe;
     verbe.DefinitVerbe(texte);
     Exige(verbe.Longueur() <= florimot::TText::Capacite);
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     Exige(florimot::ConjugueGrille(encore, options, faits) == grille);
     // Any codes at all: outside the grid, no line, and nothing read astray.
     const std::string seule =
-        florimot::ConjugueForme(verbe, tirage.code, tirage.mode, tirage.personne, options, faits);
+        florimot::ConjugueForme(verbe, tirage.Code, tirage.mode, tirage.Personne, options, faits);
     Exige(DansLaGrille(tirage) || seule.empty());
 
     for (const florimot::TCellule& c : florimot::GrilleComplete)

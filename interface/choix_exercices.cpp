@@ -44,8 +44,8 @@ TReglagesExercices LitReglagesExercices() {
     TReglagesExercices r;
     r.Verbes = s.value(QStringLiteral("verbes"), QStringLiteral("finir\naller\npayer")).toString();
     const int tirage = s.value(QStringLiteral("tirage"), 0).toInt();
-    if (tirage >= 0 && tirage <= static_cast<int>(TirageVerbes::Courants))
-        r.Tirage = static_cast<TirageVerbes>(tirage);
+    if (tirage >= 0 && tirage <= static_cast<int>(TTirageVerbes::Courants))
+        r.Tirage = static_cast<TTirageVerbes>(tirage);
     r.Modele = s.value(QStringLiteral("modele")).toString();
     for (const QString& nom : s.value(QStringLiteral("temps")).toStringList())
         for (std::size_t t = 0; t < Grille.size(); ++t)
@@ -98,12 +98,12 @@ std::vector<std::string> VerbesChoisis(const TReglagesExercices& r) {
         for (std::string& t : tires) verbes.push_back(std::move(t));
     };
     switch (r.Tirage) {
-        case TirageVerbes::Aucun: break;
-        case TirageVerbes::Groupe1: ajoute(VerbesDuGroupe(1)); break;
-        case TirageVerbes::Groupe2: ajoute(VerbesDuGroupe(2)); break;
-        case TirageVerbes::Groupe3: ajoute(VerbesDuGroupe(3)); break;
-        case TirageVerbes::Comme: ajoute(VerbesComme(r.Modele.trimmed().toStdString())); break;
-        case TirageVerbes::Courants: ajoute(CentVerbesCourants()); break;
+        case TTirageVerbes::Aucun: break;
+        case TTirageVerbes::Groupe1: ajoute(VerbesDuGroupe(1)); break;
+        case TTirageVerbes::Groupe2: ajoute(VerbesDuGroupe(2)); break;
+        case TTirageVerbes::Groupe3: ajoute(VerbesDuGroupe(3)); break;
+        case TTirageVerbes::Comme: ajoute(VerbesComme(r.Modele.trimmed().toStdString())); break;
+        case TTirageVerbes::Courants: ajoute(CentVerbesCourants()); break;
     }
     return verbes;
 }
@@ -175,8 +175,8 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
         Genre_ = new QComboBox(this);
         Genre_->setObjectName(QStringLiteral("GenreExercices"));
         Genre_->setAccessibleName(tr("Genre d'item"));
-        for (GenreExercice g :
-             {GenreExercice::Trou, GenreExercice::Phrase, GenreExercice::TempsEntier})
+        for (TGenreExercice g :
+             {TGenreExercice::Trou, TGenreExercice::Phrase, TGenreExercice::TempsEntier})
             Genre_->addItem(DepuisUtf8(LegendeGenre(g)));
         forme->addRow(tr("&Items :"), Genre_);
     }
@@ -206,7 +206,7 @@ TChoixExercices::TChoixExercices(bool avecGenre, QWidget* parent) : QWidget(pare
     });
     connect(Verbes_, &QPlainTextEdit::textChanged, this, &TChoixExercices::Change);
     connect(Tirage_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        Modele_->setEnabled(i == static_cast<int>(TirageVerbes::Comme));
+        Modele_->setEnabled(i == static_cast<int>(TTirageVerbes::Comme));
         emit Change();
     });
     connect(Modele_, &QLineEdit::textChanged, this, &TChoixExercices::Change);
@@ -225,7 +225,7 @@ void TChoixExercices::Applique(const TReglagesExercices& r) {
     Verbes_->setPlainText(r.Verbes);
     Tirage_->setCurrentIndex(static_cast<int>(r.Tirage));
     Modele_->setText(r.Modele);
-    Modele_->setEnabled(r.Tirage == TirageVerbes::Comme);
+    Modele_->setEnabled(r.Tirage == TTirageVerbes::Comme);
     for (int t = 0; t < Temps_->count(); ++t) {
         const bool coche = std::find(r.Choix.Temps.begin(), r.Choix.Temps.end(),
                                      static_cast<std::size_t>(t)) != r.Choix.Temps.end();
@@ -244,7 +244,7 @@ void TChoixExercices::Applique(const TReglagesExercices& r) {
 TReglagesExercices TChoixExercices::Reglages(const TReglagesExercices& base) const {
     TReglagesExercices r = base;
     r.Verbes = Verbes_->toPlainText();
-    r.Tirage = static_cast<TirageVerbes>(Tirage_->currentIndex());
+    r.Tirage = static_cast<TTirageVerbes>(Tirage_->currentIndex());
     r.Modele = Modele_->text();
     r.Choix.Temps.clear();
     for (int t = 0; t < Temps_->count(); ++t)
@@ -256,7 +256,7 @@ TReglagesExercices TChoixExercices::Reglages(const TReglagesExercices& base) con
     r.Choix.Options = {};
     for (std::size_t i = 0; i < Options_.size(); ++i)
         Active(r.Choix.Options, DescriptionsOptions[i], Options_[i]->isChecked());
-    if (Genre_ != nullptr) r.Choix.Genre = static_cast<GenreExercice>(Genre_->currentIndex());
+    if (Genre_ != nullptr) r.Choix.Genre = static_cast<TGenreExercice>(Genre_->currentIndex());
     r.Choix.Nombre = Nombre_->value();
     r.Choix.Graine = Graine_->text().toULongLong();
     return r;

@@ -20,13 +20,13 @@ class QSpinBox;
 namespace florimot {
 
 // Where the verbs come from besides those typed.
-enum class TirageVerbes : int { Aucun, Groupe1, Groupe2, Groupe3, Comme, Courants };
+enum class TTirageVerbes : int { Aucun, Groupe1, Groupe2, Groupe3, Comme, Courants };
 
 // The choices as the settings keep them.
 struct TReglagesExercices {
     QString Verbes;  // as typed: one a line, or separated by commas
-    TirageVerbes Tirage = TirageVerbes::Aucun;
-    QString Modele;          // for TirageVerbes::Comme
+    TTirageVerbes Tirage = TTirageVerbes::Aucun;
+    QString Modele;          // for TTirageVerbes::Comme
     TChoixFiche Choix;       // its Verbes unused: Verbes and Tirage say them
     bool Indulgent = false;  // the practice's check box
 };

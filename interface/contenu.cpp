@@ -30,7 +30,7 @@
 
 namespace florimot {
 
-TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
+TContenu::TContenu(TUsage usage, QWidget* parent) : QWidget(parent) {
     setFont(PoliceTexte(11));
     // The captions of the group boxes sit on their frame line, leaving the
     // whole inside to the tense captions placed near the top.
@@ -56,7 +56,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     OptionsL = CreeEtiquette(this, "OptionsL", QString(), {208, 8}, PoliceTexte(10));
     ModeleL = CreeEtiquette(this, "ModeleL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
     NoteL = CreeEtiquette(this, "NoteL", QString(), {PositionGroupe, 8}, PoliceTexte(10));
-    if (usage == Usage::Ecran) {
+    if (usage == TUsage::Ecran) {
         MemeModeleB = new QPushButton(tr("même modèle…"), this);
         MemeModeleB->setObjectName(QStringLiteral("MemeModele"));
         MemeModeleB->setFlat(true);
@@ -95,13 +95,13 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
                                     place->PositionEtiquette, policeTemps);
         // The guide's line, with its example, in French; in English, what
         // the tense is for.
-        if (usage == Usage::Ecran)
+        if (usage == TUsage::Ecran)
             Legendes[i]->setToolTip(anglais ? ExplicationTemps(cellule.Nom)
                                             : Texte(GuideDuTemps(cellule)));
         Listes[i] = CreeListeTemps(Texte(cellule.Nom), groupe);
         connect(Listes[i], &QListWidget::itemSelectionChanged, this,
                 [this, liste = Listes[i]] { MontreRaison(liste); });
-        if (usage == Usage::Ecran) {
+        if (usage == TUsage::Ecran) {
             Listes[i]->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(Listes[i], &QWidget::customContextMenuRequested, this,
                     [this, i](const QPoint& ou) { MenuListe(i, ou); });
@@ -127,7 +127,7 @@ TContenu::TContenu(Usage usage, QWidget* parent) : QWidget(parent) {
     AnalyseL->hide();
     NommePourLecteurs();
 
-    if (usage == Usage::Impression) {
+    if (usage == TUsage::Impression) {
         // Paper shows neither what is typed nor how to change pages, nor the
         // lists' frames.
         Verbe->hide();

@@ -40,9 +40,9 @@ class TContenu : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Usage { Ecran, Impression };
+    enum class TUsage { Ecran, Impression };
 
-    TContenu(Usage usage, QWidget* parent);
+    TContenu(TUsage usage, QWidget* parent);
 
     // The size the fixed layout was drawn for; larger sizes spread it out.
     void DefinitReference(QSize reference);

@@ -31,8 +31,8 @@ void GestionnaireDemarrage(QtMsgType type, const QMessageLogContext& contexte,
 
 }  // namespace
 
-Environnement LitEnvironnement(int argc, char** argv) {
-    Environnement environnement;
+TEnvironnement LitEnvironnement(int argc, char** argv) {
+    TEnvironnement environnement;
     environnement.Plateforme = qEnvironmentVariable("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
@@ -42,7 +42,7 @@ Environnement LitEnvironnement(int argc, char** argv) {
     return environnement;
 }
 
-QString AffichageIndisponible(const Environnement& environnement) {
+QString AffichageIndisponible(const TEnvironnement& environnement) {
     const bool x11 = !environnement.Display.trimmed().isEmpty();
     const bool wayland = !environnement.Wayland.trimmed().isEmpty();
     const QString plateforme = environnement.Plateforme.trimmed();

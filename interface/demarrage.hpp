@@ -8,17 +8,17 @@
 namespace florimot {
 
 // What the window system choice depends on.
-struct Environnement {
+struct TEnvironnement {
     QString Plateforme;  // -platform on the command line, else QT_QPA_PLATFORM
     QString Display;     // DISPLAY
     QString Wayland;     // WAYLAND_DISPLAY
 };
 
-Environnement LitEnvironnement(int argc, char** argv);
+TEnvironnement LitEnvironnement(int argc, char** argv);
 
 // Why no window can be opened, in French, or an empty text when the window
 // system looks reachable.
-QString AffichageIndisponible(const Environnement& environnement);
+QString AffichageIndisponible(const TEnvironnement& environnement);
 
 // While alive, a fatal error of the toolkit (no display after all, no
 // platform plugin) prints its reason and ends the process with status 1

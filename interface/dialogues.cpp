@@ -13,10 +13,10 @@ namespace florimot {
 
 namespace {
 
-QMessageBox::Icon Genre(TDialogues::Icone icone) {
-    return icone == TDialogues::Icone::Information ? QMessageBox::Information
-           : icone == TDialogues::Icone::Question  ? QMessageBox::Question
-                                                   : QMessageBox::Critical;
+QMessageBox::Icon Genre(TDialogues::TIcone icone) {
+    return icone == TDialogues::TIcone::Information ? QMessageBox::Information
+           : icone == TDialogues::TIcone::Question  ? QMessageBox::Question
+                                                    : QMessageBox::Critical;
 }
 
 }  // namespace
@@ -38,20 +38,21 @@ void TDialoguesQt::Apercu(QWidget* proprietaire, QPrinter& imprimante,
     apercu.exec();
 }
 
-TDialogues::Reponse TDialoguesQt::Demande(QWidget* proprietaire, const QString& texte,
-                                          const QString& titre, Icone icone, Boutons boutons) {
-    const QMessageBox::StandardButtons choix = boutons == Boutons::Ok
+TDialogues::TReponseDialogue TDialoguesQt::Demande(QWidget* proprietaire, const QString& texte,
+                                                   const QString& titre, TIcone icone,
+                                                   TBoutons boutons) {
+    const QMessageBox::StandardButtons choix = boutons == TBoutons::Ok
                                                    ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                    : QMessageBox::Yes | QMessageBox::No;
     QMessageBox boite(Genre(icone), titre, texte, choix, proprietaire);
     boite.setObjectName(QStringLiteral("Message"));
     const int bouton = boite.exec();
-    if (boutons == Boutons::Ok) return Reponse::Ok;
-    return bouton == QMessageBox::Yes ? Reponse::Oui : Reponse::Non;
+    if (boutons == TBoutons::Ok) return TReponseDialogue::Ok;
+    return bouton == QMessageBox::Yes ? TReponseDialogue::Oui : TReponseDialogue::Non;
 }
 
 bool TDialoguesQt::Propose(QWidget* proprietaire, const QString& texte, const QString& titre,
-                           Icone icone, const QString& action) {
+                           TIcone icone, const QString& action) {
     QMessageBox boite(Genre(icone), titre, texte, QMessageBox::Ok, proprietaire);
     boite.setObjectName(QStringLiteral("Message"));
     QPushButton* choix = boite.addButton(action, QMessageBox::AcceptRole);

@@ -12,22 +12,22 @@ namespace florimot {
 
 class TDialogues {
 public:
-    enum class Icone { Information, Question, Erreur };
-    enum class Boutons { Ok, OuiNon };
-    enum class Reponse { Ok, Oui, Non };
+    enum class TIcone { Information, Question, Erreur };
+    enum class TBoutons { Ok, OuiNon };
+    enum class TReponseDialogue { Ok, Oui, Non };
 
     virtual ~TDialogues() = default;
 
     // A modal box owned by `proprietaire`; returns the button pressed. Closing
     // a Yes/No box without choosing answers No.
-    virtual Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre,
-                            Icone icone, Boutons boutons) = 0;
+    virtual TReponseDialogue Demande(QWidget* proprietaire, const QString& texte,
+                                     const QString& titre, TIcone icone, TBoutons boutons) = 0;
     // A box with OK and one button more, named `action`, that offers what to
     // do instead; true when that button was pressed. A stand-in that knows no
     // such button shows the plain box.
     virtual bool Propose(QWidget* proprietaire, const QString& texte, const QString& titre,
-                         Icone icone, const QString& /*action*/) {
-        Demande(proprietaire, texte, titre, icone, Boutons::Ok);
+                         TIcone icone, const QString& /*action*/) {
+        Demande(proprietaire, texte, titre, icone, TBoutons::Ok);
         return false;
     }
     // Asks for the name of a file to write, offering `propose` (a full path);
@@ -50,9 +50,9 @@ public:
 // The real thing: QMessageBox, QFileDialog, and the end of the event loop.
 class TDialoguesQt final : public TDialogues {
 public:
-    Reponse Demande(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
-                    Boutons boutons) override;
-    bool Propose(QWidget* proprietaire, const QString& texte, const QString& titre, Icone icone,
+    TReponseDialogue Demande(QWidget* proprietaire, const QString& texte, const QString& titre,
+                             TIcone icone, TBoutons boutons) override;
+    bool Propose(QWidget* proprietaire, const QString& texte, const QString& titre, TIcone icone,
                  const QString& action) override;
     QString DemandeFichier(QWidget* proprietaire, const QString& titre, const QString& propose,
                            const QString& filtre) override;

@@ -84,7 +84,7 @@ TEcran::TEcran(TDialogues& dialogues, std::vector<std::filesystem::path> dossier
     pile->setSpacing(0);
     Proposition_ = new TBandeauProposition(centre);
     pile->addWidget(Proposition_);
-    Contenu_ = new TContenu(TContenu::Usage::Ecran, centre);
+    Contenu_ = new TContenu(TContenu::TUsage::Ecran, centre);
     Contenu_->setObjectName(QStringLiteral("Fond"));
     pile->addWidget(Contenu_, 1);
     setCentralWidget(centre);
@@ -303,7 +303,7 @@ void TEcran::Conjugue(const QString& texte, bool avertit, const QString& prefere
         const bool trouve = (avertit || !prefere.isEmpty()) && sansForme && accentues.empty() &&
                             d.Cherche(texte.trimmed());
         const bool connu = std::any_of(d.Verbes.begin(), d.Verbes.end(),
-                                       [](const TAnalyse& a) { return a.connu; });
+                                       [](const TAnalyse& a) { return a.Connu; });
         if (avertit && sansForme && accentues.empty() && prefere.isEmpty() && !connu &&
             MontreDiagnostic(texte)) {
         } else if (trouve) {
@@ -342,8 +342,9 @@ QString TEcran::Remplit(const TVerbe& verbe, const TLignesGrille& lignes, const 
     QStringList raisons;
     for (const TCellule& c : GrilleComplete)
         for (int i = 0; i < c.NombreLignes(); ++i) {
-            const CodeAccord code = AccordDeLigne(verbe, Options_, faits, c, lignes[c.Premier + i]);
-            raisons << (code == CodeAccord::Aucun
+            const TCodeAccord code =
+                AccordDeLigne(verbe, Options_, faits, c, lignes[c.Premier + i]);
+            raisons << (code == TCodeAccord::Aucun
                             ? QString()
                             : QString::fromStdString(PhraseAccord(code, verbe)));
         }
@@ -367,9 +368,9 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
         CocheOptions();
     }
     TVerbe verbe;
-    verbe.DefinitVerbe(trouve.infinitif);
+    verbe.DefinitVerbe(trouve.Infinitif);
     const TFaits faits = PrepareVerbe(verbe);
-    Montre_ = QString::fromStdString(trouve.infinitif);
+    Montre_ = QString::fromStdString(trouve.Infinitif);
     const TLignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
     const QString intitule = Remplit(verbe, lignes, faits, true);
 
@@ -378,7 +379,7 @@ void TEcran::MontreTrouve(std::size_t rang, bool optionsDeLaLigne) {
 
     QStringList autres;
     for (const TAnalyse& v : d.Verbes)
-        if (&v != &trouve) autres << QString::fromStdString(v.infinitif);
+        if (&v != &trouve) autres << QString::fromStdString(v.Infinitif);
     Contenu_->DefinitAnalyse(d.Description, autres, [this](const QString& infinitif) {
         Conjugue(Session_->Forme, false, infinitif);
     });
@@ -392,8 +393,8 @@ void TEcran::MemeModele1Click() {
     if (!Montre_ || verbe.DonneGroupe() == 0) return;
     const TMemeModele liste = MemeModele(verbe);
     QStringList verbes;
-    for (std::size_t i = 0; i < liste.verbes.size() && i < VerbesModeleMontres; ++i)
-        verbes << QString::fromStdString(liste.verbes[i]);
+    for (std::size_t i = 0; i < liste.Verbes.size() && i < VerbesModeleMontres; ++i)
+        verbes << QString::fromStdString(liste.Verbes[i]);
     auto* fenetre = new TListeModele(
         QString::fromStdString(TitreMemeModele(liste)), verbes,
         [this](const QString& choisi) {
@@ -409,29 +410,29 @@ void TEcran::MemeModele1Click() {
 bool TEcran::MontreDiagnostic(const QString& texte) {
     const std::vector<TDiagnostic> diagnostics =
         Diagnostique(FormeSaisie(texte).trimmed().toStdString());
-    if (diagnostics.empty() || diagnostics.front().lectures.empty()) return false;
+    if (diagnostics.empty() || diagnostics.front().Lectures.empty()) return false;
     const TDiagnostic& diagnostic = diagnostics.front();
     Session_->Verbes.clear();
     TVerbe verbe;
-    verbe.DefinitVerbe(diagnostic.infinitif);
+    verbe.DefinitVerbe(diagnostic.Infinitif);
     const TFaits faits = PrepareVerbe(verbe);
     // The options of the line meant (féminin for « elle a venue »), the
     // spelling kept.
     if (const TOptions options = Reunies(Restreint(Options_, TPorteeOption::Graphie),
-                                         diagnostic.lectures.front().options);
+                                         diagnostic.Lectures.front().Options);
         !(options == Options_)) {
         Options_ = options;
         CocheOptions();
     }
-    Montre_ = QString::fromStdString(diagnostic.infinitif);
+    Montre_ = QString::fromStdString(diagnostic.Infinitif);
     const TLignesGrille lignes = ConjugueGrille(verbe, Options_, faits);
     const QString intitule = Remplit(verbe, lignes, faits, true);
     Contenu_->DefinitAnalyse({}, {}, {});
     std::vector<TLigneChoisie> choisies;
-    for (const TLecture& l : diagnostic.lectures)
+    for (const TLecture& l : diagnostic.Lectures)
         for (std::size_t i = 0; i < GrilleComplete.size(); ++i)
-            if (GrilleComplete[i].Nom == l.cellule)
-                choisies.push_back({i, l.personne - GrilleComplete[i].PremierePersonne});
+            if (GrilleComplete[i].Nom == l.Cellule)
+                choisies.push_back({i, l.Personne - GrilleComplete[i].PremierePersonne});
     Contenu_->Selectionne(choisies);
     Proposition_->DefinitPhrase(QString::fromStdString(PhraseDiagnostic(diagnostic)));
     // The sentence's lines take no room from the pages: the window grows
@@ -449,14 +450,14 @@ void TEcran::Avertit(const QString& texte) {
     const QString titre = tr("Avertissement");
     if (suggestions.isEmpty()) {
         Dialogues_.Demande(this, tr("Ceci n'est pas un Verbe"), titre,
-                           TDialogues::Icone::Information, TDialogues::Boutons::Ok);
+                           TDialogues::TIcone::Information, TDialogues::TBoutons::Ok);
         return;
     }
     const QString premiere = suggestions.front();
     if (!Dialogues_.Propose(this,
                             tr("Ceci n'est pas un Verbe\n\nSuggestions : %1")
                                 .arg(suggestions.join(QStringLiteral(", "))),
-                            titre, TDialogues::Icone::Information,
+                            titre, TDialogues::TIcone::Information,
                             tr("Conjuguer « %1 »").arg(premiere)))
         return;
     // The entry takes the word conjugated; this conjugation is still running,
@@ -518,9 +519,9 @@ void TEcran::ActiveHistorique() {
 
 void TEcran::RevientA(std::size_t position) {
     if (Conjugue_ || Imprime_) return;
-    const THistorique::Etape* aller = Historique_.VaA(position, Contenu_->Page());
+    const THistorique::TEtape* aller = Historique_.VaA(position, Contenu_->Page());
     if (aller == nullptr) return;
-    const THistorique::Etape etape = *aller;
+    const THistorique::TEtape etape = *aller;
     Options_ = etape.Options;
     CocheOptions();
     Contenu_->DefinitEntree(etape.Texte.trimmed());
@@ -577,7 +578,7 @@ void TEcran::Imprimer1Click() {
     if (!raison.isEmpty() && Impression_->SansImprimante()) {
         // Paper is out of reach; a PDF is one button away, in the same box.
         const bool pdf =
-            Dialogues_.Propose(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
+            Dialogues_.Propose(this, raison, QStringLiteral("Florimot"), TDialogues::TIcone::Erreur,
                                tr("Enregistrer en PDF (Ctrl+S)"));
         Contenu_->FocusEntree();
         if (pdf) EnregistrerPdf1Click();
@@ -621,8 +622,8 @@ QString TEcran::ImprimeSur(TImpression& service) {
 }
 
 void TEcran::SignaleEchec(const QString& raison) {
-    Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
-                       TDialogues::Boutons::Ok);
+    Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::TIcone::Erreur,
+                       TDialogues::TBoutons::Ok);
     Contenu_->FocusEntree();
 }
 
@@ -643,7 +644,7 @@ void TEcran::Ecouter1Click() {
     Voix_->Dit(QString::fromStdString(PrepareParole(lignes)));
 }
 
-void TEcran::ChoisitLangue(LangueInterface langue) {
+void TEcran::ChoisitLangue(TLangueInterface langue) {
     if (langue == LitLangueInterface()) return;
     EcritLangueInterface(langue);
     // Said in the language chosen, since it is the reader's.
@@ -652,7 +653,7 @@ void TEcran::ChoisitLangue(LangueInterface langue) {
         this,
         anglais ? QStringLiteral("The window will be in English from the next start.")
                 : QStringLiteral("La fenêtre sera en français au prochain démarrage."),
-        QStringLiteral("Florimot"), TDialogues::Icone::Information, TDialogues::Boutons::Ok);
+        QStringLiteral("Florimot"), TDialogues::TIcone::Information, TDialogues::TBoutons::Ok);
 }
 
 void TEcran::ActiveEcoute() {
@@ -675,23 +676,23 @@ bool TEcran::ProposeAnglais(const QString& texte) {
     if (choix.empty()) return false;
     QStringList verbes;
     QStringList temps;
-    std::vector<NoteAnglaise> notes;
+    std::vector<TNoteAnglaise> notes;
     for (const TChoixAnglais& c : choix) {
-        const QString v = QString::fromStdString(c.infinitif);
+        const QString v = QString::fromStdString(c.Infinitif);
         if (!verbes.contains(v)) verbes << v;
         for (const TCellule& cellule : Grille)
-            if (cellule.Nom == c.cellule) {
+            if (cellule.Nom == c.Cellule) {
                 const QString t = (QString::fromUtf8(cellule.Mode) + u' ' +
                                    QString::fromUtf8(cellule.Temps).toLower());
                 if (!temps.contains(t)) temps << t;
             }
-        if (c.note != NoteAnglaise::Aucune &&
-            std::find(notes.begin(), notes.end(), c.note) == notes.end())
-            notes.push_back(c.note);
+        if (c.Note != TNoteAnglaise::Aucune &&
+            std::find(notes.begin(), notes.end(), c.Note) == notes.end())
+            notes.push_back(c.Note);
     }
     QString phrase = tr("En anglais, « %1 » :").arg(texte);
     if (!temps.isEmpty()) phrase += u' ' + temps.join(QStringLiteral(", "));
-    for (NoteAnglaise n : notes)
+    for (TNoteAnglaise n : notes)
         phrase += QStringLiteral(" (") +
                   QCoreApplication::translate("Florimot", TexteNoteAnglaise(n).data()) + u')';
     // A verb chosen is conjugated with the lines the English said selected
@@ -700,9 +701,9 @@ bool TEcran::ProposeAnglais(const QString& texte) {
         std::vector<TLigneChoisie> lignes;
         TOptions options = Choisies_;
         for (const TChoixAnglais& c : choix) {
-            if (QString::fromStdString(c.infinitif) != verbe) continue;
-            options.Feminin = c.feminin;
-            options.Negation = c.negation;
+            if (QString::fromStdString(c.Infinitif) != verbe) continue;
+            options.Feminin = c.Feminin;
+            options.Negation = c.Negation;
             if (const std::optional<TLigneChoisie> l = LigneDuChoix(c)) lignes.push_back(*l);
         }
         // For this verb only, as the options an analysed line sets.
@@ -723,8 +724,8 @@ void TEcran::Quitter1Click() {
     }
     const auto reponse =
         Dialogues_.Demande(this, tr("Êtes-vous sûr de vouloir quitter ?"), tr("Quitter"),
-                           TDialogues::Icone::Question, TDialogues::Boutons::OuiNon);
-    if (reponse != TDialogues::Reponse::Oui) return;
+                           TDialogues::TIcone::Question, TDialogues::TBoutons::OuiNon);
+    if (reponse != TDialogues::TReponseDialogue::Oui) return;
     // The program ends without closing its window: what it keeps is written now.
     GardeReglages();
     Dialogues_.Termine(0);
@@ -738,8 +739,8 @@ void TEcran::APropos1Click() {
 }
 
 void TEcran::Aide1Click() {
-    Dialogues_.Demande(this, TexteAide(), tr("Aide"), TDialogues::Icone::Information,
-                       TDialogues::Boutons::Ok);
+    Dialogues_.Demande(this, TexteAide(), tr("Aide"), TDialogues::TIcone::Information,
+                       TDialogues::TBoutons::Ok);
 }
 
 void TEcran::GuideTemps1Click() {

@@ -92,7 +92,7 @@ public:
     void Ecouter1Click();
     // The menu « Langue de l'interface / Interface language »: kept in the
     // settings, in force from the next start.
-    void ChoisitLangue(LangueInterface langue);
+    void ChoisitLangue(TLangueInterface langue);
     void Quitter1Click();
     void APropos1Click();
     void Aide1Click();

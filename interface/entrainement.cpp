@@ -112,7 +112,7 @@ void TEntrainement::Commence() {
     Reglages_.Indulgent = Indulgent_->isChecked();
     TChoixFiche choix = Reglages_.Choix;
     choix.Verbes = VerbesChoisis(Reglages_);
-    choix.Genre = GenreExercice::Trou;
+    choix.Genre = TGenreExercice::Trou;
     Fiche_ = GenereFiche(choix);
     Rang_ = 0;
     Justes_ = Faites_ = 0;
@@ -138,7 +138,7 @@ void TEntrainement::Montre() {
     }
     Reponse_->setEnabled(true);
     QString e;
-    for (const std::string& l : Enonce(Fiche_.Items[Rang_], GenreExercice::Trou))
+    for (const std::string& l : Enonce(Fiche_.Items[Rang_], TGenreExercice::Trou))
         e += (e.isEmpty() ? QString() : QStringLiteral("\n")) + DepuisUtf8(l);
     Enonce_->setText(QStringLiteral("%1/%2  ").arg(Rang_ + 1).arg(Fiche_.Items.size()) + e);
 }
@@ -160,7 +160,7 @@ void TEntrainement::Valide() {
     const TVerdictReponse d =
         DiagnostiqueReponse(item, 0, tape, Fiche_.Choix.Options, Indulgent_->isChecked());
     ++Faites_;
-    if (d.Verdict == VerdictReponse::Faux)
+    if (d.Verdict == TVerdict::Faux)
         Manquees_.push_back(DepuisUtf8(LigneManquee(item, d.Tape)));
     else
         ++Justes_;
@@ -203,8 +203,8 @@ void TEntrainement::ImprimeManques() {
         return pages;
     });
     if (!raison.isEmpty())
-        Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
-                           TDialogues::Boutons::Ok);
+        Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::TIcone::Erreur,
+                           TDialogues::TBoutons::Ok);
 }
 
 void TEntrainement::closeEvent(QCloseEvent* evenement) {

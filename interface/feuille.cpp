@@ -30,7 +30,7 @@ constexpr int HautGroupe = 18;  // the group's caption, on its frame line
 // left goes between the groups.
 constexpr int EspacementMaximal = HauteurLigne;
 
-struct Groupe {
+struct TGroupe {
     QGroupBox* Boite;
     std::vector<std::size_t> Cellules;  // indices in Grille, in order
     int Colonnes;
@@ -38,8 +38,8 @@ struct Groupe {
 
 // The groups of each page, rows of them, as the window shows them; a sheet
 // of several pages puts their rows one under another.
-std::vector<std::vector<Groupe>> Rangees(const TPiecesFeuille& p, PagesFeuille pages) {
-    std::vector<std::vector<Groupe>> rangees;
+std::vector<std::vector<TGroupe>> Rangees(const TPiecesFeuille& p, PagesFeuille pages) {
+    std::vector<std::vector<TGroupe>> rangees;
     if (pages & 1u) {
         rangees.push_back({{p.Boite(TGroupeBoite::Indicatif), {0, 1, 2, 3, 4, 5, 6, 7}, 4}});
         rangees.push_back({{p.Boite(TGroupeBoite::Subjonctif), {8, 9, 10, 11}, 4}});
@@ -98,24 +98,24 @@ int HauteurListe(QListWidget* liste, int espacement) {
 class TDisposition {
 public:
     TDisposition(const TPiecesFeuille& p, PagesFeuille pages)
-        : p_(p), rangees_(Rangees(p, pages)) {}
+        : P_(p), Rangees_(Rangees(p, pages)) {}
 
     // Lays the page out with lines `espacement` pixels taller and `ecart`
     // more at the foot of each row of groups, the last group of each row reaching
     // `largeurPage` when given; returns its size.
     QSize Place(int espacement, int ecart, int largeurPage = 0) {
         int y = Marge + Entete() + EcartGroupes;
-        int largeur = entete_ + 2 * Marge;
-        for (const std::vector<Groupe>& rangee : rangees_) {
+        int largeur = Entete_ + 2 * Marge;
+        for (const std::vector<TGroupe>& rangee : Rangees_) {
             int x = Marge, hauteur = 0;
-            for (const Groupe& g : rangee) {
-                const QSize taille = TPlaceGroupe(g, espacement);
+            for (const TGroupe& g : rangee) {
+                const QSize taille = PlaceGroupe(g, espacement);
                 g.Boite->setGeometry(x, y, taille.width(), taille.height() + ecart);
                 x += taille.width() + EcartGroupes;
                 hauteur = std::max(hauteur, taille.height() + ecart);
             }
             // Side by side, the groups of a row are as tall as the tallest.
-            for (const Groupe& g : rangee) g.Boite->resize(g.Boite->width(), hauteur);
+            for (const TGroupe& g : rangee) g.Boite->resize(g.Boite->width(), hauteur);
             QGroupBox* derniere = rangee.back().Boite;
             if (largeurPage > 0)
                 derniere->resize(std::max(derniere->width(), largeurPage - Marge - derniere->x()),
@@ -125,7 +125,7 @@ public:
         }
         return {largeur, y - EcartGroupes + Marge};
     }
-    int NombreRangees() const { return int(rangees_.size()); }
+    int NombreRangees() const { return int(Rangees_.size()); }
 
 private:
     // The verb's row on one line, each caption whole, and under it the
@@ -134,42 +134,42 @@ private:
     // its height.
     int Entete() {
         int x = Marge, hauteur = 0;
-        p_.Options->setText(p_.TexteOptions);
-        p_.Note->setToolTip({});
-        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele}) {
+        P_.Options->setText(P_.TexteOptions);
+        P_.Note->setToolTip({});
+        for (QLabel* l : {P_.Verbe, P_.Options, P_.Groupe, P_.Modele}) {
             l->setVisible(!l->text().isEmpty());
             if (l->text().isEmpty()) continue;
             l->adjustSize();
             hauteur = std::max(hauteur, l->height());
         }
-        for (QLabel* l : {p_.Verbe, p_.Options, p_.Groupe, p_.Modele}) {
+        for (QLabel* l : {P_.Verbe, P_.Options, P_.Groupe, P_.Modele}) {
             if (l->text().isEmpty()) continue;
             // On the baseline of the word.
-            l->move(x, Marge + p_.Verbe->fontMetrics().ascent() - l->fontMetrics().ascent());
-            x += l->width() + (l == p_.Options || l == p_.Verbe ? 16 : 10);
+            l->move(x, Marge + P_.Verbe->fontMetrics().ascent() - l->fontMetrics().ascent());
+            x += l->width() + (l == P_.Options || l == P_.Verbe ? 16 : 10);
         }
-        entete_ = x - Marge;
-        p_.Note->setVisible(!p_.TexteNote.isEmpty());
-        if (!p_.TexteNote.isEmpty()) {
-            p_.Note->setWordWrap(true);
-            p_.Note->setText(p_.TexteNote);
+        Entete_ = x - Marge;
+        P_.Note->setVisible(!P_.TexteNote.isEmpty());
+        if (!P_.TexteNote.isEmpty()) {
+            P_.Note->setWordWrap(true);
+            P_.Note->setText(P_.TexteNote);
             const int large = LargeurNominale - 2 * Marge;
-            p_.Note->setFixedWidth(std::min(large, LargeurTexte(p_.Note, p_.TexteNote) + 2));
-            p_.Note->setFixedHeight(p_.Note->heightForWidth(p_.Note->width()));
-            p_.Note->move(Marge, Marge + hauteur + 2);
-            hauteur += 2 + p_.Note->height();
+            P_.Note->setFixedWidth(std::min(large, LargeurTexte(P_.Note, P_.TexteNote) + 2));
+            P_.Note->setFixedHeight(P_.Note->heightForWidth(P_.Note->width()));
+            P_.Note->move(Marge, Marge + hauteur + 2);
+            hauteur += 2 + P_.Note->height();
         }
         return hauteur;
     }
 
-    QSize TPlaceGroupe(const Groupe& g, int espacement) {
-        if (g.Boite == p_.Boite(TGroupeBoite::Participe)) {
+    QSize PlaceGroupe(const TGroupe& g, int espacement) {
+        if (g.Boite == P_.Boite(TGroupeBoite::Participe)) {
             // On paper, at the type of every other line: the window's large
             // face would tower over the sheet's words.
-            p_.PartPres->setFont(p_.Listes.front()->font());
-            p_.PartPres->adjustSize();
-            const QSize t = p_.PartPres->size();
-            p_.PartPres->move(Marge, HautGroupe + espacement);
+            P_.PartPres->setFont(P_.Listes.front()->font());
+            P_.PartPres->adjustSize();
+            const QSize t = P_.PartPres->size();
+            P_.PartPres->move(Marge, HautGroupe + espacement);
             return {std::max(t.width(), LargeurTexte(g.Boite, g.Boite->title()) + 16) + 2 * Marge,
                     HautGroupe + t.height() + 2 * espacement + Marge};
         }
@@ -178,8 +178,8 @@ private:
         for (std::size_t k = 0; k < g.Cellules.size(); ++k) {
             const std::size_t c = g.Cellules[k];
             int& l = colonnes[k % colonnes.size()];
-            l = std::max({l, LargeurListe(p_.Listes[c]),
-                          LargeurTexte(p_.Legendes[c], p_.Legendes[c]->text())});
+            l = std::max({l, LargeurListe(P_.Listes[c]),
+                          LargeurTexte(P_.Legendes[c], P_.Legendes[c]->text())});
         }
         int y = HautGroupe, largeur = 0;
         for (std::size_t debut = 0; debut < g.Cellules.size(); debut += colonnes.size()) {
@@ -188,10 +188,10 @@ private:
                  ++k) {
                 const std::size_t c = g.Cellules[k];
                 const int l = colonnes[k - debut];
-                p_.Legendes[c]->adjustSize();
-                p_.Legendes[c]->move(x, y);
-                const int h = HauteurListe(p_.Listes[c], espacement);
-                p_.Listes[c]->setGeometry(x, y + HauteurLegende, l, h);
+                P_.Legendes[c]->adjustSize();
+                P_.Legendes[c]->move(x, y);
+                const int h = HauteurListe(P_.Listes[c], espacement);
+                P_.Listes[c]->setGeometry(x, y + HauteurLegende, l, h);
                 hauteur = std::max(hauteur, HauteurLegende + h);
                 x += l + EcartColonnes;
             }
@@ -201,9 +201,9 @@ private:
         return {largeur, y - 6 + Marge};
     }
 
-    const TPiecesFeuille& p_;
-    std::vector<std::vector<Groupe>> rangees_;
-    int entete_ = 0;
+    const TPiecesFeuille& P_;
+    std::vector<std::vector<TGroupe>> Rangees_;
+    int Entete_ = 0;
 };
 
 }  // namespace

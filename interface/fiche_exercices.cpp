@@ -133,8 +133,8 @@ bool TFicheExercices::ImprimeSur(TImpression& service) {
         Dialogues_.Demande(this,
                            tr("La fiche n'a aucun item : choisissez des verbes et des temps "
                               "qui en donnent."),
-                           QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
-                           TDialogues::Boutons::Ok);
+                           QStringLiteral("Florimot"), TDialogues::TIcone::Erreur,
+                           TDialogues::TBoutons::Ok);
         return false;
     }
     const QFont police = font();
@@ -142,8 +142,8 @@ bool TFicheExercices::ImprimeSur(TImpression& service) {
     const QString raison = ImprimePages(
         service, nom, [&](double rapport) { return PagesFiche(fiche, rapport, police); });
     if (raison.isEmpty()) return true;
-    Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::Icone::Erreur,
-                       TDialogues::Boutons::Ok);
+    Dialogues_.Demande(this, raison, QStringLiteral("Florimot"), TDialogues::TIcone::Erreur,
+                       TDialogues::TBoutons::Ok);
     return false;
 }
 

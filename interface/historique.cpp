@@ -15,7 +15,7 @@ void THistorique::Memorise(const QString& texte, const TOptions& options, int pa
     Position_ = Etapes_.size() - 1;
 }
 
-const THistorique::Etape* THistorique::VaA(std::size_t position, int page) {
+const THistorique::TEtape* THistorique::VaA(std::size_t position, int page) {
     if (position >= Etapes_.size()) return nullptr;
     Etapes_[Position_].Page = page;
     Position_ = position;

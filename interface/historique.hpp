@@ -12,7 +12,7 @@ namespace florimot {
 
 class THistorique {
 public:
-    struct Etape {
+    struct TEtape {
         QString Texte;
         TOptions Options;
         int Page;
@@ -24,14 +24,14 @@ public:
     void Memorise(const QString& texte, const TOptions& options, int page);
     // The step at `position`, the current one being left on `page`; null
     // when there is none.
-    const Etape* VaA(std::size_t position, int page);
+    const TEtape* VaA(std::size_t position, int page);
 
     std::size_t Position() const { return Position_; }
     bool APrecedent() const { return Position_ > 0; }
     bool ASuivant() const { return Position_ + 1 < Etapes_.size(); }
 
 private:
-    std::vector<Etape> Etapes_;
+    std::vector<TEtape> Etapes_;
     std::size_t Position_ = 0;
 };
 

@@ -16,24 +16,24 @@ const QString Cle = QStringLiteral("interface/langue");
 
 }  // namespace
 
-LangueInterface LitLangueInterface() {
+TLangueInterface LitLangueInterface() {
     const QString lue = OuvreReglages().value(Cle).toString();
-    return lue == QStringLiteral("fr")   ? LangueInterface::Francais
-           : lue == QStringLiteral("en") ? LangueInterface::Anglais
-                                         : LangueInterface::Systeme;
+    return lue == QStringLiteral("fr")   ? TLangueInterface::Francais
+           : lue == QStringLiteral("en") ? TLangueInterface::Anglais
+                                         : TLangueInterface::Systeme;
 }
 
-void EcritLangueInterface(LangueInterface langue) {
+void EcritLangueInterface(TLangueInterface langue) {
     QSettings ecrits = OuvreReglages();
-    ecrits.setValue(Cle, langue == LangueInterface::Francais  ? QStringLiteral("fr")
-                         : langue == LangueInterface::Anglais ? QStringLiteral("en")
-                                                              : QString());
+    ecrits.setValue(Cle, langue == TLangueInterface::Francais  ? QStringLiteral("fr")
+                         : langue == TLangueInterface::Anglais ? QStringLiteral("en")
+                                                               : QString());
     ecrits.sync();
     SignaleSiNonEnregistres(ecrits);
 }
 
-bool InterfaceEnAnglais(LangueInterface langue) {
-    if (langue != LangueInterface::Systeme) return langue == LangueInterface::Anglais;
+bool InterfaceEnAnglais(TLangueInterface langue) {
+    if (langue != TLangueInterface::Systeme) return langue == TLangueInterface::Anglais;
     const QStringList langues = QLocale::system().uiLanguages();
     return !langues.isEmpty() && QLocale(langues.front()).language() == QLocale::English;
 }

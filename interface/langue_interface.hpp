@@ -7,14 +7,14 @@ class QApplication;
 
 namespace florimot {
 
-enum class LangueInterface { Systeme, Francais, Anglais };
+enum class TLangueInterface { Systeme, Francais, Anglais };
 
-LangueInterface LitLangueInterface();
-void EcritLangueInterface(LangueInterface langue);
+TLangueInterface LitLangueInterface();
+void EcritLangueInterface(TLangueInterface langue);
 
 // Whether `langue` shows the window in English: Systeme follows the
 // locale's first language.
-bool InterfaceEnAnglais(LangueInterface langue);
+bool InterfaceEnAnglais(TLangueInterface langue);
 
 // Puts the chosen language's translations in place: Florimot's English,
 // or Qt's own French for its dialogs and buttons.

@@ -17,7 +17,7 @@ namespace florimot {
 namespace {
 
 // A command of a menu; no name for a separator.
-struct Commande {
+struct TCommande {
     const char* Nom;
     const char* Legende;
     QKeyCombination Touche;
@@ -26,7 +26,7 @@ struct Commande {
 
 // The captions are French, the window's source language, and go through
 // the translation when the menus are made.
-const Commande CommandesAction[] = {
+const TCommande CommandesAction[] = {
     {"Conjuguer1", QT_TRANSLATE_NOOP("Florimot", "&Conjuguer"), Qt::Key_F1,
      &TEcran::Conjuguer1Click},
     {"Imprimer1", QT_TRANSLATE_NOOP("Florimot", "&Imprimer"), Qt::CTRL | Qt::Key_P,
@@ -57,7 +57,7 @@ const Commande CommandesAction[] = {
      &TEcran::Quitter1Click},
 };
 
-const Commande CommandesAide[] = {
+const TCommande CommandesAide[] = {
     {"APropos1", QT_TRANSLATE_NOOP("Florimot", "A &Propos..."), Qt::Key_F2, &TEcran::APropos1Click},
     {"Aide1", QT_TRANSLATE_NOOP("Florimot", "&Aide"), Qt::CTRL | Qt::Key_H, &TEcran::Aide1Click},
     {"GuideTemps1",
@@ -83,7 +83,7 @@ QMenu* AjouteMenu(QMenuBar* barre, const char* nom, const QString& legende) {
     return menu;
 }
 
-QAction* Ajoute(TEcran& ecran, QMenu* menu, const Commande& commande) {
+QAction* Ajoute(TEcran& ecran, QMenu* menu, const TCommande& commande) {
     if (commande.Nom == nullptr) return menu->addSeparator();
     QAction* action = menu->addAction(QCoreApplication::translate("Florimot", commande.Legende));
     action->setObjectName(QString::fromLatin1(commande.Nom));
@@ -113,7 +113,7 @@ TMenus CreeMenus(TEcran& ecran) {
     menus.Barre->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* action =
         AjouteMenu(menus.Barre, "Action", QCoreApplication::translate("Florimot", "&Action"));
-    for (const Commande& commande : CommandesAction) {
+    for (const TCommande& commande : CommandesAction) {
         QAction* ajoutee = Ajoute(ecran, action, commande);
         if (ajoutee->objectName() == QStringLiteral("Precedent1")) menus.Precedent = ajoutee;
         if (ajoutee->objectName() == QStringLiteral("Suivant1")) menus.Suivant = ajoutee;
@@ -124,10 +124,10 @@ TMenus CreeMenus(TEcran& ecran) {
     for (std::size_t i = 0; i < menus.Options.size(); ++i) {
         const TDescriptionOption& d = DescriptionsOptions[i];
         const std::string nom = std::string(d.Nom) + '1', legende(d.Menu);
-        const Commande commande{nom.c_str(), legende.c_str(),
-                                QKeySequence::fromString(QString::fromLatin1(
-                                    d.Touche.data(), static_cast<qsizetype>(d.Touche.size())))[0],
-                                &TEcran::OptionClick};
+        const TCommande commande{nom.c_str(), legende.c_str(),
+                                 QKeySequence::fromString(QString::fromLatin1(
+                                     d.Touche.data(), static_cast<qsizetype>(d.Touche.size())))[0],
+                                 &TEcran::OptionClick};
         menus.Options[i] = Ajoute(ecran, options, commande);
         menus.Options[i]->setCheckable(true);
     }
@@ -139,19 +139,19 @@ TMenus CreeMenus(TEcran& ecran) {
                {"ReinitialiserOptions1", reinitialise.c_str(), Qt::CTRL | Qt::SHIFT | Qt::Key_R,
                 &TEcran::ReinitialiserOptions1Click});
     QMenu* aide = AjouteMenu(menus.Barre, "Aide", QStringLiteral("&?"));
-    for (const Commande& commande : CommandesAide) Ajoute(ecran, aide, commande);
+    for (const TCommande& commande : CommandesAide) Ajoute(ecran, aide, commande);
     // Beside the help, both languages in one caption, so that either reader finds it.
     QMenu* langue = aide->addMenu(QStringLiteral("Langue de l'interface / Interface language"));
     langue->setObjectName(QStringLiteral("Langue"));
     auto* groupe = new QActionGroup(langue);
-    const std::pair<const char*, LangueInterface> langues[] = {
-        {QT_TRANSLATE_NOOP("Florimot", "Celle du système"), LangueInterface::Systeme},
-        {"Français", LangueInterface::Francais},
-        {"English", LangueInterface::Anglais},
+    const std::pair<const char*, TLangueInterface> langues[] = {
+        {QT_TRANSLATE_NOOP("Florimot", "Celle du système"), TLangueInterface::Systeme},
+        {"Français", TLangueInterface::Francais},
+        {"English", TLangueInterface::Anglais},
     };
-    const LangueInterface choisie = LitLangueInterface();
+    const TLangueInterface choisie = LitLangueInterface();
     for (const auto& [legende, valeur] : langues) {
-        QAction* a = langue->addAction(valeur == LangueInterface::Systeme
+        QAction* a = langue->addAction(valeur == TLangueInterface::Systeme
                                            ? QCoreApplication::translate("Florimot", legende)
                                            : QString::fromUtf8(legende));
         a->setObjectName(QStringLiteral("Langue%1").arg(int(valeur)));

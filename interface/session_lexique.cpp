@@ -65,7 +65,7 @@ bool TSessionLexique::Cherche(const QString& forme) {
 std::size_t TSessionLexique::Rang(const QString& infinitif) const {
     std::size_t rang = 0;
     for (std::size_t i = 0; i < Verbes.size(); ++i)
-        if (QString::fromStdString(Verbes[i].infinitif) == infinitif) rang = i;
+        if (QString::fromStdString(Verbes[i].Infinitif) == infinitif) rang = i;
     return rang;
 }
 

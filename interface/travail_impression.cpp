@@ -65,7 +65,7 @@ QString PdfPropose(const QString& texte, const TOptions& options) {
 QString ImprimeContenu(TImpression& service, const TContenu& contenu, const QString& nom) {
     const QSize page = service.TaillePage();
     if (page.isEmpty()) return Raison(service);
-    TContenu copie(TContenu::Usage::Impression, nullptr);
+    TContenu copie(TContenu::TUsage::Impression, nullptr);
     copie.DefinitReference(contenu.Reference());
     copie.resize(contenu.Reference());
     copie.CopieDe(contenu);

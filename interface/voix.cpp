@@ -11,72 +11,72 @@ namespace florimot {
 TVoix::TVoix(QObject* parent) : QObject(parent) {
     const char* choisi = std::getenv("FLORIMOT_VOIX");
     if (choisi != nullptr && *choisi == '\0') {
-        raison_ = tr("Pas de voix : la synthèse vocale est désactivée (FLORIMOT_VOIX vide)");
+        Raison_ = tr("Pas de voix : la synthèse vocale est désactivée (FLORIMOT_VOIX vide)");
         return;
     }
     if (QTextToSpeech::availableEngines().isEmpty()) {
-        raison_ =
+        Raison_ =
             tr("Pas de voix : aucun moteur de synthèse vocale n'est installé "
                "(paquet qt6-speech-speechd-plugin)");
         return;
     }
     // Reaching speech-dispatcher takes seconds: not at start-up, where it
     // would hold the window back, but when the voice is first wanted.
-    moteur_ = choisi;
-    disponible_ = true;
+    Moteur_ = choisi;
+    Disponible_ = true;
 }
 
 void TVoix::Connecte() {
-    if (tts_ != nullptr) return;
+    if (Tts_ != nullptr) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    tts_ = moteur_ != nullptr ? new QTextToSpeech(QString::fromLocal8Bit(moteur_), this)
+    Tts_ = Moteur_ != nullptr ? new QTextToSpeech(QString::fromLocal8Bit(Moteur_), this)
                               : new QTextToSpeech(this);
     QApplication::restoreOverrideCursor();
-    connect(tts_, &QTextToSpeech::stateChanged, this, [this] { Verifie(); });
+    connect(Tts_, &QTextToSpeech::stateChanged, this, [this] { Verifie(); });
     Verifie();
 }
 
 void TVoix::Verifie() {
-    const bool avant = disponible_;
-    disponible_ = false;
-    if (tts_->state() == QTextToSpeech::Error) {
-        raison_ =
+    const bool avant = Disponible_;
+    Disponible_ = false;
+    if (Tts_->state() == QTextToSpeech::Error) {
+        Raison_ =
             tr("Pas de voix : la synthèse vocale ne répond pas (%1)")
-                .arg(tts_->errorString().isEmpty() ? tr("speech-dispatcher") : tts_->errorString());
+                .arg(Tts_->errorString().isEmpty() ? tr("speech-dispatcher") : Tts_->errorString());
     } else {
         QLocale francais;
         bool trouve = false;
-        for (const QLocale& l : tts_->availableLocales())
+        for (const QLocale& l : Tts_->availableLocales())
             if (l.language() == QLocale::French) {
                 francais = l;
                 trouve = true;
                 if (l.territory() == QLocale::France) break;
             }
         if (!trouve) {
-            raison_ = tr("Pas de voix française installée (paquet speech-dispatcher-espeak-ng)");
+            Raison_ = tr("Pas de voix française installée (paquet speech-dispatcher-espeak-ng)");
         } else {
-            if (tts_->locale() != francais) tts_->setLocale(francais);
-            disponible_ = true;
-            raison_.clear();
+            if (Tts_->locale() != francais) Tts_->setLocale(francais);
+            Disponible_ = true;
+            Raison_.clear();
         }
     }
-    if (avant != disponible_ && change_) change_();
+    if (avant != Disponible_ && change_) change_();
 }
 
 bool TVoix::Disponible() const {
-    return disponible_;
+    return Disponible_;
 }
 
 QString TVoix::Raison() const {
-    return raison_;
+    return Raison_;
 }
 
 void TVoix::Dit(const QString& texte) {
-    if (!disponible_ || texte.isEmpty()) return;
+    if (!Disponible_ || texte.isEmpty()) return;
     Connecte();
-    if (!disponible_) return;
-    tts_->stop();
-    tts_->say(texte);
+    if (!Disponible_) return;
+    Tts_->stop();
+    Tts_->say(texte);
 }
 
 }  // namespace florimot

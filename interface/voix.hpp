@@ -35,10 +35,10 @@ private:
     void Connecte();
     void Verifie();
 
-    const char* moteur_ = nullptr;  // FLORIMOT_VOIX's engine; null for Qt's default
-    QTextToSpeech* tts_ = nullptr;
-    bool disponible_ = false;
-    QString raison_;
+    const char* Moteur_ = nullptr;  // FLORIMOT_VOIX's engine; null for Qt's default
+    QTextToSpeech* Tts_ = nullptr;
+    bool Disponible_ = false;
+    QString Raison_;
     std::function<void()> change_;
 };
 

@@ -12,7 +12,7 @@ namespace florimot {
 
 namespace {
 
-using anglais::Forme;
+using anglais::TFormeAnglaise;
 
 std::string_view Rogne(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -24,8 +24,8 @@ std::string_view Rogne(std::string_view s) {
 // An article: its head line ("aller /ale/ <v>"), then one sense a line
 // ("1. go, ride, travel"), the senses' words split by commas.
 struct TArticle {
-    std::string_view partie;  // "v", "n, fem"; "" when not given
-    std::vector<std::vector<std::string_view>> sens;
+    std::string_view Partie;  // "v", "n, fem"; "" when not given
+    std::vector<std::vector<std::string_view>> Sens;
 };
 
 TArticle LitArticle(std::string_view texte) {
@@ -34,7 +34,7 @@ TArticle LitArticle(std::string_view texte) {
     const std::string_view tete = texte.substr(0, fin);
     if (const std::size_t o = tete.rfind('<'); o != std::string_view::npos) {
         const std::size_t f = tete.find('>', o);
-        if (f != std::string_view::npos) a.partie = tete.substr(o + 1, f - o - 1);
+        if (f != std::string_view::npos) a.Partie = tete.substr(o + 1, f - o - 1);
     }
     std::string_view reste = fin == std::string_view::npos ? "" : texte.substr(fin + 1);
     while (!reste.empty()) {
@@ -53,13 +53,13 @@ TArticle LitArticle(std::string_view texte) {
             if (!mot.empty()) mots.push_back(mot);
             ligne.remove_prefix(v == std::string_view::npos ? ligne.size() : v + 1);
         }
-        if (!mots.empty()) a.sens.push_back(std::move(mots));
+        if (!mots.empty()) a.Sens.push_back(std::move(mots));
     }
     return a;
 }
 
 bool EstVerbe(const TArticle& a) {
-    return a.partie == "v" || a.partie == "vi" || a.partie == "vt";
+    return a.Partie == "v" || a.Partie == "vi" || a.Partie == "vt";
 }
 
 bool FinitPar(std::string_view s, std::string_view fin) {
@@ -96,7 +96,7 @@ bool PeutEtreVerbeFrancais(std::string_view mot, const TDictd* francaisAnglais) 
 // that starts its phrases ("recevoir solennellement": recevoir).
 std::vector<std::string> VerbesDeLArticle(std::string_view texte, const TDictd* francaisAnglais) {
     std::vector<std::string> simples, tetes;
-    for (const auto& sens : LitArticle(texte).sens)
+    for (const auto& sens : LitArticle(texte).Sens)
         for (std::string_view mot : sens) {
             if (PeutEtreVerbeFrancais(mot, francaisAnglais)) {
                 simples.emplace_back(mot);
@@ -125,7 +125,7 @@ const TInverse& Inverse(const TDictd& francaisAnglais) {
         francaisAnglais.PourChaqueArticle([&](std::string_view mot, std::string_view texte) {
             const TArticle a = LitArticle(texte);
             if (!EstVerbe(a)) return;
-            for (const auto& sens : a.sens)
+            for (const auto& sens : a.Sens)
                 for (std::size_t rang = 0; rang < sens.size(); ++rang)
                     inverse[std::string(sens[rang])].emplace_back(rang, mot);
         });
@@ -141,10 +141,10 @@ std::vector<std::string> VerbesFrancais(const TDictd* anglaisFrancais,
     // The verbs the English–French side gives come first; among them, and
     // among the others, those whose own article puts the word first.
     struct TCandidat {
-        bool inverseSeul;
-        std::size_t rang;
-        std::size_t ordre;
-        std::string verbe;
+        bool InverseSeul;
+        std::size_t Rang;
+        std::size_t Ordre;
+        std::string Verbe;
     };
     std::vector<TCandidat> candidats;
     const TInverse* inverse = francaisAnglais != nullptr ? &Inverse(*francaisAnglais) : nullptr;
@@ -158,7 +158,7 @@ std::vector<std::string> VerbesFrancais(const TDictd* anglaisFrancais,
     };
     const auto ajoute = [&](std::string v, bool inverseSeul) {
         for (const TCandidat& c : candidats)
-            if (c.verbe == v) return;
+            if (c.Verbe == v) return;
         candidats.push_back({inverseSeul, rang(v), candidats.size(), std::move(v)});
     };
     if (anglaisFrancais != nullptr)
@@ -170,11 +170,11 @@ std::vector<std::string> VerbesFrancais(const TDictd* anglaisFrancais,
             for (const auto& [n, v] : i->second) ajoute(v, true);
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const TCandidat& a, const TCandidat& b) {
-                         return std::tie(a.inverseSeul, a.rang) < std::tie(b.inverseSeul, b.rang);
+                         return std::tie(a.InverseSeul, a.Rang) < std::tie(b.InverseSeul, b.Rang);
                      });
     std::vector<std::string> verbes;
     for (TCandidat& c : candidats)
-        if (verbes.size() < ChoixAuPlus) verbes.push_back(std::move(c.verbe));
+        if (verbes.size() < ChoixAuPlus) verbes.push_back(std::move(c.Verbe));
     return verbes;
 }
 
@@ -193,7 +193,7 @@ bool EstConsonne(char c) {
 }
 
 // The English verbs `mot` may be the `forme` of, likeliest first.
-std::vector<std::string> Lemmes(std::string_view mot, Forme forme, bool sujet) {
+std::vector<std::string> Lemmes(std::string_view mot, TFormeAnglaise forme, bool sujet) {
     std::vector<std::string> l;
     const auto sans = [&](std::size_t n, std::string_view ajout = {}) {
         if (mot.size() > n + 1)
@@ -206,7 +206,7 @@ std::vector<std::string> Lemmes(std::string_view mot, Forme forme, bool sujet) {
             l.push_back(std::string(mot.substr(0, mot.size() - n - 1)));
     };
     switch (forme) {
-        case Forme::Base:
+        case TFormeAnglaise::Base:
             l.emplace_back(mot);
             if (sujet) {
                 if (FinitPar(mot, "ies")) sans(3, "y");
@@ -214,11 +214,11 @@ std::vector<std::string> Lemmes(std::string_view mot, Forme forme, bool sujet) {
                 if (FinitPar(mot, "s")) sans(1);
             }
             break;
-        case Forme::Passe:
-        case Forme::Participe:
+        case TFormeAnglaise::Passe:
+        case TFormeAnglaise::Participe:
             for (const anglais::TIrregulier& v : anglais::Irreguliers())
-                if (Alternative(forme == Forme::Passe ? v.passe : v.participe, mot))
-                    l.emplace_back(v.base);
+                if (Alternative(forme == TFormeAnglaise::Passe ? v.Passe : v.Participe, mot))
+                    l.emplace_back(v.Base);
             if (FinitPar(mot, "ied")) sans(3, "y");
             if (FinitPar(mot, "ed")) {
                 sansDouble(2);
@@ -226,7 +226,7 @@ std::vector<std::string> Lemmes(std::string_view mot, Forme forme, bool sujet) {
                 sans(1);
             }
             break;
-        case Forme::Progressif:
+        case TFormeAnglaise::Progressif:
             if (FinitPar(mot, "ying")) sans(4, "ie");
             if (FinitPar(mot, "ing")) {
                 sansDouble(3);
@@ -277,8 +277,8 @@ void Developpe(std::vector<std::string> mots, std::size_t depuis, bool negation,
         }
         if (mot == "let's") continue;
         for (const anglais::TNegation& n : anglais::NegationsIrregulieres)
-            if (mot == n.forme) {
-                mots[i] = n.verbe;
+            if (mot == n.Forme) {
+                mots[i] = n.Verbe;
                 return Developpe(std::move(mots), i + 1, true, lectures);
             }
         if (FinitPar(mot, "n't") && mot.size() > 3) {
@@ -286,11 +286,11 @@ void Developpe(std::vector<std::string> mots, std::size_t depuis, bool negation,
             return Developpe(std::move(mots), i + 1, true, lectures);
         }
         for (const anglais::TContraction& c : anglais::Contractions)
-            if (FinitPar(mot, c.fin) && mot.size() > c.fin.size()) {
-                for (std::string_view m : c.mots) {
+            if (FinitPar(mot, c.Fin) && mot.size() > c.Fin.size()) {
+                for (std::string_view m : c.Mots) {
                     if (m.empty()) continue;
                     std::vector<std::string> autre = mots;
-                    autre[i] = mot.substr(0, mot.size() - c.fin.size());
+                    autre[i] = mot.substr(0, mot.size() - c.Fin.size());
                     autre.insert(autre.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                  std::string(m));
                     Developpe(std::move(autre), i + 2, negation, lectures);
@@ -312,7 +312,7 @@ std::vector<std::string> GlossesAnglaises(const TDictd& francaisAnglais,
     for (std::string_view texte : articles) {
         const TArticle a = LitArticle(texte);
         if (!EstVerbe(a)) continue;
-        for (const auto& sens : a.sens)
+        for (const auto& sens : a.Sens)
             for (std::string_view mot : sens) {
                 std::string g =
                     mot.substr(0, 3) == "to " ? std::string(mot) : "to " + std::string(mot);
@@ -340,38 +340,38 @@ std::vector<TChoixAnglais> RechercheAnglaise(const TDictd* anglaisFrancais,
     for (const auto& [lus, negation] : lectures) {
         const anglais::TSujet* sujet = nullptr;
         for (const anglais::TSujet& s : anglais::Sujets)
-            if (s.mot == lus.front()) sujet = &s;
+            if (s.Mot == lus.front()) sujet = &s;
         for (const anglais::TMotif& motif : anglais::Motifs) {
-            if (motif.sujet != (sujet != nullptr)) continue;
+            if (motif.Sujet != (sujet != nullptr)) continue;
             std::size_t i = sujet != nullptr ? 1 : 0;
             bool va = true;
-            for (std::string_view aux : motif.auxiliaires) {
+            for (std::string_view aux : motif.Auxiliaires) {
                 if (aux.empty()) break;
                 va = va && i < lus.size() && Alternative(aux, lus[i]);
                 ++i;
             }
             if (!va || i + 1 != lus.size()) continue;
-            for (const std::string& lemme : Lemmes(lus[i], motif.forme, sujet != nullptr)) {
+            for (const std::string& lemme : Lemmes(lus[i], motif.Forme, sujet != nullptr)) {
                 const std::vector<std::string> verbes =
                     VerbesFrancais(anglaisFrancais, francaisAnglais, lemme);
                 for (const std::string& v : verbes)
-                    for (std::size_t n = 0; n < motif.cellules.size(); ++n) {
-                        const std::string_view cellule = motif.cellules[n];
+                    for (std::size_t n = 0; n < motif.Cellules.size(); ++n) {
+                        const std::string_view cellule = motif.Cellules[n];
                         if (cellule.empty() && n > 0) break;
                         TChoixAnglais c;
-                        c.infinitif = v;
-                        c.anglais = lemme;
-                        c.cellule = cellule;
-                        c.personne = sujet != nullptr ? sujet->personne : motif.personne;
-                        c.feminin = sujet != nullptr && sujet->feminin;
-                        c.negation = negation;
-                        c.note = motif.note != NoteAnglaise::Aucune ? motif.note
-                                 : sujet != nullptr                 ? sujet->note
-                                                                    : NoteAnglaise::Aucune;
+                        c.Infinitif = v;
+                        c.Anglais = lemme;
+                        c.Cellule = cellule;
+                        c.Personne = sujet != nullptr ? sujet->Personne : motif.Personne;
+                        c.Feminin = sujet != nullptr && sujet->Feminin;
+                        c.Negation = negation;
+                        c.Note = motif.Note != TNoteAnglaise::Aucune ? motif.Note
+                                 : sujet != nullptr                  ? sujet->Note
+                                                                     : TNoteAnglaise::Aucune;
                         const bool vu =
                             std::any_of(choix.begin(), choix.end(), [&](const TChoixAnglais& d) {
-                                return d.infinitif == c.infinitif && d.cellule == c.cellule &&
-                                       d.personne == c.personne && d.negation == c.negation;
+                                return d.Infinitif == c.Infinitif && d.Cellule == c.Cellule &&
+                                       d.Personne == c.Personne && d.Negation == c.Negation;
                             });
                         if (!vu) choix.push_back(std::move(c));
                     }
@@ -394,7 +394,7 @@ bool CommenceCommeDeLAnglais(std::string_view texte) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     if (premier == "to" || premier == "let's") return true;
     return std::any_of(anglais::Sujets.begin(), anglais::Sujets.end(),
-                       [&](const anglais::TSujet& s) { return s.mot == premier; });
+                       [&](const anglais::TSujet& s) { return s.Mot == premier; });
 }
 
 bool PeutEtreAnglais(std::string_view mot, bool (*anglais)(std::string_view)) {

@@ -60,7 +60,7 @@ std::optional<TDictd> TDictd::Ouvre(const std::string& base) {
     if (!texte) texte = LitFichier(base + ".dict");
     if (!texte) return std::nullopt;
     TDictd d;
-    d.texte_ = std::move(*texte);
+    d.Texte_ = std::move(*texte);
     std::string_view reste = *index;
     while (!reste.empty()) {
         const std::size_t fin = reste.find('\n');
@@ -72,22 +72,22 @@ std::optional<TDictd> TDictd::Ouvre(const std::string& base) {
         const auto place = LitBase64(ligne.substr(t1 + 1, t2 - t1 - 1));
         const auto taille = LitBase64(ligne.substr(t2 + 1));
         // An article outside the text: the files do not belong together.
-        if (!place || !taille || *place > d.texte_.size() || *taille > d.texte_.size() - *place)
+        if (!place || !taille || *place > d.Texte_.size() || *taille > d.Texte_.size() - *place)
             return std::nullopt;
-        d.index_.emplace(std::string(ligne.substr(0, t1)), std::pair(*place, *taille));
+        d.Index_.emplace(std::string(ligne.substr(0, t1)), std::pair(*place, *taille));
     }
     return d;
 }
 
 std::vector<std::string_view> TDictd::Articles(std::string_view mot) const {
     std::vector<std::pair<std::size_t, std::size_t>> places;
-    const auto [debut, fin] = index_.equal_range(std::string(mot));
+    const auto [debut, fin] = Index_.equal_range(std::string(mot));
     for (auto i = debut; i != fin; ++i) places.push_back(i->second);
     // The index's order, which the multimap does not keep.
     std::sort(places.begin(), places.end());
     std::vector<std::string_view> articles;
     for (const auto& [place, taille] : places)
-        articles.push_back(std::string_view(texte_).substr(place, taille));
+        articles.push_back(std::string_view(Texte_).substr(place, taille));
     return articles;
 }
 

@@ -54,26 +54,26 @@ void AjouteIndex(std::span<const std::uint32_t> lectures, bool inversion,
                          inversion || InversionDe(l),
                          {.Rectifiee = RectifieeDe(l), .Variante = VarianteDe(l)}};
         if (inversion && (InversionDe(l) || cellule == CelluleParticipePasse ||
-                          lecture.personne != 1 || !Inverse(GrilleComplete[cellule])))
+                          lecture.Personne != 1 || !Inverse(GrilleComplete[cellule])))
             continue;
         // The verb's readings follow one another: its infinitive is read
         // once, where they start.
         if (VerbeDe(l) == dernier) {
-            analyses.back().lectures.push_back(lecture);
+            analyses.back().Lectures.push_back(lecture);
             continue;
         }
         dernier = VerbeDe(l);
         const std::string_view infinitif = index.Infinitif(dernier);
-        if (analyses.empty() || analyses.back().infinitif != infinitif) {
+        if (analyses.empty() || analyses.back().Infinitif != infinitif) {
             // One allocation for the verb's readings: a batch makes millions.
             TAnalyse& analyse = analyses.emplace_back();
-            analyse.infinitif = infinitif;
-            analyse.connu = true;
-            analyse.lectures.reserve(static_cast<std::size_t>(
+            analyse.Infinitif = infinitif;
+            analyse.Connu = true;
+            analyse.Lectures.reserve(static_cast<std::size_t>(
                 std::count_if(lectures.begin() + static_cast<std::ptrdiff_t>(i), lectures.end(),
                               [&](std::uint32_t m) { return VerbeDe(m) == VerbeDe(l); })));
         }
-        analyses.back().lectures.push_back(lecture);
+        analyses.back().Lectures.push_back(lecture);
     }
 }
 
@@ -151,13 +151,13 @@ std::vector<TAnalyse> LecturesIndex(std::string_view mot, bool* connu) {
         // verbs, and most forms have one.
         std::vector<std::string> repetes;
         for (const TAnalyse& b : analyses)
-            if (std::none_of(b.lectures.begin(), b.lectures.end(),
-                             [](const TLecture& l) { return l.options.Rectifiee; }))
+            if (std::none_of(b.Lectures.begin(), b.Lectures.end(),
+                             [](const TLecture& l) { return l.Options.Rectifiee; }))
                 for (const TAnalyse& a : analyses)
-                    if (InfinitifTraditionnel(a.infinitif) == b.infinitif)
-                        repetes.push_back(a.infinitif);
+                    if (InfinitifTraditionnel(a.Infinitif) == b.Infinitif)
+                        repetes.push_back(a.Infinitif);
         std::erase_if(analyses, [&](const TAnalyse& a) {
-            return std::find(repetes.begin(), repetes.end(), a.infinitif) != repetes.end();
+            return std::find(repetes.begin(), repetes.end(), a.Infinitif) != repetes.end();
         });
         return analyses;
     }
@@ -172,29 +172,29 @@ namespace {
 // several forms (conkédé, conkédaient, conkéda), and its grids are most of
 // a guess's cost.
 struct TVerbeDevine {
-    explicit TVerbeDevine(std::string_view infinitif) { verbe.DefinitVerbe(infinitif); }
-    TVerbe verbe;
-    std::optional<TRangDevine> rang;  // none: not worth a grid
-    std::array<std::unique_ptr<TFormes>, 4> formes;
-    std::array<std::unique_ptr<TMotsGrille>, 4> grilles;
-    std::optional<std::vector<std::string>> accordes;
+    explicit TVerbeDevine(std::string_view infinitif) { Verbe.DefinitVerbe(infinitif); }
+    TVerbe Verbe;
+    std::optional<TRangDevine> RangDevine_;  // none: not worth a grid
+    std::array<std::unique_ptr<TFormes>, 4> Formes_;
+    std::array<std::unique_ptr<TMotsGrille>, 4> Grilles_;
+    std::optional<std::vector<std::string>> Accordes_;
 
     static std::size_t Rang(const TOptions& graphie) {
         return (graphie.Rectifiee ? 2u : 0u) + (graphie.Variante ? 1u : 0u);
     }
     const TFormes& Formes(const TOptions& graphie) {
-        std::unique_ptr<TFormes>& f = formes[Rang(graphie)];
-        if (!f) f = std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+        std::unique_ptr<TFormes>& f = Formes_[Rang(graphie)];
+        if (!f) f = std::make_unique<TFormes>(Verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
         return *f;
     }
     const TMotsGrille& Grille(const TOptions& graphie) {
-        std::unique_ptr<TMotsGrille>& g = grilles[Rang(graphie)];
-        if (!g) g = std::make_unique<TMotsGrille>(verbe, graphie);
+        std::unique_ptr<TMotsGrille>& g = Grilles_[Rang(graphie)];
+        if (!g) g = std::make_unique<TMotsGrille>(Verbe, graphie);
         return *g;
     }
     const std::vector<std::string>& Accordes() {
-        if (!accordes) accordes = ParticipesAccordes(verbe);
-        return *accordes;
+        if (!Accordes_) Accordes_ = ParticipesAccordes(Verbe);
+        return *Accordes_;
     }
 };
 
@@ -217,8 +217,8 @@ TVerbeDevine& VerbeDevine(std::string_view infinitif) {
     TText lettres;
     lettres.Affecte(infinitif);
     if (infinitif.find_first_of("-'") == std::string_view::npos && lettres.Longueur() >= 4 &&
-        v->verbe.DonneGroupe() != 0 && v->verbe.MotVue() == infinitif)
-        v->rang = RangDevine(v->verbe);
+        v->Verbe.DonneGroupe() != 0 && v->Verbe.MotVue() == infinitif)
+        v->RangDevine_ = RangDevine(v->Verbe);
     return *verbes.emplace(std::string(infinitif), std::move(v)).first->second;
 }
 
@@ -242,7 +242,7 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     // grids are not worth building (a guess costs some thirty grids each).
     std::vector<std::pair<TRangDevine, std::string_view>> candidats;
     for (const std::string& v : possibles)
-        if (const std::optional<TRangDevine> rang = VerbeDevine(v).rang)
+        if (const std::optional<TRangDevine> rang = VerbeDevine(v).RangDevine_)
             candidats.emplace_back(*rang, v);
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });
@@ -250,21 +250,21 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     // the rectified spelling or the other series (blachète: blachèter, not
     // the rectified blacheter).
     const auto usuelle = [](const TAnalyse& a) {
-        return std::any_of(a.lectures.begin(), a.lectures.end(), [](const TLecture& l) {
-            return Restreint(l.options, TPorteeOption::Graphie).Aucune();
+        return std::any_of(a.Lectures.begin(), a.Lectures.end(), [](const TLecture& l) {
+            return Restreint(l.Options, TPorteeOption::Graphie).Aucune();
         });
     };
     std::optional<TRangDevine> rangUsuel;
     for (const auto& [rang, v] : candidats) {
         if (rangUsuel && rang != *rangUsuel) break;
         TVerbeDevine& devine = VerbeDevine(v);
-        std::vector<TLecture> l = LecturesDesGraphies(devine.verbe, [&](const TOptions& graphie) {
+        std::vector<TLecture> l = LecturesDesGraphies(devine.Verbe, [&](const TOptions& graphie) {
             const TFormes& formes = devine.Formes(graphie);
             if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
                 return std::vector<TLecture>{};
             return LecturesDansGrille(devine.Grille(graphie), mot);
         });
-        if ((l.empty() || l.back().cellule != "PartPasse") &&
+        if ((l.empty() || l.back().Cellule != "PartPasse") &&
             PeutEtreAccord(devine.Formes({}), mot)) {
             if (ParticipeAccorde(devine.Accordes(), mot)) l.push_back({"PartPasse", 0, false});
         }
@@ -288,17 +288,17 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
     }
     if (texte.size() > lexique::OctetsMax || !utf8::EstValide(texte)) return {};
     const lexique::TTexteLu lu = lexique::Canonique(texte);
-    if (lu.texte.empty()) return {};
-    if (lu.ligne) {
+    if (lu.Texte.empty()) return {};
+    if (lu.Ligne) {
         std::vector<TAnalyse> analyses = lexique::LitLigneOuSubordonnee(lu);
-        if (!analyses.empty() || lu.texte.find(' ') != std::string::npos) return analyses;
+        if (!analyses.empty() || lu.Texte.find(' ') != std::string::npos) return analyses;
         // eussé-je, dussé-je: literary questions of the subjonctif, which
         // the grid writes without their je.
-        if (std::string_view t = lu.texte; t.ends_with("-je") && !lu.question) {
+        if (std::string_view t = lu.Texte; t.ends_with("-je") && !lu.Question) {
             t.remove_suffix(3);
             for (TAnalyse& a : lexique::LecturesIndex(t)) {
-                std::erase_if(a.lectures, [](const TLecture& l) { return !l.inversion; });
-                if (!a.lectures.empty()) analyses.push_back(std::move(a));
+                std::erase_if(a.Lectures, [](const TLecture& l) { return !l.Inversion; });
+                if (!a.Lectures.empty()) analyses.push_back(std::move(a));
             }
             // "aimé" is a participle too: its inverted first person is
             // looked for all the same.
@@ -306,7 +306,7 @@ std::vector<TAnalyse> AnalyseTexte(std::string_view texte) {
             return analyses;
         }
     }
-    const std::optional<std::string> mot = lexique::Normalise(lu.texte);
+    const std::optional<std::string> mot = lexique::Normalise(lu.Texte);
     if (!mot) return {};
     bool connu = false;
     std::vector<TAnalyse> analyses = lexique::LecturesIndex(*mot, &connu);

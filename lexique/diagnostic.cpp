@@ -111,8 +111,8 @@ std::vector<std::string> VerbesProches(std::string_view mot) {
     std::vector<std::string> verbes;
     const auto essaie = [&](std::string_view forme) {
         for (const TAnalyse& a : lexique::LecturesIndex(forme))
-            if (a.connu && std::find(verbes.begin(), verbes.end(), a.infinitif) == verbes.end())
-                verbes.push_back(a.infinitif);
+            if (a.Connu && std::find(verbes.begin(), verbes.end(), a.Infinitif) == verbes.end())
+                verbes.push_back(a.Infinitif);
     };
     essaie(mot);
     if (!verbes.empty()) return verbes;
@@ -157,29 +157,29 @@ std::vector<std::string> VerbesProches(std::string_view mot) {
 }
 
 struct TCandidat {
-    int cout = 0;
-    int brut = 0;            // the edits themselves, between candidates of one cost
-    std::u32string radical;  // the infinitive's head: "fin" of finir
-    std::string correct;
-    std::string infinitif;
-    std::vector<TLecture> lectures;
-    std::u32string ecritMot, correctMot;  // the words that differ, the verb's
-    bool auxiliaire = false;              // an auxiliary of one verb for the other's
-    std::string auxiliaireCorrect;
+    int Cout = 0;
+    int Brut = 0;            // the edits themselves, between candidates of one cost
+    std::u32string Radical;  // the infinitive's head: "fin" of finir
+    std::string Correct;
+    std::string Infinitif;
+    std::vector<TLecture> Lectures;
+    std::u32string EcritMot, CorrectMot;  // the words that differ, the verb's
+    bool Auxiliaire = false;              // an auxiliary of one verb for the other's
+    std::string AuxiliaireCorrect;
 };
 
 // What the words that differ say is wrong.
 void Qualifie(const TCandidat& c, TDiagnostic& d) {
-    if (c.auxiliaire) {
-        d.faute = TFaute::Auxiliaire;
-        d.detail = c.auxiliaireCorrect;
+    if (c.Auxiliaire) {
+        d.Faute = TFaute::Auxiliaire;
+        d.Detail = c.AuxiliaireCorrect;
         return;
     }
-    const std::u32string& e = c.ecritMot;
-    const std::u32string& k = c.correctMot;
-    const bool participe = std::any_of(c.lectures.begin(), c.lectures.end(), [](const TLecture& l) {
-        const TCellule* cel = lexique::Cherche(l.cellule);
-        return l.cellule == lexique::PartPasse || l.options.Passif ||
+    const std::u32string& e = c.EcritMot;
+    const std::u32string& k = c.CorrectMot;
+    const bool participe = std::any_of(c.Lectures.begin(), c.Lectures.end(), [](const TLecture& l) {
+        const TCellule* cel = lexique::Cherche(l.Cellule);
+        return l.Cellule == lexique::PartPasse || l.Options.Passif ||
                (cel != nullptr && EstCompose(*cel));
     });
     const auto accord = [](std::u32string_view plus, std::u32string_view moins) {
@@ -188,11 +188,11 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
         return fin == U"e" || fin == U"s" || fin == U"es";
     };
     if (participe && accord(e, k)) {
-        d.faute = TFaute::AccordEnTrop;
+        d.Faute = TFaute::AccordEnTrop;
         return;
     }
     if (participe && accord(k, e)) {
-        d.faute = TFaute::AccordManquant;
+        d.Faute = TFaute::AccordManquant;
         return;
     }
     if (e.size() == k.size()) {
@@ -202,8 +202,8 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
         if (memesBases) {
             for (std::size_t i = 0; i < e.size(); ++i)
                 if (e[i] != k[i]) {
-                    d.faute = k[i] == U'ç' ? TFaute::Cedille : TFaute::Accent;
-                    d.detail = Octets(std::u32string(1, k[i]));
+                    d.Faute = k[i] == U'ç' ? TFaute::Cedille : TFaute::Accent;
+                    d.Detail = Octets(std::u32string(1, k[i]));
                     return;
                 }
         }
@@ -219,22 +219,22 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     std::size_t ou = 0;
     if (unDePlus(k, e, ou)) {
         if (k[ou] == U'e' && ou > 0 && k[ou - 1] == U'g') {
-            d.faute = TFaute::GeDevantAO;
+            d.Faute = TFaute::GeDevantAO;
             return;
         }
         // The extra letter may be either of the pair: "apelle" lacks the p
         // of "appelle" wherever it is counted.
         if (!Voyelle(k[ou]) &&
             ((ou > 0 && k[ou - 1] == k[ou]) || (ou + 1 < k.size() && k[ou + 1] == k[ou]))) {
-            d.faute = TFaute::Consonne;
-            d.detail = Octets(std::u32string(2, k[ou]));
+            d.Faute = TFaute::Consonne;
+            d.Detail = Octets(std::u32string(2, k[ou]));
             return;
         }
     }
     if (unDePlus(e, k, ou) && !Voyelle(e[ou]) &&
         ((ou > 0 && e[ou - 1] == e[ou]) || (ou + 1 < e.size() && e[ou + 1] == e[ou]))) {
-        d.faute = TFaute::Consonne;
-        d.detail = Octets(std::u32string(1, e[ou]));
+        d.Faute = TFaute::Consonne;
+        d.Detail = Octets(std::u32string(1, e[ou]));
         return;
     }
     // The same head, another ending: the ending is said from the vowels
@@ -246,16 +246,16 @@ void Qualifie(const TCandidat& c, TDiagnostic& d) {
     if (commun >= 2 && commun < k.size() && k.size() - commun <= 3 && e.size() - commun <= 3) {
         std::size_t debut = commun;
         while (debut > 0 && Voyelle(k[debut - 1])) --debut;
-        d.faute = TFaute::Terminaison;
-        d.detail = Octets(std::u32string_view(k).substr(debut));
+        d.Faute = TFaute::Terminaison;
+        d.Detail = Octets(std::u32string_view(k).substr(debut));
         return;
     }
-    if (c.radical.size() >= 2 && commun >= c.radical.size() && k.size() > c.radical.size()) {
-        d.faute = TFaute::Terminaison;
-        d.detail = Octets(std::u32string_view(k).substr(c.radical.size()));
+    if (c.Radical.size() >= 2 && commun >= c.Radical.size() && k.size() > c.Radical.size()) {
+        d.Faute = TFaute::Terminaison;
+        d.Detail = Octets(std::u32string_view(k).substr(c.Radical.size()));
         return;
     }
-    d.faute = TFaute::Orthographe;
+    d.Faute = TFaute::Orthographe;
 }
 
 // The words a line keeps whatever its verb: its subject, its pronouns, its
@@ -281,8 +281,8 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
             // The other auxiliary in the same tense and person only.
             if (Rang(e) != Rang(k)) return -1;
             cout += 2;
-            c.auxiliaire = true;
-            c.auxiliaireCorrect = Parmi(k, FormesEtre) ? "être" : "avoir";
+            c.Auxiliaire = true;
+            c.AuxiliaireCorrect = Parmi(k, FormesEtre) ? "être" : "avoir";
             continue;
         }
         if (vu || Parmi(ecrits[i], PetitsMots) || Parmi(mots[i], PetitsMots)) return -1;
@@ -293,16 +293,16 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
             return -1;
         const std::u32string pe = utf8::Points(e), pk = utf8::Points(k);
         int d = Distance(pe, pk);
-        c.brut += d;
-        if (c.radical.size() >= 2 && pe.starts_with(c.radical) && pk.starts_with(c.radical))
+        c.Brut += d;
+        if (c.Radical.size() >= 2 && pe.starts_with(c.Radical) && pk.starts_with(c.Radical))
             d = std::min(d, 3);
         if (d > 4) return -1;
         cout += d;
-        c.ecritMot = pe;
-        c.correctMot = pk;
+        c.EcritMot = pe;
+        c.CorrectMot = pk;
         vu = true;
     }
-    if (!vu && !c.auxiliaire) return cout == 0 ? 0 : -1;
+    if (!vu && !c.Auxiliaire) return cout == 0 ? 0 : -1;
     return cout;
 }
 
@@ -311,7 +311,7 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
 std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
     std::vector<TDiagnostic> diagnostics;
     const lexique::TTexteLu lu = lexique::Canonique(texte);
-    const std::vector<std::string> ecrits = Mots(lu.texte);
+    const std::vector<std::string> ecrits = Mots(lu.Texte);
     if (ecrits.empty() || ecrits.size() > 12) return diagnostics;
     // One word: only one the dictionary does not know (a noun close to a
     // form, bouton, is no wrong form). A line: only one that starts as a
@@ -352,24 +352,24 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                                       [](const std::string& m) { return m.starts_with("n'"); });
     for (TOptions& o : options) {
         o.Negation = negation;
-        o.Interrogation = lu.question || lu.texte.find('-') != std::string::npos;
+        o.Interrogation = lu.Question || lu.Texte.find('-') != std::string::npos;
     }
     std::vector<TCandidat> candidats;
     int meilleur = 1000;
     int meilleurBrut = 1000;
     const auto retient = [&](TCandidat c) {
-        if (c.cout > meilleur || (c.cout == meilleur && c.brut > meilleurBrut)) return;
-        if (c.cout < meilleur || c.brut < meilleurBrut) candidats.clear();
-        meilleur = c.cout;
-        meilleurBrut = c.brut;
+        if (c.Cout > meilleur || (c.Cout == meilleur && c.Brut > meilleurBrut)) return;
+        if (c.Cout < meilleur || c.Brut < meilleurBrut) candidats.clear();
+        meilleur = c.Cout;
+        meilleurBrut = c.Brut;
         for (TCandidat& k : candidats)
-            if (k.correct == c.correct && k.infinitif == c.infinitif) {
+            if (k.Correct == c.Correct && k.Infinitif == c.Infinitif) {
                 // The same line in the grid of another option (je, féminin) is no other reading.
-                for (const TLecture& l : c.lectures)
-                    if (std::none_of(k.lectures.begin(), k.lectures.end(), [&](const TLecture& m) {
-                            return m.cellule == l.cellule && m.personne == l.personne;
+                for (const TLecture& l : c.Lectures)
+                    if (std::none_of(k.Lectures.begin(), k.Lectures.end(), [&](const TLecture& m) {
+                            return m.Cellule == l.Cellule && m.Personne == l.Personne;
                         }))
-                        k.lectures.push_back(l);
+                        k.Lectures.push_back(l);
                 return;
             }
         candidats.push_back(std::move(c));
@@ -397,14 +397,14 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         return;
                     }
                     TCandidat c;
-                    c.cout = c.brut = Distance(utf8::Points(ecrits[0]), utf8::Points(forme));
-                    if (c.cout > 2) return;
-                    c.radical = radical;
-                    c.correct = forme;
-                    c.infinitif = nom;
-                    c.lectures = {l};
-                    c.ecritMot = utf8::Points(ecrits[0]);
-                    c.correctMot = utf8::Points(forme);
+                    c.Cout = c.Brut = Distance(utf8::Points(ecrits[0]), utf8::Points(forme));
+                    if (c.Cout > 2) return;
+                    c.Radical = radical;
+                    c.Correct = forme;
+                    c.Infinitif = nom;
+                    c.Lectures = {l};
+                    c.EcritMot = utf8::Points(ecrits[0]);
+                    c.CorrectMot = utf8::Points(forme);
                     retient(std::move(c));
                 });
                 if (meilleur < 0) return diagnostics;
@@ -423,13 +423,13 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
                         while (ligne.ends_with(" ")) ligne.remove_suffix(1);
                         if (ligne.ends_with("\u00a0")) ligne.remove_suffix(2);
                         TCandidat c;
-                        c.radical = radical;
-                        c.cout = Compare(ecrits, ligne, c);
-                        if (c.cout == 0) return diagnostics;  // the text is that line
-                        if (c.cout < 0) continue;
-                        c.correct = plein;
-                        c.infinitif = nom;
-                        c.lectures = {{cel.Nom, p, false, Restreint(o, TPorteeOption::Ligne)}};
+                        c.Radical = radical;
+                        c.Cout = Compare(ecrits, ligne, c);
+                        if (c.Cout == 0) return diagnostics;  // the text is that line
+                        if (c.Cout < 0) continue;
+                        c.Correct = plein;
+                        c.Infinitif = nom;
+                        c.Lectures = {{cel.Nom, p, false, Restreint(o, TPorteeOption::Ligne)}};
                         retient(std::move(c));
                     }
             }
@@ -438,14 +438,14 @@ std::vector<TDiagnostic> Diagnostique(std::string_view texte) {
     for (const TCandidat& c : candidats) {
         if (diagnostics.size() == DiagnosticsMax) break;
         TDiagnostic d;
-        d.ecrit = lu.texte;
-        d.correct = c.correct;
-        d.infinitif = c.infinitif;
-        d.lectures = c.lectures;
+        d.Ecrit = lu.Texte;
+        d.Correct = c.Correct;
+        d.Infinitif = c.Infinitif;
+        d.Lectures = c.Lectures;
         Qualifie(c, d);
         // A word alone has no person to call its ending wrong, and another
         // letter makes it as likely some other word.
-        if (mot && (d.faute == TFaute::Terminaison || d.faute == TFaute::Orthographe)) continue;
+        if (mot && (d.Faute == TFaute::Terminaison || d.Faute == TFaute::Orthographe)) continue;
         diagnostics.push_back(std::move(d));
     }
     return diagnostics;

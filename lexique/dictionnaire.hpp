@@ -28,9 +28,9 @@ public:
     std::vector<std::string> Suggere(const std::string& mot);
 
 private:
-    struct Moteur;
-    explicit TDictionnaire(std::unique_ptr<Moteur> moteur);
-    std::unique_ptr<Moteur> moteur_;
+    struct TMoteur;
+    explicit TDictionnaire(std::unique_ptr<TMoteur> moteur);
+    std::unique_ptr<TMoteur> Moteur_;
 };
 
 }  // namespace florimot::lexique

@@ -42,23 +42,23 @@ TIndexFormes::TIndexFormes(std::span<const std::uint32_t> mots) {
     if (taille > mots.size() || alveoles == 0 || (alveoles & (alveoles - 1)) != 0 ||
         alveoles <= formes)
         return;
-    verbe_ = mots.data() + TailleEntete;
-    ordre_ = verbe_ + 2 * verbes;
+    Verbe_ = mots.data() + TailleEntete;
+    ordre_ = Verbe_ + 2 * verbes;
     alveole_ = ordre_ + verbes;
     fiche_ = alveole_ + 2 * alveoles;
-    texte_ = reinterpret_cast<const char*>(fiche_ + fiches);
+    Texte_ = reinterpret_cast<const char*>(fiche_ + fiches);
     // The verbs are checked now, the forms where a look-up lands (Cherche):
     // walking all 12 MB here would read in every page of the table at
     // start-up, for a first answer that needs a few of them.
     for (std::uint64_t i = 0; i < verbes; ++i)
-        if (!Dans(verbe_[2 * i], verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
-    queues_ = std::string_view(texte_ + (octets + 3) / 4 * 4, queues);
-    mots_ = mots;
-    verbes_ = static_cast<std::uint32_t>(verbes);
-    formes_ = static_cast<std::uint32_t>(formes);
+        if (!Dans(Verbe_[2 * i], Verbe_[2 * i + 1], octets) || ordre_[i] >= verbes) return;
+    Queues_ = std::string_view(Texte_ + (octets + 3) / 4 * 4, queues);
+    Mots_ = mots;
+    Verbes_ = static_cast<std::uint32_t>(verbes);
+    Formes_ = static_cast<std::uint32_t>(formes);
     alveoles_ = static_cast<std::uint32_t>(alveoles);
     fiches_ = static_cast<std::uint32_t>(fiches);
-    octets_ = static_cast<std::uint32_t>(octets);
+    Octets_ = static_cast<std::uint32_t>(octets);
 }
 
 std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, bool* connu) const {
@@ -82,7 +82,7 @@ std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, boo
             continue;
         const std::span<const std::uint32_t> trouvees(fiche, lectures);
         for (std::uint32_t l : trouvees)
-            if (VerbeDe(l) >= verbes_ || CelluleDe(l) >= GrilleComplete.size() || PersonneDe(l) > 6)
+            if (VerbeDe(l) >= Verbes_ || CelluleDe(l) >= GrilleComplete.size() || PersonneDe(l) > 6)
                 return {};
         if (connu != nullptr) *connu = true;
         return trouvees;
@@ -91,11 +91,11 @@ std::span<const std::uint32_t> TIndexFormes::Cherche(std::string_view forme, boo
 }
 
 std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {
-    return verbe < verbes_ ? Texte(verbe_ + 2 * verbe) : std::string_view();
+    return verbe < Verbes_ ? Texte(Verbe_ + 2 * verbe) : std::string_view();
 }
 
 bool TIndexFormes::Connu(std::string_view infinitif) const {
-    const std::uint32_t* fin = ordre_ + verbes_;
+    const std::uint32_t* fin = ordre_ + Verbes_;
     const std::uint32_t* i =
         std::lower_bound(ordre_, fin, infinitif,
                          [&](std::uint32_t v, std::string_view s) { return Infinitif(v) < s; });

@@ -86,20 +86,20 @@ public:
     std::string_view Infinitif(std::uint32_t verbe) const;
     // Whether the infinitive is a known verb (byte-order search).
     bool Connu(std::string_view infinitif) const;
-    std::uint32_t NombreVerbes() const { return verbes_; }
-    std::uint32_t NombreFormes() const { return formes_; }
+    std::uint32_t NombreVerbes() const { return Verbes_; }
+    std::uint32_t NombreFormes() const { return Formes_; }
     // The guesses' table of tails; "" when the table has none.
-    std::string_view Queues() const { return queues_; }
+    std::string_view Queues() const { return Queues_; }
 
 private:
-    std::span<const std::uint32_t> mots_;
-    std::uint32_t verbes_ = 0, formes_ = 0, alveoles_ = 0, fiches_ = 0, octets_ = 0;
-    const std::uint32_t *verbe_ = nullptr, *ordre_ = nullptr, *alveole_ = nullptr,
+    std::span<const std::uint32_t> Mots_;
+    std::uint32_t Verbes_ = 0, Formes_ = 0, alveoles_ = 0, fiches_ = 0, Octets_ = 0;
+    const std::uint32_t *Verbe_ = nullptr, *ordre_ = nullptr, *alveole_ = nullptr,
                         *fiche_ = nullptr;
-    const char* texte_ = nullptr;
-    std::string_view queues_;
+    const char* Texte_ = nullptr;
+    std::string_view Queues_;
     std::string_view Texte(const std::uint32_t* paire) const {
-        return {texte_ + paire[0], paire[1]};
+        return {Texte_ + paire[0], paire[1]};
     }
 };
 

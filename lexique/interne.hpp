@@ -30,9 +30,9 @@ inline constexpr std::size_t LettresMax = 40;
 // A text as the grids' lines are compared: normalised as typed text,
 // blanks run together and trimmed, the final question mark dropped.
 struct TTexteLu {
-    std::string texte;
-    bool question = false;  // it ended in "?"
-    bool ligne = false;     // blanks, a hyphen, an apostrophe or "?": maybe a line
+    std::string Texte;
+    bool Question = false;  // it ended in "?"
+    bool Ligne = false;     // blanks, a hyphen, an apostrophe or "?": maybe a line
 };
 TTexteLu Canonique(std::string_view texte);
 
@@ -94,8 +94,8 @@ public:
     bool Tient(const TCellule& cellule, int personne, std::string_view forme) const;
 
 private:
-    TLignesGrille lignes_;
-    std::unique_ptr<TFormes> formes_;
+    TLignesGrille Lignes_;
+    std::unique_ptr<TFormes> Formes_;
 };
 
 // The readings of `forme` in one verb's grid.
@@ -155,17 +155,17 @@ std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {
         if (infinitifRectifie && !g.Rectifiee) continue;
         for (TLecture l : lit(g)) {
             const auto meme = [&](const TLecture& m) {
-                return m.cellule == l.cellule && m.personne == l.personne &&
-                       m.inversion == l.inversion;
+                return m.Cellule == l.Cellule && m.Personne == l.Personne &&
+                       m.Inversion == l.Inversion;
             };
             if (std::find_if(lectures.begin(), lectures.end(), meme) != lectures.end()) continue;
-            l.options = Reunies(Restreint(l.options, TPorteeOption::Ligne), g);
+            l.Options = Reunies(Restreint(l.Options, TPorteeOption::Ligne), g);
             lectures.push_back(l);
         }
     }
     std::stable_sort(lectures.begin(), lectures.end(), [](const TLecture& a, const TLecture& b) {
-        const int ra = RangCellule(a.cellule), rb = RangCellule(b.cellule);
-        return ra != rb ? ra < rb : a.personne < b.personne;
+        const int ra = RangCellule(a.Cellule), rb = RangCellule(b.Cellule);
+        return ra != rb ? ra < rb : a.Personne < b.Personne;
     });
     return lectures;
 }

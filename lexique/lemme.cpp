@@ -52,18 +52,18 @@ std::string SansPronom(std::string infinitif) {
 std::string LemmeDeForme(std::string_view forme, std::string_view traitsUd) {
     const std::vector<TAnalyse> analyse = AnalyseTexte(forme);
     if (analyse.empty()) return {};
-    if (traitsUd.empty() || traitsUd == "_") return SansPronom(analyse.front().infinitif);
+    if (traitsUd.empty() || traitsUd == "_") return SansPronom(analyse.front().Infinitif);
     // A verb the dictionary knows before one guessed from the letters.
     const Traits voulus = Paires(traitsUd);
     for (const bool connu : {true, false})
         for (const TAnalyse& a : analyse) {
-            if (a.connu != connu) continue;
-            for (const TLecture& l : a.lectures) {
-                const std::string siens = TraitsCase(TSchemaTraits::Ud, l.cellule, l.personne);
-                if (SAccordent(voulus, Paires(siens))) return SansPronom(a.infinitif);
+            if (a.Connu != connu) continue;
+            for (const TLecture& l : a.Lectures) {
+                const std::string siens = TraitsCase(TSchemaTraits::Ud, l.Cellule, l.Personne);
+                if (SAccordent(voulus, Paires(siens))) return SansPronom(a.Infinitif);
             }
         }
-    return SansPronom(analyse.front().infinitif);
+    return SansPronom(analyse.front().Infinitif);
 }
 
 }  // namespace florimot

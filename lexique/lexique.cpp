@@ -27,14 +27,14 @@ constexpr std::size_t GrillesMax = 2000;
 // po:spre po:1pl". The verb tag is the nine letters after "po:v" and a
 // digit: group, verb of state, i, t, n/x, pronominal (q may be, p always,
 // r reciprocal, e with en), impersonal, être, avoir ("zz": not checked).
-struct Entree {
-    std::string_view lemme;
-    std::string_view etiquette;  // "" when the entry is no verb
-    bool infinitif = false;
+struct TEntreeDictionnaire {
+    std::string_view Lemme;
+    std::string_view Etiquette;  // "" when the entry is no verb
+    bool Infinitif = false;
 };
 
-Entree LitEntree(std::string_view morph) {
-    Entree e;
+TEntreeDictionnaire LitEntree(std::string_view morph) {
+    TEntreeDictionnaire e;
     std::size_t i = 0;
     while (i < morph.size()) {
         while (i < morph.size() && (morph[i] == ' ' || morph[i] == '\t')) ++i;
@@ -42,12 +42,12 @@ Entree LitEntree(std::string_view morph) {
         while (fin < morph.size() && morph[fin] != ' ' && morph[fin] != '\t') ++fin;
         const std::string_view champ = morph.substr(i, fin - i);
         if (champ.starts_with("st:"))
-            e.lemme = champ.substr(3);
+            e.Lemme = champ.substr(3);
         else if (champ.size() >= 5 && champ.starts_with("po:v") && champ[4] >= '0' &&
                  champ[4] <= '9')
-            e.etiquette = champ.substr(4);
+            e.Etiquette = champ.substr(4);
         else if (champ == "po:infi")
-            e.infinitif = true;
+            e.Infinitif = true;
         i = fin;
     }
     return e;
@@ -64,14 +64,14 @@ std::optional<std::string> Infinitif(std::string_view texte) {
 
 }  // namespace
 
-struct TLexique::Donnees {
-    std::vector<std::filesystem::path> dossiers;
+struct TLexique::TDonnees {
+    std::vector<std::filesystem::path> Dossiers;
     // Written by the loading thread only, read only after it has ended.
-    std::unique_ptr<lexique::TDictionnaire> dico;
-    std::string raison;
+    std::unique_ptr<lexique::TDictionnaire> Dico;
+    std::string Raison;
 
-    std::unordered_map<std::string, std::optional<TLignesGrille>> grilles;
-    std::unordered_map<std::string, bool> infinitifs;
+    std::unordered_map<std::string, std::optional<TLignesGrille>> Grilles;
+    std::unordered_map<std::string, bool> Infinitifs;
 
     void Charge();
     const TLignesGrille* GrilleDe(const std::string& infinitif, const TOptions& graphie = {});
@@ -97,16 +97,16 @@ std::string PourquoiIlisible(const std::filesystem::path& fichier) {
 
 }  // namespace
 
-void TLexique::Donnees::Charge() {
+void TLexique::TDonnees::Charge() {
     if (!lexique::TDictionnaire::Compile()) {
-        raison = std::string(RaisonSansDictionnaire);
+        Raison = std::string(RaisonSansDictionnaire);
         return;
     }
     try {
         // A dictionary found but unreadable is said as such, unless another
         // folder has a good one.
         std::string illisible;
-        for (const std::filesystem::path& d : dossiers)
+        for (const std::filesystem::path& d : Dossiers)
             for (const char* nom : {"fr", "fr_FR"}) {
                 const std::filesystem::path aff = d / (std::string(nom) + ".aff");
                 const std::filesystem::path dic = d / (std::string(nom) + ".dic");
@@ -127,14 +127,14 @@ void TLexique::Donnees::Charge() {
                     if (illisible.empty()) illisible = pourquoi;
                     continue;
                 }
-                dico = lexique::TDictionnaire::Ouvre(aff, dic);
+                Dico = lexique::TDictionnaire::Ouvre(aff, dic);
                 // A dictionary without morphology gives lemmas to nobody.
                 bool morphologie = false;
-                for (const std::string& m : dico->Morphologie("parlons"))
-                    morphologie = morphologie || !LitEntree(m).etiquette.empty();
+                for (const std::string& m : Dico->Morphologie("parlons"))
+                    morphologie = morphologie || !LitEntree(m).Etiquette.empty();
                 if (!morphologie) {
-                    dico.reset();
-                    raison =
+                    Dico.reset();
+                    Raison =
                         "Suggestions et notes du dictionnaire indisponibles : le dictionnaire "
                         "français de " +
                         d.string() + " ne décrit pas les formes des verbes.";
@@ -143,28 +143,28 @@ void TLexique::Donnees::Charge() {
                 return;
             }
         if (!illisible.empty()) {
-            raison = "Suggestions et notes du dictionnaire indisponibles : " + illisible + ".";
+            Raison = "Suggestions et notes du dictionnaire indisponibles : " + illisible + ".";
             return;
         }
         std::string liste;
-        for (const std::filesystem::path& d : dossiers)
+        for (const std::filesystem::path& d : Dossiers)
             liste += (liste.empty() ? "" : ", ") + d.string();
-        raison =
+        Raison =
             "Suggestions et notes du dictionnaire indisponibles : aucun dictionnaire français "
             "(fr.aff et fr.dic) n'a été trouvé dans " +
             (liste.empty() ? std::string("aucun dossier") : liste) +
             ". Installez le paquet hunspell-fr-comprehensive.";
     } catch (const std::exception& e) {
-        dico.reset();
-        raison =
+        Dico.reset();
+        Raison =
             "Suggestions et notes du dictionnaire indisponibles : le dictionnaire n'a pas pu "
             "être chargé (" +
             std::string(e.what()) + ").";
     }
 }
 
-const TLignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
-                                                 const TOptions& graphie) {
+const TLignesGrille* TLexique::TDonnees::GrilleDe(const std::string& infinitif,
+                                                  const TOptions& graphie) {
     // The same infinitive in another spelling or series is another grid.
     std::string cle = infinitif;
     if (graphie.Rectifiee || graphie.Variante) {
@@ -172,35 +172,35 @@ const TLignesGrille* TLexique::Donnees::GrilleDe(const std::string& infinitif,
         cle += graphie.Rectifiee ? 'r' : '-';
         cle += graphie.Variante ? 'v' : '-';
     }
-    auto i = grilles.find(cle);
-    if (i == grilles.end()) {
-        if (grilles.size() >= GrillesMax) grilles.clear();
+    auto i = Grilles.find(cle);
+    if (i == Grilles.end()) {
+        if (Grilles.size() >= GrillesMax) Grilles.clear();
         TVerbe v;
         v.DefinitVerbe(infinitif);
         std::optional<TLignesGrille> g;
         // A word the engine cuts or reads otherwise would be reported under
         // a name that is not the verb conjugated.
         if (v.DonneGroupe() != 0 && v.MotVue() == infinitif) g = lexique::GrilleLue(v, graphie);
-        i = grilles.emplace(std::move(cle), std::move(g)).first;
+        i = Grilles.emplace(std::move(cle), std::move(g)).first;
     }
     return i->second ? &*i->second : nullptr;
 }
 
-bool TLexique::Donnees::InfinitifConnu(const std::string& mot) {
-    if (const auto i = infinitifs.find(mot); i != infinitifs.end()) return i->second;
+bool TLexique::TDonnees::InfinitifConnu(const std::string& mot) {
+    if (const auto i = Infinitifs.find(mot); i != Infinitifs.end()) return i->second;
     bool connu = false;
-    for (const std::string& m : dico->Morphologie(mot)) {
-        const Entree e = LitEntree(m);
-        connu = connu || (!e.etiquette.empty() && e.infinitif && e.lemme == mot);
+    for (const std::string& m : Dico->Morphologie(mot)) {
+        const TEntreeDictionnaire e = LitEntree(m);
+        connu = connu || (!e.Etiquette.empty() && e.Infinitif && e.Lemme == mot);
     }
-    if (infinitifs.size() >= GrillesMax) infinitifs.clear();
-    infinitifs.emplace(mot, connu);
+    if (Infinitifs.size() >= GrillesMax) Infinitifs.clear();
+    Infinitifs.emplace(mot, connu);
     return connu;
 }
 
 // Whether the engine's grid of the verb holds at least one form: a verb it
 // leaves empty (connaitre) is no suggestion worth the click.
-bool TLexique::Donnees::Conjugable(const std::string& infinitif) {
+bool TLexique::TDonnees::Conjugable(const std::string& infinitif) {
     const TLignesGrille* g = GrilleDe(infinitif);
     return g != nullptr && !AucuneForme(*g);
 }
@@ -215,36 +215,38 @@ std::vector<std::filesystem::path> TLexique::DossiersStandard() {
 
 TLexique::TLexique() : TLexique(DossiersStandard()) {}
 
-TLexique::TLexique(std::vector<std::filesystem::path> dossiers) : d(std::make_unique<Donnees>()) {
-    d->dossiers = std::move(dossiers);
+TLexique::TLexique(std::vector<std::filesystem::path> dossiers)
+    : Donnees_(std::make_unique<TDonnees>()) {
+    Donnees_->Dossiers = std::move(dossiers);
     try {
-        chargement = std::async(std::launch::async, [donnees = d.get()] { donnees->Charge(); });
+        Chargement_ =
+            std::async(std::launch::async, [donnees = Donnees_.get()] { donnees->Charge(); });
     } catch (const std::system_error&) {
-        d->Charge();  // no thread to be had: load now rather than never
+        Donnees_->Charge();  // no thread to be had: load now rather than never
     }
 }
 
 TLexique::~TLexique() {
-    if (chargement.valid()) chargement.wait();
+    if (Chargement_.valid()) Chargement_.wait();
 }
 
 void TLexique::Attend() const {
-    if (chargement.valid()) chargement.get();
+    if (Chargement_.valid()) Chargement_.get();
 }
 
 bool TLexique::Pret() const {
-    return !chargement.valid() ||
-           chargement.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return !Chargement_.valid() ||
+           Chargement_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 bool TLexique::Disponible() const {
     Attend();
-    return d->dico != nullptr;
+    return Donnees_->Dico != nullptr;
 }
 
 const std::string& TLexique::Raison() const {
     Attend();
-    return d->raison;
+    return Donnees_->Raison;
 }
 
 std::vector<TAnalyse> TLexique::Analyse(std::string_view forme) {
@@ -256,12 +258,12 @@ std::vector<std::string> TLexique::Suggestions(std::string_view texte, std::size
     if (!Disponible() || maximum == 0) return retenues;
     const std::optional<std::string> mot = lexique::Normalise(texte);
     if (!mot) return retenues;
-    for (const std::string& s : d->dico->Suggere(*mot)) {
+    for (const std::string& s : Donnees_->Dico->Suggere(*mot)) {
         // Names and phrases are no verb of the grid.
         if (lexique::Normalise(s) != s) continue;
         const std::vector<TAnalyse> analyse = AnalyseTexte(s);
-        if ((d->InfinitifConnu(s) && d->Conjugable(s)) ||
-            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.connu; }))
+        if ((Donnees_->InfinitifConnu(s) && Donnees_->Conjugable(s)) ||
+            std::any_of(analyse.begin(), analyse.end(), [](const TAnalyse& a) { return a.Connu; }))
             retenues.push_back(s);
         if (retenues.size() == maximum) break;
     }
@@ -274,17 +276,17 @@ TFaitsVerbe TLexique::Faits(std::string_view infinitif) {
     const std::optional<std::string> mot = Infinitif(infinitif);
     if (!mot) return f;
     bool toujoursPronominal = true;
-    for (const std::string& m : d->dico->Morphologie(*mot)) {
-        const Entree e = LitEntree(m);
-        if (e.etiquette.size() < 9 || !e.infinitif || e.lemme != *mot) continue;
-        f.connu = true;
-        const std::string_view t = e.etiquette;
+    for (const std::string& m : Donnees_->Dico->Morphologie(*mot)) {
+        const TEntreeDictionnaire e = LitEntree(m);
+        if (e.Etiquette.size() < 9 || !e.Infinitif || e.Lemme != *mot) continue;
+        f.Connu = true;
+        const std::string_view t = e.Etiquette;
         toujoursPronominal = toujoursPronominal && (t[5] == 'p' || t[5] == 'r');
-        f.impersonnel = f.impersonnel || t[6] == 'm';
-        f.etre = f.etre || t[7] == 'e';
-        f.avoir = f.avoir || t[8] == 'a' || t[8] == 'z';
+        f.Impersonnel = f.Impersonnel || t[6] == 'm';
+        f.Etre = f.Etre || t[7] == 'e';
+        f.Avoir = f.Avoir || t[8] == 'a' || t[8] == 'z';
     }
-    f.pronominal = f.connu && toujoursPronominal;
+    f.Pronominal = f.Connu && toujoursPronominal;
     return f;
 }
 

@@ -44,8 +44,8 @@ std::vector<std::string_view> Pieces(std::string_view texte) {
 // spellings a one-word line offers side by side ("séant/seyant").
 bool Correspond(std::string_view ligne, std::string_view texte) {
     const TTexteLu lue = Canonique(ligne);
-    return lue.texte == texte ||
-           (lue.texte.find(' ') == std::string::npos && Tient(lue.texte, texte));
+    return lue.Texte == texte ||
+           (lue.Texte.find(' ') == std::string::npos && Tient(lue.Texte, texte));
 }
 
 // Text as the grids write it, lower case with composed accents, is its own
@@ -78,9 +78,9 @@ bool PoseSansNormaliser(std::string_view texte, Pose pose) {
     return true;
 }
 
-struct Candidat {
-    std::string infinitif;
-    bool connu;
+struct TCandidat {
+    std::string Infinitif;
+    bool Connu;
 };
 
 // Whether the grids of `graphie` are worth reading: the usual one always,
@@ -95,46 +95,46 @@ bool AVoir(const TOptions& appelees, const TOptions& graphie) {
 
 TTexteLu Canonique(std::string_view texte) {
     TTexteLu lu;
-    lu.texte.reserve(texte.size());
+    lu.Texte.reserve(texte.size());
     const auto pose = [&](char c) {
-        if (c == ' ' && (lu.texte.empty() || lu.texte.back() == ' ')) return;
-        lu.texte += c;
+        if (c == ' ' && (lu.Texte.empty() || lu.Texte.back() == ' ')) return;
+        lu.Texte += c;
     };
     if (!PoseSansNormaliser(texte, pose)) {
-        lu.texte.clear();
+        lu.Texte.clear();
         for (char c : NormaliseSaisie(texte)) pose(c);
     }
     // The question mark the grid writes after a no-break space, or none.
-    while (!lu.texte.empty() && (lu.texte.back() == ' ' || lu.texte.back() == '?')) {
-        lu.question = lu.question || lu.texte.back() == '?';
-        lu.texte.pop_back();
+    while (!lu.Texte.empty() && (lu.Texte.back() == ' ' || lu.Texte.back() == '?')) {
+        lu.Question = lu.Question || lu.Texte.back() == '?';
+        lu.Texte.pop_back();
     }
     // The slash of the spellings a line offers side by side (séant/seyant).
-    lu.ligne = lu.question || lu.texte.find_first_of(" -'/") != std::string::npos;
+    lu.Ligne = lu.Question || lu.Texte.find_first_of(" -'/") != std::string::npos;
     return lu;
 }
 
 std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
-    const std::vector<std::string_view> pieces = Pieces(lu.texte);
+    const std::vector<std::string_view> pieces = Pieces(lu.Texte);
     if (pieces.empty() || pieces.size() > PiecesMax) return {};
     const auto a = [&](std::string_view mot) {
         return std::find(pieces.begin(), pieces.end(), mot) != pieces.end();
     };
 
     // The verbs the pieces may be forms of: the index's, else the guesses'.
-    std::vector<Candidat> candidats;
+    std::vector<TCandidat> candidats;
     // The spelling options some piece is written in only (paye: variante,
     // the auxiliary's eussè-je: rectifiée): the grids worth reading beside
     // the usual one, for every candidate.
     TOptions graphies;
-    if (lu.texte.find("è-je") != std::string::npos) graphies.Rectifiee = true;
+    if (lu.Texte.find("è-je") != std::string::npos) graphies.Rectifiee = true;
     const auto ajoute = [&](const std::vector<TAnalyse>& analyses) {
         for (const TAnalyse& x : analyses) {
             if (std::none_of(candidats.begin(), candidats.end(),
-                             [&](const Candidat& y) { return y.infinitif == x.infinitif; }))
-                candidats.push_back({x.infinitif, x.connu});
-            for (const TLecture& l : x.lectures)
-                graphies = Reunies(graphies, Restreint(l.options, TPorteeOption::Graphie));
+                             [&](const TCandidat& y) { return y.Infinitif == x.Infinitif; }))
+                candidats.push_back({x.Infinitif, x.Connu});
+            for (const TLecture& l : x.Lectures)
+                graphies = Reunies(graphies, Restreint(l.Options, TPorteeOption::Graphie));
         }
     };
     std::vector<std::string_view> inconnues;
@@ -161,7 +161,7 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
         if (o.Negation != a("pas")) continue;
         // A question typed without its mark is still one; a hyphen is
         // needed for it (puis-je, est-ce que).
-        if (o.Interrogation ? !lu.question && lu.texte.find('-') == std::string::npos : lu.question)
+        if (o.Interrogation ? !lu.Question && lu.Texte.find('-') == std::string::npos : lu.Question)
             continue;
         combinaisons.push_back(o);
     }
@@ -188,23 +188,23 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
         pieces.begin(), pieces.end(), [](auto x, auto y) { return x.size() < y.size(); });
 
     std::vector<TAnalyse> analyses;
-    for (const Candidat& c : candidats)
+    for (const TCandidat& c : candidats)
         for (const std::string& pronom : pronoms)
             for (const std::string& suite : suites) {
                 TVerbe verbe;
-                verbe.DefinitVerbe(pronom + c.infinitif + suite);
+                verbe.DefinitVerbe(pronom + c.Infinitif + suite);
                 // No such phrase: not worth its facts.
                 if (verbe.DonneGroupe() == 0) continue;
                 // As the front ends conjugate it: évanouir is s'évanouir.
                 const TFaits faits = PrepareVerbe(verbe);
-                if (verbe.DonneGroupe() == 0 || verbe.MotVue() != c.infinitif ||
+                if (verbe.DonneGroupe() == 0 || verbe.MotVue() != c.Infinitif ||
                     verbe.EstPronominal() != !pronom.empty())
                     continue;
-                TAnalyse analyse{verbe.Intitule(), c.connu, {}};
+                TAnalyse analyse{verbe.Intitule(), c.Connu, {}};
                 const auto lit = [&](const TOptions& o) {
                     // Only a verb that takes both auxiliaries has a grid of
                     // the other.
-                    if (o.AutreAuxiliaire && verbe.Auxiliaires() == DeuxAuxiliaires::Non) return;
+                    if (o.AutreAuxiliaire && verbe.Auxiliaires() == TDeuxAuxiliaires::Non) return;
                     const TLignesGrille lignes = ConjugueGrille(verbe, o, faits);
                     // The whole table: "en parlant", "s'être levé", "été aimé" too.
                     for (const TCellule& cellule : GrilleComplete)
@@ -212,14 +212,14 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                             const std::string_view ligne =
                                 lignes[cellule.Premier + p - cellule.PremierePersonne];
                             if (ligne.find(cle) == std::string_view::npos || EstMarqueur(ligne) ||
-                                !Correspond(ligne, lu.texte))
+                                !Correspond(ligne, lu.Texte))
                                 continue;
                             const bool vue =
-                                std::any_of(analyse.lectures.begin(), analyse.lectures.end(),
+                                std::any_of(analyse.Lectures.begin(), analyse.Lectures.end(),
                                             [&](const TLecture& l) {
-                                                return l.cellule == cellule.Nom && l.personne == p;
+                                                return l.Cellule == cellule.Nom && l.Personne == p;
                                             });
-                            if (!vue) analyse.lectures.push_back({cellule.Nom, p, false, o});
+                            if (!vue) analyse.Lectures.push_back({cellule.Nom, p, false, o});
                         }
                 };
                 // The usual spelling first: a line it holds is not said to be
@@ -227,23 +227,23 @@ std::vector<TAnalyse> LitLigne(const TTexteLu& lu) {
                 for (const TOptions& graphie : Graphies)
                     if (AVoir(graphies, graphie))
                         for (const TOptions& o : combinaisons) lit(Reunies(o, graphie));
-                if (analyse.lectures.empty()) continue;
-                std::stable_sort(analyse.lectures.begin(), analyse.lectures.end(),
+                if (analyse.Lectures.empty()) continue;
+                std::stable_sort(analyse.Lectures.begin(), analyse.Lectures.end(),
                                  [](const TLecture& x, const TLecture& y) {
-                                     return std::pair(RangCellule(x.cellule), x.personne) <
-                                            std::pair(RangCellule(y.cellule), y.personne);
+                                     return std::pair(RangCellule(x.Cellule), x.Personne) <
+                                            std::pair(RangCellule(y.Cellule), y.Personne);
                                  });
                 analyses.push_back(std::move(analyse));
             }
     // A question typed without its mark is read as one only when nothing
     // reads the text as written (levez-vous: the impératif of se lever).
-    if (!lu.question) {
-        const auto tel = [](const TLecture& l) { return !l.options.Interrogation; };
+    if (!lu.Question) {
+        const auto tel = [](const TLecture& l) { return !l.Options.Interrogation; };
         if (std::any_of(analyses.begin(), analyses.end(), [&](const TAnalyse& x) {
-                return std::any_of(x.lectures.begin(), x.lectures.end(), tel);
+                return std::any_of(x.Lectures.begin(), x.Lectures.end(), tel);
             })) {
-            for (TAnalyse& x : analyses) std::erase_if(x.lectures, std::not_fn(tel));
-            std::erase_if(analyses, [](const TAnalyse& x) { return x.lectures.empty(); });
+            for (TAnalyse& x : analyses) std::erase_if(x.Lectures, std::not_fn(tel));
+            std::erase_if(analyses, [](const TAnalyse& x) { return x.Lectures.empty(); });
         }
     }
     return analyses;
@@ -255,27 +255,27 @@ namespace {
 // wants (venus, venue); the grid writes il and elle only.
 std::vector<TAnalyse> LitAvecOn(const TTexteLu& lu) {
     std::vector<TAnalyse> analyses = LitLigne(lu);
-    if (!analyses.empty() || !lu.texte.starts_with("on ")) return analyses;
-    const std::string_view reste = std::string_view(lu.texte).substr(2);
+    if (!analyses.empty() || !lu.Texte.starts_with("on ")) return analyses;
+    const std::string_view reste = std::string_view(lu.Texte).substr(2);
     for (const bool accord : {false, true})
         for (const std::string_view sujet : {"il", "elle"}) {
             TTexteLu essai = lu;
-            essai.texte = std::string(sujet) + std::string(reste);
+            essai.Texte = std::string(sujet) + std::string(reste);
             if (accord) {
-                if (!essai.texte.ends_with('s')) return analyses;
-                essai.texte.pop_back();
+                if (!essai.Texte.ends_with('s')) return analyses;
+                essai.Texte.pop_back();
             }
             analyses = LitLigne(essai);
             for (TAnalyse& a : analyses) {
-                a.ligne = essai.texte;
+                a.Ligne = essai.Texte;
                 // Only a participle agrees: "on sommes" is no "il somme".
                 if (accord)
-                    std::erase_if(a.lectures, [](const TLecture& l) {
-                        return !l.options.Passif &&
-                               !EstCompose(GrilleComplete[std::size_t(RangCellule(l.cellule))]);
+                    std::erase_if(a.Lectures, [](const TLecture& l) {
+                        return !l.Options.Passif &&
+                               !EstCompose(GrilleComplete[std::size_t(RangCellule(l.Cellule))]);
                     });
             }
-            std::erase_if(analyses, [](const TAnalyse& a) { return a.lectures.empty(); });
+            std::erase_if(analyses, [](const TAnalyse& a) { return a.Lectures.empty(); });
             if (!analyses.empty()) return analyses;
         }
     return analyses;
@@ -290,16 +290,16 @@ std::vector<TAnalyse> LitLigneOuSubordonnee(const TTexteLu& lu) {
     // the last que is a line of the subjonctif, or, without its que, of
     // another mood ("je crois qu'il vient").
     // Where the clause starts, past its blank; npos + 1 is 0: none.
-    const std::size_t que = std::max(lu.texte.rfind(" que ") + 1, lu.texte.rfind(" qu'") + 1);
+    const std::size_t que = std::max(lu.Texte.rfind(" que ") + 1, lu.Texte.rfind(" qu'") + 1);
     if (que == 0) return analyses;
     TTexteLu subordonnee = lu;
-    subordonnee.texte = lu.texte.substr(que);
+    subordonnee.Texte = lu.Texte.substr(que);
     for (const bool sansQue : {false, true}) {
-        if (sansQue) subordonnee.texte.erase(0, subordonnee.texte.starts_with("qu'") ? 3 : 4);
+        if (sansQue) subordonnee.Texte.erase(0, subordonnee.Texte.starts_with("qu'") ? 3 : 4);
         analyses = LitAvecOn(subordonnee);
         for (TAnalyse& a : analyses) {
-            if (a.ligne.empty()) a.ligne = subordonnee.texte;
-            a.subordonnee = lu.texte.substr(que);
+            if (a.Ligne.empty()) a.Ligne = subordonnee.Texte;
+            a.Subordonnee = lu.Texte.substr(que);
         }
         if (!analyses.empty()) return analyses;
     }

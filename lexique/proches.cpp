@@ -18,8 +18,8 @@ std::u32string Lettres(std::string_view mot) {
     std::u32string lettres;
     while (!mot.empty()) {
         const utf8::TDecodage d = utf8::Decode(mot);
-        mot.remove_prefix(d.taille);
-        char32_t c = d.point;
+        mot.remove_prefix(d.Taille);
+        char32_t c = d.Point;
         for (const auto& [accentuees, lettre] : Plis)
             if (accentuees.find(c) != std::u32string_view::npos) c = lettre;
         lettres += c;
@@ -61,7 +61,7 @@ std::size_t DistanceEdition(std::string_view a, std::string_view b) {
 std::vector<std::string> VerbesProches(TLexique& lexique, std::string_view infinitif,
                                        std::size_t maximum) {
     std::vector<std::string> proches;
-    if (!lexique.Disponible() || lexique.Faits(infinitif).connu) return proches;
+    if (!lexique.Disponible() || lexique.Faits(infinitif).Connu) return proches;
     const std::string_view pronom = Pronom(infinitif);
     const std::string_view verbe = infinitif.substr(pronom.size());
     // Two slips at most, one in a short word: beyond that the dictionary's
@@ -69,7 +69,7 @@ std::vector<std::string> VerbesProches(TLexique& lexique, std::string_view infin
     const std::size_t limite = Lettres(verbe).size() <= 5 ? 1 : 2;
     for (const std::string& s : lexique.Suggestions(verbe, 8)) {
         // Forms of other verbs are no answer to "which verb did you mean".
-        if (!lexique.Faits(s).connu || DistanceEdition(verbe, s) > limite) continue;
+        if (!lexique.Faits(s).Connu || DistanceEdition(verbe, s) > limite) continue;
         std::string mot;
         if (!pronom.empty())
             mot = pronom.size() > 3 ? std::string(pronom) : CommenceParVoyelle(s) ? "s'" : "se ";

@@ -36,17 +36,17 @@ bool Dans(std::span<const std::string_view> liste, std::string_view mot) {
 
 }  // namespace
 
-DeuxAuxiliaires AuxiliairesDe(std::string_view infinitif) {
-    if (Dans(Mouvement, infinitif)) return DeuxAuxiliaires::Mouvement;
-    if (Dans(ActionEtat, infinitif)) return DeuxAuxiliaires::ActionEtat;
-    return DeuxAuxiliaires::Non;
+TDeuxAuxiliaires AuxiliairesDe(std::string_view infinitif) {
+    if (Dans(Mouvement, infinitif)) return TDeuxAuxiliaires::Mouvement;
+    if (Dans(ActionEtat, infinitif)) return TDeuxAuxiliaires::ActionEtat;
+    return TDeuxAuxiliaires::Non;
 }
 
-std::span<const std::string_view> VerbesDeuxAuxiliaires(DeuxAuxiliaires sorte) {
+std::span<const std::string_view> VerbesDeuxAuxiliaires(TDeuxAuxiliaires sorte) {
     switch (sorte) {
-        case DeuxAuxiliaires::Mouvement: return Mouvement;
-        case DeuxAuxiliaires::ActionEtat: return ActionEtat;
-        case DeuxAuxiliaires::Non: break;
+        case TDeuxAuxiliaires::Mouvement: return Mouvement;
+        case TDeuxAuxiliaires::ActionEtat: return ActionEtat;
+        case TDeuxAuxiliaires::Non: break;
     }
     return {};
 }

@@ -27,7 +27,7 @@ template <class Avant, class Apres>
 void EcritLignes(TEcriture& e, const TFormes& formes, const TContexte& contexte, std::size_t n,
                  Avant avant, Apres apres) {
     std::size_t i = 0;
-    const bool simple = contexte.simple && formes.EstVerbe();
+    const bool simple = contexte.Simple && formes.EstVerbe();
     for (const TCellule& c : GrilleComplete) {
         if (i >= n) break;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p, ++i) {

@@ -10,7 +10,7 @@ namespace {
 
 // The verbs whose first person of the présent asks by inversion (puis-je,
 // sais-je); every other asks with "est-ce que je".
-constexpr std::string_view InversionJe[] = {
+constexpr std::string_view VerbesInversionJe[] = {
     "avoir", "être", "dire", "devoir", "pouvoir", "savoir", "faire", "aller", "vouloir", "voir",
 };
 
@@ -30,28 +30,28 @@ std::uint8_t PersonnesPermises(const TFaits& faits) {
     return permises;
 }
 
-bool IlImpersonnel(const TFormes& f, const TFaits& faits) {
+bool EstIlImpersonnel(const TFormes& f, const TFaits& faits) {
     return faits.Impersonnel || faits.TroisiemesPersonnes ||
            (EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 1))) &&
             !EstMarqueur(f.Simple(Slot(0, ModeIndicatif, 3))));
 }
 
-bool SansPassif(const TFormes& f, const TFaits& faits) {
+bool EstSansPassif(const TFormes& f, const TFaits& faits) {
     const TVerbe& verbe = f.Verbe();
-    return !faits.Passif || verbe.EstPronominal() || f.AvecEtre() || IlImpersonnel(f, faits) ||
+    return !faits.Passif || verbe.EstPronominal() || f.AvecEtre() || EstIlImpersonnel(f, faits) ||
            EstMarqueur(f.Participe()) || verbe.Est("être") || verbe.Est("avoir") ||
            !verbe.Complement().empty();
 }
 
 void TContexte::Complete(const TFaits& faits) {
-    const TFormes& f = formes;
-    const TOptions& o = options;
-    simple = false;
-    impersonnel = IlImpersonnel(f, faits);
-    passif = o.Passif;
-    sansPassif = passif && SansPassif(f, faits);
-    accordPronominal = !faits.ReflechiIndirect && !verbe.ReflechiIndirect();
-    inversionJe = Dans(verbe, InversionJe);
+    const TFormes& f = Formes;
+    const TOptions& o = Options;
+    Simple = false;
+    Impersonnel = EstIlImpersonnel(f, faits);
+    Passif = o.Passif;
+    SansPassif = Passif && EstSansPassif(f, faits);
+    AccordPronominal = !faits.ReflechiIndirect && !Verbe.ReflechiIndirect();
+    InversionJe = Dans(Verbe, VerbesInversionJe);
 }
 
 }  // namespace florimot

@@ -24,32 +24,32 @@ inline bool PersonnePermise(std::uint8_t permises, std::uint8_t DecalageMode, in
 
 // The subject of the third person singular is the impersonal il: the verb
 // has no je while it has il (advenir, échoir), or its facts say so.
-bool IlImpersonnel(const TFormes& f, const TFaits& faits);
+bool EstIlImpersonnel(const TFormes& f, const TFaits& faits);
 
 // Only a verb with a direct object turns passive: not a pronominal verb, not
 // one conjugated with être, not an impersonal one, not a verb without
 // participle, not the auxiliaries, not a phrase (its complement is the
 // verb's object).
-bool SansPassif(const TFormes& f, const TFaits& faits);
+bool EstSansPassif(const TFormes& f, const TFaits& faits);
 
 // What every line of one verb under one set of options shares.
 struct TContexte {
     TContexte(const TFormes& f, const TOptions& o, const TFaits& faits)
-        : formes(f),
-          verbe(f.Verbe()),
-          options(o),
-          pronominal(verbe.EstPronominal()),
-          personnes(PersonnesPermises(faits)),
-          participeInvariable(faits.ParticipeInvariable),
-          ilImpersonnel(faits.Impersonnel) {
-        complement = verbe.Complement();
+        : Formes(f),
+          Verbe(f.Verbe()),
+          Options(o),
+          Pronominal(Verbe.EstPronominal()),
+          Personnes(PersonnesPermises(faits)),
+          ParticipeInvariable(faits.ParticipeInvariable),
+          IlImpersonnel(faits.Impersonnel) {
+        Complement = Verbe.Complement();
         // The spelling, the series and the auxiliary are the bare forms'
         // business.
         TOptions ligne = o;
         ligne.Rectifiee = ligne.Variante = ligne.AutreAuxiliaire = false;
-        simple =
-            ligne.Aucune() && !pronominal && personnes == ToutesPersonnes && complement.empty();
-        if (simple) return;  // the plain line needs none of the rest
+        Simple =
+            ligne.Aucune() && !Pronominal && Personnes == ToutesPersonnes && Complement.empty();
+        if (Simple) return;  // the plain line needs none of the rest
         Complete(faits);
     }
 
@@ -57,20 +57,20 @@ struct TContexte {
     // writes its lines the long way.
     void Complete(const TFaits& faits);
 
-    const TFormes& formes;
-    const TVerbe& verbe;
-    TOptions options;
-    bool pronominal;
-    std::uint8_t personnes;
-    bool participeInvariable;     // pu, suffi: never agrees
-    bool ilImpersonnel;           // impersonal by its facts (il s'agit): never feminine
-    std::string_view complement;  // of a phrase: after everything else
-    bool impersonnel = false;
-    bool passif = false;
-    bool sansPassif = false;
-    bool accordPronominal = true;
-    bool inversionJe = false;
-    bool simple;  // no option, no pronoun, every person: the plain line
+    const TFormes& Formes;
+    const TVerbe& Verbe;
+    TOptions Options;
+    bool Pronominal;
+    std::uint8_t Personnes;
+    bool ParticipeInvariable;     // pu, suffi: never agrees
+    bool IlImpersonnel;           // impersonal by its facts (il s'agit): never feminine
+    std::string_view Complement;  // of a phrase: after everything else
+    bool Impersonnel = false;
+    bool Passif = false;
+    bool SansPassif = false;
+    bool AccordPronominal = true;
+    bool InversionJe = false;
+    bool Simple;  // no option, no pronoun, every person: the plain line
 };
 
 }  // namespace florimot

@@ -47,10 +47,10 @@ constexpr std::uint64_t TroisiemesPersonnes = [] {
 constexpr std::uint64_t IlAuPresent = Bit(Slot(0, ModeIndicatif, 3));
 
 struct TDefectif {
-    std::string_view verbe;
+    std::string_view Verbe;
     // The slots it keeps from its model; every other one reads "-".
-    std::uint64_t garde;
-    TComposes composes;
+    std::uint64_t Garde;
+    TComposes Composes;
 };
 
 // Whole verbs, not endings: acquérir and requérir have every form quérir lacks.
@@ -76,9 +76,9 @@ constexpr TDefectif Defectifs[] = {
 
 void AppliqueDefectifs(const TVerbe& verbe, TPlan& plan) {
     for (const TDefectif& d : Defectifs)
-        if (verbe.Est(d.verbe)) {
-            plan.Manquants |= Tout & ~d.garde;
-            plan.composes = d.composes;
+        if (verbe.Est(d.Verbe)) {
+            plan.Manquants |= Tout & ~d.Garde;
+            plan.Composes = d.Composes;
             return;
         }
 }

@@ -18,62 +18,62 @@ constexpr std::size_t LigneMax = 4 * TText::Capacite + 160 + 1 + ComplementMax;
 
 class TEcriture {
 public:
-    explicit TEcriture(char* debut) : p_(debut) {}
+    explicit TEcriture(char* debut) : P_(debut) {}
     void operator<<(std::string_view s) {
-        CopieCourte(p_, s.data(), s.size());
-        p_ += s.size();
+        CopieCourte(P_, s.data(), s.size());
+        P_ += s.size();
     }
-    void operator<<(char c) { *p_++ = c; }
-    char* Position() const { return p_; }
+    void operator<<(char c) { *P_++ = c; }
+    char* Position() const { return P_; }
     // Forgets what was written since `p`.
-    void Recule(char* p) { p_ = p; }
+    void Recule(char* p) { P_ = p; }
 
 private:
-    char* p_;
+    char* P_;
 };
 
 // Words separated by blanks, where je, me, te, se, ne and que elide before
 // the word that follows them (j'aime, ne m'habitue, qu'il).
 class TPhrase {
 public:
-    TPhrase(TEcriture& e, const TVerbe& verbe) : e_(e), verbe_(verbe) {}
+    TPhrase(TEcriture& e, const TVerbe& verbe) : E_(e), Verbe_(verbe) {}
     void Elidable(std::string_view mot) {
         Pose(mot);
-        enAttente_ = mot;
+        EnAttente_ = mot;
     }
     void Mot(std::string_view mot) {
         Pose(mot);
-        e_ << mot;
+        E_ << mot;
     }
     // Starts a word the caller writes itself, piece by piece.
     TEcriture& NouveauMot() {
         Pose({});
-        return e_;
+        return E_;
     }
     // Glued to the word before: "-t-il", "-toi", " ?".
-    void Colle(std::string_view s) { e_ << s; }
+    void Colle(std::string_view s) { E_ << s; }
 
 private:
     void Pose(std::string_view suivant) {
-        if (!enAttente_.empty()) {
-            if (ElideDevant(verbe_, suivant)) {
-                e_ << enAttente_.substr(0, enAttente_.size() - 1);  // je: j', que: qu'
-                e_ << '\'';
+        if (!EnAttente_.empty()) {
+            if (ElideDevant(Verbe_, suivant)) {
+                E_ << EnAttente_.substr(0, EnAttente_.size() - 1);  // je: j', que: qu'
+                E_ << '\'';
             } else {
-                e_ << enAttente_;
-                e_ << ' ';
+                E_ << EnAttente_;
+                E_ << ' ';
             }
-            enAttente_ = {};
-        } else if (!premier_) {
-            e_ << ' ';
+            EnAttente_ = {};
+        } else if (!Premier_) {
+            E_ << ' ';
         }
-        premier_ = false;
+        Premier_ = false;
     }
 
-    TEcriture& e_;
-    const TVerbe& verbe_;
-    std::string_view enAttente_;
-    bool premier_ = true;
+    TEcriture& E_;
+    const TVerbe& Verbe_;
+    std::string_view EnAttente_;
+    bool Premier_ = true;
 };
 
 }  // namespace florimot

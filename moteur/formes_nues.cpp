@@ -111,7 +111,7 @@ void TFormes::Remplit(Modele modele) {
     }
     TPlan plan = modele(verbe);
     AppliqueDefectifs(verbe, plan);
-    Composes_ = plan.composes;
+    Composes_ = plan.Composes;
     const TTerminaisons& T = *plan.T;
     const std::string_view S2 = plan.Radical2();
     for (slot = 1; slot <= NombreSlots; ++slot) {
@@ -170,8 +170,8 @@ std::u32string Lettres(std::string_view s) {
     std::u32string lettres;
     while (!s.empty()) {
         const utf8::TDecodage d = utf8::Decode(s);
-        lettres += d.point;
-        s.remove_prefix(d.taille);
+        lettres += d.Point;
+        s.remove_prefix(d.Taille);
     }
     return lettres;
 }

@@ -16,10 +16,10 @@ class TListe {
 public:
     void operator()(bool oui, std::string_view nom) {
         if (!oui) return;
-        if (!texte.empty()) texte += ", ";
-        texte += nom;
+        if (!Texte.empty()) Texte += ", ";
+        Texte += nom;
     }
-    std::string texte;
+    std::string Texte;
 };
 
 }  // namespace
@@ -28,7 +28,7 @@ std::string DecritOptions(const TOptions& options) {
     TListe ajoute;
     for (const TDescriptionOption& d : DescriptionsOptions)
         ajoute(EstActive(options, d), d.Legende);
-    return std::move(ajoute.texte);
+    return std::move(ajoute.Texte);
 }
 
 std::string DecritOptions(const TOptions& options, const TVerbe& verbe) {
@@ -38,22 +38,22 @@ std::string DecritOptions(const TOptions& options, const TVerbe& verbe) {
             ajoute(EstActive(options, d), d.Legende);
             continue;
         }
-        if (verbe.Auxiliaires() != DeuxAuxiliaires::Non)
+        if (verbe.Auxiliaires() != TDeuxAuxiliaires::Non)
             ajoute(EstActive(options, d),
                    verbe.AvecEtre(true) ? "auxiliaire être" : "auxiliaire avoir");
     }
-    return std::move(ajoute.texte);
+    return std::move(ajoute.Texte);
 }
 
 TOptions AvecAuxiliaire(TOptions options, const TVerbe& verbe, bool etre) {
     options.AutreAuxiliaire =
-        verbe.Auxiliaires() != DeuxAuxiliaires::Non && verbe.AvecEtre() != etre;
+        verbe.Auxiliaires() != TDeuxAuxiliaires::Non && verbe.AvecEtre() != etre;
     return options;
 }
 
 bool SansVoixPassive(const TVerbe& verbe, const TFaits& faits, const TOptions& options) {
     return verbe.DonneGroupe() != 0 &&
-           SansPassif(TFormes(verbe, {false, false, options.AutreAuxiliaire}), faits);
+           EstSansPassif(TFormes(verbe, {false, false, options.AutreAuxiliaire}), faits);
 }
 
 std::string AutreForme(const TVerbe& verbe, const TOptions& options) {

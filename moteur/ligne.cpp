@@ -8,11 +8,11 @@ namespace {
 
 std::string_view Sujet(const TContexte& x, int Personne) {
     // The impersonal il stays il: il faut, il pleut.
-    const bool f = x.options.Feminin;
+    const bool f = x.Options.Feminin;
     switch (Personne) {
         case 1: return "je";
         case 2: return "tu";
-        case 3: return f && !x.impersonnel ? "elle" : "il";
+        case 3: return f && !x.Impersonnel ? "elle" : "il";
         case 4: return "nous";
         case 5: return "vous";
         case 6: return f ? "elles" : "ils";
@@ -30,14 +30,14 @@ std::string_view Reflechi(std::uint8_t DecalageMode, int Personne) {
 }  // namespace
 
 void Pronoms(TPhrase& phrase, const TContexte& x, std::uint8_t DecalageMode, int Personne) {
-    if (!x.pronominal) return;
+    if (!x.Pronominal) return;
     const std::string_view r = Reflechi(DecalageMode, Personne);
     if (r.size() == 2)
         phrase.Elidable(r);
     else
         phrase.Mot(r);
-    if (x.verbe.AvecEn()) phrase.Mot("en");
-    if (x.verbe.AvecY()) phrase.Mot("y");
+    if (x.Verbe.AvecEn()) phrase.Mot("en");
+    if (x.Verbe.AvecY()) phrase.Mot("y");
 }
 
 // The participle with its agreement: venu, venus, venue, venues; absous,
@@ -63,14 +63,14 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
 // Appends the finished line of one request of the grid.
 void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     const std::uint8_t CodeTemps = c.CodeTemps, DecalageMode = c.DecalageMode;
-    const TFormes& f = x.formes;
+    const TFormes& f = x.Formes;
     if (!f.EstVerbe()) return;
-    const TOptions& o = x.options;
+    const TOptions& o = x.Options;
     if (EstNominale(c)) {
         LigneNominale(e, x, c, Personne);
         return;
     }
-    if (x.simple) {
+    if (x.Simple) {
         LigneSimple(e, f, CodeTemps, DecalageMode, Personne,
                     c.Premier + Personne - c.PremierePersonne);
         return;
@@ -78,9 +78,9 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     const bool imperatif = DecalageMode == ModeImperatif;
     const bool participe = DecalageMode == ModeParticipe;
     const bool compose = EstCompose(CodeTemps);
-    if (x.sansPassif || !PersonnePermise(x.personnes, DecalageMode, Personne) ||
+    if (x.SansPassif || !PersonnePermise(x.Personnes, DecalageMode, Personne) ||
         (o.Interrogation && DecalageMode != ModeIndicatif && DecalageMode != ModeConditionnel) ||
-        (x.pronominal && imperatif && compose)) {
+        (x.Pronominal && imperatif && compose)) {
         e << Absent;
         return;
     }
@@ -88,7 +88,7 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     // The conjugated word, and the participle that follows it.
     std::string_view conjugue, ete, partic;
     bool accord = false;
-    if (x.passif) {
+    if (x.Passif) {
         conjugue = compose ? AuxiliaireCompose(false, CodeTemps, DecalageMode, Personne)
                            : FormeAuxiliaire(true, CodeTemps, DecalageMode, Personne);
         if (compose) ete = TableEtre[SlotParticipePasse];
@@ -101,9 +101,9 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
             return;
         }
         conjugue =
-            AuxiliaireCompose(f.AvecEtre() || x.pronominal, CodeTemps, DecalageMode, Personne);
+            AuxiliaireCompose(f.AvecEtre() || x.Pronominal, CodeTemps, DecalageMode, Personne);
         partic = f.Participe();
-        accord = x.pronominal ? x.accordPronominal : f.AvecEtre();
+        accord = x.Pronominal ? x.AccordPronominal : f.AvecEtre();
     } else {
         conjugue = f.Simple(Slot(CodeTemps, DecalageMode, Personne));
         if (EstMarqueur(conjugue)) {
@@ -112,10 +112,10 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
         }
     }
 
-    TPhrase phrase(e, x.verbe);
+    TPhrase phrase(e, x.Verbe);
     const std::string_view sujet = imperatif || participe ? "" : Sujet(x, Personne);
     const bool inverse = o.Interrogation && !(CodeTemps == 0 && DecalageMode == ModeIndicatif &&
-                                              Personne == 1 && !x.passif && !x.inversionJe);
+                                              Personne == 1 && !x.Passif && !x.InversionJe);
     if (o.Interrogation && !inverse) {
         phrase.Mot("est-ce");
         phrase.Elidable("que");
@@ -128,14 +128,14 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
             phrase.Mot(sujet);
     }
     if (o.Negation) phrase.Elidable("ne");
-    const bool pronomApres = imperatif && x.pronominal && !o.Negation;
+    const bool pronomApres = imperatif && x.Pronominal && !o.Negation;
     if (!pronomApres) Pronoms(phrase, x, DecalageMode, Personne);
     if (inverse) {
         // puis-je, the inverted form of peux, only in pouvoir's own présent
         // (pourrais-je, suis-je pu); eussé-je: the e before je is written é,
         // è in the rectified spelling (aimè-je).
-        if (Personne == 1 && DecalageMode == ModeIndicatif && CodeTemps == 0 && !x.passif &&
-            x.verbe.Est("pouvoir"))
+        if (Personne == 1 && DecalageMode == ModeIndicatif && CodeTemps == 0 && !x.Passif &&
+            x.Verbe.Est("pouvoir"))
             conjugue = "puis";
         if (Personne == 1 && conjugue.ends_with('e')) {
             conjugue.remove_suffix(1);
@@ -156,7 +156,7 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
         // lève-toi, levons-nous; va-t'en, allons-nous-en; prends-t'y,
         // prenons-nous-y.
         constexpr std::string_view Toniques[] = {"", "-toi", "-nous", "-vous"};
-        const std::string_view adverbe = x.verbe.AvecEn() ? "en" : x.verbe.AvecY() ? "y" : "";
+        const std::string_view adverbe = x.Verbe.AvecEn() ? "en" : x.Verbe.AvecY() ? "y" : "";
         if (adverbe.empty()) {
             phrase.Colle(Toniques[Personne]);
         } else {
@@ -169,14 +169,14 @@ void Ligne(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
     if (!ete.empty()) phrase.Mot(ete);
     if (!partic.empty()) {
         // The impersonal il is no feminine subject: il s'en est fallu.
-        const bool feminin = o.Feminin && !(x.impersonnel && !imperatif && Personne == 3);
+        const bool feminin = o.Feminin && !(x.Impersonnel && !imperatif && Personne == 3);
         if (accord)
             Accorde(phrase, partic, feminin, EstPluriel(DecalageMode, Personne));
         else
             phrase.Mot(partic);
     }
     // je n'ai pas fait attention, te rends-tu compte ?
-    if (!x.complement.empty()) phrase.Mot(x.complement);
+    if (!x.Complement.empty()) phrase.Mot(x.Complement);
     if (o.Interrogation) phrase.Colle("\u00A0?");
 }
 

@@ -12,7 +12,7 @@ constexpr const TCellule& PartPasseComp = CelluleNommee("PartPasseComp");
 // A participle that never agrees (fallu, été, se parler's parlé) has its
 // masculine singular alone.
 void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
-    const TFormes& f = x.formes;
+    const TFormes& f = x.Formes;
     if (EstMarqueur(f.Participe())) {
         e << f.Participe();
         return;
@@ -20,16 +20,16 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
     // A verb of the third persons alone agrees as its être makes it (la
     // dette échue, les suites qui s'en sont ensuivies); with avoir, il is
     // the impersonal il (plu of pleuvoir).
-    const bool troisiemes = x.impersonnel || IlImpersonnel(f, TFaits{});
-    const bool invariable = x.ilImpersonnel || x.participeInvariable ||
-                            (troisiemes && !f.AvecEtre() && !x.pronominal) || x.verbe.Est("être") ||
-                            (x.pronominal && !x.accordPronominal);
+    const bool troisiemes = x.Impersonnel || EstIlImpersonnel(f, TFaits{});
+    const bool invariable = x.IlImpersonnel || x.ParticipeInvariable ||
+                            (troisiemes && !f.AvecEtre() && !x.Pronominal) || x.Verbe.Est("être") ||
+                            (x.Pronominal && !x.AccordPronominal);
     if (invariable && Personne > 1) {
         e << Absent;
         return;
     }
-    TPhrase phrase(e, x.verbe);
-    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
+    TPhrase phrase(e, x.Verbe);
+    if (x.Passif) phrase.Mot(TableEtre[SlotParticipePasse]);
     Accorde(phrase, f.Participe(), Personne % 2 == 0, Personne >= 3);
 }
 
@@ -37,9 +37,9 @@ void LigneParticipePasse(TEcriture& e, const TContexte& x, int Personne) {
 // aimé, ne s'étant pas levé. The infinitive puts "ne pas" before it all,
 // the participle puts "pas" after its auxiliary.
 void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
-    const TFormes& f = x.formes;
-    const TOptions& o = x.options;
-    if (!x.passif) {
+    const TFormes& f = x.Formes;
+    const TOptions& o = x.Options;
+    if (!x.Passif) {
         // A defective verb's compound participle stands on its participe
         // présent (none for falloir); its infinitive on the third person
         // (avoir fallu, as il a fallu).
@@ -50,7 +50,7 @@ void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
             return;
         }
     }
-    TPhrase phrase(e, x.verbe);
+    TPhrase phrase(e, x.Verbe);
     if (o.Negation) {
         if (infinitif) {
             phrase.Mot("ne");
@@ -59,45 +59,45 @@ void LigneComposeeNominale(TEcriture& e, const TContexte& x, bool infinitif) {
             phrase.Elidable("ne");
         }
     }
-    const bool etre = !x.passif && (f.AvecEtre() || x.pronominal);
-    if (!x.passif) Pronoms(phrase, x, ModeParticipe, 0);
+    const bool etre = !x.Passif && (f.AvecEtre() || x.Pronominal);
+    if (!x.Passif) Pronoms(phrase, x, ModeParticipe, 0);
     if (infinitif)
         phrase.Mot(etre ? "être" : "avoir");
     else
         phrase.Mot(etre ? TableEtre[SlotParticipePresent] : TableAvoir[SlotParticipePresent]);
     if (o.Negation && !infinitif) phrase.Mot("pas");
-    if (x.passif) phrase.Mot(TableEtre[SlotParticipePasse]);
-    const bool accord = x.passif || (x.pronominal ? x.accordPronominal : f.AvecEtre());
+    if (x.Passif) phrase.Mot(TableEtre[SlotParticipePasse]);
+    const bool accord = x.Passif || (x.Pronominal ? x.AccordPronominal : f.AvecEtre());
     // The impersonal il is no feminine subject: s'être agi.
     if (accord)
-        Accorde(phrase, f.Participe(), o.Feminin && (x.passif || !x.ilImpersonnel), false);
+        Accorde(phrase, f.Participe(), o.Feminin && (x.Passif || !x.IlImpersonnel), false);
     else
         phrase.Mot(f.Participe());
     // s'être rendu compte, ayant pris soin.
-    if (!x.complement.empty()) phrase.Mot(x.complement);
+    if (!x.Complement.empty()) phrase.Mot(x.Complement);
 }
 
 // parler, se lever, ne pas s'en aller, être aimé.
 void LigneInfinitif(TEcriture& e, const TContexte& x) {
-    TPhrase phrase(e, x.verbe);
-    if (x.options.Negation) {
+    TPhrase phrase(e, x.Verbe);
+    if (x.Options.Negation) {
         phrase.Mot("ne");
         phrase.Mot("pas");
     }
-    if (x.passif) {
+    if (x.Passif) {
         phrase.Mot("être");
-        Accorde(phrase, x.formes.Participe(), x.options.Feminin, false);
+        Accorde(phrase, x.Formes.Participe(), x.Options.Feminin, false);
         return;
     }
     Pronoms(phrase, x, ModeParticipe, 0);
-    phrase.Mot(x.verbe.MotVue());
-    if (!x.complement.empty()) phrase.Mot(x.complement);
+    phrase.Mot(x.Verbe.MotVue());
+    if (!x.Complement.empty()) phrase.Mot(x.Complement);
 }
 
 }  // namespace
 
 void LigneNominale(TEcriture& e, const TContexte& x, const TCellule& c, int Personne) {
-    if (x.options.Interrogation || x.sansPassif) {
+    if (x.Options.Interrogation || x.SansPassif) {
         e << Absent;
         return;
     }

@@ -66,7 +66,7 @@ constexpr TTerminaisons TermApparoir = [] {
 
 TPlan Defectif(const TVerbe& verbe, std::uint8_t n, const TTerminaisons& T) {
     TPlan plan = Troisieme(verbe, n, T);
-    plan.composes = TComposes::SelonSimples;
+    plan.Composes = TComposes::SelonSimples;
     return plan;
 }
 
@@ -87,7 +87,7 @@ FLORIMOT_MODELE(ModeleSeoir) {
     const TTerminaisons& T = verbe.Est("seoir") ? TermSeoir : TermMesseoir;
     TPlan plan = Troisieme(verbe, 5, T);
     // "Il sied" has no participle to build a compound tense on.
-    plan.composes = TComposes::Aucun;
+    plan.Composes = TComposes::Aucun;
     return plan;
 }
 

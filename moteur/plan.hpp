@@ -66,7 +66,7 @@ struct TPlan {
     std::uint8_t TailleS2 = 0;
     // The slots the verb lacks whatever its model gives: they read "-".
     std::uint64_t Manquants = 0;
-    TComposes composes = TComposes::Tous;
+    TComposes Composes = TComposes::Tous;
 
     std::string_view Radical2() const { return {S2.data(), TailleS2}; }
 };

@@ -7,13 +7,13 @@ namespace florimot {
 namespace {
 
 // The marks French puts on a letter, and the letters they compose with.
-struct Composition {
-    char32_t marque;
-    std::u32string_view bases;
-    std::u32string_view composees;
+struct TComposition {
+    char32_t Marque;
+    std::u32string_view Bases;
+    std::u32string_view Composees;
 };
 
-constexpr Composition Compositions[] = {
+constexpr TComposition Compositions[] = {
     {0x0300, U"aeiouAEIOU", U"àèìòùÀÈÌÒÙ"},
     {0x0301, U"aeiouyAEIOUY", U"áéíóúýÁÉÍÓÚÝ"},
     {0x0302, U"aeiouAEIOU", U"âêîôûÂÊÎÔÛ"},
@@ -25,10 +25,10 @@ constexpr Composition Compositions[] = {
 
 // 0 when the pair does not compose.
 char32_t Compose(char32_t base, char32_t marque) {
-    for (const Composition& c : Compositions)
-        if (c.marque == marque) {
-            const std::size_t i = c.bases.find(base);
-            return i == std::u32string_view::npos ? 0 : c.composees[i];
+    for (const TComposition& c : Compositions)
+        if (c.Marque == marque) {
+            const std::size_t i = c.Bases.find(base);
+            return i == std::u32string_view::npos ? 0 : c.Composees[i];
         }
     return 0;
 }
@@ -58,8 +58,8 @@ std::string NormaliseSaisie(std::string_view texte) {
     };
     while (!texte.empty()) {
         const utf8::TDecodage d = utf8::Decode(texte);
-        texte.remove_prefix(d.taille);
-        char32_t c = d.valide ? d.point : utf8::Remplacement;
+        texte.remove_prefix(d.Taille);
+        char32_t c = d.Valide ? d.Point : utf8::Remplacement;
         if (EstInvisible(c)) continue;
         if (EstSeparateur(c)) {
             blanc = true;
@@ -86,12 +86,12 @@ bool EstMotDeVerbe(std::string_view mot) {
     bool apresLettre = false;  // the character before is a letter
     while (!mot.empty()) {
         const utf8::TDecodage d = utf8::Decode(mot);
-        mot.remove_prefix(d.taille);
-        if (d.valide && EstLettre(d.point)) {
+        mot.remove_prefix(d.Taille);
+        if (d.Valide && EstLettre(d.Point)) {
             apresLettre = true;
             continue;
         }
-        if ((d.point != U'\'' && d.point != U'-') || !apresLettre || mot.empty()) return false;
+        if ((d.Point != U'\'' && d.Point != U'-') || !apresLettre || mot.empty()) return false;
         apresLettre = false;
     }
     return apresLettre;
@@ -100,8 +100,8 @@ bool EstMotDeVerbe(std::string_view mot) {
 bool EstTexteBlanc(std::string_view texte) {
     while (!texte.empty()) {
         const utf8::TDecodage d = utf8::Decode(texte);
-        if (!d.valide || !(EstSeparateur(d.point) || EstInvisible(d.point))) return false;
-        texte.remove_prefix(d.taille);
+        if (!d.Valide || !(EstSeparateur(d.Point) || EstInvisible(d.Point))) return false;
+        texte.remove_prefix(d.Taille);
     }
     return true;
 }

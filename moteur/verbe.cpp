@@ -67,7 +67,7 @@ constexpr std::string_view HMuet[] = {
 
 bool ElideDevant(const TVerbe& verbe, std::string_view mot) {
     if (mot.empty()) return false;
-    const char32_t premiere = utf8::Decode(mot).point;
+    const char32_t premiere = utf8::Decode(mot).Point;
     if (EstVoyelle(premiere)) return true;
     if (premiere != U'h') return false;
     for (std::string_view debut : HMuet)
@@ -82,11 +82,11 @@ void TText::Affecte(std::string_view texte) {
     std::string_view mot = texte;
     while (!mot.empty()) {
         const utf8::TDecodage d = utf8::Decode(mot);
-        if (Lisible(d.point) != U' ') {
+        if (Lisible(d.Point) != U' ') {
             texte = mot;
             break;
         }
-        mot.remove_prefix(d.taille);
+        mot.remove_prefix(d.Taille);
     }
     std::size_t octet = 0;
     std::uint8_t i = 1;
@@ -94,23 +94,23 @@ void TText::Affecte(std::string_view texte) {
     TropLong_ = false;
     while (!texte.empty()) {
         const utf8::TDecodage d = utf8::Decode(texte);
-        const char32_t c = Lisible(d.point);
+        const char32_t c = Lisible(d.Point);
         // The first character is kept whatever it is (a blank entry gives a
         // one-blank word); after it, NUL or a blank ends the word.
-        if (i > 1 && (d.point == 0 || c == U' ')) break;
+        if (i > 1 && (d.Point == 0 || c == U' ')) break;
         if (i > Capacite) {
             TropLong_ = true;
             break;
         }
-        if (d.valide && c == d.point) {
-            for (std::size_t k = 0; k < d.taille; ++k) Octets[octet++] = texte[k];
+        if (d.Valide && c == d.Point) {
+            for (std::size_t k = 0; k < d.Taille; ++k) Octets[octet++] = texte[k];
         } else {
             std::string encode;  // a blank or U+FFFD standing for what was there
             utf8::Encode(c, encode);
             for (char b : encode) Octets[octet++] = b;
         }
         Lettres[i] = c;
-        texte.remove_prefix(d.taille);
+        texte.remove_prefix(d.Taille);
         ++i;
         Debut[i] = static_cast<std::uint16_t>(octet);
     }
@@ -159,9 +159,9 @@ namespace {
 // A normalised text cut where the engine reads it: its pronoun, the
 // infinitive, and whatever follows the infinitive, blanks aside.
 struct TLecture {
-    TPronom pronom = TPronom::Aucun;
-    std::string_view verbe;  // from the infinitive on
-    std::string_view complement;
+    TPronom Pronom = TPronom::Aucun;
+    std::string_view Verbe;  // from the infinitive on
+    std::string_view Complement;
 };
 
 std::string_view SansBlancs(std::string_view texte) {
@@ -174,18 +174,18 @@ TLecture Lit(std::string_view texte) {
     TLecture l;
     std::string_view reste = texte.substr(std::min(texte.find_first_not_of(' '), texte.size()));
     // A text of blanks alone is left to Affecte, which keeps one as its word.
-    l.verbe = reste.empty() ? texte : reste;
+    l.Verbe = reste.empty() ? texte : reste;
     // "se lever", "s'asseoir", "s'en aller", "s'y prendre": the verb after its
     // pronoun. "se" or "s'en" alone is no verb: the word stays what was typed.
     TPronom pronom = TPronom::Aucun;
     if (const std::size_t debut = DebutDuVerbe(reste, &pronom); debut < reste.size()) {
-        l.pronom = pronom;
-        l.verbe = reste.substr(debut);
+        l.Pronom = pronom;
+        l.Verbe = reste.substr(debut);
     }
-    const std::size_t blanc = l.verbe.find(' ', 1);
+    const std::size_t blanc = l.Verbe.find(' ', 1);
     if (blanc != std::string_view::npos) {
-        l.complement = SansBlancs(l.verbe.substr(blanc));
-        l.verbe = l.verbe.substr(0, blanc);
+        l.Complement = SansBlancs(l.Verbe.substr(blanc));
+        l.Verbe = l.Verbe.substr(0, blanc);
     }
     return l;
 }
@@ -219,20 +219,20 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
         texte = normal;
     }
     const TLecture l = Lit(texte);
-    Pronominal = l.pronom != TPronom::Aucun;
-    En = l.pronom == TPronom::En;
-    Y = l.pronom == TPronom::Y;
-    Affecte(l.verbe);
+    Pronominal = l.Pronom != TPronom::Aucun;
+    En = l.Pronom == TPronom::En;
+    Y = l.Pronom == TPronom::Y;
+    Affecte(l.Verbe);
     Locution = nullptr;
     Refuse.clear();
     // The whole text, so that a message names what was refused.
     const auto refuse = [&] {
         NumGroupe = 0;
         Etre = false;
-        Sorte = DeuxAuxiliaires::Non;
+        Sorte = TDeuxAuxiliaires::Non;
         const std::string_view lu = SansBlancs(texte);
         std::size_t lettres = 0, fin = 0;
-        while (fin < lu.size() && lettres++ < EchoMax) fin += utf8::Decode(lu.substr(fin)).taille;
+        while (fin < lu.size() && lettres++ < EchoMax) fin += utf8::Decode(lu.substr(fin)).Taille;
         Refuse = lu.substr(0, fin);
     };
     // A verb has a stem before its ending (er, ir, re: "er" alone is none),
@@ -242,16 +242,16 @@ void TVerbe::DefinitVerbe(std::string_view texte) {
     if (TropLong() || Longueur() < 3 || secondPronom || !EstMotDeVerbe(MotVue())) {
         NumGroupe = 0;
         Etre = false;
-        Sorte = DeuxAuxiliaires::Non;
-        if (!l.complement.empty()) refuse();
+        Sorte = TDeuxAuxiliaires::Non;
+        if (!l.Complement.empty()) refuse();
         return;
     }
     ClasseGroupe();
     // Only a complement, s'y or s'en asks the list: the common case does not.
-    Locution = l.complement.empty() && (l.pronom == TPronom::Aucun || l.pronom == TPronom::Se)
+    Locution = l.Complement.empty() && (l.Pronom == TPronom::Aucun || l.Pronom == TPronom::Se)
                    ? nullptr
-                   : TrouveLocution(l.pronom, MotVue(), l.complement);
-    if (Locution == nullptr && (!l.complement.empty() || Y)) refuse();
+                   : TrouveLocution(l.Pronom, MotVue(), l.Complement);
+    if (Locution == nullptr && (!l.Complement.empty() || Y)) refuse();
 }
 
 bool TVerbe::SansModele() const {
@@ -261,7 +261,7 @@ bool TVerbe::SansModele() const {
 void TVerbe::OteVerbe() {
     NumGroupe = 0;
     Etre = false;
-    Sorte = DeuxAuxiliaires::Non;
+    Sorte = TDeuxAuxiliaires::Non;
 }
 
 std::string TVerbe::Intitule() const {
@@ -286,15 +286,15 @@ bool BlancPermisApres(std::string_view texte) {
     for (std::string_view pronom : {"se", "s'", "s'en", "s'y"})
         if (lu == pronom) return true;
     const TLecture l = Lit(lu);
-    return l.complement.empty() && PrendComplement(l.pronom, l.verbe);
+    return l.Complement.empty() && PrendComplement(l.Pronom, l.Verbe);
 }
 
 namespace {
 
 struct TRegleGroupe {
-    enum Genre : std::uint8_t { Termine, Egal } genre;
-    std::string_view texte;
-    std::uint8_t groupe;
+    enum TGenre : std::uint8_t { Termine, Egal } Genre;
+    std::string_view Texte;
+    std::uint8_t Groupe;
 };
 
 // First rule that holds wins. The second-group entries come first: these
@@ -361,13 +361,13 @@ constexpr std::string_view VerbesEtre[] = {
 void TVerbe::ClasseGroupe() {
     // A verb of movement takes être in its everyday, intransitive use.
     Sorte = AuxiliairesDe(MotVue());
-    Etre = Sorte == DeuxAuxiliaires::Mouvement ||
+    Etre = Sorte == TDeuxAuxiliaires::Mouvement ||
            std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
                        [this](std::string_view v) { return Est(v); });
     NumGroupe = 0;
     for (const TRegleGroupe& r : ReglesGroupe) {
-        if (r.genre == TRegleGroupe::Egal ? Est(r.texte) : TerminePar(r.texte)) {
-            NumGroupe = r.groupe;
+        if (r.Genre == TRegleGroupe::Egal ? Est(r.Texte) : TerminePar(r.Texte)) {
+            NumGroupe = r.Groupe;
             return;
         }
     }

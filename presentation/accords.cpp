@@ -9,33 +9,33 @@ namespace florimot {
 namespace {
 
 struct TTexteAccord {
-    CodeAccord code;
-    std::string_view cle;
-    std::string_view phrase;
+    TCodeAccord Code;
+    std::string_view Cle;
+    std::string_view Phrase;
 };
 
 constexpr std::array<TTexteAccord, 10> Textes = {{
-    {CodeAccord::Etre, "etre", "auxiliaire être : le participe s'accorde avec le sujet"},
-    {CodeAccord::Avoir, "avoir", "auxiliaire avoir : le participe ne s'accorde pas avec le sujet"},
-    {CodeAccord::AvoirObjet, "avoir-objet-direct",
+    {TCodeAccord::Etre, "etre", "auxiliaire être : le participe s'accorde avec le sujet"},
+    {TCodeAccord::Avoir, "avoir", "auxiliaire avoir : le participe ne s'accorde pas avec le sujet"},
+    {TCodeAccord::AvoirObjet, "avoir-objet-direct",
      "auxiliaire avoir : le participe ne s'accorde pas avec le sujet ; il s'accorde avec le "
      "complément d'objet direct placé avant : la lettre qu'elle a écrite"},
-    {CodeAccord::PronominalDirect, "pronominal-direct",
+    {TCodeAccord::PronominalDirect, "pronominal-direct",
      "verbe pronominal, se complément d'objet direct : accord avec le sujet"},
-    {CodeAccord::PronominalEssentiel, "pronominal-essentiel",
+    {TCodeAccord::PronominalEssentiel, "pronominal-essentiel",
      "verbe essentiellement pronominal : accord avec le sujet"},
-    {CodeAccord::PronominalIndirect, "pronominal-indirect",
+    {TCodeAccord::PronominalIndirect, "pronominal-indirect",
      "se complément d'objet indirect ({} à quelqu'un) : pas d'accord"},
-    {CodeAccord::PronominalObjet, "pronominal-objet-direct",
+    {TCodeAccord::PronominalObjet, "pronominal-objet-direct",
      "verbe pronominal suivi d'un complément d'objet direct ({}) : pas d'accord"},
-    {CodeAccord::Invariable, "invariable", "participe invariable"},
-    {CodeAccord::Impersonnel, "impersonnel", "verbe impersonnel : invariable"},
-    {CodeAccord::Passif, "passif", "voix passive : accord avec le sujet"},
+    {TCodeAccord::Invariable, "invariable", "participe invariable"},
+    {TCodeAccord::Impersonnel, "impersonnel", "verbe impersonnel : invariable"},
+    {TCodeAccord::Passif, "passif", "voix passive : accord avec le sujet"},
 }};
 
-const TTexteAccord* TexteDe(CodeAccord code) {
+const TTexteAccord* TexteDe(TCodeAccord code) {
     for (const TTexteAccord& t : Textes)
-        if (t.code == code) return &t;
+        if (t.Code == code) return &t;
     return nullptr;
 }
 
@@ -60,44 +60,45 @@ std::string LegendeCellule(const TCellule& c) {
     return r;
 }
 
-CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                           const TCellule& cellule) {
-    if (verbe.DonneGroupe() == 0 || !AvecParticipe(options, cellule)) return CodeAccord::Aucun;
-    if (options.Passif) return CodeAccord::Passif;
-    if (faits.Impersonnel) return CodeAccord::Impersonnel;
+TCodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                            const TCellule& cellule) {
+    if (verbe.DonneGroupe() == 0 || !AvecParticipe(options, cellule)) return TCodeAccord::Aucun;
+    if (options.Passif) return TCodeAccord::Passif;
+    if (faits.Impersonnel) return TCodeAccord::Impersonnel;
     if (verbe.EstPronominal()) {
         // The phrase's complement is the direct object the participle
         // would agree with, and it follows (se rendre compte).
         if (!verbe.Complement().empty() && verbe.ReflechiIndirect())
-            return CodeAccord::PronominalObjet;
+            return TCodeAccord::PronominalObjet;
         if (verbe.ReflechiIndirect() || faits.ReflechiIndirect)
-            return CodeAccord::PronominalIndirect;
-        return faits.Pronominal ? CodeAccord::PronominalEssentiel : CodeAccord::PronominalDirect;
+            return TCodeAccord::PronominalIndirect;
+        return faits.Pronominal ? TCodeAccord::PronominalEssentiel : TCodeAccord::PronominalDirect;
     }
-    if (faits.ParticipeInvariable) return CodeAccord::Invariable;
-    if (verbe.AvecEtre(options.AutreAuxiliaire)) return CodeAccord::Etre;
+    if (faits.ParticipeInvariable) return TCodeAccord::Invariable;
+    if (verbe.AvecEtre(options.AutreAuxiliaire)) return TCodeAccord::Etre;
     // A phrase's complement is its direct object already (faire attention).
-    return faits.Passif && verbe.Complement().empty() ? CodeAccord::AvoirObjet : CodeAccord::Avoir;
+    return faits.Passif && verbe.Complement().empty() ? TCodeAccord::AvoirObjet
+                                                      : TCodeAccord::Avoir;
 }
 
-CodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                         const TCellule& cellule, std::string_view ligne) {
-    if (ligne.empty() || EstMarqueur(ligne)) return CodeAccord::Aucun;
+TCodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                          const TCellule& cellule, std::string_view ligne) {
+    if (ligne.empty() || EstMarqueur(ligne)) return TCodeAccord::Aucun;
     return AccordDeCellule(verbe, options, faits, cellule);
 }
 
-std::string_view CleAccord(CodeAccord code) {
+std::string_view CleAccord(TCodeAccord code) {
     const TTexteAccord* t = TexteDe(code);
-    return t != nullptr ? t->cle : std::string_view();
+    return t != nullptr ? t->Cle : std::string_view();
 }
 
-std::string PhraseAccord(CodeAccord code, const TVerbe& verbe) {
+std::string PhraseAccord(TCodeAccord code, const TVerbe& verbe) {
     const TTexteAccord* t = TexteDe(code);
     if (t == nullptr) return {};
-    std::string phrase(t->phrase);
+    std::string phrase(t->Phrase);
     if (const std::size_t trou = phrase.find("{}"); trou != std::string::npos) {
         std::string mots;
-        if (code == CodeAccord::PronominalObjet) {
+        if (code == TCodeAccord::PronominalObjet) {
             mots = verbe.Complement();
         } else {
             if (verbe.AvecEn()) mots = "en ";
@@ -112,11 +113,11 @@ std::string PhraseAccord(CodeAccord code, const TVerbe& verbe) {
 std::string PourquoiLisible(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
                             const TLignesGrille& lignes) {
     // Each reason with its cells, a mode named once before its tenses.
-    std::vector<std::pair<CodeAccord, std::vector<const TCellule*>>> raisons;
+    std::vector<std::pair<TCodeAccord, std::vector<const TCellule*>>> raisons;
     for (const TCellule& c : GrilleComplete) {
         for (int i = 0; i < c.NombreLignes(); ++i) {
-            const CodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[c.Premier + i]);
-            if (code == CodeAccord::Aucun) continue;
+            const TCodeAccord code = AccordDeLigne(verbe, options, faits, c, lignes[c.Premier + i]);
+            if (code == TCodeAccord::Aucun) continue;
             auto r = std::find_if(raisons.begin(), raisons.end(),
                                   [&](const auto& x) { return x.first == code; });
             if (r == raisons.end()) r = raisons.insert(raisons.end(), {code, {}});

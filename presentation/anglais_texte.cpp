@@ -16,12 +16,12 @@ std::string LigneGlosses(const std::vector<std::string>& glosses) {
 std::optional<TLigneChoisie> LigneDuChoix(const TChoixAnglais& choix) {
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
         const TCellule& c = GrilleComplete[i];
-        if (choix.cellule.empty() || c.Nom != choix.cellule) continue;
-        int ligne = choix.personne - c.PremierePersonne;
+        if (choix.Cellule.empty() || c.Nom != choix.Cellule) continue;
+        int ligne = choix.Personne - c.PremierePersonne;
         if (c.DecalageMode == ModeImperatif)
-            ligne = choix.personne == 2   ? 0
-                    : choix.personne == 4 ? 1
-                    : choix.personne == 5 ? 2
+            ligne = choix.Personne == 2   ? 0
+                    : choix.Personne == 4 ? 1
+                    : choix.Personne == 5 ? 2
                                           : -1;
         if (ligne < 0 || ligne >= c.NombreLignes()) return std::nullopt;
         return TLigneChoisie{i, ligne};
@@ -29,12 +29,12 @@ std::optional<TLigneChoisie> LigneDuChoix(const TChoixAnglais& choix) {
     return std::nullopt;
 }
 
-std::string_view TexteNoteAnglaise(NoteAnglaise note) {
+std::string_view TexteNoteAnglaise(TNoteAnglaise note) {
     switch (note) {
-        case NoteAnglaise::Aucune: break;
-        case NoteAnglaise::PasseCompose_PasseSimple:
+        case TNoteAnglaise::Aucune: break;
+        case TNoteAnglaise::PasseCompose_PasseSimple:
             return "l'anglais n'a qu'un passé : passé composé ou passé simple";
-        case NoteAnglaise::TuOuVous: return "« you » : tu ou vous";
+        case TNoteAnglaise::TuOuVous: return "« you » : tu ou vous";
     }
     return {};
 }

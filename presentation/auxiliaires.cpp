@@ -31,7 +31,7 @@ std::string_view Objet(const TVerbe& verbe) {
 }  // namespace
 
 std::string NoteAuxiliaires(const TVerbe& verbe) {
-    if (verbe.Auxiliaires() == DeuxAuxiliaires::Non) return {};
+    if (verbe.Auxiliaires() == TDeuxAuxiliaires::Non) return {};
     const TCellule& pc = CelluleNommee("PCInd");
     // The usual one first: « se conjugue avec être (je suis monté) ou avoir
     // (j'ai monté l'escalier) ».
@@ -43,7 +43,7 @@ std::string NoteAuxiliaires(const TVerbe& verbe) {
         if (autre) note += " ou ";
         note += etre ? "être (" : "avoir (";
         note += ConjugueForme(verbe, pc, 1, options);
-        if (!etre && verbe.Auxiliaires() == DeuxAuxiliaires::Mouvement) {
+        if (!etre && verbe.Auxiliaires() == TDeuxAuxiliaires::Mouvement) {
             note += ' ';
             note += Objet(verbe);
         }

@@ -11,8 +11,8 @@ namespace florimot {
 namespace {
 
 struct TTexteFaute {
-    TFaute faute;
-    std::string_view cle;
+    TFaute Faute;
+    std::string_view Cle;
 };
 
 constexpr std::array<TTexteFaute, 9> Cles = {{
@@ -31,13 +31,13 @@ constexpr std::array<TTexteFaute, 9> Cles = {{
 std::string TempsEtPersonne(const TLecture& l) {
     const TCellule* cellule = nullptr;
     for (const TCellule& c : GrilleComplete)
-        if (c.Nom == l.cellule) cellule = &c;
+        if (c.Nom == l.Cellule) cellule = &c;
     if (cellule == nullptr) return {};
     std::string r = LegendeCellule(*cellule);
     static constexpr std::array<std::string_view, 6> Personnes = {
         "1re personne du singulier", "2e personne du singulier", "3e personne du singulier",
         "1re personne du pluriel",   "2e personne du pluriel",   "3e personne du pluriel"};
-    int p = l.personne;
+    int p = l.Personne;
     // The impératif's persons are tu, nous and vous.
     if (cellule->DecalageMode == ModeImperatif && p >= 1 && p <= 3) p = p == 1 ? 2 : p + 2;
     if (p >= 1 && p <= 6) r += ", " + std::string(Personnes[p - 1]);
@@ -48,44 +48,44 @@ std::string TempsEtPersonne(const TLecture& l) {
 
 std::string_view CleFaute(TFaute faute) {
     for (const TTexteFaute& t : Cles)
-        if (t.faute == faute) return t.cle;
+        if (t.Faute == faute) return t.Cle;
     return {};
 }
 
 std::string RaisonDiagnostic(const TDiagnostic& d) {
     TVerbe verbe;
-    verbe.DefinitVerbe(d.infinitif);
+    verbe.DefinitVerbe(d.Infinitif);
     const TFaits faits = PrepareVerbe(verbe);
-    const TLecture premiere = d.lectures.empty() ? TLecture{} : d.lectures.front();
-    switch (d.faute) {
+    const TLecture premiere = d.Lectures.empty() ? TLecture{} : d.Lectures.front();
+    switch (d.Faute) {
         case TFaute::AccordEnTrop:
         case TFaute::AccordManquant: {
-            std::string r = d.faute == TFaute::AccordEnTrop ? "accord en trop" : "accord manquant";
+            std::string r = d.Faute == TFaute::AccordEnTrop ? "accord en trop" : "accord manquant";
             for (const TCellule& c : GrilleComplete)
-                if (c.Nom == premiere.cellule) {
-                    const CodeAccord code =
-                        AccordDeLigne(verbe, premiere.options, faits, c, d.correct);
-                    if (code != CodeAccord::Aucun) r += " ; " + PhraseAccord(code, verbe);
+                if (c.Nom == premiere.Cellule) {
+                    const TCodeAccord code =
+                        AccordDeLigne(verbe, premiere.Options, faits, c, d.Correct);
+                    if (code != TCodeAccord::Aucun) r += " ; " + PhraseAccord(code, verbe);
                 }
             return r;
         }
         case TFaute::Auxiliaire:
             return verbe.EstPronominal() ? "un verbe pronominal se conjugue avec l'auxiliaire être"
                                          : "« " + std::string(verbe.MotVue()) +
-                                               " » se conjugue avec l'auxiliaire " + d.detail;
-        case TFaute::Terminaison: return TempsEtPersonne(premiere) + " : -" + d.detail;
+                                               " » se conjugue avec l'auxiliaire " + d.Detail;
+        case TFaute::Terminaison: return TempsEtPersonne(premiere) + " : -" + d.Detail;
         case TFaute::Cedille: return "c prend une cédille devant a et o";
         case TFaute::GeDevantAO: return "g devient ge devant a et o";
         case TFaute::Accent: {
             // The model's rule, when it is the one that puts the accent.
             const std::string_view regle = RegleDuModele(verbe);
-            if (!regle.empty() && regle.find("devient " + d.detail) != std::string_view::npos)
+            if (!regle.empty() && regle.find("devient " + d.Detail) != std::string_view::npos)
                 return std::string(regle);
-            return "accent : « " + d.detail + " »";
+            return "accent : « " + d.Detail + " »";
         }
         case TFaute::Consonne:
             return "« " + std::string(verbe.MotVue()) + " » s'écrit avec " +
-                   (d.detail.size() == 1 ? "un seul « " : "« ") + d.detail + " »";
+                   (d.Detail.size() == 1 ? "un seul « " : "« ") + d.Detail + " »";
         case TFaute::Orthographe: break;
     }
     return "le verbe est « " + std::string(verbe.MotVue()) + " »";
@@ -93,9 +93,9 @@ std::string RaisonDiagnostic(const TDiagnostic& d) {
 
 std::string PhraseDiagnostic(const TDiagnostic& d) {
     std::string r =
-        "Vous avez écrit « " + d.ecrit + " » ; la forme correcte est « " + d.correct + " »";
+        "Vous avez écrit « " + d.Ecrit + " » ; la forme correcte est « " + d.Correct + " »";
     // Where the grid writes it, as the analysis says it of a right form.
-    const std::string lieu = DecritAnalyse(d.correct, {TAnalyse{d.infinitif, true, d.lectures}});
+    const std::string lieu = DecritAnalyse(d.Correct, {TAnalyse{d.Infinitif, true, d.Lectures}});
     constexpr std::string_view Apres = " » : ";
     if (const std::size_t deux = lieu.find(Apres); deux != std::string::npos)
         r += " (" + lieu.substr(deux + Apres.size()) + ")";

@@ -28,8 +28,8 @@ std::u32string Normalise(std::string_view texte) {
     std::u32string points;
     for (std::string_view reste = normal; !reste.empty();) {
         const utf8::TDecodage d = utf8::Decode(reste);
-        points += d.point;
-        reste.remove_prefix(d.taille);
+        points += d.Point;
+        reste.remove_prefix(d.Taille);
     }
     return points;
 }

@@ -22,13 +22,13 @@ std::string Cle(std::string_view s) {
         const utf8::TDecodage d = utf8::Decode(s);
         static constexpr std::u32string_view Avec = U"àâäéèêëîïôöùûüçÿ", Sans = U"aaaeeeeiioouuucy";
         static_assert(Avec.size() == Sans.size());
-        if (const auto k = Avec.find(d.point); k != std::u32string_view::npos)
+        if (const auto k = Avec.find(d.Point); k != std::u32string_view::npos)
             utf8::Encode(Sans[k], r);
-        else if (d.point == U'œ')
+        else if (d.Point == U'œ')
             r += "oe";
         else
-            r.append(s.substr(0, d.taille));
-        s.remove_prefix(d.taille);
+            r.append(s.substr(0, d.Taille));
+        s.remove_prefix(d.Taille);
     }
     return r;
 }
@@ -75,29 +75,29 @@ TMemeModele MemeModele(const TVerbe& verbe) {
     TMemeModele liste;
     if (verbe.DonneGroupe() == 0) return liste;
     auto cle = GroupeDe(verbe);
-    liste.modele = cle.second;
-    liste.famille = cle.first;
+    liste.Modele = cle.second;
+    liste.Famille = cle.first;
     const TGroupes& groupes = Groupes();
-    if (const auto g = groupes.find(cle); g != groupes.end()) liste.verbes = g->second;
+    if (const auto g = groupes.find(cle); g != groupes.end()) liste.Verbes = g->second;
     return liste;
 }
 
 std::string PhraseMemeModele(const TMemeModele& liste, std::string_view sauf, std::size_t montres) {
-    if (liste.modele.empty()) return {};
-    const std::size_t n = liste.verbes.size();
-    if (n == 0 || (n == 1 && liste.verbes.front() == sauf))
+    if (liste.Modele.empty()) return {};
+    const std::size_t n = liste.Verbes.size();
+    if (n == 0 || (n == 1 && liste.Verbes.front() == sauf))
         return "aucun autre verbe connu ne " +
-               (liste.famille ? "suit le modèle de la famille " + DeVerbe(liste.modele)
-                              : "se conjugue comme " + liste.modele);
+               (liste.Famille ? "suit le modèle de la famille " + DeVerbe(liste.Modele)
+                              : "se conjugue comme " + liste.Modele);
     std::string r = std::to_string(n) + (n > 1 ? " verbes" : " verbe");
-    if (liste.famille)
+    if (liste.Famille)
         r += (n > 1 ? " suivent le modèle de la famille " : " suit le modèle de la famille ") +
-             DeVerbe(liste.modele);
+             DeVerbe(liste.Modele);
     else
-        r += (n > 1 ? " se conjuguent comme " : " se conjugue comme ") + liste.modele;
+        r += (n > 1 ? " se conjuguent comme " : " se conjugue comme ") + liste.Modele;
     r += " (ordre alphabétique) : ";
     std::size_t dits = 0;
-    for (const std::string& v : liste.verbes) {
+    for (const std::string& v : liste.Verbes) {
         if (v == sauf) continue;
         if (dits == montres) {
             r += ", …";
@@ -109,13 +109,13 @@ std::string PhraseMemeModele(const TMemeModele& liste, std::string_view sauf, st
 }
 
 std::string TitreMemeModele(const TMemeModele& liste, std::size_t montres) {
-    if (liste.modele.empty()) return {};
-    const std::size_t n = liste.verbes.size();
+    if (liste.Modele.empty()) return {};
+    const std::size_t n = liste.Verbes.size();
     std::string r = std::to_string(n) + (n > 1 ? " verbes " : " verbe ");
-    r += liste.famille
+    r += liste.Famille
              ? (n > 1 ? "suivent le modèle de la famille " : "suit le modèle de la famille ") +
-                   DeVerbe(liste.modele)
-             : (n > 1 ? "se conjuguent comme " : "se conjugue comme ") + liste.modele;
+                   DeVerbe(liste.Modele)
+             : (n > 1 ? "se conjuguent comme " : "se conjugue comme ") + liste.Modele;
     if (n > montres)
         return r + " ; les " + std::to_string(montres) + " premiers, par ordre alphabétique :";
     return r + ", par ordre alphabétique :";

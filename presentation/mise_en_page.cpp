@@ -11,9 +11,9 @@ constexpr std::string_view DebutGras = "\x1b[1m";
 constexpr std::string_view FinGras = "\x1b[0m";
 
 struct TLigneBloc {
-    std::size_t retrait;
-    std::string_view texte;
-    bool legende;
+    std::size_t Retrait;
+    std::string_view Texte;
+    bool Legende;
 };
 
 // One cell as its lines: the tense caption, then the forms under it.
@@ -28,35 +28,35 @@ std::vector<TLigneBloc> LignesBloc(const TCellule& c, const TLignesGrille& ligne
 
 std::size_t LargeurBloc(const std::vector<TLigneBloc>& bloc) {
     std::size_t largeur = 0;
-    for (const TLigneBloc& l : bloc) largeur = std::max(largeur, l.retrait + LargeurTexte(l.texte));
+    for (const TLigneBloc& l : bloc) largeur = std::max(largeur, l.Retrait + LargeurTexte(l.Texte));
     return largeur;
 }
 
-struct Mode {
-    std::string_view nom;
-    std::size_t premier;  // index of its first cell in GrilleComplete
-    std::size_t nombre;
+struct TMode {
+    std::string_view Nom;
+    std::size_t Premier;  // index of its first cell in GrilleComplete
+    std::size_t Nombre;
 };
 
-std::vector<Mode> Modes() {
-    std::vector<Mode> modes;
+std::vector<TMode> Modes() {
+    std::vector<TMode> modes;
     for (std::size_t i = 0; i < GrilleComplete.size(); ++i) {
-        if (modes.empty() || modes.back().nom != GrilleComplete[i].Mode)
+        if (modes.empty() || modes.back().Nom != GrilleComplete[i].Mode)
             modes.push_back({GrilleComplete[i].Mode, i, 0});
-        ++modes.back().nombre;
+        ++modes.back().Nombre;
     }
     return modes;
 }
 
 // Column j holds the cells whose rank in their mode is j modulo the count, in
 // every mode, so that columns line up from one mode to the next.
-std::vector<std::size_t> LargeursColonnes(const std::vector<Mode>& modes,
+std::vector<std::size_t> LargeursColonnes(const std::vector<TMode>& modes,
                                           const std::vector<std::size_t>& largeursBlocs,
                                           std::size_t colonnes) {
     std::vector<std::size_t> largeurs(colonnes, 0);
-    for (const Mode& m : modes)
-        for (std::size_t k = 0; k < m.nombre; ++k)
-            largeurs[k % colonnes] = std::max(largeurs[k % colonnes], largeursBlocs[m.premier + k]);
+    for (const TMode& m : modes)
+        for (std::size_t k = 0; k < m.Nombre; ++k)
+            largeurs[k % colonnes] = std::max(largeurs[k % colonnes], largeursBlocs[m.Premier + k]);
     return largeurs;
 }
 
@@ -113,11 +113,11 @@ std::string MiseEnPage(std::string_view entete, const TLignesGrille& lignes, int
         blocs.push_back(LignesBloc(c, lignes));
         largeursBlocs.push_back(LargeurBloc(blocs.back()));
     }
-    const std::vector<Mode> modes = Modes();
+    const std::vector<TMode> modes = Modes();
 
     std::size_t colonnes = 1;
     std::size_t plusLong = 1;
-    for (const Mode& m : modes) plusLong = std::max(plusLong, m.nombre);
+    for (const TMode& m : modes) plusLong = std::max(plusLong, m.Nombre);
     // An even count keeps each simple tense beside its compound one, as the
     // window shows them.
     for (std::size_t n = plusLong; n > 1; --n) {
@@ -135,30 +135,30 @@ std::string MiseEnPage(std::string_view entete, const TLignesGrille& lignes, int
     std::string sortie;
     sortie += entete;
     sortie += '\n';
-    for (const Mode& m : modes) {
+    for (const TMode& m : modes) {
         sortie += '\n';
-        AjouteLegende(sortie, m.nom, gras);
+        AjouteLegende(sortie, m.Nom, gras);
         sortie += '\n';
-        for (std::size_t rang = 0; rang < m.nombre; rang += colonnes) {
+        for (std::size_t rang = 0; rang < m.Nombre; rang += colonnes) {
             // Side by side, a blank line tells one row of tenses from the next.
             if (rang > 0 && colonnes > 1) sortie += '\n';
-            const std::size_t fin = std::min(m.nombre, rang + colonnes);
+            const std::size_t fin = std::min(m.Nombre, rang + colonnes);
             std::size_t hauteur = 0;
             for (std::size_t k = rang; k < fin; ++k)
-                hauteur = std::max(hauteur, blocs[m.premier + k].size());
+                hauteur = std::max(hauteur, blocs[m.Premier + k].size());
             for (std::size_t i = 0; i < hauteur; ++i) {
                 std::size_t occupe = 0, debutColonne = 0;
                 for (std::size_t k = rang; k < fin; ++k) {
-                    const std::vector<TLigneBloc>& bloc = blocs[m.premier + k];
+                    const std::vector<TLigneBloc>& bloc = blocs[m.Premier + k];
                     if (i < bloc.size()) {
                         const TLigneBloc& l = bloc[i];
                         // Blanks only before something: no line ends with one.
-                        sortie.append(debutColonne + l.retrait - occupe, ' ');
-                        if (l.legende)
-                            AjouteLegende(sortie, l.texte, gras);
+                        sortie.append(debutColonne + l.Retrait - occupe, ' ');
+                        if (l.Legende)
+                            AjouteLegende(sortie, l.Texte, gras);
                         else
-                            sortie += l.texte;
-                        occupe = debutColonne + l.retrait + LargeurTexte(l.texte);
+                            sortie += l.Texte;
+                        occupe = debutColonne + l.Retrait + LargeurTexte(l.Texte);
                     }
                     debutColonne += largeurs[k - rang];
                 }

@@ -8,17 +8,17 @@ namespace florimot {
 
 namespace {
 
-struct Regle {
+struct TRegle {
     std::string_view Modele;  // the verb it is written for
     std::string_view Texte;
     // For a model with two series (asseoir), the series the rule speaks of;
     // any when unset.
-    enum class Serie : std::uint8_t { Toutes, Usuelle, Autre } Quand = Serie::Toutes;
+    enum class TSerie : std::uint8_t { Toutes, Usuelle, Autre } Quand = TSerie::Toutes;
 };
 
 // Each example is the model's own form: the rule reads the same for every
 // verb of the family, and the example shows it once.
-constexpr Regle Regles[] = {
+constexpr TRegle Regles[] = {
     {"placer", "c prend une cédille devant a et o : nous plaçons"},
     {"manger", "g prend un e devant a et o : nous mangeons"},
     {"appeler", "l doublé devant un e muet : j'appelle, nous appelons"},
@@ -61,11 +61,11 @@ constexpr Regle Regles[] = {
     {"voir", "i devient y devant une voyelle prononcée, futur verr- : nous voyons, je verrai"},
     {"asseoir",
      "oi devant une consonne ou un e muet, oy devant une voyelle : j'assois, nous assoyons",
-     Regle::Serie::Usuelle},
+     TRegle::TSerie::Usuelle},
     {"asseoir",
      "-ied- au singulier du présent, -ey- devant une voyelle : j'assieds, "
      "nous asseyons",
-     Regle::Serie::Autre},
+     TRegle::TSerie::Autre},
     {"prendre", "perd le d au pluriel, n doublé devant un e muet : nous prenons, ils prennent"},
     {"peindre",
      "-indre perd le d, gn devant une voyelle : je peins, nous peignons, "
@@ -103,9 +103,9 @@ std::string_view RegleDuModele(const TVerbe& verbe, const TOptions& options) {
     // that follow its pattern of endings (ModeleDuVerbe), and only for them.
     std::string_view modele = ModeleDuVerbe(verbe, options);
     if (modele.empty()) modele = verbe.MotVue();
-    const Regle::Serie serie = options.Variante ? Regle::Serie::Autre : Regle::Serie::Usuelle;
-    for (const Regle& r : Regles)
-        if (r.Modele == modele && (r.Quand == Regle::Serie::Toutes || r.Quand == serie))
+    const TRegle::TSerie serie = options.Variante ? TRegle::TSerie::Autre : TRegle::TSerie::Usuelle;
+    for (const TRegle& r : Regles)
+        if (r.Modele == modele && (r.Quand == TRegle::TSerie::Toutes || r.Quand == serie))
             return r.Texte;
     return {};
 }

@@ -26,9 +26,9 @@ bool TientLeMot(std::string_view ligne, std::string_view mot) {
 
 TOptions OptionsPourMontrer(const TAnalyse& analyse, const TOptions& enVigueur, bool ligneLue) {
     TOptions lue;
-    if (!analyse.lectures.empty()) {
-        const TLecture& premiere = analyse.lectures.front();
-        lue = premiere.options;
+    if (!analyse.Lectures.empty()) {
+        const TLecture& premiere = analyse.Lectures.front();
+        lue = premiere.Options;
     }
     TOptions options = ligneLue ? lue : enVigueur;
     options.Rectifiee = enVigueur.Rectifiee || lue.Rectifiee;
@@ -47,13 +47,13 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
                                            const TOptions& enVigueur, std::string_view forme,
                                            const TAnalyse& analyse, const TLignesGrille& lignes) {
     std::vector<TLigneChoisie> choisies;
-    for (const TLecture& l : analyse.lectures) {
+    for (const TLecture& l : analyse.Lectures) {
         // A bare past participle (person 0) is wherever a compound line
         // shows it; any other reading names its line of the whole table.
-        if (const auto rang = std::size_t(lexique::RangCellule(l.cellule));
-            rang < GrilleComplete.size() && (l.cellule != "PartPasse" || l.personne != 0)) {
+        if (const auto rang = std::size_t(lexique::RangCellule(l.Cellule));
+            rang < GrilleComplete.size() && (l.Cellule != "PartPasse" || l.Personne != 0)) {
             const TCellule& c = GrilleComplete[rang];
-            const int ligne = l.personne - c.PremierePersonne;
+            const int ligne = l.Personne - c.PremierePersonne;
             if (ligne >= 0 && ligne < c.NombreLignes()) choisies.push_back({rang, ligne});
             continue;
         }
@@ -77,7 +77,7 @@ std::vector<TLigneChoisie> LignesDeLecture(const TVerbe& verbe, const TFaits& fa
         }
     }
     std::erase_if(choisies, [&](const TLigneChoisie& c) {
-        return EstMarqueur(lignes[GrilleComplete[c.cellule].Premier + std::size_t(c.ligne)]);
+        return EstMarqueur(lignes[GrilleComplete[c.Cellule].Premier + std::size_t(c.Ligne)]);
     });
     return choisies;
 }

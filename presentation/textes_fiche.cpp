@@ -121,14 +121,14 @@ std::string Alternatives(const TReponse& r) {
     return s;
 }
 
-std::string_view Accent(GenreAccent a) {
+std::string_view Accent(TGenreAccent a) {
     switch (a) {
-        case GenreAccent::Aigu: return "l'accent aigu";
-        case GenreAccent::Grave: return "l'accent grave";
-        case GenreAccent::Circonflexe: return "l'accent circonflexe";
-        case GenreAccent::Trema: return "le tréma";
-        case GenreAccent::Cedille: return "la cédille";
-        case GenreAccent::Aucun: break;
+        case TGenreAccent::Aigu: return "l'accent aigu";
+        case TGenreAccent::Grave: return "l'accent grave";
+        case TGenreAccent::Circonflexe: return "l'accent circonflexe";
+        case TGenreAccent::Trema: return "le tréma";
+        case TGenreAccent::Cedille: return "la cédille";
+        case TGenreAccent::Aucun: break;
     }
     return "";
 }
@@ -136,27 +136,27 @@ std::string_view Accent(GenreAccent a) {
 // What parts a typed answer from the right one when only accents or
 // capitals do.
 std::string Ecart(const TVerdictReponse& d) {
-    if (d.Manque != GenreAccent::Aucun && d.EnTrop != GenreAccent::Aucun)
+    if (d.Manque != TGenreAccent::Aucun && d.EnTrop != TGenreAccent::Aucun)
         return "il faut " + std::string(Accent(d.Manque)) + ", pas " +
                std::string(Accent(d.EnTrop));
-    if (d.Manque != GenreAccent::Aucun) return "il manque " + std::string(Accent(d.Manque));
-    if (d.EnTrop != GenreAccent::Aucun) return std::string(Accent(d.EnTrop)) + " est de trop";
+    if (d.Manque != TGenreAccent::Aucun) return "il manque " + std::string(Accent(d.Manque));
+    if (d.EnTrop != TGenreAccent::Aucun) return std::string(Accent(d.EnTrop)) + " est de trop";
     return "attention aux majuscules";
 }
 
 }  // namespace
 
-std::string_view NomGenre(GenreExercice genre) {
+std::string_view NomGenre(TGenreExercice genre) {
     return NomsGenres[static_cast<std::size_t>(genre)];
 }
 
-std::string_view LegendeGenre(GenreExercice genre) {
+std::string_view LegendeGenre(TGenreExercice genre) {
     return LegendesGenres[static_cast<std::size_t>(genre)];
 }
 
-std::optional<GenreExercice> GenreNomme(std::string_view nom) {
+std::optional<TGenreExercice> GenreNomme(std::string_view nom) {
     for (std::size_t i = 0; i < NomsGenres.size(); ++i)
-        if (NomsGenres[i] == nom) return static_cast<GenreExercice>(i);
+        if (NomsGenres[i] == nom) return static_cast<TGenreExercice>(i);
     return std::nullopt;
 }
 
@@ -171,9 +171,9 @@ std::string DecritPersonne(int personne) {
            (personne <= 3 ? "singulier" : "pluriel");
 }
 
-std::vector<std::string> Enonce(const TItem& item, GenreExercice genre) {
+std::vector<std::string> Enonce(const TItem& item, TGenreExercice genre) {
     const std::string tete = "(" + item.Verbe + ", " + NomDuTemps(item.TCellule);
-    if (genre == GenreExercice::TempsEntier || item.Reponses.size() != 1) {
+    if (genre == TGenreExercice::TempsEntier || item.Reponses.size() != 1) {
         std::vector<std::string> lignes = {tete + ")"};
         for (const TReponse& r : item.Reponses) {
             std::string l = "    " + Trou(r, false);
@@ -184,7 +184,7 @@ std::vector<std::string> Enonce(const TItem& item, GenreExercice genre) {
     }
     const TReponse& r = item.Reponses.front();
     const std::string personne = Personne(r);
-    if (genre == GenreExercice::Phrase && item.TCellule < Cadres.size()) {
+    if (genre == TGenreExercice::Phrase && item.TCellule < Cadres.size()) {
         const TCadre& cadre = Cadres[item.TCellule];
         std::string s(cadre.Avant);
         s += Trou(r, s.empty());
@@ -241,18 +241,17 @@ std::string TexteFiche(const TFiche& fiche) {
 
 std::string DecritDiagnostic(const TItem& item, const TVerdictReponse& d) {
     switch (d.Verdict) {
-        case VerdictReponse::Juste: {
+        case TVerdict::Juste: {
             std::string s = "Juste !";
             for (std::size_t i = 0; i < d.Autres.size(); ++i)
                 s += (i == 0 ? " On écrit aussi : " : " / ") + d.Autres[i];
             return s;
         }
-        case VerdictReponse::JusteSaufAccents:
-            return "Juste, mais " + Ecart(d) + " : " + d.Attendue;
-        case VerdictReponse::Faux: break;
+        case TVerdict::JusteSaufAccents: return "Juste, mais " + Ecart(d) + " : " + d.Attendue;
+        case TVerdict::Faux: break;
     }
     const std::string juste = AvecArticle(item.TCellule, true) + ", " + d.Attendue;
-    if (d.Manque != GenreAccent::Aucun || d.EnTrop != GenreAccent::Aucun || d.Majuscules)
+    if (d.Manque != TGenreAccent::Aucun || d.EnTrop != TGenreAccent::Aucun || d.Majuscules)
         return Ecart(d) + " : " + d.Attendue;
     if (d.Tape.empty()) return "Pas de réponse ; " + juste;
     if (d.Lectures.empty())
@@ -292,7 +291,7 @@ std::string TitreManques() {
 
 std::string LigneManquee(const TItem& item, std::string_view tape) {
     std::string s;
-    for (const std::string& l : Enonce(item, GenreExercice::Trou)) s += (s.empty() ? "" : " ") + l;
+    for (const std::string& l : Enonce(item, TGenreExercice::Trou)) s += (s.empty() ? "" : " ") + l;
     s += tape.empty() ? std::string(" — sans réponse") : " — écrit : « " + std::string(tape) + " »";
     return s + " — réponse : " + Corrige(item);
 }

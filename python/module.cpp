@@ -49,9 +49,9 @@ TTraitsDemandes LitTraits(const std::vector<std::string>& schemas) {
     TTraitsDemandes traits;
     for (const std::string& s : schemas) {
         if (s == NomSchema(TSchemaTraits::UniMorph))
-            traits.unimorph = true;
+            traits.Unimorph = true;
         else if (s == NomSchema(TSchemaTraits::Ud))
-            traits.ud = true;
+            traits.Ud = true;
         else
             throw py::value_error("schéma de traits inconnu : " + s + " (unimorph, ud)");
     }

@@ -6,14 +6,14 @@
 
 namespace hostiles {
 
-enum class Issue { Verbe, NonVerbe, TropLong };
+enum class TIssue { Verbe, NonVerbe, TropLong };
 struct Cas {
-    std::string_view texte;
-    Issue issue;
-    std::string_view lu;
-    bool fenetre = true;
+    std::string_view Texte;
+    TIssue Issue;
+    std::string_view Lu;
+    bool Fenetre = true;
 };
-using enum Issue;
+using enum TIssue;
 // clang-format off
 inline constexpr Cas Textes[] = {
     {"xxxxxxxxxxxxxxxxxxxxxxerzzzz", TropLong, "xxxxxxxxxxxxxxxxxxxxxxer…", false},

@@ -14,7 +14,7 @@
 namespace florimot {
 
 // What an item asks for.
-enum class GenreExercice : unsigned char {
+enum class TGenreExercice : unsigned char {
     Trou,        // (finir, passé simple) Nous ______ .
     Phrase,      // a sentence with the verb in brackets: Hier, nous ______ (finir).
     TempsEntier  // every person of one tense
@@ -27,7 +27,7 @@ struct TChoixFiche {
     // 1 (je) to 6 (ils); none for every person. The impératif's are 2, 4, 5.
     std::vector<int> Personnes;
     TOptions Options;
-    GenreExercice Genre = GenreExercice::Trou;
+    TGenreExercice Genre = TGenreExercice::Trou;
     int Nombre = 10;
     std::uint64_t Graine = 1;
 

@@ -11,9 +11,9 @@
 
 namespace florimot {
 
-enum class VerdictReponse : unsigned char { Juste, JusteSaufAccents, Faux };
+enum class TVerdict : unsigned char { Juste, JusteSaufAccents, Faux };
 
-enum class GenreAccent : unsigned char { Aucun, Aigu, Grave, Circonflexe, Trema, Cedille };
+enum class TGenreAccent : unsigned char { Aucun, Aigu, Grave, Circonflexe, Trema, Cedille };
 
 // A line of the verb's grid the typed answer is.
 struct TLectureReponse {
@@ -23,7 +23,7 @@ struct TLectureReponse {
 };
 
 struct TVerdictReponse {
-    VerdictReponse Verdict = VerdictReponse::Faux;
+    TVerdict Verdict = TVerdict::Faux;
     std::string Tape;      // the answer as typed, blanks trimmed
     std::string Attendue;  // the accepted line it is compared with
     // The other accepted lines of a right answer: "je paye" beside "je paie".
@@ -31,8 +31,8 @@ struct TVerdictReponse {
     // Where the typed answer and the right one part, when only their
     // accents or capitals do.
     bool Majuscules = false;
-    GenreAccent Manque = GenreAccent::Aucun;  // the accent the right one has there
-    GenreAccent EnTrop = GenreAccent::Aucun;  // the accent typed there instead
+    TGenreAccent Manque = TGenreAccent::Aucun;  // the accent the right one has there
+    TGenreAccent EnTrop = TGenreAccent::Aucun;  // the accent typed there instead
     // Which lines of the verb the typed answer is, apart from the one asked
     // for, when it is wrong: "finissait", the imparfait's third person.
     std::vector<TLectureReponse> Lectures;

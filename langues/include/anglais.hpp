@@ -21,7 +21,7 @@ std::vector<std::string> GlossesAnglaises(const TDictd& francaisAnglais,
 std::vector<std::string> GlossesAnglaises(std::string_view infinitif);
 
 // What English leaves open in a choice.
-enum class NoteAnglaise : unsigned char {
+enum class TNoteAnglaise : unsigned char {
     Aucune,
     // "went": the passé composé or the passé simple, English has one past.
     PasseCompose_PasseSimple,
@@ -31,13 +31,13 @@ enum class NoteAnglaise : unsigned char {
 
 // One French reading of an English text.
 struct TChoixAnglais {
-    std::string infinitif;     // "aller", "se déplacer"
-    std::string anglais;       // the English verb it was found from, "go"
-    std::string_view cellule;  // the grid's cell code, "PCInd"; "" for the verb alone
-    int personne = 0;          // 1 to 6 (1 to 3 in the impératif); 0 for none
-    bool feminin = false;      // "she", "her"
-    bool negation = false;     // "not", "n't"
-    NoteAnglaise note = NoteAnglaise::Aucune;
+    std::string Infinitif;     // "aller", "se déplacer"
+    std::string Anglais;       // the English verb it was found from, "go"
+    std::string_view Cellule;  // the grid's cell code, "PCInd"; "" for the verb alone
+    int Personne = 0;          // 1 to 6 (1 to 3 in the impératif); 0 for none
+    bool Feminin = false;      // "she", "her"
+    bool Negation = false;     // "not", "n't"
+    TNoteAnglaise Note = TNoteAnglaise::Aucune;
 };
 
 // The French verbs and tenses `texte` ("to go", "I went", "she has eaten",

@@ -26,16 +26,16 @@ public:
     // the meaning back to the word.
     template <class F>
     void PourChaqueArticle(F&& f) const {
-        for (const auto& [mot, place] : index_)
-            f(std::string_view(mot), std::string_view(texte_).substr(place.first, place.second));
+        for (const auto& [mot, place] : Index_)
+            f(std::string_view(mot), std::string_view(Texte_).substr(place.first, place.second));
     }
 
     // The description the dictionary gives of itself ("00databaseshort").
     std::string Titre() const;
 
 private:
-    std::string texte_;
-    std::unordered_multimap<std::string, std::pair<std::size_t, std::size_t>> index_;
+    std::string Texte_;
+    std::unordered_multimap<std::string, std::pair<std::size_t, std::size_t>> Index_;
 };
 
 // The folder the FreeDict dictionaries are read from: FLORIMOT_DICTD when set

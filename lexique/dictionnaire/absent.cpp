@@ -4,7 +4,7 @@
 
 namespace florimot::lexique {
 
-struct TDictionnaire::Moteur {};
+struct TDictionnaire::TMoteur {};
 
 bool TDictionnaire::Compile() {
     return false;
@@ -15,7 +15,7 @@ std::unique_ptr<TDictionnaire> TDictionnaire::Ouvre(const std::filesystem::path&
     return nullptr;
 }
 
-TDictionnaire::TDictionnaire(std::unique_ptr<Moteur> moteur) : moteur_(std::move(moteur)) {}
+TDictionnaire::TDictionnaire(std::unique_ptr<TMoteur> moteur) : Moteur_(std::move(moteur)) {}
 
 TDictionnaire::~TDictionnaire() = default;
 

@@ -5,9 +5,9 @@
 
 namespace florimot::lexique {
 
-struct TDictionnaire::Moteur {
-    Moteur(const char* aff, const char* dic) : hunspell(aff, dic) {}
-    Hunspell hunspell;
+struct TDictionnaire::TMoteur {
+    TMoteur(const char* aff, const char* dic) : Correcteur(aff, dic) {}
+    Hunspell Correcteur;
 };
 
 bool TDictionnaire::Compile() {
@@ -17,19 +17,19 @@ bool TDictionnaire::Compile() {
 std::unique_ptr<TDictionnaire> TDictionnaire::Ouvre(const std::filesystem::path& aff,
                                                     const std::filesystem::path& dic) {
     return std::unique_ptr<TDictionnaire>(
-        new TDictionnaire(std::make_unique<Moteur>(aff.c_str(), dic.c_str())));
+        new TDictionnaire(std::make_unique<TMoteur>(aff.c_str(), dic.c_str())));
 }
 
-TDictionnaire::TDictionnaire(std::unique_ptr<Moteur> moteur) : moteur_(std::move(moteur)) {}
+TDictionnaire::TDictionnaire(std::unique_ptr<TMoteur> moteur) : Moteur_(std::move(moteur)) {}
 
 TDictionnaire::~TDictionnaire() = default;
 
 std::vector<std::string> TDictionnaire::Morphologie(const std::string& mot) {
-    return moteur_->hunspell.analyze(mot);
+    return Moteur_->Correcteur.analyze(mot);
 }
 
 std::vector<std::string> TDictionnaire::Suggere(const std::string& mot) {
-    return moteur_->hunspell.suggest(mot);
+    return Moteur_->Correcteur.suggest(mot);
 }
 
 }  // namespace florimot::lexique

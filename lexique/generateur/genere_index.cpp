@@ -109,12 +109,12 @@ int main(int argc, char** argv) {
             if (!infinitifRectifie || graphie.Rectifiee)
                 lexique::FormesDuVerbe(v, graphie, [&](std::string_view f, const TLecture& l) {
                     const std::uint32_t lecture = lexique::Lecture(
-                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
-                        static_cast<std::uint32_t>(l.personne), l.inversion);
+                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.Cellule)),
+                        static_cast<std::uint32_t>(l.Personne), l.Inversion);
                     if (!vues.emplace(std::string(f), lecture).second) return;
                     const std::uint32_t marquee = lexique::Lecture(
-                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.cellule)),
-                        static_cast<std::uint32_t>(l.personne), l.inversion, graphie.Rectifiee,
+                        n, static_cast<std::uint32_t>(lexique::RangCellule(l.Cellule)),
+                        static_cast<std::uint32_t>(l.Personne), l.Inversion, graphie.Rectifiee,
                         graphie.Variante);
                     formes[std::string(f)].push_back(marquee);
                 });

@@ -98,8 +98,8 @@ bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view form
 namespace lexique {
 
 TMotsGrille::TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptions& graphie)
-    : lignes_(std::move(lignes)),
-      formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
+    : Lignes_(std::move(lignes)),
+      Formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
 
 TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
     : TMotsGrille(verbe, GrilleLue(verbe, graphie), graphie) {}
@@ -107,15 +107,15 @@ TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
 TMotsGrille::~TMotsGrille() = default;
 
 std::string TMotsGrille::Mot(const TCellule& c, int personne) const {
-    if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return {};
+    if (EstMarqueur(Lignes_[c.Premier + personne - c.PremierePersonne])) return {};
     // The infinitive has no bare form of its own: its line, which the grid
     // read writes without a pronoun, is the word.
     if (c.DecalageMode == ModeInfinitif) {
-        const std::string_view ligne = lignes_[c.Premier];
+        const std::string_view ligne = Lignes_[c.Premier];
         return EstCompose(c) || ligne.find(' ') != std::string_view::npos ? std::string()
                                                                           : std::string(ligne);
     }
-    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    const TFormeNue f = Formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return {};
     if (!f.EstCompose()) return std::string(f.Verbe);
     std::string participe(f.Participe);
@@ -127,8 +127,8 @@ bool TMotsGrille::Tient(const TCellule& c, int personne, std::string_view forme)
     // Mot's answer, compared where it lies: a guess scans whole grids for
     // one word, and building each word was most of the scan.
     if (c.DecalageMode == ModeInfinitif) return lexique::Tient(Mot(c, personne), forme);
-    if (EstMarqueur(lignes_[c.Premier + personne - c.PremierePersonne])) return false;
-    const TFormeNue f = formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
+    if (EstMarqueur(Lignes_[c.Premier + personne - c.PremierePersonne])) return false;
+    const TFormeNue f = Formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return false;
     if (!f.EstCompose()) return lexique::Tient(f.Verbe, forme);
     if (f.Participe.find('/') != std::string_view::npos)
@@ -152,24 +152,24 @@ std::vector<TLecture> LecturesDansGrille(const TMotsGrille& mots, std::string_vi
 }  // namespace lexique
 
 TOptions OptionsDeLecture(const TLecture& lecture) {
-    return Restreint(lecture.options, TPorteeOption::Graphie);
+    return Restreint(lecture.Options, TPorteeOption::Graphie);
 }
 
 namespace lexique {
 
 bool GrilleConfirme(const TMotsGrille& mots, std::string_view forme, const TLecture& lecture) {
     if (forme.empty() || EstMarqueur(forme)) return false;
-    if (lecture.cellule == PartPasse)
-        return lecture.personne == 0 && !lecture.inversion && ParticipeDansGrille(mots, forme);
-    const TCellule* c = Cherche(lecture.cellule);
-    if (c == nullptr || EstCompose(*c) || lecture.personne < c->PremierePersonne ||
-        lecture.personne > c->DernierePersonne)
+    if (lecture.Cellule == PartPasse)
+        return lecture.Personne == 0 && !lecture.Inversion && ParticipeDansGrille(mots, forme);
+    const TCellule* c = Cherche(lecture.Cellule);
+    if (c == nullptr || EstCompose(*c) || lecture.Personne < c->PremierePersonne ||
+        lecture.Personne > c->DernierePersonne)
         return false;
-    const std::string mot = mots.Mot(*c, lecture.personne);
-    if (!lecture.inversion) return Tient(mot, forme);
+    const std::string mot = mots.Mot(*c, lecture.Personne);
+    if (!lecture.Inversion) return Tient(mot, forme);
     // Only a first person with a pronoun turns its e before an inverted je.
     const std::string simple = SansInversion(forme);
-    return lecture.personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
+    return lecture.Personne == 1 && AvecPronom(*c) && !simple.empty() && Tient(mot, simple);
 }
 
 TLignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options) {
@@ -218,7 +218,7 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         releve(verbe, options, faits);
         // And under its other auxiliary: il est disparu, elle est disparue.
         options.AutreAuxiliaire = true;
-        if (verbe.Auxiliaires() != DeuxAuxiliaires::Non) releve(verbe, options, faits);
+        if (verbe.Auxiliaires() != TDeuxAuxiliaires::Non) releve(verbe, options, faits);
     }
     // And its pronominal use, where it has one: elle s'est évanouie, moquée;
     // nous nous sommes réfugiés.
@@ -244,14 +244,14 @@ bool Confirme(std::string_view infinitif, std::string_view forme, const TLecture
     if (v.DonneGroupe() == 0 || v.MotVue() != infinitif) return false;
     if (lexique::GrilleConfirme(lexique::TMotsGrille(v, OptionsDeLecture(lecture)), forme, lecture))
         return true;
-    if (lecture.inversion) {
+    if (lecture.Inversion) {
         TOptions question = OptionsDeLecture(lecture);
         question.Interrogation = true;
-        const TCellule* c = Cherche(lecture.cellule);
-        return c != nullptr && !EstCompose(*c) && AvecPronom(*c) && lecture.personne == 1 &&
+        const TCellule* c = Cherche(lecture.Cellule);
+        return c != nullptr && !EstCompose(*c) && AvecPronom(*c) && lecture.Personne == 1 &&
                !forme.empty() && MotInverse(lexique::GrilleLue(v, question)[c->Premier]) == forme;
     }
-    return lecture.cellule == PartPasse && lecture.personne == 0 && !lecture.inversion &&
+    return lecture.Cellule == PartPasse && lecture.Personne == 0 && !lecture.Inversion &&
            !forme.empty() && !EstMarqueur(forme) &&
            lexique::ParticipeAccorde(lexique::ParticipesAccordes(v), forme);
 }
@@ -316,7 +316,7 @@ std::optional<std::string> Normalise(std::string_view texte) {
     if (mot.empty() || mot.find(' ') != std::string::npos) return std::nullopt;
     std::size_t lettres = 0;
     for (std::string_view reste = mot; !reste.empty(); ++lettres)
-        reste.remove_prefix(utf8::Decode(reste).taille);
+        reste.remove_prefix(utf8::Decode(reste).Taille);
     if (lettres > LettresMax) return std::nullopt;
     return mot;
 }

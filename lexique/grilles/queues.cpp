@@ -27,7 +27,7 @@ constexpr std::size_t TailleQueue = 10;
 // (TexteDesQueues), made at build time: built here, it would cost the
 // first guess of a run some fifty milliseconds of grids.
 struct TQueues {
-    std::unordered_map<std::string_view, std::vector<std::string_view>> fins;
+    std::unordered_map<std::string_view, std::vector<std::string_view>> Fins;
 };
 
 TQueues LitQueues(std::string_view texte) {
@@ -38,7 +38,7 @@ TQueues LitQueues(std::string_view texte) {
         texte.remove_prefix(fin == std::string_view::npos ? texte.size() : fin + 1);
         const std::size_t tab = ligne.find('\t');
         if (tab == std::string_view::npos) continue;
-        std::vector<std::string_view>& fins = q.fins[ligne.substr(0, tab)];
+        std::vector<std::string_view>& fins = q.Fins[ligne.substr(0, tab)];
         for (ligne.remove_prefix(tab + 1); !ligne.empty();) {
             const std::size_t blanc = ligne.find(' ');
             fins.push_back(ligne.substr(0, blanc));
@@ -107,7 +107,7 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     std::vector<std::size_t> debuts;
     for (std::size_t i = 0; i < forme.size();) {
         debuts.push_back(i);
-        i += utf8::Decode(forme.substr(i)).taille;
+        i += utf8::Decode(forme.substr(i)).Taille;
     }
     debuts.push_back(forme.size());
     const std::size_t n = debuts.size() - 1;
@@ -116,7 +116,7 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     const auto ajoute = [&](std::string v) {
         std::size_t lettres = 0;
         for (std::size_t i = 0; i < v.size();
-             i += utf8::Decode(std::string_view(v).substr(i)).taille)
+             i += utf8::Decode(std::string_view(v).substr(i)).Taille)
             ++lettres;
         // A few dozen at most: a walk costs less than a set.
         if (lettres <= TText::Capacite &&
@@ -127,7 +127,7 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
         if (n - tete > TailleQueue) break;
         const std::string_view debut = forme.substr(0, debuts[tete]);
         const std::string_view queue = forme.substr(debuts[tete]);
-        if (const auto q = queues.fins.find(queue); q != queues.fins.end())
+        if (const auto q = queues.Fins.find(queue); q != queues.Fins.end())
             for (std::string_view fin : q->second) {
                 std::string v;
                 v.reserve(debut.size() + fin.size());

@@ -16,13 +16,13 @@ std::string Plie(std::string_view s) {
     while (!s.empty()) {
         const utf8::TDecodage d = utf8::Decode(s);
         const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
-        if (const auto k = a.find(d.point); k != std::u32string_view::npos)
+        if (const auto k = a.find(d.Point); k != std::u32string_view::npos)
             utf8::Encode(b[k], r);
-        else if (d.point == U'œ')
+        else if (d.Point == U'œ')
             r += "oe";
         else
-            r.append(s.substr(0, d.taille));
-        s.remove_prefix(d.taille);
+            r.append(s.substr(0, d.Taille));
+        s.remove_prefix(d.Taille);
     }
     return r;
 }
@@ -52,7 +52,7 @@ void GardeLesPlusProbables(std::vector<TAnalyse>& devinees) {
     std::vector<TRangDevine> rangs;
     for (const TAnalyse& a : devinees) {
         TVerbe v;
-        v.DefinitVerbe(a.infinitif);
+        v.DefinitVerbe(a.Infinitif);
         rangs.push_back(RangDevine(v));
     }
     const auto meilleur = *std::min_element(rangs.begin(), rangs.end());
@@ -60,7 +60,7 @@ void GardeLesPlusProbables(std::vector<TAnalyse>& devinees) {
     for (std::size_t i = 0; i < devinees.size(); ++i)
         if (rangs[i] == meilleur) gardees.push_back(std::move(devinees[i]));
     std::sort(gardees.begin(), gardees.end(), [](const TAnalyse& a, const TAnalyse& b) {
-        return AvantConnu(a.infinitif, b.infinitif);
+        return AvantConnu(a.Infinitif, b.Infinitif);
     });
     devinees = std::move(gardees);
 }

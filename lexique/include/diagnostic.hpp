@@ -26,17 +26,17 @@ enum class TFaute : std::uint8_t {
 };
 
 struct TDiagnostic {
-    std::string ecrit;      // the text as read
-    std::string correct;    // the line, or the form, the grid writes
-    std::string infinitif;  // with its pronoun: "se parler"
+    std::string Ecrit;      // the text as read
+    std::string Correct;    // the line, or the form, the grid writes
+    std::string Infinitif;  // with its pronoun: "se parler"
     // Where the grid writes it: its cells and persons, and the options of
     // the grid that holds it (féminin for "elle est venue").
-    std::vector<TLecture> lectures;
-    TFaute faute = TFaute::Orthographe;
+    std::vector<TLecture> Lectures;
+    TFaute Faute = TFaute::Orthographe;
     // Terminaison: the right ending ("ais"); Auxiliaire: the right
     // auxiliary ("être"); Accent: the right letter ("è"); Consonne: the
     // right letters ("pp"); "" otherwise.
-    std::string detail;
+    std::string Detail;
 };
 
 inline constexpr std::size_t DiagnosticsMax = 3;

@@ -44,40 +44,40 @@ namespace florimot {
 // participle is found as the compound lines show it ("allés"), or agreed as
 // the féminin and passif options show it ("allée", "prises").
 struct TLecture {
-    std::string_view cellule;  // Grille[i].Nom, or "PartPasse" for the past participle
-    int personne = 0;          // as in the grid: 1..6, 1..3 for the impératif, 0 for participles
+    std::string_view Cellule;  // Grille[i].Nom, or "PartPasse" for the past participle
+    int Personne = 0;          // as in the grid: 1..6, 1..3 for the impératif, 0 for participles
     // The form is the first person's final e turned é or è before an inverted
     // je ("eussé-je", "aimè-je"); the grid holds it with its plain e.
-    bool inversion = false;
+    bool Inversion = false;
     // The options of the grid that holds it: those a whole line shows ("je
     // ne me lève pas": négation), none of them for a bare form; and the
     // spelling options where the form is written so only in the rectified
     // spelling of 1990 ("connait", "cèderai") or belongs only to the other
     // series of a verb that has two ("paye", "assieds", "je paye").
-    TOptions options{};
+    TOptions Options{};
 
     bool operator==(const TLecture&) const = default;
 };
 
 // The readings of one verb, in grid order (the past participle last).
 struct TAnalyse {
-    std::string infinitif;  // with its pronoun when a line shows it: "se lever"
-    bool connu = false;     // a known verb, not one guessed from the letters
-    std::vector<TLecture> lectures;
+    std::string Infinitif;  // with its pronoun when a line shows it: "se lever"
+    bool Connu = false;     // a known verb, not one guessed from the letters
+    std::vector<TLecture> Lectures;
     // The line of the grid read, when the text is not that line itself:
     // "que je sache" of "il faut que je sache", "il est venu" of "on est
     // venus"; and the clause after que as the text wrote it.
-    std::string ligne{};
-    std::string subordonnee{};
+    std::string Ligne{};
+    std::string Subordonnee{};
 };
 
 // What the dictionary says of an infinitive, all its verb entries together.
 struct TFaitsVerbe {
-    bool connu = false;
-    bool pronominal = false;   // only used with se: s'évanouir
-    bool impersonnel = false;  // il neige
-    bool etre = false;         // its compound tenses may take être
-    bool avoir = false;        // its compound tenses may take avoir (both: monter)
+    bool Connu = false;
+    bool Pronominal = false;   // only used with se: s'évanouir
+    bool Impersonnel = false;  // il neige
+    bool Etre = false;         // its compound tenses may take être
+    bool Avoir = false;        // its compound tenses may take avoir (both: monter)
 };
 
 inline constexpr std::string_view NoteVerbeInconnu =
@@ -130,9 +130,9 @@ public:
     std::string Note(std::string_view infinitif);
 
 private:
-    struct Donnees;
-    std::unique_ptr<Donnees> d;
-    mutable std::future<void> chargement;
+    struct TDonnees;
+    std::unique_ptr<TDonnees> Donnees_;
+    mutable std::future<void> Chargement_;
     void Attend() const;
 };
 

@@ -208,7 +208,7 @@ std::string AutreForme(const TVerbe& verbe, const TOptions& options, const TFait
 // The bytes a front end wraps each line of a grid in, so that the lines are
 // written once, straight into its own output: Debut then Prefixe[i] before
 // line i (cell after cell in the order of GrilleComplete, person after
-// person, as in LignesGrille), Fin after every line. The engine copies them
+// person, as in TLignesGrille), Fin after every line. The engine copies them
 // as they are. Debut is what changes from one verb to the next (TSV's word),
 // so that the prefixes can be made once for all verbs.
 struct TCadreGrille {

@@ -105,7 +105,7 @@ private:
     std::array<char, Capacite> Octets_;
     std::array<std::uint16_t, NombreSlots + 2> Debut_;
     std::uint64_t Marqueurs_ = 0;
-    TComposes Composes_{};  // Composes::Tous
+    TComposes Composes_{};  // TComposes::Tous
     // The common case, decided once: every compound form exists.
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;

@@ -10,9 +10,9 @@ namespace florimot::utf8 {
 inline constexpr char32_t Remplacement = 0xFFFD;
 
 struct TDecodage {
-    char32_t point;
-    std::size_t taille;  // bytes consumed, at least 1
-    bool valide;
+    char32_t Point;
+    std::size_t Taille;  // bytes consumed, at least 1
+    bool Valide;
 };
 
 // Decodes the character at the start of `s` (which must not be empty).
@@ -71,8 +71,8 @@ inline std::u32string Points(std::string_view s) {
     std::u32string r;
     while (!s.empty()) {
         const TDecodage d = Decode(s);
-        r += d.point;
-        s.remove_prefix(d.taille);
+        r += d.Point;
+        s.remove_prefix(d.Taille);
     }
     return r;
 }
@@ -80,8 +80,8 @@ inline std::u32string Points(std::string_view s) {
 constexpr bool EstValide(std::string_view s) {
     while (!s.empty()) {
         const TDecodage d = Decode(s);
-        if (!d.valide) return false;
-        s.remove_prefix(d.taille);
+        if (!d.Valide) return false;
+        s.remove_prefix(d.Taille);
     }
     return true;
 }

@@ -16,10 +16,10 @@ namespace florimot {
 // Whether a verb takes either auxiliary, and why: a verb of movement (être
 // alone, avoir with an object: je suis monté, j'ai monté les valises), or a
 // verb of action and state (il a disparu, il est disparu).
-enum class DeuxAuxiliaires : std::uint8_t { Non, Mouvement, ActionEtat };
-DeuxAuxiliaires AuxiliairesDe(std::string_view infinitif);
+enum class TDeuxAuxiliaires : std::uint8_t { Non, Mouvement, ActionEtat };
+TDeuxAuxiliaires AuxiliairesDe(std::string_view infinitif);
 // The infinitives of one kind, as the grammars list them.
-std::span<const std::string_view> VerbesDeuxAuxiliaires(DeuxAuxiliaires sorte);
+std::span<const std::string_view> VerbesDeuxAuxiliaires(TDeuxAuxiliaires sorte);
 
 // The pronoun a text starts with.
 enum class TPronom : std::uint8_t { Aucun, Se, En, Y };  // "", "se", "s'en", "s'y"
@@ -131,13 +131,13 @@ public:
     bool AvecEtre() const { return Etre; }
     // Whether its compound tenses may take the other auxiliary too; never
     // for a pronominal verb or a phrase, which keep theirs.
-    DeuxAuxiliaires Auxiliaires() const {
-        return Pronominal || Locution != nullptr ? DeuxAuxiliaires::Non : Sorte;
+    TDeuxAuxiliaires Auxiliaires() const {
+        return Pronominal || Locution != nullptr ? TDeuxAuxiliaires::Non : Sorte;
     }
     // The auxiliary its compound tenses take, its other one when `autre`
     // and it has both.
     bool AvecEtre(bool autre) const {
-        return Etre != (autre && Auxiliaires() != DeuxAuxiliaires::Non);
+        return Etre != (autre && Auxiliaires() != TDeuxAuxiliaires::Non);
     }
 
 private:
@@ -151,7 +151,7 @@ private:
     std::string Refuse;
     // Decided once with the group: every compound form asks for it.
     bool Etre = false;
-    DeuxAuxiliaires Sorte = DeuxAuxiliaires::Non;
+    TDeuxAuxiliaires Sorte = TDeuxAuxiliaires::Non;
 };
 
 // Whether the infinitive is itself written in the rectified spelling of 1990

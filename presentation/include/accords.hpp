@@ -12,7 +12,7 @@
 
 namespace florimot {
 
-enum class CodeAccord : std::uint8_t {
+enum class TCodeAccord : std::uint8_t {
     Aucun,                // no past participle in the line
     Etre,                 // elles sont venues
     Avoir,                // elles ont parlé
@@ -28,17 +28,17 @@ enum class CodeAccord : std::uint8_t {
 
 // The reason for the lines of `cellule` that hold a form; Aucun for a cell
 // without a past participle (a simple tense of the active voice).
-CodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                           const TCellule& cellule);
+TCodeAccord AccordDeCellule(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                            const TCellule& cellule);
 // The same for one line of that cell: Aucun for a marker ("-").
-CodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
-                         const TCellule& cellule, std::string_view ligne);
+TCodeAccord AccordDeLigne(const TVerbe& verbe, const TOptions& options, const TFaits& faits,
+                          const TCellule& cellule, std::string_view ligne);
 
 // A stable name for scripts ("etre", "pronominal-indirect"); "" for Aucun.
-std::string_view CleAccord(CodeAccord code);
+std::string_view CleAccord(TCodeAccord code);
 // The sentence a reader is given ("auxiliaire être : le participe s'accorde
 // avec le sujet"), with the verb's own words where it names them; "" for Aucun.
-std::string PhraseAccord(CodeAccord code, const TVerbe& verbe);
+std::string PhraseAccord(TCodeAccord code, const TVerbe& verbe);
 
 // "indicatif passé composé", "conditionnel passé 1re forme", "participe passé".
 std::string LegendeCellule(const TCellule& cellule);

@@ -16,7 +16,7 @@ std::string LigneGlosses(const std::vector<std::string>& glosses);
 
 // What English leaves open in a choice ("l'anglais n'a qu'un passé : …");
 // "" for nothing.
-std::string_view TexteNoteAnglaise(NoteAnglaise note);
+std::string_view TexteNoteAnglaise(TNoteAnglaise note);
 
 // Where a choice's line stands: its cell in GrilleComplete and its row
 // there (the impératif's rows are tu, nous, vous); nothing for the verb

@@ -15,11 +15,11 @@ namespace florimot {
 struct TMemeModele {
     // The verb they follow ("acquérir"), or, for a family, its verb
     // ("courir" for mourir, `famille` then true).
-    std::string modele;
-    bool famille = false;
+    std::string Modele;
+    bool Famille = false;
     // Every known verb of it but the model itself, in alphabetical order
     // (accents folded: é with e), the verb asked for included.
-    std::vector<std::string> verbes;
+    std::vector<std::string> Verbes;
 };
 
 // How many of them the front ends show at first.

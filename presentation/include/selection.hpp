@@ -14,8 +14,8 @@ namespace florimot {
 
 // A line of the grid: its cell's index in GrilleComplete and its row in that cell.
 struct TLigneChoisie {
-    std::size_t cellule = 0;
-    int ligne = 0;
+    std::size_t Cellule = 0;
+    int Ligne = 0;
 
     bool operator==(const TLigneChoisie&) const = default;
 };

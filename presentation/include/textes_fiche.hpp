@@ -15,9 +15,9 @@ namespace florimot {
 
 // The kinds of item by the names the command line and the settings use:
 // "trou", "phrase", "temps"; and as the window's list says them.
-std::string_view NomGenre(GenreExercice genre);
-std::string_view LegendeGenre(GenreExercice genre);
-std::optional<GenreExercice> GenreNomme(std::string_view nom);
+std::string_view NomGenre(TGenreExercice genre);
+std::string_view LegendeGenre(TGenreExercice genre);
+std::optional<TGenreExercice> GenreNomme(std::string_view nom);
 
 // A tense as a sentence names it: "passé simple", "subjonctif présent";
 // `cellule` is an index in GrilleComplete (Grille's first).
@@ -30,7 +30,7 @@ inline constexpr std::string_view Blanc = "____________";
 
 // What the sheet prints for an item, without its number: one line, or the
 // tense's heading and a line a person.
-std::vector<std::string> Enonce(const TItem& item, GenreExercice genre);
+std::vector<std::string> Enonce(const TItem& item, TGenreExercice genre);
 // The key's answer: "je paie / je paye", a tense's lines separated by « ; »,
 // and the auxiliary of a compound tense built on être.
 std::string Corrige(const TItem& item);

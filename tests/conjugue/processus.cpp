@@ -47,9 +47,9 @@ Resultat Capture(const std::string& contenuEntree, bool avecEntree, Execute exec
     int etat = 0;
     waitpid(pid, &etat, 0);
     Resultat r;
-    r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
-    r.sortie = Lit(out);
-    r.erreurs = Lit(err);
+    r.Statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
+    r.Sortie = Lit(out);
+    r.Erreurs = Lit(err);
     if (avecEntree) std::remove(in.c_str());
     std::remove(out.c_str());
     std::remove(err.c_str());
@@ -79,7 +79,7 @@ Resultat Lance(const std::vector<std::string>& arguments, const std::string& ent
         argv.push_back(nullptr);
         execv(CONJUGUE_EXE, argv.data());
     });
-    Recueille(arguments, r.sortie);
+    Recueille(arguments, r.Sortie);
     return r;
 }
 
@@ -114,7 +114,7 @@ Resultat LanceTerminal(const std::vector<std::string>& arguments,
     for (;;) {
         const ssize_t n = read(maitre, bloc, sizeof bloc);
         if (n > 0) {
-            r.sortie.append(bloc, static_cast<std::size_t>(n));
+            r.Sortie.append(bloc, static_cast<std::size_t>(n));
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else {
@@ -124,11 +124,11 @@ Resultat LanceTerminal(const std::vector<std::string>& arguments,
     close(maitre);
     int etat = 0;
     waitpid(pid, &etat, 0);
-    r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
+    r.Statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -WTERMSIG(etat);
     std::string sansRetours;
-    for (char c : r.sortie)
+    for (char c : r.Sortie)
         if (c != '\r') sansRetours += c;
-    r.sortie = std::move(sansRetours);
+    r.Sortie = std::move(sansRetours);
     return r;
 }
 

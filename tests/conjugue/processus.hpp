@@ -5,8 +5,8 @@
 #include <vector>
 
 struct Resultat {
-    int statut = -1;  // exit status, or -signal
-    std::string sortie, erreurs;
+    int Statut = -1;  // exit status, or -signal
+    std::string Sortie, Erreurs;
 };
 
 // A whole file's bytes, "" for one that cannot be read.

@@ -12,7 +12,7 @@
 
 namespace {
 
-using florimot::Langue;
+using florimot::TLangue;
 
 bool FreeDictInstalle() {
     return std::filesystem::exists("/usr/share/dictd/freedict-fra-eng.index") &&
@@ -22,20 +22,20 @@ bool FreeDictInstalle() {
 TEST(ConjugueLangue, CommeGettext) {
     struct Cas {
         const char *language, *lcAll, *lcMessages, *lang;
-        Langue langue;
+        TLangue Langue;
     } const cas[] = {
-        {nullptr, nullptr, nullptr, nullptr, Langue::Francais},
-        {nullptr, nullptr, nullptr, "en_GB.UTF-8", Langue::Anglais},
-        {nullptr, nullptr, nullptr, "fr_FR.UTF-8", Langue::Francais},
-        {nullptr, nullptr, "en_US.UTF-8", "fr_FR.UTF-8", Langue::Anglais},
-        {nullptr, "fr_FR.UTF-8", "en_US.UTF-8", "en_US.UTF-8", Langue::Francais},
-        {"en:fr", nullptr, nullptr, "fr_FR.UTF-8", Langue::Anglais},
-        {"en", nullptr, nullptr, "C.UTF-8", Langue::Francais},  // LANGUAGE needs a locale
-        {nullptr, nullptr, nullptr, "english", Langue::Francais},
-        {nullptr, "", "", "en", Langue::Anglais},
+        {nullptr, nullptr, nullptr, nullptr, TLangue::Francais},
+        {nullptr, nullptr, nullptr, "en_GB.UTF-8", TLangue::Anglais},
+        {nullptr, nullptr, nullptr, "fr_FR.UTF-8", TLangue::Francais},
+        {nullptr, nullptr, "en_US.UTF-8", "fr_FR.UTF-8", TLangue::Anglais},
+        {nullptr, "fr_FR.UTF-8", "en_US.UTF-8", "en_US.UTF-8", TLangue::Francais},
+        {"en:fr", nullptr, nullptr, "fr_FR.UTF-8", TLangue::Anglais},
+        {"en", nullptr, nullptr, "C.UTF-8", TLangue::Francais},  // LANGUAGE needs a locale
+        {nullptr, nullptr, nullptr, "english", TLangue::Francais},
+        {nullptr, "", "", "en", TLangue::Anglais},
     };
     for (const Cas& c : cas)
-        EXPECT_EQ(florimot::LangueDesMessages(c.language, c.lcAll, c.lcMessages, c.lang), c.langue)
+        EXPECT_EQ(florimot::LangueDesMessages(c.language, c.lcAll, c.lcMessages, c.lang), c.Langue)
             << (c.lang ? c.lang : "-") << ' ' << (c.language ? c.language : "-");
 }
 
@@ -47,20 +47,20 @@ TEST(ConjugueLangue, ChaqueDrapeauASonAideAnglaise) {
 
 TEST(ConjugueLangue, AideEtMessagesSuiventLaLocale) {
     Resultat r = LanceScript("LANG=en_GB.UTF-8 \"$CONJUGUE\" --help");
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.sortie.rfind("Usage: conjugue", 0), 0u) << r.sortie;
+    EXPECT_EQ(r.Statut, 0);
+    EXPECT_EQ(r.Sortie.rfind("Usage: conjugue", 0), 0u) << r.Sortie;
     r = LanceScript("LANG=fr_FR.UTF-8 \"$CONJUGUE\" --help");
-    EXPECT_EQ(r.sortie.rfind("Utilisation : conjugue", 0), 0u) << r.sortie;
+    EXPECT_EQ(r.Sortie.rfind("Utilisation : conjugue", 0), 0u) << r.Sortie;
     r = LanceScript("LANG=en_GB.UTF-8 \"$CONJUGUE\" --inconnue");
-    EXPECT_EQ(r.statut, 2);
-    EXPECT_EQ(r.erreurs, "conjugue: unknown option “--inconnue” (conjugue --help)\n");
+    EXPECT_EQ(r.Statut, 2);
+    EXPECT_EQ(r.Erreurs, "conjugue: unknown option “--inconnue” (conjugue --help)\n");
     r = LanceScript("LC_MESSAGES=en_US.UTF-8 \"$CONJUGUE\" parler xyz 'se s'\"'\"'lever'");
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.erreurs, "xyz: not a verb\nse s'lever: not a verb\n");
+    EXPECT_EQ(r.Statut, 1);
+    EXPECT_EQ(r.Erreurs, "xyz: not a verb\nse s'lever: not a verb\n");
     // The output is the same in every locale.
     const Resultat fr = LanceScript("\"$CONJUGUE\" --json --negation parler");
     const Resultat en = LanceScript("LANG=en_GB.UTF-8 \"$CONJUGUE\" --json --negation parler");
-    EXPECT_EQ(fr.sortie, en.sortie);
+    EXPECT_EQ(fr.Sortie, en.Sortie);
 }
 
 TEST(ConjugueEcoute, DitLesLignesRetenues) {
@@ -75,23 +75,23 @@ TEST(ConjugueEcoute, DitLesLignesRetenues) {
                              "chmod +x \"$FLORIMOT_PAROLE\"; \"$CONJUGUE\" --ecouter --temps "
                              "impératif-présent aller; \"$CONJUGUE\" --écouter --interrogation "
                              "--temps PCInd --personne 3 avoir");
-    EXPECT_EQ(r.statut, 0) << r.erreurs;
-    EXPECT_EQ(r.sortie, "va\nallons\nallez\na-t-il eu\u00a0?\n");
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs;
+    EXPECT_EQ(r.Sortie, "va\nallons\nallez\na-t-il eu\u00a0?\n");
     EXPECT_EQ(Lit(dit.string()), "-v|fr|--|va. allons. allez.|\n-v|fr|--|a-t-il eu ?|\n");
     std::filesystem::remove(dit);
     std::filesystem::remove(dit.string() + ".sh");
     r = LanceScript("FLORIMOT_PAROLE=/nulle/part/espeak-ng \"$CONJUGUE\" --ecouter parler");
-    EXPECT_EQ(r.statut, 2);
-    EXPECT_EQ(r.sortie, "");
-    EXPECT_NE(r.erreurs.find("--ecouter ne peut rien dire"), std::string::npos) << r.erreurs;
+    EXPECT_EQ(r.Statut, 2);
+    EXPECT_EQ(r.Sortie, "");
+    EXPECT_NE(r.Erreurs.find("--ecouter ne peut rien dire"), std::string::npos) << r.Erreurs;
 }
 
 TEST(ConjugueAnglais, SansDictionnaireRienNeChange) {
     const Resultat r = Lance({"--anglais", "I went"});
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.sortie, "");
-    EXPECT_NE(r.erreurs.find("FreeDict"), std::string::npos) << r.erreurs;
-    EXPECT_EQ(Lance({"parler"}).sortie.find("anglais"), std::string::npos);
+    EXPECT_EQ(r.Statut, 1);
+    EXPECT_EQ(r.Sortie, "");
+    EXPECT_NE(r.Erreurs.find("FreeDict"), std::string::npos) << r.Erreurs;
+    EXPECT_EQ(Lance({"parler"}).Sortie.find("anglais"), std::string::npos);
 }
 
 TEST(ConjugueAnglais, AvecFreeDict) {
@@ -99,29 +99,29 @@ TEST(ConjugueAnglais, AvecFreeDict) {
         GTEST_SKIP() << "dict-freedict-fra-eng or dict-freedict-eng-fra is not installed";
     const std::string avec = "FLORIMOT_DICTD=/usr/share/dictd \"$CONJUGUE\" ";
     Resultat r = LanceScript(avec + "parler");
-    EXPECT_NE(r.sortie.find("parler — Groupe : 1\nen anglais : to speak, to talk\n"),
+    EXPECT_NE(r.Sortie.find("parler — Groupe : 1\nen anglais : to speak, to talk\n"),
               std::string::npos)
-        << r.sortie;
+        << r.Sortie;
     r = LanceScript(avec + "--json accueillir");
-    const rapidjson::Document d = essais::LitJson(r.sortie);
+    const rapidjson::Document d = essais::LitJson(r.Sortie);
     ASSERT_TRUE(d["anglais"].IsArray());
     EXPECT_STREQ(d["anglais"][1].GetString(), "to receive");
     r = LanceScript(avec + "--json --anglais 'I went' --anglais 'she has eaten'");
-    EXPECT_EQ(r.statut, 0) << r.erreurs;
-    const std::size_t fin = r.sortie.find('\n');
-    const rapidjson::Document went = essais::LitJson(r.sortie.substr(0, fin));
+    EXPECT_EQ(r.Statut, 0) << r.Erreurs;
+    const std::size_t fin = r.Sortie.find('\n');
+    const rapidjson::Document went = essais::LitJson(r.Sortie.substr(0, fin));
     EXPECT_EQ(
         essais::EcritJson(went["choix"][0]),
         R"({"verbe":"aller","cellule":"PCInd","personne":1,"forme":"je suis allé","note":"passe_compose_ou_passe_simple"})");
     EXPECT_STREQ(went["choix"][1]["forme"].GetString(), "j'allai");
-    const rapidjson::Document mange = essais::LitJson(r.sortie.substr(fin + 1));
+    const rapidjson::Document mange = essais::LitJson(r.Sortie.substr(fin + 1));
     EXPECT_STREQ(mange["choix"][0]["forme"].GetString(), "elle a mangé");
     r = LanceScript(avec + "--anglais 'we will see' --anglais xyzzy");
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.sortie.rfind("we will see\n  voir — Indicatif Futur Simple : nous verrons\n", 0),
+    EXPECT_EQ(r.Statut, 1);
+    EXPECT_EQ(r.Sortie.rfind("we will see\n  voir — Indicatif Futur Simple : nous verrons\n", 0),
               0u)
-        << r.sortie;
-    EXPECT_EQ(r.erreurs, "« xyzzy » : aucun verbe français pour ce texte anglais\n");
+        << r.Sortie;
+    EXPECT_EQ(r.Erreurs, "« xyzzy » : aucun verbe français pour ce texte anglais\n");
 }
 
 }  // namespace

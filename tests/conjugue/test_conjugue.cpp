@@ -31,9 +31,9 @@ std::vector<std::string> Champs(const std::string& ligne) {
 
 TEST(ConjugueTsv, QuatreVingtDixHuitLignesDansLOrdreDeLaGrille) {
     const Resultat r = Lance({"--tsv", "parler", "haïr"});
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
-    EXPECT_EQ(r.erreurs, "");
-    const auto lignes = Lignes(r.sortie);
+    ASSERT_EQ(r.Statut, 0) << r.Erreurs;
+    EXPECT_EQ(r.Erreurs, "");
+    const auto lignes = Lignes(r.Sortie);
     ASSERT_EQ(lignes.size(), 2u * 98);
     EXPECT_EQ(lignes[0], "parler\tGroupe\t0\tGroupe : 1");
     EXPECT_EQ(lignes[1], "parler\tPresInd\t1\tje parle");
@@ -51,14 +51,14 @@ TEST(ConjugueTsv, QuatreVingtDixHuitLignesDansLOrdreDeLaGrille) {
             EXPECT_EQ(champs[1], c.Nom);
             EXPECT_EQ(champs[2], std::to_string(p));
         }
-    EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+    EXPECT_TRUE(florimot::utf8::EstValide(r.Sortie));
 }
 
 TEST(ConjugueTsv, AuxiliairesEtNonVerbes) {
     const Resultat r = Lance({"--tsv", "avoir", "maison", "être"});
-    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-    EXPECT_EQ(r.erreurs, "maison : Ceci n'est pas un Verbe\n");
-    const auto lignes = Lignes(r.sortie);
+    EXPECT_EQ(r.Statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.Erreurs, "maison : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.Sortie);
     ASSERT_EQ(lignes.size(), 3u * 98);
     EXPECT_EQ(lignes[0], "avoir\tGroupe\t0\tAuxiliaire");
     EXPECT_EQ(lignes[98], "maison\tGroupe\t0\tGroupe : 0");
@@ -72,9 +72,9 @@ TEST(ConjugueTsv, AuxiliairesEtNonVerbes) {
 
 TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
     const Resultat r = Lance({"--tsv"}, "parler\n\r\nfinir\r\n\nse lever\n  aimer");
-    EXPECT_EQ(r.statut, florimot::SortieSucces);
-    EXPECT_EQ(r.erreurs, "");
-    const auto lignes = Lignes(r.sortie);
+    EXPECT_EQ(r.Statut, florimot::SortieSucces);
+    EXPECT_EQ(r.Erreurs, "");
+    const auto lignes = Lignes(r.Sortie);
     ASSERT_EQ(lignes.size(), 4u * 98);
     EXPECT_EQ(lignes[0], "parler\tGroupe\t0\tGroupe : 1");
     EXPECT_EQ(lignes[98], "finir\tGroupe\t0\tGroupe : 2");
@@ -87,22 +87,22 @@ TEST(ConjugueLecture, EntreeStandardLigneParLigne) {
 // refused whole, not cut to its verb.
 TEST(ConjugueLecture, Locutions) {
     const Resultat r = Lance({"--tsv"}, "  se rendre  compte\nse rendre comte\n");
-    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-    EXPECT_EQ(r.erreurs, "se rendre comte : Ceci n'est pas un Verbe\n");
-    const auto lignes = Lignes(r.sortie);
+    EXPECT_EQ(r.Statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.Erreurs, "se rendre comte : Ceci n'est pas un Verbe\n");
+    const auto lignes = Lignes(r.Sortie);
     ASSERT_EQ(lignes.size(), 2u * 98);
     EXPECT_EQ(lignes[7], "se rendre compte\tPCInd\t1\tje me suis rendu compte");
     EXPECT_EQ(lignes[98], "se rendre comte\tGroupe\t0\tGroupe : 0");
     EXPECT_EQ(Lance({"--json", "--format", "1", "faire attention"})
-                  .sortie.rfind("{\"mot\":\"faire attention\",", 0),
+                  .Sortie.rfind("{\"mot\":\"faire attention\",", 0),
               0u);
 }
 
 TEST(ConjugueLecture, TexteInvalideSignaleEtSaute) {
     struct Cas {
-        std::string entree;
-        std::string message;
-        std::size_t verbes;
+        std::string Entree;
+        std::string Message;
+        std::size_t Verbes;
     };
     const Cas cas[] = {
         {"parler\n\xff\xfe\nfinir\n", "ligne 2", 2},
@@ -112,23 +112,23 @@ TEST(ConjugueLecture, TexteInvalideSignaleEtSaute) {
         {"finir\n\xc0\xaf\n", "ligne 2", 1},       // an overlong "/"
     };
     for (const Cas& c : cas) {
-        const Resultat r = Lance({"--tsv"}, c.entree);
-        EXPECT_EQ(r.statut, florimot::SortieTexteInvalide) << c.message;
-        EXPECT_NE(r.erreurs.find(c.message), std::string::npos) << r.erreurs;
-        EXPECT_EQ(Lignes(r.sortie).size(), 98 * c.verbes);
-        EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+        const Resultat r = Lance({"--tsv"}, c.Entree);
+        EXPECT_EQ(r.Statut, florimot::SortieTexteInvalide) << c.Message;
+        EXPECT_NE(r.Erreurs.find(c.Message), std::string::npos) << r.Erreurs;
+        EXPECT_EQ(Lignes(r.Sortie).size(), 98 * c.Verbes);
+        EXPECT_TRUE(florimot::utf8::EstValide(r.Sortie));
     }
     const Resultat arg = Lance({"--tsv", "parler", "\xe9t\xe9"});
-    EXPECT_EQ(arg.statut, florimot::SortieTexteInvalide);
-    EXPECT_NE(arg.erreurs.find("argument 2"), std::string::npos);
-    EXPECT_EQ(Lignes(arg.sortie).size(), 98u);
+    EXPECT_EQ(arg.Statut, florimot::SortieTexteInvalide);
+    EXPECT_NE(arg.Erreurs.find("argument 2"), std::string::npos);
+    EXPECT_EQ(Lignes(arg.Sortie).size(), 98u);
 }
 
 TEST(ConjugueLecture, EntreesHostiles) {
     struct Cas {
-        std::vector<std::string> arguments;
-        std::string entree;
-        int statut;
+        std::vector<std::string> Arguments;
+        std::string Entree;
+        int Statut;
     };
     const Cas cas[] = {
         {{""}, "", florimot::SortieNonVerbe},
@@ -141,16 +141,16 @@ TEST(ConjugueLecture, EntreesHostiles) {
         {{"--inconnu"}, "", florimot::SortieTexteInvalide},
     };
     for (const Cas& c : cas) {
-        const Resultat r = Lance(c.arguments, c.entree);
-        EXPECT_EQ(r.statut, c.statut) << (c.arguments.empty() ? "" : c.arguments[0].substr(0, 20));
-        EXPECT_TRUE(florimot::utf8::EstValide(r.sortie));
+        const Resultat r = Lance(c.Arguments, c.Entree);
+        EXPECT_EQ(r.Statut, c.Statut) << (c.Arguments.empty() ? "" : c.Arguments[0].substr(0, 20));
+        EXPECT_TRUE(florimot::utf8::EstValide(r.Sortie));
     }
 }
 
 TEST(ConjugueAffichage, GrilleLisible) {
     const Resultat r = Lance({"parler", "avoir"});
-    ASSERT_EQ(r.statut, 0);
-    const std::string& s = r.sortie;
+    ASSERT_EQ(r.Statut, 0);
+    const std::string& s = r.Sortie;
     EXPECT_EQ(s.rfind("parler — Groupe : 1\n", 0), 0u);
     for (const char* attendu :
          {"\nIndicatif\n  Présent\n    je parle\n    tu parles\n",
@@ -163,29 +163,29 @@ TEST(ConjugueAffichage, GrilleLisible) {
 
 TEST(ConjugueOptions, AideEtVersion) {
     const Resultat aide = Lance({"--help"});
-    EXPECT_EQ(aide.statut, 0);
-    EXPECT_NE(aide.sortie.find("Utilisation : conjugue"), std::string::npos);
+    EXPECT_EQ(aide.Statut, 0);
+    EXPECT_NE(aide.Sortie.find("Utilisation : conjugue"), std::string::npos);
     for (const char* mention : {"--json", "COLUMNS", "NO_COLOR", "head", "4 si"})
-        EXPECT_NE(aide.sortie.find(mention), std::string::npos) << mention;
+        EXPECT_NE(aide.Sortie.find(mention), std::string::npos) << mention;
     const Resultat version = Lance({"--version"});
-    EXPECT_EQ(version.statut, 0);
-    EXPECT_EQ(version.sortie.rfind("conjugue (Florimot) ", 0), 0u);
+    EXPECT_EQ(version.Statut, 0);
+    EXPECT_EQ(version.Sortie.rfind("conjugue (Florimot) ", 0), 0u);
 }
 
 TEST(ConjugueEnProcessus, MemeResultatQueLaCommande) {
     florimot::TEntreeMemoire entree("lever\n");
     florimot::TSortieMemoire sortie, erreurs;
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
-    EXPECT_EQ(sortie.Texte(), Lance({"--tsv", "lever"}).sortie);
+    EXPECT_EQ(sortie.Texte(), Lance({"--tsv", "lever"}).Sortie);
 }
 
 // The options reach every output, in either spelling, and the header says
 // which are in force and which model the verb follows.
 TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
     struct Cas {
-        std::vector<std::string> arguments;
-        std::size_t ligne;
-        std::string attendu;
+        std::vector<std::string> Arguments;
+        std::size_t Ligne;
+        std::string Attendu;
     };
     const Cas cas[] = {
         {{"--tsv", "--negation", "se lever"}, 1, "se lever\tPresInd\t1\tje ne me lève pas"},
@@ -209,11 +209,11 @@ TEST(ConjugueOptions, FormesCommeOnLesEcrit) {
          "j'assois, nous assoyons"},
     };
     for (const Cas& c : cas) {
-        const Resultat r = Lance(c.arguments);
-        EXPECT_EQ(r.statut, florimot::SortieSucces) << c.attendu;
-        const auto lignes = Lignes(r.sortie);
-        ASSERT_GT(lignes.size(), c.ligne);
-        EXPECT_EQ(lignes[c.ligne], c.attendu);
+        const Resultat r = Lance(c.Arguments);
+        EXPECT_EQ(r.Statut, florimot::SortieSucces) << c.Attendu;
+        const auto lignes = Lignes(r.Sortie);
+        ASSERT_GT(lignes.size(), c.Ligne);
+        EXPECT_EQ(lignes[c.Ligne], c.Attendu);
     }
 }
 
@@ -224,9 +224,9 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
     if (!std::filesystem::exists("/usr/share/hunspell/fr.dic"))
         GTEST_SKIP() << "dictionnaire français absent (hunspell-fr-comprehensive)";
     struct Cas {
-        std::vector<std::string> arguments;
-        int statut;
-        std::string sortie, erreurs;
+        std::vector<std::string> Arguments;
+        int Statut;
+        std::string Sortie, Erreurs;
     };
     const Cas cas[] = {
         {{"--analyse", "--tsv", "allions", "été"},
@@ -286,18 +286,18 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
          "présent, nous — allier, indicatif présent et impératif présent, nous\n"},
     };
     for (const Cas& c : cas) {
-        const Resultat r = Lance(c.arguments);
-        EXPECT_EQ(r.statut, c.statut) << c.arguments.back();
-        EXPECT_EQ(r.sortie, c.sortie);
+        const Resultat r = Lance(c.Arguments);
+        EXPECT_EQ(r.Statut, c.Statut) << c.Arguments.back();
+        EXPECT_EQ(r.Sortie, c.Sortie);
         // libhunspell looks for its last suggestions under a time limit: on a
         // loaded machine the list may stop early, never change its order.
         const std::string_view suggestions = "  suggestions : ";
-        if (c.erreurs.starts_with(suggestions) && r.erreurs.starts_with(suggestions) &&
-            r.erreurs.ends_with('\n'))
-            EXPECT_TRUE(c.erreurs.starts_with(r.erreurs.substr(0, r.erreurs.size() - 1)))
-                << r.erreurs;
+        if (c.Erreurs.starts_with(suggestions) && r.Erreurs.starts_with(suggestions) &&
+            r.Erreurs.ends_with('\n'))
+            EXPECT_TRUE(c.Erreurs.starts_with(r.Erreurs.substr(0, r.Erreurs.size() - 1)))
+                << r.Erreurs;
         else
-            EXPECT_EQ(r.erreurs, c.erreurs);
+            EXPECT_EQ(r.Erreurs, c.Erreurs);
     }
 }
 
@@ -306,18 +306,18 @@ TEST(ConjugueAnalyse, FormesEtSuggestions) {
 TEST(ConjugueAnalyse, ToutesEtSuggestionsDuLot) {
     const Resultat toutes =
         Lance({"--analyse", "--tsv", "--toutes"}, "parler\nxyzzy\n\nen parlant\n");
-    EXPECT_EQ(toutes.sortie,
+    EXPECT_EQ(toutes.Sortie,
               "parler\tparler\tInfPres\t0\nxyzzy\t\t\t\nen parlant\tparler\tGerPres\t0\n");
-    EXPECT_EQ(toutes.statut, 1);
-    EXPECT_EQ(Lance({"--analyse", "--tsv"}, "xyzzy\n").sortie, "");
-    EXPECT_EQ(Lance({"--toutes", "parler"}).erreurs,
+    EXPECT_EQ(toutes.Statut, 1);
+    EXPECT_EQ(Lance({"--analyse", "--tsv"}, "xyzzy\n").Sortie, "");
+    EXPECT_EQ(Lance({"--toutes", "parler"}).Erreurs,
               "conjugue : --toutes ne s'emploie qu'avec --analyse\n");
-    EXPECT_EQ(Lance({"--analyse"}, "aqcuerir\n").erreurs,
+    EXPECT_EQ(Lance({"--analyse"}, "aqcuerir\n").Erreurs,
               "« aqcuerir » : aucune forme verbale connue\n");
     if (!DictionnaireDisponible() || !std::filesystem::exists("/usr/share/hunspell/fr.dic")) return;
     EXPECT_TRUE(
         Lance({"--analyse", "--suggestions"}, "aqcuerir\n")
-            .erreurs.starts_with("« aqcuerir » : aucune forme verbale connue\n  suggestions : "));
+            .Erreurs.starts_with("« aqcuerir » : aucune forme verbale connue\n  suggestions : "));
 }
 
 // The hostile texts on standard input, after a byte-order mark and each
@@ -329,19 +329,19 @@ TEST(ConjugueLecture, TextesHostiles) {
     std::string entree = "\xef\xbb\xbf", attendu;
     for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
         const hostiles::Cas& c = hostiles::Textes[i];
-        entree += std::string(c.texte) + "\n" + blanches[i % std::size(blanches)] + "\n";
-        if (c.issue != hostiles::Verbe)
-            attendu += std::string(c.lu) + (c.issue == hostiles::TropLong
+        entree += std::string(c.Texte) + "\n" + blanches[i % std::size(blanches)] + "\n";
+        if (c.Issue != hostiles::Verbe)
+            attendu += std::string(c.Lu) + (c.Issue == hostiles::TropLong
                                                 ? " : trop long : 24 lettres au plus\n"
                                                 : " : Ceci n'est pas un Verbe\n");
     }
     const Resultat r = Lance({"--tsv"}, entree);
-    EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-    EXPECT_EQ(r.erreurs, attendu);
-    const auto lignes = Lignes(r.sortie);
+    EXPECT_EQ(r.Statut, florimot::SortieNonVerbe);
+    EXPECT_EQ(r.Erreurs, attendu);
+    const auto lignes = Lignes(r.Sortie);
     ASSERT_EQ(lignes.size(), 98 * std::size(hostiles::Textes));
     for (std::size_t i = 0; i < std::size(hostiles::Textes); ++i) {
-        EXPECT_EQ(Champs(lignes[98 * i])[0], hostiles::Textes[i].lu);
-        EXPECT_EQ(lignes[98 * i].ends_with(" 0"), hostiles::Textes[i].issue != hostiles::Verbe);
+        EXPECT_EQ(Champs(lignes[98 * i])[0], hostiles::Textes[i].Lu);
+        EXPECT_EQ(lignes[98 * i].ends_with(" 0"), hostiles::Textes[i].Issue != hostiles::Verbe);
     }
 }

@@ -18,13 +18,13 @@ namespace {
 // The rows of a data file but comments, grouped by their first two fields
 // (text, options) in the order they come: a group is one run of conjugue,
 // with the rest of each row ("" for none).
-struct Groupe {
-    std::string texte, options;
-    std::vector<std::string> suites;
+struct TGroupe {
+    std::string Texte, Options;
+    std::vector<std::string> Suites;
 };
 
-std::vector<Groupe> Groupes(const std::string& fichier) {
-    std::vector<Groupe> groupes;
+std::vector<TGroupe> Groupes(const std::string& fichier) {
+    std::vector<TGroupe> groupes;
     std::istringstream flux(Lit(std::string(FLORIMOT_DONNEES) + "/" + fichier));
     for (std::string ligne; std::getline(flux, ligne);) {
         if (ligne.empty() || ligne[0] == '#') continue;
@@ -32,9 +32,9 @@ std::vector<Groupe> Groupes(const std::string& fichier) {
         const std::string texte = ligne.substr(0, t1),
                           options = ligne.substr(t1 + 1, t2 - std::min(t2, t1 + 1)),
                           suite = t2 == std::string::npos ? "" : ligne.substr(t2 + 1);
-        if (groupes.empty() || groupes.back().texte != texte || groupes.back().options != options)
+        if (groupes.empty() || groupes.back().Texte != texte || groupes.back().Options != options)
             groupes.push_back({texte, options, {}});
-        if (!suite.empty()) groupes.back().suites.push_back(suite);
+        if (!suite.empty()) groupes.back().Suites.push_back(suite);
     }
     return groupes;
 }
@@ -48,34 +48,34 @@ std::vector<std::string> Coupe(const std::string& texte, char separateur, bool v
     return morceaux;
 }
 
-std::vector<std::string> Arguments(const Groupe& g, std::vector<std::string> arguments) {
-    std::istringstream options(g.options);
+std::vector<std::string> Arguments(const TGroupe& g, std::vector<std::string> arguments) {
+    std::istringstream options(g.Options);
     for (std::string o; options >> o;) arguments.push_back(o);
-    arguments.insert(arguments.end(), {"--", g.texte});
+    arguments.insert(arguments.end(), {"--", g.Texte});
     return arguments;
 }
 
 TEST(Donnees, AnalyseTsv) {
-    const std::vector<Groupe> groupes = Groupes("analyse.tsv");
+    const std::vector<TGroupe> groupes = Groupes("analyse.tsv");
     ASSERT_FALSE(groupes.empty());
-    for (const Groupe& g : groupes) {
+    for (const TGroupe& g : groupes) {
         const Resultat r = Lance(Arguments(g, {"--analyse", "--tsv"}));
         std::string attendu;
-        for (const std::string& suite : g.suites) attendu += suite + '\n';
-        EXPECT_EQ(r.sortie, attendu) << g.texte << " [" << g.options << "]";
-        EXPECT_EQ(r.statut, g.suites.empty() ? 1 : 0) << g.texte << " [" << g.options << "]";
+        for (const std::string& suite : g.Suites) attendu += suite + '\n';
+        EXPECT_EQ(r.Sortie, attendu) << g.Texte << " [" << g.Options << "]";
+        EXPECT_EQ(r.Statut, g.Suites.empty() ? 1 : 0) << g.Texte << " [" << g.Options << "]";
     }
 }
 
 TEST(Donnees, GrilleTsv) {
-    const std::vector<Groupe> groupes = Groupes("grille.tsv");
+    const std::vector<TGroupe> groupes = Groupes("grille.tsv");
     ASSERT_FALSE(groupes.empty());
-    for (const Groupe& g : groupes) {
+    for (const TGroupe& g : groupes) {
         const Resultat r = Lance(Arguments(g, {"--tsv"}));
-        EXPECT_EQ(r.statut, 0) << g.texte;
-        for (const std::string& suite : g.suites)
-            EXPECT_NE(r.sortie.find(g.texte + '\t' + suite + '\n'), std::string::npos)
-                << g.texte << " [" << g.options << "] " << suite;
+        EXPECT_EQ(r.Statut, 0) << g.Texte;
+        for (const std::string& suite : g.Suites)
+            EXPECT_NE(r.Sortie.find(g.Texte + '\t' + suite + '\n'), std::string::npos)
+                << g.Texte << " [" << g.Options << "] " << suite;
     }
 }
 
@@ -94,13 +94,13 @@ TEST(Grammaire, Tables) {
             std::vector<std::string> arguments = Coupe(champs.size() > 1 ? champs[1] : "", ' ');
             for (const std::string& t : Coupe(champs[0], ',')) arguments.push_back(t);
             const Resultat r = Lance(arguments);
-            std::string sortie = r.sortie;
+            std::string sortie = r.Sortie;
             std::replace(sortie.begin(), sortie.end(), '\t', ' ');
             const std::vector<std::string> lues = Coupe(sortie, '\n'),
-                                           erreurs = Coupe(r.erreurs, '\n');
+                                           erreurs = Coupe(r.Erreurs, '\n');
             for (std::size_t i = 2; i < champs.size(); ++i, ++lignes) {
                 if (champs[i].starts_with('$')) {
-                    EXPECT_EQ(std::to_string(r.statut), champs[i].substr(1)) << champs[0];
+                    EXPECT_EQ(std::to_string(r.Statut), champs[i].substr(1)) << champs[0];
                     continue;
                 }
                 const bool absente = champs[i].starts_with('!');

@@ -11,20 +11,20 @@ namespace {
 
 TEST(Exercices, LaGraineImprimeeRefaitLaFiche) {
     const Resultat r = Lance({"--exercices", "--courants", "--nombre", "15"});
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
+    ASSERT_EQ(r.Statut, 0) << r.Erreurs;
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(r.sortie, m, std::regex("^Fiche d'exercices — graine (\\d+)\n")));
-    EXPECT_EQ(Lance({"--exercices", "--courants", "--nombre", "15", "--graine", m[1]}).sortie,
-              r.sortie);
+    ASSERT_TRUE(std::regex_search(r.Sortie, m, std::regex("^Fiche d'exercices — graine (\\d+)\n")));
+    EXPECT_EQ(Lance({"--exercices", "--courants", "--nombre", "15", "--graine", m[1]}).Sortie,
+              r.Sortie);
     // The key on a page of its own, with the same seed.
-    EXPECT_NE(r.sortie.find("\fCorrigé — graine " + m[1].str() + "\n"), std::string::npos);
+    EXPECT_NE(r.Sortie.find("\fCorrigé — graine " + m[1].str() + "\n"), std::string::npos);
 }
 
 TEST(Exercices, JsonEtEntreeStandard) {
     const Resultat r =
         Lance({"--exercices", "--json", "--graine", "9", "--nombre", "4"}, "payer\n\n  finir  \n");
-    ASSERT_EQ(r.statut, 0) << r.erreurs;
-    const rapidjson::Document d = essais::LitJson(r.sortie);
+    ASSERT_EQ(r.Statut, 0) << r.Erreurs;
+    const rapidjson::Document d = essais::LitJson(r.Sortie);
     EXPECT_EQ(d["graine"].GetUint64(), 9u);
     ASSERT_EQ(d["items"].Size(), 4u);
     int payer = 0;
@@ -55,14 +55,14 @@ TEST(Exercices, ValeursRefusees) {
              {"--nombre", "3", "finir"},
          }) {
         const Resultat r = Lance(a);
-        EXPECT_EQ(r.statut, 2) << a[1] << ' ' << a[2];
-        EXPECT_TRUE(r.sortie.empty());
-        EXPECT_FALSE(r.erreurs.empty());
+        EXPECT_EQ(r.Statut, 2) << a[1] << ' ' << a[2];
+        EXPECT_TRUE(r.Sortie.empty());
+        EXPECT_FALSE(r.Erreurs.empty());
     }
     const Resultat r = Lance({"--exercices", "--passif", "dormir", "finr"});
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_NE(r.erreurs.find("« finr » n'est pas un verbe"), std::string::npos) << r.erreurs;
-    EXPECT_NE(r.erreurs.find("aucun item"), std::string::npos) << r.erreurs;
+    EXPECT_EQ(r.Statut, 1);
+    EXPECT_NE(r.Erreurs.find("« finr » n'est pas un verbe"), std::string::npos) << r.Erreurs;
+    EXPECT_NE(r.Erreurs.find("aucun item"), std::string::npos) << r.Erreurs;
 }
 
 }  // namespace

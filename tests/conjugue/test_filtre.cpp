@@ -14,26 +14,26 @@
 namespace {
 
 struct Cas {
-    std::vector<std::string> arguments;
-    int statut;
-    std::string sortie;   // whole, or a part of it when `partiel`
-    std::string erreurs;  // a part of standard error ("" for none at all)
-    bool partiel = false;
+    std::vector<std::string> Arguments;
+    int Statut;
+    std::string Sortie;   // whole, or a part of it when `partiel`
+    std::string Erreurs;  // a part of standard error ("" for none at all)
+    bool Partiel = false;
 };
 
 void Verifie(const Cas& c) {
-    const Resultat r = Lance(c.arguments);
+    const Resultat r = Lance(c.Arguments);
     std::string nom;
-    for (const std::string& a : c.arguments) nom += a + ' ';
-    EXPECT_EQ(r.statut, c.statut) << nom;
-    if (c.partiel)
-        EXPECT_NE(r.sortie.find(c.sortie), std::string::npos) << nom << r.sortie;
+    for (const std::string& a : c.Arguments) nom += a + ' ';
+    EXPECT_EQ(r.Statut, c.Statut) << nom;
+    if (c.Partiel)
+        EXPECT_NE(r.Sortie.find(c.Sortie), std::string::npos) << nom << r.Sortie;
     else
-        EXPECT_EQ(r.sortie, c.sortie) << nom;
-    if (c.erreurs.empty())
-        EXPECT_EQ(r.erreurs, "") << nom;
+        EXPECT_EQ(r.Sortie, c.Sortie) << nom;
+    if (c.Erreurs.empty())
+        EXPECT_EQ(r.Erreurs, "") << nom;
     else
-        EXPECT_NE(r.erreurs.find(c.erreurs), std::string::npos) << nom << r.erreurs;
+        EXPECT_NE(r.Erreurs.find(c.Erreurs), std::string::npos) << nom << r.Erreurs;
 }
 
 }  // namespace
@@ -91,8 +91,8 @@ TEST(ConjugueFiltre, JsonGardeLesFaits) {
     for (const char* verbe : {"parler", "neiger", "s'évanouir", "zigouiller"}) {
         const Resultat complet = Lance({"--json", verbe});
         const Resultat filtre = Lance({"--json", "--temps", "PresInd", "--personne", "3", verbe});
-        EXPECT_FALSE(faits(complet.sortie).empty()) << verbe;
-        EXPECT_EQ(faits(filtre.sortie), faits(complet.sortie)) << verbe;
+        EXPECT_FALSE(faits(complet.Sortie).empty()) << verbe;
+        EXPECT_EQ(faits(filtre.Sortie), faits(complet.Sortie)) << verbe;
     }
 }
 
@@ -215,6 +215,6 @@ TEST(ConjugueFiltre, VerbeInconnuProche) {
     for (const Cas& c : cas) Verifie(c);
     // A batch on standard input does not load the dictionary: nothing said.
     const Resultat r = Lance({"--tsv"}, "acceuillir\n");
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.erreurs, "");
+    EXPECT_EQ(r.Statut, 0);
+    EXPECT_EQ(r.Erreurs, "");
 }

@@ -11,8 +11,8 @@
 
 TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
     std::vector<std::pair<std::string, bool>> lues;
-    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
-        lues.emplace_back(std::string(l.texte), l.valide);
+    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::TLigneFlux& l) {
+        lues.emplace_back(std::string(l.Texte), l.Valide);
     });
     const std::string texte = "céder\r\nhaïr\n\nfin";
     for (char c : texte) lecteur.Ajoute(std::string_view(&c, 1));
@@ -25,8 +25,8 @@ TEST(LecteurLignes, SequencesCoupeesEntreDeuxBlocs) {
 
 TEST(LecteurLignes, LigneTropLongueJugeeEnEntier) {
     std::vector<std::pair<std::size_t, bool>> lues;
-    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
-        lues.emplace_back(l.texte.size(), l.valide);
+    florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::TLigneFlux& l) {
+        lues.emplace_back(l.Texte.size(), l.Valide);
     });
     lecteur.Ajoute(std::string(10000, 'a') + "\xff\n" + std::string(10000, 'b') + "\n");
     lecteur.Termine();
@@ -57,8 +57,9 @@ TEST(LecteurLignes, ValiditeQuelleQueSoitLaCoupe) {
             florimot::utf8::EstValide(ligne) && ligne.find('\0') == std::string::npos;
         for (const std::size_t bloc : {std::size_t(1), std::size_t(2), ligne.size() + 1}) {
             std::vector<bool> valides;
-            florimot::TLecteurLignes lecteur(
-                [&](const florimot::TLecteurLignes::Ligne& l) { valides.push_back(l.valide); });
+            florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::TLigneFlux& l) {
+                valides.push_back(l.Valide);
+            });
             const std::string texte = ligne + "\nfin\n";
             for (std::size_t i = 0; i < texte.size(); i += bloc)
                 lecteur.Ajoute(std::string_view(texte).substr(i, bloc));

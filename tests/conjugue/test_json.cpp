@@ -39,11 +39,11 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     json.insert(json.end(), mots.begin(), mots.end());
     tsv.insert(tsv.end(), mots.begin(), mots.end());
     const Resultat rj = Lance(json), rt = Lance(tsv);
-    EXPECT_EQ(rj.statut, rt.statut);
-    EXPECT_EQ(rj.erreurs, rt.erreurs);
+    EXPECT_EQ(rj.Statut, rt.Statut);
+    EXPECT_EQ(rj.Erreurs, rt.Erreurs);
 
     std::map<std::string, rapidjson::Document> objets;
-    for (const std::string& ligne : Coupe(rj.sortie, '\n')) {
+    for (const std::string& ligne : Coupe(rj.Sortie, '\n')) {
         rapidjson::Document objet = essais::LitJson(ligne);  // throws on a bad line
         const std::string mot = essais::Texte(objet["mot"]);
         objets[mot] = std::move(objet);
@@ -51,7 +51,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     ASSERT_EQ(objets.size(), mots.size());
 
     std::size_t comparees = 0;
-    for (const std::string& ligne : Coupe(rt.sortie, '\n')) {
+    for (const std::string& ligne : Coupe(rt.Sortie, '\n')) {
         const auto champs = Coupe(ligne, '\t');
         ASSERT_EQ(champs.size(), 4u) << ligne;
         const rapidjson::Document& objet = objets.at(champs[0]);
@@ -78,7 +78,7 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
     EXPECT_EQ(comparees, (mots.size() - 2) * florimot::NombreLignesComplet);
 
     // Keys in the grid's order, options stated.
-    const std::string parler = Coupe(rj.sortie, '\n')[0];
+    const std::string parler = Coupe(rj.Sortie, '\n')[0];
     EXPECT_EQ(
         parler.rfind(
             "{\"mot\":\"parler\",\"groupe\":\"Groupe : 1\",\"verbe\":true,\"modele\":\"parler\","
@@ -97,9 +97,9 @@ TEST(ConjugueJson, MemesFormesQueLeTsv) {
 
 TEST(ConjugueJson, NonVerbeEtUsage) {
     struct Cas {
-        std::vector<std::string> arguments;
-        int statut;
-        std::string sortie, erreurs;
+        std::vector<std::string> Arguments;
+        int Statut;
+        std::string Sortie, Erreurs;
     };
     const Cas cas[] = {
         {{"--json", "--format", "1", "maison"},
@@ -118,13 +118,13 @@ TEST(ConjugueJson, NonVerbeEtUsage) {
          "conjugue : auxiliaire « venir » inconnu : être ou avoir (conjugue --help)\n"},
     };
     for (const Cas& c : cas) {
-        const Resultat r = Lance(c.arguments);
-        EXPECT_EQ(r.statut, c.statut) << c.arguments[0];
-        EXPECT_EQ(r.sortie, c.sortie);
-        EXPECT_EQ(r.erreurs, c.erreurs);
+        const Resultat r = Lance(c.Arguments);
+        EXPECT_EQ(r.Statut, c.Statut) << c.Arguments[0];
+        EXPECT_EQ(r.Sortie, c.Sortie);
+        EXPECT_EQ(r.Erreurs, c.Erreurs);
     }
     // Between two grids, one blank line; none for the non-verb between them.
     const Resultat r = Lance({"parler", "maison", "finir"});
-    EXPECT_NE(r.sortie.find("\n    en ayant parlé\n\nfinir — Groupe : 2 — -iss-"),
+    EXPECT_NE(r.Sortie.find("\n    en ayant parlé\n\nfinir — Groupe : 2 — -iss-"),
               std::string::npos);
 }

@@ -54,24 +54,24 @@ TEST(MiseEnPage, ColonnesSelonLaLargeur) {
     EXPECT_EQ(uneColonne.rfind("parler — Groupe : 1\n\nIndicatif\n  Présent\n    je parle\n", 0),
               0u);
     struct Cas {
-        int largeur;
-        bool presentEtCompose, quatreTemps;  // side by side on one line
+        int Largeur;
+        bool PresentEtCompose, QuatreTemps;  // side by side on one line
     };
     // "    que nous parlassions" alone is 24 characters: two columns need 47.
     const Cas cas[] = {
         {39, false, false}, {40, false, false}, {80, true, false}, {160, true, true}};
     for (const Cas& c : cas) {
-        const std::string texte = Grille("parler", c.largeur);
+        const std::string texte = Grille("parler", c.Largeur);
         const auto lignes = Lignes(texte);
-        if (!c.presentEtCompose) {
-            EXPECT_EQ(texte, uneColonne) << c.largeur;
+        if (!c.PresentEtCompose) {
+            EXPECT_EQ(texte, uneColonne) << c.Largeur;
         }
         const int present = LigneDe(lignes, "  Présent");
-        EXPECT_EQ(present == LigneDe(lignes, "  Passé Composé"), c.presentEtCompose);
-        EXPECT_EQ(present == LigneDe(lignes, "  Plus-que-Parfait"), c.quatreTemps);
+        EXPECT_EQ(present == LigneDe(lignes, "  Passé Composé"), c.PresentEtCompose);
+        EXPECT_EQ(present == LigneDe(lignes, "  Plus-que-Parfait"), c.QuatreTemps);
         for (const std::string& l : lignes) {
-            if (c.presentEtCompose) {
-                EXPECT_LE(LargeurTexte(l), std::size_t(c.largeur)) << l;
+            if (c.PresentEtCompose) {
+                EXPECT_LE(LargeurTexte(l), std::size_t(c.Largeur)) << l;
             }
             EXPECT_TRUE(l.empty() || l.back() != ' ') << '"' << l << '"';
         }
@@ -128,11 +128,11 @@ TEST(MiseEnPage, LargeurEnCaracteresEtGras) {
 
 TEST(Presentation, TerminalCOLUMNSEtNO_COLOR) {
     struct Cas {
-        bool terminal;
-        const char* colonnes;
-        const char* sansCouleur;
-        int largeurTerminal, largeur;
-        bool gras;
+        bool Terminal;
+        const char* Colonnes;
+        const char* SansCouleur;
+        int LargeurTerminal, Largeur;
+        bool Gras;
     };
     const Cas cas[] = {
         {false, "120", nullptr, 0, 0, false},
@@ -145,18 +145,18 @@ TEST(Presentation, TerminalCOLUMNSEtNO_COLOR) {
     };
     for (const Cas& c : cas) {
         const florimot::TPresentation p =
-            florimot::ChoisitPresentation(c.terminal, c.colonnes, c.sansCouleur, c.largeurTerminal);
-        EXPECT_EQ(p.largeur, c.largeur) << (c.colonnes ? c.colonnes : "-");
-        EXPECT_EQ(p.gras, c.gras) << (c.colonnes ? c.colonnes : "-");
+            florimot::ChoisitPresentation(c.Terminal, c.Colonnes, c.SansCouleur, c.LargeurTerminal);
+        EXPECT_EQ(p.Largeur, c.Largeur) << (c.Colonnes ? c.Colonnes : "-");
+        EXPECT_EQ(p.Gras, c.Gras) << (c.Colonnes ? c.Colonnes : "-");
     }
 }
 
 TEST(Presentation, DansUnVraiTerminal) {
     struct Cas {
-        std::vector<std::string> variables;
-        unsigned short colonnesTerminal;
-        int largeur;
-        bool gras;
+        std::vector<std::string> Variables;
+        unsigned short ColonnesTerminal;
+        int Largeur;
+        bool Gras;
     };
     const Cas cas[] = {
         {{}, 160, 160, true},
@@ -165,10 +165,10 @@ TEST(Presentation, DansUnVraiTerminal) {
         {{"NO_COLOR="}, 30, 0, true},
     };
     for (const Cas& c : cas) {
-        const Resultat r = LanceTerminal({"parler", "maison"}, c.variables, c.colonnesTerminal);
-        EXPECT_EQ(r.statut, florimot::SortieNonVerbe);
-        EXPECT_EQ(r.sortie,
-                  Grille("parler", c.largeur, c.gras) + "maison : Ceci n'est pas un Verbe\n")
-            << c.colonnesTerminal;
+        const Resultat r = LanceTerminal({"parler", "maison"}, c.Variables, c.ColonnesTerminal);
+        EXPECT_EQ(r.Statut, florimot::SortieNonVerbe);
+        EXPECT_EQ(r.Sortie,
+                  Grille("parler", c.Largeur, c.Gras) + "maison : Ceci n'est pas un Verbe\n")
+            << c.ColonnesTerminal;
     }
 }

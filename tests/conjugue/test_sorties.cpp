@@ -21,39 +21,39 @@ std::size_t CompteLignes(const std::string& texte) {
 // Standard input that never ends: one verb per read, for ever.
 class TEntreeSansFin final : public florimot::TEntree {
 public:
-    florimot::Lecture Lit(char* tampon, std::size_t capacite) override {
-        ++lectures;
+    florimot::TLectureFlux Lit(char* tampon, std::size_t capacite) override {
+        ++Lectures;
         const std::string_view ligne = "parler\n";
         const std::size_t n = std::min(capacite, ligne.size());
         std::memcpy(tampon, ligne.data(), n);
         return {n, 0};
     }
-    std::size_t lectures = 0;
+    std::size_t Lectures = 0;
 };
 
 // One line per read, noting how much of the output was written by then.
 class TEntreeTapee final : public florimot::TEntree {
 public:
-    explicit TEntreeTapee(const florimot::TSortieMemoire& sortie) : sortie_(sortie) {}
-    florimot::Lecture Lit(char* tampon, std::size_t) override {
-        ecritAvant.push_back(sortie_.Texte().size());
-        if (ecritAvant.size() > 2) return {};
+    explicit TEntreeTapee(const florimot::TSortieMemoire& sortie) : Sortie_(sortie) {}
+    florimot::TLectureFlux Lit(char* tampon, std::size_t) override {
+        EcritAvant.push_back(Sortie_.Texte().size());
+        if (EcritAvant.size() > 2) return {};
         std::memcpy(tampon, "finir\n", 6);
         return {6, 0};
     }
-    std::vector<std::size_t> ecritAvant;
+    std::vector<std::size_t> EcritAvant;
 
 private:
-    const florimot::TSortieMemoire& sortie_;
+    const florimot::TSortieMemoire& Sortie_;
 };
 
 }  // namespace
 
 TEST(ConjugueEchecs, EnProcessus) {
     struct Cas {
-        const char* script;
-        int statut;
-        std::string erreurs;  // expected start of standard error ("" for none at all)
+        const char* Script;
+        int Statut;
+        std::string Erreurs;  // expected start of standard error ("" for none at all)
     };
     const Cas cas[] = {
         // The output fails: end at once, not when the input does.
@@ -67,14 +67,14 @@ TEST(ConjugueEchecs, EnProcessus) {
          florimot::SortieEcriture, ""},
     };
     for (const Cas& c : cas) {
-        const Resultat r = LanceScript(c.script);
-        EXPECT_EQ(r.statut, c.statut) << c.script << "\n" << r.erreurs;
-        if (c.erreurs.empty()) {
-            EXPECT_EQ(r.erreurs, "") << c.script;
+        const Resultat r = LanceScript(c.Script);
+        EXPECT_EQ(r.Statut, c.Statut) << c.Script << "\n" << r.Erreurs;
+        if (c.Erreurs.empty()) {
+            EXPECT_EQ(r.Erreurs, "") << c.Script;
         } else {
-            EXPECT_EQ(r.erreurs.rfind(c.erreurs, 0), 0u) << r.erreurs;
-            EXPECT_EQ(CompteLignes(r.erreurs), 1u) << r.erreurs;
-            EXPECT_GT(r.erreurs.size(), c.erreurs.size() + 1) << "the system's reason is missing";
+            EXPECT_EQ(r.Erreurs.rfind(c.Erreurs, 0), 0u) << r.Erreurs;
+            EXPECT_EQ(CompteLignes(r.Erreurs), 1u) << r.Erreurs;
+            EXPECT_GT(r.Erreurs.size(), c.Erreurs.size() + 1) << "the system's reason is missing";
         }
     }
 }
@@ -86,7 +86,7 @@ TEST(ConjugueEchecs, PremiereEcritureManqueeArreteTout) {
         EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs),
                   florimot::SortieEcriture);
         EXPECT_EQ(sortie.Ecritures(), 1u);
-        EXPECT_LE(entree.lectures, 2u);
+        EXPECT_LE(entree.Lectures, 2u);
         EXPECT_EQ(erreurs.Texte().empty(), erreur == EPIPE) << erreurs.Texte();
     }
 }
@@ -107,16 +107,16 @@ TEST(ConjugueTampons, PeuDEcrituresPourBeaucoupDeNonVerbes) {
     std::string lot;
     for (int i = 0; i < 5000; ++i) lot += "maison\n";
     struct Cas {
-        const char* format;
-        std::size_t ecrituresMax;
+        const char* Format;
+        std::size_t EcrituresMax;
     };
     // Before, each non-verb cost a write on each side: 10,000 writes.
     for (const Cas& c : {Cas{"--tsv", 200}, Cas{"--json", 10}, Cas{"--", 4}}) {
         florimot::TEntreeMemoire entree(lot);
         florimot::TSortieMemoire sortie, erreurs;
-        EXPECT_EQ(florimot::ExecuteConjugue({c.format}, entree, sortie, erreurs),
+        EXPECT_EQ(florimot::ExecuteConjugue({c.Format}, entree, sortie, erreurs),
                   florimot::SortieNonVerbe);
-        EXPECT_LE(sortie.Ecritures() + erreurs.Ecritures(), c.ecrituresMax) << c.format;
+        EXPECT_LE(sortie.Ecritures() + erreurs.Ecritures(), c.EcrituresMax) << c.Format;
         EXPECT_EQ(CompteLignes(erreurs.Texte()), 5000u);
         EXPECT_EQ(erreurs.Texte().rfind("maison : Ceci n'est pas un Verbe\n", 0), 0u);
     }
@@ -126,10 +126,10 @@ TEST(ConjugueTampons, ChaqueReponseMontreeAvantDAttendreLaSuivante) {
     florimot::TSortieMemoire sortie, erreurs;
     TEntreeTapee entree(sortie);
     EXPECT_EQ(florimot::ExecuteConjugue({"--tsv"}, entree, sortie, erreurs), 0);
-    ASSERT_EQ(entree.ecritAvant.size(), 3u);
-    EXPECT_EQ(entree.ecritAvant[0], 0u);
-    EXPECT_EQ(entree.ecritAvant[1], sortie.Texte().size() / 2);
-    EXPECT_EQ(entree.ecritAvant[2], sortie.Texte().size());
+    ASSERT_EQ(entree.EcritAvant.size(), 3u);
+    EXPECT_EQ(entree.EcritAvant[0], 0u);
+    EXPECT_EQ(entree.EcritAvant[1], sortie.Texte().size() / 2);
+    EXPECT_EQ(entree.EcritAvant[2], sortie.Texte().size());
 }
 
 TEST(ConjugueLecture, UneLigneSeLitCommeLeMemeArgument) {

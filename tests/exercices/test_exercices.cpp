@@ -67,7 +67,7 @@ TEST(Fiche, AucunItemQueLeVerbeNAdmetPas) {
             TChoixFiche choix = Choix({std::string(infinitif)}, items);
             choix.Options = options;
             choix.Nombre = 500;  // every line the verb has
-            choix.Genre = GenreExercice::TempsEntier;
+            choix.Genre = TGenreExercice::TempsEntier;
             const TFiche fiche = GenereFiche(choix);
             if (options.Passif && SansVoixPassive(verbe, faits)) {
                 EXPECT_TRUE(fiche.Items.empty()) << infinitif << " au passif";

@@ -57,9 +57,9 @@ namespace {
 TEST(Faits, LignesDesVerbesConnus) {
     EXIGE_TABLE();
     struct Cas {
-        const char *texte, *options, *cellule;
-        int personne;
-        const char* attendu;
+        const char *Texte, *Options, *Cellule;
+        int Personne;
+        const char* Attendu;
     };
     const Cas cas[] = {
         {"neiger", "", "PresInd", 1, "-"},
@@ -87,16 +87,16 @@ TEST(Faits, LignesDesVerbesConnus) {
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
+        v.DefinitVerbe(c.Texte);
         const florimot::TFaits f = florimot::PrepareVerbe(v);
-        const std::string_view o = c.options;
+        const std::string_view o = c.Options;
         const florimot::TOptions options{o.find('f') != o.npos, o.find('n') != o.npos, false,
                                          o.find('p') != o.npos};
         const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, options, f);
         for (const florimot::TCellule& cel : florimot::Grille) {
-            if (cel.Nom != c.cellule) continue;
-            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
-                << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
+            if (cel.Nom != c.Cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.Personne - cel.PremierePersonne], c.Attendu)
+                << c.Texte << " [" << c.Options << "] " << c.Cellule << " " << c.Personne;
         }
     }
 }

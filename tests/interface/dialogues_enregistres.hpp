@@ -17,20 +17,20 @@ public:
     struct Boite {
         QString Texte;
         QString Titre;
-        TDialogues::Icone Genre;
-        TDialogues::Boutons Choix;
+        TDialogues::TIcone Genre;
+        TDialogues::TBoutons Choix;
         QString Action = {};  // the offer's button, for a box that makes one
     };
 
-    Reponse Demande(QWidget*, const QString& texte, const QString& titre, Icone icone,
-                    Boutons boutons) override {
+    TReponseDialogue Demande(QWidget*, const QString& texte, const QString& titre, TIcone icone,
+                             TBoutons boutons) override {
         Boites.append({texte, titre, icone, boutons});
         if (PendantLaBoite) PendantLaBoite();
-        return boutons == Boutons::Ok ? Reponse::Ok : ReponseOuiNon;
+        return boutons == TBoutons::Ok ? TReponseDialogue::Ok : ReponseOuiNon;
     }
-    bool Propose(QWidget*, const QString& texte, const QString& titre, Icone icone,
+    bool Propose(QWidget*, const QString& texte, const QString& titre, TIcone icone,
                  const QString& action) override {
-        Boites.append({texte, titre, icone, Boutons::Ok, action});
+        Boites.append({texte, titre, icone, TBoutons::Ok, action});
         if (PendantLaBoite) PendantLaBoite();
         return AccepteOffre;
     }
@@ -66,7 +66,7 @@ public:
     bool AccepteImpression = true;
     int Apercus = 0;
     QString ApercuDans;
-    Reponse ReponseOuiNon = Reponse::Non;
+    TReponseDialogue ReponseOuiNon = TReponseDialogue::Non;
     // Whether the offer of a box that makes one is taken.
     bool AccepteOffre = false;
     // Runs while a box would be on the screen.

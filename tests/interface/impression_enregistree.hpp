@@ -17,7 +17,7 @@ namespace florimot {
 
 class TImpressionEnregistree final : public TImpression {
 public:
-    enum class Etape {
+    enum class TEtape {
         Aucune,
         TaillePage,
         Commence,
@@ -42,7 +42,7 @@ public:
     };
 
     QSize TaillePage() override {
-        if (Panne == Etape::TaillePage) {
+        if (Panne == TEtape::TaillePage) {
             Raison = QStringLiteral("pas de taille");
             return {};
         }
@@ -51,7 +51,7 @@ public:
     bool Commence(const QString& nom) override {
         ++Demarrages;
         if (EnCours()) return Echoue(QStringLiteral("déjà en cours"));
-        if (Panne == Etape::Commence) return Echoue(QStringLiteral("pas de travail"));
+        if (Panne == TEtape::Commence) return Echoue(QStringLiteral("pas de travail"));
         Travaux.append({nom, {{}}, false, false});
         Actif = true;
         if (PendantLeTravail) PendantLeTravail();
@@ -60,7 +60,7 @@ public:
     bool Dessine(const QRect& destination, QWidget& source, const QRect& zone) override {
         if (!EnCours()) return Echoue(QStringLiteral("dessin hors travail"));
         auto& pages = Travaux.back().Pages;
-        constexpr Etape dessins[] = {Etape::Dessin1, Etape::Dessin2, Etape::Dessin3};
+        constexpr TEtape dessins[] = {TEtape::Dessin1, TEtape::Dessin2, TEtape::Dessin3};
         if (pages.size() <= 3 && Panne == dessins[pages.size() - 1])
             return Echoue(QStringLiteral("pas de dessin"));
         pages.back().append(
@@ -70,14 +70,14 @@ public:
     }
     bool NouvellePage() override {
         if (!EnCours()) return Echoue(QStringLiteral("page hors travail"));
-        if (Panne == Etape::NouvellePage) return Echoue(QStringLiteral("pas de page"));
+        if (Panne == TEtape::NouvellePage) return Echoue(QStringLiteral("pas de page"));
         Travaux.back().Pages.append(QList<Dessin>{});
         if (PendantLeTravail) PendantLeTravail();
         return true;
     }
     bool Termine() override {
         if (!EnCours()) return Echoue(QStringLiteral("fin hors travail"));
-        if (Panne == Etape::Termine) return Echoue(QStringLiteral("pas de fin"));
+        if (Panne == TEtape::Termine) return Echoue(QStringLiteral("pas de fin"));
         Travaux.back().Termine = true;
         Actif = false;
         return true;
@@ -90,7 +90,7 @@ public:
     QString Erreur() const override { return Raison; }
 
     QSize Page{4800, 6600};
-    Etape Panne = Etape::Aucune;
+    TEtape Panne = TEtape::Aucune;
     QList<Travail> Travaux;
     int Demarrages = 0;
     // Called at each drawing with the widget drawn: what it shows then.

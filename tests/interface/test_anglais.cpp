@@ -143,14 +143,14 @@ private slots:
     // The menu « Langue de l'interface / Interface language »: kept in the
     // settings, told in the language chosen.
     void langueChoisie() {
-        QCOMPARE(LitLangueInterface(), LangueInterface::Systeme);
+        QCOMPARE(LitLangueInterface(), TLangueInterface::Systeme);
         Composant<QAction>("Langue2")->trigger();
-        QCOMPARE(LitLangueInterface(), LangueInterface::Anglais);
+        QCOMPARE(LitLangueInterface(), TLangueInterface::Anglais);
         QVERIFY(Dialogues->Boites.back().Texte.contains(QStringLiteral("English")));
         Composant<QAction>("Langue0")->trigger();
-        QCOMPARE(LitLangueInterface(), LangueInterface::Systeme);
-        QVERIFY(InterfaceEnAnglais(LangueInterface::Anglais));
-        QVERIFY(!InterfaceEnAnglais(LangueInterface::Francais));
+        QCOMPARE(LitLangueInterface(), TLangueInterface::Systeme);
+        QVERIFY(InterfaceEnAnglais(TLangueInterface::Anglais));
+        QVERIFY(!InterfaceEnAnglais(TLangueInterface::Francais));
     }
 
     // The window with a meaning shown, for a look by eye; written only when

@@ -168,8 +168,8 @@ private slots:
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Ceci n'est pas un Verbe"));
         QCOMPARE(boite.Titre, QStringLiteral("Avertissement"));
-        QVERIFY(boite.Genre == TDialogues::Icone::Information);
-        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        QVERIFY(boite.Genre == TDialogues::TIcone::Information);
+        QVERIFY(boite.Choix == TDialogues::TBoutons::Ok);
         for (const TCellule& c : Grille) {
             if (c.Nom == "PartPres") continue;
             QCOMPARE(Lignes(Liste(c.Nom)), QStringList(c.NombreLignes(), QString()));

@@ -65,10 +65,10 @@ private slots:
 
     void menu() {
         struct Cas {
-            const char* nom;
-            const char* menu;
-            QString legende;
-            QKeySequence raccourci;
+            const char* Nom;
+            const char* Menu;
+            QString Legende;
+            QKeySequence Raccourci;
         };
         const Cas cas[] = {
             {"Conjuguer1", "Action", "&Conjuguer", QKeySequence(Qt::Key_F1)},
@@ -106,10 +106,10 @@ private slots:
         QCOMPARE(items.back(), Commande("ReinitialiserOptions1"));
         QCOMPARE(Ecran->menuBar()->objectName(), QStringLiteral("MainMenu1"));
         for (const Cas& c : cas) {
-            QAction* action = Commande(c.nom);
-            QCOMPARE(action->text(), c.legende);
-            QCOMPARE(action->shortcut().toString(), c.raccourci.toString());
-            QVERIFY(Composant<QMenu>(c.menu)->actions().contains(action));
+            QAction* action = Commande(c.Nom);
+            QCOMPARE(action->text(), c.Legende);
+            QCOMPARE(action->shortcut().toString(), c.Raccourci.toString());
+            QVERIFY(Composant<QMenu>(c.Menu)->actions().contains(action));
         }
     }
 
@@ -139,8 +139,8 @@ private slots:
         QCOMPARE(onglets->tabToolTip(2), QStringLiteral("Infinitif, participe passé, gérondif"));
         Conjugue("parler");
         const struct {
-            QKeyCombination touche;
-            int depart, page;
+            QKeyCombination Touche;
+            int Depart, Page;
         } cas[] = {{Qt::CTRL | Qt::Key_PageDown, 1, 2},
                    {Qt::CTRL | Qt::Key_PageUp, 2, 1},
                    {Qt::CTRL | Qt::Key_Tab, 1, 2},
@@ -151,11 +151,11 @@ private slots:
                    {Qt::ALT | Qt::Key_3, 1, 3}};
         for (const char* focus : {"Verbe", "PresInd", "Conjugue"})
             for (const auto& c : cas) {
-                onglets->setCurrentIndex(c.depart - 1);
+                onglets->setCurrentIndex(c.Depart - 1);
                 Composant<QWidget>(focus)->setFocus();
-                QTest::keyClick(QApplication::focusWidget(), c.touche.key(),
-                                c.touche.keyboardModifiers());
-                VerifiePage(c.page);
+                QTest::keyClick(QApplication::focusWidget(), c.Touche.key(),
+                                c.Touche.keyboardModifiers());
+                VerifiePage(c.Page);
             }
         VerifieGrille("parler");
     }
@@ -205,9 +205,9 @@ private slots:
         QVERIFY(couleurs.size() > 4 && couleurs.size() <= 16);
 
         struct Cas {
-            const char* nom;
-            QPoint position;
-            QString texte;
+            const char* Nom;
+            QPoint Position;
+            QString Texte;
         };
         const Cas cas[] = {
             {"Label1", {248, 24}, "Florimot"},
@@ -217,10 +217,10 @@ private slots:
             {"Label7", {8, 176}, "Si vous découvrez une faute, merci de m'en faire part au"},
         };
         for (const Cas& c : cas) {
-            auto* etiquette = About->findChild<QLabel*>(c.nom);
-            QVERIFY2(etiquette, c.nom);
-            QCOMPARE(etiquette->pos(), c.position);
-            QCOMPARE(etiquette->text(), c.texte);
+            auto* etiquette = About->findChild<QLabel*>(c.Nom);
+            QVERIFY2(etiquette, c.Nom);
+            QCOMPARE(etiquette->pos(), c.Position);
+            QCOMPARE(etiquette->text(), c.Texte);
         }
         for (const char* nom : {"Label4", "Label6", "Label8"})
             QVERIFY(!About->findChild<QLabel*>(nom)->text().isEmpty());
@@ -275,8 +275,8 @@ private slots:
               "Ctrl+S l'enregistre en PDF"})
             QVERIFY2(boite.Texte.contains(QString::fromUtf8(sujet)), sujet);
         QCOMPARE(boite.Titre, QStringLiteral("Aide"));
-        QVERIFY(boite.Genre == TDialogues::Icone::Information);
-        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        QVERIFY(boite.Genre == TDialogues::TIcone::Information);
+        QVERIFY(boite.Choix == TDialogues::TBoutons::Ok);
         QCOMPARE(Etat(), avant);
     }
 
@@ -294,7 +294,8 @@ private slots:
         QVERIFY(Dialogues->Boites.isEmpty());
         QCOMPARE(Dialogues->Fins, QList<int>{0});
         Dialogues->Fins.clear();
-        Dialogues->ReponseOuiNon = oui ? TDialogues::Reponse::Oui : TDialogues::Reponse::Non;
+        Dialogues->ReponseOuiNon =
+            oui ? TDialogues::TReponseDialogue::Oui : TDialogues::TReponseDialogue::Non;
         TImpressionEnregistree imprimante;
         Ecran->AttacheImpression(&imprimante);
         imprimante.PendantLeTravail = [&] {
@@ -306,8 +307,8 @@ private slots:
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, QStringLiteral("Êtes-vous sûr de vouloir quitter ?"));
         QCOMPARE(boite.Titre, QStringLiteral("Quitter"));
-        QVERIFY(boite.Genre == TDialogues::Icone::Question);
-        QVERIFY(boite.Choix == TDialogues::Boutons::OuiNon);
+        QVERIFY(boite.Genre == TDialogues::TIcone::Question);
+        QVERIFY(boite.Choix == TDialogues::TBoutons::OuiNon);
         QCOMPARE(Dialogues->Fins, oui ? QList<int>{0} : QList<int>{});
         QCOMPARE(Etat(), avant);
         Ecran->AttacheImpression(nullptr);
@@ -356,8 +357,8 @@ private slots:
             TDialoguesQt& Vraies;
             QList<int> Fins;
             explicit Relais(TDialoguesQt& v) : Vraies(v) {}
-            Reponse Demande(QWidget* p, const QString& t, const QString& ti, Icone i,
-                            Boutons b) override {
+            TReponseDialogue Demande(QWidget* p, const QString& t, const QString& ti, TIcone i,
+                                     TBoutons b) override {
                 return Vraies.Demande(p, t, ti, i, b);
             }
             QString DemandeFichier(QWidget*, const QString&, const QString&,

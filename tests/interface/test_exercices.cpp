@@ -156,7 +156,7 @@ private slots:
                      page.contains(QStringLiteral("nous finîmes")),
                  qPrintable(page));
         // A printer that fails says so in a box.
-        imprimante.Panne = TImpressionEnregistree::Etape::Commence;
+        imprimante.Panne = TImpressionEnregistree::TEtape::Commence;
         const qsizetype boites = Dialogues.Boites.size();
         Composant<QPushButton>(&panneau, "ImprimerManques")->click();
         QCOMPARE(Dialogues.Boites.size(), boites + 1);

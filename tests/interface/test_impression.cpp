@@ -22,8 +22,8 @@
 using namespace florimot;
 using pilote::Blancs;
 
-using Etape = TImpressionEnregistree::Etape;
-Q_DECLARE_METATYPE(Etape)
+using TEtape = TImpressionEnregistree::TEtape;
+Q_DECLARE_METATYPE(TEtape)
 
 namespace {
 
@@ -357,17 +357,17 @@ private slots:
     // Wherever the printer fails, the user is told why and gets the window
     // back as after a print; the next print works.
     void echec_data() {
-        QTest::addColumn<Etape>("panne");
+        QTest::addColumn<TEtape>("panne");
         QTest::addColumn<QString>("raison");
         QTest::addColumn<int>("travaux");
         QTest::addColumn<int>("pages");
-        QTest::newRow("pas d'imprimante") << Etape::TaillePage << "pas de taille" << 0 << 0;
+        QTest::newRow("pas d'imprimante") << TEtape::TaillePage << "pas de taille" << 0 << 0;
         QTest::newRow("le travail ne commence pas")
-            << Etape::Commence << "pas de travail" << 0 << 0;
-        QTest::newRow("première page") << Etape::Dessin1 << "pas de dessin" << 1 << 1;
-        QTest::newRow("changement de page") << Etape::NouvellePage << "pas de page" << 1 << 1;
-        QTest::newRow("deuxième page") << Etape::Dessin2 << "pas de dessin" << 1 << 2;
-        QTest::newRow("fin du travail") << Etape::Termine << "pas de fin" << 1 << 2;
+            << TEtape::Commence << "pas de travail" << 0 << 0;
+        QTest::newRow("première page") << TEtape::Dessin1 << "pas de dessin" << 1 << 1;
+        QTest::newRow("changement de page") << TEtape::NouvellePage << "pas de page" << 1 << 1;
+        QTest::newRow("deuxième page") << TEtape::Dessin2 << "pas de dessin" << 1 << 2;
+        QTest::newRow("fin du travail") << TEtape::Termine << "pas de fin" << 1 << 2;
     }
     // A page on which a line would be less than a dot high: told, and
     // nothing is started.
@@ -388,7 +388,7 @@ private slots:
     }
 
     void echec() {
-        QFETCH(Etape, panne);
+        QFETCH(TEtape, panne);
         QFETCH(QString, raison);
         QFETCH(int, travaux);
         QFETCH(int, pages);
@@ -406,8 +406,8 @@ private slots:
         const auto& boite = Dialogues->Boites.front();
         QCOMPARE(boite.Texte, raison);
         QCOMPARE(boite.Titre, QStringLiteral("Florimot"));
-        QVERIFY(boite.Genre == TDialogues::Icone::Erreur);
-        QVERIFY(boite.Choix == TDialogues::Boutons::Ok);
+        QVERIFY(boite.Genre == TDialogues::TIcone::Erreur);
+        QVERIFY(boite.Choix == TDialogues::TBoutons::Ok);
         // Behind the box the window is already back to normal.
         QVERIFY(pendantLaBoite.contains(QStringLiteral("Verbe")));
         QVERIFY(pendantLaBoite.contains(QStringLiteral("cadre PresInd")));
@@ -420,7 +420,7 @@ private slots:
         QVERIFY(!Imprimante->EnCours());
         VerifieRetabli(avant, 1);
 
-        Imprimante->Panne = Etape::Aucune;
+        Imprimante->Panne = TEtape::Aucune;
         Imprime();
         QCOMPARE(Imprimante->Travaux.size(), travaux + 1);
         QVERIFY(Imprimante->Travaux.back().Termine);

@@ -110,7 +110,7 @@ class TestImpressionPdf : public QObject {
         dialogues.Fichier = pdf;
         Enregistre(dialogues, QStringLiteral("parler"));
         QCOMPARE(dialogues.Boites.size(), 1);
-        QVERIFY(dialogues.Boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY(dialogues.Boites.front().Genre == TDialogues::TIcone::Erreur);
         QVERIFY2(dialogues.Boites.front().Texte.contains(raison),
                  qPrintable(dialogues.Boites.front().Texte));
         const QFileInfo cible(QFileInfo(pdf).canonicalFilePath());
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(boites.front().Texte,
                  QStringLiteral("Aucune imprimante n'est installée : impression impossible."));
         QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
-        QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY(boites.front().Genre == TDialogues::TIcone::Erreur);
         // The same box offers the PDF instead.
         QCOMPARE(boites.front().Action, QStringLiteral("Enregistrer en PDF (Ctrl+S)"));
         QVERIFY(!service.EnCours());
@@ -354,7 +354,7 @@ private slots:
         const auto boites = ImprimeFenetre(QStringLiteral("parler"), service);
         QCOMPARE(boites.size(), 1);
         QCOMPARE(boites.front().Titre, QStringLiteral("Florimot"));
-        QVERIFY(boites.front().Genre == TDialogues::Icone::Erreur);
+        QVERIFY(boites.front().Genre == TDialogues::TIcone::Erreur);
         QVERIFY2(boites.front().Texte.contains(QStringLiteral("ne peut pas être écrit")),
                  qPrintable(boites.front().Texte));
         QVERIFY(!service.EnCours());
@@ -463,7 +463,7 @@ private slots:
         QCOMPARE(dialogues.Boites.size(), boite ? 1 : 0);
         if (boite) {
             QCOMPARE(dialogues.Boites.front().Titre, QStringLiteral("Florimot"));
-            QVERIFY(dialogues.Boites.front().Genre == TDialogues::Icone::Erreur);
+            QVERIFY(dialogues.Boites.front().Genre == TDialogues::TIcone::Erreur);
             QVERIFY2(
                 dialogues.Boites.front().Texte.contains(QStringLiteral("ne peut pas être écrit")),
                 qPrintable(dialogues.Boites.front().Texte));

@@ -75,7 +75,7 @@ private slots:
             ecran->setGeometry(cadre);
             QTRY_COMPARE(ecran->geometry(), cadre);
             if (quitter) {
-                Dialogues.ReponseOuiNon = TDialogues::Reponse::Oui;
+                Dialogues.ReponseOuiNon = TDialogues::TReponseDialogue::Oui;
                 ecran->Quitter1Click();
             } else {
                 ecran->close();

@@ -239,12 +239,12 @@ private slots:
     // or the same refusal.
     void textesHostiles() {
         for (const hostiles::Cas& c : hostiles::Textes) {
-            if (!c.fenetre) continue;
+            if (!c.Fenetre) continue;
             Dialogues->Boites.clear();
-            Colle(QString::fromUtf8(c.texte.data(), qsizetype(c.texte.size())));
+            Colle(QString::fromUtf8(c.Texte.data(), qsizetype(c.Texte.size())));
             QTest::keyClick(Verbe(), Qt::Key_Return);
-            const QString lu = c.issue == hostiles::Verbe
-                                   ? QString::fromUtf8(c.lu.data(), qsizetype(c.lu.size()))
+            const QString lu = c.Issue == hostiles::Verbe
+                                   ? QString::fromUtf8(c.Lu.data(), qsizetype(c.Lu.size()))
                                    : QStringLiteral("Ceci n'est pas un Verbe");
             QCOMPARE(Dialogues->Boites.isEmpty() ? Ecran->TexteVerbe().trimmed()
                                                  : Dialogues->Boites.front().Texte.left(lu.size()),

@@ -40,16 +40,16 @@ std::vector<std::vector<std::string>> LitTsv(const std::string& nom) {
 class Dictionnaires : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dossier_ =
+        Dossier_ =
             std::filesystem::temp_directory_path() / ("florimot-dictd-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dossier_);
-        ASSERT_TRUE(essais::EcritFreeDictEssai(dossier_.string()));
-        fra_ = TDictd::Ouvre((dossier_ / "freedict-fra-eng").string());
-        eng_ = TDictd::Ouvre((dossier_ / "freedict-eng-fra").string());
+        std::filesystem::create_directories(Dossier_);
+        ASSERT_TRUE(essais::EcritFreeDictEssai(Dossier_.string()));
+        fra_ = TDictd::Ouvre((Dossier_ / "freedict-fra-eng").string());
+        eng_ = TDictd::Ouvre((Dossier_ / "freedict-eng-fra").string());
     }
-    static void TearDownTestSuite() { std::filesystem::remove_all(dossier_); }
+    static void TearDownTestSuite() { std::filesystem::remove_all(Dossier_); }
 
-    static inline std::filesystem::path dossier_;
+    static inline std::filesystem::path Dossier_;
     static inline std::optional<TDictd> fra_, eng_;
 };
 
@@ -58,12 +58,12 @@ std::string Decrit(const std::vector<TChoixAnglais>& choix, std::size_t combien)
     for (std::size_t i = 0; i < choix.size() && i < combien; ++i) {
         const TChoixAnglais& c = choix[i];
         if (!s.empty()) s += " ; ";
-        s += c.infinitif + " " + (c.cellule.empty() ? "-" : std::string(c.cellule)) + " " +
-             std::to_string(c.personne);
-        if (c.feminin) s += " feminin";
-        if (c.negation) s += " negation";
-        if (c.note == NoteAnglaise::PasseCompose_PasseSimple) s += " passe";
-        if (c.note == NoteAnglaise::TuOuVous) s += " tu-vous";
+        s += c.Infinitif + " " + (c.Cellule.empty() ? "-" : std::string(c.Cellule)) + " " +
+             std::to_string(c.Personne);
+        if (c.Feminin) s += " feminin";
+        if (c.Negation) s += " negation";
+        if (c.Note == TNoteAnglaise::PasseCompose_PasseSimple) s += " passe";
+        if (c.Note == TNoteAnglaise::TuOuVous) s += " tu-vous";
     }
     return s;
 }
@@ -106,11 +106,11 @@ TEST_F(Dictionnaires, TableAnglaise) {
 
 TEST_F(Dictionnaires, SansDictionnaireRienNeChange) {
     EXPECT_TRUE(RechercheAnglaise(nullptr, nullptr, "to go").empty());
-    EXPECT_FALSE(TDictd::Ouvre((dossier_ / "absent").string()));
+    EXPECT_FALSE(TDictd::Ouvre((Dossier_ / "absent").string()));
     // An index whose articles lie outside the text is refused whole.
-    std::ofstream((dossier_ / "casse.index").string()) << "aller\tA\tZZZZ\n";
-    std::ofstream((dossier_ / "casse.dict").string()) << "aller <v>\ngo\n";
-    EXPECT_FALSE(TDictd::Ouvre((dossier_ / "casse").string()));
+    std::ofstream((Dossier_ / "casse.index").string()) << "aller\tA\tZZZZ\n";
+    std::ofstream((Dossier_ / "casse.dict").string()) << "aller <v>\ngo\n";
+    EXPECT_FALSE(TDictd::Ouvre((Dossier_ / "casse").string()));
 }
 
 // espeak-ng's phonemes for a text, or nullopt when it cannot be run.

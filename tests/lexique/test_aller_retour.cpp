@@ -74,9 +74,9 @@ const TCellule& Nommee(std::string_view nom) {
 }
 
 struct Source {
-    const TCellule* cellule;
-    int personne;
-    TOptions options;
+    const TCellule* Cellule;
+    int Personne;
+    TOptions Options;
 };
 
 TEST(AllerRetour, ChaqueLigneSeRelit) {
@@ -121,21 +121,21 @@ TEST(AllerRetour, ChaqueLigneSeRelit) {
             for (const Source& s : sources) {
                 // A reading of that cell and person whose grid holds the line.
                 const auto tient = [&](const TAnalyse& a, const TLecture& l) {
-                    if (l.cellule != s.cellule->Nom || l.personne != s.personne) return false;
-                    if (a.infinitif == verbe.Intitule())
-                        return ConjugueForme(verbe, *s.cellule, s.personne, l.options, faits) ==
+                    if (l.Cellule != s.Cellule->Nom || l.Personne != s.Personne) return false;
+                    if (a.Infinitif == verbe.Intitule())
+                        return ConjugueForme(verbe, *s.Cellule, s.Personne, l.Options, faits) ==
                                ligne;
-                    return a.infinitif == traditionnel.Intitule() &&
-                           ConjugueForme(traditionnel, *s.cellule, s.personne, l.options,
+                    return a.Infinitif == traditionnel.Intitule() &&
+                           ConjugueForme(traditionnel, *s.Cellule, s.Personne, l.Options,
                                          faitsTraditionnel) == ligne;
                 };
                 if (std::none_of(analyses.begin(), analyses.end(), [&](const TAnalyse& a) {
-                        return std::any_of(a.lectures.begin(), a.lectures.end(),
+                        return std::any_of(a.Lectures.begin(), a.Lectures.end(),
                                            [&](const TLecture& l) { return tient(a, l); });
                     })) {
-                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.cellule->Nom) +
-                                      " " + std::to_string(s.personne) + " | " +
-                                      DecritOptions(s.options));
+                    manques.push_back(texte + " | " + ligne + " | " + std::string(s.Cellule->Nom) +
+                                      " " + std::to_string(s.Personne) + " | " +
+                                      DecritOptions(s.Options));
                     break;
                 }
             }

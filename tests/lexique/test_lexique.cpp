@@ -51,44 +51,44 @@ florimot::TLignesGrille GrilleDe(const std::string& infinitif) {
 void VerifieRelecture(const std::string& forme, const std::vector<TAnalyse>& analyses) {
     const std::string mot = florimot::lexique::Normalise(forme).value_or(forme);
     for (const TAnalyse& a : analyses) {
-        ASSERT_FALSE(a.lectures.empty()) << forme << " : " << a.infinitif;
+        ASSERT_FALSE(a.Lectures.empty()) << forme << " : " << a.Infinitif;
         florimot::TVerbe v;
-        v.DefinitVerbe(a.infinitif);
-        for (const TLecture& l : a.lectures) {
-            EXPECT_TRUE(florimot::Confirme(a.infinitif, mot, l))
-                << forme << " : " << a.infinitif << " " << l.cellule << " " << l.personne;
-            if (l.cellule == "PartPasse" || l.inversion) continue;
+        v.DefinitVerbe(a.Infinitif);
+        for (const TLecture& l : a.Lectures) {
+            EXPECT_TRUE(florimot::Confirme(a.Infinitif, mot, l))
+                << forme << " : " << a.Infinitif << " " << l.Cellule << " " << l.Personne;
+            if (l.Cellule == "PartPasse" || l.Inversion) continue;
             for (const florimot::TCellule& c : florimot::Grille)
-                if (c.Nom == l.cellule) {
+                if (c.Nom == l.Cellule) {
                     const std::string ligne = florimot::ConjugueForme(
-                        v, c.CodeTemps, c.DecalageMode, l.personne, florimot::OptionsDeLecture(l));
+                        v, c.CodeTemps, c.DecalageMode, l.Personne, florimot::OptionsDeLecture(l));
                     EXPECT_TRUE(ligne == mot || ligne.ends_with(" " + mot) ||
                                 ligne.ends_with("'" + mot) || ligne.ends_with("/" + mot) ||
                                 ligne.starts_with(mot + "/"))
-                        << forme << " : " << a.infinitif << " " << l.cellule << " → " << ligne;
+                        << forme << " : " << a.Infinitif << " " << l.Cellule << " → " << ligne;
                 }
         }
     }
 }
 
 struct Attendu {
-    std::string infinitif;
-    std::vector<TLecture> lectures;
+    std::string Infinitif;
+    std::vector<TLecture> Lectures;
 };
 
 TLecture Rectifiee(std::string_view cellule, int personne) {
-    return {.cellule = cellule, .personne = personne, .options = {.Rectifiee = true}};
+    return {.Cellule = cellule, .Personne = personne, .Options = {.Rectifiee = true}};
 }
 
 TLecture Autre(std::string_view cellule, int personne) {
-    return {.cellule = cellule, .personne = personne, .options = {.Variante = true}};
+    return {.Cellule = cellule, .Personne = personne, .Options = {.Variante = true}};
 }
 
 TEST(Analyse, FormesDeChaqueFamille) {
     EXIGE_INDEX();
     struct Cas {
-        std::string forme;
-        std::vector<Attendu> verbes;
+        std::string Forme;
+        std::vector<Attendu> Verbes;
     };
     const std::vector<Cas> cas = {
         {"allions",
@@ -158,22 +158,22 @@ TEST(Analyse, FormesDeChaqueFamille) {
         {std::string(60, 'e'), {}},
     };
     for (const Cas& c : cas) {
-        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.forme);
-        ASSERT_EQ(analyses.size(), c.verbes.size()) << c.forme;
+        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.Forme);
+        ASSERT_EQ(analyses.size(), c.Verbes.size()) << c.Forme;
         for (std::size_t i = 0; i < analyses.size(); ++i) {
-            EXPECT_EQ(analyses[i].infinitif, c.verbes[i].infinitif) << c.forme;
-            EXPECT_TRUE(analyses[i].connu) << c.forme;
-            EXPECT_EQ(analyses[i].lectures, c.verbes[i].lectures) << c.forme;
+            EXPECT_EQ(analyses[i].Infinitif, c.Verbes[i].Infinitif) << c.Forme;
+            EXPECT_TRUE(analyses[i].Connu) << c.Forme;
+            EXPECT_EQ(analyses[i].Lectures, c.Verbes[i].Lectures) << c.Forme;
         }
-        VerifieRelecture(c.forme, analyses);
+        VerifieRelecture(c.Forme, analyses);
     }
 }
 
 TEST(Analyse, VerbesAbsentsDuDictionnaire) {
     EXIGE_INDEX();
     struct Cas {
-        const char* forme;
-        Attendu premier;
+        const char* Forme;
+        Attendu Premier;
     };
     const Cas cas[] = {
         {"googlions", {"googler", {{"ImpInd", 4}, {"PresSubj", 4}}}},
@@ -183,12 +183,12 @@ TEST(Analyse, VerbesAbsentsDuDictionnaire) {
         {"reblablatèrent", {"reblablater", {{"PSInd", 6}}}},
     };
     for (const Cas& c : cas) {
-        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.forme);
-        ASSERT_FALSE(analyses.empty()) << c.forme;
-        EXPECT_EQ(analyses[0].infinitif, c.premier.infinitif) << c.forme;
-        EXPECT_FALSE(analyses[0].connu) << c.forme;
-        EXPECT_EQ(analyses[0].lectures, c.premier.lectures) << c.forme;
-        VerifieRelecture(c.forme, analyses);
+        const std::vector<TAnalyse> analyses = Lexique().Analyse(c.Forme);
+        ASSERT_FALSE(analyses.empty()) << c.Forme;
+        EXPECT_EQ(analyses[0].Infinitif, c.Premier.Infinitif) << c.Forme;
+        EXPECT_FALSE(analyses[0].Connu) << c.Forme;
+        EXPECT_EQ(analyses[0].Lectures, c.Premier.Lectures) << c.Forme;
+        VerifieRelecture(c.Forme, analyses);
     }
 }
 
@@ -215,9 +215,9 @@ TEST(Analyse, LignesDeLaGrille) {
     constexpr florimot::TOptions F{.Feminin = true}, N{.Negation = true},
         NI{.Negation = true, .Interrogation = true}, I{.Interrogation = true}, P{.Passif = true};
     struct Cas {
-        const char* ligne;
-        const char* infinitif;
-        std::vector<TLecture> lectures;
+        const char* Ligne;
+        const char* Infinitif;
+        std::vector<TLecture> Lectures;
     };
     const Cas cas[] = {
         {"j'aime", "aimer", {{"PresInd", 1}}},
@@ -241,23 +241,23 @@ TEST(Analyse, LignesDeLaGrille) {
         {"nous googlions", "googler", {{"ImpInd", 4}}},
     };
     for (const Cas& c : cas) {
-        const std::vector<TAnalyse> analyses = florimot::AnalyseTexte(c.ligne);
-        ASSERT_EQ(analyses.size(), 1u) << c.ligne;
-        EXPECT_EQ(analyses[0].infinitif, c.infinitif) << c.ligne;
-        EXPECT_EQ(analyses[0].lectures, c.lectures) << c.ligne;
+        const std::vector<TAnalyse> analyses = florimot::AnalyseTexte(c.Ligne);
+        ASSERT_EQ(analyses.size(), 1u) << c.Ligne;
+        EXPECT_EQ(analyses[0].Infinitif, c.Infinitif) << c.Ligne;
+        EXPECT_EQ(analyses[0].Lectures, c.Lectures) << c.Ligne;
         // Each reading is a line the grid shows under its options.
         florimot::TVerbe v;
-        v.DefinitVerbe(c.infinitif);
-        for (const TLecture& l : analyses[0].lectures)
-            if (!l.inversion) {
-                const florimot::TLignesGrille g = florimot::ConjugueGrille(v, l.options);
+        v.DefinitVerbe(c.Infinitif);
+        for (const TLecture& l : analyses[0].Lectures)
+            if (!l.Inversion) {
+                const florimot::TLignesGrille g = florimot::ConjugueGrille(v, l.Options);
                 const florimot::TCellule& cellule =
-                    florimot::Grille[std::size_t(florimot::lexique::RangCellule(l.cellule))];
+                    florimot::Grille[std::size_t(florimot::lexique::RangCellule(l.Cellule))];
                 const std::string lue =
                     florimot::lexique::Canonique(
-                        g[cellule.Premier + l.personne - cellule.PremierePersonne])
-                        .texte;
-                EXPECT_EQ(lue, florimot::lexique::Canonique(c.ligne).texte) << c.ligne;
+                        g[cellule.Premier + l.Personne - cellule.PremierePersonne])
+                        .Texte;
+                EXPECT_EQ(lue, florimot::lexique::Canonique(c.Ligne).Texte) << c.Ligne;
             }
     }
 }
@@ -288,8 +288,8 @@ TEST(Analyse, SeulementLeVerbeLePlusProbable) {
     for (const auto& [forme, verbes] : cas) {
         std::vector<std::string> lus;
         for (const TAnalyse& a : florimot::AnalyseTexte(forme)) {
-            EXPECT_FALSE(a.connu) << forme;
-            lus.push_back(a.infinitif);
+            EXPECT_FALSE(a.Connu) << forme;
+            lus.push_back(a.Infinitif);
         }
         EXPECT_EQ(lus, verbes) << forme;
     }
@@ -382,9 +382,9 @@ TEST(Description, TextesFrancais) {
         {"être", true, {{"PresInd", 1}}},
         {"suivre", true, {{"PresInd", 1}, {"PresInd", 2}, {"PresImp", 1}}}};
     struct Cas {
-        std::string forme;
-        std::vector<TAnalyse> analyse;
-        std::string attendu;
+        std::string Forme;
+        std::vector<TAnalyse> Analyse;
+        std::string Attendu;
     };
     const Cas cas[] = {
         {"allions", allions,
@@ -419,7 +419,7 @@ TEST(Description, TextesFrancais) {
          "« connait » : connaître, indicatif présent, il (orthographe rectifiée)"},
         {"xyz", {}, "« xyz » : aucune forme verbale connue"},
     };
-    for (const Cas& c : cas) EXPECT_EQ(florimot::DecritAnalyse(c.forme, c.analyse), c.attendu);
+    for (const Cas& c : cas) EXPECT_EQ(florimot::DecritAnalyse(c.Forme, c.Analyse), c.Attendu);
 }
 
 // Only verbs the grid conjugates and forms it holds.
@@ -433,21 +433,21 @@ bool Conjugue(const std::string& infinitif) {
 TEST(Suggestions, VerbesProchesSeulement) {
     EXIGE_DICTIONNAIRE();
     struct Cas {
-        const char* texte;
-        const char* premiere;  // nullptr: whatever comes, if anything
+        const char* Texte;
+        const char* Premiere;  // nullptr: whatever comes, if anything
     };
     const Cas cas[] = {{"aqcuérir", "acquérir"}, {"prendes", "prends"}, {"conaitre", nullptr}};
     for (const Cas& c : cas) {
-        const std::vector<std::string> s = Lexique().Suggestions(c.texte);
+        const std::vector<std::string> s = Lexique().Suggestions(c.Texte);
         EXPECT_LE(s.size(), 6u);
-        if (c.premiere != nullptr) {
-            ASSERT_FALSE(s.empty()) << c.texte;
-            EXPECT_EQ(s.front(), c.premiere);
+        if (c.Premiere != nullptr) {
+            ASSERT_FALSE(s.empty()) << c.Texte;
+            EXPECT_EQ(s.front(), c.Premiere);
         }
         for (const std::string& mot : s)
-            EXPECT_TRUE((Lexique().Faits(mot).connu && Conjugue(mot)) ||
+            EXPECT_TRUE((Lexique().Faits(mot).Connu && Conjugue(mot)) ||
                         !Lexique().Analyse(mot).empty())
-                << c.texte << " → " << mot;
+                << c.Texte << " → " << mot;
     }
     EXPECT_TRUE(Lexique().Suggestions("aqcuérir", 0).empty());
     EXPECT_TRUE(Lexique().Suggestions("\xff").empty());
@@ -456,9 +456,9 @@ TEST(Suggestions, VerbesProchesSeulement) {
 TEST(Faits, CeQueSaitLeDictionnaire) {
     EXIGE_DICTIONNAIRE();
     struct Cas {
-        const char* infinitif;
-        bool connu, pronominal, impersonnel, etre, avoir;
-        std::string note;
+        const char* Infinitif;
+        bool Connu, Pronominal, Impersonnel, Etre, Avoir;
+        std::string Note;
     };
     const Cas cas[] = {
         {"évanouir", true, true, false, true, false, "essentiellement pronominal : s'évanouir"},
@@ -475,13 +475,13 @@ TEST(Faits, CeQueSaitLeDictionnaire) {
         {"googler", false, false, false, false, false, std::string(florimot::NoteVerbeInconnu)},
     };
     for (const Cas& c : cas) {
-        const florimot::TFaitsVerbe f = Lexique().Faits(c.infinitif);
-        EXPECT_EQ(f.connu, c.connu) << c.infinitif;
-        EXPECT_EQ(f.pronominal, c.pronominal) << c.infinitif;
-        EXPECT_EQ(f.impersonnel, c.impersonnel) << c.infinitif;
-        EXPECT_EQ(f.etre, c.etre) << c.infinitif;
-        EXPECT_EQ(f.avoir, c.avoir) << c.infinitif;
-        EXPECT_EQ(Lexique().Note(c.infinitif), c.note) << c.infinitif;
+        const florimot::TFaitsVerbe f = Lexique().Faits(c.Infinitif);
+        EXPECT_EQ(f.Connu, c.Connu) << c.Infinitif;
+        EXPECT_EQ(f.Pronominal, c.Pronominal) << c.Infinitif;
+        EXPECT_EQ(f.Impersonnel, c.Impersonnel) << c.Infinitif;
+        EXPECT_EQ(f.Etre, c.Etre) << c.Infinitif;
+        EXPECT_EQ(f.Avoir, c.Avoir) << c.Infinitif;
+        EXPECT_EQ(Lexique().Note(c.Infinitif), c.Note) << c.Infinitif;
     }
 }
 
@@ -503,9 +503,9 @@ TEST(Faits, DeuxAuxiliairesSelonLesEtiquettes) {
     std::size_t marques = 0;
     for (const std::string_view v : florimot::VerbesConnus()) {
         const florimot::TFaitsVerbe f = Lexique().Faits(v);
-        if (!f.etre || !f.avoir || v.starts_with("s'") || v.starts_with("se ")) continue;
+        if (!f.Etre || !f.Avoir || v.starts_with("s'") || v.starts_with("se ")) continue;
         ++marques;
-        EXPECT_TRUE(florimot::AuxiliairesDe(v) != florimot::DeuxAuxiliaires::Non ||
+        EXPECT_TRUE(florimot::AuxiliairesDe(v) != florimot::TDeuxAuxiliaires::Non ||
                     sansAppui.contains(v))
             << v;
     }
@@ -513,12 +513,12 @@ TEST(Faits, DeuxAuxiliairesSelonLesEtiquettes) {
     // And no verb of the lists is one the tags give être alone but for the
     // verbs of state whose usual auxiliary is être.
     for (const auto sorte :
-         {florimot::DeuxAuxiliaires::Mouvement, florimot::DeuxAuxiliaires::ActionEtat})
+         {florimot::TDeuxAuxiliaires::Mouvement, florimot::TDeuxAuxiliaires::ActionEtat})
         for (const std::string_view v : florimot::VerbesDeuxAuxiliaires(sorte)) {
             const florimot::TFaitsVerbe f = Lexique().Faits(v);
             florimot::TVerbe verbe;
             verbe.DefinitVerbe(v);
-            if (f.connu && f.etre && !f.avoir) {
+            if (f.Connu && f.Etre && !f.Avoir) {
                 EXPECT_TRUE(verbe.AvecEtre()) << v;
             }
         }
@@ -545,7 +545,7 @@ TEST(Chargement, SansDictionnaireUtilisable) {
         // The form index is the program's own: analysis needs no dictionary.
         EXPECT_EQ(lexique.Analyse("allions").size(), 2u);
         EXPECT_TRUE(lexique.Suggestions("aqcuérir").empty());
-        EXPECT_FALSE(lexique.Faits("parler").connu);
+        EXPECT_FALSE(lexique.Faits("parler").Connu);
         EXPECT_EQ(lexique.Note("parler"), "");
     }
     std::filesystem::remove_all(vide);

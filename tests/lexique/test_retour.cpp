@@ -21,10 +21,10 @@ std::string Options(const florimot::TOptions& o) {
 std::string Lectures(const std::vector<florimot::TAnalyse>& analyses) {
     std::string r;
     for (const florimot::TAnalyse& a : analyses)
-        for (const florimot::TLecture& l : a.lectures) {
+        for (const florimot::TLecture& l : a.Lectures) {
             if (!r.empty()) r += " ; ";
-            r += a.infinitif + ' ' + std::string(l.cellule) + ' ' + std::to_string(l.personne);
-            if (const std::string o = Options(l.options); !o.empty()) r += ' ' + o;
+            r += a.Infinitif + ' ' + std::string(l.Cellule) + ' ' + std::to_string(l.Personne);
+            if (const std::string o = Options(l.Options); !o.empty()) r += ' ' + o;
         }
     return r;
 }

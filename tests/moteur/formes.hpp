@@ -13,9 +13,9 @@
 namespace essais {
 
 struct Cas {
-    const char* verbe;
-    int code, mode, personne;
-    const char* attendu;
+    const char* Verbe;
+    int Code, Mode, Personne;
+    const char* Attendu;
 };
 
 inline florimot::TVerbe Verbe(const char* mot) {
@@ -31,8 +31,8 @@ inline std::string Forme(const char* mot, int code, int mode, int personne) {
 
 inline void Verifie(std::initializer_list<Cas> cas) {
     for (const Cas& c : cas)
-        EXPECT_EQ(Forme(c.verbe, c.code, c.mode, c.personne), c.attendu)
-            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
+        EXPECT_EQ(Forme(c.Verbe, c.Code, c.Mode, c.Personne), c.Attendu)
+            << c.Verbe << " (" << c.Code << ", " << c.Mode << ", " << c.Personne << ")";
 }
 
 // The bare form of a request of the grid as one text, with the verb's own

@@ -12,9 +12,9 @@ using essais::Verifie;
 
 TEST(Auxiliaires, FormesNuesEtComposees) {
     struct Cas {
-        const char* verbe;
-        int code, mode, personne;
-        const char* attendu;
+        const char* Verbe;
+        int Code, Mode, Personne;
+        const char* Attendu;
     };
     const Cas cas[] = {
         {"avoir", 0, 0, 3, "a"},
@@ -32,8 +32,8 @@ TEST(Auxiliaires, FormesNuesEtComposees) {
     };
     for (const Cas& c : cas)
         EXPECT_EQ(
-            essais::TexteNu(florimot::TFormes(essais::Verbe(c.verbe)), c.code, c.mode, c.personne),
-            c.attendu);
+            essais::TexteNu(florimot::TFormes(essais::Verbe(c.Verbe)), c.Code, c.Mode, c.Personne),
+            c.Attendu);
 }
 
 TEST(ConjugueForme, PronomsEtMarqueurs) {
@@ -105,9 +105,9 @@ TEST(Grille, LignesDansLOrdreDesCases) {
 // every option, makes the longest lines.
 TEST(Grille, CadreAutourDesLignes) {
     struct Cas {
-        const char* texte;
-        florimot::TOptions options;
-        florimot::TFaits faits = {};
+        const char* Texte;
+        florimot::TOptions Options;
+        florimot::TFaits Faits = {};
     };
     const Cas cas[] = {
         {"parler", {}},
@@ -127,16 +127,16 @@ TEST(Grille, CadreAutourDesLignes) {
     cadre.Fin = "\u00B6\n";
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        cadre.Debut = c.texte;
-        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, c.options, c.faits);
+        v.DefinitVerbe(c.Texte);
+        cadre.Debut = c.Texte;
+        const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, c.Options, c.Faits);
         std::string attendu;
         for (std::size_t i = 0; i < florimot::NombreLignesGrille; ++i)
             attendu += std::string(cadre.Debut) + prefixes[i] + std::string(lignes[i]) + "\u00B6\n";
         std::string tampon(cadre.TailleMax() + 1, '#');
-        char* fin = florimot::ConjugueGrille(v, c.options, c.faits, cadre, tampon.data());
-        EXPECT_EQ(std::string_view(tampon.data(), fin), attendu) << c.texte;
-        EXPECT_EQ(tampon.back(), '#') << c.texte;
+        char* fin = florimot::ConjugueGrille(v, c.Options, c.Faits, cadre, tampon.data());
+        EXPECT_EQ(std::string_view(tampon.data(), fin), attendu) << c.Texte;
+        EXPECT_EQ(tampon.back(), '#') << c.Texte;
     }
 }
 

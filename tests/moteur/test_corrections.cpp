@@ -152,14 +152,14 @@ TEST(Corrections, Formes) {
 // with every line "-".
 TEST(Corrections, InfinitifSeul) {
     const struct {
-        const char* verbe;
-        std::uint8_t groupe;
+        const char* Verbe;
+        std::uint8_t Groupe;
     } cas[] = {{"ester", 1},    {"quérir", 3},  {"ravoir", 3},  {"férir", 3},
                {"forclore", 3}, {"endêver", 1}, {"attraire", 3}};
     for (const auto& c : cas) {
-        EXPECT_EQ(Verbe(c.verbe).DonneGroupe(), c.groupe) << c.verbe;
-        const florimot::TLignesGrille lignes = Grille(c.verbe);
+        EXPECT_EQ(Verbe(c.Verbe).DonneGroupe(), c.Groupe) << c.Verbe;
+        const florimot::TLignesGrille lignes = Grille(c.Verbe);
         for (std::size_t i = 0; i < lignes.size(); ++i)
-            EXPECT_EQ(lignes[i], "-") << c.verbe << " " << i;
+            EXPECT_EQ(lignes[i], "-") << c.Verbe << " " << i;
     }
 }

@@ -14,9 +14,9 @@ using essais::Options;
 
 TEST(Faits, Lignes) {
     struct Cas {
-        const char *texte, *faits, *options, *cellule;
-        int personne;
-        const char* attendu;
+        const char *Texte, *Faits, *Options, *Cellule;
+        int Personne;
+        const char* Attendu;
     };
     const Cas cas[] = {
         // impersonal only: il alone, no impératif, no passive, il stays il
@@ -41,16 +41,16 @@ TEST(Faits, Lignes) {
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        const florimot::TFaits f = Faits(c.faits);
-        const florimot::TOptions o = Options(c.options);
+        v.DefinitVerbe(c.Texte);
+        const florimot::TFaits f = Faits(c.Faits);
+        const florimot::TOptions o = Options(c.Options);
         const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, o, f);
         for (const florimot::TCellule& cel : florimot::Grille) {
-            if (cel.Nom != c.cellule) continue;
-            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
-                << c.texte << " [" << c.faits << "|" << c.options << "] " << c.cellule;
-            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o, f),
-                      c.attendu);
+            if (cel.Nom != c.Cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.Personne - cel.PremierePersonne], c.Attendu)
+                << c.Texte << " [" << c.Faits << "|" << c.Options << "] " << c.Cellule;
+            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.Personne, o, f),
+                      c.Attendu);
         }
     }
 }

@@ -7,11 +7,11 @@
 namespace {
 
 struct Cas {
-    const char* texte;
-    const char* options;  // f féminin, n négation, i interrogation, p passif
-    const char* cellule;
-    int personne;
-    const char* attendu;
+    const char* Texte;
+    const char* Options;  // f féminin, n négation, i interrogation, p passif
+    const char* Cellule;
+    int Personne;
+    const char* Attendu;
 };
 
 const Cas Lignes[] = {
@@ -41,16 +41,16 @@ const Cas Lignes[] = {
 TEST(Locutions, Lignes) {
     for (const Cas& c : Lignes) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        const std::string_view o = c.options;
+        v.DefinitVerbe(c.Texte);
+        const std::string_view o = c.Options;
         const florimot::TOptions options{o.find('f') != o.npos, o.find('n') != o.npos,
                                          o.find('i') != o.npos, o.find('p') != o.npos};
         const florimot::TLignesGrille grille = florimot::ConjugueGrille(v, options);
         for (const florimot::TCellule& cel : florimot::Grille) {
-            if (cel.Nom != c.cellule) continue;
-            const std::string_view ligne = grille[cel.Premier + c.personne - cel.PremierePersonne];
-            EXPECT_EQ(ligne, c.attendu) << c.texte << " [" << o << "] " << c.cellule;
-            EXPECT_EQ(ligne, florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne,
+            if (cel.Nom != c.Cellule) continue;
+            const std::string_view ligne = grille[cel.Premier + c.Personne - cel.PremierePersonne];
+            EXPECT_EQ(ligne, c.Attendu) << c.Texte << " [" << o << "] " << c.Cellule;
+            EXPECT_EQ(ligne, florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.Personne,
                                                      options));
         }
     }

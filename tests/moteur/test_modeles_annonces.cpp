@@ -15,9 +15,9 @@ static std::u32string Fin(std::string_view infinitif, std::string_view forme, bo
         for (std::string_view s = k ? forme : infinitif; !s.empty();) {
             const auto d = florimot::utf8::Decode(s);
             const std::u32string_view de = U"éèêçîû", vers = U"eeeciu";
-            const std::size_t i = de.find(d.point);
-            l[k] += i == de.npos || (i > 3 && !r) ? d.point : vers[i];
-            s.remove_prefix(d.taille);
+            const std::size_t i = de.find(d.Point);
+            l[k] += i == de.npos || (i > 3 && !r) ? d.Point : vers[i];
+            s.remove_prefix(d.Taille);
         }
     std::size_t p = 0;
     while (p < l[0].size() && p < l[1].size() && l[0][p] == l[1][p]) ++p;

@@ -24,11 +24,11 @@ TOptions Options(std::string_view lettres) {
 }
 
 struct Cas {
-    const char* texte;
-    const char* options;
-    const char* cellule;
-    int personne;
-    const char* attendu;
+    const char* Texte;
+    const char* Options;
+    const char* Cellule;
+    int Personne;
+    const char* Attendu;
 };
 
 // The line of the grid, and the same line asked alone: both must agree.
@@ -36,16 +36,16 @@ struct Cas {
 void Verifie(std::initializer_list<Cas> cas) {
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
+        v.DefinitVerbe(c.Texte);
         const florimot::TFaits f = florimot::PrepareVerbe(v);
-        const TOptions o = Options(c.options);
+        const TOptions o = Options(c.Options);
         const florimot::TLignesGrille lignes = florimot::ConjugueGrille(v, o, f);
         for (const florimot::TCellule& cel : florimot::GrilleComplete) {
-            if (cel.Nom != c.cellule) continue;
-            EXPECT_EQ(lignes[cel.Premier + c.personne - cel.PremierePersonne], c.attendu)
-                << c.texte << " [" << c.options << "] " << c.cellule << " " << c.personne;
-            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.personne, o, f),
-                      c.attendu);
+            if (cel.Nom != c.Cellule) continue;
+            EXPECT_EQ(lignes[cel.Premier + c.Personne - cel.PremierePersonne], c.Attendu)
+                << c.Texte << " [" << c.Options << "] " << c.Cellule << " " << c.Personne;
+            EXPECT_EQ(florimot::ConjugueForme(v, cel.CodeTemps, cel.DecalageMode, c.Personne, o, f),
+                      c.Attendu);
         }
     }
 }

@@ -11,19 +11,19 @@ using essais::Verbe;
 using essais::Verifie;
 
 struct TCasModele {
-    florimot::Modele modele;
-    const char* verbe;
-    int code, mode, personne;
-    const char* attendu;
+    florimot::Modele Modele;
+    const char* Verbe;
+    int Code, mode, Personne;
+    const char* Attendu;
 };
 
 // The bare form of one model, whatever the dispatch would choose.
 void VerifieModeles(std::initializer_list<TCasModele> cas) {
     for (const TCasModele& c : cas)
-        EXPECT_EQ(essais::TexteNu(florimot::FormesDuModele(Verbe(c.verbe), c.modele), c.code,
-                                  c.mode, c.personne),
-                  c.attendu)
-            << c.verbe << " (" << c.code << ", " << c.mode << ", " << c.personne << ")";
+        EXPECT_EQ(essais::TexteNu(florimot::FormesDuModele(Verbe(c.Verbe), c.Modele), c.Code,
+                                  c.mode, c.Personne),
+                  c.Attendu)
+            << c.Verbe << " (" << c.Code << ", " << c.mode << ", " << c.Personne << ")";
 }
 
 }  // namespace

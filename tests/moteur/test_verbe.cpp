@@ -8,8 +8,8 @@ using florimot::TVerbe;
 
 TEST(Verbe, AffecteGardeLePremierMot) {
     struct Cas {
-        std::string texte, mot;
-        int longueur;
+        std::string Texte, Mot;
+        int Longueur;
     };
     const Cas cas[] = {
         {"parler         ", "parler", 6},
@@ -31,9 +31,9 @@ TEST(Verbe, AffecteGardeLePremierMot) {
     };
     for (const Cas& c : cas) {
         TVerbe v;
-        v.DefinitVerbe(c.texte);
-        EXPECT_EQ(v.MotVue(), c.mot) << c.texte;
-        EXPECT_EQ(v.Longueur(), c.longueur) << c.texte;
+        v.DefinitVerbe(c.Texte);
+        EXPECT_EQ(v.MotVue(), c.Mot) << c.Texte;
+        EXPECT_EQ(v.Longueur(), c.Longueur) << c.Texte;
     }
 }
 
@@ -65,8 +65,8 @@ TEST(Verbe, DroiteGaucheLettreFinComptentEnLettres) {
 
 TEST(Verbe, ClasseGroupe) {
     struct Cas {
-        const char* mot;
-        int groupe;
+        const char* Mot;
+        int Groupe;
     };
     const Cas cas[] = {
         {"parler", 1},
@@ -115,16 +115,16 @@ TEST(Verbe, ClasseGroupe) {
     };
     for (const Cas& c : cas) {
         TVerbe v;
-        v.DefinitVerbe(c.mot);
-        EXPECT_EQ(v.DonneGroupe(), c.groupe) << c.mot;
+        v.DefinitVerbe(c.Mot);
+        EXPECT_EQ(v.DonneGroupe(), c.Groupe) << c.Mot;
     }
 }
 
 // What people type reaches the engine as one text, whatever the front end.
 TEST(Verbe, SaisieNormaliseeEtPronominale) {
     struct Cas {
-        std::string texte, intitule;
-        int groupe;
+        std::string Texte, Intitule;
+        int Groupe;
     };
     const Cas cas[] = {
         {"PARLER", "parler", 1},
@@ -150,9 +150,9 @@ TEST(Verbe, SaisieNormaliseeEtPronominale) {
     };
     for (const Cas& c : cas) {
         TVerbe v;
-        v.DefinitVerbe(c.texte);
-        EXPECT_EQ(v.Intitule(), c.intitule) << c.texte;
-        EXPECT_EQ(v.DonneGroupe(), c.groupe) << c.texte;
+        v.DefinitVerbe(c.Texte);
+        EXPECT_EQ(v.Intitule(), c.Intitule) << c.Texte;
+        EXPECT_EQ(v.DonneGroupe(), c.Groupe) << c.Texte;
     }
 }
 

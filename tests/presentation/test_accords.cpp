@@ -23,7 +23,7 @@ TEST(Accords, CommeLesLignes) {
 #ifndef FLORIMOT_TABLE_FAITS
     GTEST_SKIP() << "sans table des verbes connus";
 #endif
-    using florimot::CodeAccord;
+    using florimot::TCodeAccord;
     constexpr const florimot::TCellule& pc = florimot::CelluleNommee("PCInd");
     int vus = 0;
     for (const std::string_view infinitif : florimot::VerbesConnus())
@@ -36,13 +36,13 @@ TEST(Accords, CommeLesLignes) {
                 if (texte != infinitif && !faits.PeutEtrePronominal && !faits.Pronominal) continue;
                 const florimot::TOptions options{.Feminin = true, .Passif = passif};
                 const std::string ligne = florimot::ConjugueForme(v, pc, 6, options, faits);
-                const CodeAccord code = florimot::AccordDeLigne(v, options, faits, pc, ligne);
-                if (code == CodeAccord::Aucun) continue;
+                const TCodeAccord code = florimot::AccordDeLigne(v, options, faits, pc, ligne);
+                if (code == TCodeAccord::Aucun) continue;
                 ++vus;
                 const std::string p = Participe(ligne, v);
-                const bool accorde = code == CodeAccord::Etre || code == CodeAccord::Passif ||
-                                     code == CodeAccord::PronominalDirect ||
-                                     code == CodeAccord::PronominalEssentiel;
+                const bool accorde = code == TCodeAccord::Etre || code == TCodeAccord::Passif ||
+                                     code == TCodeAccord::PronominalDirect ||
+                                     code == TCodeAccord::PronominalEssentiel;
                 // A participle in -s or -x takes only the e (elles se sont assises).
                 EXPECT_EQ(p.ends_with("es"), accorde)
                     << ligne << " : " << florimot::PhraseAccord(code, v);

@@ -29,8 +29,8 @@ TEST(Diagnostics, Table) {
             continue;
         }
         ASSERT_FALSE(d.empty()) << texte;
-        EXPECT_EQ(d.front().correct, correct) << texte;
-        EXPECT_EQ(florimot::CleFaute(d.front().faute), faute)
+        EXPECT_EQ(d.front().Correct, correct) << texte;
+        EXPECT_EQ(florimot::CleFaute(d.front().Faute), faute)
             << florimot::PhraseDiagnostic(d.front());
     }
     EXPECT_GT(lignes, 0);

@@ -21,7 +21,7 @@ using essais::Options;
 // keeps today's header.
 TEST(Faits, Entete) {
     struct Cas {
-        const char *texte, *faits, *options, *attendu;
+        const char *Texte, *Faits, *Options, *Attendu;
     };
     const Cas cas[] = {
         {"neiger", "I-", "",
@@ -36,8 +36,8 @@ TEST(Faits, Entete) {
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        EXPECT_EQ(florimot::EnteteLisible(v, Options(c.options), Faits(c.faits)), c.attendu);
+        v.DefinitVerbe(c.Texte);
+        EXPECT_EQ(florimot::EnteteLisible(v, Options(c.Options), Faits(c.Faits)), c.Attendu);
     }
 }
 
@@ -45,7 +45,7 @@ TEST(Faits, Entete) {
 // already says, then the other series.
 TEST(Faits, Note) {
     struct Cas {
-        const char *texte, *faits, *options, *dictionnaire, *autre, *attendu;
+        const char *Texte, *Faits, *Options, *dictionnaire, *autre, *Attendu;
     };
     const Cas cas[] = {
         {"évanouir", "P", "", "essentiellement pronominal : s'évanouir", "",
@@ -60,9 +60,9 @@ TEST(Faits, Note) {
     };
     for (const Cas& c : cas) {
         florimot::TVerbe v;
-        v.DefinitVerbe(c.texte);
-        const auto entete = florimot::FaitEntete(v, Options(c.options), Faits(c.faits));
-        EXPECT_EQ(florimot::NoteDuVerbe(entete, c.dictionnaire, c.autre), c.attendu) << c.texte;
+        v.DefinitVerbe(c.Texte);
+        const auto entete = florimot::FaitEntete(v, Options(c.Options), Faits(c.Faits));
+        EXPECT_EQ(florimot::NoteDuVerbe(entete, c.dictionnaire, c.autre), c.Attendu) << c.Texte;
     }
 }
 

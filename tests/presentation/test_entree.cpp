@@ -7,10 +7,10 @@ namespace {
 
 TEST(Entree, FormeSaisie) {
     struct Cas {
-        const char *texte, *avantCurseur;
-        std::u32string attendu;
-        std::size_t curseur;
-        bool coupe;
+        const char *Texte, *avantCurseur;
+        std::u32string Attendu;
+        std::size_t Curseur;
+        bool Coupe;
     };
     const Cas cas[] = {
         {"PARLER", "PAR", U"parler", 3, false},
@@ -22,10 +22,10 @@ TEST(Entree, FormeSaisie) {
         {"\U0001F600parler", "\U0001F600", U"\U0001F600parler", 1, false},
     };
     for (const Cas& c : cas) {
-        const florimot::TSaisieGardee g = florimot::FormeSaisie(c.texte, c.avantCurseur);
-        EXPECT_EQ(g.Texte, c.attendu) << c.texte;
-        EXPECT_EQ(g.Curseur, c.curseur) << c.texte;
-        EXPECT_EQ(g.Coupe, c.coupe) << c.texte;
+        const florimot::TSaisieGardee g = florimot::FormeSaisie(c.Texte, c.avantCurseur);
+        EXPECT_EQ(g.Texte, c.Attendu) << c.Texte;
+        EXPECT_EQ(g.Curseur, c.Curseur) << c.Texte;
+        EXPECT_EQ(g.Coupe, c.Coupe) << c.Texte;
     }
 }
 

@@ -26,10 +26,10 @@ TEST(Selection, LignesDeLecture) {
     GTEST_SKIP() << "table des faits vide : les formes sont devinées";
 #endif
     struct Cas {
-        const char* texte;
-        TOptions options;
-        std::size_t nombre;
-        std::vector<std::pair<std::string, int>> premieres;
+        const char* Texte;
+        TOptions Options;
+        std::size_t Nombre;
+        std::vector<std::pair<std::string, int>> Premieres;
     };
     const TOptions interrogation{.Interrogation = true};
     const Cas cas[] = {
@@ -43,15 +43,15 @@ TEST(Selection, LignesDeLecture) {
         {"nous sommes allés", {}, 1, {{"PCInd", 3}}},
     };
     for (const Cas& c : cas) {
-        const std::vector<florimot::TAnalyse> analyse = florimot::AnalyseTexte(c.texte);
-        ASSERT_FALSE(analyse.empty()) << c.texte;
+        const std::vector<florimot::TAnalyse> analyse = florimot::AnalyseTexte(c.Texte);
+        ASSERT_FALSE(analyse.empty()) << c.Texte;
         florimot::TVerbe verbe;
-        verbe.DefinitVerbe(analyse.front().infinitif);
+        verbe.DefinitVerbe(analyse.front().Infinitif);
         const auto lignes = Noms(florimot::LignesDeLecture(verbe, {.Connu = true, .Passif = false},
-                                                           c.options, c.texte, analyse.front()));
-        EXPECT_EQ(lignes.size(), c.nombre) << c.texte;
-        for (std::size_t i = 0; i < c.premieres.size() && i < lignes.size(); ++i)
-            EXPECT_EQ(lignes[i], c.premieres[i]) << c.texte;
+                                                           c.Options, c.Texte, analyse.front()));
+        EXPECT_EQ(lignes.size(), c.Nombre) << c.Texte;
+        for (std::size_t i = 0; i < c.Premieres.size() && i < lignes.size(); ++i)
+            EXPECT_EQ(lignes[i], c.Premieres[i]) << c.Texte;
     }
 }
 
