@@ -51,15 +51,15 @@ struct TLettre {
 };
 
 TLettre Lettre(char32_t c) {
-    static constexpr std::u32string_view Accentuees = U"àâäéèêëîïôöùûüçÿ";
-    static constexpr std::u32string_view Bases = U"aaaeeeeiioouuucy";
     static constexpr TGenreAccent A = TGenreAccent::Aigu, G = TGenreAccent::Grave,
                                   C = TGenreAccent::Circonflexe, T = TGenreAccent::Trema,
                                   Ce = TGenreAccent::Cedille;
+    // Place for place with utf8::LettresAccentuees.
     static constexpr TGenreAccent Genres[] = {G, C, T, A, G, C, T, C, T, C, T, G, C, T, Ce, T};
-    const std::size_t k = Accentuees.find(c);
+    static_assert(std::size(Genres) == utf8::LettresAccentuees.size());
+    const std::size_t k = utf8::LettresAccentuees.find(c);
     if (k == std::u32string_view::npos) return {c, TGenreAccent::Aucun};
-    return {Bases[k], Genres[k]};
+    return {utf8::LettresDeBase[k], Genres[k]};
 }
 
 std::u32string Plie(const std::u32string& s) {

@@ -7,55 +7,18 @@
 #include <vector>
 
 #include "faits.hpp"
+#include "utf8.hpp"
 
 namespace florimot {
 
 namespace {
 
-// Each accented letter of French and the letters it is typed as without it.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> SansAccent = {{
-    {"à", "a"},
-    {"â", "a"},
-    {"ä", "a"},
-    {"é", "e"},
-    {"è", "e"},
-    {"ê", "e"},
-    {"ë", "e"},
-    {"î", "i"},
-    {"ï", "i"},
-    {"ô", "o"},
-    {"ö", "o"},
-    {"ù", "u"},
-    {"û", "u"},
-    {"ü", "u"},
-    {"ÿ", "y"},
-    {"ç", "c"},
-    {"œ", "oe"},
-    {"æ", "ae"},
-}};
-
-std::string Plie(std::string_view mot) {
-    std::string plie;
-    plie.reserve(mot.size());
-    while (!mot.empty()) {
-        const auto accent = std::find_if(SansAccent.begin(), SansAccent.end(),
-                                         [&](const auto& a) { return mot.starts_with(a.first); });
-        if (accent != SansAccent.end()) {
-            plie += accent->second;
-            mot.remove_prefix(accent->first.size());
-        } else {
-            plie += mot.front();
-            mot.remove_prefix(1);
-        }
-    }
-    return plie;
-}
-
 // The known verbs by their folded letters, built at the first call.
 const std::vector<std::pair<std::string, std::string_view>>& VerbesPlies() {
     static const auto plies = [] {
         std::vector<std::pair<std::string, std::string_view>> v;
-        for (const std::string_view verbe : VerbesConnus()) v.emplace_back(Plie(verbe), verbe);
+        for (const std::string_view verbe : VerbesConnus())
+            v.emplace_back(utf8::SansAccents(verbe), verbe);
         std::sort(v.begin(), v.end());
         return v;
     }();
@@ -71,7 +34,7 @@ std::vector<std::string> VerbesAccentues(const TVerbe& verbe) {
     const std::string_view mot = verbe.MotVue();
     if (verbe.TropLong() || mot.empty() || FaitsDuVerbe(verbe).Connu || InfinitifRectifie(verbe))
         return verbes;
-    const std::string plie = Plie(mot);
+    const std::string plie = utf8::SansAccents(mot);
     const auto& plies = VerbesPlies();
     for (auto i = std::lower_bound(plies.begin(), plies.end(), std::pair(plie, std::string_view()));
          i != plies.end() && i->first == plie; ++i) {

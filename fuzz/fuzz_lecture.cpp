@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // in one piece.
     auto lit = [&](std::size_t coupure) {
         std::string trace;
-        florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::Ligne& l) {
+        florimot::TLecteurLignes lecteur([&](const florimot::TLecteurLignes::TLigneFlux& l) {
             trace += std::to_string(l.Numero) + (l.Valide ? "+" : "-");
             trace.append(l.Texte);
             trace += '\n';

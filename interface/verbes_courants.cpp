@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "faits.hpp"
+#include "utf8.hpp"
 
 namespace florimot {
 
@@ -31,11 +32,7 @@ int RangCourant(const QString& infinitif) {
 }
 
 QString Plie(const QString& texte) {
-    QString plie;
-    plie.reserve(texte.size());
-    for (const QChar c : texte.normalized(QString::NormalizationForm_D))
-        if (!c.isMark()) plie += c.toLower();
-    return plie;
+    return QString::fromStdString(utf8::SansAccents(texte.toLower().toStdString()));
 }
 
 }  // namespace florimot

@@ -17,20 +17,7 @@ namespace {
 // sorts with enquérir, é with e.
 std::string Cle(std::string_view s) {
     if (const std::size_t debut = DebutDuVerbe(s); debut > 0) s.remove_prefix(debut);
-    std::string r;
-    while (!s.empty()) {
-        const utf8::TDecodage d = utf8::Decode(s);
-        static constexpr std::u32string_view Avec = U"àâäéèêëîïôöùûüçÿ", Sans = U"aaaeeeeiioouuucy";
-        static_assert(Avec.size() == Sans.size());
-        if (const auto k = Avec.find(d.Point); k != std::u32string_view::npos)
-            utf8::Encode(Sans[k], r);
-        else if (d.Point == U'œ')
-            r += "oe";
-        else
-            r.append(s.substr(0, d.Taille));
-        s.remove_prefix(d.Taille);
-    }
-    return r;
+    return utf8::SansAccents(s);
 }
 
 // The model each known verb follows, as its header names it: "m" and the

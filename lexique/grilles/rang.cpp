@@ -10,23 +10,6 @@ namespace florimot::lexique {
 
 namespace {
 
-// Letters folded to their base for sorting: é sorts with e, not after z.
-std::string Plie(std::string_view s) {
-    std::string r;
-    while (!s.empty()) {
-        const utf8::TDecodage d = utf8::Decode(s);
-        const std::u32string_view a = U"àâäéèêëîïôöùûüç", b = U"aaaeeeeiioouuuc";
-        if (const auto k = a.find(d.Point); k != std::u32string_view::npos)
-            utf8::Encode(b[k], r);
-        else if (d.Point == U'œ')
-            r += "oe";
-        else
-            r.append(s.substr(0, d.Taille));
-        s.remove_prefix(d.Taille);
-    }
-    return r;
-}
-
 int RangAuxiliaire(std::string_view infinitif) {
     return infinitif == "être" || infinitif == "avoir" ? 0 : 1;
 }
@@ -43,7 +26,8 @@ TRangDevine RangDevine(const TVerbe& verbe) {
 
 bool AvantConnu(std::string_view a, std::string_view b) {
     if (RangAuxiliaire(a) != RangAuxiliaire(b)) return RangAuxiliaire(a) < RangAuxiliaire(b);
-    const std::string pa = Plie(a), pb = Plie(b);
+    // é sorts with e, not after z.
+    const std::string pa = utf8::SansAccents(a), pb = utf8::SansAccents(b);
     return pa != pb ? pa < pb : a < b;
 }
 

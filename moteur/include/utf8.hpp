@@ -86,4 +86,37 @@ constexpr bool EstValide(std::string_view s) {
     return true;
 }
 
+// The accented letters of French, and the letter each is typed as without its
+// accent, place for place.
+inline constexpr std::u32string_view LettresAccentuees = U"àâäéèêëîïôöùûüçÿ";
+inline constexpr std::u32string_view LettresDeBase = U"aaaeeeeiioouuucy";
+static_assert(LettresAccentuees.size() == LettresDeBase.size());
+
+// `point` without its accent (é → e); any other point as it is.
+constexpr char32_t SansAccent(char32_t point) {
+    const std::size_t k = LettresAccentuees.find(point);
+    return k == std::u32string_view::npos ? point : LettresDeBase[k];
+}
+
+// `s` as it is typed without accents, œ and æ written out: "élève" → "eleve",
+// "œuvrer" → "oeuvrer". One folding for every comparison and sort that should
+// not care about accents, so that they all agree.
+inline std::string SansAccents(std::string_view s) {
+    std::string r;
+    r.reserve(s.size());
+    while (!s.empty()) {
+        const TDecodage d = Decode(s);
+        if (d.Point == U'œ')
+            r += "oe";
+        else if (d.Point == U'æ')
+            r += "ae";
+        else if (const char32_t base = SansAccent(d.Point); base != d.Point)
+            Encode(base, r);
+        else
+            r.append(s.substr(0, d.Taille));
+        s.remove_prefix(d.Taille);
+    }
+    return r;
+}
+
 }  // namespace florimot::utf8
