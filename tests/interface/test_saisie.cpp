@@ -219,6 +219,7 @@ private slots:
         QTest::newRow("acq") << "acq" << QStringList{"acquérir"};
         QTest::newRow("parle, exact d'abord") << "parler" << QStringList{"parler"};
         QTest::newRow("pou") << "pou" << QStringList{"pouvoir"};
+        QTest::newRow("oeuvr, œ écrit oe") << "oeuvr" << QStringList{"œuvrer"};
     }
     void completionOrdre() {
         if (VerbesConnus().empty()) QSKIP("no dictionary in this build");
