@@ -118,6 +118,23 @@ bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
     return false;
 }
 
+// Whether the word is one of the four agreements of a participle of the
+// verb: every agreed participle a line writes is one, so the grids that
+// list them (a dozen, with every option that agrees) are built only then.
+bool AccordDe(const TFormes& formes, std::string_view mot) {
+    std::string_view participe = formes.Participe();
+    while (!participe.empty()) {
+        const std::size_t barre = participe.find('/');
+        const std::string_view p = participe.substr(0, barre);
+        for (const bool feminin : {false, true})
+            for (const bool pluriel : {false, true})
+                if (AccordeParticipe(p, feminin, pluriel) == mot) return true;
+        if (barre == std::string_view::npos) break;
+        participe.remove_prefix(barre + 1);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool DejaNormal(std::string_view mot) {
@@ -259,13 +276,21 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
         if (rangUsuel && rang != *rangUsuel) break;
         TVerbeDevine& devine = VerbeDevine(v);
         std::vector<TLecture> l = LecturesDesGraphies(devine.Verbe, [&](const TOptions& graphie) {
+            // A spelling or series that changes none of the verb's forms (most
+            // verbs: the rectified spelling only touches î, û and a few
+            // stems) reads nothing the usual one has not: neither its forms
+            // nor its grid, most of a guess's cost, are built.
+            const bool autre = !graphie.Aucune() && !InfinitifRectifie(devine.Verbe);
+            if (autre && devine.Formes({}).MemesSous({graphie.Rectifiee, graphie.Variante}))
+                return std::vector<TLecture>{};
             const TFormes& formes = devine.Formes(graphie);
             if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
                 return std::vector<TLecture>{};
+            if (autre && formes.MemesFormes(devine.Formes({}))) return std::vector<TLecture>{};
             return LecturesDansGrille(devine.Grille(graphie), mot);
         });
         if ((l.empty() || l.back().Cellule != "PartPasse") &&
-            PeutEtreAccord(devine.Formes({}), mot)) {
+            PeutEtreAccord(devine.Formes({}), mot) && AccordDe(devine.Formes({}), mot)) {
             if (ParticipeAccorde(devine.Accordes(), mot)) l.push_back({"PartPasse", 0, false});
         }
         if (l.empty()) continue;

@@ -66,6 +66,7 @@ TFormes::TFormes(const TVerbe& verbe, TGraphie graphie)
     const bool rectifiee = graphie.Rectifiee || InfinitifRectifie(verbe);
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
         modele = ModeleSelonGraphie(verbe, modele, rectifiee, graphie.Variante);
+    Usuelle_ = !rectifiee && !graphie.Variante;
     if (rectifiee)
         Remplit<true>(modele);
     else
@@ -74,6 +75,27 @@ TFormes::TFormes(const TVerbe& verbe, TGraphie graphie)
 
 TFormes::TFormes(const TVerbe& verbe, Modele modele) : Verbe_(&verbe), Etre_(verbe.AvecEtre()) {
     Remplit<false>(modele);
+}
+
+bool TFormes::MemesFormes(const TFormes& autre) const {
+    const std::size_t octets = Debut_[NombreSlots + 1];
+    return Debut_ == autre.Debut_ && Marqueurs_ == autre.Marqueurs_ &&
+           Composes_ == autre.Composes_ && ComposesComplets_ == autre.ComposesComplets_ &&
+           ParticipePluriel_ == autre.ParticipePluriel_ && Etre_ == autre.Etre_ &&
+           std::string_view(Octets_.data(), octets) ==
+               std::string_view(autre.Octets_.data(), octets);
+}
+
+bool TFormes::MemesSous(TGraphie graphie) const {
+    if (!Usuelle_) return false;
+    const TVerbe& verbe = *Verbe_;
+    const Modele modele = ChoisitModele(verbe);
+    if (modele == nullptr) return true;
+    if (ModeleSelonGraphie(verbe, modele, graphie.Rectifiee, graphie.Variante) != modele)
+        return false;
+    if (!graphie.Rectifiee) return true;
+    const std::string_view octets(Octets_.data(), Debut_[NombreSlots + 1]);
+    return octets.find("î") == std::string_view::npos && octets.find("û") == std::string_view::npos;
 }
 
 TFormes FormesDuModele(const TVerbe& verbe, Modele modele) {

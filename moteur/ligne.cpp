@@ -40,10 +40,19 @@ void Pronoms(TPhrase& phrase, const TContexte& x, std::uint8_t DecalageMode, int
     if (x.Verbe.AvecY()) phrase.Mot("y");
 }
 
+namespace {
+
+// What EcritAccord writes into a string.
+struct TChaine {
+    std::string& S;
+    void operator<<(std::string_view s) { S += s; }
+    void operator<<(char c) { S += c; }
+};
+
 // The participle with its agreement: venu, venus, venue, venues; absous,
 // absoute; dû, dus, due.
-void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool pluriel) {
-    TEcriture& e = phrase.NouveauMot();
+template <class TSortie>
+void EcritAccord(TSortie& e, std::string_view participe, bool feminin, bool pluriel) {
     const bool circonflexe = participe.ends_with("û");
     if (circonflexe && (feminin || pluriel)) {
         participe.remove_suffix(std::string_view("û").size());
@@ -58,6 +67,19 @@ void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool plu
     }
     if (feminin) e << 'e';
     if (pluriel && (feminin || (!participe.ends_with('s') && !participe.ends_with('x')))) e << 's';
+}
+
+}  // namespace
+
+void Accorde(TPhrase& phrase, std::string_view participe, bool feminin, bool pluriel) {
+    EcritAccord(phrase.NouveauMot(), participe, feminin, pluriel);
+}
+
+std::string AccordeParticipe(std::string_view participe, bool feminin, bool pluriel) {
+    std::string s;
+    TChaine chaine{s};
+    EcritAccord(chaine, participe, feminin, pluriel);
+    return s;
 }
 
 // Appends the finished line of one request of the grid.

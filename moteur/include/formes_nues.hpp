@@ -73,6 +73,14 @@ public:
     bool Manque(int slot) const { return Marqueurs_ >> slot & 1; }
     // Whether the verb's own compound tenses take être (je suis venu).
     bool AvecEtre() const { return Etre_; }
+    // Whether the two tables hold the same forms in every slot, and the same
+    // compound forms: a spelling or series that changes none of a verb's
+    // forms then writes its grid's words as the usual one does.
+    bool MemesFormes(const TFormes& autre) const;
+    // For the usual table (plain spelling, usual series): whether `graphie`
+    // surely writes the very same forms, told without building them: the
+    // model stays and, for the rectified spelling, no form has î or û.
+    bool MemesSous(TGraphie graphie) const;
 
     // What the participle of the verb's own compound forms takes to agree:
     // "s" for the être verbs in the plural, unless it ends in s or x (éclos).
@@ -110,7 +118,11 @@ private:
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;
     bool Etre_ = false;
+    bool Usuelle_ = false;
 };
+
+// The participle agreed as every line writes it: venue, venus; absoute; dus.
+std::string AccordeParticipe(std::string_view participe, bool feminin, bool pluriel);
 
 // The verb that names the model conjugating this one, in that spelling and
 // series ("placer" for every verb in -cer, "lever" for amonceler in the

@@ -46,3 +46,28 @@ TEST(ModelesAnnonces, ChaqueVerbeDeLaTable) {
     }
     EXPECT_GT(comme, 5000);
 }
+
+// The guesser skips a spelling or series whose forms the usual table says
+// are its own: that must never skip one that writes something else.
+TEST(ModelesAnnonces, MemesSousNeSautePasUneAutreForme) {
+    if (florimot::VerbesConnus().empty()) GTEST_SKIP() << "built without the dictionary";
+    int memes = 0, autres = 0;
+    for (const std::string_view infinitif : florimot::VerbesConnus()) {
+        florimot::TVerbe verbe;
+        verbe.DefinitVerbe(infinitif);
+        const florimot::TFormes usuelle(verbe);
+        for (const florimot::TGraphie g :
+             {florimot::TGraphie{true, false}, {false, true}, {true, true}}) {
+            if (!usuelle.MemesSous(g)) {
+                ++autres;
+                continue;
+            }
+            ++memes;
+            EXPECT_TRUE(florimot::TFormes(verbe, g).MemesFormes(usuelle))
+                << infinitif << (g.Rectifiee ? " rectifiée" : "")
+                << (g.Variante ? " variante" : "");
+        }
+    }
+    EXPECT_GT(memes, 10000);
+    EXPECT_GT(autres, 1000);  // connaître, payer, céder … are not skipped
+}
