@@ -16,6 +16,8 @@ public:
     TAnalyseJson2(TTamponSortie& sortie, const TTraitsDemandes& traits)
         : TEcrivainAnalyse(sortie), Flux_{sortie}, Json_(Flux_), Schemas_(traits.Schemas()) {}
 
+    bool DitDiagnostic() const override { return true; }
+
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
         Json_.Reset(Flux_);
         Json_.StartObject();

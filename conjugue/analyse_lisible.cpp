@@ -10,6 +10,8 @@ public:
     TAnalyseLisible(TTamponSortie& sortie, bool toutes)
         : TEcrivainAnalyse(sortie), Toutes_(toutes) {}
 
+    bool DitDiagnostic() const override { return true; }
+
     void Ecrit(std::string_view forme, const std::vector<TAnalyse>& analyse) override {
         if (!analyse.empty() || Toutes_) {
             Sortie_ += DecritAnalyse(forme, analyse);

@@ -119,6 +119,9 @@ public:
     void DefinitDiagnostic(std::vector<TDiagnostic> diagnostics) {
         Diagnostics_ = std::move(diagnostics);
     }
+    // Whether it writes them at all: a diagnosis costs hundreds of look-ups,
+    // which a batch read as TSV must not pay for nothing.
+    virtual bool DitDiagnostic() const { return false; }
 
     // For the next text: the verbs it may be a misspelling of, std::nullopt
     // when none were sought (JSON's second format says so).

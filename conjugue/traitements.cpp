@@ -208,8 +208,9 @@ public:
             }
         Ecrivain_->DefinitSuggestions(Suggestions_ ? std::optional(Suggeres_) : std::nullopt);
         // No verb the dictionary knows: maybe a known verb's line written wrong.
-        Ecrivain_->DefinitDiagnostic(Connu(analyse) ? std::vector<TDiagnostic>()
-                                                    : Diagnostique(forme));
+        Ecrivain_->DefinitDiagnostic(Connu(analyse) || !Ecrivain_->DitDiagnostic()
+                                         ? std::vector<TDiagnostic>()
+                                         : Diagnostique(forme));
         Ecrivain_->Ecrit(forme, analyse);
         Sorties_.Libere();
     }
