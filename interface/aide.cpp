@@ -39,7 +39,15 @@ QString TexteAide() {
         "ligne choisie, ou tout le temps, par une voix française. Un texte anglais (« I "
         "went », « to go ») propose ses verbes français dans la bande du haut ; le sens "
         "anglais du verbe s'affiche sous les pages quand le dictionnaire FreeDict est "
-        "installé. Menu ? : « Langue de l'interface / Interface language ».");
+        "installé. Menu ? : « Langue de l'interface / Interface language ».\n"
+        "\n"
+        "Exercices : Ctrl+E fait une fiche à imprimer, avec son corrigé ; Ctrl+Maj+E "
+        "ouvre l'entraînement, qui corrige chaque réponse. Ctrl+M liste les verbes du "
+        "même modèle.\n"
+        "\n"
+        "Ctrl+Maj+R remet les options à zéro. Ctrl+L, Alt+D ou Échap ramènent à la "
+        "saisie ; Alt+Gauche et Alt+Droite reviennent aux verbes déjà conjugués. F2 : à "
+        "propos ; Ctrl+H : cette aide ; Ctrl+Q : quitter.");
 }
 
 }  // namespace florimot

@@ -288,34 +288,6 @@
         <translation>Auxiliary</translation>
     </message>
     <message>
-        <source>Entrez le verbe sans faute et appuyez sur Entrée.
-
-Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive, F9 Orthographe rectifiée (1990), F10 Autre forme, F11 Autre auxiliaire (j&apos;ai monté les valises, il est disparu) (menu Options). Elles se combinent, et la conjugaison affichée est refaite aussitôt.
-
-Trois pages : la page 1 présente l&apos;indicatif et le subjonctif ; la page 2, le conditionnel, l&apos;impératif et le participe présent ; la page 3, l&apos;infinitif, le participe passé et le gérondif. Pour changer de page, cliquez sur l&apos;onglet « Page1 », « Page2 » ou « Page3 » en bas, ou appuyez sur Ctrl+Page suivante ou Ctrl+Page précédente, Ctrl+Tab, Alt+1, Alt+2 ou Alt+3.
-
-Forme conjuguée : tapez une forme (« allions ») ou une ligne entière telle que Florimot l&apos;écrit (« nous sommes allés », « je ne me lève pas », « ne parle-t-il pas ? ») ; Florimot affiche son verbe, coche les options que la ligne montre et sélectionne les lignes qui la contiennent. Un verbe pronominal s&apos;écrit avec son pronom : « se lever », « s&apos;en aller ».
-
-Copier : Ctrl+C copie les lignes sélectionnées d&apos;une liste ; Ctrl+Maj+C (menu Action) copie toute la conjugaison en texte. Ctrl+P l&apos;imprime, et Ctrl+S l&apos;enregistre en PDF : les trois pages, sans ligne coupée.
-
-À quoi sert chaque temps, ce que fait chaque option, ce que veulent dire « - » et « non usité » : menu ? › Guide des temps et des options ; le titre de chaque temps le dit aussi sous le pointeur.
-
-Écouter : F12, le menu contextuel d&apos;une liste ou le bouton « Écouter » disent la ligne choisie, ou tout le temps, par une voix française. Un texte anglais (« I went », « to go ») propose ses verbes français dans la bande du haut ; le sens anglais du verbe s&apos;affiche sous les pages quand le dictionnaire FreeDict est installé. Menu ? : « Langue de l&apos;interface / Interface language ».</source>
-        <translation>Type the verb without a mistake and press Enter.
-
-Options: F5 Feminine, F6 Negative, F7 Question, F8 Passive voice, F9 Rectified spelling (1990), F10 Other form, F11 Other auxiliary (j&apos;ai monté les valises, il est disparu) (menu Options). They combine, and the conjugation shown is made again at once.
-
-Three pages: page 1 shows the indicatif and the subjonctif; page 2, the conditionnel, the impératif and the participe présent; page 3, the infinitif, the participe passé and the gérondif. To change page, click the tab “Page1”, “Page2” or “Page3” at the bottom, or press Ctrl+Page Down or Ctrl+Page Up, Ctrl+Tab, Alt+1, Alt+2 or Alt+3.
-
-Conjugated form: type a form (“allions”) or a whole line as Florimot writes it (“nous sommes allés”, “je ne me lève pas”, “ne parle-t-il pas ?”); Florimot shows its verb, checks the options the line shows and selects the lines that hold it. A pronominal verb is written with its pronoun: “se lever”, “s&apos;en aller”.
-
-Copy: Ctrl+C copies the selected lines of a list; Ctrl+Shift+C (menu Action) copies the whole conjugation as text. Ctrl+P prints it, and Ctrl+S saves it as PDF: the three pages, no line cut.
-
-What each tense is for, what each option does, what “-” and “non usité” mean: menu ? › Guide to the tenses and options; each tense&apos;s caption also says it under the pointer.
-
-Listen: F12, a list&apos;s context menu or the “Listen” button say the selected line, or the whole tense, with a French voice. An English text (“I went”, “to go”) offers its French verbs in the strip at the top; the verb&apos;s English meanings show under the pages when the FreeDict dictionary is installed. Menu ?: “Langue de l&apos;interface / Interface language”.</translation>
-    </message>
-    <message>
         <source>&amp;Aperçu avant impression…</source>
         <translation>Print pre&amp;view…</translation>
     </message>
@@ -342,6 +314,42 @@ Listen: F12, a list&apos;s context menu or the “Listen” button say the selec
     <message>
         <source>&amp;Réinitialiser les options</source>
         <translation>R&amp;eset the options</translation>
+    </message>
+    <message>
+        <source>Entrez le verbe sans faute et appuyez sur Entrée.
+
+Options : F5 Féminin, F6 Négation, F7 Interrogation, F8 Voix passive, F9 Orthographe rectifiée (1990), F10 Autre forme, F11 Autre auxiliaire (j&apos;ai monté les valises, il est disparu) (menu Options). Elles se combinent, et la conjugaison affichée est refaite aussitôt.
+
+Trois pages : la page 1 présente l&apos;indicatif et le subjonctif ; la page 2, le conditionnel, l&apos;impératif et le participe présent ; la page 3, l&apos;infinitif, le participe passé et le gérondif. Pour changer de page, cliquez sur l&apos;onglet « Page1 », « Page2 » ou « Page3 » en bas, ou appuyez sur Ctrl+Page suivante ou Ctrl+Page précédente, Ctrl+Tab, Alt+1, Alt+2 ou Alt+3.
+
+Forme conjuguée : tapez une forme (« allions ») ou une ligne entière telle que Florimot l&apos;écrit (« nous sommes allés », « je ne me lève pas », « ne parle-t-il pas ? ») ; Florimot affiche son verbe, coche les options que la ligne montre et sélectionne les lignes qui la contiennent. Un verbe pronominal s&apos;écrit avec son pronom : « se lever », « s&apos;en aller ».
+
+Copier : Ctrl+C copie les lignes sélectionnées d&apos;une liste ; Ctrl+Maj+C (menu Action) copie toute la conjugaison en texte. Ctrl+P l&apos;imprime, et Ctrl+S l&apos;enregistre en PDF : les trois pages, sans ligne coupée.
+
+À quoi sert chaque temps, ce que fait chaque option, ce que veulent dire « - » et « non usité » : menu ? › Guide des temps et des options ; le titre de chaque temps le dit aussi sous le pointeur.
+
+Écouter : F12, le menu contextuel d&apos;une liste ou le bouton « Écouter » disent la ligne choisie, ou tout le temps, par une voix française. Un texte anglais (« I went », « to go ») propose ses verbes français dans la bande du haut ; le sens anglais du verbe s&apos;affiche sous les pages quand le dictionnaire FreeDict est installé. Menu ? : « Langue de l&apos;interface / Interface language ».
+
+Exercices : Ctrl+E fait une fiche à imprimer, avec son corrigé ; Ctrl+Maj+E ouvre l&apos;entraînement, qui corrige chaque réponse. Ctrl+M liste les verbes du même modèle.
+
+Ctrl+Maj+R remet les options à zéro. Ctrl+L, Alt+D ou Échap ramènent à la saisie ; Alt+Gauche et Alt+Droite reviennent aux verbes déjà conjugués. F2 : à propos ; Ctrl+H : cette aide ; Ctrl+Q : quitter.</source>
+        <translation>Type the verb without a mistake and press Enter.
+
+Options: F5 Feminine, F6 Negative, F7 Question, F8 Passive voice, F9 Rectified spelling (1990), F10 Other form, F11 Other auxiliary (j&apos;ai monté les valises, il est disparu) (menu Options). They combine, and the conjugation shown is made again at once.
+
+Three pages: page 1 shows the indicatif and the subjonctif; page 2, the conditionnel, the impératif and the participe présent; page 3, the infinitif, the participe passé and the gérondif. To change page, click the tab “Page1”, “Page2” or “Page3” at the bottom, or press Ctrl+Page Down or Ctrl+Page Up, Ctrl+Tab, Alt+1, Alt+2 or Alt+3.
+
+Conjugated form: type a form (“allions”) or a whole line as Florimot writes it (“nous sommes allés”, “je ne me lève pas”, “ne parle-t-il pas ?”); Florimot shows its verb, checks the options the line shows and selects the lines that hold it. A pronominal verb is written with its pronoun: “se lever”, “s&apos;en aller”.
+
+Copy: Ctrl+C copies the selected lines of a list; Ctrl+Shift+C (menu Action) copies the whole conjugation as text. Ctrl+P prints it, and Ctrl+S saves it as PDF: the three pages, no line cut.
+
+What each tense is for, what each option does, what “-” and “non usité” mean: menu ? › Guide to the tenses and options; each tense&apos;s caption also says it under the pointer.
+
+Listen: F12, a list&apos;s context menu or the “Listen” button say the selected line, or the whole tense, with a French voice. An English text (“I went”, “to go”) offers its French verbs in the strip at the top; the verb&apos;s English meanings show under the pages when the FreeDict dictionary is installed. Menu ?: “Langue de l&apos;interface / Interface language”.
+
+Exercises: Ctrl+E makes a worksheet to print, with its answer key; Ctrl+Shift+E opens the practice, which checks each answer. Ctrl+M lists the verbs of the same model.
+
+Ctrl+Shift+R resets the options. Ctrl+L, Alt+D or Escape bring you back to the entry; Alt+Left and Alt+Right go back and forth among the verbs already conjugated. F2: about; Ctrl+H: this help; Ctrl+Q: quit.</translation>
     </message>
 </context>
 <context>

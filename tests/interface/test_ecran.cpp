@@ -113,6 +113,20 @@ private slots:
         }
     }
 
+    // The help names every key of the menus, as French keyboards label them.
+    void aideNommeChaqueRaccourci() {
+        const QString aide = TexteAide();
+        for (QAction* menu : Ecran->menuBar()->actions())
+            for (const QAction* a : menu->menu()->actions()) {
+                if (a->shortcut().isEmpty()) continue;
+                QString touche = a->shortcut().toString();
+                touche.replace(QStringLiteral("Shift"), QStringLiteral("Maj"))
+                    .replace(QStringLiteral("Left"), QStringLiteral("Gauche"))
+                    .replace(QStringLiteral("Right"), QStringLiteral("Droite"));
+                QVERIFY2(aide.contains(touche), qPrintable(a->objectName() + u' ' + touche));
+            }
+    }
+
     void pages() {
         auto* onglets = Composant<QTabBar>("PageSet");
         Conjugue("parler");
