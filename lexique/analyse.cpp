@@ -206,7 +206,7 @@ struct TVerbeDevine {
     }
     const TMotsGrille& Grille(const TOptions& graphie) {
         std::unique_ptr<TMotsGrille>& g = Grilles_[Rang(graphie)];
-        if (!g) g = std::make_unique<TMotsGrille>(Verbe, graphie);
+        if (!g) g = std::make_unique<TMotsGrille>(Formes(graphie), graphie);
         return *g;
     }
     const std::vector<std::string>& Accordes() {
@@ -231,10 +231,8 @@ TVerbeDevine& VerbeDevine(std::string_view infinitif) {
     // An infinitive with a hyphen or an apostrophe is a known verb
     // (s'entr'apercevoir) or none. Every verb of fewer than four letters is
     // known (ir, ouïr): "jer" behind "je" is none.
-    TText lettres;
-    lettres.Affecte(infinitif);
-    if (infinitif.find_first_of("-'") == std::string_view::npos && lettres.Longueur() >= 4 &&
-        v->Verbe.DonneGroupe() != 0 && v->Verbe.MotVue() == infinitif)
+    if (infinitif.find_first_of("-'") == std::string_view::npos && v->Verbe.MotVue() == infinitif &&
+        v->Verbe.Longueur() >= 4 && v->Verbe.DonneGroupe() != 0)
         v->RangDevine_ = RangDevine(v->Verbe);
     return *verbes.emplace(std::string(infinitif), std::move(v)).first->second;
 }

@@ -85,6 +85,8 @@ public:
     TMotsGrille(const TVerbe& verbe, const TOptions& graphie);
     // `lignes`: the verb's grid in `graphie`, facts applied or not.
     TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptions& graphie);
+    // The same from the verb's bare forms already built in that spelling and series.
+    TMotsGrille(const TFormes& formes, const TOptions& graphie);
     ~TMotsGrille();
     TMotsGrille(const TMotsGrille&) = delete;
     TMotsGrille& operator=(const TMotsGrille&) = delete;

@@ -62,8 +62,13 @@ std::string ConjugueForme(const TVerbe& verbe, const TCellule& cellule, int Pers
 }
 
 TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options, const TFaits& faits) {
+    return ConjugueGrille(
+        TFormes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire}), options,
+        faits);
+}
+
+TLignesGrille ConjugueGrille(const TFormes& formes, const TOptions& options, const TFaits& faits) {
     TLignesGrille lignes;
-    const TFormes formes(verbe, {options.Rectifiee, options.Variante, options.AutreAuxiliaire});
     const TContexte contexte(formes, options, faits);
     char tampon[NombreLignesComplet * LigneMax];
     TEcriture e(tampon);

@@ -104,6 +104,10 @@ TMotsGrille::TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptio
 TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
     : TMotsGrille(verbe, GrilleLue(verbe, graphie), graphie) {}
 
+TMotsGrille::TMotsGrille(const TFormes& formes, const TOptions& graphie)
+    : Lignes_(ConjugueGrille(formes, graphie, FaitsDuVerbe(formes.Verbe()))),
+      Formes_(std::make_unique<TFormes>(formes)) {}
+
 TMotsGrille::~TMotsGrille() = default;
 
 std::string TMotsGrille::Mot(const TCellule& c, int personne) const {

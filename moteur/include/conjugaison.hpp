@@ -176,6 +176,8 @@ inline constexpr std::array<TCellule, 18> Grille = detail::Debut<18>(GrilleCompl
 // GrilleComplete, kept end to end in one buffer: a grid costs one
 // allocation, not 106. size() counts the lines of Grille only, the ones
 // readers of the 18 cells walk through; the others follow them.
+class TFormes;
+
 class TLignesGrille {
 public:
     std::string_view operator[](std::size_t i) const {
@@ -186,7 +188,7 @@ public:
     bool operator==(const TLignesGrille&) const = default;
 
 private:
-    friend TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options,
+    friend TLignesGrille ConjugueGrille(const TFormes& formes, const TOptions& options,
                                         const TFaits& faits);
     std::string Texte;
     std::array<std::uint32_t, NombreLignesComplet + 1> Debut{};
@@ -194,6 +196,9 @@ private:
 
 TLignesGrille ConjugueGrille(const TVerbe& verbe, const TOptions& options = {},
                              const TFaits& faits = {});
+// The same from the verb's bare forms, built in the spelling, series and
+// auxiliary of `options`: a caller that has them does not build them again.
+TLignesGrille ConjugueGrille(const TFormes& formes, const TOptions& options, const TFaits& faits);
 
 // Whether the grid holds no form at all: a word that is not a verb, or one
 // every line of which is a marker ("entre", which no model knows).
