@@ -26,7 +26,8 @@ cmake --preset tsan
 cmake --build --preset tsan -j "$jobs"
 ctest --preset tsan -j "$jobs"
 
-# libFuzzer, about 30 s a target (clang; the fuzzers carry ASan and UBSan).
+# libFuzzer, about 30 s a target, side by side (clang; the fuzzers carry ASan
+# and UBSan).
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
-ctest --preset fuzz
+ctest --preset fuzz -j "$jobs"
