@@ -1,5 +1,6 @@
 #include "ecrivains_internes.hpp"
 #include "flux_json.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -38,12 +39,7 @@ public:
                 // The options of the grid that holds the line, as a grid's
                 // object names them.
                 Cle("options");
-                Json_.StartObject();
-                for (const TDescriptionOption& d : DescriptionsOptionsFormat1) {
-                    Cle(d.CleJson);
-                    Json_.Bool(EstActive(l.Options, d));
-                }
-                Json_.EndObject();
+                OptionsJson(Json_, l.Options, DescriptionsOptionsFormat1);
                 Json_.EndObject();
             }
             Json_.EndArray();
@@ -55,12 +51,8 @@ public:
     }
 
 private:
-    void Cle(std::string_view cle) {
-        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-    }
-    void Chaine(std::string_view s) {
-        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-    }
+    void Cle(std::string_view cle) { CleJson(Json_, cle); }
+    void Chaine(std::string_view s) { ChaineJson(Json_, s); }
 
     TFluxJson Flux_;
     rapidjson::Writer<TFluxJson> Json_;

@@ -6,6 +6,7 @@
 #include "ecrivains_internes.hpp"
 #include "flux_json.hpp"
 #include "json_diagnostic.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -71,12 +72,7 @@ private:
         Cle("variante");
         Json_.Bool(l.Options.Variante);
         Cle("options");
-        Json_.StartObject();
-        for (const TDescriptionOption& d : DescriptionsOptions) {
-            Cle(d.CleJson);
-            Json_.Bool(EstActive(l.Options, d));
-        }
-        Json_.EndObject();
+        OptionsJson(Json_, l.Options);
         for (const TSchemaTraits schema : Schemas_) {
             Cle(NomSchema(schema));
             Chaine(TraitsCase(schema, l.Cellule, l.Personne));
@@ -84,12 +80,8 @@ private:
         Json_.EndObject();
     }
 
-    void Cle(std::string_view cle) {
-        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-    }
-    void Chaine(std::string_view s) {
-        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-    }
+    void Cle(std::string_view cle) { CleJson(Json_, cle); }
+    void Chaine(std::string_view s) { ChaineJson(Json_, s); }
 
     TFluxJson Flux_;
     rapidjson::Writer<TFluxJson> Json_;

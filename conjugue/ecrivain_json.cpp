@@ -5,6 +5,7 @@
 #include "ecrivains_internes.hpp"
 #include "entete.hpp"
 #include "flux_json.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -98,12 +99,8 @@ private:
         Json_.EndArray();
     }
 
-    void Cle(std::string_view cle) {
-        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-    }
-    void Chaine(std::string_view s) {
-        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-    }
+    void Cle(std::string_view cle) { CleJson(Json_, cle); }
+    void Chaine(std::string_view s) { ChaineJson(Json_, s); }
 
     // Everything said about a verb before its forms, from the header every
     // front end says (FaitEntete).
@@ -157,7 +154,7 @@ private:
         Writer json(flux);
         json.StartObject();
         for (const auto& [cle, valeur] : paires) {
-            json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
+            CleJson(json, cle);
             json.Bool(valeur);
         }
         json.EndObject();
@@ -183,11 +180,11 @@ private:
             Writer cellules(Flux_);
             cellules.StartObject();
             for (const TCellule& c : GrilleComplete) {
-                cellules.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
+                CleJson(cellules, c.Nom);
                 cellules.StartArray();
                 for (int i = 0; i < c.NombreLignes(); ++i) {
                     const std::string_view l = lignes[c.Premier + i];
-                    cellules.String(l.data(), static_cast<rapidjson::SizeType>(l.size()));
+                    ChaineJson(cellules, l);
                 }
                 cellules.EndArray();
             }

@@ -8,6 +8,7 @@
 #include "flux_json.hpp"
 #include "json_accord.hpp"
 #include "json_anglais.hpp"
+#include "json_valeurs.hpp"
 #include "legende.hpp"
 #include "legende_modele.hpp"
 #include "parties.hpp"
@@ -43,12 +44,7 @@ public:
         Chaine(entete.Regle);
         EcritGlossesJson(Json_, entete.Intitule);
         Cle("options");
-        Json_.StartObject();
-        for (const TDescriptionOption& d : DescriptionsOptions) {
-            Cle(d.CleJson);
-            Json_.Bool(EstActive(Options_, d));
-        }
-        Json_.EndObject();
+        OptionsJson(Json_, Options_);
         Faits();
         // Why each participle agrees, after the facts it is read from.
         Cle("accord");
@@ -76,12 +72,8 @@ public:
     }
 
 private:
-    void Cle(std::string_view cle) {
-        Json_.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-    }
-    void Chaine(std::string_view s) {
-        Json_.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-    }
+    void Cle(std::string_view cle) { CleJson(Json_, cle); }
+    void Chaine(std::string_view s) { ChaineJson(Json_, s); }
     // "" is no value: null.
     void ChaineOuNul(bool present, std::string_view s) {
         if (present && !s.empty())

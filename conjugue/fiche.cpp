@@ -8,6 +8,7 @@
 
 #include "arguments.hpp"
 #include "flux.hpp"
+#include "json_valeurs.hpp"
 #include "sorties.hpp"
 #include "textes_fiche.hpp"
 
@@ -24,7 +25,7 @@ bool LitEntier(std::string_view s, T& n) {
 using Ecrivain = rapidjson::Writer<rapidjson::StringBuffer>;
 
 void Texte(Ecrivain& json, std::string_view s) {
-    json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
+    ChaineJson(json, s);
 }
 
 void Textes(Ecrivain& json, std::string_view cle, const std::vector<std::string>& textes) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "accords.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -14,9 +15,6 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
     const TLignesGrille lignes = ConjugueGrille(verbe, options, faits);
     rapidjson::StringBuffer texte;
     rapidjson::Writer<rapidjson::StringBuffer> json(texte);
-    const auto chaine = [&](std::string_view s) {
-        json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-    };
     // Each line names its reason by its code; a verb's few sentences follow
     // once, so that a batch does not carry the same sentence sixty times.
     std::vector<TCodeAccord> vus;
@@ -29,7 +27,7 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
         for (int i = 0; i < c.NombreLignes(); ++i) {
             const std::size_t n = c.Premier + i;
             if (!ouverte) {
-                json.Key(c.Nom.data(), static_cast<rapidjson::SizeType>(c.Nom.size()));
+                CleJson(json, c.Nom);
                 json.StartArray();
                 ouverte = true;
             }
@@ -38,7 +36,7 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
                 json.Null();
                 continue;
             }
-            chaine(CleAccord(code));
+            ChaineJson(json, CleAccord(code));
             if (std::find(vus.begin(), vus.end(), code) == vus.end()) vus.push_back(code);
         }
         if (ouverte) json.EndArray();
@@ -47,9 +45,8 @@ std::string ObjetAccord(const TVerbe& verbe, const TOptions& options, const TFai
     json.Key("phrases");
     json.StartObject();
     for (const TCodeAccord code : vus) {
-        const std::string_view cle = CleAccord(code);
-        json.Key(cle.data(), static_cast<rapidjson::SizeType>(cle.size()));
-        chaine(PhraseAccord(code, verbe));
+        CleJson(json, CleAccord(code));
+        ChaineJson(json, PhraseAccord(code, verbe));
     }
     json.EndObject();
     json.EndObject();

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "anglais.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -15,8 +16,7 @@ void EcritGlossesJson(Writer& json, std::string_view infinitif) {
     if (d == nullptr) return;
     json.Key("anglais", 7);
     json.StartArray();
-    for (const std::string& g : GlossesAnglaises(*d, infinitif))
-        json.String(g.data(), static_cast<rapidjson::SizeType>(g.size()));
+    for (const std::string& g : GlossesAnglaises(*d, infinitif)) ChaineJson(json, g);
     json.EndArray();
 }
 

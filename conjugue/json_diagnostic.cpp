@@ -4,6 +4,7 @@
 #include <rapidjson/writer.h>
 
 #include "diagnostics.hpp"
+#include "json_valeurs.hpp"
 
 namespace florimot {
 
@@ -12,7 +13,7 @@ std::string TableauDiagnostic(const std::vector<TDiagnostic>& diagnostics) {
     rapidjson::Writer<rapidjson::StringBuffer> json(texte);
     const auto paire = [&](const char* cle, std::string_view valeur) {
         json.Key(cle);
-        json.String(valeur.data(), static_cast<rapidjson::SizeType>(valeur.size()));
+        ChaineJson(json, valeur);
     };
     json.StartArray();
     for (const TDiagnostic& d : diagnostics) {
@@ -29,12 +30,7 @@ std::string TableauDiagnostic(const std::vector<TDiagnostic>& diagnostics) {
             json.Int(l.Personne);
             // The options of the grid that writes it (féminin for elle est venue).
             json.Key("options");
-            json.StartObject();
-            for (const TDescriptionOption& o : DescriptionsOptions) {
-                json.Key(o.CleJson.data(), static_cast<rapidjson::SizeType>(o.CleJson.size()));
-                json.Bool(EstActive(l.Options, o));
-            }
-            json.EndObject();
+            OptionsJson(json, l.Options);
             json.EndObject();
         }
         json.EndArray();

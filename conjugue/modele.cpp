@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "faits.hpp"
+#include "json_valeurs.hpp"
 #include "meme_modele.hpp"
 
 namespace florimot {
@@ -44,22 +45,19 @@ private:
     void Json(const std::string& mot, const TMemeModele* liste) {
         rapidjson::StringBuffer texte;
         rapidjson::Writer<rapidjson::StringBuffer> json(texte);
-        const auto chaine = [&](std::string_view s) {
-            json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-        };
         json.StartObject();
         json.Key("format");
         json.Int(2);
         json.Key("mot");
-        chaine(mot);
+        ChaineJson(json, mot);
         if (liste == nullptr) {
             json.Key("verbe");
             json.Bool(false);
             json.Key("erreur");
-            chaine(MessageNonVerbe);
+            ChaineJson(json, MessageNonVerbe);
         } else {
             json.Key("modele");
-            chaine(liste->Modele);
+            ChaineJson(json, liste->Modele);
             json.Key("famille");
             json.Bool(liste->Famille);
             json.Key("nombre");
@@ -67,10 +65,10 @@ private:
             json.Key("verbes");
             json.StartArray();
             for (std::size_t i = 0; i < liste->Verbes.size() && i < VerbesModeleMontres; ++i)
-                chaine(liste->Verbes[i]);
+                ChaineJson(json, liste->Verbes[i]);
             json.EndArray();
             json.Key("phrase");
-            chaine(PhraseMemeModele(*liste));
+            ChaineJson(json, PhraseMemeModele(*liste));
         }
         json.EndObject();
         Sorties_.Texte += std::string_view(texte.GetString(), texte.GetSize());

@@ -11,6 +11,7 @@
 #include "citation.hpp"
 #include "commande.hpp"
 #include "faits.hpp"
+#include "json_valeurs.hpp"
 #include "verbe.hpp"
 
 namespace florimot {
@@ -73,26 +74,23 @@ int EcritRechercheAnglaise(std::string_view texte, TFormatSortie format, TSortie
     if (format == TFormatSortie::Json) {
         rapidjson::StringBuffer tampon;
         rapidjson::Writer<rapidjson::StringBuffer> json(tampon);
-        const auto chaine = [&](std::string_view s) {
-            json.String(s.data(), static_cast<rapidjson::SizeType>(s.size()));
-        };
         json.StartObject();
         json.Key("anglais");
-        chaine(texte);
+        ChaineJson(json, texte);
         json.Key("choix");
         json.StartArray();
         for (const TLigneChoix& l : lignes) {
             json.StartObject();
             json.Key("verbe");
-            chaine(l.Choix->Infinitif);
+            ChaineJson(json, l.Choix->Infinitif);
             json.Key("cellule");
-            chaine(l.Choix->Cellule);
+            ChaineJson(json, l.Choix->Cellule);
             json.Key("personne");
             json.Int(l.Cellule != nullptr ? l.Choix->Personne : 0);
             json.Key("forme");
-            chaine(l.Forme);
+            ChaineJson(json, l.Forme);
             json.Key("note");
-            chaine(CodeNote(l.Choix->Note));
+            ChaineJson(json, CodeNote(l.Choix->Note));
             json.EndObject();
         }
         json.EndArray();
