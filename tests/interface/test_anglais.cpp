@@ -13,6 +13,7 @@
 
 #include "../dictd_essai.hpp"
 #include "apparence.hpp"
+#include "banc_ecran.hpp"
 #include "contenu.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
@@ -20,24 +21,11 @@
 
 using namespace florimot;
 
-class TestAnglais : public QObject {
+class TestAnglais : public QObject, public banc::TBancEcran {
     Q_OBJECT
 
-    std::unique_ptr<TDialoguesEnregistres> Dialogues;
-    std::unique_ptr<TEcran> Ecran;
     std::filesystem::path Dossier;
 
-    template <class T>
-    T* Composant(const char* nom) {
-        return Ecran->findChild<T*>(QString::fromLatin1(nom));
-    }
-    void Conjugue(const QString& texte) {
-        auto* verbe = Composant<QLineEdit>("Verbe");
-        verbe->setFocus();
-        verbe->selectAll();
-        QTest::keyClicks(verbe, texte);
-        QTest::keyClick(verbe, Qt::Key_Return);
-    }
     QPushButton* PremierPropose() {
         for (QPushButton* b :
              Ecran->findChildren<QPushButton*>(QStringLiteral("ConjugueProposition")))
@@ -64,16 +52,8 @@ private slots:
         qputenv("FLORIMOT_VOIX", QByteArray());
     }
     void cleanupTestCase() { std::filesystem::remove_all(Dossier); }
-    void init() {
-        Dialogues = std::make_unique<TDialoguesEnregistres>();
-        Ecran = std::make_unique<TEcran>(*Dialogues);
-        Ecran->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Ecran.get()));
-    }
-    void cleanup() {
-        Ecran.reset();
-        Dialogues.reset();
-    }
+    void init() { Ouvre(); }
+    void cleanup() { Ferme(); }
 
     void glose() {
         Conjugue(QStringLiteral("accueillir"));

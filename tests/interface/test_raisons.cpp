@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "apparence.hpp"
+#include "banc_ecran.hpp"
 #include "conjugaison.hpp"
 #include "dialogues_enregistres.hpp"
 #include "ecran.hpp"
@@ -22,29 +23,12 @@
 
 using namespace florimot;
 
-class TestRaisons : public QObject {
+class TestRaisons : public QObject, public banc::TBancEcran {
     Q_OBJECT
 
-    std::unique_ptr<TDialoguesEnregistres> Dialogues;
-    std::unique_ptr<TEcran> Ecran;
-
-    template <typename T>
-    T* Composant(const char* nom) {
-        return pilote::Composant<T>(Ecran.get(), nom);
-    }
-    QLineEdit* Verbe() { return Composant<QLineEdit>("Verbe"); }
-
 private slots:
-    void init() {
-        Dialogues = std::make_unique<TDialoguesEnregistres>();
-        Ecran = std::make_unique<TEcran>(*Dialogues);
-        Ecran->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Ecran.get()));
-    }
-    void cleanup() {
-        Ecran.reset();
-        Dialogues.reset();
-    }
+    void init() { Ouvre(); }
+    void cleanup() { Ferme(); }
 
     void diagnostic() {
 #ifndef FLORIMOT_TABLE_FAITS
