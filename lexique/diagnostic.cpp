@@ -8,6 +8,7 @@
 
 #include "conjugaison.hpp"
 #include "faits.hpp"
+#include "formes_nues.hpp"
 #include "interne.hpp"
 #include "utf8.hpp"
 
@@ -75,33 +76,28 @@ std::string_view Noyau(std::string_view mot) {
     return mot;
 }
 
-// The words the auxiliaries put before a participle, avoir's then être's.
-constexpr std::array<std::string_view, 41> FormesAvoir = {
-    "ai",     "as",      "a",      "avons",    "avez",    "ont",     "avais",
-    "avait",  "avions",  "aviez",  "avaient",  "eus",     "eut",     "eûmes",
-    "eûtes",  "eurent",  "aurai",  "auras",    "aura",    "aurons",  "aurez",
-    "auront", "aie",     "aies",   "ait",      "ayons",   "ayez",    "aient",
-    "eusse",  "eusses",  "eût",    "eussions", "eussiez", "eussent", "aurais",
-    "aurait", "aurions", "auriez", "auraient", "avoir",   "ayant"};
-constexpr std::array<std::string_view, 41> FormesEtre = {
-    "suis",   "es",      "est",    "sommes",   "êtes",    "sont",    "étais",
-    "était",  "étions",  "étiez",  "étaient",  "fus",     "fut",     "fûmes",
-    "fûtes",  "furent",  "serai",  "seras",    "sera",    "serons",  "serez",
-    "seront", "sois",    "sois",   "soit",     "soyons",  "soyez",   "soient",
-    "fusse",  "fusses",  "fût",    "fussions", "fussiez", "fussent", "serais",
-    "serait", "serions", "seriez", "seraient", "être",    "étant"};
+// Whether `mot` is a word of avoir's (or être's) before a participle: one of
+// its simple forms, the engine's own, or its infinitive (avoir parlé).
+bool DeAuxiliaire(std::string_view mot, bool etre) {
+    if (mot == (etre ? "être" : "avoir")) return true;
+    for (int slot = 1; slot <= NombreSlots; ++slot)
+        if (slot != SlotParticipePasse && FormeDeAuxiliaire(etre, slot) == mot) return true;
+    return false;
+}
+
+// Whether the two words are avoir's and être's forms of one tense and person
+// (tu aies, tu sois).
+bool MemeTempsEtPersonne(std::string_view avoir, std::string_view etre) {
+    if (avoir == "avoir") return etre == "être";
+    for (int slot = 1; slot <= NombreSlots; ++slot)
+        if (slot != SlotParticipePasse && FormeDeAuxiliaire(false, slot) == avoir &&
+            FormeDeAuxiliaire(true, slot) == etre)
+            return true;
+    return false;
+}
 
 bool Parmi(std::string_view mot, const auto& formes) {
     return std::find(formes.begin(), formes.end(), mot) != formes.end();
-}
-
-// Where an auxiliary's word stands in its list: both lists go tense by
-// tense, person by person.
-std::size_t Rang(std::string_view mot) {
-    for (const auto* formes : {&FormesAvoir, &FormesEtre})
-        if (const auto i = std::find(formes->begin(), formes->end(), mot); i != formes->end())
-            return static_cast<std::size_t>(i - formes->begin());
-    return 0;
 }
 
 // The known verbs one of whose forms is `mot` or one edit away from it: a
@@ -276,21 +272,22 @@ int Compare(const std::vector<std::string>& ecrits, std::string_view ligne, TCan
     for (std::size_t i = 0; i < mots.size(); ++i) {
         if (mots[i] == ecrits[i]) continue;
         const std::string_view e = Noyau(ecrits[i]), k = Noyau(mots[i]);
-        if ((Parmi(e, FormesAvoir) && Parmi(k, FormesEtre)) ||
-            (Parmi(e, FormesEtre) && Parmi(k, FormesAvoir))) {
-            // The other auxiliary in the same tense and person only.
-            if (Rang(e) != Rang(k)) return -1;
-            cout += 2;
-            c.Auxiliaire = true;
-            c.AuxiliaireCorrect = Parmi(k, FormesEtre) ? "être" : "avoir";
-            continue;
-        }
-        if (vu || Parmi(ecrits[i], PetitsMots) || Parmi(mots[i], PetitsMots)) return -1;
-        // An elided pronoun is kept too (j'apelle is no t'appelle).
+        // An elided pronoun is kept too, the auxiliary's as the verb's (j'apelle
+        // is no t'appelle, j'aie allé no sois allé).
         if (ecrits[i].size() - e.size() != mots[i].size() - k.size() ||
             std::string_view(ecrits[i]).substr(0, ecrits[i].size() - e.size()) !=
                 std::string_view(mots[i]).substr(0, mots[i].size() - k.size()))
             return -1;
+        const bool versEtre = DeAuxiliaire(e, false) && DeAuxiliaire(k, true);
+        if (versEtre || (DeAuxiliaire(e, true) && DeAuxiliaire(k, false))) {
+            // The other auxiliary in the same tense and person only.
+            if (!(versEtre ? MemeTempsEtPersonne(e, k) : MemeTempsEtPersonne(k, e))) return -1;
+            cout += 2;
+            c.Auxiliaire = true;
+            c.AuxiliaireCorrect = versEtre ? "être" : "avoir";
+            continue;
+        }
+        if (vu || Parmi(ecrits[i], PetitsMots) || Parmi(mots[i], PetitsMots)) return -1;
         const std::u32string pe = utf8::Points(e), pk = utf8::Points(k);
         int d = Distance(pe, pk);
         c.Brut += d;

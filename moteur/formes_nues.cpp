@@ -86,6 +86,11 @@ bool TFormes::MemesFormes(const TFormes& autre) const {
                std::string_view(autre.Octets_.data(), octets);
 }
 
+std::string_view FormeDeAuxiliaire(bool etre, int slot) {
+    if (slot < 1 || slot > NombreSlots) return {};
+    return (etre ? TableEtre : TableAvoir)[static_cast<std::size_t>(slot)];
+}
+
 bool TFormes::MemesSous(TGraphie graphie) const {
     if (!Usuelle_) return false;
     const TVerbe& verbe = *Verbe_;

@@ -121,6 +121,10 @@ private:
     bool Usuelle_ = false;
 };
 
+// avoir's (or être's) simple form in slot 1..47, as every compound line
+// writes it: "ai", "eussions", "étant".
+std::string_view FormeDeAuxiliaire(bool etre, int slot);
+
 // The participle agreed as every line writes it: venue, venus; absoute; dus.
 std::string AccordeParticipe(std::string_view participe, bool feminin, bool pluriel);
 
