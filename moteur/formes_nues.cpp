@@ -67,6 +67,7 @@ TFormes::TFormes(const TVerbe& verbe, TGraphie graphie)
     if (modele != nullptr && (graphie.Rectifiee || graphie.Variante))
         modele = ModeleSelonGraphie(verbe, modele, rectifiee, graphie.Variante);
     Usuelle_ = !rectifiee && !graphie.Variante;
+    Modele_ = modele;
     if (rectifiee)
         Remplit<true>(modele);
     else
@@ -93,10 +94,8 @@ std::string_view FormeDeAuxiliaire(bool etre, int slot) {
 
 bool TFormes::MemesSous(TGraphie graphie) const {
     if (!Usuelle_) return false;
-    const TVerbe& verbe = *Verbe_;
-    const Modele modele = ChoisitModele(verbe);
-    if (modele == nullptr) return true;
-    if (ModeleSelonGraphie(verbe, modele, graphie.Rectifiee, graphie.Variante) != modele)
+    if (Modele_ == nullptr) return true;
+    if (ModeleSelonGraphie(*Verbe_, Modele_, graphie.Rectifiee, graphie.Variante) != Modele_)
         return false;
     if (!graphie.Rectifiee) return true;
     const std::string_view octets(Octets_.data(), Debut_[NombreSlots + 1]);

@@ -118,7 +118,9 @@ private:
     bool ComposesComplets_ = false;
     bool ParticipePluriel_ = false;
     bool Etre_ = false;
+    // The usual table's model, which MemesSous asks the other spellings about.
     bool Usuelle_ = false;
+    TPlan (*Modele_)(const TVerbe&) = nullptr;
 };
 
 // avoir's (or être's) simple form in slot 1..47, as every compound line
