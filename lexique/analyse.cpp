@@ -252,13 +252,14 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     if (std::any_of(possibles.begin(), possibles.end(),
                     [&](const std::string& v) { return index.Connu(v); }))
         return {};
-    // The infinitives worth a grid, likeliest first: past the rank of the
-    // first one read in the usual spelling, none can be kept, and their
-    // grids are not worth building (a guess costs some thirty grids each).
+    // The infinitives likeliest first, ranked by their letters: past the
+    // rank of the first one read in the usual spelling, none can be kept,
+    // and they are not even made verbs (most of a miss's cost was making
+    // verbs of the dozen infinitives its letters suggest, to rank them).
     std::vector<std::pair<TRangDevine, std::string_view>> candidats;
     for (const std::string& v : possibles)
-        if (const std::optional<TRangDevine> rang = VerbeDevine(v).RangDevine_)
-            candidats.emplace_back(*rang, v);
+        if (const TRangDevine rang = RangDevine(v); rang.first != 0)
+            candidats.emplace_back(rang, v);
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });
     // A verb read in the usual spelling is likelier than one read only in
@@ -273,6 +274,8 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
     for (const auto& [rang, v] : candidats) {
         if (rangUsuel && rang != *rangUsuel) break;
         TVerbeDevine& devine = VerbeDevine(v);
+        // Not worth a grid; a verb that is has the rank its letters gave.
+        if (!devine.RangDevine_) continue;
         std::vector<TLecture> l = LecturesDesGraphies(devine.Verbe, [&](const TOptions& graphie) {
             // A spelling or series that changes none of the verb's forms (most
             // verbs: the rectified spelling only touches î, û and a few

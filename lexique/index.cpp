@@ -95,6 +95,10 @@ std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {
 }
 
 bool TIndexFormes::Connu(std::string_view infinitif) const {
+    // Every verb's infinitive is one of its forms (FormesDuVerbe): a word
+    // the hash table does not hold is no verb, and a guess asks this of the
+    // dozen infinitives a miss's letters suggest, nearly all of them none.
+    if (Cherche(infinitif).empty()) return false;
     const std::uint32_t* fin = ordre_ + Verbes_;
     const std::uint32_t* i =
         std::lower_bound(ordre_, fin, infinitif,

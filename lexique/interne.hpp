@@ -137,6 +137,9 @@ bool AvantConnu(std::string_view a, std::string_view b);
 // How likely a verb guessed from a form's letters is, lower first.
 using TRangDevine = std::pair<int, std::size_t>;
 TRangDevine RangDevine(const TVerbe& verbe);
+// The same from a word's letters, before it is made a verb: the verb's own
+// rank wherever DefinitVerbe keeps the word as it is (MotVue() == infinitif).
+TRangDevine RangDevine(std::string_view infinitif);
 
 // Of the verbs guessed from a form's letters, only the most likely: the
 // first group before the second, the second before the third, then the

@@ -364,13 +364,14 @@ void TVerbe::ClasseGroupe() {
     Etre = Sorte == TDeuxAuxiliaires::Mouvement ||
            std::any_of(std::begin(VerbesEtre), std::end(VerbesEtre),
                        [this](std::string_view v) { return Est(v); });
-    NumGroupe = 0;
-    for (const TRegleGroupe& r : ReglesGroupe) {
-        if (r.Genre == TRegleGroupe::Egal ? Est(r.Texte) : TerminePar(r.Texte)) {
-            NumGroupe = r.Groupe;
-            return;
-        }
-    }
+    NumGroupe = GroupeDuMot(MotVue());
+}
+
+std::uint8_t GroupeDuMot(std::string_view mot) {
+    for (const TRegleGroupe& r : ReglesGroupe)
+        if (r.Genre == TRegleGroupe::Egal ? mot == r.Texte : TerminePar(mot, r.Texte))
+            return r.Groupe;
+    return 0;
 }
 
 }  // namespace florimot

@@ -24,6 +24,13 @@ TRangDevine RangDevine(const TVerbe& verbe) {
     return {verbe.DonneGroupe(), verbe.Longueur()};
 }
 
+TRangDevine RangDevine(std::string_view infinitif) {
+    std::size_t lettres = 0;
+    for (std::string_view reste = infinitif; !reste.empty(); ++lettres)
+        reste.remove_prefix(utf8::Decode(reste).Taille);
+    return {GroupeDuMot(infinitif), lettres};
+}
+
 bool AvantConnu(std::string_view a, std::string_view b) {
     if (RangAuxiliaire(a) != RangAuxiliaire(b)) return RangAuxiliaire(a) < RangAuxiliaire(b);
     // é sorts with e, not after z.
@@ -34,11 +41,7 @@ bool AvantConnu(std::string_view a, std::string_view b) {
 void GardeLesPlusProbables(std::vector<TAnalyse>& devinees) {
     if (devinees.empty()) return;
     std::vector<TRangDevine> rangs;
-    for (const TAnalyse& a : devinees) {
-        TVerbe v;
-        v.DefinitVerbe(a.Infinitif);
-        rangs.push_back(RangDevine(v));
-    }
+    for (const TAnalyse& a : devinees) rangs.push_back(RangDevine(a.Infinitif));
     const auto meilleur = *std::min_element(rangs.begin(), rangs.end());
     std::vector<TAnalyse> gardees;
     for (std::size_t i = 0; i < devinees.size(); ++i)

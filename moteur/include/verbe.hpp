@@ -35,6 +35,17 @@ struct TLocution {
     bool ReflechiIndirect;
 };
 
+// Whether `mot` ends in `s`, compared from the end, byte by byte: the
+// ordered ending lists are read for every verb, and most endings differ
+// from the word in their last three bytes, where a call to memcmp would
+// cost more than the loop.
+constexpr bool TerminePar(std::string_view mot, std::string_view s) {
+    if (s.size() > mot.size()) return false;
+    for (std::size_t i = 1; i <= s.size(); ++i)
+        if (mot[mot.size() - i] != s[s.size() - i]) return false;
+    return true;
+}
+
 class TText {
 public:
     static constexpr std::uint8_t Capacite = 24;  // letters kept from a text
@@ -59,16 +70,7 @@ public:
     std::string_view MotVue() const { return {Octets.data(), Fin == 0 ? 0u : Debut[Fin]}; }
     std::string_view DroiteVue(std::uint8_t n) const;
     std::string_view GaucheVue(std::uint8_t n) const;
-    // Compared from the end, byte by byte: the ordered ending lists are read
-    // for every verb, and most endings differ from the word in their last
-    // three bytes, where a call to memcmp would cost more than the loop.
-    bool TerminePar(std::string_view s) const {
-        const std::string_view mot = MotVue();
-        if (s.size() > mot.size()) return false;
-        for (std::size_t i = 1; i <= s.size(); ++i)
-            if (mot[mot.size() - i] != s[s.size() - i]) return false;
-        return true;
-    }
+    bool TerminePar(std::string_view s) const { return florimot::TerminePar(MotVue(), s); }
     bool Est(std::string_view s) const { return MotVue() == s; }
     bool CommencePar(std::string_view s) const { return MotVue().starts_with(s); }
 
@@ -153,6 +155,11 @@ private:
     bool Etre = false;
     TDeuxAuxiliaires Sorte = TDeuxAuxiliaires::Non;
 };
+
+// The group ClasseGroupe gives a verb whose word is `mot` (0: none), from
+// its letters alone: a guess ranks a form's possible infinitives by it
+// before any of them is made a verb.
+std::uint8_t GroupeDuMot(std::string_view mot);
 
 // Whether the infinitive is itself written in the rectified spelling of 1990
 // (connaitre, croitre): its forms then are too, whatever was asked.

@@ -342,6 +342,14 @@ TEST(Index, GenereEtRelu) {
     }
 }
 
+// Connu asks the hash table first: every verb's infinitive must be a form.
+TEST(Index, ChaqueVerbeEstConnu) {
+    const florimot::lexique::TIndexFormes& index = florimot::lexique::TIndexFormes::Programme();
+    ASSERT_GT(index.NombreVerbes(), 1000u);
+    for (std::uint32_t i = 0; i < index.NombreVerbes(); ++i)
+        EXPECT_TRUE(index.Connu(index.Infinitif(i))) << index.Infinitif(i);
+}
+
 // The guesses for unknown words: every form of a verb of each model, read
 // from its letters alone, must bring the verb back among the candidates.
 // These verbs are not the ones the guesses were built from.
@@ -371,6 +379,16 @@ TEST(InfinitifsPossibles, RetrouventChaqueModele) {
             const auto candidats = florimot::lexique::InfinitifsPossibles(forme);
             EXPECT_NE(std::find(candidats.begin(), candidats.end(), verbe), candidats.end())
                 << verbe << " : " << forme;
+            // The guess ranks them by their letters before making verbs of them.
+            for (const std::string& c : candidats) {
+                florimot::TVerbe candidat;
+                candidat.DefinitVerbe(c);
+                if (candidat.MotVue() == c && candidat.DonneGroupe() != 0) {
+                    EXPECT_EQ(florimot::lexique::RangDevine(c),
+                              florimot::lexique::RangDevine(candidat))
+                        << c;
+                }
+            }
         }
     }
 }
