@@ -1,6 +1,7 @@
 #include "verbe.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "locutions.hpp"
 #include "modeles.hpp"
@@ -367,10 +368,39 @@ void TVerbe::ClasseGroupe() {
     NumGroupe = GroupeDuMot(MotVue());
 }
 
+namespace {
+
+// A text's last three bytes, the first a rule's word must share (its last
+// two when it has two): a guess asks for the group of a dozen words a
+// form, and most rules stop there.
+constexpr std::uint32_t TroisDerniers(std::string_view s) {
+    std::uint32_t fin = 0;
+    for (std::size_t i = s.size() < 3 ? 0 : s.size() - 3; i < s.size(); ++i)
+        fin = fin << 8 | static_cast<unsigned char>(s[i]);
+    return fin;
+}
+constexpr std::uint32_t MasqueDe(std::string_view s) {
+    return s.size() < 3 ? 0xFFFF : 0xFFFFFF;
+}
+
+constexpr auto FinsDesRegles = [] {
+    std::array<std::uint32_t, std::size(ReglesGroupe)> fins{};
+    for (std::size_t i = 0; i < fins.size(); ++i) fins[i] = TroisDerniers(ReglesGroupe[i].Texte);
+    return fins;
+}();
+static_assert(std::none_of(std::begin(ReglesGroupe), std::end(ReglesGroupe),
+                           [](const TRegleGroupe& r) { return r.Texte.size() < 2; }));
+
+}  // namespace
+
 std::uint8_t GroupeDuMot(std::string_view mot) {
-    for (const TRegleGroupe& r : ReglesGroupe)
+    const std::uint32_t fin = TroisDerniers(mot);
+    for (std::size_t i = 0; i < std::size(ReglesGroupe); ++i) {
+        const TRegleGroupe& r = ReglesGroupe[i];
+        if ((fin & MasqueDe(r.Texte)) != FinsDesRegles[i]) continue;
         if (r.Genre == TRegleGroupe::Egal ? mot == r.Texte : TerminePar(mot, r.Texte))
             return r.Groupe;
+    }
     return 0;
 }
 

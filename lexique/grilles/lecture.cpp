@@ -25,7 +25,10 @@ const TCellule* Cherche(std::string_view nom) {
 // Whether a verb word of the grid is the form: the word itself, or one of
 // the spellings a line offers side by side ("séant/seyant").
 bool Tient(std::string_view mot, std::string_view forme) {
-    if (mot == forme) return true;
+    // A spelling side by side is shorter than the word that offers it: a
+    // word no longer than the form is the form or none (a guess asks this
+    // of every slot of its candidates, nearly always for nothing).
+    if (mot.size() <= forme.size()) return mot == forme;
     if (mot.find('/') == std::string_view::npos) return false;
     while (!mot.empty()) {
         const std::size_t barre = mot.find('/');
