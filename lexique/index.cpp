@@ -95,10 +95,19 @@ std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {
 }
 
 bool TIndexFormes::Connu(std::string_view infinitif) const {
-    // Every verb's infinitive is one of its forms (FormesDuVerbe): a word
-    // the hash table does not hold is no verb, and a guess asks this of the
-    // dozen infinitives a miss's letters suggest, nearly all of them none.
-    if (Cherche(infinitif).empty()) return false;
+    // At least 16 bits a verb: one word in thirty or so that is none gets
+    // past it to the search.
+    std::call_once(FiltreFait_, [this] {
+        std::size_t bits = 64;
+        while (bits < 16 * std::size_t{Verbes_}) bits *= 2;
+        Filtre_.assign(bits / 64, 0);
+        for (std::uint32_t v = 0; v < Verbes_; ++v) {
+            const std::size_t h = Hache(Infinitif(v)) & (bits - 1);
+            Filtre_[h / 64] |= std::uint64_t{1} << (h % 64);
+        }
+    });
+    const std::size_t h = Hache(infinitif) & (Filtre_.size() * 64 - 1);
+    if ((Filtre_[h / 64] >> (h % 64) & 1) == 0) return false;
     const std::uint32_t* fin = ordre_ + Verbes_;
     const std::uint32_t* i =
         std::lower_bound(ordre_, fin, infinitif,

@@ -33,8 +33,10 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "hachage.hpp"
 
@@ -84,7 +86,10 @@ public:
     // word of the dictionary all the same ("maison").
     std::span<const std::uint32_t> Cherche(std::string_view forme, bool* connu = nullptr) const;
     std::string_view Infinitif(std::uint32_t verbe) const;
-    // Whether the infinitive is a known verb (byte-order search).
+    // Whether the infinitive is a known verb: a filter of the infinitives'
+    // hashes, made at the first question (a guess asks a dozen a miss, and
+    // a probe of the whole table misses the processor's cache each time),
+    // then the byte-order search.
     bool Connu(std::string_view infinitif) const;
     std::uint32_t NombreVerbes() const { return Verbes_; }
     std::uint32_t NombreFormes() const { return Formes_; }
@@ -98,6 +103,8 @@ private:
                         *fiche_ = nullptr;
     const char* Texte_ = nullptr;
     std::string_view Queues_;
+    mutable std::once_flag FiltreFait_;
+    mutable std::vector<std::uint64_t> Filtre_;  // a bit per hash, low bits
     std::string_view Texte(const std::uint32_t* paire) const {
         return {Texte_ + paire[0], paire[1]};
     }

@@ -92,6 +92,8 @@ public:
     TMotsGrille& operator=(const TMotsGrille&) = delete;
 
     std::string Mot(const TCellule& cellule, int personne) const;
+    // The bare forms its words are read from.
+    const TFormes& Formes() const { return *Formes_; }
     // Whether that word is `forme` (not empty), as lexique::Tient says.
     bool Tient(const TCellule& cellule, int personne, std::string_view forme) const;
 

@@ -370,34 +370,61 @@ void TVerbe::ClasseGroupe() {
 
 namespace {
 
-// A text's last three bytes, the first a rule's word must share (its last
-// two when it has two): a guess asks for the group of a dozen words a
-// form, and most rules stop there.
-constexpr std::uint32_t TroisDerniers(std::string_view s) {
+// A text's last three bytes, or two, as one number: a rule can only hold
+// for a word that ends in its own (its last two when it has two).
+constexpr std::uint32_t Derniers(std::string_view s, std::size_t n) {
     std::uint32_t fin = 0;
-    for (std::size_t i = s.size() < 3 ? 0 : s.size() - 3; i < s.size(); ++i)
+    for (std::size_t i = s.size() < n ? 0 : s.size() - n; i < s.size(); ++i)
         fin = fin << 8 | static_cast<unsigned char>(s[i]);
     return fin;
 }
-constexpr std::uint32_t MasqueDe(std::string_view s) {
-    return s.size() < 3 ? 0xFFFF : 0xFFFFFF;
+constexpr std::uint32_t CleDe(std::string_view regle) {
+    return Derniers(regle, regle.size() < 3 ? 2 : 3);
 }
-
-constexpr auto FinsDesRegles = [] {
-    std::array<std::uint32_t, std::size(ReglesGroupe)> fins{};
-    for (std::size_t i = 0; i < fins.size(); ++i) fins[i] = TroisDerniers(ReglesGroupe[i].Texte);
-    return fins;
-}();
 static_assert(std::none_of(std::begin(ReglesGroupe), std::end(ReglesGroupe),
                            [](const TRegleGroupe& r) { return r.Texte.size() < 2; }));
+
+// The rules by that number, each list in the rules' order: a guess asks
+// for the group of a dozen words a form, and a word is tried against the
+// few rules that end as it does, not all of them.
+static_assert(std::size(ReglesGroupe) <= 256, "a rule's rank is a byte");
+struct TRegleRangee {
+    std::uint32_t Cle;
+    std::uint8_t Rang;
+    constexpr bool operator<(const TRegleRangee& autre) const {
+        return Cle != autre.Cle ? Cle < autre.Cle : Rang < autre.Rang;
+    }
+};
+constexpr auto ReglesParFin = [] {
+    std::array<TRegleRangee, std::size(ReglesGroupe)> r{};
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i] = {CleDe(ReglesGroupe[i].Texte), static_cast<std::uint8_t>(i)};
+    std::sort(r.begin(), r.end());
+    return r;
+}();
+
+std::span<const TRegleRangee> ReglesFinissantPar(std::uint32_t cle) {
+    const auto debut =
+        std::lower_bound(ReglesParFin.begin(), ReglesParFin.end(), TRegleRangee{cle, 0});
+    auto fin = debut;
+    while (fin != ReglesParFin.end() && fin->Cle == cle) ++fin;
+    return {debut, fin};
+}
 
 }  // namespace
 
 std::uint8_t GroupeDuMot(std::string_view mot) {
-    const std::uint32_t fin = TroisDerniers(mot);
-    for (std::size_t i = 0; i < std::size(ReglesGroupe); ++i) {
-        const TRegleGroupe& r = ReglesGroupe[i];
-        if ((fin & MasqueDe(r.Texte)) != FinsDesRegles[i]) continue;
+    if (mot.size() < 2) return 0;
+    // The rules of two bytes and those of three or more never share a
+    // number: the first byte of a letter is never 0.
+    const std::span<const TRegleRangee> deux = ReglesFinissantPar(Derniers(mot, 2));
+    const std::span<const TRegleRangee> trois =
+        mot.size() < 3 ? std::span<const TRegleRangee>() : ReglesFinissantPar(Derniers(mot, 3));
+    // Both lists merged in the rules' order: the first rule that holds wins.
+    auto i = deux.begin(), j = trois.begin();
+    while (i != deux.end() || j != trois.end()) {
+        const bool prendDeux = j == trois.end() || (i != deux.end() && i->Rang < j->Rang);
+        const TRegleGroupe& r = ReglesGroupe[prendDeux ? (i++)->Rang : (j++)->Rang];
         if (r.Genre == TRegleGroupe::Egal ? mot == r.Texte : TerminePar(mot, r.Texte))
             return r.Groupe;
     }

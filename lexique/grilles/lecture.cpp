@@ -88,6 +88,11 @@ std::string_view MotInverse(std::string_view ligne) {
 }
 
 bool ParticipeDansGrille(const lexique::TMotsGrille& mots, std::string_view forme) {
+    // Every compound line's word is the participle and its agreement
+    // (TMotsGrille::Tient): a form that does not begin with it is in none.
+    const std::string_view participe = mots.Formes().Participe();
+    if (participe.find('/') == std::string_view::npos && !forme.starts_with(participe))
+        return false;
     for (const TCellule& c : Grille) {
         if (!EstCompose(c)) continue;
         for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p)

@@ -342,7 +342,7 @@ TEST(Index, GenereEtRelu) {
     }
 }
 
-// Connu asks the hash table first: every verb's infinitive must be a form.
+// Connu asks a filter of the infinitives first: it must let every verb through.
 TEST(Index, ChaqueVerbeEstConnu) {
     const florimot::lexique::TIndexFormes& index = florimot::lexique::TIndexFormes::Programme();
     ASSERT_GT(index.NombreVerbes(), 1000u);
