@@ -195,6 +195,7 @@ struct TVerbeDevine {
     std::array<std::unique_ptr<TFormes>, 4> Formes_;
     std::array<std::unique_ptr<TMotsGrille>, 4> Grilles_;
     std::optional<std::vector<std::string>> Accordes_;
+    std::array<std::optional<bool>, 4> Memes_;
 
     static std::size_t Rang(const TOptions& graphie) {
         return (graphie.Rectifiee ? 2u : 0u) + (graphie.Variante ? 1u : 0u);
@@ -208,6 +209,13 @@ struct TVerbeDevine {
         std::unique_ptr<TMotsGrille>& g = Grilles_[Rang(graphie)];
         if (!g) g = std::make_unique<TMotsGrille>(Formes(graphie), graphie);
         return *g;
+    }
+    // TFormes::MemesSous of the usual forms, asked again for each form of the
+    // verb a text gives.
+    bool MemesSous(const TOptions& graphie) {
+        std::optional<bool>& m = Memes_[Rang(graphie)];
+        if (!m) m = Formes({}).MemesSous({graphie.Rectifiee, graphie.Variante});
+        return *m;
     }
     const std::vector<std::string>& Accordes() {
         if (!Accordes_) Accordes_ = ParticipesAccordes(Verbe);
@@ -285,8 +293,7 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
             // stems) reads nothing the usual one has not: neither its forms
             // nor its grid, most of a guess's cost, are built.
             const bool autre = !graphie.Aucune() && !InfinitifRectifie(devine.Verbe);
-            if (autre && devine.Formes({}).MemesSous({graphie.Rectifiee, graphie.Variante}))
-                return std::vector<TLecture>{};
+            if (autre && devine.MemesSous(graphie)) return std::vector<TLecture>{};
             const TFormes& formes = devine.Formes(graphie);
             if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
                 return std::vector<TLecture>{};

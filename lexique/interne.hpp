@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -67,6 +68,7 @@ std::string_view QueuesDeLIndex();
 // The infinitives whose letters could give `forme`: every head of the form
 // followed by every infinitive ending the engine's models key on. Deduped,
 // never longer than the engine keeps; whether they are verbs is not checked.
+// `forme` is valid UTF-8.
 std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 
 // The grid a form is read in: the verb's own facts applied (il neige has no
@@ -100,6 +102,13 @@ public:
 private:
     TLignesGrille Lignes_;
     std::unique_ptr<TFormes> Formes_;
+    // The simple words of Grille's lines, read once: a guess scans a grid
+    // for one form several times (conkédé, conkédaient…), and reading each
+    // word again from the bare forms was most of the scan. Empty where the
+    // line has no form; Barres_ when one offers two spellings (séant/seyant).
+    std::array<std::string_view, NombreLignesGrille> Simples_{};
+    bool Barres_ = false;
+    void LitSimples();
 };
 
 // The readings of `forme` in one verb's grid.
@@ -141,6 +150,7 @@ using TRangDevine = std::pair<int, std::size_t>;
 TRangDevine RangDevine(const TVerbe& verbe);
 // The same from a word's letters, before it is made a verb: the verb's own
 // rank wherever DefinitVerbe keeps the word as it is (MotVue() == infinitif).
+// `infinitif` is valid UTF-8, as every word the analysis reads.
 TRangDevine RangDevine(std::string_view infinitif);
 
 // Of the verbs guessed from a form's letters, only the most likely: the

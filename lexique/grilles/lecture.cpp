@@ -107,14 +107,33 @@ namespace lexique {
 
 TMotsGrille::TMotsGrille(const TVerbe& verbe, TLignesGrille lignes, const TOptions& graphie)
     : Lignes_(std::move(lignes)),
-      Formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {}
+      Formes_(std::make_unique<TFormes>(verbe, TGraphie{graphie.Rectifiee, graphie.Variante})) {
+    LitSimples();
+}
 
 TMotsGrille::TMotsGrille(const TVerbe& verbe, const TOptions& graphie)
     : TMotsGrille(verbe, GrilleLue(verbe, graphie), graphie) {}
 
 TMotsGrille::TMotsGrille(const TFormes& formes, const TOptions& graphie)
     : Lignes_(ConjugueGrille(formes, graphie, FaitsDuVerbe(formes.Verbe()))),
-      Formes_(std::make_unique<TFormes>(formes)) {}
+      Formes_(std::make_unique<TFormes>(formes)) {
+    LitSimples();
+}
+
+void TMotsGrille::LitSimples() {
+    // The views point into Formes_, which the grid owns and never moves.
+    for (const TCellule& c : Grille) {
+        if (EstCompose(c) || c.DecalageMode == ModeInfinitif) continue;
+        for (int p = c.PremierePersonne; p <= c.DernierePersonne; ++p) {
+            const std::size_t ligne = c.Premier + p - c.PremierePersonne;
+            if (EstMarqueur(Lignes_[ligne])) continue;
+            const TFormeNue f = Formes_->Nue(c.CodeTemps, c.DecalageMode, p);
+            if (!f.Marqueur.empty() || f.EstVide() || f.EstCompose()) continue;
+            Simples_[ligne] = f.Verbe;
+            Barres_ = Barres_ || f.Verbe.find('/') != std::string_view::npos;
+        }
+    }
+}
 
 TMotsGrille::~TMotsGrille() = default;
 
@@ -139,6 +158,10 @@ bool TMotsGrille::Tient(const TCellule& c, int personne, std::string_view forme)
     // Mot's answer, compared where it lies: a guess scans whole grids for
     // one word, and building each word was most of the scan.
     if (c.DecalageMode == ModeInfinitif) return lexique::Tient(Mot(c, personne), forme);
+    if (!EstCompose(c) && c.Premier < NombreLignesGrille) {
+        const std::string_view mot = Simples_[c.Premier + personne - c.PremierePersonne];
+        return !mot.empty() && (Barres_ ? lexique::Tient(mot, forme) : mot == forme);
+    }
     if (EstMarqueur(Lignes_[c.Premier + personne - c.PremierePersonne])) return false;
     const TFormeNue f = Formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return false;

@@ -2,6 +2,7 @@
 // read, made from the engine's example verbs, and the heads and endings
 // tried against it.
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -26,8 +27,35 @@ constexpr std::size_t TailleQueue = 10;
 // one look-up, not one per ending. The form index holds the table
 // (TexteDesQueues), made at build time: built here, it would cost the
 // first guess of a run some fifty milliseconds of grids.
+//
+// The tails a form is tried against all end where it ends: each is found
+// by a hash read from its last byte back, which one walk from the form's
+// end gives for every tail at once, in a flat table of a few thousand
+// slots (a map hashed every tail anew and chased a node for each).
+constexpr std::uint32_t HacheDeRetour(std::uint32_t h, unsigned char octet) {
+    return (h ^ octet) * 16777619u;
+}
+constexpr std::uint32_t HacheDeRetour(std::string_view queue) {
+    std::uint32_t h = 2166136261u;
+    for (std::size_t i = queue.size(); i > 0; --i)
+        h = HacheDeRetour(h, static_cast<unsigned char>(queue[i - 1]));
+    return h;
+}
+
+struct TQueue {
+    std::string_view Texte;
+    std::vector<std::string_view> Fins;
+};
+
 struct TQueues {
-    std::unordered_map<std::string_view, std::vector<std::string_view>> Fins;
+    std::vector<TQueue> Liste;
+    std::vector<std::uint32_t> Places;  // an index into Liste plus one; 0 free
+    const TQueue* Cherche(std::string_view queue, std::uint32_t hache) const {
+        const std::size_t masque = Places.size() - 1;
+        for (std::size_t i = hache & masque; Places[i] != 0; i = (i + 1) & masque)
+            if (const TQueue& q = Liste[Places[i] - 1]; q.Texte == queue) return &q;
+        return nullptr;
+    }
 };
 
 TQueues LitQueues(std::string_view texte) {
@@ -38,12 +66,30 @@ TQueues LitQueues(std::string_view texte) {
         texte.remove_prefix(fin == std::string_view::npos ? texte.size() : fin + 1);
         const std::size_t tab = ligne.find('\t');
         if (tab == std::string_view::npos) continue;
-        std::vector<std::string_view>& fins = q.Fins[ligne.substr(0, tab)];
+        TQueue& queue = q.Liste.emplace_back();
+        queue.Texte = ligne.substr(0, tab);
         for (ligne.remove_prefix(tab + 1); !ligne.empty();) {
             const std::size_t blanc = ligne.find(' ');
-            fins.push_back(ligne.substr(0, blanc));
+            queue.Fins.push_back(ligne.substr(0, blanc));
             ligne.remove_prefix(blanc == std::string_view::npos ? ligne.size() : blanc + 1);
         }
+    }
+    // At most a quarter full: a probe seldom goes past its first slot.
+    std::size_t places = 64;
+    while (places < 4 * q.Liste.size()) places *= 2;
+    q.Places.assign(places, 0);
+    for (std::uint32_t n = 0; n < q.Liste.size(); ++n) {
+        const std::string_view texteQueue = q.Liste[n].Texte;
+        // A tail on two lines (the generator writes each once) gives the
+        // endings of both, in their order.
+        if (const TQueue* deja = q.Cherche(texteQueue, HacheDeRetour(texteQueue))) {
+            std::vector<std::string_view>& fins = q.Liste[deja - q.Liste.data()].Fins;
+            fins.insert(fins.end(), q.Liste[n].Fins.begin(), q.Liste[n].Fins.end());
+            continue;
+        }
+        std::size_t i = HacheDeRetour(texteQueue) & (places - 1);
+        while (q.Places[i] != 0) i = (i + 1) & (places - 1);
+        q.Places[i] = n + 1;
     }
     return q;
 }
@@ -105,35 +151,37 @@ std::string TexteDesQueues() {
 std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
     // Where each letter starts.
     std::vector<std::size_t> debuts;
+    debuts.reserve(forme.size() + 1);
     for (std::size_t i = 0; i < forme.size();) {
         debuts.push_back(i);
         i += utf8::Decode(forme.substr(i)).Taille;
     }
     debuts.push_back(forme.size());
     const std::size_t n = debuts.size() - 1;
-    const auto& queues = Queues();
+    const TQueues& queues = Queues();
     std::vector<std::string> candidats;
-    const auto ajoute = [&](std::string v) {
-        std::size_t lettres = 0;
-        for (std::size_t i = 0; i < v.size();
-             i += utf8::Decode(std::string_view(v).substr(i)).Taille)
-            ++lettres;
-        // A few dozen at most: a walk costs less than a set.
-        if (lettres <= TText::Capacite &&
-            std::find(candidats.begin(), candidats.end(), v) == candidats.end())
-            candidats.push_back(std::move(v));
+    candidats.reserve(32);
+    // `debut`, of `lettres` letters, then `fin`. A few dozen at most: a walk
+    // costs less than a set, and a candidate already there is found
+    // without being written out.
+    const auto ajoute = [&](std::size_t lettres, std::string_view debut, std::string_view fin) {
+        if (lettres + utf8::Caracteres(fin) > TText::Capacite) return;
+        const std::size_t taille = debut.size() + fin.size();
+        for (const std::string& c : candidats)
+            if (c.size() == taille && c.ends_with(fin) && c.starts_with(debut)) return;
+        std::string& v = candidats.emplace_back();
+        v.reserve(taille);
+        v.append(debut).append(fin);
     };
+    std::uint32_t hache = HacheDeRetour({});
     for (std::size_t tete = n; tete >= 1; --tete) {
         if (n - tete > TailleQueue) break;
         const std::string_view debut = forme.substr(0, debuts[tete]);
         const std::string_view queue = forme.substr(debuts[tete]);
-        if (const auto q = queues.Fins.find(queue); q != queues.Fins.end())
-            for (std::string_view fin : q->second) {
-                std::string v;
-                v.reserve(debut.size() + fin.size());
-                v.append(debut).append(fin);
-                ajoute(std::move(v));
-            }
+        for (std::size_t i = tete < n ? debuts[tete + 1] : debuts[tete]; i > debuts[tete]; --i)
+            hache = HacheDeRetour(hache, static_cast<unsigned char>(forme[i - 1]));
+        if (const TQueue* q = queues.Cherche(queue, hache))
+            for (std::string_view fin : q->Fins) ajoute(tete, debut, fin);
         // achète, célèbre: the first group's e or é turned è before one or
         // two consonants of the stem, which no head shares with the infinitive.
         if (queue.starts_with("è"))
@@ -141,7 +189,8 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
                 const std::string_view consonnes =
                     forme.substr(debuts[tete + 1], debuts[tete + 1 + k] - debuts[tete + 1]);
                 for (std::string_view voyelle : {"e", "é"})
-                    ajoute(std::string(debut) + std::string(voyelle) + std::string(consonnes) +
+                    ajoute(tete + 1 + k,
+                           std::string(debut) + std::string(voyelle) + std::string(consonnes),
                            "er");
             }
     }

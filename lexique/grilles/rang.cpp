@@ -25,10 +25,7 @@ TRangDevine RangDevine(const TVerbe& verbe) {
 }
 
 TRangDevine RangDevine(std::string_view infinitif) {
-    std::size_t lettres = 0;
-    for (std::string_view reste = infinitif; !reste.empty(); ++lettres)
-        reste.remove_prefix(utf8::Decode(reste).Taille);
-    return {GroupeDuMot(infinitif), lettres};
+    return {GroupeDuMot(infinitif), utf8::Caracteres(infinitif)};
 }
 
 bool AvantConnu(std::string_view a, std::string_view b) {

@@ -86,6 +86,15 @@ constexpr bool EstValide(std::string_view s) {
     return true;
 }
 
+// The characters of valid UTF-8 text, the bytes that start one: what
+// Decode counts, without decoding, on text EstValide accepts (on any other
+// Decode counts each bad byte as one).
+constexpr std::size_t Caracteres(std::string_view s) {
+    std::size_t n = 0;
+    for (const char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
 // The accented letters of French, and the letter each is typed as without its
 // accent, place for place.
 inline constexpr std::u32string_view LettresAccentuees = U"àâäéèêëîïôöùûüçÿ";
