@@ -91,10 +91,11 @@ void AjouteInversees(std::string_view mot, std::vector<TAnalyse>& analyses) {
 // Whether one spelling's bare forms may hold the word: a slot that is the
 // word, or (`accord`) a participle it may be an agreement of (absous,
 // absoute). Most of a miss's candidates hold it nowhere, and are not worth
-// the grids their readings take.
-bool TientSimple(const TFormes& formes, std::string_view mot) {
+// the grids their readings take. `barres`: whether a slot offers two
+// spellings side by side (séant/seyant); without, a slot is the word or not.
+bool TientSimple(const TFormes& formes, std::string_view mot, bool barres) {
     for (int slot = 1; slot <= NombreSlots; ++slot)
-        if (Tient(formes.Simple(slot), mot)) return true;
+        if (barres ? Tient(formes.Simple(slot), mot) : formes.Simple(slot) == mot) return true;
     return false;
 }
 bool PeutEtreAccord(const TFormes& formes, std::string_view mot) {
@@ -196,14 +197,25 @@ struct TVerbeDevine {
     std::array<std::unique_ptr<TMotsGrille>, 4> Grilles_;
     std::optional<std::vector<std::string>> Accordes_;
     std::array<std::optional<bool>, 4> Memes_;
+    std::array<bool, 4> Barres_{};  // a slot offers two spellings (séant/seyant)
 
     static std::size_t Rang(const TOptions& graphie) {
         return (graphie.Rectifiee ? 2u : 0u) + (graphie.Variante ? 1u : 0u);
     }
     const TFormes& Formes(const TOptions& graphie) {
         std::unique_ptr<TFormes>& f = Formes_[Rang(graphie)];
-        if (!f) f = std::make_unique<TFormes>(Verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+        if (!f) {
+            f = std::make_unique<TFormes>(Verbe, TGraphie{graphie.Rectifiee, graphie.Variante});
+            for (int slot = 1; slot <= NombreSlots; ++slot)
+                if (f->Simple(slot).find('/') != std::string_view::npos)
+                    Barres_[Rang(graphie)] = true;
+        }
         return *f;
+    }
+    // Whether those forms hold the word in a slot, asked of every form of
+    // the verb a text gives.
+    bool TientSimple(const TOptions& graphie, std::string_view mot) {
+        return lexique::TientSimple(Formes(graphie), mot, Barres_[Rang(graphie)]);
     }
     const TMotsGrille& Grille(const TOptions& graphie) {
         std::unique_ptr<TMotsGrille>& g = Grilles_[Rang(graphie)];
@@ -295,7 +307,7 @@ std::vector<TAnalyse> Devine(std::string_view mot) {
             const bool autre = !graphie.Aucune() && !InfinitifRectifie(devine.Verbe);
             if (autre && devine.MemesSous(graphie)) return std::vector<TLecture>{};
             const TFormes& formes = devine.Formes(graphie);
-            if (!TientSimple(formes, mot) && !PeutEtreAccord(formes, mot))
+            if (!devine.TientSimple(graphie, mot) && !PeutEtreAccord(formes, mot))
                 return std::vector<TLecture>{};
             if (autre && formes.MemesFormes(devine.Formes({}))) return std::vector<TLecture>{};
             return LecturesDansGrille(devine.Grille(graphie), mot);

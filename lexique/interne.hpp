@@ -76,6 +76,10 @@ std::vector<std::string> InfinitifsPossibles(std::string_view forme);
 // its verb alone.
 TLignesGrille GrilleLue(const TVerbe& verbe, const TOptions& options = {});
 
+// Whether a verb word of the grid is the form: the word itself, or one of
+// the spellings a line offers side by side ("séant/seyant").
+bool Tient(std::string_view mot, std::string_view forme);
+
 // The verb word of each line of a verb's grid, read from the engine's bare
 // forms, not from the printed lines: the simple form of a simple cell, the
 // participle of a compound one with the agreement its line gives it (allés);
@@ -97,7 +101,15 @@ public:
     // The bare forms its words are read from.
     const TFormes& Formes() const { return *Formes_; }
     // Whether that word is `forme` (not empty), as lexique::Tient says.
-    bool Tient(const TCellule& cellule, int personne, std::string_view forme) const;
+    // Inline for the simple lines, which a guess asks of every line.
+    bool Tient(const TCellule& cellule, int personne, std::string_view forme) const {
+        if (EstCompose(cellule) || cellule.DecalageMode == ModeInfinitif ||
+            cellule.Premier >= NombreLignesGrille)
+            return TientAutre(cellule, personne, forme);
+        const std::string_view mot =
+            Simples_[cellule.Premier + personne - cellule.PremierePersonne];
+        return !mot.empty() && (Barres_ ? lexique::Tient(mot, forme) : mot == forme);
+    }
 
 private:
     TLignesGrille Lignes_;
@@ -109,6 +121,7 @@ private:
     std::array<std::string_view, NombreLignesGrille> Simples_{};
     bool Barres_ = false;
     void LitSimples();
+    bool TientAutre(const TCellule& cellule, int personne, std::string_view forme) const;
 };
 
 // The readings of `forme` in one verb's grid.
@@ -158,10 +171,6 @@ TRangDevine RangDevine(std::string_view infinitif);
 // shorter infinitive. Several remain only when the letters cannot tell them
 // apart (blachète: blachèter, blachéter).
 void GardeLesPlusProbables(std::vector<TAnalyse>& devinees);
-
-// Whether a verb word of the grid is the form: the word itself, or one of
-// the spellings a line offers side by side ("séant/seyant").
-bool Tient(std::string_view mot, std::string_view forme);
 
 template <class Lecteur>
 std::vector<TLecture> LecturesDesGraphies(const TVerbe& verbe, Lecteur lit) {

@@ -384,31 +384,37 @@ constexpr std::uint32_t CleDe(std::string_view regle) {
 static_assert(std::none_of(std::begin(ReglesGroupe), std::end(ReglesGroupe),
                            [](const TRegleGroupe& r) { return r.Texte.size() < 2; }));
 
-// The rules by that number, each list in the rules' order: a guess asks
-// for the group of a dozen words a form, and a word is tried against the
-// few rules that end as it does, not all of them.
+// The rules by that number in a few dozen baskets, each in the rules'
+// order: a guess asks for the group of a dozen words a form, and a word is
+// tried against the rules of its two baskets, not all of them. Two numbers
+// may share a basket: a rule is tried only if its number is the word's.
 static_assert(std::size(ReglesGroupe) <= 256, "a rule's rank is a byte");
-struct TRegleRangee {
-    std::uint32_t Cle;
-    std::uint8_t Rang;
-    constexpr bool operator<(const TRegleRangee& autre) const {
-        return Cle != autre.Cle ? Cle < autre.Cle : Rang < autre.Rang;
-    }
+constexpr std::size_t Paniers = 64;
+constexpr std::size_t Panier(std::uint32_t cle) {
+    return (cle * 2654435761u) >> 26;
+}
+struct TPaniers {
+    std::array<std::uint32_t, std::size(ReglesGroupe)> Cles{};
+    std::array<std::uint8_t, Paniers + 1> Debut{};
+    std::array<std::uint8_t, std::size(ReglesGroupe)> Rangs{};
 };
-constexpr auto ReglesParFin = [] {
-    std::array<TRegleRangee, std::size(ReglesGroupe)> r{};
-    for (std::size_t i = 0; i < r.size(); ++i)
-        r[i] = {CleDe(ReglesGroupe[i].Texte), static_cast<std::uint8_t>(i)};
-    std::sort(r.begin(), r.end());
-    return r;
+constexpr TPaniers ReglesParPanier = [] {
+    TPaniers p;
+    for (std::size_t i = 0; i < p.Cles.size(); ++i) {
+        p.Cles[i] = CleDe(ReglesGroupe[i].Texte);
+        ++p.Debut[Panier(p.Cles[i]) + 1];
+    }
+    for (std::size_t k = 1; k <= Paniers; ++k) p.Debut[k] += p.Debut[k - 1];
+    std::array<std::uint8_t, Paniers + 1> suivant = p.Debut;
+    for (std::size_t i = 0; i < p.Cles.size(); ++i)
+        p.Rangs[suivant[Panier(p.Cles[i])]++] = static_cast<std::uint8_t>(i);
+    return p;
 }();
+static_assert(Panier(0xFFFFFFFFu) < Paniers);
 
-std::span<const TRegleRangee> ReglesFinissantPar(std::uint32_t cle) {
-    const auto debut =
-        std::lower_bound(ReglesParFin.begin(), ReglesParFin.end(), TRegleRangee{cle, 0});
-    auto fin = debut;
-    while (fin != ReglesParFin.end() && fin->Cle == cle) ++fin;
-    return {debut, fin};
+std::span<const std::uint8_t> ReglesDuPanier(std::size_t panier) {
+    const TPaniers& p = ReglesParPanier;
+    return {p.Rangs.data() + p.Debut[panier], p.Rangs.data() + p.Debut[panier + 1]};
 }
 
 }  // namespace
@@ -417,14 +423,19 @@ std::uint8_t GroupeDuMot(std::string_view mot) {
     if (mot.size() < 2) return 0;
     // The rules of two bytes and those of three or more never share a
     // number: the first byte of a letter is never 0.
-    const std::span<const TRegleRangee> deux = ReglesFinissantPar(Derniers(mot, 2));
-    const std::span<const TRegleRangee> trois =
-        mot.size() < 3 ? std::span<const TRegleRangee>() : ReglesFinissantPar(Derniers(mot, 3));
+    const std::uint32_t deux = Derniers(mot, 2), trois = mot.size() < 3 ? 0 : Derniers(mot, 3);
+    const std::span<const std::uint8_t> a = ReglesDuPanier(Panier(deux));
+    const std::span<const std::uint8_t> b = mot.size() < 3 || Panier(trois) == Panier(deux)
+                                                ? std::span<const std::uint8_t>()
+                                                : ReglesDuPanier(Panier(trois));
     // Both lists merged in the rules' order: the first rule that holds wins.
-    auto i = deux.begin(), j = trois.begin();
-    while (i != deux.end() || j != trois.end()) {
-        const bool prendDeux = j == trois.end() || (i != deux.end() && i->Rang < j->Rang);
-        const TRegleGroupe& r = ReglesGroupe[prendDeux ? (i++)->Rang : (j++)->Rang];
+    auto i = a.begin(), j = b.begin();
+    while (i != a.end() || j != b.end()) {
+        const bool prendA = j == b.end() || (i != a.end() && *i < *j);
+        const std::uint8_t rang = prendA ? *i++ : *j++;
+        const std::uint32_t cle = ReglesParPanier.Cles[rang];
+        if (cle != deux && cle != trois) continue;
+        const TRegleGroupe& r = ReglesGroupe[rang];
         if (r.Genre == TRegleGroupe::Egal ? mot == r.Texte : TerminePar(mot, r.Texte))
             return r.Groupe;
     }

@@ -3,6 +3,7 @@
 // the form index is made of.
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "conjugaison.hpp"  // EstMarqueur: the engine's own list of markers
 #include "faits.hpp"
@@ -154,14 +155,10 @@ std::string TMotsGrille::Mot(const TCellule& c, int personne) const {
     return participe;
 }
 
-bool TMotsGrille::Tient(const TCellule& c, int personne, std::string_view forme) const {
+bool TMotsGrille::TientAutre(const TCellule& c, int personne, std::string_view forme) const {
     // Mot's answer, compared where it lies: a guess scans whole grids for
     // one word, and building each word was most of the scan.
     if (c.DecalageMode == ModeInfinitif) return lexique::Tient(Mot(c, personne), forme);
-    if (!EstCompose(c) && c.Premier < NombreLignesGrille) {
-        const std::string_view mot = Simples_[c.Premier + personne - c.PremierePersonne];
-        return !mot.empty() && (Barres_ ? lexique::Tient(mot, forme) : mot == forme);
-    }
     if (EstMarqueur(Lignes_[c.Premier + personne - c.PremierePersonne])) return false;
     const TFormeNue f = Formes_->Nue(c.CodeTemps, c.DecalageMode, personne);
     if (!f.Marqueur.empty() || f.EstVide()) return false;
@@ -220,10 +217,14 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         {.Feminin = true}, {.Passif = true}, {.Feminin = true, .Passif = true}};
     std::vector<std::string> participes;
     if (verbe.DonneGroupe() == 0) return participes;
-    const auto releve = [&](const TVerbe& v, TOptions options, const TFaits& faits) {
+    // `formes`: the verb's bare forms in `graphie`, with its other auxiliary
+    // where `options` asks for it; the options that agree (féminin, passif)
+    // do not change them, so each table serves every one.
+    const auto releve = [&](const TFormes& formes, TOptions options, const TFaits& faits) {
+        const TVerbe& v = formes.Verbe();
         options.Rectifiee = graphie.Rectifiee;
         options.Variante = graphie.Variante;
-        const TLignesGrille lignes = ConjugueGrille(v, options, faits);
+        const TLignesGrille lignes = ConjugueGrille(formes, options, faits);
         for (const TCellule& c : Grille) {
             // Without the passif, a simple line ends in the verb itself.
             if (!options.Passif && !EstCompose(c)) continue;
@@ -249,19 +250,27 @@ std::vector<std::string> ParticipesAccordes(const TVerbe& verbe, const TOptions&
         }
     };
     const TFaits faits = FaitsDuVerbe(verbe);
+    const TFormes propres(verbe, {graphie.Rectifiee, graphie.Variante});
+    const bool deux = verbe.Auxiliaires() != TDeuxAuxiliaires::Non;
+    const std::optional<TFormes> autres =
+        deux ? std::optional<TFormes>(std::in_place, verbe,
+                                      TGraphie{graphie.Rectifiee, graphie.Variante, true})
+             : std::nullopt;
     for (TOptions options : Accords) {
-        releve(verbe, options, faits);
+        releve(propres, options, faits);
         // And under its other auxiliary: il est disparu, elle est disparue.
         options.AutreAuxiliaire = true;
-        if (verbe.Auxiliaires() != TDeuxAuxiliaires::Non) releve(verbe, options, faits);
+        if (autres) releve(*autres, options, faits);
     }
     // And its pronominal use, where it has one: elle s'est évanouie, moquée;
     // nous nous sommes réfugiés.
     if ((faits.Pronominal || faits.PeutEtrePronominal) && !verbe.EstPronominal()) {
         TVerbe pronominal = verbe;
         pronominal.AjoutePronom();
+        const TFormes formes(pronominal, {graphie.Rectifiee, graphie.Variante});
+        const TFaits faitsPronominal = FaitsDuVerbe(pronominal);
         for (const TOptions& options : {TOptions{}, TOptions{.Feminin = true}})
-            releve(pronominal, options, FaitsDuVerbe(pronominal));
+            releve(formes, options, faitsPronominal);
     }
     return participes;
 }
