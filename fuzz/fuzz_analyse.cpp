@@ -83,7 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // The guesses alone, dictionary or not: a few of them, each confirmed.
     if (!mot) return 0;
     int vus = 0;
-    for (const std::string& v : florimot::lexique::InfinitifsPossibles(*mot)) {
+    for (const florimot::lexique::TPossible& possible :
+         florimot::lexique::InfinitifsPossibles(*mot)) {
+        const std::string& v = possible.Mot;
         florimot::TVerbe verbe;
         verbe.DefinitVerbe(v);
         if (verbe.DonneGroupe() == 0 || verbe.MotVue() != v) continue;

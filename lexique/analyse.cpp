@@ -269,20 +269,20 @@ void OublieVerbesDevines() {
 std::vector<TAnalyse> Devine(std::string_view mot) {
     const TIndexFormes& index = TIndexFormes::Programme();
     std::vector<TAnalyse> devinees;
-    const std::vector<std::string> possibles = InfinitifsPossibles(mot);
+    const std::vector<TPossible> possibles = InfinitifsPossibles(mot);
     // The letters point at a verb the index knows, whose grid does not hold
     // the form (existée, fallue): it is no form at all.
     if (std::any_of(possibles.begin(), possibles.end(),
-                    [&](const std::string& v) { return index.Connu(v); }))
+                    [&](const TPossible& v) { return index.Connu(v.Mot, v.Hache); }))
         return {};
     // The infinitives likeliest first, ranked by their letters: past the
     // rank of the first one read in the usual spelling, none can be kept,
     // and they are not even made verbs (most of a miss's cost was making
     // verbs of the dozen infinitives its letters suggest, to rank them).
     std::vector<std::pair<TRangDevine, std::string_view>> candidats;
-    for (const std::string& v : possibles)
+    for (const TPossible& v : possibles)
         if (const TRangDevine rang = RangDevine(v); rang.first != 0)
-            candidats.emplace_back(rang, v);
+            candidats.emplace_back(rang, v.Mot);
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });
     // A verb read in the usual spelling is likelier than one read only in

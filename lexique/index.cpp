@@ -94,7 +94,7 @@ std::string_view TIndexFormes::Infinitif(std::uint32_t verbe) const {
     return verbe < Verbes_ ? Texte(Verbe_ + 2 * verbe) : std::string_view();
 }
 
-bool TIndexFormes::Connu(std::string_view infinitif) const {
+bool TIndexFormes::Connu(std::string_view infinitif, std::uint32_t hache) const {
     // At least 16 bits a verb: one word in thirty or so that is none gets
     // past it to the search.
     std::call_once(FiltreFait_, [this] {
@@ -106,7 +106,7 @@ bool TIndexFormes::Connu(std::string_view infinitif) const {
             Filtre_[h / 64] |= std::uint64_t{1} << (h % 64);
         }
     });
-    const std::size_t h = Hache(infinitif) & (Filtre_.size() * 64 - 1);
+    const std::size_t h = hache & (Filtre_.size() * 64 - 1);
     if ((Filtre_[h / 64] >> (h % 64) & 1) == 0) return false;
     const std::uint32_t* fin = ordre_ + Verbes_;
     const std::uint32_t* i =

@@ -90,7 +90,9 @@ public:
     // hashes, made at the first question (a guess asks a dozen a miss, and
     // a probe of the whole table misses the processor's cache each time),
     // then the byte-order search.
-    bool Connu(std::string_view infinitif) const;
+    bool Connu(std::string_view infinitif) const { return Connu(infinitif, Hache(infinitif)); }
+    // The same when its hash (Hache) is already made.
+    bool Connu(std::string_view infinitif, std::uint32_t hache) const;
     std::uint32_t NombreVerbes() const { return Verbes_; }
     std::uint32_t NombreFormes() const { return Formes_; }
     // The guesses' table of tails; "" when the table has none.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -68,8 +69,15 @@ std::string_view QueuesDeLIndex();
 // The infinitives whose letters could give `forme`: every head of the form
 // followed by every infinitive ending the engine's models key on. Deduped,
 // never longer than the engine keeps; whether they are verbs is not checked.
-// `forme` is valid UTF-8.
-std::vector<std::string> InfinitifsPossibles(std::string_view forme);
+// `forme` is valid UTF-8. Each comes with what a guess asks of all of them
+// first, made with it: its letters and its hash (Hache).
+struct TPossible {
+    std::string Mot;
+    std::size_t Lettres;
+    std::uint32_t Hache;
+    bool operator==(std::string_view mot) const { return Mot == mot; }
+};
+std::vector<TPossible> InfinitifsPossibles(std::string_view forme);
 
 // The grid a form is read in: the verb's own facts applied (il neige has no
 // je), its pronoun not written, so that a simple line is its subject and
@@ -165,6 +173,7 @@ TRangDevine RangDevine(const TVerbe& verbe);
 // rank wherever DefinitVerbe keeps the word as it is (MotVue() == infinitif).
 // `infinitif` is valid UTF-8, as every word the analysis reads.
 TRangDevine RangDevine(std::string_view infinitif);
+TRangDevine RangDevine(const TPossible& infinitif);
 
 // Of the verbs guessed from a form's letters, only the most likely: the
 // first group before the second, the second before the third, then the

@@ -9,6 +9,7 @@
 
 #include "conjugaison.hpp"
 #include "formes_nues.hpp"
+#include "hachage.hpp"
 #include "interne.hpp"
 #include "utf8.hpp"
 
@@ -148,50 +149,63 @@ std::string TexteDesQueues() {
     return texte;
 }
 
-std::vector<std::string> InfinitifsPossibles(std::string_view forme) {
-    // Where each letter starts.
+std::vector<TPossible> InfinitifsPossibles(std::string_view forme) {
+    // Where each letter starts, and the hash of the letters before it.
     std::vector<std::size_t> debuts;
+    std::vector<std::uint32_t> haches;
     debuts.reserve(forme.size() + 1);
+    haches.reserve(forme.size() + 1);
+    std::uint32_t avant = Hache({});
     for (std::size_t i = 0; i < forme.size();) {
         debuts.push_back(i);
-        i += utf8::Decode(forme.substr(i)).Taille;
+        haches.push_back(avant);
+        const std::size_t taille = utf8::Decode(forme.substr(i)).Taille;
+        avant = Hache(forme.substr(i, taille), avant);
+        i += taille;
     }
     debuts.push_back(forme.size());
+    haches.push_back(avant);
     const std::size_t n = debuts.size() - 1;
     const TQueues& queues = Queues();
-    std::vector<std::string> candidats;
+    std::vector<TPossible> candidats;
     candidats.reserve(32);
-    // `debut`, of `lettres` letters, then `fin`. A few dozen at most: a walk
-    // costs less than a set, and a candidate already there is found
-    // without being written out.
-    const auto ajoute = [&](std::size_t lettres, std::string_view debut, std::string_view fin) {
-        if (lettres + utf8::Caracteres(fin) > TText::Capacite) return;
+    // `debut`, of `lettres` letters and hash `hache`, then `fin`. A few dozen
+    // at most: a walk costs less than a set, and a candidate already there
+    // is found by its hash without being written out.
+    const auto ajoute = [&](std::size_t lettres, std::uint32_t hache, std::string_view debut,
+                            std::string_view fin) {
+        lettres += utf8::Caracteres(fin);
+        if (lettres > TText::Capacite) return;
+        hache = Hache(fin, hache);
         const std::size_t taille = debut.size() + fin.size();
-        for (const std::string& c : candidats)
-            if (c.size() == taille && c.ends_with(fin) && c.starts_with(debut)) return;
-        std::string& v = candidats.emplace_back();
-        v.reserve(taille);
-        v.append(debut).append(fin);
+        for (const TPossible& c : candidats)
+            if (c.Hache == hache && c.Mot.size() == taille && c.Mot.ends_with(fin) &&
+                c.Mot.starts_with(debut))
+                return;
+        TPossible& v = candidats.emplace_back(TPossible{{}, lettres, hache});
+        v.Mot.reserve(taille);
+        v.Mot.append(debut).append(fin);
     };
-    std::uint32_t hache = HacheDeRetour({});
+    std::uint32_t hacheQueue = HacheDeRetour({});
     for (std::size_t tete = n; tete >= 1; --tete) {
         if (n - tete > TailleQueue) break;
         const std::string_view debut = forme.substr(0, debuts[tete]);
         const std::string_view queue = forme.substr(debuts[tete]);
         for (std::size_t i = tete < n ? debuts[tete + 1] : debuts[tete]; i > debuts[tete]; --i)
-            hache = HacheDeRetour(hache, static_cast<unsigned char>(forme[i - 1]));
-        if (const TQueue* q = queues.Cherche(queue, hache))
-            for (std::string_view fin : q->Fins) ajoute(tete, debut, fin);
+            hacheQueue = HacheDeRetour(hacheQueue, static_cast<unsigned char>(forme[i - 1]));
+        if (const TQueue* q = queues.Cherche(queue, hacheQueue))
+            for (std::string_view fin : q->Fins) ajoute(tete, haches[tete], debut, fin);
         // achète, célèbre: the first group's e or é turned è before one or
         // two consonants of the stem, which no head shares with the infinitive.
         if (queue.starts_with("è"))
             for (std::size_t k = 1; k <= 2 && tete + 1 + k <= n; ++k) {
                 const std::string_view consonnes =
                     forme.substr(debuts[tete + 1], debuts[tete + 1 + k] - debuts[tete + 1]);
-                for (std::string_view voyelle : {"e", "é"})
-                    ajoute(tete + 1 + k,
-                           std::string(debut) + std::string(voyelle) + std::string(consonnes),
-                           "er");
+                for (std::string_view voyelle : {"e", "é"}) {
+                    const std::string tige =
+                        std::string(debut) + std::string(voyelle) + std::string(consonnes);
+                    ajoute(tete + 1 + k, Hache(tige), tige, "er");
+                }
             }
     }
     return candidats;

@@ -28,6 +28,10 @@ TRangDevine RangDevine(std::string_view infinitif) {
     return {GroupeDuMot(infinitif), utf8::Caracteres(infinitif)};
 }
 
+TRangDevine RangDevine(const TPossible& infinitif) {
+    return {GroupeDuMot(infinitif.Mot), infinitif.Lettres};
+}
+
 bool AvantConnu(std::string_view a, std::string_view b) {
     if (RangAuxiliaire(a) != RangAuxiliaire(b)) return RangAuxiliaire(a) < RangAuxiliaire(b);
     // é sorts with e, not after z.

@@ -7,8 +7,10 @@
 
 namespace florimot {
 
-constexpr std::uint32_t Hache(std::string_view mot) {
-    std::uint32_t h = 2166136261u;
+// `debut`: the hash of the text `mot` follows, so that
+// Hache(b, Hache(a)) == Hache(a + b).
+constexpr std::uint32_t Hache(std::string_view mot, std::uint32_t debut = 2166136261u) {
+    std::uint32_t h = debut;
     for (const char c : mot) {
         h ^= static_cast<unsigned char>(c);
         h *= 16777619u;

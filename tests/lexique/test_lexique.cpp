@@ -379,14 +379,16 @@ TEST(InfinitifsPossibles, RetrouventChaqueModele) {
             const auto candidats = florimot::lexique::InfinitifsPossibles(forme);
             EXPECT_NE(std::find(candidats.begin(), candidats.end(), verbe), candidats.end())
                 << verbe << " : " << forme;
-            // The guess ranks them by their letters before making verbs of them.
-            for (const std::string& c : candidats) {
+            // The guess ranks them by their letters before making verbs of
+            // them, and asks the index with the hash made with each.
+            for (const florimot::lexique::TPossible& c : candidats) {
+                EXPECT_EQ(c.Hache, florimot::Hache(c.Mot)) << c.Mot;
                 florimot::TVerbe candidat;
-                candidat.DefinitVerbe(c);
-                if (candidat.MotVue() == c && candidat.DonneGroupe() != 0) {
+                candidat.DefinitVerbe(c.Mot);
+                if (candidat.MotVue() == c.Mot && candidat.DonneGroupe() != 0) {
                     EXPECT_EQ(florimot::lexique::RangDevine(c),
                               florimot::lexique::RangDevine(candidat))
-                        << c;
+                        << c.Mot;
                 }
             }
         }
