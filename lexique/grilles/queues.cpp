@@ -33,13 +33,13 @@ constexpr std::size_t TailleQueue = 10;
 // by a hash read from its last byte back, which one walk from the form's
 // end gives for every tail at once, in a flat table of a few thousand
 // slots (a map hashed every tail anew and chased a node for each).
-constexpr std::uint32_t HacheDeRetour(std::uint32_t h, unsigned char octet) {
-    return (h ^ octet) * 16777619u;
+// Hache, fed the bytes from the last one back.
+constexpr std::uint32_t HacheDeRetour(std::uint32_t h, char octet) {
+    return Hache({&octet, 1}, h);
 }
 constexpr std::uint32_t HacheDeRetour(std::string_view queue) {
-    std::uint32_t h = 2166136261u;
-    for (std::size_t i = queue.size(); i > 0; --i)
-        h = HacheDeRetour(h, static_cast<unsigned char>(queue[i - 1]));
+    std::uint32_t h = Hache({});
+    for (std::size_t i = queue.size(); i > 0; --i) h = HacheDeRetour(h, queue[i - 1]);
     return h;
 }
 
@@ -83,12 +83,13 @@ TQueues LitQueues(std::string_view texte) {
         const std::string_view texteQueue = q.Liste[n].Texte;
         // A tail on two lines (the generator writes each once) gives the
         // endings of both, in their order.
-        if (const TQueue* deja = q.Cherche(texteQueue, HacheDeRetour(texteQueue))) {
+        const std::uint32_t hache = HacheDeRetour(texteQueue);
+        if (const TQueue* deja = q.Cherche(texteQueue, hache)) {
             std::vector<std::string_view>& fins = q.Liste[deja - q.Liste.data()].Fins;
             fins.insert(fins.end(), q.Liste[n].Fins.begin(), q.Liste[n].Fins.end());
             continue;
         }
-        std::size_t i = HacheDeRetour(texteQueue) & (places - 1);
+        std::size_t i = hache & (places - 1);
         while (q.Places[i] != 0) i = (i + 1) & (places - 1);
         q.Places[i] = n + 1;
     }
@@ -192,7 +193,7 @@ std::vector<TPossible> InfinitifsPossibles(std::string_view forme) {
         const std::string_view debut = forme.substr(0, debuts[tete]);
         const std::string_view queue = forme.substr(debuts[tete]);
         for (std::size_t i = tete < n ? debuts[tete + 1] : debuts[tete]; i > debuts[tete]; --i)
-            hacheQueue = HacheDeRetour(hacheQueue, static_cast<unsigned char>(forme[i - 1]));
+            hacheQueue = HacheDeRetour(hacheQueue, forme[i - 1]);
         if (const TQueue* q = queues.Cherche(queue, hacheQueue))
             for (std::string_view fin : q->Fins) ajoute(tete, haches[tete], debut, fin);
         // achète, célèbre: the first group's e or é turned è before one or
